@@ -114,7 +114,7 @@ void Elementspeicher::leere() {
   bitmaps_.leere();
   texte_.leere();
   metafiles_.leere();
-  for (std::int32_t n = 1; n <= gesamt_; ++n) loescheSpalten(n);
+  loescheSpalten(1, gesamt_);
   anzahl_ = gesamt_ = 0;
   undoStufe_ = redoStufe_ = 0;
   undoMoeglich_ = redoMoeglich_ = false;
@@ -145,15 +145,17 @@ void Elementspeicher::kopiereSpalten(std::int32_t von, std::int32_t nach) {
   for (auto& f : flags_) f[nach] = f[von];
 }
 
-void Elementspeicher::loescheSpalten(std::int32_t n) {
-  art_[n] = Elementart::Frei;
-  slot_[n] = 0;
-  markiert_[n] = 0;
-  zustand_[n] = 0;
-  altZustand_[n] = 0;
-  gesichert_[n] = 0;
-  temp_[n] = 0;
-  for (auto& f : flags_) f[n] = 0;
+void Elementspeicher::loescheSpalten(std::int32_t von, std::int32_t bis) {
+  if (von > bis) return;
+  auto leere = [&](auto& spalte, auto wert) { std::fill(spalte.begin() + von, spalte.begin() + bis + 1, wert); };
+  leere(art_, Elementart::Frei);
+  leere(slot_, 0u);
+  leere(markiert_, std::uint8_t(0));
+  leere(zustand_, std::int8_t(0));
+  leere(altZustand_, std::int8_t(0));
+  leere(gesichert_, std::uint8_t(0));
+  leere(temp_, std::uint8_t(0));
+  for (auto& f : flags_) leere(f, std::uint8_t(0));
 }
 
 // --- Marks --------------------------------------------------------------------

@@ -20,6 +20,7 @@
 #include "platform/benutzer.h"
 #include "store/datensaetze.h"
 #include "store/elementart.h"
+#include "store/grossallokator.h"
 #include "store/satzpool.h"
 
 namespace quarzel {
@@ -291,7 +292,8 @@ class Elementspeicher {
   std::int32_t fuegeSlotEin(Elementart art, std::uint32_t slot);
   void gibSatzFrei(std::int32_t n);
   void kopiereSpalten(std::int32_t von, std::int32_t nach);
-  void loescheSpalten(std::int32_t n);
+  void loescheSpalten(std::int32_t n) { loescheSpalten(n, n); }
+  void loescheSpalten(std::int32_t von, std::int32_t bis);
   template <class Satz>
   void stempele(Satz& satz) const;
   void loescheLeereGruppen();
@@ -312,14 +314,16 @@ class Elementspeicher {
   bool undoMoeglich_ = false;
   bool redoMoeglich_ = false;
 
-  std::vector<Elementart> art_;
-  std::vector<std::uint32_t> slot_;
-  std::vector<std::uint8_t> markiert_;
-  std::vector<std::int8_t> zustand_;
-  std::vector<std::int8_t> altZustand_;
-  std::vector<std::uint8_t> gesichert_;
-  std::vector<std::uint8_t> temp_;
-  std::vector<std::uint8_t> flags_[Flagspalten];
+  template <class T>
+  using Spalte = std::vector<T, Grossallokator<T>>;
+  Spalte<Elementart> art_;
+  Spalte<std::uint32_t> slot_;
+  Spalte<std::uint8_t> markiert_;
+  Spalte<std::int8_t> zustand_;
+  Spalte<std::int8_t> altZustand_;
+  Spalte<std::uint8_t> gesichert_;
+  Spalte<std::uint8_t> temp_;
+  Spalte<std::uint8_t> flags_[Flagspalten];
 
   Satzpool<Tliniendaten> linien_{Linienschritt};
   Satzpool<tbogendaten> boegen_{Bogenschritt};

@@ -1,18 +1,27 @@
 // A record pool: records of one kind, addressed by a 1-based slot number.
-// Slot 0 never holds a record. Capacity grows in fixed steps so that bulk
-// adding rarely reallocates; freed slots are reused before the pool grows.
+// Slot 0 never holds a record. Capacity grows in fixed steps; freed slots are
+// reused before the pool grows. Records live in blocks that never move, so
+// growing a pool of a million records copies nothing.
 #pragma once
 
 #include <cstdint>
-#include <stdexcept>
+#include <type_traits>
 #include <vector>
+
+#include "store/grossallokator.h"
 
 namespace quarzel {
 
 template <class Satz>
 class Satzpool {
  public:
-  explicit Satzpool(std::uint32_t schritt) : schritt_(schritt) {}
+  explicit Satzpool(std::uint32_t schritt) : schritt_(schritt) {
+    while ((std::uint32_t(1) << blockbits_) < schritt) ++blockbits_;
+  }
+  Satzpool(const Satzpool&) = delete;
+  Satzpool& operator=(const Satzpool&) = delete;
+  Satzpool(Satzpool&&) = default;
+  Satzpool& operator=(Satzpool&&) = default;
 
   std::uint32_t kapazitaet() const { return kapazitaet_; }
   std::uint32_t schritt() const { return schritt_; }
@@ -21,7 +30,7 @@ class Satzpool {
   // Adds `schritt` slots. Throws std::bad_alloc when memory runs out.
   void wachse() {
     const std::uint32_t neu = kapazitaet_ + schritt_;
-    saetze_.resize(std::size_t(neu) + 1);
+    while ((bloecke_.size() << blockbits_) < std::size_t(neu) + 1) bloecke_.push_back(Block(blockgroesse()));
     besetzt_.resize(std::size_t(neu) + 1, 0);
     kapazitaet_ = neu;
   }
@@ -36,7 +45,7 @@ class Satzpool {
       if (hoechster_ == kapazitaet_) wachse();
       slot = ++hoechster_;
     }
-    saetze_[slot] = std::move(satz);
+    (*this)[slot] = std::move(satz);
     besetzt_[slot] = 1;
     ++belegt_;
     return slot;
@@ -44,21 +53,30 @@ class Satzpool {
 
   void gib(std::uint32_t slot) {
     if (!gueltig(slot)) return;
-    saetze_[slot] = Satz{};
+    // Records without resources of their own are simply overwritten on reuse.
+    if constexpr (!std::is_trivially_destructible_v<Satz>) (*this)[slot] = Satz{};
     besetzt_[slot] = 0;
-    frei_.push_back(slot);
     --belegt_;
+    if (belegt_ == 0) {
+      // An empty pool starts again at slot 1: no free list to walk.
+      frei_.clear();
+      hoechster_ = 0;
+    } else {
+      frei_.push_back(slot);
+    }
   }
 
   bool gueltig(std::uint32_t slot) const { return slot >= 1 && slot <= kapazitaet_ && besetzt_[slot]; }
 
-  Satz& operator[](std::uint32_t slot) { return saetze_[slot]; }
-  const Satz& operator[](std::uint32_t slot) const { return saetze_[slot]; }
+  Satz& operator[](std::uint32_t slot) { return bloecke_[slot >> blockbits_][slot & (blockgroesse() - 1)]; }
+  const Satz& operator[](std::uint32_t slot) const {
+    return bloecke_[slot >> blockbits_][slot & (blockgroesse() - 1)];
+  }
 
   // Frees every record and keeps the capacity.
   void leere() {
     for (std::uint32_t s = 1; s <= hoechster_; ++s) {
-      if (besetzt_[s]) saetze_[s] = Satz{};
+      if (besetzt_[s]) (*this)[s] = Satz{};
       besetzt_[s] = 0;
     }
     frei_.clear();
@@ -68,8 +86,7 @@ class Satzpool {
 
   // Back to no capacity at all.
   void zuruecksetzen() {
-    saetze_.clear();
-    saetze_.shrink_to_fit();
+    bloecke_.clear();
     besetzt_.clear();
     besetzt_.shrink_to_fit();
     frei_.clear();
@@ -77,9 +94,13 @@ class Satzpool {
   }
 
  private:
-  std::vector<Satz> saetze_;
-  std::vector<std::uint8_t> besetzt_;
-  std::vector<std::uint32_t> frei_;  // freed slots below hoechster_
+  using Block = std::vector<Satz, Grossallokator<Satz>>;
+  std::uint32_t blockgroesse() const { return std::uint32_t(1) << blockbits_; }
+
+  unsigned blockbits_ = 0;  // a block holds the next power of two at or above one step
+  std::vector<Block> bloecke_;
+  std::vector<std::uint8_t, Grossallokator<std::uint8_t>> besetzt_;
+  std::vector<std::uint32_t, Grossallokator<std::uint32_t>> frei_;  // freed slots below hoechster_
   std::uint32_t schritt_;
   std::uint32_t kapazitaet_ = 0;
   std::uint32_t hoechster_ = 0;  // highest slot ever handed out since the last clear

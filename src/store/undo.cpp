@@ -24,7 +24,7 @@ void Elementspeicher::entferne(Weg&& weg) {
       ++ziel;
     }
   }
-  for (std::int32_t n = ziel; n <= gesamt_; ++n) loescheSpalten(n);
+  loescheSpalten(ziel, gesamt_);
   gesamt_ = ziel - 1;
   anzahl_ = std::min(anzahl_ - lebendeEntfernt, gesamt_);
   bereinigungLaeuft_ = false;

@@ -54,7 +54,6 @@ struct tbogendaten {
   Farbe farbe = 0;
   std::uint8_t folie = 1;
   std::uint8_t planteil = 1;
-  std::string name;
   Fuellangaben fuellung;
   std::uint32_t attribut = 0;
   std::uint8_t attributFlag = 0;
@@ -66,8 +65,10 @@ struct tbogendaten {
 struct Tpolygondaten {
   std::vector<double> x;
   std::vector<double> y;
-  std::vector<std::uint8_t> punktflags;  // one per point
-  std::uint16_t option = 0;  // splines: the spline option; gradients: their u16 value
+  std::vector<std::uint8_t> punktflags;  // one per point, working flags of editing commands
+  std::uint16_t wert2 = 0;       // a second 16-bit value (gradients keep it in the file)
+  std::uint8_t abschluss = 0;    // the byte that follows the points in the file
+  std::uint8_t splineoption = 0;
   Farbe farbe = 0;
   Farbe farbe2 = 0;  // gradients: the second colour
   std::uint8_t verlaufstyp = 0;  // gradients: packed type, see Elementspeicher::verlaufstyp
@@ -75,7 +76,6 @@ struct Tpolygondaten {
   std::uint8_t planteil = 1;
   std::uint8_t stift = 0;
   std::int16_t linienstil = 1;
-  std::string name;
   Fuellangaben fuellung;
   std::uint32_t attribut = 0;
   std::uint32_t muster = 0;  // pattern number; 555999 = drawn as a pattern-less area
@@ -97,7 +97,6 @@ struct Tbezierdaten {
   Farbe farbe = 0;
   std::uint8_t folie = 1;
   std::uint8_t planteil = 1;
-  std::string name;
   Fuellangaben fuellung;
   std::uint32_t attribut = 0;
   std::uint8_t attributFlag = 0;
@@ -116,15 +115,15 @@ struct tmessdaten {
   std::uint8_t textposition = 0;
   std::uint8_t begrenzung = 0;
   std::string schrift = "Arial";
-  std::array<std::uint32_t, 5> werte{};  // further settings of the dimension style
+  std::array<std::uint32_t, 5> werte{};    // further settings of the dimension style
   std::array<std::uint8_t, 2> schalter{};
+  std::string vortext;   // text before the value
+  std::string nachtext;  // text after the value
   std::array<std::uint8_t, 14> optionen{};
   Farbe farbe = 0;
   std::uint8_t folie = 1;
   std::uint8_t planteil = 1;
   std::uint8_t stift = 0;
-  // Texts, prefixes and suffixes of the dimension.
-  std::array<std::string, 6> texte;
 
   bool operator==(const tmessdaten&) const = default;
 };
@@ -142,15 +141,11 @@ struct tgruppendaten {
 // Bitmaps and fills (kinds 16, 39): an embedded image file and its placement.
 struct Tbitmapdaten {
   std::array<double, 6> platzierung{};  // frame corners and angle
-  std::array<std::uint32_t, 3> werte{};
-  std::uint8_t option1 = 0;
-  std::uint32_t wert4 = 0;
-  std::uint8_t option2 = 0;
+  std::vector<std::uint8_t> daten;      // the image file's bytes
+  std::uint32_t option = 0;             // bitmap option
   std::uint8_t folie = 1;
   std::uint8_t planteil = 1;
   std::uint8_t gefuellt = 0;
-  std::string dateiname;
-  std::vector<std::uint8_t> daten;  // the image file's bytes
 
   bool operator==(const Tbitmapdaten&) const = default;
 };
@@ -163,7 +158,7 @@ struct Tfliestextdaten {
   std::string schrift = "Arial";
   Farbe farbe = 0;
   Farbe farbe2 = 0;
-  double hoehe = 3.5;  // sheet millimetres
+  float hoehe = 3.5f;  // sheet millimetres
   float winkel = 0;    // degrees
   std::array<std::uint8_t, 6> stil{};  // style values (bold, italic, underline, alignment, ...)
   std::uint8_t folie = 1;

@@ -255,6 +255,12 @@ std::int32_t Elementspeicher::neuesPolygon(Elementart art, Tpolygondaten d) {
   return fuegeEin(istPolygonart(art) ? art : Elementart::Polygon, polygone_, std::move(d));
 }
 
+std::int32_t Elementspeicher::neuesPolygonMitPunkten(Elementart art, Tpolygondaten d) {
+  d.punktflags.assign(d.x.size(), 0);
+  stempele(d);
+  return fuegeEin(istPolygonart(art) ? art : Elementart::Polygon, polygone_, std::move(d));
+}
+
 std::int32_t Elementspeicher::neueBezierkurve(Tbezierdaten d) {
   stempele(d);
   return fuegeEin(Elementart::Bezier, beziers_, std::move(d));

@@ -156,6 +156,9 @@ class Elementspeicher {
   // Polygon, Spline or Verlauf from the point buffer; `vorlage` gives every
   // field but the points.
   std::int32_t neuesPolygon(Elementart art, Tpolygondaten vorlage);
+  // The same with the points already in the record, taken as they are (the
+  // drawing file's polygons may hold more points than the buffer).
+  std::int32_t neuesPolygonMitPunkten(Elementart art, Tpolygondaten d);
   std::int32_t neueBezierkurve(Tbezierdaten d);
   std::int32_t neueBemassung(tmessdaten d);
   std::int32_t neueGruppenklammer(Elementart art, tgruppendaten d);  // Gruppenanfang or Gruppenende

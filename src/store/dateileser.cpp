@@ -1,0 +1,777 @@
+// The reader of the drawing file. It accepts the current format and the five
+// older signatures, reads into a new drawing and replaces the open one only
+// when the file turned out to be a drawing. In files with record markers a
+// damaged record is skipped up to the next "{|}" and reading goes on.
+#include <algorithm>
+#include <bit>
+#include <cmath>
+#include <memory>
+
+#include "display/sicheredatei.h"
+#include "store/dateiformat.h"
+#include "store/einstellungssaetze.h"
+#include "store/linienstilabbildung.h"
+#include "store/zeichensatz.h"
+#include "store/zeichnungsdatei.h"
+
+namespace quarzel {
+
+namespace {
+
+using namespace datei;
+
+constexpr std::size_t HoechsteDateigroesse = std::size_t(2) << 30;
+
+struct Kennungseintrag {
+  const char* signatur;
+  bool mitVersion;
+  bool markiert;
+};
+constexpr Kennungseintrag Kennungen[] = {
+    {"Ostrun", false, false}, {"oStrun", false, false}, {"oS1.01", false, false},
+    {"oS1.02", true, false},  {"VS1.00", true, true},   {"ZEI.01", true, true},
+};
+
+class Leser {
+ public:
+  Leser(std::span<const std::uint8_t> daten, Zeichnung& z, Benutzer& b, const Ladeoptionen& o,
+        const Dateikennung& kennung)
+      : l_(daten), z_(z), benutzer_(b), optionen_(o), kennung_(kennung) {
+    k_.version = kennung.version;
+    k_.vsVariante = kennung.vsVariante;
+    k_.markiert = kennung.markiert;
+    // Without a reference of its own a file's coordinates are relative to
+    // the view origin in force.
+    k_.bezugX = z.ansicht.viewOriginX;
+    k_.bezugY = z.ansicht.viewOriginY;
+  }
+
+  void lies(Ladeergebnis& e) {
+    l_.setzePosition(9 + (kennung_.version || kennungMitVersion() ? 2 : 0));
+    z_.speicher.beginneSchritt();
+    leseKopf();
+    leseSaetze(e);
+    repariereGruppen(e);
+    ergaenzeEbenen();
+    pruefeSchraffuren(e);
+    if (stiftproblem_)
+      benutzer_.meldung(
+          "Es gab Probleme beim Laden der Stiftbreiten.\rBitte Überprüfen Sie diese unter Optionen/Stiftbreiten.",
+          Meldungsart::Warnung);
+    z_.ebenen.setzeAktiv(aktiveEbene_, aktiveFolie_);
+    z_.speicher.demarkiereAlle();
+    z_.speicher.setzeModifiziert(false);
+    e.elemente = elemente_;
+  }
+
+ private:
+  bool kennungMitVersion() const {
+    for (const auto& k : Kennungen)
+      if (kennung_.signatur == k.signatur) return k.mitVersion;
+    return false;
+  }
+
+  bool marke() { return !k_.markiert || l_.marke(); }
+
+  // --- Header ---------------------------------------------------------------
+
+  void leseKopf() {
+    Ansicht& a = z_.ansicht;
+    a.layoutView = l_.u8() != 0;
+    const std::int32_t breite = l_.u16(), hoehe = l_.u16();
+    a.sheetWidth = breite ? breite : 297;
+    a.sheetHeight = hoehe ? hoehe : 210;
+    a.sheetLeft = Ansicht::nearestInt32(a.WorldWidth / 2.0 - a.sheetWidth / 2.0);
+    a.sheetTop = Ansicht::nearestInt32(a.WorldHeight / 2.0 - a.sheetHeight / 2.0);
+
+    const std::uint8_t stifte = l_.u8();
+    if (stifte > 25) stiftproblem_ = true;
+    for (int i = 1; i <= stifte; ++i) {
+      const double b = l_.f64();
+      if (l_.fehler()) break;
+      if (!std::isfinite(b) || b < 0 || b > 100) {
+        stiftproblem_ = true;
+      } else if (i <= 25) {
+        z_.stifte.penWidth[i] = b;
+      }
+    }
+    if (l_.fehler()) stiftproblem_ = true;
+
+    const std::uint32_t stillaenge = l_.u32();
+    if (stillaenge <= l_.rest() && stillaenge <= HoechsteEinbettung) z_.optionen.linienstildatei = l_.bytes(stillaenge);
+    else l_.ueberspringe(l_.rest());
+    if (!marke()) kopfDefekt_ = true;
+
+    Zeichnungsoptionen& o = z_.optionen;
+    o.werkzeugWahl = l_.u8();
+    o.werkzeugWert1 = l_.u32();
+    o.werkzeugWert2 = l_.u32();
+    o.werkzeugWert3 = l_.f64();
+    o.werkzeugWert4 = l_.u8();
+    if (!marke()) kopfDefekt_ = true;
+
+    leseEbenen();
+    leseEinheitenblock();
+    if (!marke()) kopfDefekt_ = true;
+  }
+
+  void leseEbenen() {
+    Ebenen& e = z_.ebenen;
+    e.leere();
+    const std::uint8_t modus = l_.u8();
+    e.modus = modus <= 2 ? static_cast<Sichtbarkeitsmodus>(modus) : Sichtbarkeitsmodus::Alle;
+    for (;;) {
+      std::string name = l_.kurzString();
+      if (l_.fehler() || name.empty()) break;
+      const std::uint8_t nummer = e.fuegeEbeneAn(std::move(name));
+      const std::uint8_t sichtbar = l_.u8();
+      const double massstab = l_.f64();
+      const std::uint8_t zustand = l_.u8(), gemerkt = l_.u8();
+      if (nummer) {
+        e.setzeSichtbarFlag(nummer, sichtbar);
+        e.setzeMassstab(nummer, std::isfinite(massstab) && massstab > 0 && massstab <= 1e7 ? massstab : 0);
+        e.setzeAnzeigezustand(nummer, zustand);
+      }
+      for (;;) {
+        std::string folie = l_.kurzString();
+        if (l_.fehler() || folie.empty()) break;
+        const std::uint8_t folienzustand = l_.u8();
+        if (folie == "LE-Bewehrungspunkte") folie = "LE-Lager";
+        if (!nummer) continue;
+        const std::uint8_t f = e.fuegeFolieAn(nummer, std::move(folie));
+        if (f) e.setzeFolienzustand(nummer, f, folienzustand);
+      }
+      if (nummer) e.setzeGemerkteFolie(nummer, gemerkt);
+    }
+    aktiveEbene_ = l_.u8();
+    aktiveFolie_ = l_.u8();
+  }
+
+  void leseEinheitenblock() {
+    Ansicht& a = z_.ansicht;
+    Zeichnungsoptionen& o = z_.optionen;
+    const std::uint8_t code = l_.u8();
+    const double faktor = l_.f64();
+    const std::uint8_t dezimalen = l_.u8(), imperial = l_.u8(), anzeigen = l_.u8();
+    const double massstab = l_.f80();
+    for (std::uint8_t& b : o.zeichenhilfen) b = l_.u8();
+    o.koordinatenanzeige = l_.u8();
+    const std::uint32_t ursprungX = l_.u32(), ursprungY = l_.u32();
+    o.einheitenblockWerte[0] = l_.u32();
+    o.einheitenblockWerte[1] = l_.u32();
+    const double zoom = l_.f64();
+    o.einheitenblockByte1 = l_.u8();
+    o.einheitenblockWert3 = l_.u32();
+    o.titel = l_.kurzString();
+    o.einheitenblockByte2 = l_.u8();
+    if (l_.fehler()) return;
+
+    if (code >= 1 && code <= 8 && std::isfinite(faktor) && faktor > 0) {
+      a.unitCode = code;
+      a.unitFactor = faktor;
+      a.unitName = einheitenname(code);
+    }
+    a.displayDecimals = std::min<int>(dezimalen, 4);
+    a.imperialDecimal = imperial != 0;
+    o.einheitAnzeigen = anzeigen != 0;
+    if (std::isfinite(massstab) && massstab > 0 && massstab <= 1e7) a.drawingScale = massstab;
+    // The view the drawing was saved with, when it is a possible one.
+    if (std::isfinite(zoom) && zoom >= a.WorldWidth / Ansicht::feinsteWeltPixel && zoom <= 1000 &&
+        ursprungX <= std::uint32_t(a.WorldWidth) && ursprungY <= std::uint32_t(a.WorldHeight)) {
+      a.zoom = zoom;
+      a.viewOriginX = static_cast<std::int32_t>(ursprungX);
+      a.viewOriginY = static_cast<std::int32_t>(ursprungY);
+      if (!k_.markiert || true) {
+        k_.bezugX = a.viewOriginX;
+        k_.bezugY = a.viewOriginY;
+      }
+    }
+  }
+
+  static std::string einheitenname(std::uint8_t code) {
+    static constexpr const char* Namen[] = {"", "mm", "cm", "m", "km", "in", "ft", "yd", "mls"};
+    return code <= 8 ? Namen[code] : "";
+  }
+
+  // --- Record stream ----------------------------------------------------------
+
+  void leseSaetze(Ladeergebnis& e) {
+    const std::size_t schritt = std::max<std::size_t>(l_.groesse() / 100, 1);
+    std::size_t naechsteMeldung = l_.position() + schritt;
+    while (!l_.amEnde()) {
+      if (l_.position() >= naechsteMeldung) {
+        naechsteMeldung = l_.position() + schritt;
+        benutzer_.fortschritt("Zeichnung wird geladen", static_cast<int>(l_.position() * 100 / l_.groesse()));
+        if (optionen_.tastatur && optionen_.tastatur->escapeGedrueckt() &&
+            benutzer_.auswahl("Zeichnung öffnen abbrechen?", "Das Laden wurde unterbrochen.\nWie wollen Sie fortfahren?",
+                              {"Alles Folgende verwerfen", "Weiterladen"}) == 0) {
+          e.abgebrochen = true;
+          break;
+        }
+      }
+      const std::size_t anfang = l_.position();
+      const std::uint8_t tag = l_.u8();
+      if (tag == tag::Ende) break;
+      const bool gelesen = leseSatz(tag);
+      if (gelesen && !l_.fehler() && marke()) {
+        uebernimm();
+        continue;
+      }
+      verwerfe();
+      if (!k_.markiert) break;  // without markers there is nothing to resynchronise on
+      ++e.verworfeneSaetze;
+      l_.setzePosition(anfang);
+      if (!l_.sucheMarke()) break;
+    }
+    benutzer_.fortschritt("", -1);
+  }
+
+  // A record is parsed into `offen_` first and added only after its marker
+  // proved it whole.
+  struct OffenesElement {
+    Elementart art = Elementart::Frei;
+    Tliniendaten linie;
+    tbogendaten bogen;
+    Tpolygondaten polygon;
+    Tbezierdaten bezier;
+    tmessdaten bemassung;
+    tgruppendaten gruppe;
+    Tbitmapdaten bitmap;
+    Tfliestextdaten text;
+    Tmetafiledaten metafile;
+    std::uint32_t bitmapoption = 0;
+    bool istBitmapoption = false;
+  };
+
+  bool leseSatz(std::uint8_t t) {
+    offen_.art = Elementart::Frei;
+    offen_.istBitmapoption = false;
+    neuerZustand_ = a_;
+    switch (t) {
+      case tag::Farbe: neuerZustand_.farbe = l_.u32(); return true;
+      case tag::Attribut:
+        neuerZustand_.attribut = l_.u32();
+        neuerZustand_.attributFlag = l_.u8();
+        return true;
+      case tag::Ebene: neuerZustand_.ebene = l_.u8(); return true;
+      case tag::Folie: neuerZustand_.folie = l_.u8(); return true;
+      case tag::Stift: neuerZustand_.stift = l_.u8(); return true;
+      case tag::Stil8: neuerZustand_.stil = bildeLinienstilAb(l_.i8(), k_.version, k_.vsVariante); return true;
+      case tag::Stil16: neuerZustand_.stil = bildeLinienstilAb(l_.i16(), k_.version, k_.vsVariante); return true;
+      case tag::Linienenden:
+        neuerZustand_.linienAnfang = l_.u8();
+        neuerZustand_.linienEnde = l_.u8();
+        return true;
+      case tag::Polygonenden:
+        neuerZustand_.polygonAnfang = l_.u8();
+        neuerZustand_.polygonEnde = l_.u8();
+        return true;
+      case tag::Muster:
+        neuerZustand_.muster = l_.u32();
+        neuerZustand_.musterFlag = l_.u8();
+        return true;
+      case tag::Fuellwert: neuerZustand_.fuellwert = l_.u32(); return true;
+      case tag::Schraffurwert: neuerZustand_.schraffurwert = l_.u16(); return true;
+      case tag::Textoptionen:
+        neuerZustand_.texthoehe = std::bit_cast<float>(l_.u32());
+        for (auto& b : neuerZustand_.textstil) b = l_.u8();
+        return true;
+      case '7': case '8': case 'm': case 0xC4 /* Ä */: case 0xE4 /* ä */: case 'N':
+        l_.u8();
+        return true;
+      case '#': l_.u32(); return true;
+      case 'l': l_.ueberspringe(2); return true;
+      case '6': l_.ueberspringe(17); return true;
+      case '&': l_.ueberspringe(13); return true;
+      case tag::Langtext: return leseLangtext();
+      case tag::Linie: case tag::LinieAlt: return leseLinie(Elementart::Linie, false);
+      case tag::Linie3d: return leseLinie(Elementart::Linie, true);
+      case tag::Wand1: return leseLinie(Elementart::Wandlinie1, false);
+      case tag::Wand2: return leseLinie(Elementart::Wandlinie2, false);
+      case tag::Bogen: return leseBogen(false);
+      case tag::BogenGefuellt: return leseBogen(true);
+      case tag::Bezier: return leseBezier(false);
+      case tag::BezierGefuellt: return leseBezier(true);
+      case tag::Polygon: return lesePolygon(Elementart::Polygon, false);
+      case tag::PolygonGefuellt: return lesePolygon(Elementart::Polygon, true);
+      case tag::Spline: return lesePolygon(Elementart::Spline, false);
+      case tag::SplineGefuellt: return lesePolygon(Elementart::Spline, true);
+      case tag::Verlauf: return leseVerlauf();
+      case tag::Bemassung: return leseBemassung(true);
+      case tag::BemassungAlt: return leseBemassung(false);
+      case tag::Text: return leseText(Elementart::Text, false);
+      case tag::Kommentar: return leseText(Elementart::Kommentar, false);
+      case tag::TextAlt: return leseText(Elementart::Text, true);
+      case tag::Gruppenanfang: return leseGruppe(Elementart::Gruppenanfang);
+      case tag::Gruppenende: return leseGruppe(Elementart::Gruppenende);
+      case tag::Bitmap: return leseBitmap(6, false);
+      case tag::BitmapAlt: return leseBitmap(4, true);
+      case tag::FuellungAlt: return leseAlteFuellung(4);
+      case tag::FuellungAlt6: return leseAlteFuellung(6);
+      case tag::Metafile: case tag::MetafileAlt: return leseMetafile();
+      case tag::Bitmapoption:
+        offen_.bitmapoption = l_.u32();
+        offen_.istBitmapoption = true;
+        return true;
+      default:
+        if (const Einstellungssatz* e = einstellungssatz(t)) return e->lese(l_, z_, k_);
+        return false;
+    }
+  }
+
+  // --- Element records ----------------------------------------------------------
+
+  double x(double v) const { return v + k_.bezugX; }
+  double y(double v) const { return v + k_.bezugY; }
+  void punkt(double& px, double& py) {
+    px = x(l_.f64());
+    py = y(l_.f64());
+  }
+  bool endlich(std::initializer_list<double> werte) const {
+    return std::all_of(werte.begin(), werte.end(), [](double v) { return std::isfinite(v); });
+  }
+
+  bool leseLinie(Elementart art, bool mitHoehe) {
+    Tliniendaten& d = offen_.linie;
+    d = {};
+    const double fx1 = l_.f64(), fy1 = l_.f64(), fz1 = mitHoehe ? l_.f64() : 0;
+    const double fx2 = l_.f64(), fy2 = l_.f64(), fz2 = mitHoehe ? l_.f64() : 0;
+    if (l_.fehler()) return false;
+    // Lines far outside any sensible range are dropped without a word.
+    const double zoom = z_.ansicht.zoom;
+    auto innen = [](double v, double grenze) { return v > -grenze && v < grenze; };
+    if (!(innen(fx1 / zoom, 1e8) && innen(fx2 / zoom, 1e8) && innen(fy1 / zoom, 1e7) && innen(fy2 / zoom, 1e7)))
+      return true;
+    d.x1 = x(fx1);
+    d.y1 = y(fy1);
+    d.z1 = fz1;
+    d.x2 = x(fx2);
+    d.y2 = y(fy2);
+    d.z2 = fz2;
+    d.farbe = neuerZustand_.farbe;
+    d.anfang = neuerZustand_.linienAnfang;
+    d.ende = neuerZustand_.linienEnde;
+    d.attribut = neuerZustand_.attribut;
+    d.attributFlag = neuerZustand_.attributFlag;
+    offen_.art = art;
+    return endlich({d.z1, d.z2});
+  }
+
+  template <class Satz>
+  void strichwerte(Satz& d) {
+    d.farbe = neuerZustand_.farbe;
+    d.attribut = neuerZustand_.attribut;
+    d.attributFlag = neuerZustand_.attributFlag;
+  }
+  void fuellwerte(Fuellangaben& f) {
+    f.schraffurWinkel = std::bit_cast<float>(neuerZustand_.fuellwert);
+    f.schraffurWert3 = neuerZustand_.schraffurwert;
+  }
+
+  bool leseBogen(bool gefuellt) {
+    tbogendaten& d = offen_.bogen;
+    d = {};
+    punkt(d.xm, d.ym);
+    d.xr = l_.f64();
+    d.yr = l_.f64();
+    d.startwinkel = l_.f32();
+    d.endwinkel = l_.f32();
+    d.drehwinkel = l_.f32();
+    // Four more bytes since version 4 of the marked families, and in VS variants.
+    if ((k_.markiert && k_.version >= 4) || k_.vsVariante) l_.ueberspringe(4);
+    strichwerte(d);
+    if (gefuellt) {
+      leseSchraffurblock(l_, d.fuellung);
+      fuellwerte(d.fuellung);
+    }
+    offen_.art = Elementart::Bogen;
+    return endlich({d.xm, d.ym, d.xr, d.yr, d.startwinkel, d.endwinkel, d.drehwinkel});
+  }
+
+  bool leseBezier(bool gefuellt) {
+    Tbezierdaten& d = offen_.bezier;
+    d = {};
+    for (int i = 0; i < 4; ++i) punkt(d.punkte[2 * i], d.punkte[2 * i + 1]);
+    d.option = l_.u8();
+    strichwerte(d);
+    if (gefuellt) {
+      leseSchraffurblock(l_, d.fuellung);
+      fuellwerte(d.fuellung);
+    }
+    offen_.art = Elementart::Bezier;
+    return std::all_of(d.punkte.begin(), d.punkte.end(), [](double v) { return std::isfinite(v); });
+  }
+
+  bool lesePunkte(Tpolygondaten& d, std::uint16_t anzahl) {
+    if (std::size_t(anzahl) * 16 > l_.rest()) return false;
+    d.x.resize(anzahl);
+    d.y.resize(anzahl);
+    for (std::size_t i = 0; i < anzahl; ++i) {
+      punkt(d.x[i], d.y[i]);
+      if (!std::isfinite(d.x[i]) || !std::isfinite(d.y[i])) return false;
+    }
+    return true;
+  }
+
+  bool lesePolygon(Elementart art, bool gefuellt) {
+    Tpolygondaten& d = offen_.polygon;
+    d = {};
+    if (!lesePunkte(d, l_.u16())) return false;
+    if (gefuellt) {
+      leseSchraffurblock(l_, d.fuellung);
+      fuellwerte(d.fuellung);
+    } else {
+      d.abschluss = l_.u8();
+    }
+    if (art == Elementart::Spline) d.splineoption = l_.u8();
+    strichwerte(d);
+    d.anfang = neuerZustand_.polygonAnfang;
+    d.ende = neuerZustand_.polygonEnde;
+    d.muster = neuerZustand_.muster;
+    d.musterFlag = neuerZustand_.musterFlag;
+    offen_.art = art;
+    return true;
+  }
+
+  bool leseVerlauf() {
+    Tpolygondaten& d = offen_.polygon;
+    d = {};
+    const std::uint16_t anzahl = l_.u16();
+    d.verlaufstyp = l_.u8();
+    d.wert2 = l_.u16();
+    d.farbe = l_.u32();
+    d.farbe2 = l_.u32();
+    if (!lesePunkte(d, anzahl)) return false;
+    d.abschluss = l_.u8();
+    d.attribut = neuerZustand_.attribut;
+    d.attributFlag = neuerZustand_.attributFlag;
+    offen_.art = Elementart::Verlauf;
+    return true;
+  }
+
+  bool leseBemassung(bool mitTexten) {
+    tmessdaten& d = offen_.bemassung;
+    d = {};
+    for (int i = 0; i < 4; ++i) punkt(d.geometrie[2 * i], d.geometrie[2 * i + 1]);
+    d.typ = l_.u8();
+    d.texthoehe = l_.f64();
+    d.textwinkel = l_.f64();
+    d.masstext = l_.kurzString();
+    d.textposition = l_.u8();
+    d.begrenzung = l_.u8();
+    d.schrift = l_.kurzString();
+    if (d.schrift.empty()) d.schrift = "Arial";
+    d.werte[0] = l_.u32();
+    d.schalter[0] = l_.u8();
+    d.werte[1] = l_.u32();
+    d.schalter[1] = l_.u8();
+    d.werte[2] = l_.u32();
+    d.werte[3] = l_.u32();
+    d.werte[4] = l_.u32();
+    if (mitTexten) {
+      d.vortext = l_.kurzString();
+      d.nachtext = l_.kurzString();
+      for (auto& b : d.optionen) b = l_.u8();
+    }
+    d.farbe = neuerZustand_.farbe;
+    offen_.art = Elementart::Bemassung;
+    return std::all_of(d.geometrie.begin(), d.geometrie.end(), [](double v) { return std::isfinite(v); }) &&
+           endlich({d.texthoehe, d.textwinkel});
+  }
+
+  bool leseLangtext() {
+    for (std::string* ziel : {&langtext_, &langformate_}) {
+      const std::uint32_t n = l_.u32();
+      if (n > l_.rest()) return false;
+      const std::vector<std::uint8_t> roh = l_.bytes(n);
+      *ziel = ausCp1252(std::string_view(reinterpret_cast<const char*>(roh.data()), roh.size()));
+    }
+    langtextOffen_ = true;
+    return true;
+  }
+
+  bool leseText(Elementart art, bool alt) {
+    Tfliestextdaten& d = offen_.text;
+    d = {};
+    punkt(d.x, d.y);
+    d.farbe = l_.u32();
+    d.farbe2 = l_.u32();
+    d.winkel = std::bit_cast<float>(l_.u32());
+    d.hoehe = neuerZustand_.texthoehe;
+    std::string text, formate;
+    if (alt) {
+      for (auto& b : d.stil) b = l_.u8();
+      text = l_.kurzString();
+    } else {
+      for (int i = 0; i < 4; ++i) d.stil[i] = neuerZustand_.textstil[i];
+      d.stil[4] = l_.u8();
+      d.stil[5] = l_.u8();
+      text = l_.kurzString();
+      formate = l_.kurzString();
+    }
+    d.schrift = l_.kurzString();
+    if (langtextOffen_) {
+      text = langtext_;
+      formate = langformate_;
+    }
+    d.zeilen = trenneZeilen(text);
+    d.formate = trenneZeilen(formate);
+    offen_.art = art;
+    return endlich({d.x, d.y, d.winkel, d.hoehe});
+  }
+
+  bool leseGruppe(Elementart art) {
+    tgruppendaten& d = offen_.gruppe;
+    d = {};
+    if (art == Elementart::Gruppenanfang) {
+      punkt(d.rahmen[0], d.rahmen[1]);
+      punkt(d.rahmen[2], d.rahmen[3]);
+      d.name = l_.kurzString();
+    }
+    offen_.art = art;
+    return true;
+  }
+
+  bool leseDaten(std::vector<std::uint8_t>& daten) {
+    const std::uint32_t n = l_.u32();
+    if (n > l_.rest()) return false;
+    daten = l_.bytes(n);
+    return !l_.fehler();
+  }
+
+  bool leseBitmap(int rahmenwerte, bool mitName) {
+    Tbitmapdaten& d = offen_.bitmap;
+    d = {};
+    for (int i = 0; i < rahmenwerte; i += 2) punkt(d.platzierung[i], d.platzierung[i + 1]);
+    if (mitName) {
+      l_.u8();
+      l_.kurzString();
+    }
+    if (!leseDaten(d.daten)) return false;
+    d.gefuellt = l_.u8();
+    offen_.art = l_.u8() == 1 ? Elementart::Fuellung : Elementart::Bitmap;
+    return std::all_of(d.platzierung.begin(), d.platzierung.end(), [](double v) { return std::isfinite(v); });
+  }
+
+  bool leseAlteFuellung(int rahmenwerte) {
+    Tbitmapdaten& d = offen_.bitmap;
+    d = {};
+    for (int i = 0; i < rahmenwerte; i += 2) punkt(d.platzierung[i], d.platzierung[i + 1]);
+    l_.ueberspringe(4);  // two 16-bit values of the older form
+    if (!leseDaten(d.daten)) return false;
+    offen_.art = Elementart::Fuellung;
+    return true;
+  }
+
+  bool leseMetafile() {
+    Tmetafiledaten& d = offen_.metafile;
+    d = {};
+    punkt(d.platzierung[0], d.platzierung[1]);
+    punkt(d.platzierung[2], d.platzierung[3]);
+    d.platzierung[4] = l_.f64();
+    d.platzierung[5] = l_.f64();
+    if (!leseDaten(d.daten)) return false;
+    offen_.art = Elementart::Metafile;
+    return true;
+  }
+
+  // --- Taking a whole record over -------------------------------------------
+
+  void verwerfe() {
+    offen_.art = Elementart::Frei;
+    offen_.istBitmapoption = false;
+  }
+
+  void uebernimm() {
+    a_ = neuerZustand_;
+    if (offen_.istBitmapoption) {
+      if (letzteBitmap_) z_.speicher.bitmap(letzteBitmap_).option = offen_.bitmapoption;
+      return;
+    }
+    if (offen_.art == Elementart::Frei) return;
+    Elementspeicher& sp = z_.speicher;
+    // The adders stamp the current pen, layer and sublayer; the line style is
+    // set afterwards so that values below 1 from the file stay as they were.
+    sp.aktuell = {.stift = a_.stift, .linienstil = 1, .planteil = a_.ebene, .folie = a_.folie};
+    std::int32_t n = 0;
+    switch (offen_.art) {
+      case Elementart::Linie:
+      case Elementart::Wandlinie1:
+      case Elementart::Wandlinie2: n = sp.neueLinie(offen_.linie, offen_.art); break;
+      case Elementart::Bogen: n = sp.neuerBogen(offen_.bogen); break;
+      case Elementart::Polygon:
+      case Elementart::Spline:
+      case Elementart::Verlauf: n = sp.neuesPolygonMitPunkten(offen_.art, std::move(offen_.polygon)); break;
+      case Elementart::Bezier: n = sp.neueBezierkurve(offen_.bezier); break;
+      case Elementart::Bemassung: n = sp.neueBemassung(offen_.bemassung); break;
+      case Elementart::Gruppenanfang:
+      case Elementart::Gruppenende: n = sp.neueGruppenklammer(offen_.art, offen_.gruppe); break;
+      case Elementart::Bitmap:
+      case Elementart::Fuellung:
+        n = sp.neueBitmap(offen_.art, std::move(offen_.bitmap));
+        letzteBitmap_ = n;
+        break;
+      case Elementart::Text:
+      case Elementart::Kommentar:
+        n = sp.neuerText(offen_.art, std::move(offen_.text));
+        langtextOffen_ = false;
+        break;
+      case Elementart::Metafile: n = sp.neuesMetafile(std::move(offen_.metafile)); break;
+      case Elementart::Frei: return;
+    }
+    sp.setzeLinienstil(n, a_.stil);
+    sp.vervollstaendige(n);
+    sp.setzeMarkiert(n, 0);
+    ++elemente_;
+    offen_.art = Elementart::Frei;
+  }
+
+  // --- After the last record -----------------------------------------------------
+
+  void repariereGruppen(Ladeergebnis& e) {
+    Elementspeicher& sp = z_.speicher;
+    std::vector<std::int32_t> offen;
+    std::vector<std::uint8_t> weg(std::size_t(sp.gesamtanzahl()) + 1, 0);
+    std::int32_t defekt = 0;
+    for (std::int32_t n = 1; n <= sp.anzahl(); ++n) {
+      if (!sp.lebendig(n)) continue;
+      if (sp.art(n) == Elementart::Gruppenanfang) offen.push_back(n);
+      if (sp.art(n) == Elementart::Gruppenende) {
+        if (offen.empty()) {
+          weg[n] = 1;
+          ++defekt;
+        } else {
+          offen.pop_back();
+        }
+      }
+    }
+    for (std::int32_t n : offen) {
+      weg[n] = 1;
+      ++defekt;
+    }
+    if (!defekt) return;
+    benutzer_.meldung("Es sind defekte Gruppen enthalten!\nAnzahl: " + std::to_string(defekt) +
+                          "\nEs wird versucht, die Zeichnung zu reparieren!",
+                      Meldungsart::Warnung);
+    sp.entferneWenn([&](std::int32_t n) { return weg[n] != 0; });
+    e.defekteGruppen = defekt;
+    elemente_ -= defekt;
+  }
+
+  // Elements on layers or sublayers the table lacks get them, named by their
+  // number, so no element of a damaged file is lost or makes the structure
+  // check end the program.
+  void ergaenzeEbenen() {
+    Ebenen& e = z_.ebenen;
+    if (e.anzahl() == 0) e.fuegeEbeneAn("");
+    const Elementspeicher& sp = z_.speicher;
+    for (std::int32_t n = 1; n <= sp.anzahl(); ++n) {
+      const int ebene = std::max<int>(sp.planteil(n), 1);
+      while (e.anzahl() < ebene && e.fuegeEbeneAn("")) {
+      }
+      while (e.existiert(ebene) && e.folienanzahl(ebene) < sp.folie(n) && e.fuegeFolieAn(ebene, "")) {
+      }
+    }
+    for (int n = 1; n <= e.anzahl(); ++n)
+      if (e.folienanzahl(n) == 0) e.fuegeFolieAn(n, "");
+  }
+
+  void pruefeSchraffuren(Ladeergebnis& e) {
+    const Elementspeicher& sp = z_.speicher;
+    std::vector<std::string> fehlend;
+    auto bekannt = [&](const std::string& name) {
+      for (const EingebetteteDatei& d : z_.optionen.schraffuren)
+        if (d.name == name) return true;
+      if (std::find(fehlend.begin(), fehlend.end(), name) != fehlend.end()) return true;
+      return optionen_.schraffurBekannt && optionen_.schraffurBekannt(name);
+    };
+    for (std::int32_t n = 1; n <= sp.anzahl(); ++n) {
+      if (!sp.lebendig(n)) continue;
+      const Fuellangaben* f = sp.fuellung(n);
+      if (f && !f->schraffurName.empty() && !bekannt(f->schraffurName)) fehlend.push_back(f->schraffurName);
+    }
+    if (fehlend.empty()) return;
+    std::string text = "Zur fehlerfreien Darstellung dieser Zeichnung fehlen " + std::to_string(fehlend.size()) +
+                       " Schraffurdefinitionen:";
+    for (const std::string& name : fehlend) text += "\n" + name;
+    benutzer_.meldung(text, Meldungsart::Warnung);
+    e.fehlendeSchraffuren = std::move(fehlend);
+  }
+
+  Lesestrom l_;
+  Zeichnung& z_;
+  Benutzer& benutzer_;
+  const Ladeoptionen& optionen_;
+  const Dateikennung& kennung_;
+  Lesekontext k_;
+  Attributzustand a_;
+  Attributzustand neuerZustand_;
+  OffenesElement offen_;
+  std::string langtext_, langformate_;
+  bool langtextOffen_ = false;
+  std::int32_t letzteBitmap_ = 0;
+  std::int32_t elemente_ = 0;
+  std::uint8_t aktiveEbene_ = 1, aktiveFolie_ = 1;
+  bool stiftproblem_ = false;
+  bool kopfDefekt_ = false;
+};
+
+}  // namespace
+
+bool leseKennung(std::span<const std::uint8_t> daten, Dateikennung& kennung) {
+  if (daten.size() < 9 || daten[0] != 6) return false;
+  const std::string signatur(reinterpret_cast<const char*>(daten.data() + 1), 6);
+  for (const Kennungseintrag& k : Kennungen) {
+    if (signatur != k.signatur) continue;
+    kennung = {signatur, 0, false, k.markiert};
+    if (k.mitVersion) {
+      if (daten.size() < 11) return false;
+      kennung.version = daten[9] | (daten[10] << 8);
+      if (signatur == "VS1.00" && kennung.version == 2) {
+        kennung.version = 1;
+        kennung.vsVariante = true;
+      }
+    }
+    return true;
+  }
+  return false;
+}
+
+Ladeergebnis leseZeichnung(std::span<const std::uint8_t> daten, Zeichnung& ziel, Benutzer& benutzer,
+                           const Ladeoptionen& optionen) {
+  Ladeergebnis ergebnis;
+  Dateikennung kennung;
+  if (!leseKennung(daten, kennung)) {
+    benutzer.meldung(MeldungKeineZeichnung, Meldungsart::Fehler);
+    return ergebnis;
+  }
+  auto neu = std::make_unique<Zeichnung>();
+  neu->ansicht = ziel.ansicht;
+  neu->speicher.undoTiefe = ziel.speicher.undoTiefe;
+  if (!neu->speicher.initialisiere(benutzer)) return ergebnis;
+  Leser(daten, *neu, benutzer, optionen, kennung).lies(ergebnis);
+  neu->dateiname = ziel.dateiname;
+  ziel = std::move(*neu);
+  ergebnis.geladen = true;
+  ergebnis.signatur = kennung.signatur;
+  ergebnis.version = kennung.version;
+  ergebnis.vsVariante = kennung.vsVariante;
+  return ergebnis;
+}
+
+Ladeergebnis ladeZeichnung(const std::string& pfad, Zeichnung& zeichnung, Benutzer& benutzer,
+                           const Ladeoptionen& optionen) {
+  const Leseergebnis datei = leseDateiBegrenzt(pfad, HoechsteDateigroesse);
+  if (datei.status != Lesestatus::Gelesen) {
+    benutzer.meldung(datei.status == Lesestatus::Fehlt ? "Die Datei " + pfad + " existiert nicht."
+                                                       : MeldungKeineZeichnung,
+                     Meldungsart::Fehler);
+    return {};
+  }
+  const auto* bytes = reinterpret_cast<const std::uint8_t*>(datei.inhalt.data());
+  Ladeergebnis e = leseZeichnung({bytes, datei.inhalt.size()}, zeichnung, benutzer, optionen);
+  if (e.geladen) zeichnung.dateiname = pfad;
+  return e;
+}
+
+}  // namespace quarzel

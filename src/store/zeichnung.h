@@ -1,0 +1,33 @@
+// Zeichnung: the one open drawing with all of its tables. Code receives it by
+// reference, so tests can hold several drawings at once.
+#pragma once
+
+#include <string>
+
+#include "display/ansicht.h"
+#include "display/stifte.h"
+#include "store/ansichtstabelle.h"
+#include "store/ebenen.h"
+#include "store/elementspeicher.h"
+#include "store/zeichnungsoptionen.h"
+
+namespace quarzel {
+
+struct Zeichnung {
+  Elementspeicher speicher;
+  Ebenen ebenen;
+  Ansicht ansicht;
+  Ansichtstabelle ansichten;  // the named views
+  Stifttabelle stifte;
+  Zeichnungsoptionen optionen;
+  std::string dateiname;  // "" while the drawing has no name
+
+  // The denominator of the scale in force: the active layer's scale, or the
+  // drawing scale when that layer follows the drawing scale (0).
+  double massstabInKraft() const {
+    const double s = ebenen.massstab(ebenen.aktiveEbene());
+    return s != 0 ? s : ansicht.drawingScale;
+  }
+};
+
+}  // namespace quarzel

@@ -1,0 +1,49 @@
+// The command line of quarzel-cli, read into one plain record. The sub-command
+// functions get a checked call and never look at argv; everything the grammar
+// refuses is a usage error (exit code 2) with a German reason.
+//
+//   quarzel-cli info DATEI
+//   quarzel-cli render DATEI -o AUSGABE.png|pdf|svg [--sheet|--all] [--dpi N]
+//   quarzel-cli convert EINGABE -o AUSGABE.qzz
+//   quarzel-cli macro run MAKRO.psq [-i ZEICHNUNG] -o AUSGABE.qzz
+//   quarzel-cli --help
+//
+// Plain C++ without Qt: the batch tool must also work where no display is.
+#pragma once
+
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace quarzel {
+
+enum class Clibefehl { Hilfe, Info, Render, Convert, MacroRun };
+enum class Renderbereich { Blatt, Alles };
+
+struct Cliaufruf {
+  Clibefehl befehl = Clibefehl::Hilfe;
+  std::string eingabe;    // the drawing, exchange file or macro
+  std::string ausgabe;    // -o
+  std::string zeichnung;  // macro run: -i, the drawing the macro starts from
+  Renderbereich bereich = Renderbereich::Blatt;
+  int dpi = 0;  // 0: the renderer's default
+};
+
+struct Cliauswertung {
+  std::optional<Cliaufruf> aufruf;  // set when the command line is valid
+  std::string fehler;               // otherwise the reason, in German
+};
+
+inline constexpr int kDpiHoechstens = 2400;
+
+// argumente without the program name.
+Cliauswertung werteCliAus(std::span<const std::string> argumente);
+
+// The name of a sub-command as typed ("info", "macro run", ...).
+std::string_view befehlsname(Clibefehl befehl);
+
+// The usage text, ending with a newline.
+std::string cliVerwendung();
+
+}  // namespace quarzel

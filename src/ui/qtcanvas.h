@@ -1,0 +1,77 @@
+// QtCanvas: the Canvas of the core over a QPainter, on any paint device Qt
+// offers (QImage for the drawing area's off-screen image, a widget, QPrinter,
+// QPdfWriter, QSvgGenerator). Coordinates are device pixels; no transform is
+// applied, so a "pixel" of the core is one pixel of the device.
+//
+// Conventions the core can rely on:
+// - The pen mode governs every call, fills and texts included: Xor combines
+//   by exclusive or (drawing the same thing twice restores the image exactly
+//   on RGB32/ARGB32 images), Weiss paints everything white (erasing).
+// - Pens that are not solid are one pixel wide whatever width is asked for.
+// - text() places the top-left corner of the text's cell at (x, y) and turns
+//   the text about that point.
+// - Antialiasing is off unless asked for: CAD lines on screen must be crisp and
+//   XOR needs whole pixels.
+// - Geometry far outside the device and non-finite coordinates are cut away
+//   before they reach the paint engine.
+#pragma once
+
+#include <QBrush>
+#include <QPen>
+#include <memory>
+
+#include "platform/canvas.h"
+
+class QPainter;
+class QPaintDevice;
+
+namespace quarzel {
+
+class QtCanvas final : public Canvas {
+ public:
+  // Paints on a painter that the caller has begun (and ends); used where the
+  // caller controls pages (printing) or already paints (paint events).
+  explicit QtCanvas(QPainter& maler, bool kantenglaettung = false);
+  // Opens its own painter on the device for the canvas's lifetime.
+  explicit QtCanvas(QPaintDevice& geraet, bool kantenglaettung = false);
+  ~QtCanvas() override;
+
+  QtCanvas(const QtCanvas&) = delete;
+  QtCanvas& operator=(const QtCanvas&) = delete;
+
+  int breite() const override;
+  int hoehe() const override;
+
+  void setzeStift(Farbe farbe, double breitePixel, Stiftart art = Stiftart::Durchgezogen) override;
+  void setzePinsel(Farbe farbe, bool keinPinsel = false) override;
+  void setzeStiftmodus(Stiftmodus modus) override;
+
+  void polylinie(std::span<const Pixelpunkt> punkte) override;
+  void mehrfachPolylinie(std::span<const Pixelpunkt> punkte, std::span<const int> laengen) override;
+  void polygon(std::span<const Pixelpunkt> punkte) override;
+  void rechteckFuellen(const Pixelrechteck& r, Farbe farbe) override;
+  void pixel(int x, int y, Farbe farbe) override;
+  void text(double x, double y, std::string_view utf8, const Schriftangaben& schrift, Farbe farbe) override;
+  void bild(std::span<const std::uint8_t> bilddatei, const Pixelrechteck& ziel) override;
+
+  void setzeClip(std::span<const Pixelpunkt> polygon) override;
+  void clipAufheben() override;
+
+  QPainter& maler() { return *maler_; }
+
+ private:
+  void zustandAnwenden();
+  QColor wirksam(Farbe farbe) const;
+  double schutzrand() const;
+
+  std::unique_ptr<QPainter> eigenerMaler_;
+  QPainter* maler_;
+  QPen stift_;
+  QBrush pinsel_;
+  Farbe stiftfarbe_ = 0;
+  Farbe pinselfarbe_ = 0xFFFFFF;
+  bool keinPinsel_ = false;
+  Stiftmodus modus_ = Stiftmodus::Kopieren;
+};
+
+}  // namespace quarzel

@@ -157,8 +157,9 @@ QUARZEL_EINFACHER_ABSCHNITT(EbeneAktivieren)
 void Projektoptionen::lese(const IniDatei& ini) {
   leseAbschnitt(*this, ini);
   const Projektoptionen v;
-  // The sheet is centred in a world of 10000 x 10000 mm.
-  const auto passtInDieWelt = [](double x) { return x > 0 && x <= 10000; };
+  // The sheet is centred in a world of 10000 x 10000 mm. A 0 stays: the
+  // start-up turns it into the A4 landscape side.
+  const auto passtInDieWelt = [](double x) { return x >= 0 && x <= 10000; };
   nurWenn(blattBreite, v.blattBreite, passtInDieWelt);
   nurWenn(blattHoehe, v.blattHoehe, passtInDieWelt);
   nurWenn(massstab, v.massstab, positiv);

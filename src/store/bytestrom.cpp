@@ -5,7 +5,24 @@
 
 #include "store/zeichensatz.h"
 
+#if defined(__linux__)
+#include <sys/mman.h>
+#endif
+
 namespace quarzel {
+
+namespace {
+// Page faults are dear: the whole 2 MiB pages inside a big output buffer are
+// offered to the kernel as huge pages before they are first touched.
+void rateGrosseSeiten([[maybe_unused]] void* p, [[maybe_unused]] std::size_t bytes) {
+#if defined(__linux__) && defined(MADV_HUGEPAGE)
+  constexpr std::uintptr_t Seite = std::uintptr_t(2) << 20;
+  const auto anfang = (reinterpret_cast<std::uintptr_t>(p) + Seite - 1) & ~(Seite - 1);
+  const auto ende = (reinterpret_cast<std::uintptr_t>(p) + bytes) & ~(Seite - 1);
+  if (ende > anfang) madvise(reinterpret_cast<void*>(anfang), ende - anfang, MADV_HUGEPAGE);
+#endif
+}
+}  // namespace
 
 double Lesestrom::f80() {
   if (rest() < 10) {
@@ -105,7 +122,25 @@ void Schreibstrom::kurzString(std::string_view utf8) {
   std::string roh = nachCp1252(utf8);
   if (roh.size() > 255) roh.resize(255);
   u8(static_cast<std::uint8_t>(roh.size()));
-  daten_.insert(daten_.end(), roh.begin(), roh.end());
+  bytes({reinterpret_cast<const std::uint8_t*>(roh.data()), roh.size()});
+}
+
+void Schreibstrom::wachse(std::size_t n) {
+  // The spare room is zeroed one megabyte at a time, so pages are touched
+  // about when they are written anyway; a bigger buffer doubles.
+  constexpr std::size_t Stueck = std::size_t(1) << 20;
+  const std::size_t noetig = laenge_ + n;
+  if (noetig > daten_.capacity()) {
+    std::vector<std::uint8_t> groesser;
+    groesser.reserve(std::max({noetig, 2 * daten_.capacity(), std::size_t(4096)}));
+    rateGrosseSeiten(groesser.data(), groesser.capacity());
+    groesser.assign(daten_.begin(), daten_.begin() + static_cast<std::ptrdiff_t>(laenge_));
+    daten_.swap(groesser);
+  } else if (daten_.size() == laenge_ && laenge_ == 0) {
+    // A buffer reserved from outside: offer it as huge pages before use.
+    rateGrosseSeiten(daten_.data(), daten_.capacity());
+  }
+  daten_.resize(std::min(daten_.capacity(), std::max(noetig, daten_.size() + Stueck)));
 }
 
 }  // namespace quarzel

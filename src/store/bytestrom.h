@@ -1,6 +1,8 @@
 // Little-endian binary reading and writing for the drawing and symbol files.
 // The reader never reads past its end: a read beyond it sets the failure
 // flag and yields zeros, so a record can be parsed first and judged after.
+// The writer appends through a raw pointer into a buffer grown in large
+// steps: a drawing of a million elements is tens of millions of fields.
 #pragma once
 
 #include <cstdint>
@@ -41,6 +43,10 @@ class Lesestrom {
   // n raw bytes; fails (and yields nothing) when fewer are left.
   std::vector<std::uint8_t> bytes(std::size_t n);
   void ueberspringe(std::size_t n);
+  // n bytes from position `von`, which the caller has checked to exist.
+  std::string_view ausschnitt(std::size_t von, std::size_t n) const {
+    return {reinterpret_cast<const char*>(daten_.data() + von), n};
+  }
   // Reads three bytes and says whether they are the record marker "{|}".
   bool marke();
   // Moves just past the next "{|}" from the current position; false at the end.
@@ -67,11 +73,18 @@ class Lesestrom {
 
 class Schreibstrom {
  public:
-  std::vector<std::uint8_t>& daten() { return daten_; }
-  const std::vector<std::uint8_t>& daten() const { return daten_; }
-  std::size_t groesse() const { return daten_.size(); }
+  // The bytes written so far (the buffer is cut to them).
+  std::vector<std::uint8_t>& daten() {
+    daten_.resize(laenge_);
+    return daten_;
+  }
+  const std::vector<std::uint8_t>& daten() const {
+    daten_.resize(laenge_);
+    return daten_;
+  }
+  std::size_t groesse() const { return laenge_; }
 
-  void u8(std::uint8_t v) { daten_.push_back(v); }
+  void u8(std::uint8_t v) { *platz(1) = v; }
   void i8(std::int8_t v) { schreibe(v); }
   void u16(std::uint16_t v) { schreibe(v); }
   void i16(std::int16_t v) { schreibe(v); }
@@ -82,21 +95,33 @@ class Schreibstrom {
   void f80(double v);
   // UTF-8 in, Windows-1252 out; longer texts are cut at 255 bytes.
   void kurzString(std::string_view utf8);
-  void bytes(std::span<const std::uint8_t> b) { daten_.insert(daten_.end(), b.begin(), b.end()); }
+  void bytes(std::span<const std::uint8_t> b) {
+    if (!b.empty()) std::memcpy(platz(b.size()), b.data(), b.size());
+  }
   void marke() {
-    daten_.push_back('{');
-    daten_.push_back('|');
-    daten_.push_back('}');
+    std::uint8_t* p = platz(3);
+    p[0] = '{';
+    p[1] = '|';
+    p[2] = '}';
   }
 
  private:
   template <class T>
   void schreibe(T v) {
-    const std::size_t alt = daten_.size();
-    daten_.resize(alt + sizeof(T));
-    std::memcpy(daten_.data() + alt, &v, sizeof(T));
+    std::memcpy(platz(sizeof(T)), &v, sizeof(T));
   }
-  std::vector<std::uint8_t> daten_;
+  // Room for n more bytes; the bytes behind laenge_ are spare room.
+  std::uint8_t* platz(std::size_t n) {
+    if (daten_.size() - laenge_ < n) wachse(n);
+    std::uint8_t* p = daten_.data() + laenge_;
+    laenge_ += n;
+    return p;
+  }
+  void wachse(std::size_t n);
+
+  // Cut to laenge_ only when the bytes are handed out; that changes no content.
+  mutable std::vector<std::uint8_t> daten_;
+  std::size_t laenge_ = 0;
 };
 
 }  // namespace quarzel

@@ -181,10 +181,8 @@ class Leser {
       a.zoom = zoom;
       a.viewOriginX = static_cast<std::int32_t>(ursprungX);
       a.viewOriginY = static_cast<std::int32_t>(ursprungY);
-      if (!k_.markiert || true) {
-        k_.bezugX = a.viewOriginX;
-        k_.bezugY = a.viewOriginY;
-      }
+      k_.bezugX = a.viewOriginX;
+      k_.bezugY = a.viewOriginY;
     }
   }
 
@@ -198,6 +196,12 @@ class Leser {
   void leseSaetze(Ladeergebnis& e) {
     const std::size_t schritt = std::max<std::size_t>(l_.groesse() / 100, 1);
     std::size_t naechsteMeldung = l_.position() + schritt;
+    // Every damaged record is read again from the byte after its tag, so a
+    // hostile file of overlapping records that each claim much of the rest
+    // would cost time quadratic in its size. What the damaged records read
+    // is counted; past this much the rest of the file is given up.
+    const std::size_t fehlarbeitGrenze = std::max<std::size_t>(2 * l_.groesse(), std::size_t(64) << 20);
+    std::size_t fehlarbeit = 0;
     while (!l_.amEnde()) {
       if (l_.position() >= naechsteMeldung) {
         naechsteMeldung = l_.position() + schritt;
@@ -211,8 +215,10 @@ class Leser {
       }
       const std::size_t anfang = l_.position();
       const std::uint8_t tag = l_.u8();
-      if (tag == tag::Ende) break;
-      const bool gelesen = leseSatz(tag);
+      // In a marked file the end is "Z{|}" (or "Z" at the end of the file);
+      // a damaged byte that reads "Z" must not end the drawing.
+      if (tag == tag::Ende && (!k_.markiert || l_.rest() < 3 || marke())) break;
+      const bool gelesen = tag != tag::Ende && leseSatz(tag);
       if (gelesen && !l_.fehler() && marke()) {
         uebernimm();
         continue;
@@ -220,6 +226,8 @@ class Leser {
       verwerfe();
       if (!k_.markiert) break;  // without markers there is nothing to resynchronise on
       ++e.verworfeneSaetze;
+      fehlarbeit += l_.position() - anfang;
+      if (fehlarbeit > fehlarbeitGrenze) break;
       l_.setzePosition(anfang);
       if (!l_.sucheMarke()) break;
     }
@@ -241,11 +249,14 @@ class Leser {
     Tmetafiledaten metafile;
     std::uint32_t bitmapoption = 0;
     bool istBitmapoption = false;
+    std::string langtext, langformate;
+    bool istLangtext = false;
   };
 
   bool leseSatz(std::uint8_t t) {
     offen_.art = Elementart::Frei;
     offen_.istBitmapoption = false;
+    offen_.istLangtext = false;
     neuerZustand_ = a_;
     switch (t) {
       case tag::Farbe: neuerZustand_.farbe = l_.u32(); return true;
@@ -253,8 +264,9 @@ class Leser {
         neuerZustand_.attribut = l_.u32();
         neuerZustand_.attributFlag = l_.u8();
         return true;
-      case tag::Ebene: neuerZustand_.ebene = l_.u8(); return true;
-      case tag::Folie: neuerZustand_.folie = l_.u8(); return true;
+      // Layers and sublayers are numbered 1..250; another number is damage.
+      case tag::Ebene: neuerZustand_.ebene = l_.u8(); return gueltigeEbene(neuerZustand_.ebene);
+      case tag::Folie: neuerZustand_.folie = l_.u8(); return gueltigeEbene(neuerZustand_.folie);
       case tag::Stift: neuerZustand_.stift = l_.u8(); return true;
       case tag::Stil8: neuerZustand_.stil = bildeLinienstilAb(l_.i8(), k_.version, k_.vsVariante); return true;
       case tag::Stil16: neuerZustand_.stil = bildeLinienstilAb(l_.i16(), k_.version, k_.vsVariante); return true;
@@ -314,9 +326,26 @@ class Leser {
         offen_.istBitmapoption = true;
         return true;
       default:
-        if (const Einstellungssatz* e = einstellungssatz(t)) return e->lese(l_, z_, k_);
+        if (const Einstellungssatz* e = einstellungssatz(t)) return leseEinstellung(*e);
         return false;
     }
+  }
+
+  static bool gueltigeEbene(std::uint8_t n) { return n >= 1 && n <= Ebenen::Hoechstzahl; }
+
+  // A settings record writes into the drawing's tables as it reads, so it is
+  // first read into a scratch drawing: only a record that proves whole (and,
+  // in a marked file, ends at its marker) may change the drawing.
+  bool leseEinstellung(const Einstellungssatz& e) {
+    if (!probe_) probe_ = std::make_unique<Zeichnung>();
+    probe_->optionen = {};
+    Lesestrom probe = l_;
+    Lesekontext k = k_;
+    if (!e.lese(probe, *probe_, k) || probe.fehler() || (k_.markiert && !probe.marke())) {
+      l_ = probe;
+      return false;
+    }
+    return e.lese(l_, z_, k_);
   }
 
   // --- Element records ----------------------------------------------------------
@@ -402,14 +431,17 @@ class Leser {
     return std::all_of(d.punkte.begin(), d.punkte.end(), [](double v) { return std::isfinite(v); });
   }
 
+  // The points are checked before anything is allocated for them: a damaged
+  // count costs no more than the bytes it claims.
   bool lesePunkte(Tpolygondaten& d, std::uint16_t anzahl) {
     if (std::size_t(anzahl) * 16 > l_.rest()) return false;
+    const std::size_t anfang = l_.position();
+    for (std::size_t i = 0; i < 2 * std::size_t(anzahl); ++i)
+      if (!std::isfinite(l_.f64())) return false;
+    l_.setzePosition(anfang);
     d.x.resize(anzahl);
     d.y.resize(anzahl);
-    for (std::size_t i = 0; i < anzahl; ++i) {
-      punkt(d.x[i], d.y[i]);
-      if (!std::isfinite(d.x[i]) || !std::isfinite(d.y[i])) return false;
-    }
+    for (std::size_t i = 0; i < anzahl; ++i) punkt(d.x[i], d.y[i]);
     return true;
   }
 
@@ -479,14 +511,17 @@ class Leser {
            endlich({d.texthoehe, d.textwinkel});
   }
 
+  // The long text of the next text record; it counts only once its own
+  // marker has been read.
   bool leseLangtext() {
-    for (std::string* ziel : {&langtext_, &langformate_}) {
+    for (std::string* ziel : {&offen_.langtext, &offen_.langformate}) {
       const std::uint32_t n = l_.u32();
       if (n > l_.rest()) return false;
-      const std::vector<std::uint8_t> roh = l_.bytes(n);
-      *ziel = ausCp1252(std::string_view(reinterpret_cast<const char*>(roh.data()), roh.size()));
+      const std::size_t anfang = l_.position();
+      l_.ueberspringe(n);
+      *ziel = l_.fehler() ? std::string() : ausCp1252(l_.ausschnitt(anfang, n));
     }
-    langtextOffen_ = true;
+    offen_.istLangtext = true;
     return true;
   }
 
@@ -577,13 +612,22 @@ class Leser {
 
   // --- Taking a whole record over -------------------------------------------
 
+  // A long text whose text record is damaged must not go to a later text.
   void verwerfe() {
     offen_.art = Elementart::Frei;
     offen_.istBitmapoption = false;
+    offen_.istLangtext = false;
+    langtextOffen_ = false;
   }
 
   void uebernimm() {
     a_ = neuerZustand_;
+    if (offen_.istLangtext) {
+      langtext_ = std::move(offen_.langtext);
+      langformate_ = std::move(offen_.langformate);
+      langtextOffen_ = true;
+      return;
+    }
     if (offen_.istBitmapoption) {
       if (letzteBitmap_) z_.speicher.bitmap(letzteBitmap_).option = offen_.bitmapoption;
       return;
@@ -707,6 +751,7 @@ class Leser {
   Attributzustand a_;
   Attributzustand neuerZustand_;
   OffenesElement offen_;
+  std::unique_ptr<Zeichnung> probe_;  // scratch target of settings records
   std::string langtext_, langformate_;
   bool langtextOffen_ = false;
   std::int32_t letzteBitmap_ = 0;

@@ -263,7 +263,7 @@ class Elementspeicher {
   // --- Undo (rules in undo.cpp) -------------------------------------------
 
   // Undo depth: the number of steps kept (100, 50 or 10).
-  int undoTiefe = 100;
+  int undoTiefe = 100;  // kept within 1..100
   // Set by commands that chain several changes: inner begin-step calls do nothing.
   bool schrittUnterdrueckt = false;
   void beginneSchritt();

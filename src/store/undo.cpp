@@ -2,6 +2,8 @@
 // undo level); an element is alive while 0 < state <= level. Deleting writes
 // minus the step into the state; undo and redo swap state and alternate state
 // of the elements that belong to the step. Nothing is copied elsewhere.
+#include <algorithm>
+
 #include "store/elementspeicher.h"
 
 namespace quarzel {
@@ -58,7 +60,9 @@ void Elementspeicher::beginneSchritt() {
   }
   redoStufe_ = undoStufe_;
 
-  if (stufe > undoTiefe + 10) {
+  // Levels are bytes: a depth beyond 100 would let them overflow.
+  const int tiefe = std::clamp(undoTiefe, 1, 100);
+  if (stufe > tiefe + 10) {
     for (std::int32_t n = 1; n <= gesamt_; ++n) {
       std::int8_t& z = zustand_[n];
       if (z > 0) {

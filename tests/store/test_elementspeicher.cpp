@@ -262,8 +262,11 @@ TEST_F(Speicher, AttributFuerAlleMarkiertenIstEinRueckgaengigSchritt) {
   EXPECT_EQ(s.markiert(textNeu), 1);
 
   s.rueckgaengig();
-  for (std::int32_t n = 1; n <= s.anzahl(); ++n)
-    if (s.lebendig(n) && s.art(n) == Elementart::Linie) EXPECT_EQ(s.linie(n).stift, 1);
+  for (std::int32_t n = 1; n <= s.anzahl(); ++n) {
+    if (s.lebendig(n) && s.art(n) == Elementart::Linie) {
+      EXPECT_EQ(s.linie(n).stift, 1);
+    }
+  }
 }
 
 }  // namespace

@@ -1,0 +1,28 @@
+// The report of "quarzel-cli info": what a drawing file holds, as UTF-8 text.
+// The file's signature and version, sheet and drawing scale, the element
+// statistics (drawing and undo/redo store) and the layer table with the
+// sublayers. The report is built from the loaded drawing, so it shows what
+// the program itself would see when opening the file.
+#pragma once
+
+#include <optional>
+#include <string>
+
+#include "platform/benutzer.h"
+#include "store/zeichnung.h"
+#include "store/zeichnungsdatei.h"
+
+namespace quarzel {
+
+// "M 1:50", or "Zeichnungsmaßstab" for a layer that follows the drawing scale (0).
+std::string massstabText(double nenner);
+
+// The report of a drawing loaded from `pfad` with the result `geladen`.
+std::string zeichnungsinfo(const std::string& pfad, const Zeichnung& zeichnung, const Ladeergebnis& geladen);
+
+// Loads the file and builds its report. The file is read by its content, not
+// its extension. std::nullopt when it is missing or no drawing; the user has
+// been told why then.
+std::optional<std::string> zeichnungsinfoAusDatei(const std::string& pfad, Benutzer& benutzer);
+
+}  // namespace quarzel

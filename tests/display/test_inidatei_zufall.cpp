@@ -81,8 +81,8 @@ std::string zufallsdatei(std::mt19937& zufall) {
 
 void pruefeBereiche(const Einstellungen& e) {
   const auto& p = e.projektoptionen;
-  EXPECT_TRUE(p.blattBreite > 0 && p.blattBreite <= 10000);
-  EXPECT_TRUE(p.blattHoehe > 0 && p.blattHoehe <= 10000);
+  EXPECT_TRUE(p.blattBreite >= 0 && p.blattBreite <= 10000);  // 0: A4 at start-up
+  EXPECT_TRUE(p.blattHoehe >= 0 && p.blattHoehe <= 10000);
   EXPECT_GT(p.massstab, 0);
   EXPECT_GT(p.faktor, 0);
   EXPECT_TRUE(p.einheit >= 1 && p.einheit <= 8);

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "app/cli_befehle.h"
 #include "platform/skriptbenutzer.h"
 #include "ui/cliaufruf.h"
 
@@ -31,7 +32,7 @@ struct Befehlseintrag {
 };
 
 constexpr std::array<Befehlseintrag, 4> kBefehle{{
-    {Clibefehl::Info, nochNichtVerfuegbar},
+    {Clibefehl::Info, cliInfo},
     {Clibefehl::Render, nochNichtVerfuegbar},
     {Clibefehl::Convert, nochNichtVerfuegbar},
     {Clibefehl::MacroRun, nochNichtVerfuegbar},

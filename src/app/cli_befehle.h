@@ -1,0 +1,20 @@
+// The sub-commands of quarzel-cli, one function each, with the signature of
+// the dispatch table in quarzel_cli_main.cpp: the checked call and the user
+// whose messages go to the standard error stream. Each returns the exit code
+// (0 success, 1 error).
+#pragma once
+
+#include <iosfwd>
+#include <string>
+
+#include "platform/benutzer.h"
+#include "ui/cliaufruf.h"
+
+namespace quarzel {
+
+// info DATEI: statistics, layers and sheet of a drawing file on stdout.
+int cliInfo(const Cliaufruf& aufruf, Benutzer& benutzer);
+// The same with the report going to `aus`.
+int cliInfo(const std::string& datei, std::ostream& aus, Benutzer& benutzer);
+
+}  // namespace quarzel

@@ -1,0 +1,93 @@
+// The recent-files list: order, case-insensitive matching, what the menu
+// shows, and the way through the configuration file.
+#include <gtest/gtest.h>
+
+#include "display/konfiguration.h"
+#include "platform/skriptbenutzer.h"
+#include "store/zuletztgeoeffnet.h"
+#include "test_speichern_hilfe.h"
+
+namespace quarzel {
+namespace {
+
+using Liste = std::vector<std::string>;
+
+ZuletztGeoeffnet liste(std::initializer_list<const char*> namen) {
+  ZuletztGeoeffnet l;
+  // Taken up oldest first, so the list reads in the order given.
+  std::vector<std::string> v(namen.begin(), namen.end());
+  for (auto it = v.rbegin(); it != v.rend(); ++it) l.nimmAuf(*it);
+  return l;
+}
+
+TEST(ZuletztGeoeffnet, NeuerNameKommtNachObenUndDerSechsteFaelltHeraus) {
+  ZuletztGeoeffnet l = liste({"a", "b", "c", "d", "e", "f"});
+  l.nimmAuf("g");
+  EXPECT_EQ(l.angezeigt(), (Liste{"g", "a", "b", "c", "d", "e"}));
+}
+
+TEST(ZuletztGeoeffnet, VorhandenerNameRueckAufOhneDoppeltZuErscheinen) {
+  ZuletztGeoeffnet l = liste({"a", "b", "c", "d", "e", "f"});
+  l.nimmAuf("d");
+  EXPECT_EQ(l.angezeigt(), (Liste{"d", "a", "b", "c", "e", "f"})) << "only the entries above d move down";
+  l.nimmAuf("d");
+  EXPECT_EQ(l.angezeigt(), (Liste{"d", "a", "b", "c", "e", "f"}));
+}
+
+TEST(ZuletztGeoeffnet, GrossUndKleinschreibungMachtKeinenNeuenEintrag) {
+  ZuletztGeoeffnet l = liste({"/p/Plan.QZZ", "/p/haus.QZZ"});
+  l.nimmAuf("/p/HAUS.qzz");
+  EXPECT_EQ(l.angezeigt(), (Liste{"/p/HAUS.qzz", "/p/Plan.QZZ"})) << "the newest spelling is kept";
+  l.nimmAuf("/p/bäder.QZZ");
+  l.nimmAuf("/P/BÄDER.qzz");
+  EXPECT_EQ(l.angezeigt(), (Liste{"/P/BÄDER.qzz", "/p/HAUS.qzz", "/p/Plan.QZZ"}));
+}
+
+TEST(ZuletztGeoeffnet, VergleichOhneGrossschreibung) {
+  EXPECT_TRUE(gleichOhneGross("Plan.QZZ", "plan.qzz"));
+  EXPECT_TRUE(gleichOhneGross("ÄÖÜÉ", "äöüé"));
+  EXPECT_FALSE(gleichOhneGross("plan1", "plan2"));
+  EXPECT_FALSE(gleichOhneGross("plan", "plan.QZZ"));
+  EXPECT_FALSE(gleichOhneGross("×", "÷")) << "signs are no letters";
+  EXPECT_FALSE(gleichOhneGross("a[", "A{")) << "only letters fold";
+}
+
+TEST(ZuletztGeoeffnet, LeererNameAendertNichts) {
+  ZuletztGeoeffnet l = liste({"a", "b"});
+  l.nimmAuf("");
+  EXPECT_EQ(l.angezeigt(), (Liste{"a", "b"}));
+}
+
+TEST(ZuletztGeoeffnet, NurNichtLeereEintraegeWerdenAngezeigt) {
+  const IniDatei ini = IniDatei::ausText("[Dateien]\nDatei1=/p/a.QZZ\nDatei2=\nDatei4=/p/d.QZZ\n");
+  ZuletztGeoeffnet l;
+  l.lese(ini);
+  EXPECT_EQ(l.angezeigt(), (Liste{"/p/a.QZZ", "/p/d.QZZ"}));
+  // The gap moves down with the rest, as the places are kept.
+  l.nimmAuf("/p/neu.QZZ");
+  EXPECT_EQ(l.eintraege()[2], "");
+  EXPECT_EQ(l.eintraege()[4], "/p/d.QZZ");
+}
+
+TEST(ZuletztGeoeffnet, MerkenSchreibtDenAbschnittDateienDerKonfiguration) {
+  test::Speicherordner ordner;
+  const std::string ini = ordner / "quarzel.ini";
+  test::schreibeDatei(ini, "[Speichern]\nAlle=1000\n[Dateien]\nDatei1=/p/alt.QZZ\n");
+  SkriptBenutzer benutzer;
+  Konfiguration k(benutzer, [](std::string_view) { return std::nullopt; });
+  k.werteBefehlszeileAus(std::vector<std::string>{"-i", ini});
+
+  merkeZuletztGeoeffnet(k, "/p/neu.QZZ");
+  const ZuletztGeoeffnet l = merkeZuletztGeoeffnet(k, "/p/ALT.qzz");
+  EXPECT_EQ(l.angezeigt(), (Liste{"/p/ALT.qzz", "/p/neu.QZZ"}));
+
+  IniDatei gelesen;
+  ASSERT_EQ(gelesen.laden(ini), IniDatei::Ladestatus::Gelesen);
+  EXPECT_EQ(gelesen.leseText("Dateien", "Datei1", ""), "/p/ALT.qzz");
+  EXPECT_EQ(gelesen.leseText("Dateien", "Datei2", ""), "/p/neu.QZZ");
+  EXPECT_EQ(gelesen.leseText("Speichern", "Alle", ""), "1000") << "other sections are kept";
+  EXPECT_TRUE(benutzer.meldungen.empty());
+}
+
+}  // namespace
+}  // namespace quarzel

@@ -3,8 +3,8 @@
 #include <QStringList>
 #include <cstdio>
 #include <cstdlib>
+#include <utility>
 
-#include "display/konfiguration.h"
 #include "ui/tfenster.h"
 
 namespace {
@@ -50,10 +50,13 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName(QStringLiteral("Quarzel"));
 
   // QApplication has taken its own options (-platform ...) out of argv.
-  quarzel::TFenster fenster(quarzel::zerlegeBefehlszeile(argc, argv));
+  quarzel::Fensterstart start;
+  for (int i = 1; i < argc; ++i) start.argumente.emplace_back(argv[i] ? argv[i] : "");
+  quarzel::TFenster fenster(std::move(start));
   if (!fenster.startGelungen()) return 1;
   fenster.show();
   // Without a window manager (Xvfb) nobody else gives the window the keyboard.
   fenster.activateWindow();
-  return app.exec();
+  const int ergebnis = app.exec();
+  return fenster.startdateiFehlt() ? 1 : ergebnis;
 }

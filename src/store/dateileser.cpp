@@ -6,6 +6,7 @@
 #include <bit>
 #include <cmath>
 #include <memory>
+#include <unordered_set>
 
 #include "display/sicheredatei.h"
 #include "store/dateiformat.h"
@@ -51,6 +52,7 @@ class Leser {
     z_.speicher.beginneSchritt();
     leseKopf();
     leseSaetze(e);
+    z_.speicher.aktuell.linienstil = 1;  // the last element's style is no choice of the user
     repariereGruppen(e);
     ergaenzeEbenen();
     pruefeSchraffuren(e);
@@ -196,10 +198,11 @@ class Leser {
   void leseSaetze(Ladeergebnis& e) {
     const std::size_t schritt = std::max<std::size_t>(l_.groesse() / 100, 1);
     std::size_t naechsteMeldung = l_.position() + schritt;
-    // Every damaged record is read again from the byte after its tag, so a
+    // After a damaged record the search for the next marker starts again at
+    // its tag, so what a damaged record has read is read once more. A
     // hostile file of overlapping records that each claim much of the rest
-    // would cost time quadratic in its size. What the damaged records read
-    // is counted; past this much the rest of the file is given up.
+    // would cost time quadratic in its size: what damaged records read is
+    // counted, and past this much the rest of the file is given up.
     const std::size_t fehlarbeitGrenze = std::max<std::size_t>(2 * l_.groesse(), std::size_t(64) << 20);
     std::size_t fehlarbeit = 0;
     while (!l_.amEnde()) {
@@ -356,9 +359,11 @@ class Leser {
     px = x(l_.f64());
     py = y(l_.f64());
   }
-  bool endlich(std::initializer_list<double> werte) const {
-    return std::all_of(werte.begin(), werte.end(), [](double v) { return std::isfinite(v); });
+  template <class Werte>
+  static bool endlich(const Werte& werte) {
+    return std::all_of(std::begin(werte), std::end(werte), [](double v) { return std::isfinite(v); });
   }
+  static bool endlich(std::initializer_list<double> werte) { return endlich<std::initializer_list<double>>(werte); }
 
   bool leseLinie(Elementart art, bool mitHoehe) {
     Tliniendaten& d = offen_.linie;
@@ -366,11 +371,15 @@ class Leser {
     const double fx1 = l_.f64(), fy1 = l_.f64(), fz1 = mitHoehe ? l_.f64() : 0;
     const double fx2 = l_.f64(), fy2 = l_.f64(), fz2 = mitHoehe ? l_.f64() : 0;
     if (l_.fehler()) return false;
-    // Lines far outside any sensible range are dropped without a word.
+    // Lines far outside any sensible range are dropped without a word. The
+    // world values are checked too: they are what a later save writes, so a
+    // line that loads once loads again.
     const double zoom = z_.ansicht.zoom;
-    auto innen = [](double v, double grenze) { return v > -grenze && v < grenze; };
-    if (!(innen(fx1 / zoom, 1e8) && innen(fx2 / zoom, 1e8) && innen(fy1 / zoom, 1e7) && innen(fy2 / zoom, 1e7)))
-      return true;
+    auto innen = [zoom](double xa, double ya, double xb, double yb) {
+      auto offen = [](double v, double grenze) { return v > -grenze && v < grenze; };
+      return offen(xa / zoom, 1e8) && offen(xb / zoom, 1e8) && offen(ya / zoom, 1e7) && offen(yb / zoom, 1e7);
+    };
+    if (!innen(fx1, fy1, fx2, fy2) || !innen(x(fx1), y(fy1), x(fx2), y(fy2))) return true;
     d.x1 = x(fx1);
     d.y1 = y(fy1);
     d.z1 = fz1;
@@ -432,9 +441,10 @@ class Leser {
   }
 
   // The points are checked before anything is allocated for them: a damaged
-  // count costs no more than the bytes it claims.
+  // count costs no more than the bytes it claims. A record without points
+  // cannot be drawn; it is some other record read wrongly.
   bool lesePunkte(Tpolygondaten& d, std::uint16_t anzahl) {
-    if (std::size_t(anzahl) * 16 > l_.rest()) return false;
+    if (anzahl == 0 || std::size_t(anzahl) * 16 > l_.rest()) return false;
     const std::size_t anfang = l_.position();
     for (std::size_t i = 0; i < 2 * std::size_t(anzahl); ++i)
       if (!std::isfinite(l_.f64())) return false;
@@ -595,7 +605,7 @@ class Leser {
     l_.ueberspringe(4);  // two 16-bit values of the older form
     if (!leseDaten(d.daten)) return false;
     offen_.art = Elementart::Fuellung;
-    return true;
+    return endlich(d.platzierung);
   }
 
   bool leseMetafile() {
@@ -607,7 +617,7 @@ class Leser {
     d.platzierung[5] = l_.f64();
     if (!leseDaten(d.daten)) return false;
     offen_.art = Elementart::Metafile;
-    return true;
+    return endlich(d.platzierung);
   }
 
   // --- Taking a whole record over -------------------------------------------
@@ -634,9 +644,10 @@ class Leser {
     }
     if (offen_.art == Elementart::Frei) return;
     Elementspeicher& sp = z_.speicher;
-    // The adders stamp the current pen, layer and sublayer; the line style is
-    // set afterwards so that values below 1 from the file stay as they were.
-    sp.aktuell = {.stift = a_.stift, .linienstil = 1, .planteil = a_.ebene, .folie = a_.folie};
+    // The adders stamp the current pen, line style, layer and sublayer; a
+    // style below 1 (which they raise to 1) is set afterwards, so that it
+    // stays as the file has it.
+    sp.aktuell = {.stift = a_.stift, .linienstil = a_.stil, .planteil = a_.ebene, .folie = a_.folie};
     std::int32_t n = 0;
     switch (offen_.art) {
       case Elementart::Linie:
@@ -663,7 +674,7 @@ class Leser {
       case Elementart::Metafile: n = sp.neuesMetafile(std::move(offen_.metafile)); break;
       case Elementart::Frei: return;
     }
-    sp.setzeLinienstil(n, a_.stil);
+    if (a_.stil < 1) sp.setzeLinienstil(n, a_.stil);
     sp.vervollstaendige(n);
     sp.setzeMarkiert(n, 0);
     ++elemente_;
@@ -674,30 +685,28 @@ class Leser {
 
   void repariereGruppen(Ladeergebnis& e) {
     Elementspeicher& sp = z_.speicher;
-    std::vector<std::int32_t> offen;
-    std::vector<std::uint8_t> weg(std::size_t(sp.gesamtanzahl()) + 1, 0);
-    std::int32_t defekt = 0;
+    // The brackets to remove, in drawing order: unmatched ends as they come,
+    // then the begins left open.
+    std::vector<std::int32_t> offen, weg;
     for (std::int32_t n = 1; n <= sp.anzahl(); ++n) {
       if (!sp.lebendig(n)) continue;
       if (sp.art(n) == Elementart::Gruppenanfang) offen.push_back(n);
       if (sp.art(n) == Elementart::Gruppenende) {
         if (offen.empty()) {
-          weg[n] = 1;
-          ++defekt;
+          weg.push_back(n);
         } else {
           offen.pop_back();
         }
       }
     }
-    for (std::int32_t n : offen) {
-      weg[n] = 1;
-      ++defekt;
-    }
+    weg.insert(weg.end(), offen.begin(), offen.end());
+    const auto defekt = static_cast<std::int32_t>(weg.size());
     if (!defekt) return;
+    std::sort(weg.begin(), weg.end());
     benutzer_.meldung("Es sind defekte Gruppen enthalten!\nAnzahl: " + std::to_string(defekt) +
                           "\nEs wird versucht, die Zeichnung zu reparieren!",
                       Meldungsart::Warnung);
-    sp.entferneWenn([&](std::int32_t n) { return weg[n] != 0; });
+    sp.entferneWenn([&](std::int32_t n) { return std::binary_search(weg.begin(), weg.end(), n); });
     e.defekteGruppen = defekt;
     elemente_ -= defekt;
   }
@@ -709,11 +718,15 @@ class Leser {
     Ebenen& e = z_.ebenen;
     if (e.anzahl() == 0) e.fuegeEbeneAn("");
     const Elementspeicher& sp = z_.speicher;
+    int zuletztEbene = 0, zuletztFolie = 0;  // neighbours mostly share both
     for (std::int32_t n = 1; n <= sp.anzahl(); ++n) {
-      const int ebene = std::max<int>(sp.planteil(n), 1);
+      const int ebene = std::max<int>(sp.planteil(n), 1), folie = sp.folie(n);
+      if (ebene == zuletztEbene && folie == zuletztFolie) continue;
+      zuletztEbene = ebene;
+      zuletztFolie = folie;
       while (e.anzahl() < ebene && e.fuegeEbeneAn("")) {
       }
-      while (e.existiert(ebene) && e.folienanzahl(ebene) < sp.folie(n) && e.fuegeFolieAn(ebene, "")) {
+      while (e.existiert(ebene) && e.folienanzahl(ebene) < folie && e.fuegeFolieAn(ebene, "")) {
       }
     }
     for (int n = 1; n <= e.anzahl(); ++n)
@@ -722,17 +735,17 @@ class Leser {
 
   void pruefeSchraffuren(Ladeergebnis& e) {
     const Elementspeicher& sp = z_.speicher;
+    // Each name is looked at once, in a set: a file may carry or name a
+    // hundred thousand hatches, and asking outside costs a file look-up.
+    std::unordered_set<std::string> gesehen;
+    for (const EingebetteteDatei& d : z_.optionen.schraffuren) gesehen.insert(d.name);
     std::vector<std::string> fehlend;
-    auto bekannt = [&](const std::string& name) {
-      for (const EingebetteteDatei& d : z_.optionen.schraffuren)
-        if (d.name == name) return true;
-      if (std::find(fehlend.begin(), fehlend.end(), name) != fehlend.end()) return true;
-      return optionen_.schraffurBekannt && optionen_.schraffurBekannt(name);
-    };
     for (std::int32_t n = 1; n <= sp.anzahl(); ++n) {
       if (!sp.lebendig(n)) continue;
       const Fuellangaben* f = sp.fuellung(n);
-      if (f && !f->schraffurName.empty() && !bekannt(f->schraffurName)) fehlend.push_back(f->schraffurName);
+      if (!f || f->schraffurName.empty() || !gesehen.insert(f->schraffurName).second) continue;
+      if (!optionen_.schraffurBekannt || !optionen_.schraffurBekannt(f->schraffurName))
+        fehlend.push_back(f->schraffurName);
     }
     if (fehlend.empty()) return;
     std::string text = "Zur fehlerfreien Darstellung dieser Zeichnung fehlen " + std::to_string(fehlend.size()) +
@@ -792,9 +805,29 @@ Ladeergebnis leseZeichnung(std::span<const std::uint8_t> daten, Zeichnung& ziel,
   }
   auto neu = std::make_unique<Zeichnung>();
   neu->ansicht = ziel.ansicht;
-  neu->speicher.undoTiefe = ziel.speicher.undoTiefe;
-  if (!neu->speicher.initialisiere(benutzer)) return ergebnis;
-  Leser(daten, *neu, benutzer, optionen, kennung).lies(ergebnis);
+  const bool speicherUebernommen = ziel.speicher.kapazitaet() > 0;
+  if (speicherUebernommen) {
+    // Loading clears the store and keeps its capacity: a drawing loaded
+    // after another costs no fresh memory (page faults are the dearest part
+    // of a load) up to the size of the one before.
+    neu->speicher = std::move(ziel.speicher);
+    neu->speicher.leere();
+    neu->speicher.sonderHinzufuegen = false;
+    neu->speicher.schrittUnterdrueckt = false;
+  } else {
+    neu->speicher.undoTiefe = ziel.speicher.undoTiefe;
+    if (!neu->speicher.initialisiere(benutzer)) return ergebnis;
+  }
+  try {
+    Leser(daten, *neu, benutzer, optionen, kennung).lies(ergebnis);
+  } catch (...) {
+    // Out of memory halfway: the target keeps a usable, empty store.
+    if (speicherUebernommen) {
+      ziel.speicher = std::move(neu->speicher);
+      ziel.speicher.leere();
+    }
+    throw;
+  }
   neu->dateiname = ziel.dateiname;
   ziel = std::move(*neu);
   ergebnis.geladen = true;

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cmath>
+#include <limits>
 
 #include "store/dateiformat.h"
 
@@ -10,6 +11,10 @@ namespace quarzel::datei {
 namespace {
 
 void beginne(Schreibstrom& s, std::uint8_t tag) { s.u8(tag); }
+
+// Angles are kept as floats: a double beyond their range would become
+// infinite, and a later save would write a record no reader accepts.
+bool alsFloatEndlich(double w) { return std::isfinite(w) && std::fabs(w) <= std::numeric_limits<float>::max(); }
 void beende(Schreibstrom& s) { s.marke(); }
 
 // --- "@": the reference point of all coordinates ---------------------------
@@ -135,7 +140,7 @@ void schreibeKoordinatenwinkel(Schreibstrom& s, const Zeichnung& z) {
 }
 bool leseKoordinatenwinkel(Lesestrom& l, Zeichnung& z, Lesekontext&) {
   const double w = l.f64();
-  if (l.fehler() || !std::isfinite(w)) return false;
+  if (l.fehler() || !alsFloatEndlich(w)) return false;
   z.ansicht.coordAngle = static_cast<float>(w);
   return true;
 }
@@ -148,7 +153,7 @@ void schreibeRasterursprung(Schreibstrom& s, const Zeichnung& z) {
 }
 bool leseRasterursprung(Lesestrom& l, Zeichnung& z, Lesekontext&) {
   const double x = l.f64(), y = l.f64(), w = l.f64();
-  if (l.fehler() || !std::isfinite(x) || !std::isfinite(y) || !std::isfinite(w)) return false;
+  if (l.fehler() || !std::isfinite(x) || !std::isfinite(y) || !alsFloatEndlich(w)) return false;
   z.ansicht.gridOrigin = {x, y};
   z.ansicht.gridAngle = static_cast<float>(w);
   return true;

@@ -23,6 +23,7 @@ Elementspeicher::Elementspeicher() = default;
 // --- Life cycle -------------------------------------------------------------
 
 bool Elementspeicher::initialisiere(Benutzer& benutzer) {
+  zaehleAenderung();
   // Step numbers are those of the "Kernelfehler" messages; there is no 7.
   auto schritt = [&](int nummer, auto&& tue) {
     try {
@@ -105,6 +106,7 @@ bool Elementspeicher::initialisiere(Benutzer& benutzer) {
 }
 
 void Elementspeicher::leere() {
+  zaehleAenderung();
   linien_.leere();
   boegen_.leere();
   polygone_.leere();
@@ -189,6 +191,7 @@ std::int32_t Elementspeicher::anzahlMarkierte() const {
 // --- Insertion ----------------------------------------------------------------
 
 std::int32_t Elementspeicher::fuegeSlotEin(Elementart art, std::uint32_t slot) {
+  zaehleAenderung();
   if (gesamt_ + 1 > kapazitaet_) wachseSpalten();
   ++gesamt_;
   ++anzahl_;
@@ -294,6 +297,7 @@ std::int32_t Elementspeicher::neuesMetafile(Tmetafiledaten d) {
 }
 
 void Elementspeicher::vervollstaendige(std::int32_t n) {
+  zaehleAenderung();
   zustand_[n] = undoStufe_;
   altZustand_[n] = 0;
   markiert_[n] = 1;

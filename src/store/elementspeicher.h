@@ -11,6 +11,7 @@
 // Adders take world millimetres; callers holding pixels convert first.
 #pragma once
 
+#include <atomic>
 #include <cstdint>
 #include <functional>
 #include <optional>
@@ -94,17 +95,32 @@ class Elementspeicher {
   std::int32_t kapazitaet() const { return kapazitaet_; }
   // Moves the live end: elements behind it form the tail, which new elements
   // are inserted in front of. Clipped to 0..gesamtanzahl().
-  void setzeAnzahl(std::int32_t n) { anzahl_ = n < 0 ? 0 : (n > gesamt_ ? gesamt_ : n); }
+  void setzeAnzahl(std::int32_t n) {
+    zaehleAenderung();
+    anzahl_ = n < 0 ? 0 : (n > gesamt_ ? gesamt_ : n);
+  }
 
   std::int8_t undoStufe() const { return undoStufe_; }
-  void setzeUndoStufe(std::int8_t s) { undoStufe_ = s; }
+  void setzeUndoStufe(std::int8_t s) {
+    zaehleAenderung();
+    undoStufe_ = s;
+  }
   std::int8_t redoStufe() const { return redoStufe_; }
-  void setzeRedoStufe(std::int8_t s) { redoStufe_ = s; }
+  void setzeRedoStufe(std::int8_t s) {
+    zaehleAenderung();
+    redoStufe_ = s;
+  }
 
   bool lebendig(std::int32_t n) const {
     const std::int8_t z = zustand_[n];
     return z > 0 && z <= undoStufe_;
   }
+
+  // Changes whenever an element is added, removed, reordered, handed out for
+  // change or changes its undo state; marks, working flags and the modified
+  // flag do not count. Values are unique across all stores of the program,
+  // so a cache keyed by it also notices a drawing replaced as a whole.
+  std::uint64_t aenderungszaehler() const { return aenderungszaehler_; }
 
   bool modifiziert() const { return modifiziert_; }
   void setzeModifiziert(bool m) { modifiziert_ = m; }
@@ -119,9 +135,15 @@ class Elementspeicher {
   std::uint8_t markiert(std::int32_t n) const { return markiert_[n]; }
   void setzeMarkiert(std::int32_t n, std::uint8_t m) { markiert_[n] = m; }
   std::int8_t zustand(std::int32_t n) const { return zustand_[n]; }
-  void setzeZustand(std::int32_t n, std::int8_t z) { zustand_[n] = z; }
+  void setzeZustand(std::int32_t n, std::int8_t z) {
+    zaehleAenderung();
+    zustand_[n] = z;
+  }
   std::int8_t altZustand(std::int32_t n) const { return altZustand_[n]; }
-  void setzeAltZustand(std::int32_t n, std::int8_t z) { altZustand_[n] = z; }
+  void setzeAltZustand(std::int32_t n, std::int8_t z) {
+    zaehleAenderung();
+    altZustand_[n] = z;
+  }
   std::uint8_t gesicherteMarke(std::int32_t n) const { return gesichert_[n]; }
   void setzeGesicherteMarke(std::int32_t n, std::uint8_t m) { gesichert_[n] = m; }
   std::uint8_t tempMarke(std::int32_t n) const { return temp_[n]; }
@@ -174,24 +196,52 @@ class Elementspeicher {
   std::int32_t dupliziere(std::int32_t n);
 
   // --- Records (the caller checks the kind) ------------------------------
+  // A mutable record counts as changed (aenderungszaehler).
 
-  Tliniendaten& linie(std::int32_t n) { return linien_[slot_[n]]; }
+  Tliniendaten& linie(std::int32_t n) {
+    zaehleAenderung();
+    return linien_[slot_[n]];
+  }
   const Tliniendaten& linie(std::int32_t n) const { return linien_[slot_[n]]; }
-  tbogendaten& bogen(std::int32_t n) { return boegen_[slot_[n]]; }
+  tbogendaten& bogen(std::int32_t n) {
+    zaehleAenderung();
+    return boegen_[slot_[n]];
+  }
   const tbogendaten& bogen(std::int32_t n) const { return boegen_[slot_[n]]; }
-  Tpolygondaten& polygon(std::int32_t n) { return polygone_[slot_[n]]; }
+  Tpolygondaten& polygon(std::int32_t n) {
+    zaehleAenderung();
+    return polygone_[slot_[n]];
+  }
   const Tpolygondaten& polygon(std::int32_t n) const { return polygone_[slot_[n]]; }
-  Tbezierdaten& bezier(std::int32_t n) { return beziers_[slot_[n]]; }
+  Tbezierdaten& bezier(std::int32_t n) {
+    zaehleAenderung();
+    return beziers_[slot_[n]];
+  }
   const Tbezierdaten& bezier(std::int32_t n) const { return beziers_[slot_[n]]; }
-  tmessdaten& bemassung(std::int32_t n) { return bemassungen_[slot_[n]]; }
+  tmessdaten& bemassung(std::int32_t n) {
+    zaehleAenderung();
+    return bemassungen_[slot_[n]];
+  }
   const tmessdaten& bemassung(std::int32_t n) const { return bemassungen_[slot_[n]]; }
-  tgruppendaten& gruppe(std::int32_t n) { return gruppen_[slot_[n]]; }
+  tgruppendaten& gruppe(std::int32_t n) {
+    zaehleAenderung();
+    return gruppen_[slot_[n]];
+  }
   const tgruppendaten& gruppe(std::int32_t n) const { return gruppen_[slot_[n]]; }
-  Tbitmapdaten& bitmap(std::int32_t n) { return bitmaps_[slot_[n]]; }
+  Tbitmapdaten& bitmap(std::int32_t n) {
+    zaehleAenderung();
+    return bitmaps_[slot_[n]];
+  }
   const Tbitmapdaten& bitmap(std::int32_t n) const { return bitmaps_[slot_[n]]; }
-  Tfliestextdaten& text(std::int32_t n) { return texte_[slot_[n]]; }
+  Tfliestextdaten& text(std::int32_t n) {
+    zaehleAenderung();
+    return texte_[slot_[n]];
+  }
   const Tfliestextdaten& text(std::int32_t n) const { return texte_[slot_[n]]; }
-  Tmetafiledaten& metafile(std::int32_t n) { return metafiles_[slot_[n]]; }
+  Tmetafiledaten& metafile(std::int32_t n) {
+    zaehleAenderung();
+    return metafiles_[slot_[n]];
+  }
   const Tmetafiledaten& metafile(std::int32_t n) const { return metafiles_[slot_[n]]; }
 
   // --- Field accessors dispatching on the kind ---------------------------
@@ -306,6 +356,10 @@ class Elementspeicher {
   std::uint32_t kopiereSatz(std::int32_t n);
   bool aenderbar(std::int32_t n) const { return n <= anzahl_ && markiert_[n] && lebendig(n); }
   void setzeUndoRedoSchalter();
+  void zaehleAenderung() { aenderungszaehler_ = zaehlerquelle_.fetch_add(1, std::memory_order_relaxed) + 1; }
+
+  static inline std::atomic<std::uint64_t> zaehlerquelle_{0};
+  std::uint64_t aenderungszaehler_ = zaehlerquelle_.fetch_add(1, std::memory_order_relaxed) + 1;
 
   std::int32_t anzahl_ = 0;
   std::int32_t gesamt_ = 0;

@@ -7,6 +7,7 @@ namespace quarzel {
 
 void Elementspeicher::loescheMarkierte() {
   beginneSchritt();
+  zaehleAenderung();
   const std::int8_t minusStufe = static_cast<std::int8_t>(-undoStufe_);
   bool geaendert = false;
   for (std::int32_t n = 1; n <= anzahl_; ++n) {
@@ -41,6 +42,7 @@ void Elementspeicher::loescheLeereGruppen() {
       const Offen g = stapel.back();
       stapel.pop_back();
       if (!g.hatInhalt) {
+        zaehleAenderung();
         for (std::int32_t k : {g.anfang, n}) {
           altZustand_[k] = zustand_[k];
           zustand_[k] = minusStufe;
@@ -63,6 +65,7 @@ void Elementspeicher::markierteNachHinten() {
     if (markiert_[n]) reihenfolge.push_back(n);
   const std::size_t bewegt = reihenfolge.size();
   if (bewegt == 0) return;
+  zaehleAenderung();
   for (std::int32_t n = 1; n <= anzahl_; ++n)
     if (!markiert_[n]) reihenfolge.push_back(n);
 

@@ -14,6 +14,7 @@ void Elementspeicher::entferne(Weg&& weg) {
   while (erstes <= gesamt_ && !weg(erstes)) ++erstes;
   if (erstes > gesamt_) return;
 
+  zaehleAenderung();
   bereinigungLaeuft_ = true;
   std::int32_t ziel = erstes;
   std::int32_t lebendeEntfernt = 0;
@@ -46,6 +47,7 @@ void Elementspeicher::setzeUndoRedoSchalter() {
 
 void Elementspeicher::beginneSchritt() {
   if (schrittUnterdrueckt) return;
+  zaehleAenderung();
   const int stufe = undoStufe_ + 1;
   undoStufe_ = static_cast<std::int8_t>(stufe);
 
@@ -92,6 +94,7 @@ void Elementspeicher::bereiteAenderungVor() {
   std::int32_t m = 0;
   for (std::int32_t n = 1; n <= anzahl_; ++n) m += aenderbar(n);
   if (m == 0) return;
+  zaehleAenderung();
   while (gesamt_ + m > kapazitaet_) wachseSpalten();
 
   // Walk from the top and move every element to its final place; a run of
@@ -133,6 +136,7 @@ void Elementspeicher::bereiteAenderungVor() {
 
 void Elementspeicher::rueckgaengig() {
   if (undoStufe_ <= 0) return;
+  zaehleAenderung();
   const std::int8_t l = undoStufe_;
   undoStufe_ = static_cast<std::int8_t>(l - 1);
   const std::int8_t gesucht = static_cast<std::int8_t>(-l);
@@ -144,6 +148,7 @@ void Elementspeicher::rueckgaengig() {
 
 void Elementspeicher::wiederherstellen() {
   if (undoStufe_ >= redoStufe_) return;
+  zaehleAenderung();
   const std::int8_t l = static_cast<std::int8_t>(undoStufe_ + 1);
   undoStufe_ = l;
   const std::int8_t gesucht = static_cast<std::int8_t>(-l);

@@ -4,6 +4,10 @@
 // menu by menu.
 #pragma once
 
+#include <array>
+#include <string>
+#include <vector>
+
 class QAction;
 class QMainWindow;
 class QMenu;
@@ -11,8 +15,21 @@ class QMenu;
 namespace quarzel {
 
 struct Hauptmenue {
+  static constexpr int kZuletztAnzahl = 6;
+
   QMenu* datei = nullptr;
+  QAction* neu = nullptr;
+  QAction* oeffnen = nullptr;
+  QAction* speichern = nullptr;
+  QAction* speichernUnter = nullptr;
+  // The recent files "&1 name" ... "&6 name"; hidden while empty.
+  std::array<QAction*, kZuletztAnzahl> zuletzt{};
+  QAction* zuletztTrenner = nullptr;
   QAction* beenden = nullptr;
+
+  QMenu* bearbeiten = nullptr;
+  QAction* rueckgaengig = nullptr;      // object name "Undo1"
+  QAction* wiederherstellen = nullptr;  // object name "Redo1"
 
   QMenu* ansicht = nullptr;
   QAction* vergroessern = nullptr;
@@ -23,5 +40,9 @@ struct Hauptmenue {
 
 // Creates the menus in the window's menu bar; the actions belong to the window.
 Hauptmenue baueHauptmenue(QMainWindow& fenster);
+
+// Shows the non-empty names of `dateien` (newest first, at most six) as the
+// recent-file entries and hides the others.
+void zeigeZuletztGeoeffnet(Hauptmenue& menue, const std::vector<std::string>& dateien);
 
 }  // namespace quarzel

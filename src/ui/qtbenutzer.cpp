@@ -116,7 +116,6 @@ std::optional<std::string> QtBenutzer::dateidialog(bool speichern, std::string_v
   dialog.setLabelText(QFileDialog::LookIn, QStringLiteral("Suchen in:"));
   dialog.setLabelText(QFileDialog::FileName, QStringLiteral("Dateiname:"));
   dialog.setLabelText(QFileDialog::FileType, QStringLiteral("Dateityp:"));
-  dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Abbrechen"));
   const QString startpfad = qtext(start);
   if (speichern) {
     dialog.setAcceptMode(QFileDialog::AcceptSave);
@@ -132,6 +131,8 @@ std::optional<std::string> QtBenutzer::dateidialog(bool speichern, std::string_v
     dialog.setLabelText(QFileDialog::Accept, QStringLiteral("Öffnen"));
     if (!startpfad.isEmpty()) dialog.setDirectory(startpfad);
   }
+  // After setAcceptMode(), which puts in a new, English, cancel button.
+  dialog.setLabelText(QFileDialog::Reject, QStringLiteral("Abbrechen"));
   while (dialog.exec() == QDialog::Accepted) {
     const QStringList gewaehlt = dialog.selectedFiles();
     if (gewaehlt.isEmpty()) return std::nullopt;

@@ -1,16 +1,19 @@
 #include "ui/tfenster.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QSettings>
 #include <QStatusBar>
+#include <QTimer>
 #include <algorithm>
 
-#include "display/ansichtstart.h"
 #include "display/blattdarstellung.h"
 #include "display/einheiten.h"
+#include "ui/dateibefehle.h"
 #include "ui/qtbenutzer.h"
 #include "ui/qttastatur.h"
 #include "ui/statusleiste.h"
@@ -23,52 +26,101 @@ namespace {
 const QString kGruppe = QStringLiteral("Hauptfenster");
 const QString kGeometrie = QStringLiteral("Geometrie");
 const QString kZustand = QStringLiteral("Zustand");
+// Often enough for the automatic save's interval and for the title to follow
+// a change within a moment; the tick itself costs nothing.
+constexpr int kTaktMs = 1000;
 
 QString qtext(const std::string& s) {
   return QString::fromStdString(s);
 }
 
+// Where the view looked before a drawing was loaded: the reader changes it
+// only when the file carries a view of its own.
+struct Sicht {
+  double zoom;
+  std::int32_t x;
+  std::int32_t y;
+  bool operator==(const Sicht&) const = default;
+};
+
+Sicht sichtVon(const Ansicht& a) {
+  return {a.zoom, a.viewOriginX, a.viewOriginY};
+}
+
+// A view worth keeping shows a recognisable part of the sheet. A drawing
+// saved by a program without a window (an area of 0 pixels) carries a view in
+// which the whole sheet is a dot.
+bool blattErkennbar(const Ansicht& a) {
+  constexpr double kMindestPixel = 16;
+  const Pixelpunkt lo = a.worldToPixel(a.sheetLeft, a.sheetTop);
+  const Pixelpunkt ru = a.worldToPixel(double(a.sheetLeft) + a.sheetWidth, double(a.sheetTop) + a.sheetHeight);
+  const double breite = std::min<double>(ru.x, a.areaWidth) - std::max(lo.x, 0.0);
+  const double hoehe = std::min<double>(ru.y, a.areaHeight) - std::max(lo.y, 0.0);
+  return breite >= kMindestPixel && hoehe >= kMindestPixel;
+}
+
 }  // namespace
 
-TFenster::TFenster(Befehlszeile befehlszeile, QWidget* eltern)
-    : QMainWindow(eltern), zeichnung_(std::make_unique<Zeichnung>()), befehlszeile_(std::move(befehlszeile)) {
+TFenster::TFenster(Fensterstart start, QWidget* eltern)
+    : QMainWindow(eltern), zeichnung_(std::make_unique<Zeichnung>()), autosicherung_(uhr_.ticks()) {
   setObjectName(QStringLiteral("TFenster"));
-  setWindowTitle(programmtitel());
 
   zeichenflaeche_ = new Zeichenflaeche(this);
   setCentralWidget(zeichenflaeche_);
   zeichenflaeche_->setFocus();
   statusleiste_ = std::make_unique<Statusleiste>(*statusBar());
-  benutzer_ = std::make_unique<QtBenutzer>(
-      this, [this](const QString& text, int prozent) { statusleiste_->fortschritt(text, prozent); });
+  if (start.benutzer != nullptr) {
+    benutzer_ = start.benutzer;
+  } else {
+    eigenerBenutzer_ = std::make_unique<QtBenutzer>(
+        this, [this](const QString& text, int prozent) { statusleiste_->fortschritt(text, prozent); });
+    benutzer_ = eigenerBenutzer_.get();
+  }
   tastatur_ = std::make_unique<QtTastatur>();
 
   menue_ = baueHauptmenue(*this);
+  connect(menue_.neu, &QAction::triggered, this, &TFenster::neu);
+  connect(menue_.oeffnen, &QAction::triggered, this, &TFenster::oeffnen);
+  connect(menue_.speichern, &QAction::triggered, this, &TFenster::speichern);
+  connect(menue_.speichernUnter, &QAction::triggered, this, &TFenster::speichernUnter);
+  for (int i = 0; i < Hauptmenue::kZuletztAnzahl; ++i) {
+    connect(menue_.zuletzt[static_cast<std::size_t>(i)], &QAction::triggered, this, [this, i] { oeffneZuletzt(i); });
+  }
   connect(menue_.beenden, &QAction::triggered, this, &QWidget::close);
+  connect(menue_.rueckgaengig, &QAction::triggered, this, &TFenster::rueckgaengig);
+  connect(menue_.wiederherstellen, &QAction::triggered, this, &TFenster::wiederherstellen);
   connect(menue_.vergroessern, &QAction::triggered, this, &TFenster::vergroessern);
   connect(menue_.verkleinern, &QAction::triggered, this, &TFenster::verkleinern);
   connect(menue_.gesamtesBlatt, &QAction::triggered, this, &TFenster::gesamtesBlatt);
   connect(menue_.blattDarstellen, &QAction::toggled, this, &TFenster::setzeBlattDarstellen);
 
-  startGelungen_ = zeichnung_->speicher.initialisiere(*benutzer_);
-  starteAnsicht(zeichnung_->ansicht, Ansichtsvorgaben{}, *benutzer_);
+  // "-i" is taken out here, before anything reads the configuration file.
+  konfiguration_ = std::make_unique<Konfiguration>(*benutzer_, std::move(start.umgebung));
+  argumente_ = konfiguration_->werteBefehlszeileAus(start.argumente);
+  einstellungen_ = leseEinstellungen(*konfiguration_);
+  startGelungen_ = starteZeichnung(*zeichnung_, zeichnungsvorgaben(einstellungen_), *benutzer_);
   // Showing the sheet as a sheet is what one expects of an empty drawing.
   zeichnung_->ansicht.layoutView = true;
   menue_.blattDarstellen->setChecked(zeichnung_->ansicht.layoutView);
+  dateibefehle_ = std::make_unique<Dateibefehle>(*zeichnung_, *benutzer_, *tastatur_, *konfiguration_, einstellungen_);
 
   connect(zeichenflaeche_, &Zeichenflaeche::groesseGeaendert, this, &TFenster::flaecheGeaendert);
   connect(zeichenflaeche_, &Zeichenflaeche::mausBewegt, this, &TFenster::mausBewegt);
   zeichenflaeche_->setzeMaler([this](Canvas& canvas) { zeichneFlaeche(canvas); });
 
+  zuletztSetzen();
+  befehlsstandSetzen();
   statustexteSetzen();
   fensterlageLaden();
+
+  takt_ = new QTimer(this);
+  takt_->setInterval(kTaktMs);
+  connect(takt_, &QTimer::timeout, this, &TFenster::takt);
+  if (startGelungen_) takt_->start();
 }
 
 TFenster::~TFenster() = default;
 
-Benutzer& TFenster::benutzer() {
-  return *benutzer_;
-}
 Tastatur& TFenster::tastatur() {
   return *tastatur_;
 }
@@ -105,6 +157,116 @@ void TFenster::setzeBlattDarstellen(bool an) {
   Figurzeichnen();
 }
 
+// --- File commands -----------------------------------------------------------
+
+void TFenster::neu() {
+  if (dateibefehle_->neu()) zeichnungGewechselt(false);
+  befehlsstandSetzen();
+}
+
+void TFenster::oeffnen() {
+  const Sicht vorher = sichtVon(zeichnung_->ansicht);
+  if (dateibefehle_->oeffnen()) zeichnungGewechselt(sichtVon(zeichnung_->ansicht) != vorher);
+  zuletztSetzen();
+  befehlsstandSetzen();
+}
+
+void TFenster::oeffneZuletzt(int index) {
+  const Sicht vorher = sichtVon(zeichnung_->ansicht);
+  if (dateibefehle_->oeffneZuletzt(index)) zeichnungGewechselt(sichtVon(zeichnung_->ansicht) != vorher);
+  zuletztSetzen();
+  befehlsstandSetzen();
+}
+
+void TFenster::speichern() {
+  dateibefehle_->speichern();
+  zuletztSetzen();
+  befehlsstandSetzen();
+}
+
+void TFenster::speichernUnter() {
+  dateibefehle_->speichernUnter();
+  zuletztSetzen();
+  befehlsstandSetzen();
+}
+
+void TFenster::zeichnungGewechselt(bool gespeicherteSicht) {
+  Ansicht& a = zeichnung_->ansicht;
+  menue_.blattDarstellen->setChecked(a.layoutView);
+  // The view saved with the drawing is kept unless it would show nothing
+  // recognisable of the sheet in this window's area.
+  if (!gespeicherteSicht || !blattErkennbar(a)) a.gesamtesBlatt();
+  Figurzeichnen();
+}
+
+void TFenster::startdateiOeffnen() {
+  if (startdateiGeprueft_) return;
+  startdateiGeprueft_ = true;
+  const Startdatei datei = startdatei(argumente_);
+  switch (datei.art) {
+    case Startdatei::Art::Keine:
+      return;
+    case Startdatei::Art::Fehlt:
+      benutzer_->meldung(meldungStartdateiFehlt(datei.pfad), Meldungsart::Fehler);
+      // Closing the last window ends the program; main() turns this flag
+      // into the exit code. QCoreApplication::exit() would do it too, but it
+      // leaves every later event loop of the process (a test's dialogs)
+      // returning at once.
+      startdateiFehlt_ = true;
+      close();
+      return;
+    case Startdatei::Art::Oeffnen: {
+      const Sicht vorher = sichtVon(zeichnung_->ansicht);
+      if (dateibefehle_->oeffne(datei.pfad)) zeichnungGewechselt(sichtVon(zeichnung_->ansicht) != vorher);
+      zuletztSetzen();
+      befehlsstandSetzen();
+      return;
+    }
+  }
+}
+
+// --- Edit commands -----------------------------------------------------------
+
+void TFenster::rueckgaengig() {
+  zeichnung_->speicher.rueckgaengig();
+  befehlsstandSetzen();
+  Figurzeichnen();
+}
+
+void TFenster::wiederherstellen() {
+  zeichnung_->speicher.wiederherstellen();
+  befehlsstandSetzen();
+  Figurzeichnen();
+}
+
+// --- Clock, title, menus -----------------------------------------------------
+
+void TFenster::takt() {
+  autosicherung_.tick(uhr_.ticks(), *zeichnung_, einstellungen_.speichern, normalerZustand(), *benutzer_);
+  befehlsstandSetzen();
+}
+
+bool TFenster::normalerZustand() const {
+  return !dateibefehle_->beschaeftigt() && !autosicherung_.beschaeftigt() &&
+         QApplication::activeModalWidget() == nullptr && QApplication::activePopupWidget() == nullptr;
+}
+
+void TFenster::befehlsstandSetzen() {
+  const Elementspeicher& s = zeichnung_->speicher;
+  menue_.rueckgaengig->setEnabled(s.undoMoeglich());
+  menue_.wiederherstellen->setEnabled(s.redoMoeglich());
+  const std::string& datei = zeichnung_->dateiname;
+  const QString name = datei.empty() ? QStringLiteral("Unbenannt") : QFileInfo(qtext(datei)).fileName();
+  setWindowTitle(name + QStringLiteral("[*] - ") + programmtitel());
+  setWindowModified(s.modifiziert());
+}
+
+void TFenster::zuletztSetzen() {
+  zeigeZuletztGeoeffnet(menue_, dateibefehle_->zuletzt());
+}
+
+// --- Drawing area and status bar ---------------------------------------------
+
 void TFenster::flaecheGeaendert(int breite, int hoehe) {
   Ansicht& a = zeichnung_->ansicht;
   a.areaWidth = breite;
@@ -133,9 +295,11 @@ void TFenster::zeichneFlaeche(Canvas& canvas) {
 
 void TFenster::statustexteSetzen() {
   const Ansicht& a = zeichnung_->ansicht;
-  statusleiste_->setzeBlatt(qtext(blattStatustext(blattname_.toStdString(), a)));
+  statusleiste_->setzeBlatt(qtext(blattStatustext(zeichnung_->optionen.blattname, a)));
   statusleiste_->setzeMassstab(qtext(massstabStatustext(a.drawingScale)));
 }
+
+// --- Start and stop ----------------------------------------------------------
 
 void TFenster::fensterlageLaden() {
   QSettings einstellungen;
@@ -156,7 +320,22 @@ void TFenster::fensterlageSpeichern() const {
   einstellungen.setValue(kZustand, saveState());
 }
 
+void TFenster::showEvent(QShowEvent* ereignis) {
+  QMainWindow::showEvent(ereignis);
+  // After the event, so the window is on screen with its size when a message
+  // about the file appears or the loaded view is fitted to the area.
+  if (!startdateiGeprueft_) QTimer::singleShot(0, this, &TFenster::startdateiOeffnen);
+}
+
 void TFenster::closeEvent(QCloseEvent* ereignis) {
+  // A file command or automatic save is waiting in a dialog or polling for
+  // Escape: closing now would pull the drawing from under it.
+  if (dateibefehle_->beschaeftigt() || autosicherung_.beschaeftigt() || !dateibefehle_->aenderungenSichern()) {
+    befehlsstandSetzen();
+    ereignis->ignore();
+    return;
+  }
+  takt_->stop();
   fensterlageSpeichern();
   QMainWindow::closeEvent(ereignis);
 }

@@ -1,8 +1,14 @@
 // TFenster: the main window. It holds the one open drawing, the drawing area,
 // the menu bar and the status bar, and carries the commands of the menus.
 // The core does the work: the view transform and its zoom operations live in
-// the drawing's Ansicht, the empty sheet is drawn by the display code; the
-// window translates Qt events and keeps the screen in step.
+// the drawing's Ansicht, the empty sheet is drawn by the display code, the
+// file commands are Dateibefehle; the window translates Qt events and keeps
+// the screen in step.
+//
+// Start: the store is set up, the configuration file (or the one named with
+// "-i") is read, and the view starts with its sheet, unit and scale. Right
+// after the window is first shown it opens the drawing named on the command
+// line; a name that does not exist is reported and the program ends.
 //
 // Geometry is restored from and saved to the per-user settings (group
 // "Hauptfenster" of the application's QSettings).
@@ -11,38 +17,62 @@
 #include <QMainWindow>
 #include <QString>
 #include <memory>
+#include <string>
+#include <vector>
 
+#include "display/einstellungen.h"
 #include "display/konfiguration.h"
 #include "platform/uhr.h"
+#include "store/autosicherung.h"
 #include "store/zeichnung.h"
 #include "ui/hauptmenue.h"
+#include "ui/programmstart.h"
+
+class QTimer;
 
 namespace quarzel {
 
 class Canvas;
-class QtBenutzer;
+class Dateibefehle;
 class QtTastatur;
 class Statusleiste;
 class Zeichenflaeche;
+
+// How the window starts.
+struct Fensterstart {
+  // The command line without the program's own name: "-i file" and the drawing.
+  std::vector<std::string> argumente;
+  // The user the window asks; nullptr: Qt dialogs. Tests pass a scripted user.
+  Benutzer* benutzer = nullptr;
+  // Where the configuration file is looked for when "-i" does not name one.
+  Umgebung umgebung = prozessUmgebung();
+};
 
 class TFenster final : public QMainWindow {
   Q_OBJECT
 
  public:
-  explicit TFenster(Befehlszeile befehlszeile = {}, QWidget* eltern = nullptr);
+  explicit TFenster(Fensterstart start = {}, QWidget* eltern = nullptr);
   ~TFenster() override;
 
   // False when the element store could not be set up; the user has been told
   // ("Kernelfehler n") and the program ends.
   bool startGelungen() const { return startGelungen_; }
+  // True when the drawing named on the command line did not exist: the user
+  // has been told, the window closed, and the program ends with an error.
+  bool startdateiFehlt() const { return startdateiFehlt_; }
 
   Zeichnung& zeichnung() { return *zeichnung_; }
   Zeichenflaeche& zeichenflaeche() { return *zeichenflaeche_; }
   Statusleiste& statusleiste() { return *statusleiste_; }
   const Hauptmenue& menue() const { return menue_; }
-  Benutzer& benutzer();
+  Benutzer& benutzer() { return *benutzer_; }
   Tastatur& tastatur();
   Uhr& uhr() { return uhr_; }
+  // For dialogs that read and write their own section of the file.
+  Konfiguration& konfiguration() { return *konfiguration_; }
+  Einstellungen& einstellungen() { return einstellungen_; }
+  Dateibefehle& dateibefehle() { return *dateibefehle_; }
 
   // Full redraw of the drawing area with the status texts of the sheet.
   void Figurzeichnen();
@@ -53,7 +83,27 @@ class TFenster final : public QMainWindow {
   void gesamtesBlatt();
   void setzeBlattDarstellen(bool an);
 
+  // The file menu's commands.
+  void neu();
+  void oeffnen();
+  void oeffneZuletzt(int index);
+  void speichern();
+  void speichernUnter();
+  // The edit menu's commands.
+  void rueckgaengig();
+  void wiederherstellen();
+
+  // Opens the drawing named on the command line; runs once, right after the
+  // window is first shown.
+  void startdateiOeffnen();
+  // One tick of the window's clock: the automatic save, and the title and
+  // the undo commands following changes made elsewhere.
+  void takt();
+  // No dialog open, no file command or automatic save running.
+  bool normalerZustand() const;
+
  protected:
+  void showEvent(QShowEvent* ereignis) override;
   void closeEvent(QCloseEvent* ereignis) override;
 
  private:
@@ -61,21 +111,31 @@ class TFenster final : public QMainWindow {
   void mausBewegt(double x, double y);
   void zeichneFlaeche(Canvas& canvas);
   void statustexteSetzen();
+  // After a new or loaded drawing: view, title, menus, picture.
+  void zeichnungGewechselt(bool geladen);
+  void befehlsstandSetzen();
+  void zuletztSetzen();
   void fensterlageLaden();
   void fensterlageSpeichern() const;
 
   std::unique_ptr<Zeichnung> zeichnung_;
-  std::unique_ptr<QtBenutzer> benutzer_;
+  std::unique_ptr<Benutzer> eigenerBenutzer_;
+  Benutzer* benutzer_ = nullptr;
   std::unique_ptr<QtTastatur> tastatur_;
   Systemuhr uhr_;
+  std::unique_ptr<Konfiguration> konfiguration_;
+  Einstellungen einstellungen_;
+  std::unique_ptr<Dateibefehle> dateibefehle_;
+  Autosicherung autosicherung_;
   Zeichenflaeche* zeichenflaeche_ = nullptr;
   std::unique_ptr<Statusleiste> statusleiste_;
   Hauptmenue menue_;
+  QTimer* takt_ = nullptr;
 
-  // Kept for the first activation, which is where the drawing named on the
-  // command line will be opened.
-  Befehlszeile befehlszeile_;
-  QString blattname_ = QStringLiteral("Blatt 1");
+  // The arguments left after "-i", kept for the first show.
+  std::vector<std::string> argumente_;
+  bool startdateiGeprueft_ = false;
+  bool startdateiFehlt_ = false;
   bool rasterSichtbar_ = false;
   bool startGelungen_ = true;
   // The start-up view shows the whole sheet as soon as the area has a size.

@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <cstdio>
 #include <cstdlib>
 
@@ -32,6 +33,13 @@ int main(int argc, char** argv) {
   // Window geometry and other settings go to a test folder, not the user's.
   QStandardPaths::setTestModeEnabled(true);
   QApplication app(argc, argv);
+  // The windows read and write the configuration file of the user running
+  // the tests unless told otherwise; they get a folder of their own.
+  QTemporaryDir benutzerordner;
+  if (benutzerordner.isValid()) {
+    setenv("XDG_CONFIG_HOME", benutzerordner.filePath(QStringLiteral("config")).toLocal8Bit().constData(), 1);
+    setenv("XDG_DATA_HOME", benutzerordner.filePath(QStringLiteral("data")).toLocal8Bit().constData(), 1);
+  }
   QApplication::setOrganizationName(QStringLiteral("QuarzelTest"));
   QApplication::setApplicationName(QStringLiteral("QuarzelTest"));
   return RUN_ALL_TESTS();

@@ -117,6 +117,23 @@ TEST(QtBenutzerEingabe, LiefertDenGetipptenTextOderNichtsBeiAbbrechen) {
   EXPECT_EQ(benutzer.eingabe("Ebene", "Name der Ebene:", "Ebene 1"), std::nullopt);
 }
 
+TEST(QtBenutzerDateidialog, KnoepfeSindDeutschUndAbbrechenLiefertNichts) {
+  QtBenutzer benutzer;
+  for (const bool speichern : {false, true}) {
+    QStringList texte;
+    amDialog([&](QWidget* d) {
+      texte = knopftexte(d);
+      klicke(d, QStringLiteral("Abbrechen"));
+    });
+    const auto datei = speichern ? benutzer.dateiSpeichern("Speichern", "Zeichnungen (*.QZZ)|*.QZZ", "")
+                                 : benutzer.dateiOeffnen("Öffnen", "Zeichnungen (*.QZZ)|*.QZZ", "");
+    EXPECT_EQ(datei, std::nullopt);
+    EXPECT_TRUE(texte.contains(QStringLiteral("Abbrechen"))) << texte.join(u',').toStdString();
+    EXPECT_FALSE(texte.contains(QStringLiteral("Cancel")));
+    EXPECT_TRUE(texte.contains(speichern ? QStringLiteral("Speichern") : QStringLiteral("Öffnen")));
+  }
+}
+
 TEST(QtBenutzerFortschritt, GehtAnDieAnzeige) {
   QString text;
   int prozent = 0;

@@ -1,0 +1,309 @@
+#include "edit/ellipsenbogen.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+namespace quarzel {
+
+namespace {
+
+constexpr double grad = std::numbers::pi / 180;
+// Angles this close to an end of the arc still lie on it.
+constexpr double winkelspiel = 1e-9;
+// Segment parameters this far outside 0..1 still lie on the segment.
+constexpr double endspiel = 1e-9;
+// A discriminant this small against its terms is a touching point.
+constexpr double beruehrung = 1e-10;
+// Samples along a figure for the searches that have no closed form.
+constexpr int proben = 180;
+constexpr int sektorproben = 32;
+constexpr int verfeinerungen = 64;
+
+double quadrat(double v) {
+  return v * v;
+}
+double abstand2(Weltpunkt a, Weltpunkt b) {
+  return quadrat(a.x - b.x) + quadrat(a.y - b.y);
+}
+
+// The parameter interval the figure covers, in degrees.
+struct Intervall {
+  double von, bis;
+};
+Intervall intervall(const Ellipsenbogen& b) {
+  if (b.voll) return {0, 360};
+  return {b.start, b.start + b.spanne};
+}
+
+// Golden-section search for the minimum of f on [a, b].
+template <class F>
+double minimum(double a, double b, F&& f) {
+  const double g = (std::sqrt(5.0) - 1) / 2;
+  double c = b - g * (b - a), d = a + g * (b - a);
+  double fc = f(c), fd = f(d);
+  for (int i = 0; i < verfeinerungen; ++i) {
+    if (fc < fd) {
+      b = d;
+      d = c;
+      fd = fc;
+      c = b - g * (b - a);
+      fc = f(c);
+    } else {
+      a = c;
+      c = d;
+      fc = fd;
+      d = a + g * (b - a);
+      fd = f(d);
+    }
+  }
+  return fc < fd ? c : d;
+}
+
+bool gleich(double a, double b) {
+  return std::fabs(a - b) <= 1e-12 * std::max({1.0, std::fabs(a), std::fabs(b)});
+}
+
+bool deckungsgleich(const Ellipsenbogen& e, const Ellipsenbogen& f) {
+  if (!gleich(e.mitte.x, f.mitte.x) || !gleich(e.mitte.y, f.mitte.y)) return false;
+  if (e.kreis() && f.kreis()) return gleich(e.xr, f.xr);
+  // The same ellipse, turned by a multiple of 180 degrees, or with swapped
+  // radii turned by 90 more.
+  const double kreuz = e.sinDreh * f.cosDreh - e.cosDreh * f.sinDreh;  // sin of the difference
+  const double skalar = e.cosDreh * f.cosDreh + e.sinDreh * f.sinDreh;
+  if (gleich(e.xr, f.xr) && gleich(e.yr, f.yr) && std::fabs(kreuz) < 1e-12) return true;
+  return gleich(e.xr, f.yr) && gleich(e.yr, f.xr) && std::fabs(skalar) < 1e-12;
+}
+
+// The parameter angles of e whose points can lie inside the window: the
+// rays from the centre through the window, which the corners bound when the
+// centre lies outside it. None when the centre is inside (all angles).
+std::optional<Intervall> fenstersektor(const Ellipsenbogen& e, const Weltrechteck& w) {
+  if (trifft(w, e.mitte)) return std::nullopt;
+  const double mitte = e.winkelVon({(w.x1 + w.x2) / 2, (w.y1 + w.y2) / 2});
+  double lo = 0, hi = 0;
+  for (const Weltpunkt c :
+       {Weltpunkt{w.x1, w.y1}, Weltpunkt{w.x2, w.y1}, Weltpunkt{w.x1, w.y2}, Weltpunkt{w.x2, w.y2}}) {
+    double d = std::fmod(e.winkelVon(c) - mitte, 360.0);
+    if (d > 180) d -= 360;
+    if (d <= -180) d += 360;
+    lo = std::min(lo, d);
+    hi = std::max(hi, d);
+  }
+  if (!(hi - lo < 180)) return std::nullopt;  // rounding at a window touching the centre
+  return Intervall{mitte + lo, mitte + hi};
+}
+
+Punktliste kreisKreisSchnitt(const Ellipsenbogen& e, const Ellipsenbogen& f) {
+  Punktliste aus;
+  const double dx = f.mitte.x - e.mitte.x, dy = f.mitte.y - e.mitte.y;
+  const double d = std::hypot(dx, dy);
+  if (!(d > 0)) return aus;
+  const double r1 = e.xr, r2 = f.xr;
+  const double a = (d * d + r1 * r1 - r2 * r2) / (2 * d);
+  const double h2 = r1 * r1 - a * a;
+  const double toleranz = beruehrung * quadrat(std::max(r1, r2));
+  if (!(h2 >= -toleranz)) return aus;
+  const double ex = dx / d, ey = dy / d;
+  const Weltpunkt fuss{e.mitte.x + a * ex, e.mitte.y + a * ey};
+  auto biete = [&](Weltpunkt p) {
+    if (e.enthaelt(e.winkelVon(p)) && f.enthaelt(f.winkelVon(p))) aus.hinzu(p);
+  };
+  if (h2 <= toleranz) {
+    biete(fuss);
+    return aus;
+  }
+  const double h = std::sqrt(h2);
+  biete({fuss.x - h * ey, fuss.y + h * ex});
+  biete({fuss.x + h * ey, fuss.y - h * ex});
+  return aus;
+}
+
+// cos and sin of an angle in degrees, exact at the quarter turns, where the
+// quadrant points and the ends of a full-quarter arc lie.
+void cosSin(double tGrad, double& c, double& s) {
+  double r = std::fmod(tGrad, 360.0);
+  if (r < 0) r += 360;
+  if (r == 0 || r == 90 || r == 180 || r == 270) {
+    const int viertel = static_cast<int>(r / 90);
+    static constexpr double cw[4] = {1, 0, -1, 0}, sw[4] = {0, 1, 0, -1};
+    c = cw[viertel];
+    s = sw[viertel];
+    return;
+  }
+  c = std::cos(tGrad * grad);
+  s = std::sin(tGrad * grad);
+}
+
+}  // namespace
+
+Weltpunkt Ellipsenbogen::punkt(double tGrad) const {
+  double c, s;
+  cosSin(tGrad, c, s);
+  const double u = xr * c, v = -yr * s;
+  return {mitte.x + u * cosDreh + v * sinDreh, mitte.y - u * sinDreh + v * cosDreh};
+}
+
+double Ellipsenbogen::winkelVon(Weltpunkt p) const {
+  const double dx = p.x - mitte.x, dy = p.y - mitte.y;
+  const double u = dx * cosDreh - dy * sinDreh, v = dx * sinDreh + dy * cosDreh;
+  // atan2(-v / yr, u / xr) without dividing by a radius that may be zero.
+  return std::atan2(-v * xr, u * yr) / grad;
+}
+
+bool Ellipsenbogen::enthaelt(double tGrad) const {
+  if (voll) return true;
+  double dt = std::fmod(tGrad - start, 360.0);
+  if (dt < 0) dt += 360;
+  return dt <= spanne + winkelspiel || dt >= 360 - winkelspiel;
+}
+
+Weltpunkt Ellipsenbogen::einheitskreis(Weltpunkt p) const {
+  const double dx = p.x - mitte.x, dy = p.y - mitte.y;
+  const double u = dx * cosDreh - dy * sinDreh, v = dx * sinDreh + dy * cosDreh;
+  return {u / xr, -v / yr};
+}
+
+Weltrechteck Ellipsenbogen::umgebung() const {
+  const double hx = std::hypot(xr * cosDreh, yr * sinDreh);
+  const double hy = std::hypot(xr * sinDreh, yr * cosDreh);
+  return {mitte.x - hx, mitte.y - hy, mitte.x + hx, mitte.y + hy};
+}
+
+std::optional<Ellipsenbogen> ellipsenbogen(const tbogendaten& d) {
+  const double start = d.startwinkel, ende = d.endwinkel, dreh = d.drehwinkel;
+  for (double v : {d.xm, d.ym, d.xr, d.yr, start, ende, dreh})
+    if (!std::isfinite(v)) return std::nullopt;
+  Ellipsenbogen b;
+  b.mitte = {d.xm, d.ym};
+  b.xr = std::fabs(d.xr);
+  b.yr = std::fabs(d.yr);
+  b.start = start;
+  const double roh = ende - start;
+  b.voll = roh >= 360 || roh <= -360;
+  b.spanne = b.voll ? 360 : (roh < 0 ? roh + 360 : roh);
+  b.cosDreh = std::cos(dreh * grad);
+  b.sinDreh = std::sin(dreh * grad);
+  return b;
+}
+
+Weltpunkt naechsterBogenpunkt(const Ellipsenbogen& b, Weltpunkt p) {
+  if (b.kreis()) {
+    if (p.x == b.mitte.x && p.y == b.mitte.y) return b.anfang();
+    const double t = b.winkelVon(p);
+    if (b.enthaelt(t)) return b.punkt(t);
+    const Weltpunkt a = b.anfang(), e = b.ende();
+    return abstand2(p, a) <= abstand2(p, e) ? a : e;
+  }
+  const Intervall iv = intervall(b);
+  const double schritt = (iv.bis - iv.von) / proben;
+  auto abstand = [&](double t) { return abstand2(p, b.punkt(t)); };
+  int besteK = 0;
+  double besterAbstand = abstand(iv.von);
+  for (int k = 1; k <= proben; ++k) {
+    const double d = abstand(iv.von + k * schritt);
+    if (d < besterAbstand) {
+      besterAbstand = d;
+      besteK = k;
+    }
+  }
+  if (!(schritt > 0)) return b.punkt(iv.von);
+  const double lo = std::max(iv.von, iv.von + (besteK - 1) * schritt);
+  const double hi = std::min(iv.bis, iv.von + (besteK + 1) * schritt);
+  double t = minimum(lo, hi, abstand);
+  if (abstand(iv.von + besteK * schritt) < abstand(t)) t = iv.von + besteK * schritt;
+  return b.punkt(t);
+}
+
+Punktliste streckeBogenSchnitt(Weltpunkt a, Weltpunkt b, const Ellipsenbogen& e) {
+  Punktliste aus;
+  if (!(e.xr > 0 && e.yr > 0)) return aus;
+  const Weltpunkt p = e.einheitskreis(a), q = e.einheitskreis(b);
+  const double dx = q.x - p.x, dy = q.y - p.y;
+  const double qa = dx * dx + dy * dy;
+  if (!(qa > 0) || !std::isfinite(qa)) return aus;
+  const double qb = 2 * (p.x * dx + p.y * dy);
+  const double qc = p.x * p.x + p.y * p.y - 1;
+  const double disk = qb * qb - 4 * qa * qc;
+  const double toleranz = beruehrung * (qb * qb + std::fabs(4 * qa * qc));
+  if (!(disk >= -toleranz)) return aus;
+  double t[2];
+  int anzahl = 0;
+  if (disk <= toleranz) {
+    t[anzahl++] = -qb / (2 * qa);
+  } else {
+    const double w = std::sqrt(disk);
+    const double h = -0.5 * (qb + std::copysign(w, qb));
+    t[0] = h / qa;
+    t[1] = qc / h;
+    if (t[1] < t[0]) std::swap(t[0], t[1]);
+    anzahl = 2;
+  }
+  for (int i = 0; i < anzahl; ++i) {
+    if (!(t[i] >= -endspiel && t[i] <= 1 + endspiel)) continue;
+    const Weltpunkt s{a.x + t[i] * (b.x - a.x), a.y + t[i] * (b.y - a.y)};
+    if (e.enthaelt(e.winkelVon(s))) aus.hinzu(s);
+  }
+  return aus;
+}
+
+Punktliste bogenBogenSchnitt(const Ellipsenbogen& e, const Ellipsenbogen& f, const Weltrechteck* fenster) {
+  if (!(e.xr > 0 && e.yr > 0 && f.xr > 0 && f.yr > 0)) return {};
+  if (deckungsgleich(e, f)) return {};
+  if (e.kreis() && f.kreis()) return kreisKreisSchnitt(e, f);
+
+  // g(t) < 0 inside f, > 0 outside; its zeros along e are the crossings.
+  auto g = [&](double t) {
+    const Weltpunkt u = f.einheitskreis(e.punkt(t));
+    return u.x * u.x + u.y * u.y - 1;
+  };
+  // Sampled: the whole figure, or only the angles the window covers, where
+  // far fewer samples resolve the few crossings there can be.
+  const std::optional<Intervall> sektor = fenster ? fenstersektor(e, *fenster) : std::nullopt;
+  const bool rundum = !sektor && e.voll;
+  const Intervall iv = sektor ? *sektor : (rundum ? Intervall{0, 360} : intervall(e));
+  const int n = sektor ? sektorproben : proben;
+  const double schritt = (iv.bis - iv.von) / n;
+  double werte[proben + 1];
+  for (int k = 0; k <= n; ++k) werte[k] = g(iv.von + k * schritt);
+
+  Punktliste aus;
+  auto biete = [&](double t) {
+    if (!e.enthaelt(t)) return;
+    const Weltpunkt p = e.punkt(t);
+    if (!f.enthaelt(f.winkelVon(p))) return;
+    for (const Weltpunkt& q : aus)
+      if (abstand2(p, q) <= 1e-18 * (1 + abstand2(p, e.mitte))) return;
+    aus.hinzu(p);
+  };
+  // Around a closed figure the last sample is the first one again.
+  const int letzte = rundum ? n - 1 : n;
+  for (int k = 0; k <= letzte; ++k) {
+    const double t0 = iv.von + k * schritt;
+    if (werte[k] == 0) {
+      biete(t0);
+      continue;
+    }
+    if (k < n && werte[k + 1] != 0 && (werte[k] < 0) != (werte[k + 1] < 0)) {
+      double lo = t0, hi = t0 + schritt;
+      const bool loNegativ = werte[k] < 0;
+      for (int i = 0; i < verfeinerungen; ++i) {
+        const double mid = (lo + hi) / 2;
+        ((g(mid) < 0) == loNegativ ? lo : hi) = mid;
+      }
+      biete((lo + hi) / 2);
+      continue;
+    }
+    // A touching point: |g| has a local minimum near zero between samples
+    // of the same sign.
+    if (k == n || (k == 0 && !rundum)) continue;
+    const double links = k > 0 ? werte[k - 1] : werte[n - 1], rechts = werte[k + 1];
+    if ((links < 0) != (werte[k] < 0) || (rechts < 0) != (werte[k] < 0)) continue;
+    if (std::fabs(werte[k]) > std::fabs(links) || std::fabs(werte[k]) > std::fabs(rechts)) continue;
+    const double t = minimum(t0 - schritt, t0 + schritt, [&](double s) { return std::fabs(g(s)); });
+    if (std::fabs(g(t)) <= 1e-9) biete(t);
+  }
+  return aus;
+}
+
+}  // namespace quarzel

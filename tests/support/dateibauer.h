@@ -1,0 +1,85 @@
+// Dateibauer: drawing-file bytes put together by hand, field by field, the
+// way earlier versions of the program wrote them. Tests of the reader use it
+// for what the current writer never produces: other signatures and versions,
+// files without record markers, records only older files hold, and files
+// damaged on purpose.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "store/bytestrom.h"
+
+namespace quarzel::test {
+
+// The header sections 2 to 9 with plain values; the defaults describe a
+// drawing with one layer and one sublayer, seen at zoom 1 from (4790, 4855).
+struct Kopfwerte {
+  std::uint16_t blattBreite = 297, blattHoehe = 210;
+  std::uint8_t stiftzahl = 24;
+  double stiftbreite = 0.35;  // every pen
+  std::vector<std::uint8_t> linienstildatei;
+  struct Ebene {
+    std::string name;
+    std::vector<std::string> folien;
+  };
+  std::vector<Ebene> ebenen = {{"Ebene 1", {"Unterebene 1"}}};
+  std::uint8_t aktiveEbene = 1, aktiveFolie = 1;
+  std::uint8_t einheit = 3;  // "m"
+  std::uint32_t ursprungX = 4790, ursprungY = 4855;
+  double zoom = 1;
+  std::string titel;
+};
+
+class Dateibauer {
+ public:
+  // Signature and, when given, the version word; with `markiert` every header
+  // section and record ends with "{|}".
+  Dateibauer(std::string_view signatur, std::optional<std::uint16_t> version, bool markiert);
+  // The family's own choice of version word and markers: "Ostrun", "oStrun"
+  // and "oS1.01" have no version word, only "VS1.00" and "ZEI.01" markers.
+  static Dateibauer fuer(std::string_view signatur, std::uint16_t version);
+
+  Dateibauer& kopf(const Kopfwerte& k = {});
+
+  // A record is its tag, its fields and `ende()`.
+  Dateibauer& satz(std::uint8_t tag);
+  Dateibauer& ende();  // the marker, in marked files
+  Dateibauer& u8(std::uint8_t v);
+  Dateibauer& i8(std::int8_t v);
+  Dateibauer& u16(std::uint16_t v);
+  Dateibauer& i16(std::int16_t v);
+  Dateibauer& u32(std::uint32_t v);
+  Dateibauer& f32(float v);
+  Dateibauer& f64(double v);
+  Dateibauer& text(std::string_view utf8);  // a short string
+  Dateibauer& bytes(std::span<const std::uint8_t> b);
+  Dateibauer& roh(std::string_view b);  // bytes as written
+
+  // Whole records.
+  Dateibauer& bezug(double x, double y);  // "@"
+  Dateibauer& linie(double x1, double y1, double x2, double y2, std::uint8_t tag = 'L');
+  // "B": the geometry block in the length the family and version call for.
+  Dateibauer& bogen(double xm, double ym, double r);
+  Dateibauer& stil(std::int16_t s);   // "s"
+  Dateibauer& ebene(std::uint8_t e);  // "H"
+  Dateibauer& gruppenanfang(std::string_view name);
+  Dateibauer& gruppenende();
+  Dateibauer& schluss();  // "Z"
+
+  bool markiert() const { return markiert_; }
+  bool langerBogen() const { return langerBogen_; }
+  std::size_t position() const { return s_.groesse(); }
+  const std::vector<std::uint8_t>& daten() const { return s_.daten(); }
+
+ private:
+  Schreibstrom s_;
+  bool markiert_;
+  bool langerBogen_;
+};
+
+}  // namespace quarzel::test

@@ -10,6 +10,7 @@
 
 #include "display/sicheredatei.h"
 #include "store/dateiformat.h"
+#include "store/ebenenoperationen.h"
 #include "store/einstellungssaetze.h"
 #include "store/linienstilabbildung.h"
 #include "store/zeichensatz.h"
@@ -805,6 +806,9 @@ Ladeergebnis leseZeichnung(std::span<const std::uint8_t> daten, Zeichnung& ziel,
   }
   auto neu = std::make_unique<Zeichnung>();
   neu->ansicht = ziel.ansicht;
+  // The user's current pen and line style outlive the drawing; the records
+  // overwrite them while they are read.
+  const AktuelleAttribute aktuell = ziel.speicher.aktuell;
   const bool speicherUebernommen = ziel.speicher.kapazitaet() > 0;
   if (speicherUebernommen) {
     // Loading clears the store and keeps its capacity: a drawing loaded
@@ -828,6 +832,8 @@ Ladeergebnis leseZeichnung(std::span<const std::uint8_t> daten, Zeichnung& ziel,
     }
     throw;
   }
+  neu->speicher.aktuell = aktuell;
+  uebernimmAktive(*neu);
   neu->dateiname = ziel.dateiname;
   ziel = std::move(*neu);
   ergebnis.geladen = true;

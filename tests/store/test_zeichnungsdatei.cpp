@@ -249,3 +249,24 @@ TEST(Zeichnungsdatei, FalscheSignaturLaesstDieZeichnungUnveraendert) {
 
 }  // namespace
 }  // namespace quarzel
+
+namespace quarzel {
+namespace {
+
+TEST(Zeichnungsdatei, NachDemLadenLandenNeueElementeAufDerAktivenEbene) {
+  Zeichnung z = neueZeichnung();
+  z.ebenen.fuegeEbeneAn("Zwei");
+  z.ebenen.setzeAktiv(1, 1);
+  z.speicher.aktuell.planteil = 2;  // the last element lies on layer 2
+  test::linie(z.speicher, 0, 0, 1, 1);
+  Zeichnung geladen = neueZeichnung();
+  geladen.speicher.aktuell.stift = 7;
+  SkriptBenutzer b;
+  ASSERT_TRUE(leseZeichnung(schreibeZeichnung(z).daten, geladen, b).geladen);
+  EXPECT_EQ(geladen.speicher.aktuell.planteil, 1);
+  EXPECT_EQ(geladen.speicher.aktuell.folie, 1);
+  EXPECT_EQ(geladen.speicher.aktuell.stift, 7) << "the user's pen survives loading";
+}
+
+}  // namespace
+}  // namespace quarzel

@@ -8,8 +8,11 @@
 #include <chrono>
 #include <cmath>
 #include <cstring>
+#include <deque>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <memory>
 #include <random>
 
 #include "platform/skriptbenutzer.h"

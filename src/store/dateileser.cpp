@@ -8,6 +8,7 @@
 #include <memory>
 #include <unordered_set>
 
+#include "display/linienstilzeichnung.h"
 #include "display/sicheredatei.h"
 #include "store/dateiformat.h"
 #include "store/ebenenoperationen.h"
@@ -806,6 +807,8 @@ Ladeergebnis leseZeichnung(std::span<const std::uint8_t> daten, Zeichnung& ziel,
   }
   auto neu = std::make_unique<Zeichnung>();
   neu->ansicht = ziel.ansicht;
+  // The drawing's own patterns are applied onto the ones in force.
+  neu->linienstile = ziel.linienstile;
   // The user's current pen and line style outlive the drawing; the records
   // overwrite them while they are read.
   const AktuelleAttribute aktuell = ziel.speicher.aktuell;
@@ -833,6 +836,7 @@ Ladeergebnis leseZeichnung(std::span<const std::uint8_t> daten, Zeichnung& ziel,
     throw;
   }
   neu->speicher.aktuell = aktuell;
+  linienstileAusZeichnung(neu->optionen, neu->linienstile);
   uebernimmAktive(*neu);
   neu->dateiname = ziel.dateiname;
   ziel = std::move(*neu);

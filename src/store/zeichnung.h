@@ -5,6 +5,7 @@
 #include <string>
 
 #include "display/ansicht.h"
+#include "display/linienstile.h"
 #include "display/stifte.h"
 #include "store/ansichtstabelle.h"
 #include "store/ebenen.h"
@@ -19,6 +20,10 @@ struct Zeichnung {
   Ansicht ansicht;
   Ansichtstabelle ansichten;  // the named views
   Stifttabelle stifte;
+  // The line styles in force: the program's, with the drawing's own patterns
+  // applied when it was loaded. Whoever changes them writes them back into
+  // `optionen` (linienstileInZeichnung), so that saving carries them.
+  Linienstiltabelle linienstile;
   Zeichnungsoptionen optionen;
   std::string dateiname;  // "" while the drawing has no name
 

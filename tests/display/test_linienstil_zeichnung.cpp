@@ -47,6 +47,8 @@ TEST(ZeichnungsLinienstile, GehenDurchEineZeichnungsdateiUndZurueck) {
   Linienstiltabelle gelesen;
   linienstileAusZeichnung(geladen.optionen, gelesen);
   EXPECT_EQ(gelesen, t);
+  // Loading applies them to the drawing's own table in force.
+  EXPECT_EQ(geladen.linienstile, t);
 }
 
 TEST(ZeichnungsLinienstile, EingebetteteDateiIstDerTextEinerLinienIni) {

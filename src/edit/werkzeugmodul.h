@@ -1,0 +1,111 @@
+// The contract between the tool state machine and the tool-group modules.
+//
+// Werkzeugzustand is the interaction state every tool shares (tool code,
+// point steps, reference point, collected points, modifier flags). A module
+// serves one group of tool codes (lines, areas, select and edit, ...) through
+// the six operations of Werkzeugmodul; the state machine picks the module by
+// the tool code and calls it. Points reach the modules already snapped and in
+// world millimetres; modules that draw rubber bands convert them to pixels
+// with the drawing's Ansicht and paint on the feedback canvas in XOR mode, so
+// a figure drawn twice disappears.
+//
+// Additions after the first version (all with defaults, nothing to change in
+// existing modules): Werkzeugmodul::loslassen, the release of the left button.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <vector>
+
+#include "display/ansicht.h"
+#include "platform/canvas.h"
+
+namespace quarzel {
+
+struct Zeichnung;
+
+// Mouse-down modifiers with the left button.
+struct Umschaltung {
+  bool shift = false;
+  bool strg = false;
+  bool alt = false;  // also Alt+Ctrl (AltGr)
+};
+
+struct Werkzeugzustand {
+  static constexpr std::uint16_t kKeinWerkzeug = 0;
+  static constexpr std::uint16_t kMarkieren = 100;
+  // "No reference point" in both coordinates.
+  static constexpr double kKeinBezug = -1.0;
+
+  std::uint16_t werkzeug = kKeinWerkzeug;
+  std::uint16_t letztesZeichenwerkzeug = 0;
+  std::uint16_t letztesKonstruktionswerkzeug = 0;
+
+  // Point steps: exactly one is normally set while a tool is active.
+  bool ersterPunkt = false;
+  bool zweiterPunkt = false;
+  bool dritterPunkt = false;
+  bool vierterPunkt = false;
+
+  // The last fixed point of the rubber band, in pixels; kKeinBezug when none.
+  double bezugX = kKeinBezug;
+  double bezugY = kKeinBezug;
+
+  // Collected points (world millimetres); the count is the point counter.
+  std::vector<Weltpunkt> punkte;
+
+  Umschaltung umschaltung;
+
+  // The next click is to be ignored (set by some dialogs and panels).
+  bool naechstenKlickIgnorieren = false;
+
+  void setzeSchritt(int schritt) {
+    ersterPunkt = schritt == 1;
+    zweiterPunkt = schritt == 2;
+    dritterPunkt = schritt == 3;
+    vierterPunkt = schritt == 4;
+  }
+  int schritt() const { return ersterPunkt ? 1 : zweiterPunkt ? 2 : dritterPunkt ? 3 : vierterPunkt ? 4 : 0; }
+  void bezugLoeschen() { bezugX = bezugY = kKeinBezug; }
+  bool hatBezug() const { return !(bezugX == kKeinBezug && bezugY == kKeinBezug); }
+};
+
+// What a module may use of the window: the drawing, the shared state, the
+// canvas for rubber bands, and the window's redraw services.
+struct Werkzeugumgebung {
+  Zeichnung& zeichnung;
+  Werkzeugzustand& zustand;
+  // The drawing area's canvas for XOR feedback; nullptr when headless.
+  Canvas* rueckmeldung = nullptr;
+  // Draw the new elements von..bis (store numbers) on screen.
+  std::function<void(std::int32_t von, std::int32_t bis)> elementeZeichnen;
+  // A full redraw of the drawing area.
+  std::function<void()> neuZeichnen;
+  // Switch to the select tool (as Escape with nothing collected does).
+  std::function<void()> markierenAktivieren;
+};
+
+class Werkzeugmodul {
+ public:
+  virtual ~Werkzeugmodul() = default;
+
+  // A left click, already snapped.
+  virtual void punkt(Werkzeugumgebung& u, Weltpunkt p) = 0;
+  // A right click after points were collected.
+  virtual void zweiteTaste(Werkzeugumgebung& u, Weltpunkt p) = 0;
+  // The mouse moved: redraw the rubber band (already snapped).
+  virtual void bewegung(Werkzeugumgebung& u, Weltpunkt p) = 0;
+  // Remove the rubber band drawn so far.
+  virtual void rueckmeldungLoeschen(Werkzeugumgebung& u) = 0;
+  // Cancel the current collection and drop partial state.
+  virtual void abbrechen(Werkzeugumgebung& u) = 0;
+  // A point typed into the numeric entry panel.
+  virtual void getippterPunkt(Werkzeugumgebung& u, Weltpunkt p) { punkt(u, p); }
+  // A double click of the left button (finishes polylines and the like).
+  virtual void doppelklick(Werkzeugumgebung& u, Weltpunkt p) { (void)u, (void)p; }
+  // The left button was released at p (already snapped). `klick`: less than
+  // 2 pixels from the press in x and in y; otherwise the user dragged a frame.
+  virtual void loslassen(Werkzeugumgebung& u, Weltpunkt p, bool klick) { (void)u, (void)p, (void)klick; }
+};
+
+}  // namespace quarzel

@@ -33,6 +33,7 @@ void uebernimmZeichenhilfen(const einstellung::Zeichenhilfen& z, Fangeinstellung
   // out, 0 switches the rounding off.
   f.winkelschritt = z.schrittweite >= 0 && z.schrittweite <= 90 ? z.schrittweite : 15;
   f.winkelAuchGefangen = z.immerBenutzen;
+  f.laengenraster = z.laengenRaster;
 }
 
 void schreibeZeichenhilfen(const Fangeinstellungen& f, einstellung::Zeichenhilfen& z) {
@@ -45,6 +46,7 @@ void schreibeZeichenhilfen(const Fangeinstellungen& f, einstellung::Zeichenhilfe
   z.winkelRaster = f.winkelraster;
   z.schrittweite = f.winkelschritt;
   z.immerBenutzen = f.winkelAuchGefangen;
+  z.laengenRaster = f.laengenraster;
 }
 
 }  // namespace quarzel

@@ -47,6 +47,12 @@ struct Fangeinstellungen {
   bool winkelraster = false;        // "benutzen"
   double winkelschritt = 15;        // "Schrittweite:" in degrees
   bool winkelAuchGefangen = false;  // "&auch bei gefangenen Punkten benutzen"
+  // "&Längenraster verwenden ": the distance from the previous point is
+  // rounded to whole grid steps (x spacing), the direction kept, so lines get
+  // lengths of whole grid units in any direction; with the angle grid this is
+  // a polar grid about the previous point. Snapped element points stay where
+  // they are unless "&auch bei gefangenen Punkten benutzen" is checked.
+  bool laengenraster = false;
   bool randlineale = false;         // tool button "Randlineale": rulers shown
   bool linealModell = false;        // the rulers count model units
 
@@ -94,6 +100,7 @@ struct Fangergebnis {
   std::int32_t element = 0;   // the element the point belongs to
   std::int32_t element2 = 0;  // intersections: the second element
   bool winkelGerundet = false;
+  bool laengeGerundet = false;
   bool abgebrochen = false;  // given up: the cursor had moved on
   bool abgewiesen = false;   // refused: a search was already running
 };

@@ -73,6 +73,15 @@ Pixelpunkt winkelrunden(Pixelpunkt z, Pixelpunkt p, double schrittGrad, double c
   return {z.x + r * std::cos(gerundet * grad), z.y - r * std::sin(gerundet * grad)};
 }
 
+Pixelpunkt laengenrunden(Pixelpunkt z, Pixelpunkt p, double schrittPixel) {
+  if (!(schrittPixel > 0) || !std::isfinite(schrittPixel)) return p;
+  const double dx = p.x - z.x, dy = p.y - z.y;
+  const double r = std::hypot(dx, dy);
+  if (!(r >= schrittPixel / 2) || !std::isfinite(r)) return p;
+  const double gerundet = std::trunc(r / schrittPixel + 0.5) * schrittPixel;
+  return {z.x + dx * gerundet / r, z.y + dy * gerundet / r};
+}
+
 bool ohneFangen(std::uint16_t w) {
   return (w >= 101 && w <= 105) || w == 107 || w == 140;
 }

@@ -34,6 +34,11 @@ std::optional<Pixelpunkt> rasterknoten(const Ansicht& a, double x, double y);
 // becomes the nearest multiple of the step. The distance stays.
 Pixelpunkt winkelrunden(Pixelpunkt z, Pixelpunkt p, double schrittGrad, double coordAngleGrad);
 
+// p moved along the direction z -> p so that its distance from z becomes the
+// nearest whole multiple of the step (pixels); a distance below half a step
+// stays, so the point never falls onto z.
+Pixelpunkt laengenrunden(Pixelpunkt z, Pixelpunkt p, double schrittPixel);
+
 // Tools for which the search returns the cursor untouched (trimming, fillet,
 // chamfer, zoom, 140).
 bool ohneFangen(std::uint16_t werkzeug);

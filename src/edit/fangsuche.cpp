@@ -133,6 +133,15 @@ Fangergebnis Fangsuche::fange(int x, int y, const Fangeinstellungen& e, const Fa
       erg.y = p.y;
     }
   }
+
+  // The length grid: the distance from the previous point in whole grid steps.
+  if (e.laengenraster && k.vorigerPunkt && mitWinkelraster(k.werkzeug, k.punktschritt) &&
+      !winkelUmBogenmitte(k.werkzeug, k.punktschritt) && (!erg.gefangen || e.winkelAuchGefangen)) {
+    const Pixelpunkt p = laengenrunden(*k.vorigerPunkt, {erg.x, erg.y}, a.gridSpacingX / a.zoom);
+    erg.laengeGerundet = p.x != erg.x || p.y != erg.y;
+    erg.x = p.x;
+    erg.y = p.y;
+  }
   return erg;
 }
 

@@ -17,4 +17,10 @@ int cliInfo(const Cliaufruf& aufruf, Benutzer& benutzer);
 // The same with the report going to `aus`.
 int cliInfo(const std::string& datei, std::ostream& aus, Benutzer& benutzer);
 
+// render DATEI -o AUSGABE.png|pdf|svg [--sheet|--all] [--dpi N].
+int cliRender(const Cliaufruf& aufruf, Benutzer& benutzer);
+
+// macro run MAKRO [-i ZEICHNUNG] -o AUSGABE: runs a macro and saves the drawing.
+int cliMacroRun(const Cliaufruf& aufruf, Benutzer& benutzer);
+
 }  // namespace quarzel

@@ -33,9 +33,9 @@ struct Befehlseintrag {
 
 constexpr std::array<Befehlseintrag, 4> kBefehle{{
     {Clibefehl::Info, cliInfo},
-    {Clibefehl::Render, nochNichtVerfuegbar},
+    {Clibefehl::Render, cliRender},
     {Clibefehl::Convert, nochNichtVerfuegbar},
-    {Clibefehl::MacroRun, nochNichtVerfuegbar},
+    {Clibefehl::MacroRun, cliMacroRun},
 }};
 
 int cliMain(int argc, char** argv) {

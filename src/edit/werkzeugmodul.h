@@ -10,7 +10,8 @@
 // a figure drawn twice disappears.
 //
 // Additions after the first version (all with defaults, nothing to change in
-// existing modules): Werkzeugmodul::loslassen, the release of the left button.
+// existing modules): Werkzeugmodul::loslassen, the release of the left button;
+// the meaning of getippterPunkt for the angles of arcs.
 #pragma once
 
 #include <cstdint>
@@ -99,7 +100,10 @@ class Werkzeugmodul {
   virtual void rueckmeldungLoeschen(Werkzeugumgebung& u) = 0;
   // Cancel the current collection and drop partial state.
   virtual void abbrechen(Werkzeugumgebung& u) = 0;
-  // A point typed into the numeric entry panel.
+  // A point typed into the numeric entry panel. Arcs at their third step
+  // (tool codes 5, 6, 11, 12, 19, 21) receive the typed start and end angle
+  // instead, in degrees: x = start, y = end (end >= start, see
+  // koordinateneingabe.h).
   virtual void getippterPunkt(Werkzeugumgebung& u, Weltpunkt p) { punkt(u, p); }
   // A double click of the left button (finishes polylines and the like).
   virtual void doppelklick(Werkzeugumgebung& u, Weltpunkt p) { (void)u, (void)p; }

@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <span>
 #include <string_view>
+#include <vector>
 
 #include "platform/farbe.h"
 
@@ -39,6 +40,22 @@ struct Pixelrechteck {
   int hoehe = 0;
 };
 
+// A decoded picture: 8-bit RGBA, rows top to bottom, no padding.
+struct Rasterbild {
+  int breite = 0;
+  int hoehe = 0;
+  std::vector<std::uint8_t> rgba;  // breite * hoehe * 4 bytes
+};
+
+// Where a picture lands: the pixels its top-left, top-right and bottom-left
+// corners go to. A parallelogram, so stretched, turned and mirrored pictures
+// all take the same call.
+struct Bildlage {
+  Pixelpunkt obenLinks;
+  Pixelpunkt obenRechts;
+  Pixelpunkt untenLinks;
+};
+
 class Canvas {
  public:
   virtual ~Canvas() = default;
@@ -61,6 +78,27 @@ class Canvas {
   virtual void text(double x, double y, std::string_view utf8, const Schriftangaben& schrift, Farbe farbe) = 0;
   // An image file's bytes (PNG or JPEG) stretched into the destination rectangle.
   virtual void bild(std::span<const std::uint8_t> bilddatei, const Pixelrechteck& ziel) = 0;
+
+  // A decoded picture mapped onto a parallelogram. Canvases that cannot show
+  // pictures draw nothing.
+  virtual void rasterbild(const Rasterbild& bild, const Bildlage& lage) {
+    (void)bild;
+    (void)lage;
+  }
+  // An SVG document played into a parallelogram (its view box fills it).
+  // False when the canvas cannot play it; the caller then draws a placeholder.
+  virtual bool vektorbild(std::span<const std::uint8_t> svg, const Bildlage& lage) {
+    (void)svg;
+    (void)lage;
+    return false;
+  }
+  // Advance width of a text in pixels, for aligning it. Without font metrics
+  // an average glyph of 0.6 of the height is assumed.
+  virtual double textbreite(std::string_view utf8, const Schriftangaben& schrift) const {
+    std::size_t zeichen = 0;
+    for (char c : utf8) zeichen += (static_cast<unsigned char>(c) & 0xC0) != 0x80 ? 1 : 0;
+    return 0.6 * schrift.hoehePixel * static_cast<double>(zeichen);
+  }
 
   // Restricts drawing to a polygon until clipAufheben().
   virtual void setzeClip(std::span<const Pixelpunkt> polygon) = 0;

@@ -26,6 +26,11 @@ enum class Elementart : std::uint8_t {
   Fuellung = 39,
 };
 
+// Construction lines ("Hilfslinien") are lines and arcs drawn with this pen:
+// pen 99 has its own fixed, thin pixel width, and the display switch
+// "&Hilfslinien" and the print option hide elements that carry it.
+inline constexpr int kHilfslinienstift = 99;
+
 constexpr bool istLinienart(Elementart a) {
   return a == Elementart::Linie || a == Elementart::Wandlinie1 || a == Elementart::Wandlinie2;
 }

@@ -8,9 +8,12 @@
 #include <QPainterPath>
 #include <QPolygonF>
 #include <QString>
+#include <QSvgRenderer>
+#include <QTransform>
 #include <algorithm>
 #include <climits>
 #include <cmath>
+#include <optional>
 
 #include "ui/pixelclip.h"
 
@@ -26,6 +29,28 @@ constexpr double kMaxTexthoehe = 100000;
 
 QColor qfarbe(Farbe f) {
   return QColor(rotAnteil(f), gruenAnteil(f), blauAnteil(f));
+}
+
+QFont schriftFuer(const Schriftangaben& schrift) {
+  QFont font(QString::fromUtf8(schrift.name.data(), static_cast<qsizetype>(schrift.name.size())));
+  font.setPixelSize(std::max(1, static_cast<int>(std::lround(schrift.hoehePixel))));
+  font.setBold(schrift.fett);
+  font.setItalic(schrift.kursiv);
+  font.setUnderline(schrift.unterstrichen);
+  return font;
+}
+
+// The transform taking the rectangle (0, 0, breite, hoehe) onto the
+// parallelogram; nullopt when the parallelogram is degenerate or not finite.
+std::optional<QTransform> abbildung(const Bildlage& l, double breite, double hoehe) {
+  const double werte[] = {l.obenLinks.x, l.obenLinks.y, l.obenRechts.x, l.obenRechts.y, l.untenLinks.x, l.untenLinks.y};
+  for (double v : werte)
+    if (!std::isfinite(v) || std::fabs(v) > 1e7) return std::nullopt;
+  if (!(breite > 0) || !(hoehe > 0)) return std::nullopt;
+  const double ax = l.obenRechts.x - l.obenLinks.x, ay = l.obenRechts.y - l.obenLinks.y;
+  const double bx = l.untenLinks.x - l.obenLinks.x, by = l.untenLinks.y - l.obenLinks.y;
+  if (std::fabs(ax * by - ay * bx) < 1e-9) return std::nullopt;
+  return QTransform(ax / breite, ay / breite, bx / hoehe, by / hoehe, l.obenLinks.x, l.obenLinks.y);
 }
 
 QPolygonF alsPolygon(std::span<const Pixelpunkt> punkte) {
@@ -192,11 +217,7 @@ void QtCanvas::text(double x, double y, std::string_view utf8, const Schriftanga
   const double reichweite = h * (static_cast<double>(utf8.size()) + 2);
   if (!schutzrechteckFuer(breite(), hoehe(), reichweite).enthaelt({x, y})) return;
 
-  QFont font(QString::fromUtf8(schrift.name.data(), static_cast<qsizetype>(schrift.name.size())));
-  font.setPixelSize(std::max(1, static_cast<int>(std::lround(h))));
-  font.setBold(schrift.fett);
-  font.setItalic(schrift.kursiv);
-  font.setUnderline(schrift.unterstrichen);
+  QFont font = schriftFuer(schrift);
   // XOR needs whole pixels: partly covered glyph edges would not cancel.
   if (modus_ == Stiftmodus::Xor) font.setStyleStrategy(QFont::NoAntialias);
 
@@ -229,6 +250,58 @@ void QtCanvas::bild(std::span<const std::uint8_t> bilddatei, const Pixelrechteck
   const QImage bild = QImage::fromData(bilddatei.data(), static_cast<int>(bilddatei.size()));
   if (bild.isNull()) return;
   maler_->drawImage(zielrechteck, bild);
+}
+
+void QtCanvas::rasterbild(const Rasterbild& bild, const Bildlage& lage) {
+  if (bild.breite <= 0 || bild.hoehe <= 0 ||
+      bild.rgba.size() != static_cast<std::size_t>(bild.breite) * static_cast<std::size_t>(bild.hoehe) * 4)
+    return;
+  const std::optional<QTransform> t = abbildung(lage, bild.breite, bild.hoehe);
+  if (!t) return;
+  const QRectF huelle = t->mapRect(QRectF(0, 0, bild.breite, bild.hoehe));
+  if (!huelle.intersects(QRectF(0, 0, breite(), hoehe()))) return;
+  if (modus_ == Stiftmodus::Weiss) {
+    const QPolygonF flaeche = t->map(QPolygonF(QRectF(0, 0, bild.breite, bild.hoehe)));
+    maler_->save();
+    maler_->setPen(Qt::NoPen);
+    maler_->setBrush(Qt::white);
+    maler_->drawPolygon(flaeche);
+    maler_->restore();
+    return;
+  }
+  // The image only borrows the pixels for the call.
+  const QImage bildQ(bild.rgba.data(), bild.breite, bild.hoehe, bild.breite * 4, QImage::Format_RGBA8888);
+  maler_->save();
+  maler_->setTransform(*t, true);
+  maler_->setRenderHint(QPainter::SmoothPixmapTransform, true);
+  maler_->drawImage(QPointF(0, 0), bildQ);
+  maler_->restore();
+}
+
+bool QtCanvas::vektorbild(std::span<const std::uint8_t> svg, const Bildlage& lage) {
+  if (svg.empty() || svg.size() > INT_MAX) return false;
+  QSvgRenderer spieler(QByteArray(reinterpret_cast<const char*>(svg.data()), static_cast<qsizetype>(svg.size())));
+  if (!spieler.isValid()) return false;
+  QRectF box = spieler.viewBoxF();
+  if (!(box.width() > 0) || !(box.height() > 0)) box = QRectF(QPointF(0, 0), QSizeF(spieler.defaultSize()));
+  if (!(box.width() > 0) || !(box.height() > 0)) return false;
+  const std::optional<QTransform> t = abbildung(lage, box.width(), box.height());
+  if (!t) return true;  // nothing to show, but nothing wrong with the picture either
+  if (!t->mapRect(QRectF(0, 0, box.width(), box.height())).intersects(QRectF(0, 0, breite(), hoehe()))) return true;
+  maler_->save();
+  maler_->setTransform(*t, true);
+  spieler.render(maler_, QRectF(0, 0, box.width(), box.height()));
+  maler_->restore();
+  zustandAnwenden();
+  return true;
+}
+
+double QtCanvas::textbreite(std::string_view utf8, const Schriftangaben& schrift) const {
+  if (utf8.empty() || utf8.size() > INT_MAX) return 0;
+  const double h = schrift.hoehePixel;
+  if (!std::isfinite(h) || h < 1 || h > kMaxTexthoehe) return Canvas::textbreite(utf8, schrift);
+  const QFontMetricsF metrik(schriftFuer(schrift), maler_->device());
+  return metrik.horizontalAdvance(QString::fromUtf8(utf8.data(), static_cast<qsizetype>(utf8.size())));
 }
 
 void QtCanvas::setzeClip(std::span<const Pixelpunkt> polygon) {

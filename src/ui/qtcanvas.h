@@ -12,6 +12,8 @@
 //   the text about that point.
 // - Antialiasing is off unless asked for: CAD lines on screen must be crisp and
 //   XOR needs whole pixels.
+// - Pictures (rasterbild, vektorbild) are mapped onto their parallelogram
+//   with smooth sampling; on vector devices (PDF, SVG) they stay pictures.
 // - Geometry far outside the device and non-finite coordinates are cut away
 //   before they reach the paint engine.
 #pragma once
@@ -53,6 +55,9 @@ class QtCanvas final : public Canvas {
   void pixel(int x, int y, Farbe farbe) override;
   void text(double x, double y, std::string_view utf8, const Schriftangaben& schrift, Farbe farbe) override;
   void bild(std::span<const std::uint8_t> bilddatei, const Pixelrechteck& ziel) override;
+  void rasterbild(const Rasterbild& bild, const Bildlage& lage) override;
+  bool vektorbild(std::span<const std::uint8_t> svg, const Bildlage& lage) override;
+  double textbreite(std::string_view utf8, const Schriftangaben& schrift) const override;
 
   void setzeClip(std::span<const Pixelpunkt> polygon) override;
   void clipAufheben() override;

@@ -22,6 +22,10 @@ QLabel* feld(QStatusBar& leiste, const QString& breitesterText) {
 }  // namespace
 
 Statusleiste::Statusleiste(QStatusBar& leiste) : leiste_(&leiste) {
+  aufforderung_ = new QLabel(&leiste);
+  aufforderung_->setMinimumWidth(
+      aufforderung_->fontMetrics().horizontalAdvance(QStringLiteral("Vieleck mit n Ecken: 2.) Zweiter Punkt")));
+  leiste.addWidget(aufforderung_);
   meldung_ = new QLabel(&leiste);
   leiste.addWidget(meldung_, 1);
   balken_ = new QProgressBar(&leiste);
@@ -42,6 +46,10 @@ void Statusleiste::setzeMassstab(const QString& text) {
 }
 void Statusleiste::setzeKoordinaten(const QString& text) {
   koordinaten_->setText(text);
+}
+
+void Statusleiste::setzeAufforderung(const QString& text) {
+  aufforderung_->setText(text);
 }
 
 void Statusleiste::fortschritt(const QString& text, int prozent) {
@@ -68,6 +76,9 @@ QString Statusleiste::koordinaten() const {
 }
 QString Statusleiste::meldung() const {
   return meldung_->text();
+}
+QString Statusleiste::aufforderung() const {
+  return aufforderung_->text();
 }
 
 }  // namespace quarzel

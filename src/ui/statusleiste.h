@@ -1,6 +1,7 @@
-// The main window's status bar: a message and progress area on the left and
-// fixed panels for the sheet ("Blatt 1  297*210 mm"), the scale ("M 1:100")
-// and the cursor's coordinates on the right.
+// The main window's status bar: the active tool's prompt, a message and
+// progress area on the left and fixed panels for the sheet ("Blatt 1
+// 297*210 mm"), the scale ("M 1:100") and the cursor's coordinates on the
+// right.
 #pragma once
 
 #include <QString>
@@ -19,6 +20,8 @@ class Statusleiste {
   void setzeBlatt(const QString& text);
   void setzeMassstab(const QString& text);
   void setzeKoordinaten(const QString& text);
+  // What the active tool expects next ("Linie: 2.) Endpunkt").
+  void setzeAufforderung(const QString& text);
   // A long operation's text and percentage; -1 clears both.
   void fortschritt(const QString& text, int prozent);
 
@@ -26,9 +29,11 @@ class Statusleiste {
   QString massstab() const;
   QString koordinaten() const;
   QString meldung() const;
+  QString aufforderung() const;
 
  private:
   QStatusBar* leiste_;
+  QLabel* aufforderung_;
   QLabel* meldung_;
   QProgressBar* balken_;
   QLabel* blatt_;

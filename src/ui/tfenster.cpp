@@ -12,11 +12,21 @@
 #include <algorithm>
 
 #include "display/blattdarstellung.h"
+#include "display/blockrahmen.h"
 #include "display/einheiten.h"
+#include "display/elementzeichnen.h"
+#include "display/linienstile.h"
+#include "display/schraffurbibliothek.h"
 #include "ui/dateibefehle.h"
+#include "ui/ebenenbefehle.h"
+#include "ui/eigenschaftsleiste.h"
+#include "ui/einstellungsbefehle.h"
+#include "ui/fangbefehle.h"
+#include "ui/koordinatenpanel.h"
 #include "ui/qtbenutzer.h"
 #include "ui/qttastatur.h"
 #include "ui/statusleiste.h"
+#include "ui/werkzeugbedienung.h"
 #include "ui/zeichenflaeche.h"
 
 namespace quarzel {
@@ -62,7 +72,7 @@ bool blattErkennbar(const Ansicht& a) {
 }  // namespace
 
 TFenster::TFenster(Fensterstart start, QWidget* eltern)
-    : QMainWindow(eltern), zeichnung_(std::make_unique<Zeichnung>()), autosicherung_(uhr_.ticks()) {
+    : QMainWindow(eltern), zeichnung_(std::make_unique<Zeichnung>()), autosicherung_(uhr_.ticks()), bloecke_(std::make_unique<Blockrahmen>()) {
   setObjectName(QStringLiteral("TFenster"));
 
   zeichenflaeche_ = new Zeichenflaeche(this);
@@ -95,6 +105,7 @@ TFenster::TFenster(Fensterstart start, QWidget* eltern)
   connect(menue_.blattDarstellen, &QAction::toggled, this, &TFenster::setzeBlattDarstellen);
 
   // "-i" is taken out here, before anything reads the configuration file.
+  schraffuren_ = std::make_unique<Schraffurbibliothek>(start.umgebung);
   konfiguration_ = std::make_unique<Konfiguration>(*benutzer_, std::move(start.umgebung));
   argumente_ = konfiguration_->werteBefehlszeileAus(start.argumente);
   einstellungen_ = leseEinstellungen(*konfiguration_);
@@ -107,6 +118,9 @@ TFenster::TFenster(Fensterstart start, QWidget* eltern)
   connect(zeichenflaeche_, &Zeichenflaeche::groesseGeaendert, this, &TFenster::flaecheGeaendert);
   connect(zeichenflaeche_, &Zeichenflaeche::mausBewegt, this, &TFenster::mausBewegt);
   zeichenflaeche_->setzeMaler([this](Canvas& canvas) { zeichneFlaeche(canvas); });
+  werkzeugeEinrichten();
+  ebenenbefehleEinrichten(*this, *menuBar());
+  einstellungsbefehleEinrichten(*this, *menuBar());
 
   zuletztSetzen();
   befehlsstandSetzen();
@@ -119,7 +133,55 @@ TFenster::TFenster(Fensterstart start, QWidget* eltern)
   if (startGelungen_) takt_->start();
 }
 
-TFenster::~TFenster() = default;
+TFenster::~TFenster() {
+  // A numeric field losing the focus while the widgets go would call back
+  // into a window that is no longer one.
+  if (werkzeuge_ != nullptr) disconnect(&werkzeuge_->panel(), nullptr, this, nullptr);
+  delete werkzeuge_;
+  werkzeuge_ = nullptr;
+}
+
+void TFenster::werkzeugeEinrichten() {
+  darstellung_.markierteEinfaerben = einstellungen_.darstellung.markierung != 3;
+  if (darstellung_.markierteEinfaerben) {
+    static constexpr Farbe kMarkierfarben[] = {rgb(255, 0, 0), rgb(0, 255, 0), rgb(0, 0, 255)};
+    darstellung_.markierfarbe = kMarkierfarben[std::clamp(einstellungen_.darstellung.markierung, 0, 2)];
+  }
+
+  leisten_ = baueWerkzeugleisten(*this, *menue_.bearbeiten);
+  connect(leisten_.vergroessern, &QAction::triggered, this, &TFenster::vergroessern);
+  connect(leisten_.verkleinern, &QAction::triggered, this, &TFenster::verkleinern);
+  eigenschaften_ = new Eigenschaftsleiste(this);
+  addToolBar(Qt::TopToolBarArea, eigenschaften_);
+  eigenschaftenAuffrischen();
+
+  Fensterdienste dienste;
+  dienste.neuZeichnen = [this] { Figurzeichnen(); };
+  dienste.objekteZeichnen = [this](std::int32_t von, std::int32_t bis) { objektzeichnen(von, bis); };
+  dienste.befehlsstand = [this] { befehlsstandSetzen(); };
+  werkzeuge_ = new Werkzeugbedienung(*this, *zeichnung_, *zeichenflaeche_, leisten_, *eigenschaften_, *statusleiste_,
+                                     uhr_, einstellungen_, std::move(dienste));
+  connect(&werkzeuge_->panel(), &Koordinatenpanel::kurztasten, this, &TFenster::setzeKurztasten);
+  new Fangbefehle(*this, werkzeuge_->fangeinstellungen(), *menue_.ansicht);
+}
+
+void TFenster::eigenschaftenAuffrischen() {
+  eigenschaften_->setzeStifte(zeichnung_->stifte);
+  std::vector<std::pair<int, QString>> stile;
+  auto dazu = [&](int von, int bis) {
+    for (int i = von; i <= bis; ++i) stile.emplace_back(i, qtext(zeichnung_->linienstile.name(i)));
+  };
+  dazu(1, 9);
+  dazu(linienstil::kErsterEinfacher, linienstil::kErsterEinfacher + linienstil::kMuster - 1);
+  dazu(linienstil::kErsterKomplexer, linienstil::kErsterKomplexer + linienstil::kMuster - 1);
+  dazu(linienstil::kErsterVordefinierter, linienstil::kLetzterVordefinierter);
+  eigenschaften_->setzeLinienstile(stile);
+  std::vector<QString> schraffuren;
+  for (const std::string& n : schraffuren_->namen()) schraffuren.push_back(qtext(n));
+  eigenschaften_->setzeSchraffuren(schraffuren);
+  eigenschaften_->setzeStift(zeichnung_->speicher.aktuell.stift);
+  eigenschaften_->setzeLinienstil(zeichnung_->speicher.aktuell.linienstil);
+}
 
 Tastatur& TFenster::tastatur() {
   return *tastatur_;
@@ -128,6 +190,11 @@ Tastatur& TFenster::tastatur() {
 void TFenster::Figurzeichnen() {
   statustexteSetzen();
   zeichenflaeche_->neuZeichnen();
+}
+
+void TFenster::objektzeichnen(std::int32_t von, std::int32_t bis) {
+  if (von < 1 || bis < von) return;
+  zeichenflaeche_->aufBildZeichnen([&](Canvas& canvas) { zeichneElemente(canvas, von, bis); });
 }
 
 void TFenster::zentriere(double cx, double cy) {
@@ -196,6 +263,8 @@ void TFenster::zeichnungGewechselt(bool gespeicherteSicht) {
   // The view saved with the drawing is kept unless it would show nothing
   // recognisable of the sheet in this window's area.
   if (!gespeicherteSicht || !blattErkennbar(a)) a.gesamtesBlatt();
+  eigenschaftenAuffrischen();
+  werkzeuge_->zeichnungGewechselt();
   Figurzeichnen();
 }
 
@@ -290,7 +359,32 @@ void TFenster::mausBewegt(double x, double y) {
 }
 
 void TFenster::zeichneFlaeche(Canvas& canvas) {
-  zeichneBlattansicht(canvas, zeichnung_->ansicht, rasterSichtbar_);
+  zeichneBlattansicht(canvas, zeichnung_->ansicht, werkzeuge_ != nullptr && werkzeuge_->fangeinstellungen().raster);
+  zeichneElemente(canvas, 1, zeichnung_->speicher.anzahl());
+}
+
+void TFenster::zeichneElemente(Canvas& canvas, std::int32_t von, std::int32_t bis) {
+  const Ansicht& a = zeichnung_->ansicht;
+  Zeichenumgebung u{*zeichnung_, schalter_, darstellung_, schraffuren_.get()};
+  u.bildspeicher = &zeichnung_->speicher;
+  u.schnellerRefresh = true;
+  // The block boxes pay off for full redraws; a few new elements are drawn directly.
+  if (von == 1 && bis >= zeichnung_->speicher.anzahl()) u.bloecke = bloecke_.get();
+  drawElements(canvas, von, bis, a.drawingScale, a.zoom, a.clipRechteck(), a.viewOriginX, a.viewOriginY, u);
+}
+
+void TFenster::setzeKurztasten(bool an) {
+  if (!an) {
+    if (!ruhendeKurztasten_.empty()) return;
+    for (QAction* a : findChildren<QAction*>()) {
+      if (a->shortcuts().isEmpty()) continue;
+      ruhendeKurztasten_.emplace_back(a, a->shortcuts());
+      a->setShortcuts({});
+    }
+    return;
+  }
+  for (auto& [aktion, tasten] : ruhendeKurztasten_) aktion->setShortcuts(tasten);
+  ruhendeKurztasten_.clear();
 }
 
 void TFenster::statustexteSetzen() {

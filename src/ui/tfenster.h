@@ -11,9 +11,17 @@
 // line; a name that does not exist is reported and the program ends.
 //
 // Geometry is restored from and saved to the per-user settings (group
-// "Hauptfenster" of the application's QSettings).
+// "Hauptfenster" of the application's QSettings), the tool bars' and docks'
+// places with it.
+//
+// The tools (tool bars, property bar, numeric entry panel and the mouse on
+// the drawing area) are wired by Werkzeugbedienung; the window draws: the
+// full redraw Figurzeichnen and objektzeichnen for new elements, both through
+// the one renderer drawElements.
 #pragma once
 
+#include <QKeySequence>
+#include <QList>
 #include <QMainWindow>
 #include <QString>
 #include <memory>
@@ -22,11 +30,13 @@
 
 #include "display/einstellungen.h"
 #include "display/konfiguration.h"
+#include "display/zeichenkontext.h"
 #include "platform/uhr.h"
 #include "store/autosicherung.h"
 #include "store/zeichnung.h"
 #include "ui/hauptmenue.h"
 #include "ui/programmstart.h"
+#include "ui/werkzeugleisten.h"
 
 class QTimer;
 
@@ -34,6 +44,10 @@ namespace quarzel {
 
 class Canvas;
 class Dateibefehle;
+class Eigenschaftsleiste;
+class Schraffurbibliothek;
+class Werkzeugbedienung;
+class Blockrahmen;
 class QtTastatur;
 class Statusleiste;
 class Zeichenflaeche;
@@ -66,6 +80,11 @@ class TFenster final : public QMainWindow {
   Zeichenflaeche& zeichenflaeche() { return *zeichenflaeche_; }
   Statusleiste& statusleiste() { return *statusleiste_; }
   const Hauptmenue& menue() const { return menue_; }
+  const Werkzeugleisten& leisten() const { return leisten_; }
+  Eigenschaftsleiste& eigenschaften() { return *eigenschaften_; }
+  Werkzeugbedienung& werkzeuge() { return *werkzeuge_; }
+  Anzeigeschalter& anzeigeschalter() { return schalter_; }
+  Darstellungswahl& darstellungswahl() { return darstellung_; }
   Benutzer& benutzer() { return *benutzer_; }
   Tastatur& tastatur();
   Uhr& uhr() { return uhr_; }
@@ -76,6 +95,9 @@ class TFenster final : public QMainWindow {
 
   // Full redraw of the drawing area with the status texts of the sheet.
   void Figurzeichnen();
+  // Draws the new elements von..bis onto the picture without a full redraw.
+  void objektzeichnen(std::int32_t von, std::int32_t bis);
+  void objektzeichnen(std::int32_t n) { objektzeichnen(n, n); }
   // Puts a world point in the middle of the drawing area.
   void zentriere(double cx, double cy);
   void vergroessern();
@@ -109,7 +131,13 @@ class TFenster final : public QMainWindow {
  private:
   void flaecheGeaendert(int breite, int hoehe);
   void mausBewegt(double x, double y);
+  void werkzeugeEinrichten();
+  // Pens, line styles and hatches of the drawing into the property bar.
+  void eigenschaftenAuffrischen();
   void zeichneFlaeche(Canvas& canvas);
+  void zeichneElemente(Canvas& canvas, std::int32_t von, std::int32_t bis);
+  // Off while a numeric field has the focus: its keys are its own.
+  void setzeKurztasten(bool an);
   void statustexteSetzen();
   // After a new or loaded drawing: view, title, menus, picture.
   void zeichnungGewechselt(bool geladen);
@@ -130,13 +158,22 @@ class TFenster final : public QMainWindow {
   Zeichenflaeche* zeichenflaeche_ = nullptr;
   std::unique_ptr<Statusleiste> statusleiste_;
   Hauptmenue menue_;
+  Werkzeugleisten leisten_;
+  Eigenschaftsleiste* eigenschaften_ = nullptr;
+  Werkzeugbedienung* werkzeuge_ = nullptr;
+  // World boxes of blocks of elements, kept across redraws (they follow the store's changes).
+  std::unique_ptr<Blockrahmen> bloecke_;
+  std::unique_ptr<Schraffurbibliothek> schraffuren_;
+  Anzeigeschalter schalter_;
+  Darstellungswahl darstellung_;
+  // The shortcuts taken away while a numeric field has the focus.
+  std::vector<std::pair<QAction*, QList<QKeySequence>>> ruhendeKurztasten_;
   QTimer* takt_ = nullptr;
 
   // The arguments left after "-i", kept for the first show.
   std::vector<std::string> argumente_;
   bool startdateiGeprueft_ = false;
   bool startdateiFehlt_ = false;
-  bool rasterSichtbar_ = false;
   bool startGelungen_ = true;
   // The start-up view shows the whole sheet as soon as the area has a size.
   bool ersteGroesse_ = true;

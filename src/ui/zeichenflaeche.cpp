@@ -1,13 +1,27 @@
 #include "ui/zeichenflaeche.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
+#include <QTimer>
+#include <QWheelEvent>
 #include <cmath>
 
 #include "ui/qtcanvas.h"
+#include "ui/rueckmeldungscanvas.h"
 
 namespace quarzel {
+
+namespace {
+
+// Long enough that dragging a window edge does not repaint the drawing for
+// every intermediate size, short enough not to be noticed.
+constexpr int kNeuzeichenVerzoegerungMs = 60;
+// Radius of the reference point's ring in device pixels.
+constexpr double kBezugsradius = 4;
+
+}  // namespace
 
 Zeichenflaeche::Zeichenflaeche(QWidget* eltern) : QWidget(eltern) {
   setObjectName(QStringLiteral("Zeichenflaeche"));
@@ -17,6 +31,20 @@ Zeichenflaeche::Zeichenflaeche(QWidget* eltern) : QWidget(eltern) {
   setFocusPolicy(Qt::StrongFocus);
   setCursor(Qt::CrossCursor);
   setMinimumSize(50, 50);
+  rueckmeldung_ = std::make_unique<Rueckmeldungscanvas>(bild_, ebene_, [this] { update(); });
+  neuzeichenTimer_ = new QTimer(this);
+  neuzeichenTimer_->setSingleShot(true);
+  neuzeichenTimer_->setInterval(kNeuzeichenVerzoegerungMs);
+  connect(neuzeichenTimer_, &QTimer::timeout, this, [this] {
+    if (!bildPasst()) {
+      bildErneuern();
+      update();
+    }
+  });
+}
+
+Zeichenflaeche::~Zeichenflaeche() {
+  rueckmeldung_->schliessen();
 }
 
 void Zeichenflaeche::setzeMaler(Maler maler) {
@@ -25,7 +53,33 @@ void Zeichenflaeche::setzeMaler(Maler maler) {
 }
 
 void Zeichenflaeche::neuZeichnen() {
-  veraltet_ = true;
+  bildErneuern();
+  update();
+}
+
+void Zeichenflaeche::aufBildZeichnen(const std::function<void(Canvas&)>& zeichnen) {
+  if (!bildPasst()) {
+    // The picture is being replaced anyway; the new one contains the element.
+    neuZeichnen();
+    return;
+  }
+  rueckmeldung_->direkt(zeichnen);
+}
+
+Canvas& Zeichenflaeche::rueckmeldung() {
+  return *rueckmeldung_;
+}
+
+void Zeichenflaeche::setzeFadenkreuz(bool an, const QColor& farbe) {
+  fadenkreuz_ = an;
+  fadenkreuzfarbe_ = farbe;
+  update();
+}
+
+void Zeichenflaeche::setzeBezugspunkt(std::optional<QPointF> punkt, const QColor& farbe) {
+  if (punkt == bezugspunkt_ && farbe == bezugsfarbe_) return;
+  bezugspunkt_ = punkt;
+  bezugsfarbe_ = farbe;
   update();
 }
 
@@ -36,34 +90,138 @@ int Zeichenflaeche::pixelHoehe() const {
   return static_cast<int>(std::lround(height() * devicePixelRatioF()));
 }
 
+bool Zeichenflaeche::bildPasst() const {
+  return bild_.width() >= std::max(1, pixelBreite()) && bild_.height() >= std::max(1, pixelHoehe());
+}
+
 void Zeichenflaeche::bildErneuern() {
+  // The rubber bands' painter must be off the image while it is replaced.
+  rueckmeldung_->schliessen();
   const QSize groesse(std::max(1, pixelBreite()), std::max(1, pixelHoehe()));
   if (bild_.size() != groesse) bild_ = QImage(groesse, QImage::Format_RGB32);
   bild_.fill(Qt::white);
+  ebeneAnpassen();
   if (maler_) {
     QtCanvas canvas(bild_);
     maler_(canvas);
   }
-  veraltet_ = false;
+  ++bildzaehler_;
 }
 
-void Zeichenflaeche::paintEvent(QPaintEvent*) {
-  if (veraltet_ || bild_.size() != QSize(std::max(1, pixelBreite()), std::max(1, pixelHoehe()))) bildErneuern();
+void Zeichenflaeche::ebeneAnpassen() {
+  if (ebene_.size() == bild_.size()) return;
+  QImage neu(bild_.size(), QImage::Format_RGB32);
+  neu.fill(Qt::black);
+  if (!ebene_.isNull()) {
+    // The view's origin is the top-left pixel, so a band keeps its pixels.
+    QPainter m(&neu);
+    m.drawImage(0, 0, ebene_);
+  }
+  ebene_ = neu;
+}
+
+QImage Zeichenflaeche::sichtbaresBild() const {
+  QImage ergebnis = bild_.copy();
+  if (!ebene_.isNull() && !ergebnis.isNull()) {
+    QPainter m(&ergebnis);
+    m.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+    m.drawImage(0, 0, ebene_);
+  }
+  return ergebnis;
+}
+
+void Zeichenflaeche::paintEvent(QPaintEvent* ereignis) {
   QPainter maler(this);
+  if (!bildPasst()) {
+    // Show what there is at once and paint the picture when resizing pauses.
+    maler.fillRect(rect(), Qt::white);
+    neuzeichenTimer_->start();
+  }
+  const double faktor = devicePixelRatioF();
   // The image has device pixels; drawn into the logical rectangle it maps 1:1.
-  maler.drawImage(QRectF(0, 0, width(), height()), bild_);
+  const QRectF ziel(0, 0, bild_.width() / faktor, bild_.height() / faktor);
+  maler.drawImage(ziel, bild_);
+  if (ebene_.size() == bild_.size()) {
+    maler.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+    maler.drawImage(ziel, ebene_);
+    maler.setCompositionMode(QPainter::CompositionMode_SourceOver);
+  }
+  maler.setRenderHint(QPainter::Antialiasing, false);
+  if (bezugspunkt_) {
+    maler.setPen(QPen(bezugsfarbe_, 0));
+    maler.setBrush(Qt::NoBrush);
+    const QPointF p = *bezugspunkt_ / faktor;
+    maler.drawEllipse(p, kBezugsradius / faktor, kBezugsradius / faktor);
+  }
+  if (fadenkreuz_ && cursor_) {
+    maler.setPen(QPen(fadenkreuzfarbe_, 0, Qt::DotLine));
+    const QPointF c = *cursor_ / faktor;
+    maler.drawLine(QPointF(0, c.y()), QPointF(width(), c.y()));
+    maler.drawLine(QPointF(c.x(), 0), QPointF(c.x(), height()));
+  }
+  (void)ereignis;
 }
 
 void Zeichenflaeche::resizeEvent(QResizeEvent* ereignis) {
   QWidget::resizeEvent(ereignis);
-  veraltet_ = true;
   emit groesseGeaendert(pixelBreite(), pixelHoehe());
 }
 
-void Zeichenflaeche::mouseMoveEvent(QMouseEvent* ereignis) {
+Mausdaten Zeichenflaeche::daten(const QMouseEvent& e) const {
   const double faktor = devicePixelRatioF();
-  emit mausBewegt(ereignis->position().x() * faktor, ereignis->position().y() * faktor);
-  QWidget::mouseMoveEvent(ereignis);
+  return {e.position().x() * faktor, e.position().y() * faktor, e.button(), e.buttons(), e.modifiers()};
+}
+
+void Zeichenflaeche::mouseMoveEvent(QMouseEvent* ereignis) {
+  const Mausdaten m = daten(*ereignis);
+  cursor_ = QPointF(m.x, m.y);
+  emit mausBewegt(m.x, m.y);
+  if (fadenkreuz_) update();
+  ereignis->accept();
+}
+
+void Zeichenflaeche::mousePressEvent(QMouseEvent* ereignis) {
+  setFocus(Qt::MouseFocusReason);
+  emit mausGedrueckt(daten(*ereignis));
+  ereignis->accept();
+}
+
+void Zeichenflaeche::mouseReleaseEvent(QMouseEvent* ereignis) {
+  emit mausLosgelassen(daten(*ereignis));
+  ereignis->accept();
+}
+
+void Zeichenflaeche::mouseDoubleClickEvent(QMouseEvent* ereignis) {
+  emit mausDoppelklick(daten(*ereignis));
+  ereignis->accept();
+}
+
+void Zeichenflaeche::wheelEvent(QWheelEvent* ereignis) {
+  const double faktor = devicePixelRatioF();
+  // 120 units are one notch of an ordinary wheel; touchpads send fractions.
+  const double stufen = ereignis->angleDelta().y() / 120.0;
+  if (stufen != 0) emit mausrad(ereignis->position().x() * faktor, ereignis->position().y() * faktor, stufen);
+  ereignis->accept();
+}
+
+void Zeichenflaeche::keyPressEvent(QKeyEvent* ereignis) {
+  if (tastenfilter_ && tastenfilter_(*ereignis)) {
+    ereignis->accept();
+    return;
+  }
+  QWidget::keyPressEvent(ereignis);
+}
+
+void Zeichenflaeche::leaveEvent(QEvent* ereignis) {
+  cursor_.reset();
+  update();
+  QWidget::leaveEvent(ereignis);
+}
+
+bool Zeichenflaeche::focusNextPrevChild(bool) {
+  // Tab belongs to the tools (and is harmless), not to focus changes that
+  // would take the keys away from the drawing.
+  return false;
 }
 
 }  // namespace quarzel

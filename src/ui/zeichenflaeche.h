@@ -1,20 +1,42 @@
 // Zeichenflaeche: the drawing area of the main window. It owns the off-screen
 // image the drawing is painted into (through QtCanvas) and copies it to the
-// screen; it knows nothing of drawings, it only asks its painter function for
-// a new picture and reports size changes and mouse positions.
+// screen; it knows nothing of drawings: it asks its painter function for a
+// new picture, reports size changes, mouse and key events, and offers the
+// canvas on which tools draw their rubber bands straight into the image.
 //
 // Everything is in device pixels: on a high-density screen one core pixel is
 // one physical pixel, so CAD lines stay one pixel thin; mouse positions are
 // converted to device pixels before they are reported.
+//
+// Rubber bands live in a layer of their own that is combined with the picture
+// by exclusive or on the way to the screen (see Rueckmeldungscanvas). The
+// cross-hair and the reference point are laid over the result at each paint,
+// so they never touch the picture and need no erasing.
 #pragma once
 
+#include <QColor>
 #include <QImage>
+#include <QPointF>
 #include <QWidget>
 #include <functional>
+#include <memory>
+#include <optional>
+
+class QTimer;
 
 namespace quarzel {
 
 class Canvas;
+class Rueckmeldungscanvas;
+
+// One mouse event in device pixels.
+struct Mausdaten {
+  double x = 0;
+  double y = 0;
+  Qt::MouseButton taste = Qt::NoButton;
+  Qt::MouseButtons tasten;
+  Qt::KeyboardModifiers umschaltung;
+};
 
 class Zeichenflaeche final : public QWidget {
   Q_OBJECT
@@ -22,34 +44,80 @@ class Zeichenflaeche final : public QWidget {
  public:
   // Paints the complete picture; the canvas covers the whole area.
   using Maler = std::function<void(Canvas& canvas)>;
+  // Gets the keys pressed in the area first; true: taken.
+  using Tastenfilter = std::function<bool(QKeyEvent& ereignis)>;
 
   explicit Zeichenflaeche(QWidget* eltern = nullptr);
+  ~Zeichenflaeche() override;
 
   void setzeMaler(Maler maler);
-  // Paints the picture anew at the next paint event.
+  void setzeTastenfilter(Tastenfilter filter) { tastenfilter_ = std::move(filter); }
+  // Paints the picture anew now (when the area has a size) and shows it.
   void neuZeichnen();
+  // Draws onto the existing picture in copy mode (new elements) and shows it.
+  void aufBildZeichnen(const std::function<void(Canvas&)>& zeichnen);
+  // The canvas for rubber bands: paints into the picture, shown at once.
+  Canvas& rueckmeldung();
+
+  // The cross-hair over the whole area at the cursor; off: none.
+  void setzeFadenkreuz(bool an, const QColor& farbe);
+  // The reference point of the tool in progress (device pixels); none: hidden.
+  void setzeBezugspunkt(std::optional<QPointF> punkt, const QColor& farbe);
 
   // The area in device pixels (areaWidth x areaHeight of the view).
   int pixelBreite() const;
   int pixelHoehe() const;
-  // The last painted picture, e.g. for rubber bands drawn on top of it.
+  // The last painted picture, without the rubber bands.
   const QImage& bild() const { return bild_; }
+  // What the screen shows: the picture combined with the rubber bands.
+  QImage sichtbaresBild() const;
+  // How many full pictures were painted (tests: a new element is not one).
+  int bildzaehler() const { return bildzaehler_; }
+  // The cursor in device pixels, none while it is outside.
+  std::optional<QPointF> cursor() const { return cursor_; }
 
  signals:
   void groesseGeaendert(int breite, int hoehe);
   void mausBewegt(double x, double y);
+  void mausGedrueckt(const quarzel::Mausdaten& maus);
+  void mausLosgelassen(const quarzel::Mausdaten& maus);
+  void mausDoppelklick(const quarzel::Mausdaten& maus);
+  // Wheel turned by `stufen` notches (positive away from the user) at (x, y).
+  void mausrad(double x, double y, double stufen);
 
  protected:
   void paintEvent(QPaintEvent* ereignis) override;
   void resizeEvent(QResizeEvent* ereignis) override;
   void mouseMoveEvent(QMouseEvent* ereignis) override;
+  void mousePressEvent(QMouseEvent* ereignis) override;
+  void mouseReleaseEvent(QMouseEvent* ereignis) override;
+  void mouseDoubleClickEvent(QMouseEvent* ereignis) override;
+  void wheelEvent(QWheelEvent* ereignis) override;
+  void keyPressEvent(QKeyEvent* ereignis) override;
+  void leaveEvent(QEvent* ereignis) override;
+  bool focusNextPrevChild(bool weiter) override;
 
  private:
   void bildErneuern();
+  // Keeps the rubber bands where they are when the area changes its size.
+  void ebeneAnpassen();
+  bool bildPasst() const;
+  Mausdaten daten(const QMouseEvent& e) const;
 
   Maler maler_;
+  Tastenfilter tastenfilter_;
   QImage bild_;
-  bool veraltet_ = true;
+  QImage ebene_;  // the rubber bands; black where there are none
+  std::unique_ptr<Rueckmeldungscanvas> rueckmeldung_;
+  // Started by a paint event that finds the picture too small (a resize):
+  // the picture is painted anew once the size has settled.
+  QTimer* neuzeichenTimer_ = nullptr;
+  int bildzaehler_ = 0;
+  bool fadenkreuz_ = true;
+  QColor fadenkreuzfarbe_ = Qt::black;
+  std::optional<QPointF> bezugspunkt_;
+  QColor bezugsfarbe_ = Qt::red;
+  std::optional<QPointF> cursor_;
 };
 
 }  // namespace quarzel

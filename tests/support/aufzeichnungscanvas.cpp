@@ -64,6 +64,17 @@ void Aufzeichnungscanvas::text(double x, double y, std::string_view utf8, const 
   protokoll.emplace_back("text");
 }
 
+void Aufzeichnungscanvas::rasterbild(const Rasterbild& bild, const Bildlage& lage) {
+  rasterbilder.push_back({bild.breite, bild.hoehe, {}, lage, zustand.geclippt});
+  protokoll.emplace_back("rasterbild");
+}
+
+bool Aufzeichnungscanvas::vektorbild(std::span<const std::uint8_t> svg, const Bildlage& lage) {
+  vektorbilder.push_back({0, 0, {svg.begin(), svg.end()}, lage, zustand.geclippt});
+  protokoll.emplace_back("vektorbild");
+  return vektorbildSpielt;
+}
+
 void Aufzeichnungscanvas::bild(std::span<const std::uint8_t> bilddatei, const Pixelrechteck& ziel) {
   bilder.push_back({{bilddatei.begin(), bilddatei.end()}, ziel});
   protokoll.emplace_back("bild");
@@ -94,6 +105,8 @@ void Aufzeichnungscanvas::leeren() {
   pixelListe.clear();
   texte.clear();
   bilder.clear();
+  rasterbilder.clear();
+  vektorbilder.clear();
   clips.clear();
   clipAufhebungen = 0;
   protokoll.clear();

@@ -73,6 +73,15 @@ class Aufzeichnungscanvas : public Canvas {
     Pixelrechteck ziel;
   };
 
+  // A decoded picture (rasterbild) or an SVG document (vektorbild) and its place.
+  struct Bildaufruf {
+    int breite = 0;  // picture size; 0 for SVG documents
+    int hoehe = 0;
+    std::vector<std::uint8_t> svg;
+    Bildlage lage;
+    bool geclippt = false;
+  };
+
   explicit Aufzeichnungscanvas(int breite = 800, int hoehe = 600) : breite_(breite), hoehe_(hoehe) {}
 
   int breite() const override { return breite_; }
@@ -88,6 +97,9 @@ class Aufzeichnungscanvas : public Canvas {
   void pixel(int x, int y, Farbe farbe) override;
   void text(double x, double y, std::string_view utf8, const Schriftangaben& schrift, Farbe farbe) override;
   void bild(std::span<const std::uint8_t> bilddatei, const Pixelrechteck& ziel) override;
+  void rasterbild(const Rasterbild& bild, const Bildlage& lage) override;
+  // Answers as vektorbildSpielt says (true: as if the document was played).
+  bool vektorbild(std::span<const std::uint8_t> svg, const Bildlage& lage) override;
   void setzeClip(std::span<const Pixelpunkt> polygon) override;
   void clipAufheben() override;
 
@@ -112,6 +124,9 @@ class Aufzeichnungscanvas : public Canvas {
   std::vector<Punkt> pixelListe;
   std::vector<Text> texte;
   std::vector<Bild> bilder;
+  std::vector<Bildaufruf> rasterbilder;
+  std::vector<Bildaufruf> vektorbilder;
+  bool vektorbildSpielt = true;
   std::vector<std::vector<Pixelpunkt>> clips;  // every setzeClip
   int clipAufhebungen = 0;
   // Names of the calls in order: "setzeStift", "polylinie", "pixel", ...

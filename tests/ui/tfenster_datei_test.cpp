@@ -48,7 +48,7 @@ class FensterDatei : public ::testing::Test, public test::Fenstertest {
 TEST_F(FensterDatei, MenuesHabenDieDeutschenEintraege) {
   QStringList menues;
   for (QAction* a : f->menuBar()->actions()) menues.append(a->text());
-  EXPECT_EQ(menues, (QStringList{"&Datei", "&Bearbeiten", "&Ansicht"}));
+  EXPECT_EQ(menues, (QStringList{"&Datei", "&Bearbeiten", "&Ansicht", "E&benen", "Sichtbare &Elemente", "&Einstellungen"}));
   QStringList datei;
   for (QAction* a : f->menue().datei->actions()) {
     if (!a->isSeparator() && a->isVisible()) datei.append(a->text());

@@ -170,12 +170,12 @@ TEST_F(TFensterTest, FenstergroesseWirdGespeichertUndWiederhergestellt) {
   {
     TFenster f;
     zeigen(f);
-    f.resize(700, 520);
+    f.resize(1100, 760);
     QApplication::processEvents();
     f.close();
   }
   TFenster zweites;
-  EXPECT_EQ(zweites.size(), QSize(700, 520));
+  EXPECT_EQ(zweites.size(), QSize(1100, 760));
 }
 
 TEST_F(TFensterTest, BeendenSchliesstDasFenster) {

@@ -1,0 +1,224 @@
+#include "edit/koordinateneingabe.h"
+
+#include <muParser.h>
+
+#include <cmath>
+#include <cstdio>
+#include <initializer_list>
+#include <numbers>
+
+#include "edit/werkzeugsteuerung.h"
+#include "store/zeichnung.h"
+
+namespace quarzel {
+
+namespace {
+
+bool eines(std::uint16_t w, std::initializer_list<std::uint16_t> codes) {
+  for (std::uint16_t c : codes)
+    if (c == w) return true;
+  return false;
+}
+
+Eingabegruppe punktgruppe(std::string titel) {
+  Eingabegruppe g;
+  g.sichtbar = true;
+  g.titel = std::move(titel);
+  return g;
+}
+
+Eingabegruppe mausgruppe(std::string titel) {
+  Eingabegruppe g = punktgruppe(std::move(titel));
+  g.nurMaus = true;
+  return g;
+}
+
+Eingabegruppe feldgruppe(std::string titel, std::string x, std::string y = "") {
+  Eingabegruppe g = punktgruppe(std::move(titel));
+  g.nurErstesFeld = y.empty();
+  g.beschriftungX = std::move(x);
+  g.beschriftungY = std::move(y);
+  return g;
+}
+
+Eingabemaske maske(Eingabegruppe a, Eingabegruppe b = {}, Eingabegruppe c = {}) {
+  Eingabemaske m;
+  m.gruppen = {std::move(a), std::move(b), std::move(c)};
+  return m;
+}
+
+// Expressions may use a decimal comma; muparser would read it as a list
+// separator and return the last value.
+std::string normalisiere(std::string_view s) {
+  std::string t(s);
+  for (char& c : t)
+    if (c == ',') c = '.';
+  return t;
+}
+
+double begrenze(double v, double grenze) {
+  return v < -grenze ? -grenze : v > grenze ? grenze : v;
+}
+
+}  // namespace
+
+bool istBogenwerkzeug(std::uint16_t w) {
+  return eines(w, {5, 6, 11, 12, 19, 21});
+}
+
+Eingabemaske eingabemaske(std::uint16_t w) {
+  if (eines(w, {1, 8, 9, 701, 702})) return maske(punktgruppe("1.) Startpunkt"), punktgruppe("2.) Endpunkt"));
+  if (eines(w, {3, 16, 28})) return maske(punktgruppe("1.) Erster Eckpunkt"), punktgruppe("2.) Zweiter Eckpunkt"));
+  if (eines(w, {2, 17, 404, 810})) return maske(punktgruppe("1.) Mittelpunkt"), feldgruppe("2.) Radius", "r:"));
+  if (w == 206) return maske(mausgruppe("1.) Kreis wählen"), feldgruppe("2.) Radius", "r:"));
+  if (w == 202) return maske(mausgruppe("1.) Kreis wählen"), punktgruppe("2.) Punkt setzen"));
+  if (w == 204) return maske(mausgruppe("1.) Linie wählen"), punktgruppe("2.) Punkt setzen"));
+  if (eines(w, {200, 209})) return maske(mausgruppe("1.) Linie wählen"), feldgruppe("Länge bestimmen", "L: "));
+  if (eines(w, {5, 11, 19})) {
+    Eingabemaske m =
+        maske(punktgruppe("1.) Mittelpunkt"), feldgruppe("2.) Radius", "r:"), feldgruppe("3.) Winkel", "w1:", "w2:"));
+    m.bogenwinkel = true;
+    return m;
+  }
+  if (eines(w, {4, 18})) return maske(punktgruppe("1.) Mittelpunkt"), feldgruppe("2.) Radius", "xr:", "yr:"));
+  if (eines(w, {6, 12, 21})) {
+    Eingabemaske m = maske(punktgruppe("1.) Mittelpunkt"), feldgruppe("2.) Radien", "xr:", "yr:"),
+                           feldgruppe("3.) Winkel", "w1:", "w2:"));
+    m.bogenwinkel = true;
+    return m;
+  }
+  if (eines(w, {14, 15, 30, 31, 38, 400}))
+    return maske(punktgruppe("1.) Erster Punkt"), punktgruppe("2.) Zweiter Punkt"), punktgruppe("3.) Dritter Punkt"));
+  if (w == 26) return maske(punktgruppe("1.) Erster Punkt"), punktgruppe("2.) Zweiter Punkt"));
+  if (eines(w, {36, 37, 406})) return maske(punktgruppe("1.) Mittelpunkt"), punktgruppe("2.) Zweiter Punkt"));
+  if (eines(w, {101, 102, 103}))
+    return maske(mausgruppe("1.) Erste Linie wählen"), mausgruppe("2.) Zweite Linie wählen"));
+  if (eines(w, {105, 203, 205}))
+    return maske(mausgruppe("1.) Ersten Kreis wählen"), mausgruppe("2.) Zweiten Kreis wählen"));
+  if (w == 104) return maske(mausgruppe("1.) Linie wählen"), mausgruppe("2.) Kreis wählen"));
+  if (w == 106) return maske(mausgruppe("1.) Kreis wählen"));
+  if (eines(w, {10, 34}))
+    return maske(punktgruppe("1.) Startpunkt"), punktgruppe("2.) Endpunkt"), mausgruppe("3. Stützpunkte setzen"));
+  if (eines(w, {25, 35})) return maske(punktgruppe("1.) Startpunkt"), punktgruppe("2.) Stützpunkt"));
+  if (w == 100) return maske(mausgruppe("Selektieren"));
+  if (w == 119) return maske(mausgruppe("1.) Selektieren"), punktgruppe("2.) Verschieben"));
+  if (w == 606) return maske(mausgruppe("1.) Selektieren"), punktgruppe("2.) Punkt Verschieben"));
+  // The window replaces the caption by the button used ("Rasternullpunkt", ...).
+  if (w == 132) return maske(punktgruppe("Nullpunkt"));
+  if (w == 134) return maske(punktgruppe("Referenzpunkt"));
+  return maske(mausgruppe("Funktion ausführen"));
+}
+
+std::array<std::string_view, 2> feldbeschriftung(bool relativ, bool polar) {
+  if (relativ && polar) return {"d:", "phi:"};
+  if (polar) return {"D:", "Phi:"};
+  if (relativ) return {"dx:", "dy:"};
+  return {"x:", "y:"};
+}
+
+double werteAus(std::string_view ausdruck, double grenze) {
+  // A runaway text is no formula anyone typed; the parser need not see it.
+  if (ausdruck.size() > 4096) return 0;
+  double v = 0;
+  try {
+    mu::Parser parser;
+    parser.SetExpr(normalisiere(ausdruck));
+    int anzahl = 0;
+    const double* werte = parser.Eval(anzahl);
+    if (anzahl != 1 || werte == nullptr) return 0;
+    v = werte[0];
+  } catch (const mu::Parser::exception_type&) {
+    return 0;
+  } catch (const std::exception&) {
+    return 0;
+  }
+  if (!std::isfinite(v)) return 0;
+  return begrenze(v, grenze);
+}
+
+std::string zahltext(double wert) {
+  if (wert == 0) wert = 0;  // no "-0"
+  char puffer[64];
+  std::snprintf(puffer, sizeof puffer, "%.15g", wert);
+  return puffer;
+}
+
+std::string feldVerlassen(std::string_view ausdruck, double grenze) {
+  return zahltext(werteAus(ausdruck, grenze));
+}
+
+Bogenwinkel bogenwinkel(double start, double ende) {
+  auto begrenzt = [](double v) { return std::isfinite(v) ? begrenze(v, kWinkelGrenze) : 0.0; };
+  Bogenwinkel b{begrenzt(start), begrenzt(ende)};
+  if (b.ende < b.start) b.ende += 360;
+  return b;
+}
+
+Weltpunkt eingabeZuWelt(double a, double b, bool relativ, bool polar, Weltpunkt vorher, const Ansicht& ansicht,
+                        double massstab) {
+  double ux = a, uy = b;
+  if (polar) {
+    const double w = b * std::numbers::pi / 180.0;
+    ux = a * std::cos(w);
+    uy = a * std::sin(w);
+  }
+  // userToWorld carries unit, scale, the turned axes and the upward y.
+  const Weltpunkt p = ansicht.userToWorld(ux, uy, massstab);
+  if (!relativ) return p;
+  return {vorher.x + (p.x - ansicht.zeroPoint.x), vorher.y + (p.y - ansicht.zeroPoint.y)};
+}
+
+std::optional<int> Koordinateneingabe::erwarteteGruppe(const Werkzeugsteuerung& st) const {
+  const int schritt = st.zustand().schritt();
+  if (schritt < 1) return std::nullopt;
+  const int g = schritt >= 3 ? 2 : schritt - 1;
+  if (!maske_.gruppen[g].sichtbar) return std::nullopt;
+  return g;
+}
+
+Weltpunkt Koordinateneingabe::vorherigerPunkt(const Werkzeugsteuerung& st) const {
+  const Werkzeugzustand& z = st.zustand();
+  if (!z.punkte.empty()) return z.punkte.back();
+  if (z.hatBezug()) return st.zeichnung().ansicht.pixelToWorld(z.bezugX, z.bezugY);
+  if (letzterPunkt_) return *letzterPunkt_;
+  return st.zeichnung().ansicht.zeroPoint;
+}
+
+bool Koordinateneingabe::uebernehme(Werkzeugsteuerung& st) {
+  const std::optional<int> g = erwarteteGruppe(st);
+  if (!g) return false;
+  const Eingabegruppe& maske = maske_.gruppen[*g];
+  if (maske.nurMaus) return false;
+  Gruppe& feld = gruppen[*g];
+  const bool winkel = maske_.bogenwinkel && *g == 2;
+  const double grenze = winkel ? kWinkelGrenze : kEingabeGrenze;
+  feld.x = feldVerlassen(feld.x, grenze);
+  feld.y = feldVerlassen(feld.y, grenze);
+  const double a = werteAus(feld.x, grenze);
+  const double b = maske.nurErstesFeld ? 0 : werteAus(feld.y, grenze);
+
+  Zeichnung& z = st.zeichnung();
+  const double massstab = z.massstabInKraft();
+  const Weltpunkt vorher = vorherigerPunkt(st);
+
+  if (winkel) {
+    // The arc tools take both angles at once, as one typed "point".
+    const Bogenwinkel w = bogenwinkel(a, b);
+    st.getippterPunkt({w.start, w.ende});
+    return true;
+  }
+
+  Weltpunkt p;
+  if (!maske.beschriftungX.empty()) {
+    // Radius, radii and length fields: measured from the previous point
+    // along the user axes, whatever the check boxes say.
+    p = eingabeZuWelt(a, b, true, false, vorher, z.ansicht, massstab);
+  } else {
+    p = eingabeZuWelt(a, b, feld.relativ, feld.polar, vorher, z.ansicht, massstab);
+  }
+  letzterPunkt_ = p;
+  st.getippterPunkt(p);
+  return true;
+}
+
+}  // namespace quarzel

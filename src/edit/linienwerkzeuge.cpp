@@ -1,0 +1,176 @@
+#include "edit/linienwerkzeuge.h"
+
+#include <array>
+#include <cmath>
+
+#include "edit/figurbauer.h"
+#include "edit/figurgeometrie.h"
+
+namespace quarzel {
+
+namespace figurbau {
+
+using namespace figur;
+
+Zeichenfigur umriss(std::span<const Weltpunkt> ecken, bool schliessen) {
+  Zeichenfigur f;
+  const std::size_t n = ecken.size();
+  for (std::size_t i = 0; i + 1 < n; ++i) f.linien.push_back({ecken[i], ecken[i + 1]});
+  if (schliessen && n > 2) f.linien.push_back({ecken[n - 1], ecken[0]});
+  return f;
+}
+
+Zeichenfigur flaeche(std::vector<Weltpunkt> ecken) {
+  Zeichenfigur f;
+  f.zug = std::move(ecken);
+  f.geschlossen = true;
+  return f;
+}
+
+Zeichenfigur linie(const Figurpunkte& p, const Zeichenvorgabe&) {
+  Zeichenfigur f;
+  if (p.n() >= 2) f.linien.push_back({p.p[0], p.p[1]});
+  return f;
+}
+
+Zeichenfigur mehrfachlinie(const Figurpunkte& p, const Zeichenvorgabe& v) {
+  Zeichenfigur f;
+  if (p.n() < 2) return f;
+  const Weltpunkt a = p.p[0], b = p.p[1];
+  const double l = abstand(a, b);
+  if (!(l > 0)) return f;
+  // Left of the drawing direction as seen on screen (y grows downward).
+  const Weltpunkt links{(b.y - a.y) / l, -(b.x - a.x) / l};
+  constexpr std::size_t kHoechstLinien = 64;
+  for (std::size_t i = 0; i < v.mehrfachAbstaende.size() && i < kHoechstLinien; ++i) {
+    const double d = v.mehrfachAbstaende[i];
+    if (!std::isfinite(d)) continue;
+    const Weltpunkt s = mal(links, d);
+    f.linien.push_back({plus(a, s), plus(b, s)});
+  }
+  if (f.linien.empty()) f.linien.push_back({a, b});
+  return f;
+}
+
+Zeichenfigur linieAusMitte(const Figurpunkte& p, const Zeichenvorgabe&) {
+  Zeichenfigur f;
+  if (p.n() >= 2) f.linien.push_back({minus(mal(p.p[0], 2), p.p[1]), p.p[1]});
+  return f;
+}
+
+Zeichenfigur polygonzug(const Figurpunkte& p, const Zeichenvorgabe&) {
+  const std::vector<Weltpunkt> q = ohneWiederholungen(p.p);
+  return umriss(q, false);
+}
+
+Zeichenfigur linienkreuz(const Figurpunkte& p, const Zeichenvorgabe&) {
+  Zeichenfigur f;
+  if (p.n() < 2) return f;
+  const Weltpunkt c = p.p[0];
+  const double r = abstand(c, p.p[1]);
+  f.linien.push_back({{c.x - r, c.y}, {c.x + r, c.y}});
+  f.linien.push_back({{c.x, c.y - r}, {c.x, c.y + r}});
+  return f;
+}
+
+Zeichenfigur schraegkreuz(const Figurpunkte& p, const Zeichenvorgabe&) {
+  Zeichenfigur f;
+  if (p.n() < 2) return f;
+  const Weltpunkt c = p.p[0];
+  const double r = abstand(c, p.p[1]);
+  for (double w : {45.0, 135.0}) f.linien.push_back({polarpunkt(c, r, w + 180), polarpunkt(c, r, w)});
+  return f;
+}
+
+Zeichenfigur markerpunkt(const Figurpunkte& p, const Zeichenvorgabe& v) {
+  Zeichenfigur f;
+  const std::uint8_t typ = v.markertyp >= 21 && v.markertyp <= 29 ? v.markertyp : 21;
+  if (p.n() >= 1) f.linien.push_back({p.p[0], p.p[0], typ});
+  return f;
+}
+
+Zeichenfigur rechteck(const Figurpunkte& p, const Zeichenvorgabe& v) {
+  Zeichenfigur f;
+  if (p.n() >= 2) abgerundetesRechteck(p.p[0], p.p[1], v.eckradius, f);
+  return f;
+}
+
+Zeichenfigur schraegesRechteck(const Figurpunkte& p, const Zeichenvorgabe& v) {
+  if (p.n() < 3) return linie(p, v);
+  const auto e = figur::schraegesRechteck(p.p[0], p.p[1], p.p[2]);
+  return umriss(e);
+}
+
+Zeichenfigur parallelogramm(const Figurpunkte& p, const Zeichenvorgabe& v) {
+  if (p.n() < 3) return linie(p, v);
+  const auto e = figur::parallelogramm(p.p[0], p.p[1], p.p[2]);
+  return umriss(e);
+}
+
+Zeichenfigur konus(const Figurpunkte& p, const Zeichenvorgabe& v) {
+  if (p.n() < 3) return linie(p, v);
+  const auto e = figur::konus(p.p[0], p.p[1], p.p[2]);
+  return umriss(e);
+}
+
+Zeichenfigur stern(const Figurpunkte& p, const Zeichenvorgabe& v) {
+  if (p.n() < 2) return {};
+  return umriss(figur::stern(p.p[0], p.p[1], v.eckenzahl, v.sternverhaeltnis));
+}
+
+Zeichenfigur vieleck(const Figurpunkte& p, const Zeichenvorgabe& v) {
+  if (p.n() < 2) return {};
+  return umriss(figur::vieleck(p.p[0], p.p[1], v.eckenzahl));
+}
+
+}  // namespace figurbau
+
+namespace {
+
+using namespace figurbau;
+
+// Points: the number that finishes the tool (0 = open), the number with which
+// the right button or a double click finish it (0 = they cancel).
+constexpr std::array kLinienarten{
+    Werkzeugart{1, 2, 0, false, false, linie},
+    Werkzeugart{7, 2, 0, false, false, mehrfachlinie},
+    Werkzeugart{42, 2, 0, false, false, linieAusMitte},
+    Werkzeugart{8, 0, 2, false, false, polygonzug},
+    Werkzeugart{43, 2, 0, false, false, linienkreuz},
+    Werkzeugart{53, 2, 0, false, false, schraegkreuz},
+    Werkzeugart{54, 1, 0, false, false, markerpunkt},
+    Werkzeugart{3, 2, 0, false, false, figurbau::rechteck},
+    Werkzeugart{47, 3, 0, false, false, figurbau::schraegesRechteck},
+    Werkzeugart{44, 3, 0, false, false, figurbau::parallelogramm},
+    Werkzeugart{45, 3, 0, false, false, figurbau::konus},
+    Werkzeugart{46, 2, 0, false, false, figurbau::stern},
+    Werkzeugart{36, 2, 0, false, false, figurbau::vieleck},
+    Werkzeugart{2, 2, 0, false, false, kreis},
+    Werkzeugart{26, 2, 0, false, false, kreisZweiPunkte},
+    Werkzeugart{15, 3, 0, false, false, kreisDreiPunkte},
+    Werkzeugart{5, 4, 0, true, false, bogen},
+    Werkzeugart{11, 4, 0, true, false, bogenImUhrzeigersinn},
+    Werkzeugart{14, 3, 0, false, false, bogenDreiPunkte},
+    Werkzeugart{4, 2, 0, false, false, ellipse},
+    Werkzeugart{28, 2, 0, false, false, ellipseImRechteck},
+    Werkzeugart{29, 3, 0, false, false, gedrehteEllipse},
+    Werkzeugart{6, 4, 0, true, false, ellipsenbogen},
+    Werkzeugart{12, 4, 0, true, false, ellipsenbogenImUhrzeigersinn},
+    Werkzeugart{10, 4, 3, false, false, bezierkurve},
+    Werkzeugart{25, 0, 2, false, false, spline},
+    Werkzeugart{40, 0, 2, false, true, freihandlinie},
+    Werkzeugart{800, 1, 0, false, false, hilfslinieWaagerecht},
+    Werkzeugart{801, 1, 0, false, false, hilfslinieSenkrecht},
+    Werkzeugart{802, 2, 0, false, false, hilfslinieBeliebig},
+    Werkzeugart{810, 2, 0, false, false, hilfskreis},
+    Werkzeugart{813, 2, 0, false, false, hilfskreisZweiPunkte},
+    Werkzeugart{814, 3, 0, false, false, hilfskreisDreiPunkte},
+    Werkzeugart{815, 1, 0, false, false, hilfslinienkreuz},
+    Werkzeugart{816, 1, 0, false, false, hilfslinienkreuzSchraeg},
+};
+
+}  // namespace
+
+Linienwerkzeuge::Linienwerkzeuge() : Figurwerkzeug(kLinienarten) {}
+
+}  // namespace quarzel

@@ -1,0 +1,232 @@
+#include "edit/markierwerkzeug.h"
+
+#include "edit/bearbeitungswerkzeuge.h"
+#include "edit/treffertest.h"
+#include "store/zeichnung.h"
+
+namespace quarzel {
+
+namespace {
+
+// The marking frame keeps this many pixels from the marked elements.
+constexpr double kMarkierrand = 4;
+
+Pixelpunkt pixel(const Werkzeugumgebung& u, Weltpunkt p) {
+  return u.zeichnung.ansicht.worldToPixel(p.x, p.y);
+}
+
+void neuZeichnen(Werkzeugumgebung& u) {
+  if (u.neuZeichnen) u.neuZeichnen();
+}
+
+}  // namespace
+
+void Markierwerkzeug::fertig(Werkzeugumgebung& u) {
+  rueckmeldungLoeschen(u);
+  ziehen_ = false;
+  u.zustand.setzeSchritt(1);
+  u.zustand.bezugLoeschen();
+}
+
+void Markierwerkzeug::punkt(Werkzeugumgebung& u, Weltpunkt p) {
+  Werkzeugzustand& z = u.zustand;
+  const Pixelpunkt px = pixel(u, p);
+  switch (z.werkzeug) {
+    case Werkzeugzustand::kMarkieren:
+      rahmen_.loesche(u.rueckmeldung);
+      erster_ = p;
+      ziehen_ = true;
+      z.setzeSchritt(2);
+      z.bezugX = px.x;
+      z.bezugY = px.y;
+      break;
+    case 107:
+      zoome(u, p);
+      break;
+    case 601:
+    case 602:
+      if (z.ersterPunkt) {
+        erster_ = p;
+        vorschau_.sammle(u.zeichnung);
+        z.setzeSchritt(2);
+        z.bezugX = px.x;
+        z.bezugY = px.y;
+      } else if (!(p.x == erster_.x && p.y == erster_.y)) {
+        fertig(u);
+        spiegleMarkierte(u.zeichnung, erster_, p, z.werkzeug == 602);
+        neuZeichnen(u);
+      }
+      break;
+    case 604:
+    case 605:
+      fertig(u);
+      if (z.werkzeug == 604)
+        radialeKopien(u.zeichnung, p, anzahlKopien, winkelschritt);
+      else
+        rotationskopien(u.zeichnung, p, anzahlKopien, winkelschritt);
+      neuZeichnen(u);
+      break;
+    default:
+      break;
+  }
+}
+
+void Markierwerkzeug::zweiteTaste(Werkzeugumgebung& u, Weltpunkt p) {
+  (void)p;
+  fertig(u);
+}
+
+void Markierwerkzeug::bewegung(Werkzeugumgebung& u, Weltpunkt p) {
+  const Werkzeugzustand& z = u.zustand;
+  const Ansicht& a = u.zeichnung.ansicht;
+  switch (z.werkzeug) {
+    case Werkzeugzustand::kMarkieren:
+      if (ziehen_) rahmen_.zeige(u.rueckmeldung, pixel(u, erster_), pixel(u, p));
+      break;
+    case 107:
+      if (z.zweiterPunkt) rahmen_.zeige(u.rueckmeldung, pixel(u, erster_), pixel(u, p));
+      break;
+    case 600:
+      if (!anker_) {
+        anker_ = p;
+        vorschau_.sammle(u.zeichnung);
+      }
+      verschiebung_ = Abbildung::verschiebung(p.x - anker_->x, p.y - anker_->y);
+      vorschau_.zeige(u.rueckmeldung, a, verschiebung_);
+      break;
+    case 601:
+    case 602:
+      if (z.zweiterPunkt && !(p.x == erster_.x && p.y == erster_.y))
+        vorschau_.zeige(u.rueckmeldung, a, Abbildung::spiegelung(erster_, p));
+      break;
+    case 604:
+    case 605: {
+      if (vorschau_.leer()) vorschau_.sammle(u.zeichnung);
+      Abbildung erste = Abbildung::drehung(p, winkelschritt);
+      if (z.werkzeug == 604) {
+        const std::optional<Weltrechteck> box = markierteUmgebung(u.zeichnung);
+        if (!box) break;
+        const Weltpunkt m{(box->x1 + box->x2) / 2, (box->y1 + box->y2) / 2};
+        const Weltpunkt ziel = erste(m);
+        erste = Abbildung::verschiebung(ziel.x - m.x, ziel.y - m.y);
+      }
+      vorschau_.zeige(u.rueckmeldung, a, erste);
+      break;
+    }
+    default:
+      break;
+  }
+}
+
+void Markierwerkzeug::rueckmeldungLoeschen(Werkzeugumgebung& u) {
+  rahmen_.loesche(u.rueckmeldung);
+  vorschau_.loesche(u.rueckmeldung);
+}
+
+void Markierwerkzeug::abbrechen(Werkzeugumgebung& u) {
+  fertig(u);
+  anker_.reset();
+  verschiebung_ = {};
+}
+
+void Markierwerkzeug::doppelklick(Werkzeugumgebung& u, Weltpunkt p) {
+  const Pixelpunkt px = pixel(u, p);
+  const std::int32_t n = trefferTest(u.zeichnung, px.x, px.y);
+  if (n > 0 && elementDoppelklick) elementDoppelklick(n);
+}
+
+void Markierwerkzeug::loslassen(Werkzeugumgebung& u, Weltpunkt p, bool klick) {
+  const Werkzeugzustand& z = u.zustand;
+  if (z.werkzeug == Werkzeugzustand::kMarkieren && ziehen_) {
+    fertig(u);
+    markierrahmenLoeschen(u);
+    if (klick)
+      markiereKlick(u, erster_);
+    else
+      markiereRahmen(u, p);
+    markierrahmenZeichnen(u);
+    neuZeichnen(u);
+  } else if (z.werkzeug == 107 && z.zweiterPunkt && !klick && zoomart == Zoomart::Rechteck) {
+    zoome(u, p);
+  }
+}
+
+void Markierwerkzeug::markiereKlick(Werkzeugumgebung& u, Weltpunkt p) {
+  Elementspeicher& s = u.zeichnung.speicher;
+  s.demarkiereAlle();
+  const Pixelpunkt px = pixel(u, p);
+  const std::int32_t n = trefferTest(u.zeichnung, px.x, px.y);
+  if (n > 0) s.setzeMarkiert(n, 1);
+}
+
+void Markierwerkzeug::markiereRahmen(Werkzeugumgebung& u, Weltpunkt p) {
+  Elementspeicher& s = u.zeichnung.speicher;
+  s.demarkiereAlle();
+  // Spanned from right to left: touching is enough.
+  const bool beruehrend = p.x < erster_.x;
+  for (std::int32_t n : imRahmen(u.zeichnung, erster_, p, beruehrend)) s.setzeMarkiert(n, 1);
+}
+
+void Markierwerkzeug::zoome(Werkzeugumgebung& u, Weltpunkt p) {
+  Werkzeugzustand& z = u.zustand;
+  Ansicht& a = u.zeichnung.ansicht;
+  switch (zoomart) {
+    case Zoomart::Rechteck:
+      if (z.ersterPunkt) {
+        erster_ = p;
+        const Pixelpunkt px = pixel(u, p);
+        z.setzeSchritt(2);
+        z.bezugX = px.x;
+        z.bezugY = px.y;
+        return;
+      }
+      fertig(u);
+      if (p.x == erster_.x || p.y == erster_.y) return;  // no area to show
+      a.zoomeAufRechteck(erster_.x, erster_.y, p.x, p.y);
+      break;
+    case Zoomart::Zentriert:
+      a.vergroessern();
+      a.zentriere(p.x, p.y);
+      break;
+    case Zoomart::Vergroessern:
+    case Zoomart::Verkleinern: {
+      // Keep the clicked point under the cursor.
+      const Pixelpunkt vorher = pixel(u, p);
+      if (zoomart == Zoomart::Vergroessern)
+        a.vergroessern();
+      else
+        a.verkleinern();
+      const Weltpunkt jetzt = a.pixelToWorld(vorher.x, vorher.y);
+      const Weltpunkt mitte = a.bereichsmitte();
+      a.zentriere(mitte.x + (p.x - jetzt.x), mitte.y + (p.y - jetzt.y));
+      break;
+    }
+  }
+  neuZeichnen(u);
+}
+
+std::int32_t Markierwerkzeug::freiVerschieben(Werkzeugumgebung& u) {
+  vorschau_.loesche(u.rueckmeldung);
+  const Abbildung a = verschiebung_;
+  anker_.reset();
+  verschiebung_ = {};
+  if (a.tx == 0 && a.ty == 0) return 0;
+  const std::int32_t n = bildeMarkierteAb(u.zeichnung, a);
+  neuZeichnen(u);
+  return n;
+}
+
+void Markierwerkzeug::markierrahmenZeichnen(Werkzeugumgebung& u) {
+  markierrahmenLoeschen(u);
+  const std::optional<Weltrechteck> box = markierteUmgebung(u.zeichnung);
+  if (!box) return;
+  const Pixelpunkt a = pixel(u, {box->x1, box->y1}), b = pixel(u, {box->x2, box->y2});
+  markierrahmen_.zeige(u.rueckmeldung, {a.x - kMarkierrand, a.y - kMarkierrand},
+                       {b.x + kMarkierrand, b.y + kMarkierrand});
+}
+
+void Markierwerkzeug::markierrahmenLoeschen(Werkzeugumgebung& u) {
+  markierrahmen_.loesche(u.rueckmeldung);
+}
+
+}  // namespace quarzel

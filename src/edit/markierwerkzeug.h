@@ -1,0 +1,68 @@
+// The module of the select and edit tools: the select tool (100) with click
+// and selection frame, the zoom tool (107), free move (600), mirror without
+// and with copy (601, 602) and the radial and rotational multiple copy (604,
+// 605). The other codes of its group reach it and do nothing yet.
+//
+//   100  press: first corner; drag: XOR frame; release < 2 px: click marks
+//        the element under the cursor (all other marks removed); otherwise
+//        the frame marks (left to right: wholly inside; right to left:
+//        touching, see treffertest.h). The marking frame then shows the box
+//        of the marked elements.
+//   107  two clicks (or press and drag) span the rectangle to zoom to; the
+//        variants zoom in or out about the clicked point.
+//   600  the window's move panel owns the clicks; the moved outline follows
+//        the mouse from where it entered, and the panel's OK applies it
+//        (freiVerschieben).
+//   601, 602  two clicks give the mirror axis; the mirrored outline follows.
+//   604, 605  one click gives the centre; anzahlKopien and winkelschritt come
+//        from the command's dialog.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <optional>
+
+#include "edit/umrissvorschau.h"
+#include "edit/werkzeugmodul.h"
+
+namespace quarzel {
+
+class Markierwerkzeug : public Werkzeugmodul {
+ public:
+  enum class Zoomart : std::uint8_t { Rechteck, Zentriert, Vergroessern, Verkleinern };
+  Zoomart zoomart = Zoomart::Rechteck;
+  int anzahlKopien = 4;
+  double winkelschritt = 90;  // degrees
+  // A double click of the select tool on an element (its properties dialog).
+  std::function<void(std::int32_t element)> elementDoppelklick;
+
+  void punkt(Werkzeugumgebung& u, Weltpunkt p) override;
+  void zweiteTaste(Werkzeugumgebung& u, Weltpunkt p) override;
+  void bewegung(Werkzeugumgebung& u, Weltpunkt p) override;
+  void rueckmeldungLoeschen(Werkzeugumgebung& u) override;
+  void abbrechen(Werkzeugumgebung& u) override;
+  void doppelklick(Werkzeugumgebung& u, Weltpunkt p) override;
+  void loslassen(Werkzeugumgebung& u, Weltpunkt p, bool klick) override;
+
+  // Free move (600): applies the displacement shown; 0 when none.
+  std::int32_t freiVerschieben(Werkzeugumgebung& u);
+  // The marking frame around the marked elements (XOR, drawn or erased).
+  void markierrahmenZeichnen(Werkzeugumgebung& u);
+  void markierrahmenLoeschen(Werkzeugumgebung& u);
+
+ private:
+  void markiereKlick(Werkzeugumgebung& u, Weltpunkt p);
+  void markiereRahmen(Werkzeugumgebung& u, Weltpunkt p);
+  void zoome(Werkzeugumgebung& u, Weltpunkt p);
+  void fertig(Werkzeugumgebung& u);
+
+  Umrissvorschau vorschau_;
+  Gummirahmen rahmen_;
+  Gummirahmen markierrahmen_;
+  Weltpunkt erster_;
+  bool ziehen_ = false;
+  std::optional<Weltpunkt> anker_;
+  Abbildung verschiebung_;
+};
+
+}  // namespace quarzel

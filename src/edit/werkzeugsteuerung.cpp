@@ -1,0 +1,380 @@
+#include "edit/werkzeugsteuerung.h"
+
+#include <cmath>
+
+#include "store/zeichnung.h"
+
+namespace quarzel {
+
+namespace {
+
+bool zwischen(std::uint16_t w, std::uint16_t von, std::uint16_t bis) {
+  return w >= von && w <= bis;
+}
+
+constexpr Farbe kFreihandfarbe = rgb(0, 128, 0);
+// XOR with white inverts what lies below, so the band shows on any background.
+constexpr Farbe kRueckmeldungsfarbe = rgb(255, 255, 255);
+
+}  // namespace
+
+Werkzeuggruppe werkzeuggruppe(std::uint16_t w) {
+  using G = Werkzeuggruppe;
+  if (zwischen(w, 1, 8) || zwischen(w, 10, 12) || w == 14 || w == 15 || w == 25 || w == 26 || w == 28 || w == 29 ||
+      w == 36 || zwischen(w, 42, 47) || w == 53 || w == 135 || zwischen(w, 800, 802) || w == 810 ||
+      zwischen(w, 813, 816))
+    return G::Linien;
+  if (w == 9 || zwischen(w, 16, 24) || zwischen(w, 30, 35) || w == 37 || w == 38 || zwischen(w, 48, 52))
+    return G::Flaechen;
+  // Free-hand lines and areas and the marker point have tool buttons but no
+  // row of their own: they go to the module of their figure.
+  if (w == 40 || w == 54) return G::Linien;
+  if (w == 41) return G::Flaechen;
+  if (zwischen(w, 101, 106) || zwischen(w, 121, 129) || w == 137 || w == 144) return G::Trimmen;
+  if (w == 100 || w == 107 || w == 108 || zwischen(w, 110, 112) || zwischen(w, 114, 120) || w == 130 || w == 131 ||
+      zwischen(w, 139, 142) || zwischen(w, 600, 602) || zwischen(w, 604, 606))
+    return G::Bearbeiten;
+  if (zwischen(w, 200, 204) || zwischen(w, 206, 213) || zwischen(w, 803, 809) || w == 811 || w == 812)
+    return G::Konstruktion;
+  if (zwischen(w, 300, 319)) return G::Messen;
+  if (zwischen(w, 400, 407)) return G::Verlaeufe;
+  if (zwischen(w, 450, 457)) return G::Bitmaps;
+  if (w == 500 || zwischen(w, 502, 508)) return G::Text;
+  if (zwischen(w, 700, 706)) return G::Waende;
+  return G::Keine;
+}
+
+bool panelgesteuert(std::uint16_t w) {
+  return w == 600 || w == 608 || w == 609 || w == 610;
+}
+
+Werkzeugsteuerung::Werkzeugsteuerung(Zeichnung& zeichnung, const Uhr& uhr)
+    : zeichnung_(zeichnung), uhr_(uhr), umgebung_{zeichnung, zustand_, nullptr, {}, {}, {}} {
+  umgebung_.markierenAktivieren = [this] { pfeilaktiv(); };
+}
+
+void Werkzeugsteuerung::setzeModul(Werkzeuggruppe gruppe, Werkzeugmodul* modul) {
+  module_[static_cast<std::size_t>(gruppe)] = modul;
+}
+
+Werkzeugmodul* Werkzeugsteuerung::aktivesModul() const {
+  const Werkzeuggruppe g = werkzeuggruppe(zustand_.werkzeug);
+  return g == Werkzeuggruppe::Keine ? nullptr : module_[static_cast<std::size_t>(g)];
+}
+
+std::int32_t Werkzeugsteuerung::rollschritt(int pixel, double zoom) {
+  const double mm = std::round(double(pixel) * zoom / 8.0);
+  if (!(mm >= 1)) return 1;  // also NaN
+  return mm > 1e9 ? 1000000000 : std::int32_t(mm);
+}
+
+Weltpunkt Werkzeugsteuerung::gefangen(double x, double y) const {
+  if (fangen && std::isfinite(x) && std::isfinite(y) && std::fabs(x) < 1e9 && std::fabs(y) < 1e9)
+    return fangen(int(std::lround(x)), int(std::lround(y)));
+  return zeichnung_.ansicht.pixelToWorld(x, y);
+}
+
+// --- Tools -------------------------------------------------------------------
+
+void Werkzeugsteuerung::clr() {
+  if (Werkzeugmodul* m = aktivesModul()) m->rueckmeldungLoeschen(umgebung_);
+}
+
+void Werkzeugsteuerung::waehleWerkzeug(std::uint16_t werkzeug) {
+  clr();
+  zustand_.werkzeug = werkzeug;
+  const Werkzeuggruppe g = werkzeuggruppe(werkzeug);
+  if (g == Werkzeuggruppe::Linien || g == Werkzeuggruppe::Flaechen) zustand_.letztesZeichenwerkzeug = werkzeug;
+  if (g == Werkzeuggruppe::Konstruktion || g == Werkzeuggruppe::Trimmen)
+    zustand_.letztesKonstruktionswerkzeug = werkzeug;
+  zustand_.punkte.clear();
+  startparameter();
+}
+
+void Werkzeugsteuerung::startparameter() {
+  const std::uint16_t w = zustand_.werkzeug;
+  // Mirroring and the panel of 142 start on top of a selection whose frame must stay.
+  if (w != 601 && w != 602 && w != 142) {
+    clr();
+    if (cursorSetzen) cursorSetzen(w);
+  }
+  zustand_.setzeSchritt(1);
+  zustand_.bezugLoeschen();
+  if (Canvas* c = umgebung_.rueckmeldung) {
+    c->setzeStiftmodus(Stiftmodus::Xor);
+    c->setzePinsel(0, true);
+    c->setzeStift(kRueckmeldungsfarbe, 1);
+  }
+  const std::uint32_t jetzt = uhr_.ticks();
+  if (!strukturGeprueft_ || std::uint32_t(jetzt - letzteStrukturpruefung_) > kStrukturpruefungAbstand) {
+    strukturGeprueft_ = true;
+    letzteStrukturpruefung_ = jetzt;
+    if (strukturPruefen) strukturPruefen();
+  }
+  if (w != 119 && w != 39 && w != 100 && !autosicherungUnterdrueckt && autosicherungPruefen) autosicherungPruefen();
+  if (panelsZeigen) panelsZeigen(w);
+}
+
+void Werkzeugsteuerung::pfeilaktiv() {
+  waehleWerkzeug(Werkzeugzustand::kMarkieren);
+}
+
+void Werkzeugsteuerung::funktionaus() {
+  clr();
+  zustand_.werkzeug = Werkzeugzustand::kKeinWerkzeug;
+  zustand_.setzeSchritt(0);
+  zustand_.bezugLoeschen();
+  zustand_.punkte.clear();
+}
+
+void Werkzeugsteuerung::funktionsabbruch() {
+  if (Werkzeugmodul* m = aktivesModul()) m->abbrechen(umgebung_);
+  zustand_.setzeSchritt(1);
+  zustand_.bezugLoeschen();
+  if (!zustand_.punkte.empty()) {
+    zustand_.punkte.clear();
+    if (umgebung_.neuZeichnen) umgebung_.neuZeichnen();
+  }
+}
+
+// --- Mouse -------------------------------------------------------------------
+
+void Werkzeugsteuerung::mausGedrueckt(const Mausereignis& e) {
+  const std::uint16_t w = zustand_.werkzeug;
+  const bool freihand = w == 40 || w == 41;
+  if (freihand && e.taste == Maustaste::Links) {
+    const Weltpunkt p = zeichnung_.ansicht.pixelToWorld(e.x, e.y);
+    if (zustand_.punkte.size() < Punktpuffer::Hoechstzahl) zustand_.punkte.push_back(p);
+    if (Canvas* c = umgebung_.rueckmeldung) {
+      c->setzeStiftmodus(Stiftmodus::Kopieren);
+      c->pixel(int(std::lround(e.x)), int(std::lround(e.y)), kFreihandfarbe);
+      c->setzeStiftmodus(Stiftmodus::Xor);
+    }
+  }
+  if (e.taste == Maustaste::Links) zustand_.umschaltung = e.umschaltung;
+
+  if (e.taste == Maustaste::Mitte) {
+    verschieben_ = true;
+    verschiebenStart_ = {e.x, e.y};
+    if (verschiebenStarten) verschiebenStarten(e.x, e.y);
+    return;
+  }
+
+  if (e.taste == Maustaste::Links) {
+    linksUnten_ = true;
+    druck_ = {e.x, e.y};
+    // Free-hand strokes are not snapped: the module sees the point just collected.
+    const Weltpunkt p = freihand ? zeichnung_.ansicht.pixelToWorld(e.x, e.y) : gefangen(e.x, e.y);
+    if (w == Werkzeugzustand::kMarkieren) {
+      const std::uint32_t jetzt = uhr_.ticks();
+      const bool doppelt = schnellLosgelassen_ && std::uint32_t(jetzt - loslassZeit_) <= kDoppelklickWiederDruecken;
+      schnellLosgelassen_ = false;
+      druckZeit_ = jetzt;
+      if (doppelt) {
+        if (Werkzeugmodul* m = aktivesModul()) m->doppelklick(umgebung_, p);
+        // The second press of a double click is no new frame.
+        linksUnten_ = false;
+        return;
+      }
+    }
+    if (panelgesteuert(w)) return;
+    if (zustand_.naechstenKlickIgnorieren) {
+      zustand_.naechstenKlickIgnorieren = false;
+      return;
+    }
+    if (Werkzeugmodul* m = aktivesModul()) m->punkt(umgebung_, p);
+    return;
+  }
+
+  if (e.taste == Maustaste::Rechts) {
+    if (zustand_.ersterPunkt) {
+      clr();
+      if (w == 132 || w == 134) funktionsabbruch();
+      const std::int32_t n = elementUnterCursor ? elementUnterCursor(e.x, e.y) : 0;
+      if (n > 0) {
+        zeichnung_.speicher.demarkiereAlle();
+        zeichnung_.speicher.setzeMarkiert(n, 1);
+        pfeilaktiv();
+        if (markierrahmenZeichnen) markierrahmenZeichnen();
+      }
+      if (panelgesteuert(w) && bearbeitungspanelAbbrechen) bearbeitungspanelAbbrechen();
+      return;
+    }
+    if (Werkzeugmodul* m = aktivesModul()) m->zweiteTaste(umgebung_, gefangen(e.x, e.y));
+  }
+}
+
+void Werkzeugsteuerung::mausBewegt(const Mausereignis& e) {
+  const std::uint16_t w = zustand_.werkzeug;
+  if ((w == 40 || w == 41) && linksUnten_) {
+    if (zustand_.punkte.size() < Punktpuffer::Hoechstzahl)
+      zustand_.punkte.push_back(zeichnung_.ansicht.pixelToWorld(e.x, e.y));
+    if (Canvas* c = umgebung_.rueckmeldung) {
+      c->setzeStiftmodus(Stiftmodus::Kopieren);
+      c->pixel(int(std::lround(e.x)), int(std::lround(e.y)), kFreihandfarbe);
+      c->setzeStiftmodus(Stiftmodus::Xor);
+    }
+  }
+  if (Werkzeugmodul* m = aktivesModul()) m->bewegung(umgebung_, gefangen(e.x, e.y));
+}
+
+void Werkzeugsteuerung::mausLosgelassen(const Mausereignis& e) {
+  if (e.taste == Maustaste::Mitte) {
+    verschieben_ = false;
+    return;
+  }
+  if (e.taste != Maustaste::Links || !linksUnten_) return;
+  linksUnten_ = false;
+  if (zustand_.werkzeug == Werkzeugzustand::kMarkieren) {
+    const std::uint32_t jetzt = uhr_.ticks();
+    schnellLosgelassen_ = std::uint32_t(jetzt - druckZeit_) <= kDoppelklickLoslassen;
+    loslassZeit_ = jetzt;
+  }
+  const bool klick = std::fabs(e.x - druck_.x) < kKlickGrenze && std::fabs(e.y - druck_.y) < kKlickGrenze;
+  if (Werkzeugmodul* m = aktivesModul()) m->loslassen(umgebung_, gefangen(e.x, e.y), klick);
+}
+
+void Werkzeugsteuerung::mausDoppelklick(const Mausereignis& e) {
+  if (e.taste != Maustaste::Links || zustand_.werkzeug == Werkzeugzustand::kMarkieren) return;
+  if (Werkzeugmodul* m = aktivesModul()) m->doppelklick(umgebung_, gefangen(e.x, e.y));
+}
+
+void Werkzeugsteuerung::getippterPunkt(Weltpunkt p) {
+  if (!std::isfinite(p.x) || !std::isfinite(p.y)) return;
+  if (Werkzeugmodul* m = aktivesModul()) m->getippterPunkt(umgebung_, p);
+}
+
+void Werkzeugsteuerung::panelVerlassen() {
+  if (zustand_.hatBezug()) zustand_.bezugLoeschen();
+}
+
+// --- Keys --------------------------------------------------------------------
+
+void Werkzeugsteuerung::escape() {
+  if (feldEscape && feldEscape()) return;
+  if (bearbeitungspanelAbbrechen && bearbeitungspanelAbbrechen()) {
+    zustand_.bezugLoeschen();
+    return;
+  }
+  if (zustand_.naechstenKlickIgnorieren) {
+    zustand_.naechstenKlickIgnorieren = false;
+    return;
+  }
+  const std::uint16_t w = zustand_.werkzeug;
+  auto brichAb = [this](Werkzeuggruppe g) {
+    if (Werkzeugmodul* m = module_[static_cast<std::size_t>(g)]) m->abbrechen(umgebung_);
+  };
+  if (zustand_.ersterPunkt && (w == 800 || w == 801)) {
+    brichAb(Werkzeuggruppe::Linien);
+  } else if (zustand_.punkte.empty() && zustand_.ersterPunkt) {
+    pfeilaktiv();
+  } else if (w == 25 || w == 39) {
+    brichAb(Werkzeuggruppe::Linien);
+  } else if (w == 311) {
+    brichAb(Werkzeuggruppe::Messen);
+  } else if (w == 9 || w == 35) {
+    brichAb(Werkzeuggruppe::Flaechen);
+  } else if (w == 702) {
+    brichAb(Werkzeuggruppe::Waende);
+  } else if (w == 107) {
+    brichAb(Werkzeuggruppe::Bearbeiten);
+  } else {
+    clr();
+    zustand_.setzeSchritt(1);
+    zustand_.bezugLoeschen();
+    if (!zustand_.punkte.empty()) {
+      if (umgebung_.neuZeichnen) umgebung_.neuZeichnen();
+      zustand_.punkte.clear();
+    }
+  }
+}
+
+void Werkzeugsteuerung::rolle(int dx, int dy) {
+  if (beschaeftigt_) return;  // a step is running: the key is dropped
+  beschaeftigt_ = true;
+  Ansicht& a = zeichnung_.ansicht;
+  double mx = 0, my = 0;
+  if (dx != 0) {
+    const Rollbalken r = a.rollbalkenWaagerecht();
+    const std::int64_t ziel = std::int64_t(r.position) + std::int64_t(dx) * rollschritt(a.areaWidth, a.zoom);
+    const std::int64_t pos = ziel < r.minimum ? r.minimum : ziel > r.maximum ? r.maximum : ziel;
+    mx = a.setzeUrsprungWaagerecht(std::int32_t(pos));
+  }
+  if (dy != 0) {
+    const Rollbalken r = a.rollbalkenSenkrecht();
+    const std::int64_t ziel = std::int64_t(r.position) + std::int64_t(dy) * rollschritt(a.areaHeight, a.zoom);
+    const std::int64_t pos = ziel < r.minimum ? r.minimum : ziel > r.maximum ? r.maximum : ziel;
+    my = a.setzeUrsprungSenkrecht(std::int32_t(pos));
+  }
+  if (zustand_.hatBezug()) {
+    zustand_.bezugX += mx;
+    zustand_.bezugY += my;
+  }
+  if (umgebung_.neuZeichnen) umgebung_.neuZeichnen();
+  if (pause) pause(kRollpause);
+  beschaeftigt_ = false;
+}
+
+bool Werkzeugsteuerung::taste(const Tastenereignis& e) {
+  switch (e.taste) {
+    case Taste::Escape:
+      escape();
+      return true;
+    case Taste::Links:
+    case Taste::Num4:
+      rolle(-1, 0);
+      return true;
+    case Taste::Rechts:
+    case Taste::Num6:
+      rolle(1, 0);
+      return true;
+    case Taste::Hoch:
+    case Taste::Num8:
+      rolle(0, -1);
+      return true;
+    case Taste::Runter:
+    case Taste::Num2:
+      rolle(0, 1);
+      return true;
+    case Taste::Num7:
+      rolle(-1, -1);
+      return true;
+    case Taste::Num9:
+      rolle(1, -1);
+      return true;
+    case Taste::Num1:
+      rolle(-1, 1);
+      return true;
+    case Taste::Num3:
+      rolle(1, 1);
+      return true;
+    case Taste::Num0:
+      if (allesZeigen) allesZeigen();
+      return true;
+    case Taste::NumPlus:
+    case Taste::NumMinus: {
+      clr();
+      Ansicht& a = zeichnung_.ansicht;
+      const double f = e.taste == Taste::NumPlus ? a.vergroessern() : a.verkleinern();
+      if (zustand_.hatBezug() && std::isfinite(f)) {
+        zustand_.bezugX *= f;
+        zustand_.bezugY *= f;
+      }
+      if (e.taste == Taste::NumPlus && cursorEinfangen) cursorEinfangen();
+      if (umgebung_.neuZeichnen) umgebung_.neuZeichnen();
+      return true;
+    }
+    case Taste::BildHoch:
+      if (planteilWechseln) planteilWechseln(1);
+      return true;
+    case Taste::BildRunter:
+      if (planteilWechseln) planteilWechseln(-1);
+      return true;
+    case Taste::Enter:  // the numeric panel's OK button belongs to the window
+    case Taste::Sonstige:
+      break;
+  }
+  return false;
+}
+
+}  // namespace quarzel

@@ -1,0 +1,94 @@
+// Eigenschaftsleiste: the tool bar with the current attributes and the
+// property fields of the active tool. Always shown: pen (number and width in
+// mm), line style and drawing colour. Shown with their tools: the corner
+// radius of rectangles, the number of corners of n-gons and stars, and the
+// fill of new areas (colour, hatch, filled).
+//
+// It writes nothing into the drawing itself: the window reads the values
+// (vorgabe(), flaeche(), stift(), linienstil()) whenever they change and
+// hands them to the store's current attributes and the tool modules.
+#pragma once
+
+#include <QColor>
+#include <QToolBar>
+#include <cstdint>
+#include <utility>
+#include <vector>
+
+#include "edit/zeichenvorgabe.h"
+
+class QCheckBox;
+class QComboBox;
+class QDoubleSpinBox;
+class QSpinBox;
+class QToolButton;
+
+namespace quarzel {
+
+struct Stifttabelle;
+
+class Eigenschaftsleiste final : public QToolBar {
+  Q_OBJECT
+
+ public:
+  explicit Eigenschaftsleiste(QWidget* eltern = nullptr);
+  ~Eigenschaftsleiste() override;
+
+  // Fills the pen list from the table ("1  0.18 mm" ...) keeping the choice.
+  void setzeStifte(const Stifttabelle& stifte);
+  // The line styles offered: number and name.
+  void setzeLinienstile(const std::vector<std::pair<int, QString>>& stile);
+  // The hatch names offered for areas; the first entry is always "keine".
+  void setzeSchraffuren(const std::vector<QString>& namen);
+  // Shows the fields that belong to `werkzeug` and hides the others.
+  void zeigeFuer(std::uint16_t werkzeug);
+
+  int stift() const;
+  int linienstil() const;
+  void setzeStift(int stift);
+  void setzeLinienstil(int stil);
+  QColor farbe() const { return farbe_; }
+  void setzeFarbe(const QColor& farbe);
+  Zeichenvorgabe vorgabe() const;
+  Flaechenvorgabe flaeche() const;
+
+  // Escape in a number field: its value from when it got the focus comes
+  // back. True when a field of the bar had the focus.
+  bool feldEscape();
+
+  // For tests: the corner radius and corner count fields and whether shown.
+  QDoubleSpinBox* eckradiusFeld() const { return eckradius_; }
+  QSpinBox* eckenFeld() const { return ecken_; }
+  bool eckradiusSichtbar() const;
+  bool eckenSichtbar() const;
+  bool flaecheSichtbar() const;
+
+ signals:
+  void geaendert();
+
+ protected:
+  bool eventFilter(QObject* objekt, QEvent* ereignis) override;
+
+ private:
+  QAction* feld(QWidget* w, const QString& beschriftung, std::vector<QAction*>& gruppe);
+  void farbeWaehlen(QColor& ziel, QToolButton* knopf);
+  static void knopfFaerben(QToolButton* knopf, const QColor& farbe);
+
+  QComboBox* stift_ = nullptr;
+  QComboBox* stil_ = nullptr;
+  QToolButton* farbknopf_ = nullptr;
+  QColor farbe_ = Qt::black;
+  QDoubleSpinBox* eckradius_ = nullptr;
+  QSpinBox* ecken_ = nullptr;
+  QToolButton* fuellknopf_ = nullptr;
+  QColor fuellfarbe_ = QColor(192, 192, 192);
+  QComboBox* schraffur_ = nullptr;
+  QCheckBox* gefuellt_ = nullptr;
+  std::vector<QAction*> eckradiusAktionen_;
+  std::vector<QAction*> eckenAktionen_;
+  std::vector<QAction*> flaechenAktionen_;
+  // The value of the number field that has the focus, as it got it.
+  double feldwertBeimFokus_ = 0;
+};
+
+}  // namespace quarzel

@@ -1,0 +1,110 @@
+// Werkzeugbedienung: the window's side of the tools. It owns the tool state
+// machine, the snap search and the tool-group modules, and connects them to
+// the widgets:
+//
+// - the drawing area's mouse, wheel and key events become the state
+//   machine's event structs (device pixels); every point passes the snap
+//   search first; rubber bands go to the area's feedback canvas;
+// - the middle button pans, the wheel zooms about the cursor by the
+//   configured "Mausradfaktor";
+// - the tool bars pick tools, the property bar feeds the modules' settings
+//   and the store's current pen and line style, the numeric entry panel
+//   types points;
+// - the status bar shows the prompt of the step the tool expects.
+//
+// What it needs of the window (full redraw, drawing new elements, the
+// undo/redo menu state) it gets as functions, so it stays independent of
+// TFenster.
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <cstdint>
+#include <functional>
+#include <memory>
+
+#include "edit/fangeinstellungen.h"
+#include "edit/fangsuche.h"
+#include "edit/werkzeugsteuerung.h"
+
+class QKeyEvent;
+class QMainWindow;
+
+namespace quarzel {
+
+class Eigenschaftsleiste;
+class Koordinatenpanel;
+class Flaechenwerkzeuge;
+class Linienwerkzeuge;
+class Markierwerkzeug;
+class Statusleiste;
+class Zeichenflaeche;
+struct Einstellungen;
+struct Mausdaten;
+struct Werkzeugleisten;
+struct Zeichnung;
+
+struct Fensterdienste {
+  std::function<void()> neuZeichnen;
+  std::function<void(std::int32_t von, std::int32_t bis)> objekteZeichnen;
+  // After a change of the drawing: title, undo and redo.
+  std::function<void()> befehlsstand;
+};
+
+class Werkzeugbedienung final : public QObject {
+  Q_OBJECT
+
+ public:
+  Werkzeugbedienung(QMainWindow& fenster, Zeichnung& zeichnung, Zeichenflaeche& flaeche, Werkzeugleisten& leisten,
+                    Eigenschaftsleiste& eigenschaften, Statusleiste& status, const Uhr& uhr,
+                    const Einstellungen& einstellungen, Fensterdienste dienste);
+  ~Werkzeugbedienung() override;
+
+  Werkzeugsteuerung& steuerung() { return *steuerung_; }
+  Koordinatenpanel& panel() { return *panel_; }
+  Fangeinstellungen& fangeinstellungen() { return fang_; }
+
+  // A tool button or a menu: start the tool.
+  void waehle(std::uint16_t werkzeug);
+  // A new or loaded drawing: no collection survives it.
+  void zeichnungGewechselt();
+  // Delete the marked elements.
+  void loeschen();
+  // The view changed under a tool in progress: the reference point follows.
+  void ansichtGeaendert(Weltpunkt bezugVorher, bool hatteBezug);
+  // The prompt of the active tool's step ("Linie : 2.) Endpunkt").
+  QString aufforderung() const;
+
+ private:
+  void gedrueckt(const Mausdaten& m);
+  void bewegt(double x, double y);
+  void losgelassen(const Mausdaten& m);
+  void doppelklick(const Mausdaten& m);
+  void rad(double x, double y, double stufen);
+  bool taste(QKeyEvent& e);
+  void vorgabenUebernehmen();
+  // After every input: panel groups, status prompt, reference point, menus.
+  void nachEreignis();
+  Weltpunkt fange(int x, int y);
+  void verschiebe(double x, double y);
+
+  QMainWindow& fenster_;
+  Zeichnung& zeichnung_;
+  Zeichenflaeche& flaeche_;
+  Werkzeugleisten& leisten_;
+  Eigenschaftsleiste& eigenschaften_;
+  Statusleiste& status_;
+  const Einstellungen& einstellungen_;
+  Fensterdienste dienste_;
+  Fangeinstellungen fang_;
+  Fangsuche fangsuche_;
+  std::unique_ptr<Werkzeugsteuerung> steuerung_;
+  std::unique_ptr<Linienwerkzeuge> linien_;
+  std::unique_ptr<Flaechenwerkzeuge> flaechen_;
+  std::unique_ptr<Markierwerkzeug> markier_;
+  QPointer<Koordinatenpanel> panel_;
+  // The last pixel the middle button's pan reached.
+  double panX_ = 0, panY_ = 0;
+};
+
+}  // namespace quarzel

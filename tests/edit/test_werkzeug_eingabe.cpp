@@ -1,0 +1,201 @@
+// Numeric entry: captions, expression evaluation, conversion, feeding the tool.
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "edit/koordinateneingabe.h"
+#include "test_werkzeug_hilfen.h"
+
+namespace quarzel::test {
+namespace {
+
+TEST(Ausdruck, LeavingAFieldShowsTheEvaluatedValue) {
+  EXPECT_EQ(feldVerlassen("2*3"), "6");
+  EXPECT_EQ(feldVerlassen("10/4"), "2.5");
+  EXPECT_EQ(feldVerlassen("(1+2)*-3"), "-9");
+}
+
+TEST(Ausdruck, ADecimalCommaIsADecimalPoint) {
+  EXPECT_EQ(feldVerlassen("1,5*2"), "3");
+}
+
+TEST(Ausdruck, FormulaErrorsAndNonNumbersGiveZero) {
+  for (const char* s : {"", "abc", "2*", "1/0", "sqrt(-1)", "1,2,3", "((((", "2;3"})
+    EXPECT_EQ(feldVerlassen(s), "0") << s;
+  EXPECT_EQ(feldVerlassen(std::string(10000, '1')), "0");
+}
+
+TEST(Ausdruck, ValuesAreClampedToTheFieldRange) {
+  EXPECT_EQ(werteAus("1e9"), 10000000);
+  EXPECT_EQ(werteAus("-1e300*1e10"), 0);  // overflows to -inf: not a number for the field
+  EXPECT_EQ(werteAus("-20000000"), -10000000);
+  EXPECT_EQ(werteAus("400", kWinkelGrenze), 360);
+}
+
+TEST(Ausdruck, PrintsUpToFifteenSignificantDigits) {
+  EXPECT_EQ(zahltext(1.0 / 3.0), "0.333333333333333");
+  EXPECT_EQ(zahltext(123456789.125), "123456789.125");
+  EXPECT_EQ(zahltext(-0.0), "0");
+}
+
+TEST(Bogenwinkel, AnEndBelowTheStartHas360Added) {
+  const Bogenwinkel w = bogenwinkel(60, 30);
+  EXPECT_EQ(w.start, 60);
+  EXPECT_EQ(w.ende, 390);
+  EXPECT_EQ(bogenwinkel(30, 60).ende, 60);
+}
+
+TEST(Bogenwinkel, AnglesAreClampedTo360) {
+  const Bogenwinkel w = bogenwinkel(-500, 1000);
+  EXPECT_EQ(w.start, -360);
+  EXPECT_EQ(w.ende, 360);
+  EXPECT_EQ(bogenwinkel(NAN, 10).start, 0);
+}
+
+TEST(Feldbeschriftung, FollowsTheTwoCheckBoxes) {
+  EXPECT_EQ(feldbeschriftung(false, false)[0], "x:");
+  EXPECT_EQ(feldbeschriftung(false, false)[1], "y:");
+  EXPECT_EQ(feldbeschriftung(true, false)[0], "dx:");
+  EXPECT_EQ(feldbeschriftung(true, false)[1], "dy:");
+  EXPECT_EQ(feldbeschriftung(false, true)[0], "D:");
+  EXPECT_EQ(feldbeschriftung(false, true)[1], "Phi:");
+  EXPECT_EQ(feldbeschriftung(true, true)[0], "d:");
+  EXPECT_EQ(feldbeschriftung(true, true)[1], "phi:");
+}
+
+TEST(Eingabemaske, CaptionsFollowTheToolsPointSequence) {
+  EXPECT_EQ(eingabemaske(1).gruppen[0].titel, "1.) Startpunkt");
+  EXPECT_EQ(eingabemaske(702).gruppen[1].titel, "2.) Endpunkt");
+  EXPECT_FALSE(eingabemaske(1).gruppen[2].sichtbar);
+  EXPECT_EQ(eingabemaske(16).gruppen[1].titel, "2.) Zweiter Eckpunkt");
+  EXPECT_EQ(eingabemaske(810).gruppen[1].beschriftungX, "r:");
+  EXPECT_TRUE(eingabemaske(810).gruppen[1].nurErstesFeld);
+  EXPECT_EQ(eingabemaske(4).gruppen[1].beschriftungY, "yr:");
+  EXPECT_EQ(eingabemaske(12).gruppen[1].titel, "2.) Radien");
+  EXPECT_EQ(eingabemaske(200).gruppen[1].titel, "Länge bestimmen");
+  EXPECT_EQ(eingabemaske(200).gruppen[1].beschriftungX, "L: ");
+  EXPECT_EQ(eingabemaske(38).gruppen[2].titel, "3.) Dritter Punkt");
+  EXPECT_EQ(eingabemaske(606).gruppen[1].titel, "2.) Punkt Verschieben");
+  EXPECT_EQ(eingabemaske(35).gruppen[1].titel, "2.) Stützpunkt");
+}
+
+TEST(Eingabemaske, ArcsTakeTheirAnglesInTheThirdGroup) {
+  for (int w : {5, 11, 19, 6, 12, 21}) {
+    const Eingabemaske m = eingabemaske(w);
+    EXPECT_TRUE(m.bogenwinkel) << w;
+    EXPECT_EQ(m.gruppen[2].titel, "3.) Winkel");
+    EXPECT_EQ(m.gruppen[2].beschriftungX, "w1:");
+    EXPECT_EQ(m.gruppen[2].beschriftungY, "w2:");
+    EXPECT_TRUE(istBogenwerkzeug(w));
+  }
+  EXPECT_FALSE(istBogenwerkzeug(2));
+}
+
+TEST(Eingabemaske, PickingStepsAndOtherToolsTakeOnlyTheMouse) {
+  EXPECT_TRUE(eingabemaske(100).gruppen[0].nurMaus);
+  EXPECT_EQ(eingabemaske(100).gruppen[0].titel, "Selektieren");
+  EXPECT_TRUE(eingabemaske(101).gruppen[1].nurMaus);
+  EXPECT_TRUE(eingabemaske(206).gruppen[0].nurMaus);
+  EXPECT_FALSE(eingabemaske(206).gruppen[1].nurMaus);
+  EXPECT_TRUE(eingabemaske(10).gruppen[2].nurMaus);
+  EXPECT_EQ(eingabemaske(10).gruppen[2].titel, "3. Stützpunkte setzen");
+  EXPECT_EQ(eingabemaske(313).gruppen[0].titel, "Funktion ausführen");
+  EXPECT_TRUE(eingabemaske(313).gruppen[0].nurMaus);
+  EXPECT_EQ(kNurMaus, "Eingabe nur mit der Maus");
+}
+
+// The default view: unit m, scale 1:100, so one unit is 10 sheet millimetres.
+TEST(Umrechnung, AbsoluteValuesAreUserCoordinatesWithYUp) {
+  Ansicht a;
+  const Weltpunkt p = eingabeZuWelt(1, 2, false, false, {0, 0}, a, 100);
+  EXPECT_DOUBLE_EQ(p.x, a.zeroPoint.x + 10);
+  EXPECT_DOUBLE_EQ(p.y, a.zeroPoint.y - 20);
+}
+
+TEST(Umrechnung, RelativeValuesAreAddedToThePreviousPoint) {
+  Ansicht a;
+  const Weltpunkt p = eingabeZuWelt(1, 1, true, false, {100, 100}, a, 100);
+  EXPECT_DOUBLE_EQ(p.x, 110);
+  EXPECT_DOUBLE_EQ(p.y, 90);
+}
+
+TEST(Umrechnung, PolarReadsLengthAndAngleCounterClockwise) {
+  Ansicht a;
+  const Weltpunkt p = eingabeZuWelt(2, 90, true, true, {100, 100}, a, 100);
+  EXPECT_NEAR(p.x, 100, 1e-9);
+  EXPECT_NEAR(p.y, 80, 1e-9);
+}
+
+TEST(Umrechnung, TheTurnOfTheUserAxesIsAdded) {
+  Ansicht a;
+  a.coordAngle = 90;
+  const Weltpunkt p = eingabeZuWelt(1, 0, true, true, {100, 100}, a, 100);
+  EXPECT_NEAR(p.x, 100, 1e-9);
+  EXPECT_NEAR(p.y, 90, 1e-9);
+}
+
+class Eingabetest : public Werkzeugtest {
+ protected:
+  Koordinateneingabe eingabe;
+  Protokollmodul& linien() { return modul(Werkzeuggruppe::Linien); }
+};
+
+TEST_F(Eingabetest, TheExpectedGroupFeedsItsPointToTheTool) {
+  st.waehleWerkzeug(1);
+  eingabe.werkzeugGestartet(1);
+  eingabe.gruppen[0] = {"2*3", "0", false, false};
+  ASSERT_TRUE(eingabe.uebernehme(st));
+  EXPECT_EQ(eingabe.gruppen[0].x, "6");
+  ASSERT_EQ(linien().anzahl("getippt"), 1);
+  const Weltpunkt erster = linien().orte.back();
+  EXPECT_DOUBLE_EQ(erster.x, z.ansicht.zeroPoint.x + 60);
+  EXPECT_EQ(eingabe.erwarteteGruppe(st), 1);
+  eingabe.gruppen[1] = {"1", "0", true, false};
+  ASSERT_TRUE(eingabe.uebernehme(st));
+  EXPECT_DOUBLE_EQ(linien().orte.back().x, erster.x + 10);
+  EXPECT_DOUBLE_EQ(linien().orte.back().y, erster.y);
+}
+
+TEST_F(Eingabetest, MouseOnlyStepsTakeNoTypedPoint) {
+  st.pfeilaktiv();
+  eingabe.werkzeugGestartet(100);
+  EXPECT_FALSE(eingabe.uebernehme(st));
+  EXPECT_EQ(modul(Werkzeuggruppe::Bearbeiten).anzahl("getippt"), 0);
+}
+
+TEST_F(Eingabetest, ArcAnglesReachTheToolAsStartAndEnd) {
+  st.waehleWerkzeug(5);
+  eingabe.werkzeugGestartet(5);
+  st.zustand().punkte = {{5000, 5000}, {5010, 5000}};
+  st.zustand().setzeSchritt(3);
+  eingabe.gruppen[2] = {"60", "15*2", true, false};
+  ASSERT_TRUE(eingabe.uebernehme(st));
+  EXPECT_EQ(eingabe.gruppen[2].y, "30");
+  EXPECT_EQ(linien().orte.back().x, 60);
+  EXPECT_EQ(linien().orte.back().y, 390);
+}
+
+TEST_F(Eingabetest, ArcAnglesAreClampedTo360) {
+  st.waehleWerkzeug(21);
+  eingabe.werkzeugGestartet(21);
+  st.zustand().setzeSchritt(3);
+  eingabe.gruppen[2] = {"1000", "-1000", true, false};
+  ASSERT_TRUE(eingabe.uebernehme(st));
+  EXPECT_EQ(eingabe.gruppen[2].x, "360");
+  EXPECT_EQ(modul(Werkzeuggruppe::Flaechen).orte.back().x, 360);
+  EXPECT_EQ(modul(Werkzeuggruppe::Flaechen).orte.back().y, 0);  // -360 + 360
+}
+
+TEST_F(Eingabetest, RadiusFieldIsMeasuredFromTheCentre) {
+  st.waehleWerkzeug(2);
+  eingabe.werkzeugGestartet(2);
+  eingabe.gruppen[0] = {"0", "0", false, false};
+  ASSERT_TRUE(eingabe.uebernehme(st));
+  eingabe.gruppen[1] = {"2", "99", false, true};  // check boxes do not apply to "r:"
+  ASSERT_TRUE(eingabe.uebernehme(st));
+  EXPECT_DOUBLE_EQ(linien().orte.back().x, z.ansicht.zeroPoint.x + 20);
+  EXPECT_DOUBLE_EQ(linien().orte.back().y, z.ansicht.zeroPoint.y);
+}
+
+}  // namespace
+}  // namespace quarzel::test

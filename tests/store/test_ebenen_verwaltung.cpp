@@ -1,0 +1,193 @@
+// The layer manager's edits: moving layers and sublayers in the order must
+// carry elements (history included), tables and named views along together;
+// the column switches change only their own bit.
+#include <gtest/gtest.h>
+
+#include "store/ebenenoperationen.h"
+#include "store/ebenenverwaltung.h"
+#include "support/dreiebenen.h"
+#include "support/speicherhilfen.h"
+
+namespace quarzel {
+namespace {
+
+using test::DreiEbenen;
+using test::legeDreiEbenenAn;
+using test::linieAuf;
+
+// Layer tables and element layers of two drawings agree.
+void erwarteGleicheEbenen(const Zeichnung& a, const Zeichnung& b) {
+  ASSERT_EQ(a.ebenen.anzahl(), b.ebenen.anzahl());
+  for (int e = 1; e <= a.ebenen.anzahl(); ++e) {
+    EXPECT_EQ(a.ebenen.name(e), b.ebenen.name(e)) << "Ebene " << e;
+    EXPECT_EQ(a.ebenen.massstab(e), b.ebenen.massstab(e)) << "Ebene " << e;
+    EXPECT_EQ(a.ebenen.anzeigezustand(e), b.ebenen.anzeigezustand(e)) << "Ebene " << e;
+    ASSERT_EQ(a.ebenen.folienanzahl(e), b.ebenen.folienanzahl(e)) << "Ebene " << e;
+    for (int f = 1; f <= a.ebenen.folienanzahl(e); ++f) EXPECT_EQ(a.ebenen.folienname(e, f), b.ebenen.folienname(e, f));
+    EXPECT_EQ(a.ansichten.slot(1)->daten.anzeigezustand(e), b.ansichten.slot(1)->daten.anzeigezustand(e));
+  }
+  EXPECT_EQ(a.ebenen.aktiveEbene(), b.ebenen.aktiveEbene());
+  EXPECT_EQ(a.ebenen.aktiveFolie(), b.ebenen.aktiveFolie());
+  ASSERT_EQ(a.speicher.gesamtanzahl(), b.speicher.gesamtanzahl());
+  for (std::int32_t n = 1; n <= a.speicher.gesamtanzahl(); ++n) {
+    EXPECT_EQ(a.speicher.planteil(n), b.speicher.planteil(n)) << "Element " << n;
+    EXPECT_EQ(a.speicher.folie(n), b.speicher.folie(n)) << "Element " << n;
+  }
+}
+
+// --- Moving layers ------------------------------------------------------------------------
+
+TEST_F(DreiEbenen, EbeneNachHintenVerschiebenRuecktDieDazwischenVor) {
+  z.ebenen.setzeAnzeigezustand(3, AnzeigeGeschuetzt);
+  z.ansichten.definiere(1, z.ebenen);
+  ASSERT_TRUE(verschiebeEbene(z, 1, 3));
+
+  EXPECT_EQ(z.ebenen.name(1), "Grundriss");
+  EXPECT_EQ(z.ebenen.name(2), "Details");
+  EXPECT_EQ(z.ebenen.name(3), "Ebene 1");
+  EXPECT_EQ(z.ebenen.massstab(3), 100);
+  EXPECT_EQ(z.speicher.planteil(linien.e1), 3);
+  EXPECT_EQ(z.speicher.planteil(linien.e2f2), 1);
+  EXPECT_EQ(z.speicher.folie(linien.e2f2), 2);
+  EXPECT_EQ(z.speicher.planteil(linien.e3), 2);
+  // The named view still protects "Details", now number 2.
+  EXPECT_EQ(z.ansichten.slot(1)->daten.anzeigezustand(2), AnzeigeGeschuetzt);
+  EXPECT_EQ(z.ansichten.slot(1)->daten.anzeigezustand(3), 0);
+  // The user keeps drawing on the layer that was active.
+  EXPECT_EQ(z.ebenen.aktiveEbene(), 3);
+  EXPECT_EQ(z.speicher.aktuell.planteil, 3);
+  EXPECT_TRUE(z.speicher.modifiziert());
+}
+
+TEST_F(DreiEbenen, VerschiebenGleichtEinerKetteVonTauschen) {
+  // A fourth layer, a sublayer state and a view, so every table takes part.
+  z.ebenen.fuegeEbeneAn("Lageplan");
+  z.ebenen.fuegeFolieAn(4, "");
+  z.speicher.beginneSchritt();
+  linieAuf(z, 4, 1, 400, 0, 410, 0);
+  z.ebenen.setzeAnzeigezustand(2, AnzeigeGrau);
+  z.ansichten.definiere(1, z.ebenen);
+
+  Zeichnung getauscht;
+  legeDreiEbenenAn(getauscht);
+  getauscht.ebenen.fuegeEbeneAn("Lageplan");
+  getauscht.ebenen.fuegeFolieAn(4, "");
+  getauscht.speicher.beginneSchritt();
+  linieAuf(getauscht, 4, 1, 400, 0, 410, 0);
+  getauscht.ebenen.setzeAnzeigezustand(2, AnzeigeGrau);
+  getauscht.ansichten.definiere(1, getauscht.ebenen);
+
+  ASSERT_TRUE(verschiebeEbene(z, 4, 1));
+  tauscheEbenen(getauscht, 4, 3);
+  tauscheEbenen(getauscht, 3, 2);
+  tauscheEbenen(getauscht, 2, 1);
+  erwarteGleicheEbenen(z, getauscht);
+}
+
+TEST_F(DreiEbenen, VerschiebenNimmtObjekteImUndoSpeicherMit) {
+  // Delete the line of layer 1 in a step of its own; after the move an undo
+  // must bring it back on the same layer's new number.
+  z.speicher.setzeMarkiert(linien.e1, 1);
+  z.speicher.loescheMarkierte();
+  ASSERT_FALSE(z.speicher.lebendig(linien.e1));
+  ASSERT_TRUE(verschiebeEbene(z, 1, 2));
+  z.speicher.rueckgaengig();
+  std::int32_t zurueck = 0;
+  for (std::int32_t n = 1; n <= z.speicher.anzahl(); ++n)
+    if (z.speicher.lebendig(n) && test::x1Von(z, n) == 10) zurueck = n;
+  ASSERT_NE(zurueck, 0);
+  EXPECT_EQ(z.speicher.planteil(zurueck), 2);
+  EXPECT_EQ(z.ebenen.name(2), "Ebene 1");
+}
+
+TEST_F(DreiEbenen, VerschiebenAufSichSelbstOderNachAussenAendertNichts) {
+  EXPECT_FALSE(verschiebeEbene(z, 2, 2));
+  EXPECT_FALSE(verschiebeEbene(z, 2, 4));
+  EXPECT_FALSE(verschiebeEbene(z, 0, 1));
+  EXPECT_FALSE(verschiebeFolie(z, 2, 1, 3));
+  EXPECT_FALSE(verschiebeFolie(z, 9, 1, 2));
+  EXPECT_EQ(z.ebenen.name(2), "Grundriss");
+  EXPECT_EQ(z.speicher.planteil(linien.e2f1), 2);
+  EXPECT_FALSE(z.speicher.modifiziert());
+}
+
+// --- Moving sublayers ---------------------------------------------------------------------
+
+TEST_F(DreiEbenen, UnterebeneVerschiebenGehtAuchAufEinerInaktivenEbene) {
+  z.ebenen.fuegeFolieAn(2, "Elektro");
+  z.ebenen.setzeFolienzustand(2, 3, FolieAusgeblendet);
+  z.ebenen.fuegeFolieAn(3, "");
+  z.speicher.beginneSchritt();
+  const std::int32_t auf3f2 = linieAuf(z, 3, 2, 300, 0, 310, 0);
+  z.ansichten.definiere(1, z.ebenen);
+  ASSERT_EQ(z.ebenen.aktiveEbene(), 1);
+
+  ASSERT_TRUE(verschiebeFolie(z, 2, 3, 1));
+  EXPECT_EQ(z.ebenen.folienname(2, 1), "Elektro");
+  EXPECT_EQ(z.ebenen.folienname(2, 2), "Wände");
+  EXPECT_EQ(z.ebenen.folienname(2, 3), "Möbel");
+  EXPECT_EQ(z.ebenen.folienzustand(2, 1), FolieAusgeblendet);
+  EXPECT_EQ(z.ansichten.slot(1)->daten.folienzustand(2, 1), FolieAusgeblendet);
+  EXPECT_EQ(z.speicher.folie(linien.e2f1), 2);
+  EXPECT_EQ(z.speicher.folie(linien.e2f2), 3);
+  // Other layers' sublayer numbers are not touched.
+  EXPECT_EQ(z.speicher.folie(auf3f2), 2);
+  EXPECT_EQ(z.speicher.folie(linien.e1), 1);
+  EXPECT_EQ(z.ebenen.aktiveEbene(), 1);
+}
+
+TEST_F(DreiEbenen, AktiveUnterebeneFolgtIhremInhalt) {
+  z.ebenen.setzeAktiv(2, 2);  // "Möbel"
+  ASSERT_TRUE(verschiebeFolie(z, 2, 2, 1));
+  EXPECT_EQ(z.ebenen.aktiveFolie(), 1);
+  EXPECT_EQ(z.ebenen.folienname(2, 1), "Möbel");
+  EXPECT_EQ(z.speicher.aktuell.folie, 1);
+}
+
+// --- Columns ------------------------------------------------------------------------------
+
+TEST_F(DreiEbenen, SchutzspalteAendertNurDasSchutzbit) {
+  z.ebenen.setzeAnzeigezustand(2, AnzeigeGrau);
+  setzeEbeneGeschuetzt(z, 2, true);
+  EXPECT_EQ(z.ebenen.anzeigezustand(2), AnzeigeGrau | AnzeigeGeschuetzt);
+  setzeEbeneGeschuetzt(z, 2, false);
+  EXPECT_EQ(z.ebenen.anzeigezustand(2), AnzeigeGrau);
+
+  setzeFolieSichtbar(z, 2, 2, false);
+  setzeFolieGeschuetzt(z, 2, 2, true);
+  EXPECT_EQ(z.ebenen.folienzustand(2, 2), FolieAusgeblendet | FolieGeschuetzt);
+  setzeFolieSichtbar(z, 2, 2, true);
+  EXPECT_EQ(z.ebenen.folienzustand(2, 2), FolieGeschuetzt);
+  EXPECT_EQ(z.ebenen.folienzustand(2, 1), 0);
+  EXPECT_TRUE(z.speicher.modifiziert());
+}
+
+TEST_F(DreiEbenen, SichtbarSpalteWirktImModusAusgewaehlte) {
+  z.ebenen.modus = Sichtbarkeitsmodus::Ausgewaehlte;
+  setzeEbeneSichtbar(z, 3, false);
+  EXPECT_FALSE(z.ebenen.sichtbar(3));
+  EXPECT_TRUE(z.ebenen.sichtbar(2));
+  setzeEbeneSichtbar(z, 3, true);
+  EXPECT_TRUE(z.ebenen.sichtbar(3));
+}
+
+TEST_F(DreiEbenen, NamenUndMassstabAusDemRaster) {
+  benenneEbene(z, 2, "Erdgeschoss");
+  benenneEbene(z, 2, "");
+  benenneFolie(z, 2, 1, "Tragwerk");
+  benenneFolie(z, 2, 7, "gibt es nicht");
+  EXPECT_EQ(z.ebenen.name(2), "Erdgeschoss");
+  EXPECT_EQ(z.ebenen.folienname(2, 1), "Tragwerk");
+  EXPECT_EQ(z.ebenen.folienanzahl(2), 2);
+
+  setzeEbenenmassstab(z, 2, 20);
+  EXPECT_EQ(massstabVon(z, 2), 20);
+  setzeEbenenmassstab(z, 2, 0);
+  z.ansicht.drawingScale = 500;
+  EXPECT_EQ(massstabVon(z, 2), 500);
+  setzeEbenenmassstab(z, 2, -3);
+  EXPECT_EQ(z.ebenen.massstab(2), 0);
+}
+
+}  // namespace
+}  // namespace quarzel

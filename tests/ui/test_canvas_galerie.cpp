@@ -105,7 +105,11 @@ class Galerie {
       d.linienstil = static_cast<std::int16_t>(stil);
       d.stift = static_cast<std::uint8_t>(1 + stil % 4);
       d.farbe = stil % 3 == 0 ? rgb(0, 0, 160) : rgb(0, 0, 0);
-      lebe(z.speicher.neueLinie(d));
+      // The adder stamps the current pen and style; the gallery wants its own.
+      const std::int32_t n = z.speicher.neueLinie(d);
+      z.speicher.setzeLinienstil(n, d.linienstil);
+      z.speicher.setzeStift(n, d.stift);
+      lebe(n);
     }
   }
 

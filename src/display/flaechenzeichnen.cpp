@@ -126,13 +126,13 @@ void zeichneUmrissUndFlaeche(Zeichenkontext& k, std::int32_t n, std::span<const 
   const bool schliessen =
       geschlossen && umriss.size() >= 3 && (umriss.front().x != umriss.back().x || umriss.front().y != umriss.back().y);
   if (!schliessen) {
-    drawStyledPolyline(k.canvas, k.lauf, stil.stift, stil.farbe, stil.linienstil, umriss);
+    drawStyledPolyline(k.canvas, k.lauf, stil.stift, stil.farbe, k.linienstil(stil.linienstil), umriss);
     return;
   }
   static thread_local std::vector<Pixelpunkt> zu;
   zu.assign(umriss.begin(), umriss.end());
   zu.push_back(umriss.front());
-  drawStyledPolyline(k.canvas, k.lauf, stil.stift, stil.farbe, stil.linienstil, zu);
+  drawStyledPolyline(k.canvas, k.lauf, stil.stift, stil.farbe, k.linienstil(stil.linienstil), zu);
 }
 
 }  // namespace quarzel

@@ -34,7 +34,7 @@ void zeichneLinienelement(Zeichenkontext& k, std::int32_t n) {
   // Most lines of a zoomed-in view end here, before any colour is looked up.
   if (!clip(verziert ? erweitert(k.clip, rand) : k.clip, a.x, a.y, e.x, e.y)) return;
   const Farbe farbe = k.elementfarbe(n, d.farbe);
-  drawStyledSegment(k.canvas, k.lauf, d.stift, farbe, d.linienstil, a.x, a.y, e.x, e.y);
+  drawStyledSegment(k.canvas, k.lauf, d.stift, farbe, k.linienstil(d.linienstil), a.x, a.y, e.x, e.y);
   if (verziert) zeichneLinienenden(k, a, e, d.anfang, d.ende, d.stift, farbe);
 }
 

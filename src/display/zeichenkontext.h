@@ -75,6 +75,9 @@ struct Zeichenkontext {
   // The colour element n is drawn with: the marking colour for a marked
   // element unless "Nicht einfärben" is chosen, otherwise its own.
   Farbe elementfarbe(std::int32_t n, Farbe eigene) const;
+  // The line style an outline is drawn with: its own, or continuous while
+  // the display switch "Linienstile" is off.
+  int linienstil(int eigener) const { return schalter.linienstile ? eigener : 1; }
 };
 
 }  // namespace quarzel

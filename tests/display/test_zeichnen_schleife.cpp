@@ -160,6 +160,23 @@ TEST_F(ZeichnenSchleife, DisplaySwitchesHideTheirCategory) {
   EXPECT_EQ(zeichne(), 1);
 }
 
+TEST_F(ZeichnenSchleife, WithoutLineStylesEveryLineIsContinuous) {
+  Tliniendaten d;
+  d.x2 = 400;
+  d.y1 = d.y2 = 10;
+  d.stift = 1;
+  d.linienstil = 2;  // dashed
+  linie(d);
+  zeichne();
+  EXPECT_FALSE(canvas.mehrfachlinien.empty()) << "dashes go out as one multi-polyline";
+  canvas.leeren();
+  schalter.linienstile = false;
+  zeichne();
+  EXPECT_TRUE(canvas.mehrfachlinien.empty());
+  ASSERT_EQ(canvas.polylinien.size(), 1u);
+  EXPECT_EQ(canvas.polylinien[0].punkte.size(), 2u);
+}
+
 TEST_F(ZeichnenSchleife, WallLinesOfTheFirstFlavourAreNotDrawn) {
   Tliniendaten d;
   d.x2 = 100;

@@ -162,16 +162,16 @@ TEST_F(ZeichnenSchleife, DisplaySwitchesHideTheirCategory) {
 
 TEST_F(ZeichnenSchleife, WithoutLineStylesEveryLineIsContinuous) {
   Tliniendaten d;
-  d.x2 = 400;
+  d.x2 = 40;
   d.y1 = d.y2 = 10;
   d.stift = 1;
-  d.linienstil = 2;  // dashed
+  d.linienstil = 2;  // dashed; at 0.1 mm per pixel the dashes are several pixels long
   linie(d);
-  zeichne();
+  zeichne(1, -1, 0.1);
   EXPECT_FALSE(canvas.mehrfachlinien.empty()) << "dashes go out as one multi-polyline";
   canvas.leeren();
   schalter.linienstile = false;
-  zeichne();
+  zeichne(1, -1, 0.1);
   EXPECT_TRUE(canvas.mehrfachlinien.empty());
   ASSERT_EQ(canvas.polylinien.size(), 1u);
   EXPECT_EQ(canvas.polylinien[0].punkte.size(), 2u);

@@ -22,6 +22,8 @@ enum class Zeichenteil : std::uint8_t { Alles, NurFlaeche, OhneFlaeche };
 void zeichneLinienelement(Zeichenkontext& k, std::int32_t n);
 // The marker symbol of a marker point (start code 21..29) at p.
 void zeichneMarker(Canvas& canvas, Pixelpunkt p, int form, double groesse, Farbe farbe);
+// A small circle of line ends and markers (a 24-gon), outlined or filled.
+void kleinerKreis(Canvas& c, Pixelpunkt m, double r, bool gefuellt);
 // Arcs, circles and ellipses with their fill and centre mark.
 void zeichneBogenelement(Zeichenkontext& k, std::int32_t n, Zeichenteil teil);
 // Polygons, splines and Bézier curves with their fill.

@@ -4,6 +4,8 @@
 #include <array>
 #include <cmath>
 
+#include "display/formzeichnen.h"
+
 namespace quarzel {
 
 namespace {
@@ -25,20 +27,6 @@ void linie(Canvas& c, std::initializer_list<Pixelpunkt> p) {
 }
 void flaeche(Canvas& c, std::initializer_list<Pixelpunkt> p) {
   c.polygon({p.begin(), p.size()});
-}
-
-// Circles as 24-gons: round enough for a few pixels, cheap for thousands.
-void kreis(Canvas& c, Pixelpunkt m, double r, bool gefuellt) {
-  constexpr int kEcken = 24;
-  std::array<Pixelpunkt, kEcken + 1> p;
-  for (int i = 0; i <= kEcken; ++i) {
-    const double w = 2 * M_PI * i / kEcken;
-    p[i] = {m.x + r * std::cos(w), m.y + r * std::sin(w)};
-  }
-  if (gefuellt)
-    c.polygon({p.data(), kEcken});
-  else
-    c.polylinie(p);
 }
 
 }  // namespace
@@ -132,20 +120,20 @@ void zeichneLinienende(Canvas& c, Pixelpunkt t, Pixelpunkt innen, int form, doub
       flaeche(c, {links(b1), links(f), rechts(f), rechts(b1)});
       break;
     case EndePunkt:
-      kreis(c, t, std::max(1.0, l / 3), true);
+      kleinerKreis(c, t, std::max(1.0, l / 3), true);
       break;
     case EndeKreis:
-      kreis(c, t, l, false);
+      kleinerKreis(c, t, l, false);
       break;
     case EndeKreisGefuellt:
-      kreis(c, t, l, true);
+      kleinerKreis(c, t, l, true);
       break;
     case EndeHalbpfeil:
       flaeche(c, {links(b2), t, b2});
       break;
     case EndeArchitekt:
       linie(c, {rechts(f), links(b1)});
-      kreis(c, t, std::max(1.0, l / 3), true);
+      kleinerKreis(c, t, std::max(1.0, l / 3), true);
       break;
     default:
       break;  // 0 and the codes without a figure
@@ -171,6 +159,20 @@ void zeichneLinienenden(Zeichenkontext& k, Pixelpunkt anfang, Pixelpunkt nachAnf
 void zeichneLinienenden(Zeichenkontext& k, Pixelpunkt anfang, Pixelpunkt ende, std::uint8_t anfangscode,
                         std::uint8_t endcode, int stift, Farbe farbe) {
   zeichneLinienenden(k, anfang, ende, anfang, ende, anfangscode, endcode, stift, farbe);
+}
+
+// Circles as 24-gons: round enough for a few pixels, cheap for thousands.
+void kleinerKreis(Canvas& c, Pixelpunkt m, double r, bool gefuellt) {
+  constexpr int kEcken = 24;
+  std::array<Pixelpunkt, kEcken + 1> p;
+  for (int i = 0; i <= kEcken; ++i) {
+    const double w = 2 * M_PI * i / kEcken;
+    p[i] = {m.x + r * std::cos(w), m.y + r * std::sin(w)};
+  }
+  if (gefuellt)
+    c.polygon({p.data(), kEcken});
+  else
+    c.polylinie(p);
 }
 
 }  // namespace quarzel

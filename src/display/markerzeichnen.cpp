@@ -13,19 +13,6 @@ namespace quarzel {
 
 namespace {
 
-void kreis(Canvas& c, Pixelpunkt m, double r, bool gefuellt) {
-  constexpr int kEcken = 24;
-  std::array<Pixelpunkt, kEcken + 1> p;
-  for (int i = 0; i <= kEcken; ++i) {
-    const double w = 2 * M_PI * i / kEcken;
-    p[i] = {m.x + r * std::cos(w), m.y + r * std::sin(w)};
-  }
-  if (gefuellt)
-    c.polygon({p.data(), kEcken});
-  else
-    c.polylinie(p);
-}
-
 void vieleck(Canvas& c, std::initializer_list<Pixelpunkt> ecken, bool gefuellt) {
   if (gefuellt) {
     c.polygon({ecken.begin(), ecken.size()});
@@ -59,10 +46,10 @@ void zeichneMarker(Canvas& c, Pixelpunkt p, int form, double g, Farbe farbe) {
       break;
     }
     case 3:
-      kreis(c, p, h, false);
+      kleinerKreis(c, p, h, false);
       break;
     case 4:
-      kreis(c, p, h, true);
+      kleinerKreis(c, p, h, true);
       break;
     case 5:
     case 6:

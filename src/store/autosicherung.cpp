@@ -1,5 +1,6 @@
 #include "store/autosicherung.h"
 
+#include <filesystem>
 #include <optional>
 #include <string>
 
@@ -7,6 +8,15 @@ namespace quarzel {
 
 std::uint32_t autosaveabstand(const einstellung::Speichern& einstellungen) {
   return einstellungen.alle > 0 ? std::uint32_t(einstellungen.alle) : StandardAutosaveabstand;
+}
+
+bool autosaveAufraeumen(const Zeichnung& zeichnung, const einstellung::Speichern& einstellungen, bool programmende) {
+  if (!einstellungen.autosaveLoeschen || einstellungen.beiProgrammende != programmende) return false;
+  if (zeichnung.dateiname.empty() || zeichnung.speicher.modifiziert()) return false;
+  namespace fs = std::filesystem;
+  const fs::path kopie = autosavename(zeichnung.dateiname, einstellungen);
+  std::error_code ec;
+  return fs::is_regular_file(kopie, ec) && fs::remove(kopie, ec);
 }
 
 Autosicherung::Ergebnis Autosicherung::tick(std::uint32_t jetzt, Zeichnung& zeichnung,

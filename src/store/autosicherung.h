@@ -30,6 +30,14 @@ constexpr bool autosaveFaellig(std::uint32_t jetzt, std::uint32_t letzte, std::u
   return std::uint32_t(jetzt - letzte) > abstand;
 }
 
+// Removes the drawing's autosave copy once it has done its job: with
+// "Autosave loeschen" on, either at a regular program end ("bei Programmende")
+// or right after each complete save by the user (off). Only a drawing without
+// unsaved changes loses its copy: when the user ended the program with "Nein"
+// to the save question, the copy stays as the last safety net. True when a
+// file was removed.
+bool autosaveAufraeumen(const Zeichnung& zeichnung, const einstellung::Speichern& einstellungen, bool programmende);
+
 class Autosicherung {
  public:
   enum class Ergebnis {

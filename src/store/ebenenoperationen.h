@@ -82,7 +82,7 @@ struct Uebertragung {
 // asks whether they go along; yes moves them (or copies of them) to the new
 // active layer and sublayer in one undo step, no unmarks them.
 void aktiviereEbene(Zeichnung& z, Benutzer& b, int ebene, const Uebertragung& optionen = {});
-// Page Down (+1) and Page Up (-1): the neighbouring layer, without wrapping
+// Page Up (+1, the next layer) and Page Down (-1, the previous one), without wrapping
 // and without asking; marks stay. False at the ends.
 bool naechsteEbene(Zeichnung& z, int richtung);
 // Makes sublayer n of the active layer active (and remembered). With marked

@@ -7,6 +7,7 @@
 
 #include "display/konfiguration.h"
 #include "display/schraffurbibliothek.h"
+#include "store/autosicherung.h"
 #include "store/speichern.h"
 #include "store/zeichnungsdatei.h"
 
@@ -132,6 +133,7 @@ bool Dateibefehle::speichernUnter() {
 bool Dateibefehle::speichereUnter(const std::string& name) {
   const Speicherergebnis e = speichereZeichnung(*zeichnung_, name, einstellungen_->speichern, *benutzer_);
   if (e.dateiGeschrieben()) zuletzt_ = merkeZuletztGeoeffnet(*konfiguration_, e.pfad);
+  if (e.status == Speicherstatus::Gespeichert) autosaveAufraeumen(*zeichnung_, einstellungen_->speichern, false);
   // An incomplete file counts as not saved: whoever asked (closing, "Neu")
   // must not throw the drawing away.
   return e.status == Speicherstatus::Gespeichert;

@@ -47,7 +47,7 @@ bool polygonclip(const Cliprechteck& r, std::span<const Pixelpunkt> punkte) {
 }
 
 bool cursorclip(const Cliprechteck& r, double x, double y) {
-  return x >= r.links && x <= r.rechts && y >= r.oben && y <= r.unten;
+  return r.enthaelt({x, y});
 }
 
 }  // namespace quarzel

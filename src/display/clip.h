@@ -15,6 +15,9 @@ struct Cliprechteck {
   double oben = 0;
   double rechts = 0;
   double unten = 0;
+
+  // NaN fails every comparison, so such a point is outside.
+  bool enthaelt(const Pixelpunkt& p) const { return p.x >= links && p.x <= rechts && p.y >= oben && p.y <= unten; }
 };
 
 // False when both end points lie strictly left of, right of, above or below

@@ -24,15 +24,8 @@ class Elementschraffur : public Schraffurstreckenzeichner {
   void zeichneStrecken(Canvas& canvas, std::span<const Schraffurstrecke> strecken, std::uint8_t pen,
                        int linienstil) override {
     if (linienstil == linienstil::kDurchgezogen) {
-      punkte_.clear();
-      laengen_.clear();
-      for (const Schraffurstrecke& s : strecken) {
-        punkte_.push_back(s.a);
-        punkte_.push_back(s.b);
-        laengen_.push_back(2);
-      }
       canvas.setzeStift(farbe_, lauf_.stiftbreitePixel(pen, linienstil));
-      canvas.mehrfachPolylinie(punkte_, laengen_);
+      durchgezogen_.zeichneStrecken(canvas, strecken, pen, linienstil);
       return;
     }
     for (const Schraffurstrecke& s : strecken)
@@ -42,8 +35,7 @@ class Elementschraffur : public Schraffurstreckenzeichner {
  private:
   Zeichenlauf& lauf_;
   Farbe farbe_;
-  std::vector<Pixelpunkt> punkte_;
-  std::vector<int> laengen_;
+  EinfacherSchraffurzeichner durchgezogen_;
 };
 
 const Schraffurdefinition& definitionFuer(Zeichenkontext& k, const std::string& name) {

@@ -27,34 +27,17 @@ int teile(double laenge, int mindestens, int hoechstens) {
 
 }  // namespace
 
-std::optional<Bogenform> bogenform(const tbogendaten& d) {
-  const double start = d.startwinkel, ende = d.endwinkel, dreh = d.drehwinkel;
-  for (double v : {d.xm, d.ym, d.xr, d.yr, start, ende, dreh})
-    if (!std::isfinite(v)) return std::nullopt;
-  Bogenform b;
-  b.xm = d.xm;
-  b.ym = d.ym;
-  b.xr = std::fabs(d.xr);
-  b.yr = std::fabs(d.yr);
-  b.start = std::fmod(start, 360.0);
-  const double roh = ende - start;
-  b.voll = roh >= 360 || roh <= -360;
-  b.spanne = b.voll ? 360 : (roh < 0 ? roh + 360 : roh);
-  b.cosDreh = std::cos(dreh * kGrad);
-  b.sinDreh = std::sin(dreh * kGrad);
-  return b;
-}
-
-void bogenpunkte(const Bogenform& b, const Zeichenlauf& lauf, std::vector<Pixelpunkt>& aus) {
+void bogenpunkte(const Ellipsenbogen& b, const Zeichenlauf& lauf, std::vector<Pixelpunkt>& aus) {
   aus.clear();
   const double radiusPixel = std::max(b.xr, b.yr) / lauf.zoom();
   const double bogenlaenge = radiusPixel * b.spanne * kGrad;
   const int n = teile(bogenlaenge, 8, 4096);
   aus.reserve(n + 1);
+  // A start far outside one turn would swallow the small steps added to it.
+  const double start = std::fmod(b.start, 360.0);
   for (int i = 0; i <= n; ++i) {
-    const double t = (b.start + b.spanne * i / n) * kGrad;
-    const double u = b.xr * std::cos(t), v = -b.yr * std::sin(t);
-    aus.push_back(lauf.nachPixel(b.xm + u * b.cosDreh + v * b.sinDreh, b.ym - u * b.sinDreh + v * b.cosDreh));
+    const Weltpunkt p = b.punkt(start + b.spanne * i / n);
+    aus.push_back(lauf.nachPixel(p.x, p.y));
   }
   if (b.voll) aus.back() = aus.front();  // close exactly, without a rounding gap
 }

@@ -38,9 +38,9 @@ void zeichneMittelpunkt(Zeichenkontext& k, Pixelpunkt m, Farbe farbe) {
 
 void zeichneBogenelement(Zeichenkontext& k, std::int32_t n, Zeichenteil teil) {
   const tbogendaten& d = k.zeichnung.speicher.bogen(n);
-  const auto form = bogenform(d);
+  const auto form = ellipsenbogen(d);
   if (!form) return;
-  const Pixelpunkt m = k.lauf.nachPixel(form->xm, form->ym);
+  const Pixelpunkt m = k.lauf.nachPixel(form->mitte.x, form->mitte.y);
   const double zoom = k.lauf.zoom();
   if (!bogenclip(k.clip, m.x, m.y, form->xr / zoom, form->yr / zoom)) return;
   static thread_local std::vector<Pixelpunkt> punkte;

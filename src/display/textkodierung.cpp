@@ -1,38 +1,14 @@
 #include "display/textkodierung.h"
 
-#include <array>
 #include <cstdint>
+
+#include "store/zeichensatz.h"
 
 namespace quarzel {
 
 namespace {
 
 constexpr char32_t kErsatzzeichen = 0xFFFD;
-
-// Windows-1252 0x80..0x9F; 0 marks the bytes the code page leaves undefined.
-constexpr std::array<char16_t, 32> kCp1252Oben{0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
-                                               0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
-                                               0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
-                                               0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
-
-void haengeAn(std::string& ziel, char32_t cp) {
-  if (cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) cp = kErsatzzeichen;
-  if (cp < 0x80) {
-    ziel += char(cp);
-  } else if (cp < 0x800) {
-    ziel += char(0xC0 | (cp >> 6));
-    ziel += char(0x80 | (cp & 0x3F));
-  } else if (cp < 0x10000) {
-    ziel += char(0xE0 | (cp >> 12));
-    ziel += char(0x80 | ((cp >> 6) & 0x3F));
-    ziel += char(0x80 | (cp & 0x3F));
-  } else {
-    ziel += char(0xF0 | (cp >> 18));
-    ziel += char(0x80 | ((cp >> 12) & 0x3F));
-    ziel += char(0x80 | ((cp >> 6) & 0x3F));
-    ziel += char(0x80 | (cp & 0x3F));
-  }
-}
 
 std::string ohneNul(std::string_view bytes) {
   std::string ergebnis(bytes);
@@ -83,20 +59,7 @@ bool istGueltigesUtf8(std::string_view bytes) {
 }
 
 std::string cp1252NachUtf8(std::string_view bytes) {
-  std::string ergebnis;
-  ergebnis.reserve(bytes.size() + bytes.size() / 4);
-  for (char c : bytes) {
-    const auto b = static_cast<unsigned char>(c);
-    if (b < 0x80) {
-      ergebnis += c;
-    } else if (b < 0xA0) {
-      const char16_t cp = kCp1252Oben[b - 0x80];
-      haengeAn(ergebnis, cp ? char32_t(cp) : kErsatzzeichen);
-    } else {
-      haengeAn(ergebnis, b);
-    }
-  }
-  return ergebnis;
+  return ausCp1252(bytes, UndefinierteBytes::Ersatzzeichen);
 }
 
 std::string alsUtf8(std::string_view bytes) {
@@ -117,14 +80,14 @@ std::string utf16NachUtf8(std::string_view bytes, bool bigEndian) {
     if (w >= 0xD800 && w <= 0xDBFF && i + 3 < bytes.size()) {
       const char16_t w2 = einheit(i + 2);
       if (w2 >= 0xDC00 && w2 <= 0xDFFF) {
-        haengeAn(ergebnis, 0x10000 + ((char32_t(w) - 0xD800) << 10) + (char32_t(w2) - 0xDC00));
+        haengeUtf8An(ergebnis, 0x10000 + ((char32_t(w) - 0xD800) << 10) + (char32_t(w2) - 0xDC00));
         i += 2;
         continue;
       }
     }
-    haengeAn(ergebnis, w);  // a lone surrogate becomes U+FFFD there
+    haengeUtf8An(ergebnis, w);  // a lone surrogate becomes U+FFFD there
   }
-  if (i < bytes.size()) haengeAn(ergebnis, kErsatzzeichen);
+  if (i < bytes.size()) haengeUtf8An(ergebnis, kErsatzzeichen);
   return ergebnis;
 }
 

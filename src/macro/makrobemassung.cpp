@@ -188,24 +188,26 @@ std::optional<Makrofehler> Makrozeichner::bemassungUndPruefung(Befehl b, Makrost
         return Makrofehler::DateiFehlt;
       }
       s.entferne(6);
-      // Frame corners: upper left, upper right, lower left, along the turned axes.
-      const double a = (m[4] + zeichnung_.ansicht.coordAngle) * std::numbers::pi / 180.0;
+      // The placement is the upright frame about the picture's centre plus the
+      // turn; the macro gives the lower-left corner along the turned axes.
+      const double winkel = m[4] + zeichnung_.ansicht.coordAngle;
+      const double a = winkel * std::numbers::pi / 180.0;
       const Weltpunkt unten = welt(m[0], m[1]);
       const double breite = laenge(m[2]), hoehe = laenge(m[3]);
       const double ex = std::cos(a), ey = -std::sin(a);   // x axis in world terms
       const double hx = -std::sin(a), hy = -std::cos(a);  // y axis (upward)
-      const Weltpunkt oben{unten.x + hoehe * hx, unten.y + hoehe * hy};
-      const Weltpunkt obenRechts{oben.x + breite * ex, oben.y + breite * ey};
-      if (!endlich({oben.x, oben.y, obenRechts.x, obenRechts.y, unten.x, unten.y}))
+      const Weltpunkt mitte{unten.x + (breite * ex + hoehe * hx) / 2, unten.y + (breite * ey + hoehe * hy) / 2};
+      d.platzierung = {mitte.x - breite / 2, mitte.y - hoehe / 2, mitte.x + breite / 2, mitte.y + hoehe / 2, winkel, 0};
+      if (!endlich({d.platzierung[0], d.platzierung[1], d.platzierung[2], d.platzierung[3], winkel}))
         return Makrofehler::UnbekannterFehler;
-      d.platzierung = {oben.x, oben.y, obenRechts.x, obenRechts.y, unten.x, unten.y};
       vorElement();
       const std::int32_t n = sp.neueBitmap(Elementart::Bitmap, std::move(d));
-      const Weltpunkt rechtsUnten{unten.x + breite * ex, unten.y + breite * ey};
-      nachElement(n, {std::min({oben.x, obenRechts.x, unten.x, rechtsUnten.x}),
-                      std::min({oben.y, obenRechts.y, unten.y, rechtsUnten.y}),
-                      std::max({oben.x, obenRechts.x, unten.x, rechtsUnten.x}),
-                      std::max({oben.y, obenRechts.y, unten.y, rechtsUnten.y})});
+      // The box of the turned picture: the other two corners mirror these
+      // two through the centre.
+      const Weltpunkt oben{unten.x + hoehe * hx, unten.y + hoehe * hy};
+      const double weitX = std::max(std::fabs(unten.x - mitte.x), std::fabs(oben.x - mitte.x));
+      const double weitY = std::max(std::fabs(unten.y - mitte.y), std::fabs(oben.y - mitte.y));
+      nachElement(n, {mitte.x - weitX, mitte.y - weitY, mitte.x + weitX, mitte.y + weitY});
       return std::nullopt;
     }
     default:

@@ -586,10 +586,21 @@ class Leser {
     return !l_.fehler();
   }
 
+  // Two opposite corners of the upright frame, then, in the six-value forms,
+  // the turn in degrees and a spare value: those two are no coordinates and
+  // do not move with the reference point.
+  void platzierung(std::array<double, 6>& q, int werte) {
+    punkt(q[0], q[1]);
+    punkt(q[2], q[3]);
+    if (werte < 6) return;
+    q[4] = l_.f64();
+    q[5] = l_.f64();
+  }
+
   bool leseBitmap(int rahmenwerte, bool mitName) {
     Tbitmapdaten& d = offen_.bitmap;
     d = {};
-    for (int i = 0; i < rahmenwerte; i += 2) punkt(d.platzierung[i], d.platzierung[i + 1]);
+    platzierung(d.platzierung, rahmenwerte);
     if (mitName) {
       l_.u8();
       l_.kurzString();
@@ -603,7 +614,7 @@ class Leser {
   bool leseAlteFuellung(int rahmenwerte) {
     Tbitmapdaten& d = offen_.bitmap;
     d = {};
-    for (int i = 0; i < rahmenwerte; i += 2) punkt(d.platzierung[i], d.platzierung[i + 1]);
+    platzierung(d.platzierung, rahmenwerte);
     l_.ueberspringe(4);  // two 16-bit values of the older form
     if (!leseDaten(d.daten)) return false;
     offen_.art = Elementart::Fuellung;
@@ -613,10 +624,7 @@ class Leser {
   bool leseMetafile() {
     Tmetafiledaten& d = offen_.metafile;
     d = {};
-    punkt(d.platzierung[0], d.platzierung[1]);
-    punkt(d.platzierung[2], d.platzierung[3]);
-    d.platzierung[4] = l_.f64();
-    d.platzierung[5] = l_.f64();
+    platzierung(d.platzierung, 6);
     if (!leseDaten(d.daten)) return false;
     offen_.art = Elementart::Metafile;
     return endlich(d.platzierung);

@@ -12,7 +12,19 @@ constexpr std::array<char32_t, 32> Bereich80 = {
     0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
     0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
-void haengeAn(std::string& aus, char32_t c) {
+char cp1252Byte(char32_t c) {
+  if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<char>(c);
+  // The five bytes the code page leaves undefined come back as themselves.
+  if (c >= 0x80 && c < 0xA0 && Bereich80[c - 0x80] == 0) return static_cast<char>(c);
+  for (std::size_t i = 0; i < Bereich80.size(); ++i)
+    if (Bereich80[i] == c && c != 0) return static_cast<char>(0x80 + i);
+  return '?';
+}
+
+}  // namespace
+
+void haengeUtf8An(std::string& aus, char32_t c) {
+  if (c > 0x10FFFF || (c >= 0xD800 && c <= 0xDFFF)) c = 0xFFFD;
   if (c < 0x80) {
     aus.push_back(static_cast<char>(c));
   } else if (c < 0x800) {
@@ -30,18 +42,8 @@ void haengeAn(std::string& aus, char32_t c) {
   }
 }
 
-char cp1252Byte(char32_t c) {
-  if (c < 0x80 || (c >= 0xA0 && c <= 0xFF)) return static_cast<char>(c);
-  // The five bytes the code page leaves undefined come back as themselves.
-  if (c >= 0x80 && c < 0xA0 && Bereich80[c - 0x80] == 0) return static_cast<char>(c);
-  for (std::size_t i = 0; i < Bereich80.size(); ++i)
-    if (Bereich80[i] == c && c != 0) return static_cast<char>(0x80 + i);
-  return '?';
-}
-
-}  // namespace
-
-std::string ausCp1252(std::string_view cp1252) {
+std::string ausCp1252(std::string_view cp1252, UndefinierteBytes undefiniert) {
+  const bool behalten = undefiniert == UndefinierteBytes::Behalten;
   std::string aus;
   aus.reserve(cp1252.size());
   for (unsigned char b : cp1252) {
@@ -49,10 +51,9 @@ std::string ausCp1252(std::string_view cp1252) {
       aus.push_back(static_cast<char>(b));
     } else if (b < 0xA0) {
       const char32_t c = Bereich80[b - 0x80];
-      // Undefined bytes keep their C1 code point, so nothing is lost.
-      haengeAn(aus, c ? c : char32_t(b));
+      haengeUtf8An(aus, c ? c : behalten ? char32_t(b) : char32_t(0xFFFD));
     } else {
-      haengeAn(aus, b);
+      haengeUtf8An(aus, b);
     }
   }
   return aus;

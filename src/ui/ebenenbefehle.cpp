@@ -32,6 +32,25 @@ constexpr std::string_view MeldungFolienVoll =
 // millisecond.
 constexpr int WacheMs = 300;
 
+// The section goes to the configuration file at once, not at the end of the
+// session.
+template <class Abschnitt>
+void speichere(TFenster& fenster, const Abschnitt& abschnitt) {
+  Einstellungsdatei datei = fenster.konfiguration().openSettings();
+  abschnitt.schreibe(datei.ini());
+  datei.speichern();
+}
+
+// Sets one switch of the grey display and stores its section; false when the
+// switch was set that way already.
+bool setzeGrauschalter(TFenster& fenster, bool einstellung::Graueinstellungen::*schalter, bool an) {
+  einstellung::Graueinstellungen& g = fenster.einstellungen().graueinstellungen;
+  if (g.*schalter == an) return false;
+  g.*schalter = an;
+  speichere(fenster, g);
+  return true;
+}
+
 // The transfer question was answered in "Ebene aktivieren" already: the
 // core's question gets that answer, everything else goes to the real user.
 class BeantworteterBenutzer final : public Benutzer {
@@ -61,6 +80,15 @@ class BeantworteterBenutzer final : public Benutzer {
   Benutzer& echt_;
   bool antwort_;
 };
+
+void aktiviereMitUebertragung(Zeichnung& z, Benutzer& benutzer, const TEbeneAktivieren& dialog, int ebene,
+                              const einstellung::EbeneAktivieren& wahl) {
+  Uebertragung optionen;
+  optionen.skalieren = wahl.anpassen;
+  optionen.duplizieren = wahl.kopieren;
+  BeantworteterBenutzer antwort(benutzer, dialog.uebertragen());
+  quarzel::aktiviereEbene(z, antwort, ebene, optionen);
+}
 
 bool etwasMarkiert(const Elementspeicher& s) {
   for (std::int32_t n = 1; n <= s.anzahl(); ++n)
@@ -137,15 +165,9 @@ void Ebenenbefehle::ebeneAktivieren() {
   if (!zeigeDialog(dialog)) return;
   if (markierte) {
     wahl = dialog.wahl();
-    Einstellungsdatei datei = fenster_.konfiguration().openSettings();
-    wahl.schreibe(datei.ini());
-    datei.speichern();
+    speichere(fenster_, wahl);
   }
-  Uebertragung optionen;
-  optionen.skalieren = wahl.anpassen;
-  optionen.duplizieren = wahl.kopieren;
-  BeantworteterBenutzer antwort(fenster_.benutzer(), dialog.uebertragen());
-  quarzel::aktiviereEbene(z, antwort, dialog.gewaehlteEbene(), optionen);
+  aktiviereMitUebertragung(z, fenster_.benutzer(), dialog, dialog.gewaehlteEbene(), wahl);
   geaendert();
 }
 
@@ -165,14 +187,8 @@ void Ebenenbefehle::aktiviereEbene(int ebene) {
     return;
   }
   wahl = dialog.wahl();
-  Einstellungsdatei datei = fenster_.konfiguration().openSettings();
-  wahl.schreibe(datei.ini());
-  datei.speichern();
-  Uebertragung optionen;
-  optionen.skalieren = wahl.anpassen;
-  optionen.duplizieren = wahl.kopieren;
-  BeantworteterBenutzer antwort(fenster_.benutzer(), dialog.uebertragen());
-  quarzel::aktiviereEbene(z, antwort, ebene, optionen);
+  speichere(fenster_, wahl);
+  aktiviereMitUebertragung(z, fenster_.benutzer(), dialog, ebene, wahl);
   geaendert();
 }
 
@@ -243,23 +259,11 @@ void Ebenenbefehle::unterebeneSchuetzen(bool geschuetzt) {
 // --- Display switches --------------------------------------------------------
 
 void Ebenenbefehle::setzeGrauEbenen(bool an) {
-  einstellung::Graueinstellungen& g = fenster_.einstellungen().graueinstellungen;
-  if (g.planteile == an) return;
-  g.planteile = an;
-  Einstellungsdatei datei = fenster_.konfiguration().openSettings();
-  g.schreibe(datei.ini());
-  datei.speichern();
-  geaendert();
+  if (setzeGrauschalter(fenster_, &einstellung::Graueinstellungen::planteile, an)) geaendert();
 }
 
 void Ebenenbefehle::setzeGrauFolien(bool an) {
-  einstellung::Graueinstellungen& g = fenster_.einstellungen().graueinstellungen;
-  if (g.folien == an) return;
-  g.folien = an;
-  Einstellungsdatei datei = fenster_.konfiguration().openSettings();
-  g.schreibe(datei.ini());
-  datei.speichern();
-  geaendert();
+  if (setzeGrauschalter(fenster_, &einstellung::Graueinstellungen::folien, an)) geaendert();
 }
 
 void Ebenenbefehle::wendeGrauAn() {

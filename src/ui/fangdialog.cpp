@@ -1,14 +1,14 @@
 #include "ui/fangdialog.h"
 
 #include <QCheckBox>
-#include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
 #include <QVBoxLayout>
+
+#include "ui/dialogknoepfe.h"
 
 namespace quarzel {
 
@@ -57,12 +57,7 @@ Fangdialog::Fangdialog(const Fangeinstellungen& einstellungen, QWidget* eltern)
   connect(ein_, &QRadioButton::toggled, this, freigeben);
   freigeben();
 
-  auto* knoepfe = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-  knoepfe->button(QDialogButtonBox::Ok)->setText(QStringLiteral("&OK"));
-  knoepfe->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Abbrechen"));
-  connect(knoepfe, &QDialogButtonBox::accepted, this, &QDialog::accept);
-  connect(knoepfe, &QDialogButtonBox::rejected, this, &QDialog::reject);
-  spalte->addWidget(knoepfe);
+  spalte->addWidget(okAbbrechenKnoepfe(this, QStringLiteral("&OK")));
 }
 
 Fangeinstellungen Fangdialog::ergebnis() const {

@@ -94,11 +94,7 @@ Schutzrechteck schutzrechteckFuer(int breite, int hoehe, double rand) {
 }
 
 bool allesInnerhalb(std::span<const Pixelpunkt> punkte, const Schutzrechteck& r) {
-  for (const Pixelpunkt& p : punkte) {
-    // NaN fails every comparison, so it is "outside" as well.
-    if (!r.enthaelt(p)) return false;
-  }
-  return true;
+  return std::all_of(punkte.begin(), punkte.end(), [&](const Pixelpunkt& p) { return r.enthaelt(p); });
 }
 
 std::vector<std::vector<Pixelpunkt>> polylinieBeschneiden(std::span<const Pixelpunkt> punkte, const Schutzrechteck& r) {

@@ -9,18 +9,13 @@
 #include <span>
 #include <vector>
 
+#include "display/clip.h"
 #include "platform/canvas.h"
 
 namespace quarzel {
 
-struct Schutzrechteck {
-  double links = 0;
-  double oben = 0;
-  double rechts = 0;
-  double unten = 0;
-
-  bool enthaelt(const Pixelpunkt& p) const { return p.x >= links && p.x <= rechts && p.y >= oben && p.y <= unten; }
-};
+// The same pixel rectangle as the renderer's quick rejection uses.
+using Schutzrechteck = Cliprechteck;
 
 // The device rectangle grown by `rand` pixels on every side.
 Schutzrechteck schutzrechteckFuer(int breite, int hoehe, double rand);

@@ -1,15 +1,15 @@
 #include "ui/rasterdialog.h"
 
 #include <QCheckBox>
-#include <QDialogButtonBox>
 #include <QDoubleSpinBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
-#include <QPushButton>
 #include <QVBoxLayout>
 #include <cmath>
+
+#include "ui/dialogknoepfe.h"
 
 namespace quarzel {
 
@@ -93,12 +93,7 @@ Rasterdialog::Rasterdialog(const Rasterwerte& w, double unitFactor, double masss
   connect(masstab_, &QCheckBox::toggled, this, &Rasterdialog::masstabGewechselt);
   sichtbarkeit();
 
-  auto* knoepfe = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-  knoepfe->button(QDialogButtonBox::Ok)->setText(QStringLiteral("&OK"));
-  knoepfe->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Abbrechen"));
-  connect(knoepfe, &QDialogButtonBox::accepted, this, &QDialog::accept);
-  connect(knoepfe, &QDialogButtonBox::rejected, this, &QDialog::reject);
-  spalte->addWidget(knoepfe);
+  spalte->addWidget(okAbbrechenKnoepfe(this, QStringLiteral("&OK")));
 }
 
 // Switching the unit of the fields keeps the grid as it is on the sheet.

@@ -1,5 +1,6 @@
 #include "fanghilfen.h"
 
+#include "support/bogenhilfen.h"
 #include "support/speicherhilfen.h"
 
 namespace quarzel::test {
@@ -32,15 +33,7 @@ std::int32_t Fangzeichnung::linie(double x1, double y1, double x2, double y2, El
 }
 
 std::int32_t Fangzeichnung::bogen(double xm, double ym, double xr, double yr, float start, float ende, float dreh) {
-  tbogendaten d;
-  d.xm = xm;
-  d.ym = ym;
-  d.xr = xr;
-  d.yr = yr;
-  d.startwinkel = start;
-  d.endwinkel = ende;
-  d.drehwinkel = dreh;
-  return fertig(z.speicher, z.speicher.neuerBogen(d));
+  return fertig(z.speicher, z.speicher.neuerBogen(test::bogendaten(xm, ym, xr, yr, start, ende, dreh)));
 }
 
 std::int32_t Fangzeichnung::polygon(std::initializer_list<std::pair<double, double>> punkte, Elementart art) {

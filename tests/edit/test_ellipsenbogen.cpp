@@ -1,54 +1,18 @@
-// Arcs, circles and ellipses as geometry: angle conventions, the nearest
-// point, and crossings with segments and each other, including touching
-// points and the parts of a figure an arc leaves out.
+// Crossings and nearest points along arcs, circles and ellipses: segments
+// and other arcs, touching points, and the parts of a figure an arc leaves
+// out.
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 #include "edit/ellipsenbogen.h"
+#include "support/bogenhilfen.h"
 
 namespace quarzel {
 namespace {
 
-Ellipsenbogen figur(double xm, double ym, double xr, double yr, float start = 0, float ende = 360, float dreh = 0) {
-  tbogendaten d;
-  d.xm = xm;
-  d.ym = ym;
-  d.xr = xr;
-  d.yr = yr;
-  d.startwinkel = start;
-  d.endwinkel = ende;
-  d.drehwinkel = dreh;
-  return *ellipsenbogen(d);
-}
-
-void erwartePunkt(Weltpunkt p, double x, double y, double toleranz = 1e-9) {
-  EXPECT_NEAR(p.x, x, toleranz);
-  EXPECT_NEAR(p.y, y, toleranz);
-}
-
-TEST(EllipsenbogenWinkel, NeunzigGradLiegtUeberDerMitteUndDrehungIstGegenDenUhrzeiger) {
-  const Ellipsenbogen k = figur(100, 100, 10, 5);
-  erwartePunkt(k.punkt(0), 110, 100);
-  erwartePunkt(k.punkt(90), 100, 95);  // above: world y grows downward
-  const Ellipsenbogen g = figur(100, 100, 10, 5, 0, 360, 90);
-  erwartePunkt(g.punkt(0), 100, 90, 1e-12);
-}
-
-TEST(EllipsenbogenWinkel, VollkreisUndBogenspanne) {
-  EXPECT_TRUE(figur(0, 0, 1, 1, 0, 360).voll);
-  EXPECT_FALSE(figur(0, 0, 1, 1, 60, 390).voll);
-  EXPECT_DOUBLE_EQ(figur(0, 0, 1, 1, 60, 390).spanne, 330);
-  // An end below the start has 360 added.
-  const Ellipsenbogen b = figur(0, 0, 1, 1, 300, 30);
-  EXPECT_DOUBLE_EQ(b.spanne, 90);
-  EXPECT_TRUE(b.enthaelt(0));
-  EXPECT_TRUE(b.enthaelt(-45));
-  EXPECT_FALSE(b.enthaelt(180));
-  tbogendaten kaputt;
-  kaputt.xr = NAN;
-  EXPECT_FALSE(ellipsenbogen(kaputt));
-}
+using test::erwartePunkt;
+using test::figur;
 
 TEST(NaechsterBogenpunkt, KreisBogenUndEllipse) {
   const Ellipsenbogen k = figur(0, 0, 10, 10);
@@ -71,7 +35,7 @@ TEST(NaechsterBogenpunkt, KreisBogenUndEllipse) {
   }
 }
 
-TEST(StreckeBogenSchnitt, SekanteTangenteUndVorbei) {
+TEST(StreckeBogenSchnitt, SekanteTangenteVorbeiUndAusgelassenerTeil) {
   const Ellipsenbogen k = figur(0, 0, 10, 10);
   const Punktliste zwei = streckeBogenSchnitt({-20, 0}, {20, 0}, k);
   ASSERT_EQ(zwei.size(), 2u);
@@ -83,9 +47,6 @@ TEST(StreckeBogenSchnitt, SekanteTangenteUndVorbei) {
   EXPECT_EQ(streckeBogenSchnitt({-20, 10.001}, {20, 10.001}, k).size(), 0u);
   // The segment ends before reaching the circle.
   EXPECT_EQ(streckeBogenSchnitt({-20, 0}, {-10.5, 0}, k).size(), 0u);
-}
-
-TEST(StreckeBogenSchnitt, BogenLaesstPunkteAus) {
   // Upper half (0..180): the horizontal through y = -5 crosses it twice,
   // the one through y = 5 not at all.
   const Ellipsenbogen oben = figur(0, 0, 10, 10, 0, 180);
@@ -109,16 +70,13 @@ TEST(StreckeBogenSchnitt, GedrehteEllipse) {
   erwartePunkt(t.p[0], 5, 0, 1e-6);
 }
 
-TEST(BogenBogenSchnitt, ZweiKreise) {
+TEST(BogenBogenSchnitt, ZweiKreiseSchneidenSichBeruehrenSichOderVerfehlenSich) {
   const Punktliste p = bogenBogenSchnitt(figur(0, 0, 5, 5), figur(8, 0, 5, 5));
   ASSERT_EQ(p.size(), 2u);
   for (const Weltpunkt& q : p) {
     EXPECT_NEAR(q.x, 4, 1e-12);
     EXPECT_NEAR(std::fabs(q.y), 3, 1e-12);
   }
-}
-
-TEST(BogenBogenSchnitt, BeruehrendeKreiseGebenEinenPunkt) {
   const Punktliste aussen = bogenBogenSchnitt(figur(0, 0, 10, 10), figur(15, 0, 5, 5));
   ASSERT_EQ(aussen.size(), 1u);
   erwartePunkt(aussen.p[0], 10, 0);
@@ -126,9 +84,7 @@ TEST(BogenBogenSchnitt, BeruehrendeKreiseGebenEinenPunkt) {
   ASSERT_EQ(innen.size(), 1u);
   erwartePunkt(innen.p[0], 10, 0);
   EXPECT_EQ(bogenBogenSchnitt(figur(0, 0, 10, 10), figur(15.001, 0, 5, 5)).size(), 0u);
-}
-
-TEST(BogenBogenSchnitt, KonzentrischeUndGleicheFigurenHabenKeinePunkte) {
+  // Concentric and equal figures have no points.
   EXPECT_EQ(bogenBogenSchnitt(figur(0, 0, 10, 10), figur(0, 0, 5, 5)).size(), 0u);
   EXPECT_EQ(bogenBogenSchnitt(figur(0, 0, 10, 10), figur(0, 0, 10, 10, 0, 90)).size(), 0u);
   EXPECT_EQ(bogenBogenSchnitt(figur(0, 0, 20, 5), figur(0, 0, 20, 5, 0, 360, 180)).size(), 0u);

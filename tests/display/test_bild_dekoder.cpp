@@ -136,23 +136,14 @@ TEST(Bildcache, ZweitesAnfordernDekodiertNichtNochEinmal) {
   ASSERT_TRUE(a);
   EXPECT_EQ(a.get(), b.get());
   EXPECT_EQ(cache.dekodierungen(), 1u);
-}
-
-TEST(Bildcache, KaputteDateienWerdenNurEinmalVersucht) {
-  Bildcache cache;
+  // Other content is another picture; a broken file is tried once only.
+  const auto c = cache.bild(alsPng(verlaufsbild(17, 16)));
+  ASSERT_TRUE(c);
+  EXPECT_EQ(c->breite, 17);
   const std::vector<std::uint8_t> kaputt = {0x89, 'P', 'N', 'G', 1, 2, 3};
   EXPECT_FALSE(cache.bild(kaputt));
   EXPECT_FALSE(cache.bild(kaputt));
-  EXPECT_EQ(cache.dekodierungen(), 1u);
-}
-
-TEST(Bildcache, GeaenderterInhaltIstEinNeuesBild) {
-  Bildcache cache;
-  const auto a = cache.bild(alsPng(verlaufsbild(16, 16)));
-  const auto b = cache.bild(alsPng(verlaufsbild(17, 16)));
-  ASSERT_TRUE(a && b);
-  EXPECT_EQ(b->breite, 17);
-  EXPECT_EQ(cache.dekodierungen(), 2u);
+  EXPECT_EQ(cache.dekodierungen(), 3u);
 }
 
 TEST(Bildcache, HaeltSichAnSeineGroesseUndVerdraengtDasAelteste) {

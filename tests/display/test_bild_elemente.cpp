@@ -41,6 +41,8 @@ TEST(Bitmapzeichnen, BildWirdInSeinenRahmenGestreckt) {
   erwartePunkt(a.lage.obenLinks, 20, 20);
   erwartePunkt(a.lage.obenRechts, 220, 20);
   erwartePunkt(a.lage.untenLinks, 20, 120);
+  zeichneBitmap(u.k(), bitmap(u, {0, 0, 10, 10, 0, 0}, alsPng(verlaufsbild(4, 4)), Elementart::Fuellung));
+  EXPECT_EQ(u.canvas.rasterbilder.size(), 2u) << "a fill element draws like a bitmap";
 }
 
 TEST(Bitmapzeichnen, GedrehtesBildDrehtUmDieRahmenmitteGegenDenUhrzeiger) {
@@ -50,13 +52,6 @@ TEST(Bitmapzeichnen, GedrehtesBildDrehtUmDieRahmenmitteGegenDenUhrzeiger) {
   erwartePunkt(l.obenLinks, 25, 75);
   erwartePunkt(l.obenRechts, 25, -25);
   erwartePunkt(l.untenLinks, 75, 75);
-}
-
-TEST(Bitmapzeichnen, FuellungWieBitmap) {
-  Umgebung u;
-  const std::int32_t n = bitmap(u, {0, 0, 10, 10, 0, 0}, alsPng(verlaufsbild(4, 4)), Elementart::Fuellung);
-  zeichneBitmap(u.k(), n);
-  EXPECT_EQ(u.canvas.rasterbilder.size(), 1u);
 }
 
 TEST(Bitmapzeichnen, KaputteDatenZeichnenNichts) {

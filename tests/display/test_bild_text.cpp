@@ -42,6 +42,9 @@ TEST(Textzeichnen, HoeheInBlattmillimeternWirdMitDemZoomZuPixeln) {
   EXPECT_FALSE(t.kursiv);
   EXPECT_EQ(t.schriftname, "DejaVu Sans");
   EXPECT_EQ(t.farbe, rgb(0, 128, 0));
+  zeichneText(u.k(), text(u, {"KH: prüfen"}, 0, 0, Elementart::Kommentar));  // a comment alike
+  ASSERT_EQ(u.canvas.texte.size(), 2u);
+  EXPECT_EQ(u.canvas.texte[1].text, "KH: prüfen");
 }
 
 TEST(Textzeichnen, MehrereZeilenStehenUntereinander) {
@@ -70,13 +73,6 @@ TEST(Textzeichnen, RechtsbuendigUndZentriertNachDerTextbreite) {
   // The recording canvas measures 0.6 of the height per character: 12 pixels.
   EXPECT_NEAR(u.canvas.texte[0].x, 20 - 12, 1e-9);
   EXPECT_NEAR(u.canvas.texte[1].x, 20 - 6, 1e-9);
-}
-
-TEST(Textzeichnen, KommentarWieText) {
-  Umgebung u(1);
-  zeichneText(u.k(), text(u, {"KH: prüfen"}, 0, 0, Elementart::Kommentar));
-  ASSERT_EQ(u.canvas.texte.size(), 1u);
-  EXPECT_EQ(u.canvas.texte[0].text, "KH: prüfen");
 }
 
 TEST(Textzeichnen, WinzigeUndEntfernteTexteWerdenNichtGezeichnet) {
@@ -135,23 +131,6 @@ TEST(Masszahl, VorsaetzeInDerRichtigenReihenfolge) {
   EXPECT_EQ(bemassungstext(10, Bemassungsart::Laenge, r, m), "1,00");
 }
 
-TEST(Masszahl, EigeneEinheitDerEbeneGiltNurFuerIhreBemassungen) {
-  Zeichnung z;
-  z.ebenen.setzeEinheit(1, packeEinheit({2, 1, true}));  // cm, one decimal, name shown
-  z.ebenen.setzeMassstab(1, 50);
-  const Masseinheitwahl e2 = einheitFuerEbene(z.ansicht, z.ebenen, 1);
-  EXPECT_TRUE(e2.eigeneEinheit);
-  EXPECT_EQ(e2.name, "cm");
-  EXPECT_EQ(e2.nachkommastellen, 1);
-  EXPECT_DOUBLE_EQ(e2.massstab, 50);
-  const Zeichnung ohne;
-  const Masseinheitwahl e1 = einheitFuerEbene(ohne.ansicht, ohne.ebenen, 1);
-  EXPECT_FALSE(e1.eigeneEinheit);
-  EXPECT_EQ(e1.name, "m");
-  EXPECT_DOUBLE_EQ(e1.faktor, ohne.ansicht.unitFactor);
-  EXPECT_EQ(z.ansicht.unitCode, ohne.ansicht.unitCode) << "the drawing's unit is untouched";
-}
-
 tmessdaten linear(std::uint8_t typ = 0) {
   tmessdaten d;
   d.geometrie = {10, 50, 60, 50, 30, 40, 0, 0};  // P1, P2, a point on the line 10 mm above
@@ -182,16 +161,12 @@ TEST(Bemassungslayout, MasslinieLiegtDurchDenDrittenPunktUndHilfslinienReichenBi
   EXPECT_DOUBLE_EQ(f->textwinkel, 0);
   EXPECT_NEAR(f->textpunkt.x, 35 - 10, 1e-9);
   EXPECT_LT(f->textpunkt.y, 40 - 2.5);
-}
 
-TEST(Bemassungslayout, FesteLaengeDerHilfslinien) {
-  tmessdaten d = linear();
-  d.werte[0] = 400;  // 4 mm
-  Umgebung u(1);
-  const Zeichenlauf& lauf = *u.lauf;
-  const auto f = bemassungsfigur(d, lauf, 0);
-  ASSERT_TRUE(f);
-  EXPECT_DOUBLE_EQ(f->hilfslinien[1].a.y, 44);
+  tmessdaten fest = linear();
+  fest.werte[0] = 400;  // extension lines of a fixed 4 mm
+  const auto g = bemassungsfigur(fest, lauf, 0);
+  ASSERT_TRUE(g);
+  EXPECT_DOUBLE_EQ(g->hilfslinien[1].a.y, 44);
 }
 
 TEST(Bemassungslayout, SenkrechteBemassungMisstNurDenHoehenunterschied) {

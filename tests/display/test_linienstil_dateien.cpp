@@ -133,6 +133,14 @@ TEST(Musterdatei, SchreibenUndLesenGebenAlleBenutzermusterZurueck) {
   Linienstiltabelle gelesen;
   EXPECT_EQ(leseTlm(text, gelesen), Tlmstatus::Gelesen);
   EXPECT_EQ(gelesen, t);
+
+  TempOrdner ordner;
+  ASSERT_TRUE(speichereTlm(ordner / "a.tlm", t));
+  Linienstiltabelle geladen;
+  EXPECT_EQ(ladeTlm(ordner / "a.tlm", geladen), Tlmstatus::Gelesen);
+  EXPECT_EQ(geladen, t);
+  EXPECT_EQ(ladeTlm(ordner / "fehlt.tlm", geladen), Tlmstatus::KeinMuster);
+  EXPECT_EQ(ladeTlm(ordner.pfad(), geladen), Tlmstatus::KeinMuster);  // a folder
 }
 
 TEST(Musterdatei, ZeilenfolgeWieFestgelegt) {
@@ -270,17 +278,6 @@ TEST(Musterdatei, ZufaelligeBytesStuerzenNichtAb) {
   }
 }
 
-TEST(Musterdatei, DateiLadenUndSpeichern) {
-  TempOrdner ordner;
-  const Linienstiltabelle t = bunteTabelle();
-  ASSERT_TRUE(speichereTlm(ordner / "a.tlm", t));
-  Linienstiltabelle gelesen;
-  EXPECT_EQ(ladeTlm(ordner / "a.tlm", gelesen), Tlmstatus::Gelesen);
-  EXPECT_EQ(gelesen, t);
-  EXPECT_EQ(ladeTlm(ordner / "fehlt.tlm", gelesen), Tlmstatus::KeinMuster);
-  EXPECT_EQ(ladeTlm(ordner.pfad(), gelesen), Tlmstatus::KeinMuster);  // a folder
-}
-
 // --- "Linien2.dat" -------------------------------------------------------------------------
 
 TEST(VerfuegbareStile, ListeUndGruppen) {
@@ -363,16 +360,11 @@ TEST(Linienstilstart, ReihenfolgeVorgabenDannLinienIniDannStandardTlm) {
   EXPECT_EQ(t.einfaches(1).name, "Aus Ini");
   EXPECT_EQ(t.einfaches(3), Linienstiltabelle::einfacheVorgabe(3));
   EXPECT_EQ(t.komplexes(1), Linienstiltabelle::komplexeVorgabe(1));
-}
 
-TEST(Linienstilstart, OhneDateienBleibenDieVorgaben) {
-  TempOrdner ordner;
-  const Umgebung u = test::umgebungAus(
-      {{"QUARZEL_DATA_DIR", (ordner / "leer").string()}, {"XDG_DATA_HOME", (ordner / "nutzer").string()}});
-  Linienstiltabelle t = bunteTabelle();
-  const Linienstilstart s = ladeLinienstileBeimStart(t, u);
-  EXPECT_FALSE(s.linienIni);
-  EXPECT_FALSE(s.standardTlm);
+  // Without either file the defaults remain.
+  std::filesystem::remove(ordner / "prog" / "Linien.ini");
+  t = bunteTabelle();
+  EXPECT_FALSE(ladeLinienstileBeimStart(t, u).linienIni);
   EXPECT_EQ(t, Linienstiltabelle());
   Linienstilauswahl a;
   EXPECT_FALSE(ladeVerfuegbareLinienstile(a, u));

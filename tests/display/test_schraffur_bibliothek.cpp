@@ -173,13 +173,16 @@ TEST(SchraffurEigene, LoeschenNurEigeneUndNieEingebaute) {
 
 // --- The renderer's cache ------------------------------------------------------------------
 
-TEST(SchraffurLader, UnbekannterNameGibtWindowsStandard1) {
+TEST(SchraffurLader, AuchAusDerZeichnungUndSonstWindowsStandard1) {
   Ordner o;
   const Schraffurbibliothek b(o.umgebung);
   Schraffurlader lader(b);
   EXPECT_EQ(lader.fuerElement("Gibtsnicht"), *standardSchraffur(ErsatzSchraffur));
   EXPECT_EQ(lader.fuerElement("Windows-Standard 4"), *standardSchraffur("Windows-Standard 4"));
   EXPECT_EQ(lader.fuerElement("Gibtsnicht").name, ErsatzSchraffur);
+  const std::vector<EingebetteteDatei> zeichnung{eingebettet(mitRichtung("Altbau", 17)), {"Kaputt", {}}};
+  EXPECT_EQ(lader.fuerElement("Altbau", zeichnung).muster[0].direction, 17);
+  EXPECT_EQ(lader.fuerElement("Kaputt", zeichnung).name, ErsatzSchraffur);
 }
 
 TEST(SchraffurLader, LoadHatchFehlschlagBehaeltDieGeladene) {
@@ -211,15 +214,6 @@ TEST(SchraffurLader, GleicherNameLiestDieDateiNichtNochEinmal) {
   fs::remove(datei);
   lader.vergiss();
   EXPECT_EQ(lader.fuerElement("Kies").name, ErsatzSchraffur);
-}
-
-TEST(SchraffurLader, DefinitionAusDerZeichnung) {
-  Ordner o;
-  const Schraffurbibliothek b(o.umgebung);
-  Schraffurlader lader(b);
-  const std::vector<EingebetteteDatei> zeichnung{eingebettet(mitRichtung("Altbau", 17)), {"Kaputt", {}}};
-  EXPECT_EQ(lader.fuerElement("Altbau", zeichnung).muster[0].direction, 17);
-  EXPECT_EQ(lader.fuerElement("Kaputt", zeichnung).name, ErsatzSchraffur);
 }
 
 // --- The check of the drawing-file reader -----------------------------------------------

@@ -44,7 +44,6 @@ std::string tscMitZeile(std::size_t zeile, std::string_view inhalt) {
 
 TEST(SchraffurDefinition, VorgabenEinerDefinitionOhneWerte) {
   const Schraffurdefinition d = vorgabeSchraffur("x");
-  EXPECT_EQ(schreibeTsc(d).substr(0, 22), "0\r\n0;45;90;135;30;60\r\n");
   for (const Schraffurmuster& m : d.muster) {
     EXPECT_FALSE(m.hatAktiveLinie());
     EXPECT_EQ(m.linien[0].distance, 1.5);
@@ -55,7 +54,7 @@ TEST(SchraffurDefinition, VorgabenEinerDefinitionOhneWerte) {
   EXPECT_FALSE(d.zeichnetEtwas());
 }
 
-TEST(SchraffurDefinition, SechsVerschiedeneStandardSchraffuren) {
+TEST(SchraffurDefinition, GenauSechsVerschiedeneStandardSchraffuren) {
   std::set<std::string> texte;
   for (int i = 1; i <= StandardSchraffurAnzahl; ++i) {
     const auto d = standardSchraffur("Windows-Standard " + std::to_string(i));
@@ -66,13 +65,10 @@ TEST(SchraffurDefinition, SechsVerschiedeneStandardSchraffuren) {
   }
   EXPECT_EQ(texte.size(), 6u);
   EXPECT_EQ(standardSchraffurName(1), ErsatzSchraffur);
-}
-
-TEST(SchraffurDefinition, NurDieSechsNamenSindEingebaut) {
+  EXPECT_EQ(standardSchraffurNummer("Windows-Standard 6"), 6);
   for (std::string_view name : {"Windows-Standard 0", "Windows-Standard 7", "Windows-Standard 10", "windows-standard 1",
                                 "Windows-Standard", "Beton", ""})
     EXPECT_FALSE(standardSchraffur(name)) << name;
-  EXPECT_EQ(standardSchraffurNummer("Windows-Standard 6"), 6);
 }
 
 TEST(SchraffurDefinition, NamenDieKeinDateinameSeinKoennen) {

@@ -15,18 +15,9 @@ namespace {
 
 // --- Table and configuration ----------------------------------------------------
 
-TEST(Stifttabelle, VorgabenSindDieDinReiheUndDieGrundfarben) {
-  const Stifttabelle t;
-  EXPECT_EQ(t.penWidth[0], 0);
-  EXPECT_EQ(t.penWidth[1], 0.18);
-  EXPECT_EQ(t.penWidth[8], 2.0);
-  EXPECT_EQ(t.penWidth[9], 1.0);
-  EXPECT_EQ(t.penWidth[24], 1.0);
-  EXPECT_EQ(t.penColour[0], rgb(128, 128, 128));
-  EXPECT_EQ(t.penColour[1], rgb(255, 128, 0));
-  EXPECT_EQ(t.penColour[8], rgb(0, 255, 0));
-  EXPECT_EQ(t.penColour[24], Farbe(8421504));
-  EXPECT_FALSE(t.penNormWidths);
+TEST(Stifttabelle, VorgabenSindDieDerEinstellungen) {
+  EXPECT_EQ(Stifttabelle().alsEinstellung(), einstellung::Stiftbreiten{});
+  EXPECT_FALSE(Stifttabelle().penNormWidths);
 }
 
 TEST(Stifttabelle, FehlendeStifte9Bis24KommenAlsEinMillimeterUndGrauZurueck) {
@@ -56,6 +47,8 @@ TEST(Stifttabelle, SchreibenUndLesenGebenDieTabelleZurueck) {
   Stifttabelle gelesen;
   leseStifte(ini, gelesen);
   EXPECT_EQ(gelesen, t);
+  t.penColour[4] = 0x02FF00FF;  // a platform flag in the high byte is not written
+  EXPECT_EQ(t.alsEinstellung().farbe[4], Farbe(0xFF00FF));
 }
 
 TEST(Stifttabelle, NormbreiteSperrtDieStifte1Bis8AufDieDinWerte) {
@@ -65,12 +58,6 @@ TEST(Stifttabelle, NormbreiteSperrtDieStifte1Bis8AufDieDinWerte) {
   EXPECT_TRUE(t.penNormWidths);
   EXPECT_EQ(t.penWidth[2], 0.25);
   EXPECT_EQ(t.penWidth[9], 0.9);  // outside the DIN series
-}
-
-TEST(Stifttabelle, FarbenWerdenAlsReinesRgbGeschrieben) {
-  Stifttabelle t;
-  t.penColour[4] = 0x02FF00FF;  // a platform flag in the high byte
-  EXPECT_EQ(t.alsEinstellung().farbe[4], Farbe(0xFF00FF));
 }
 
 TEST(Stifttabelle, ModellstifteSchrumpfenMitDemMassstab) {
@@ -91,98 +78,78 @@ struct Lauf {
   Zeichenlauf mit(Laufparameter p) { return Zeichenlauf(stifte, stile, p); }
 };
 
-TEST(Stiftpixelbreiten, HaarlinieIstEinPixelImMindestbreitenDruckDrei) {
+TEST(Stiftpixelbreiten, BreiteDurchZoomGerundetMitDenFestgelegtenAusnahmen) {
+  struct Fall {
+    Laufparameter p;
+    int stift;
+    int pixel;
+  };
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  const Fall faelle[] = {
+      {{.zoom = 0.01}, 0, 1},  // hairline
+      {{.zoom = 0.01, .mindestbreite = true}, 0, 3},
+      {{.zoom = 0.1}, 1, 2},  // 1.8
+      {{.zoom = 0.1}, 2, 2},  // 2.5 goes to the even neighbour
+      {{.zoom = 0.2}, 4, 2},  // 2.5 as well
+      {{.zoom = 0.2}, 7, 7},
+      {{.zoom = 0.1}, 8, 20},
+      {{.zoom = 1}, 2, 0},  // drawn as one pixel, see below
+      {{.zoom = 0.1, .mindestbreite = true}, 1, 3},
+      {{.zoom = 0.1, .mindestbreite = true}, 8, 20},
+      {{.zoom = 0.05, .drawingScale = 100}, 150, 10},  // 5 cm in the model
+      {{.zoom = 0.05, .drawingScale = 50}, 150, 20},
+      {{.zoom = 0.003125, .drawingScale = 1}, 199, Zeichenlauf::kGroesstePixelbreite},
+      {{.zoom = 0}, 8, 2},  // an unusable zoom counts as 1
+      {{.zoom = -1}, 8, 2},
+      {{.zoom = nan}, 8, 2},
+  };
+  for (const Fall& f : faelle) {
+    Lauf l;
+    l.stifte.penWidth[150] = 50;
+    EXPECT_EQ(l.mit(f.p).penPixelWidth(f.stift), f.pixel) << f.p.zoom << " " << f.stift;
+  }
   Lauf l;
-  EXPECT_EQ(l.mit({.zoom = 0.01}).penPixelWidth(0), 1);
-  EXPECT_EQ(l.mit({.zoom = 0.01, .mindestbreite = true}).penPixelWidth(0), 3);
-}
-
-TEST(Stiftpixelbreiten, BenutzerstifteSindBreiteDurchZoomGerundet) {
-  Lauf l;
-  const Zeichenlauf z = l.mit({.zoom = 0.1});
-  EXPECT_EQ(z.penPixelWidth(1), 2);                     // 1.8
-  EXPECT_EQ(z.penPixelWidth(2), 2);                     // 2.5 goes to the even neighbour
-  EXPECT_EQ(l.mit({.zoom = 0.2}).penPixelWidth(4), 2);  // 2.5 as well
-  EXPECT_EQ(l.mit({.zoom = 0.2}).penPixelWidth(7), 7);
-  EXPECT_EQ(z.penPixelWidth(8), 20);
-  EXPECT_EQ(l.mit({.zoom = 1}).penPixelWidth(2), 0);  // drawn as one pixel, see below
-}
-
-TEST(Stiftpixelbreiten, ModellstifteTeilenDurchMassstabUndZoom) {
-  Lauf l;
-  l.stifte.penWidth[150] = 50;  // 5 cm in the model
-  EXPECT_EQ(l.mit({.zoom = 0.05, .drawingScale = 100}).penPixelWidth(150), 10);
-  EXPECT_EQ(l.mit({.zoom = 0.05, .drawingScale = 50}).penPixelWidth(150), 20);
-}
-
-TEST(Stiftpixelbreiten, MindestbreitenDruckHebtAllesUnterDreiAufDrei) {
-  Lauf l;
-  const Zeichenlauf z = l.mit({.zoom = 0.1, .mindestbreite = true});
-  EXPECT_EQ(z.penPixelWidth(1), 3);
-  EXPECT_EQ(z.penPixelWidth(8), 20);
-}
-
-TEST(Stiftpixelbreiten, WerdenFuerEinenNeuenZoomNeuBerechnet) {
-  Lauf l;
-  Zeichenlauf z = l.mit({.zoom = 0.1});
+  Zeichenlauf z = l.mit({.zoom = 0});
+  EXPECT_EQ(z.zoom(), 1.0);
   z.computePenPixelWidths(0.05);
   EXPECT_EQ(z.zoom(), 0.05);
   EXPECT_EQ(z.penPixelWidth(8), 40);
 }
 
-TEST(Stiftpixelbreiten, UnbrauchbarerZoomZaehltAlsEins) {
-  Lauf l;
-  for (const double zoom : {0.0, -1.0, std::numeric_limits<double>::quiet_NaN()}) {
-    const Zeichenlauf z = l.mit({.zoom = zoom});
-    EXPECT_EQ(z.zoom(), 1.0);
-    EXPECT_EQ(z.penPixelWidth(8), 2);
+TEST(Zeichenbreiten, SonderstifteKosmetischeStileUndNieUnterEinemPixel) {
+  struct Fall {
+    Laufparameter p;
+    int stift, stil, pixel;
+  };
+  const Fall faelle[] = {
+      {{.zoom = 0.01}, 98, 1, 3},
+      {{.zoom = 0.01}, 98, 12, 3},
+      {{.zoom = 0.01}, 99, 2, 2},
+      {{.zoom = 0.01}, 99, 12, 1},   // complex user pattern
+      {{.zoom = 0.01}, 99, 100, 1},  // predefined complex pattern
+      {{.zoom = 0.01}, 8, 52, 1},
+      {{.zoom = 0.01}, 8, 69, 1},
+      {{.zoom = 0.01}, 8, 70, 200},
+      {{.zoom = 10}, 2, 1, 1},
+      {{.zoom = 10}, 300, 1, 1},
+      // Without true widths every pen is one pixel but the special pens keep theirs.
+      {{.zoom = 0.01, .echteBreiten = false}, 0, 1, 1},
+      {{.zoom = 0.01, .echteBreiten = false}, 8, 1, 1},
+      {{.zoom = 0.01, .echteBreiten = false}, 150, 1, 1},
+      {{.zoom = 0.01, .echteBreiten = false}, 98, 1, 3},
+  };
+  for (const Fall& f : faelle) {
+    Lauf l;
+    EXPECT_EQ(l.mit(f.p).stiftbreitePixel(f.stift, f.stil), f.pixel) << f.stift << " " << f.stil;
   }
-}
-
-TEST(Stiftpixelbreiten, RiesigeBreitenWerdenBegrenzt) {
+  // Pattern sizes still follow the true width.
   Lauf l;
-  const Zeichenlauf z = l.mit({.zoom = 0.003125, .drawingScale = 1});
-  EXPECT_EQ(z.penPixelWidth(199), Zeichenlauf::kGroesstePixelbreite);
-}
-
-TEST(Zeichenbreiten, Stift98IstDreiUnd99EinsOderZweiPixel) {
-  Lauf l;
-  const Zeichenlauf z = l.mit({.zoom = 0.01});
-  EXPECT_EQ(z.stiftbreitePixel(98, 1), 3);
-  EXPECT_EQ(z.stiftbreitePixel(98, 12), 3);
-  EXPECT_EQ(z.stiftbreitePixel(99, 2), 2);
-  EXPECT_EQ(z.stiftbreitePixel(99, 12), 1);   // complex user pattern
-  EXPECT_EQ(z.stiftbreitePixel(99, 100), 1);  // predefined complex pattern
-}
-
-TEST(Zeichenbreiten, KosmetischeStileSindImmerEinPixel) {
-  Lauf l;
-  const Zeichenlauf z = l.mit({.zoom = 0.01});
-  EXPECT_EQ(z.stiftbreitePixel(8, 52), 1);
-  EXPECT_EQ(z.stiftbreitePixel(8, 69), 1);
-  EXPECT_EQ(z.stiftbreitePixel(8, 70), 200);
-}
-
-TEST(Zeichenbreiten, OhneEchteBreitenIstJederStiftEinPixel) {
-  Lauf l;
-  const Zeichenlauf z = l.mit({.zoom = 0.01, .echteBreiten = false});
-  for (int pen : {0, 1, 8, 24, 150}) EXPECT_EQ(z.stiftbreitePixel(pen, 1), 1) << pen;
-  EXPECT_EQ(z.stiftbreitePixel(98, 1), 3);  // the special pens keep theirs
-  EXPECT_EQ(z.musterbreitePixel(8, 12), 200);
-}
-
-TEST(Zeichenbreiten, NieUnterEinemPixel) {
-  Lauf l;
-  const Zeichenlauf z = l.mit({.zoom = 10});
-  EXPECT_EQ(z.penPixelWidth(2), 0);
-  EXPECT_EQ(z.stiftbreitePixel(2, 1), 1);
-  EXPECT_EQ(z.stiftbreitePixel(300, 1), 1);
+  EXPECT_EQ(l.mit({.zoom = 0.01, .echteBreiten = false}).musterbreitePixel(8, 12), 200);
 }
 
 TEST(Zeichenbreiten, WeltpunkteWerdenMitZoomUndUrsprungUmgerechnet) {
   Lauf l;
-  const Zeichenlauf z = l.mit({.zoom = 0.5, .originX = 100, .originY = 200});
-  const Pixelpunkt p = z.nachPixel(110, 190);
+  const Pixelpunkt p = l.mit({.zoom = 0.5, .originX = 100, .originY = 200}).nachPixel(110, 190);
   EXPECT_EQ(p.x, 20);
   EXPECT_EQ(p.y, -20);
 }

@@ -105,13 +105,6 @@ class Zeichnen : public ::testing::Test {
     return Zeichenkontext{z, lauf, canvas, schalter, darstellung, nullptr, {0, 0, 799, 599}};
   }
 
-  // Every point the canvas was given in polylines and multi-polylines.
-  std::size_t strichzahl() const {
-    std::size_t n = canvas.polylinien.size();
-    for (const auto& m : canvas.mehrfachlinien) n += m.zuege.size();
-    return n;
-  }
-
   Zeichnung z;
   Aufzeichnungscanvas canvas{800, 600};
   Anzeigeschalter schalter;

@@ -102,7 +102,7 @@ TEST_F(ZeichnenKurven, ArcsOutsideTheViewOrWithBadValuesDrawNothing) {
 
 TEST_F(ZeichnenKurven, HugeZoomKeepsArcsBounded) {
   lauf.computePenPixelWidths(1e-9);
-  Bogenform b;
+  Ellipsenbogen b;
   b.xr = b.yr = 1000;
   std::vector<Pixelpunkt> p;
   bogenpunkte(b, lauf, p);

@@ -28,13 +28,11 @@ TEST(LinienendenKlassen, EndClassIsSharedAndTakenOffTheStartCode) {
   EXPECT_EQ(klein.anfangsform, 1);
   EXPECT_EQ(klein.anfangsklasse, 2);
   EXPECT_EQ(klein.endform, 3);
-}
 
-TEST(LinienendenKlassen, WithoutEndDecorationTheStartKeepsItsOwnClass) {
-  const Linienendenwahl w = waehleLinienenden(96 + 4, 0);
-  EXPECT_EQ(w.anfangsform, 4);
-  EXPECT_EQ(w.anfangsklasse, 3);
-  EXPECT_EQ(w.endform, 0);
+  const Linienendenwahl ohneEnde = waehleLinienenden(96 + 4, 0);  // the start keeps its own class
+  EXPECT_EQ(ohneEnde.anfangsform, 4);
+  EXPECT_EQ(ohneEnde.anfangsklasse, 3);
+  EXPECT_EQ(ohneEnde.endform, 0);
 }
 
 TEST(LinienendenKlassen, ClassBoundariesAndFactors) {

@@ -179,25 +179,18 @@ TEST_F(Fangsuchetest, GeloeschteElementeBietenNichtsBisZumRueckgaengig) {
 
 // --- Early returns ---------------------------------------------------------------------
 
-TEST_F(Fangsuchetest, AusgeschaltetGibtDenCursorUnveraendert) {
+TEST_F(Fangsuchetest, AusgeschaltetOderInWerkzeugenOhneFangenBleibtDerCursor) {
   f.linie(100, 100, 200, 100);
   Fangeinstellungen e = nurModi(FangEndpunkte);
+  Fangkontext k;
+  k.werkzeug = 101;  // the full list of such tools is pinned with the tool rules
+  erwarteUnveraendert(fange(f.z, 101, 102, e, k), 101, 102);
+  k.werkzeug = 106;
+  erwartePunkt(fange(f.z, 101, 102, e, k), 100, 100, Fangart::Endpunkt);
   e.fangaktiv = false;
   e.raster = true;
   e.randlineale = true;
-  erwarteUnveraendert(fange(f.z, 101, 102, e), 101, 102);
-}
-
-TEST_F(Fangsuchetest, WerkzeugeOhneFangen) {
-  f.linie(100, 100, 200, 100);
-  for (std::uint16_t w : {101, 102, 103, 104, 105, 107, 140}) {
-    Fangkontext k;
-    k.werkzeug = w;
-    erwarteUnveraendert(fange(f.z, 101, 102, nurModi(FangEndpunkte), k), 101, 102);
-  }
-  Fangkontext k;
-  k.werkzeug = 106;
-  erwartePunkt(fange(f.z, 101, 102, nurModi(FangEndpunkte), k), 100, 100, Fangart::Endpunkt);
+  erwarteUnveraendert(fange(f.z, 101, 102, e, k), 101, 102);
 }
 
 TEST_F(Fangsuchetest, OhneModusUndRasterNurDasLineal) {
@@ -258,30 +251,23 @@ class Fangbereichtest : public Fangsuchetest {
   std::int32_t aktive = 0, nachbar = 0, fremd = 0;
 };
 
-TEST_F(Fangbereichtest, AktiveUnterebene) {
-  const Fangeinstellungen e = bereich(true, false, false);
-  EXPECT_TRUE(gefangen(e, 100));
-  EXPECT_FALSE(gefangen(e, 200));
-  EXPECT_FALSE(gefangen(e, 300));
-}
-
-TEST_F(Fangbereichtest, SichtbareUnterebenenDerAktivenEbene) {
-  const Fangeinstellungen e = bereich(false, true, false);
-  EXPECT_TRUE(gefangen(e, 100));
-  EXPECT_TRUE(gefangen(e, 200));
-  EXPECT_FALSE(gefangen(e, 300));
+TEST_F(Fangbereichtest, JederBereichUmfasstSeineUnterebenenUndDieBereicheAddierenSich) {
+  struct Fall {
+    bool sfsp, sfap, afap;
+    bool aktiv, nachbarn, fremde;  // caught on the active sublayer, its neighbour, the other layer
+  };
+  for (const Fall b : {Fall{true, false, false, true, false, false}, Fall{false, true, false, true, true, false},
+                       Fall{false, false, true, true, true, true}}) {
+    const Fangeinstellungen e = bereich(b.sfsp, b.sfap, b.afap);
+    EXPECT_EQ(gefangen(e, 100), b.aktiv) << b.sfsp << b.sfap << b.afap;
+    EXPECT_EQ(gefangen(e, 200), b.nachbarn) << b.sfsp << b.sfap << b.afap;
+    EXPECT_EQ(gefangen(e, 300), b.fremde) << b.sfsp << b.sfap << b.afap;
+  }
+  // Only visible sublayers and layers count.
   f.z.ebenen.setzeFolienzustand(1, 2, FolieAusgeblendet);
-  EXPECT_FALSE(gefangen(e, 200));
-}
-
-TEST_F(Fangbereichtest, AlleSichtbarenEbenen) {
-  const Fangeinstellungen e = bereich(false, false, true);
-  EXPECT_TRUE(gefangen(e, 100));
-  EXPECT_TRUE(gefangen(e, 200));
-  EXPECT_TRUE(gefangen(e, 300));
+  EXPECT_FALSE(gefangen(bereich(false, true, false), 200));
   f.z.ebenen.modus = Sichtbarkeitsmodus::NurAktive;
-  EXPECT_FALSE(gefangen(e, 300));
-  // The boxes add up: the active sublayer box still covers its own elements.
+  EXPECT_FALSE(gefangen(bereich(false, false, true), 300));
   EXPECT_TRUE(gefangen(bereich(true, false, true), 100));
 }
 
@@ -390,24 +376,18 @@ class Fangabbruchtest : public Fangsuchetest {
   Fangsuche s{f.z};
 };
 
-TEST_F(Fangabbruchtest, WeggezogenerCursorBeendetDieSuche) {
-  const Fangergebnis e = suche({101, 120});
-  EXPECT_TRUE(e.abgebrochen);
-  erwarteUnveraendert(e, 101, 101);
-}
-
-TEST_F(Fangabbruchtest, CursorInnerhalbDesRadiusLaesstSieLaufen) {
-  const Fangergebnis e = suche({106, 96});  // exactly r = 5 away in x and y
-  EXPECT_FALSE(e.abgebrochen);
-  erwartePunkt(e, 100, 100, Fangart::Endpunkt);
-}
-
-TEST_F(Fangabbruchtest, OhneVerstricheneZeitKeinBlickAufDenCursor) {
+TEST_F(Fangabbruchtest, NurEinNachVerstrichenerZeitWeggezogenerCursorBeendetDieSuche) {
+  const Fangergebnis weg = suche({101, 120});
+  EXPECT_TRUE(weg.abgebrochen);
+  erwarteUnveraendert(weg, 101, 101);
+  const Fangergebnis nah = suche({106, 96});  // exactly r = 5 away in x and y
+  EXPECT_FALSE(nah.abgebrochen);
+  erwartePunkt(nah, 100, 100, Fangart::Endpunkt);
   uhr.schritt = 0;
-  EXPECT_FALSE(suche({500, 500}).abgebrochen);
+  EXPECT_FALSE(suche({500, 500}).abgebrochen) << "no time passed: the cursor is not looked at";
   uhr.schritt = 11;
   s.uhr = nullptr;
-  EXPECT_FALSE(suche({500, 500}).abgebrochen);
+  EXPECT_FALSE(suche({500, 500}).abgebrochen) << "no clock: the cursor is not looked at";
 }
 
 }  // namespace

@@ -61,26 +61,18 @@ class Bearbeitungstest : public Werkzeugtest {
 
 // --- Hit test ----------------------------------------------------------------
 
-TEST_F(Bearbeitungstest, HitTestFindsTheNearestElementWithinTheTolerance) {
+TEST_F(Bearbeitungstest, HitTestFindsTheNearestAliveElementWithinTheToleranceTopmostFirst) {
   const std::int32_t a = linieBei(100, 100, 200, 100);
   const std::int32_t b = linieBei(100, 104, 200, 104);
   EXPECT_EQ(trefferTest(z, 150, 101), a);
   EXPECT_EQ(trefferTest(z, 150, 103), b);
   EXPECT_EQ(trefferTest(z, 150, 115), 0);
   EXPECT_EQ(trefferTest(z, 150, 109, 5), b);
-}
-
-TEST_F(Bearbeitungstest, HitTestPrefersTheTopmostAtEqualDistance) {
-  linieBei(100, 100, 200, 100);
   const std::int32_t oben = linieBei(100, 100, 200, 100);
-  EXPECT_EQ(trefferTest(z, 150, 102), oben);
-}
-
-TEST_F(Bearbeitungstest, HitTestSkipsDeadElements) {
-  const std::int32_t a = linieBei(100, 100, 200, 100);
-  z.speicher.setzeMarkiert(a, 1);
+  EXPECT_EQ(trefferTest(z, 150, 101), oben);
+  z.speicher.setzeMarkiert(oben, 1);
   z.speicher.loescheMarkierte();
-  EXPECT_EQ(trefferTest(z, 150, 100), 0);
+  EXPECT_EQ(trefferTest(z, 150, 101), a);
 }
 
 TEST_F(Bearbeitungstest, HitTestMeasuresArcsAndCountsInsideTexts) {
@@ -154,11 +146,16 @@ TEST_F(Bearbeitungstest, ProtectedLayerRefusesSelectionByClickAndFrame) {
   (void)geschuetzt;
 }
 
-TEST_F(Bearbeitungstest, ProtectedSublayerElementsAreNotChangedEvenWhenMarked) {
+TEST_F(Bearbeitungstest, ProtectedSublayerElementsAreNotChangedEvenWhenMarkedHiddenOnesNotHit) {
   z.ebenen.fuegeFolieAn(1, "Bestand");
+  z.ebenen.fuegeFolieAn(1, "Aus");
   z.speicher.aktuell.folie = 2;
   const std::int32_t n = linieBei(100, 100, 200, 100);
+  z.speicher.aktuell.folie = 3;
+  linieBei(100, 300, 200, 300);
   z.ebenen.setzeFolienzustand(1, 2, 2);
+  z.ebenen.setzeFolienzustand(1, 3, 1);
+  EXPECT_EQ(trefferTest(z, 150, 300), 0);
   z.speicher.setzeMarkiert(n, 1);
   const std::int8_t stufe = z.speicher.undoStufe();
   EXPECT_EQ(verschiebeMarkierte(z, 10, 0), 0);
@@ -166,14 +163,6 @@ TEST_F(Bearbeitungstest, ProtectedSublayerElementsAreNotChangedEvenWhenMarked) {
   EXPECT_EQ(z.speicher.undoStufe(), stufe);
   EXPECT_TRUE(z.speicher.lebendig(n));
   EXPECT_EQ(z.speicher.linie(n).x1, z.ansicht.pixelToWorld(100, 100).x);
-}
-
-TEST_F(Bearbeitungstest, HiddenSublayerIsNotSelectable) {
-  z.ebenen.fuegeFolieAn(1, "Aus");
-  z.speicher.aktuell.folie = 2;
-  linieBei(100, 100, 200, 100);
-  z.ebenen.setzeFolienzustand(1, 2, 1);
-  EXPECT_EQ(trefferTest(z, 150, 100), 0);
 }
 
 // --- Click and frame ---------------------------------------------------------
@@ -190,20 +179,14 @@ TEST_F(Bearbeitungstest, ClickMarksTheElementUnderTheCursorAndNothingElse) {
   EXPECT_TRUE(markierte().empty());
 }
 
-TEST_F(Bearbeitungstest, FrameLeftToRightMarksOnlyWhollyInsideElements) {
+TEST_F(Bearbeitungstest, FrameLeftToRightMarksWhollyInsideElementsRightToLeftAlsoTouchingOnes) {
   const std::int32_t innen = linieBei(100, 100, 200, 100);
-  linieBei(150, 150, 400, 150);  // sticks out
+  const std::int32_t quer = linieBei(150, 150, 400, 150);  // sticks out
+  const std::int32_t durch = linieBei(0, 120, 500, 120);   // crosses with both ends outside
+  linieBei(300, 300, 400, 300);
   st.pfeilaktiv();
   ziehe(50, 50, 250, 200);
   EXPECT_EQ(markierte(), (std::vector<std::int32_t>{innen}));
-}
-
-TEST_F(Bearbeitungstest, FrameRightToLeftAlsoMarksTouchingElements) {
-  const std::int32_t innen = linieBei(100, 100, 200, 100);
-  const std::int32_t quer = linieBei(150, 150, 400, 150);
-  const std::int32_t durch = linieBei(0, 120, 500, 120);  // crosses with both ends outside
-  linieBei(300, 300, 400, 300);
-  st.pfeilaktiv();
   ziehe(250, 200, 50, 50);
   EXPECT_EQ(markierte(), (std::vector<std::int32_t>{innen, quer, durch}));
 }
@@ -235,7 +218,7 @@ TEST_F(Bearbeitungstest, DoubleClickOnAnElementReportsIt) {
 
 // --- Edit commands -----------------------------------------------------------
 
-TEST_F(Bearbeitungstest, MoveIsOneUndoStep) {
+TEST_F(Bearbeitungstest, MoveAndDeleteAreOneUndoStepEach) {
   const std::int32_t a = linieBei(100, 100, 200, 100);
   const std::int32_t b = linieBei(100, 200, 200, 200);
   const double x1 = z.speicher.linie(a).x1;
@@ -250,6 +233,13 @@ TEST_F(Bearbeitungstest, MoveIsOneUndoStep) {
   z.speicher.rueckgaengig();
   EXPECT_EQ(lebendige(), 2);
   EXPECT_EQ(lebendeLinie(0).x1, x1);
+
+  z.speicher.demarkiereAlle();
+  z.speicher.setzeMarkiert(a, 1);
+  EXPECT_EQ(loescheMarkierteElemente(z), 1);
+  EXPECT_EQ(lebendige(), 1);
+  z.speicher.rueckgaengig();
+  EXPECT_EQ(lebendige(), 2);
 }
 
 TEST_F(Bearbeitungstest, RotateTurnsAboutTheCentreInOneStep) {
@@ -264,7 +254,7 @@ TEST_F(Bearbeitungstest, RotateTurnsAboutTheCentreInOneStep) {
   EXPECT_EQ(lebendeLinie(0).y2, 0);
 }
 
-TEST_F(Bearbeitungstest, MirrorWithCopyKeepsTheOriginalAndUndoRemovesTheCopy) {
+TEST_F(Bearbeitungstest, MirrorWithCopyKeepsTheOriginalWithoutReplacesIt) {
   const std::int32_t a = linie(z.speicher, 10, 0, 20, 5, false);
   z.speicher.setzeMarkiert(a, 1);
   EXPECT_EQ(spiegleMarkierte(z, {0, 0}, {0, 1}, true), 1);
@@ -272,14 +262,11 @@ TEST_F(Bearbeitungstest, MirrorWithCopyKeepsTheOriginalAndUndoRemovesTheCopy) {
   EXPECT_EQ(lebendeLinie(0).x1, 10);
   EXPECT_DOUBLE_EQ(lebendeLinie(1).x1, -10);
   EXPECT_DOUBLE_EQ(lebendeLinie(1).y2, 5);
-  EXPECT_EQ(markierte().size(), 1u);
+  ASSERT_EQ(markierte().size(), 1u);
   EXPECT_NE(markierte()[0], a);
   z.speicher.rueckgaengig();
   EXPECT_EQ(lebendige(), 1);
-}
 
-TEST_F(Bearbeitungstest, MirrorWithoutCopyReplacesTheElement) {
-  const std::int32_t a = linie(z.speicher, 10, 0, 20, 5, false);
   z.speicher.setzeMarkiert(a, 1);
   EXPECT_EQ(spiegleMarkierte(z, {0, 0}, {1, 0}, false), 1);
   EXPECT_EQ(lebendige(), 1);
@@ -329,16 +316,6 @@ TEST_F(Bearbeitungstest, HugeCopyCountsAreCapped) {
   EXPECT_EQ(rotationskopien(z, {0, 0}, 3, NAN), 0);
 }
 
-TEST_F(Bearbeitungstest, DeleteMarkedIsOneStep) {
-  const std::int32_t a = linieBei(100, 100, 200, 100);
-  linieBei(100, 200, 200, 200);
-  z.speicher.setzeMarkiert(a, 1);
-  EXPECT_EQ(loescheMarkierteElemente(z), 1);
-  EXPECT_EQ(lebendige(), 1);
-  z.speicher.rueckgaengig();
-  EXPECT_EQ(lebendige(), 2);
-}
-
 // --- Interactive tools -------------------------------------------------------
 
 TEST_F(Bearbeitungstest, MirrorToolTakesTheAxisFromTwoClicksAndShowsTheMirroredOutline) {
@@ -372,8 +349,14 @@ TEST_F(Bearbeitungstest, FreeMoveFollowsTheMouseAndAppliesOnRequest) {
   EXPECT_DOUBLE_EQ(lebendeLinie(0).x1, x1 + 30);
 }
 
-TEST_F(Bearbeitungstest, ZoomToolShowsTheSpannedRectangle) {
+TEST_F(Bearbeitungstest, ZoomToolShowsTheSpannedRectangleEscapeDropsItsFirstCorner) {
   st.waehleWerkzeug(107);
+  klicke(100, 100);
+  EXPECT_TRUE(st.zustand().zweiterPunkt);
+  escape();
+  EXPECT_TRUE(st.zustand().ersterPunkt);
+  EXPECT_EQ(st.zustand().werkzeug, 107);
+
   klicke(100, 100);
   const Weltpunkt a = z.ansicht.pixelToWorld(100, 100), b = z.ansicht.pixelToWorld(300, 250);
   klicke(300, 250);
@@ -384,15 +367,6 @@ TEST_F(Bearbeitungstest, ZoomToolShowsTheSpannedRectangle) {
   EXPECT_GE(pa.y, -1);
   EXPECT_LE(pb.y, 601);
   EXPECT_TRUE(st.zustand().ersterPunkt);
-}
-
-TEST_F(Bearbeitungstest, EscapeInTheZoomToolDropsItsFirstCorner) {
-  st.waehleWerkzeug(107);
-  klicke(100, 100);
-  EXPECT_TRUE(st.zustand().zweiterPunkt);
-  escape();
-  EXPECT_TRUE(st.zustand().ersterPunkt);
-  EXPECT_EQ(st.zustand().werkzeug, 107);
 }
 
 }  // namespace

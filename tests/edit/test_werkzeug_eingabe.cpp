@@ -9,58 +9,43 @@
 namespace quarzel::test {
 namespace {
 
-TEST(Ausdruck, LeavingAFieldShowsTheEvaluatedValue) {
+TEST(Ausdruck, LeavingAFieldShowsTheEvaluatedValueAndErrorsGiveZero) {
   EXPECT_EQ(feldVerlassen("2*3"), "6");
   EXPECT_EQ(feldVerlassen("10/4"), "2.5");
   EXPECT_EQ(feldVerlassen("(1+2)*-3"), "-9");
-}
-
-TEST(Ausdruck, ADecimalCommaIsADecimalPoint) {
-  EXPECT_EQ(feldVerlassen("1,5*2"), "3");
-}
-
-TEST(Ausdruck, FormulaErrorsAndNonNumbersGiveZero) {
+  EXPECT_EQ(feldVerlassen("1,5*2"), "3") << "a decimal comma is a decimal point";
   for (const char* s : {"", "abc", "2*", "1/0", "sqrt(-1)", "1,2,3", "((((", "2;3"})
     EXPECT_EQ(feldVerlassen(s), "0") << s;
   EXPECT_EQ(feldVerlassen(std::string(10000, '1')), "0");
 }
 
-TEST(Ausdruck, ValuesAreClampedToTheFieldRange) {
+TEST(Ausdruck, ValuesAreClampedToTheFieldRangeAndPrintedWithFifteenDigits) {
   EXPECT_EQ(werteAus("1e9"), 10000000);
   EXPECT_EQ(werteAus("-1e300*1e10"), 0);  // overflows to -inf: not a number for the field
   EXPECT_EQ(werteAus("-20000000"), -10000000);
   EXPECT_EQ(werteAus("400", kWinkelGrenze), 360);
-}
-
-TEST(Ausdruck, PrintsUpToFifteenSignificantDigits) {
   EXPECT_EQ(zahltext(1.0 / 3.0), "0.333333333333333");
   EXPECT_EQ(zahltext(123456789.125), "123456789.125");
   EXPECT_EQ(zahltext(-0.0), "0");
 }
 
-TEST(Bogenwinkel, AnEndBelowTheStartHas360Added) {
+TEST(Bogenwinkel, AnEndBelowTheStartHas360AddedAndAnglesAreClamped) {
   const Bogenwinkel w = bogenwinkel(60, 30);
   EXPECT_EQ(w.start, 60);
   EXPECT_EQ(w.ende, 390);
   EXPECT_EQ(bogenwinkel(30, 60).ende, 60);
-}
-
-TEST(Bogenwinkel, AnglesAreClampedTo360) {
-  const Bogenwinkel w = bogenwinkel(-500, 1000);
-  EXPECT_EQ(w.start, -360);
-  EXPECT_EQ(w.ende, 360);
+  const Bogenwinkel g = bogenwinkel(-500, 1000);
+  EXPECT_EQ(g.start, -360);
+  EXPECT_EQ(g.ende, 360);
   EXPECT_EQ(bogenwinkel(NAN, 10).start, 0);
 }
 
 TEST(Feldbeschriftung, FollowsTheTwoCheckBoxes) {
-  EXPECT_EQ(feldbeschriftung(false, false)[0], "x:");
-  EXPECT_EQ(feldbeschriftung(false, false)[1], "y:");
-  EXPECT_EQ(feldbeschriftung(true, false)[0], "dx:");
-  EXPECT_EQ(feldbeschriftung(true, false)[1], "dy:");
-  EXPECT_EQ(feldbeschriftung(false, true)[0], "D:");
-  EXPECT_EQ(feldbeschriftung(false, true)[1], "Phi:");
-  EXPECT_EQ(feldbeschriftung(true, true)[0], "d:");
-  EXPECT_EQ(feldbeschriftung(true, true)[1], "phi:");
+  using B = std::array<std::string_view, 2>;
+  EXPECT_EQ(feldbeschriftung(false, false), (B{"x:", "y:"}));
+  EXPECT_EQ(feldbeschriftung(true, false), (B{"dx:", "dy:"}));
+  EXPECT_EQ(feldbeschriftung(false, true), (B{"D:", "Phi:"}));
+  EXPECT_EQ(feldbeschriftung(true, true), (B{"d:", "phi:"}));
 }
 
 TEST(Eingabemaske, CaptionsFollowTheToolsPointSequence) {
@@ -104,34 +89,23 @@ TEST(Eingabemaske, PickingStepsAndOtherToolsTakeOnlyTheMouse) {
   EXPECT_EQ(kNurMaus, "Eingabe nur mit der Maus");
 }
 
-// The default view: unit m, scale 1:100, so one unit is 10 sheet millimetres.
-TEST(Umrechnung, AbsoluteValuesAreUserCoordinatesWithYUp) {
+// The default view: unit m, scale 1:100, so one unit is 10 sheet millimetres;
+// user y points up, polar angles count counter-clockwise from the user x axis.
+TEST(Umrechnung, AbsoluteRelativeAndPolarValuesBecomeWorldPoints) {
   Ansicht a;
   const Weltpunkt p = eingabeZuWelt(1, 2, false, false, {0, 0}, a, 100);
   EXPECT_DOUBLE_EQ(p.x, a.zeroPoint.x + 10);
   EXPECT_DOUBLE_EQ(p.y, a.zeroPoint.y - 20);
-}
-
-TEST(Umrechnung, RelativeValuesAreAddedToThePreviousPoint) {
-  Ansicht a;
-  const Weltpunkt p = eingabeZuWelt(1, 1, true, false, {100, 100}, a, 100);
-  EXPECT_DOUBLE_EQ(p.x, 110);
-  EXPECT_DOUBLE_EQ(p.y, 90);
-}
-
-TEST(Umrechnung, PolarReadsLengthAndAngleCounterClockwise) {
-  Ansicht a;
-  const Weltpunkt p = eingabeZuWelt(2, 90, true, true, {100, 100}, a, 100);
-  EXPECT_NEAR(p.x, 100, 1e-9);
-  EXPECT_NEAR(p.y, 80, 1e-9);
-}
-
-TEST(Umrechnung, TheTurnOfTheUserAxesIsAdded) {
-  Ansicht a;
-  a.coordAngle = 90;
-  const Weltpunkt p = eingabeZuWelt(1, 0, true, true, {100, 100}, a, 100);
-  EXPECT_NEAR(p.x, 100, 1e-9);
-  EXPECT_NEAR(p.y, 90, 1e-9);
+  const Weltpunkt r = eingabeZuWelt(1, 1, true, false, {100, 100}, a, 100);
+  EXPECT_DOUBLE_EQ(r.x, 110);
+  EXPECT_DOUBLE_EQ(r.y, 90);
+  const Weltpunkt q = eingabeZuWelt(2, 90, true, true, {100, 100}, a, 100);
+  EXPECT_NEAR(q.x, 100, 1e-9);
+  EXPECT_NEAR(q.y, 80, 1e-9);
+  a.coordAngle = 90;  // the turn of the user axes is added
+  const Weltpunkt d = eingabeZuWelt(1, 0, true, true, {100, 100}, a, 100);
+  EXPECT_NEAR(d.x, 100, 1e-9);
+  EXPECT_NEAR(d.y, 90, 1e-9);
 }
 
 class Eingabetest : public Werkzeugtest {

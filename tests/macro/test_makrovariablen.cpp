@@ -5,27 +5,18 @@
 namespace quarzel {
 namespace {
 
-TEST(Makrovariablen, NamenOhneRuecksichtAufSchreibweise) {
+TEST(Makrovariablen, NamenOhneRuecksichtAufSchreibweiseAuchBeiUmlauten) {
   Makrovariablen v;
+  EXPECT_EQ(v.finde("breite"), nullptr);
   v.setze("Breite", "10");
   ASSERT_NE(v.finde("BREITE"), nullptr);
-  EXPECT_EQ(*v.finde("breite"), "10");
   v.setze("BREITE", "20");
   EXPECT_EQ(v.anzahl(), 1u);
-  EXPECT_EQ(*v.finde("Breite"), "20");
+  EXPECT_EQ(*v.finde("breite"), "20");
   EXPECT_EQ(v.name(0), "BREITE");  // redefining writes the name as given
-}
-
-TEST(Makrovariablen, UmlauteZaehlenOhneSchreibweise) {
-  Makrovariablen v;
   v.setze("Länge", "3");
   ASSERT_NE(v.finde("LÄNGE"), nullptr);
-  EXPECT_EQ(v.name(0), "länge");
-}
-
-TEST(Makrovariablen, UnbekannteNamenFehlen) {
-  Makrovariablen v;
-  EXPECT_EQ(v.finde("x"), nullptr);
+  EXPECT_EQ(v.name(1), "länge");
 }
 
 TEST(Makrovariablen, VierundvierzigVordefinierteInIhrerReihenfolge) {
@@ -38,17 +29,14 @@ TEST(Makrovariablen, VierundvierzigVordefinierteInIhrerReihenfolge) {
   v.legeVordefinierteAn(u);
   ASSERT_EQ(v.anzahl(), AnzahlVordefinierte);
   EXPECT_EQ(v.finde("alt"), nullptr);
-  EXPECT_EQ(v.name(0), "workb");
+  const std::pair<std::size_t, const char*> namen[] = {{0, "workb"},     {2, "pi"},        {11, "maßstab"},
+                                                       {12, "einheit"},  {32, "acred"},    {35, "progpath"},
+                                                       {43, "subroutine"}};
+  for (const auto& [i, name] : namen) EXPECT_EQ(v.name(i), name) << i;
   EXPECT_EQ(v.wert(0), "39000");
-  EXPECT_EQ(v.name(2), "pi");
   EXPECT_EQ(v.wert(2), "3.14159265358979");
-  EXPECT_EQ(v.name(11), "maßstab");
-  EXPECT_EQ(v.name(12), "einheit");
   EXPECT_EQ(v.wert(12), "m");
-  EXPECT_EQ(v.name(32), "acred");
-  EXPECT_EQ(v.name(35), "progpath");
   EXPECT_EQ(v.wert(35), "/opt/quarzel");
-  EXPECT_EQ(v.name(43), "subroutine");
   EXPECT_EQ(v.wert(Vordefiniert::Subroutine), "no");
 }
 

@@ -31,52 +31,33 @@ std::vector<std::string> stuecke(std::string_view zeile) {
 
 using V = std::vector<std::string>;
 
-TEST(Tokenizer, BlanksAndTabsSeparateWordsWithoutEmptyPieces) {
-  EXPECT_EQ(stuecke("10  20\tMOVETO \t 110"), (V{"W:10", "W:20", "W:MOVETO", "W:110"}));
-  EXPECT_EQ(stuecke("   "), V{});
-  EXPECT_EQ(stuecke(""), V{});
-}
-
-TEST(Tokenizer, WordsKeepTheirSpellingAndEveryCharacter) {
-  EXPECT_EQ(stuecke("MoveTo /x a[i] teil# 1,5 Straße"),
-            (V{"W:MoveTo", "W:/x", "W:a[i]", "W:teil#", "W:1,5", "W:Straße"}));
-}
-
-TEST(Tokenizer, NestedParenthesesMakeOneLiteral) {
-  EXPECT_EQ(stuecke("(Hallo (Welt)) SHOW"), (V{"L:Hallo (Welt)", "W:SHOW"}));
-  EXPECT_EQ(stuecke("((()))"), (V{"L:(())"}));
-}
-
-TEST(Tokenizer, UnclosedLiteralRunsToTheEndOfTheLine) {
-  EXPECT_EQ(stuecke("(a b"), (V{"L:a b!"}));
-  EXPECT_EQ(stuecke("x (a (b) c"), (V{"W:x", "L:a (b) c!"}));
-  EXPECT_EQ(stuecke("("), (V{"L:!"}));
-}
-
-TEST(Tokenizer, LiteralKeepsBlanksAndTurnsTabsIntoBlanks) {
-  EXPECT_EQ(stuecke("(  a\tb  )"), (V{"L:  a b  "}));
-  EXPECT_EQ(stuecke("()"), (V{"L:"}));
-}
-
-TEST(Tokenizer, ReadingGoesOnRightAfterTheClosingParenthesis) {
-  EXPECT_EQ(stuecke("(a)b (c)(d)"), (V{"L:a", "W:b", "L:c", "L:d"}));
-}
-
-TEST(Tokenizer, ParenthesisInsideAWordIsNoLiteral) {
-  EXPECT_EQ(stuecke("x(a b)"), (V{"W:x(a", "W:b)"}));
-  EXPECT_EQ(stuecke(") )"), (V{"W:)", "W:)"}));
-}
-
-TEST(Tokenizer, PercentOnlyStartsACommentAtTheStartOfAPiece) {
-  EXPECT_EQ(stuecke("50% SETGRAY"), (V{"W:50%", "W:SETGRAY"}));
-  EXPECT_EQ(stuecke("50%"), (V{"W:50%"}));
-  EXPECT_EQ(stuecke("10 20 MOVETO % (kein literal) MOVETO"),
-            (V{"W:10", "W:20", "W:MOVETO", "K:% (kein literal) MOVETO"}));
-  EXPECT_EQ(stuecke("  %%ganze Zeile"), (V{"K:%%ganze Zeile"}));
-}
-
-TEST(Tokenizer, PercentInsideALiteralIsText) {
-  EXPECT_EQ(stuecke("(50 %) SHOW"), (V{"L:50 %", "W:SHOW"}));
+TEST(Tokenizer, PiecesOfALine) {
+  const std::pair<const char*, V> faelle[] = {
+      // Blanks and tabs separate words; no empty pieces.
+      {"10  20\tMOVETO \t 110", {"W:10", "W:20", "W:MOVETO", "W:110"}},
+      {"   ", {}},
+      // Words keep their spelling and every character.
+      {"MoveTo /x a[i] teil# 1,5 Straße", {"W:MoveTo", "W:/x", "W:a[i]", "W:teil#", "W:1,5", "W:Straße"}},
+      // Nested parentheses make one literal; unclosed it runs to the line's end.
+      {"(Hallo (Welt)) SHOW", {"L:Hallo (Welt)", "W:SHOW"}},
+      {"((()))", {"L:(())"}},
+      {"x (a (b) c", {"W:x", "L:a (b) c!"}},
+      {"(", {"L:!"}},
+      // A literal keeps blanks and turns tabs into blanks.
+      {"(  a\tb  )", {"L:  a b  "}},
+      {"()", {"L:"}},
+      // Reading goes on right after the closing parenthesis.
+      {"(a)b (c)(d)", {"L:a", "W:b", "L:c", "L:d"}},
+      // A parenthesis inside a word starts no literal.
+      {"x(a b)", {"W:x(a", "W:b)"}},
+      {") )", {"W:)", "W:)"}},
+      // "%" starts a comment only at the start of a piece, never in a literal.
+      {"50% SETGRAY", {"W:50%", "W:SETGRAY"}},
+      {"10 20 MOVETO % (kein literal) MOVETO", {"W:10", "W:20", "W:MOVETO", "K:% (kein literal) MOVETO"}},
+      {"  %%ganze Zeile", {"K:%%ganze Zeile"}},
+      {"(50 %) SHOW", {"L:50 %", "W:SHOW"}},
+  };
+  for (const auto& [zeile, erwartet] : faelle) EXPECT_EQ(stuecke(zeile), erwartet) << zeile;
 }
 
 TEST(Tokenizer, OffsetsPointIntoTheLine) {

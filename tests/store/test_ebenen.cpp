@@ -43,7 +43,7 @@ TEST(EbenenNeu, LeereTabelleBeantwortetFragenOhneAbsturz) {
 
 // --- Limits and numbering -----------------------------------------------------------
 
-TEST(EbenenGrenzen, HoechstensZweihundertfuenfzigEbenenUndUnterebenen) {
+TEST(EbenenGrenzen, HoechstensZweihundertfuenfzigEbenenUndUnterebenenOhneNamensluecke) {
   Ebenen e;
   for (int i = 2; i <= 250; ++i) ASSERT_EQ(e.fuegeEbeneAn(""), i);
   EXPECT_EQ(e.fuegeEbeneAn("zu viel"), 0);
@@ -52,10 +52,6 @@ TEST(EbenenGrenzen, HoechstensZweihundertfuenfzigEbenenUndUnterebenen) {
   for (int f = 1; f <= 250; ++f) ASSERT_EQ(e.fuegeFolieAn(250, ""), f);
   EXPECT_EQ(e.fuegeFolieAn(250, "zu viel"), 0);
   EXPECT_EQ(e.folienname(250, 250), "Unterebene 250");
-}
-
-TEST(EbenenGrenzen, LeererNameLaesstKeineLuecke) {
-  Ebenen e;
   e.setzeName(1, "");
   EXPECT_EQ(e.name(1), "Ebene 1");
   e.setzeFolienname(1, 1, "");
@@ -74,35 +70,29 @@ TEST(EbenenGrenzen, MassstabAusDefekterQuelleWirdZeichnungsmassstabOderBegrenzt)
   EXPECT_EQ(e.massstab(1), 0.00001);
 }
 
-TEST(EbenenGrenzen, EntfernenRuecktNachUndAktiveEbeneFolgtIhremInhalt) {
+TEST(EbenenGrenzen, EntfernenRuecktNachUndDieAktiveFolgtIhremInhaltOderDemNachfolger) {
   Ebenen e;
   e.fuegeEbeneAn("B");
   e.fuegeEbeneAn("C");
-  e.fuegeFolieAn(3, "");
-  e.fuegeFolieAn(3, "");
-  e.setzeAktiv(3, 2);
-  e.entferneEbene(1);
-  EXPECT_EQ(e.anzahl(), 2);
-  EXPECT_EQ(e.name(1), "B");
-  EXPECT_EQ(e.name(2), "C");
-  EXPECT_EQ(e.aktiveEbene(), 2);
-  EXPECT_EQ(e.aktiveFolie(), 2);
-}
-
-TEST(EbenenGrenzen, NachLoeschenDerAktivenUebernimmtDerNachfolgerMitSeinerGemerktenUnterebene) {
-  Ebenen e;
-  e.fuegeEbeneAn("B");
-  e.fuegeEbeneAn("C");
+  e.fuegeEbeneAn("D");
   e.fuegeFolieAn(2, "");
   e.fuegeFolieAn(3, "");
   e.fuegeFolieAn(3, "");
   e.setzeAktiv(3, 2);
-  e.setzeAktiv(2, 1);
-  e.entferneEbene(2);
-  EXPECT_EQ(e.aktiveEbene(), 2);
+  e.entferneEbene(1);
+  EXPECT_EQ(e.anzahl(), 3);
+  EXPECT_EQ(e.name(1), "B");
   EXPECT_EQ(e.name(2), "C");
+  EXPECT_EQ(e.aktiveEbene(), 2);
+  EXPECT_EQ(e.aktiveFolie(), 2);
+  // The active one deleted: its successor takes over with its remembered sublayer.
+  e.setzeAktiv(1, 1);
+  e.entferneEbene(1);
+  EXPECT_EQ(e.aktiveEbene(), 1);
+  EXPECT_EQ(e.name(1), "C");
   EXPECT_EQ(e.aktiveFolie(), 2);
   // The last one deleted: its predecessor takes over.
+  e.setzeAktiv(2, 1);
   e.entferneEbene(2);
   EXPECT_EQ(e.aktiveEbene(), 1);
 }
@@ -124,12 +114,8 @@ TEST(EbenenGrenzen, UnterebenenLoeschenUndTauschenHaltenGemerkteUnterebeneBeimIn
 
 // --- Unit byte ---------------------------------------------------------------------------
 
-TEST(Einheitenbyte, ZentimeterMitZweiStellenAngezeigtIst162) {
+TEST(Einheitenbyte, ZentimeterMitZweiStellenAngezeigtIst162UndJedeWahlUeberstehtDenRueckweg) {
   EXPECT_EQ(packeEinheit({2, 2, true}), 162);
-  EXPECT_EQ(entpackeEinheit(162), (Ebeneneinheit{2, 2, true}));
-}
-
-TEST(Einheitenbyte, JedeWahlUeberstehtPackenUndEntpacken) {
   for (std::uint8_t code = 1; code <= 8; ++code)
     for (std::uint8_t stellen = 0; stellen <= 3; ++stellen)
       for (bool zeigen : {false, true}) {
@@ -165,26 +151,19 @@ class Sichtbarkeit : public ::testing::Test {
   Ebenen e;
 };
 
-TEST_F(Sichtbarkeit, NurAktiveZeigtAllein_DieAktiveAuchOhneFlag) {
-  e.modus = Sichtbarkeitsmodus::NurAktive;
-  EXPECT_TRUE(e.sichtbar(1));
-  EXPECT_FALSE(e.sichtbar(2));
-  EXPECT_FALSE(e.sichtbar(3));
-}
-
-TEST_F(Sichtbarkeit, AlleZeigtJedeVorhandeneEbene) {
-  e.modus = Sichtbarkeitsmodus::Alle;
-  EXPECT_TRUE(e.sichtbar(1));
-  EXPECT_TRUE(e.sichtbar(2));
-  EXPECT_TRUE(e.sichtbar(3));
-  EXPECT_FALSE(e.sichtbar(4));
-}
-
-TEST_F(Sichtbarkeit, AusgewaehlteZeigtDieMitFlagUndDieAktive) {
-  e.modus = Sichtbarkeitsmodus::Ausgewaehlte;
-  EXPECT_TRUE(e.sichtbar(1));
-  EXPECT_TRUE(e.sichtbar(2));
-  EXPECT_FALSE(e.sichtbar(3));
+TEST_F(Sichtbarkeit, DerModusEntscheidetUeberFlagUndAktiveEbene) {
+  // Layer 1 is active without its flag, layer 2 has the flag, layer 3 neither.
+  struct Fall {
+    Sichtbarkeitsmodus modus;
+    bool sichtbar[4];
+  };
+  for (const Fall f : {Fall{Sichtbarkeitsmodus::NurAktive, {true, false, false, false}},
+                       Fall{Sichtbarkeitsmodus::Alle, {true, true, true, false}},
+                       Fall{Sichtbarkeitsmodus::Ausgewaehlte, {true, true, false, false}}}) {
+    e.modus = f.modus;
+    for (int ebene = 1; ebene <= 4; ++ebene)
+      EXPECT_EQ(e.sichtbar(ebene), f.sichtbar[ebene - 1]) << int(f.modus) << " Ebene " << ebene;
+  }
 }
 
 TEST_F(Sichtbarkeit, UeberschreibungZeigtAllesAuchAusgeblendeteUnterebenen) {

@@ -31,21 +31,17 @@ Ebenen beispielEbenen() {
   return e;
 }
 
-TEST(Ansichtstabelle, NeueTabelleHatKeineDefinierteAnsichtUndKeinenFolienspeicher) {
-  Ansichtstabelle t;
-  EXPECT_EQ(t.anzahlDefiniert(), 0);
-  for (int i = 0; i < Ansichtstabelle::Slotzahl; ++i) EXPECT_FALSE(t.slot(i)->daten.haeltFolienzustaende());
-  EXPECT_EQ(t.anzeigename(7), "Ansicht 7");
-  EXPECT_EQ(t.slot(61), nullptr);
-  EXPECT_EQ(t.slot(-1), nullptr);
-}
-
 TEST(Ansichtstabelle, DefinierenKopiertDenEbenenzustandUndVergibtDenStandardnamen) {
   Ansichtstabelle t;
+  EXPECT_EQ(t.anzahlDefiniert(), 0);
+  EXPECT_FALSE(t.slot(4)->daten.haeltFolienzustaende());
+  EXPECT_EQ(t.slot(61), nullptr);
+  EXPECT_EQ(t.slot(-1), nullptr);
   const Ebenen e = beispielEbenen();
   t.definiere(4, e);
   EXPECT_TRUE(t.definiert(4));
   EXPECT_EQ(t.slot(4)->name, "Ansicht 4");
+  EXPECT_EQ(t.anzeigename(7), "Ansicht 7");
   const Ansichtsdaten& d = t.slot(4)->daten;
   EXPECT_EQ(d.sichtbarFlag(2), 0);
   EXPECT_EQ(d.sichtbarFlag(3), 1);
@@ -60,10 +56,9 @@ TEST(Ansichtstabelle, DefinierenKopiertDenEbenenzustandUndVergibtDenStandardname
   EXPECT_EQ(d.aktiveFolie, 1);
 }
 
-TEST(Ansichtstabelle, ZeigenStelltDenZustandWiederHer) {
+TEST(Ansichtstabelle, ZeigenStelltDenZustandWiederHerUndBleibtImBereich) {
   Ansichtstabelle t;
-  const Ebenen vorher = beispielEbenen();
-  t.definiere(1, vorher);
+  t.definiere(1, beispielEbenen());
   Ebenen e = beispielEbenen();
   e.setzeFolienzustand(2, 2, 0);
   e.setzeAnzeigezustand(3, 0);
@@ -74,18 +69,17 @@ TEST(Ansichtstabelle, ZeigenStelltDenZustandWiederHer) {
   EXPECT_EQ(e.anzeigezustand(3), 2);
   EXPECT_EQ(e.modus, Sichtbarkeitsmodus::Ausgewaehlte);
   EXPECT_EQ(e.aktiveEbene(), 3);
-}
 
-TEST(Ansichtstabelle, ZeigenEinerAnsichtMitVerschwundenerAktiverEbeneBleibtImBereich) {
+  // A view whose active layer has gone since.
   Ansichtsdaten d;
   d.aktiveEbene = 200;
   d.aktiveFolie = 99;
   d.modus = 17;
-  Ebenen e;
-  d.wendeAn(e);
-  EXPECT_EQ(e.aktiveEbene(), 1);
-  EXPECT_EQ(e.aktiveFolie(), 1);
-  EXPECT_EQ(e.modus, Sichtbarkeitsmodus::Alle);
+  Ebenen frisch;
+  d.wendeAn(frisch);
+  EXPECT_EQ(frisch.aktiveEbene(), 1);
+  EXPECT_EQ(frisch.aktiveFolie(), 1);
+  EXPECT_EQ(frisch.modus, Sichtbarkeitsmodus::Alle);
 }
 
 TEST(AnsichtenUmnummern, EbeneLoeschenRuecktDieEintraegeDarueberInJedemSlotNach) {

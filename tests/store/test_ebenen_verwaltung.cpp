@@ -61,21 +61,18 @@ TEST_F(DreiEbenen, EbeneNachHintenVerschiebenRuecktDieDazwischenVor) {
 
 TEST_F(DreiEbenen, VerschiebenGleichtEinerKetteVonTauschen) {
   // A fourth layer, a sublayer state and a view, so every table takes part.
-  z.ebenen.fuegeEbeneAn("Lageplan");
-  z.ebenen.fuegeFolieAn(4, "");
-  z.speicher.beginneSchritt();
-  linieAuf(z, 4, 1, 400, 0, 410, 0);
-  z.ebenen.setzeAnzeigezustand(2, AnzeigeGrau);
-  z.ansichten.definiere(1, z.ebenen);
-
+  auto ergaenze = [](Zeichnung& d) {
+    d.ebenen.fuegeEbeneAn("Lageplan");
+    d.ebenen.fuegeFolieAn(4, "");
+    d.speicher.beginneSchritt();
+    linieAuf(d, 4, 1, 400, 0, 410, 0);
+    d.ebenen.setzeAnzeigezustand(2, AnzeigeGrau);
+    d.ansichten.definiere(1, d.ebenen);
+  };
+  ergaenze(z);
   Zeichnung getauscht;
   legeDreiEbenenAn(getauscht);
-  getauscht.ebenen.fuegeEbeneAn("Lageplan");
-  getauscht.ebenen.fuegeFolieAn(4, "");
-  getauscht.speicher.beginneSchritt();
-  linieAuf(getauscht, 4, 1, 400, 0, 410, 0);
-  getauscht.ebenen.setzeAnzeigezustand(2, AnzeigeGrau);
-  getauscht.ansichten.definiere(1, getauscht.ebenen);
+  ergaenze(getauscht);
 
   ASSERT_TRUE(verschiebeEbene(z, 4, 1));
   tauscheEbenen(getauscht, 4, 3);

@@ -86,9 +86,15 @@ TEST_F(Speichern, PlanWirdAlsPlanQzzGeschrieben) {
   EXPECT_TRUE(benutzer.meldungen.empty());
 }
 
-TEST_F(Speichern, UeberschreibenLegtDenAltenStandAlsBakAb) {
+TEST_F(Speichern, UeberschreibenLegtDenAltenStandAlsBakAbWennGewuenscht) {
   schreibeDatei(ordner / "plan.QZZ", "alter Stand");
   schreibeDatei(ordner / "plan.BAK", "noch aelter");
+  einstellungen.sicherheitskopieAnlegen = false;
+  ASSERT_EQ(speichereZeichnung(z, ordner / "plan", einstellungen, benutzer).status, Speicherstatus::Gespeichert);
+  EXPECT_EQ(leseDatei(ordner / "plan.BAK"), "noch aelter");
+
+  schreibeDatei(ordner / "plan.QZZ", "alter Stand");
+  einstellungen.sicherheitskopieAnlegen = true;
   ASSERT_EQ(speichereZeichnung(z, ordner / "plan.QZZ", einstellungen, benutzer).status, Speicherstatus::Gespeichert);
   EXPECT_EQ(leseDatei(ordner / "plan.BAK"), "alter Stand");
   EXPECT_EQ(elementeIn(ordner / "plan.QZZ"), 5);
@@ -110,15 +116,6 @@ TEST_F(Speichern, UeberEinenLinkGespeichertHaeltDieBakDenAltenInhaltNichtDenLink
   EXPECT_EQ(elementeIn(ordner / "echt/plan.QZZ"), 5);
   EXPECT_FALSE(std::filesystem::is_symlink(ordner / "plan.BAK"));
   EXPECT_EQ(leseDatei(ordner / "plan.BAK"), "alter Stand");
-}
-
-TEST_F(Speichern, OhneSicherheitskopieBleibtDieAlteBakUnberuehrt) {
-  einstellungen.sicherheitskopieAnlegen = false;
-  schreibeDatei(ordner / "plan.QZZ", "alter Stand");
-  schreibeDatei(ordner / "plan.BAK", "noch aelter");
-  ASSERT_EQ(speichereZeichnung(z, ordner / "plan", einstellungen, benutzer).status, Speicherstatus::Gespeichert);
-  EXPECT_EQ(leseDatei(ordner / "plan.BAK"), "noch aelter");
-  EXPECT_EQ(elementeIn(ordner / "plan.QZZ"), 5);
 }
 
 TEST_F(Speichern, OrdnerDerKeinerIstGibtDieMeldungUndLaesstDieZeichnungUngespeichert) {
@@ -203,22 +200,16 @@ TEST_F(Speichern, ExportendungSchreibtKeineZeichnungsdatei) {
   EXPECT_TRUE(z.dateiname.empty());
 }
 
-TEST_F(Speichern, AutomatischesSpeichernSchreibtDieAutosavedateiUndLaesstDieZeichnungWieSieWar) {
-  z.dateiname = ordner / "plan.QZZ";
-  const Speicherergebnis e = speichereZeichnung(z, z.dateiname, einstellungen, benutzer, Speicherart::Automatisch);
-  EXPECT_EQ(e.status, Speicherstatus::Gespeichert);
-  EXPECT_EQ(ordner.inhalt(), std::vector<std::string>{"plan_autosave.QZZ"});
-  EXPECT_TRUE(z.speicher.modifiziert());
-  EXPECT_EQ(z.dateiname, ordner / "plan.QZZ");
-}
-
-TEST_F(Speichern, AutosaveverzeichnisWirdAngelegt) {
+TEST_F(Speichern, AutomatischesSpeichernLegtDasAutosaveverzeichnisAnUndLaesstDieZeichnungWieSieWar) {
   einstellungen.autosaveverzeichnis = true;
   einstellungen.autosavepfad = ordner / "sicher/tief";
-  const Speicherergebnis e =
-      speichereZeichnung(z, "/irgendwo/plan.QZZ", einstellungen, benutzer, Speicherart::Automatisch);
+  z.dateiname = "/irgendwo/plan.QZZ";
+  const Speicherergebnis e = speichereZeichnung(z, z.dateiname, einstellungen, benutzer, Speicherart::Automatisch);
+  EXPECT_EQ(e.status, Speicherstatus::Gespeichert);
   EXPECT_EQ(e.pfad, ordner / "sicher/tief/plan_autosave.QZZ");
   EXPECT_EQ(elementeIn(e.pfad), 5);
+  EXPECT_TRUE(z.speicher.modifiziert());
+  EXPECT_EQ(z.dateiname, "/irgendwo/plan.QZZ");
 }
 
 TEST_F(Speichern, NotsicherungSchreibtDieZeichnungOhneSieZuVeraendern) {

@@ -247,12 +247,6 @@ TEST(Zeichnungsdatei, FalscheSignaturLaesstDieZeichnungUnveraendert) {
   EXPECT_EQ(z.speicher.anzahl(), 1);
 }
 
-}  // namespace
-}  // namespace quarzel
-
-namespace quarzel {
-namespace {
-
 TEST(Zeichnungsdatei, NachDemLadenLandenNeueElementeAufDerAktivenEbene) {
   Zeichnung z = neueZeichnung();
   z.ebenen.fuegeEbeneAn("Zwei");

@@ -14,13 +14,6 @@ Cliauswertung auswerten(std::vector<std::string> argumente) {
   return werteCliAus(argumente);
 }
 
-TEST(CliaufrufGueltig, InfoNimmtEineDatei) {
-  const auto a = auswerten({"info", "plan.qzz"});
-  ASSERT_TRUE(a.aufruf) << a.fehler;
-  EXPECT_EQ(a.aufruf->befehl, Clibefehl::Info);
-  EXPECT_EQ(a.aufruf->eingabe, "plan.qzz");
-}
-
 TEST(CliaufrufGueltig, RenderMitAllenOptionenInBeliebigerReihenfolge) {
   const auto a = auswerten({"render", "--dpi", "300", "-o", "bild.PDF", "--all", "plan.qzz"});
   ASSERT_TRUE(a.aufruf) << a.fehler;
@@ -32,7 +25,12 @@ TEST(CliaufrufGueltig, RenderMitAllenOptionenInBeliebigerReihenfolge) {
   EXPECT_EQ(auswerten({"render", "p.qzz", "-o", "b.png"}).aufruf->bereich, Renderbereich::Blatt);
 }
 
-TEST(CliaufrufGueltig, MacroRunMitUndOhneStartzeichnung) {
+TEST(CliaufrufGueltig, InfoMacroRunUndHilfe) {
+  const auto info = auswerten({"info", "plan.qzz"});
+  ASSERT_TRUE(info.aufruf) << info.fehler;
+  EXPECT_EQ(info.aufruf->befehl, Clibefehl::Info);
+  EXPECT_EQ(info.aufruf->eingabe, "plan.qzz");
+
   const auto a = auswerten({"macro", "run", "wand.psq", "-i", "alt.qzz", "-o", "neu.qzz"});
   ASSERT_TRUE(a.aufruf) << a.fehler;
   EXPECT_EQ(a.aufruf->befehl, Clibefehl::MacroRun);
@@ -40,13 +38,11 @@ TEST(CliaufrufGueltig, MacroRunMitUndOhneStartzeichnung) {
   EXPECT_EQ(a.aufruf->zeichnung, "alt.qzz");
   EXPECT_EQ(a.aufruf->ausgabe, "neu.qzz");
   EXPECT_TRUE(auswerten({"macro", "run", "wand.psq", "-o", "neu.QZZ"}).aufruf);
-}
 
-TEST(CliaufrufGueltig, HilfeInDreiSchreibweisen) {
   for (const char* h : {"-h", "--help", "hilfe"}) {
-    const auto a = auswerten({h});
-    ASSERT_TRUE(a.aufruf) << h;
-    EXPECT_EQ(a.aufruf->befehl, Clibefehl::Hilfe);
+    const auto hilfe = auswerten({h});
+    ASSERT_TRUE(hilfe.aufruf) << h;
+    EXPECT_EQ(hilfe.aufruf->befehl, Clibefehl::Hilfe);
   }
 }
 

@@ -10,16 +10,13 @@
 namespace quarzel {
 namespace {
 
-TEST(Dateiart, ZeichnungenUndSicherungenOhneRuecksichtAufGrossschreibung) {
+TEST(Dateiart, NurDieLetzteEndungDesDateinamensZaehltInJederSchreibweise) {
   EXPECT_EQ(dateiart("/a/plan.QZZ"), Dateiart::Zeichnung);
   EXPECT_EQ(dateiart("plan.qzz"), Dateiart::Zeichnung);
   EXPECT_EQ(dateiart("plan.Bak"), Dateiart::Zeichnung);
   EXPECT_EQ(dateiart("alt.pla"), Dateiart::Import);
   EXPECT_EQ(dateiart("alt.RUZ"), Dateiart::Import);
   EXPECT_EQ(dateiart("alt.zid"), Dateiart::Import);
-}
-
-TEST(Dateiart, NurDieLetzteEndungDesDateinamensZaehlt) {
   EXPECT_EQ(dateiart("plan.QZZ.txt"), Dateiart::Andere);
   EXPECT_EQ(dateiart("/ordner.QZZ/plan"), Dateiart::Andere);
   EXPECT_EQ(dateiart(".QZZ"), Dateiart::Andere) << "a hidden file named QZZ has no extension";
@@ -30,28 +27,23 @@ TEST(Dateiart, NurDieLetzteEndungDesDateinamensZaehlt) {
 
 class Startdateien : public ::testing::Test, public test::Fenstertest {};
 
-TEST_F(Startdateien, OhneArgumentWirdNichtsGeoeffnet) {
+TEST_F(Startdateien, NurDasErsteArgumentMitDerRichtigenEndungOeffnet) {
   EXPECT_EQ(startdatei({}).art, Startdatei::Art::Keine);
   EXPECT_EQ(startdatei({""}).art, Startdatei::Art::Keine);
-}
-
-TEST_F(Startdateien, NurDasErsteArgumentZaehlt) {
   const std::string plan = schreibeDatei("plan.QZZ", "x");
   const Startdatei s = startdatei({plan, pfad("fehlt.QZZ")});
   EXPECT_EQ(s.art, Startdatei::Art::Oeffnen);
   EXPECT_EQ(s.pfad, plan);
+  EXPECT_EQ(startdatei({schreibeDatei("alt.ruz", "x")}).art, Startdatei::Art::Oeffnen);
+  // An existing file of another kind and a folder open nothing.
+  EXPECT_EQ(startdatei({schreibeDatei("liesmich.txt", "x")}).art, Startdatei::Art::Keine);
+  EXPECT_EQ(startdatei({pfad("")}).art, Startdatei::Art::Keine) << "the test folder itself";
 }
 
 TEST_F(Startdateien, FehlendeDateiGleichWelcherEndung) {
   EXPECT_EQ(startdatei({pfad("fehlt.QZZ")}).art, Startdatei::Art::Fehlt);
   EXPECT_EQ(startdatei({pfad("fehlt.txt")}).art, Startdatei::Art::Fehlt);
   EXPECT_EQ(meldungStartdateiFehlt("/x/fehlt.QZZ"), "Die Datei /x/fehlt.QZZ wurde nicht gefunden.");
-}
-
-TEST_F(Startdateien, VorhandeneDateiAndererEndungUndOrdnerOeffnenNichts) {
-  EXPECT_EQ(startdatei({schreibeDatei("liesmich.txt", "x")}).art, Startdatei::Art::Keine);
-  EXPECT_EQ(startdatei({pfad("")}).art, Startdatei::Art::Keine) << "the test folder itself";
-  EXPECT_EQ(startdatei({schreibeDatei("alt.ruz", "x")}).art, Startdatei::Art::Oeffnen);
 }
 
 TEST(Zeichnungsvorgaben, KommenAusProjektoptionenUndUndoschritten) {
@@ -71,10 +63,7 @@ TEST(Zeichnungsvorgaben, KommenAusProjektoptionenUndUndoschritten) {
   EXPECT_DOUBLE_EQ(v.ansicht.unitFactor, 0.01);
   EXPECT_DOUBLE_EQ(v.ansicht.drawingScale, 20);
   EXPECT_EQ(v.undoTiefe, 50);
-}
-
-TEST(Zeichnungsvorgaben, UndotiefeBleibtImBereichDerStufen) {
-  Einstellungen e;
+  // The undo depth stays within the levels.
   e.undoschritte.anzahl = 1000;
   EXPECT_EQ(zeichnungsvorgaben(e).undoTiefe, 100);
   e.undoschritte.anzahl = -5;

@@ -79,7 +79,7 @@ TEST(CanvasBilder, LoeschmodusMaltDieBildflaecheWeiss) {
   EXPECT_EQ(bild.pixel(5, 5), qRgb(0, 0, 0));
 }
 
-TEST(CanvasBilder, SvgWirdInSeineLageGespielt) {
+TEST(CanvasBilder, SvgWirdInSeineLageGespieltKaputtesNicht) {
   QImage bild = weissesBild();
   const std::string svg =
       "<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"0 0 10 10\">"
@@ -93,15 +93,13 @@ TEST(CanvasBilder, SvgWirdInSeineLageGespielt) {
   EXPECT_TRUE(gespielt);
   EXPECT_EQ(bild.pixel(30, 50), qRgb(0, 0, 255));
   EXPECT_EQ(bild.pixel(70, 50), qRgb(255, 255, 255));
-}
 
-TEST(CanvasBilder, KaputtesSvgWirdNichtGespielt) {
-  QImage bild = weissesBild();
+  const std::string kaputt = "<svg xmlns=\"http://www.w3.org/2000/svg\"><rect";
   QtCanvas c(bild);
-  const std::string svg = "<svg xmlns=\"http://www.w3.org/2000/svg\"><rect";
-  EXPECT_FALSE(c.vektorbild(std::span(reinterpret_cast<const std::uint8_t*>(svg.data()), svg.size()),
+  EXPECT_FALSE(c.vektorbild(std::span(reinterpret_cast<const std::uint8_t*>(kaputt.data()), kaputt.size()),
                             Bildlage{{0, 0}, {10, 0}, {0, 10}}));
 }
+
 
 TEST(CanvasBilder, TextbreiteWaechstMitTextUndHoehe) {
   QImage bild = weissesBild();
@@ -142,66 +140,46 @@ TEST(Zeichnungsausgabe, FormatNachDateiendung) {
   EXPECT_FALSE(ausgabeformatFuer("plan"));
 }
 
-TEST(Zeichnungsausgabe, PngHatDieBlattgroesseBeiDerAufloesung) {
+class Ausgabedatei : public ::testing::Test {
+ protected:
+  // Writes the drawing with one square to `name` in the test's folder and
+  // returns the file's bytes (empty after an error, which fails the test).
+  QByteArray ausgabe(const char* name, bool ganzeZeichnung = false) {
+    Zeichnung z = zeichnungMitRechteck();
+    Ausgabewahl w;
+    w.pfad = ordner.filePath(QString::fromUtf8(name)).toStdString();
+    w.format = *ausgabeformatFuer(w.pfad);
+    w.dpi = 254;  // 10 pixels per millimetre
+    w.ganzeZeichnung = ganzeZeichnung;
+    EXPECT_EQ(gibZeichnungAus(z, w), "") << name;
+    QFile f(QString::fromStdString(w.pfad));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+  }
+
   QTemporaryDir ordner;
-  Zeichnung z = zeichnungMitRechteck();
-  Ausgabewahl w;
-  w.pfad = ordner.filePath("plan.png").toStdString();
-  w.dpi = 254;  // 10 pixels per millimetre
-  ASSERT_EQ(gibZeichnungAus(z, w), "");
-  QImage bild(QString::fromStdString(w.pfad));
-  ASSERT_FALSE(bild.isNull());
+};
+
+TEST_F(Ausgabedatei, PngHatDieBlattgroesseBeiDerAufloesung) {
+  const QImage bild = QImage::fromData(ausgabe("plan.png"));
   EXPECT_EQ(bild.width(), 2100);
   EXPECT_EQ(bild.height(), 2970);
   EXPECT_EQ(bild.pixel(100, 50) & 0xFFFFFF, 0u) << "inside the 20 × 10 mm square";
   EXPECT_EQ(bild.pixel(300, 50) & 0xFFFFFF, 0xFFFFFFu);
+  // The whole drawing: 20 × 10 mm and a margin of 2 mm on each side.
+  EXPECT_EQ(QImage::fromData(ausgabe("alles.png", true)).size(), QSize(240, 140));
 }
 
-TEST(Zeichnungsausgabe, PdfSeiteIstDasBlattInMillimetern) {
-  QTemporaryDir ordner;
-  Zeichnung z = zeichnungMitRechteck();
-  Ausgabewahl w;
-  w.pfad = ordner.filePath("plan.pdf").toStdString();
-  w.format = Ausgabeformat::Pdf;
-  ASSERT_EQ(gibZeichnungAus(z, w), "");
-  QFile f(QString::fromStdString(w.pfad));
-  ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-  const QString inhalt = QString::fromLatin1(f.readAll());
+TEST_F(Ausgabedatei, PdfSeiteIstDasBlattInMillimeternUndSvgHatDieFlaeche) {
+  const QString pdf = QString::fromLatin1(ausgabe("plan.pdf"));
   const QRegularExpression box(QStringLiteral("/MediaBox \\[\\s*0\\s+0\\s+([0-9.]+)\\s+([0-9.]+)\\s*\\]"));
-  const QRegularExpressionMatch m = box.match(inhalt);
+  const QRegularExpressionMatch m = box.match(pdf);
   ASSERT_TRUE(m.hasMatch());
-  const double breiteMm = m.captured(1).toDouble() / 72 * 25.4;
-  const double hoeheMm = m.captured(2).toDouble() / 72 * 25.4;
-  EXPECT_NEAR(breiteMm, 210, 0.2);
-  EXPECT_NEAR(hoeheMm, 297, 0.2);
-}
+  EXPECT_NEAR(m.captured(1).toDouble() / 72 * 25.4, 210, 0.2);
+  EXPECT_NEAR(m.captured(2).toDouble() / 72 * 25.4, 297, 0.2);
 
-TEST(Zeichnungsausgabe, SvgWirdGeschrieben) {
-  QTemporaryDir ordner;
-  Zeichnung z = zeichnungMitRechteck();
-  Ausgabewahl w;
-  w.pfad = ordner.filePath("plan.svg").toStdString();
-  w.format = Ausgabeformat::Svg;
-  ASSERT_EQ(gibZeichnungAus(z, w), "");
-  QFile f(QString::fromStdString(w.pfad));
-  ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-  const QByteArray inhalt = f.readAll();
-  EXPECT_TRUE(inhalt.contains("<svg"));
-  EXPECT_TRUE(inhalt.contains("<path") || inhalt.contains("<polygon") || inhalt.contains("<polyline"));
-}
-
-TEST(Zeichnungsausgabe, GanzeZeichnungUmfasstNurDieElemente) {
-  QTemporaryDir ordner;
-  Zeichnung z = zeichnungMitRechteck();
-  Ausgabewahl w;
-  w.pfad = ordner.filePath("alles.png").toStdString();
-  w.ganzeZeichnung = true;
-  w.dpi = 254;
-  ASSERT_EQ(gibZeichnungAus(z, w), "");
-  QImage bild(QString::fromStdString(w.pfad));
-  // 20 × 10 mm and a margin of 2 mm on each side.
-  EXPECT_EQ(bild.width(), 240);
-  EXPECT_EQ(bild.height(), 140);
+  const QByteArray svg = ausgabe("plan.svg");
+  EXPECT_TRUE(svg.contains("<svg"));
+  EXPECT_TRUE(svg.contains("<path") || svg.contains("<polygon") || svg.contains("<polyline"));
 }
 
 TEST(Zeichnungsausgabe, ZuGrosseBilderUndUnschreibbarePfadeMeldenSichAufDeutsch) {

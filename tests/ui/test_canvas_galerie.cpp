@@ -5,14 +5,12 @@
 // to a folder the files (and the drawing as galerie.qzz) stay there to be
 // looked at.
 #include <gtest/gtest.h>
-#include <jpeglib.h>
-#include <png.h>
 
+#include <QBuffer>
 #include <QDir>
 #include <QImage>
 #include <QTemporaryDir>
 #include <cstdlib>
-#include <cstring>
 #include <filesystem>
 #include <fstream>
 
@@ -25,58 +23,20 @@
 namespace quarzel {
 namespace {
 
-std::vector<std::uint8_t> pngBild(int b, int h) {
-  std::vector<std::uint8_t> rgba;
+// A chequered picture with a gradient, encoded as the file format says
+// ("PNG" or "JPG"), to be embedded in the drawing as the user's file would be.
+std::vector<std::uint8_t> bilddatei(int b, int h, const char* format) {
+  QImage bild(b, h, QImage::Format_RGB32);
   for (int y = 0; y < h; ++y)
     for (int x = 0; x < b; ++x) {
       const bool feld = ((x / 8) + (y / 8)) % 2 == 0;
-      rgba.insert(rgba.end(), {static_cast<std::uint8_t>(feld ? 200 : x * 4), static_cast<std::uint8_t>(y * 4),
-                               static_cast<std::uint8_t>(feld ? 60 : 220), 255});
+      bild.setPixel(x, y, qRgb(feld ? 200 : (x * 4) & 255, (y * 4) & 255, feld ? 60 : 220));
     }
-  png_image kopf;
-  std::memset(&kopf, 0, sizeof kopf);
-  kopf.version = PNG_IMAGE_VERSION;
-  kopf.width = static_cast<png_uint_32>(b);
-  kopf.height = static_cast<png_uint_32>(h);
-  kopf.format = PNG_FORMAT_RGBA;
-  png_alloc_size_t n = 0;
-  png_image_write_to_memory(&kopf, nullptr, &n, 0, rgba.data(), 0, nullptr);
-  std::vector<std::uint8_t> aus(n);
-  png_image_write_to_memory(&kopf, aus.data(), &n, 0, rgba.data(), 0, nullptr);
-  aus.resize(n);
-  return aus;
-}
-
-std::vector<std::uint8_t> jpegBild(int b, int h) {
-  jpeg_compress_struct info{};
-  jpeg_error_mgr fehler{};
-  info.err = jpeg_std_error(&fehler);
-  jpeg_create_compress(&info);
-  unsigned char* puffer = nullptr;
-  unsigned long groesse = 0;
-  jpeg_mem_dest(&info, &puffer, &groesse);
-  info.image_width = static_cast<JDIMENSION>(b);
-  info.image_height = static_cast<JDIMENSION>(h);
-  info.input_components = 3;
-  info.in_color_space = JCS_RGB;
-  jpeg_set_defaults(&info);
-  jpeg_start_compress(&info, TRUE);
-  std::vector<std::uint8_t> zeile(static_cast<std::size_t>(b) * 3);
-  while (info.next_scanline < info.image_height) {
-    for (int x = 0; x < b; ++x) {
-      const double r = std::hypot(x - b / 2.0, static_cast<double>(info.next_scanline) - h / 2.0);
-      zeile[static_cast<std::size_t>(x) * 3] = static_cast<std::uint8_t>(std::min(255.0, r * 6));
-      zeile[static_cast<std::size_t>(x) * 3 + 1] = 120;
-      zeile[static_cast<std::size_t>(x) * 3 + 2] = static_cast<std::uint8_t>(255 - std::min(255.0, r * 6));
-    }
-    JSAMPROW z = zeile.data();
-    jpeg_write_scanlines(&info, &z, 1);
-  }
-  jpeg_finish_compress(&info);
-  std::vector<std::uint8_t> aus(puffer, puffer + groesse);
-  jpeg_destroy_compress(&info);
-  std::free(puffer);
-  return aus;
+  QByteArray daten;
+  QBuffer puffer(&daten);
+  puffer.open(QIODevice::WriteOnly);
+  bild.save(&puffer, format);
+  return {daten.begin(), daten.end()};
 }
 
 class Galerie {
@@ -177,16 +137,16 @@ class Galerie {
   void bilder() {
     Tbitmapdaten b;
     b.platzierung = {l + 10, o + 140, l + 60, o + 175, 0, 0};
-    b.daten = pngBild(64, 48);
+    b.daten = bilddatei(64, 48, "PNG");
     lebe(z.speicher.neueBitmap(Elementart::Bitmap, b));
     b.platzierung = {l + 70, o + 140, l + 110, o + 175, 30, 0};
-    b.daten = jpegBild(60, 50);
+    b.daten = bilddatei(60, 50, "JPG");
     lebe(z.speicher.neueBitmap(Elementart::Bitmap, b));
     b.platzierung = {l + 120, o + 140, l + 150, o + 160, 0, 0};
-    b.daten = pngBild(16, 16);
+    b.daten = bilddatei(16, 16, "PNG");
     lebe(z.speicher.neueBitmap(Elementart::Fuellung, b));
 
-    z.optionen.texturen.push_back({"Karo", pngBild(16, 16)});
+    z.optionen.texturen.push_back({"Karo", bilddatei(16, 16, "PNG")});
     Tpolygondaten t;
     const double x = l + 160, y = o + 140;
     t.x = {x, x + 30, x + 40, x + 10, x};

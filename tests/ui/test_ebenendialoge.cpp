@@ -4,7 +4,6 @@
 // result.
 #include <gtest/gtest.h>
 
-#include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -34,18 +33,12 @@
 namespace quarzel {
 namespace {
 
-// Presses OK as soon as the dialog runs its own event loop.
-void okSpaeter(QDialog& d) {
-  QTimer::singleShot(0, &d, [&d] {
+// Presses a button of the dialog as soon as it runs its own event loop.
+void spaeter(QDialog& d, QDialogButtonBox::StandardButton knopf = QDialogButtonBox::Ok) {
+  QTimer::singleShot(0, &d, [&d, knopf] {
     auto* knoepfe = d.findChild<QDialogButtonBox*>();
     ASSERT_NE(knoepfe, nullptr);
-    QTest::mouseClick(knoepfe->button(QDialogButtonBox::Ok), Qt::LeftButton);
-  });
-}
-
-void abbrechenSpaeter(QDialog& d) {
-  QTimer::singleShot(0, &d, [&d] {
-    QTest::mouseClick(d.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Cancel), Qt::LeftButton);
+    QTest::mouseClick(knoepfe->button(knopf), Qt::LeftButton);
   });
 }
 
@@ -105,7 +98,7 @@ TEST_F(Ebenendialoge, NeueEbeneMitVorlageMassstabEinheitUndSchutz) {
     kind<QComboBox>(d, "Nachkommastellen")->setCurrentIndex(2);
     kind<QCheckBox>(d, "EinheitAnzeigen")->setChecked(true);
     kind<QCheckBox>(d, "Schuetzen")->setChecked(true);
-    okSpaeter(d);
+    spaeter(d);
   };
   aktion(QStringLiteral("Neue Ebene..."))->trigger();
 
@@ -135,12 +128,12 @@ TEST_F(Ebenendialoge, BeliebigerMassstabMitKommaUndZeichnungsmassstab) {
   befehle->vorDialog = [](QDialog& d) {
     kind<QRadioButton>(d, "BeliebigerMassstab")->setChecked(true);
     kind<QLineEdit>(d, "FreierMassstab")->setText(QStringLiteral("12,5"));
-    okSpaeter(d);
+    spaeter(d);
   };
   befehle->neueEbene();
   befehle->vorDialog = [](QDialog& d) {
     kind<QCheckBox>(d, "Zeichnungsmassstab")->setChecked(true);
-    okSpaeter(d);
+    spaeter(d);
   };
   befehle->neueEbene();
   ASSERT_EQ(z().ebenen.anzahl(), 3);
@@ -152,7 +145,7 @@ TEST_F(Ebenendialoge, BeliebigerMassstabMitKommaUndZeichnungsmassstab) {
 }
 
 TEST_F(Ebenendialoge, AbbrechenLegtNichtsAn) {
-  befehle->vorDialog = [](QDialog& d) { abbrechenSpaeter(d); };
+  befehle->vorDialog = [](QDialog& d) { spaeter(d, QDialogButtonBox::Cancel); };
   befehle->neueEbene();
   EXPECT_EQ(z().ebenen.anzahl(), 1);
   EXPECT_FALSE(z().speicher.modifiziert());
@@ -163,7 +156,7 @@ TEST_F(Ebenendialoge, BeiZweihundertfuenfzigEbenenKommtDieMeldungStattDesDialogs
   bool dialogGeoeffnet = false;
   befehle->vorDialog = [&](QDialog& d) {
     dialogGeoeffnet = true;
-    abbrechenSpaeter(d);
+    spaeter(d, QDialogButtonBox::Cancel);
   };
   befehle->neueEbene();
   EXPECT_FALSE(dialogGeoeffnet);
@@ -188,7 +181,7 @@ TEST_F(Ebenendialoge, AktivierenMitUebertragungSkaliertInEinemSchrittUndMerktDie
     frage->setChecked(true);
     kind<QCheckBox>(d, "anpassen")->setChecked(true);
     kind<QCheckBox>(d, "kopieren")->setChecked(false);
-    okSpaeter(d);
+    spaeter(d);
   };
   aktion(QStringLiteral("Ebene aktivieren..."))->trigger();
 
@@ -232,7 +225,7 @@ TEST_F(Ebenendialoge, DieGemerkteWahlStehtBeimNaechstenMalImDialog) {
     // From a picker the layer is fixed: only the question shows.
     EXPECT_TRUE(kind<QListWidget>(d, "Ebenenliste")->isHidden());
     geprueft = true;
-    okSpaeter(d);
+    spaeter(d);
   };
   b->aktiviereEbene(2);
   EXPECT_TRUE(geprueft);
@@ -255,7 +248,7 @@ TEST_F(Ebenendialoge, AuswahlOhneMarkierteAktiviertOhneDialog) {
   bool dialog = false;
   befehle->vorDialog = [&](QDialog& d) {
     dialog = true;
-    abbrechenSpaeter(d);
+    spaeter(d, QDialogButtonBox::Cancel);
   };
   QComboBox* ebenen = befehle->auswahl()->ebenen();
   ASSERT_EQ(ebenen->count(), 2);
@@ -273,7 +266,7 @@ TEST_F(Ebenendialoge, AbbrechenDerUebertragungLaesstAllesWieEsWar) {
   z().ebenen.fuegeFolieAn(2, "");
   z().ebenen.fuegeFolieAn(2, "");
   markierteLinie();
-  befehle->vorDialog = [](QDialog& d) { abbrechenSpaeter(d); };
+  befehle->vorDialog = [](QDialog& d) { spaeter(d, QDialogButtonBox::Cancel); };
   befehle->aktiviereUnterebene(2, 2);
   EXPECT_EQ(z().ebenen.aktiveEbene(), 1);
   EXPECT_EQ(z().ebenen.gemerkteFolie(2), 1);
@@ -314,7 +307,7 @@ TEST_F(Ebenendialoge, NeueUnterebeneAktivierenUndSchuetzen) {
   befehle->vorDialog = [](QDialog& d) {
     EXPECT_EQ(kind<QLineEdit>(d, "Bezeichnung")->text(), QStringLiteral("Unterebene 2"));
     kind<QLineEdit>(d, "Bezeichnung")->setText(QStringLiteral("  Möbel "));
-    okSpaeter(d);
+    spaeter(d);
   };
   aktion(QStringLiteral("Neue Unterebene..."))->trigger();
   ASSERT_EQ(z().ebenen.folienanzahl(1), 2);
@@ -330,7 +323,7 @@ TEST_F(Ebenendialoge, NeueUnterebeneAktivierenUndSchuetzen) {
 
   befehle->vorDialog = [](QDialog& d) {
     kind<QListWidget>(d, "Unterebenenliste")->setCurrentRow(0);
-    okSpaeter(d);
+    spaeter(d);
   };
   aktion(QStringLiteral("Unterebene aktivieren..."))->trigger();
   EXPECT_EQ(z().ebenen.aktiveFolie(), 1);

@@ -52,6 +52,11 @@ class ZeichnenPixel : public ::testing::Test {
     return fertig(n);
   }
 
+  // A U open to the top: two legs 50 px wide and a notch between them.
+  void uForm(const Fuellangaben& f) {
+    polygon({{100, 50}, {150, 50}, {150, 200}, {250, 200}, {250, 50}, {300, 50}, {300, 250}, {100, 250}}, f, kBlau);
+  }
+
   Farbe pixel(int x, int y) const {
     const QRgb p = bild.pixel(x, y);
     return rgb(qRed(p), qGreen(p), qBlue(p));
@@ -87,7 +92,7 @@ TEST_F(ZeichnenPixel, FilledUShapeLeavesTheNotchWhite) {
   Fuellangaben f;
   f.gefuellt = 1;
   f.fuellwert = kRot;
-  polygon({{100, 50}, {150, 50}, {150, 200}, {250, 200}, {250, 50}, {300, 50}, {300, 250}, {100, 250}}, f, kBlau);
+  uForm(f);
   zeichne();
   EXPECT_EQ(pixel(125, 100), kRot);
   EXPECT_EQ(pixel(275, 100), kRot);
@@ -100,7 +105,7 @@ TEST_F(ZeichnenPixel, HatchedUShapeHasLinesInTheLegsOnly) {
   f.gefuellt = 1;
   f.fuellflag = 1;
   f.schraffurName = "Windows-Standard 3";  // horizontal, every 2 mm
-  polygon({{100, 50}, {150, 50}, {150, 200}, {250, 200}, {250, 50}, {300, 50}, {300, 250}, {100, 250}}, f, kBlau);
+  uForm(f);
   zeichne();
   auto blaueInZeile = [&](int x0, int x1, int y0, int y1) {
     int n = 0;

@@ -6,15 +6,15 @@ namespace quarzel {
 
 namespace {
 
-bool zeigtSymbol(const Fangergebnis& e) {
-  return !e.abgebrochen && !e.abgewiesen && (e.gefangen || e.art == Fangart::Lineal) && e.art != Fangart::Keine;
-}
-
 Farbe komplement(Farbe f) {
   return rgb(255 - rotAnteil(f), 255 - gruenAnteil(f), 255 - blauAnteil(f));
 }
 
 }  // namespace
+
+bool Fangmarker::zeigtSymbol(const Fangergebnis& e) {
+  return !e.abgebrochen && !e.abgewiesen && (e.gefangen || e.art == Fangart::Lineal) && e.art != Fangart::Keine;
+}
 
 void Fangmarker::zeige(Canvas& canvas, const Fangergebnis& ergebnis) {
   const bool neu = zeigtSymbol(ergebnis);
@@ -35,15 +35,20 @@ void Fangmarker::verberge(Canvas& canvas) {
 }
 
 void Fangmarker::zeichne(Canvas& canvas, Fangart art, double x, double y) const {
-  const double h = kHalbeGroesse;
   canvas.setzeStiftmodus(Stiftmodus::Xor);
-  canvas.setzeStift(komplement(farbe_), 1);
+  zeichneSymbol(canvas, art, x, y, komplement(farbe_));
+  canvas.setzeStiftmodus(Stiftmodus::Kopieren);
+}
+
+void Fangmarker::zeichneSymbol(Canvas& canvas, Fangart art, double x, double y, Farbe farbe) {
+  const double h = kHalbeGroesse;
+  canvas.setzeStift(farbe, 1);
   canvas.setzePinsel(rgb(0, 0, 0), true);
   auto zug = [&](std::initializer_list<Pixelpunkt> p) {
     canvas.polylinie(std::span<const Pixelpunkt>(p.begin(), p.size()));
   };
-  // Where strokes cross, a pixel is XORed twice and stays paper-coloured;
-  // that leaves the exact point visible in the middle of the symbol.
+  // In XOR, where strokes cross a pixel is XORed twice and stays
+  // paper-coloured; that leaves the exact point visible in the middle.
   switch (art) {
     case Fangart::Endpunkt:
       zug({{x - h, y - h}, {x + h, y - h}, {x + h, y + h}, {x - h, y + h}, {x - h, y - h}});
@@ -74,7 +79,6 @@ void Fangmarker::zeichne(Canvas& canvas, Fangart art, double x, double y) const 
     case Fangart::Keine:
       break;
   }
-  canvas.setzeStiftmodus(Stiftmodus::Kopieren);
 }
 
 }  // namespace quarzel

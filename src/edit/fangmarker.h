@@ -4,10 +4,12 @@
 // perpendicular sign for a point on an edge, a plus for grid nodes and a
 // short tick pair for the ruler subdivision.
 //
-// It is drawn in XOR on the drawing area, so drawing the same marker again
-// takes it away without a redraw. XOR with black would leave white paper
-// white; the marker's pen is the complement of the wanted colour, which XOR
-// on white paper turns back into that colour.
+// Two ways to show it. A Fangmarker object draws in XOR on a picture, so
+// drawing the same marker again takes it away without a redraw; XOR with
+// black would leave white paper white, so its pen is the complement of the
+// wanted colour, which XOR on white paper turns back into that colour. A
+// window that lays the marker over the finished picture at paint time (and
+// so never touches the rubber bands) uses zeichneSymbol in copy mode.
 #pragma once
 
 #include "edit/fangeinstellungen.h"
@@ -33,6 +35,15 @@ class Fangmarker {
   // replaced by a redraw.
   void vergiss() { sichtbar_ = false; }
   bool sichtbar() const { return sichtbar_; }
+
+  // Whether a search result earns a symbol: something was found (or the
+  // cursor was rounded to the ruler) and the search was neither given up nor
+  // refused.
+  static bool zeigtSymbol(const Fangergebnis& ergebnis);
+  // Draws the symbol of `art` centred on (x, y) with the canvas's pen mode
+  // as it is: in copy mode it shows `farbe` on any background, which is what
+  // an overlay painted over the finished picture wants.
+  static void zeichneSymbol(Canvas& canvas, Fangart art, double x, double y, Farbe farbe);
 
  private:
   void zeichne(Canvas& canvas, Fangart art, double x, double y) const;

@@ -8,6 +8,7 @@
 #include <QWheelEvent>
 #include <cmath>
 
+#include "edit/fangmarker.h"
 #include "ui/qtcanvas.h"
 #include "ui/rueckmeldungscanvas.h"
 
@@ -83,6 +84,34 @@ void Zeichenflaeche::setzeBezugspunkt(std::optional<QPointF> punkt, const QColor
   update();
 }
 
+void Zeichenflaeche::zeigeFang(const Fangergebnis* ergebnis) {
+  std::optional<Fangart> art;
+  QPointF punkt = fangpunkt_;
+  if (ergebnis != nullptr && Fangmarker::zeigtSymbol(*ergebnis) && std::isfinite(ergebnis->x) &&
+      std::isfinite(ergebnis->y)) {
+    art = ergebnis->art;
+    punkt = QPointF(ergebnis->x, ergebnis->y);
+  }
+  if (art == fangmarke_ && (!art || punkt == fangpunkt_)) return;
+  fangmarke_ = art;
+  fangpunkt_ = punkt;
+  update();
+}
+
+void Zeichenflaeche::fangmarkeMalen(QPainter& maler) const {
+  if (!fangmarke_) return;
+  const QColor f = fangfarbe_;
+  QtCanvas canvas(maler);
+  Fangmarker::zeichneSymbol(canvas, *fangmarke_, fangpunkt_.x(), fangpunkt_.y(), rgb(f.red(), f.green(), f.blue()));
+}
+
+void Zeichenflaeche::zwischenstandZeigen() {
+  // A paint event cannot paint itself again; it shows the result anyway.
+  if (imPaintEvent_ || !isVisible()) return;
+  ++zwischenstaende_;
+  repaint();
+}
+
 int Zeichenflaeche::pixelBreite() const {
   return static_cast<int>(std::lround(width() * devicePixelRatioF()));
 }
@@ -106,6 +135,8 @@ void Zeichenflaeche::bildErneuern() {
     maler_(canvas);
   }
   ++bildzaehler_;
+  fangmarke_.reset();
+  emit neuGezeichnet();
 }
 
 void Zeichenflaeche::ebeneAnpassen() {
@@ -122,15 +153,24 @@ void Zeichenflaeche::ebeneAnpassen() {
 
 QImage Zeichenflaeche::sichtbaresBild() const {
   QImage ergebnis = bild_.copy();
-  if (!ebene_.isNull() && !ergebnis.isNull()) {
-    QPainter m(&ergebnis);
+  if (ergebnis.isNull()) return ergebnis;
+  QPainter m(&ergebnis);
+  if (!ebene_.isNull()) {
     m.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
     m.drawImage(0, 0, ebene_);
+    m.setCompositionMode(QPainter::CompositionMode_SourceOver);
   }
+  fangmarkeMalen(m);
+  m.end();
   return ergebnis;
 }
 
 void Zeichenflaeche::paintEvent(QPaintEvent* ereignis) {
+  if (!bildPasst() && !schnellerRefresh_) {
+    imPaintEvent_ = true;
+    bildErneuern();
+    imPaintEvent_ = false;
+  }
   QPainter maler(this);
   if (!bildPasst()) {
     // Show what there is at once and paint the picture when resizing pauses.
@@ -152,6 +192,12 @@ void Zeichenflaeche::paintEvent(QPaintEvent* ereignis) {
     maler.setBrush(Qt::NoBrush);
     const QPointF p = *bezugspunkt_ / faktor;
     maler.drawEllipse(p, kBezugsradius / faktor, kBezugsradius / faktor);
+  }
+  if (fangmarke_) {
+    maler.save();
+    maler.scale(1 / faktor, 1 / faktor);
+    fangmarkeMalen(maler);
+    maler.restore();
   }
   if (fadenkreuz_ && cursor_) {
     maler.setPen(QPen(fadenkreuzfarbe_, 0, Qt::DotLine));
@@ -214,7 +260,9 @@ void Zeichenflaeche::keyPressEvent(QKeyEvent* ereignis) {
 
 void Zeichenflaeche::leaveEvent(QEvent* ereignis) {
   cursor_.reset();
+  fangmarke_.reset();
   update();
+  emit mausVerlassen();
   QWidget::leaveEvent(ereignis);
 }
 

@@ -10,8 +10,10 @@
 //
 // Rubber bands live in a layer of their own that is combined with the picture
 // by exclusive or on the way to the screen (see Rueckmeldungscanvas). The
-// cross-hair and the reference point are laid over the result at each paint,
-// so they never touch the picture and need no erasing.
+// cross-hair, the reference point and the snap marker are laid over the
+// result at each paint, so they never touch the picture or the rubber bands
+// and need no erasing. A new picture takes the snap marker away: its pixel
+// position may belong to the view before a zoom or scroll.
 #pragma once
 
 #include <QColor>
@@ -21,6 +23,8 @@
 #include <functional>
 #include <memory>
 #include <optional>
+
+#include "edit/fangeinstellungen.h"
 
 class QTimer;
 
@@ -61,15 +65,29 @@ class Zeichenflaeche final : public QWidget {
 
   // The cross-hair over the whole area at the cursor; off: none.
   void setzeFadenkreuz(bool an, const QColor& farbe);
+  QColor fadenkreuzfarbe() const { return fadenkreuzfarbe_; }
   // The reference point of the tool in progress (device pixels); none: hidden.
   void setzeBezugspunkt(std::optional<QPointF> punkt, const QColor& farbe);
+  // The snap marker for a search result (device pixels); nullptr or a result
+  // that found nothing: hidden.
+  void zeigeFang(const Fangergebnis* ergebnis);
+  std::optional<Fangart> fangmarke() const { return fangmarke_; }
+
+  // The refresh mode. Fast: a paint event that finds the picture too small
+  // waits for the resize to pause; slow: it paints the picture at once.
+  void setzeSchnellerRefresh(bool an) { schnellerRefresh_ = an; }
+  bool schnellerRefresh() const { return schnellerRefresh_; }
+  // Shows the picture as far as a redraw in progress has painted it.
+  void zwischenstandZeigen();
+  int zwischenstaende() const { return zwischenstaende_; }
 
   // The area in device pixels (areaWidth x areaHeight of the view).
   int pixelBreite() const;
   int pixelHoehe() const;
   // The last painted picture, without the rubber bands.
   const QImage& bild() const { return bild_; }
-  // What the screen shows: the picture combined with the rubber bands.
+  // What the screen shows: the picture combined with the rubber bands, and
+  // the snap marker. The cross-hair is left out: it would be everywhere.
   QImage sichtbaresBild() const;
   // How many full pictures were painted (tests: a new element is not one).
   int bildzaehler() const { return bildzaehler_; }
@@ -84,6 +102,10 @@ class Zeichenflaeche final : public QWidget {
   void mausDoppelklick(const quarzel::Mausdaten& maus);
   // Wheel turned by `stufen` notches (positive away from the user) at (x, y).
   void mausrad(double x, double y, double stufen);
+  // The cursor left the area.
+  void mausVerlassen();
+  // A full picture was painted: the view may have changed.
+  void neuGezeichnet();
 
  protected:
   void paintEvent(QPaintEvent* ereignis) override;
@@ -103,6 +125,8 @@ class Zeichenflaeche final : public QWidget {
   void ebeneAnpassen();
   bool bildPasst() const;
   Mausdaten daten(const QMouseEvent& e) const;
+  // Paints the snap marker with a painter whose unit is one device pixel.
+  void fangmarkeMalen(QPainter& maler) const;
 
   Maler maler_;
   Tastenfilter tastenfilter_;
@@ -118,6 +142,12 @@ class Zeichenflaeche final : public QWidget {
   std::optional<QPointF> bezugspunkt_;
   QColor bezugsfarbe_ = Qt::red;
   std::optional<QPointF> cursor_;
+  bool schnellerRefresh_ = true;
+  bool imPaintEvent_ = false;
+  int zwischenstaende_ = 0;
+  std::optional<Fangart> fangmarke_;
+  QPointF fangpunkt_;
+  QColor fangfarbe_ = Qt::red;
 };
 
 }  // namespace quarzel

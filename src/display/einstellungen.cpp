@@ -129,8 +129,6 @@ QUARZEL_EINFACHER_ABSCHNITT(Daemmung)
 QUARZEL_EINFACHER_ABSCHNITT(Kreise)
 QUARZEL_EINFACHER_ABSCHNITT(Rand)
 QUARZEL_EINFACHER_ABSCHNITT(Importdialog)
-QUARZEL_EINFACHER_ABSCHNITT(Marker)
-QUARZEL_EINFACHER_ABSCHNITT(Hilfsmarker)
 QUARZEL_EINFACHER_ABSCHNITT(Ansicht)
 QUARZEL_EINFACHER_ABSCHNITT(Symbolkatalog)
 QUARZEL_EINFACHER_ABSCHNITT(Gruppen)
@@ -153,6 +151,17 @@ QUARZEL_EINFACHER_ABSCHNITT(Clipboard)
 QUARZEL_EINFACHER_ABSCHNITT(EbeneAktivieren)
 
 #undef QUARZEL_EINFACHER_ABSCHNITT
+
+template <const char* Name>
+void Markerabschnitt<Name>::lese(const IniDatei& ini) {
+  leseAbschnitt(*this, ini);
+}
+template <const char* Name>
+void Markerabschnitt<Name>::schreibe(IniDatei& ini) const {
+  schreibeAbschnitt(*this, ini);
+}
+template struct Markerabschnitt<kMarkerSektion>;
+template struct Markerabschnitt<kHilfsmarkerSektion>;
 
 void Projektoptionen::lese(const IniDatei& ini) {
   leseAbschnitt(*this, ini);

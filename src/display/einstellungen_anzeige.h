@@ -184,22 +184,14 @@ struct Importdialog {
   bool operator==(const Importdialog&) const = default;
 };
 
-struct Marker {
-  static constexpr std::string_view kSektion = "Marker";
-  int groesse = 3;
-  int typ = 0;
-  template <class S, class F>
-  static void felder(S& s, F&& f) {
-    f("Groesse", s.groesse);
-    f("Typ", s.typ);
-  }
-  void lese(const IniDatei& ini);
-  void schreibe(IniDatei& ini) const;
-  bool operator==(const Marker&) const = default;
-};
+// Size and shape of the snap markers and of the construction-aid markers:
+// two sections with the same keys.
+inline constexpr char kMarkerSektion[] = "Marker";
+inline constexpr char kHilfsmarkerSektion[] = "Hilfsmarker";
 
-struct Hilfsmarker {
-  static constexpr std::string_view kSektion = "Hilfsmarker";
+template <const char* Name>
+struct Markerabschnitt {
+  static constexpr std::string_view kSektion = Name;
   int groesse = 3;
   int typ = 0;
   template <class S, class F>
@@ -209,8 +201,10 @@ struct Hilfsmarker {
   }
   void lese(const IniDatei& ini);
   void schreibe(IniDatei& ini) const;
-  bool operator==(const Hilfsmarker&) const = default;
+  bool operator==(const Markerabschnitt&) const = default;
 };
+using Marker = Markerabschnitt<kMarkerSektion>;
+using Hilfsmarker = Markerabschnitt<kHilfsmarkerSektion>;
 
 struct Ansicht {
   static constexpr std::string_view kSektion = "Ansicht";
@@ -386,6 +380,8 @@ struct Updates {
 
 // Screen display. The four colours are choices of the dialog: 0 "Rot",
 // 1 "Grün", 2 "Blau", 3 "Schwarz" ("Nicht einfärben" for the marking).
+// The outline and centre-mark choices of the same dialog and the refresh mode
+// of the menu "Sichtbare Elemente" are kept here too, under their captions.
 struct Darstellung {
   static constexpr std::string_view kSektion = "Darstellung";
   int fadenkreuz = 3;
@@ -393,6 +389,9 @@ struct Darstellung {
   int objekte = 3;
   int markierung = 0;
   bool optimiert = true;
+  bool objektraender = true;      // "Objektränder anzeigen" when fills are hidden
+  int mittelpunktmarkierung = 2;  // 0 "Ohne", 1 "Punkt", 2 "Plus", 3 "Kreuz"
+  bool schnellerRefresh = true;   // false: "Langsamer Refresh"
   template <class S, class F>
   static void felder(S& s, F&& f) {
     f("Fadenkreuz", s.fadenkreuz);
@@ -400,6 +399,9 @@ struct Darstellung {
     f("Objekte", s.objekte);
     f("Markierung", s.markierung);
     f("optimiert", s.optimiert);
+    f("Objektränder anzeigen", s.objektraender);
+    f("Mittelpunktmarkierung", s.mittelpunktmarkierung);
+    f("Schneller Refresh", s.schnellerRefresh);
   }
   void lese(const IniDatei& ini);
   void schreibe(IniDatei& ini) const;

@@ -56,6 +56,9 @@ Darstellungswahl darstellungswahlAus(const einstellung::Darstellung& d, Darstell
   basis.markierteEinfaerben = d.markierung != kNichtEinfaerben;
   if (basis.markierteEinfaerben)
     basis.markierfarbe = darstellungsfarbeAus(d.markierung >= 0 && d.markierung < 3 ? d.markierung : 0);
+  basis.objektraenderAnzeigen = d.objektraender;
+  const int mitte = d.mittelpunktmarkierung >= 0 && d.mittelpunktmarkierung <= 3 ? d.mittelpunktmarkierung : 2;
+  basis.mittelpunkt = static_cast<Darstellungswahl::Mittelpunkt>(mitte);
   return basis;
 }
 
@@ -98,14 +101,13 @@ einstellung::Darstellung TBildschirmdarstellung::abschnitt() const {
   d.objekte = objekte_->checkedId();
   d.markierung = markierung_->checkedId();
   d.optimiert = optimiert_->isChecked();
+  d.objektraender = raender_->checkedId() == 1;
+  d.mittelpunktmarkierung = mittelpunkt_->checkedId();
   return d;
 }
 
 Darstellungswahl TBildschirmdarstellung::wahl() const {
-  Darstellungswahl w = darstellungswahlAus(abschnitt(), ausgangswahl_);
-  w.objektraenderAnzeigen = raender_->checkedId() == 1;
-  w.mittelpunkt = static_cast<Darstellungswahl::Mittelpunkt>(mittelpunkt_->checkedId());
-  return w;
+  return darstellungswahlAus(abschnitt(), ausgangswahl_);
 }
 
 }  // namespace quarzel

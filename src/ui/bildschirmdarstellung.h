@@ -3,9 +3,8 @@
 // elements whose fill is hidden, "Optimierter Bildaufbau" and the centre mark
 // of circles and arcs.
 //
-// The four colours and "optimiert" are the configuration section
-// "Darstellung"; the outline and centre-mark choices live in the window's
-// Darstellungswahl only, as the file has no keys for them.
+// All choices are the configuration section "Darstellung"; the renderer
+// follows them through the window's Darstellungswahl.
 #pragma once
 
 #include <QDialog>
@@ -23,7 +22,8 @@ namespace quarzel {
 Farbe darstellungsfarbeAus(int wahl);
 
 // The renderer's choices after the section: the marking colour, or none for
-// "Nicht einfärben" (choice 3); the other fields are kept from `basis`.
+// "Nicht einfärben" (choice 3), the outline of hidden fills and the centre
+// mark (a damaged value gives "Plus"); the other fields are kept from `basis`.
 Darstellungswahl darstellungswahlAus(const einstellung::Darstellung& d, Darstellungswahl basis);
 
 class TBildschirmdarstellung final : public QDialog {

@@ -2,7 +2,6 @@
 
 #include <QMenu>
 #include <QMenuBar>
-#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -10,10 +9,13 @@
 #include "display/linienstilstart.h"
 #include "display/linienstilzeichnung.h"
 #include "display/schraffurbibliothek.h"
+#include "ui/bildaufbau.h"
 #include "ui/bildschirmdarstellung.h"
 #include "ui/eigenschaftsleiste.h"
 #include "ui/linienstildialog.h"
 #include "ui/schraffurdialog.h"
+#include "ui/schraffurleiste.h"
+#include "ui/schraffurliste.h"
 #include "ui/sichtbareelemente.h"
 #include "ui/stiftbreitendialog.h"
 #include "ui/tfenster.h"
@@ -30,6 +32,7 @@ void bildschirmdarstellungBearbeiten(TFenster& fenster) {
   Einstellungsdatei datei = fenster.konfiguration().openSettings();
   fenster.einstellungen().darstellung.schreibe(datei.ini());
   datei.speichern();
+  darstellungAnwenden(fenster);
   fenster.Figurzeichnen();
 }
 
@@ -38,13 +41,19 @@ void zeichnungsoptionenBearbeiten(TFenster& fenster) {
   TZeichnungsoptionen dialog(zeichnungsoptionenAus(ansicht), &fenster);
   if (dialog.exec() != QDialog::Accepted) return;
   const Zeichnungsoptionenwahl wahl = dialog.wahl();
+  const bool neuesBlatt = wahl.blattBreite != ansicht.sheetWidth || wahl.blattHoehe != ansicht.sheetHeight;
   wendeZeichnungsoptionenAn(ansicht, wahl);
   schreibeZeichnungsoptionen(fenster.einstellungen().projektoptionen, wahl);
   Einstellungsdatei datei = fenster.konfiguration().openSettings();
   fenster.einstellungen().projektoptionen.schreibe(datei.ini());
   datei.speichern();
-  // The redraw refreshes the status texts of sheet and scale too.
-  fenster.Figurzeichnen();
+  // The redraw refreshes the status texts of sheet and scale too; a sheet of
+  // another size is shown whole, as it would be after opening a drawing.
+  if (neuesBlatt) {
+    fenster.gesamtesBlatt();
+  } else {
+    fenster.Figurzeichnen();
+  }
 }
 
 namespace {
@@ -73,8 +82,18 @@ void schraffurenBearbeiten(TFenster& fenster) {
   // The library reads the files anew on every lookup, so one of our own sees
   // the same definitions as the window's renderer.
   Schraffurbibliothek bibliothek;
-  TSchraffuren dialog(bibliothek, fenster.benutzer(), std::string(ErsatzSchraffur), &fenster);
-  if (dialog.exec() != QDialog::Accepted) return;
+  auto* leiste = fenster.findChild<Schraffurleiste*>();
+  // The dialog opens on the hatch the area tools would use next.
+  std::string aktuell = leiste != nullptr ? leiste->liste()->gewaehlt() : std::string();
+  if (aktuell.empty()) aktuell = std::string(ErsatzSchraffur);
+  TSchraffuren dialog(bibliothek, fenster.benutzer(), aktuell, &fenster);
+  dialog.setzeMitSchraffur(fenster.anzeigeschalter().schraffuren);
+  dialog.setzeEigeneLinien([&fenster] { linienstileBearbeiten(fenster); });
+  const int ergebnis = dialog.exec();
+  // Hatches created or deleted in the dialog stay so even after "Abbrechen".
+  if (leiste != nullptr) leiste->auffrischen(bibliothek);
+  if (ergebnis != QDialog::Accepted) return;
+  fenster.anzeigeschalter().schraffuren = dialog.mitSchraffur();
   fenster.Figurzeichnen();
 }
 
@@ -107,11 +126,8 @@ void einstellungsbefehleEinrichten(TFenster& fenster, QMenuBar& leiste) {
   a.neuZeichnen = [&fenster] { fenster.Figurzeichnen(); };
   a.allesSichtbar = [&fenster] { return fenster.zeichnung().ebenen.allesSichtbar; };
   a.setzeAllesSichtbar = [&fenster](bool an) { fenster.zeichnung().ebenen.allesSichtbar = an; };
-  // The window has no refresh switch of its own yet: the choice is kept here
-  // and both modes redraw the same way.
-  auto schnell = std::make_shared<bool>(true);
-  a.schnellerRefresh = [schnell] { return *schnell; };
-  a.setzeSchnellerRefresh = [schnell](bool an) { *schnell = an; };
+  a.schnellerRefresh = [&fenster] { return fenster.einstellungen().darstellung.schnellerRefresh; };
+  a.setzeSchnellerRefresh = [&fenster](bool an) { refreshmodusSetzen(fenster, an); };
   sichtbareElementeFuellen(*sichtbar, fenster.anzeigeschalter(), std::move(a));
   leiste.addMenu(sichtbar);
 
@@ -128,6 +144,11 @@ void einstellungsbefehleEinrichten(TFenster& fenster, QMenuBar& leiste) {
   QAction* darstellung = einstellungen->addAction(QStringLiteral("Bildschirmdarstellung..."));
   QObject::connect(darstellung, &QAction::triggered, &fenster,
                    [&fenster] { bildschirmdarstellungBearbeiten(fenster); });
+
+  auto* schraffurleiste = new Schraffurleiste(fenster.eigenschaften(), &fenster);
+  fenster.addDockWidget(Qt::RightDockWidgetArea, schraffurleiste);
+  schraffurleiste->auffrischen(Schraffurbibliothek());
+  darstellungAnwenden(fenster);
 }
 
 }  // namespace quarzel

@@ -9,11 +9,14 @@ namespace quarzel {
 
 class TFenster;
 
-// Adds the menus to `leiste`; the actions and their state belong to the window.
+// Adds the menus to `leiste` and the hatch list (a dock) to the window, and
+// applies the display settings read at start; the actions and their state
+// belong to the window.
 void einstellungsbefehleEinrichten(TFenster& fenster, QMenuBar& leiste);
 
 // "Bildschirmdarstellung": opens the dialog; OK writes the section
-// "Darstellung", updates the window's choices and redraws.
+// "Darstellung", updates the window's choices, cross-hair and refresh mode
+// and redraws.
 void bildschirmdarstellungBearbeiten(TFenster& fenster);
 
 // "Zeichnungsoptionen": OK applies sheet, unit, scale and decimals to the
@@ -25,7 +28,9 @@ void zeichnungsoptionenBearbeiten(TFenster& fenster);
 // "als Standard" writes the section at once.
 void stiftbreitenBearbeiten(TFenster& fenster);
 
-// "Schraffuren": the hatch dialog on the user's hatch folder; redraws after OK.
+// "Schraffuren": the hatch dialog on the user's hatch folder. OK takes over
+// "Mit Schraffur" as the display switch "&Schraffuren", offers the hatches
+// anew in the property bar and the hatch list, and redraws.
 void schraffurenBearbeiten(TFenster& fenster);
 
 // "Linienstile": OK takes the patterns into the drawing (and its file

@@ -103,15 +103,23 @@ TSchraffuren::TSchraffuren(Schraffurbibliothek& bibliothek, Benutzer& benutzer, 
   connect(kombiniert_, &QCheckBox::toggled, this, &TSchraffuren::vorschauErneuern);
   mitte->addWidget(vorschaubox, 1);
 
+  auto* schalter = new QHBoxLayout;
   massstab_ = new QCheckBox(QStringLiteral("Linienabstände maßstabsabhängig"), this);
-  lage->addWidget(massstab_);
+  schalter->addWidget(massstab_);
+  schalter->addStretch();
+  mitSchraffur_ = new QCheckBox(QStringLiteral("Mit Schraffur"), this);
+  mitSchraffur_->setChecked(true);
+  schalter->addWidget(mitSchraffur_);
+  lage->addLayout(schalter);
 
   auto* befehle = new QHBoxLayout;
   auto* erstellenKnopf = new QPushButton(QStringLiteral("Schraffur erstellen"), this);
   auto* neuKnopf = new QPushButton(QStringLiteral("Neu aus aktueller"), this);
   auto* loeschKnopf = new QPushButton(QStringLiteral("Schraffur löschen..."), this);
+  eigeneLinien_ = new QPushButton(QStringLiteral("Eigene Linien"), this);
+  eigeneLinien_->setEnabled(false);
   auto* standardKnopf = new QPushButton(QStringLiteral("als &Standard"), this);
-  for (QPushButton* k : {erstellenKnopf, neuKnopf, loeschKnopf, standardKnopf}) {
+  for (QPushButton* k : {erstellenKnopf, neuKnopf, loeschKnopf, eigeneLinien_, standardKnopf}) {
     k->setAutoDefault(false);
     befehle->addWidget(k);
   }
@@ -119,6 +127,11 @@ TSchraffuren::TSchraffuren(Schraffurbibliothek& bibliothek, Benutzer& benutzer, 
   connect(neuKnopf, &QPushButton::clicked, this, &TSchraffuren::neuAusAktueller);
   connect(loeschKnopf, &QPushButton::clicked, this, &TSchraffuren::loeschen);
   connect(standardKnopf, &QPushButton::clicked, this, &TSchraffuren::alsStandard);
+  connect(eigeneLinien_, &QPushButton::clicked, this, [this] {
+    if (!eigeneLinienOeffnen_) return;
+    eigeneLinienOeffnen_();
+    vorschauErneuern();
+  });
   lage->addLayout(befehle);
 
   auto* knoepfe = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
@@ -246,6 +259,19 @@ void TSchraffuren::accept() {
   // user's file of the same name, which then takes precedence.
   if (definition() != bibliothek_.lies(name_).value_or(Schraffurdefinition{}) && !alsStandard()) return;
   QDialog::accept();
+}
+
+void TSchraffuren::setzeEigeneLinien(std::function<void()> oeffnen) {
+  eigeneLinienOeffnen_ = std::move(oeffnen);
+  eigeneLinien_->setEnabled(static_cast<bool>(eigeneLinienOeffnen_));
+}
+
+void TSchraffuren::setzeMitSchraffur(bool an) {
+  mitSchraffur_->setChecked(an);
+}
+
+bool TSchraffuren::mitSchraffur() const {
+  return mitSchraffur_->isChecked();
 }
 
 }  // namespace quarzel

@@ -4,12 +4,17 @@
 // hatches can be deleted, the built-in ones not. OK and "als &Standard"
 // store the current definition in the user's hatch folder.
 //
+// "Eigene Linien" opens the user's line styles, which the column "Art" refers
+// to; "Mit Schraffur" is the display switch that shows hatched elements with
+// their hatch (off: without), taken over by the window on OK.
+//
 // Definitions are read through and written to a Schraffurbibliothek; the
 // user is asked and told through Benutzer.
 #pragma once
 
 #include <QDialog>
 #include <array>
+#include <functional>
 #include <string>
 
 #include "display/schraffurdefinition.h"
@@ -17,6 +22,7 @@
 class QCheckBox;
 class QComboBox;
 class QDoubleSpinBox;
+class QPushButton;
 class QSpinBox;
 class QTabWidget;
 
@@ -44,6 +50,13 @@ class TSchraffuren final : public QDialog {
   // OK: stores a changed definition first; stays open when that fails.
   void accept() override;
 
+  // "Eigene Linien": opens the line styles; unset, the button is disabled.
+  // The preview is drawn anew afterwards, the styles may have changed.
+  void setzeEigeneLinien(std::function<void()> oeffnen);
+  // "Mit Schraffur".
+  void setzeMitSchraffur(bool an);
+  bool mitSchraffur() const;
+
   struct Linienfelder {
     QCheckBox* aktiv = nullptr;
     QDoubleSpinBox* abstand = nullptr;
@@ -58,6 +71,8 @@ class TSchraffuren final : public QDialog {
   }
   QCheckBox* massstabsabhaengig() const { return massstab_; }
   QCheckBox* kombiniert() const { return kombiniert_; }
+  QCheckBox* mitSchraffurFeld() const { return mitSchraffur_; }
+  QPushButton* eigeneLinienKnopf() const { return eigeneLinien_; }
   Schraffurvorschau* vorschau() const { return vorschau_; }
 
  private:
@@ -77,6 +92,9 @@ class TSchraffuren final : public QDialog {
   std::array<std::array<Linienfelder, Schraffurmuster::Linienanzahl>, Schraffurdefinition::Musteranzahl> linien_{};
   QCheckBox* massstab_;
   QCheckBox* kombiniert_;
+  QCheckBox* mitSchraffur_;
+  QPushButton* eigeneLinien_;
+  std::function<void()> eigeneLinienOeffnen_;
   Schraffurvorschau* vorschau_;
   bool setzt_ = false;
 };

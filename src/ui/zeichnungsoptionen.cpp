@@ -115,8 +115,8 @@ TZeichnungsoptionen::TZeichnungsoptionen(const Zeichnungsoptionenwahl& wahl, QWi
   blattRaster->addWidget(drucker, 6, 0, 1, 2);
   blattRaster->addWidget(beliebig, 7, 0, 1, 2);
   auto* felder = new QFormLayout;
-  breite_ = new QSpinBox(blatt);
-  hoehe_ = new QSpinBox(blatt);
+  breite_ = new QDoubleSpinBox(blatt);
+  hoehe_ = new QDoubleSpinBox(blatt);
   felder->addRow(QStringLiteral("Breite:"), breite_);
   felder->addRow(QStringLiteral("Höhe:"), hoehe_);
   blattRaster->addLayout(felder, 8, 0, 1, 2);
@@ -181,8 +181,8 @@ TZeichnungsoptionen::TZeichnungsoptionen(const Zeichnungsoptionenwahl& wahl, QWi
   formatGewechselt();
   connect(einheiten_, &QButtonGroup::idClicked, this, [this] { einheitGewechselt(); });
   connect(formate_, &QButtonGroup::idClicked, this, [this] { formatGewechselt(); });
-  connect(breite_, &QSpinBox::valueChanged, this, [this] { feldGeaendert(); });
-  connect(hoehe_, &QSpinBox::valueChanged, this, [this] { feldGeaendert(); });
+  connect(breite_, &QDoubleSpinBox::valueChanged, this, [this] { feldGeaendert(); });
+  connect(hoehe_, &QDoubleSpinBox::valueChanged, this, [this] { feldGeaendert(); });
 
   auto* knoepfe = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
   knoepfe->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Abbrechen"));
@@ -197,11 +197,21 @@ double TZeichnungsoptionen::faktor() const {
 }
 
 void TZeichnungsoptionen::einheitGewechselt() {
-  const Eingabegrenzen g = beliebigesFormatGrenzen(faktor());
+  // Whole drawing units are too coarse for metres and feet (an A3 sheet is
+  // 0.42 m): the fields show as many decimals as one sheet millimetre needs,
+  // and a bound that rounds to 0 is taken unrounded.
+  const double f = faktor();
+  const Eingabegrenzen g = beliebigesFormatGrenzen(f);
+  const int stellen = std::clamp(static_cast<int>(std::ceil(-std::log10(f) - 1e-9)), 0, 7);
+  const double minimum = g.minimum >= 1 ? g.minimum : 50 * f;
+  const double maximum = g.maximum >= minimum ? g.maximum : 2500 * f;
   setzt_ = true;
-  for (QSpinBox* feld : {breite_, hoehe_}) feld->setRange(g.minimum, std::max(g.minimum, g.maximum));
-  breite_->setValue(static_cast<int>(std::lround(mmInZeichnungseinheiten(breiteMm_, faktor()))));
-  hoehe_->setValue(static_cast<int>(std::lround(mmInZeichnungseinheiten(hoeheMm_, faktor()))));
+  for (QDoubleSpinBox* feld : {breite_, hoehe_}) {
+    feld->setDecimals(stellen);
+    feld->setRange(minimum, maximum);
+  }
+  breite_->setValue(mmInZeichnungseinheiten(breiteMm_, f));
+  hoehe_->setValue(mmInZeichnungseinheiten(hoeheMm_, f));
   setzt_ = false;
 }
 

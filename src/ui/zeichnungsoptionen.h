@@ -55,8 +55,8 @@ class TZeichnungsoptionen final : public QDialog {
   QButtonGroup* formate() const { return formate_; }
   QButtonGroup* einheiten() const { return einheiten_; }
   QButtonGroup* massstaebe() const { return massstaebe_; }
-  QSpinBox* breite() const { return breite_; }  // in drawing units
-  QSpinBox* hoehe() const { return hoehe_; }
+  QDoubleSpinBox* breite() const { return breite_; }  // in drawing units
+  QDoubleSpinBox* hoehe() const { return hoehe_; }
   QDoubleSpinBox* massstab() const { return massstab_; }
   QSpinBox* dezimalen() const { return dezimalen_; }
 
@@ -70,8 +70,8 @@ class TZeichnungsoptionen final : public QDialog {
   QButtonGroup* formate_;
   QButtonGroup* einheiten_;
   QButtonGroup* massstaebe_;
-  QSpinBox* breite_;
-  QSpinBox* hoehe_;
+  QDoubleSpinBox* breite_;
+  QDoubleSpinBox* hoehe_;
   QDoubleSpinBox* massstab_;
   QSpinBox* dezimalen_;
   // The sheet in millimetres, kept apart from the fields so that switching

@@ -15,10 +15,7 @@
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSpinBox>
-#include <QTest>
-#include <QTimer>
 #include <cmath>
-#include <functional>
 #include <string>
 
 #include "display/inidatei.h"
@@ -182,6 +179,14 @@ TEST(Zeichnungsoptionen, BeliebigesFormatWirdInZeichnungseinheitenEingegeben) {
   EXPECT_EQ(d.breite()->minimum(), 50);
   EXPECT_EQ(d.breite()->maximum(), 2500);
   EXPECT_EQ(d.breite()->value(), 350);
+
+  // Metres: whole units would show an A3 sheet as 0; the field keeps the millimetres.
+  d.einheiten()->button(2)->click();
+  EXPECT_EQ(d.breite()->decimals(), 3);
+  EXPECT_DOUBLE_EQ(d.breite()->value(), 0.35);
+  EXPECT_DOUBLE_EQ(d.breite()->minimum(), 0.05);
+  d.breite()->setValue(0.42);
+  EXPECT_EQ(d.wahl().blattBreite, 420);
 }
 
 TEST(Zeichnungsoptionen, ZeigtDieWahlDerAnsichtUndBeliebigenMassstab) {

@@ -117,6 +117,9 @@ std::pair<std::int32_t, std::int32_t> legeFigurAb(Werkzeugumgebung& u, const Zei
   for (std::int32_t n : neu) {
     if (flaeche) setzeFlaeche(s, n, *flaeche);
     s.vervollstaendige(n);
+    // The store completes new elements marked. Drawing is no selection: the
+    // user goes on drawing, and what was marked before stays marked.
+    s.setzeMarkiert(n, 0);
   }
   s.setzeModifiziert(true);
   // New elements stand at consecutive numbers in the order they were added.

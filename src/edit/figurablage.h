@@ -1,7 +1,8 @@
 // Adding a finished figure to the drawing: one undo step, the elements
 // through the store's adders with the current pen, line style, layer and
 // sublayer and the drawing colour, each element completed, then the window
-// draws the new elements. Areas also get the fill of the area panel.
+// draws the new elements. Areas also get the fill of the area panel. New
+// figures are not marked (edit commands, by contrast, mark their copies).
 #pragma once
 
 #include <cstdint>

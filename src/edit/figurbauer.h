@@ -33,6 +33,7 @@ Zeichenfigur vieleck(const Figurpunkte& p, const Zeichenvorgabe& v);
 Zeichenfigur kreis(const Figurpunkte& p, const Zeichenvorgabe& v);            // centre, radius
 Zeichenfigur kreisZweiPunkte(const Figurpunkte& p, const Zeichenvorgabe& v);  // diameter
 Zeichenfigur kreisDreiPunkte(const Figurpunkte& p, const Zeichenvorgabe& v);
+Zeichenfigur kreisMitFestemRadius(const Figurpunkte& p, const Zeichenvorgabe& v);  // centre; radius of the panel
 Zeichenfigur bogen(const Figurpunkte& p, const Zeichenvorgabe& v);  // centre, radius, angles
 Zeichenfigur bogenImUhrzeigersinn(const Figurpunkte& p, const Zeichenvorgabe& v);
 Zeichenfigur bogenDreiPunkte(const Figurpunkte& p, const Zeichenvorgabe& v);

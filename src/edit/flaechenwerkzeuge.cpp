@@ -152,6 +152,7 @@ constexpr std::array kFlaechenarten{
     Werkzeugart{48, 2, 0, false, false, sternflaeche},
     Werkzeugart{37, 2, 0, false, false, vieleckflaeche},
     Werkzeugart{17, 2, 0, false, false, kreis},
+    Werkzeugart{56, 1, 0, false, false, kreisMitFestemRadius},
     Werkzeugart{52, 2, 0, false, false, kreisZweiPunkte},
     Werkzeugart{30, 3, 0, false, false, kreisDreiPunkte},
     Werkzeugart{19, 4, 0, true, false, kreissektor},

@@ -12,6 +12,7 @@
 //  51 turned rectangle: side start, side end, width   49 parallelogram: three corners
 //  50 cone: base start, base end, top   48 star / 37 n-gon: centre, first corner
 //  17 full circle: centre, radius   52 by two points (diameter)   30 by three points
+//  56 full circle of the panel's fixed radius: centre
 //  19 circular sector: centre, radius, start, end (typed: angles in the third group)
 //  20 circular sector: centre, start point, end point   31 sector of the arc through three points
 //  38 circular segment through three points   33 circular segment: centre, start point, end point

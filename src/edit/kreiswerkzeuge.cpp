@@ -66,6 +66,11 @@ Zeichenfigur kreisZweiPunkte(const Figurpunkte& p, const Zeichenvorgabe&) {
   return mitBogen(vollkreis(mal(plus(p.p[0], p.p[1]), 0.5), abstand(p.p[0], p.p[1]) / 2));
 }
 
+Zeichenfigur kreisMitFestemRadius(const Figurpunkte& p, const Zeichenvorgabe& v) {
+  if (p.n() < 1 || !(v.kreisradius > 0) || !std::isfinite(v.kreisradius)) return {};
+  return mitBogen(vollkreis(p.p[0], v.kreisradius));
+}
+
 Zeichenfigur kreisDreiPunkte(const Figurpunkte& p, const Zeichenvorgabe& v) {
   if (p.n() < 3) return linie(p, v);
   const auto m = umkreismitte(p.p[0], p.p[1], p.p[2]);

@@ -148,6 +148,7 @@ constexpr std::array kLinienarten{
     Werkzeugart{2, 2, 0, false, false, kreis},
     Werkzeugart{26, 2, 0, false, false, kreisZweiPunkte},
     Werkzeugart{15, 3, 0, false, false, kreisDreiPunkte},
+    Werkzeugart{55, 1, 0, false, false, kreisMitFestemRadius},
     Werkzeugart{5, 4, 0, true, false, bogen},
     Werkzeugart{11, 4, 0, true, false, bogenImUhrzeigersinn},
     Werkzeugart{14, 3, 0, false, false, bogenDreiPunkte},

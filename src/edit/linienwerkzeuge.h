@@ -14,6 +14,7 @@
 //  47 turned rectangle: side start, side end, width   44 parallelogram: three corners
 //  45 cone: base start, base end, top   46 star / 36 n-gon: centre, first corner
 //   2 circle: centre, radius   26 circle by two points (diameter)   15 circle by three points
+//  55 circle of the panel's fixed radius: centre
 //   5 arc: centre, radius, start, end (counter-clockwise)   11 the same clockwise
 //  14 arc by three points   4 ellipse: centre, radii   28 ellipse in a rectangle
 //  29 turned ellipse: centre, axis end, second radius

@@ -1,5 +1,7 @@
 #include "edit/markierwerkzeug.h"
 
+#include <cmath>
+
 #include "edit/bearbeitungswerkzeuge.h"
 #include "edit/treffertest.h"
 #include "store/zeichnung.h"
@@ -212,6 +214,21 @@ std::int32_t Markierwerkzeug::freiVerschieben(Werkzeugumgebung& u) {
   verschiebung_ = {};
   if (a.tx == 0 && a.ty == 0) return 0;
   const std::int32_t n = bildeMarkierteAb(u.zeichnung, a);
+  neuZeichnen(u);
+  return n;
+}
+
+std::optional<Weltpunkt> Markierwerkzeug::versatz() const {
+  if (!anker_) return std::nullopt;
+  return Weltpunkt{verschiebung_.tx, verschiebung_.ty};
+}
+
+std::int32_t Markierwerkzeug::verschiebeUm(Werkzeugumgebung& u, double dx, double dy) {
+  vorschau_.loesche(u.rueckmeldung);
+  anker_.reset();
+  verschiebung_ = {};
+  if (!std::isfinite(dx) || !std::isfinite(dy) || (dx == 0 && dy == 0)) return 0;
+  const std::int32_t n = verschiebeMarkierte(u.zeichnung, dx, dy);
   neuZeichnen(u);
   return n;
 }

@@ -46,6 +46,12 @@ class Markierwerkzeug : public Werkzeugmodul {
 
   // Free move (600): applies the displacement shown; 0 when none.
   std::int32_t freiVerschieben(Werkzeugumgebung& u);
+  // Free move: the displacement the outline shows now (world millimetres);
+  // none before the mouse entered the drawing area.
+  std::optional<Weltpunkt> versatz() const;
+  // Free move by a typed displacement (the move panel's OK): one undo step,
+  // the moved elements stay marked; 0 when nothing was marked or moved.
+  std::int32_t verschiebeUm(Werkzeugumgebung& u, double dx, double dy);
   // The marking frame around the marked elements (XOR, drawn or erased).
   void markierrahmenZeichnen(Werkzeugumgebung& u);
   void markierrahmenLoeschen(Werkzeugumgebung& u);

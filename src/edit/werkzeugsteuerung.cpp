@@ -28,8 +28,9 @@ Werkzeuggruppe werkzeuggruppe(std::uint16_t w) {
     return G::Flaechen;
   // Free-hand lines and areas and the marker point have tool buttons but no
   // row of their own: they go to the module of their figure.
-  if (w == 40 || w == 54) return G::Linien;
-  if (w == 41) return G::Flaechen;
+  // The circles of a fixed radius (55, 56) likewise.
+  if (w == 40 || w == 54 || w == 55) return G::Linien;
+  if (w == 41 || w == 56) return G::Flaechen;
   if (zwischen(w, 101, 106) || zwischen(w, 121, 129) || w == 137 || w == 144) return G::Trimmen;
   if (w == 100 || w == 107 || w == 108 || zwischen(w, 110, 112) || zwischen(w, 114, 120) || w == 130 || w == 131 ||
       zwischen(w, 139, 142) || zwischen(w, 600, 602) || zwischen(w, 604, 606))

@@ -27,6 +27,8 @@ struct Zeichenvorgabe {
   double eckradius = 0;
   // N-gons and stars: the number of corners (points of a star), 3..1000.
   int eckenzahl = 6;
+  // Circles of a fixed radius (tools 55, 56), in sheet millimetres.
+  double kreisradius = 10;
   // Stars: inner radius as a fraction of the outer one, 0.05..0.95.
   double sternverhaeltnis = 0.5;
   // Multi-lines: the offsets of the parallel lines in sheet millimetres,

@@ -10,6 +10,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPixmap>
+#include <QRadioButton>
 #include <QSpinBox>
 #include <QToolButton>
 #include <algorithm>
@@ -29,10 +30,14 @@ bool mitEckradius(std::uint16_t w) {
 bool mitEcken(std::uint16_t w) {
   return w == 36 || w == 37 || w == 46 || w == 48 || w == 406;
 }
+// Circles of a fixed radius.
+bool mitKreisradius(std::uint16_t w) {
+  return w == 55 || w == 56;
+}
 // The area tools of the area module.
 bool istFlaeche(std::uint16_t w) {
   return w == 9 || (w >= 16 && w <= 24) || (w >= 30 && w <= 35) || w == 37 || w == 38 || w == 41 ||
-         (w >= 48 && w <= 52);
+         (w >= 48 && w <= 52) || w == 56;
 }
 
 Farbe alsFarbe(const QColor& c) {
@@ -60,7 +65,10 @@ Eigenschaftsleiste::Eigenschaftsleiste(QWidget* eltern) : QToolBar(QStringLitera
   stil_ = new QComboBox(this);
   stil_->setObjectName(QStringLiteral("Linienstil"));
   stil_->setToolTip(QStringLiteral("Linienstil"));
-  stil_->setMinimumContentsLength(12);
+  stil_->setMinimumContentsLength(8);
+  // Long style and hatch names would otherwise widen the bar past the window;
+  // the open list still shows them in full.
+  stil_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
   feld(stil_, QStringLiteral("Linienstil:"), immer);
   setzeLinienstile({{1, QStringLiteral("durchgezogen")}});
   connect(stil_, &QComboBox::currentIndexChanged, this, &Eigenschaftsleiste::geaendert);
@@ -73,6 +81,13 @@ Eigenschaftsleiste::Eigenschaftsleiste(QWidget* eltern) : QToolBar(QStringLitera
   connect(farbknopf_, &QToolButton::clicked, this, [this] { farbeWaehlen(farbe_, farbknopf_); });
 
   addSeparator();
+  varianten_ = new QWidget(this);
+  varianten_->setObjectName(QStringLiteral("Varianten"));
+  auto* reihe = new QHBoxLayout(varianten_);
+  reihe->setContentsMargins(4, 0, 4, 0);
+  reihe->setSpacing(4);
+  variantenAktion_ = addWidget(varianten_);
+
   eckradius_ = new QDoubleSpinBox(this);
   eckradius_->setObjectName(QStringLiteral("Eckradius"));
   eckradius_->setRange(0, 10000);
@@ -90,6 +105,16 @@ Eigenschaftsleiste::Eigenschaftsleiste(QWidget* eltern) : QToolBar(QStringLitera
   feld(ecken_, QStringLiteral("Ecken:"), eckenAktionen_);
   connect(ecken_, &QSpinBox::valueChanged, this, &Eigenschaftsleiste::geaendert);
 
+  kreisradius_ = new QDoubleSpinBox(this);
+  kreisradius_->setObjectName(QStringLiteral("Kreisradius"));
+  kreisradius_->setRange(0.01, 10000);
+  kreisradius_->setDecimals(2);
+  kreisradius_->setValue(10);
+  kreisradius_->setSuffix(QStringLiteral(" mm"));
+  kreisradius_->setToolTip(QStringLiteral("Radius des Kreises"));
+  feld(kreisradius_, QStringLiteral("r:"), kreisradiusAktionen_);
+  connect(kreisradius_, &QDoubleSpinBox::valueChanged, this, &Eigenschaftsleiste::geaendert);
+
   fuellknopf_ = new QToolButton(this);
   fuellknopf_->setObjectName(QStringLiteral("Fuellfarbe"));
   fuellknopf_->setToolTip(QStringLiteral("Füllfarbe"));
@@ -99,7 +124,8 @@ Eigenschaftsleiste::Eigenschaftsleiste(QWidget* eltern) : QToolBar(QStringLitera
   schraffur_ = new QComboBox(this);
   schraffur_->setObjectName(QStringLiteral("Schraffur"));
   schraffur_->setToolTip(QStringLiteral("Schraffur"));
-  schraffur_->setMinimumContentsLength(10);
+  schraffur_->setMinimumContentsLength(6);
+  schraffur_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
   feld(schraffur_, QStringLiteral("Schraffur:"), flaechenAktionen_);
   setzeSchraffuren({});
   connect(schraffur_, &QComboBox::currentIndexChanged, this, &Eigenschaftsleiste::geaendert);
@@ -108,7 +134,8 @@ Eigenschaftsleiste::Eigenschaftsleiste(QWidget* eltern) : QToolBar(QStringLitera
   flaechenAktionen_.push_back(addWidget(gefuellt_));
   connect(gefuellt_, &QCheckBox::toggled, this, &Eigenschaftsleiste::geaendert);
 
-  for (QAbstractSpinBox* f : std::initializer_list<QAbstractSpinBox*>{eckradius_, ecken_}) f->installEventFilter(this);
+  for (QAbstractSpinBox* f : std::initializer_list<QAbstractSpinBox*>{eckradius_, ecken_, kreisradius_})
+    f->installEventFilter(this);
   zeigeFuer(0);
 }
 
@@ -116,11 +143,12 @@ Eigenschaftsleiste::~Eigenschaftsleiste() {
   // Focus events of fields being deleted must not reach a bar that is gone.
   eckradius_->removeEventFilter(this);
   ecken_->removeEventFilter(this);
+  kreisradius_->removeEventFilter(this);
 }
 
 QAction* Eigenschaftsleiste::feld(QWidget* w, const QString& beschriftung, std::vector<QAction*>& gruppe) {
   auto* l = new QLabel(beschriftung, this);
-  l->setContentsMargins(6, 0, 3, 0);
+  l->setContentsMargins(4, 0, 2, 0);
   l->setBuddy(w);
   gruppe.push_back(addWidget(l));
   QAction* a = addWidget(w);
@@ -202,7 +230,45 @@ void Eigenschaftsleiste::setzeLinienstil(int s) {
 void Eigenschaftsleiste::zeigeFuer(std::uint16_t w) {
   for (QAction* a : eckradiusAktionen_) a->setVisible(mitEckradius(w));
   for (QAction* a : eckenAktionen_) a->setVisible(mitEcken(w));
+  for (QAction* a : kreisradiusAktionen_) a->setVisible(mitKreisradius(w));
   for (QAction* a : flaechenAktionen_) a->setVisible(istFlaeche(w));
+  zeigeVarianten(w);
+}
+
+void Eigenschaftsleiste::zeigeVarianten(std::uint16_t w) {
+  const Variantenknopf* knopf = variantenknopf(w);
+  if (knopf != variantenknopf_) {
+    // A button may be mid-click: the old ones go once its signal is through.
+    for (QRadioButton* r : variantenknoepfe()) {
+      r->hide();
+      r->setParent(nullptr);
+      r->deleteLater();
+    }
+    variantenknopf_ = knopf;
+    if (knopf != nullptr) {
+      for (const Werkzeugvariante& v : knopf->varianten) {
+        auto* r = new QRadioButton(QString::fromUtf8(v.beschriftung.data(), static_cast<qsizetype>(v.beschriftung.size())),
+                                   varianten_);
+        r->setProperty("werkzeug", static_cast<int>(v.code));
+        varianten_->layout()->addWidget(r);
+        // A layout shows new children of a shown widget only later.
+        r->show();
+        const std::uint16_t code = v.code;
+        connect(r, &QRadioButton::clicked, this, [this, code] { emit varianteGewaehlt(code); });
+      }
+    }
+  }
+  for (QRadioButton* r : variantenknoepfe()) r->setChecked(r->property("werkzeug").toInt() == w);
+  variantenAktion_->setVisible(knopf != nullptr);
+}
+
+std::vector<QRadioButton*> Eigenschaftsleiste::variantenknoepfe() const {
+  const QList<QRadioButton*> alle = varianten_->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly);
+  return {alle.begin(), alle.end()};
+}
+
+bool Eigenschaftsleiste::kreisradiusSichtbar() const {
+  return kreisradiusAktionen_.back()->isVisible();
 }
 
 bool Eigenschaftsleiste::eckradiusSichtbar() const {
@@ -220,6 +286,7 @@ Zeichenvorgabe Eigenschaftsleiste::vorgabe() const {
   v.farbe = alsFarbe(farbe_);
   v.eckradius = eckradius_->value();
   v.eckenzahl = ecken_->value();
+  v.kreisradius = kreisradius_->value();
   return v;
 }
 
@@ -236,6 +303,7 @@ bool Eigenschaftsleiste::eventFilter(QObject* objekt, QEvent* ereignis) {
   if (ereignis->type() == QEvent::FocusIn) {
     if (objekt == eckradius_) feldwertBeimFokus_ = eckradius_->value();
     if (objekt == ecken_) feldwertBeimFokus_ = ecken_->value();
+    if (objekt == kreisradius_) feldwertBeimFokus_ = kreisradius_->value();
   }
   return QToolBar::eventFilter(objekt, ereignis);
 }
@@ -244,8 +312,11 @@ bool Eigenschaftsleiste::feldEscape() {
   QWidget* fokus = QApplication::focusWidget();
   if (fokus == nullptr || !isAncestorOf(fokus)) return false;
   // A spin box's focus sits on its inner line edit.
-  while (fokus != nullptr && fokus != eckradius_ && fokus != ecken_ && fokus != this) fokus = fokus->parentWidget();
-  if (fokus == eckradius_) {
+  while (fokus != nullptr && fokus != eckradius_ && fokus != ecken_ && fokus != kreisradius_ && fokus != this)
+    fokus = fokus->parentWidget();
+  if (fokus == kreisradius_) {
+    kreisradius_->setValue(feldwertBeimFokus_);
+  } else if (fokus == eckradius_) {
     eckradius_->setValue(feldwertBeimFokus_);
   } else if (fokus == ecken_) {
     ecken_->setValue(static_cast<int>(feldwertBeimFokus_));

@@ -1,8 +1,9 @@
 // Eigenschaftsleiste: the tool bar with the current attributes and the
 // property fields of the active tool. Always shown: pen (number and width in
-// mm), line style and drawing colour. Shown with their tools: the corner
-// radius of rectangles, the number of corners of n-gons and stars, and the
-// fill of new areas (colour, hatch, filled).
+// mm), line style and drawing colour. Shown with their tools: the variants of
+// the active tool button as a radio group (werkzeugvarianten.h), the corner
+// radius of rectangles, the number of corners of n-gons and stars, the radius
+// of fixed circles, and the fill of new areas (colour, hatch, filled).
 //
 // It writes nothing into the drawing itself: the window reads the values
 // (vorgabe(), flaeche(), stift(), linienstil()) whenever they change and
@@ -16,11 +17,13 @@
 #include <vector>
 
 #include "edit/zeichenvorgabe.h"
+#include "edit/werkzeugvarianten.h"
 
 class QCheckBox;
 class QComboBox;
 class QDoubleSpinBox;
 class QSpinBox;
+class QRadioButton;
 class QToolButton;
 
 namespace quarzel {
@@ -62,9 +65,15 @@ class Eigenschaftsleiste final : public QToolBar {
   bool eckradiusSichtbar() const;
   bool eckenSichtbar() const;
   bool flaecheSichtbar() const;
+  QDoubleSpinBox* kreisradiusFeld() const { return kreisradius_; }
+  bool kreisradiusSichtbar() const;
+  // The radio buttons of the variants now offered (empty when none).
+  std::vector<QRadioButton*> variantenknoepfe() const;
 
  signals:
   void geaendert();
+  // The user picked another variant of the active tool button.
+  void varianteGewaehlt(std::uint16_t werkzeug);
 
  protected:
   bool eventFilter(QObject* objekt, QEvent* ereignis) override;
@@ -72,6 +81,7 @@ class Eigenschaftsleiste final : public QToolBar {
  private:
   QAction* feld(QWidget* w, const QString& beschriftung, std::vector<QAction*>& gruppe);
   void farbeWaehlen(QColor& ziel, QToolButton* knopf);
+  void zeigeVarianten(std::uint16_t werkzeug);
   static void knopfFaerben(QToolButton* knopf, const QColor& farbe);
 
   QComboBox* stift_ = nullptr;
@@ -80,12 +90,17 @@ class Eigenschaftsleiste final : public QToolBar {
   QColor farbe_ = Qt::black;
   QDoubleSpinBox* eckradius_ = nullptr;
   QSpinBox* ecken_ = nullptr;
+  QDoubleSpinBox* kreisradius_ = nullptr;
+  QWidget* varianten_ = nullptr;
+  QAction* variantenAktion_ = nullptr;
+  const Variantenknopf* variantenknopf_ = nullptr;
   QToolButton* fuellknopf_ = nullptr;
   QColor fuellfarbe_ = QColor(192, 192, 192);
   QComboBox* schraffur_ = nullptr;
   QCheckBox* gefuellt_ = nullptr;
   std::vector<QAction*> eckradiusAktionen_;
   std::vector<QAction*> eckenAktionen_;
+  std::vector<QAction*> kreisradiusAktionen_;
   std::vector<QAction*> flaechenAktionen_;
   // The value of the number field that has the focus, as it got it.
   double feldwertBeimFokus_ = 0;

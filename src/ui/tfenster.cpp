@@ -17,17 +17,22 @@
 #include "display/elementzeichnen.h"
 #include "display/linienstile.h"
 #include "display/schraffurbibliothek.h"
+#include "ui/ansichtsleisten.h"
+#include "ui/bildaufbau.h"
 #include "ui/dateibefehle.h"
 #include "ui/ebenenbefehle.h"
 #include "ui/eigenschaftsleiste.h"
 #include "ui/einstellungsbefehle.h"
 #include "ui/fangbefehle.h"
+#include "ui/fensteranordnung.h"
+#include "ui/kontexthilfe.h"
 #include "ui/koordinatenpanel.h"
 #include "ui/qtbenutzer.h"
 #include "ui/qttastatur.h"
 #include "ui/statusleiste.h"
 #include "ui/werkzeugbedienung.h"
 #include "ui/zeichenflaeche.h"
+#include "ui/zeichenrahmen.h"
 
 namespace quarzel {
 
@@ -76,7 +81,9 @@ TFenster::TFenster(Fensterstart start, QWidget* eltern)
   setObjectName(QStringLiteral("TFenster"));
 
   zeichenflaeche_ = new Zeichenflaeche(this);
-  setCentralWidget(zeichenflaeche_);
+  setCentralWidget(new Zeichenrahmen(*zeichenflaeche_, zeichnung_->ansicht, [this] {
+    return werkzeuge_ != nullptr && werkzeuge_->fangeinstellungen().linealModell;
+  }));
   zeichenflaeche_->setFocus();
   statusleiste_ = std::make_unique<Statusleiste>(*statusBar());
   if (start.benutzer != nullptr) {
@@ -121,6 +128,9 @@ TFenster::TFenster(Fensterstart start, QWidget* eltern)
   werkzeugeEinrichten();
   ebenenbefehleEinrichten(*this, *menuBar());
   einstellungsbefehleEinrichten(*this, *menuBar());
+  new Kontexthilfe(*this, *leisten_.ansicht, QString::fromStdString((programmordner() / "Hilfe").string()));
+  ordneLeistenAn(*this);
+  ansichtsleistenEinrichten(*this);
 
   zuletztSetzen();
   befehlsstandSetzen();
@@ -367,7 +377,9 @@ void TFenster::zeichneElemente(Canvas& canvas, std::int32_t von, std::int32_t bi
   const Ansicht& a = zeichnung_->ansicht;
   Zeichenumgebung u{*zeichnung_, schalter_, darstellung_, schraffuren_.get()};
   u.bildspeicher = &zeichnung_->speicher;
-  u.schnellerRefresh = true;
+  u.schnellerRefresh = einstellungen_.darstellung.schnellerRefresh;
+  Bildaufbau bildaufbau(*zeichenflaeche_);
+  u.beobachter = &bildaufbau;
   // The block boxes pay off for full redraws; a few new elements are drawn directly.
   if (von == 1 && bis >= zeichnung_->speicher.anzahl()) u.bloecke = bloecke_.get();
   drawElements(canvas, von, bis, a.drawingScale, a.zoom, a.clipRechteck(), a.viewOriginX, a.viewOriginY, u);
@@ -402,16 +414,16 @@ void TFenster::fensterlageLaden() {
   if (!restoreGeometry(einstellungen.value(kGeometrie).toByteArray())) {
     const QScreen* bildschirm = QGuiApplication::primaryScreen();
     const QRect frei = bildschirm ? bildschirm->availableGeometry() : QRect(0, 0, 1024, 768);
-    resize(std::min(1200, frei.width()), std::min(800, frei.height()));
+    resize(std::min(1280, frei.width()), std::min(800, frei.height()));
   }
-  restoreState(einstellungen.value(kZustand).toByteArray());
+  if (!restoreState(einstellungen.value(kZustand).toByteArray(), kAnordnungsversion)) dockbreiteBeimZeigen(*this);
 }
 
 void TFenster::fensterlageSpeichern() const {
   QSettings einstellungen;
   einstellungen.beginGroup(kGruppe);
   einstellungen.setValue(kGeometrie, saveGeometry());
-  einstellungen.setValue(kZustand, saveState());
+  einstellungen.setValue(kZustand, saveState(kAnordnungsversion));
 }
 
 void TFenster::showEvent(QShowEvent* ereignis) {
@@ -430,6 +442,7 @@ void TFenster::closeEvent(QCloseEvent* ereignis) {
     return;
   }
   takt_->stop();
+  autosaveAufraeumen(*zeichnung_, einstellungen_.speichern, true);
   fensterlageSpeichern();
   QMainWindow::closeEvent(ereignis);
 }

@@ -17,6 +17,7 @@
 #include "edit/markierwerkzeug.h"
 #include "edit/treffertest.h"
 #include "store/zeichnung.h"
+#include "ui/bearbeitungsbefehle.h"
 #include "ui/eigenschaftsleiste.h"
 #include "ui/koordinatenpanel.h"
 #include "ui/statusleiste.h"
@@ -164,13 +165,7 @@ Werkzeugbedienung::Werkzeugbedienung(QMainWindow& fenster, Zeichnung& zeichnung,
     if (dienste_.neuZeichnen) dienste_.neuZeichnen();
   };
   u.elementeZeichnen = [this](std::int32_t von, std::int32_t bis) {
-    // The store completes new elements marked; a drawing tool does not
-    // select, and marked elements would show in the marking colour.
-    const Werkzeuggruppe g = werkzeuggruppe(steuerung_->zustand().werkzeug);
-    if (g == Werkzeuggruppe::Linien || g == Werkzeuggruppe::Flaechen) {
-      Elementspeicher& s = zeichnung_.speicher;
-      for (std::int32_t n = std::max(1, von); n <= std::min(bis, s.gesamtanzahl()); ++n) s.setzeMarkiert(n, 0);
-    }
+    // Whether new elements are marked is the modules' business (figurablage.h).
     if (dienste_.objekteZeichnen) dienste_.objekteZeichnen(von, bis);
     if (dienste_.befehlsstand) dienste_.befehlsstand();
   };
@@ -232,6 +227,10 @@ Werkzeugbedienung::Werkzeugbedienung(QMainWindow& fenster, Zeichnung& zeichnung,
   connect(leisten_.werkzeuge, &QActionGroup::triggered, this, [this](QAction* a) { waehle(werkzeugcode(a)); });
   connect(leisten_.loeschen, &QAction::triggered, this, &Werkzeugbedienung::loeschen);
   connect(&eigenschaften_, &Eigenschaftsleiste::geaendert, this, &Werkzeugbedienung::vorgabenUebernehmen);
+  connect(&eigenschaften_, &Eigenschaftsleiste::varianteGewaehlt, this, [this](std::uint16_t w) {
+    leisten_.merkeVariante(w);
+    waehle(w);
+  });
 
   connect(&flaeche_, &Zeichenflaeche::mausGedrueckt, this, &Werkzeugbedienung::gedrueckt);
   connect(&flaeche_, &Zeichenflaeche::mausBewegt, this, &Werkzeugbedienung::bewegt);
@@ -239,6 +238,12 @@ Werkzeugbedienung::Werkzeugbedienung(QMainWindow& fenster, Zeichnung& zeichnung,
   connect(&flaeche_, &Zeichenflaeche::mausDoppelklick, this, &Werkzeugbedienung::doppelklick);
   connect(&flaeche_, &Zeichenflaeche::mausrad, this, &Werkzeugbedienung::rad);
   flaeche_.setzeTastenfilter([this](QKeyEvent& e) { return taste(e); });
+  bearbeitung_ = new Bearbeitungsbefehle(
+      fenster_, st, *markier_, flaeche_, [this](std::uint16_t w) { waehle(w); },
+      [this] {
+        if (dienste_.befehlsstand) dienste_.befehlsstand();
+      },
+      this);
 
   const einstellung::Darstellung& d = einstellungen_.darstellung;
   flaeche_.setzeFadenkreuz(einstellungen_.zeichenhilfen.fadenkreuz, darstellungsfarbe(d.fadenkreuz));
@@ -256,6 +261,7 @@ Werkzeugbedienung::~Werkzeugbedienung() {
 }
 
 void Werkzeugbedienung::waehle(std::uint16_t werkzeug) {
+  flaeche_.zeigeFang(nullptr);
   steuerung_->waehleWerkzeug(werkzeug);
   nachEreignis();
 }
@@ -297,6 +303,7 @@ Weltpunkt Werkzeugbedienung::fange(int x, int y) {
   if (z.schritt() >= 3 && istBogenwerkzeug(z.werkzeug) && !z.punkte.empty())
     k.bogenmitte = a.worldToPixel(z.punkte.front().x, z.punkte.front().y);
   const Fangergebnis f = fangsuche_.fange(x, y, fang_, k);
+  letzterFang_ = f;
   return a.pixelToWorld(f.x, f.y);
 }
 
@@ -310,8 +317,12 @@ void Werkzeugbedienung::bewegt(double x, double y) {
     verschiebe(x, y);
     return;
   }
+  letzterFang_.reset();
   steuerung_->mausBewegt({x, y, Maustaste::Keine, {}});
   const Werkzeugzustand& z = steuerung_->zustand();
+  // The select tool snaps nothing the user aims at; a marker there would only distract.
+  const bool marker = z.werkzeug != Werkzeugzustand::kKeinWerkzeug && z.werkzeug != Werkzeugzustand::kMarkieren;
+  flaeche_.zeigeFang(marker && letzterFang_ ? &*letzterFang_ : nullptr);
   if (z.hatBezug()) {
     flaeche_.setzeBezugspunkt(QPointF(z.bezugX, z.bezugY), darstellungsfarbe(einstellungen_.darstellung.referenzpunkt));
   }

@@ -32,6 +32,7 @@ class QMainWindow;
 
 namespace quarzel {
 
+class Bearbeitungsbefehle;
 class Eigenschaftsleiste;
 class Koordinatenpanel;
 class Flaechenwerkzeuge;
@@ -63,6 +64,9 @@ class Werkzeugbedienung final : public QObject {
   Werkzeugsteuerung& steuerung() { return *steuerung_; }
   Koordinatenpanel& panel() { return *panel_; }
   Fangeinstellungen& fangeinstellungen() { return fang_; }
+  // Free move's panel and the multiple copies' dialog.
+  Bearbeitungsbefehle& bearbeitung() { return *bearbeitung_; }
+  Markierwerkzeug& markierwerkzeug() { return *markier_; }
 
   // A tool button or a menu: start the tool.
   void waehle(std::uint16_t werkzeug);
@@ -103,8 +107,12 @@ class Werkzeugbedienung final : public QObject {
   std::unique_ptr<Flaechenwerkzeuge> flaechen_;
   std::unique_ptr<Markierwerkzeug> markier_;
   QPointer<Koordinatenpanel> panel_;
+  Bearbeitungsbefehle* bearbeitung_ = nullptr;
   // The last pixel the middle button's pan reached.
   double panX_ = 0, panY_ = 0;
+  // What the snap search found for the mouse move being handled; the area
+  // shows its marker.
+  std::optional<Fangergebnis> letzterFang_;
 };
 
 }  // namespace quarzel

@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QToolBar>
 
+#include "edit/werkzeugvarianten.h"
 #include "ui/werkzeugsymbole.h"
 
 namespace quarzel {
@@ -22,8 +23,10 @@ struct Knopf {
 constexpr Knopf kLinien[] = {
     {Symbol::Linie, "Linie ", 1},
     {Symbol::Polygonzug, "Polygonzug ", 8},
+    {Symbol::Linienkreuz, "Linienkreuz", 43},
     {Symbol::Rechteck, "Rechteck", 3},
     {Symbol::Parallelogramm, "Parallelogramm", 44},
+    {Symbol::Konus, "Konus", 45},
     {Symbol::Stern, "Stern", 46},
     {Symbol::Vieleck, "Vieleck mit n Ecken ", 36},
     {Symbol::Kreis, "Kreis ", 2},
@@ -39,11 +42,18 @@ constexpr Knopf kLinien[] = {
 constexpr Knopf kFlaechen[] = {
     {Symbol::FlPolygon, "Polygon", 9},
     {Symbol::FlRechteck, "Rechteck", 16},
+    {Symbol::FlParallelogramm, "Parallelogramm", 49},
+    {Symbol::FlKonus, "Konus", 50},
+    {Symbol::FlStern, "Stern", 48},
     {Symbol::FlVieleck, "Vieleck", 37},
     {Symbol::FlVollkreis, "Vollkreis", 17},
     {Symbol::FlKreisbogen, "Kreisbogen", 19},
+    {Symbol::FlKreissegment, "Kreissegment durch drei Punkte", 38},
     {Symbol::FlEllipse, "Ellipse", 18},
+    {Symbol::FlEllipsenbogen, "Ellipsenbogen", 21},
     {Symbol::FlRing, "Ring", 23},
+    {Symbol::FlRingsegment, "Ringsegment", 24},
+    {Symbol::FlBezier, "Bézierkurve", 34},
     {Symbol::FlSpline, "Spline ", 35},
     {Symbol::FlFreihand, "Freihandfläche", 41},
 };
@@ -80,7 +90,18 @@ QAction* Werkzeugleisten::aktionFuer(std::uint16_t code) const {
   for (QAction* a : werkzeuge->actions()) {
     if (werkzeugcode(a) == code) return a;
   }
+  // A variant: the button that stands for it, whichever variant it holds now.
+  const Variantenknopf* knopf = variantenknopf(code);
+  if (knopf == nullptr) return nullptr;
+  for (QAction* a : werkzeuge->actions()) {
+    if (variantenknopf(werkzeugcode(a)) == knopf) return a;
+  }
   return nullptr;
+}
+
+void Werkzeugleisten::merkeVariante(std::uint16_t code) {
+  if (variantenknopf(code) == nullptr) return;
+  if (QAction* a = aktionFuer(code)) a->setData(static_cast<int>(code));
 }
 
 QAction* Werkzeugleisten::aktionMitHinweis(const QToolBar* l, const QString& hinweis) const {

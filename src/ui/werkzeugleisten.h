@@ -1,5 +1,6 @@
 // The main window's tool bars: lines, areas, view and edit. Every tool
-// button is a checkable action whose data is its tool code and whose tool
+// button is a checkable action whose data is its tool code (for a button with
+// variants: the variant chosen last) and whose tool
 // tip is the German hint; the buttons of all bars form one exclusive group,
 // so the pressed button always shows the active tool. The edit tools also
 // appear in the menu "&Bearbeiten" ("S&piegeln", "&Mehrfachkopie").
@@ -39,8 +40,12 @@ struct Werkzeugleisten {
   QMenu* spiegeln = nullptr;
   QMenu* mehrfachkopie = nullptr;
 
-  // The first action that sets `code`, nullptr when no button does.
+  // The first action that sets `code`, or the button whose variants include
+  // it (werkzeugvarianten.h); nullptr when no button does.
   QAction* aktionFuer(std::uint16_t code) const;
+  // A button with variants remembers the one chosen last: its next click
+  // starts that variant again.
+  void merkeVariante(std::uint16_t code);
   // The action whose tool tip is `hinweis` on the given bar (tests, macros).
   QAction* aktionMitHinweis(const QToolBar* leiste, const QString& hinweis) const;
 };

@@ -135,6 +135,61 @@ void zeichne(QPainter& m, Symbol s) {
     case Symbol::Stern:
       m.drawPolygon(stern({12, 12.5}, 9, 4, 5));
       break;
+    case Symbol::Linienkreuz:
+      m.drawLine(QPointF(12, 3), QPointF(12, 21));
+      m.drawLine(QPointF(3, 12), QPointF(21, 12));
+      punkt(m, {12, 12});
+      break;
+    case Symbol::Konus:
+      m.drawPolygon(QPolygonF({{3, 19}, {9, 6}, {15, 6}, {21, 19}}));
+      break;
+    case Symbol::FlParallelogramm:
+      m.setBrush(fuellung);
+      m.drawPolygon(QPolygonF({{3, 18}, {8, 6}, {21, 6}, {16, 18}}));
+      break;
+    case Symbol::FlKonus:
+      m.setBrush(fuellung);
+      m.drawPolygon(QPolygonF({{3, 19}, {9, 6}, {15, 6}, {21, 19}}));
+      break;
+    case Symbol::FlStern:
+      m.setBrush(fuellung);
+      m.drawPolygon(stern({12, 12.5}, 9, 4, 5));
+      break;
+    case Symbol::FlKreissegment:
+      m.setBrush(fuellung);
+      m.drawChord(QRectF(3, 5, 18, 18), 20 * 16, 140 * 16);
+      break;
+    case Symbol::FlEllipsenbogen:
+      m.setBrush(fuellung);
+      m.drawPie(QRectF(3, 6.5, 18, 11), 0, 240 * 16);
+      break;
+    case Symbol::FlRingsegment: {
+      QPainterPath p;
+      p.arcMoveTo(QRectF(3, 3, 18, 18), 0);
+      p.arcTo(QRectF(3, 3, 18, 18), 0, 180);
+      p.arcTo(QRectF(8, 8, 8, 8), 180, -180);
+      p.closeSubpath();
+      m.setBrush(fuellung);
+      m.drawPath(p);
+      break;
+    }
+    case Symbol::FlBezier: {
+      QPainterPath p(QPointF(3, 18));
+      p.cubicTo(QPointF(6, 0), QPointF(16, 26), QPointF(21, 6));
+      p.closeSubpath();
+      m.setBrush(fuellung);
+      m.drawPath(p);
+      break;
+    }
+    case Symbol::Hilfe: {
+      m.drawEllipse(QPointF(12, 12), 9.5, 9.5);
+      QFont schrift = m.font();
+      schrift.setPixelSize(14);
+      schrift.setBold(true);
+      m.setFont(schrift);
+      m.drawText(QRectF(2.5, 2.5, 19, 19), Qt::AlignCenter, QStringLiteral("?"));
+      break;
+    }
     case Symbol::FlPolygon:
       m.setBrush(fuellung);
       m.drawPolygon(QPolygonF({{3, 19}, {6, 5}, {14, 9}, {21, 4}, {19, 20}}));

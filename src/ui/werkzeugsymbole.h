@@ -22,6 +22,8 @@ enum class Symbol {
   Vieleck,
   Parallelogramm,
   Stern,
+  Linienkreuz,
+  Konus,
   FlPolygon,
   FlRechteck,
   FlVollkreis,
@@ -31,6 +33,13 @@ enum class Symbol {
   FlRing,
   FlSpline,
   FlFreihand,
+  FlParallelogramm,
+  FlKonus,
+  FlStern,
+  FlKreissegment,
+  FlEllipsenbogen,
+  FlRingsegment,
+  FlBezier,
   Markieren,
   AusschnittVergroessern,
   Vergroessern,
@@ -44,6 +53,7 @@ enum class Symbol {
   Radial,
   Rotation,
   NumerischeEingabe,
+  Hilfe,
 };
 
 // The icon for `s`, in the sizes tool bars use.

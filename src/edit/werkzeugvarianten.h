@@ -1,0 +1,34 @@
+// The variants behind the drawing tool buttons. One button of the line or
+// area bar stands for several tool codes (a circle by centre and radius, by
+// two or by three points ...); the property bar offers the variants of the
+// active button as a radio group. This table says which codes belong to which
+// button and how each variant is captioned, so the bars, the property bar and
+// the tests agree on one list.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string_view>
+
+namespace quarzel {
+
+struct Werkzeugvariante {
+  std::uint16_t code;
+  std::string_view beschriftung;
+};
+
+// One tool button: the code its click sets first and all its variants (the
+// first variant is that code).
+struct Variantenknopf {
+  std::uint16_t code;
+  std::span<const Werkzeugvariante> varianten;
+};
+
+// The buttons of the line bar and of the area bar that have variants.
+std::span<const Variantenknopf> variantenknoepfe();
+
+// The button whose variants include `code`; nullptr when the code has no
+// variants (a button of its own, or no drawing tool at all).
+const Variantenknopf* variantenknopf(std::uint16_t code);
+
+}  // namespace quarzel

@@ -1,0 +1,25 @@
+// The main window's default arrangement of tool bars and docks, chosen so
+// that everything fits a 1280 x 800 screen: view, edit and layer bars in the
+// first row, the long snap bar in the second, the line and area tools in the
+// third, the property bar alone in the fourth (its fields change with the
+// tool and must never overflow), and the layer manager a narrow column on
+// the right. A layout the
+// user saved replaces it afterwards (restoreState).
+#pragma once
+
+class QMainWindow;
+
+namespace quarzel {
+
+// Width of the right-hand dock column at the default size, in pixels.
+inline constexpr int kDockbreite = 300;
+// The version of the arrangement. A layout saved under another version is
+// not restored: bars added or moved since would land in odd places.
+inline constexpr int kAnordnungsversion = 2;
+
+void ordneLeistenAn(QMainWindow& fenster);
+// Narrows the right-hand docks to kDockbreite (or their minimum width). For
+// a window without a saved layout, before it is shown.
+void dockbreiteBeimZeigen(QMainWindow& fenster);
+
+}  // namespace quarzel

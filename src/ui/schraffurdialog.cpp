@@ -73,6 +73,16 @@ TSchraffuren::TSchraffuren(Schraffurbibliothek& bibliothek, Benutzer& benutzer, 
       raster->addWidget(f.abstand, l + 1, 1);
       raster->addWidget(f.art, l + 1, 2);
       raster->addWidget(f.stift, l + 1, 3);
+      // A line that is off draws nothing: its values are shown but not editable,
+      // so nobody tunes a line that cannot appear.
+      const auto folgen = [f](bool an) {
+        for (QWidget* feld : {static_cast<QWidget*>(f.abstand), static_cast<QWidget*>(f.art),
+                              static_cast<QWidget*>(f.stift)}) {
+          feld->setEnabled(an);
+        }
+      };
+      folgen(false);
+      connect(f.aktiv, &QCheckBox::toggled, this, folgen);
       connect(f.aktiv, &QCheckBox::toggled, this, &TSchraffuren::vorschauErneuern);
       connect(f.abstand, &QDoubleSpinBox::valueChanged, this, &TSchraffuren::vorschauErneuern);
     }

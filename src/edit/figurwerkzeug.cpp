@@ -102,7 +102,7 @@ void Figurwerkzeug::bewegung(Werkzeugumgebung& u, Weltpunkt p) {
   std::vector<Weltpunkt> mitMaus(pk.begin(), pk.end());
   if (!figur::gleich(mitMaus.back(), p)) mitMaus.push_back(p);
   const Zeichenfigur f = a->figur(punkte(u, mitMaus), vorgabe);
-  band_.zeige(u.rueckmeldung, u.zeichnung.ansicht, f, f.hilfslinie ? vorgabe.hilfslinienfarbe : vorgabe.farbe);
+  band_.zeige(u.rueckmeldung, u.zeichnung.ansicht, f, f.hilfslinie ? vorgabe.hilfslinienfarbe : vorgabe.gummibandfarbe);
 }
 
 void Figurwerkzeug::rueckmeldungLoeschen(Werkzeugumgebung& u) {

@@ -41,6 +41,8 @@ struct Zeichenvorgabe {
   std::uint8_t freihandstift = 0;
   // Construction lines: their colour (section "Hilfslinien", key "Farbe").
   Farbe hilfslinienfarbe = 0;
+  // The rubber band of a figure in progress ("Farbe beim Zeichnen von Objekten").
+  Farbe gummibandfarbe = 0;
 };
 
 // The fill every new area gets (the window's area panel).

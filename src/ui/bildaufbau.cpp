@@ -4,7 +4,9 @@
 
 #include "display/konfiguration.h"
 #include "ui/bildschirmdarstellung.h"
+#include "ui/koordinatenpanel.h"
 #include "ui/tfenster.h"
+#include "ui/werkzeugbedienung.h"
 #include "ui/zeichenflaeche.h"
 
 namespace quarzel {
@@ -37,6 +39,8 @@ void darstellungAnwenden(TFenster& fenster) {
   Zeichenflaeche& flaeche = fenster.zeichenflaeche();
   flaeche.setzeFadenkreuz(e.zeichenhilfen.fadenkreuz, fadenkreuzfarbe(e.darstellung.fadenkreuz));
   flaeche.setzeSchnellerRefresh(e.darstellung.schnellerRefresh);
+  // The rubber band colour ("Farbe beim Zeichnen von Objekten") lives in the tools' settings.
+  fenster.werkzeuge().vorgabenUebernehmen();
 }
 
 void refreshmodusSetzen(TFenster& fenster, bool schnell) {

@@ -18,6 +18,7 @@
 #include "edit/treffertest.h"
 #include "store/zeichnung.h"
 #include "ui/bearbeitungsbefehle.h"
+#include "ui/bildschirmdarstellung.h"
 #include "ui/eigenschaftsleiste.h"
 #include "ui/koordinatenpanel.h"
 #include "ui/statusleiste.h"
@@ -288,6 +289,7 @@ void Werkzeugbedienung::vorgabenUebernehmen() {
   a.linienstil = static_cast<std::int16_t>(std::clamp(eigenschaften_.linienstil(), 1, 32767));
   Zeichenvorgabe v = eigenschaften_.vorgabe();
   v.hilfslinienfarbe = einstellungen_.hilfslinien.farbe;
+  v.gummibandfarbe = darstellungsfarbeAus(einstellungen_.darstellung.objekte);
   linien_->vorgabe = v;
   flaechen_->vorgabe = v;
   flaechen_->flaechenvorgabe = eigenschaften_.flaeche();

@@ -78,6 +78,9 @@ class Werkzeugbedienung final : public QObject {
   void ansichtGeaendert(Weltpunkt bezugVorher, bool hatteBezug);
   // The prompt of the active tool's step ("Linie : 2.) Endpunkt").
   QString aufforderung() const;
+  // Pen, style, colours and figure settings from the property bar and the
+  // display settings into the drawing modules.
+  void vorgabenUebernehmen();
 
  private:
   void gedrueckt(const Mausdaten& m);
@@ -86,7 +89,6 @@ class Werkzeugbedienung final : public QObject {
   void doppelklick(const Mausdaten& m);
   void rad(double x, double y, double stufen);
   bool taste(QKeyEvent& e);
-  void vorgabenUebernehmen();
   // After every input: panel groups, status prompt, reference point, menus.
   void nachEreignis();
   Weltpunkt fange(int x, int y);

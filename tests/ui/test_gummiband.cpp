@@ -1,5 +1,6 @@
 // The drawing tools' rubber band on a real image through QtCanvas: it shows
-// in the drawing colour on white, and drawing it again restores every pixel.
+// in its colour ("Farbe beim Zeichnen von Objekten") on white, and drawing it
+// again restores every pixel.
 #include <gtest/gtest.h>
 
 #include <QImage>
@@ -46,7 +47,7 @@ TEST_F(GummibandImBild, ZweimalGezeichnetStelltDasBildWiederHer) {
   mitCanvas([&] { linien.punkt(u, welt(20, 20)); });
   mitCanvas([&] { linien.bewegung(u, welt(180, 20)); });
   EXPECT_NE(bild, leer);
-  // The band is the drawing colour (black) on the white image.
+  // The band is its colour (black by default) on the white image.
   EXPECT_EQ(bild.pixel(100, 20), qRgb(0, 0, 0));
   mitCanvas([&] { linien.bewegung(u, welt(100, 140)); });
   EXPECT_EQ(bild.pixel(100, 20), qRgb(255, 255, 255));  // the old band is gone
@@ -54,8 +55,8 @@ TEST_F(GummibandImBild, ZweimalGezeichnetStelltDasBildWiederHer) {
   EXPECT_EQ(bild, leer);
 }
 
-TEST_F(GummibandImBild, FarbigeZeichenfarbeErscheintAufWeiss) {
-  linien.vorgabe.farbe = rgb(255, 0, 0);
+TEST_F(GummibandImBild, FarbigesGummibandErscheintAufWeiss) {
+  linien.vorgabe.gummibandfarbe = rgb(255, 0, 0);
   zs.werkzeug = 2;  // circle
   mitCanvas([&] { linien.punkt(u, welt(100, 75)); });
   mitCanvas([&] { linien.bewegung(u, welt(140, 75)); });
@@ -64,8 +65,8 @@ TEST_F(GummibandImBild, FarbigeZeichenfarbeErscheintAufWeiss) {
   EXPECT_EQ(bild, leer);
 }
 
-TEST_F(GummibandImBild, WeisseZeichenfarbeBleibtSichtbar) {
-  linien.vorgabe.farbe = rgb(255, 255, 255);
+TEST_F(GummibandImBild, WeissesGummibandBleibtSichtbar) {
+  linien.vorgabe.gummibandfarbe = rgb(255, 255, 255);
   mitCanvas([&] { linien.punkt(u, welt(20, 20)); });
   mitCanvas([&] { linien.bewegung(u, welt(180, 20)); });
   EXPECT_NE(bild, leer);

@@ -67,8 +67,9 @@ void pfeil(QPainter& m, QPointF von, QPointF nach) {
 void zeichne(QPainter& m, Symbol s) {
   QPen stift(kStrich, 1.6, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
   m.setPen(stift);
-  m.setBrush(Qt::NoBrush);
-  const QBrush fuellung(kFlaeche);
+  // The area tools (FlPolygon … FlBezier, one block of the enum) show filled figures.
+  const bool flaeche = s >= Symbol::FlPolygon && s <= Symbol::FlBezier;
+  m.setBrush(flaeche ? QBrush(kFlaeche) : QBrush(Qt::NoBrush));
   switch (s) {
     case Symbol::Linie:
       m.drawLine(QPointF(4, 19), QPointF(20, 5));
@@ -144,23 +145,18 @@ void zeichne(QPainter& m, Symbol s) {
       m.drawPolygon(QPolygonF({{3, 19}, {9, 6}, {15, 6}, {21, 19}}));
       break;
     case Symbol::FlParallelogramm:
-      m.setBrush(fuellung);
       m.drawPolygon(QPolygonF({{3, 18}, {8, 6}, {21, 6}, {16, 18}}));
       break;
     case Symbol::FlKonus:
-      m.setBrush(fuellung);
       m.drawPolygon(QPolygonF({{3, 19}, {9, 6}, {15, 6}, {21, 19}}));
       break;
     case Symbol::FlStern:
-      m.setBrush(fuellung);
       m.drawPolygon(stern({12, 12.5}, 9, 4, 5));
       break;
     case Symbol::FlKreissegment:
-      m.setBrush(fuellung);
       m.drawChord(QRectF(3, 5, 18, 18), 20 * 16, 140 * 16);
       break;
     case Symbol::FlEllipsenbogen:
-      m.setBrush(fuellung);
       m.drawPie(QRectF(3, 6.5, 18, 11), 0, 240 * 16);
       break;
     case Symbol::FlRingsegment: {
@@ -169,7 +165,6 @@ void zeichne(QPainter& m, Symbol s) {
       p.arcTo(QRectF(3, 3, 18, 18), 0, 180);
       p.arcTo(QRectF(8, 8, 8, 8), 180, -180);
       p.closeSubpath();
-      m.setBrush(fuellung);
       m.drawPath(p);
       break;
     }
@@ -177,7 +172,6 @@ void zeichne(QPainter& m, Symbol s) {
       QPainterPath p(QPointF(3, 18));
       p.cubicTo(QPointF(6, 0), QPointF(16, 26), QPointF(21, 6));
       p.closeSubpath();
-      m.setBrush(fuellung);
       m.drawPath(p);
       break;
     }
@@ -191,34 +185,27 @@ void zeichne(QPainter& m, Symbol s) {
       break;
     }
     case Symbol::FlPolygon:
-      m.setBrush(fuellung);
       m.drawPolygon(QPolygonF({{3, 19}, {6, 5}, {14, 9}, {21, 4}, {19, 20}}));
       break;
     case Symbol::FlRechteck:
-      m.setBrush(fuellung);
       m.drawRect(QRectF(4, 6, 16, 12));
       break;
     case Symbol::FlVollkreis:
-      m.setBrush(fuellung);
       m.drawEllipse(QPointF(12, 12), 8, 8);
       break;
     case Symbol::FlKreisbogen:
-      m.setBrush(fuellung);
       m.drawPie(QRectF(4, 4, 16, 16), 30 * 16, 240 * 16);
       break;
     case Symbol::FlEllipse:
-      m.setBrush(fuellung);
       m.drawEllipse(QPointF(12, 12), 9, 5.5);
       break;
     case Symbol::FlVieleck:
-      m.setBrush(fuellung);
       m.drawPolygon(vieleck({12, 12}, 8.5, 6, -90));
       break;
     case Symbol::FlRing: {
       QPainterPath p;
       p.addEllipse(QPointF(12, 12), 8.5, 8.5);
       p.addEllipse(QPointF(12, 12), 4.5, 4.5);
-      m.setBrush(fuellung);
       m.drawPath(p);
       break;
     }
@@ -226,7 +213,6 @@ void zeichne(QPainter& m, Symbol s) {
       QPainterPath p(QPointF(4, 16));
       p.cubicTo(QPointF(2, 3), QPointF(14, 2), QPointF(20, 8));
       p.cubicTo(QPointF(24, 14), QPointF(12, 24), QPointF(4, 16));
-      m.setBrush(fuellung);
       m.drawPath(p);
       break;
     }
@@ -235,7 +221,6 @@ void zeichne(QPainter& m, Symbol s) {
       p.cubicTo(QPointF(4, 4), QPointF(10, 8), QPointF(13, 5));
       p.cubicTo(QPointF(22, 4), QPointF(22, 19), QPointF(14, 18));
       p.cubicTo(QPointF(9, 22), QPointF(5, 19), QPointF(4, 14));
-      m.setBrush(fuellung);
       m.drawPath(p);
       break;
     }
@@ -282,7 +267,7 @@ void zeichne(QPainter& m, Symbol s) {
       m.drawLine(QPointF(12, 2), QPointF(12, 22));
       m.setPen(stift);
       if (s == Symbol::SpiegelnMitKopie) m.drawPolygon(QPolygonF({{10, 6}, {10, 18}, {3, 18}}));
-      m.setBrush(fuellung);
+      m.setBrush(kFlaeche);
       m.drawPolygon(QPolygonF({{14, 6}, {14, 18}, {21, 18}}));
       break;
     case Symbol::Radial:

@@ -17,7 +17,7 @@
 #include "edit/werkzeugsteuerung.h"
 #include "platform/skriptbenutzer.h"
 #include "store/zeichnung.h"
-#include "ui/qtcanvas.h"
+#include "ui/qt/qtcanvas.h"
 
 namespace quarzel {
 namespace {

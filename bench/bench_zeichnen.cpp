@@ -10,11 +10,11 @@
 #include <memory>
 #include <random>
 
-#include "display/blockrahmen.h"
-#include "display/elementzeichnen.h"
+#include "render/blockrahmen.h"
+#include "render/elementzeichnen.h"
 #include "platform/skriptbenutzer.h"
 #include "store/zeichnung.h"
-#include "ui/qtcanvas.h"
+#include "ui/qt/qtcanvas.h"
 
 namespace quarzel {
 namespace {

@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <span>
 
-#include "display/bilddekoder.h"
+#include "render/bilddekoder.h"
 
 using namespace quarzel;
 

@@ -4,8 +4,8 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "display/einstellungen.h"
-#include "display/inidatei.h"
+#include "settings/einstellungen.h"
+#include "base/inidatei.h"
 
 using namespace quarzel;
 

@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "display/textkodierung.h"
+#include "base/textkodierung.h"
 #include "macro/makrocompiler.h"
 #include "macro/makrodatei.h"
 #include "macro/quelltextpruefung.h"

@@ -8,7 +8,7 @@
 #include <string>
 
 #include "platform/benutzer.h"
-#include "ui/cliaufruf.h"
+#include "ui/window/cliaufruf.h"
 
 namespace quarzel {
 

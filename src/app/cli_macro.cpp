@@ -16,7 +16,7 @@
 #include "macro/schreibweise.h"
 #include "store/speichern.h"
 #include "store/zeichnungsdatei.h"
-#include "ui/programmstart.h"
+#include "ui/window/programmstart.h"
 
 namespace quarzel {
 

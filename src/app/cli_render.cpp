@@ -5,11 +5,11 @@
 #include <memory>
 
 #include "app/cli_befehle.h"
-#include "display/linienstilstart.h"
-#include "display/schraffurbibliothek.h"
+#include "styles/linienstilstart.h"
+#include "styles/schraffurbibliothek.h"
 #include "store/zeichnung.h"
 #include "store/zeichnungsdatei.h"
-#include "ui/zeichnungsausgabe.h"
+#include "ui/qt/zeichnungsausgabe.h"
 
 namespace quarzel {
 

@@ -8,7 +8,7 @@
 
 #include "app/cli_befehle.h"
 #include "platform/skriptbenutzer.h"
-#include "ui/cliaufruf.h"
+#include "ui/window/cliaufruf.h"
 
 namespace quarzel {
 namespace {

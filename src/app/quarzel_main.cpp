@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <utility>
 
-#include "ui/tfenster.h"
+#include "ui/window/tfenster.h"
 
 namespace {
 

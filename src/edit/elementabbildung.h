@@ -12,7 +12,7 @@
 
 #include <cstdint>
 
-#include "display/ansicht.h"
+#include "view/ansicht.h"
 #include "store/elementspeicher.h"
 
 namespace quarzel {

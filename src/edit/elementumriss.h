@@ -19,7 +19,7 @@
 #include <optional>
 #include <vector>
 
-#include "display/ansicht.h"
+#include "view/ansicht.h"
 #include "store/elementspeicher.h"
 
 namespace quarzel {

@@ -4,7 +4,7 @@
 // those of display/bogengeometrie.h.
 #pragma once
 
-#include "display/bogengeometrie.h"
+#include "render/bogengeometrie.h"
 #include "edit/geometrie.h"
 
 namespace quarzel {

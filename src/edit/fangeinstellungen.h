@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "display/einstellungen_anzeige.h"
+#include "settings/einstellungen_anzeige.h"
 #include "platform/canvas.h"
 
 namespace quarzel {

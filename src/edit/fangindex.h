@@ -17,7 +17,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "display/ansicht.h"
+#include "view/ansicht.h"
 #include "store/elementspeicher.h"
 #include "store/grossallokator.h"
 

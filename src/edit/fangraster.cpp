@@ -3,8 +3,8 @@
 #include <cmath>
 #include <numbers>
 
-#include "display/lineal.h"
-#include "display/raster.h"
+#include "view/lineal.h"
+#include "view/raster.h"
 
 namespace quarzel {
 

@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <optional>
 
-#include "display/ansicht.h"
+#include "view/ansicht.h"
 #include "platform/canvas.h"
 
 namespace quarzel {

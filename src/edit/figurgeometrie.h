@@ -10,7 +10,7 @@
 #include <span>
 #include <vector>
 
-#include "display/ansicht.h"
+#include "view/ansicht.h"
 #include "edit/zeichenfigur.h"
 
 namespace quarzel::figur {

@@ -7,7 +7,7 @@
 #include <cstddef>
 #include <optional>
 
-#include "display/ansicht.h"
+#include "view/ansicht.h"
 
 namespace quarzel {
 

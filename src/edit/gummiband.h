@@ -11,7 +11,7 @@
 
 #include <vector>
 
-#include "display/ansicht.h"
+#include "view/ansicht.h"
 #include "edit/zeichenfigur.h"
 #include "platform/canvas.h"
 

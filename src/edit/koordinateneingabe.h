@@ -14,7 +14,7 @@
 #include <string>
 #include <string_view>
 
-#include "display/ansicht.h"
+#include "view/ansicht.h"
 
 namespace quarzel {
 

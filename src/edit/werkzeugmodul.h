@@ -18,7 +18,7 @@
 #include <functional>
 #include <vector>
 
-#include "display/ansicht.h"
+#include "view/ansicht.h"
 #include "platform/canvas.h"
 
 namespace quarzel {

@@ -9,7 +9,7 @@
 #include <optional>
 #include <vector>
 
-#include "display/ansicht.h"
+#include "view/ansicht.h"
 #include "store/elementart.h"
 
 namespace quarzel {

@@ -7,8 +7,8 @@
 #include <new>
 #include <system_error>
 
-#include "display/sicheredatei.h"
-#include "display/textkodierung.h"
+#include "base/sicheredatei.h"
+#include "base/textkodierung.h"
 #include "macro/schreibweise.h"
 
 namespace quarzel {

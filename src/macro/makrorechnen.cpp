@@ -7,7 +7,7 @@
 #include <stdexcept>
 #include <string>
 
-#include "display/textkodierung.h"
+#include "base/textkodierung.h"
 #include "macro/makrowerte.h"
 #include "macro/schreibweise.h"
 

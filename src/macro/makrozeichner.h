@@ -109,7 +109,7 @@
 #include <string>
 #include <string_view>
 
-#include "display/ansicht.h"
+#include "view/ansicht.h"
 #include "macro/befehlstabelle.h"
 #include "macro/makroanschluesse.h"
 #include "macro/makrofehler.h"

@@ -17,7 +17,7 @@
 #include <string_view>
 #include <vector>
 
-#include "display/konfiguration.h"
+#include "settings/konfiguration.h"
 
 namespace quarzel {
 

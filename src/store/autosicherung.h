@@ -10,7 +10,7 @@
 
 #include <cstdint>
 
-#include "display/einstellungen_dateien.h"
+#include "settings/einstellungen_dateien.h"
 #include "platform/benutzer.h"
 #include "store/speichern.h"
 #include "store/zeichnung.h"

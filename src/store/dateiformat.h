@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <string>
 
-#include "store/bytestrom.h"
+#include "base/bytestrom.h"
 #include "store/datensaetze.h"
 
 namespace quarzel::datei {

@@ -8,13 +8,13 @@
 #include <memory>
 #include <unordered_set>
 
-#include "display/linienstilzeichnung.h"
-#include "display/sicheredatei.h"
+#include "store/linienstilzeichnung.h"
+#include "base/sicheredatei.h"
 #include "store/dateiformat.h"
 #include "store/ebenenoperationen.h"
 #include "store/einstellungssaetze.h"
 #include "store/linienstilabbildung.h"
-#include "store/zeichensatz.h"
+#include "base/zeichensatz.h"
 #include "store/zeichnungsdatei.h"
 
 namespace quarzel {

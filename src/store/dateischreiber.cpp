@@ -7,7 +7,7 @@
 
 #include "store/dateiformat.h"
 #include "store/einstellungssaetze.h"
-#include "store/zeichensatz.h"
+#include "base/zeichensatz.h"
 #include "store/zeichnungsdatei.h"
 
 namespace quarzel {

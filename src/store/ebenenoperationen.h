@@ -18,7 +18,7 @@
 #include <string>
 #include <string_view>
 
-#include "display/ansicht.h"
+#include "view/ansicht.h"
 #include "platform/benutzer.h"
 
 namespace quarzel {

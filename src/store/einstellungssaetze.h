@@ -7,7 +7,7 @@
 #include <cstdint>
 #include <span>
 
-#include "store/bytestrom.h"
+#include "base/bytestrom.h"
 #include "store/zeichnung.h"
 
 namespace quarzel::datei {

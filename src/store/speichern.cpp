@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <new>
 
-#include "display/sicheredatei.h"
+#include "base/sicheredatei.h"
 #include "store/zeichnungsdatei.h"
 
 namespace quarzel {

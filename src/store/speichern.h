@@ -13,7 +13,7 @@
 #include <string>
 #include <string_view>
 
-#include "display/einstellungen_dateien.h"
+#include "settings/einstellungen_dateien.h"
 #include "platform/benutzer.h"
 #include "store/zeichnung.h"
 

@@ -4,9 +4,9 @@
 
 #include <string>
 
-#include "display/ansicht.h"
-#include "display/linienstile.h"
-#include "display/stifte.h"
+#include "view/ansicht.h"
+#include "styles/linienstile.h"
+#include "styles/stifte.h"
 #include "store/ansichtstabelle.h"
 #include "store/ebenen.h"
 #include "store/elementspeicher.h"

@@ -5,7 +5,7 @@
 #include <sstream>
 #include <vector>
 
-#include "display/zahlformat.h"
+#include "base/zahlformat.h"
 #include "store/statistik.h"
 
 namespace quarzel {

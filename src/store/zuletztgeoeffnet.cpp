@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "display/konfiguration.h"
+#include "settings/konfiguration.h"
 
 namespace quarzel {
 

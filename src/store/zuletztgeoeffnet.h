@@ -13,8 +13,8 @@
 #include <string_view>
 #include <vector>
 
-#include "display/einstellungen_dateien.h"
-#include "display/inidatei.h"
+#include "settings/einstellungen_dateien.h"
+#include "base/inidatei.h"
 
 namespace quarzel {
 

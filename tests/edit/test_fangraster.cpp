@@ -5,8 +5,8 @@
 
 #include <cmath>
 
-#include "display/lineal.h"
-#include "display/raster.h"
+#include "view/lineal.h"
+#include "view/raster.h"
 #include "edit/fangraster.h"
 
 namespace quarzel {

@@ -3,7 +3,7 @@
 // them.
 #include <cmath>
 
-#include "display/bildlage.h"
+#include "render/bildlage.h"
 #include "makrotest_hilfe.h"
 #include "makrozeichner_hilfe.h"
 

@@ -2,7 +2,7 @@
 // shows, and the way through the configuration file.
 #include <gtest/gtest.h>
 
-#include "display/konfiguration.h"
+#include "settings/konfiguration.h"
 #include "platform/skriptbenutzer.h"
 #include "store/zuletztgeoeffnet.h"
 #include "test_speichern_hilfe.h"

@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include "display/bogengeometrie.h"
+#include "render/bogengeometrie.h"
 #include "store/zeichnung.h"
 
 namespace quarzel::test {

@@ -12,7 +12,7 @@
 #include <string_view>
 #include <vector>
 
-#include "store/bytestrom.h"
+#include "base/bytestrom.h"
 
 namespace quarzel::test {
 

@@ -1,0 +1,74 @@
+// Bemassungslayout: how a dimension record (tmessdaten) is read and laid out
+// in output pixels. The dimensioning tools write records in this reading.
+//
+// Record fields:
+// - geometrie: P1 (0, 1) and P2 (2, 3) the measured points; P3 (4, 5) a point
+//   the dimension line passes through; P4 (6, 7) the text's bottom centre
+//   when the text is placed by hand.
+// - typ: 0 aligned with P1–P2, 1 horizontal, 2 vertical, 3 radius (P1 the
+//   centre, P2 on the circle), 4 diameter (P1 and P2 across the circle);
+//   anything else reads as 0.
+// - texthoehe: sheet millimetres (3.5 when not a positive number).
+// - textposition: 0 "oberhalb der Maßlinie", 1 "auf der Maßlinie",
+//   2 "unterhalb der Maßlinie", 3 "manuell positioniert" (at P4).
+// - begrenzung: terminator in the low two bits, 0 "Pfeil", 1 "Schrägstrich",
+//   2 "Kreis", 3 "ohne"; 4 added for "gefüllt zeichnen".
+// - werte[0]: "Länge der Maßhilfslinien:" in 1/100 mm as a signed 32-bit
+//   value; negative means the extension line runs to the measured point.
+//   werte[1] "Überstand der Maßlinien:", werte[2] "Überstand der
+//   Maßhilfslinien:", werte[3] the terminator's "Größe:", all 1/100 mm
+//   (clamped to 0..25 mm; a size of 0 takes 2.5 mm). werte[4] the colour of
+//   edited values ("Farbe für editierte Maßzahlen").
+// - schalter[0]: decimals mode 0..4; schalter[1] bits: 1 "Keine Nullen
+//   anhängen", 2 "Maßeinheit anzeigen".
+// - optionen: [0] "R", [1] "D", [2] "Ø", [3] "M", [4] "~" prefixes (non-zero
+//   = on); the others are kept for the dimensioning tools.
+// - masstext: the edited value text; empty = computed. vortext, nachtext.
+//
+// Sizes in millimetres are sheet millimetres, turned into pixels with the
+// run's zoom.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "render/zeichenlauf.h"
+#include "platform/canvas.h"
+#include "store/datensaetze.h"
+
+namespace quarzel {
+
+enum class Begrenzung { Pfeil, Schraegstrich, Kreis, Ohne };
+
+struct Bemassungsfigur {
+  struct Strecke {
+    Pixelpunkt a, b;
+  };
+  Strecke masslinie;
+  std::vector<Strecke> hilfslinien;
+  // The dimension line's measured ends (without its overshoot), where the
+  // terminators sit.
+  Pixelpunkt anfang, ende;
+  bool begrenzungAnfang = true;
+  bool begrenzungEnde = true;
+  Begrenzung begrenzung = Begrenzung::Pfeil;
+  bool gefuellt = false;
+  double begrenzungPixel = 0;  // terminator length
+  // Where the value text goes: top-left corner of its cell and its angle
+  // (degrees, counter-clockwise), so that it reads from below or from the right.
+  Pixelpunkt textpunkt;
+  double textwinkel = 0;
+  double texthoehePixel = 0;
+  double laengeMm = 0;  // the measured length in sheet millimetres
+};
+
+// `textbreitePixel` is the width the text will take (for centring). nullopt
+// for records that give no figure (both measured points the same, values not
+// finite).
+std::optional<Bemassungsfigur> bemassungsfigur(const tmessdaten& d, const Zeichenlauf& lauf, double textbreitePixel);
+
+// The measured length alone (sheet millimetres).
+double gemesseneLaenge(const tmessdaten& d);
+
+}  // namespace quarzel

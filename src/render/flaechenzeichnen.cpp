@@ -1,0 +1,130 @@
+// Interior and outline of closed elements: solid colour, hatch (through the
+// hatch fill, its lines drawn with the styled-segment routine) or texture.
+#include <cmath>
+#include <vector>
+
+#include "render/bildelemente.h"
+#include "render/formzeichnen.h"
+#include "render/linienstilzeichnen.h"
+#include "render/schraffurfuellung.h"
+#include "render/schraffurlader.h"
+#include "store/zeichnung.h"
+
+namespace quarzel {
+
+namespace {
+
+// Hatch lines in the element's colour; continuous lines go to the canvas in
+// one call per batch, patterned ones piece by piece so every piece starts its
+// pattern afresh.
+class Elementschraffur : public Schraffurstreckenzeichner {
+ public:
+  Elementschraffur(Zeichenlauf& lauf, Farbe farbe) : lauf_(lauf), farbe_(farbe) {}
+
+  void zeichneStrecken(Canvas& canvas, std::span<const Schraffurstrecke> strecken, std::uint8_t pen,
+                       int linienstil) override {
+    if (linienstil == linienstil::kDurchgezogen) {
+      canvas.setzeStift(farbe_, lauf_.stiftbreitePixel(pen, linienstil));
+      durchgezogen_.zeichneStrecken(canvas, strecken, pen, linienstil);
+      return;
+    }
+    for (const Schraffurstrecke& s : strecken)
+      drawStyledSegment(canvas, lauf_, pen, farbe_, linienstil, s.a.x, s.a.y, s.b.x, s.b.y);
+  }
+
+ private:
+  Zeichenlauf& lauf_;
+  Farbe farbe_;
+  EinfacherSchraffurzeichner durchgezogen_;
+};
+
+const Schraffurdefinition& definitionFuer(Zeichenkontext& k, const std::string& name) {
+  if (k.schraffurlader) return k.schraffurlader->fuerElement(name, k.zeichnung.optionen.schraffuren);
+  // Without a library only the built-in hatches exist.
+  static thread_local Schraffurdefinition eingebaut;
+  static thread_local const Schraffurdefinition ersatz = *standardSchraffur(ErsatzSchraffur);
+  if (auto d = standardSchraffur(name)) {
+    eingebaut = *d;
+    return eingebaut;
+  }
+  return ersatz;
+}
+
+double massstabVon(const Zeichenkontext& k, std::int32_t n) {
+  const double m = k.zeichnung.ebenen.massstab(k.zeichnung.speicher.planteil(n));
+  return m > 0 && std::isfinite(m) ? m : k.lauf.parameter().drawingScale;
+}
+
+void schraffiere(Zeichenkontext& k, std::int32_t n, std::span<const Pixelpunkt> umriss, const Fuellangaben& f,
+                 Farbe farbe) {
+  Elementschraffur zeichner(k.lauf, farbe);
+  Schraffurfueller fueller(zeichner);
+  fueller.rahmen.massstab = massstabVon(k, n);
+  fueller.rahmen.zoom = k.lauf.zoom();
+  fueller.rahmen.ursprung = k.lauf.nachPixel(0, 0);
+  fueller.rahmen.sichtbereich = k.clip;
+  const double winkel = std::isfinite(f.schraffurWinkel) ? f.schraffurWinkel : 0.0;
+  fueller.fillHatch(k.canvas, definitionFuer(k, f.schraffurName), umriss, winkel);
+}
+
+bool innenSichtbar(const Anzeigeschalter& s, Fuellart art) {
+  if (!s.flaechen) return false;
+  switch (art) {
+    case Fuellart::Schraffur:
+      return s.schraffuren;
+    case Fuellart::Textur:
+      return s.texturen;
+    default:
+      return true;
+  }
+}
+
+}  // namespace
+
+Fuellart fuellart(const Fuellangaben& f) {
+  if (f.fuellflag == 2) return Fuellart::Textur;
+  if (f.fuellflag == 1 || !f.schraffurName.empty()) return Fuellart::Schraffur;
+  return Fuellart::Vollfarbe;
+}
+
+void zeichneUmrissUndFlaeche(Zeichenkontext& k, std::int32_t n, std::span<const Pixelpunkt> umriss, bool geschlossen,
+                             const Fuellangaben* fuellung, const Umrissstil& stil, Zeichenteil teil) {
+  if (umriss.empty()) return;
+  const bool gefuellt = fuellung && fuellung->gefuellt && umriss.size() >= 3;
+  bool umrissZeigen = teil != Zeichenteil::NurFlaeche;
+  if (gefuellt) {
+    const Fuellart art = fuellart(*fuellung);
+    if (teil != Zeichenteil::OhneFlaeche && innenSichtbar(k.schalter, art) && polygonclip(k.clip, umriss)) {
+      switch (art) {
+        case Fuellart::Vollfarbe: {
+          const Farbe f = fuellung->fuellwert & 0xFFFFFF;
+          k.canvas.setzeStift(f, 1);
+          k.canvas.setzePinsel(f);
+          k.canvas.polygon(umriss);
+          break;
+        }
+        case Fuellart::Schraffur:
+          schraffiere(k, n, umriss, *fuellung, stil.farbe);
+          break;
+        case Fuellart::Textur:
+          fuelleTextur(k, n, umriss);
+          break;
+      }
+    }
+    if (!k.schalter.flaechen && !k.darstellung.objektraenderAnzeigen) umrissZeigen = false;
+    geschlossen = true;
+  }
+  if (!umrissZeigen) return;
+  const bool schliessen =
+      geschlossen && umriss.size() >= 3 && (umriss.front().x != umriss.back().x || umriss.front().y != umriss.back().y);
+  if (!schliessen) {
+    drawStyledPolyline(k.canvas, k.lauf, stil.stift, stil.farbe, k.linienstil(stil.linienstil), umriss);
+    return;
+  }
+  static thread_local std::vector<Pixelpunkt> zu;
+  zu.assign(umriss.begin(), umriss.end());
+  zu.push_back(umriss.front());
+  drawStyledPolyline(k.canvas, k.lauf, stil.stift, stil.farbe, k.linienstil(stil.linienstil), zu);
+}
+
+}  // namespace quarzel

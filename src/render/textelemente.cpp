@@ -1,0 +1,169 @@
+#include "render/textelemente.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+#include <string>
+#include <vector>
+
+#include "render/bemassungslayout.h"
+#include "render/bemassungstext.h"
+#include "render/linienenden.h"
+#include "render/linienstilzeichnen.h"
+#include "store/zeichnung.h"
+
+namespace quarzel {
+
+namespace {
+
+// Lines of a text follow each other at this multiple of the text height.
+constexpr double kZeilenabstand = 1.25;
+// Texts smaller than this are not drawn: they could not be read anyway.
+constexpr double kKleinsteTexthoehePixel = 1;
+// Longest line handed to the canvas; longer ones are cut.
+constexpr std::size_t kLaengsteZeile = 4096;
+constexpr std::size_t kMeisteZeilen = 256;
+
+enum Ausrichtung : std::uint8_t { Links = 0, Mitte = 1, Rechts = 2 };
+
+// Cuts at a character boundary, so no broken UTF-8 sequence reaches the canvas.
+std::string_view gekuerzt(std::string_view s) {
+  if (s.size() <= kLaengsteZeile) return s;
+  std::size_t n = kLaengsteZeile;
+  while (n > 0 && (static_cast<unsigned char>(s[n]) & 0xC0) == 0x80) --n;
+  return s.substr(0, n);
+}
+
+void strecke(Zeichenkontext& k, int stift, Farbe farbe, Pixelpunkt a, Pixelpunkt b) {
+  // Positions are pixels here; the styled-segment routine works in pixels.
+  drawStyledSegment(k.canvas, k.lauf, stift, farbe, 1, a.x, a.y, b.x, b.y);
+}
+
+void begrenzung(Zeichenkontext& k, const Bemassungsfigur& f, Pixelpunkt t, Pixelpunkt innen, Farbe farbe) {
+  const double l = f.begrenzungPixel;
+  if (!(l >= 1)) return;
+  k.canvas.setzeStift(farbe, 1);
+  k.canvas.setzePinsel(farbe, !f.gefuellt);
+  switch (f.begrenzung) {
+    case Begrenzung::Pfeil: {
+      // An arrow as long as the size and a third as wide on each side.
+      const double dx = innen.x - t.x, dy = innen.y - t.y, n = std::hypot(dx, dy);
+      if (!(n > 0)) return;
+      const double ux = dx / n, uy = dy / n;
+      const Pixelpunkt b{t.x + l * ux, t.y + l * uy};
+      const double w = l / 3;
+      const Pixelpunkt s1{b.x - w * uy, b.y + w * ux}, s2{b.x + w * uy, b.y - w * ux};
+      if (f.gefuellt) {
+        const Pixelpunkt dreieck[3] = {s1, t, s2};
+        k.canvas.polygon(dreieck);
+      } else {
+        const Pixelpunkt zug[3] = {s1, t, s2};
+        k.canvas.polylinie(zug);
+      }
+      break;
+    }
+    // The line-end shapes give the oblique tick and the circle.
+    case Begrenzung::Schraegstrich:
+      zeichneLinienende(k.canvas, t, innen, 12, l / 2);
+      break;
+    case Begrenzung::Kreis:
+      zeichneLinienende(k.canvas, t, innen, f.gefuellt ? EndeKreisGefuellt : EndeKreis, l / 2);
+      break;
+    case Begrenzung::Ohne:
+      break;
+  }
+}
+
+}  // namespace
+
+void zeichneText(Zeichenkontext& k, std::int32_t n) {
+  const Tfliestextdaten& d = k.zeichnung.speicher.text(n);
+  const double zoom = k.lauf.zoom() > 0 ? k.lauf.zoom() : 1;
+  const double h = static_cast<double>(d.hoehe) / zoom;
+  if (!std::isfinite(h) || h < kKleinsteTexthoehePixel || d.zeilen.empty()) return;
+  const double winkel = std::isfinite(d.winkel) ? d.winkel : 0;
+  const Pixelpunkt anker = k.lauf.nachPixel(d.x, d.y);
+  if (!std::isfinite(anker.x) || !std::isfinite(anker.y)) return;
+  const std::size_t zeilen = std::min(d.zeilen.size(), kMeisteZeilen);
+  // Quick rejection: nothing of the text reaches farther than its lines'
+  // length and count allow.
+  std::size_t laengste = 0;
+  for (std::size_t i = 0; i < zeilen; ++i) laengste = std::max(laengste, std::min(d.zeilen[i].size(), kLaengsteZeile));
+  const double reichweite = h * (static_cast<double>(laengste) + kZeilenabstand * static_cast<double>(zeilen) + 2);
+  if (anker.x + reichweite < k.clip.links || anker.x - reichweite > k.clip.rechts ||
+      anker.y + reichweite < k.clip.oben || anker.y - reichweite > k.clip.unten)
+    return;
+
+  Schriftangaben s;
+  s.name = d.schrift.empty() ? std::string_view("Arial") : std::string_view(d.schrift);
+  s.hoehePixel = h;
+  s.winkelGrad = winkel;
+  s.fett = d.stil[0] != 0;
+  s.kursiv = d.stil[1] != 0;
+  s.unterstrichen = d.stil[2] != 0;
+  const int ausrichtung = d.stil[3] <= Rechts ? static_cast<int>(d.stil[3]) : static_cast<int>(Links);
+  const Farbe farbe = k.elementfarbe(n, d.farbe);
+  const double a = winkel * std::numbers::pi / 180;
+  // Along the text and down to the next line, on screen (y grows downward).
+  const double lx = std::cos(a), ly = -std::sin(a);
+  const double ux = std::sin(a), uy = std::cos(a);
+  for (std::size_t i = 0; i < zeilen; ++i) {
+    const std::string_view zeile = gekuerzt(d.zeilen[i]);
+    if (zeile.empty()) continue;
+    double versatz = 0;
+    if (ausrichtung != Links) {
+      const double b = k.canvas.textbreite(zeile, s);
+      versatz = ausrichtung == Mitte ? -b / 2 : -b;
+    }
+    const double abwaerts = kZeilenabstand * h * static_cast<double>(i);
+    k.canvas.text(anker.x + versatz * lx + abwaerts * ux, anker.y + versatz * ly + abwaerts * uy, zeile, s, farbe);
+  }
+}
+
+void zeichneBemassung(Zeichenkontext& k, std::int32_t n) {
+  const Zeichnung& z = k.zeichnung;
+  const tmessdaten& d = z.speicher.bemassung(n);
+  const Masseinheitwahl einheit = einheitFuerEbene(z.ansicht, z.ebenen, d.planteil);
+
+  Masszahloptionen o;
+  o.dezimalmodus = einheit.eigeneEinheit ? einheit.nachkommastellen : (d.schalter[0] <= 4 ? d.schalter[0] : 2);
+  o.keineNullen = (d.schalter[1] & 1) != 0;
+  o.einheitAnzeigen = (d.schalter[1] & 2) != 0;
+  o.zeichenR = d.optionen[0] != 0;
+  o.zeichenD = d.optionen[1] != 0;
+  o.zeichenDurchmesser = d.optionen[2] != 0;
+  o.zeichenM = d.optionen[3] != 0;
+  o.zeichenTilde = d.optionen[4] != 0;
+  o.vortext = d.vortext;
+  o.nachtext = d.nachtext;
+  const Bemassungsart art = d.typ == 3   ? Bemassungsart::Radius
+                            : d.typ == 4 ? Bemassungsart::Durchmesser
+                                         : Bemassungsart::Laenge;
+  const bool editiert = !d.masstext.empty();
+  const std::string text =
+      editiert ? std::string(gekuerzt(d.masstext)) : bemassungstext(gemesseneLaenge(d), art, o, einheit);
+
+  Schriftangaben s;
+  s.name = d.schrift.empty() ? std::string_view("Arial") : std::string_view(d.schrift);
+  const double zoom = k.lauf.zoom() > 0 ? k.lauf.zoom() : 1;
+  s.hoehePixel = (std::isfinite(d.texthoehe) && d.texthoehe > 0 ? std::min(d.texthoehe, 1000.0) : 3.5) / zoom;
+  const std::optional<Bemassungsfigur> f = bemassungsfigur(d, k.lauf, k.canvas.textbreite(text, s));
+  if (!f) return;
+
+  const Farbe farbe = k.elementfarbe(n, d.farbe);
+  const int stift = d.stift;
+  strecke(k, stift, farbe, f->masslinie.a, f->masslinie.b);
+  for (const auto& h : f->hilfslinien) strecke(k, stift, farbe, h.a, h.b);
+  if (f->begrenzungAnfang) begrenzung(k, *f, f->anfang, f->ende, farbe);
+  if (f->begrenzungEnde) begrenzung(k, *f, f->ende, f->anfang, farbe);
+
+  s.hoehePixel = f->texthoehePixel;
+  s.winkelGrad = f->textwinkel;
+  // "&Editierte Bemaßung": edited values stand out in their own colour,
+  // unless the element is shown in the marking colour.
+  Farbe textfarbe = farbe;
+  if (editiert && k.schalter.editierteBemassung && farbe == d.farbe) textfarbe = d.werte[4] & 0xFFFFFF;
+  if (s.hoehePixel >= kKleinsteTexthoehePixel) k.canvas.text(f->textpunkt.x, f->textpunkt.y, text, s, textfarbe);
+}
+
+}  // namespace quarzel

@@ -1,0 +1,137 @@
+#include "ui/qt/zeichnungsausgabe.h"
+
+#include <QFileInfo>
+#include <QImage>
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPainter>
+#include <QPdfWriter>
+#include <QSvgGenerator>
+#include <algorithm>
+#include <cmath>
+
+#include "render/elementzeichnen.h"
+#include "edit/fangformen.h"
+#include "store/zeichnung.h"
+#include "ui/qt/qtcanvas.h"
+
+namespace quarzel {
+
+namespace {
+
+struct Ausschnitt {
+  double x = 0, y = 0, breite = 0, hoehe = 0;  // world millimetres
+};
+
+// Everything alive, with a small margin; the sheet when there is nothing.
+Ausschnitt zeichnungsausschnitt(const Zeichnung& z) {
+  const Elementspeicher& s = z.speicher;
+  double x0 = INFINITY, y0 = INFINITY, x1 = -INFINITY, y1 = -INFINITY;
+  for (std::int32_t n = 1; n <= s.anzahl(); ++n) {
+    if (!s.lebendig(n)) continue;
+    const std::optional<Weltrechteck> r = fangumgebung(s, n);
+    if (!r || !std::isfinite(r->x1) || !std::isfinite(r->y1) || !std::isfinite(r->x2) || !std::isfinite(r->y2))
+      continue;
+    x0 = std::min({x0, r->x1, r->x2});
+    y0 = std::min({y0, r->y1, r->y2});
+    x1 = std::max({x1, r->x1, r->x2});
+    y1 = std::max({y1, r->y1, r->y2});
+  }
+  const Ansicht& a = z.ansicht;
+  if (!(x1 >= x0) || !(y1 >= y0))
+    return {double(a.sheetLeft), double(a.sheetTop), double(a.sheetWidth), double(a.sheetHeight)};
+  const double rand = std::max({(x1 - x0) * 0.02, (y1 - y0) * 0.02, 2.0});
+  return {x0 - rand, y0 - rand, x1 - x0 + 2 * rand, y1 - y0 + 2 * rand};
+}
+
+void zeichne(const Zeichnung& z, const Ausgabewahl& w, Canvas& canvas, const Ausschnitt& a, double zoom) {
+  Zeichenumgebung u{z, w.schalter, w.darstellung};
+  u.schraffuren = w.schraffuren;
+  const Cliprechteck clip{0, 0, static_cast<double>(canvas.breite()), static_cast<double>(canvas.hoehe())};
+  drawElements(canvas, 1, z.speicher.anzahl(), z.ansicht.drawingScale, zoom, clip, a.x, a.y, u);
+}
+
+}  // namespace
+
+std::optional<Ausgabeformat> ausgabeformatFuer(const std::string& pfad) {
+  const QString endung = QFileInfo(QString::fromStdString(pfad)).suffix().toLower();
+  if (endung == "png") return Ausgabeformat::Png;
+  if (endung == "pdf") return Ausgabeformat::Pdf;
+  if (endung == "svg") return Ausgabeformat::Svg;
+  return std::nullopt;
+}
+
+std::string gibZeichnungAus(const Zeichnung& z, const Ausgabewahl& w) {
+  const Ansicht& ansicht = z.ansicht;
+  const Ausschnitt a = w.ganzeZeichnung ? zeichnungsausschnitt(z)
+                                        : Ausschnitt{double(ansicht.sheetLeft), double(ansicht.sheetTop),
+                                                     double(ansicht.sheetWidth), double(ansicht.sheetHeight)};
+  if (!(a.breite > 0) || !(a.hoehe > 0) || !std::isfinite(a.breite) || !std::isfinite(a.hoehe))
+    return "Die Zeichnung hat keine darstellbare Fläche.";
+  const int vorgabe = w.format == Ausgabeformat::Png ? 150 : w.format == Ausgabeformat::Pdf ? 600 : 96;
+  const int dpi = w.dpi > 0 ? w.dpi : vorgabe;
+  const double zoom = 25.4 / dpi;  // millimetres per device pixel
+  // A hair below the next whole pixel counts as that pixel: 297 mm at 254 dpi
+  // are 2970 pixels, not 2971 from the rounding of 25.4 / 254.
+  const double pxBreite = std::max(1.0, std::ceil(a.breite / zoom - 1e-6));
+  const double pxHoehe = std::max(1.0, std::ceil(a.hoehe / zoom - 1e-6));
+  if (w.format != Ausgabeformat::Pdf &&
+      (pxBreite * pxHoehe > kGroesstePixelzahlAusgabe || pxBreite > 100000 || pxHoehe > 100000))
+    return "Das Bild wäre mit " + std::to_string(static_cast<long long>(pxBreite)) + " × " +
+           std::to_string(static_cast<long long>(pxHoehe)) +
+           " Pixeln zu groß. Bitte eine kleinere Auflösung (--dpi) wählen.";
+  const QString pfad = QString::fromStdString(w.pfad);
+
+  switch (w.format) {
+    case Ausgabeformat::Png: {
+      QImage bild(static_cast<int>(pxBreite), static_cast<int>(pxHoehe), QImage::Format_ARGB32_Premultiplied);
+      if (bild.isNull()) return "Für das Bild ist nicht genug Speicher frei.";
+      bild.fill(Qt::white);
+      const int proMeter = static_cast<int>(std::lround(dpi / 0.0254));
+      bild.setDotsPerMeterX(proMeter);
+      bild.setDotsPerMeterY(proMeter);
+      {
+        QtCanvas canvas(bild, true);
+        zeichne(z, w, canvas, a, zoom);
+      }
+      if (!bild.save(pfad, "PNG")) return "Die Datei " + w.pfad + " kann nicht geschrieben werden.";
+      return "";
+    }
+    case Ausgabeformat::Pdf: {
+      QPdfWriter pdf(pfad);
+      pdf.setCreator(QStringLiteral("Quarzel"));
+      pdf.setResolution(dpi);
+      const QPageSize seite(QSizeF(a.breite, a.hoehe), QPageSize::Millimeter, QString(), QPageSize::ExactMatch);
+      pdf.setPageLayout(QPageLayout(seite, QPageLayout::Portrait, QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
+      QPainter maler;
+      if (!maler.begin(&pdf)) return "Die Datei " + w.pfad + " kann nicht geschrieben werden.";
+      {
+        QtCanvas canvas(maler, true);
+        zeichne(z, w, canvas, a, zoom);
+      }
+      maler.end();
+      if (!QFileInfo(pfad).exists()) return "Die Datei " + w.pfad + " kann nicht geschrieben werden.";
+      return "";
+    }
+    case Ausgabeformat::Svg: {
+      QSvgGenerator svg;
+      svg.setFileName(pfad);
+      svg.setResolution(dpi);
+      svg.setSize(QSize(static_cast<int>(pxBreite), static_cast<int>(pxHoehe)));
+      svg.setViewBox(QRectF(0, 0, pxBreite, pxHoehe));
+      svg.setTitle(QString::fromStdString(z.optionen.titel));
+      QPainter maler;
+      if (!maler.begin(&svg)) return "Die Datei " + w.pfad + " kann nicht geschrieben werden.";
+      {
+        QtCanvas canvas(maler, true);
+        zeichne(z, w, canvas, a, zoom);
+      }
+      maler.end();
+      if (!QFileInfo(pfad).exists()) return "Die Datei " + w.pfad + " kann nicht geschrieben werden.";
+      return "";
+    }
+  }
+  return "";
+}
+
+}  // namespace quarzel

@@ -1,0 +1,329 @@
+#include "ui/tools/eigenschaftsleiste.h"
+
+#include <QAbstractSpinBox>
+#include <QApplication>
+#include <QCheckBox>
+#include <QColorDialog>
+#include <QComboBox>
+#include <QDoubleSpinBox>
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPixmap>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QToolButton>
+#include <algorithm>
+
+#include "styles/stifte.h"
+#include "platform/farbe.h"
+
+namespace quarzel {
+
+namespace {
+
+// Rectangles that can get rounded corners.
+bool mitEckradius(std::uint16_t w) {
+  return w == 3 || w == 16 || w == 47 || w == 51;
+}
+// N-gons and stars.
+bool mitEcken(std::uint16_t w) {
+  return w == 36 || w == 37 || w == 46 || w == 48 || w == 406;
+}
+// Circles of a fixed radius.
+bool mitKreisradius(std::uint16_t w) {
+  return w == 55 || w == 56;
+}
+// The area tools of the area module.
+bool istFlaeche(std::uint16_t w) {
+  return w == 9 || (w >= 16 && w <= 24) || (w >= 30 && w <= 35) || w == 37 || w == 38 || w == 41 ||
+         (w >= 48 && w <= 52) || w == 56;
+}
+
+Farbe alsFarbe(const QColor& c) {
+  return rgb(static_cast<std::uint8_t>(c.red()), static_cast<std::uint8_t>(c.green()),
+             static_cast<std::uint8_t>(c.blue()));
+}
+
+QString breitentext(double mm) {
+  return QString::number(mm, 'g', 4) + QStringLiteral(" mm");
+}
+
+}  // namespace
+
+Eigenschaftsleiste::Eigenschaftsleiste(QWidget* eltern) : QToolBar(QStringLiteral("Eigenschaften"), eltern) {
+  setObjectName(QStringLiteral("LeisteEigenschaften"));
+  std::vector<QAction*> immer;
+
+  stift_ = new QComboBox(this);
+  stift_->setObjectName(QStringLiteral("Stift"));
+  stift_->setToolTip(QStringLiteral("Stift"));
+  feld(stift_, QStringLiteral("Stift:"), immer);
+  setzeStifte(Stifttabelle{});
+  connect(stift_, &QComboBox::currentIndexChanged, this, &Eigenschaftsleiste::geaendert);
+
+  stil_ = new QComboBox(this);
+  stil_->setObjectName(QStringLiteral("Linienstil"));
+  stil_->setToolTip(QStringLiteral("Linienstil"));
+  stil_->setMinimumContentsLength(8);
+  // Long style and hatch names would otherwise widen the bar past the window;
+  // the open list still shows them in full.
+  stil_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  feld(stil_, QStringLiteral("Linienstil:"), immer);
+  setzeLinienstile({{1, QStringLiteral("durchgezogen")}});
+  connect(stil_, &QComboBox::currentIndexChanged, this, &Eigenschaftsleiste::geaendert);
+
+  farbknopf_ = new QToolButton(this);
+  farbknopf_->setObjectName(QStringLiteral("Farbe"));
+  farbknopf_->setToolTip(QStringLiteral("Farbe"));
+  knopfFaerben(farbknopf_, farbe_);
+  feld(farbknopf_, QStringLiteral("Farbe:"), immer);
+  connect(farbknopf_, &QToolButton::clicked, this, [this] { farbeWaehlen(farbe_, farbknopf_); });
+
+  addSeparator();
+  varianten_ = new QWidget(this);
+  varianten_->setObjectName(QStringLiteral("Varianten"));
+  auto* reihe = new QHBoxLayout(varianten_);
+  reihe->setContentsMargins(4, 0, 4, 0);
+  reihe->setSpacing(4);
+  variantenAktion_ = addWidget(varianten_);
+
+  eckradius_ = new QDoubleSpinBox(this);
+  eckradius_->setObjectName(QStringLiteral("Eckradius"));
+  eckradius_->setRange(0, 10000);
+  eckradius_->setDecimals(2);
+  eckradius_->setSuffix(QStringLiteral(" mm"));
+  eckradius_->setToolTip(QStringLiteral("Radius der Ecken"));
+  feld(eckradius_, QStringLiteral("Eckradius:"), eckradiusAktionen_);
+  connect(eckradius_, &QDoubleSpinBox::valueChanged, this, &Eigenschaftsleiste::geaendert);
+
+  ecken_ = new QSpinBox(this);
+  ecken_->setObjectName(QStringLiteral("Eckenzahl"));
+  ecken_->setRange(3, 1000);
+  ecken_->setValue(6);
+  ecken_->setToolTip(QStringLiteral("Anzahl der Ecken"));
+  feld(ecken_, QStringLiteral("Ecken:"), eckenAktionen_);
+  connect(ecken_, &QSpinBox::valueChanged, this, &Eigenschaftsleiste::geaendert);
+
+  kreisradius_ = new QDoubleSpinBox(this);
+  kreisradius_->setObjectName(QStringLiteral("Kreisradius"));
+  kreisradius_->setRange(0.01, 10000);
+  kreisradius_->setDecimals(2);
+  kreisradius_->setValue(10);
+  kreisradius_->setSuffix(QStringLiteral(" mm"));
+  kreisradius_->setToolTip(QStringLiteral("Radius des Kreises"));
+  feld(kreisradius_, QStringLiteral("r:"), kreisradiusAktionen_);
+  connect(kreisradius_, &QDoubleSpinBox::valueChanged, this, &Eigenschaftsleiste::geaendert);
+
+  fuellknopf_ = new QToolButton(this);
+  fuellknopf_->setObjectName(QStringLiteral("Fuellfarbe"));
+  fuellknopf_->setToolTip(QStringLiteral("Füllfarbe"));
+  knopfFaerben(fuellknopf_, fuellfarbe_);
+  feld(fuellknopf_, QStringLiteral("Füllung:"), flaechenAktionen_);
+  connect(fuellknopf_, &QToolButton::clicked, this, [this] { farbeWaehlen(fuellfarbe_, fuellknopf_); });
+  schraffur_ = new QComboBox(this);
+  schraffur_->setObjectName(QStringLiteral("Schraffur"));
+  schraffur_->setToolTip(QStringLiteral("Schraffur"));
+  schraffur_->setMinimumContentsLength(6);
+  schraffur_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+  feld(schraffur_, QStringLiteral("Schraffur:"), flaechenAktionen_);
+  setzeSchraffuren({});
+  connect(schraffur_, &QComboBox::currentIndexChanged, this, &Eigenschaftsleiste::geaendert);
+  gefuellt_ = new QCheckBox(QStringLiteral("gefüllt"), this);
+  gefuellt_->setChecked(true);
+  flaechenAktionen_.push_back(addWidget(gefuellt_));
+  connect(gefuellt_, &QCheckBox::toggled, this, &Eigenschaftsleiste::geaendert);
+
+  for (QAbstractSpinBox* f : std::initializer_list<QAbstractSpinBox*>{eckradius_, ecken_, kreisradius_})
+    f->installEventFilter(this);
+  zeigeFuer(0);
+}
+
+Eigenschaftsleiste::~Eigenschaftsleiste() {
+  // Focus events of fields being deleted must not reach a bar that is gone.
+  eckradius_->removeEventFilter(this);
+  ecken_->removeEventFilter(this);
+  kreisradius_->removeEventFilter(this);
+}
+
+QAction* Eigenschaftsleiste::feld(QWidget* w, const QString& beschriftung, std::vector<QAction*>& gruppe) {
+  auto* l = new QLabel(beschriftung, this);
+  l->setContentsMargins(4, 0, 2, 0);
+  l->setBuddy(w);
+  gruppe.push_back(addWidget(l));
+  QAction* a = addWidget(w);
+  gruppe.push_back(a);
+  return a;
+}
+
+void Eigenschaftsleiste::knopfFaerben(QToolButton* knopf, const QColor& farbe) {
+  QPixmap p(16, 16);
+  p.fill(farbe);
+  knopf->setIcon(QIcon(p));
+}
+
+void Eigenschaftsleiste::farbeWaehlen(QColor& ziel, QToolButton* knopf) {
+  const QColor neu = QColorDialog::getColor(ziel, this, QStringLiteral("Farbe"));
+  if (!neu.isValid()) return;
+  ziel = neu;
+  knopfFaerben(knopf, ziel);
+  emit geaendert();
+}
+
+void Eigenschaftsleiste::setzeFarbe(const QColor& farbe) {
+  if (!farbe.isValid()) return;
+  farbe_ = farbe;
+  knopfFaerben(farbknopf_, farbe_);
+  emit geaendert();
+}
+
+void Eigenschaftsleiste::setzeStifte(const Stifttabelle& stifte) {
+  const int vorher = stift();
+  QSignalBlocker sperre(stift_);
+  stift_->clear();
+  for (int i = 1; i <= Stifttabelle::Benutzerstifte; ++i) {
+    stift_->addItem(QStringLiteral("%1  %2").arg(i).arg(breitentext(stifte.penWidth[static_cast<std::size_t>(i)])), i);
+  }
+  setzeStift(vorher > 0 ? vorher : 1);
+}
+
+void Eigenschaftsleiste::setzeLinienstile(const std::vector<std::pair<int, QString>>& stile) {
+  const int vorher = linienstil();
+  QSignalBlocker sperre(stil_);
+  stil_->clear();
+  for (const auto& [nummer, name] : stile) {
+    if (nummer >= 1 && nummer <= 32767) stil_->addItem(QStringLiteral("%1  %2").arg(nummer).arg(name), nummer);
+  }
+  if (stil_->count() == 0) stil_->addItem(QStringLiteral("1"), 1);
+  setzeLinienstil(vorher > 0 ? vorher : 1);
+}
+
+void Eigenschaftsleiste::setzeSchraffuren(const std::vector<QString>& namen) {
+  const QString vorher = schraffur_->currentIndex() > 0 ? schraffur_->currentText() : QString();
+  QSignalBlocker sperre(schraffur_);
+  schraffur_->clear();
+  schraffur_->addItem(QStringLiteral("keine"));
+  for (const QString& n : namen) {
+    if (!n.isEmpty()) schraffur_->addItem(n);
+  }
+  const int i = vorher.isEmpty() ? 0 : schraffur_->findText(vorher);
+  schraffur_->setCurrentIndex(std::max(0, i));
+}
+
+int Eigenschaftsleiste::stift() const {
+  return stift_->currentData().toInt();
+}
+int Eigenschaftsleiste::linienstil() const {
+  return stil_->currentData().toInt();
+}
+
+void Eigenschaftsleiste::setzeStift(int s) {
+  const int i = stift_->findData(s);
+  if (i >= 0) stift_->setCurrentIndex(i);
+}
+
+void Eigenschaftsleiste::setzeLinienstil(int s) {
+  const int i = stil_->findData(s);
+  stil_->setCurrentIndex(i >= 0 ? i : 0);
+}
+
+void Eigenschaftsleiste::zeigeFuer(std::uint16_t w) {
+  for (QAction* a : eckradiusAktionen_) a->setVisible(mitEckradius(w));
+  for (QAction* a : eckenAktionen_) a->setVisible(mitEcken(w));
+  for (QAction* a : kreisradiusAktionen_) a->setVisible(mitKreisradius(w));
+  for (QAction* a : flaechenAktionen_) a->setVisible(istFlaeche(w));
+  zeigeVarianten(w);
+}
+
+void Eigenschaftsleiste::zeigeVarianten(std::uint16_t w) {
+  const Variantenknopf* knopf = variantenknopf(w);
+  if (knopf != variantenknopf_) {
+    // A button may be mid-click: the old ones go once its signal is through.
+    for (QRadioButton* r : variantenknoepfe()) {
+      r->hide();
+      r->setParent(nullptr);
+      r->deleteLater();
+    }
+    variantenknopf_ = knopf;
+    if (knopf != nullptr) {
+      for (const Werkzeugvariante& v : knopf->varianten) {
+        auto* r = new QRadioButton(QString::fromUtf8(v.beschriftung.data(), static_cast<qsizetype>(v.beschriftung.size())),
+                                   varianten_);
+        r->setProperty("werkzeug", static_cast<int>(v.code));
+        varianten_->layout()->addWidget(r);
+        // A layout shows new children of a shown widget only later.
+        r->show();
+        const std::uint16_t code = v.code;
+        connect(r, &QRadioButton::clicked, this, [this, code] { emit varianteGewaehlt(code); });
+      }
+    }
+  }
+  for (QRadioButton* r : variantenknoepfe()) r->setChecked(r->property("werkzeug").toInt() == w);
+  variantenAktion_->setVisible(knopf != nullptr);
+}
+
+std::vector<QRadioButton*> Eigenschaftsleiste::variantenknoepfe() const {
+  const QList<QRadioButton*> alle = varianten_->findChildren<QRadioButton*>(Qt::FindDirectChildrenOnly);
+  return {alle.begin(), alle.end()};
+}
+
+bool Eigenschaftsleiste::kreisradiusSichtbar() const {
+  return kreisradiusAktionen_.back()->isVisible();
+}
+
+bool Eigenschaftsleiste::eckradiusSichtbar() const {
+  return eckradiusAktionen_.back()->isVisible();
+}
+bool Eigenschaftsleiste::eckenSichtbar() const {
+  return eckenAktionen_.back()->isVisible();
+}
+bool Eigenschaftsleiste::flaecheSichtbar() const {
+  return flaechenAktionen_.back()->isVisible();
+}
+
+Zeichenvorgabe Eigenschaftsleiste::vorgabe() const {
+  Zeichenvorgabe v;
+  v.farbe = alsFarbe(farbe_);
+  v.eckradius = eckradius_->value();
+  v.eckenzahl = ecken_->value();
+  v.kreisradius = kreisradius_->value();
+  return v;
+}
+
+Flaechenvorgabe Eigenschaftsleiste::flaeche() const {
+  Flaechenvorgabe f;
+  f.fuellwert = alsFarbe(fuellfarbe_);
+  f.fuellflag = 0;  // a solid colour
+  if (schraffur_->currentIndex() > 0) f.schraffurName = schraffur_->currentText().toStdString();
+  f.gefuellt = gefuellt_->isChecked() ? 1 : 0;
+  return f;
+}
+
+bool Eigenschaftsleiste::eventFilter(QObject* objekt, QEvent* ereignis) {
+  if (ereignis->type() == QEvent::FocusIn) {
+    if (objekt == eckradius_) feldwertBeimFokus_ = eckradius_->value();
+    if (objekt == ecken_) feldwertBeimFokus_ = ecken_->value();
+    if (objekt == kreisradius_) feldwertBeimFokus_ = kreisradius_->value();
+  }
+  return QToolBar::eventFilter(objekt, ereignis);
+}
+
+bool Eigenschaftsleiste::feldEscape() {
+  QWidget* fokus = QApplication::focusWidget();
+  if (fokus == nullptr || !isAncestorOf(fokus)) return false;
+  // A spin box's focus sits on its inner line edit.
+  while (fokus != nullptr && fokus != eckradius_ && fokus != ecken_ && fokus != kreisradius_ && fokus != this)
+    fokus = fokus->parentWidget();
+  if (fokus == kreisradius_) {
+    kreisradius_->setValue(feldwertBeimFokus_);
+  } else if (fokus == eckradius_) {
+    eckradius_->setValue(feldwertBeimFokus_);
+  } else if (fokus == ecken_) {
+    ecken_->setValue(static_cast<int>(feldwertBeimFokus_));
+  } else {
+    return false;
+  }
+  return true;
+}
+
+}  // namespace quarzel

@@ -1,0 +1,146 @@
+#include "ui/window/cliaufruf.h"
+
+#include <algorithm>
+#include <cctype>
+#include <charconv>
+
+namespace quarzel {
+
+namespace {
+
+std::string kleinGeschrieben(std::string_view s) {
+  std::string k(s);
+  std::transform(k.begin(), k.end(), k.begin(), [](unsigned char c) { return char(std::tolower(c)); });
+  return k;
+}
+
+bool endetAuf(std::string_view name, std::string_view endung) {
+  const std::string klein = kleinGeschrieben(name);
+  return klein.size() > endung.size() && klein.ends_with(endung);
+}
+
+Cliauswertung fehler(std::string text) {
+  return {std::nullopt, std::move(text)};
+}
+
+// Walks the arguments after the sub-command: one positional file and the
+// options each sub-command allows.
+struct Leser {
+  std::span<const std::string> rest;
+  std::size_t i = 0;
+
+  bool fertig() const { return i >= rest.size(); }
+  const std::string& naechstes() { return rest[i++]; }
+};
+
+bool istOption(std::string_view a) {
+  return a.size() > 1 && a[0] == '-';
+}
+
+}  // namespace
+
+std::string_view befehlsname(Clibefehl befehl) {
+  switch (befehl) {
+    case Clibefehl::Hilfe:
+      return "--help";
+    case Clibefehl::Info:
+      return "info";
+    case Clibefehl::Render:
+      return "render";
+    case Clibefehl::Convert:
+      return "convert";
+    case Clibefehl::MacroRun:
+      return "macro run";
+  }
+  return "";
+}
+
+std::string cliVerwendung() {
+  return "Aufruf: quarzel-cli BEFEHL ...\n"
+         "  info DATEI\n"
+         "      zeigt Statistik, Ebenen und Blatt einer Zeichnung\n"
+         "  render DATEI -o AUSGABE.png|pdf|svg [--sheet|--all] [--dpi N]\n"
+         "      gibt das Blatt (--sheet, Vorgabe) oder die ganze Zeichnung (--all) aus\n"
+         "  convert EINGABE -o AUSGABE.qzz\n"
+         "      wandelt DXF, DWG, HPGL, SVG, CGM oder QZZ in eine Zeichnung um\n"
+         "  macro run MAKRO.psq [-i ZEICHNUNG] -o AUSGABE.qzz\n"
+         "      führt ein Makro aus und speichert die Zeichnung\n"
+         "Rückgabewerte: 0 erfolgreich, 1 Fehler, 2 falscher Aufruf\n";
+}
+
+Cliauswertung werteCliAus(std::span<const std::string> argumente) {
+  if (argumente.empty()) return fehler("kein Befehl angegeben");
+  const std::string& erstes = argumente[0];
+  if (erstes == "-h" || erstes == "--help" || erstes == "hilfe") {
+    if (argumente.size() > 1) return fehler("zu --help gehören keine weiteren Angaben");
+    return {Cliaufruf{}, {}};
+  }
+
+  Cliaufruf a;
+  std::size_t start = 1;
+  if (erstes == "info") {
+    a.befehl = Clibefehl::Info;
+  } else if (erstes == "render") {
+    a.befehl = Clibefehl::Render;
+  } else if (erstes == "convert") {
+    a.befehl = Clibefehl::Convert;
+  } else if (erstes == "macro") {
+    if (argumente.size() < 2 || argumente[1] != "run") return fehler("nach \"macro\" fehlt \"run\"");
+    a.befehl = Clibefehl::MacroRun;
+    start = 2;
+  } else {
+    return fehler("unbekannter Befehl \"" + erstes + "\"");
+  }
+
+  Leser l{argumente.subspan(start)};
+  bool bereichGesetzt = false;
+  while (!l.fertig()) {
+    const std::string& arg = l.naechstes();
+    auto wert = [&](std::string& ziel) -> bool {
+      if (l.fertig()) return false;
+      ziel = l.naechstes();
+      return !ziel.empty();
+    };
+    if (arg == "-o" && a.befehl != Clibefehl::Info) {
+      if (!a.ausgabe.empty()) return fehler("-o ist doppelt angegeben");
+      if (!wert(a.ausgabe)) return fehler("nach -o fehlt der Name der Ausgabedatei");
+    } else if (arg == "-i" && a.befehl == Clibefehl::MacroRun) {
+      if (!a.zeichnung.empty()) return fehler("-i ist doppelt angegeben");
+      if (!wert(a.zeichnung)) return fehler("nach -i fehlt der Name der Zeichnung");
+    } else if ((arg == "--sheet" || arg == "--all") && a.befehl == Clibefehl::Render) {
+      if (bereichGesetzt) return fehler("--sheet und --all schließen einander aus");
+      bereichGesetzt = true;
+      a.bereich = arg == "--all" ? Renderbereich::Alles : Renderbereich::Blatt;
+    } else if (arg == "--dpi" && a.befehl == Clibefehl::Render) {
+      std::string zahl;
+      if (!wert(zahl)) return fehler("nach --dpi fehlt die Auflösung");
+      int dpi = 0;
+      const auto [ende, ec] = std::from_chars(zahl.data(), zahl.data() + zahl.size(), dpi);
+      if (ec != std::errc() || ende != zahl.data() + zahl.size() || dpi < 1 || dpi > kDpiHoechstens) {
+        return fehler("--dpi braucht eine ganze Zahl von 1 bis " + std::to_string(kDpiHoechstens));
+      }
+      a.dpi = dpi;
+    } else if (istOption(arg)) {
+      return fehler("unbekannte Option \"" + arg + "\" für " + std::string(befehlsname(a.befehl)));
+    } else if (a.eingabe.empty()) {
+      a.eingabe = arg;
+    } else {
+      return fehler("überzählige Angabe \"" + arg + "\"");
+    }
+  }
+
+  if (a.eingabe.empty()) return fehler(std::string(befehlsname(a.befehl)) + ": die Eingabedatei fehlt");
+  if (a.befehl != Clibefehl::Info && a.ausgabe.empty()) {
+    return fehler(std::string(befehlsname(a.befehl)) + ": -o AUSGABE fehlt");
+  }
+  if (a.befehl == Clibefehl::Render && !endetAuf(a.ausgabe, ".png") && !endetAuf(a.ausgabe, ".pdf") &&
+      !endetAuf(a.ausgabe, ".svg")) {
+    return fehler("render: die Ausgabe muss auf .png, .pdf oder .svg enden");
+  }
+  if ((a.befehl == Clibefehl::Convert || a.befehl == Clibefehl::MacroRun) && !endetAuf(a.ausgabe, ".qzz")) {
+    return fehler(std::string(befehlsname(a.befehl)) + ": die Ausgabe muss auf .qzz enden");
+  }
+  return {a, {}};
+}
+
+}  // namespace quarzel

@@ -1,0 +1,66 @@
+#include "ui/window/fensteranordnung.h"
+
+#include <QDockWidget>
+#include <QMainWindow>
+#include <QToolBar>
+#include <initializer_list>
+#include <vector>
+
+namespace quarzel {
+
+namespace {
+
+// The bars by object name, row by row; bars not named here keep their place
+// behind the last row.
+const std::initializer_list<std::initializer_list<const char*>> kReihen = {
+    {"LeisteAnsicht", "LeisteBearbeiten", "Ebenenleiste"},
+    {"Fangleiste"},
+    {"LeisteLinien", "LeisteFlaechen"},
+    {"LeisteEigenschaften"},
+};
+
+void setzeDockbreite(QMainWindow& fenster) {
+  std::vector<QDockWidget*> rechts;
+  for (QDockWidget* d : fenster.findChildren<QDockWidget*>()) {
+    if (!d->isFloating() && fenster.dockWidgetArea(d) == Qt::RightDockWidgetArea) rechts.push_back(d);
+  }
+  if (rechts.empty()) return;
+  fenster.resizeDocks({rechts.begin(), rechts.end()}, QList<int>(static_cast<qsizetype>(rechts.size()), kDockbreite),
+                      Qt::Horizontal);
+}
+
+}  // namespace
+
+void dockbreiteBeimZeigen(QMainWindow& fenster) {
+  // Before the first layout, so the drawing area gets its final width at once
+  // and the sheet is fitted to it. A dock never gets narrower than its
+  // contents' minimum width.
+  setzeDockbreite(fenster);
+}
+
+void ordneLeistenAn(QMainWindow& fenster) {
+  std::vector<std::vector<QToolBar*>> reihen;
+  for (const auto& reihe : kReihen) {
+    std::vector<QToolBar*> leisten;
+    for (const char* name : reihe) {
+      if (auto* t = fenster.findChild<QToolBar*>(QString::fromLatin1(name))) leisten.push_back(t);
+    }
+    reihen.push_back(leisten);
+  }
+  for (const auto& reihe : reihen) {
+    for (QToolBar* t : reihe) fenster.removeToolBar(t);
+  }
+  bool erste = true;
+  for (const auto& reihe : reihen) {
+    if (reihe.empty()) continue;
+    if (!erste) fenster.addToolBarBreak(Qt::TopToolBarArea);
+    erste = false;
+    for (QToolBar* t : reihe) {
+      fenster.addToolBar(Qt::TopToolBarArea, t);
+      t->show();
+    }
+  }
+  setzeDockbreite(fenster);
+}
+
+}  // namespace quarzel

@@ -1,0 +1,436 @@
+#include "ui/window/werkzeugbedienung.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QMainWindow>
+#include <QThread>
+#include <algorithm>
+#include <cmath>
+
+#include "settings/einstellungen.h"
+#include "edit/bearbeitungswerkzeuge.h"
+#include "edit/fangformen.h"
+#include "edit/flaechenwerkzeuge.h"
+#include "edit/linienwerkzeuge.h"
+#include "edit/markierwerkzeug.h"
+#include "edit/treffertest.h"
+#include "store/zeichnung.h"
+#include "ui/window/bearbeitungsbefehle.h"
+#include "ui/dialogs/bildschirmdarstellung.h"
+#include "ui/tools/eigenschaftsleiste.h"
+#include "ui/tools/koordinatenpanel.h"
+#include "ui/window/statusleiste.h"
+#include "ui/tools/werkzeugleisten.h"
+#include "ui/window/zeichenflaeche.h"
+
+namespace quarzel {
+
+namespace {
+
+// The colour choices of "Bildschirmdarstellung": "Rot", "Grün", "Blau", "Schwarz".
+QColor darstellungsfarbe(int wahl) {
+  switch (wahl) {
+    case 0:
+      return QColor(255, 0, 0);
+    case 1:
+      return QColor(0, 160, 0);
+    case 2:
+      return QColor(0, 0, 255);
+    default:
+      return QColor(0, 0, 0);
+  }
+}
+
+// One notch of the wheel zooms by this factor; "Mausradfaktor" 3 gives 1.3.
+double radfaktor(double mausradfaktor) {
+  const double f = 1.0 + (std::isfinite(mausradfaktor) ? mausradfaktor : 3.0) / 10.0;
+  return std::clamp(f, 1.05, 4.0);
+}
+
+Maustaste taste(Qt::MouseButton b) {
+  switch (b) {
+    case Qt::LeftButton:
+      return Maustaste::Links;
+    case Qt::RightButton:
+      return Maustaste::Rechts;
+    case Qt::MiddleButton:
+      return Maustaste::Mitte;
+    default:
+      return Maustaste::Keine;
+  }
+}
+
+Mausereignis ereignis(const Mausdaten& m) {
+  Mausereignis e{m.x, m.y, taste(m.taste), {}};
+  const bool links = m.taste == Qt::LeftButton;
+  e.umschaltung.shift = links && (m.umschaltung & Qt::ShiftModifier);
+  e.umschaltung.strg = links && (m.umschaltung & Qt::ControlModifier);
+  e.umschaltung.alt = links && (m.umschaltung & Qt::AltModifier);
+  return e;
+}
+
+// The keys of the drawing area; numpad keys count with or without Num Lock.
+Taste alsTaste(const QKeyEvent& e) {
+  const bool block = e.modifiers() & Qt::KeypadModifier;
+  switch (e.key()) {
+    case Qt::Key_Escape:
+      return Taste::Escape;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+      return Taste::Enter;
+    case Qt::Key_Left:
+      return Taste::Links;
+    case Qt::Key_Right:
+      return Taste::Rechts;
+    case Qt::Key_Up:
+      return Taste::Hoch;
+    case Qt::Key_Down:
+      return Taste::Runter;
+    case Qt::Key_PageUp:
+      return block ? Taste::Num9 : Taste::BildHoch;
+    case Qt::Key_PageDown:
+      return block ? Taste::Num3 : Taste::BildRunter;
+    case Qt::Key_Home:
+      return block ? Taste::Num7 : Taste::Sonstige;
+    case Qt::Key_End:
+      return block ? Taste::Num1 : Taste::Sonstige;
+    case Qt::Key_Insert:
+      return block ? Taste::Num0 : Taste::Sonstige;
+    default:
+      break;
+  }
+  if (!block) return Taste::Sonstige;
+  switch (e.key()) {
+    case Qt::Key_0:
+      return Taste::Num0;
+    case Qt::Key_1:
+      return Taste::Num1;
+    case Qt::Key_2:
+      return Taste::Num2;
+    case Qt::Key_3:
+      return Taste::Num3;
+    case Qt::Key_4:
+      return Taste::Num4;
+    case Qt::Key_6:
+      return Taste::Num6;
+    case Qt::Key_7:
+      return Taste::Num7;
+    case Qt::Key_8:
+      return Taste::Num8;
+    case Qt::Key_9:
+      return Taste::Num9;
+    case Qt::Key_Plus:
+      return Taste::NumPlus;
+    case Qt::Key_Minus:
+      return Taste::NumMinus;
+    default:
+      return Taste::Sonstige;
+  }
+}
+
+}  // namespace
+
+Werkzeugbedienung::Werkzeugbedienung(QMainWindow& fenster, Zeichnung& zeichnung, Zeichenflaeche& flaeche,
+                                     Werkzeugleisten& leisten, Eigenschaftsleiste& eigenschaften, Statusleiste& status,
+                                     const Uhr& uhr, const Einstellungen& einstellungen, Fensterdienste dienste)
+    : QObject(&fenster),
+      fenster_(fenster),
+      zeichnung_(zeichnung),
+      flaeche_(flaeche),
+      leisten_(leisten),
+      eigenschaften_(eigenschaften),
+      status_(status),
+      einstellungen_(einstellungen),
+      dienste_(std::move(dienste)),
+      fangsuche_(zeichnung),
+      steuerung_(std::make_unique<Werkzeugsteuerung>(zeichnung, uhr)),
+      linien_(std::make_unique<Linienwerkzeuge>()),
+      flaechen_(std::make_unique<Flaechenwerkzeuge>()),
+      markier_(std::make_unique<Markierwerkzeug>()) {
+  uebernimmZeichenhilfen(einstellungen_.zeichenhilfen, fang_);
+  fangsuche_.uhr = &uhr;
+  fangsuche_.cursorposition = [this] {
+    const auto c = flaeche_.cursor();
+    return c ? Pixelpunkt{c->x(), c->y()} : Pixelpunkt{};
+  };
+
+  Werkzeugsteuerung& st = *steuerung_;
+  st.setzeModul(Werkzeuggruppe::Linien, linien_.get());
+  st.setzeModul(Werkzeuggruppe::Flaechen, flaechen_.get());
+  st.setzeModul(Werkzeuggruppe::Bearbeiten, markier_.get());
+  Werkzeugumgebung& u = st.umgebung();
+  u.rueckmeldung = &flaeche_.rueckmeldung();
+  u.neuZeichnen = [this] {
+    if (dienste_.neuZeichnen) dienste_.neuZeichnen();
+  };
+  u.elementeZeichnen = [this](std::int32_t von, std::int32_t bis) {
+    // Whether new elements are marked is the modules' business (figurablage.h).
+    if (dienste_.objekteZeichnen) dienste_.objekteZeichnen(von, bis);
+    if (dienste_.befehlsstand) dienste_.befehlsstand();
+  };
+  u.markierenAktivieren = [this] { steuerung_->pfeilaktiv(); };
+  st.fangen = [this](int x, int y) { return fange(x, y); };
+  st.panelsZeigen = [this](std::uint16_t w) {
+    eigenschaften_.zeigeFuer(w);
+    panel_->werkzeugGestartet(w);
+    QAction* a = leisten_.aktionFuer(w);
+    if (a != nullptr) {
+      a->setChecked(true);
+    } else if (QAction* aktiv = leisten_.werkzeuge->checkedAction()) {
+      aktiv->setChecked(false);
+    }
+  };
+  st.cursorSetzen = [this](std::uint16_t w) {
+    flaeche_.setCursor(w == Werkzeugzustand::kMarkieren ? Qt::ArrowCursor : Qt::CrossCursor);
+  };
+  st.verschiebenStarten = [this](double x, double y) {
+    panX_ = x;
+    panY_ = y;
+    flaeche_.setCursor(Qt::ClosedHandCursor);
+  };
+  st.allesZeigen = [this] {
+    std::optional<Weltrechteck> box;
+    const Elementspeicher& s = zeichnung_.speicher;
+    for (std::int32_t n = 1; n <= s.anzahl(); ++n) {
+      if (!s.lebendig(n)) continue;
+      const auto b = fangumgebung(s, n);
+      if (!b) continue;
+      if (!box) {
+        box = *b;
+      } else {
+        box->x1 = std::min(box->x1, b->x1);
+        box->y1 = std::min(box->y1, b->y1);
+        box->x2 = std::max(box->x2, b->x2);
+        box->y2 = std::max(box->y2, b->y2);
+      }
+    }
+    zeichnung_.ansicht.gesamteZeichnung(box, s.anzahl() == 0);
+  };
+  st.pause = [](std::uint32_t ms) {
+    // Events that arrive meanwhile are handled; scroll keys among them are
+    // dropped by the state machine's busy flag.
+    QApplication::processEvents(QEventLoop::AllEvents, static_cast<int>(ms));
+    QThread::msleep(std::min<std::uint32_t>(ms, 100));
+  };
+  st.feldEscape = [this] { return eigenschaften_.feldEscape(); };
+  st.elementUnterCursor = [this](double x, double y) { return trefferTest(zeichnung_, x, y); };
+  st.markierrahmenZeichnen = [this] { markier_->markierrahmenZeichnen(steuerung_->umgebung()); };
+
+  panel_ = new Koordinatenpanel(st, &flaeche_, &fenster_);
+  fenster_.addDockWidget(Qt::RightDockWidgetArea, panel_);
+  panel_->hide();
+  connect(panel_, &Koordinatenpanel::punktEingegeben, this, &Werkzeugbedienung::nachEreignis);
+  connect(leisten_.numerischeEingabe, &QAction::toggled, panel_, &QWidget::setVisible);
+  connect(panel_, &QDockWidget::visibilityChanged, leisten_.numerischeEingabe, &QAction::setChecked);
+
+  connect(leisten_.werkzeuge, &QActionGroup::triggered, this, [this](QAction* a) { waehle(werkzeugcode(a)); });
+  connect(leisten_.loeschen, &QAction::triggered, this, &Werkzeugbedienung::loeschen);
+  connect(&eigenschaften_, &Eigenschaftsleiste::geaendert, this, &Werkzeugbedienung::vorgabenUebernehmen);
+  connect(&eigenschaften_, &Eigenschaftsleiste::varianteGewaehlt, this, [this](std::uint16_t w) {
+    leisten_.merkeVariante(w);
+    waehle(w);
+  });
+
+  connect(&flaeche_, &Zeichenflaeche::mausGedrueckt, this, &Werkzeugbedienung::gedrueckt);
+  connect(&flaeche_, &Zeichenflaeche::mausBewegt, this, &Werkzeugbedienung::bewegt);
+  connect(&flaeche_, &Zeichenflaeche::mausLosgelassen, this, &Werkzeugbedienung::losgelassen);
+  connect(&flaeche_, &Zeichenflaeche::mausDoppelklick, this, &Werkzeugbedienung::doppelklick);
+  connect(&flaeche_, &Zeichenflaeche::mausrad, this, &Werkzeugbedienung::rad);
+  flaeche_.setzeTastenfilter([this](QKeyEvent& e) { return taste(e); });
+  bearbeitung_ = new Bearbeitungsbefehle(
+      fenster_, st, *markier_, flaeche_, [this](std::uint16_t w) { waehle(w); },
+      [this] {
+        if (dienste_.befehlsstand) dienste_.befehlsstand();
+      },
+      this);
+
+  const einstellung::Darstellung& d = einstellungen_.darstellung;
+  flaeche_.setzeFadenkreuz(einstellungen_.zeichenhilfen.fadenkreuz, darstellungsfarbe(d.fadenkreuz));
+
+  vorgabenUebernehmen();
+  st.pfeilaktiv();
+  nachEreignis();
+}
+
+Werkzeugbedienung::~Werkzeugbedienung() {
+  // The panel and the area's keys talk to the state machine until they are
+  // gone or cut off.
+  flaeche_.setzeTastenfilter({});
+  delete panel_.data();
+}
+
+void Werkzeugbedienung::waehle(std::uint16_t werkzeug) {
+  flaeche_.zeigeFang(nullptr);
+  steuerung_->waehleWerkzeug(werkzeug);
+  nachEreignis();
+}
+
+void Werkzeugbedienung::zeichnungGewechselt() {
+  // The rubber band belongs to the old drawing's picture; the tool restarts.
+  steuerung_->funktionsabbruch();
+  steuerung_->waehleWerkzeug(steuerung_->zustand().werkzeug);
+  vorgabenUebernehmen();
+  nachEreignis();
+}
+
+void Werkzeugbedienung::loeschen() {
+  steuerung_->clr();
+  if (loescheMarkierteElemente(zeichnung_) > 0) {
+    if (dienste_.neuZeichnen) dienste_.neuZeichnen();
+    if (dienste_.befehlsstand) dienste_.befehlsstand();
+  }
+}
+
+void Werkzeugbedienung::vorgabenUebernehmen() {
+  AktuelleAttribute& a = zeichnung_.speicher.aktuell;
+  a.stift = static_cast<std::uint8_t>(std::clamp(eigenschaften_.stift(), 1, 255));
+  a.linienstil = static_cast<std::int16_t>(std::clamp(eigenschaften_.linienstil(), 1, 32767));
+  Zeichenvorgabe v = eigenschaften_.vorgabe();
+  v.hilfslinienfarbe = einstellungen_.hilfslinien.farbe;
+  v.gummibandfarbe = darstellungsfarbeAus(einstellungen_.darstellung.objekte);
+  linien_->vorgabe = v;
+  flaechen_->vorgabe = v;
+  flaechen_->flaechenvorgabe = eigenschaften_.flaeche();
+}
+
+Weltpunkt Werkzeugbedienung::fange(int x, int y) {
+  const Ansicht& a = zeichnung_.ansicht;
+  const Werkzeugzustand& z = steuerung_->zustand();
+  Fangkontext k;
+  k.werkzeug = z.werkzeug;
+  k.punktschritt = std::max(1, z.schritt());
+  if (!z.punkte.empty()) k.vorigerPunkt = a.worldToPixel(z.punkte.back().x, z.punkte.back().y);
+  if (z.schritt() >= 3 && istBogenwerkzeug(z.werkzeug) && !z.punkte.empty())
+    k.bogenmitte = a.worldToPixel(z.punkte.front().x, z.punkte.front().y);
+  const Fangergebnis f = fangsuche_.fange(x, y, fang_, k);
+  letzterFang_ = f;
+  return a.pixelToWorld(f.x, f.y);
+}
+
+void Werkzeugbedienung::gedrueckt(const Mausdaten& m) {
+  steuerung_->mausGedrueckt(ereignis(m));
+  nachEreignis();
+}
+
+void Werkzeugbedienung::bewegt(double x, double y) {
+  if (steuerung_->verschiebenAktiv()) {
+    verschiebe(x, y);
+    return;
+  }
+  letzterFang_.reset();
+  steuerung_->mausBewegt({x, y, Maustaste::Keine, {}});
+  const Werkzeugzustand& z = steuerung_->zustand();
+  // The select tool snaps nothing the user aims at; a marker there would only distract.
+  const bool marker = z.werkzeug != Werkzeugzustand::kKeinWerkzeug && z.werkzeug != Werkzeugzustand::kMarkieren;
+  flaeche_.zeigeFang(marker && letzterFang_ ? &*letzterFang_ : nullptr);
+  if (z.hatBezug()) {
+    flaeche_.setzeBezugspunkt(QPointF(z.bezugX, z.bezugY), darstellungsfarbe(einstellungen_.darstellung.referenzpunkt));
+  }
+}
+
+void Werkzeugbedienung::verschiebe(double x, double y) {
+  Ansicht& a = zeichnung_.ansicht;
+  const std::int32_t dx = Ansicht::nearestInt32((panX_ - x) * a.zoom);
+  const std::int32_t dy = Ansicht::nearestInt32((panY_ - y) * a.zoom);
+  if (dx == 0 && dy == 0) return;
+  const Werkzeugzustand& z = steuerung_->zustand();
+  const bool hatteBezug = z.hatBezug();
+  const Weltpunkt bezug = a.pixelToWorld(z.bezugX, z.bezugY);
+  const double mx = dx != 0 ? a.setzeUrsprungWaagerecht(a.viewOriginX + dx) : 0;
+  const double my = dy != 0 ? a.setzeUrsprungSenkrecht(a.viewOriginY + dy) : 0;
+  // Only what the view really moved counts; at the world's edge it stops.
+  panX_ += mx;
+  panY_ += my;
+  if (mx != 0 || my != 0) {
+    ansichtGeaendert(bezug, hatteBezug);
+    if (dienste_.neuZeichnen) dienste_.neuZeichnen();
+  }
+}
+
+void Werkzeugbedienung::losgelassen(const Mausdaten& m) {
+  const bool warVerschieben = steuerung_->verschiebenAktiv();
+  steuerung_->mausLosgelassen(ereignis(m));
+  if (warVerschieben && !steuerung_->verschiebenAktiv()) {
+    steuerung_->cursorSetzen(steuerung_->zustand().werkzeug);
+  }
+  nachEreignis();
+}
+
+void Werkzeugbedienung::doppelklick(const Mausdaten& m) {
+  steuerung_->mausDoppelklick(ereignis(m));
+  nachEreignis();
+}
+
+void Werkzeugbedienung::rad(double x, double y, double stufen) {
+  Ansicht& a = zeichnung_.ansicht;
+  const Werkzeugzustand& z = steuerung_->zustand();
+  const bool hatteBezug = z.hatBezug();
+  const Weltpunkt bezug = a.pixelToWorld(z.bezugX, z.bezugY);
+  // The world point under the cursor stays under the cursor.
+  const Weltpunkt mitte = a.pixelToWorld(x, y);
+  const double faktor = std::pow(radfaktor(einstellungen_.zoom.mausradfaktor), -stufen);
+  double neu = a.zoom * faktor;
+  const double breite = std::max(1, a.areaWidth);
+  const double hoehe = std::max(1, a.areaHeight);
+  const double groesster = std::min(a.WorldWidth / breite, a.WorldHeight / hoehe);
+  neu = std::min(neu, groesster);
+  if (!(neu > 0) || neu == a.zoom) return;
+  const double x1 = mitte.x - x * neu;
+  const double y1 = mitte.y - y * neu;
+  a.zoomeAufRechteck(x1, y1, x1 + breite * neu, y1 + hoehe * neu);
+  ansichtGeaendert(bezug, hatteBezug);
+  if (dienste_.neuZeichnen) dienste_.neuZeichnen();
+  nachEreignis();
+}
+
+void Werkzeugbedienung::ansichtGeaendert(Weltpunkt bezugVorher, bool hatteBezug) {
+  Werkzeugzustand& z = steuerung_->zustand();
+  if (!hatteBezug) return;
+  const Pixelpunkt p = zeichnung_.ansicht.worldToPixel(bezugVorher.x, bezugVorher.y);
+  z.bezugX = p.x;
+  z.bezugY = p.y;
+}
+
+bool Werkzeugbedienung::taste(QKeyEvent& e) {
+  const Taste t = alsTaste(e);
+  if (t == Taste::Sonstige) return false;
+  if (t == Taste::Enter) {
+    if (!panel_->isVisible()) return false;
+    panel_->ok();
+    return true;
+  }
+  const bool benutzt = steuerung_->taste({t});
+  nachEreignis();
+  return benutzt;
+}
+
+QString Werkzeugbedienung::aufforderung() const {
+  const Werkzeugzustand& z = steuerung_->zustand();
+  if (z.werkzeug == 0) return {};
+  const Eingabemaske m = eingabemaske(z.werkzeug);
+  // Steps beyond the panel's groups (arcs' fourth point, further polyline
+  // points) keep the prompt of the last group the tool shows.
+  int g = std::clamp(z.schritt() - 1, 0, 2);
+  while (g > 0 && !m.gruppen[static_cast<std::size_t>(g)].sichtbar) --g;
+  const QString schritt = QString::fromStdString(m.gruppen[static_cast<std::size_t>(g)].titel);
+  const QAction* a = leisten_.aktionFuer(z.werkzeug);
+  const QString name = a != nullptr ? a->toolTip().trimmed() : QString();
+  if (name.isEmpty()) return schritt;
+  return schritt.isEmpty() ? name : name + QStringLiteral(": ") + schritt;
+}
+
+void Werkzeugbedienung::nachEreignis() {
+  panel_->schritteAktualisieren();
+  status_.setzeAufforderung(aufforderung());
+  const Werkzeugzustand& z = steuerung_->zustand();
+  if (z.hatBezug()) {
+    flaeche_.setzeBezugspunkt(QPointF(z.bezugX, z.bezugY), darstellungsfarbe(einstellungen_.darstellung.referenzpunkt));
+  } else {
+    flaeche_.setzeBezugspunkt(std::nullopt, Qt::red);
+  }
+  if (dienste_.befehlsstand) dienste_.befehlsstand();
+}
+
+}  // namespace quarzel

@@ -1,0 +1,116 @@
+// Shared fixture of the renderer tests: an initialised drawing, a recording
+// canvas of 800 × 600 pixels, one millimetre per pixel with the world origin
+// at the top-left pixel, and short ways to add complete elements.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <array>
+#include <string>
+#include <vector>
+
+#include "render/elementzeichnen.h"
+#include "store/zeichnung.h"
+#include "support/aufzeichnungscanvas.h"
+#include "support/speicherhilfen.h"
+
+namespace quarzel::test {
+
+// Counts the window's hooks and records how much was drawn at each copy.
+class Zaehlbeobachter : public Zeichenbeobachter {
+ public:
+  explicit Zaehlbeobachter(const Aufzeichnungscanvas& c) : canvas_(c) {}
+  void fortschritt(int p) override { prozente.push_back(p); }
+  bool abbrechen() override { return ++abfragen >= abbrechenNach && abbrechenNach > 0; }
+  void insFenster() override { kopienBei.push_back(canvas_.polylinien.size()); }
+
+  std::vector<int> prozente;
+  std::vector<std::size_t> kopienBei;  // polylines drawn at each copy
+  int abfragen = 0;
+  int abbrechenNach = 0;  // 0: never
+
+ private:
+  const Aufzeichnungscanvas& canvas_;
+};
+
+class Zeichnen : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    initialisiere(z.speicher);
+    z.speicher.beginneSchritt();
+  }
+
+  Zeichenumgebung umgebung() {
+    Zeichenumgebung u{z, schalter, darstellung};
+    u.beobachter = &beobachter;
+    return u;
+  }
+
+  std::int32_t zeichne(std::int32_t erstes = 1, std::int32_t letztes = -1, double zoom = 1) {
+    return zeichne(umgebung(), erstes, letztes, zoom);
+  }
+  std::int32_t zeichne(const Zeichenumgebung& u, std::int32_t erstes = 1, std::int32_t letztes = -1, double zoom = 1) {
+    if (letztes < 0) letztes = z.speicher.anzahl();
+    return drawElements(canvas, erstes, letztes, 100, zoom, {0, 0, 799, 599}, 0, 0, u);
+  }
+
+  // A complete, unmarked line with the given record.
+  std::int32_t linie(Tliniendaten d, Elementart art = Elementart::Linie) {
+    const std::int32_t n = z.speicher.neueLinie(d, art);
+    z.speicher.linie(n) = d;  // the adder stamps the current pen and style
+    fertig(n);
+    return n;
+  }
+  std::int32_t linie(double x1, double y1, double x2, double y2) {
+    Tliniendaten d;
+    d.x1 = x1;
+    d.y1 = y1;
+    d.x2 = x2;
+    d.y2 = y2;
+    return linie(d);
+  }
+  std::int32_t gruppe(const std::string& name, std::array<double, 4> rahmen) {
+    tgruppendaten g;
+    g.name = name;
+    g.rahmen = rahmen;
+    const std::int32_t n = z.speicher.neueGruppenklammer(Elementart::Gruppenanfang, g);
+    fertig(n);
+    return n;
+  }
+  std::int32_t gruppenende() { return klammer(z.speicher, Elementart::Gruppenende); }
+  std::int32_t polygon(std::initializer_list<std::pair<double, double>> ecken, Fuellangaben f = {},
+                       Elementart art = Elementart::Polygon) {
+    z.speicher.punkte.leere();
+    for (auto [x, y] : ecken) z.speicher.punkte.fuegeHinzu(x, y);
+    Tpolygondaten v;
+    v.fuellung = f;
+    const std::int32_t n = z.speicher.neuesPolygon(art, v);
+    fertig(n);
+    return n;
+  }
+  std::int32_t bogen(tbogendaten d) {
+    const std::int32_t n = z.speicher.neuerBogen(d);
+    z.speicher.bogen(n) = d;
+    fertig(n);
+    return n;
+  }
+  void fertig(std::int32_t n) {
+    z.speicher.vervollstaendige(n);
+    z.speicher.setzeMarkiert(n, 0);
+  }
+
+  // A context for the stateless tests (isDrawable, line ends) at zoom 1.
+  Zeichenkontext kontext() {
+    lauf.computePenPixelWidths(1);
+    return Zeichenkontext{z, lauf, canvas, schalter, darstellung, nullptr, {0, 0, 799, 599}};
+  }
+
+  Zeichnung z;
+  Aufzeichnungscanvas canvas{800, 600};
+  Anzeigeschalter schalter;
+  Darstellungswahl darstellung;
+  Zaehlbeobachter beobachter{canvas};
+  Zeichenlauf lauf{z.stifte, z.linienstile, Laufparameter{}};
+};
+
+}  // namespace quarzel::test

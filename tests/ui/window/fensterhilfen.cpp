@@ -1,0 +1,61 @@
+#include "fensterhilfen.h"
+
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QTest>
+#include <fstream>
+
+#include "store/zeichnungsdatei.h"
+#include "support/speicherhilfen.h"
+#include "ui/window/programmstart.h"
+
+namespace quarzel::test {
+
+Fenstertest::Fenstertest() {
+  EXPECT_TRUE(ordner_.isValid());
+}
+
+std::string Fenstertest::pfad(const std::string& name) const {
+  return ordner_.filePath(QString::fromStdString(name)).toStdString();
+}
+
+std::string Fenstertest::schreibeDatei(const std::string& name, const std::string& text) const {
+  const std::string p = pfad(name);
+  std::ofstream aus(p, std::ios::binary);
+  aus << text;
+  EXPECT_TRUE(aus.good()) << p;
+  return p;
+}
+
+std::string Fenstertest::schreibeZeichnung(const std::string& name, int linien) const {
+  auto z = std::make_unique<Zeichnung>();
+  SkriptBenutzer b;
+  EXPECT_TRUE(starteZeichnung(*z, Zeichnungsvorgaben{}, b)) << b.letzteMeldung();
+  for (int i = 0; i < linien; ++i) linie(z->speicher, 5000, 5000 + i, 5100, 5000 + i);
+  const Schreibergebnis e = quarzel::schreibeZeichnung(*z);
+  EXPECT_EQ(e.nichtGeschrieben, 0);
+  return schreibeDatei(name, std::string(e.daten.begin(), e.daten.end()));
+}
+
+std::vector<std::string> Fenstertest::mitIni(std::vector<std::string> weitere) const {
+  std::vector<std::string> a{"-i", ini()};
+  a.insert(a.end(), weitere.begin(), weitere.end());
+  return a;
+}
+
+std::unique_ptr<TFenster> Fenstertest::fenster(std::vector<std::string> argumente) {
+  Fensterstart start;
+  start.argumente = std::move(argumente);
+  start.benutzer = &benutzer;
+  return std::make_unique<TFenster>(std::move(start));
+}
+
+void Fenstertest::zeigen(TFenster& f) {
+  f.resize(800, 600);
+  f.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
+  QApplication::processEvents();
+}
+
+}  // namespace quarzel::test

@@ -1,0 +1,42 @@
+// Helpers for the tests of the main window's start-up and file commands: a
+// folder of its own per test, a configuration file, drawing files written
+// with the real writer, and a window started with a scripted user.
+#pragma once
+
+#include <QTemporaryDir>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "platform/skriptbenutzer.h"
+#include "ui/window/tfenster.h"
+
+namespace quarzel::test {
+
+class Fenstertest {
+ public:
+  Fenstertest();
+
+  // A path inside the test's folder.
+  std::string pfad(const std::string& name) const;
+  // Writes `text` as the file `name` and returns its path.
+  std::string schreibeDatei(const std::string& name, const std::string& text) const;
+  // Writes a drawing of `linien` lines (one undo step each) with the sheet
+  // of the default configuration; returns its path.
+  std::string schreibeZeichnung(const std::string& name, int linien) const;
+  // "-i" and a configuration file of the test's folder (empty unless written).
+  std::vector<std::string> mitIni(std::vector<std::string> weitere = {}) const;
+  std::string ini() const { return pfad("quarzel.ini"); }
+
+  // A window that asks `benutzer`, with the given arguments (add mitIni()).
+  std::unique_ptr<TFenster> fenster(std::vector<std::string> argumente);
+  // Shows it and lets the start-up run (the command line's drawing).
+  static void zeigen(TFenster& f);
+
+  SkriptBenutzer benutzer;
+
+ private:
+  QTemporaryDir ordner_;
+};
+
+}  // namespace quarzel::test

@@ -1,0 +1,86 @@
+// The empty-sheet picture (sheet display and normal view, border, grid) and
+// the status bar texts.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "view/blattdarstellung.h"
+#include "support/aufzeichnungscanvas.h"
+
+namespace quarzel {
+namespace {
+
+// A 297 x 210 sheet at 1 mm per pixel, its top-left corner on pixel (50, 40).
+Ansicht blattansicht() {
+  Ansicht a;
+  a.areaWidth = 400;
+  a.areaHeight = 300;
+  a.sheetWidth = 297;
+  a.sheetHeight = 210;
+  a.sheetLeft = 4852;
+  a.sheetTop = 4895;
+  a.zoom = 1;
+  a.viewOriginX = 4802;
+  a.viewOriginY = 4855;
+  a.gridOrigin = {4872, 5085};
+  return a;
+}
+
+TEST(Blattansicht, BlattdarstellungFuelltUmgebungGrauUndBlattWeiss) {
+  Ansicht a = blattansicht();
+  a.layoutView = true;
+  Aufzeichnungscanvas canvas(400, 300);
+  zeichneBlattansicht(canvas, a, false);
+  ASSERT_EQ(canvas.fuellungen.size(), 2u);
+  EXPECT_EQ(canvas.fuellungen[0].farbe, rgb(232, 232, 232));
+  EXPECT_EQ(canvas.fuellungen[0].rechteck.breite, 400);
+  EXPECT_EQ(canvas.fuellungen[1].farbe, rgb(255, 255, 255));
+  const Pixelrechteck blatt = canvas.fuellungen[1].rechteck;
+  EXPECT_EQ(blatt.links, 50);
+  EXPECT_EQ(blatt.oben, 40);
+  EXPECT_EQ(blatt.breite, 297);
+  EXPECT_EQ(blatt.hoehe, 210);
+
+  a.layoutView = false;
+  Aufzeichnungscanvas normal(400, 300);
+  zeichneBlattansicht(normal, a, false);
+  ASSERT_EQ(normal.fuellungen.size(), 1u);
+  EXPECT_EQ(normal.fuellungen[0].farbe, rgb(255, 255, 255));
+}
+
+TEST(Blattansicht, SchwarzerRahmenUndDanachDasRasterWennVerlangt) {
+  Aufzeichnungscanvas ohne(400, 300), mit(400, 300);
+  zeichneBlattansicht(ohne, blattansicht(), false);
+  zeichneBlattansicht(mit, blattansicht(), true);
+  ASSERT_EQ(ohne.polylinien.size(), 1u);
+  const auto& rahmen = ohne.polylinien[0];
+  EXPECT_EQ(rahmen.zustand.stift.farbe, rgb(0, 0, 0));
+  ASSERT_EQ(rahmen.punkte.size(), 5u);
+  EXPECT_DOUBLE_EQ(rahmen.punkte[0].x, 50);
+  EXPECT_DOUBLE_EQ(rahmen.punkte[2].x, 347);
+  EXPECT_DOUBLE_EQ(rahmen.punkte[2].y, 250);
+  EXPECT_TRUE(ohne.pixelListe.empty());
+  EXPECT_TRUE(mit.hatPixel(70, 230));  // the grid origin
+  EXPECT_LT(std::find(mit.protokoll.begin(), mit.protokoll.end(), "polylinie"),
+            std::find(mit.protokoll.begin(), mit.protokoll.end(), "pixel"));
+}
+
+TEST(Blattansicht, RiesigesBlattBleibtNaheDerZeichenflaeche) {
+  Ansicht a = blattansicht();
+  a.zoom = 0.003125;  // the sheet is about 95000 pixels wide
+  Aufzeichnungscanvas canvas(400, 300);
+  zeichneBlattansicht(canvas, a, false);
+  for (const Pixelpunkt& p : canvas.polylinien.at(0).punkte) {
+    EXPECT_TRUE(p.x >= -2 && p.x <= 402 && p.y >= -2 && p.y <= 302);
+  }
+}
+
+TEST(Statustexte, BlattUndMassstab) {
+  EXPECT_EQ(blattStatustext("Blatt 1", 297, 210), "Blatt 1  297*210 mm");
+  EXPECT_EQ(massstabStatustext(100), "M 1:100");
+  EXPECT_EQ(massstabStatustext(12.5), "M 1:12.5");
+  EXPECT_EQ(massstabStatustext(10000000), "M 1:10000000");
+}
+
+}  // namespace
+}  // namespace quarzel

@@ -10,14 +10,9 @@
 #include <string>
 #include <vector>
 
-namespace quarzel {
+#include "styles/eingebettetedatei.h"
 
-// A definition carried in the file: its name and the bytes of its file.
-struct EingebetteteDatei {
-  std::string name;
-  std::vector<std::uint8_t> daten;
-  bool operator==(const EingebetteteDatei&) const = default;
-};
+namespace quarzel {
 
 struct Zeichnungsoptionen {
   // Four numeric option fields and one choice of the tool panel.

@@ -26,8 +26,8 @@
 
 #include "base/inidatei.h"
 #include "settings/konfiguration.h"
+#include "styles/eingebettetedatei.h"
 #include "styles/schraffurdefinition.h"
-#include "store/zeichnungsoptionen.h"
 
 namespace quarzel {
 

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "base/zeichensatz.h"
+#include "base/textkodierung.h"
 
 #if defined(__linux__)
 #include <sys/mman.h>
@@ -58,7 +58,7 @@ std::string Lesestrom::kurzString() {
   }
   std::string roh(reinterpret_cast<const char*>(daten_.data() + pos_), n);
   pos_ += n;
-  return ausCp1252(roh);
+  return ausCp1252(roh, UndefinierteBytes::Behalten);
 }
 
 std::vector<std::uint8_t> Lesestrom::bytes(std::size_t n) {

@@ -317,7 +317,7 @@ std::optional<Makrofehlerfall> textwort(Befehl b, Makrostapel& s, Rechenumfeld& 
       if (code < 1 || code > 255) return fehler(Makrofehler::UngueltigerParameter, b);
       // Character codes are those of the code page macros were written in.
       const char zeichen = static_cast<char>(code);
-      ersetzeText(s, 2, s.oben(1) + cp1252NachUtf8(std::string_view(&zeichen, 1)));
+      ersetzeText(s, 2, s.oben(1) + ausCp1252(std::string_view(&zeichen, 1), UndefinierteBytes::Ersatzzeichen));
       break;
     }
     case Befehl::LEFTSTR: {

@@ -8,13 +8,13 @@
 #include <memory>
 #include <unordered_set>
 
-#include "store/linienstilzeichnung.h"
 #include "base/sicheredatei.h"
+#include "base/textkodierung.h"
 #include "store/dateiformat.h"
 #include "store/ebenenoperationen.h"
 #include "store/einstellungssaetze.h"
 #include "store/linienstilabbildung.h"
-#include "base/zeichensatz.h"
+#include "store/linienstilzeichnung.h"
 #include "store/zeichnungsdatei.h"
 
 namespace quarzel {
@@ -531,7 +531,7 @@ class Leser {
       if (n > l_.rest()) return false;
       const std::size_t anfang = l_.position();
       l_.ueberspringe(n);
-      *ziel = l_.fehler() ? std::string() : ausCp1252(l_.ausschnitt(anfang, n));
+      *ziel = l_.fehler() ? std::string() : ausCp1252(l_.ausschnitt(anfang, n), UndefinierteBytes::Behalten);
     }
     offen_.istLangtext = true;
     return true;

@@ -5,9 +5,9 @@
 #include <bit>
 #include <cmath>
 
+#include "base/textkodierung.h"
 #include "store/dateiformat.h"
 #include "store/einstellungssaetze.h"
-#include "base/zeichensatz.h"
 #include "store/zeichnungsdatei.h"
 
 namespace quarzel {

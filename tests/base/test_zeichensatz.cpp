@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "base/zeichensatz.h"
+#include "base/textkodierung.h"
 
 namespace quarzel {
 namespace {

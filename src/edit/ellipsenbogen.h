@@ -1,7 +1,7 @@
 // Searches along the arcs, circles and ellipses of the store (kind 2): the
 // nearest point and the crossings with segments and with each other, for
 // snapping and construction. The figure itself and its angle conventions are
-// those of display/bogengeometrie.h.
+// those of render/bogengeometrie.h.
 #pragma once
 
 #include "render/bogengeometrie.h"

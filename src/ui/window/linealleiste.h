@@ -1,6 +1,6 @@
 // Linealleiste: one ruler strip beside the drawing area, the horizontal one
-// above it, the vertical one left of it. The ticks and labels come from the
-// display code (linealzeichnen); the strip only gives them a canvas and lays
+// above it, the vertical one left of it. The ticks and labels come from
+// view/lineal.h (linealzeichnen); the strip only gives them a canvas and lays
 // a thin line over them where the cursor is, so the user can read the
 // cursor's place on the ruler.
 //

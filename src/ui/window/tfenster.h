@@ -1,7 +1,7 @@
 // TFenster: the main window. It holds the one open drawing, the drawing area,
 // the menu bar and the status bar, and carries the commands of the menus.
 // The core does the work: the view transform and its zoom operations live in
-// the drawing's Ansicht, the empty sheet is drawn by the display code, the
+// the drawing's Ansicht, the empty sheet is drawn by view/blattdarstellung, the
 // file commands are Dateibefehle; the window translates Qt events and keeps
 // the screen in step.
 //

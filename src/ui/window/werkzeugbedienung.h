@@ -26,6 +26,7 @@
 #include "edit/fangeinstellungen.h"
 #include "edit/fangsuche.h"
 #include "edit/werkzeugsteuerung.h"
+#include "ui/tools/koordinatenpanel.h"
 
 class QKeyEvent;
 class QMainWindow;
@@ -34,7 +35,6 @@ namespace quarzel {
 
 class Bearbeitungsbefehle;
 class Eigenschaftsleiste;
-class Koordinatenpanel;
 class Flaechenwerkzeuge;
 class Linienwerkzeuge;
 class Markierwerkzeug;

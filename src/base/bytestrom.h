@@ -49,6 +49,11 @@ class Lesestrom {
   }
   // Reads three bytes and says whether they are the record marker "{|}".
   bool marke();
+  // Whether "{|}" stands at position `von`, without moving.
+  bool markeBei(std::size_t von) const {
+    return von <= daten_.size() && daten_.size() - von >= 3 && daten_[von] == '{' && daten_[von + 1] == '|' &&
+           daten_[von + 2] == '}';
+  }
   // Moves just past the next "{|}" from the current position; false at the end.
   bool sucheMarke();
 

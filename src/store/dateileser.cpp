@@ -24,6 +24,7 @@ namespace {
 using namespace datei;
 
 constexpr std::size_t HoechsteDateigroesse = std::size_t(2) << 30;
+constexpr std::size_t Werkzeugblock = 18;  // the tool panel of the header: u8, u32, u32, f64, u8
 
 struct Kennungseintrag {
   const char* signatur;
@@ -49,10 +50,15 @@ class Leser {
     k_.bezugY = z.ansicht.viewOriginY;
   }
 
-  void lies(Ladeergebnis& e) {
+  // The header into the scratch drawing; false when it is not consistent.
+  // Nothing of the store is touched yet, so the caller can still give up.
+  bool leseKopfteil() {
     l_.setzePosition(9 + (kennung_.version || kennungMitVersion() ? 2 : 0));
+    return leseKopf() && !l_.fehler();
+  }
+
+  void lies(Ladeergebnis& e) {
     z_.speicher.beginneSchritt();
-    leseKopf();
     leseSaetze(e);
     z_.speicher.aktuell.linienstil = 1;  // the last element's style is no choice of the user
     repariereGruppen(e);
@@ -79,32 +85,38 @@ class Leser {
 
   // --- Header ---------------------------------------------------------------
 
-  void leseKopf() {
+  // Writers differ in where they put header markers: some end every section
+  // with one, some leave out the line-style file and put the marker right
+  // after the pens. A marker after any section is accepted; the ones after
+  // the line-style file, the tool panel and the unit block are required.
+  void freiwilligeMarke() {
+    if (k_.markiert && l_.markeBei(l_.position())) l_.ueberspringe(3);
+  }
+
+  bool leseKopf() {
+    freiwilligeMarke();
     Ansicht& a = z_.ansicht;
     a.layoutView = l_.u8() != 0;
+    freiwilligeMarke();
     const std::int32_t breite = l_.u16(), hoehe = l_.u16();
     a.sheetWidth = breite ? breite : 297;
     a.sheetHeight = hoehe ? hoehe : 210;
     a.sheetLeft = Ansicht::nearestInt32(a.WorldWidth / 2.0 - a.sheetWidth / 2.0);
     a.sheetTop = Ansicht::nearestInt32(a.WorldHeight / 2.0 - a.sheetHeight / 2.0);
+    freiwilligeMarke();
 
     const std::uint8_t stifte = l_.u8();
     if (stifte > 25) stiftproblem_ = true;
     for (int i = 1; i <= stifte; ++i) {
       const double b = l_.f64();
-      if (l_.fehler()) break;
+      if (l_.fehler()) return false;
       if (!std::isfinite(b) || b < 0 || b > 100) {
         stiftproblem_ = true;
       } else if (i <= 25) {
         z_.stifte.penWidth[i] = b;
       }
     }
-    if (l_.fehler()) stiftproblem_ = true;
-
-    const std::uint32_t stillaenge = l_.u32();
-    if (stillaenge <= l_.rest() && stillaenge <= HoechsteEinbettung) z_.optionen.linienstildatei = l_.bytes(stillaenge);
-    else l_.ueberspringe(l_.rest());
-    if (!marke()) kopfDefekt_ = true;
+    if (!leseLinienstildatei()) return false;
 
     Zeichnungsoptionen& o = z_.optionen;
     o.werkzeugWahl = l_.u8();
@@ -112,11 +124,37 @@ class Leser {
     o.werkzeugWert2 = l_.u32();
     o.werkzeugWert3 = l_.f64();
     o.werkzeugWert4 = l_.u8();
-    if (!marke()) kopfDefekt_ = true;
+    if (!marke()) return false;
 
     leseEbenen();
-    leseEinheitenblock();
-    if (!marke()) kopfDefekt_ = true;
+    if (l_.fehler()) return false;
+    freiwilligeMarke();
+    if (!leseEinheitenblock()) return false;
+    return marke();
+  }
+
+  // The embedded line-style file and the marker after it. A marker right
+  // after the pens means the file may be left out: it is there only when
+  // its length, a marker, the tool panel and its marker fit behind.
+  bool leseLinienstildatei() {
+    if (!k_.markiert) return leseEingebetteteLinienstile();
+    if (l_.markeBei(l_.position())) {
+      l_.ueberspringe(3);
+      const std::size_t p = l_.position();
+      Lesestrom probe(l_);
+      const std::uint32_t laenge = probe.u32();
+      const bool eingebettet = !probe.fehler() && laenge <= probe.rest() && probe.markeBei(p + 4 + laenge) &&
+                               probe.markeBei(p + 4 + laenge + 3 + Werkzeugblock);
+      if (!eingebettet) return true;
+    }
+    return leseEingebetteteLinienstile() && marke();
+  }
+
+  bool leseEingebetteteLinienstile() {
+    const std::uint32_t laenge = l_.u32();
+    if (l_.fehler() || laenge > l_.rest() || laenge > HoechsteEinbettung) return false;
+    z_.optionen.linienstildatei = l_.bytes(laenge);
+    return true;
   }
 
   void leseEbenen() {
@@ -151,7 +189,7 @@ class Leser {
     aktiveFolie_ = l_.u8();
   }
 
-  void leseEinheitenblock() {
+  bool leseEinheitenblock() {
     Ansicht& a = z_.ansicht;
     Zeichnungsoptionen& o = z_.optionen;
     const std::uint8_t code = l_.u8();
@@ -168,7 +206,7 @@ class Leser {
     o.einheitenblockWert3 = l_.u32();
     o.titel = l_.kurzString();
     o.einheitenblockByte2 = l_.u8();
-    if (l_.fehler()) return;
+    if (l_.fehler()) return false;
 
     if (code >= 1 && code <= 8 && std::isfinite(faktor) && faktor > 0) {
       a.unitCode = code;
@@ -188,6 +226,7 @@ class Leser {
       k_.bezugX = a.viewOriginX;
       k_.bezugY = a.viewOriginY;
     }
+    return true;
   }
 
   static std::string einheitenname(std::uint8_t code) {
@@ -781,7 +820,6 @@ class Leser {
   std::int32_t elemente_ = 0;
   std::uint8_t aktiveEbene_ = 1, aktiveFolie_ = 1;
   bool stiftproblem_ = false;
-  bool kopfDefekt_ = false;
 };
 
 }  // namespace
@@ -817,6 +855,13 @@ Ladeergebnis leseZeichnung(std::span<const std::uint8_t> daten, Zeichnung& ziel,
   neu->ansicht = ziel.ansicht;
   // The drawing's own patterns are applied onto the ones in force.
   neu->linienstile = ziel.linienstile;
+  Leser leser(daten, *neu, benutzer, optionen, kennung);
+  // A damaged header has no point to resynchronise on: rather nothing than
+  // an empty drawing that a later save would write over the file.
+  if (!leser.leseKopfteil()) {
+    benutzer.meldung(MeldungKeineZeichnung, Meldungsart::Fehler);
+    return ergebnis;
+  }
   // The user's current pen and line style outlive the drawing; the records
   // overwrite them while they are read.
   const AktuelleAttribute aktuell = ziel.speicher.aktuell;
@@ -834,7 +879,7 @@ Ladeergebnis leseZeichnung(std::span<const std::uint8_t> daten, Zeichnung& ziel,
     if (!neu->speicher.initialisiere(benutzer)) return ergebnis;
   }
   try {
-    Leser(daten, *neu, benutzer, optionen, kennung).lies(ergebnis);
+    leser.lies(ergebnis);
   } catch (...) {
     // Out of memory halfway: the target keeps a usable, empty store.
     if (speicherUebernommen) {

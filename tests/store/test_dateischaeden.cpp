@@ -307,16 +307,28 @@ TEST(Dateischaden, OhneMarkenEndetDasLesenAmErstenSchaden) {
 
 // --- Cut-off files ---------------------------------------------------------------------
 
+// Where the header ends: behind its third marker (pens, tool panel, units).
+std::size_t kopfende(const std::vector<std::uint8_t>& daten) {
+  static constexpr std::uint8_t Marke[] = {'{', '|', '}'};
+  auto it = daten.begin();
+  for (int i = 0; i < 3; ++i) it = std::search(it, daten.end(), std::begin(Marke), std::end(Marke)) + 3;
+  return static_cast<std::size_t>(it - daten.begin());
+}
+
 TEST(Dateischaden, AbgeschnittenAnJederStelleLaedtNurWasGanzIst) {
   const Zeichnung original = beispiel();
   const std::vector<std::uint8_t> daten = bytes(original);
+  const std::size_t kopf = kopfende(daten);
   const Zeichnungsoptionen standard;
-  std::int32_t vorher = 0;
   Ziel ziel;
+  ASSERT_TRUE(ziel.lade(daten).geladen);
+  std::int32_t vorher = 0;
   for (std::size_t laenge = 0; laenge <= daten.size(); ++laenge) {
     const Ladeergebnis e = ziel.lade(std::span(daten.data(), laenge));
-    if (laenge < 11) {
+    if (laenge < kopf) {
+      // A cut header is no drawing: the one open before stays.
       EXPECT_FALSE(e.geladen) << laenge;
+      ASSERT_EQ(ziel.z.speicher.anzahl(), BeispielElemente) << laenge;
       continue;
     }
     ASSERT_TRUE(e.geladen) << laenge;
@@ -336,6 +348,109 @@ TEST(Dateischaden, AbgeschnittenAnJederStelleLaedtNurWasGanzIst) {
     for (const EingebetteteDatei& t : o.texturen) EXPECT_EQ(t, original.optionen.texturen[0]);
   }
   EXPECT_EQ(vorher, BeispielElemente);
+}
+
+// --- Header markers ------------------------------------------------------------------------
+
+TEST(Dateischaden, KopfMarkenNachBeliebigenAbschnittenWerdenAngenommen) {
+  const std::string ini = "[Linien]\r\nVersion=1.03\r\n";
+  const struct {
+    const char* fall;
+    unsigned zusatzmarken;
+    bool mitLinienstildatei;
+    std::string linienstildatei;
+  } faelle[] = {
+      {"after every section", 0b1'0001'1110, true, ini},
+      {"after every section, no line-style file", 0b1'0000'1110, false, ""},
+      {"after the pens only, no line-style file", 0, false, ""},
+      {"after the pens and before an empty line-style file", 1u << 4, true, ""},
+      {"after the layer table", 1u << 8, true, ""},
+  };
+  for (const auto& f : faelle) {
+    test::Kopfwerte k;
+    k.zusatzmarken = f.zusatzmarken;
+    k.mitLinienstildatei = f.mitLinienstildatei;
+    k.linienstildatei.assign(f.linienstildatei.begin(), f.linienstildatei.end());
+    k.ebenen = {{"Rohbau", {"Wände", "Decken"}}, {"Möbel", {"Küche"}}};
+    k.aktiveEbene = 2;
+    k.zoom = 2;
+    k.titel = "Haus Berg";
+    Dateibauer b("ZEI.01", 11, true);
+    b.kopf(k).bezug(0, 0).linie(1, 2, 3, 4).linie(5, 6, 7, 8).schluss();
+    const auto g = lade(b.daten());
+    ASSERT_TRUE(g->e.geladen) << f.fall;
+    EXPECT_EQ(g->e.elemente, 2) << f.fall;
+    EXPECT_EQ(g->e.verworfeneSaetze, 0) << f.fall;
+    EXPECT_TRUE(g->benutzer.meldungen.empty()) << f.fall << ": " << g->benutzer.letzteMeldung();
+    EXPECT_EQ(g->z.ebenen.folienname(1, 2), "Decken") << f.fall;
+    EXPECT_EQ(g->z.ebenen.aktiveEbene(), 2) << f.fall;
+    EXPECT_EQ(g->z.ansicht.zoom, 2) << f.fall;
+    EXPECT_EQ(g->z.optionen.titel, "Haus Berg") << f.fall;
+    EXPECT_EQ(g->z.stifte.penWidth[24], 0.35) << f.fall;
+    EXPECT_EQ(g->z.optionen.linienstildatei, k.linienstildatei) << f.fall;
+  }
+}
+
+TEST(Dateischaden, DefekterKopfLaesstDieOffeneZeichnungStehen) {
+  Dateibauer gut("ZEI.01", 11, true);
+  gut.kopf().bezug(0, 0).linie(1, 2, 3, 4).schluss();
+  const std::vector<std::uint8_t> richtig = gut.daten();
+  const std::size_t kopf = kopfende(richtig);
+  struct Fall {
+    const char* fall;
+    std::vector<std::uint8_t> daten;
+  };
+  std::vector<Fall> faelle;
+  // Each of the three required markers overwritten.
+  static constexpr std::uint8_t Marke[] = {'{', '|', '}'};
+  auto it = richtig.begin();
+  for (const char* name : {"no marker after the pens", "no marker after the tool panel", "no marker after the units"}) {
+    it = std::search(it, richtig.end(), std::begin(Marke), std::end(Marke));
+    std::vector<std::uint8_t> d = richtig;
+    d[static_cast<std::size_t>(it - richtig.begin()) + 1] = 'x';
+    faelle.push_back({name, std::move(d)});
+    it += 3;
+  }
+  // The tool panel shifted by one byte: its marker is not where it belongs.
+  {
+    std::vector<std::uint8_t> d = richtig;
+    const auto panel = std::search(d.begin(), d.end(), std::begin(Marke), std::end(Marke)) + 3;
+    d.insert(panel, 0);
+    faelle.push_back({"marker one byte late", std::move(d)});
+  }
+  // A line-style file that claims more bytes than follow.
+  {
+    test::Kopfwerte k;
+    k.linienstildatei = {'a', 'b'};
+    Dateibauer b("ZEI.01", 11, true);
+    b.kopf(k).schluss();
+    std::vector<std::uint8_t> d = b.daten();
+    const std::uint32_t riesig = 0xFFFFFFFFu;
+    std::memcpy(&d[11 + 1 + 4 + 1 + 8 * k.stiftzahl], &riesig, 4);
+    faelle.push_back({"line-style file longer than the file", std::move(d)});
+  }
+  for (std::size_t laenge : {std::size_t(12), std::size_t(40), kopf - 1})
+    faelle.push_back({"cut inside the header", {richtig.begin(), richtig.begin() + std::ptrdiff_t(laenge)}});
+  {
+    Dateibauer b = Dateibauer::fuer("oS1.02", 8);
+    b.kopf();
+    std::vector<std::uint8_t> d = b.daten();
+    d.resize(d.size() - 5);
+    faelle.push_back({"cut header without markers", std::move(d)});
+  }
+
+  for (const Fall& f : faelle) {
+    Zeichnung offen = beispiel();
+    offen.dateiname = "/home/plan.QZZ";
+    SkriptBenutzer benutzer;
+    const Ladeergebnis e = leseZeichnung(f.daten, offen, benutzer);
+    EXPECT_FALSE(e.geladen) << f.fall;
+    EXPECT_EQ(benutzer.letzteMeldung(), "Datei enthält keine gültige Zeichnung oder ist defekt!") << f.fall;
+    EXPECT_EQ(offen.speicher.anzahl(), BeispielElemente) << f.fall;
+    EXPECT_EQ(offen.ebenen.name(2), "Möbel") << f.fall;
+    EXPECT_EQ(offen.optionen.blattname, "Grundriss EG") << f.fall;
+    EXPECT_EQ(offen.dateiname, "/home/plan.QZZ") << f.fall;
+  }
 }
 
 // --- Lying counts and lengths ------------------------------------------------------------
@@ -360,21 +475,6 @@ TEST(Dateischaden, LuegendeAnzahlenUndLaengen) {
   erwarteVerworfen("long text", [](Dateibauer& b) { b.satz('$').u32(3).roh("abc").u32(Fast4GB).ende(); });
   erwarteVerworfen("name list", [](Dateibauer& b) { b.satz('u').u32(0xFFFFFFFFu).text("a").u32(1).ende(); });
   erwarteVerworfen("mask", [](Dateibauer& b) { b.satz('v').text("MASK_a.ini").u32(Fast4GB).ende(); });
-}
-
-TEST(Dateischaden, LuegendeLaengeDerLinienstildateiImKopf) {
-  Dateibauer b("ZEI.01", 11, true);
-  test::Kopfwerte k;
-  b.kopf(k).schluss();
-  std::vector<std::uint8_t> daten = b.daten();
-  // The length field sits behind signature, version, flag, sheet and pens.
-  const std::size_t feld = 11 + 1 + 4 + 1 + 8 * k.stiftzahl;
-  const std::uint32_t riesig = 0xFFFFFFFFu;
-  std::memcpy(&daten[feld], &riesig, 4);
-  const auto g = lade(daten);
-  ASSERT_TRUE(g->e.geladen);
-  EXPECT_TRUE(g->z.optionen.linienstildatei.empty());
-  EXPECT_EQ(g->z.speicher.anzahl(), 0);
 }
 
 TEST(Dateischaden, UeberlappendeSaetzeKostenKeineQuadratischeZeit) {
@@ -569,17 +669,22 @@ TEST(Dateischaden, ZufaelligeBitfehlerLadenImmerOhneAbsturz) {
   const Zeichnung original = beispiel();
   const std::vector<std::uint8_t> daten = bytes(original);
   std::mt19937 zufall(20240611);
+  const std::size_t kopf = kopfende(daten);
   Ziel ziel, nochmal;
   for (int versuch = 0; versuch < 3000; ++versuch) {
     std::vector<std::uint8_t> kaputt = daten;
     const int fehler = 1 + static_cast<int>(zufall() % 4);
+    bool imKopf = false;
     for (int i = 0; i < fehler; ++i) {
       // Signature and version stay whole: the file remains a drawing.
       const std::size_t stelle = 11 + zufall() % (kaputt.size() - 11);
       kaputt[stelle] ^= static_cast<std::uint8_t>(1u << (zufall() % 8));
       if (zufall() % 4 == 0) kaputt[stelle] = static_cast<std::uint8_t>(zufall());
+      imKopf = imKopf || stelle < kopf;
     }
     const Ladeergebnis e = ziel.lade(kaputt);
+    // Only damage in the header may refuse the whole file.
+    if (!e.geladen && imKopf) continue;
     ASSERT_TRUE(e.geladen) << versuch;
     // A damaged byte can at most make one record read as another whole one.
     ASSERT_LE(e.elemente, BeispielElemente + fehler) << versuch;

@@ -20,13 +20,22 @@ Dateibauer Dateibauer::fuer(std::string_view signatur, std::uint16_t version) {
 }
 
 Dateibauer& Dateibauer::kopf(const Kopfwerte& k) {
+  const auto extra = [&](int abschnitt) {
+    if (k.zusatzmarken & (1u << abschnitt)) ende();
+  };
+  extra(1);
   u8(0);  // not in layout view
+  extra(2);
   u16(k.blattBreite);
   u16(k.blattHoehe);
+  extra(3);
   u8(k.stiftzahl);
   for (int i = 0; i < k.stiftzahl; ++i) f64(k.stiftbreite);
-  u32(static_cast<std::uint32_t>(k.linienstildatei.size()));
-  bytes(k.linienstildatei);
+  if (k.mitLinienstildatei) {
+    extra(4);
+    u32(static_cast<std::uint32_t>(k.linienstildatei.size()));
+    bytes(k.linienstildatei);
+  }
   ende();
 
   u8(0);  // tool panel
@@ -52,6 +61,7 @@ Dateibauer& Dateibauer::kopf(const Kopfwerte& k) {
   u8(0);
   u8(k.aktiveEbene);
   u8(k.aktiveFolie);
+  extra(8);
 
   u8(k.einheit);
   f64(1);

@@ -33,6 +33,11 @@ struct Kopfwerte {
   std::uint32_t ursprungX = 4790, ursprungY = 4855;
   double zoom = 1;
   std::string titel;
+  // Writers differ in their header markers: bit n of `zusatzmarken` adds one
+  // after section n (1 signature, 2 layout flag, 3 sheet, 4 pens, 8 layers);
+  // without the line-style file the marker follows the pens.
+  unsigned zusatzmarken = 0;
+  bool mitLinienstildatei = true;
 };
 
 class Dateibauer {

@@ -12,6 +12,7 @@
 #include <algorithm>
 #include <chrono>
 #include <filesystem>
+#include <fstream>
 #include <functional>
 
 #include "fensterhilfen.h"
@@ -114,13 +115,18 @@ TEST_F(FensterDatei, OeffnenLaedtDieGewaehlteDatei) {
 
 TEST_F(FensterDatei, MisslungenesLadenLaesstDieOffeneZeichnung) {
   const std::string plan = schreibeZeichnung("plan.QZZ", 2);
-  benutzer.dateinamen.push_back(plan);
-  f->menue().oeffnen->trigger();
-  benutzer.dateinamen.push_back(schreibeDatei("kaputt.QZZ", "QZZ?"));
-  f->menue().oeffnen->trigger();
-  EXPECT_EQ(benutzer.letzteMeldung(), "Datei enthält keine gültige Zeichnung oder ist defekt!");
-  EXPECT_EQ(speicher().anzahl(), 2);
-  EXPECT_EQ(f->zeichnung().dateiname, plan);
+  std::ifstream ein(plan, std::ios::binary);
+  const std::string ganz{std::istreambuf_iterator<char>(ein), {}};
+  // Not a drawing at all, and a drawing cut inside its header.
+  for (const std::string& kaputt : {std::string("QZZ?"), ganz.substr(0, 200)}) {
+    benutzer.dateinamen.push_back(plan);
+    f->menue().oeffnen->trigger();
+    benutzer.dateinamen.push_back(schreibeDatei("kaputt.QZZ", kaputt));
+    f->menue().oeffnen->trigger();
+    EXPECT_EQ(benutzer.letzteMeldung(), "Datei enthält keine gültige Zeichnung oder ist defekt!");
+    EXPECT_EQ(speicher().anzahl(), 2);
+    EXPECT_EQ(f->zeichnung().dateiname, plan);
+  }
 }
 
 TEST_F(FensterDatei, TitelZeigtNameUndAenderung) {

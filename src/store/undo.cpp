@@ -154,7 +154,9 @@ void Elementspeicher::wiederherstellen() {
   const std::int8_t gesucht = static_cast<std::int8_t>(-l);
   for (std::int32_t n = 1; n <= gesamt_; ++n)
     if (zustand_[n] == gesucht || altZustand_[n] == gesucht) std::swap(zustand_[n], altZustand_[n]);
-  setzeUndoRedoSchalter();
+  // A step just redone can always be undone again, whatever the level.
+  undoMoeglich_ = true;
+  redoMoeglich_ = undoStufe_ < redoStufe_;
   modifiziert_ = true;
 }
 

@@ -57,6 +57,17 @@ TEST_F(Undo, LoeschenZurueckUndWieder) {
   EXPECT_FALSE(s.redoMoeglich());
 }
 
+TEST_F(Undo, WiederherstellenGibtUndoFrei) {
+  for (int i = 0; i < 3; ++i) test::linie(s, i, 0, i, 1);
+  for (int i = 0; i < 3; ++i) s.rueckgaengig();
+  EXPECT_FALSE(s.undoMoeglich());
+  for (int stufe = 1; stufe <= 3; ++stufe) {
+    s.wiederherstellen();
+    EXPECT_TRUE(s.undoMoeglich()) << stufe;
+    EXPECT_EQ(s.redoMoeglich(), stufe < 3) << stufe;
+  }
+}
+
 TEST_F(Undo, UndoAufStufeNullAendertNichts) {
   s.rueckgaengig();
   EXPECT_EQ(s.undoStufe(), 0);

@@ -49,8 +49,12 @@ class Schreiber {
     s_.u16(static_cast<std::uint16_t>(std::clamp(a.sheetHeight, 0, 65535)));
     s_.u8(Stifttabelle::Benutzerstifte);
     for (int i = 1; i <= Stifttabelle::Benutzerstifte; ++i) s_.f64(z_.stifte.penWidth[i]);
-    s_.u32(static_cast<std::uint32_t>(o.linienstildatei.size()));
-    s_.bytes(o.linienstildatei);
+    // Only a drawing with line styles of its own carries the file; the
+    // marker then follows the pens directly.
+    if (!o.linienstildatei.empty()) {
+      s_.u32(static_cast<std::uint32_t>(o.linienstildatei.size()));
+      s_.bytes(o.linienstildatei);
+    }
     s_.marke();
 
     s_.u8(o.werkzeugWahl);

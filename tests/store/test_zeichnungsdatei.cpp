@@ -247,6 +247,22 @@ TEST(Zeichnungsdatei, FalscheSignaturLaesstDieZeichnungUnveraendert) {
   EXPECT_EQ(z.speicher.anzahl(), 1);
 }
 
+TEST(Zeichnungsdatei, LinienstildateiNurWennDieZeichnungEigeneStileTraegt) {
+  // Behind signature, version, layout flag, sheet and the 24 pens.
+  constexpr std::size_t hinterStiften = 11 + 1 + 4 + 1 + 8 * 24;
+  for (const bool eigene : {false, true}) {
+    Zeichnung z = neueZeichnung();
+    if (eigene) z.optionen.linienstildatei = {'[', 'L', ']'};
+    const std::vector<std::uint8_t> daten = schreibeZeichnung(z).daten;
+    const bool marke = daten[hinterStiften] == '{' && daten[hinterStiften + 1] == '|' && daten[hinterStiften + 2] == '}';
+    EXPECT_EQ(marke, !eigene) << eigene;
+    Zeichnung wieder = neueZeichnung();
+    SkriptBenutzer b;
+    ASSERT_TRUE(leseZeichnung(daten, wieder, b).geladen) << eigene;
+    EXPECT_EQ(wieder.optionen.linienstildatei, z.optionen.linienstildatei);
+  }
+}
+
 TEST(Zeichnungsdatei, NachDemLadenLandenNeueElementeAufDerAktivenEbene) {
   Zeichnung z = neueZeichnung();
   z.ebenen.fuegeEbeneAn("Zwei");

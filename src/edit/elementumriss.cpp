@@ -78,6 +78,7 @@ bool elementumriss(const Elementspeicher& s, std::int32_t n, Umriss& u) {
       const int k = std::max(4, int(std::ceil(kBogensegmente * spanne / 360)));
       u.beginne();
       for (int i = 0; i <= k; ++i) u.hinzu(b->punkt(b->start + spanne * i / k));
+      u.flaeche = s.bogen(n).fuellung.gefuellt != 0;
       break;
     }
     case Elementart::Polygon:
@@ -91,12 +92,15 @@ bool elementumriss(const Elementspeicher& s, std::int32_t n, Umriss& u) {
       const bool zu =
           art == Elementart::Verlauf || (art == Elementart::Polygon && (p.fuellung.gefuellt != 0 || p.linienstil < 1));
       if (zu && k > 2) u.hinzu({p.x[0], p.y[0]});
+      // A filled area is picked anywhere inside, as it looks solid.
+      u.flaeche = k > 2 && (art == Elementart::Verlauf || p.fuellung.gefuellt != 0);
       break;
     }
     case Elementart::Bezier: {
       const auto& b = s.bezier(n).punkte;
       u.beginne();
       for (int i = 0; i <= kBeziersegmente; ++i) u.hinzu(bezierpunkt(b, double(i) / kBeziersegmente));
+      u.flaeche = s.bezier(n).fuellung.gefuellt != 0;
       break;
     }
     case Elementart::Bemassung: {

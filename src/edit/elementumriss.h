@@ -27,7 +27,7 @@ namespace quarzel {
 struct Umriss {
   std::vector<Weltpunkt> punkte;
   std::vector<int> laengen;  // point count of each polyline
-  // Bitmaps and texts are areas: a point inside counts as on the element.
+  // Bitmaps, texts and filled areas: a point inside counts as on the element.
   bool flaeche = false;
 
   void leere() {

@@ -86,6 +86,9 @@ TEST_F(Bearbeitungstest, HitTestMeasuresArcsAndCountsInsideTexts) {
   z.speicher.setzeMarkiert(kreis, 0);
   EXPECT_EQ(trefferTest(z, 300, 251), kreis);
   EXPECT_EQ(trefferTest(z, 300, 300), 0);  // the centre of an unfilled circle
+  z.speicher.bogen(kreis).fuellung.gefuellt = 1;
+  EXPECT_EQ(trefferTest(z, 300, 300), kreis) << "a filled area is picked inside";
+  z.speicher.bogen(kreis).fuellung.gefuellt = 0;
 
   Tfliestextdaten t;
   const Weltpunkt p = z.ansicht.pixelToWorld(500, 100);

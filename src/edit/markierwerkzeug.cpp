@@ -55,6 +55,8 @@ void Markierwerkzeug::punkt(Werkzeugumgebung& u, Weltpunkt p) {
         z.bezugY = px.y;
       } else if (!(p.x == erster_.x && p.y == erster_.y)) {
         fertig(u);
+        // The frame would stay where the elements no longer are.
+        markierrahmenLoeschen(u);
         spiegleMarkierte(u.zeichnung, erster_, p, z.werkzeug == 602);
         neuZeichnen(u);
       }
@@ -62,6 +64,7 @@ void Markierwerkzeug::punkt(Werkzeugumgebung& u, Weltpunkt p) {
     case 604:
     case 605:
       fertig(u);
+      markierrahmenLoeschen(u);
       if (z.werkzeug == 604)
         radialeKopien(u.zeichnung, p, anzahlKopien, winkelschritt);
       else

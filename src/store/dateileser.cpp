@@ -853,8 +853,10 @@ Ladeergebnis leseZeichnung(std::span<const std::uint8_t> daten, Zeichnung& ziel,
   }
   auto neu = std::make_unique<Zeichnung>();
   neu->ansicht = ziel.ansicht;
-  // The drawing's own patterns are applied onto the ones in force.
+  // The drawing's own patterns are applied onto the ones in force; its pen
+  // widths onto the pens in force, whose colours the file does not carry.
   neu->linienstile = ziel.linienstile;
+  neu->stifte = ziel.stifte;
   Leser leser(daten, *neu, benutzer, optionen, kennung);
   // A damaged header has no point to resynchronise on: rather nothing than
   // an empty drawing that a later save would write over the file.

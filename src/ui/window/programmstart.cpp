@@ -4,8 +4,9 @@
 #include <filesystem>
 #include <system_error>
 
-#include "view/ansicht.h"
 #include "settings/konfiguration.h"
+#include "styles/linienstilstart.h"
+#include "view/ansicht.h"
 
 namespace quarzel {
 
@@ -29,10 +30,14 @@ Zeichnungsvorgaben zeichnungsvorgaben(const Einstellungen& einstellungen) {
   v.ansicht.unitName = p.einheitenname;
   v.ansicht.drawingScale = p.massstab;
   v.undoTiefe = std::clamp(einstellungen.undoschritte.anzahl, 1, 100);
+  v.stifte.uebernimm(einstellungen.stiftbreiten);
+  ladeLinienstileBeimStart(v.linienstile);
   return v;
 }
 
 bool starteZeichnung(Zeichnung& zeichnung, const Zeichnungsvorgaben& vorgaben, Benutzer& benutzer) {
+  zeichnung.stifte = vorgaben.stifte;
+  zeichnung.linienstile = vorgaben.linienstile;
   zeichnung.speicher.undoTiefe = vorgaben.undoTiefe;
   if (!zeichnung.speicher.initialisiere(benutzer)) return false;
   starteAnsicht(zeichnung.ansicht, vorgaben.ansicht, benutzer);

@@ -21,12 +21,16 @@ class Konfiguration;
 struct Zeichnungsvorgaben {
   Ansichtsvorgaben ansicht;
   int undoTiefe = 100;
+  Stifttabelle stifte;           // "Stiftbreiten"
+  Linienstiltabelle linienstile;  // the program folder's line-style files
 };
 
 // Reads every section of the configuration file; missing keys give defaults.
 Einstellungen leseEinstellungen(Konfiguration& konfiguration);
 
-// Sheet, unit and scale from "Projektoptionen", undo depth from "Undoschritte".
+// Sheet, unit and scale from "Projektoptionen", undo depth from "Undoschritte",
+// the pens from "Stiftbreiten" and the line styles of the program folder
+// (read anew, as a new drawing starts from what the user saved last).
 // The undo depth is kept within 1..100: the store's levels are signed bytes
 // and may climb to depth + 10 before they are renumbered.
 Zeichnungsvorgaben zeichnungsvorgaben(const Einstellungen& einstellungen);

@@ -11,28 +11,29 @@
 #include <QTimer>
 #include <algorithm>
 
-#include "view/blattdarstellung.h"
 #include "render/blockrahmen.h"
-#include "view/einheiten.h"
 #include "render/elementzeichnen.h"
 #include "styles/linienstile.h"
+#include "styles/linienstilstart.h"
 #include "styles/schraffurbibliothek.h"
+#include "ui/qt/qtbenutzer.h"
+#include "ui/qt/qttastatur.h"
+#include "ui/tools/eigenschaftsleiste.h"
+#include "ui/tools/kontexthilfe.h"
+#include "ui/tools/koordinatenpanel.h"
 #include "ui/window/ansichtsleisten.h"
 #include "ui/window/bildaufbau.h"
 #include "ui/window/dateibefehle.h"
 #include "ui/window/ebenenbefehle.h"
-#include "ui/tools/eigenschaftsleiste.h"
 #include "ui/window/einstellungsbefehle.h"
 #include "ui/window/fangbefehle.h"
 #include "ui/window/fensteranordnung.h"
-#include "ui/tools/kontexthilfe.h"
-#include "ui/tools/koordinatenpanel.h"
-#include "ui/qt/qtbenutzer.h"
-#include "ui/qt/qttastatur.h"
 #include "ui/window/statusleiste.h"
 #include "ui/window/werkzeugbedienung.h"
 #include "ui/window/zeichenflaeche.h"
 #include "ui/window/zeichenrahmen.h"
+#include "view/blattdarstellung.h"
+#include "view/einheiten.h"
 
 namespace quarzel {
 
@@ -177,14 +178,11 @@ void TFenster::werkzeugeEinrichten() {
 
 void TFenster::eigenschaftenAuffrischen() {
   eigenschaften_->setzeStifte(zeichnung_->stifte);
+  // The styles the user chose to have offered ("Linien2.dat"), all without it.
+  Linienstilauswahl auswahl;
+  ladeVerfuegbareLinienstile(auswahl);
   std::vector<std::pair<int, QString>> stile;
-  auto dazu = [&](int von, int bis) {
-    for (int i = von; i <= bis; ++i) stile.emplace_back(i, qtext(zeichnung_->linienstile.name(i)));
-  };
-  dazu(1, 9);
-  dazu(linienstil::kErsterEinfacher, linienstil::kErsterEinfacher + linienstil::kMuster - 1);
-  dazu(linienstil::kErsterKomplexer, linienstil::kErsterKomplexer + linienstil::kMuster - 1);
-  dazu(linienstil::kErsterVordefinierter, linienstil::kLetzterVordefinierter);
+  for (int stil : auswahl.angeboteneStile()) stile.emplace_back(stil, qtext(zeichnung_->linienstile.name(stil)));
   eigenschaften_->setzeLinienstile(stile);
   std::vector<QString> schraffuren;
   for (const std::string& n : schraffuren_->namen()) schraffuren.push_back(qtext(n));

@@ -308,7 +308,7 @@ struct Zeichenhilfen {
   double rasterabstand = 10;   // mm
   double yRasterabstand = 10;  // mm
   double rasterwinkel = 0;     // degrees
-  bool rasterMasstabsabhaengig = false;
+  bool rasterMasstabsabhaengig = true;  // spacing in drawing units, following the scale
   bool winkelRaster = false;
   double schrittweite = 15;  // degrees
   bool immerBenutzen = false;

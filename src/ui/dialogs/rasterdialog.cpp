@@ -138,20 +138,29 @@ Rasterwerte rasterwerte(const Ansicht& ansicht, bool quadratisch, const einstell
 }
 
 void uebernimmRasterwerte(const Rasterwerte& w, Ansicht& ansicht, bool& quadratisch,
-                          einstellung::Zeichenhilfen& hilfen, Fangeinstellungen& fangen) {
+                          einstellung::Zeichenhilfen& hilfen, Fangeinstellungen& fangen, double einheitenJeBlattmm) {
   if (std::isfinite(w.abstandX) && w.abstandX > 0) ansicht.gridSpacingX = w.abstandX;
   if (std::isfinite(w.abstandY) && w.abstandY > 0) ansicht.gridSpacingY = w.abstandY;
   ansicht.gridAngle = static_cast<float>(w.drehen ? w.winkel : 0);
   quadratisch = w.quadratisch;
   hilfen.rasterMasstabsabhaengig = w.masstabsabhaengig;
-  hilfen.rasterabstand = ansicht.gridSpacingX;
-  hilfen.yRasterabstand = ansicht.gridSpacingY;
+  const double f = w.masstabsabhaengig && std::isfinite(einheitenJeBlattmm) && einheitenJeBlattmm > 0 ? einheitenJeBlattmm : 1;
+  hilfen.rasterabstand = ansicht.gridSpacingX * f;
+  hilfen.yRasterabstand = ansicht.gridSpacingY * f;
   hilfen.rasterwinkel = ansicht.gridAngle;
   fangen.laengenraster = w.laengenraster;
   fangen.winkelraster = w.winkelraster;
   fangen.winkelschritt = w.schrittweite;
   fangen.winkelAuchGefangen = w.auchGefangen;
   schreibeZeichenhilfen(fangen, hilfen);
+}
+
+void rasterAusEinstellungen(const einstellung::Zeichenhilfen& hilfen, double massstab, Ansicht& ansicht) {
+  const double f = rasterfaktor(hilfen.rasterMasstabsabhaengig, ansicht.unitFactor, massstab);
+  const double x = hilfen.rasterabstand / f, y = hilfen.yRasterabstand / f;
+  if (std::isfinite(x) && x > 0) ansicht.gridSpacingX = x;
+  if (std::isfinite(y) && y > 0) ansicht.gridSpacingY = y;
+  if (std::isfinite(hilfen.rasterwinkel)) ansicht.gridAngle = static_cast<float>(hilfen.rasterwinkel);
 }
 
 }  // namespace quarzel

@@ -75,9 +75,16 @@ class Rasterdialog final : public QDialog {
 };
 
 // The dialog's values from the drawing and the settings, and back.
+// `einheitenJeBlattmm` is rasterfaktor(true, ...) at the scale in force: with
+// "Maßstabsabhängig" the settings keep the spacing in drawing units.
 Rasterwerte rasterwerte(const Ansicht& ansicht, bool quadratisch, const einstellung::Zeichenhilfen& hilfen,
                         const Fangeinstellungen& fangen);
 void uebernimmRasterwerte(const Rasterwerte& w, Ansicht& ansicht, bool& quadratisch,
-                          einstellung::Zeichenhilfen& hilfen, Fangeinstellungen& fangen);
+                          einstellung::Zeichenhilfen& hilfen, Fangeinstellungen& fangen,
+                          double einheitenJeBlattmm = 1);
+// The grid on the sheet from the settings (at start, and with
+// "Maßstabsabhängig" whenever the scale in force may have changed, so that
+// the grid follows it).
+void rasterAusEinstellungen(const einstellung::Zeichenhilfen& hilfen, double massstab, Ansicht& ansicht);
 
 }  // namespace quarzel

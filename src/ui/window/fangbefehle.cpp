@@ -43,7 +43,8 @@ void Fangbefehle::rasterDialog() {
   const Rasterwerte vorher = rasterwerte(z.ansicht, quadratisch, fenster_.einstellungen().zeichenhilfen, e_);
   Rasterdialog dialog(vorher, z.ansicht.unitFactor, z.massstabInKraft(), &fenster_);
   if (dialog.exec() != QDialog::Accepted) return;
-  uebernimmRasterwerte(dialog.ergebnis(), z.ansicht, quadratisch, fenster_.einstellungen().zeichenhilfen, e_);
+  uebernimmRasterwerte(dialog.ergebnis(), z.ansicht, quadratisch, fenster_.einstellungen().zeichenhilfen, e_,
+                       rasterfaktor(true, z.ansicht.unitFactor, z.massstabInKraft()));
   z.optionen.rasterschalter[1] = quadratisch ? 1 : 0;
   z.speicher.setzeModifiziert(true);
   leiste_->abgleichen();

@@ -16,6 +16,7 @@
 #include "styles/linienstile.h"
 #include "styles/linienstilstart.h"
 #include "styles/schraffurbibliothek.h"
+#include "ui/dialogs/rasterdialog.h"
 #include "ui/qt/qtbenutzer.h"
 #include "ui/qt/qttastatur.h"
 #include "ui/tools/eigenschaftsleiste.h"
@@ -118,6 +119,7 @@ TFenster::TFenster(Fensterstart start, QWidget* eltern)
   argumente_ = konfiguration_->werteBefehlszeileAus(start.argumente);
   einstellungen_ = leseEinstellungen(*konfiguration_);
   startGelungen_ = starteZeichnung(*zeichnung_, zeichnungsvorgaben(einstellungen_), *benutzer_);
+  rasterAusEinstellungen(einstellungen_.zeichenhilfen, zeichnung_->massstabInKraft(), zeichnung_->ansicht);
   // Showing the sheet as a sheet is what one expects of an empty drawing.
   zeichnung_->ansicht.layoutView = true;
   menue_.blattDarstellen->setChecked(zeichnung_->ansicht.layoutView);
@@ -196,6 +198,9 @@ Tastatur& TFenster::tastatur() {
 }
 
 void TFenster::Figurzeichnen() {
+  // A grid in drawing units follows a change of the scale in force.
+  if (einstellungen_.zeichenhilfen.rasterMasstabsabhaengig)
+    rasterAusEinstellungen(einstellungen_.zeichenhilfen, zeichnung_->massstabInKraft(), zeichnung_->ansicht);
   statustexteSetzen();
   zeichenflaeche_->neuZeichnen();
 }

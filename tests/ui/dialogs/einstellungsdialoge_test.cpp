@@ -11,24 +11,33 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
+#include <QListWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QSpinBox>
+#include <algorithm>
 #include <cmath>
+#include <filesystem>
 #include <string>
 
 #include "base/inidatei.h"
 #include "einstellungshilfen.h"
 #include "ui/window/fensterhilfen.h"
 #include "ui/dialogs/bildschirmdarstellung.h"
-#include "ui/tools/eigenschaftsleiste.h"
-#include "ui/window/einstellungsbefehle.h"
-#include "ui/window/sichtbareelemente.h"
-#include "ui/window/statusleiste.h"
-#include "ui/tools/stiftauswahl.h"
+#include "ui/dialogs/fangdialog.h"
+#include "ui/dialogs/linienstildialog.h"
+#include "ui/dialogs/rasterdialog.h"
 #include "ui/dialogs/stiftbreitendialog.h"
 #include "ui/dialogs/zeichnungsoptionen.h"
+#include "ui/tools/eigenschaftsleiste.h"
+#include "ui/tools/koordinatenpanel.h"
+#include "ui/tools/stiftauswahl.h"
+#include "ui/window/einstellungsbefehle.h"
+#include "ui/window/fensterhilfen.h"
+#include "ui/window/sichtbareelemente.h"
+#include "ui/window/statusleiste.h"
+#include "ui/window/werkzeugbedienung.h"
 
 namespace quarzel {
 namespace {
@@ -39,6 +48,8 @@ class Einstellungsdialoge : public ::testing::Test {
     fenster = test.fenster(test.mitIni());
     einstellungsbefehleEinrichten(*fenster, *fenster->menuBar());
   }
+
+  static std::filesystem::path benutzerordner() { return quarzel::benutzerordner().value_or("."); }
 
   IniDatei konfiguration() {
     IniDatei ini;
@@ -269,6 +280,81 @@ TEST_F(Einstellungsdialoge, AlsStandardSchreibtSofortUndAbbrechenLaesstZeichnung
   test::menueeintrag(*fenster->menuBar(), "Stiftbreiten...")->trigger();
   EXPECT_EQ(fenster->zeichnung().stifte, vorher);
   EXPECT_EQ(konfiguration().wert("Stiftbreiten", "StiftBreite20"), "3.5");
+}
+
+// --- A restart ------------------------------------------------------------------------------
+
+// What the dialogs of one window set is there in the next window started on
+// the same configuration file.
+TEST_F(Einstellungsdialoge, EinstellungenUeberlebenEinenNeustart) {
+  const auto dateien = {benutzerordner() / "standard.tlm", benutzerordner() / "Linien2.dat"};
+  for (const auto& d : dateien) std::filesystem::remove(d);
+  auto stile = [](TFenster& f) {
+    std::vector<int> nummern;
+    const auto* box = f.eigenschaften().findChild<QComboBox*>(QStringLiteral("Linienstil"));
+    for (int i = 0; i < box->count(); ++i) nummern.push_back(box->itemData(i).toInt());
+    return nummern;
+  };
+  const std::vector<int> vorher = stile(*fenster);
+  for (int stil : {10, 11, 41, 42, 51, 65})
+    EXPECT_NE(std::find(vorher.begin(), vorher.end(), stil), vorher.end()) << "offered without Linien2.dat: " << stil;
+
+  test::imDialog<TStiftbreiten>([](TStiftbreiten& d) {
+    d.breite(12)->setValue(0.65);
+    d.setzeFarbe(12, rgb(10, 20, 30));
+    test::okDruecken(d);
+  });
+  test::menueeintrag(*fenster->menuBar(), "Stiftbreiten...")->trigger();
+  test::imDialog<TLinienstile>([](TLinienstile& d) {
+    d.reiter()->setCurrentIndex(0);
+    d.kaestchen(0, 6)->click();  // "Quadrat" in the first section of complex pattern 1
+    EXPECT_TRUE(d.alsStandard());
+    d.verfuegbar()->item(1)->setCheckState(Qt::Unchecked);  // style 2
+    test::okDruecken(d);
+  });
+  test::menueeintrag(*fenster->menuBar(), "Linienstile...")->trigger();
+  const std::uint8_t muster = fenster->zeichnung().linienstile.komplexes(1).section[0];
+  ASSERT_NE(muster, 0);
+  test::imDialog<Rasterdialog>([](Rasterdialog& d) {
+    d.masstabsabhaengig()->setChecked(true);
+    d.xAbstand()->setValue(2.5);
+    d.yAbstand()->setValue(1.25);
+    d.drehen()->setChecked(true);
+    d.winkel()->setValue(30);
+    test::okDruecken(d);
+  });
+  test::menueeintrag(*fenster->menuBar(), "&Rastereinstellungen...")->trigger();
+  test::imDialog<Fangdialog>([](Fangdialog& d) {
+    d.radius()->setValue(12);
+    d.alleEbenen()->setChecked(!d.alleEbenen()->isChecked());
+    test::okDruecken(d);
+  });
+  test::menueeintrag(*fenster->menuBar(), "&Fangen...")->trigger();
+  const Fangeinstellungen fangen = fenster->werkzeuge().fangeinstellungen();
+  const Ansicht a1 = fenster->zeichnung().ansicht;
+  fenster->close();
+  fenster.reset();
+
+  fenster = test.fenster(test.mitIni());
+  const Zeichnung& z = fenster->zeichnung();
+  EXPECT_DOUBLE_EQ(z.stifte.penWidth[12], 0.65);
+  EXPECT_EQ(z.stifte.penColour[12], rgb(10, 20, 30));
+  EXPECT_EQ(z.linienstile.komplexes(1).section[0], muster);
+  std::vector<int> erwartet = vorher;
+  erwartet.erase(std::find(erwartet.begin(), erwartet.end(), 2));
+  EXPECT_EQ(stile(*fenster), erwartet);
+  EXPECT_DOUBLE_EQ(z.ansicht.gridSpacingX, a1.gridSpacingX);
+  EXPECT_DOUBLE_EQ(z.ansicht.gridSpacingY, a1.gridSpacingY);
+  EXPECT_EQ(z.ansicht.gridAngle, 30.f);
+  // 2.5 drawing units on the sheet at the scale in force.
+  EXPECT_DOUBLE_EQ(z.ansicht.gridSpacingX * rasterfaktor(true, z.ansicht.unitFactor, z.massstabInKraft()), 2.5);
+  EXPECT_EQ(fenster->werkzeuge().fangeinstellungen().fangradius, 12);
+  EXPECT_EQ(fenster->werkzeuge().fangeinstellungen().alleSichtbarenEbenen, fangen.alleSichtbarenEbenen);
+  // "Neu" starts from the same pens and line styles.
+  fenster->menue().neu->trigger();
+  EXPECT_EQ(fenster->zeichnung().stifte.penColour[12], rgb(10, 20, 30));
+  EXPECT_EQ(fenster->zeichnung().linienstile.komplexes(1).section[0], muster);
+  for (const auto& d : dateien) std::filesystem::remove(d);
 }
 
 TEST(Stiftbreiten, NormstifteSperrenStiftEinsBisAchtAufDieDinReihe) {

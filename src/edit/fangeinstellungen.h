@@ -54,7 +54,7 @@ struct Fangeinstellungen {
   // they are unless "&auch bei gefangenen Punkten benutzen" is checked.
   bool laengenraster = false;
   bool randlineale = false;         // tool button "Randlineale": rulers shown
-  bool linealModell = false;        // the rulers count model units
+  bool linealModell = true;         // the rulers count model units, as the coordinates do
 
   bool modus(Fangmodus m) const { return (modi & m) != 0; }
   bool irgendeinBereich() const { return aktiveFolie || sichtbareFolienAktiveEbene || alleSichtbarenEbenen; }

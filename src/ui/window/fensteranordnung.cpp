@@ -1,6 +1,8 @@
 #include "ui/window/fensteranordnung.h"
 
 #include <QDockWidget>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QMainWindow>
 #include <QToolBar>
 #include <initializer_list>
@@ -38,6 +40,21 @@ void dockbreiteBeimZeigen(QMainWindow& fenster) {
   setzeDockbreite(fenster);
 }
 
+void docksRollbar(QMainWindow& fenster) {
+  for (QDockWidget* d : fenster.findChildren<QDockWidget*>()) {
+    QWidget* inhalt = d->widget();
+    if (inhalt == nullptr || qobject_cast<QScrollArea*>(inhalt) != nullptr) continue;
+    auto* rolle = new QScrollArea(d);
+    rolle->setFrameShape(QFrame::NoFrame);
+    rolle->setWidgetResizable(true);
+    rolle->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    // As wide as the contents need; only the height may run short.
+    rolle->setMinimumWidth(inhalt->minimumSizeHint().width() + rolle->verticalScrollBar()->sizeHint().width());
+    rolle->setWidget(inhalt);
+    d->setWidget(rolle);
+  }
+}
+
 void ordneLeistenAn(QMainWindow& fenster) {
   std::vector<std::vector<QToolBar*>> reihen;
   for (const auto& reihe : kReihen) {
@@ -60,6 +77,7 @@ void ordneLeistenAn(QMainWindow& fenster) {
       t->show();
     }
   }
+  docksRollbar(fenster);
   setzeDockbreite(fenster);
 }
 

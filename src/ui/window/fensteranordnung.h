@@ -18,6 +18,10 @@ inline constexpr int kDockbreite = 300;
 inline constexpr int kAnordnungsversion = 2;
 
 void ordneLeistenAn(QMainWindow& fenster);
+// Puts the contents of every dock into a scroll area, so that opening a dock
+// never makes the window taller than the screen; ordneLeistenAn does it for
+// the docks there are. Docks that already scroll are left alone.
+void docksRollbar(QMainWindow& fenster);
 // Narrows the right-hand docks to kDockbreite (or their minimum width). For
 // a window without a saved layout, before it is shown.
 void dockbreiteBeimZeigen(QMainWindow& fenster);

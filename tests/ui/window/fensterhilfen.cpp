@@ -52,7 +52,8 @@ std::unique_ptr<TFenster> Fenstertest::fenster(std::vector<std::string> argument
 }
 
 void Fenstertest::zeigen(TFenster& f) {
-  f.resize(800, 600);
+  // The size the window opens with; docks no longer stretch a smaller one.
+  f.resize(1280, 800);
   f.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
   QApplication::processEvents();

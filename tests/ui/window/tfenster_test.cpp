@@ -6,6 +6,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QDockWidget>
 #include <QMenu>
 #include <QMenuBar>
 #include <QMouseEvent>
@@ -13,9 +14,12 @@
 #include <QTest>
 #include <QUuid>
 
+#include "ui/tools/koordinatenpanel.h"
 #include "ui/window/hauptmenue.h"
 #include "ui/window/statusleiste.h"
+#include "ui/window/werkzeugbedienung.h"
 #include "ui/window/zeichenflaeche.h"
+#include "view/lineal.h"
 
 namespace quarzel {
 namespace {
@@ -164,6 +168,35 @@ TEST_F(TFensterTest, GroessenaenderungGehtInDieAnsicht) {
   EXPECT_EQ(f.zeichnung().ansicht.areaHeight, f.zeichenflaeche().pixelHoehe());
   EXPECT_DOUBLE_EQ(f.zeichnung().ansicht.zoom, zoom) << "only the start-up fits the sheet";
   EXPECT_EQ(bildschirm(f).size(), QSize(f.zeichnung().ansicht.areaWidth, f.zeichnung().ansicht.areaHeight));
+}
+
+TEST_F(TFensterTest, DocksMachenDasFensterNichtHoeher) {
+  TFenster f;
+  f.resize(1000, 700);
+  f.show();
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
+  for (QDockWidget* d : f.findChildren<QDockWidget*>()) d->show();
+  QApplication::processEvents();
+  EXPECT_EQ(f.height(), 700);
+  EXPECT_EQ(f.width(), 1000);
+}
+
+TEST_F(TFensterTest, LinealZaehltWieDieKoordinaten) {
+  TFenster f;
+  zeigen(f);
+  const Ansicht& a = f.zeichnung().ansicht;
+  const double massstab = f.zeichnung().massstabInKraft();
+  ASSERT_GT(massstab, 1) << "a scale that tells sheet and model apart";
+  const auto striche = linealteilung(a, true, a.areaWidth, f.werkzeuge().fangeinstellungen().linealModell);
+  int gefunden = 0;
+  for (const Linealstrich& s : striche) {
+    if (s.beschriftung.empty()) continue;
+    // A label is the user X at its tick.
+    const double x = a.worldToPixel(a.userToWorld(std::stod(s.beschriftung), 0, massstab).x, 0).x;
+    EXPECT_NEAR(s.position, x, 0.5) << s.beschriftung;
+    ++gefunden;
+  }
+  EXPECT_GT(gefunden, 1);
 }
 
 TEST_F(TFensterTest, FenstergroesseWirdGespeichertUndWiederhergestellt) {

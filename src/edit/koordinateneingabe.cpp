@@ -116,24 +116,28 @@ std::array<std::string_view, 2> feldbeschriftung(bool relativ, bool polar) {
   return {"x:", "y:"};
 }
 
-double werteAus(std::string_view ausdruck, double grenze) {
+std::optional<double> zahlwert(std::string_view ausdruck, double grenze) {
   // A runaway text is no formula anyone typed; the parser need not see it.
-  if (ausdruck.size() > 4096) return 0;
+  if (ausdruck.size() > 4096) return std::nullopt;
   double v = 0;
   try {
     mu::Parser parser;
     parser.SetExpr(normalisiere(ausdruck));
     int anzahl = 0;
     const double* werte = parser.Eval(anzahl);
-    if (anzahl != 1 || werte == nullptr) return 0;
+    if (anzahl != 1 || werte == nullptr) return std::nullopt;
     v = werte[0];
   } catch (const mu::Parser::exception_type&) {
-    return 0;
+    return std::nullopt;
   } catch (const std::exception&) {
-    return 0;
+    return std::nullopt;
   }
-  if (!std::isfinite(v)) return 0;
+  if (!std::isfinite(v)) return std::nullopt;
   return begrenze(v, grenze);
+}
+
+double werteAus(std::string_view ausdruck, double grenze) {
+  return zahlwert(ausdruck, grenze).value_or(0);
 }
 
 std::string zahltext(double wert) {
@@ -144,7 +148,8 @@ std::string zahltext(double wert) {
 }
 
 std::string feldVerlassen(std::string_view ausdruck, double grenze) {
-  return zahltext(werteAus(ausdruck, grenze));
+  const std::optional<double> wert = zahlwert(ausdruck, grenze);
+  return wert ? zahltext(*wert) : std::string(ausdruck);
 }
 
 Bogenwinkel bogenwinkel(double start, double ende) {
@@ -185,6 +190,7 @@ Weltpunkt Koordinateneingabe::vorherigerPunkt(const Werkzeugsteuerung& st) const
 }
 
 bool Koordinateneingabe::uebernehme(Werkzeugsteuerung& st) {
+  kaputtesFeld.reset();
   const std::optional<int> g = erwarteteGruppe(st);
   if (!g) return false;
   const Eingabegruppe& maske = maske_.gruppen[*g];
@@ -192,10 +198,16 @@ bool Koordinateneingabe::uebernehme(Werkzeugsteuerung& st) {
   Gruppe& feld = gruppen[*g];
   const bool winkel = maske_.bogenwinkel && *g == 2;
   const double grenze = winkel ? kWinkelGrenze : kEingabeGrenze;
-  feld.x = feldVerlassen(feld.x, grenze);
-  feld.y = feldVerlassen(feld.y, grenze);
-  const double a = werteAus(feld.x, grenze);
-  const double b = maske.nurErstesFeld ? 0 : werteAus(feld.y, grenze);
+  // A typo must not become 0: a point at the zero point is worse than none.
+  const std::optional<double> wertX = zahlwert(feld.x, grenze);
+  const std::optional<double> wertY = maske.nurErstesFeld ? std::optional<double>(0) : zahlwert(feld.y, grenze);
+  if (!wertX || !wertY) {
+    kaputtesFeld = wertX ? 1 : 0;
+    return false;
+  }
+  const double a = *wertX, b = *wertY;
+  feld.x = zahltext(a);
+  if (!maske.nurErstesFeld) feld.y = zahltext(b);
 
   Zeichnung& z = st.zeichnung();
   const double massstab = z.massstabInKraft();

@@ -55,13 +55,16 @@ bool istBogenwerkzeug(std::uint16_t werkzeug);
 // "x:"/"y:", relativ "dx:"/"dy:", polar "D:"/"Phi:", both "d:"/"phi:".
 std::array<std::string_view, 2> feldbeschriftung(bool relativ, bool polar);
 
-// The value of an arithmetic expression ("2*3", "1,5+2"); a formula error or
-// a result that is not a finite number gives 0. The result is clamped to
-// ±grenze.
+// The value of an arithmetic expression ("2*3", "1,5+2"), clamped to
+// ±grenze; nothing for a formula error or a result that is not a finite
+// number ("1/0").
+std::optional<double> zahlwert(std::string_view ausdruck, double grenze = kEingabeGrenze);
+// As zahlwert, with 0 for what is not a number.
 double werteAus(std::string_view ausdruck, double grenze = kEingabeGrenze);
 // A number with up to 15 significant digits, as the field shows it.
 std::string zahltext(double wert);
-// What a field shows after it lost the focus.
+// What a field shows after it lost the focus: the value, or the text as typed
+// when it is not a number, so that the user can correct it.
 std::string feldVerlassen(std::string_view ausdruck, double grenze = kEingabeGrenze);
 
 // Start and end angle of an arc as typed: each clamped to ±360, an end below
@@ -98,9 +101,12 @@ class Koordinateneingabe {
   std::optional<int> erwarteteGruppe(const Werkzeugsteuerung& st) const;
 
   // Reads the group of the expected step, converts and feeds the point to
-  // the tool; the angle group of an arc feeds Weltpunkt{start, end} in degrees. False when no group is expected or the
-  // step takes only the mouse.
+  // the tool; the angle group of an arc feeds Weltpunkt{start, end} in degrees. False when no group is expected, the
+  // step takes only the mouse, or a field is not a number (see kaputtesFeld).
   bool uebernehme(Werkzeugsteuerung& st);
+  // After uebernehme: the expected group's field that held no number
+  // (0 x, 1 y), or none.
+  std::optional<int> kaputtesFeld;
 
  private:
   Weltpunkt vorherigerPunkt(const Werkzeugsteuerung& st) const;

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <tuple>
 
 #include "edit/koordinateneingabe.h"
 #include "test_werkzeug_hilfen.h"
@@ -9,14 +10,16 @@
 namespace quarzel::test {
 namespace {
 
-TEST(Ausdruck, LeavingAFieldShowsTheEvaluatedValueAndErrorsGiveZero) {
+TEST(Ausdruck, LeavingAFieldShowsTheEvaluatedValueAndKeepsWhatIsNoNumber) {
   EXPECT_EQ(feldVerlassen("2*3"), "6");
   EXPECT_EQ(feldVerlassen("10/4"), "2.5");
   EXPECT_EQ(feldVerlassen("(1+2)*-3"), "-9");
   EXPECT_EQ(feldVerlassen("1,5*2"), "3") << "a decimal comma is a decimal point";
-  for (const char* s : {"", "abc", "2*", "1/0", "sqrt(-1)", "1,2,3", "((((", "2;3"})
-    EXPECT_EQ(feldVerlassen(s), "0") << s;
-  EXPECT_EQ(feldVerlassen(std::string(10000, '1')), "0");
+  for (const char* s : {"", "abc", "2*", "2**", "1/0", "sqrt(-1)", "1,2,3", "((((", "2;3"}) {
+    EXPECT_EQ(feldVerlassen(s), s) << s;
+    EXPECT_FALSE(zahlwert(s)) << s;
+  }
+  EXPECT_FALSE(zahlwert(std::string(10000, '1')));
 }
 
 TEST(Ausdruck, ValuesAreClampedToTheFieldRangeAndPrintedWithFifteenDigits) {
@@ -128,6 +131,19 @@ TEST_F(Eingabetest, TheExpectedGroupFeedsItsPointToTheTool) {
   ASSERT_TRUE(eingabe.uebernehme(st));
   EXPECT_DOUBLE_EQ(linien().orte.back().x, erster.x + 10);
   EXPECT_DOUBLE_EQ(linien().orte.back().y, erster.y);
+}
+
+TEST_F(Eingabetest, AFieldThatIsNoNumberFeedsNothingAndStays) {
+  st.waehleWerkzeug(1);
+  eingabe.werkzeugGestartet(1);
+  for (const auto& [x, y, kaputt] : {std::tuple{"abc", "0", 0}, {"1", "2**", 1}, {"1/0", "1", 0}}) {
+    eingabe.gruppen[0] = {x, y, false, false};
+    EXPECT_FALSE(eingabe.uebernehme(st)) << x << " " << y;
+    EXPECT_EQ(eingabe.kaputtesFeld, kaputt) << x << " " << y;
+    EXPECT_EQ(eingabe.gruppen[0].x, x);
+    EXPECT_EQ(eingabe.gruppen[0].y, y);
+  }
+  EXPECT_EQ(linien().anzahl("getippt"), 0);
 }
 
 TEST_F(Eingabetest, MouseOnlyStepsTakeNoTypedPoint) {

@@ -145,7 +145,16 @@ void Koordinatenpanel::inKernUebernehmen() {
 
 bool Koordinatenpanel::ok() {
   inKernUebernehmen();
-  if (!kern_.uebernehme(steuerung_)) return false;
+  if (!kern_.uebernehme(steuerung_)) {
+    const std::optional<int> g = kern_.erwarteteGruppe(steuerung_);
+    if (kern_.kaputtesFeld && g) {
+      QLineEdit* f = feld(*g, *kern_.kaputtesFeld == 1);
+      if (melder) melder("Die Eingabe \"" + f->text().toStdString() + "\" ist keine gültige Zahl.");
+      f->setFocus(Qt::OtherFocusReason);
+      f->selectAll();
+    }
+    return false;
+  }
   emit punktEingegeben();
   schritteAktualisieren();
   const std::optional<int> naechste = kern_.erwarteteGruppe(steuerung_);
@@ -202,6 +211,13 @@ bool Koordinatenpanel::eventFilter(QObject* objekt, QEvent* ereignis) {
       break;
     case QEvent::FocusOut:
       feldVerlassen(f);
+      break;
+    case QEvent::ShortcutOverride:
+      // "Gesamtes Blatt" is wanted more than the start of the line.
+      if (static_cast<QKeyEvent*>(ereignis)->key() == Qt::Key_Home) {
+        ereignis->ignore();
+        return true;
+      }
       break;
     case QEvent::KeyPress: {
       const auto* k = static_cast<QKeyEvent*>(ereignis);

@@ -16,6 +16,8 @@
 #include <QDockWidget>
 #include <array>
 #include <cstdint>
+#include <functional>
+#include <string>
 
 #include "edit/koordinateneingabe.h"
 
@@ -46,6 +48,9 @@ class Koordinatenpanel final : public QDockWidget {
   bool ok();
   // The cancel button: aborts the tool's collection.
   void abbrechen();
+
+  // Shows a message (a field that holds no number).
+  std::function<void(const std::string&)> melder;
 
   Koordinateneingabe& kern() { return kern_; }
   QLineEdit* feld(int gruppe, bool y) const;

@@ -175,6 +175,7 @@ void TFenster::werkzeugeEinrichten() {
   werkzeuge_ = new Werkzeugbedienung(*this, *zeichnung_, *zeichenflaeche_, leisten_, *eigenschaften_, *statusleiste_,
                                      uhr_, einstellungen_, std::move(dienste));
   connect(&werkzeuge_->panel(), &Koordinatenpanel::kurztasten, this, &TFenster::setzeKurztasten);
+  werkzeuge_->panel().melder = [this](const std::string& text) { benutzer_->meldung(text, Meldungsart::Fehler); };
   new Fangbefehle(*this, werkzeuge_->fangeinstellungen(), *menue_.ansicht);
 }
 
@@ -388,13 +389,28 @@ void TFenster::zeichneElemente(Canvas& canvas, std::int32_t von, std::int32_t bi
   drawElements(canvas, von, bis, a.drawingScale, a.zoom, a.clipRechteck(), a.viewOriginX, a.viewOriginY, u);
 }
 
+// A key a text field needs for typing and editing: plain printable keys and
+// the editing keys. Ctrl+S, Ctrl+O, F-keys or Home stay with the window.
+static bool stoertBeimTippen(const QKeySequence& folge) {
+  if (folge.isEmpty()) return false;
+  const QKeyCombination k = folge[0];
+  if (k.keyboardModifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
+  const int taste = k.key();
+  return taste < Qt::Key_Escape || taste == Qt::Key_Backspace || taste == Qt::Key_Delete ||
+         taste == Qt::Key_Left || taste == Qt::Key_Right || taste == Qt::Key_End || taste == Qt::Key_Insert;
+}
+
 void TFenster::setzeKurztasten(bool an) {
   if (!an) {
     if (!ruhendeKurztasten_.empty()) return;
     for (QAction* a : findChildren<QAction*>()) {
-      if (a->shortcuts().isEmpty()) continue;
-      ruhendeKurztasten_.emplace_back(a, a->shortcuts());
-      a->setShortcuts({});
+      const QList<QKeySequence> alle = a->shortcuts();
+      QList<QKeySequence> bleiben;
+      for (const QKeySequence& t : alle)
+        if (!stoertBeimTippen(t)) bleiben.push_back(t);
+      if (bleiben.size() == alle.size()) continue;
+      ruhendeKurztasten_.emplace_back(a, alle);
+      a->setShortcuts(bleiben);
     }
     return;
   }

@@ -317,17 +317,47 @@ TEST_F(Numerisch, FeldWirdCyanSchaltetKurztastenAbUndRechnetBeimVerlassen) {
   tippe(0, false, QStringLiteral("2*3"));
   QLineEdit* x1 = p->feld(0, false);
   EXPECT_EQ(x1->palette().color(QPalette::Base), QColor(0, 255, 255));
-  EXPECT_TRUE(f->menue().rueckgaengig->shortcut().isEmpty()) << "shortcuts are off while typing";
+  EXPECT_TRUE(f->leisten().loeschen->shortcut().isEmpty()) << "Delete belongs to the field while typing";
   p->feld(0, true)->setFocus();
   QApplication::processEvents();
   EXPECT_EQ(x1->text(), QStringLiteral("6"));
   flaeche().setFocus();
   QApplication::processEvents();
-  EXPECT_EQ(f->menue().rueckgaengig->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Z));
-  tippe(0, false, QStringLiteral("2*("));
-  flaeche().setFocus();
-  QApplication::processEvents();
-  EXPECT_EQ(x1->text(), QStringLiteral("0")) << "a formula error gives 0";
+  EXPECT_EQ(f->leisten().loeschen->shortcut(), QKeySequence(Qt::Key_Delete));
+}
+
+TEST_F(Numerisch, KurztastenMitStrgUndPos1WirkenAuchImFeld) {
+  waehle(1);
+  const struct {
+    QAction* aktion;
+    QKeyCombination taste;
+  } faelle[] = {{f->menue().speichern, Qt::CTRL | Qt::Key_S},
+                {f->menue().oeffnen, Qt::CTRL | Qt::Key_O},
+                {f->menue().gesamtesBlatt, QKeyCombination(Qt::Key_Home)}};
+  for (const auto& fall : faelle) {
+    int ausgeloest = 0;
+    const auto verbindung = QObject::connect(fall.aktion, &QAction::triggered, [&] { ++ausgeloest; });
+    tippe(0, false, QStringLiteral("1"));
+    QTest::keyClick(p->feld(0, false), fall.taste.key(), fall.taste.keyboardModifiers());
+    QObject::disconnect(verbindung);
+    EXPECT_EQ(ausgeloest, 1) << fall.aktion->text().toStdString();
+    benutzer.dateinamen.clear();
+  }
+}
+
+TEST_F(Numerisch, KeineZahlGibtEineMeldungUndBleibtStehen) {
+  waehle(1);
+  for (const QString& text : {QStringLiteral("abc"), QStringLiteral("2**"), QStringLiteral("1/0")}) {
+    tippe(0, false, text);
+    QTest::keyClick(p->feld(0, false), Qt::Key_Return);
+    EXPECT_EQ(benutzer.letzteMeldung(), "Die Eingabe \"" + text.toStdString() + "\" ist keine gültige Zahl.");
+    EXPECT_EQ(p->feld(0, false)->text(), text);
+    EXPECT_EQ(f->werkzeuge().steuerung().zustand().schritt(), 1) << "no point was set";
+    flaeche().setFocus();
+    QApplication::processEvents();
+    EXPECT_EQ(p->feld(0, false)->text(), text) << "leaving the field keeps it";
+  }
+  EXPECT_EQ(speicher().anzahl(), 0);
 }
 
 TEST_F(Numerisch, EnterUndQSetzenDiePunkteEinerLinie) {

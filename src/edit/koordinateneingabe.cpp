@@ -103,6 +103,9 @@ Eingabemaske eingabemaske(std::uint16_t w) {
   if (w == 100) return maske(mausgruppe("Selektieren"));
   if (w == 119) return maske(mausgruppe("1.) Selektieren"), punktgruppe("2.) Verschieben"));
   if (w == 606) return maske(mausgruppe("1.) Selektieren"), punktgruppe("2.) Punkt Verschieben"));
+  if (eines(w, {601, 602}))
+    return maske(punktgruppe("1.) Erster Punkt der Spiegelachse"), punktgruppe("2.) Zweiter Punkt der Spiegelachse"));
+  if (eines(w, {604, 605})) return maske(punktgruppe("Drehpunkt"));
   // The window replaces the caption by the button used ("Rasternullpunkt", ...).
   if (w == 132) return maske(punktgruppe("Nullpunkt"));
   if (w == 134) return maske(punktgruppe("Referenzpunkt"));

@@ -60,6 +60,8 @@ TEST(Eingabemaske, CaptionsFollowTheToolsPointSequence) {
   EXPECT_TRUE(eingabemaske(810).gruppen[1].nurErstesFeld);
   EXPECT_EQ(eingabemaske(4).gruppen[1].beschriftungY, "yr:");
   EXPECT_EQ(eingabemaske(12).gruppen[1].titel, "2.) Radien");
+  EXPECT_EQ(eingabemaske(602).gruppen[1].titel, "2.) Zweiter Punkt der Spiegelachse");
+  EXPECT_EQ(eingabemaske(605).gruppen[0].titel, "Drehpunkt");
   EXPECT_EQ(eingabemaske(200).gruppen[1].titel, "Länge bestimmen");
   EXPECT_EQ(eingabemaske(200).gruppen[1].beschriftungX, "L: ");
   EXPECT_EQ(eingabemaske(38).gruppen[2].titel, "3.) Dritter Punkt");

@@ -9,6 +9,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QVBoxLayout>
@@ -169,6 +170,22 @@ void TPlanteilneu::zustaendeSetzen() {
   einheit_->setEnabled(eigeneEinheit);
   nachkommastellen_->setEnabled(eigeneEinheit);
   einheitAnzeigen_->setEnabled(eigeneEinheit);
+}
+
+void TPlanteilneu::accept() {
+  if (!zeichnungsmassstab_->isChecked() && beliebig_->isChecked()) {
+    const std::optional<double> m = leseZahl(freierMassstab_->text().trimmed().toStdString());
+    if (!m || !(*m > 0)) {
+      const QString text = QStringLiteral("Der Maßstab \"%1\" ist keine gültige Zahl größer als 0.")
+                               .arg(freierMassstab_->text().trimmed());
+      if (melder) melder(text.toStdString());
+      else QMessageBox::warning(this, windowTitle(), text);
+      freierMassstab_->setFocus();
+      freierMassstab_->selectAll();
+      return;
+    }
+  }
+  QDialog::accept();
 }
 
 PlanteilNeuAngaben TPlanteilneu::angaben() const {

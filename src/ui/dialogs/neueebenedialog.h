@@ -8,6 +8,8 @@
 
 #include <QDialog>
 #include <array>
+#include <functional>
+#include <string>
 
 #include "store/ebenenoperationen.h"
 
@@ -24,6 +26,11 @@ class TPlanteilneu final : public QDialog {
 
  public:
   explicit TPlanteilneu(QWidget* eltern = nullptr);
+
+  // OK with a "beliebiger Maßstab" that is no positive number shows this
+  // message (a message box without it) and keeps the dialog open.
+  std::function<void(const std::string&)> melder;
+  void accept() override;
 
   // What the fields say now; an unreadable "beliebiger Maßstab" gives 100.
   PlanteilNeuAngaben angaben() const;

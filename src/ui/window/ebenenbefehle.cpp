@@ -151,6 +151,7 @@ void Ebenenbefehle::neueEbene() {
     return;
   }
   TPlanteilneu dialog(&fenster_);
+  dialog.melder = [this](const std::string& text) { fenster_.benutzer().meldung(text, Meldungsart::Fehler); };
   if (!zeigeDialog(dialog)) return;
   const std::uint8_t nr = quarzel::neueEbene(z, dialog.angaben());
   if (nr != 0 && dialog.schuetzen()) setzeEbeneGeschuetzt(z, nr, true);

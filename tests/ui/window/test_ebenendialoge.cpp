@@ -144,6 +144,27 @@ TEST_F(Ebenendialoge, BeliebigerMassstabMitKommaUndZeichnungsmassstab) {
   EXPECT_EQ(z().ebenen.einheit(3), 0);
 }
 
+TEST_F(Ebenendialoge, BeliebigerMassstabDerKeineZahlIstWirdAbgewiesen) {
+  for (const char* text : {"abc", "0", "-5", ""}) {
+    bool nochOffen = false;
+    befehle->vorDialog = [&](QDialog& d) {
+      kind<QRadioButton>(d, "BeliebigerMassstab")->setChecked(true);
+      kind<QLineEdit>(d, "FreierMassstab")->setText(QString::fromUtf8(text));
+      spaeter(d);
+      // After the refused OK the dialog is still there to be cancelled.
+      QTimer::singleShot(0, &d, [&d, &nochOffen] {
+        nochOffen = d.isVisible();
+        spaeter(d, QDialogButtonBox::Cancel);
+      });
+    };
+    befehle->neueEbene();
+    EXPECT_TRUE(nochOffen) << text;
+    EXPECT_EQ(z().ebenen.anzahl(), 1) << text;
+    EXPECT_EQ(test.benutzer.letzteMeldung(),
+              "Der Maßstab \"" + std::string(text) + "\" ist keine gültige Zahl größer als 0.");
+  }
+}
+
 TEST_F(Ebenendialoge, AbbrechenLegtNichtsAn) {
   befehle->vorDialog = [](QDialog& d) { spaeter(d, QDialogButtonBox::Cancel); };
   befehle->neueEbene();

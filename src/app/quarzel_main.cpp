@@ -57,6 +57,5 @@ int main(int argc, char** argv) {
   fenster.show();
   // Without a window manager (Xvfb) nobody else gives the window the keyboard.
   fenster.activateWindow();
-  const int ergebnis = app.exec();
-  return fenster.startdateiFehlt() ? 1 : ergebnis;
+  return app.exec();
 }

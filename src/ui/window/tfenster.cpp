@@ -290,13 +290,8 @@ void TFenster::startdateiOeffnen() {
     case Startdatei::Art::Keine:
       return;
     case Startdatei::Art::Fehlt:
+      // A mistyped name is no reason to end: the empty drawing stays open.
       benutzer_->meldung(meldungStartdateiFehlt(datei.pfad), Meldungsart::Fehler);
-      // Closing the last window ends the program; main() turns this flag
-      // into the exit code. QCoreApplication::exit() would do it too, but it
-      // leaves every later event loop of the process (a test's dialogs)
-      // returning at once.
-      startdateiFehlt_ = true;
-      close();
       return;
     case Startdatei::Art::Oeffnen: {
       const Sicht vorher = sichtVon(zeichnung_->ansicht);

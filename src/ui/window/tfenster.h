@@ -74,7 +74,6 @@ class TFenster final : public QMainWindow {
   bool startGelungen() const { return startGelungen_; }
   // True when the drawing named on the command line did not exist: the user
   // has been told, the window closed, and the program ends with an error.
-  bool startdateiFehlt() const { return startdateiFehlt_; }
 
   Zeichnung& zeichnung() { return *zeichnung_; }
   Zeichenflaeche& zeichenflaeche() { return *zeichenflaeche_; }
@@ -173,7 +172,6 @@ class TFenster final : public QMainWindow {
   // The arguments left after "-i", kept for the first show.
   std::vector<std::string> argumente_;
   bool startdateiGeprueft_ = false;
-  bool startdateiFehlt_ = false;
   bool startGelungen_ = true;
   // The start-up view shows the whole sheet as soon as the area has a size.
   bool ersteGroesse_ = true;

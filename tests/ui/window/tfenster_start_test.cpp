@@ -59,7 +59,6 @@ TEST_F(FensterStart, ZeichnungAusDerBefehlszeileWirdGeoeffnet) {
   zeigen(*f);
   EXPECT_EQ(f->zeichnung().speicher.anzahl(), 3);
   EXPECT_EQ(f->zeichnung().dateiname, plan);
-  EXPECT_FALSE(f->startdateiFehlt());
   EXPECT_TRUE(f->windowTitle().startsWith(QStringLiteral("plan.QZZ[*]"))) << f->windowTitle().toStdString();
   EXPECT_FALSE(f->isWindowModified());
   // The file went to the top of the recent files, in the menu and the file.
@@ -95,14 +94,15 @@ TEST_F(FensterStart, ImportdateiBekommtEineKlareMeldung) {
   EXPECT_NE(benutzer.letzteMeldung().find("RUZ-Dateien"), std::string::npos);
 }
 
-TEST_F(FensterStart, FehlendeDateiWirdGemeldetUndDasProgrammEndet) {
+TEST_F(FensterStart, FehlendeDateiWirdGemeldetUndDasLeereBlattBleibt) {
   const std::string fehlt = pfad("gibtsnicht.QZZ");
   auto f = fenster(mitIni({fehlt}));
   f->show();
   QApplication::processEvents();
   EXPECT_EQ(benutzer.letzteMeldung(), "Die Datei " + fehlt + " wurde nicht gefunden.");
-  EXPECT_FALSE(f->isVisible());
-  EXPECT_TRUE(f->startdateiFehlt());
+  EXPECT_TRUE(f->isVisible());
+  EXPECT_EQ(f->zeichnung().speicher.anzahl(), 0);
+  EXPECT_TRUE(f->zeichnung().dateiname.empty());
 }
 
 TEST_F(FensterStart, KaputteStartdateiLaesstDasLeereBlatt) {

@@ -1,6 +1,8 @@
 // quarzel [-i config.ini] [drawing]: the desktop program.
 #include <QApplication>
+#include <QLibraryInfo>
 #include <QStringList>
+#include <QTranslator>
 #include <cstdio>
 #include <cstdlib>
 #include <utility>
@@ -46,6 +48,10 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   qInstallMessageHandler(vorher);
   for (const QString& m : startmeldungen) std::fprintf(stderr, "%s\n", m.toLocal8Bit().constData());
+  // Qt's own dialogs (file choice, colour, print) speak German as the rest does.
+  QTranslator qtTexte;
+  if (qtTexte.load(QStringLiteral("qtbase_de"), QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+    QApplication::installTranslator(&qtTexte);
   QApplication::setOrganizationName(QStringLiteral("Quarzel"));
   QApplication::setApplicationName(QStringLiteral("Quarzel"));
 

@@ -10,6 +10,7 @@
 #include "store/autosicherung.h"
 #include "store/speichern.h"
 #include "store/zeichnungsdatei.h"
+#include "ui/qt/zeichnungsausgabe.h"
 
 namespace quarzel {
 
@@ -131,6 +132,11 @@ bool Dateibefehle::speichernUnter() {
 }
 
 bool Dateibefehle::speichereUnter(const std::string& name) {
+  if (bildExport && ausgabeformatFuer(name)) {
+    const std::string fehler = bildExport(name);
+    if (!fehler.empty()) benutzer_->meldung(fehler, Meldungsart::Fehler);
+    return false;
+  }
   const Speicherergebnis e = speichereZeichnung(*zeichnung_, name, einstellungen_->speichern, *benutzer_);
   if (e.dateiGeschrieben()) zuletzt_ = merkeZuletztGeoeffnet(*konfiguration_, e.pfad);
   if (e.status == Speicherstatus::Gespeichert) autosaveAufraeumen(*zeichnung_, einstellungen_->speichern, false);

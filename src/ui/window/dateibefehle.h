@@ -8,6 +8,7 @@
 // is moved into it, so references that others hold stay valid.
 #pragma once
 
+#include <functional>
 #include <string>
 
 #include "settings/einstellungen.h"
@@ -55,6 +56,10 @@ class Dateibefehle {
   // "Speichern" works as "Speichern unter".
   bool speichern();
   bool speichernUnter();
+  // A name with a picture extension (".png", ".pdf", ".svg") is exported
+  // through this instead of saved; it returns "" or the message why not. The
+  // drawing keeps its name and counts as not saved.
+  std::function<std::string(const std::string& pfad)> bildExport;
 
   // The recent files as the menu shows them.
   std::vector<std::string> zuletzt() const { return zuletzt_.angezeigt(); }

@@ -19,6 +19,7 @@
 #include "ui/dialogs/rasterdialog.h"
 #include "ui/qt/qtbenutzer.h"
 #include "ui/qt/qttastatur.h"
+#include "ui/qt/zeichnungsausgabe.h"
 #include "ui/tools/eigenschaftsleiste.h"
 #include "ui/tools/kontexthilfe.h"
 #include "ui/tools/koordinatenpanel.h"
@@ -124,6 +125,15 @@ TFenster::TFenster(Fensterstart start, QWidget* eltern)
   zeichnung_->ansicht.layoutView = true;
   menue_.blattDarstellen->setChecked(zeichnung_->ansicht.layoutView);
   dateibefehle_ = std::make_unique<Dateibefehle>(*zeichnung_, *benutzer_, *tastatur_, *konfiguration_, einstellungen_);
+  dateibefehle_->bildExport = [this](const std::string& pfad) {
+    Ausgabewahl wahl;
+    wahl.pfad = pfad;
+    wahl.format = ausgabeformatFuer(pfad).value_or(Ausgabeformat::Png);
+    wahl.schalter = schalter_;
+    wahl.darstellung = darstellung_;
+    wahl.schraffuren = schraffuren_.get();
+    return gibZeichnungAus(*zeichnung_, wahl);
+  };
 
   connect(zeichenflaeche_, &Zeichenflaeche::groesseGeaendert, this, &TFenster::flaecheGeaendert);
   connect(zeichenflaeche_, &Zeichenflaeche::mausBewegt, this, &TFenster::mausBewegt);

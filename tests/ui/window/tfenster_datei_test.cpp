@@ -11,6 +11,7 @@
 #include <QTest>
 #include <algorithm>
 #include <chrono>
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -137,6 +138,25 @@ TEST_F(FensterDatei, TitelZeigtNameUndAenderung) {
   f->menue().speichernUnter->trigger();
   EXPECT_TRUE(f->windowTitle().startsWith(QStringLiteral("haus.QZZ[*]"))) << f->windowTitle().toStdString();
   EXPECT_FALSE(f->isWindowModified());
+}
+
+TEST_F(FensterDatei, SpeichernUnterBildnamenExportiertStattZuSpeichern) {
+  zeichneLinie();
+  const struct {
+    const char* name;
+    const char* anfang;
+  } faelle[] = {{"plan.PNG", "\x89PNG"}, {"plan.pdf", "%PDF"}, {"plan.svg", "<?xml"}};
+  for (const auto& fall : faelle) {
+    benutzer.dateinamen.push_back(pfad(fall.name));
+    f->menue().speichernUnter->trigger();
+    std::ifstream ein(pfad(fall.name), std::ios::binary);
+    std::string kopf(std::strlen(fall.anfang), '\0');
+    ein.read(kopf.data(), static_cast<std::streamsize>(kopf.size()));
+    EXPECT_EQ(kopf, fall.anfang) << fall.name << ": " << benutzer.letzteMeldung();
+  }
+  EXPECT_TRUE(f->zeichnung().dateiname.empty()) << "the drawing itself is not saved";
+  EXPECT_TRUE(speicher().modifiziert());
+  EXPECT_FALSE(fs::exists(pfad("plan.PNG.QZZ")));
 }
 
 TEST_F(FensterDatei, SpeichernMitNamenFragtNichtUndLegtEineSicherungAn) {

@@ -45,7 +45,10 @@ Ausschnitt zeichnungsausschnitt(const Zeichnung& z) {
 }
 
 void zeichne(const Zeichnung& z, const Ausgabewahl& w, Canvas& canvas, const Ausschnitt& a, double zoom) {
-  Zeichenumgebung u{z, w.schalter, w.darstellung};
+  // Centre marks help on screen; on paper they would look like drawn crosses.
+  Darstellungswahl darstellung = w.darstellung;
+  darstellung.mittelpunkt = Darstellungswahl::Mittelpunkt::Ohne;
+  Zeichenumgebung u{z, w.schalter, darstellung};
   u.schraffuren = w.schraffuren;
   const Cliprechteck clip{0, 0, static_cast<double>(canvas.breite()), static_cast<double>(canvas.hoehe())};
   drawElements(canvas, 1, z.speicher.anzahl(), z.ansicht.drawingScale, zoom, clip, a.x, a.y, u);

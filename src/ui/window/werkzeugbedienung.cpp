@@ -277,6 +277,8 @@ void Werkzeugbedienung::zeichnungGewechselt() {
 
 void Werkzeugbedienung::loeschen() {
   steuerung_->clr();
+  // The frame around the marked elements goes with them.
+  markier_->markierrahmenLoeschen(steuerung_->umgebung());
   if (loescheMarkierteElemente(zeichnung_) > 0) {
     if (dienste_.neuZeichnen) dienste_.neuZeichnen();
     if (dienste_.befehlsstand) dienste_.befehlsstand();

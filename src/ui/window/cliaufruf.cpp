@@ -61,8 +61,6 @@ std::string cliVerwendung() {
          "      zeigt Statistik, Ebenen und Blatt einer Zeichnung\n"
          "  render DATEI -o AUSGABE.png|pdf|svg [--sheet|--all] [--dpi N]\n"
          "      gibt das Blatt (--sheet, Vorgabe) oder die ganze Zeichnung (--all) aus\n"
-         "  convert EINGABE -o AUSGABE.qzz\n"
-         "      wandelt DXF, DWG, HPGL, SVG, CGM oder QZZ in eine Zeichnung um\n"
          "  macro run MAKRO.psq [-i ZEICHNUNG] -o AUSGABE.qzz\n"
          "      führt ein Makro aus und speichert die Zeichnung\n"
          "Rückgabewerte: 0 erfolgreich, 1 Fehler, 2 falscher Aufruf\n";

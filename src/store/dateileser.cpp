@@ -59,9 +59,9 @@ class Leser {
     ergaenzeEbenen();
     pruefeSchraffuren(e);
     if (stiftproblem_)
-      benutzer_.meldung(
-          "Es gab Probleme beim Laden der Stiftbreiten.\rBitte Überprüfen Sie diese unter Optionen/Stiftbreiten.",
-          Meldungsart::Warnung);
+      e.hinweise.push_back(
+          {Meldungsart::Warnung,
+           "Es gab Probleme beim Laden der Stiftbreiten.\rBitte Überprüfen Sie diese unter Optionen/Stiftbreiten."});
     z_.ebenen.setzeAktiv(aktiveEbene_, aktiveFolie_);
     z_.speicher.demarkiereAlle();
     z_.speicher.setzeModifiziert(false);
@@ -713,9 +713,9 @@ class Leser {
     const auto defekt = static_cast<std::int32_t>(weg.size());
     if (!defekt) return;
     std::sort(weg.begin(), weg.end());
-    benutzer_.meldung("Es sind defekte Gruppen enthalten!\nAnzahl: " + std::to_string(defekt) +
-                          "\nEs wird versucht, die Zeichnung zu reparieren!",
-                      Meldungsart::Warnung);
+    e.hinweise.push_back(
+        {Meldungsart::Warnung, "Es sind defekte Gruppen enthalten!\nAnzahl: " + std::to_string(defekt) +
+                                   "\nEs wird versucht, die Zeichnung zu reparieren!"});
     sp.entferneWenn([&](std::int32_t n) { return std::binary_search(weg.begin(), weg.end(), n); });
     e.defekteGruppen = defekt;
     elemente_ -= defekt;
@@ -761,7 +761,7 @@ class Leser {
     std::string text = "Zur fehlerfreien Darstellung dieser Zeichnung fehlen " + std::to_string(fehlend.size()) +
                        " Schraffurdefinitionen:";
     for (const std::string& name : fehlend) text += "\n" + name;
-    benutzer_.meldung(text, Meldungsart::Warnung);
+    e.hinweise.push_back({Meldungsart::Warnung, std::move(text)});
     e.fehlendeSchraffuren = std::move(fehlend);
   }
 
@@ -810,7 +810,7 @@ Ladeergebnis leseZeichnung(std::span<const std::uint8_t> daten, Zeichnung& ziel,
   Ladeergebnis ergebnis;
   Dateikennung kennung;
   if (!leseKennung(daten, kennung)) {
-    benutzer.meldung(MeldungKeineZeichnung, Meldungsart::Fehler);
+    ergebnis.hinweise.push_back({Meldungsart::Fehler, MeldungKeineZeichnung});
     return ergebnis;
   }
   auto neu = std::make_unique<Zeichnung>();
@@ -859,15 +859,20 @@ Ladeergebnis ladeZeichnung(const std::string& pfad, Zeichnung& zeichnung, Benutz
                            const Ladeoptionen& optionen) {
   const Leseergebnis datei = leseDateiBegrenzt(pfad, HoechsteDateigroesse);
   if (datei.status != Lesestatus::Gelesen) {
-    benutzer.meldung(datei.status == Lesestatus::Fehlt ? "Die Datei " + pfad + " existiert nicht."
-                                                       : MeldungKeineZeichnung,
-                     Meldungsart::Fehler);
-    return {};
+    Ladeergebnis e;
+    e.hinweise.push_back({Meldungsart::Fehler, datei.status == Lesestatus::Fehlt
+                                                   ? "Die Datei " + pfad + " existiert nicht."
+                                                   : std::string(MeldungKeineZeichnung)});
+    return e;
   }
   const auto* bytes = reinterpret_cast<const std::uint8_t*>(datei.inhalt.data());
   Ladeergebnis e = leseZeichnung({bytes, datei.inhalt.size()}, zeichnung, benutzer, optionen);
   if (e.geladen) zeichnung.dateiname = pfad;
   return e;
+}
+
+void meldeLadehinweise(const Ladeergebnis& ergebnis, Benutzer& benutzer) {
+  for (const Ladehinweis& h : ergebnis.hinweise) benutzer.meldung(h.text, h.art);
 }
 
 }  // namespace quarzel

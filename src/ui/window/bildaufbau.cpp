@@ -2,10 +2,9 @@
 
 #include <QColor>
 
-#include "settings/konfiguration.h"
 #include "ui/dialogs/bildschirmdarstellung.h"
 #include "ui/tools/koordinatenpanel.h"
-#include "ui/window/tfenster.h"
+#include "ui/window/sitzung.h"
 #include "ui/window/werkzeugbedienung.h"
 #include "ui/window/zeichenflaeche.h"
 
@@ -33,26 +32,13 @@ void Bildaufbau::insFenster() {
   seitAnzeige_.restart();
 }
 
-void darstellungAnwenden(TFenster& fenster) {
-  const Einstellungen& e = fenster.einstellungen();
-  fenster.darstellungswahl() = darstellungswahlAus(e.darstellung, fenster.darstellungswahl());
-  Zeichenflaeche& flaeche = fenster.zeichenflaeche();
+void darstellungAnwenden(Sitzung& sitzung, Zeichenflaeche& flaeche, Werkzeugbedienung& werkzeuge) {
+  const Einstellungen& e = sitzung.einstellungen;
+  sitzung.darstellung = darstellungswahlAus(e.darstellung, sitzung.darstellung);
   flaeche.setzeFadenkreuz(e.zeichenhilfen.fadenkreuz, fadenkreuzfarbe(e.darstellung.fadenkreuz));
   flaeche.setzeSchnellerRefresh(e.darstellung.schnellerRefresh);
   // The rubber band colour ("Farbe beim Zeichnen von Objekten") lives in the tools' settings.
-  fenster.werkzeuge().vorgabenUebernehmen();
-}
-
-void refreshmodusSetzen(TFenster& fenster, bool schnell) {
-  fenster.einstellungen().darstellung.schnellerRefresh = schnell;
-  // Read the file anew so sections other dialogs wrote meanwhile survive.
-  Einstellungsdatei datei = fenster.konfiguration().openSettings();
-  einstellung::Darstellung abschnitt;
-  abschnitt.lese(datei.ini());
-  abschnitt.schnellerRefresh = schnell;
-  abschnitt.schreibe(datei.ini());
-  datei.speichern();
-  darstellungAnwenden(fenster);
+  werkzeuge.vorgabenUebernehmen();
 }
 
 }  // namespace quarzel

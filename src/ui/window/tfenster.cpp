@@ -12,11 +12,9 @@
 #include <algorithm>
 
 #include "view/blattdarstellung.h"
-#include "render/blockrahmen.h"
 #include "view/einheiten.h"
 #include "render/elementzeichnen.h"
 #include "styles/linienstile.h"
-#include "styles/schraffurbibliothek.h"
 #include "ui/window/ansichtsleisten.h"
 #include "ui/window/bildaufbau.h"
 #include "ui/window/dateibefehle.h"
@@ -76,23 +74,16 @@ bool blattErkennbar(const Ansicht& a) {
 
 }  // namespace
 
-TFenster::TFenster(Fensterstart start, QWidget* eltern)
-    : QMainWindow(eltern), zeichnung_(std::make_unique<Zeichnung>()), autosicherung_(uhr_.ticks()), bloecke_(std::make_unique<Blockrahmen>()) {
+TFenster::TFenster(Sitzung& sitzung, QWidget* eltern) : QMainWindow(eltern), sitzung_(sitzung) {
   setObjectName(QStringLiteral("TFenster"));
 
   zeichenflaeche_ = new Zeichenflaeche(this);
-  setCentralWidget(new Zeichenrahmen(*zeichenflaeche_, zeichnung_->ansicht, [this] {
+  auto* rahmen = new Zeichenrahmen(*zeichenflaeche_, sitzung_.zeichnung.ansicht, [this] {
     return werkzeuge_ != nullptr && werkzeuge_->fangeinstellungen().linealModell;
-  }));
+  });
+  setCentralWidget(rahmen);
   zeichenflaeche_->setFocus();
   statusleiste_ = std::make_unique<Statusleiste>(*statusBar());
-  if (start.benutzer != nullptr) {
-    benutzer_ = start.benutzer;
-  } else {
-    eigenerBenutzer_ = std::make_unique<QtBenutzer>(
-        this, [this](const QString& text, int prozent) { statusleiste_->fortschritt(text, prozent); });
-    benutzer_ = eigenerBenutzer_.get();
-  }
   tastatur_ = std::make_unique<QtTastatur>();
 
   menue_ = baueHauptmenue(*this);
@@ -111,26 +102,21 @@ TFenster::TFenster(Fensterstart start, QWidget* eltern)
   connect(menue_.gesamtesBlatt, &QAction::triggered, this, &TFenster::gesamtesBlatt);
   connect(menue_.blattDarstellen, &QAction::toggled, this, &TFenster::setzeBlattDarstellen);
 
-  // "-i" is taken out here, before anything reads the configuration file.
-  schraffuren_ = std::make_unique<Schraffurbibliothek>(start.umgebung);
-  konfiguration_ = std::make_unique<Konfiguration>(*benutzer_, std::move(start.umgebung));
-  argumente_ = konfiguration_->werteBefehlszeileAus(start.argumente);
-  einstellungen_ = leseEinstellungen(*konfiguration_);
-  startGelungen_ = starteZeichnung(*zeichnung_, zeichnungsvorgaben(einstellungen_), *benutzer_);
-  // Showing the sheet as a sheet is what one expects of an empty drawing.
-  zeichnung_->ansicht.layoutView = true;
-  menue_.blattDarstellen->setChecked(zeichnung_->ansicht.layoutView);
-  dateibefehle_ = std::make_unique<Dateibefehle>(*zeichnung_, *benutzer_, *tastatur_, *konfiguration_, einstellungen_);
+  menue_.blattDarstellen->setChecked(sitzung_.zeichnung.ansicht.layoutView);
+  dateibefehle_ = std::make_unique<Dateibefehle>(sitzung_.zeichnung, sitzung_.benutzer, *tastatur_,
+                                                 sitzung_.konfiguration, sitzung_.einstellungen);
 
   connect(zeichenflaeche_, &Zeichenflaeche::groesseGeaendert, this, &TFenster::flaecheGeaendert);
   connect(zeichenflaeche_, &Zeichenflaeche::mausBewegt, this, &TFenster::mausBewegt);
   zeichenflaeche_->setzeMaler([this](Canvas& canvas) { zeichneFlaeche(canvas); });
   werkzeugeEinrichten();
-  ebenenbefehleEinrichten(*this, *menuBar());
-  einstellungsbefehleEinrichten(*this, *menuBar());
+  ebenenbefehle_ = ebenenbefehleEinrichten(anschluss(), *menuBar());
+  einstellungsbefehleEinrichten(
+      anschluss(), *eigenschaften_, [this] { darstellungAnwenden(sitzung_, *zeichenflaeche_, *werkzeuge_); },
+      *menuBar());
   new Kontexthilfe(*this, *leisten_.ansicht, QString::fromStdString((programmordner() / "Hilfe").string()));
   ordneLeistenAn(*this);
-  ansichtsleistenEinrichten(*this);
+  new Ansichtsleisten(anschluss(), *werkzeuge_, *rahmen, &fangbefehle_->leiste(), *menue_.ansicht);
 
   zuletztSetzen();
   befehlsstandSetzen();
@@ -140,7 +126,11 @@ TFenster::TFenster(Fensterstart start, QWidget* eltern)
   takt_ = new QTimer(this);
   takt_->setInterval(kTaktMs);
   connect(takt_, &QTimer::timeout, this, &TFenster::takt);
-  if (startGelungen_) takt_->start();
+  if (sitzung_.startGelungen()) takt_->start();
+}
+
+Fensteranschluss TFenster::anschluss() {
+  return {*this, sitzung_, [this] { Figurzeichnen(); }};
 }
 
 TFenster::~TFenster() {
@@ -152,12 +142,6 @@ TFenster::~TFenster() {
 }
 
 void TFenster::werkzeugeEinrichten() {
-  darstellung_.markierteEinfaerben = einstellungen_.darstellung.markierung != 3;
-  if (darstellung_.markierteEinfaerben) {
-    static constexpr Farbe kMarkierfarben[] = {rgb(255, 0, 0), rgb(0, 255, 0), rgb(0, 0, 255)};
-    darstellung_.markierfarbe = kMarkierfarben[std::clamp(einstellungen_.darstellung.markierung, 0, 2)];
-  }
-
   leisten_ = baueWerkzeugleisten(*this, *menue_.bearbeiten);
   connect(leisten_.vergroessern, &QAction::triggered, this, &TFenster::vergroessern);
   connect(leisten_.verkleinern, &QAction::triggered, this, &TFenster::verkleinern);
@@ -169,17 +153,17 @@ void TFenster::werkzeugeEinrichten() {
   dienste.neuZeichnen = [this] { Figurzeichnen(); };
   dienste.objekteZeichnen = [this](std::int32_t von, std::int32_t bis) { objektzeichnen(von, bis); };
   dienste.befehlsstand = [this] { befehlsstandSetzen(); };
-  werkzeuge_ = new Werkzeugbedienung(*this, *zeichnung_, *zeichenflaeche_, leisten_, *eigenschaften_, *statusleiste_,
-                                     uhr_, einstellungen_, std::move(dienste));
+  werkzeuge_ = new Werkzeugbedienung(*this, sitzung_.zeichnung, *zeichenflaeche_, leisten_, *eigenschaften_,
+                                     *statusleiste_, sitzung_.uhr, sitzung_.einstellungen, std::move(dienste));
   connect(&werkzeuge_->panel(), &Koordinatenpanel::kurztasten, this, &TFenster::setzeKurztasten);
-  new Fangbefehle(*this, werkzeuge_->fangeinstellungen(), *menue_.ansicht);
+  fangbefehle_ = new Fangbefehle(anschluss(), werkzeuge_->fangeinstellungen(), *menue_.ansicht);
 }
 
 void TFenster::eigenschaftenAuffrischen() {
-  eigenschaften_->setzeStifte(zeichnung_->stifte);
+  eigenschaften_->setzeStifte(sitzung_.zeichnung.stifte);
   std::vector<std::pair<int, QString>> stile;
   auto dazu = [&](int von, int bis) {
-    for (int i = von; i <= bis; ++i) stile.emplace_back(i, qtext(zeichnung_->linienstile.name(i)));
+    for (int i = von; i <= bis; ++i) stile.emplace_back(i, qtext(sitzung_.zeichnung.linienstile.name(i)));
   };
   dazu(1, 9);
   dazu(linienstil::kErsterEinfacher, linienstil::kErsterEinfacher + linienstil::kMuster - 1);
@@ -187,10 +171,10 @@ void TFenster::eigenschaftenAuffrischen() {
   dazu(linienstil::kErsterVordefinierter, linienstil::kLetzterVordefinierter);
   eigenschaften_->setzeLinienstile(stile);
   std::vector<QString> schraffuren;
-  for (const std::string& n : schraffuren_->namen()) schraffuren.push_back(qtext(n));
+  for (const std::string& n : sitzung_.schraffuren.namen()) schraffuren.push_back(qtext(n));
   eigenschaften_->setzeSchraffuren(schraffuren);
-  eigenschaften_->setzeStift(zeichnung_->speicher.aktuell.stift);
-  eigenschaften_->setzeLinienstil(zeichnung_->speicher.aktuell.linienstil);
+  eigenschaften_->setzeStift(sitzung_.zeichnung.speicher.aktuell.stift);
+  eigenschaften_->setzeLinienstil(sitzung_.zeichnung.speicher.aktuell.linienstil);
 }
 
 Tastatur& TFenster::tastatur() {
@@ -208,29 +192,29 @@ void TFenster::objektzeichnen(std::int32_t von, std::int32_t bis) {
 }
 
 void TFenster::zentriere(double cx, double cy) {
-  zeichnung_->ansicht.zentriere(cx, cy);
+  sitzung_.zeichnung.ansicht.zentriere(cx, cy);
   Figurzeichnen();
 }
 
 void TFenster::vergroessern() {
-  zeichnung_->ansicht.vergroessern();
+  sitzung_.zeichnung.ansicht.vergroessern();
   Figurzeichnen();
 }
 
 void TFenster::verkleinern() {
-  zeichnung_->ansicht.verkleinern();
+  sitzung_.zeichnung.ansicht.verkleinern();
   Figurzeichnen();
 }
 
 void TFenster::gesamtesBlatt() {
-  zeichnung_->ansicht.gesamtesBlatt();
+  sitzung_.zeichnung.ansicht.gesamtesBlatt();
   Figurzeichnen();
 }
 
 void TFenster::setzeBlattDarstellen(bool an) {
   if (menue_.blattDarstellen->isChecked() != an) menue_.blattDarstellen->setChecked(an);
-  if (zeichnung_->ansicht.layoutView == an) return;
-  zeichnung_->ansicht.layoutView = an;
+  if (sitzung_.zeichnung.ansicht.layoutView == an) return;
+  sitzung_.zeichnung.ansicht.layoutView = an;
   Figurzeichnen();
 }
 
@@ -242,15 +226,15 @@ void TFenster::neu() {
 }
 
 void TFenster::oeffnen() {
-  const Sicht vorher = sichtVon(zeichnung_->ansicht);
-  if (dateibefehle_->oeffnen()) zeichnungGewechselt(sichtVon(zeichnung_->ansicht) != vorher);
+  const Sicht vorher = sichtVon(sitzung_.zeichnung.ansicht);
+  if (dateibefehle_->oeffnen()) zeichnungGewechselt(sichtVon(sitzung_.zeichnung.ansicht) != vorher);
   zuletztSetzen();
   befehlsstandSetzen();
 }
 
 void TFenster::oeffneZuletzt(int index) {
-  const Sicht vorher = sichtVon(zeichnung_->ansicht);
-  if (dateibefehle_->oeffneZuletzt(index)) zeichnungGewechselt(sichtVon(zeichnung_->ansicht) != vorher);
+  const Sicht vorher = sichtVon(sitzung_.zeichnung.ansicht);
+  if (dateibefehle_->oeffneZuletzt(index)) zeichnungGewechselt(sichtVon(sitzung_.zeichnung.ansicht) != vorher);
   zuletztSetzen();
   befehlsstandSetzen();
 }
@@ -268,7 +252,7 @@ void TFenster::speichernUnter() {
 }
 
 void TFenster::zeichnungGewechselt(bool gespeicherteSicht) {
-  Ansicht& a = zeichnung_->ansicht;
+  Ansicht& a = sitzung_.zeichnung.ansicht;
   menue_.blattDarstellen->setChecked(a.layoutView);
   // The view saved with the drawing is kept unless it would show nothing
   // recognisable of the sheet in this window's area.
@@ -281,12 +265,12 @@ void TFenster::zeichnungGewechselt(bool gespeicherteSicht) {
 void TFenster::startdateiOeffnen() {
   if (startdateiGeprueft_) return;
   startdateiGeprueft_ = true;
-  const Startdatei datei = startdatei(argumente_);
+  const Startdatei datei = startdatei(sitzung_.argumente());
   switch (datei.art) {
     case Startdatei::Art::Keine:
       return;
     case Startdatei::Art::Fehlt:
-      benutzer_->meldung(meldungStartdateiFehlt(datei.pfad), Meldungsart::Fehler);
+      sitzung_.benutzer.meldung(meldungStartdateiFehlt(datei.pfad), Meldungsart::Fehler);
       // Closing the last window ends the program; main() turns this flag
       // into the exit code. QCoreApplication::exit() would do it too, but it
       // leaves every later event loop of the process (a test's dialogs)
@@ -295,8 +279,8 @@ void TFenster::startdateiOeffnen() {
       close();
       return;
     case Startdatei::Art::Oeffnen: {
-      const Sicht vorher = sichtVon(zeichnung_->ansicht);
-      if (dateibefehle_->oeffne(datei.pfad)) zeichnungGewechselt(sichtVon(zeichnung_->ansicht) != vorher);
+      const Sicht vorher = sichtVon(sitzung_.zeichnung.ansicht);
+      if (dateibefehle_->oeffne(datei.pfad)) zeichnungGewechselt(sichtVon(sitzung_.zeichnung.ansicht) != vorher);
       zuletztSetzen();
       befehlsstandSetzen();
       return;
@@ -307,13 +291,13 @@ void TFenster::startdateiOeffnen() {
 // --- Edit commands -----------------------------------------------------------
 
 void TFenster::rueckgaengig() {
-  zeichnung_->speicher.rueckgaengig();
+  sitzung_.zeichnung.speicher.rueckgaengig();
   befehlsstandSetzen();
   Figurzeichnen();
 }
 
 void TFenster::wiederherstellen() {
-  zeichnung_->speicher.wiederherstellen();
+  sitzung_.zeichnung.speicher.wiederherstellen();
   befehlsstandSetzen();
   Figurzeichnen();
 }
@@ -321,20 +305,21 @@ void TFenster::wiederherstellen() {
 // --- Clock, title, menus -----------------------------------------------------
 
 void TFenster::takt() {
-  autosicherung_.tick(uhr_.ticks(), *zeichnung_, einstellungen_.speichern, normalerZustand(), *benutzer_);
+  sitzung_.autosicherung.tick(sitzung_.uhr.ticks(), sitzung_.zeichnung, sitzung_.einstellungen.speichern,
+                              normalerZustand(), sitzung_.benutzer);
   befehlsstandSetzen();
 }
 
 bool TFenster::normalerZustand() const {
-  return !dateibefehle_->beschaeftigt() && !autosicherung_.beschaeftigt() &&
+  return !dateibefehle_->beschaeftigt() && !sitzung_.autosicherung.beschaeftigt() &&
          QApplication::activeModalWidget() == nullptr && QApplication::activePopupWidget() == nullptr;
 }
 
 void TFenster::befehlsstandSetzen() {
-  const Elementspeicher& s = zeichnung_->speicher;
+  const Elementspeicher& s = sitzung_.zeichnung.speicher;
   menue_.rueckgaengig->setEnabled(s.undoMoeglich());
   menue_.wiederherstellen->setEnabled(s.redoMoeglich());
-  const std::string& datei = zeichnung_->dateiname;
+  const std::string& datei = sitzung_.zeichnung.dateiname;
   const QString name = datei.empty() ? QStringLiteral("Unbenannt") : QFileInfo(qtext(datei)).fileName();
   setWindowTitle(name + QStringLiteral("[*] - ") + programmtitel());
   setWindowModified(s.modifiziert());
@@ -347,7 +332,7 @@ void TFenster::zuletztSetzen() {
 // --- Drawing area and status bar ---------------------------------------------
 
 void TFenster::flaecheGeaendert(int breite, int hoehe) {
-  Ansicht& a = zeichnung_->ansicht;
+  Ansicht& a = sitzung_.zeichnung.ansicht;
   a.areaWidth = breite;
   a.areaHeight = hoehe;
   if (ersteGroesse_ && breite > 0 && hoehe > 0) {
@@ -358,9 +343,9 @@ void TFenster::flaecheGeaendert(int breite, int hoehe) {
 }
 
 void TFenster::mausBewegt(double x, double y) {
-  const Ansicht& a = zeichnung_->ansicht;
+  const Ansicht& a = sitzung_.zeichnung.ansicht;
   const Weltpunkt welt = a.pixelToWorld(x, y);
-  const Benutzerpunkt p = a.worldToUser(welt.x, welt.y, zeichnung_->massstabInKraft());
+  const Benutzerpunkt p = a.worldToUser(welt.x, welt.y, sitzung_.zeichnung.massstabInKraft());
   const std::string einheit = a.unitName.empty() ? std::string() : " " + a.unitName;
   const std::string text =
       "X: " + formatiereBenutzerwert(p.x, a.unitCode, a.displayDecimals, a.imperialDecimal) + einheit +
@@ -369,19 +354,20 @@ void TFenster::mausBewegt(double x, double y) {
 }
 
 void TFenster::zeichneFlaeche(Canvas& canvas) {
-  zeichneBlattansicht(canvas, zeichnung_->ansicht, werkzeuge_ != nullptr && werkzeuge_->fangeinstellungen().raster);
-  zeichneElemente(canvas, 1, zeichnung_->speicher.anzahl());
+  const bool raster = werkzeuge_ != nullptr && werkzeuge_->fangeinstellungen().raster;
+  zeichneBlattansicht(canvas, sitzung_.zeichnung.ansicht, raster);
+  zeichneElemente(canvas, 1, sitzung_.zeichnung.speicher.anzahl());
 }
 
 void TFenster::zeichneElemente(Canvas& canvas, std::int32_t von, std::int32_t bis) {
-  const Ansicht& a = zeichnung_->ansicht;
-  Zeichenumgebung u{*zeichnung_, schalter_, darstellung_, schraffuren_.get()};
-  u.bildspeicher = &zeichnung_->speicher;
-  u.schnellerRefresh = einstellungen_.darstellung.schnellerRefresh;
+  const Ansicht& a = sitzung_.zeichnung.ansicht;
+  Zeichenumgebung u{sitzung_.zeichnung, sitzung_.schalter, sitzung_.darstellung, &sitzung_.schraffuren};
+  u.bildspeicher = &sitzung_.zeichnung.speicher;
+  u.schnellerRefresh = sitzung_.einstellungen.darstellung.schnellerRefresh;
   Bildaufbau bildaufbau(*zeichenflaeche_);
   u.beobachter = &bildaufbau;
   // The block boxes pay off for full redraws; a few new elements are drawn directly.
-  if (von == 1 && bis >= zeichnung_->speicher.anzahl()) u.bloecke = bloecke_.get();
+  if (von == 1 && bis >= sitzung_.zeichnung.speicher.anzahl()) u.bloecke = &sitzung_.bloecke;
   drawElements(canvas, von, bis, a.drawingScale, a.zoom, a.clipRechteck(), a.viewOriginX, a.viewOriginY, u);
 }
 
@@ -400,8 +386,8 @@ void TFenster::setzeKurztasten(bool an) {
 }
 
 void TFenster::statustexteSetzen() {
-  const Ansicht& a = zeichnung_->ansicht;
-  statusleiste_->setzeBlatt(qtext(blattStatustext(zeichnung_->optionen.blattname, a)));
+  const Ansicht& a = sitzung_.zeichnung.ansicht;
+  statusleiste_->setzeBlatt(qtext(blattStatustext(sitzung_.zeichnung.optionen.blattname, a)));
   statusleiste_->setzeMassstab(qtext(massstabStatustext(a.drawingScale)));
 }
 
@@ -436,13 +422,13 @@ void TFenster::showEvent(QShowEvent* ereignis) {
 void TFenster::closeEvent(QCloseEvent* ereignis) {
   // A file command or automatic save is waiting in a dialog or polling for
   // Escape: closing now would pull the drawing from under it.
-  if (dateibefehle_->beschaeftigt() || autosicherung_.beschaeftigt() || !dateibefehle_->aenderungenSichern()) {
+  if (dateibefehle_->beschaeftigt() || sitzung_.autosicherung.beschaeftigt() || !dateibefehle_->aenderungenSichern()) {
     befehlsstandSetzen();
     ereignis->ignore();
     return;
   }
   takt_->stop();
-  autosaveAufraeumen(*zeichnung_, einstellungen_.speichern, true);
+  autosaveAufraeumen(sitzung_.zeichnung, sitzung_.einstellungen.speichern, true);
   fensterlageSpeichern();
   QMainWindow::closeEvent(ereignis);
 }

@@ -13,6 +13,8 @@
 #include <QTest>
 #include <QUuid>
 
+#include "fensterhilfen.h"
+#include "ui/qt/qtbenutzer.h"
 #include "ui/window/hauptmenue.h"
 #include "ui/window/statusleiste.h"
 #include "ui/window/zeichenflaeche.h"
@@ -30,6 +32,8 @@ class TFensterTest : public ::testing::Test {
   void SetUp() override {
     QApplication::setApplicationName(QStringLiteral("QuarzelTest-") + QUuid::createUuid().toString(QUuid::Id128));
   }
+
+  QtBenutzer benutzer;
 
   static void zeigen(TFenster& f) {
     f.resize(800, 600);
@@ -57,7 +61,8 @@ class TFensterTest : public ::testing::Test {
 };
 
 TEST_F(TFensterTest, MenueHatDieDeutschenEintraegeUndTasten) {
-  TFenster f;
+  test::Testfenster f_(benutzer);
+  TFenster& f = *f_;
   const Hauptmenue& m = f.menue();
   EXPECT_EQ(m.beenden->text(), QStringLiteral("&Beenden"));
   EXPECT_EQ(m.vergroessern->text(), QStringLiteral("Vergrößern"));
@@ -72,10 +77,11 @@ TEST_F(TFensterTest, MenueHatDieDeutschenEintraegeUndTasten) {
 }
 
 TEST_F(TFensterTest, ZeichenflaecheZeigtDasLeereBlattGrauUmrandet) {
-  TFenster f;
-  ASSERT_TRUE(f.startGelungen());
+  test::Testfenster f_(benutzer);
+  TFenster& f = *f_;
+  ASSERT_TRUE(f.sitzung().startGelungen());
   zeigen(f);
-  const Ansicht& a = f.zeichnung().ansicht;
+  const Ansicht& a = f.sitzung().zeichnung.ansicht;
   EXPECT_EQ(a.areaWidth, f.zeichenflaeche().pixelBreite());
   EXPECT_EQ(a.areaHeight, f.zeichenflaeche().pixelHoehe());
   EXPECT_TRUE(a.layoutView);
@@ -100,21 +106,23 @@ TEST_F(TFensterTest, ZeichenflaecheZeigtDasLeereBlattGrauUmrandet) {
 }
 
 TEST_F(TFensterTest, BlattDarstellenAusLaesstDieUmgebungWeiss) {
-  TFenster f;
+  test::Testfenster f_(benutzer);
+  TFenster& f = *f_;
   zeigen(f);
   f.menue().blattDarstellen->trigger();
-  EXPECT_FALSE(f.zeichnung().ansicht.layoutView);
+  EXPECT_FALSE(f.sitzung().zeichnung.ansicht.layoutView);
   QApplication::processEvents();
   EXPECT_EQ(bildschirm(f).pixel(2, 2), kWeiss);
   f.menue().blattDarstellen->trigger();
-  EXPECT_TRUE(f.zeichnung().ansicht.layoutView);
+  EXPECT_TRUE(f.sitzung().zeichnung.ansicht.layoutView);
   EXPECT_EQ(bildschirm(f).pixel(2, 2), kUmgebung);
 }
 
 TEST_F(TFensterTest, ZoomMenueVeraendertDieAnsichtUndGesamtesBlattStelltSieWiederHer) {
-  TFenster f;
+  test::Testfenster f_(benutzer);
+  TFenster& f = *f_;
   zeigen(f);
-  const Ansicht& a = f.zeichnung().ansicht;
+  const Ansicht& a = f.sitzung().zeichnung.ansicht;
   const double start = a.zoom;
   const Weltpunkt mitte = a.bereichsmitte();
   f.menue().vergroessern->trigger();
@@ -133,9 +141,10 @@ TEST_F(TFensterTest, ZoomMenueVeraendertDieAnsichtUndGesamtesBlattStelltSieWiede
 }
 
 TEST_F(TFensterTest, StatusleisteZeigtBlattMassstabUndKoordinaten) {
-  TFenster f;
+  test::Testfenster f_(benutzer);
+  TFenster& f = *f_;
   zeigen(f);
-  const Ansicht& a = f.zeichnung().ansicht;
+  const Ansicht& a = f.sitzung().zeichnung.ansicht;
   EXPECT_EQ(f.statusleiste().blatt(), QStringLiteral("Blatt 1  %1*%2 mm").arg(a.sheetWidth).arg(a.sheetHeight));
   EXPECT_EQ(f.statusleiste().massstab(), QStringLiteral("M 1:100"));
 
@@ -155,31 +164,36 @@ TEST_F(TFensterTest, StatusleisteZeigtBlattMassstabUndKoordinaten) {
 }
 
 TEST_F(TFensterTest, GroessenaenderungGehtInDieAnsicht) {
-  TFenster f;
+  test::Testfenster f_(benutzer);
+  TFenster& f = *f_;
   zeigen(f);
-  const double zoom = f.zeichnung().ansicht.zoom;
+  const double zoom = f.sitzung().zeichnung.ansicht.zoom;
   f.resize(640, 480);
   QApplication::processEvents();
-  EXPECT_EQ(f.zeichnung().ansicht.areaWidth, f.zeichenflaeche().pixelBreite());
-  EXPECT_EQ(f.zeichnung().ansicht.areaHeight, f.zeichenflaeche().pixelHoehe());
-  EXPECT_DOUBLE_EQ(f.zeichnung().ansicht.zoom, zoom) << "only the start-up fits the sheet";
-  EXPECT_EQ(bildschirm(f).size(), QSize(f.zeichnung().ansicht.areaWidth, f.zeichnung().ansicht.areaHeight));
+  EXPECT_EQ(f.sitzung().zeichnung.ansicht.areaWidth, f.zeichenflaeche().pixelBreite());
+  EXPECT_EQ(f.sitzung().zeichnung.ansicht.areaHeight, f.zeichenflaeche().pixelHoehe());
+  EXPECT_DOUBLE_EQ(f.sitzung().zeichnung.ansicht.zoom, zoom) << "only the start-up fits the sheet";
+  EXPECT_EQ(bildschirm(f).size(),
+            QSize(f.sitzung().zeichnung.ansicht.areaWidth, f.sitzung().zeichnung.ansicht.areaHeight));
 }
 
 TEST_F(TFensterTest, FenstergroesseWirdGespeichertUndWiederhergestellt) {
   {
-    TFenster f;
+    test::Testfenster f_(benutzer);
+    TFenster& f = *f_;
     zeigen(f);
     f.resize(1100, 760);
     QApplication::processEvents();
     f.close();
   }
-  TFenster zweites;
+  test::Testfenster zweites_(benutzer);
+  TFenster& zweites = *zweites_;
   EXPECT_EQ(zweites.size(), QSize(1100, 760));
 }
 
 TEST_F(TFensterTest, BeendenSchliesstDasFenster) {
-  TFenster f;
+  test::Testfenster f_(benutzer);
+  TFenster& f = *f_;
   zeigen(f);
   f.menue().beenden->trigger();
   EXPECT_FALSE(f.isVisible());

@@ -112,8 +112,9 @@ TEST(Bildschirmdarstellung, BeschaedigteWerteZeigenDieErsteWahlUndFaerbenRot) {
   EXPECT_EQ(dialog.fadenkreuz()->checkedId(), 0);
   EXPECT_EQ(dialog.markierung()->checkedId(), 0);
   EXPECT_EQ(darstellungswahlAus(d, {}).markierfarbe, rgb(255, 0, 0));
-  EXPECT_EQ(darstellungsfarbeAus(7), rgb(0, 0, 0));
-  EXPECT_EQ(darstellungsfarbeAus(1), rgb(0, 255, 0));
+  EXPECT_EQ(einstellung::darstellungsfarbe(7), rgb(0, 0, 0));
+  EXPECT_EQ(einstellung::darstellungsfarbe(1), rgb(0, 255, 0));
+  EXPECT_EQ(einstellung::darstellungsfarbe(1, einstellung::Farbgebrauch::Marke), rgb(0, 160, 0));
 }
 
 // --- "Zeichnungsoptionen" ------------------------------------------------------------------

@@ -49,7 +49,9 @@ bool bereiteZeichnungVor(const Cliaufruf& aufruf, Zeichnung& zeichnung, Benutzer
   // Hatches the file names are kept as names; whether this installation
   // knows them matters only when the drawing is shown.
   optionen.schraffurBekannt = [](const std::string&) { return true; };
-  return ladeZeichnung(aufruf.zeichnung, zeichnung, benutzer, optionen).geladen;
+  const Ladeergebnis geladen = ladeZeichnung(aufruf.zeichnung, zeichnung, benutzer, optionen);
+  meldeLadehinweise(geladen, benutzer);
+  return geladen.geladen;
 }
 
 }  // namespace

@@ -42,6 +42,7 @@ int cliRender(const Cliaufruf& aufruf, Benutzer& benutzer) {
   // Hatches of the program folder count as present, as in the window.
   optionen.schraffurBekannt = [&schraffuren](const std::string& name) { return schraffuren.bekannt(name); };
   const Ladeergebnis geladen = ladeZeichnung(aufruf.eingabe, zeichnung, benutzer, optionen);
+  meldeLadehinweise(geladen, benutzer);
   if (!geladen.geladen) return 1;
 
   Ausgabewahl wahl;

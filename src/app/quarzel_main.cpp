@@ -5,8 +5,13 @@
 #include <QTranslator>
 #include <cstdio>
 #include <cstdlib>
+#include <string>
 #include <utility>
+#include <vector>
 
+#include "ui/qt/qtbenutzer.h"
+#include "ui/window/sitzung.h"
+#include "ui/window/statusleiste.h"
 #include "ui/window/tfenster.h"
 
 namespace {
@@ -56,10 +61,16 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName(QStringLiteral("Quarzel"));
 
   // QApplication has taken its own options (-platform ...) out of argv.
-  quarzel::Fensterstart start;
-  for (int i = 1; i < argc; ++i) start.argumente.emplace_back(argv[i] ? argv[i] : "");
-  quarzel::TFenster fenster(std::move(start));
-  if (!fenster.startGelungen()) return 1;
+  std::vector<std::string> argumente;
+  for (int i = 1; i < argc; ++i) argumente.emplace_back(argv[i] ? argv[i] : "");
+  // Declared in this order so the window goes first and the session it shows
+  // is still there while Qt deletes the window's widgets.
+  quarzel::QtBenutzer benutzer;
+  quarzel::Sitzung sitzung(benutzer, std::move(argumente));
+  if (!sitzung.startGelungen()) return 1;
+  quarzel::TFenster fenster(sitzung);
+  benutzer.zeigeIn(&fenster,
+                   [&fenster](const QString& text, int prozent) { fenster.statusleiste().fortschritt(text, prozent); });
   fenster.show();
   // Without a window manager (Xvfb) nobody else gives the window the keyboard.
   fenster.activateWindow();

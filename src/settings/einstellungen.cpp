@@ -258,6 +258,19 @@ void Dateien::nimmAuf(const std::string& pfad) {
   datei.front() = pfad;
 }
 
+Farbe darstellungsfarbe(int wahl, Farbgebrauch gebrauch) {
+  switch (wahl) {
+    case 0:
+      return rgb(255, 0, 0);
+    case 1:
+      return gebrauch == Farbgebrauch::Marke ? rgb(0, 160, 0) : rgb(0, 255, 0);
+    case 2:
+      return rgb(0, 0, 255);
+    default:
+      return rgb(0, 0, 0);
+  }
+}
+
 }  // namespace einstellung
 
 void Einstellungen::lese(const IniDatei& ini) {

@@ -408,6 +408,15 @@ struct Darstellung {
   bool operator==(const Darstellung&) const = default;
 };
 
+// What a colour choice of "Darstellung" colours. Marks drawn thin on white
+// (cross-hair, reference point) get a darker green: the pure green of drawn
+// and marked elements would hardly show there.
+enum class Farbgebrauch { Element, Marke };
+
+// The colour of choice 0 "Rot", 1 "Grün", 2 "Blau", 3 "Schwarz"; any other
+// number (a damaged file) gives black.
+Farbe darstellungsfarbe(int wahl, Farbgebrauch gebrauch = Farbgebrauch::Element);
+
 struct Werkzeugeinstellungen {
   static constexpr std::string_view kSektion = "Werkzeugeinstellungen";
   double abrundungsradius = 5;  // mm

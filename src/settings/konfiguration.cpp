@@ -199,4 +199,10 @@ Einstellungsdatei Konfiguration::openSettings() {
   return Einstellungsdatei(*benutzer_, name);
 }
 
+bool Konfiguration::schreibe(const std::function<void(IniDatei&)>& aendern) {
+  Einstellungsdatei datei = openSettings();
+  aendern(datei.ini());
+  return datei.speichern();
+}
+
 }  // namespace quarzel

@@ -118,6 +118,16 @@ class Konfiguration {
   // without a file name the user is told kMeldungIniNameFehlt.
   Einstellungsdatei openSettings();
 
+  // Changes the file as it is now: reads it anew, lets `aendern` write into it
+  // and saves it, so sections others wrote meanwhile survive. False when it
+  // could not be saved (the user has been told).
+  bool schreibe(const std::function<void(IniDatei&)>& aendern);
+  // One section (anything with `schreibe(IniDatei&) const`), written whole.
+  template <class Abschnitt>
+  bool speichereAbschnitt(const Abschnitt& abschnitt) {
+    return schreibe([&abschnitt](IniDatei& ini) { abschnitt.schreibe(ini); });
+  }
+
  private:
   void legeFest(std::optional<std::string> ausBefehlszeile);
 

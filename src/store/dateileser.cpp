@@ -7,6 +7,7 @@
 #include <cmath>
 #include <memory>
 #include <unordered_set>
+#include <variant>
 
 #include "base/sicheredatei.h"
 #include "base/textkodierung.h"
@@ -65,9 +66,9 @@ class Leser {
     ergaenzeEbenen();
     pruefeSchraffuren(e);
     if (stiftproblem_)
-      benutzer_.meldung(
-          "Es gab Probleme beim Laden der Stiftbreiten.\rBitte Überprüfen Sie diese unter Optionen/Stiftbreiten.",
-          Meldungsart::Warnung);
+      e.hinweise.push_back(
+          {Meldungsart::Warnung,
+           "Es gab Probleme beim Laden der Stiftbreiten.\rBitte Überprüfen Sie diese unter Optionen/Stiftbreiten."});
     z_.ebenen.setzeAktiv(aktiveEbene_, aktiveFolie_);
     z_.speicher.demarkiereAlle();
     z_.speicher.setzeModifiziert(false);
@@ -278,8 +279,20 @@ class Leser {
     benutzer_.fortschritt("", -1);
   }
 
-  // A record is parsed into `offen_` first and added only after its marker
-  // proved it whole.
+  // What one record gives. It is kept until its marker proves it whole and
+  // only then taken over (uebernimm); the current values an attribute record
+  // sets wait in `neuerZustand_`, an element's data in `offen_`.
+  struct Attributsatz {};  // also a settings record, which has written already
+  struct Elementsatz {};   // `offen_.art` says which kind
+  struct Bitmapoptionssatz {
+    std::uint32_t option = 0;  // for the bitmap read last
+  };
+  struct Langtextsatz {
+    std::string text, formate;  // for the next text
+  };
+  using Satz = std::variant<Attributsatz, Elementsatz, Bitmapoptionssatz, Langtextsatz>;
+
+  // An element record's data, by kind.
   struct OffenesElement {
     Elementart art = Elementart::Frei;
     Tliniendaten linie;
@@ -291,17 +304,34 @@ class Leser {
     Tbitmapdaten bitmap;
     Tfliestextdaten text;
     Tmetafiledaten metafile;
-    std::uint32_t bitmapoption = 0;
-    bool istBitmapoption = false;
-    std::string langtext, langformate;
-    bool istLangtext = false;
   };
 
+  // Attribute records of other programs that are read and ignored, with
+  // their length.
+  struct Ignorierter {
+    std::uint8_t tag;
+    std::size_t laenge;
+  };
+  static constexpr Ignorierter kIgnorierteAttribute[] = {
+      {'7', 1}, {'8', 1}, {'m', 1}, {0xC4 /* Ä */, 1}, {0xE4 /* ä */, 1}, {'N', 1}, {'#', 4}, {'l', 2},
+  };
+
+  // Reads the record of tag `t` into `satz_`; false when it is damaged.
   bool leseSatz(std::uint8_t t) {
     offen_.art = Elementart::Frei;
-    offen_.istBitmapoption = false;
-    offen_.istLangtext = false;
+    satz_ = Attributsatz{};
     neuerZustand_ = a_;
+    const bool gelesen = leseSatzinhalt(t);
+    if (offen_.art != Elementart::Frei) satz_ = Elementsatz{};
+    return gelesen;
+  }
+
+  bool leseSatzinhalt(std::uint8_t t) {
+    for (const Ignorierter& i : kIgnorierteAttribute) {
+      if (i.tag != t) continue;
+      l_.ueberspringe(i.laenge);
+      return true;
+    }
     switch (t) {
       case tag::Farbe: neuerZustand_.farbe = l_.u32(); return true;
       case tag::Attribut:
@@ -332,11 +362,6 @@ class Leser {
         neuerZustand_.texthoehe = std::bit_cast<float>(l_.u32());
         for (auto& b : neuerZustand_.textstil) b = l_.u8();
         return true;
-      case '7': case '8': case 'm': case 0xC4 /* Ä */: case 0xE4 /* ä */: case 'N':
-        l_.u8();
-        return true;
-      case '#': l_.u32(); return true;
-      case 'l': l_.ueberspringe(2); return true;
       case '6': l_.ueberspringe(17); return true;
       case '&': l_.ueberspringe(13); return true;
       case tag::Langtext: return leseLangtext();
@@ -365,10 +390,7 @@ class Leser {
       case tag::FuellungAlt: return leseAlteFuellung(4);
       case tag::FuellungAlt6: return leseAlteFuellung(6);
       case tag::Metafile: case tag::MetafileAlt: return leseMetafile();
-      case tag::Bitmapoption:
-        offen_.bitmapoption = l_.u32();
-        offen_.istBitmapoption = true;
-        return true;
+      case tag::Bitmapoption: satz_ = Bitmapoptionssatz{l_.u32()}; return true;
       default:
         if (const Einstellungssatz* e = einstellungssatz(t)) return leseEinstellung(*e);
         return false;
@@ -565,14 +587,15 @@ class Leser {
   // The long text of the next text record; it counts only once its own
   // marker has been read.
   bool leseLangtext() {
-    for (std::string* ziel : {&offen_.langtext, &offen_.langformate}) {
+    Langtextsatz satz;
+    for (std::string* ziel : {&satz.text, &satz.formate}) {
       const std::uint32_t n = l_.u32();
       if (n > l_.rest()) return false;
       const std::size_t anfang = l_.position();
       l_.ueberspringe(n);
       *ziel = l_.fehler() ? std::string() : ausCp1252(l_.ausschnitt(anfang, n), UndefinierteBytes::Behalten);
     }
-    offen_.istLangtext = true;
+    satz_ = std::move(satz);
     return true;
   }
 
@@ -674,24 +697,23 @@ class Leser {
   // A long text whose text record is damaged must not go to a later text.
   void verwerfe() {
     offen_.art = Elementart::Frei;
-    offen_.istBitmapoption = false;
-    offen_.istLangtext = false;
+    satz_ = Attributsatz{};
     langtextOffen_ = false;
   }
 
   void uebernimm() {
     a_ = neuerZustand_;
-    if (offen_.istLangtext) {
-      langtext_ = std::move(offen_.langtext);
-      langformate_ = std::move(offen_.langformate);
+    if (auto* lang = std::get_if<Langtextsatz>(&satz_)) {
+      langtext_ = std::move(lang->text);
+      langformate_ = std::move(lang->formate);
       langtextOffen_ = true;
       return;
     }
-    if (offen_.istBitmapoption) {
-      if (letzteBitmap_) z_.speicher.bitmap(letzteBitmap_).option = offen_.bitmapoption;
+    if (const auto* option = std::get_if<Bitmapoptionssatz>(&satz_)) {
+      if (letzteBitmap_) z_.speicher.bitmap(letzteBitmap_).option = option->option;
       return;
     }
-    if (offen_.art == Elementart::Frei) return;
+    if (!std::holds_alternative<Elementsatz>(satz_)) return;
     Elementspeicher& sp = z_.speicher;
     // The adders stamp the current pen, line style, layer and sublayer; a
     // style below 1 (which they raise to 1) is set afterwards, so that it
@@ -752,9 +774,9 @@ class Leser {
     const auto defekt = static_cast<std::int32_t>(weg.size());
     if (!defekt) return;
     std::sort(weg.begin(), weg.end());
-    benutzer_.meldung("Es sind defekte Gruppen enthalten!\nAnzahl: " + std::to_string(defekt) +
-                          "\nEs wird versucht, die Zeichnung zu reparieren!",
-                      Meldungsart::Warnung);
+    e.hinweise.push_back(
+        {Meldungsart::Warnung, "Es sind defekte Gruppen enthalten!\nAnzahl: " + std::to_string(defekt) +
+                                   "\nEs wird versucht, die Zeichnung zu reparieren!"});
     sp.entferneWenn([&](std::int32_t n) { return std::binary_search(weg.begin(), weg.end(), n); });
     e.defekteGruppen = defekt;
     elemente_ -= defekt;
@@ -800,7 +822,7 @@ class Leser {
     std::string text = "Zur fehlerfreien Darstellung dieser Zeichnung fehlen " + std::to_string(fehlend.size()) +
                        " Schraffurdefinitionen:";
     for (const std::string& name : fehlend) text += "\n" + name;
-    benutzer_.meldung(text, Meldungsart::Warnung);
+    e.hinweise.push_back({Meldungsart::Warnung, std::move(text)});
     e.fehlendeSchraffuren = std::move(fehlend);
   }
 
@@ -812,6 +834,7 @@ class Leser {
   Lesekontext k_;
   Attributzustand a_;
   Attributzustand neuerZustand_;
+  Satz satz_;
   OffenesElement offen_;
   std::unique_ptr<Zeichnung> probe_;  // scratch target of settings records
   std::string langtext_, langformate_;
@@ -848,7 +871,7 @@ Ladeergebnis leseZeichnung(std::span<const std::uint8_t> daten, Zeichnung& ziel,
   Ladeergebnis ergebnis;
   Dateikennung kennung;
   if (!leseKennung(daten, kennung)) {
-    benutzer.meldung(MeldungKeineZeichnung, Meldungsart::Fehler);
+    ergebnis.hinweise.push_back({Meldungsart::Fehler, MeldungKeineZeichnung});
     return ergebnis;
   }
   auto neu = std::make_unique<Zeichnung>();
@@ -906,15 +929,20 @@ Ladeergebnis ladeZeichnung(const std::string& pfad, Zeichnung& zeichnung, Benutz
                            const Ladeoptionen& optionen) {
   const Leseergebnis datei = leseDateiBegrenzt(pfad, HoechsteDateigroesse);
   if (datei.status != Lesestatus::Gelesen) {
-    benutzer.meldung(datei.status == Lesestatus::Fehlt ? "Die Datei " + pfad + " existiert nicht."
-                                                       : MeldungKeineZeichnung,
-                     Meldungsart::Fehler);
-    return {};
+    Ladeergebnis e;
+    e.hinweise.push_back({Meldungsart::Fehler, datei.status == Lesestatus::Fehlt
+                                                   ? "Die Datei " + pfad + " existiert nicht."
+                                                   : std::string(MeldungKeineZeichnung)});
+    return e;
   }
   const auto* bytes = reinterpret_cast<const std::uint8_t*>(datei.inhalt.data());
   Ladeergebnis e = leseZeichnung({bytes, datei.inhalt.size()}, zeichnung, benutzer, optionen);
   if (e.geladen) zeichnung.dateiname = pfad;
   return e;
+}
+
+void meldeLadehinweise(const Ladeergebnis& ergebnis, Benutzer& benutzer) {
+  for (const Ladehinweis& h : ergebnis.hinweise) benutzer.meldung(h.text, h.art);
 }
 
 }  // namespace quarzel

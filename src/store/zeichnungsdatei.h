@@ -24,8 +24,17 @@ struct Ladeoptionen {
   std::function<bool(const std::string&)> schraffurBekannt;
 };
 
+// Something the user is to be told about a load. The reader shows nothing
+// itself; the caller reports with meldeLadehinweise once the load is over.
+struct Ladehinweis {
+  Meldungsart art = Meldungsart::Warnung;
+  std::string text;
+  bool operator==(const Ladehinweis&) const = default;
+};
+
 struct Ladeergebnis {
   bool geladen = false;  // false: not a drawing; the target is unchanged
+  std::vector<Ladehinweis> hinweise;  // in the order they were found
   std::string signatur;
   int version = 0;
   bool vsVariante = false;
@@ -38,7 +47,8 @@ struct Ladeergebnis {
 
 // Reads a drawing from bytes into `ziel`, replacing its store and tables.
 // The view settings of `ziel` (area size, zoom limits) are the starting point.
-// On a wrong signature nothing is changed and the message is shown.
+// On a wrong signature nothing is changed and the result says why. `benutzer`
+// sees the progress and is asked whether to stop when Escape is pressed.
 Ladeergebnis leseZeichnung(std::span<const std::uint8_t> daten, Zeichnung& ziel, Benutzer& benutzer,
                            const Ladeoptionen& optionen = {});
 
@@ -46,6 +56,10 @@ Ladeergebnis leseZeichnung(std::span<const std::uint8_t> daten, Zeichnung& ziel,
 // drawing. Sets the drawing's file name.
 Ladeergebnis ladeZeichnung(const std::string& pfad, Zeichnung& zeichnung, Benutzer& benutzer,
                            const Ladeoptionen& optionen = {});
+
+// Tells the user what a load found, one message per note in their order: the
+// one way the window and the batch tool report a load.
+void meldeLadehinweise(const Ladeergebnis& ergebnis, Benutzer& benutzer);
 
 struct Schreibergebnis {
   std::vector<std::uint8_t> daten;

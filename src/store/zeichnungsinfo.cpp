@@ -108,6 +108,7 @@ std::optional<std::string> zeichnungsinfoAusDatei(const std::string& pfad, Benut
   // shows the drawing, not on the file; the report leaves that question out.
   optionen.schraffurBekannt = [](const std::string&) { return true; };
   const Ladeergebnis geladen = ladeZeichnung(pfad, zeichnung, benutzer, optionen);
+  meldeLadehinweise(geladen, benutzer);
   if (!geladen.geladen) return std::nullopt;
   return zeichnungsinfo(pfad, zeichnung, geladen);
 }

@@ -31,6 +31,7 @@ struct Geladen {
 std::unique_ptr<Geladen> lade(const Dateibauer& b) {
   auto g = std::make_unique<Geladen>();
   g->e = leseZeichnung(b.daten(), g->z, g->benutzer);
+  meldeLadehinweise(g->e, g->benutzer);
   return g;
 }
 

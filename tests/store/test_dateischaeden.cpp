@@ -128,6 +128,7 @@ std::unique_ptr<Geladen> lade(std::span<const std::uint8_t> daten, Tastatur* tas
   Ladeoptionen o;
   o.tastatur = tastatur;
   g->e = leseZeichnung(daten, g->z, g->benutzer, o);
+  meldeLadehinweise(g->e, g->benutzer);
   return g;
 }
 
@@ -569,7 +570,9 @@ TEST(Dateischaden, JedeSchraffurWirdEinmalGeprueft) {
   EXPECT_EQ(e.fehlendeSchraffuren[0], "S0");
   EXPECT_EQ(e.fehlendeSchraffuren[1], "S3");
   EXPECT_EQ(e.fehlendeSchraffuren.back(), "S19999");
-  EXPECT_EQ(benutzer.letzteMeldung().rfind(
+  EXPECT_TRUE(benutzer.meldungen.empty()) << "nothing is shown while reading";
+  ASSERT_EQ(e.hinweise.size(), 1u);
+  EXPECT_EQ(e.hinweise[0].text.rfind(
                 "Zur fehlerfreien Darstellung dieser Zeichnung fehlen 19998 Schraffurdefinitionen:\nS0\nS3\n", 0),
             0u);
 }

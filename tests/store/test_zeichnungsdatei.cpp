@@ -164,8 +164,8 @@ TEST(Zeichnungsdatei, SpeichernLadenSpeichernIstBytegleich) {
   EXPECT_EQ(e.verworfeneSaetze, 0);
   EXPECT_EQ(e.elemente, z.speicher.anzahl());
   // "Mauerwerk" travels in the file, "Beton" does not.
-  ASSERT_EQ(b.meldungen.size(), 1u);
-  EXPECT_EQ(b.meldungen[0].text, "Zur fehlerfreien Darstellung dieser Zeichnung fehlen 1 Schraffurdefinitionen:\nBeton");
+  ASSERT_EQ(e.hinweise.size(), 1u);
+  EXPECT_EQ(e.hinweise[0].text, "Zur fehlerfreien Darstellung dieser Zeichnung fehlen 1 Schraffurdefinitionen:\nBeton");
   EXPECT_EQ(e.fehlendeSchraffuren, std::vector<std::string>{"Beton"});
 
   const Schreibergebnis zweit = schreibeZeichnung(geladen);
@@ -242,8 +242,10 @@ TEST(Zeichnungsdatei, FalscheSignaturLaesstDieZeichnungUnveraendert) {
   std::vector<std::uint8_t> daten = schreibeZeichnung(z).daten;
   daten[1] = 'X';
   SkriptBenutzer b;
-  EXPECT_FALSE(leseZeichnung(daten, z, b).geladen);
-  EXPECT_EQ(b.letzteMeldung(), "Datei enthält keine gültige Zeichnung oder ist defekt!");
+  const Ladeergebnis e = leseZeichnung(daten, z, b);
+  EXPECT_FALSE(e.geladen);
+  EXPECT_EQ(e.hinweise, (std::vector<Ladehinweis>{{Meldungsart::Fehler, MeldungKeineZeichnung}}));
+  EXPECT_TRUE(b.meldungen.empty()) << "the caller reports";
   EXPECT_EQ(z.speicher.anzahl(), 1);
 }
 

@@ -37,25 +37,12 @@ QButtonGroup* auswahlgruppe(QWidget* eltern, QGridLayout* raster, int zeile, int
 
 }  // namespace
 
-Farbe darstellungsfarbeAus(int wahl) {
-  switch (wahl) {
-    case 0:
-      return rgb(255, 0, 0);
-    case 1:
-      return rgb(0, 255, 0);
-    case 2:
-      return rgb(0, 0, 255);
-    default:
-      return rgb(0, 0, 0);
-  }
-}
-
 Darstellungswahl darstellungswahlAus(const einstellung::Darstellung& d, Darstellungswahl basis) {
   // Black would hide marked elements among the others, so a damaged value
   // falls back to red rather than to "Nicht einfärben".
   basis.markierteEinfaerben = d.markierung != kNichtEinfaerben;
   if (basis.markierteEinfaerben)
-    basis.markierfarbe = darstellungsfarbeAus(d.markierung >= 0 && d.markierung < 3 ? d.markierung : 0);
+    basis.markierfarbe = einstellung::darstellungsfarbe(d.markierung >= 0 && d.markierung < 3 ? d.markierung : 0);
   basis.objektraenderAnzeigen = d.objektraender;
   const int mitte = d.mittelpunktmarkierung >= 0 && d.mittelpunktmarkierung <= 3 ? d.mittelpunktmarkierung : 2;
   basis.mittelpunkt = static_cast<Darstellungswahl::Mittelpunkt>(mitte);

@@ -17,10 +17,6 @@ class QCheckBox;
 
 namespace quarzel {
 
-// The colour of choice 0 "Rot", 1 "Grün", 2 "Blau", 3 "Schwarz"; any other
-// number (a damaged file) gives black.
-Farbe darstellungsfarbeAus(int wahl);
-
 // The renderer's choices after the section: the marking colour, or none for
 // "Nicht einfärben" (choice 3), the outline of hidden fills and the centre
 // mark (a damaged value gives "Plus"); the other fields are kept from `basis`.

@@ -11,13 +11,11 @@
 #include <algorithm>
 #include <cmath>
 
+#include "ui/qt/qtcanvas.h"
+
 namespace quarzel {
 
 namespace {
-
-QColor qfarbe(Farbe f) {
-  return QColor(rotAnteil(f), gruenAnteil(f), blauAnteil(f));
-}
 
 void faerben(QPushButton* knopf, Farbe f) {
   knopf->setStyleSheet(QStringLiteral("background-color: %1").arg(qfarbe(f).name()));

@@ -38,6 +38,13 @@ QString programmtitel() {
 
 QtBenutzer::QtBenutzer(QWidget* eltern, Fortschrittsanzeige anzeige) : eltern_(eltern), anzeige_(std::move(anzeige)) {}
 
+void QtBenutzer::zeigeIn(QWidget* fenster, Fortschrittsanzeige anzeige) {
+  eltern_ = fenster;
+  anzeige_ = [fenster = QPointer<QWidget>(fenster), anzeige = std::move(anzeige)](const QString& text, int prozent) {
+    if (fenster != nullptr && anzeige) anzeige(text, prozent);
+  };
+}
+
 void QtBenutzer::meldung(std::string_view text, Meldungsart art) {
   QMessageBox box(symbolFuer(art), programmtitel(), qtext(text), QMessageBox::NoButton, eltern_);
   QPushButton* ok = box.addButton(QStringLiteral("OK"), QMessageBox::AcceptRole);

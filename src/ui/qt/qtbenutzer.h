@@ -23,6 +23,11 @@ class QtBenutzer final : public Benutzer {
 
   explicit QtBenutzer(QWidget* eltern = nullptr, Fortschrittsanzeige anzeige = {});
 
+  // The program's user exists before its window: from now on dialogs belong
+  // to `fenster` and progress goes to `anzeige`, both only while the window
+  // lives.
+  void zeigeIn(QWidget* fenster, Fortschrittsanzeige anzeige);
+
   void meldung(std::string_view text, Meldungsart art = Meldungsart::Information) override;
   bool jaNein(std::string_view frage) override;
   Antwort jaNeinAbbrechen(std::string_view frage) override;

@@ -27,10 +27,6 @@ constexpr double kMaxStiftbreite = 10000;
 // Texts taller than this cannot be meant for any device.
 constexpr double kMaxTexthoehe = 100000;
 
-QColor qfarbe(Farbe f) {
-  return QColor(rotAnteil(f), gruenAnteil(f), blauAnteil(f));
-}
-
 QFont schriftFuer(const Schriftangaben& schrift) {
   QFont font(QString::fromUtf8(schrift.name.data(), static_cast<qsizetype>(schrift.name.size())));
   font.setPixelSize(std::max(1, static_cast<int>(std::lround(schrift.hoehePixel))));
@@ -83,6 +79,10 @@ void strichmusterSetzen(QPen& pen, Stiftart art) {
 }
 
 }  // namespace
+
+QColor qfarbe(Farbe f) {
+  return QColor(rotAnteil(f), gruenAnteil(f), blauAnteil(f));
+}
 
 QtCanvas::QtCanvas(QPainter& maler, bool kantenglaettung) : maler_(&maler) {
   maler_->setRenderHint(QPainter::Antialiasing, kantenglaettung);

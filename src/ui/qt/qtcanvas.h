@@ -19,15 +19,20 @@
 #pragma once
 
 #include <QBrush>
+#include <QColor>
 #include <QPen>
 #include <memory>
 
 #include "platform/canvas.h"
+#include "platform/farbe.h"
 
 class QPainter;
 class QPaintDevice;
 
 namespace quarzel {
+
+// The Qt colour of one of ours.
+QColor qfarbe(Farbe f);
 
 class QtCanvas final : public Canvas {
  public:

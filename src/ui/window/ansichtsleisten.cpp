@@ -2,16 +2,18 @@
 
 #include <QAbstractSlider>
 #include <QAction>
+#include <QMainWindow>
 #include <QMenu>
 #include <QScrollBar>
 #include <QSettings>
 #include <QSignalBlocker>
+#include <utility>
 
 #include "view/ansicht.h"
 #include "ui/tools/fangleiste.h"
 #include "ui/tools/koordinatenpanel.h"
 #include "ui/window/linealleiste.h"
-#include "ui/window/tfenster.h"
+#include "ui/window/sitzung.h"
 #include "ui/window/werkzeugbedienung.h"
 #include "ui/window/zeichenflaeche.h"
 #include "ui/window/zeichenrahmen.h"
@@ -33,8 +35,9 @@ void setzeBalken(QScrollBar& balken, const Rollbalken& r) {
 
 }  // namespace
 
-Ansichtsleisten::Ansichtsleisten(TFenster& fenster, Zeichenrahmen& rahmen, Fangleiste* leiste, QMenu& ansichtMenue)
-    : QObject(&fenster), fenster_(fenster), rahmen_(rahmen), leiste_(leiste) {
+Ansichtsleisten::Ansichtsleisten(Fensteranschluss fenster, Werkzeugbedienung& werkzeuge, Zeichenrahmen& rahmen,
+                                 Fangleiste* leiste, QMenu& ansichtMenue)
+    : QObject(&fenster.fenster), fenster_(std::move(fenster)), werkzeuge_(werkzeuge), rahmen_(rahmen), leiste_(leiste) {
   lineal_ = ansichtMenue.addAction(QStringLiteral("Lineal"));
   lineal_->setObjectName(QStringLiteral("AktionLineal"));
   lineal_->setCheckable(true);
@@ -65,13 +68,13 @@ Ansichtsleisten::Ansichtsleisten(TFenster& fenster, Zeichenrahmen& rahmen, Fangl
   QSettings einstellungen;
   einstellungen.beginGroup(kGruppe);
   const bool an = einstellungen.value(kLineale, false).toBool();
-  fenster_.werkzeuge().fangeinstellungen().randlineale = an;
+  werkzeuge_.fangeinstellungen().randlineale = an;
   if (leiste_ != nullptr) leiste_->abgleichen();
   abgleichen();
 }
 
 void Ansichtsleisten::setzeLineale(bool an) {
-  Fangeinstellungen& e = fenster_.werkzeuge().fangeinstellungen();
+  Fangeinstellungen& e = werkzeuge_.fangeinstellungen();
   // Only the user's switching arrives here (the program's own settings are
   // made with signals blocked); the tool bar has set the flag already when
   // its button was pressed.
@@ -81,11 +84,11 @@ void Ansichtsleisten::setzeLineale(bool an) {
   abgleichen();
   // The button redraws through its own signal; the menu item needs it too,
   // so the marker and the picture agree with the new snapping.
-  if (geaendert) fenster_.Figurzeichnen();
+  if (geaendert) fenster_.neuZeichnen();
 }
 
 void Ansichtsleisten::abgleichen() {
-  const bool an = fenster_.werkzeuge().fangeinstellungen().randlineale;
+  const bool an = werkzeuge_.fangeinstellungen().randlineale;
   {
     const QSignalBlocker still(lineal_);
     lineal_->setChecked(an);
@@ -93,7 +96,7 @@ void Ansichtsleisten::abgleichen() {
   if (leiste_ != nullptr && leiste_->randlinealknopf()->isChecked() != an) leiste_->abgleichen();
   if (rahmen_.linealeSichtbar() != an) rahmen_.zeigeLineale(an);
 
-  const Ansicht& a = fenster_.zeichnung().ansicht;
+  const Ansicht& a = fenster_.sitzung.zeichnung.ansicht;
   setztSelbst_ = true;
   setzeBalken(rahmen_.waagerecht(), a.rollbalkenWaagerecht());
   setzeBalken(rahmen_.senkrecht(), a.rollbalkenSenkrecht());
@@ -104,7 +107,7 @@ void Ansichtsleisten::abgleichen() {
 
 void Ansichtsleisten::seitenschritt(bool waagerecht, int aktion) {
   if (aktion != QAbstractSlider::SliderPageStepAdd && aktion != QAbstractSlider::SliderPageStepSub) return;
-  const Ansicht& a = fenster_.zeichnung().ansicht;
+  const Ansicht& a = fenster_.sitzung.zeichnung.ansicht;
   const Rollbalken r = waagerecht ? a.rollbalkenWaagerecht() : a.rollbalkenSenkrecht();
   QScrollBar& balken = waagerecht ? rahmen_.waagerecht() : rahmen_.senkrecht();
   const std::int64_t schritt = aktion == QAbstractSlider::SliderPageStepAdd ? r.grosseAenderung : -r.grosseAenderung;
@@ -115,28 +118,20 @@ void Ansichtsleisten::seitenschritt(bool waagerecht, int aktion) {
 
 void Ansichtsleisten::rollen(bool waagerecht, int position) {
   if (setztSelbst_) return;
-  Ansicht& a = fenster_.zeichnung().ansicht;
+  Ansicht& a = fenster_.sitzung.zeichnung.ansicht;
   if (position == (waagerecht ? a.viewOriginX : a.viewOriginY)) return;
   const double verschiebung = waagerecht ? a.setzeUrsprungWaagerecht(position) : a.setzeUrsprungSenkrecht(position);
-  Werkzeugzustand& z = fenster_.werkzeuge().steuerung().zustand();
+  Werkzeugzustand& z = werkzeuge_.steuerung().zustand();
   if (z.hatBezug()) {
     (waagerecht ? z.bezugX : z.bezugY) += verschiebung;
   }
-  fenster_.Figurzeichnen();
+  fenster_.neuZeichnen();
 }
 
 void Ansichtsleisten::linealzustandSichern() const {
   QSettings einstellungen;
   einstellungen.beginGroup(kGruppe);
-  einstellungen.setValue(kLineale, fenster_.werkzeuge().fangeinstellungen().randlineale);
-}
-
-Ansichtsleisten* ansichtsleistenEinrichten(TFenster& fenster) {
-  auto* rahmen = qobject_cast<Zeichenrahmen*>(fenster.centralWidget());
-  QMenu* menue = fenster.menue().ansicht;
-  if (rahmen == nullptr || menue == nullptr) return nullptr;
-  Fangleiste* leiste = fenster.findChild<Fangleiste*>();
-  return new Ansichtsleisten(fenster, *rahmen, leiste, *menue);
+  einstellungen.setValue(kLineale, werkzeuge_.fangeinstellungen().randlineale);
 }
 
 }  // namespace quarzel

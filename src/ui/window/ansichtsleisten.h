@@ -18,13 +18,15 @@
 
 #include <QObject>
 
+#include "ui/window/fensteranschluss.h"
+
 class QAction;
 class QMenu;
 
 namespace quarzel {
 
 class Fangleiste;
-class TFenster;
+class Werkzeugbedienung;
 class Zeichenrahmen;
 
 class Ansichtsleisten final : public QObject {
@@ -32,7 +34,9 @@ class Ansichtsleisten final : public QObject {
 
  public:
   // `leiste` may be missing (no snap tool bar): then only the menu switches.
-  Ansichtsleisten(TFenster& fenster, Zeichenrahmen& rahmen, Fangleiste* leiste, QMenu& ansichtMenue);
+  // The item "Lineal" is added to `ansichtMenue`.
+  Ansichtsleisten(Fensteranschluss fenster, Werkzeugbedienung& werkzeuge, Zeichenrahmen& rahmen, Fangleiste* leiste,
+                  QMenu& ansichtMenue);
 
   QAction* linealAktion() const { return lineal_; }
   void setzeLineale(bool an);
@@ -44,15 +48,12 @@ class Ansichtsleisten final : public QObject {
   void seitenschritt(bool waagerecht, int aktion);
   void linealzustandSichern() const;
 
-  TFenster& fenster_;
+  Fensteranschluss fenster_;
+  Werkzeugbedienung& werkzeuge_;
   Zeichenrahmen& rahmen_;
   Fangleiste* leiste_;
   QAction* lineal_ = nullptr;
   bool setztSelbst_ = false;
 };
-
-// Builds the frame's controller for the window: call once, after the tools
-// and the snap tool bar exist.
-Ansichtsleisten* ansichtsleistenEinrichten(TFenster& fenster);
 
 }  // namespace quarzel

@@ -16,7 +16,8 @@
 
 namespace quarzel {
 
-class TFenster;
+class Sitzung;
+class Werkzeugbedienung;
 class Zeichenflaeche;
 
 // The renderer's observer for one redraw of the window.
@@ -34,13 +35,9 @@ class Bildaufbau final : public Zeichenbeobachter {
   QElapsedTimer seitAnzeige_;
 };
 
-// Hands the settings of the section "Darstellung" to the window: the
-// renderer's choices, the cross-hair colour and the refresh mode. The caller
-// redraws.
-void darstellungAnwenden(TFenster& fenster);
-
-// The menu's refresh choice: kept, written to the configuration file and
-// applied (the menu redraws).
-void refreshmodusSetzen(TFenster& fenster, bool schnell);
+// Hands the session's section "Darstellung" to the window: the renderer's
+// choices, the cross-hair colour, the refresh mode and the tools' rubber band
+// colour. The caller redraws.
+void darstellungAnwenden(Sitzung& sitzung, Zeichenflaeche& flaeche, Werkzeugbedienung& werkzeuge);
 
 }  // namespace quarzel

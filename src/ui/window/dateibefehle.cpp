@@ -108,6 +108,7 @@ bool Dateibefehle::oeffne(const std::string& eingabe) {
   Ladeergebnis ergebnis;
   try {
     ergebnis = ladeZeichnung(pfad, *zeichnung_, *benutzer_, optionen);
+    meldeLadehinweise(ergebnis, *benutzer_);
   } catch (const std::bad_alloc&) {
     benutzer_->meldung("Für die Zeichnung " + pfad + " reicht der Arbeitsspeicher nicht aus.", Meldungsart::Fehler);
     return false;

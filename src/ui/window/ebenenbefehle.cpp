@@ -4,10 +4,12 @@
 #include <QDialog>
 #include <QEvent>
 #include <QMenu>
+#include <QMainWindow>
 #include <QMenuBar>
 #include <QTimer>
 #include <QToolBar>
 #include <string>
+#include <utility>
 
 #include "settings/konfiguration.h"
 #include "store/ebenenoperationen.h"
@@ -16,7 +18,7 @@
 #include "ui/window/ebenenauswahl.h"
 #include "ui/dialogs/neueebenedialog.h"
 #include "ui/window/tebenenmanager.h"
-#include "ui/window/tfenster.h"
+#include "ui/window/sitzung.h"
 #include "ui/dialogs/unterebenendialoge.h"
 
 namespace quarzel {
@@ -32,22 +34,13 @@ constexpr std::string_view MeldungFolienVoll =
 // millisecond.
 constexpr int WacheMs = 300;
 
-// The section goes to the configuration file at once, not at the end of the
-// session.
-template <class Abschnitt>
-void speichere(TFenster& fenster, const Abschnitt& abschnitt) {
-  Einstellungsdatei datei = fenster.konfiguration().openSettings();
-  abschnitt.schreibe(datei.ini());
-  datei.speichern();
-}
-
-// Sets one switch of the grey display and stores its section; false when the
-// switch was set that way already.
-bool setzeGrauschalter(TFenster& fenster, bool einstellung::Graueinstellungen::*schalter, bool an) {
-  einstellung::Graueinstellungen& g = fenster.einstellungen().graueinstellungen;
+// Sets one switch of the grey display and stores its section at once; false
+// when the switch was set that way already.
+bool setzeGrauschalter(Sitzung& sitzung, bool einstellung::Graueinstellungen::*schalter, bool an) {
+  einstellung::Graueinstellungen& g = sitzung.einstellungen.graueinstellungen;
   if (g.*schalter == an) return false;
   g.*schalter = an;
-  speichere(fenster, g);
+  sitzung.konfiguration.speichereAbschnitt(g);
   return true;
 }
 
@@ -129,12 +122,12 @@ class Schliesswache final : public QObject {
 
 }  // namespace
 
-Ebenenbefehle::Ebenenbefehle(TFenster& fenster) : QObject(&fenster), fenster_(fenster) {
+Ebenenbefehle::Ebenenbefehle(Fensteranschluss fenster) : QObject(&fenster.fenster), fenster_(std::move(fenster)) {
   setObjectName(QStringLiteral("Ebenenbefehle"));
 }
 
 Zeichnung& Ebenenbefehle::zeichnung() {
-  return fenster_.zeichnung();
+  return fenster_.sitzung.zeichnung;
 }
 
 bool Ebenenbefehle::zeigeDialog(QDialog& dialog) {
@@ -147,11 +140,11 @@ bool Ebenenbefehle::zeigeDialog(QDialog& dialog) {
 void Ebenenbefehle::neueEbene() {
   Zeichnung& z = zeichnung();
   if (z.ebenen.anzahl() >= Ebenen::Hoechstzahl) {
-    fenster_.benutzer().meldung(MeldungEbenenVoll, Meldungsart::Warnung);
+    fenster_.sitzung.benutzer.meldung(MeldungEbenenVoll, Meldungsart::Warnung);
     return;
   }
-  TPlanteilneu dialog(&fenster_);
-  dialog.melder = [this](const std::string& text) { fenster_.benutzer().meldung(text, Meldungsart::Fehler); };
+  TPlanteilneu dialog(&fenster_.fenster);
+  dialog.melder = [this](const std::string& text) { fenster_.sitzung.benutzer.meldung(text, Meldungsart::Fehler); };
   if (!zeigeDialog(dialog)) return;
   const std::uint8_t nr = quarzel::neueEbene(z, dialog.angaben());
   if (nr != 0 && dialog.schuetzen()) setzeEbeneGeschuetzt(z, nr, true);
@@ -161,14 +154,14 @@ void Ebenenbefehle::neueEbene() {
 void Ebenenbefehle::ebeneAktivieren() {
   Zeichnung& z = zeichnung();
   const bool markierte = etwasMarkiert(z.speicher);
-  einstellung::EbeneAktivieren& wahl = fenster_.einstellungen().ebeneAktivieren;
-  TEbeneAktivieren dialog(z.ebenen, z.ebenen.aktiveEbene(), markierte, wahl, false, &fenster_);
+  einstellung::EbeneAktivieren& wahl = fenster_.sitzung.einstellungen.ebeneAktivieren;
+  TEbeneAktivieren dialog(z.ebenen, z.ebenen.aktiveEbene(), markierte, wahl, false, &fenster_.fenster);
   if (!zeigeDialog(dialog)) return;
   if (markierte) {
     wahl = dialog.wahl();
-    speichere(fenster_, wahl);
+    fenster_.sitzung.konfiguration.speichereAbschnitt(wahl);
   }
-  aktiviereMitUebertragung(z, fenster_.benutzer(), dialog, dialog.gewaehlteEbene(), wahl);
+  aktiviereMitUebertragung(z, fenster_.sitzung.benutzer, dialog, dialog.gewaehlteEbene(), wahl);
   geaendert();
 }
 
@@ -176,20 +169,20 @@ void Ebenenbefehle::aktiviereEbene(int ebene) {
   Zeichnung& z = zeichnung();
   if (!z.ebenen.existiert(ebene)) return;
   if (!etwasMarkiert(z.speicher)) {
-    quarzel::aktiviereEbene(z, fenster_.benutzer(), ebene);
+    quarzel::aktiviereEbene(z, fenster_.sitzung.benutzer, ebene);
     geaendert();
     return;
   }
-  einstellung::EbeneAktivieren& wahl = fenster_.einstellungen().ebeneAktivieren;
-  TEbeneAktivieren dialog(z.ebenen, ebene, true, wahl, true, &fenster_);
+  einstellung::EbeneAktivieren& wahl = fenster_.sitzung.einstellungen.ebeneAktivieren;
+  TEbeneAktivieren dialog(z.ebenen, ebene, true, wahl, true, &fenster_.fenster);
   if (!zeigeDialog(dialog)) {
     // The pickers and the manager show the choice already: put them back.
     emit ebenenGeaendert();
     return;
   }
   wahl = dialog.wahl();
-  speichere(fenster_, wahl);
-  aktiviereMitUebertragung(z, fenster_.benutzer(), dialog, ebene, wahl);
+  fenster_.sitzung.konfiguration.speichereAbschnitt(wahl);
+  aktiviereMitUebertragung(z, fenster_.sitzung.benutzer, dialog, ebene, wahl);
   geaendert();
 }
 
@@ -202,7 +195,7 @@ void Ebenenbefehle::vorherigeEbene() {
 }
 
 void Ebenenbefehle::ebeneLoeschen() {
-  if (loescheAktiveEbene(zeichnung(), fenster_.benutzer())) geaendert();
+  if (loescheAktiveEbene(zeichnung(), fenster_.sitzung.benutzer)) geaendert();
 }
 
 void Ebenenbefehle::sichtbarkeitWechseln() {
@@ -216,10 +209,10 @@ void Ebenenbefehle::neueUnterebene() {
   Zeichnung& z = zeichnung();
   const int anzahl = z.ebenen.folienanzahl(z.ebenen.aktiveEbene());
   if (anzahl >= Ebenen::Hoechstzahl) {
-    fenster_.benutzer().meldung(MeldungFolienVoll, Meldungsart::Warnung);
+    fenster_.sitzung.benutzer.meldung(MeldungFolienVoll, Meldungsart::Warnung);
     return;
   }
-  TFolieneu dialog(QString::fromStdString(Ebenen::standardFolienname(anzahl + 1)), &fenster_);
+  TFolieneu dialog(QString::fromStdString(Ebenen::standardFolienname(anzahl + 1)), &fenster_.fenster);
   if (!zeigeDialog(dialog)) return;
   neueFolie(z, dialog.bezeichnung());
   geaendert();
@@ -227,9 +220,9 @@ void Ebenenbefehle::neueUnterebene() {
 
 void Ebenenbefehle::unterebeneAktivieren() {
   Zeichnung& z = zeichnung();
-  TFolieAktivieren dialog(z.ebenen, z.ebenen.aktiveEbene(), z.ebenen.aktiveFolie(), &fenster_);
+  TFolieAktivieren dialog(z.ebenen, z.ebenen.aktiveEbene(), z.ebenen.aktiveFolie(), &fenster_.fenster);
   if (!zeigeDialog(dialog)) return;
-  aktiviereFolie(z, fenster_.benutzer(), dialog.gewaehlteFolie());
+  aktiviereFolie(z, fenster_.sitzung.benutzer, dialog.gewaehlteFolie());
   geaendert();
 }
 
@@ -237,7 +230,7 @@ void Ebenenbefehle::aktiviereUnterebene(int ebene, int folie) {
   Zeichnung& z = zeichnung();
   if (!z.ebenen.folieExistiert(ebene, folie)) return;
   if (ebene == z.ebenen.aktiveEbene()) {
-    aktiviereFolie(z, fenster_.benutzer(), folie);
+    aktiviereFolie(z, fenster_.sitzung.benutzer, folie);
     geaendert();
     return;
   }
@@ -249,7 +242,7 @@ void Ebenenbefehle::aktiviereUnterebene(int ebene, int folie) {
 }
 
 void Ebenenbefehle::unterebeneLoeschen() {
-  if (loescheAktiveFolie(zeichnung(), fenster_.benutzer())) geaendert();
+  if (loescheAktiveFolie(zeichnung(), fenster_.sitzung.benutzer)) geaendert();
 }
 
 void Ebenenbefehle::unterebeneSchuetzen(bool geschuetzt) {
@@ -260,15 +253,15 @@ void Ebenenbefehle::unterebeneSchuetzen(bool geschuetzt) {
 // --- Display switches --------------------------------------------------------
 
 void Ebenenbefehle::setzeGrauEbenen(bool an) {
-  if (setzeGrauschalter(fenster_, &einstellung::Graueinstellungen::planteile, an)) geaendert();
+  if (setzeGrauschalter(fenster_.sitzung, &einstellung::Graueinstellungen::planteile, an)) geaendert();
 }
 
 void Ebenenbefehle::setzeGrauFolien(bool an) {
-  if (setzeGrauschalter(fenster_, &einstellung::Graueinstellungen::folien, an)) geaendert();
+  if (setzeGrauschalter(fenster_.sitzung, &einstellung::Graueinstellungen::folien, an)) geaendert();
 }
 
 void Ebenenbefehle::wendeGrauAn() {
-  const einstellung::Graueinstellungen& g = fenster_.einstellungen().graueinstellungen;
+  const einstellung::Graueinstellungen& g = fenster_.sitzung.einstellungen.graueinstellungen;
   Ebenen& e = zeichnung().ebenen;
   e.grauInaktiveEbenen = g.planteile;
   e.grauInaktiveFolien = g.folien;
@@ -277,7 +270,7 @@ void Ebenenbefehle::wendeGrauAn() {
 // --- Keeping in step ---------------------------------------------------------
 
 std::uint64_t Ebenenbefehle::fingerabdruck() const {
-  const Zeichnung& z = fenster_.zeichnung();
+  const Zeichnung& z = fenster_.sitzung.zeichnung;
   const Ebenen& e = z.ebenen;
   Abdruck a;
   a.wert(e.anzahl());
@@ -312,7 +305,7 @@ void Ebenenbefehle::geaendert(bool neuZeichnen) {
     const QSignalBlocker sperre(unterebeneGeschuetzt_);
     unterebeneGeschuetzt_->setChecked((e.folienzustand(e.aktiveEbene(), e.aktiveFolie()) & FolieGeschuetzt) != 0);
   }
-  if (neuZeichnen) fenster_.Figurzeichnen();
+  if (neuZeichnen && fenster_.neuZeichnen) fenster_.neuZeichnen();
   emit ebenenGeaendert();
 }
 
@@ -352,11 +345,9 @@ void Ebenenbefehle::baueMenue(QMenuBar& leiste) {
   menue_->addAction(managerZeigen);
 }
 
-Ebenenbefehle* ebenenbefehleEinrichten(TFenster& fenster, QMenuBar& leiste) {
-  // The window sets them up itself; a second call hands out the same ones.
-  if (auto* vorhanden = fenster.findChild<Ebenenbefehle*>(QStringLiteral("Ebenenbefehle"), Qt::FindDirectChildrenOnly))
-    return vorhanden;
-  auto* b = new Ebenenbefehle(fenster);
+Ebenenbefehle* ebenenbefehleEinrichten(Fensteranschluss anschluss, QMenuBar& leiste) {
+  QMainWindow& fenster = anschluss.fenster;
+  auto* b = new Ebenenbefehle(std::move(anschluss));
 
   b->manager_ = new TEbenenmanager(*b, &fenster);
   fenster.addDockWidget(Qt::RightDockWidgetArea, b->manager_);

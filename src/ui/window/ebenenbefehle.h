@@ -1,6 +1,6 @@
 // Ebenenbefehle: the layer commands of the main window — the menu "Ebenen",
 // the layer and sublayer pickers of the tool bar and the layer manager —
-// built on the window's public interface only.
+// built on the window's narrow interface (Fensteranschluss) only.
 //
 // Every command goes through the core (ebenenoperationen.h,
 // ebenenverwaltung.h), redraws the window and tells the pickers and the
@@ -18,6 +18,8 @@
 #include <cstdint>
 #include <functional>
 
+#include "ui/window/fensteranschluss.h"
+
 class QAction;
 class QDialog;
 class QMenu;
@@ -29,17 +31,17 @@ namespace quarzel {
 
 class Ebenenauswahl;
 class Ebenenbefehle;
+class Sitzung;
 class TEbenenmanager;
-class TFenster;
 struct Zeichnung;
 
 class Ebenenbefehle final : public QObject {
   Q_OBJECT
 
  public:
-  explicit Ebenenbefehle(TFenster& fenster);
+  explicit Ebenenbefehle(Fensteranschluss fenster);
 
-  TFenster& fenster() { return fenster_; }
+  Sitzung& sitzung() { return fenster_.sitzung; }
   Zeichnung& zeichnung();
   TEbenenmanager* manager() const { return manager_; }
   Ebenenauswahl* auswahl() const { return auswahl_; }
@@ -81,13 +83,13 @@ class Ebenenbefehle final : public QObject {
   void ebenenGeaendert();
 
  private:
-  friend Ebenenbefehle* ebenenbefehleEinrichten(TFenster& fenster, QMenuBar& leiste);
+  friend Ebenenbefehle* ebenenbefehleEinrichten(Fensteranschluss fenster, QMenuBar& leiste);
   void baueMenue(QMenuBar& leiste);
   void wendeGrauAn();
   bool zeigeDialog(QDialog& dialog);
   std::uint64_t fingerabdruck() const;
 
-  TFenster& fenster_;
+  Fensteranschluss fenster_;
   QMenu* menue_ = nullptr;
   QAction* unterebeneGeschuetzt_ = nullptr;
   QToolBar* leiste_ = nullptr;
@@ -100,6 +102,6 @@ class Ebenenbefehle final : public QObject {
 // Adds the menu "Ebenen" to `leiste`, the tool bar with the pickers and the
 // layer manager (a dock widget, restored from the per-user settings) to the
 // window. The returned object belongs to the window.
-Ebenenbefehle* ebenenbefehleEinrichten(TFenster& fenster, QMenuBar& leiste);
+Ebenenbefehle* ebenenbefehleEinrichten(Fensteranschluss fenster, QMenuBar& leiste);
 
 }  // namespace quarzel

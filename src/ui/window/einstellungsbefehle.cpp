@@ -1,154 +1,164 @@
 #include "ui/window/einstellungsbefehle.h"
 
+#include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "styles/linienstilstart.h"
 #include "store/linienstilzeichnung.h"
+#include "styles/linienstilstart.h"
 #include "styles/schraffurbibliothek.h"
-#include "ui/window/bildaufbau.h"
 #include "ui/dialogs/bildschirmdarstellung.h"
-#include "ui/tools/eigenschaftsleiste.h"
 #include "ui/dialogs/linienstildialog.h"
 #include "ui/dialogs/schraffurdialog.h"
+#include "ui/dialogs/stiftbreitendialog.h"
+#include "ui/dialogs/zeichnungsoptionen.h"
+#include "ui/tools/eigenschaftsleiste.h"
 #include "ui/tools/schraffurleiste.h"
 #include "ui/tools/schraffurliste.h"
 #include "ui/window/sichtbareelemente.h"
-#include "ui/dialogs/stiftbreitendialog.h"
-#include "ui/window/tfenster.h"
-#include "ui/dialogs/zeichnungsoptionen.h"
+#include "ui/window/sitzung.h"
 
 namespace quarzel {
 
-void bildschirmdarstellungBearbeiten(TFenster& fenster) {
-  TBildschirmdarstellung dialog(fenster.einstellungen().darstellung, fenster.darstellungswahl(), &fenster);
+Einstellungsbefehle::Einstellungsbefehle(Fensteranschluss fenster, Eigenschaftsleiste& eigenschaften,
+                                         std::function<void()> darstellungAnwenden)
+    : QObject(&fenster.fenster),
+      fenster_(std::move(fenster)),
+      eigenschaften_(eigenschaften),
+      darstellungAnwenden_(std::move(darstellungAnwenden)) {}
+
+void Einstellungsbefehle::bildschirmdarstellungBearbeiten() {
+  Sitzung& s = fenster_.sitzung;
+  TBildschirmdarstellung dialog(s.einstellungen.darstellung, s.darstellung, &fenster_.fenster);
   if (dialog.exec() != QDialog::Accepted) return;
-  fenster.einstellungen().darstellung = dialog.abschnitt();
-  fenster.darstellungswahl() = dialog.wahl();
-  // Read the file anew so sections other dialogs wrote meanwhile survive.
-  Einstellungsdatei datei = fenster.konfiguration().openSettings();
-  fenster.einstellungen().darstellung.schreibe(datei.ini());
-  datei.speichern();
-  darstellungAnwenden(fenster);
-  fenster.Figurzeichnen();
+  s.einstellungen.darstellung = dialog.abschnitt();
+  s.darstellung = dialog.wahl();
+  s.konfiguration.speichereAbschnitt(s.einstellungen.darstellung);
+  darstellungAnwenden_();
+  fenster_.neuZeichnen();
 }
 
-void zeichnungsoptionenBearbeiten(TFenster& fenster) {
-  Ansicht& ansicht = fenster.zeichnung().ansicht;
-  TZeichnungsoptionen dialog(zeichnungsoptionenAus(ansicht), &fenster);
+void Einstellungsbefehle::zeichnungsoptionenBearbeiten() {
+  Sitzung& s = fenster_.sitzung;
+  Ansicht& ansicht = s.zeichnung.ansicht;
+  TZeichnungsoptionen dialog(zeichnungsoptionenAus(ansicht), &fenster_.fenster);
   if (dialog.exec() != QDialog::Accepted) return;
   const Zeichnungsoptionenwahl wahl = dialog.wahl();
   const bool neuesBlatt = wahl.blattBreite != ansicht.sheetWidth || wahl.blattHoehe != ansicht.sheetHeight;
   wendeZeichnungsoptionenAn(ansicht, wahl);
-  schreibeZeichnungsoptionen(fenster.einstellungen().projektoptionen, wahl);
-  Einstellungsdatei datei = fenster.konfiguration().openSettings();
-  fenster.einstellungen().projektoptionen.schreibe(datei.ini());
-  datei.speichern();
+  schreibeZeichnungsoptionen(s.einstellungen.projektoptionen, wahl);
+  s.konfiguration.speichereAbschnitt(s.einstellungen.projektoptionen);
   // The redraw refreshes the status texts of sheet and scale too; a sheet of
   // another size is shown whole, as it would be after opening a drawing.
-  if (neuesBlatt) {
-    fenster.gesamtesBlatt();
-  } else {
-    fenster.Figurzeichnen();
-  }
+  if (neuesBlatt) ansicht.gesamtesBlatt();
+  fenster_.neuZeichnen();
 }
 
-namespace {
-
-void stifteSpeichern(TFenster& fenster, const Stifttabelle& stifte) {
-  fenster.einstellungen().stiftbreiten = stifte.alsEinstellung();
-  Einstellungsdatei datei = fenster.konfiguration().openSettings();
-  schreibeStifte(stifte, datei.ini());
-  datei.speichern();
+void Einstellungsbefehle::stifteSpeichern(const Stifttabelle& stifte) {
+  fenster_.sitzung.einstellungen.stiftbreiten = stifte.alsEinstellung();
+  fenster_.sitzung.konfiguration.schreibe([&stifte](IniDatei& ini) { schreibeStifte(stifte, ini); });
 }
 
-}  // namespace
-
-void stiftbreitenBearbeiten(TFenster& fenster) {
-  Zeichnung& z = fenster.zeichnung();
-  TStiftbreiten dialog(z.stifte, &fenster);
-  dialog.alsStandard = [&fenster](const Stifttabelle& stifte) { stifteSpeichern(fenster, stifte); };
+void Einstellungsbefehle::stiftbreitenBearbeiten() {
+  Zeichnung& z = fenster_.sitzung.zeichnung;
+  TStiftbreiten dialog(z.stifte, &fenster_.fenster);
+  dialog.alsStandard = [this](const Stifttabelle& stifte) { stifteSpeichern(stifte); };
   if (dialog.exec() != QDialog::Accepted) return;
   z.stifte = dialog.tabelle();
-  stifteSpeichern(fenster, z.stifte);
-  fenster.eigenschaften().setzeStifte(z.stifte);
-  fenster.Figurzeichnen();
+  stifteSpeichern(z.stifte);
+  eigenschaften_.setzeStifte(z.stifte);
+  fenster_.neuZeichnen();
 }
 
-void schraffurenBearbeiten(TFenster& fenster) {
+void Einstellungsbefehle::schraffurenBearbeiten() {
+  Sitzung& s = fenster_.sitzung;
   // The library reads the files anew on every lookup, so one of our own sees
   // the same definitions as the window's renderer.
   Schraffurbibliothek bibliothek;
-  auto* leiste = fenster.findChild<Schraffurleiste*>();
   // The dialog opens on the hatch the area tools would use next.
-  std::string aktuell = leiste != nullptr ? leiste->liste()->gewaehlt() : std::string();
+  std::string aktuell = schraffurleiste_ != nullptr ? schraffurleiste_->liste()->gewaehlt() : std::string();
   if (aktuell.empty()) aktuell = std::string(ErsatzSchraffur);
-  TSchraffuren dialog(bibliothek, fenster.benutzer(), aktuell, &fenster);
-  dialog.setzeMitSchraffur(fenster.anzeigeschalter().schraffuren);
-  dialog.setzeEigeneLinien([&fenster] { linienstileBearbeiten(fenster); });
+  TSchraffuren dialog(bibliothek, s.benutzer, aktuell, &fenster_.fenster);
+  dialog.setzeMitSchraffur(s.schalter.schraffuren);
+  dialog.setzeEigeneLinien([this] { linienstileBearbeiten(); });
   const int ergebnis = dialog.exec();
   // Hatches created or deleted in the dialog stay so even after "Abbrechen".
-  if (leiste != nullptr) leiste->auffrischen(bibliothek);
+  if (schraffurleiste_ != nullptr) schraffurleiste_->auffrischen(bibliothek);
   if (ergebnis != QDialog::Accepted) return;
-  fenster.anzeigeschalter().schraffuren = dialog.mitSchraffur();
-  fenster.Figurzeichnen();
+  s.schalter.schraffuren = dialog.mitSchraffur();
+  fenster_.neuZeichnen();
 }
 
-void linienstileBearbeiten(TFenster& fenster) {
-  Zeichnung& z = fenster.zeichnung();
+void Einstellungsbefehle::linienstileBearbeiten() {
+  Sitzung& s = fenster_.sitzung;
+  Zeichnung& z = s.zeichnung;
   Linienstilauswahl auswahl;
   ladeVerfuegbareLinienstile(auswahl);
-  TLinienstile dialog(z.linienstile, auswahl, fenster.benutzer(), prozessUmgebung(), &fenster);
+  TLinienstile dialog(z.linienstile, auswahl, s.benutzer, prozessUmgebung(), &fenster_.fenster);
   if (dialog.exec() != QDialog::Accepted) return;
   z.linienstile = dialog.tabelle();
   linienstileInZeichnung(z.linienstile, z.optionen);
   auswahl = dialog.auswahl();
   std::string fehler;
   if (!speichereVerfuegbareLinienstile(auswahl, &fehler) && !fehler.empty()) {
-    fenster.benutzer().meldung(fehler, Meldungsart::Fehler);
+    s.benutzer.meldung(fehler, Meldungsart::Fehler);
   }
   std::vector<std::pair<int, QString>> stile;
   for (int stil : auswahl.angeboteneStile()) {
     stile.emplace_back(stil, QString::fromStdString(z.linienstile.name(stil)));
   }
-  fenster.eigenschaften().setzeLinienstile(stile);
-  fenster.Figurzeichnen();
+  eigenschaften_.setzeLinienstile(stile);
+  fenster_.neuZeichnen();
 }
 
-void einstellungsbefehleEinrichten(TFenster& fenster, QMenuBar& leiste) {
-  // The window sets them up itself; a second call adds nothing.
-  if (leiste.findChild<QMenu*>(QStringLiteral("Einstellungen"), Qt::FindDirectChildrenOnly) != nullptr) return;
+void Einstellungsbefehle::refreshmodusSetzen(bool schnell) {
+  fenster_.sitzung.einstellungen.darstellung.schnellerRefresh = schnell;
+  // Only this key: the rest of the section stays as the file has it.
+  fenster_.sitzung.konfiguration.schreibe([schnell](IniDatei& ini) {
+    einstellung::Darstellung abschnitt;
+    abschnitt.lese(ini);
+    abschnitt.schnellerRefresh = schnell;
+    abschnitt.schreibe(ini);
+  });
+  darstellungAnwenden_();
+}
+
+Einstellungsbefehle* einstellungsbefehleEinrichten(Fensteranschluss anschluss, Eigenschaftsleiste& eigenschaften,
+                                                   std::function<void()> darstellungAnwenden, QMenuBar& leiste) {
+  QMainWindow& fenster = anschluss.fenster;
+  auto* b = new Einstellungsbefehle(std::move(anschluss), eigenschaften, std::move(darstellungAnwenden));
+  Sitzung& s = b->fenster_.sitzung;
+
   auto* sichtbar = new QMenu(&leiste);
   Sichtbarkeitsanschluesse a;
-  a.neuZeichnen = [&fenster] { fenster.Figurzeichnen(); };
-  a.allesSichtbar = [&fenster] { return fenster.zeichnung().ebenen.allesSichtbar; };
-  a.setzeAllesSichtbar = [&fenster](bool an) { fenster.zeichnung().ebenen.allesSichtbar = an; };
-  a.schnellerRefresh = [&fenster] { return fenster.einstellungen().darstellung.schnellerRefresh; };
-  a.setzeSchnellerRefresh = [&fenster](bool an) { refreshmodusSetzen(fenster, an); };
-  sichtbareElementeFuellen(*sichtbar, fenster.anzeigeschalter(), std::move(a));
+  a.neuZeichnen = b->fenster_.neuZeichnen;
+  a.allesSichtbar = [&s] { return s.zeichnung.ebenen.allesSichtbar; };
+  a.setzeAllesSichtbar = [&s](bool an) { s.zeichnung.ebenen.allesSichtbar = an; };
+  a.schnellerRefresh = [&s] { return s.einstellungen.darstellung.schnellerRefresh; };
+  a.setzeSchnellerRefresh = [b](bool an) { b->refreshmodusSetzen(an); };
+  sichtbareElementeFuellen(*sichtbar, s.schalter, std::move(a));
   leiste.addMenu(sichtbar);
 
   QMenu* einstellungen = leiste.addMenu(QStringLiteral("&Einstellungen"));
   einstellungen->setObjectName(QStringLiteral("Einstellungen"));
-  QAction* optionen = einstellungen->addAction(QStringLiteral("Zeichnungsoptionen..."));
-  QObject::connect(optionen, &QAction::triggered, &fenster, [&fenster] { zeichnungsoptionenBearbeiten(fenster); });
-  QAction* stifte = einstellungen->addAction(QStringLiteral("Stiftbreiten..."));
-  QObject::connect(stifte, &QAction::triggered, &fenster, [&fenster] { stiftbreitenBearbeiten(fenster); });
-  QAction* schraffuren = einstellungen->addAction(QStringLiteral("Schraffuren..."));
-  QObject::connect(schraffuren, &QAction::triggered, &fenster, [&fenster] { schraffurenBearbeiten(fenster); });
-  QAction* linienstile = einstellungen->addAction(QStringLiteral("Linienstile..."));
-  QObject::connect(linienstile, &QAction::triggered, &fenster, [&fenster] { linienstileBearbeiten(fenster); });
-  QAction* darstellung = einstellungen->addAction(QStringLiteral("Bildschirmdarstellung..."));
-  QObject::connect(darstellung, &QAction::triggered, &fenster,
-                   [&fenster] { bildschirmdarstellungBearbeiten(fenster); });
+  auto eintrag = [&](const QString& text, void (Einstellungsbefehle::*befehl)()) {
+    QAction* aktion = einstellungen->addAction(text);
+    QObject::connect(aktion, &QAction::triggered, b, befehl);
+  };
+  eintrag(QStringLiteral("Zeichnungsoptionen..."), &Einstellungsbefehle::zeichnungsoptionenBearbeiten);
+  eintrag(QStringLiteral("Stiftbreiten..."), &Einstellungsbefehle::stiftbreitenBearbeiten);
+  eintrag(QStringLiteral("Schraffuren..."), &Einstellungsbefehle::schraffurenBearbeiten);
+  eintrag(QStringLiteral("Linienstile..."), &Einstellungsbefehle::linienstileBearbeiten);
+  eintrag(QStringLiteral("Bildschirmdarstellung..."), &Einstellungsbefehle::bildschirmdarstellungBearbeiten);
 
-  auto* schraffurleiste = new Schraffurleiste(fenster.eigenschaften(), &fenster);
-  fenster.addDockWidget(Qt::RightDockWidgetArea, schraffurleiste);
-  schraffurleiste->auffrischen(Schraffurbibliothek());
-  darstellungAnwenden(fenster);
+  b->schraffurleiste_ = new Schraffurleiste(eigenschaften, &fenster);
+  fenster.addDockWidget(Qt::RightDockWidgetArea, b->schraffurleiste_);
+  b->schraffurleiste_->auffrischen(Schraffurbibliothek());
+  b->darstellungAnwenden_();
+  return b;
 }
 
 }  // namespace quarzel

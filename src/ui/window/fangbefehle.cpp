@@ -1,24 +1,26 @@
 #include "ui/window/fangbefehle.h"
 
 #include <QAction>
+#include <QMainWindow>
 #include <QMenu>
+#include <utility>
 
 #include "ui/dialogs/fangdialog.h"
 #include "ui/tools/fangleiste.h"
 #include "ui/dialogs/rasterdialog.h"
-#include "ui/window/tfenster.h"
+#include "ui/window/sitzung.h"
 
 namespace quarzel {
 
-Fangbefehle::Fangbefehle(TFenster& fenster, Fangeinstellungen& einstellungen, QMenu& menue)
-    : QObject(&fenster), fenster_(fenster), e_(einstellungen) {
-  leiste_ = new Fangleiste(e_, &fenster);
-  fenster.addToolBar(Qt::TopToolBarArea, leiste_);
-  leiste_->InitFangenButtons(fenster.einstellungen().zeichenhilfen);
+Fangbefehle::Fangbefehle(Fensteranschluss fenster, Fangeinstellungen& einstellungen, QMenu& menue)
+    : QObject(&fenster.fenster), fenster_(std::move(fenster)), e_(einstellungen) {
+  leiste_ = new Fangleiste(e_, &fenster_.fenster);
+  fenster_.fenster.addToolBar(Qt::TopToolBarArea, leiste_);
+  leiste_->InitFangenButtons(fenster_.sitzung.einstellungen.zeichenhilfen);
   connect(leiste_, &Fangleiste::fangGeaendert, this, &Fangbefehle::sichern);
   connect(leiste_, &Fangleiste::darstellungGeaendert, this, [this] {
     sichern();
-    fenster_.Figurzeichnen();
+    fenster_.neuZeichnen();
   });
 
   menue.addSeparator();
@@ -29,7 +31,7 @@ Fangbefehle::Fangbefehle(TFenster& fenster, Fangeinstellungen& einstellungen, QM
 }
 
 void Fangbefehle::fangenDialog() {
-  Fangdialog dialog(e_, &fenster_);
+  Fangdialog dialog(e_, &fenster_.fenster);
   if (dialog.exec() != QDialog::Accepted) return;
   e_ = dialog.ergebnis();
   // Closing with "&OK" applies the enabling rule of the nine buttons again.
@@ -38,26 +40,24 @@ void Fangbefehle::fangenDialog() {
 }
 
 void Fangbefehle::rasterDialog() {
-  Zeichnung& z = fenster_.zeichnung();
+  Zeichnung& z = fenster_.sitzung.zeichnung;
   bool quadratisch = z.optionen.rasterschalter[1] != 0;
-  const Rasterwerte vorher = rasterwerte(z.ansicht, quadratisch, fenster_.einstellungen().zeichenhilfen, e_);
-  Rasterdialog dialog(vorher, z.ansicht.unitFactor, z.massstabInKraft(), &fenster_);
+  const Rasterwerte vorher = rasterwerte(z.ansicht, quadratisch, fenster_.sitzung.einstellungen.zeichenhilfen, e_);
+  Rasterdialog dialog(vorher, z.ansicht.unitFactor, z.massstabInKraft(), &fenster_.fenster);
   if (dialog.exec() != QDialog::Accepted) return;
-  uebernimmRasterwerte(dialog.ergebnis(), z.ansicht, quadratisch, fenster_.einstellungen().zeichenhilfen, e_,
+  uebernimmRasterwerte(dialog.ergebnis(), z.ansicht, quadratisch, fenster_.sitzung.einstellungen.zeichenhilfen, e_,
                        rasterfaktor(true, z.ansicht.unitFactor, z.massstabInKraft()));
   z.optionen.rasterschalter[1] = quadratisch ? 1 : 0;
   z.speicher.setzeModifiziert(true);
   leiste_->abgleichen();
   sichern();
-  fenster_.Figurzeichnen();
+  fenster_.neuZeichnen();
 }
 
 void Fangbefehle::sichern() {
-  einstellung::Zeichenhilfen& z = fenster_.einstellungen().zeichenhilfen;
+  einstellung::Zeichenhilfen& z = fenster_.sitzung.einstellungen.zeichenhilfen;
   schreibeZeichenhilfen(e_, z);
-  Einstellungsdatei datei = fenster_.konfiguration().openSettings();
-  z.schreibe(datei.ini());
-  datei.speichern();
+  fenster_.sitzung.konfiguration.speichereAbschnitt(z);
 }
 
 }  // namespace quarzel

@@ -8,19 +8,19 @@
 #include <QObject>
 
 #include "edit/fangeinstellungen.h"
+#include "ui/window/fensteranschluss.h"
 
 class QMenu;
 
 namespace quarzel {
 
 class Fangleiste;
-class TFenster;
 
 class Fangbefehle final : public QObject {
   Q_OBJECT
 
  public:
-  Fangbefehle(TFenster& fenster, Fangeinstellungen& einstellungen, QMenu& menue);
+  Fangbefehle(Fensteranschluss fenster, Fangeinstellungen& einstellungen, QMenu& menue);
 
   Fangleiste& leiste() { return *leiste_; }
   void fangenDialog();
@@ -29,7 +29,7 @@ class Fangbefehle final : public QObject {
  private:
   void sichern();
 
-  TFenster& fenster_;
+  Fensteranschluss fenster_;
   Fangeinstellungen& e_;
   Fangleiste* leiste_;
 };

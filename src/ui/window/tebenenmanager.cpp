@@ -18,7 +18,7 @@
 #include "store/ebenenverwaltung.h"
 #include "store/zeichnung.h"
 #include "ui/window/ebenenbefehle.h"
-#include "ui/window/tfenster.h"
+#include "ui/window/sitzung.h"
 
 namespace quarzel {
 
@@ -333,12 +333,12 @@ void TEbenenmanager::zelleDoppelklick(QTreeWidgetItem* zeile, int spalte) {
   spaeter([this, e] {
     Zeichnung& z = befehle_.zeichnung();
     if (!z.ebenen.existiert(e)) return;
-    const std::optional<std::string> antwort = befehle_.fenster().benutzer().eingabe(
+    const std::optional<std::string> antwort = befehle_.sitzung().benutzer.eingabe(
         "Maßstab", "Maßstab 1: (0 = Zeichnungsmaßstab)", schreibeZahl(z.ebenen.massstab(e)));
     if (!antwort) return;
     const std::optional<double> wert = leseZahl(*antwort);
     if (!wert) {
-      befehle_.fenster().benutzer().meldung("Bitte geben Sie eine Zahl ein.", Meldungsart::Warnung);
+      befehle_.sitzung().benutzer.meldung("Bitte geben Sie eine Zahl ein.", Meldungsart::Warnung);
       return;
     }
     setzeEbenenmassstab(z, e, *wert);

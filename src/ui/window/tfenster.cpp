@@ -79,23 +79,16 @@ bool blattErkennbar(const Ansicht& a) {
 
 }  // namespace
 
-TFenster::TFenster(Fensterstart start, QWidget* eltern)
-    : QMainWindow(eltern), zeichnung_(std::make_unique<Zeichnung>()), autosicherung_(uhr_.ticks()), bloecke_(std::make_unique<Blockrahmen>()) {
+TFenster::TFenster(Sitzung& sitzung, QWidget* eltern) : QMainWindow(eltern), sitzung_(sitzung) {
   setObjectName(QStringLiteral("TFenster"));
 
   zeichenflaeche_ = new Zeichenflaeche(this);
-  setCentralWidget(new Zeichenrahmen(*zeichenflaeche_, zeichnung_->ansicht, [this] {
+  auto* rahmen = new Zeichenrahmen(*zeichenflaeche_, sitzung_.zeichnung.ansicht, [this] {
     return werkzeuge_ != nullptr && werkzeuge_->fangeinstellungen().linealModell;
-  }));
+  });
+  setCentralWidget(rahmen);
   zeichenflaeche_->setFocus();
   statusleiste_ = std::make_unique<Statusleiste>(*statusBar());
-  if (start.benutzer != nullptr) {
-    benutzer_ = start.benutzer;
-  } else {
-    eigenerBenutzer_ = std::make_unique<QtBenutzer>(
-        this, [this](const QString& text, int prozent) { statusleiste_->fortschritt(text, prozent); });
-    benutzer_ = eigenerBenutzer_.get();
-  }
   tastatur_ = std::make_unique<QtTastatur>();
 
   menue_ = baueHauptmenue(*this);
@@ -114,36 +107,30 @@ TFenster::TFenster(Fensterstart start, QWidget* eltern)
   connect(menue_.gesamtesBlatt, &QAction::triggered, this, &TFenster::gesamtesBlatt);
   connect(menue_.blattDarstellen, &QAction::toggled, this, &TFenster::setzeBlattDarstellen);
 
-  // "-i" is taken out here, before anything reads the configuration file.
-  schraffuren_ = std::make_unique<Schraffurbibliothek>(start.umgebung);
-  konfiguration_ = std::make_unique<Konfiguration>(*benutzer_, std::move(start.umgebung));
-  argumente_ = konfiguration_->werteBefehlszeileAus(start.argumente);
-  einstellungen_ = leseEinstellungen(*konfiguration_);
-  startGelungen_ = starteZeichnung(*zeichnung_, zeichnungsvorgaben(einstellungen_), *benutzer_);
-  rasterAusEinstellungen(einstellungen_.zeichenhilfen, zeichnung_->massstabInKraft(), zeichnung_->ansicht);
-  // Showing the sheet as a sheet is what one expects of an empty drawing.
-  zeichnung_->ansicht.layoutView = true;
-  menue_.blattDarstellen->setChecked(zeichnung_->ansicht.layoutView);
-  dateibefehle_ = std::make_unique<Dateibefehle>(*zeichnung_, *benutzer_, *tastatur_, *konfiguration_, einstellungen_);
+  menue_.blattDarstellen->setChecked(sitzung_.zeichnung.ansicht.layoutView);
+  dateibefehle_ = std::make_unique<Dateibefehle>(sitzung_.zeichnung, sitzung_.benutzer, *tastatur_,
+                                                 sitzung_.konfiguration, sitzung_.einstellungen);
   dateibefehle_->bildExport = [this](const std::string& pfad) {
     Ausgabewahl wahl;
     wahl.pfad = pfad;
     wahl.format = ausgabeformatFuer(pfad).value_or(Ausgabeformat::Png);
-    wahl.schalter = schalter_;
-    wahl.darstellung = darstellung_;
-    wahl.schraffuren = schraffuren_.get();
-    return gibZeichnungAus(*zeichnung_, wahl);
+    wahl.schalter = sitzung_.schalter;
+    wahl.darstellung = sitzung_.darstellung;
+    wahl.schraffuren = &sitzung_.schraffuren;
+    return gibZeichnungAus(sitzung_.zeichnung, wahl);
   };
 
   connect(zeichenflaeche_, &Zeichenflaeche::groesseGeaendert, this, &TFenster::flaecheGeaendert);
   connect(zeichenflaeche_, &Zeichenflaeche::mausBewegt, this, &TFenster::mausBewegt);
   zeichenflaeche_->setzeMaler([this](Canvas& canvas) { zeichneFlaeche(canvas); });
   werkzeugeEinrichten();
-  ebenenbefehleEinrichten(*this, *menuBar());
-  einstellungsbefehleEinrichten(*this, *menuBar());
+  ebenenbefehle_ = ebenenbefehleEinrichten(anschluss(), *menuBar());
+  einstellungsbefehleEinrichten(
+      anschluss(), *eigenschaften_, [this] { darstellungAnwenden(sitzung_, *zeichenflaeche_, *werkzeuge_); },
+      *menuBar());
   new Kontexthilfe(*this, *leisten_.ansicht, QString::fromStdString((programmordner() / "Hilfe").string()));
   ordneLeistenAn(*this);
-  ansichtsleistenEinrichten(*this);
+  new Ansichtsleisten(anschluss(), *werkzeuge_, *rahmen, &fangbefehle_->leiste(), *menue_.ansicht);
 
   zuletztSetzen();
   befehlsstandSetzen();
@@ -153,7 +140,11 @@ TFenster::TFenster(Fensterstart start, QWidget* eltern)
   takt_ = new QTimer(this);
   takt_->setInterval(kTaktMs);
   connect(takt_, &QTimer::timeout, this, &TFenster::takt);
-  if (startGelungen_) takt_->start();
+  if (sitzung_.startGelungen()) takt_->start();
+}
+
+Fensteranschluss TFenster::anschluss() {
+  return {*this, sitzung_, [this] { Figurzeichnen(); }};
 }
 
 TFenster::~TFenster() {
@@ -165,12 +156,6 @@ TFenster::~TFenster() {
 }
 
 void TFenster::werkzeugeEinrichten() {
-  darstellung_.markierteEinfaerben = einstellungen_.darstellung.markierung != 3;
-  if (darstellung_.markierteEinfaerben) {
-    static constexpr Farbe kMarkierfarben[] = {rgb(255, 0, 0), rgb(0, 255, 0), rgb(0, 0, 255)};
-    darstellung_.markierfarbe = kMarkierfarben[std::clamp(einstellungen_.darstellung.markierung, 0, 2)];
-  }
-
   leisten_ = baueWerkzeugleisten(*this, *menue_.bearbeiten);
   connect(leisten_.vergroessern, &QAction::triggered, this, &TFenster::vergroessern);
   connect(leisten_.verkleinern, &QAction::triggered, this, &TFenster::verkleinern);
@@ -182,26 +167,26 @@ void TFenster::werkzeugeEinrichten() {
   dienste.neuZeichnen = [this] { Figurzeichnen(); };
   dienste.objekteZeichnen = [this](std::int32_t von, std::int32_t bis) { objektzeichnen(von, bis); };
   dienste.befehlsstand = [this] { befehlsstandSetzen(); };
-  werkzeuge_ = new Werkzeugbedienung(*this, *zeichnung_, *zeichenflaeche_, leisten_, *eigenschaften_, *statusleiste_,
-                                     uhr_, einstellungen_, std::move(dienste));
+  werkzeuge_ = new Werkzeugbedienung(*this, sitzung_.zeichnung, *zeichenflaeche_, leisten_, *eigenschaften_,
+                                     *statusleiste_, sitzung_.uhr, sitzung_.einstellungen, std::move(dienste));
   connect(&werkzeuge_->panel(), &Koordinatenpanel::kurztasten, this, &TFenster::setzeKurztasten);
-  werkzeuge_->panel().melder = [this](const std::string& text) { benutzer_->meldung(text, Meldungsart::Fehler); };
-  new Fangbefehle(*this, werkzeuge_->fangeinstellungen(), *menue_.ansicht);
+  werkzeuge_->panel().melder = [this](const std::string& text) { sitzung_.benutzer.meldung(text, Meldungsart::Fehler); };
+  fangbefehle_ = new Fangbefehle(anschluss(), werkzeuge_->fangeinstellungen(), *menue_.ansicht);
 }
 
 void TFenster::eigenschaftenAuffrischen() {
-  eigenschaften_->setzeStifte(zeichnung_->stifte);
+  eigenschaften_->setzeStifte(sitzung_.zeichnung.stifte);
   // The styles the user chose to have offered ("Linien2.dat"), all without it.
   Linienstilauswahl auswahl;
   ladeVerfuegbareLinienstile(auswahl);
   std::vector<std::pair<int, QString>> stile;
-  for (int stil : auswahl.angeboteneStile()) stile.emplace_back(stil, qtext(zeichnung_->linienstile.name(stil)));
+  for (int stil : auswahl.angeboteneStile()) stile.emplace_back(stil, qtext(sitzung_.zeichnung.linienstile.name(stil)));
   eigenschaften_->setzeLinienstile(stile);
   std::vector<QString> schraffuren;
-  for (const std::string& n : schraffuren_->namen()) schraffuren.push_back(qtext(n));
+  for (const std::string& n : sitzung_.schraffuren.namen()) schraffuren.push_back(qtext(n));
   eigenschaften_->setzeSchraffuren(schraffuren);
-  eigenschaften_->setzeStift(zeichnung_->speicher.aktuell.stift);
-  eigenschaften_->setzeLinienstil(zeichnung_->speicher.aktuell.linienstil);
+  eigenschaften_->setzeStift(sitzung_.zeichnung.speicher.aktuell.stift);
+  eigenschaften_->setzeLinienstil(sitzung_.zeichnung.speicher.aktuell.linienstil);
 }
 
 Tastatur& TFenster::tastatur() {
@@ -210,8 +195,8 @@ Tastatur& TFenster::tastatur() {
 
 void TFenster::Figurzeichnen() {
   // A grid in drawing units follows a change of the scale in force.
-  if (einstellungen_.zeichenhilfen.rasterMasstabsabhaengig)
-    rasterAusEinstellungen(einstellungen_.zeichenhilfen, zeichnung_->massstabInKraft(), zeichnung_->ansicht);
+  if (sitzung_.einstellungen.zeichenhilfen.rasterMasstabsabhaengig)
+    rasterAusEinstellungen(sitzung_.einstellungen.zeichenhilfen, sitzung_.zeichnung.massstabInKraft(), sitzung_.zeichnung.ansicht);
   statustexteSetzen();
   zeichenflaeche_->neuZeichnen();
 }
@@ -222,29 +207,29 @@ void TFenster::objektzeichnen(std::int32_t von, std::int32_t bis) {
 }
 
 void TFenster::zentriere(double cx, double cy) {
-  zeichnung_->ansicht.zentriere(cx, cy);
+  sitzung_.zeichnung.ansicht.zentriere(cx, cy);
   Figurzeichnen();
 }
 
 void TFenster::vergroessern() {
-  zeichnung_->ansicht.vergroessern();
+  sitzung_.zeichnung.ansicht.vergroessern();
   Figurzeichnen();
 }
 
 void TFenster::verkleinern() {
-  zeichnung_->ansicht.verkleinern();
+  sitzung_.zeichnung.ansicht.verkleinern();
   Figurzeichnen();
 }
 
 void TFenster::gesamtesBlatt() {
-  zeichnung_->ansicht.gesamtesBlatt();
+  sitzung_.zeichnung.ansicht.gesamtesBlatt();
   Figurzeichnen();
 }
 
 void TFenster::setzeBlattDarstellen(bool an) {
   if (menue_.blattDarstellen->isChecked() != an) menue_.blattDarstellen->setChecked(an);
-  if (zeichnung_->ansicht.layoutView == an) return;
-  zeichnung_->ansicht.layoutView = an;
+  if (sitzung_.zeichnung.ansicht.layoutView == an) return;
+  sitzung_.zeichnung.ansicht.layoutView = an;
   Figurzeichnen();
 }
 
@@ -256,15 +241,15 @@ void TFenster::neu() {
 }
 
 void TFenster::oeffnen() {
-  const Sicht vorher = sichtVon(zeichnung_->ansicht);
-  if (dateibefehle_->oeffnen()) zeichnungGewechselt(sichtVon(zeichnung_->ansicht) != vorher);
+  const Sicht vorher = sichtVon(sitzung_.zeichnung.ansicht);
+  if (dateibefehle_->oeffnen()) zeichnungGewechselt(sichtVon(sitzung_.zeichnung.ansicht) != vorher);
   zuletztSetzen();
   befehlsstandSetzen();
 }
 
 void TFenster::oeffneZuletzt(int index) {
-  const Sicht vorher = sichtVon(zeichnung_->ansicht);
-  if (dateibefehle_->oeffneZuletzt(index)) zeichnungGewechselt(sichtVon(zeichnung_->ansicht) != vorher);
+  const Sicht vorher = sichtVon(sitzung_.zeichnung.ansicht);
+  if (dateibefehle_->oeffneZuletzt(index)) zeichnungGewechselt(sichtVon(sitzung_.zeichnung.ansicht) != vorher);
   zuletztSetzen();
   befehlsstandSetzen();
 }
@@ -282,7 +267,7 @@ void TFenster::speichernUnter() {
 }
 
 void TFenster::zeichnungGewechselt(bool gespeicherteSicht) {
-  Ansicht& a = zeichnung_->ansicht;
+  Ansicht& a = sitzung_.zeichnung.ansicht;
   menue_.blattDarstellen->setChecked(a.layoutView);
   // The view saved with the drawing is kept unless it would show nothing
   // recognisable of the sheet in this window's area.
@@ -295,17 +280,17 @@ void TFenster::zeichnungGewechselt(bool gespeicherteSicht) {
 void TFenster::startdateiOeffnen() {
   if (startdateiGeprueft_) return;
   startdateiGeprueft_ = true;
-  const Startdatei datei = startdatei(argumente_);
+  const Startdatei datei = startdatei(sitzung_.argumente());
   switch (datei.art) {
     case Startdatei::Art::Keine:
       return;
     case Startdatei::Art::Fehlt:
       // A mistyped name is no reason to end: the empty drawing stays open.
-      benutzer_->meldung(meldungStartdateiFehlt(datei.pfad), Meldungsart::Fehler);
+      sitzung_.benutzer.meldung(meldungStartdateiFehlt(datei.pfad), Meldungsart::Fehler);
       return;
     case Startdatei::Art::Oeffnen: {
-      const Sicht vorher = sichtVon(zeichnung_->ansicht);
-      if (dateibefehle_->oeffne(datei.pfad)) zeichnungGewechselt(sichtVon(zeichnung_->ansicht) != vorher);
+      const Sicht vorher = sichtVon(sitzung_.zeichnung.ansicht);
+      if (dateibefehle_->oeffne(datei.pfad)) zeichnungGewechselt(sichtVon(sitzung_.zeichnung.ansicht) != vorher);
       zuletztSetzen();
       befehlsstandSetzen();
       return;
@@ -316,13 +301,13 @@ void TFenster::startdateiOeffnen() {
 // --- Edit commands -----------------------------------------------------------
 
 void TFenster::rueckgaengig() {
-  zeichnung_->speicher.rueckgaengig();
+  sitzung_.zeichnung.speicher.rueckgaengig();
   befehlsstandSetzen();
   Figurzeichnen();
 }
 
 void TFenster::wiederherstellen() {
-  zeichnung_->speicher.wiederherstellen();
+  sitzung_.zeichnung.speicher.wiederherstellen();
   befehlsstandSetzen();
   Figurzeichnen();
 }
@@ -330,20 +315,21 @@ void TFenster::wiederherstellen() {
 // --- Clock, title, menus -----------------------------------------------------
 
 void TFenster::takt() {
-  autosicherung_.tick(uhr_.ticks(), *zeichnung_, einstellungen_.speichern, normalerZustand(), *benutzer_);
+  sitzung_.autosicherung.tick(sitzung_.uhr.ticks(), sitzung_.zeichnung, sitzung_.einstellungen.speichern,
+                              normalerZustand(), sitzung_.benutzer);
   befehlsstandSetzen();
 }
 
 bool TFenster::normalerZustand() const {
-  return !dateibefehle_->beschaeftigt() && !autosicherung_.beschaeftigt() &&
+  return !dateibefehle_->beschaeftigt() && !sitzung_.autosicherung.beschaeftigt() &&
          QApplication::activeModalWidget() == nullptr && QApplication::activePopupWidget() == nullptr;
 }
 
 void TFenster::befehlsstandSetzen() {
-  const Elementspeicher& s = zeichnung_->speicher;
+  const Elementspeicher& s = sitzung_.zeichnung.speicher;
   menue_.rueckgaengig->setEnabled(s.undoMoeglich());
   menue_.wiederherstellen->setEnabled(s.redoMoeglich());
-  const std::string& datei = zeichnung_->dateiname;
+  const std::string& datei = sitzung_.zeichnung.dateiname;
   const QString name = datei.empty() ? QStringLiteral("Unbenannt") : QFileInfo(qtext(datei)).fileName();
   setWindowTitle(name + QStringLiteral("[*] - ") + programmtitel());
   setWindowModified(s.modifiziert());
@@ -356,7 +342,7 @@ void TFenster::zuletztSetzen() {
 // --- Drawing area and status bar ---------------------------------------------
 
 void TFenster::flaecheGeaendert(int breite, int hoehe) {
-  Ansicht& a = zeichnung_->ansicht;
+  Ansicht& a = sitzung_.zeichnung.ansicht;
   a.areaWidth = breite;
   a.areaHeight = hoehe;
   if (ersteGroesse_ && breite > 0 && hoehe > 0) {
@@ -367,9 +353,9 @@ void TFenster::flaecheGeaendert(int breite, int hoehe) {
 }
 
 void TFenster::mausBewegt(double x, double y) {
-  const Ansicht& a = zeichnung_->ansicht;
+  const Ansicht& a = sitzung_.zeichnung.ansicht;
   const Weltpunkt welt = a.pixelToWorld(x, y);
-  const Benutzerpunkt p = a.worldToUser(welt.x, welt.y, zeichnung_->massstabInKraft());
+  const Benutzerpunkt p = a.worldToUser(welt.x, welt.y, sitzung_.zeichnung.massstabInKraft());
   const std::string einheit = a.unitName.empty() ? std::string() : " " + a.unitName;
   const std::string text =
       "X: " + formatiereBenutzerwert(p.x, a.unitCode, a.displayDecimals, a.imperialDecimal) + einheit +
@@ -378,19 +364,20 @@ void TFenster::mausBewegt(double x, double y) {
 }
 
 void TFenster::zeichneFlaeche(Canvas& canvas) {
-  zeichneBlattansicht(canvas, zeichnung_->ansicht, werkzeuge_ != nullptr && werkzeuge_->fangeinstellungen().raster);
-  zeichneElemente(canvas, 1, zeichnung_->speicher.anzahl());
+  const bool raster = werkzeuge_ != nullptr && werkzeuge_->fangeinstellungen().raster;
+  zeichneBlattansicht(canvas, sitzung_.zeichnung.ansicht, raster);
+  zeichneElemente(canvas, 1, sitzung_.zeichnung.speicher.anzahl());
 }
 
 void TFenster::zeichneElemente(Canvas& canvas, std::int32_t von, std::int32_t bis) {
-  const Ansicht& a = zeichnung_->ansicht;
-  Zeichenumgebung u{*zeichnung_, schalter_, darstellung_, schraffuren_.get()};
-  u.bildspeicher = &zeichnung_->speicher;
-  u.schnellerRefresh = einstellungen_.darstellung.schnellerRefresh;
+  const Ansicht& a = sitzung_.zeichnung.ansicht;
+  Zeichenumgebung u{sitzung_.zeichnung, sitzung_.schalter, sitzung_.darstellung, &sitzung_.schraffuren};
+  u.bildspeicher = &sitzung_.zeichnung.speicher;
+  u.schnellerRefresh = sitzung_.einstellungen.darstellung.schnellerRefresh;
   Bildaufbau bildaufbau(*zeichenflaeche_);
   u.beobachter = &bildaufbau;
   // The block boxes pay off for full redraws; a few new elements are drawn directly.
-  if (von == 1 && bis >= zeichnung_->speicher.anzahl()) u.bloecke = bloecke_.get();
+  if (von == 1 && bis >= sitzung_.zeichnung.speicher.anzahl()) u.bloecke = &sitzung_.bloecke;
   drawElements(canvas, von, bis, a.drawingScale, a.zoom, a.clipRechteck(), a.viewOriginX, a.viewOriginY, u);
 }
 
@@ -424,8 +411,8 @@ void TFenster::setzeKurztasten(bool an) {
 }
 
 void TFenster::statustexteSetzen() {
-  const Ansicht& a = zeichnung_->ansicht;
-  statusleiste_->setzeBlatt(qtext(blattStatustext(zeichnung_->optionen.blattname, a)));
+  const Ansicht& a = sitzung_.zeichnung.ansicht;
+  statusleiste_->setzeBlatt(qtext(blattStatustext(sitzung_.zeichnung.optionen.blattname, a)));
   statusleiste_->setzeMassstab(qtext(massstabStatustext(a.drawingScale)));
 }
 
@@ -460,13 +447,13 @@ void TFenster::showEvent(QShowEvent* ereignis) {
 void TFenster::closeEvent(QCloseEvent* ereignis) {
   // A file command or automatic save is waiting in a dialog or polling for
   // Escape: closing now would pull the drawing from under it.
-  if (dateibefehle_->beschaeftigt() || autosicherung_.beschaeftigt() || !dateibefehle_->aenderungenSichern()) {
+  if (dateibefehle_->beschaeftigt() || sitzung_.autosicherung.beschaeftigt() || !dateibefehle_->aenderungenSichern()) {
     befehlsstandSetzen();
     ereignis->ignore();
     return;
   }
   takt_->stop();
-  autosaveAufraeumen(*zeichnung_, einstellungen_.speichern, true);
+  autosaveAufraeumen(sitzung_.zeichnung, sitzung_.einstellungen.speichern, true);
   fensterlageSpeichern();
   QMainWindow::closeEvent(ereignis);
 }

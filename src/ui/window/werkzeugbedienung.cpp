@@ -21,6 +21,7 @@
 #include "ui/dialogs/bildschirmdarstellung.h"
 #include "ui/tools/eigenschaftsleiste.h"
 #include "ui/tools/koordinatenpanel.h"
+#include "ui/qt/qtcanvas.h"
 #include "ui/window/statusleiste.h"
 #include "ui/tools/werkzeugleisten.h"
 #include "ui/window/zeichenflaeche.h"
@@ -29,18 +30,9 @@ namespace quarzel {
 
 namespace {
 
-// The colour choices of "Bildschirmdarstellung": "Rot", "Grün", "Blau", "Schwarz".
-QColor darstellungsfarbe(int wahl) {
-  switch (wahl) {
-    case 0:
-      return QColor(255, 0, 0);
-    case 1:
-      return QColor(0, 160, 0);
-    case 2:
-      return QColor(0, 0, 255);
-    default:
-      return QColor(0, 0, 0);
-  }
+// Cross-hair and reference point are marks on white.
+QColor markenfarbe(int wahl) {
+  return qfarbe(einstellung::darstellungsfarbe(wahl, einstellung::Farbgebrauch::Marke));
 }
 
 // One notch of the wheel zooms by this factor; "Mausradfaktor" 3 gives 1.3.
@@ -247,7 +239,7 @@ Werkzeugbedienung::Werkzeugbedienung(QMainWindow& fenster, Zeichnung& zeichnung,
       this);
 
   const einstellung::Darstellung& d = einstellungen_.darstellung;
-  flaeche_.setzeFadenkreuz(einstellungen_.zeichenhilfen.fadenkreuz, darstellungsfarbe(d.fadenkreuz));
+  flaeche_.setzeFadenkreuz(einstellungen_.zeichenhilfen.fadenkreuz, markenfarbe(d.fadenkreuz));
 
   vorgabenUebernehmen();
   st.pfeilaktiv();
@@ -291,7 +283,7 @@ void Werkzeugbedienung::vorgabenUebernehmen() {
   a.linienstil = static_cast<std::int16_t>(std::clamp(eigenschaften_.linienstil(), 1, 32767));
   Zeichenvorgabe v = eigenschaften_.vorgabe();
   v.hilfslinienfarbe = einstellungen_.hilfslinien.farbe;
-  v.gummibandfarbe = darstellungsfarbeAus(einstellungen_.darstellung.objekte);
+  v.gummibandfarbe = einstellung::darstellungsfarbe(einstellungen_.darstellung.objekte);
   linien_->vorgabe = v;
   flaechen_->vorgabe = v;
   flaechen_->flaechenvorgabe = eigenschaften_.flaeche();
@@ -328,7 +320,7 @@ void Werkzeugbedienung::bewegt(double x, double y) {
   const bool marker = z.werkzeug != Werkzeugzustand::kKeinWerkzeug && z.werkzeug != Werkzeugzustand::kMarkieren;
   flaeche_.zeigeFang(marker && letzterFang_ ? &*letzterFang_ : nullptr);
   if (z.hatBezug()) {
-    flaeche_.setzeBezugspunkt(QPointF(z.bezugX, z.bezugY), darstellungsfarbe(einstellungen_.darstellung.referenzpunkt));
+    flaeche_.setzeBezugspunkt(QPointF(z.bezugX, z.bezugY), markenfarbe(einstellungen_.darstellung.referenzpunkt));
   }
 }
 
@@ -428,7 +420,7 @@ void Werkzeugbedienung::nachEreignis() {
   status_.setzeAufforderung(aufforderung());
   const Werkzeugzustand& z = steuerung_->zustand();
   if (z.hatBezug()) {
-    flaeche_.setzeBezugspunkt(QPointF(z.bezugX, z.bezugY), darstellungsfarbe(einstellungen_.darstellung.referenzpunkt));
+    flaeche_.setzeBezugspunkt(QPointF(z.bezugX, z.bezugY), markenfarbe(einstellungen_.darstellung.referenzpunkt));
   } else {
     flaeche_.setzeBezugspunkt(std::nullopt, Qt::red);
   }

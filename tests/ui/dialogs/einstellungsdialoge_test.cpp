@@ -46,7 +46,6 @@ class Einstellungsdialoge : public ::testing::Test {
  protected:
   void SetUp() override {
     fenster = test.fenster(test.mitIni());
-    einstellungsbefehleEinrichten(*fenster, *fenster->menuBar());
   }
 
   static std::filesystem::path benutzerordner() { return quarzel::benutzerordner().value_or("."); }
@@ -58,7 +57,7 @@ class Einstellungsdialoge : public ::testing::Test {
   }
 
   test::Fenstertest test;
-  std::unique_ptr<TFenster> fenster;
+  test::Testfenster fenster;
 };
 
 // --- "Bildschirmdarstellung" ---------------------------------------------------------------
@@ -76,7 +75,7 @@ TEST_F(Einstellungsdialoge, BildschirmdarstellungSchreibtAbschnittUndFaerbtMarki
   });
   test::menueeintrag(*fenster->menuBar(), "Bildschirmdarstellung...")->trigger();
 
-  const Darstellungswahl& w = fenster->darstellungswahl();
+  const Darstellungswahl& w = fenster->sitzung().darstellung;
   EXPECT_TRUE(w.markierteEinfaerben);
   EXPECT_EQ(w.markierfarbe, rgb(0, 0, 255));
   EXPECT_FALSE(w.objektraenderAnzeigen);
@@ -96,23 +95,23 @@ TEST_F(Einstellungsdialoge, NichtEinfaerbenLaesstMarkierteInIhrerFarbe) {
     test::okDruecken(d);
   });
   test::menueeintrag(*fenster->menuBar(), "Bildschirmdarstellung...")->trigger();
-  EXPECT_FALSE(fenster->darstellungswahl().markierteEinfaerben);
+  EXPECT_FALSE(fenster->sitzung().darstellung.markierteEinfaerben);
   EXPECT_EQ(konfiguration().wert("Darstellung", "Markierung"), "3");
 
   // Opened again, the dialog shows the choice it was left with.
-  TBildschirmdarstellung wieder(fenster->einstellungen().darstellung, fenster->darstellungswahl());
+  TBildschirmdarstellung wieder(fenster->sitzung().einstellungen.darstellung, fenster->sitzung().darstellung);
   EXPECT_EQ(wieder.markierung()->checkedId(), 3);
 }
 
 TEST_F(Einstellungsdialoge, AbbrechenAendertWederFensterNochDatei) {
-  const Darstellungswahl vorher = fenster->darstellungswahl();
+  const Darstellungswahl vorher = fenster->sitzung().darstellung;
   test::imDialog<TBildschirmdarstellung>([](TBildschirmdarstellung& d) {
     d.markierung()->button(1)->click();
     d.mittelpunkt()->button(0)->click();
     test::abbrechenDruecken(d);
   });
   test::menueeintrag(*fenster->menuBar(), "Bildschirmdarstellung...")->trigger();
-  EXPECT_EQ(fenster->darstellungswahl(), vorher);
+  EXPECT_EQ(fenster->sitzung().darstellung, vorher);
   EXPECT_FALSE(konfiguration().hatSektion("Darstellung"));
 }
 
@@ -124,8 +123,9 @@ TEST(Bildschirmdarstellung, BeschaedigteWerteZeigenDieErsteWahlUndFaerbenRot) {
   EXPECT_EQ(dialog.fadenkreuz()->checkedId(), 0);
   EXPECT_EQ(dialog.markierung()->checkedId(), 0);
   EXPECT_EQ(darstellungswahlAus(d, {}).markierfarbe, rgb(255, 0, 0));
-  EXPECT_EQ(darstellungsfarbeAus(7), rgb(0, 0, 0));
-  EXPECT_EQ(darstellungsfarbeAus(1), rgb(0, 255, 0));
+  EXPECT_EQ(einstellung::darstellungsfarbe(7), rgb(0, 0, 0));
+  EXPECT_EQ(einstellung::darstellungsfarbe(1), rgb(0, 255, 0));
+  EXPECT_EQ(einstellung::darstellungsfarbe(1, einstellung::Farbgebrauch::Marke), rgb(0, 160, 0));
 }
 
 // --- "Zeichnungsoptionen" ------------------------------------------------------------------
@@ -140,7 +140,7 @@ TEST_F(Einstellungsdialoge, ZeichnungsoptionenSetzenBlattEinheitMassstabUndSchre
   });
   test::menueeintrag(*fenster->menuBar(), "Zeichnungsoptionen...")->trigger();
 
-  const Ansicht& a = fenster->zeichnung().ansicht;
+  const Ansicht& a = fenster->sitzung().zeichnung.ansicht;
   EXPECT_EQ(a.sheetWidth, 420);
   EXPECT_EQ(a.sheetHeight, 297);
   EXPECT_EQ(a.sheetLeft, 4790);
@@ -161,13 +161,13 @@ TEST_F(Einstellungsdialoge, ZeichnungsoptionenSetzenBlattEinheitMassstabUndSchre
 }
 
 TEST_F(Einstellungsdialoge, ZeichnungsoptionenAbbrechenLaesstAnsichtUnveraendert) {
-  const Zeichnungsoptionenwahl vorher = zeichnungsoptionenAus(fenster->zeichnung().ansicht);
+  const Zeichnungsoptionenwahl vorher = zeichnungsoptionenAus(fenster->sitzung().zeichnung.ansicht);
   test::imDialog<TZeichnungsoptionen>([](TZeichnungsoptionen& d) {
     d.formate()->button(0)->click();
     test::abbrechenDruecken(d);
   });
   test::menueeintrag(*fenster->menuBar(), "Zeichnungsoptionen...")->trigger();
-  EXPECT_EQ(zeichnungsoptionenAus(fenster->zeichnung().ansicht), vorher);
+  EXPECT_EQ(zeichnungsoptionenAus(fenster->sitzung().zeichnung.ansicht), vorher);
   EXPECT_FALSE(konfiguration().hatSektion("Projektoptionen"));
 }
 
@@ -258,7 +258,7 @@ TEST_F(Einstellungsdialoge, StiftbreitenUebernehmenBreiteUndFarbeInZeichnungDate
   });
   test::menueeintrag(*fenster->menuBar(), "Stiftbreiten...")->trigger();
 
-  const Stifttabelle& s = fenster->zeichnung().stifte;
+  const Stifttabelle& s = fenster->sitzung().zeichnung.stifte;
   EXPECT_DOUBLE_EQ(s.penWidth[12], 0.65);
   EXPECT_EQ(s.penColour[12], rgb(10, 20, 30));
   const IniDatei ini = konfiguration();
@@ -271,14 +271,14 @@ TEST_F(Einstellungsdialoge, StiftbreitenUebernehmenBreiteUndFarbeInZeichnungDate
 }
 
 TEST_F(Einstellungsdialoge, AlsStandardSchreibtSofortUndAbbrechenLaesstZeichnung) {
-  const Stifttabelle vorher = fenster->zeichnung().stifte;
+  const Stifttabelle vorher = fenster->sitzung().zeichnung.stifte;
   test::imDialog<TStiftbreiten>([](TStiftbreiten& d) {
     d.breite(20)->setValue(3.5);
     d.standardknopf()->click();
     test::abbrechenDruecken(d);
   });
   test::menueeintrag(*fenster->menuBar(), "Stiftbreiten...")->trigger();
-  EXPECT_EQ(fenster->zeichnung().stifte, vorher);
+  EXPECT_EQ(fenster->sitzung().zeichnung.stifte, vorher);
   EXPECT_EQ(konfiguration().wert("Stiftbreiten", "StiftBreite20"), "3.5");
 }
 
@@ -313,7 +313,7 @@ TEST_F(Einstellungsdialoge, EinstellungenUeberlebenEinenNeustart) {
     test::okDruecken(d);
   });
   test::menueeintrag(*fenster->menuBar(), "Linienstile...")->trigger();
-  const std::uint8_t muster = fenster->zeichnung().linienstile.komplexes(1).section[0];
+  const std::uint8_t muster = fenster->sitzung().zeichnung.linienstile.komplexes(1).section[0];
   ASSERT_NE(muster, 0);
   test::imDialog<Rasterdialog>([](Rasterdialog& d) {
     d.masstabsabhaengig()->setChecked(true);
@@ -331,12 +331,12 @@ TEST_F(Einstellungsdialoge, EinstellungenUeberlebenEinenNeustart) {
   });
   test::menueeintrag(*fenster->menuBar(), "&Fangen...")->trigger();
   const Fangeinstellungen fangen = fenster->werkzeuge().fangeinstellungen();
-  const Ansicht a1 = fenster->zeichnung().ansicht;
+  const Ansicht a1 = fenster->sitzung().zeichnung.ansicht;
   fenster->close();
   fenster.reset();
 
   fenster = test.fenster(test.mitIni());
-  const Zeichnung& z = fenster->zeichnung();
+  const Zeichnung& z = fenster->sitzung().zeichnung;
   EXPECT_DOUBLE_EQ(z.stifte.penWidth[12], 0.65);
   EXPECT_EQ(z.stifte.penColour[12], rgb(10, 20, 30));
   EXPECT_EQ(z.linienstile.komplexes(1).section[0], muster);
@@ -352,8 +352,8 @@ TEST_F(Einstellungsdialoge, EinstellungenUeberlebenEinenNeustart) {
   EXPECT_EQ(fenster->werkzeuge().fangeinstellungen().alleSichtbarenEbenen, fangen.alleSichtbarenEbenen);
   // "Neu" starts from the same pens and line styles.
   fenster->menue().neu->trigger();
-  EXPECT_EQ(fenster->zeichnung().stifte.penColour[12], rgb(10, 20, 30));
-  EXPECT_EQ(fenster->zeichnung().linienstile.komplexes(1).section[0], muster);
+  EXPECT_EQ(fenster->sitzung().zeichnung.stifte.penColour[12], rgb(10, 20, 30));
+  EXPECT_EQ(fenster->sitzung().zeichnung.linienstile.komplexes(1).section[0], muster);
   for (const auto& d : dateien) std::filesystem::remove(d);
 }
 
@@ -405,13 +405,13 @@ TEST_F(Einstellungsdialoge, SchalterDesMenuesBlendenAusUndZeichnenNeu) {
   QAction* texte = test::menueeintrag(*fenster->menuBar(), "&Texte");
   ASSERT_TRUE(texte->isChecked());
   texte->trigger();
-  EXPECT_FALSE(fenster->anzeigeschalter().texte);
+  EXPECT_FALSE(fenster->sitzung().schalter.texte);
   test::menueeintrag(*fenster->menuBar(), "Stiftbrei&ten && Farben")->trigger();
-  EXPECT_FALSE(fenster->anzeigeschalter().stiftbreitenUndFarben);
+  EXPECT_FALSE(fenster->sitzung().schalter.stiftbreitenUndFarben);
   test::menueeintrag(*fenster->menuBar(), "Transparen&z")->trigger();
-  EXPECT_TRUE(fenster->anzeigeschalter().transparenz);
+  EXPECT_TRUE(fenster->sitzung().schalter.transparenz);
   test::menueeintrag(*fenster->menuBar(), "Alle Ebenen und Unterebenen sichtbar")->trigger();
-  EXPECT_TRUE(fenster->zeichnung().ebenen.allesSichtbar);
+  EXPECT_TRUE(fenster->sitzung().zeichnung.ebenen.allesSichtbar);
 }
 
 TEST(SichtbareElemente, JederSchalterHatSeinenEintragUndF7SchaltetHilfslinien) {

@@ -180,7 +180,6 @@ TEST_F(Linienstildialog, AlsStandardSchreibtDieStandardmuster) {
 TEST(LinienstileImFenster, OkUebernimmtMusterInDieZeichnungUndDieStilauswahl) {
   test::Fenstertest t;
   auto fenster = t.fenster(t.mitIni());
-  einstellungsbefehleEinrichten(*fenster, *fenster->menuBar());
   test::imDialog<TLinienstile>([](TLinienstile& d) {
     d.gruppenknopf(QStringLiteral("Alle aus"));
     d.gruppenknopf(QStringLiteral("Einfache an"));
@@ -192,7 +191,7 @@ TEST(LinienstileImFenster, OkUebernimmtMusterInDieZeichnungUndDieStilauswahl) {
     test::okDruecken(d);
   });
   test::menueeintrag(*fenster->menuBar(), "Linienstile...")->trigger();
-  const Zeichnung& z = fenster->zeichnung();
+  const Zeichnung& z = fenster->sitzung().zeichnung;
   EXPECT_DOUBLE_EQ(z.linienstile.einfach[3].muster.dashPeriod, 12);
   auto* picker = fenster->findChild<QComboBox*>(QStringLiteral("Linienstil"));
   ASSERT_NE(picker, nullptr);

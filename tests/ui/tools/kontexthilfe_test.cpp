@@ -34,7 +34,7 @@ class Hilfe : public ::testing::Test, public test::Fenstertest {
  protected:
   void SetUp() override {
     f = fenster(mitIni());
-    ASSERT_TRUE(f->startGelungen());
+    ASSERT_TRUE(f->sitzung().startGelungen());
     zeigen(*f);
     hilfe = f->findChild<Kontexthilfe*>();
     ASSERT_NE(hilfe, nullptr);
@@ -42,7 +42,7 @@ class Hilfe : public ::testing::Test, public test::Fenstertest {
   std::uint16_t werkzeug() { return f->werkzeuge().steuerung().zustand().werkzeug; }
   static QString ordner() { return QString::fromStdString((programmordner() / "Hilfe").string()); }
 
-  std::unique_ptr<TFenster> f;
+  test::Testfenster f;
   Kontexthilfe* hilfe = nullptr;
 };
 

@@ -30,7 +30,7 @@ class Ansichtsleistentest : public ::testing::Test, public test::Fenstertest {
   void SetUp() override {
     linealzustandVergessen();
     f = fenster(mitIni());
-    ASSERT_TRUE(f->startGelungen());
+    ASSERT_TRUE(f->sitzung().startGelungen());
     zeigen(*f);
     rahmen = qobject_cast<Zeichenrahmen*>(f->centralWidget());
     ASSERT_NE(rahmen, nullptr);
@@ -49,7 +49,7 @@ class Ansichtsleistentest : public ::testing::Test, public test::Fenstertest {
     s.remove(QStringLiteral("Hauptfenster/Randlineale"));
   }
 
-  Ansicht& ansicht() { return f->zeichnung().ansicht; }
+  Ansicht& ansicht() { return f->sitzung().zeichnung.ansicht; }
   Zeichenflaeche& flaeche() { return f->zeichenflaeche(); }
   QScrollBar& waagerecht() { return rahmen->waagerecht(); }
   QScrollBar& senkrecht() { return rahmen->senkrecht(); }
@@ -68,7 +68,7 @@ class Ansichtsleistentest : public ::testing::Test, public test::Fenstertest {
     EXPECT_EQ(senkrecht().maximum(), s.maximum);
   }
 
-  std::unique_ptr<TFenster> f;
+  test::Testfenster f;
   Zeichenrahmen* rahmen = nullptr;
   QAction* lineal = nullptr;
   Fangleiste* leiste = nullptr;

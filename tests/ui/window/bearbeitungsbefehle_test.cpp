@@ -35,14 +35,14 @@ class Bearbeitungsbefehle_ : public ::testing::Test, public test::Fenstertest {
  protected:
   void SetUp() override {
     f = fenster(mitIni());
-    ASSERT_TRUE(f->startGelungen());
+    ASSERT_TRUE(f->sitzung().startGelungen());
     zeigen(*f);
     // Wide enough for every variant in the property bar on any platform font.
     f->resize(1600, 900);
     QTest::qWait(10);
   }
 
-  Elementspeicher& speicher() { return f->zeichnung().speicher; }
+  Elementspeicher& speicher() { return f->sitzung().zeichnung.speicher; }
   std::uint16_t werkzeug() { return f->werkzeuge().steuerung().zustand().werkzeug; }
   Bearbeitungsbefehle& befehle() { return f->werkzeuge().bearbeitung(); }
   Verschiebepanel& panel() { return befehle().verschiebepanel(); }
@@ -79,7 +79,7 @@ class Bearbeitungsbefehle_ : public ::testing::Test, public test::Fenstertest {
     return n;
   }
 
-  std::unique_ptr<TFenster> f;
+  test::Testfenster f;
 };
 
 // --- Every drawing tool is reachable -------------------------------------------
@@ -139,7 +139,7 @@ TEST_F(Bearbeitungsbefehle_, VerschiebenMitDemPanelIstEinSchrittUndDieObjekteBle
   panel().dyFeld()->setText(QStringLiteral("-4"));
   QTest::mouseClick(panel().okKnopf(), Qt::LeftButton);
 
-  const Zeichnung& z = f->zeichnung();
+  const Zeichnung& z = f->sitzung().zeichnung;
   const Weltpunkt d = eingabeZuWelt(10, -4, true, false, {0, 0}, z.ansicht, z.massstabInKraft());
   ASSERT_EQ(lebende().size(), 1u);
   const std::int32_t n = lebende()[0];

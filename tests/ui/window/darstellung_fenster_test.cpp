@@ -39,7 +39,6 @@ class Darstellungsfenster : public ::testing::Test {
  protected:
   void starten() {
     fenster = test.fenster(test.mitIni());
-    einstellungsbefehleEinrichten(*fenster, *fenster->menuBar());
   }
   IniDatei konfiguration() const {
     IniDatei ini;
@@ -58,7 +57,7 @@ class Darstellungsfenster : public ::testing::Test {
   }
 
   test::Fenstertest test;
-  std::unique_ptr<TFenster> fenster;
+  test::Testfenster fenster;
 };
 
 // --- "Bildschirmdarstellung" -------------------------------------------------------------
@@ -74,8 +73,8 @@ TEST_F(Darstellungsfenster, OkFaerbtDasFadenkreuzSofortUndSpeichertRaenderUndMit
   test::menueeintrag(*fenster->menuBar(), "Bildschirmdarstellung...")->trigger();
 
   EXPECT_EQ(fenster->zeichenflaeche().fadenkreuzfarbe(), QColor(255, 0, 0));
-  EXPECT_FALSE(fenster->darstellungswahl().objektraenderAnzeigen);
-  EXPECT_EQ(fenster->darstellungswahl().mittelpunkt, Darstellungswahl::Mittelpunkt::Punkt);
+  EXPECT_FALSE(fenster->sitzung().darstellung.objektraenderAnzeigen);
+  EXPECT_EQ(fenster->sitzung().darstellung.mittelpunkt, Darstellungswahl::Mittelpunkt::Punkt);
   const IniDatei ini = konfiguration();
   EXPECT_EQ(ini.wert("Darstellung", "Objektränder anzeigen"), "0");
   EXPECT_EQ(ini.wert("Darstellung", "Mittelpunktmarkierung"), "1");
@@ -86,7 +85,7 @@ TEST_F(Darstellungsfenster, DerNaechsteStartUebernimmtAlleWahlenDerDatei) {
                      "[Darstellung]\nFadenkreuz=2\nMarkierung=1\nObjektränder anzeigen=0\n"
                      "Mittelpunktmarkierung=3\nSchneller Refresh=0\n");
   starten();
-  const Darstellungswahl& w = fenster->darstellungswahl();
+  const Darstellungswahl& w = fenster->sitzung().darstellung;
   EXPECT_EQ(w.markierfarbe, rgb(0, 255, 0));
   EXPECT_FALSE(w.objektraenderAnzeigen);
   EXPECT_EQ(w.mittelpunkt, Darstellungswahl::Mittelpunkt::Kreuz);
@@ -94,7 +93,7 @@ TEST_F(Darstellungsfenster, DerNaechsteStartUebernimmtAlleWahlenDerDatei) {
   EXPECT_FALSE(fenster->zeichenflaeche().schnellerRefresh());
 
   // The dialog opens on what the file said.
-  TBildschirmdarstellung dialog(fenster->einstellungen().darstellung, fenster->darstellungswahl());
+  TBildschirmdarstellung dialog(fenster->sitzung().einstellungen.darstellung, fenster->sitzung().darstellung);
   EXPECT_EQ(dialog.raender()->checkedId(), 0);
   EXPECT_EQ(dialog.mittelpunkt()->checkedId(), 3);
 }
@@ -102,8 +101,8 @@ TEST_F(Darstellungsfenster, DerNaechsteStartUebernimmtAlleWahlenDerDatei) {
 TEST_F(Darstellungsfenster, BeschaedigteMittelpunktwahlGibtPlus) {
   test.schreibeDatei("quarzel.ini", "[Darstellung]\nMittelpunktmarkierung=17\nObjektränder anzeigen=ja\n");
   starten();
-  EXPECT_EQ(fenster->darstellungswahl().mittelpunkt, Darstellungswahl::Mittelpunkt::Plus);
-  EXPECT_TRUE(fenster->darstellungswahl().objektraenderAnzeigen);
+  EXPECT_EQ(fenster->sitzung().darstellung.mittelpunkt, Darstellungswahl::Mittelpunkt::Plus);
+  EXPECT_TRUE(fenster->sitzung().darstellung.objektraenderAnzeigen);
 }
 
 // --- Refresh modes -----------------------------------------------------------------------
@@ -115,7 +114,7 @@ TEST_F(Darstellungsfenster, RefreshWahlWirktSofortUndStehtInDerDatei) {
 
   test::menueeintrag(*fenster->menuBar(), "Langsamer Refresh")->trigger();
   EXPECT_FALSE(fenster->zeichenflaeche().schnellerRefresh());
-  EXPECT_FALSE(fenster->einstellungen().darstellung.schnellerRefresh);
+  EXPECT_FALSE(fenster->sitzung().einstellungen.darstellung.schnellerRefresh);
   EXPECT_EQ(konfiguration().wert("Darstellung", "Schneller Refresh"), "0");
   EXPECT_GT(fenster->zeichenflaeche().bildzaehler(), bilder);
 
@@ -136,8 +135,10 @@ TEST_F(Darstellungsfenster, RefreshWahlLaesstAndereAbschnitteDerDateiStehen) {
 TEST_F(Darstellungsfenster, LangsamerRefreshZeigtKeineZwischenstaende) {
   starten();
   test::Fenstertest::zeigen(*fenster);
-  fenster->zeichnung().speicher.beginneSchritt();
-  for (int i = 0; i < 3000; ++i) test::linie(fenster->zeichnung().speicher, 1000 + i % 50, 1000, 1200, 1100 + i, false);
+  fenster->sitzung().zeichnung.speicher.beginneSchritt();
+  for (int i = 0; i < 3000; ++i) {
+    test::linie(fenster->sitzung().zeichnung.speicher, 1000 + i % 50, 1000, 1200, 1100 + i, false);
+  }
   test::menueeintrag(*fenster->menuBar(), "Langsamer Refresh")->trigger();
   const int vorher = fenster->zeichenflaeche().zwischenstaende();
   fenster->Figurzeichnen();
@@ -148,11 +149,11 @@ TEST_F(Darstellungsfenster, SchnellerRefreshZeigtEinenLangenBildaufbauInSchritte
   starten();
   test::Fenstertest::zeigen(*fenster);
   // Lines across the visible area, so none is passed over as out of view.
-  const Ansicht& a = fenster->zeichnung().ansicht;
-  fenster->zeichnung().speicher.beginneSchritt();
+  const Ansicht& a = fenster->sitzung().zeichnung.ansicht;
+  fenster->sitzung().zeichnung.speicher.beginneSchritt();
   for (int i = 0; i < 40000; ++i) {
     const Weltpunkt p = a.pixelToWorld(10 + i % 300, 10), q = a.pixelToWorld(400, 20 + i % 400);
-    test::linie(fenster->zeichnung().speicher, p.x, p.y, q.x, q.y, false);
+    test::linie(fenster->sitzung().zeichnung.speicher, p.x, p.y, q.x, q.y, false);
   }
   const int vorher = fenster->zeichenflaeche().zwischenstaende();
   QElapsedTimer dauer;
@@ -226,14 +227,14 @@ TEST_F(Darstellungsfenster, ListeFolgtDemFeldDerEigenschaftsleiste) {
 
 TEST_F(Darstellungsfenster, MitSchraffurAusBlendetSchraffurenAus) {
   starten();
-  ASSERT_TRUE(fenster->anzeigeschalter().schraffuren);
+  ASSERT_TRUE(fenster->sitzung().schalter.schraffuren);
   test::imDialog<TSchraffuren>([](TSchraffuren& d) {
     EXPECT_TRUE(d.mitSchraffurFeld()->isChecked());
     d.mitSchraffurFeld()->setChecked(false);
     test::okDruecken(d);
   });
   test::menueeintrag(*fenster->menuBar(), "Schraffuren...")->trigger();
-  EXPECT_FALSE(fenster->anzeigeschalter().schraffuren);
+  EXPECT_FALSE(fenster->sitzung().schalter.schraffuren);
 
   // Opened again it shows the switch as it is; "Abbrechen" keeps it.
   test::imDialog<TSchraffuren>([](TSchraffuren& d) {
@@ -242,7 +243,7 @@ TEST_F(Darstellungsfenster, MitSchraffurAusBlendetSchraffurenAus) {
     test::abbrechenDruecken(d);
   });
   test::menueeintrag(*fenster->menuBar(), "Schraffuren...")->trigger();
-  EXPECT_FALSE(fenster->anzeigeschalter().schraffuren);
+  EXPECT_FALSE(fenster->sitzung().schalter.schraffuren);
 }
 
 TEST_F(Darstellungsfenster, DialogOeffnetAufDerSchraffurDerListe) {

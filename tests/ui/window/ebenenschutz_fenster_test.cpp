@@ -26,7 +26,7 @@ class Ebenenschutz : public ::testing::Test {
   void SetUp() override {
     fenster = test.fenster(test.mitIni());
     test::Fenstertest::zeigen(*fenster);
-    Zeichnung& z = fenster->zeichnung();
+    Zeichnung& z = fenster->sitzung().zeichnung;
     z.ebenen.fuegeEbeneAn("Bestand");
     z.ebenen.fuegeFolieAn(2, "");
     z.ebenen.fuegeFolieAn(1, "Möbel");
@@ -42,7 +42,7 @@ class Ebenenschutz : public ::testing::Test {
     fenster->Figurzeichnen();
   }
 
-  Zeichnung& z() { return fenster->zeichnung(); }
+  Zeichnung& z() { return fenster->sitzung().zeichnung; }
 
   std::int32_t linieBeiZeile(double y, std::uint8_t ebene, std::uint8_t folie) {
     const Ansicht& a = z().ansicht;
@@ -101,7 +101,7 @@ class Ebenenschutz : public ::testing::Test {
   }
 
   test::Fenstertest test;
-  std::unique_ptr<TFenster> fenster;
+  test::Testfenster fenster;
   std::int32_t frei = 0;
   std::int32_t ebeneGeschuetzt = 0;
   std::int32_t folieGeschuetzt = 0;

@@ -22,7 +22,7 @@ class Fangmarketest : public ::testing::Test, public test::Fenstertest {
  protected:
   void SetUp() override {
     f = fenster(mitIni());
-    ASSERT_TRUE(f->startGelungen());
+    ASSERT_TRUE(f->sitzung().startGelungen());
     zeigen(*f);
     Fangeinstellungen& e = f->werkzeuge().fangeinstellungen();
     e.modi = FangEndpunkte | FangMittelpunkte | FangSchnittLinieLinie;
@@ -50,7 +50,7 @@ class Fangmarketest : public ::testing::Test, public test::Fenstertest {
   }
   static QRect um(QPoint p, int halb = 7) { return QRect(p.x() - halb, p.y() - halb, 2 * halb + 1, 2 * halb + 1); }
 
-  std::unique_ptr<TFenster> f;
+  test::Testfenster f;
 };
 
 TEST_F(Fangmarketest, EndpunktZeigtDasQuadratAmGefundenenPunkt) {
@@ -139,7 +139,7 @@ TEST_F(Fangmarketest, RasterknotenZeigtDasPlus) {
   e.raster = true;
   waehle(1);
   // Two grid steps right of the grid origin, a pixel off.
-  const Ansicht& a = f->zeichnung().ansicht;
+  const Ansicht& a = f->sitzung().zeichnung.ansicht;
   const Pixelpunkt knoten = a.worldToPixel(a.gridOrigin.x + 2 * a.gridSpacingX, a.gridOrigin.y - a.gridSpacingY);
   bewege(QPoint(int(std::lround(knoten.x)) + 1, int(std::lround(knoten.y))));
   EXPECT_EQ(flaeche().fangmarke(), Fangart::Rasterpunkt);

@@ -44,11 +44,24 @@ std::vector<std::string> Fenstertest::mitIni(std::vector<std::string> weitere) c
   return a;
 }
 
-std::unique_ptr<TFenster> Fenstertest::fenster(std::vector<std::string> argumente) {
-  Fensterstart start;
-  start.argumente = std::move(argumente);
-  start.benutzer = &benutzer;
-  return std::make_unique<TFenster>(std::move(start));
+Testfenster::Testfenster(Benutzer& benutzer, std::vector<std::string> argumente, Umgebung umgebung)
+    : sitzung_(std::make_unique<Sitzung>(benutzer, std::move(argumente), std::move(umgebung))),
+      fenster_(std::make_unique<TFenster>(*sitzung_)) {}
+
+Testfenster& Testfenster::operator=(Testfenster&& anderes) noexcept {
+  reset();
+  sitzung_ = std::move(anderes.sitzung_);
+  fenster_ = std::move(anderes.fenster_);
+  return *this;
+}
+
+void Testfenster::reset() {
+  fenster_.reset();
+  sitzung_.reset();
+}
+
+Testfenster Fenstertest::fenster(std::vector<std::string> argumente) {
+  return Testfenster(benutzer, std::move(argumente));
 }
 
 void Fenstertest::zeigen(TFenster& f) {

@@ -1,6 +1,7 @@
 // Helpers for the tests of the main window's start-up and file commands: a
 // folder of its own per test, a configuration file, drawing files written
-// with the real writer, and a window started with a scripted user.
+// with the real writer, and a session with a window on it, started with a
+// scripted user.
 #pragma once
 
 #include <QTemporaryDir>
@@ -9,9 +10,30 @@
 #include <vector>
 
 #include "platform/skriptbenutzer.h"
+#include "ui/window/sitzung.h"
 #include "ui/window/tfenster.h"
 
 namespace quarzel::test {
+
+// A session and a window on it, as main() has them: the window goes first.
+class Testfenster {
+ public:
+  Testfenster() = default;
+  Testfenster(Benutzer& benutzer, std::vector<std::string> argumente = {}, Umgebung umgebung = prozessUmgebung());
+  Testfenster(Testfenster&& anderes) noexcept = default;
+  Testfenster& operator=(Testfenster&& anderes) noexcept;
+  ~Testfenster() { reset(); }
+
+  TFenster* operator->() const { return fenster_.get(); }
+  TFenster& operator*() const { return *fenster_; }
+  TFenster* get() const { return fenster_.get(); }
+  explicit operator bool() const { return fenster_ != nullptr; }
+  void reset();
+
+ private:
+  std::unique_ptr<Sitzung> sitzung_;
+  std::unique_ptr<TFenster> fenster_;
+};
 
 class Fenstertest {
  public:
@@ -29,7 +51,7 @@ class Fenstertest {
   std::string ini() const { return pfad("quarzel.ini"); }
 
   // A window that asks `benutzer`, with the given arguments (add mitIni()).
-  std::unique_ptr<TFenster> fenster(std::vector<std::string> argumente);
+  Testfenster fenster(std::vector<std::string> argumente);
   // Shows it and lets the start-up run (the command line's drawing).
   static void zeigen(TFenster& f);
 

@@ -18,7 +18,7 @@ class Gummibandfarbe : public ::testing::Test, public test::Fenstertest {
  protected:
   void SetUp() override {
     f = fenster(mitIni());
-    ASSERT_TRUE(f->startGelungen());
+    ASSERT_TRUE(f->sitzung().startGelungen());
     zeigen(*f);
   }
 
@@ -28,8 +28,8 @@ class Gummibandfarbe : public ::testing::Test, public test::Fenstertest {
   // Each call starts elsewhere, so two calls never make a double click.
   int gummibandpixel(int wahl, int kanal) {
     const int y0 = 60 + 50 * aufrufe_++;
-    f->einstellungen().darstellung.objekte = wahl;
-    darstellungAnwenden(*f);
+    f->sitzung().einstellungen.darstellung.objekte = wahl;
+    darstellungAnwenden(f->sitzung(), f->zeichenflaeche(), f->werkzeuge());
     Zeichenflaeche& flaeche = f->zeichenflaeche();
     f->leisten().aktionFuer(1)->trigger();
     QTest::mouseClick(&flaeche, Qt::LeftButton, {}, QPoint(100, y0));
@@ -48,7 +48,7 @@ class Gummibandfarbe : public ::testing::Test, public test::Fenstertest {
     return n;
   }
 
-  std::unique_ptr<TFenster> f;
+  test::Testfenster f;
   int aufrufe_ = 0;
 };
 

@@ -55,10 +55,10 @@ class Ebenendialoge : public ::testing::Test {
     // Per-user settings of their own, so the manager's place starts fresh.
     QApplication::setApplicationName(QStringLiteral("QuarzelTest-") + QUuid::createUuid().toString(QUuid::Id128));
     fenster = test.fenster(test.mitIni());
-    befehle = ebenenbefehleEinrichten(*fenster, *fenster->menuBar());
+    befehle = &fenster->ebenenbefehle();
   }
 
-  Zeichnung& z() { return fenster->zeichnung(); }
+  Zeichnung& z() { return fenster->sitzung().zeichnung; }
 
   QAction* aktion(const QString& text) {
     for (QAction* a : befehle->menue()->actions())
@@ -81,7 +81,7 @@ class Ebenendialoge : public ::testing::Test {
   }
 
   test::Fenstertest test;
-  std::unique_ptr<TFenster> fenster;
+  test::Testfenster fenster;
   Ebenenbefehle* befehle = nullptr;
 };
 
@@ -228,16 +228,16 @@ TEST_F(Ebenendialoge, AktivierenMitUebertragungSkaliertInEinemSchrittUndMerktDie
 }
 
 TEST_F(Ebenendialoge, DieGemerkteWahlStehtBeimNaechstenMalImDialog) {
-  Einstellungsdatei datei = fenster->konfiguration().openSettings();
+  Einstellungsdatei datei = fenster->sitzung().konfiguration.openSettings();
   datei.ini().schreibeText("Ebene aktivieren", "Objekttransfer", "1");
   datei.ini().schreibeText("Ebene aktivieren", "kopieren", "1");
   datei.speichern();
   auto zweites = test.fenster(test.mitIni());
-  Ebenenbefehle* b = ebenenbefehleEinrichten(*zweites, *zweites->menuBar());
-  zweites->zeichnung().ebenen.fuegeEbeneAn("");
-  zweites->zeichnung().ebenen.fuegeFolieAn(2, "");
-  const std::int32_t n = test::linie(zweites->zeichnung().speicher, 0, 0, 10, 0);
-  zweites->zeichnung().speicher.setzeMarkiert(n, 1);
+  Ebenenbefehle* b = &zweites->ebenenbefehle();
+  zweites->sitzung().zeichnung.ebenen.fuegeEbeneAn("");
+  zweites->sitzung().zeichnung.ebenen.fuegeFolieAn(2, "");
+  const std::int32_t n = test::linie(zweites->sitzung().zeichnung.speicher, 0, 0, 10, 0);
+  zweites->sitzung().zeichnung.speicher.setzeMarkiert(n, 1);
   bool geprueft = false;
   b->vorDialog = [&](QDialog& d) {
     EXPECT_TRUE(kind<QGroupBox>(d, "Objekttransfer")->isChecked());
@@ -252,9 +252,9 @@ TEST_F(Ebenendialoge, DieGemerkteWahlStehtBeimNaechstenMalImDialog) {
   EXPECT_TRUE(geprueft);
   // Duplicated: the original stays on layer 1, a copy went to layer 2.
   int aufEins = 0, aufZwei = 0;
-  for (std::int32_t k = 1; k <= zweites->zeichnung().speicher.anzahl(); ++k) {
-    if (!zweites->zeichnung().speicher.lebendig(k)) continue;
-    (zweites->zeichnung().speicher.planteil(k) == 1 ? aufEins : aufZwei) += 1;
+  for (std::int32_t k = 1; k <= zweites->sitzung().zeichnung.speicher.anzahl(); ++k) {
+    if (!zweites->sitzung().zeichnung.speicher.lebendig(k)) continue;
+    (zweites->sitzung().zeichnung.speicher.planteil(k) == 1 ? aufEins : aufZwei) += 1;
   }
   EXPECT_EQ(aufEins, 1);
   EXPECT_EQ(aufZwei, 1);
@@ -459,7 +459,7 @@ TEST_F(Ebenendialoge, ManagerLageUndModusStehenInDenBenutzereinstellungen) {
   EXPECT_TRUE(s.value(QStringLiteral("Reduziert")).toBool());
 
   auto zweites = test.fenster(test.mitIni());
-  Ebenenbefehle* b = ebenenbefehleEinrichten(*zweites, *zweites->menuBar());
+  Ebenenbefehle* b = &zweites->ebenenbefehle();
   EXPECT_TRUE(b->manager()->isHidden());
   EXPECT_TRUE(b->manager()->reduziert());
 }

@@ -31,13 +31,13 @@ class FensterWerkzeuge : public ::testing::Test, public test::Fenstertest {
  protected:
   void SetUp() override {
     f = fenster(mitIni());
-    ASSERT_TRUE(f->startGelungen());
+    ASSERT_TRUE(f->sitzung().startGelungen());
     zeigen(*f);
   }
 
   Zeichenflaeche& flaeche() { return f->zeichenflaeche(); }
-  Elementspeicher& speicher() { return f->zeichnung().speicher; }
-  const Ansicht& ansicht() { return f->zeichnung().ansicht; }
+  Elementspeicher& speicher() { return f->sitzung().zeichnung.speicher; }
+  const Ansicht& ansicht() { return f->sitzung().zeichnung.ansicht; }
   std::uint16_t werkzeug() { return f->werkzeuge().steuerung().zustand().werkzeug; }
 
   void waehle(std::uint16_t code) {
@@ -52,7 +52,7 @@ class FensterWerkzeuge : public ::testing::Test, public test::Fenstertest {
   void taste(Qt::Key k) { QTest::keyClick(&flaeche(), k); }
   Weltpunkt welt(QPoint p) { return ansicht().pixelToWorld(p.x(), p.y()); }
 
-  std::unique_ptr<TFenster> f;
+  test::Testfenster f;
 };
 
 // --- Tool bars ---------------------------------------------------------------
@@ -149,7 +149,7 @@ TEST_F(FensterWerkzeuge, LinieUndKreisUeberlebenUndoRedoSpeichernUndOeffnen) {
 
   benutzer.dateinamen.push_back(pfad("grundriss.QZZ"));
   f->menue().speichernUnter->trigger();
-  ASSERT_EQ(f->zeichnung().dateiname, pfad("grundriss.QZZ"));
+  ASSERT_EQ(f->sitzung().zeichnung.dateiname, pfad("grundriss.QZZ"));
   f->menue().neu->trigger();
   ASSERT_EQ(speicher().anzahl(), 0);
   benutzer.dateinamen.push_back(pfad("grundriss.QZZ"));

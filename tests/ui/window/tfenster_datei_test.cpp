@@ -30,11 +30,11 @@ class FensterDatei : public ::testing::Test, public test::Fenstertest {
  protected:
   void SetUp() override {
     f = fenster(mitIni());
-    ASSERT_TRUE(f->startGelungen());
+    ASSERT_TRUE(f->sitzung().startGelungen());
     zeigen(*f);
   }
 
-  Elementspeicher& speicher() { return f->zeichnung().speicher; }
+  Elementspeicher& speicher() { return f->sitzung().zeichnung.speicher; }
   // What a tool does: one undo step, one line; the window notices on its next tick.
   void zeichneLinie() {
     test::linie(speicher(), 5000, 5000, 5100, 5100);
@@ -44,7 +44,7 @@ class FensterDatei : public ::testing::Test, public test::Fenstertest {
     return std::size_t(std::count(benutzer.fragen.begin(), benutzer.fragen.end(), frage));
   }
 
-  std::unique_ptr<TFenster> f;
+  test::Testfenster f;
 };
 
 TEST_F(FensterDatei, MenuesHabenDieDeutschenEintraege) {
@@ -82,11 +82,11 @@ TEST_F(FensterDatei, NeuFragtBeiGeaenderterZeichnungUndAbbrechenBehaeltSie) {
 }
 
 TEST_F(FensterDatei, NeuOhneAenderungFragtNichtUndBehaeltDieFlaeche) {
-  const int breite = f->zeichnung().ansicht.areaWidth;
+  const int breite = f->sitzung().zeichnung.ansicht.areaWidth;
   f->menue().neu->trigger();
   EXPECT_TRUE(benutzer.fragen.empty());
-  EXPECT_EQ(f->zeichnung().ansicht.areaWidth, breite);
-  EXPECT_TRUE(f->zeichnung().ansicht.layoutView);
+  EXPECT_EQ(f->sitzung().zeichnung.ansicht.areaWidth, breite);
+  EXPECT_TRUE(f->sitzung().zeichnung.ansicht.layoutView);
 }
 
 TEST_F(FensterDatei, JaSpeichertVorDemNeuenBlatt) {
@@ -110,7 +110,7 @@ TEST_F(FensterDatei, OeffnenLaedtDieGewaehlteDatei) {
   benutzer.dateinamen.push_back(plan);
   f->menue().oeffnen->trigger();
   EXPECT_EQ(speicher().anzahl(), 4);
-  EXPECT_EQ(f->zeichnung().dateiname, plan);
+  EXPECT_EQ(f->sitzung().zeichnung.dateiname, plan);
   EXPECT_EQ(gefragt(TitelOeffnen), 1u);
 }
 
@@ -126,7 +126,7 @@ TEST_F(FensterDatei, MisslungenesLadenLaesstDieOffeneZeichnung) {
     f->menue().oeffnen->trigger();
     EXPECT_EQ(benutzer.letzteMeldung(), "Datei enthält keine gültige Zeichnung oder ist defekt!");
     EXPECT_EQ(speicher().anzahl(), 2);
-    EXPECT_EQ(f->zeichnung().dateiname, plan);
+    EXPECT_EQ(f->sitzung().zeichnung.dateiname, plan);
   }
 }
 
@@ -154,7 +154,7 @@ TEST_F(FensterDatei, SpeichernUnterBildnamenExportiertStattZuSpeichern) {
     ein.read(kopf.data(), static_cast<std::streamsize>(kopf.size()));
     EXPECT_EQ(kopf, fall.anfang) << fall.name << ": " << benutzer.letzteMeldung();
   }
-  EXPECT_TRUE(f->zeichnung().dateiname.empty()) << "the drawing itself is not saved";
+  EXPECT_TRUE(f->sitzung().zeichnung.dateiname.empty()) << "the drawing itself is not saved";
   EXPECT_TRUE(speicher().modifiziert());
   EXPECT_FALSE(fs::exists(pfad("plan.PNG.QZZ")));
 }
@@ -250,7 +250,7 @@ TEST_F(FensterDatei, AutomatischesSpeichernLaeuftImTaktUndLaesstDieAenderungsmar
   benutzer.dateinamen.push_back(pfad("auto.QZZ"));
   f->menue().speichernUnter->trigger();
   zeichneLinie();
-  f->einstellungen().speichern.alle = 1;  // ms
+  f->sitzung().einstellungen.speichern.alle = 1;  // ms
   const auto start = std::chrono::steady_clock::now();
   while (!fs::exists(pfad("auto_autosave.QZZ")) && std::chrono::steady_clock::now() - start < std::chrono::seconds(5)) {
     f->takt();
@@ -295,14 +295,12 @@ class BeobachteterBenutzer final : public Benutzer {
 TEST(FensterDateidialog, OeffnenZeigtDieDateitypenUndSpeichertWaehrenddessenNichtAutomatisch) {
   test::Fenstertest t;
   BeobachteterBenutzer b;
-  Fensterstart start;
-  start.argumente = t.mitIni();
-  start.benutzer = &b;
-  TFenster f(std::move(start));
+  test::Testfenster tf(b, t.mitIni());
+  TFenster& f = *tf;
   b.skript.dateinamen.push_back(t.pfad("auto.QZZ"));
   f.speichernUnter();
-  test::linie(f.zeichnung().speicher, 5000, 5000, 5100, 5100);
-  f.einstellungen().speichern.alle = 1;  // ms: due at every tick from now on
+  test::linie(f.sitzung().zeichnung.speicher, 5000, 5000, 5100, 5100);
+  f.sitzung().einstellungen.speichern.alle = 1;  // ms: due at every tick from now on
   QTest::qSleep(5);
 
   bool normal = true;

@@ -25,12 +25,12 @@ TEST_F(FensterStart, IniDateiBestimmtBlattMassstabUndUndotiefe) {
                 "[Projektoptionen]\nvarBlattformatBreite:=420\nvarBlattformatHöhe:=297\nMaßstab=50\n"
                 "[Undoschritte]\nAnzahl=10\n");
   auto f = fenster(mitIni());
-  ASSERT_TRUE(f->startGelungen());
+  ASSERT_TRUE(f->sitzung().startGelungen());
   zeigen(*f);
   EXPECT_EQ(f->statusleiste().blatt(), QStringLiteral("Blatt 1  420*297 mm"));
   EXPECT_EQ(f->statusleiste().massstab(), QStringLiteral("M 1:50"));
-  EXPECT_EQ(f->zeichnung().speicher.undoTiefe, 10);
-  EXPECT_EQ(f->konfiguration().dateiname(), std::filesystem::path(ini()));
+  EXPECT_EQ(f->sitzung().zeichnung.speicher.undoTiefe, 10);
+  EXPECT_EQ(f->sitzung().konfiguration.dateiname(), std::filesystem::path(ini()));
   EXPECT_TRUE(benutzer.meldungen.empty()) << benutzer.letzteMeldung();
 }
 
@@ -39,13 +39,13 @@ TEST_F(FensterStart, OhneIniDateiGeltenDieVorgaben) {
   zeigen(*f);
   EXPECT_EQ(f->statusleiste().blatt(), QStringLiteral("Blatt 1  390*270 mm"));
   EXPECT_EQ(f->statusleiste().massstab(), QStringLiteral("M 1:100"));
-  EXPECT_EQ(f->zeichnung().speicher.undoTiefe, 100);
+  EXPECT_EQ(f->sitzung().zeichnung.speicher.undoTiefe, 100);
 }
 
 TEST_F(FensterStart, UnbrauchbareWerteGebenDieVorgaben) {
   schreibeDatei("quarzel.ini", "[Projektoptionen]\nvarBlattformatBreite:=99999999\nMaßstab=-3\nFaktor=abc\n");
   auto f = fenster(mitIni());
-  ASSERT_TRUE(f->startGelungen());
+  ASSERT_TRUE(f->sitzung().startGelungen());
   zeigen(*f);
   EXPECT_EQ(f->statusleiste().blatt(), QStringLiteral("Blatt 1  390*270 mm"));
   EXPECT_EQ(f->statusleiste().massstab(), QStringLiteral("M 1:100"));
@@ -55,31 +55,31 @@ TEST_F(FensterStart, UnbrauchbareWerteGebenDieVorgaben) {
 TEST_F(FensterStart, ZeichnungAusDerBefehlszeileWirdGeoeffnet) {
   const std::string plan = schreibeZeichnung("plan.QZZ", 3);
   auto f = fenster(mitIni({plan}));
-  EXPECT_EQ(f->zeichnung().speicher.anzahl(), 0) << "only after the window is shown";
+  EXPECT_EQ(f->sitzung().zeichnung.speicher.anzahl(), 0) << "only after the window is shown";
   zeigen(*f);
-  EXPECT_EQ(f->zeichnung().speicher.anzahl(), 3);
-  EXPECT_EQ(f->zeichnung().dateiname, plan);
+  EXPECT_EQ(f->sitzung().zeichnung.speicher.anzahl(), 3);
+  EXPECT_EQ(f->sitzung().zeichnung.dateiname, plan);
   EXPECT_TRUE(f->windowTitle().startsWith(QStringLiteral("plan.QZZ[*]"))) << f->windowTitle().toStdString();
   EXPECT_FALSE(f->isWindowModified());
   // The file went to the top of the recent files, in the menu and the file.
   ASSERT_TRUE(f->menue().zuletzt[0]->isVisible());
   EXPECT_EQ(f->menue().zuletzt[0]->text(), QStringLiteral("&1 ") + QString::fromStdString(plan));
   EXPECT_FALSE(f->menue().zuletzt[1]->isVisible());
-  EXPECT_EQ(f->konfiguration().openSettings().ini().leseText("Dateien", "Datei1", ""), plan);
+  EXPECT_EQ(f->sitzung().konfiguration.openSettings().ini().leseText("Dateien", "Datei1", ""), plan);
 }
 
 TEST_F(FensterStart, EndungenZaehlenOhneGrossKleinschreibung) {
   const std::string bak = schreibeZeichnung("plan.bak", 2);
   auto f = fenster(mitIni({bak}));
   zeigen(*f);
-  EXPECT_EQ(f->zeichnung().speicher.anzahl(), 2);
+  EXPECT_EQ(f->sitzung().zeichnung.speicher.anzahl(), 2);
 }
 
 TEST_F(FensterStart, AndereEndungOeffnetNichts) {
   const std::string text = schreibeZeichnung("plan.txt", 2);
   auto f = fenster(mitIni({text}));
   zeigen(*f);
-  EXPECT_EQ(f->zeichnung().speicher.anzahl(), 0);
+  EXPECT_EQ(f->sitzung().zeichnung.speicher.anzahl(), 0);
   EXPECT_TRUE(f->isVisible());
   EXPECT_TRUE(benutzer.meldungen.empty()) << benutzer.letzteMeldung();
 }
@@ -88,7 +88,7 @@ TEST_F(FensterStart, ImportdateiBekommtEineKlareMeldung) {
   const std::string ruz = schreibeDatei("alt.RUZ", "RUZ");
   auto f = fenster(mitIni({ruz}));
   zeigen(*f);
-  EXPECT_EQ(f->zeichnung().speicher.anzahl(), 0);
+  EXPECT_EQ(f->sitzung().zeichnung.speicher.anzahl(), 0);
   EXPECT_TRUE(f->isVisible());
   EXPECT_EQ(benutzer.letzteMeldung(), meldungImportFehlt(ruz));
   EXPECT_NE(benutzer.letzteMeldung().find("RUZ-Dateien"), std::string::npos);
@@ -101,8 +101,8 @@ TEST_F(FensterStart, FehlendeDateiWirdGemeldetUndDasLeereBlattBleibt) {
   QApplication::processEvents();
   EXPECT_EQ(benutzer.letzteMeldung(), "Die Datei " + fehlt + " wurde nicht gefunden.");
   EXPECT_TRUE(f->isVisible());
-  EXPECT_EQ(f->zeichnung().speicher.anzahl(), 0);
-  EXPECT_TRUE(f->zeichnung().dateiname.empty());
+  EXPECT_EQ(f->sitzung().zeichnung.speicher.anzahl(), 0);
+  EXPECT_TRUE(f->sitzung().zeichnung.dateiname.empty());
 }
 
 TEST_F(FensterStart, KaputteStartdateiLaesstDasLeereBlatt) {
@@ -110,8 +110,8 @@ TEST_F(FensterStart, KaputteStartdateiLaesstDasLeereBlatt) {
   auto f = fenster(mitIni({kaputt}));
   zeigen(*f);
   EXPECT_EQ(benutzer.letzteMeldung(), "Datei enthält keine gültige Zeichnung oder ist defekt!");
-  EXPECT_EQ(f->zeichnung().speicher.anzahl(), 0);
-  EXPECT_TRUE(f->zeichnung().dateiname.empty());
+  EXPECT_EQ(f->sitzung().zeichnung.speicher.anzahl(), 0);
+  EXPECT_TRUE(f->sitzung().zeichnung.dateiname.empty());
   EXPECT_TRUE(f->isVisible());
 }
 
@@ -124,14 +124,14 @@ TEST_F(FensterStart, GespeicherteSichtWirdBeimOeffnenUebernommen) {
     zeigen(*f);
     f->vergroessern();
     f->vergroessern();
-    gespeichert = f->zeichnung().ansicht.zoom;
+    gespeichert = f->sitzung().zeichnung.ansicht.zoom;
     benutzer.dateinamen.push_back(pfad("sicht.QZZ"));
     f->speichernUnter();
-    plan = f->zeichnung().dateiname;
+    plan = f->sitzung().zeichnung.dateiname;
   }
   auto g = fenster(mitIni({plan}));
   zeigen(*g);
-  EXPECT_DOUBLE_EQ(g->zeichnung().ansicht.zoom, gespeichert);
+  EXPECT_DOUBLE_EQ(g->sitzung().zeichnung.ansicht.zoom, gespeichert);
 }
 
 TEST_F(FensterStart, ZeichnungOhneBrauchbareSichtZeigtDasGanzeBlatt) {
@@ -139,11 +139,11 @@ TEST_F(FensterStart, ZeichnungOhneBrauchbareSichtZeigtDasGanzeBlatt) {
   const std::string plan = schreibeZeichnung("ohneFenster.QZZ", 1);
   auto f = fenster(mitIni({plan}));
   zeigen(*f);
-  ASSERT_EQ(f->zeichnung().speicher.anzahl(), 1);
-  Ansicht ganz = f->zeichnung().ansicht;
+  ASSERT_EQ(f->sitzung().zeichnung.speicher.anzahl(), 1);
+  Ansicht ganz = f->sitzung().zeichnung.ansicht;
   ganz.gesamtesBlatt();
-  EXPECT_DOUBLE_EQ(f->zeichnung().ansicht.zoom, ganz.zoom);
-  EXPECT_EQ(f->zeichnung().ansicht.viewOriginX, ganz.viewOriginX);
+  EXPECT_DOUBLE_EQ(f->sitzung().zeichnung.ansicht.zoom, ganz.zoom);
+  EXPECT_EQ(f->sitzung().zeichnung.ansicht.viewOriginX, ganz.viewOriginX);
 }
 
 }  // namespace

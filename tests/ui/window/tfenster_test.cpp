@@ -15,6 +15,8 @@
 #include <QUuid>
 
 #include "ui/tools/koordinatenpanel.h"
+#include "fensterhilfen.h"
+#include "ui/qt/qtbenutzer.h"
 #include "ui/window/hauptmenue.h"
 #include "ui/window/statusleiste.h"
 #include "ui/window/werkzeugbedienung.h"
@@ -34,6 +36,8 @@ class TFensterTest : public ::testing::Test {
   void SetUp() override {
     QApplication::setApplicationName(QStringLiteral("QuarzelTest-") + QUuid::createUuid().toString(QUuid::Id128));
   }
+
+  QtBenutzer benutzer;
 
   static void zeigen(TFenster& f) {
     f.resize(800, 600);
@@ -61,7 +65,8 @@ class TFensterTest : public ::testing::Test {
 };
 
 TEST_F(TFensterTest, MenueHatDieDeutschenEintraegeUndTasten) {
-  TFenster f;
+  test::Testfenster f_(benutzer);
+  TFenster& f = *f_;
   const Hauptmenue& m = f.menue();
   EXPECT_EQ(m.beenden->text(), QStringLiteral("&Beenden"));
   EXPECT_EQ(m.vergroessern->text(), QStringLiteral("Vergrößern"));
@@ -76,10 +81,11 @@ TEST_F(TFensterTest, MenueHatDieDeutschenEintraegeUndTasten) {
 }
 
 TEST_F(TFensterTest, ZeichenflaecheZeigtDasLeereBlattGrauUmrandet) {
-  TFenster f;
-  ASSERT_TRUE(f.startGelungen());
+  test::Testfenster f_(benutzer);
+  TFenster& f = *f_;
+  ASSERT_TRUE(f.sitzung().startGelungen());
   zeigen(f);
-  const Ansicht& a = f.zeichnung().ansicht;
+  const Ansicht& a = f.sitzung().zeichnung.ansicht;
   EXPECT_EQ(a.areaWidth, f.zeichenflaeche().pixelBreite());
   EXPECT_EQ(a.areaHeight, f.zeichenflaeche().pixelHoehe());
   EXPECT_TRUE(a.layoutView);
@@ -104,21 +110,23 @@ TEST_F(TFensterTest, ZeichenflaecheZeigtDasLeereBlattGrauUmrandet) {
 }
 
 TEST_F(TFensterTest, BlattDarstellenAusLaesstDieUmgebungWeiss) {
-  TFenster f;
+  test::Testfenster f_(benutzer);
+  TFenster& f = *f_;
   zeigen(f);
   f.menue().blattDarstellen->trigger();
-  EXPECT_FALSE(f.zeichnung().ansicht.layoutView);
+  EXPECT_FALSE(f.sitzung().zeichnung.ansicht.layoutView);
   QApplication::processEvents();
   EXPECT_EQ(bildschirm(f).pixel(2, 2), kWeiss);
   f.menue().blattDarstellen->trigger();
-  EXPECT_TRUE(f.zeichnung().ansicht.layoutView);
+  EXPECT_TRUE(f.sitzung().zeichnung.ansicht.layoutView);
   EXPECT_EQ(bildschirm(f).pixel(2, 2), kUmgebung);
 }
 
 TEST_F(TFensterTest, ZoomMenueVeraendertDieAnsichtUndGesamtesBlattStelltSieWiederHer) {
-  TFenster f;
+  test::Testfenster f_(benutzer);
+  TFenster& f = *f_;
   zeigen(f);
-  const Ansicht& a = f.zeichnung().ansicht;
+  const Ansicht& a = f.sitzung().zeichnung.ansicht;
   const double start = a.zoom;
   const Weltpunkt mitte = a.bereichsmitte();
   f.menue().vergroessern->trigger();
@@ -137,9 +145,10 @@ TEST_F(TFensterTest, ZoomMenueVeraendertDieAnsichtUndGesamtesBlattStelltSieWiede
 }
 
 TEST_F(TFensterTest, StatusleisteZeigtBlattMassstabUndKoordinaten) {
-  TFenster f;
+  test::Testfenster f_(benutzer);
+  TFenster& f = *f_;
   zeigen(f);
-  const Ansicht& a = f.zeichnung().ansicht;
+  const Ansicht& a = f.sitzung().zeichnung.ansicht;
   EXPECT_EQ(f.statusleiste().blatt(), QStringLiteral("Blatt 1  %1*%2 mm").arg(a.sheetWidth).arg(a.sheetHeight));
   EXPECT_EQ(f.statusleiste().massstab(), QStringLiteral("M 1:100"));
 
@@ -159,19 +168,22 @@ TEST_F(TFensterTest, StatusleisteZeigtBlattMassstabUndKoordinaten) {
 }
 
 TEST_F(TFensterTest, GroessenaenderungGehtInDieAnsicht) {
-  TFenster f;
+  test::Testfenster f_(benutzer);
+  TFenster& f = *f_;
   zeigen(f);
-  const double zoom = f.zeichnung().ansicht.zoom;
+  const double zoom = f.sitzung().zeichnung.ansicht.zoom;
   f.resize(640, 480);
   QApplication::processEvents();
-  EXPECT_EQ(f.zeichnung().ansicht.areaWidth, f.zeichenflaeche().pixelBreite());
-  EXPECT_EQ(f.zeichnung().ansicht.areaHeight, f.zeichenflaeche().pixelHoehe());
-  EXPECT_DOUBLE_EQ(f.zeichnung().ansicht.zoom, zoom) << "only the start-up fits the sheet";
-  EXPECT_EQ(bildschirm(f).size(), QSize(f.zeichnung().ansicht.areaWidth, f.zeichnung().ansicht.areaHeight));
+  EXPECT_EQ(f.sitzung().zeichnung.ansicht.areaWidth, f.zeichenflaeche().pixelBreite());
+  EXPECT_EQ(f.sitzung().zeichnung.ansicht.areaHeight, f.zeichenflaeche().pixelHoehe());
+  EXPECT_DOUBLE_EQ(f.sitzung().zeichnung.ansicht.zoom, zoom) << "only the start-up fits the sheet";
+  EXPECT_EQ(bildschirm(f).size(),
+            QSize(f.sitzung().zeichnung.ansicht.areaWidth, f.sitzung().zeichnung.ansicht.areaHeight));
 }
 
 TEST_F(TFensterTest, DocksMachenDasFensterNichtHoeher) {
-  TFenster f;
+  test::Testfenster f_(benutzer);
+  TFenster& f = *f_;
   f.resize(1000, 700);
   f.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
@@ -182,10 +194,11 @@ TEST_F(TFensterTest, DocksMachenDasFensterNichtHoeher) {
 }
 
 TEST_F(TFensterTest, LinealZaehltWieDieKoordinaten) {
-  TFenster f;
+  test::Testfenster f_(benutzer);
+  TFenster& f = *f_;
   zeigen(f);
-  const Ansicht& a = f.zeichnung().ansicht;
-  const double massstab = f.zeichnung().massstabInKraft();
+  const Ansicht& a = f.sitzung().zeichnung.ansicht;
+  const double massstab = f.sitzung().zeichnung.massstabInKraft();
   ASSERT_GT(massstab, 1) << "a scale that tells sheet and model apart";
   const auto striche = linealteilung(a, true, a.areaWidth, f.werkzeuge().fangeinstellungen().linealModell);
   int gefunden = 0;
@@ -201,18 +214,21 @@ TEST_F(TFensterTest, LinealZaehltWieDieKoordinaten) {
 
 TEST_F(TFensterTest, FenstergroesseWirdGespeichertUndWiederhergestellt) {
   {
-    TFenster f;
+    test::Testfenster f_(benutzer);
+    TFenster& f = *f_;
     zeigen(f);
     f.resize(1100, 760);
     QApplication::processEvents();
     f.close();
   }
-  TFenster zweites;
+  test::Testfenster zweites_(benutzer);
+  TFenster& zweites = *zweites_;
   EXPECT_EQ(zweites.size(), QSize(1100, 760));
 }
 
 TEST_F(TFensterTest, BeendenSchliesstDasFenster) {
-  TFenster f;
+  test::Testfenster f_(benutzer);
+  TFenster& f = *f_;
   zeigen(f);
   f.menue().beenden->trigger();
   EXPECT_FALSE(f.isVisible());

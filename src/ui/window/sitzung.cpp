@@ -1,0 +1,20 @@
+#include "ui/window/sitzung.h"
+
+#include <utility>
+
+#include "ui/dialogs/rasterdialog.h"
+#include "ui/window/programmstart.h"
+
+namespace quarzel {
+
+Sitzung::Sitzung(Benutzer& b, std::vector<std::string> argumente, Umgebung umgebung)
+    : benutzer(b), schraffuren(umgebung), konfiguration(b, std::move(umgebung)), autosicherung(uhr.ticks()) {
+  argumente_ = konfiguration.werteBefehlszeileAus(argumente);
+  einstellungen = leseEinstellungen(konfiguration);
+  startGelungen_ = starteZeichnung(zeichnung, zeichnungsvorgaben(einstellungen), benutzer);
+  rasterAusEinstellungen(einstellungen.zeichenhilfen, zeichnung.massstabInKraft(), zeichnung.ansicht);
+  // Showing the sheet as a sheet is what one expects of an empty drawing.
+  zeichnung.ansicht.layoutView = true;
+}
+
+}  // namespace quarzel

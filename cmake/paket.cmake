@@ -9,7 +9,7 @@ install(DIRECTORY ${PROJECT_SOURCE_DIR}/data/ DESTINATION ${CMAKE_INSTALL_DATADI
 install(FILES ${PROJECT_SOURCE_DIR}/README.md ${PROJECT_SOURCE_DIR}/LICENSE
               ${PROJECT_SOURCE_DIR}/docs/architecture.md ${PROJECT_SOURCE_DIR}/docs/file-format.md
               ${PROJECT_SOURCE_DIR}/docs/macro-language.md
-        DESTINATION ${CMAKE_INSTALL_DOCDIR})
+        DESTINATION ${CMAKE_INSTALL_DATAROOTDIR}/doc/quarzel)
 install(FILES ${PROJECT_SOURCE_DIR}/desktop/quarzel.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${PROJECT_SOURCE_DIR}/desktop/quarzel.svg
         DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/scalable/apps)
@@ -18,15 +18,15 @@ install(FILES ${PROJECT_SOURCE_DIR}/desktop/quarzel.xml DESTINATION ${CMAKE_INST
 set(CPACK_PACKAGE_NAME quarzel)
 set(CPACK_PACKAGE_VENDOR Quarzel)
 set(CPACK_PACKAGE_CONTACT "Quarzel <dev@quarzel.invalid>")
-# The summary is the first line of the Debian description; CPack wraps and
-# indents the paragraph below it.
+# The summary is the first line of the Debian description; CPack indents the
+# lines below it but does not wrap them.
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "2D drafting program for architects and engineers (German user interface)")
 set(CPACK_PACKAGE_DESCRIPTION
-    "Quarzel draws plans on a sheet: lines, arcs, circles, polygons, curves, "
-    "texts, fills, hatches, gradients, pictures, dimensions, symbols and groups, "
-    "organised in layers with their own scale and unit, kept in .qzz files. "
-    "The package holds the desktop program and quarzel-cli, a command-line "
-    "tool for scripts.")
+    "Quarzel draws plans on a sheet: lines, arcs, circles, polygons, curves,\n"
+    "texts, fills, hatches, gradients, pictures, dimensions, symbols and\n"
+    "groups, organised in layers with their own scale and unit, kept in .qzz\n"
+    "files. The package holds the desktop program and quarzel-cli, a\n"
+    "command-line tool for scripts.")
 string(JOIN "" CPACK_PACKAGE_DESCRIPTION ${CPACK_PACKAGE_DESCRIPTION})
 set(CPACK_DEBIAN_PACKAGE_SECTION graphics)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)

@@ -5,11 +5,12 @@
 #   make check   build with sanitizers and run every test (build/check)
 #   make bench   build and run the benchmarks (release)
 #   make fuzz    build the libFuzzer targets with clang (build/fuzz)
+#   make package build the Debian package (build/paket/quarzel_*.deb)
 
 JOBS ?= $(shell nproc)
 CMAKE_COMMON = -G Ninja -DCMAKE_CXX_COMPILER_LAUNCHER=$(shell command -v ccache >/dev/null 2>&1 && echo ccache)
 
-.PHONY: all deps build run check bench fuzz clean format
+.PHONY: all deps build run check bench fuzz package clean format
 
 all: build
 
@@ -40,6 +41,15 @@ build/fuzz/build.ninja: | deps
 
 fuzz: deps build/fuzz/build.ninja
 	cmake --build build/fuzz -j $(JOBS) --target fuzzers
+
+# Only the programs: the tests and benchmarks are no part of the package.
+build/paket/build.ninja: | deps
+	cmake -S . -B build/paket $(CMAKE_COMMON) -DCMAKE_BUILD_TYPE=Release -DQUARZEL_TESTS=OFF
+
+package: deps build/paket/build.ninja
+	@command -v dpkg-shlibdeps >/dev/null || { echo "Für das Paket fehlt dpkg-shlibdeps: apt-get install dpkg-dev"; exit 1; }
+	cmake --build build/paket -j $(JOBS)
+	cd build/paket && cpack -G DEB
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')

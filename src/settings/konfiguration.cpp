@@ -8,6 +8,9 @@
 #ifndef QUARZEL_DATA_DIR
 #define QUARZEL_DATA_DIR "/usr/share/quarzel"
 #endif
+#ifndef QUARZEL_DATA_RELATIV
+#define QUARZEL_DATA_RELATIV "../share/quarzel"
+#endif
 
 namespace quarzel {
 
@@ -76,6 +79,15 @@ std::optional<fs::path> standardKonfigurationsdatei(const Umgebung& umgebung, st
 fs::path programmordner(const Umgebung& umgebung) {
   if (umgebung) {
     if (const auto wert = umgebung("QUARZEL_DATA_DIR"); wert && !wert->empty()) return fs::path(*wert);
+  }
+  // An installed program finds its data beside it, whatever the prefix or a
+  // staging folder; a program in the build tree has none there and uses the
+  // checkout's data.
+  std::error_code ec;
+  const fs::path programm = fs::read_symlink("/proc/self/exe", ec);
+  if (!ec) {
+    const fs::path installiert = (programm.parent_path() / QUARZEL_DATA_RELATIV).lexically_normal();
+    if (fs::is_directory(installiert, ec)) return installiert;
   }
   return fs::path(QUARZEL_DATA_DIR);
 }

@@ -51,8 +51,9 @@ Befehlszeile zerlegeBefehlszeile(int argc, const char* const* argv);
 std::optional<std::filesystem::path> standardKonfigurationsdatei(const Umgebung& umgebung,
                                                                  std::string_view namenszusatz = {});
 
-// The shipped, read-only data: $QUARZEL_DATA_DIR when set, otherwise the folder
-// the build was configured with.
+// The shipped, read-only data: $QUARZEL_DATA_DIR when set, otherwise
+// share/quarzel beside the installed program, otherwise the checkout's data
+// folder the build was configured with.
 std::filesystem::path programmordner(const Umgebung& umgebung = prozessUmgebung());
 // The writable per-user data folder, $XDG_DATA_HOME/quarzel or
 // ~/.local/share/quarzel, created when missing; std::nullopt when it cannot be

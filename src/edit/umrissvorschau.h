@@ -8,7 +8,7 @@
 #include <cstddef>
 #include <vector>
 
-#include "edit/elementabbildung.h"
+#include "store/elementabbildung.h"
 #include "edit/elementumriss.h"
 #include "platform/canvas.h"
 #include "store/zeichnung.h"

@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-#include "edit/elementabbildung.h"
+#include "store/elementabbildung.h"
 #include "edit/ellipsenbogen.h"
 #include "support/speicherhilfen.h"
 

@@ -50,8 +50,9 @@ std::int32_t polygon(Elementspeicher& s, Elementart art) {
 std::int32_t rahmenelement(Elementspeicher& s, Elementart art) {
   if (art == Elementart::Metafile) {
     Tmetafiledaten d;
-    const std::string svg = "<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"0 0 10 10\"><rect width=\"5\" "
-                            "height=\"5\"/></svg>";
+    const std::string svg =
+        "<svg xmlns=\"http://www.w3.org/2000/svg\" viewBox=\"0 0 10 10\"><rect width=\"5\" "
+        "height=\"5\"/></svg>";
     d.platzierung = {10, 10, 70, 50, 15, 0};
     d.daten.assign(svg.begin(), svg.end());
     return s.neuesMetafile(d);

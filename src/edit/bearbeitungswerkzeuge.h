@@ -21,7 +21,7 @@
 #include <optional>
 #include <vector>
 
-#include "edit/elementabbildung.h"
+#include "store/elementabbildung.h"
 #include "store/zeichnung.h"
 
 namespace quarzel {

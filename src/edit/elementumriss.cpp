@@ -125,7 +125,12 @@ bool elementumriss(const Elementspeicher& s, std::int32_t n, Umriss& u) {
       u.flaeche = true;
       break;
     }
-    default:
+    // No outline: wall lines of the first flavour are not drawn, group
+    // brackets have no geometry of their own.
+    case Elementart::Frei:
+    case Elementart::Wandlinie1:
+    case Elementart::Gruppenanfang:
+    case Elementart::Gruppenende:
       return false;
   }
   if (!std::all_of(u.punkte.begin(), u.punkte.end(), endlich)) {

@@ -84,9 +84,19 @@ Fangform fangform(Elementart art) {
       return Fangform::Bitmap;
     case Elementart::Bemassung:
       return Fangform::Bemassung;
-    default:
-      return Fangform::Keine;
+    // Not snapped to: wall lines of the first flavour are not drawn; texts,
+    // metafiles and fills offer no points; group brackets have no geometry.
+    case Elementart::Frei:
+    case Elementart::Wandlinie1:
+    case Elementart::Gruppenanfang:
+    case Elementart::Gruppenende:
+    case Elementart::Text:
+    case Elementart::Kommentar:
+    case Elementart::Metafile:
+    case Elementart::Fuellung:
+      break;
   }
+  return Fangform::Keine;
 }
 
 std::optional<Weltrechteck> fangumgebung(const Elementspeicher& s, std::int32_t n) {
@@ -159,7 +169,10 @@ std::optional<Weltpunkt> kantenpunkt(const Elementspeicher& s, std::int32_t n, W
       if (b) return naechsterBogenpunkt(*b, p);
       break;
     }
-    default:
+    case Fangform::Keine:
+    case Fangform::Spline:
+    case Fangform::Bezier:
+    case Fangform::Bemassung:
       break;
   }
   return k.bester;
@@ -223,7 +236,11 @@ void mittelpunkte(const Elementspeicher& s, std::int32_t n, const Weltrechteck& 
         biete(fenster, {(p.x[i] + p.x[i + 1]) / 2, (p.y[i] + p.y[i + 1]) / 2}, aus);
       break;
     }
-    default:
+    case Fangform::Keine:
+    case Fangform::Spline:
+    case Fangform::Bezier:
+    case Fangform::Bitmap:
+    case Fangform::Bemassung:
       break;
   }
 }

@@ -8,9 +8,9 @@
 #include <cstddef>
 #include <vector>
 
-#include "edit/elementabbildung.h"
 #include "edit/elementumriss.h"
 #include "platform/canvas.h"
+#include "store/elementabbildung.h"
 #include "store/zeichnung.h"
 
 namespace quarzel {

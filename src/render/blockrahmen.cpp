@@ -58,9 +58,20 @@ bool dehneAus(const Elementspeicher& s, std::int32_t n, Ausdehnung& a) {
         if (!a.punkt(d.punkte[2 * i], d.punkte[2 * i + 1])) return false;
       return true;
     }
-    default:
+    // Extent not known from the record (see the header); group brackets
+    // must be seen for the group depth.
+    case Elementart::Spline:
+    case Elementart::Bemassung:
+    case Elementart::Gruppenanfang:
+    case Elementart::Gruppenende:
+    case Elementart::Bitmap:
+    case Elementart::Fuellung:
+    case Elementart::Text:
+    case Elementart::Kommentar:
+    case Elementart::Metafile:
       return false;
   }
+  return false;
 }
 
 }  // namespace

@@ -59,9 +59,16 @@ bool kategorieAn(const Zeichenkontext& k, std::int32_t n, Elementart art) {
       return s.texte;
     case Elementart::Kommentar:
       return s.texte && s.kommentare;
-    default:
-      return true;
+    case Elementart::Polygon:
+    case Elementart::Spline:
+    case Elementart::Bezier:
+    case Elementart::Metafile:
+    case Elementart::Gruppenanfang:
+    case Elementart::Gruppenende:
+    case Elementart::Frei:
+      break;
   }
+  return true;
 }
 
 // Layer and sublayer visibility, asked of the layer table once per pair and run.
@@ -232,8 +239,11 @@ class Zeichenschleife {
       case Elementart::Metafile:
         zeichneMetafile(k_, n);
         break;
-      default:
-        break;  // wall lines of the first flavour and unknown kinds
+      case Elementart::Wandlinie1:  // kept, not drawn
+      case Elementart::Gruppenanfang:
+      case Elementart::Gruppenende:
+      case Elementart::Frei:
+        break;
     }
   }
 

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <vector>
 
-#include "store/elementskalierung.h"
+#include "store/elementabbildung.h"
 #include "store/zeichnung.h"
 
 namespace quarzel {
@@ -71,7 +71,7 @@ void uebertrage(Zeichnung& z, int ebene, int folie, const Uebertragung& o) {
       // grow to twice their size on the sheet.
       const double alterNenner = massstabVon(z, s.planteil(k));
       if (alterNenner > 0 && neuerNenner > 0 && alterNenner != neuerNenner)
-        skaliereElement(s, k, alterNenner / neuerNenner, p.x, p.y);
+        bildeAb(s, k, Abbildung::streckung(p, alterNenner / neuerNenner));
     }
     s.setzePlanteil(k, static_cast<std::uint8_t>(ebene));
     s.setzeFolie(k, static_cast<std::uint8_t>(folie));

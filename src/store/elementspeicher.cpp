@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <new>
+#include <type_traits>
 
 namespace quarzel {
 
@@ -22,6 +23,37 @@ Elementspeicher::Elementspeicher() = default;
 
 // --- Life cycle -------------------------------------------------------------
 
+namespace {
+
+// The "Kernelfehler" number of each pool's initialisation step.
+constexpr int kernelschritt(Satzart s) {
+  switch (s) {
+    case Satzart::Keine:
+      break;
+    case Satzart::Linie:
+      return 3;
+    case Satzart::Bogen:
+      return 4;
+    case Satzart::Bezier:
+      return 5;
+    case Satzart::Polygon:
+      return 6;
+    case Satzart::Bemassung:
+      return 8;
+    case Satzart::Gruppe:
+      return 9;
+    case Satzart::Bitmap:
+      return 10;
+    case Satzart::Text:
+      return 11;
+    case Satzart::Metafile:
+      return 12;
+  }
+  return 0;
+}
+
+}  // namespace
+
 bool Elementspeicher::initialisiere(Benutzer& benutzer) {
   zaehleAenderung();
   // Step numbers are those of the "Kernelfehler" messages; there is no 7.
@@ -34,6 +66,16 @@ bool Elementspeicher::initialisiere(Benutzer& benutzer) {
       benutzer.meldung("Kernelfehler " + std::to_string(nummer), Meldungsart::Fehler);
       return false;
     }
+  };
+  auto allePools = [&] {
+    bool gut = true;
+    fuerJedenPool([&](Satzart art, auto& pool) {
+      gut = gut && schritt(kernelschritt(art), [&] {
+              pool.zuruecksetzen();
+              pool.wachse();
+            });
+    });
+    return gut;
   };
   return schritt(1,
                  [&] {
@@ -52,51 +94,7 @@ bool Elementspeicher::initialisiere(Benutzer& benutzer) {
                    for (auto& f : flags_) f.clear();
                    wachseSpalten();
                  }) &&
-         schritt(3,
-                 [&] {
-                   linien_.zuruecksetzen();
-                   linien_.wachse();
-                 }) &&
-         schritt(4,
-                 [&] {
-                   boegen_.zuruecksetzen();
-                   boegen_.wachse();
-                 }) &&
-         schritt(5,
-                 [&] {
-                   beziers_.zuruecksetzen();
-                   beziers_.wachse();
-                 }) &&
-         schritt(6,
-                 [&] {
-                   polygone_.zuruecksetzen();
-                   polygone_.wachse();
-                 }) &&
-         schritt(8,
-                 [&] {
-                   bemassungen_.zuruecksetzen();
-                   bemassungen_.wachse();
-                 }) &&
-         schritt(9,
-                 [&] {
-                   gruppen_.zuruecksetzen();
-                   gruppen_.wachse();
-                 }) &&
-         schritt(10,
-                 [&] {
-                   bitmaps_.zuruecksetzen();
-                   bitmaps_.wachse();
-                 }) &&
-         schritt(11,
-                 [&] {
-                   texte_.zuruecksetzen();
-                   texte_.wachse();
-                 }) &&
-         schritt(12,
-                 [&] {
-                   metafiles_.zuruecksetzen();
-                   metafiles_.wachse();
-                 }) &&
+         allePools() &&
          schritt(13, [&] {
            anzahl_ = gesamt_ = 0;
            undoStufe_ = redoStufe_ = 0;
@@ -107,15 +105,7 @@ bool Elementspeicher::initialisiere(Benutzer& benutzer) {
 
 void Elementspeicher::leere() {
   zaehleAenderung();
-  linien_.leere();
-  boegen_.leere();
-  polygone_.leere();
-  beziers_.leere();
-  bemassungen_.leere();
-  gruppen_.leere();
-  bitmaps_.leere();
-  texte_.leere();
-  metafiles_.leere();
+  fuerJedenPool([](Satzart, auto& pool) { pool.leere(); });
   loescheSpalten(1, gesamt_);
   anzahl_ = gesamt_ = 0;
   undoStufe_ = redoStufe_ = 0;
@@ -312,78 +302,20 @@ std::int32_t Elementspeicher::dupliziere(std::int32_t n) {
 }
 
 std::uint32_t Elementspeicher::kopiereSatz(std::int32_t n) {
-  switch (art_[n]) {
-    case Elementart::Linie:
-    case Elementart::Wandlinie1:
-    case Elementart::Wandlinie2:
-      return linien_.lege(Tliniendaten(linie(n)));
-    case Elementart::Bogen:
-      return boegen_.lege(tbogendaten(bogen(n)));
-    case Elementart::Polygon:
-    case Elementart::Spline:
-    case Elementart::Verlauf:
-      return polygone_.lege(Tpolygondaten(polygon(n)));
-    case Elementart::Bezier:
-      return beziers_.lege(Tbezierdaten(bezier(n)));
-    case Elementart::Bemassung:
-      return bemassungen_.lege(tmessdaten(bemassung(n)));
-    case Elementart::Gruppenanfang:
-    case Elementart::Gruppenende:
-      return gruppen_.lege(tgruppendaten(gruppe(n)));
-    case Elementart::Bitmap:
-    case Elementart::Fuellung:
-      return bitmaps_.lege(Tbitmapdaten(bitmap(n)));
-    case Elementart::Text:
-    case Elementart::Kommentar:
-      return texte_.lege(Tfliestextdaten(text(n)));
-    case Elementart::Metafile:
-      return metafiles_.lege(Tmetafiledaten(metafile(n)));
-    case Elementart::Frei:
-      break;
-  }
-  return 0;
+  const Satzart art = satzart(art_[n]);
+  std::uint32_t neu = 0;
+  fuerJedenPool([&](Satzart s, auto& pool) {
+    using Satz = typename std::remove_cvref_t<decltype(pool)>::Satztyp;
+    if (s == art) neu = pool.lege(Satz(pool[slot_[n]]));
+  });
+  return neu;
 }
 
 void Elementspeicher::gibSatzFrei(std::int32_t n) {
-  const std::uint32_t s = slot_[n];
-  switch (art_[n]) {
-    case Elementart::Linie:
-    case Elementart::Wandlinie1:
-    case Elementart::Wandlinie2:
-      linien_.gib(s);
-      break;
-    case Elementart::Bogen:
-      boegen_.gib(s);
-      break;
-    case Elementart::Polygon:
-    case Elementart::Spline:
-    case Elementart::Verlauf:
-      polygone_.gib(s);
-      break;
-    case Elementart::Bezier:
-      beziers_.gib(s);
-      break;
-    case Elementart::Bemassung:
-      bemassungen_.gib(s);
-      break;
-    case Elementart::Gruppenanfang:
-    case Elementart::Gruppenende:
-      gruppen_.gib(s);
-      break;
-    case Elementart::Bitmap:
-    case Elementart::Fuellung:
-      bitmaps_.gib(s);
-      break;
-    case Elementart::Text:
-    case Elementart::Kommentar:
-      texte_.gib(s);
-      break;
-    case Elementart::Metafile:
-      metafiles_.gib(s);
-      break;
-    case Elementart::Frei:
-      break;
-  }
+  const Satzart art = satzart(art_[n]);
+  fuerJedenPool([&](Satzart s, auto& pool) {
+    if (s == art) pool.gib(slot_[n]);
+  });
 }
 
 }  // namespace quarzel

@@ -339,7 +339,32 @@ class Elementspeicher {
   // Growth of the columns (normally automatic). Throws std::bad_alloc.
   void wachseSpalten();
 
+  // --- Pools ----------------------------------------------------------------
+
+  // Calls f(Satzart, pool) for every record pool, in the order of the
+  // initialisation steps. The one list of the pools.
+  template <class F>
+  void fuerJedenPool(F&& f) {
+    jederPool(*this, f);
+  }
+  template <class F>
+  void fuerJedenPool(F&& f) const {
+    jederPool(*this, f);
+  }
+
  private:
+  template <class Selbst, class F>
+  static void jederPool(Selbst& s, F& f) {
+    f(Satzart::Linie, s.linien_);
+    f(Satzart::Bogen, s.boegen_);
+    f(Satzart::Bezier, s.beziers_);
+    f(Satzart::Polygon, s.polygone_);
+    f(Satzart::Bemassung, s.bemassungen_);
+    f(Satzart::Gruppe, s.gruppen_);
+    f(Satzart::Bitmap, s.bitmaps_);
+    f(Satzart::Text, s.texte_);
+    f(Satzart::Metafile, s.metafiles_);
+  }
   template <class Satz>
   std::int32_t fuegeEin(Elementart art, Satzpool<Satz>& pool, Satz satz);
   std::int32_t fuegeSlotEin(Elementart art, std::uint32_t slot);

@@ -11,33 +11,26 @@ namespace {
 // Calls f with the element's record; f must accept every record type.
 template <class Speicher, class F>
 decltype(auto) besuche(Speicher& s, std::int32_t n, F&& f) {
-  switch (s.art(n)) {
-    case Elementart::Linie:
-    case Elementart::Wandlinie1:
-    case Elementart::Wandlinie2:
+  switch (satzart(s.art(n))) {
+    case Satzart::Linie:
       return f(s.linie(n));
-    case Elementart::Bogen:
+    case Satzart::Bogen:
       return f(s.bogen(n));
-    case Elementart::Polygon:
-    case Elementart::Spline:
-    case Elementart::Verlauf:
+    case Satzart::Polygon:
       return f(s.polygon(n));
-    case Elementart::Bezier:
+    case Satzart::Bezier:
       return f(s.bezier(n));
-    case Elementart::Bemassung:
+    case Satzart::Bemassung:
       return f(s.bemassung(n));
-    case Elementart::Gruppenanfang:
-    case Elementart::Gruppenende:
+    case Satzart::Gruppe:
       return f(s.gruppe(n));
-    case Elementart::Bitmap:
-    case Elementart::Fuellung:
+    case Satzart::Bitmap:
       return f(s.bitmap(n));
-    case Elementart::Text:
-    case Elementart::Kommentar:
+    case Satzart::Text:
       return f(s.text(n));
-    case Elementart::Metafile:
+    case Satzart::Metafile:
       return f(s.metafile(n));
-    case Elementart::Frei:
+    case Satzart::Keine:
       break;
   }
   // A free slot has no record: answer as for a record without the field.
@@ -63,6 +56,35 @@ concept HatAttribut = requires(T t) {
 };
 template <class T>
 concept HatFuellung = requires(T t) { t.fuellung; };
+
+template <class Satz>
+constexpr std::uint8_t felderVon() {
+  return (HatStift<Satz> ? MitStift : 0) | (HatLinienstil<Satz> ? MitLinienstil : 0) | (HatFarbe<Satz> ? MitFarbe : 0) |
+         (HatFuellung<Satz> ? MitFuellung : 0);
+}
+
+// The kind table states the fields; the record types have them.
+constexpr bool felderStimmen() {
+  for (Elementart a : alleElementarten) {
+    const Artangaben t = artangaben(a);
+    std::uint8_t f = 0;
+    switch (t.satz) {
+      case Satzart::Keine: return false;
+      case Satzart::Linie: f = felderVon<Tliniendaten>(); break;
+      case Satzart::Bogen: f = felderVon<tbogendaten>(); break;
+      case Satzart::Polygon: f = felderVon<Tpolygondaten>(); break;
+      case Satzart::Bezier: f = felderVon<Tbezierdaten>(); break;
+      case Satzart::Bemassung: f = felderVon<tmessdaten>(); break;
+      case Satzart::Gruppe: f = felderVon<tgruppendaten>(); break;
+      case Satzart::Bitmap: f = felderVon<Tbitmapdaten>(); break;
+      case Satzart::Text: f = felderVon<Tfliestextdaten>(); break;
+      case Satzart::Metafile: f = felderVon<Tmetafiledaten>(); break;
+    }
+    if (f != t.felder || t.art != a) return false;
+  }
+  return true;
+}
+static_assert(felderStimmen());
 
 }  // namespace
 

@@ -102,7 +102,7 @@ void Elementspeicher::nurGefuellteMarkiert() {
   for (std::int32_t n = 1; n <= anzahl_; ++n) {
     if (!markiert_[n]) continue;
     const Elementart a = art_[n];
-    const bool geschlossen = istPolygonart(a) || a == Elementart::Bogen || a == Elementart::Bezier || istBitmapart(a);
+    const bool geschlossen = artangaben(a).hat(MitFuellung) || istBitmapart(a);
     if (!geschlossen || !gefuellt(n)) markiert_[n] = 0;
   }
 }
@@ -154,14 +154,9 @@ void Elementspeicher::fuerMarkierte(const std::function<bool(Elementart)>& passt
 }
 
 namespace {
-bool hatStift(Elementart a) {
-  return istLinienart(a) || a == Elementart::Bogen || istPolygonart(a) || a == Elementart::Bezier ||
-         a == Elementart::Bemassung;
-}
-bool hatLinienstil(Elementart a) {
-  return istLinienart(a) || a == Elementart::Bogen || istPolygonart(a) || a == Elementart::Bezier;
-}
-bool hatFarbe(Elementart a) { return hatStift(a) || istTextart(a); }
+bool hatStift(Elementart a) { return artangaben(a).hat(MitStift); }
+bool hatLinienstil(Elementart a) { return artangaben(a).hat(MitLinienstil); }
+bool hatFarbe(Elementart a) { return artangaben(a).hat(MitFarbe); }
 bool jedeArt(Elementart a) { return a != Elementart::Frei; }
 }  // namespace
 

@@ -15,6 +15,8 @@ namespace quarzel {
 template <class Satz>
 class Satzpool {
  public:
+  using Satztyp = Satz;
+
   explicit Satzpool(std::uint32_t schritt) : schritt_(schritt) {
     while ((std::uint32_t(1) << blockbits_) < schritt) ++blockbits_;
   }

@@ -8,37 +8,23 @@ constexpr std::array<std::string_view, 14> Zeilennamen = {
     "Bemaßungen", "Bézierkurven", "Bitmaps",     "Bögen",    "Füllungen", "Gruppenobjekte", "Linien",
     "Metafiles",  "Polygone",     "Splines",     "Textobjekte", "Verläufe", "Wandobjekte",   "Gesamt"};
 
-constexpr int KeineZeile = -1;
-
-// Row of each kind code; comments are not counted.
-constexpr std::array<int, 256> zeilenTabelle() {
-  std::array<int, 256> t{};
-  for (auto& z : t) z = KeineZeile;
-  t[7] = 0;
-  t[4] = 1;
-  t[16] = 2;
-  t[2] = 3;
-  t[39] = 4;
-  t[8] = t[9] = 5;
-  t[1] = 6;
-  t[38] = 7;
-  t[3] = 8;
-  t[5] = 9;
-  t[17] = 10;
-  t[6] = 11;
-  t[11] = t[12] = 12;
+// Row of each kind code, from the kind table; comments are not counted.
+constexpr std::array<std::int8_t, 256> zeilenTabelle() {
+  std::array<std::int8_t, 256> t{};
+  for (auto& z : t) z = -1;
+  for (Elementart a : alleElementarten) t[static_cast<std::uint8_t>(a)] = artangaben(a).statistikzeile;
   return t;
 }
 
 }  // namespace
 
 Statistik zeichnungsstatistik(const Elementspeicher& speicher) {
-  static constexpr std::array<int, 256> zeile = zeilenTabelle();
+  static constexpr std::array<std::int8_t, 256> zeile = zeilenTabelle();
   std::array<std::array<std::int64_t, 2>, 13> zaehler{};
   const std::int32_t anzahl = speicher.anzahl();
   for (std::int32_t n = 1; n <= anzahl; ++n) {
     const int z = zeile[static_cast<std::uint8_t>(speicher.art(n))];
-    if (z != KeineZeile) ++zaehler[z][speicher.lebendig(n) ? 0 : 1];
+    if (z >= 0) ++zaehler[std::size_t(z)][speicher.lebendig(n) ? 0 : 1];
   }
   Statistik s;
   for (std::size_t i = 0; i < s.size(); ++i) s[i].name = Zeilennamen[i];

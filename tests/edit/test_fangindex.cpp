@@ -12,7 +12,7 @@
 
 #include "edit/fangformen.h"
 #include "fanghilfen.h"
-#include "store/elementskalierung.h"
+#include "store/elementabbildung.h"
 #include "support/speicherhilfen.h"
 
 namespace quarzel {
@@ -132,7 +132,7 @@ TEST_F(Neubautest, JedeArtVonAenderungWirdBemerkt) {
   s.setzeMarkiert(b, 1);
   s.setzeFarbeMarkierte(rgb(255, 0, 0));
   EXPECT_TRUE(neuGebaut());
-  skaliereElement(s, b, 2, 0, 0);  // in place, through the record
+  bildeAb(s, b, Abbildung::streckung({0, 0}, 2));  // in place, through the record
   EXPECT_TRUE(neuGebaut());
   s.linie(b).x2 = 7;
   EXPECT_TRUE(neuGebaut());

@@ -3,8 +3,8 @@
 
 #include <cmath>
 
-#include "edit/elementabbildung.h"
 #include "edit/ellipsenbogen.h"
+#include "store/elementabbildung.h"
 #include "support/speicherhilfen.h"
 
 namespace quarzel::test {

@@ -152,36 +152,29 @@ bool strukturInOrdnung(const Zeichnung& z) {
 // bitmap's option travels in a record of its own and is not compared.
 bool gleichesElement(const Elementspeicher& a, std::int32_t n, const Elementspeicher& b, std::int32_t m) {
   if (a.art(n) != b.art(m)) return false;
-  switch (a.art(n)) {
-    case Elementart::Linie:
-    case Elementart::Wandlinie1:
-    case Elementart::Wandlinie2:
+  switch (satzart(a.art(n))) {
+    case Satzart::Linie:
       return a.linie(n) == b.linie(m);
-    case Elementart::Bogen:
+    case Satzart::Bogen:
       return a.bogen(n) == b.bogen(m);
-    case Elementart::Polygon:
-    case Elementart::Spline:
-    case Elementart::Verlauf:
+    case Satzart::Polygon:
       return a.polygon(n) == b.polygon(m);
-    case Elementart::Bezier:
+    case Satzart::Bezier:
       return a.bezier(n) == b.bezier(m);
-    case Elementart::Bemassung:
+    case Satzart::Bemassung:
       return a.bemassung(n) == b.bemassung(m);
-    case Elementart::Gruppenanfang:
-    case Elementart::Gruppenende:
+    case Satzart::Gruppe:
       return a.gruppe(n) == b.gruppe(m);
-    case Elementart::Bitmap:
-    case Elementart::Fuellung: {
+    case Satzart::Bitmap: {
       Tbitmapdaten x = a.bitmap(n);
       x.option = b.bitmap(m).option;
       return x == b.bitmap(m);
     }
-    case Elementart::Text:
-    case Elementart::Kommentar:
+    case Satzart::Text:
       return a.text(n) == b.text(m);
-    case Elementart::Metafile:
+    case Satzart::Metafile:
       return a.metafile(n) == b.metafile(m);
-    case Elementart::Frei:
+    case Satzart::Keine:
       return false;
   }
   return false;

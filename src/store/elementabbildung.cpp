@@ -1,4 +1,4 @@
-#include "edit/elementabbildung.h"
+#include "store/elementabbildung.h"
 
 #include <algorithm>
 #include <cmath>
@@ -34,14 +34,15 @@ void paare(const Abbildung& a, std::array<double, N>& w, std::size_t anzahl) {
 }
 
 // Bitmap and metafile frames: two corners of an upright rectangle and its
-// turn. The rectangle keeps its size; its centre moves and the turn follows.
+// turn. Under a turn or mirror the rectangle keeps its shape; its centre
+// moves and the turn follows.
 void rahmen(const Abbildung& a, std::array<double, 6>& q) {
-  if (a.nurVerschiebung()) {
+  if (!a.dreht()) {
     paare(a, q, 2);
     return;
   }
-  const double hx = (q[2] - q[0]) / 2, hy = (q[3] - q[1]) / 2;
-  const Weltpunkt m = a({q[0] + hx, q[1] + hy});
+  const double hx = (q[2] - q[0]) / 2 * a.f, hy = (q[3] - q[1]) / 2 * a.f;
+  const Weltpunkt m = a({q[0] + (q[2] - q[0]) / 2, q[1] + (q[3] - q[1]) / 2});
   q[0] = m.x - hx;
   q[1] = m.y - hy;
   q[2] = m.x + hx;
@@ -51,7 +52,9 @@ void rahmen(const Abbildung& a, std::array<double, 6>& q) {
 
 void bogen(const Abbildung& a, tbogendaten& d) {
   punkt(a, d.xm, d.ym);
-  if (a.nurVerschiebung()) return;
+  d.xr *= a.f;
+  d.yr *= a.f;
+  if (!a.dreht()) return;
   if (!a.gespiegelt()) {
     d.drehwinkel = float(normiert(d.drehwinkel + a.winkel()));
     return;
@@ -102,8 +105,30 @@ Abbildung Abbildung::spiegelung(Weltpunkt p, Weltpunkt q) {
   return a;
 }
 
-Abbildung Abbildung::nach(const Abbildung& z) const {
+Abbildung Abbildung::streckung(Weltpunkt m, double faktor) {
+  Abbildung a;
+  a.m00 = a.m11 = a.f = faktor;
+  a.cx = m.x;
+  a.cy = m.y;
+  return a;
+}
+
+Abbildung Abbildung::nach(const Abbildung& zuerst) const {
+  // Both in the form p' = M p + t first.
+  const auto ohneMitte = [](Abbildung a) {
+    a.tx += a.cx - (a.m00 * a.cx + a.m01 * a.cy);
+    a.ty += a.cy - (a.m10 * a.cx + a.m11 * a.cy);
+    a.cx = a.cy = 0;
+    return a;
+  };
+  const Abbildung z = ohneMitte(zuerst);
+  const Abbildung d = ohneMitte(*this);
+  return d.nachOhneMitte(z);
+}
+
+Abbildung Abbildung::nachOhneMitte(const Abbildung& z) const {
   Abbildung r;
+  r.f = f * z.f;
   r.m00 = m00 * z.m00 + m01 * z.m10;
   r.m01 = m00 * z.m01 + m01 * z.m11;
   r.m10 = m10 * z.m00 + m11 * z.m10;
@@ -118,46 +143,70 @@ double Abbildung::winkel() const {
 }
 
 bool Abbildung::endlich() const {
-  for (double v : {m00, m01, m10, m11, tx, ty})
+  for (double v : {m00, m01, m10, m11, tx, ty, cx, cy, f})
     if (!std::isfinite(v)) return false;
-  return true;
+  return f > 0;
 }
 
 void bildeAb(Elementspeicher& s, std::int32_t n, const Abbildung& a) {
   if (n < 1 || n > s.gesamtanzahl() || !a.endlich()) return;
   const Elementart art = s.art(n);
-  if (istLinienart(art)) {
-    Tliniendaten& d = s.linie(n);
-    punkt(a, d.x1, d.y1);
-    punkt(a, d.x2, d.y2);
-  } else if (art == Elementart::Bogen) {
-    bogen(a, s.bogen(n));
-  } else if (istPolygonart(art)) {
-    Tpolygondaten& d = s.polygon(n);
-    for (std::size_t i = 0; i < d.x.size() && i < d.y.size(); ++i) punkt(a, d.x[i], d.y[i]);
-    if (!a.nurVerschiebung()) d.fuellung.schraffurWinkel = float(normiert(neuerWinkel(a, d.fuellung.schraffurWinkel)));
-  } else if (art == Elementart::Bezier) {
-    paare(a, s.bezier(n).punkte, 4);
-  } else if (art == Elementart::Bemassung) {
-    tmessdaten& d = s.bemassung(n);
-    paare(a, d.geometrie, 4);
-    if (!a.nurVerschiebung()) d.textwinkel = normiert(neuerWinkel(a, d.textwinkel));
-  } else if (istGruppenklammer(art)) {
-    // The frame stays an upright box around the moved corners.
-    auto& r = s.gruppe(n).rahmen;
-    const Weltpunkt e[4] = {a({r[0], r[1]}), a({r[2], r[1]}), a({r[2], r[3]}), a({r[0], r[3]})};
-    r = {std::min({e[0].x, e[1].x, e[2].x, e[3].x}), std::min({e[0].y, e[1].y, e[2].y, e[3].y}),
-         std::max({e[0].x, e[1].x, e[2].x, e[3].x}), std::max({e[0].y, e[1].y, e[2].y, e[3].y})};
-  } else if (istBitmapart(art)) {
-    rahmen(a, s.bitmap(n).platzierung);
-  } else if (art == Elementart::Metafile) {
-    rahmen(a, s.metafile(n).platzierung);
-  } else if (istTextart(art)) {
-    Tfliestextdaten& d = s.text(n);
-    punkt(a, d.x, d.y);
-    if (!a.nurVerschiebung()) d.winkel = float(normiert(neuerWinkel(a, d.winkel)));
-  } else {
-    return;
+  switch (art) {
+    case Elementart::Frei:
+      return;
+    case Elementart::Linie:
+    case Elementart::Wandlinie1:
+    case Elementart::Wandlinie2: {
+      Tliniendaten& d = s.linie(n);
+      punkt(a, d.x1, d.y1);
+      punkt(a, d.x2, d.y2);
+      break;
+    }
+    case Elementart::Bogen:
+      bogen(a, s.bogen(n));
+      break;
+    case Elementart::Polygon:
+    case Elementart::Spline:
+    case Elementart::Verlauf: {
+      Tpolygondaten& d = s.polygon(n);
+      for (std::size_t i = 0; i < d.x.size() && i < d.y.size(); ++i) punkt(a, d.x[i], d.y[i]);
+      if (a.dreht()) d.fuellung.schraffurWinkel = float(normiert(neuerWinkel(a, d.fuellung.schraffurWinkel)));
+      break;
+    }
+    case Elementart::Bezier:
+      paare(a, s.bezier(n).punkte, 4);
+      break;
+    case Elementart::Bemassung: {
+      tmessdaten& d = s.bemassung(n);
+      paare(a, d.geometrie, 4);
+      d.texthoehe *= a.f;
+      if (a.dreht()) d.textwinkel = normiert(neuerWinkel(a, d.textwinkel));
+      break;
+    }
+    case Elementart::Gruppenanfang:
+    case Elementart::Gruppenende: {
+      // The frame stays an upright box around the moved corners.
+      auto& r = s.gruppe(n).rahmen;
+      const Weltpunkt e[4] = {a({r[0], r[1]}), a({r[2], r[1]}), a({r[2], r[3]}), a({r[0], r[3]})};
+      r = {std::min({e[0].x, e[1].x, e[2].x, e[3].x}), std::min({e[0].y, e[1].y, e[2].y, e[3].y}),
+           std::max({e[0].x, e[1].x, e[2].x, e[3].x}), std::max({e[0].y, e[1].y, e[2].y, e[3].y})};
+      break;
+    }
+    case Elementart::Bitmap:
+    case Elementart::Fuellung:
+      rahmen(a, s.bitmap(n).platzierung);
+      break;
+    case Elementart::Metafile:
+      rahmen(a, s.metafile(n).platzierung);
+      break;
+    case Elementart::Text:
+    case Elementart::Kommentar: {
+      Tfliestextdaten& d = s.text(n);
+      punkt(a, d.x, d.y);
+      d.hoehe *= a.f;
+      if (a.dreht()) d.winkel = float(normiert(neuerWinkel(a, d.winkel)));
+      break;
+    }
   }
   s.setzeModifiziert(true);
 }

@@ -39,7 +39,7 @@ void Figurwerkzeug::punkt(Werkzeugumgebung& u, Weltpunkt p) {
     if (pk.empty() || !figur::gleich(pk.back(), p)) pk.push_back(p);
   } else {
     // A new figure starts with the first step; leftovers of another tool go.
-    if (u.zustand.schritt() <= 1) pk.clear();
+    if (u.zustand.schritt <= 1) pk.clear();
     pk.push_back(p);
   }
   if ((a->punktzahl > 0 && pk.size() >= static_cast<std::size_t>(a->punktzahl)) || pk.size() >= kHoechstPunkte) {
@@ -47,10 +47,8 @@ void Figurwerkzeug::punkt(Werkzeugumgebung& u, Weltpunkt p) {
     return;
   }
   const int schritt = static_cast<int>(pk.size()) + 1;
-  u.zustand.setzeSchritt(std::min(schritt, a->punktzahl > 0 ? 4 : 2));
-  const Pixelpunkt px = u.zeichnung.ansicht.worldToPixel(p.x, p.y);
-  u.zustand.bezugX = px.x;
-  u.zustand.bezugY = px.y;
+  u.zustand.schritt = std::min(schritt, a->punktzahl > 0 ? 4 : 2);
+  u.zustand.bezug = p;
   bewegung(u, p);
 }
 
@@ -78,12 +76,12 @@ void Figurwerkzeug::loslassen(Werkzeugumgebung& u, Weltpunkt, bool) {
   if (u.zustand.punkte.size() >= static_cast<std::size_t>(std::max(a->mindestens, 2)))
     schliesseAb(u, *a);
   else
-    u.zustand.setzeSchritt(2);  // a mere click: the right button may still end it
+    u.zustand.schritt = 2;  // a mere click: the right button may still end it
 }
 
 void Figurwerkzeug::getippterPunkt(Werkzeugumgebung& u, Weltpunkt p) {
   const Werkzeugart* a = suche(u.zustand.werkzeug);
-  if (a && a->winkelgruppe && u.zustand.punkte.size() == 2 && u.zustand.dritterPunkt) {
+  if (a && a->winkelgruppe && u.zustand.punkte.size() == 2 && u.zustand.schritt == 3) {
     if (!figur::endlich(p)) return;
     schliesseAb(u, *a, std::make_pair(p.x, p.y));
     return;
@@ -116,8 +114,8 @@ void Figurwerkzeug::abbrechen(Werkzeugumgebung& u) {
 
 void Figurwerkzeug::zurueck(Werkzeugumgebung& u) {
   u.zustand.punkte.clear();
-  u.zustand.setzeSchritt(1);
-  u.zustand.bezugLoeschen();
+  u.zustand.schritt = 1;
+  u.zustand.bezug.reset();
 }
 
 void Figurwerkzeug::schliesseAb(Werkzeugumgebung& u, const Werkzeugart& a,

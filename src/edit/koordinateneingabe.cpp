@@ -169,7 +169,7 @@ Weltpunkt eingabeZuWelt(double a, double b, bool relativ, bool polar, Weltpunkt 
 }
 
 std::optional<int> Koordinateneingabe::erwarteteGruppe(const Werkzeugsteuerung& st) const {
-  const int schritt = st.zustand().schritt();
+  const int schritt = st.zustand().schritt;
   if (schritt < 1) return std::nullopt;
   const int g = schritt >= 3 ? 2 : schritt - 1;
   if (!maske_.gruppen[g].sichtbar) return std::nullopt;
@@ -179,7 +179,7 @@ std::optional<int> Koordinateneingabe::erwarteteGruppe(const Werkzeugsteuerung& 
 Weltpunkt Koordinateneingabe::vorherigerPunkt(const Werkzeugsteuerung& st) const {
   const Werkzeugzustand& z = st.zustand();
   if (!z.punkte.empty()) return z.punkte.back();
-  if (z.hatBezug()) return st.zeichnung().ansicht.pixelToWorld(z.bezugX, z.bezugY);
+  if (z.bezug) return *z.bezug;
   if (letzterPunkt_) return *letzterPunkt_;
   return st.zeichnung().ansicht.zeroPoint;
 }

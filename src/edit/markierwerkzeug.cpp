@@ -26,33 +26,30 @@ void neuZeichnen(Werkzeugumgebung& u) {
 void Markierwerkzeug::fertig(Werkzeugumgebung& u) {
   rueckmeldungLoeschen(u);
   ziehen_ = false;
-  u.zustand.setzeSchritt(1);
-  u.zustand.bezugLoeschen();
+  u.zustand.schritt = 1;
+  u.zustand.bezug.reset();
 }
 
 void Markierwerkzeug::punkt(Werkzeugumgebung& u, Weltpunkt p) {
   Werkzeugzustand& z = u.zustand;
-  const Pixelpunkt px = pixel(u, p);
   switch (z.werkzeug) {
     case Werkzeugzustand::kMarkieren:
       rahmen_.loesche(u.rueckmeldung);
       erster_ = p;
       ziehen_ = true;
-      z.setzeSchritt(2);
-      z.bezugX = px.x;
-      z.bezugY = px.y;
+      z.schritt = 2;
+      z.bezug = p;
       break;
     case 107:
       zoome(u, p);
       break;
     case 601:
     case 602:
-      if (z.ersterPunkt) {
+      if (z.schritt == 1) {
         erster_ = p;
         vorschau_.sammle(u.zeichnung);
-        z.setzeSchritt(2);
-        z.bezugX = px.x;
-        z.bezugY = px.y;
+        z.schritt = 2;
+        z.bezug = p;
       } else if (!(p.x == erster_.x && p.y == erster_.y)) {
         fertig(u);
         spiegleMarkierte(u.zeichnung, erster_, p, z.werkzeug == 602);
@@ -86,7 +83,7 @@ void Markierwerkzeug::bewegung(Werkzeugumgebung& u, Weltpunkt p) {
       if (ziehen_) rahmen_.zeige(u.rueckmeldung, pixel(u, erster_), pixel(u, p));
       break;
     case 107:
-      if (z.zweiterPunkt) rahmen_.zeige(u.rueckmeldung, pixel(u, erster_), pixel(u, p));
+      if (z.schritt == 2) rahmen_.zeige(u.rueckmeldung, pixel(u, erster_), pixel(u, p));
       break;
     case 600:
       if (!anker_) {
@@ -98,7 +95,7 @@ void Markierwerkzeug::bewegung(Werkzeugumgebung& u, Weltpunkt p) {
       break;
     case 601:
     case 602:
-      if (z.zweiterPunkt && !(p.x == erster_.x && p.y == erster_.y))
+      if (z.schritt == 2 && !(p.x == erster_.x && p.y == erster_.y))
         vorschau_.zeige(u.rueckmeldung, a, Abbildung::spiegelung(erster_, p));
       break;
     case 604:
@@ -148,7 +145,7 @@ void Markierwerkzeug::loslassen(Werkzeugumgebung& u, Weltpunkt p, bool klick) {
       markiereRahmen(u, p);
     markierrahmenZeichnen(u);
     neuZeichnen(u);
-  } else if (z.werkzeug == 107 && z.zweiterPunkt && !klick && zoomart == Zoomart::Rechteck) {
+  } else if (z.werkzeug == 107 && z.schritt == 2 && !klick && zoomart == Zoomart::Rechteck) {
     zoome(u, p);
   }
 }
@@ -174,12 +171,10 @@ void Markierwerkzeug::zoome(Werkzeugumgebung& u, Weltpunkt p) {
   Ansicht& a = u.zeichnung.ansicht;
   switch (zoomart) {
     case Zoomart::Rechteck:
-      if (z.ersterPunkt) {
+      if (z.schritt == 1) {
         erster_ = p;
-        const Pixelpunkt px = pixel(u, p);
-        z.setzeSchritt(2);
-        z.bezugX = px.x;
-        z.bezugY = px.y;
+        z.schritt = 2;
+        z.bezug = p;
         return;
       }
       fertig(u);

@@ -77,12 +77,12 @@ Weltpunkt Werkzeugsteuerung::gefangen(double x, double y) const {
 
 // --- Tools -------------------------------------------------------------------
 
-void Werkzeugsteuerung::clr() {
+void Werkzeugsteuerung::rueckmeldungLoeschen() {
   if (Werkzeugmodul* m = aktivesModul()) m->rueckmeldungLoeschen(umgebung_);
 }
 
 void Werkzeugsteuerung::waehleWerkzeug(std::uint16_t werkzeug) {
-  clr();
+  rueckmeldungLoeschen();
   zustand_.werkzeug = werkzeug;
   const Werkzeuggruppe g = werkzeuggruppe(werkzeug);
   if (g == Werkzeuggruppe::Linien || g == Werkzeuggruppe::Flaechen) zustand_.letztesZeichenwerkzeug = werkzeug;
@@ -96,11 +96,11 @@ void Werkzeugsteuerung::startparameter() {
   const std::uint16_t w = zustand_.werkzeug;
   // Mirroring and the panel of 142 start on top of a selection whose frame must stay.
   if (w != 601 && w != 602 && w != 142) {
-    clr();
+    rueckmeldungLoeschen();
     if (cursorSetzen) cursorSetzen(w);
   }
-  zustand_.setzeSchritt(1);
-  zustand_.bezugLoeschen();
+  zustand_.schritt = 1;
+  zustand_.bezug.reset();
   if (Canvas* c = umgebung_.rueckmeldung) {
     c->setzeStiftmodus(Stiftmodus::Xor);
     c->setzePinsel(0, true);
@@ -112,7 +112,7 @@ void Werkzeugsteuerung::startparameter() {
     letzteStrukturpruefung_ = jetzt;
     if (strukturPruefen) strukturPruefen();
   }
-  if (w != 119 && w != 39 && w != 100 && !autosicherungUnterdrueckt && autosicherungPruefen) autosicherungPruefen();
+  if (w != 119 && w != 39 && w != 100 && autosicherungPruefen) autosicherungPruefen();
   if (panelsZeigen) panelsZeigen(w);
 }
 
@@ -121,17 +121,17 @@ void Werkzeugsteuerung::pfeilaktiv() {
 }
 
 void Werkzeugsteuerung::funktionaus() {
-  clr();
+  rueckmeldungLoeschen();
   zustand_.werkzeug = Werkzeugzustand::kKeinWerkzeug;
-  zustand_.setzeSchritt(0);
-  zustand_.bezugLoeschen();
+  zustand_.schritt = 0;
+  zustand_.bezug.reset();
   zustand_.punkte.clear();
 }
 
 void Werkzeugsteuerung::funktionsabbruch() {
   if (Werkzeugmodul* m = aktivesModul()) m->abbrechen(umgebung_);
-  zustand_.setzeSchritt(1);
-  zustand_.bezugLoeschen();
+  zustand_.schritt = 1;
+  zustand_.bezug.reset();
   if (!zustand_.punkte.empty()) {
     zustand_.punkte.clear();
     if (umgebung_.neuZeichnen) umgebung_.neuZeichnen();
@@ -179,17 +179,13 @@ void Werkzeugsteuerung::mausGedrueckt(const Mausereignis& e) {
       }
     }
     if (panelgesteuert(w)) return;
-    if (zustand_.naechstenKlickIgnorieren) {
-      zustand_.naechstenKlickIgnorieren = false;
-      return;
-    }
     if (Werkzeugmodul* m = aktivesModul()) m->punkt(umgebung_, p);
     return;
   }
 
   if (e.taste == Maustaste::Rechts) {
-    if (zustand_.ersterPunkt) {
-      clr();
+    if (zustand_.schritt == 1) {
+      rueckmeldungLoeschen();
       if (w == 132 || w == 134) funktionsabbruch();
       const std::int32_t n = elementUnterCursor ? elementUnterCursor(e.x, e.y) : 0;
       if (n > 0) {
@@ -246,7 +242,7 @@ void Werkzeugsteuerung::getippterPunkt(Weltpunkt p) {
 }
 
 void Werkzeugsteuerung::panelVerlassen() {
-  if (zustand_.hatBezug()) zustand_.bezugLoeschen();
+  zustand_.bezug.reset();
 }
 
 // --- Keys --------------------------------------------------------------------
@@ -254,20 +250,17 @@ void Werkzeugsteuerung::panelVerlassen() {
 void Werkzeugsteuerung::escape() {
   if (feldEscape && feldEscape()) return;
   if (bearbeitungspanelAbbrechen && bearbeitungspanelAbbrechen()) {
-    zustand_.bezugLoeschen();
-    return;
-  }
-  if (zustand_.naechstenKlickIgnorieren) {
-    zustand_.naechstenKlickIgnorieren = false;
+    zustand_.bezug.reset();
     return;
   }
   const std::uint16_t w = zustand_.werkzeug;
   auto brichAb = [this](Werkzeuggruppe g) {
     if (Werkzeugmodul* m = module_[static_cast<std::size_t>(g)]) m->abbrechen(umgebung_);
   };
-  if (zustand_.ersterPunkt && (w == 800 || w == 801)) {
+  const bool amAnfang = zustand_.schritt == 1;
+  if (amAnfang && (w == 800 || w == 801)) {
     brichAb(Werkzeuggruppe::Linien);
-  } else if (zustand_.punkte.empty() && zustand_.ersterPunkt) {
+  } else if (zustand_.punkte.empty() && amAnfang) {
     pfeilaktiv();
   } else if (w == 25 || w == 39) {
     brichAb(Werkzeuggruppe::Linien);
@@ -280,9 +273,9 @@ void Werkzeugsteuerung::escape() {
   } else if (w == 107) {
     brichAb(Werkzeuggruppe::Bearbeiten);
   } else {
-    clr();
-    zustand_.setzeSchritt(1);
-    zustand_.bezugLoeschen();
+    rueckmeldungLoeschen();
+    zustand_.schritt = 1;
+    zustand_.bezug.reset();
     if (!zustand_.punkte.empty()) {
       if (umgebung_.neuZeichnen) umgebung_.neuZeichnen();
       zustand_.punkte.clear();
@@ -294,22 +287,17 @@ void Werkzeugsteuerung::rolle(int dx, int dy) {
   if (beschaeftigt_) return;  // a step is running: the key is dropped
   beschaeftigt_ = true;
   Ansicht& a = zeichnung_.ansicht;
-  double mx = 0, my = 0;
   if (dx != 0) {
     const Rollbalken r = a.rollbalkenWaagerecht();
     const std::int64_t ziel = std::int64_t(r.position) + std::int64_t(dx) * rollschritt(a.areaWidth, a.zoom);
     const std::int64_t pos = ziel < r.minimum ? r.minimum : ziel > r.maximum ? r.maximum : ziel;
-    mx = a.setzeUrsprungWaagerecht(std::int32_t(pos));
+    a.setzeUrsprungWaagerecht(std::int32_t(pos));
   }
   if (dy != 0) {
     const Rollbalken r = a.rollbalkenSenkrecht();
     const std::int64_t ziel = std::int64_t(r.position) + std::int64_t(dy) * rollschritt(a.areaHeight, a.zoom);
     const std::int64_t pos = ziel < r.minimum ? r.minimum : ziel > r.maximum ? r.maximum : ziel;
-    my = a.setzeUrsprungSenkrecht(std::int32_t(pos));
-  }
-  if (zustand_.hatBezug()) {
-    zustand_.bezugX += mx;
-    zustand_.bezugY += my;
+    a.setzeUrsprungSenkrecht(std::int32_t(pos));
   }
   if (umgebung_.neuZeichnen) umgebung_.neuZeichnen();
   if (pause) pause(kRollpause);
@@ -354,13 +342,12 @@ bool Werkzeugsteuerung::taste(const Tastenereignis& e) {
       return true;
     case Taste::NumPlus:
     case Taste::NumMinus: {
-      clr();
+      rueckmeldungLoeschen();
       Ansicht& a = zeichnung_.ansicht;
-      const double f = e.taste == Taste::NumPlus ? a.vergroessern() : a.verkleinern();
-      if (zustand_.hatBezug() && std::isfinite(f)) {
-        zustand_.bezugX *= f;
-        zustand_.bezugY *= f;
-      }
+      if (e.taste == Taste::NumPlus)
+        a.vergroessern();
+      else
+        a.verkleinern();
       if (e.taste == Taste::NumPlus && cursorEinfangen) cursorEinfangen();
       if (umgebung_.neuZeichnen) umgebung_.neuZeichnen();
       return true;

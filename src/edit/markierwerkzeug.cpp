@@ -4,11 +4,14 @@
 
 #include "edit/bearbeitungswerkzeuge.h"
 #include "edit/treffertest.h"
+#include "edit/werkzeugcode.h"
 #include "store/zeichnung.h"
 
 namespace quarzel {
 
 namespace {
+
+using W = Werkzeugcode;
 
 // The marking frame keeps this many pixels from the marked elements.
 constexpr double kMarkierrand = 4;
@@ -40,11 +43,11 @@ void Markierwerkzeug::punkt(Werkzeugumgebung& u, Weltpunkt p) {
       z.schritt = 2;
       z.bezug = p;
       break;
-    case 107:
+    case nr(W::AusschnittVergroessern):
       zoome(u, p);
       break;
-    case 601:
-    case 602:
+    case nr(W::SpiegelnOhneKopie):
+    case nr(W::SpiegelnMitKopie):
       if (z.schritt == 1) {
         erster_ = p;
         vorschau_.sammle(u.zeichnung);
@@ -52,14 +55,14 @@ void Markierwerkzeug::punkt(Werkzeugumgebung& u, Weltpunkt p) {
         z.bezug = p;
       } else if (!(p.x == erster_.x && p.y == erster_.y)) {
         fertig(u);
-        spiegleMarkierte(u.zeichnung, erster_, p, z.werkzeug == 602);
+        spiegleMarkierte(u.zeichnung, erster_, p, z.werkzeug == nr(W::SpiegelnMitKopie));
         neuZeichnen(u);
       }
       break;
-    case 604:
-    case 605:
+    case nr(W::RadialeKopie):
+    case nr(W::Rotationskopie):
       fertig(u);
-      if (z.werkzeug == 604)
+      if (z.werkzeug == nr(W::RadialeKopie))
         radialeKopien(u.zeichnung, p, anzahlKopien, winkelschritt);
       else
         rotationskopien(u.zeichnung, p, anzahlKopien, winkelschritt);
@@ -82,10 +85,10 @@ void Markierwerkzeug::bewegung(Werkzeugumgebung& u, Weltpunkt p) {
     case Werkzeugzustand::kMarkieren:
       if (ziehen_) rahmen_.zeige(u.rueckmeldung, pixel(u, erster_), pixel(u, p));
       break;
-    case 107:
+    case nr(W::AusschnittVergroessern):
       if (z.schritt == 2) rahmen_.zeige(u.rueckmeldung, pixel(u, erster_), pixel(u, p));
       break;
-    case 600:
+    case nr(W::Verschieben):
       if (!anker_) {
         anker_ = p;
         vorschau_.sammle(u.zeichnung);
@@ -93,16 +96,16 @@ void Markierwerkzeug::bewegung(Werkzeugumgebung& u, Weltpunkt p) {
       verschiebung_ = Abbildung::verschiebung(p.x - anker_->x, p.y - anker_->y);
       vorschau_.zeige(u.rueckmeldung, a, verschiebung_);
       break;
-    case 601:
-    case 602:
+    case nr(W::SpiegelnOhneKopie):
+    case nr(W::SpiegelnMitKopie):
       if (z.schritt == 2 && !(p.x == erster_.x && p.y == erster_.y))
         vorschau_.zeige(u.rueckmeldung, a, Abbildung::spiegelung(erster_, p));
       break;
-    case 604:
-    case 605: {
+    case nr(W::RadialeKopie):
+    case nr(W::Rotationskopie): {
       if (vorschau_.leer()) vorschau_.sammle(u.zeichnung);
       Abbildung erste = Abbildung::drehung(p, winkelschritt);
-      if (z.werkzeug == 604) {
+      if (z.werkzeug == nr(W::RadialeKopie)) {
         const std::optional<Weltrechteck> box = markierteUmgebung(u.zeichnung);
         if (!box) break;
         const Weltpunkt m{(box->x1 + box->x2) / 2, (box->y1 + box->y2) / 2};
@@ -145,7 +148,7 @@ void Markierwerkzeug::loslassen(Werkzeugumgebung& u, Weltpunkt p, bool klick) {
       markiereRahmen(u, p);
     markierrahmenZeichnen(u);
     neuZeichnen(u);
-  } else if (z.werkzeug == 107 && z.schritt == 2 && !klick && zoomart == Zoomart::Rechteck) {
+  } else if (z.werkzeug == nr(W::AusschnittVergroessern) && z.schritt == 2 && !klick && zoomart == Zoomart::Rechteck) {
     zoome(u, p);
   }
 }

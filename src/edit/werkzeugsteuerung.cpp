@@ -2,14 +2,21 @@
 
 #include <cmath>
 
+#include "edit/werkzeugtabelle.h"
 #include "store/zeichnung.h"
 
 namespace quarzel {
 
 namespace {
 
-bool zwischen(std::uint16_t w, std::uint16_t von, std::uint16_t bis) {
-  return w >= von && w <= bis;
+bool hat(std::uint16_t w, Merkmal m) {
+  const Werkzeugzeile* z = werkzeugzeile(w);
+  return z != nullptr && z->hat(m);
+}
+
+bool freihand(std::uint16_t w) {
+  const Werkzeugzeile* z = werkzeugzeile(w);
+  return z != nullptr && z->freihand;
 }
 
 constexpr Farbe kFreihandfarbe = rgb(0, 128, 0);
@@ -19,34 +26,12 @@ constexpr Farbe kRueckmeldungsfarbe = rgb(255, 255, 255);
 }  // namespace
 
 Werkzeuggruppe werkzeuggruppe(std::uint16_t w) {
-  using G = Werkzeuggruppe;
-  if (zwischen(w, 1, 8) || zwischen(w, 10, 12) || w == 14 || w == 15 || w == 25 || w == 26 || w == 28 || w == 29 ||
-      w == 36 || zwischen(w, 42, 47) || w == 53 || w == 135 || zwischen(w, 800, 802) || w == 810 ||
-      zwischen(w, 813, 816))
-    return G::Linien;
-  if (w == 9 || zwischen(w, 16, 24) || zwischen(w, 30, 35) || w == 37 || w == 38 || zwischen(w, 48, 52))
-    return G::Flaechen;
-  // Free-hand lines and areas and the marker point have tool buttons but no
-  // row of their own: they go to the module of their figure.
-  // The circles of a fixed radius (55, 56) likewise.
-  if (w == 40 || w == 54 || w == 55) return G::Linien;
-  if (w == 41 || w == 56) return G::Flaechen;
-  if (zwischen(w, 101, 106) || zwischen(w, 121, 129) || w == 137 || w == 144) return G::Trimmen;
-  if (w == 100 || w == 107 || w == 108 || zwischen(w, 110, 112) || zwischen(w, 114, 120) || w == 130 || w == 131 ||
-      zwischen(w, 139, 142) || zwischen(w, 600, 602) || zwischen(w, 604, 606))
-    return G::Bearbeiten;
-  if (zwischen(w, 200, 204) || zwischen(w, 206, 213) || zwischen(w, 803, 809) || w == 811 || w == 812)
-    return G::Konstruktion;
-  if (zwischen(w, 300, 319)) return G::Messen;
-  if (zwischen(w, 400, 407)) return G::Verlaeufe;
-  if (zwischen(w, 450, 457)) return G::Bitmaps;
-  if (w == 500 || zwischen(w, 502, 508)) return G::Text;
-  if (zwischen(w, 700, 706)) return G::Waende;
-  return G::Keine;
+  const Werkzeugzeile* z = werkzeugzeile(w);
+  return z != nullptr ? z->gruppe : Werkzeuggruppe::Keine;
 }
 
 bool panelgesteuert(std::uint16_t w) {
-  return w == 600 || w == 608 || w == 609 || w == 610;
+  return hat(w, kPanelgesteuert);
 }
 
 Werkzeugsteuerung::Werkzeugsteuerung(Zeichnung& zeichnung, const Uhr& uhr)
@@ -95,7 +80,7 @@ void Werkzeugsteuerung::waehleWerkzeug(std::uint16_t werkzeug) {
 void Werkzeugsteuerung::startparameter() {
   const std::uint16_t w = zustand_.werkzeug;
   // Mirroring and the panel of 142 start on top of a selection whose frame must stay.
-  if (w != 601 && w != 602 && w != 142) {
+  if (!hat(w, kStartBehaeltRahmen)) {
     rueckmeldungLoeschen();
     if (cursorSetzen) cursorSetzen(w);
   }
@@ -112,7 +97,7 @@ void Werkzeugsteuerung::startparameter() {
     letzteStrukturpruefung_ = jetzt;
     if (strukturPruefen) strukturPruefen();
   }
-  if (w != 119 && w != 39 && w != 100 && autosicherungPruefen) autosicherungPruefen();
+  if (!hat(w, kOhneAutosicherung) && autosicherungPruefen) autosicherungPruefen();
   if (panelsZeigen) panelsZeigen(w);
 }
 
@@ -142,8 +127,8 @@ void Werkzeugsteuerung::funktionsabbruch() {
 
 void Werkzeugsteuerung::mausGedrueckt(const Mausereignis& e) {
   const std::uint16_t w = zustand_.werkzeug;
-  const bool freihand = w == 40 || w == 41;
-  if (freihand && e.taste == Maustaste::Links) {
+  const bool strich = freihand(w);
+  if (strich && e.taste == Maustaste::Links) {
     const Weltpunkt p = zeichnung_.ansicht.pixelToWorld(e.x, e.y);
     if (zustand_.punkte.size() < Punktpuffer::Hoechstzahl) zustand_.punkte.push_back(p);
     if (Canvas* c = umgebung_.rueckmeldung) {
@@ -165,7 +150,7 @@ void Werkzeugsteuerung::mausGedrueckt(const Mausereignis& e) {
     linksUnten_ = true;
     druck_ = {e.x, e.y};
     // Free-hand strokes are not snapped: the module sees the point just collected.
-    const Weltpunkt p = freihand ? zeichnung_.ansicht.pixelToWorld(e.x, e.y) : gefangen(e.x, e.y);
+    const Weltpunkt p = strich ? zeichnung_.ansicht.pixelToWorld(e.x, e.y) : gefangen(e.x, e.y);
     if (w == Werkzeugzustand::kMarkieren) {
       const std::uint32_t jetzt = uhr_.ticks();
       const bool doppelt = schnellLosgelassen_ && std::uint32_t(jetzt - loslassZeit_) <= kDoppelklickWiederDruecken;
@@ -186,7 +171,7 @@ void Werkzeugsteuerung::mausGedrueckt(const Mausereignis& e) {
   if (e.taste == Maustaste::Rechts) {
     if (zustand_.schritt == 1) {
       rueckmeldungLoeschen();
-      if (w == 132 || w == 134) funktionsabbruch();
+      if (hat(w, kRechtsBrichtAb)) funktionsabbruch();
       const std::int32_t n = elementUnterCursor ? elementUnterCursor(e.x, e.y) : 0;
       if (n > 0) {
         zeichnung_.speicher.demarkiereAlle();
@@ -202,8 +187,7 @@ void Werkzeugsteuerung::mausGedrueckt(const Mausereignis& e) {
 }
 
 void Werkzeugsteuerung::mausBewegt(const Mausereignis& e) {
-  const std::uint16_t w = zustand_.werkzeug;
-  if ((w == 40 || w == 41) && linksUnten_) {
+  if (freihand(zustand_.werkzeug) && linksUnten_) {
     if (zustand_.punkte.size() < Punktpuffer::Hoechstzahl)
       zustand_.punkte.push_back(zeichnung_.ansicht.pixelToWorld(e.x, e.y));
     if (Canvas* c = umgebung_.rueckmeldung) {
@@ -253,25 +237,18 @@ void Werkzeugsteuerung::escape() {
     zustand_.bezug.reset();
     return;
   }
-  const std::uint16_t w = zustand_.werkzeug;
-  auto brichAb = [this](Werkzeuggruppe g) {
-    if (Werkzeugmodul* m = module_[static_cast<std::size_t>(g)]) m->abbrechen(umgebung_);
+  const Werkzeugzeile* zeile = werkzeugzeile(zustand_.werkzeug);
+  const Escape art = zeile != nullptr ? zeile->escape : Escape::Steuerung;
+  auto brichAb = [this, zeile] {
+    if (Werkzeugmodul* m = module_[static_cast<std::size_t>(zeile->escapeModul)]) m->abbrechen(umgebung_);
   };
   const bool amAnfang = zustand_.schritt == 1;
-  if (amAnfang && (w == 800 || w == 801)) {
-    brichAb(Werkzeuggruppe::Linien);
+  if (amAnfang && art == Escape::ModulSchonOhnePunkte) {
+    brichAb();
   } else if (zustand_.punkte.empty() && amAnfang) {
     pfeilaktiv();
-  } else if (w == 25 || w == 39) {
-    brichAb(Werkzeuggruppe::Linien);
-  } else if (w == 311) {
-    brichAb(Werkzeuggruppe::Messen);
-  } else if (w == 9 || w == 35) {
-    brichAb(Werkzeuggruppe::Flaechen);
-  } else if (w == 702) {
-    brichAb(Werkzeuggruppe::Waende);
-  } else if (w == 107) {
-    brichAb(Werkzeuggruppe::Bearbeiten);
+  } else if (art == Escape::Modul) {
+    brichAb();
   } else {
     rueckmeldungLoeschen();
     zustand_.schritt = 1;

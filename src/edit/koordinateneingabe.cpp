@@ -79,8 +79,8 @@ Eingabemaske eingabemaske(Maskenart art) {
     case M::LinieWaehlenLaenge:
       return maske(mausgruppe("1.) Linie wählen"), feldgruppe("Länge bestimmen", "L: "));
     case M::Bogen: {
-      Eingabemaske m = maske(punktgruppe("1.) Mittelpunkt"), feldgruppe("2.) Radius", "r:"),
-                             feldgruppe("3.) Winkel", "w1:", "w2:"));
+      Eingabemaske m =
+          maske(punktgruppe("1.) Mittelpunkt"), feldgruppe("2.) Radius", "r:"), feldgruppe("3.) Winkel", "w1:", "w2:"));
       m.bogenwinkel = true;
       return m;
     }

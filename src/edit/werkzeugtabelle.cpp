@@ -92,6 +92,7 @@ constexpr std::uint8_t kFl = kFuellung;
 
 // One row per tool code. Per bar, buttons in their order; a button's variants
 // follow it in the order the property bar offers them.
+// clang-format off
 constexpr std::array kTabelle{
     // --- Lines ---------------------------------------------------------------
     Werkzeugzeile(Z(W::Linie, G::Linien).fig(2, 0, linie).m(M::StartEnde).k(L::Linien, S::Linie, "Linie ").v("2 Punkte")),
@@ -317,6 +318,7 @@ constexpr std::array kTabelle{
     Werkzeugzeile(Z(W::Primaerfarbe, G::Keine).spaeter(L::Farbwahl)),
     Werkzeugzeile(Z(W::Sekundaerfarbe, G::Keine).spaeter(L::Farbwahl)),
 };
+// clang-format on
 
 // Code -> row, built once.
 struct Index {

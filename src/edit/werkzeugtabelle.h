@@ -71,17 +71,17 @@ enum class Maskenart : std::uint8_t {
 // The fields of the property bar a tool shows besides pen, style and colour.
 enum Eigenschaftsfeld : std::uint8_t {
   kKeineFelder = 0,
-  kEckradius = 1,   // rounded corners of rectangles
-  kEcken = 2,       // corners of n-gons and stars
-  kKreisradius = 4, // circles of a fixed radius
-  kFuellung = 8,    // the fill of new areas
+  kEckradius = 1,    // rounded corners of rectangles
+  kEcken = 2,        // corners of n-gons and stars
+  kKreisradius = 4,  // circles of a fixed radius
+  kFuellung = 8,     // the fill of new areas
 };
 
 // How Escape ends the tool's collection (when no panel takes the key first).
 enum class Escape : std::uint8_t {
-  Steuerung,               // the state machine drops the points; again: select tool
-  Modul,                   // the row's Escape module aborts once points are collected
-  ModulSchonOhnePunkte,    // the module aborts even at the first step
+  Steuerung,             // the state machine drops the points; again: select tool
+  Modul,                 // the row's Escape module aborts once points are collected
+  ModulSchonOhnePunkte,  // the module aborts even at the first step
 };
 
 // Behaviour of the state machine that depends on the tool.
@@ -109,7 +109,7 @@ struct Werkzeugzeile {
   Figurbauer figur = nullptr;
 
   Maskenart maske = Maskenart::FunktionAusfuehren;
-  std::uint8_t felder = kKeineFelder;  // Eigenschaftsfeld bits
+  std::uint8_t felder = kKeineFelder;      // Eigenschaftsfeld bits
   std::uint8_t merkmale = kKeineMerkmale;  // Merkmal bits
 
   Escape escape = Escape::Steuerung;

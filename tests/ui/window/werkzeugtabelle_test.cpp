@@ -1,6 +1,8 @@
 // The tool table, the tool bars the window builds from it and the modules the
 // window registers cover each other: every available tool can be reached, no
 // button starts a tool no module serves, figure tools have their builder.
+#include "edit/werkzeugtabelle.h"
+
 #include <gtest/gtest.h>
 
 #include <QAction>
@@ -8,7 +10,6 @@
 #include <set>
 
 #include "edit/werkzeugsteuerung.h"
-#include "edit/werkzeugtabelle.h"
 #include "edit/werkzeugvarianten.h"
 #include "fensterhilfen.h"
 #include "ui/tools/werkzeugleisten.h"

@@ -1,5 +1,5 @@
-// The figure functions of the drawing tools, one per tool code (or family),
-// shared by the line and the area module. Each takes the points given so
+// The figure functions of the drawing tools, one per tool code (or family);
+// the tool table (werkzeugtabelle.cpp) names each tool's builder. Each takes the points given so
 // far (during a rubber band, the last one is the mouse) and gives the figure
 // they make; too few points give the part that is already fixed.
 #pragma once
@@ -51,6 +51,26 @@ std::optional<Figurbogen> bogenAusPunkten(const Figurpunkte& p, bool elliptisch,
 Zeichenfigur bezierkurve(const Figurpunkte& p, const Zeichenvorgabe& v);
 Zeichenfigur spline(const Figurpunkte& p, const Zeichenvorgabe& v);
 Zeichenfigur freihandlinie(const Figurpunkte& p, const Zeichenvorgabe& v);
+
+// Areas (filled outlines; full circles and ellipses are the outline builders).
+Zeichenfigur polygonflaeche(const Figurpunkte& p, const Zeichenvorgabe& v);
+Zeichenfigur rechteckflaeche(const Figurpunkte& p, const Zeichenvorgabe& v);
+Zeichenfigur schraegeRechteckflaeche(const Figurpunkte& p, const Zeichenvorgabe& v);
+Zeichenfigur parallelogrammflaeche(const Figurpunkte& p, const Zeichenvorgabe& v);
+Zeichenfigur konusflaeche(const Figurpunkte& p, const Zeichenvorgabe& v);
+Zeichenfigur sternflaeche(const Figurpunkte& p, const Zeichenvorgabe& v);
+Zeichenfigur vieleckflaeche(const Figurpunkte& p, const Zeichenvorgabe& v);
+Zeichenfigur kreissektor(const Figurpunkte& p, const Zeichenvorgabe& v);
+Zeichenfigur ellipsensektor(const Figurpunkte& p, const Zeichenvorgabe& v);
+Zeichenfigur kreissektorMitteStartEnde(const Figurpunkte& p, const Zeichenvorgabe& v);
+Zeichenfigur kreissegmentMitteStartEnde(const Figurpunkte& p, const Zeichenvorgabe& v);
+Zeichenfigur kreissektorDreiPunkte(const Figurpunkte& p, const Zeichenvorgabe& v);
+Zeichenfigur kreissegmentDreiPunkte(const Figurpunkte& p, const Zeichenvorgabe& v);
+Zeichenfigur ring(const Figurpunkte& p, const Zeichenvorgabe& v);
+Zeichenfigur ringsegment(const Figurpunkte& p, const Zeichenvorgabe& v);
+Zeichenfigur bezierflaeche(const Figurpunkte& p, const Zeichenvorgabe& v);
+Zeichenfigur splineflaeche(const Figurpunkte& p, const Zeichenvorgabe& v);
+Zeichenfigur freihandflaeche(const Figurpunkte& p, const Zeichenvorgabe& v);
 
 // Single construction lines.
 Zeichenfigur hilfslinieWaagerecht(const Figurpunkte& p, const Zeichenvorgabe& v);

@@ -5,6 +5,7 @@
 
 #include "edit/figurablage.h"
 #include "edit/figurgeometrie.h"
+#include "edit/werkzeugtabelle.h"
 #include "store/zeichnung.h"
 
 namespace quarzel {
@@ -16,10 +17,9 @@ constexpr std::size_t kHoechstPunkte = Punktpuffer::Hoechstzahl - 1;
 
 }  // namespace
 
-const Werkzeugart* Figurwerkzeug::suche(std::uint16_t code) const {
-  for (const Werkzeugart& a : arten_)
-    if (a.code == code) return &a;
-  return nullptr;
+const Werkzeugzeile* Figurwerkzeug::suche(std::uint16_t code) const {
+  const Werkzeugzeile* z = werkzeugzeile(code);
+  return z != nullptr && z->gruppe == gruppe_ && z->figur != nullptr ? z : nullptr;
 }
 
 Figurpunkte Figurwerkzeug::punkte(const Werkzeugumgebung& u, std::span<const Weltpunkt> p) const {
@@ -31,7 +31,7 @@ Figurpunkte Figurwerkzeug::punkte(const Werkzeugumgebung& u, std::span<const Wel
 }
 
 void Figurwerkzeug::punkt(Werkzeugumgebung& u, Weltpunkt p) {
-  const Werkzeugart* a = suche(u.zustand.werkzeug);
+  const Werkzeugzeile* a = suche(u.zustand.werkzeug);
   if (!a || !figur::endlich(p)) return;
   auto& pk = u.zustand.punkte;
   if (a->freihand) {
@@ -39,7 +39,7 @@ void Figurwerkzeug::punkt(Werkzeugumgebung& u, Weltpunkt p) {
     if (pk.empty() || !figur::gleich(pk.back(), p)) pk.push_back(p);
   } else {
     // A new figure starts with the first step; leftovers of another tool go.
-    if (u.zustand.schritt() <= 1) pk.clear();
+    if (u.zustand.schritt <= 1) pk.clear();
     pk.push_back(p);
   }
   if ((a->punktzahl > 0 && pk.size() >= static_cast<std::size_t>(a->punktzahl)) || pk.size() >= kHoechstPunkte) {
@@ -47,15 +47,13 @@ void Figurwerkzeug::punkt(Werkzeugumgebung& u, Weltpunkt p) {
     return;
   }
   const int schritt = static_cast<int>(pk.size()) + 1;
-  u.zustand.setzeSchritt(std::min(schritt, a->punktzahl > 0 ? 4 : 2));
-  const Pixelpunkt px = u.zeichnung.ansicht.worldToPixel(p.x, p.y);
-  u.zustand.bezugX = px.x;
-  u.zustand.bezugY = px.y;
+  u.zustand.schritt = std::min(schritt, a->punktzahl > 0 ? 4 : 2);
+  u.zustand.bezug = p;
   bewegung(u, p);
 }
 
 void Figurwerkzeug::zweiteTaste(Werkzeugumgebung& u, Weltpunkt) {
-  const Werkzeugart* a = suche(u.zustand.werkzeug);
+  const Werkzeugzeile* a = suche(u.zustand.werkzeug);
   if (!a) return;
   if (a->mindestens > 0 && u.zustand.punkte.size() >= static_cast<std::size_t>(a->mindestens))
     schliesseAb(u, *a);
@@ -64,7 +62,7 @@ void Figurwerkzeug::zweiteTaste(Werkzeugumgebung& u, Weltpunkt) {
 }
 
 void Figurwerkzeug::doppelklick(Werkzeugumgebung& u, Weltpunkt p) {
-  const Werkzeugart* a = suche(u.zustand.werkzeug);
+  const Werkzeugzeile* a = suche(u.zustand.werkzeug);
   if (!a || a->mindestens <= 0 || u.zustand.punkte.empty()) return;
   auto& pk = u.zustand.punkte;
   // The press before the double click usually brought this point already.
@@ -73,17 +71,17 @@ void Figurwerkzeug::doppelklick(Werkzeugumgebung& u, Weltpunkt p) {
 }
 
 void Figurwerkzeug::loslassen(Werkzeugumgebung& u, Weltpunkt, bool) {
-  const Werkzeugart* a = suche(u.zustand.werkzeug);
+  const Werkzeugzeile* a = suche(u.zustand.werkzeug);
   if (!a || !a->freihand || u.zustand.punkte.empty()) return;
   if (u.zustand.punkte.size() >= static_cast<std::size_t>(std::max(a->mindestens, 2)))
     schliesseAb(u, *a);
   else
-    u.zustand.setzeSchritt(2);  // a mere click: the right button may still end it
+    u.zustand.schritt = 2;  // a mere click: the right button may still end it
 }
 
 void Figurwerkzeug::getippterPunkt(Werkzeugumgebung& u, Weltpunkt p) {
-  const Werkzeugart* a = suche(u.zustand.werkzeug);
-  if (a && a->winkelgruppe && u.zustand.punkte.size() == 2 && u.zustand.dritterPunkt) {
+  const Werkzeugzeile* a = suche(u.zustand.werkzeug);
+  if (a && a->winkelgruppe && u.zustand.punkte.size() == 2 && u.zustand.schritt == 3) {
     if (!figur::endlich(p)) return;
     schliesseAb(u, *a, std::make_pair(p.x, p.y));
     return;
@@ -92,7 +90,7 @@ void Figurwerkzeug::getippterPunkt(Werkzeugumgebung& u, Weltpunkt p) {
 }
 
 void Figurwerkzeug::bewegung(Werkzeugumgebung& u, Weltpunkt p) {
-  const Werkzeugart* a = suche(u.zustand.werkzeug);
+  const Werkzeugzeile* a = suche(u.zustand.werkzeug);
   const auto& pk = u.zustand.punkte;
   // Free-hand strokes are painted point by point by the state machine.
   if (!a || a->freihand || pk.empty() || !figur::endlich(p)) {
@@ -116,11 +114,11 @@ void Figurwerkzeug::abbrechen(Werkzeugumgebung& u) {
 
 void Figurwerkzeug::zurueck(Werkzeugumgebung& u) {
   u.zustand.punkte.clear();
-  u.zustand.setzeSchritt(1);
-  u.zustand.bezugLoeschen();
+  u.zustand.schritt = 1;
+  u.zustand.bezug.reset();
 }
 
-void Figurwerkzeug::schliesseAb(Werkzeugumgebung& u, const Werkzeugart& a,
+void Figurwerkzeug::schliesseAb(Werkzeugumgebung& u, const Werkzeugzeile& a,
                                 std::optional<std::pair<double, double>> winkel) {
   band_.loesche(u.rueckmeldung);
   Figurpunkte fp = punkte(u, u.zustand.punkte);

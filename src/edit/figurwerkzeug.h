@@ -1,7 +1,7 @@
 // Figurwerkzeug: the common behaviour of the line and the area module. Each
-// tool is a row of a table: how many points finish it, whether the right
-// button or a double click may finish it early, and the function that turns
-// its points into a figure. The module collects the points in the shared
+// tool is a row of the tool table (werkzeugtabelle.h): how many points finish
+// it, whether the right button or a double click may finish it early, and the
+// function that turns its points into a figure. The module collects the points in the shared
 // Werkzeugzustand, shows the figure of the points so far plus the mouse as a
 // rubber band, and adds the figure of the last point as one undo step.
 //
@@ -18,6 +18,7 @@
 #include <utility>
 
 #include "edit/gummiband.h"
+#include "edit/werkzeugcode.h"
 #include "edit/werkzeugmodul.h"
 #include "edit/zeichenfigur.h"
 #include "edit/zeichenvorgabe.h"
@@ -36,18 +37,12 @@ struct Figurpunkte {
 
 using Figurbauer = Zeichenfigur (*)(const Figurpunkte&, const Zeichenvorgabe&);
 
-struct Werkzeugart {
-  std::uint16_t code = 0;
-  int punktzahl = 2;          // points that finish the figure; 0 = any number
-  int mindestens = 0;         // right button / double click finish with this many; 0 = they cancel
-  bool winkelgruppe = false;  // the third typed group holds start and end angle
-  bool freihand = false;      // the state machine collects the points itself
-  Figurbauer figur = nullptr;
-};
+struct Werkzeugzeile;
 
 class Figurwerkzeug : public Werkzeugmodul {
  public:
-  explicit Figurwerkzeug(std::span<const Werkzeugart> arten) : arten_(arten) {}
+  // Serves the rows of the tool table of `gruppe` that have a figure.
+  explicit Figurwerkzeug(Werkzeuggruppe gruppe) : gruppe_(gruppe) {}
 
   // Filled by the window from its panels and the configuration.
   Zeichenvorgabe vorgabe;
@@ -69,12 +64,12 @@ class Figurwerkzeug : public Werkzeugmodul {
   virtual const Flaechenvorgabe* flaeche() const { return nullptr; }
 
  private:
-  const Werkzeugart* suche(std::uint16_t code) const;
+  const Werkzeugzeile* suche(std::uint16_t code) const;
   Figurpunkte punkte(const Werkzeugumgebung& u, std::span<const Weltpunkt> p) const;
-  void schliesseAb(Werkzeugumgebung& u, const Werkzeugart& a, std::optional<std::pair<double, double>> winkel = {});
+  void schliesseAb(Werkzeugumgebung& u, const Werkzeugzeile& a, std::optional<std::pair<double, double>> winkel = {});
   void zurueck(Werkzeugumgebung& u);
 
-  std::span<const Werkzeugart> arten_;
+  Werkzeuggruppe gruppe_;
   Gummiband band_;
 };
 

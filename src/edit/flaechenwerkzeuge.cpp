@@ -11,7 +11,7 @@ namespace quarzel {
 namespace {
 
 using namespace figur;
-using namespace figurbau;
+using figurbau::flaeche;
 
 // A polygon outline only needs to follow a circle this closely.
 constexpr std::size_t kBogenpunkte = 721;
@@ -20,6 +20,12 @@ template <std::size_t N>
 std::vector<Weltpunkt> alsListe(const std::array<Weltpunkt, N>& e) {
   return {e.begin(), e.end()};
 }
+
+}  // namespace
+
+namespace figurbau {
+
+using namespace figur;
 
 Zeichenfigur polygonflaeche(const Figurpunkte& p, const Zeichenvorgabe&) {
   return flaeche(ohneWiederholungen(p.p));
@@ -38,10 +44,22 @@ Zeichenfigur rechteckflaeche(const Figurpunkte& p, const Zeichenvorgabe& v) {
   return flaeche(ohneWiederholungen(e));
 }
 
+namespace {
 template <std::array<Weltpunkt, 4> (*Ecken)(Weltpunkt, Weltpunkt, Weltpunkt)>
 Zeichenfigur dreipunktflaeche(const Figurpunkte& p, const Zeichenvorgabe& v) {
   if (p.n() < 3) return linie(p, v);
   return flaeche(alsListe(Ecken(p.p[0], p.p[1], p.p[2])));
+}
+}  // namespace
+
+Zeichenfigur schraegeRechteckflaeche(const Figurpunkte& p, const Zeichenvorgabe& v) {
+  return dreipunktflaeche<figur::schraegesRechteck>(p, v);
+}
+Zeichenfigur parallelogrammflaeche(const Figurpunkte& p, const Zeichenvorgabe& v) {
+  return dreipunktflaeche<figur::parallelogramm>(p, v);
+}
+Zeichenfigur konusflaeche(const Figurpunkte& p, const Zeichenvorgabe& v) {
+  return dreipunktflaeche<figur::konus>(p, v);
 }
 
 Zeichenfigur sternflaeche(const Figurpunkte& p, const Zeichenvorgabe& v) {
@@ -54,6 +72,7 @@ Zeichenfigur vieleckflaeche(const Figurpunkte& p, const Zeichenvorgabe& v) {
   return flaeche(figur::vieleck(p.p[0], p.p[1], v.eckenzahl));
 }
 
+namespace {
 // Sectors: the centre and the arc; segments: the arc alone (the chord closes it).
 Zeichenfigur ausschnitt(const Figurbogen& b, bool mitMitte) {
   std::vector<Weltpunkt> e;
@@ -61,6 +80,7 @@ Zeichenfigur ausschnitt(const Figurbogen& b, bool mitMitte) {
   for (const Weltpunkt& q : bogenpunkte(b, kBogenpunkte)) e.push_back(q);
   return flaeche(ohneWiederholungen(e));
 }
+}  // namespace
 
 Zeichenfigur kreissektor(const Figurpunkte& p, const Zeichenvorgabe& v) {
   if (const auto b = bogenAusPunkten(p, false, false)) return ausschnitt(*b, true);
@@ -72,6 +92,7 @@ Zeichenfigur ellipsensektor(const Figurpunkte& p, const Zeichenvorgabe& v) {
   return ellipsenbogen(p, v);
 }
 
+namespace {
 // Centre, start point (radius and start angle), end point (end angle).
 std::optional<Figurbogen> bogenMitteStartEnde(const Figurpunkte& p) {
   if (p.n() < 3) return std::nullopt;
@@ -93,6 +114,20 @@ Zeichenfigur ausschnittDreiPunkte(const Figurpunkte& p, const Zeichenvorgabe& v)
   if (p.n() < 3) return linie(p, v);
   const auto b = bogenDurchDreiPunkte(p.p[0], p.p[1], p.p[2]);
   return b ? ausschnitt(*b, MitMitte) : Zeichenfigur{};
+}
+}  // namespace
+
+Zeichenfigur kreissektorMitteStartEnde(const Figurpunkte& p, const Zeichenvorgabe& v) {
+  return ausschnittMitteStartEnde<true>(p, v);
+}
+Zeichenfigur kreissegmentMitteStartEnde(const Figurpunkte& p, const Zeichenvorgabe& v) {
+  return ausschnittMitteStartEnde<false>(p, v);
+}
+Zeichenfigur kreissektorDreiPunkte(const Figurpunkte& p, const Zeichenvorgabe& v) {
+  return ausschnittDreiPunkte<true>(p, v);
+}
+Zeichenfigur kreissegmentDreiPunkte(const Figurpunkte& p, const Zeichenvorgabe& v) {
+  return ausschnittDreiPunkte<false>(p, v);
 }
 
 Zeichenfigur ring(const Figurpunkte& p, const Zeichenvorgabe& v) {
@@ -143,36 +178,9 @@ Zeichenfigur freihandflaeche(const Figurpunkte& p, const Zeichenvorgabe& v) {
   return f;
 }
 
-constexpr std::array kFlaechenarten{
-    Werkzeugart{9, 0, 3, false, false, polygonflaeche},
-    Werkzeugart{16, 2, 0, false, false, rechteckflaeche},
-    Werkzeugart{51, 3, 0, false, false, dreipunktflaeche<figur::schraegesRechteck>},
-    Werkzeugart{49, 3, 0, false, false, dreipunktflaeche<figur::parallelogramm>},
-    Werkzeugart{50, 3, 0, false, false, dreipunktflaeche<figur::konus>},
-    Werkzeugart{48, 2, 0, false, false, sternflaeche},
-    Werkzeugart{37, 2, 0, false, false, vieleckflaeche},
-    Werkzeugart{17, 2, 0, false, false, kreis},
-    Werkzeugart{56, 1, 0, false, false, kreisMitFestemRadius},
-    Werkzeugart{52, 2, 0, false, false, kreisZweiPunkte},
-    Werkzeugart{30, 3, 0, false, false, kreisDreiPunkte},
-    Werkzeugart{19, 4, 0, true, false, kreissektor},
-    Werkzeugart{20, 3, 0, false, false, ausschnittMitteStartEnde<true>},
-    Werkzeugart{31, 3, 0, false, false, ausschnittDreiPunkte<true>},
-    Werkzeugart{38, 3, 0, false, false, ausschnittDreiPunkte<false>},
-    Werkzeugart{33, 3, 0, false, false, ausschnittMitteStartEnde<false>},
-    Werkzeugart{18, 2, 0, false, false, ellipse},
-    Werkzeugart{32, 2, 0, false, false, ellipseImRechteck},
-    Werkzeugart{22, 3, 0, false, false, gedrehteEllipse},
-    Werkzeugart{21, 4, 0, true, false, ellipsensektor},
-    Werkzeugart{23, 3, 0, false, false, ring},
-    Werkzeugart{24, 3, 0, false, false, ringsegment},
-    Werkzeugart{34, 4, 3, false, false, bezierflaeche},
-    Werkzeugart{35, 0, 3, false, false, splineflaeche},
-    Werkzeugart{41, 0, 3, false, true, freihandflaeche},
-};
 
-}  // namespace
+}  // namespace figurbau
 
-Flaechenwerkzeuge::Flaechenwerkzeuge() : Figurwerkzeug(kFlaechenarten) {}
+Flaechenwerkzeuge::Flaechenwerkzeuge() : Figurwerkzeug(Werkzeuggruppe::Flaechen) {}
 
 }  // namespace quarzel

@@ -4,21 +4,15 @@
 
 #include <cmath>
 #include <cstdio>
-#include <initializer_list>
 #include <numbers>
 
 #include "edit/werkzeugsteuerung.h"
+#include "edit/werkzeugtabelle.h"
 #include "store/zeichnung.h"
 
 namespace quarzel {
 
 namespace {
-
-bool eines(std::uint16_t w, std::initializer_list<std::uint16_t> codes) {
-  for (std::uint16_t c : codes)
-    if (c == w) return true;
-  return false;
-}
 
 Eingabegruppe punktgruppe(std::string titel) {
   Eingabegruppe g;
@@ -63,53 +57,83 @@ double begrenze(double v, double grenze) {
 }  // namespace
 
 bool istBogenwerkzeug(std::uint16_t w) {
-  return eines(w, {5, 6, 11, 12, 19, 21});
+  const Werkzeugzeile* z = werkzeugzeile(w);
+  return z != nullptr && z->winkelgruppe;
+}
+
+Eingabemaske eingabemaske(Maskenart art) {
+  using M = Maskenart;
+  switch (art) {
+    case M::StartEnde:
+      return maske(punktgruppe("1.) Startpunkt"), punktgruppe("2.) Endpunkt"));
+    case M::Ecken:
+      return maske(punktgruppe("1.) Erster Eckpunkt"), punktgruppe("2.) Zweiter Eckpunkt"));
+    case M::MitteRadius:
+      return maske(punktgruppe("1.) Mittelpunkt"), feldgruppe("2.) Radius", "r:"));
+    case M::KreisWaehlenRadius:
+      return maske(mausgruppe("1.) Kreis wählen"), feldgruppe("2.) Radius", "r:"));
+    case M::KreisWaehlenPunkt:
+      return maske(mausgruppe("1.) Kreis wählen"), punktgruppe("2.) Punkt setzen"));
+    case M::LinieWaehlenPunkt:
+      return maske(mausgruppe("1.) Linie wählen"), punktgruppe("2.) Punkt setzen"));
+    case M::LinieWaehlenLaenge:
+      return maske(mausgruppe("1.) Linie wählen"), feldgruppe("Länge bestimmen", "L: "));
+    case M::Bogen: {
+      Eingabemaske m =
+          maske(punktgruppe("1.) Mittelpunkt"), feldgruppe("2.) Radius", "r:"), feldgruppe("3.) Winkel", "w1:", "w2:"));
+      m.bogenwinkel = true;
+      return m;
+    }
+    case M::MitteRadien:
+      return maske(punktgruppe("1.) Mittelpunkt"), feldgruppe("2.) Radius", "xr:", "yr:"));
+    case M::Ellipsenbogen: {
+      Eingabemaske m = maske(punktgruppe("1.) Mittelpunkt"), feldgruppe("2.) Radien", "xr:", "yr:"),
+                             feldgruppe("3.) Winkel", "w1:", "w2:"));
+      m.bogenwinkel = true;
+      return m;
+    }
+    case M::DreiPunkte:
+      return maske(punktgruppe("1.) Erster Punkt"), punktgruppe("2.) Zweiter Punkt"), punktgruppe("3.) Dritter Punkt"));
+    case M::ZweiPunkte:
+      return maske(punktgruppe("1.) Erster Punkt"), punktgruppe("2.) Zweiter Punkt"));
+    case M::MitteZweiterPunkt:
+      return maske(punktgruppe("1.) Mittelpunkt"), punktgruppe("2.) Zweiter Punkt"));
+    case M::ZweiLinien:
+      return maske(mausgruppe("1.) Erste Linie wählen"), mausgruppe("2.) Zweite Linie wählen"));
+    case M::ZweiKreise:
+      return maske(mausgruppe("1.) Ersten Kreis wählen"), mausgruppe("2.) Zweiten Kreis wählen"));
+    case M::LinieKreis:
+      return maske(mausgruppe("1.) Linie wählen"), mausgruppe("2.) Kreis wählen"));
+    case M::KreisWaehlen:
+      return maske(mausgruppe("1.) Kreis wählen"));
+    case M::Bezier:
+      return maske(punktgruppe("1.) Startpunkt"), punktgruppe("2.) Endpunkt"), mausgruppe("3. Stützpunkte setzen"));
+    case M::Spline:
+      return maske(punktgruppe("1.) Startpunkt"), punktgruppe("2.) Stützpunkt"));
+    case M::Selektieren:
+      return maske(mausgruppe("Selektieren"));
+    case M::Verschieben:
+      return maske(mausgruppe("1.) Selektieren"), punktgruppe("2.) Verschieben"));
+    case M::PunktVerschieben:
+      return maske(mausgruppe("1.) Selektieren"), punktgruppe("2.) Punkt Verschieben"));
+    // The window replaces the caption by the button used ("Rasternullpunkt", ...).
+    case M::Nullpunkt:
+      return maske(punktgruppe("Nullpunkt"));
+    case M::Referenzpunkt:
+      return maske(punktgruppe("Referenzpunkt"));
+    case M::Spiegelachse:
+      return maske(punktgruppe("1.) Erster Punkt der Spiegelachse"), punktgruppe("2.) Zweiter Punkt der Spiegelachse"));
+    case M::Drehpunkt:
+      return maske(punktgruppe("Drehpunkt"));
+    case M::FunktionAusfuehren:
+      break;
+  }
+  return maske(mausgruppe("Funktion ausführen"));
 }
 
 Eingabemaske eingabemaske(std::uint16_t w) {
-  if (eines(w, {1, 8, 9, 701, 702})) return maske(punktgruppe("1.) Startpunkt"), punktgruppe("2.) Endpunkt"));
-  if (eines(w, {3, 16, 28})) return maske(punktgruppe("1.) Erster Eckpunkt"), punktgruppe("2.) Zweiter Eckpunkt"));
-  if (eines(w, {2, 17, 404, 810})) return maske(punktgruppe("1.) Mittelpunkt"), feldgruppe("2.) Radius", "r:"));
-  if (w == 206) return maske(mausgruppe("1.) Kreis wählen"), feldgruppe("2.) Radius", "r:"));
-  if (w == 202) return maske(mausgruppe("1.) Kreis wählen"), punktgruppe("2.) Punkt setzen"));
-  if (w == 204) return maske(mausgruppe("1.) Linie wählen"), punktgruppe("2.) Punkt setzen"));
-  if (eines(w, {200, 209})) return maske(mausgruppe("1.) Linie wählen"), feldgruppe("Länge bestimmen", "L: "));
-  if (eines(w, {5, 11, 19})) {
-    Eingabemaske m =
-        maske(punktgruppe("1.) Mittelpunkt"), feldgruppe("2.) Radius", "r:"), feldgruppe("3.) Winkel", "w1:", "w2:"));
-    m.bogenwinkel = true;
-    return m;
-  }
-  if (eines(w, {4, 18})) return maske(punktgruppe("1.) Mittelpunkt"), feldgruppe("2.) Radius", "xr:", "yr:"));
-  if (eines(w, {6, 12, 21})) {
-    Eingabemaske m = maske(punktgruppe("1.) Mittelpunkt"), feldgruppe("2.) Radien", "xr:", "yr:"),
-                           feldgruppe("3.) Winkel", "w1:", "w2:"));
-    m.bogenwinkel = true;
-    return m;
-  }
-  if (eines(w, {14, 15, 30, 31, 38, 400}))
-    return maske(punktgruppe("1.) Erster Punkt"), punktgruppe("2.) Zweiter Punkt"), punktgruppe("3.) Dritter Punkt"));
-  if (w == 26) return maske(punktgruppe("1.) Erster Punkt"), punktgruppe("2.) Zweiter Punkt"));
-  if (eines(w, {36, 37, 406})) return maske(punktgruppe("1.) Mittelpunkt"), punktgruppe("2.) Zweiter Punkt"));
-  if (eines(w, {101, 102, 103}))
-    return maske(mausgruppe("1.) Erste Linie wählen"), mausgruppe("2.) Zweite Linie wählen"));
-  if (eines(w, {105, 203, 205}))
-    return maske(mausgruppe("1.) Ersten Kreis wählen"), mausgruppe("2.) Zweiten Kreis wählen"));
-  if (w == 104) return maske(mausgruppe("1.) Linie wählen"), mausgruppe("2.) Kreis wählen"));
-  if (w == 106) return maske(mausgruppe("1.) Kreis wählen"));
-  if (eines(w, {10, 34}))
-    return maske(punktgruppe("1.) Startpunkt"), punktgruppe("2.) Endpunkt"), mausgruppe("3. Stützpunkte setzen"));
-  if (eines(w, {25, 35})) return maske(punktgruppe("1.) Startpunkt"), punktgruppe("2.) Stützpunkt"));
-  if (w == 100) return maske(mausgruppe("Selektieren"));
-  if (w == 119) return maske(mausgruppe("1.) Selektieren"), punktgruppe("2.) Verschieben"));
-  if (w == 606) return maske(mausgruppe("1.) Selektieren"), punktgruppe("2.) Punkt Verschieben"));
-  if (eines(w, {601, 602}))
-    return maske(punktgruppe("1.) Erster Punkt der Spiegelachse"), punktgruppe("2.) Zweiter Punkt der Spiegelachse"));
-  if (eines(w, {604, 605})) return maske(punktgruppe("Drehpunkt"));
-  // The window replaces the caption by the button used ("Rasternullpunkt", ...).
-  if (w == 132) return maske(punktgruppe("Nullpunkt"));
-  if (w == 134) return maske(punktgruppe("Referenzpunkt"));
-  return maske(mausgruppe("Funktion ausführen"));
+  const Werkzeugzeile* z = werkzeugzeile(w);
+  return eingabemaske(z != nullptr ? z->maske : Maskenart::FunktionAusfuehren);
 }
 
 std::array<std::string_view, 2> feldbeschriftung(bool relativ, bool polar) {
@@ -177,7 +201,7 @@ Weltpunkt eingabeZuWelt(double a, double b, bool relativ, bool polar, Weltpunkt 
 }
 
 std::optional<int> Koordinateneingabe::erwarteteGruppe(const Werkzeugsteuerung& st) const {
-  const int schritt = st.zustand().schritt();
+  const int schritt = st.zustand().schritt;
   if (schritt < 1) return std::nullopt;
   const int g = schritt >= 3 ? 2 : schritt - 1;
   if (!maske_.gruppen[g].sichtbar) return std::nullopt;
@@ -187,7 +211,7 @@ std::optional<int> Koordinateneingabe::erwarteteGruppe(const Werkzeugsteuerung& 
 Weltpunkt Koordinateneingabe::vorherigerPunkt(const Werkzeugsteuerung& st) const {
   const Werkzeugzustand& z = st.zustand();
   if (!z.punkte.empty()) return z.punkte.back();
-  if (z.hatBezug()) return st.zeichnung().ansicht.pixelToWorld(z.bezugX, z.bezugY);
+  if (z.bezug) return *z.bezug;
   if (letzterPunkt_) return *letzterPunkt_;
   return st.zeichnung().ansicht.zeroPoint;
 }

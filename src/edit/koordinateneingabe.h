@@ -45,10 +45,10 @@ struct Eingabemaske {
   bool bogenwinkel = false;
 };
 
-// The panel's groups for a tool code.
+// The panel's groups for a tool code (its row's Maskenart).
 Eingabemaske eingabemaske(std::uint16_t werkzeug);
 
-// Arcs and elliptical arcs: the tools with a fourth step.
+// Arcs, elliptical arcs and their sectors: the tools with a fourth step.
 bool istBogenwerkzeug(std::uint16_t werkzeug);
 
 // The labels of a group's two fields by its check boxes:

@@ -1,6 +1,5 @@
 #include "edit/linienwerkzeuge.h"
 
-#include <array>
 #include <cmath>
 
 #include "edit/figurbauer.h"
@@ -125,53 +124,7 @@ Zeichenfigur vieleck(const Figurpunkte& p, const Zeichenvorgabe& v) {
 
 }  // namespace figurbau
 
-namespace {
 
-using namespace figurbau;
-
-// Points: the number that finishes the tool (0 = open), the number with which
-// the right button or a double click finish it (0 = they cancel).
-constexpr std::array kLinienarten{
-    Werkzeugart{1, 2, 0, false, false, linie},
-    Werkzeugart{7, 2, 0, false, false, mehrfachlinie},
-    Werkzeugart{42, 2, 0, false, false, linieAusMitte},
-    Werkzeugart{8, 0, 2, false, false, polygonzug},
-    Werkzeugart{43, 2, 0, false, false, linienkreuz},
-    Werkzeugart{53, 2, 0, false, false, schraegkreuz},
-    Werkzeugart{54, 1, 0, false, false, markerpunkt},
-    Werkzeugart{3, 2, 0, false, false, figurbau::rechteck},
-    Werkzeugart{47, 3, 0, false, false, figurbau::schraegesRechteck},
-    Werkzeugart{44, 3, 0, false, false, figurbau::parallelogramm},
-    Werkzeugart{45, 3, 0, false, false, figurbau::konus},
-    Werkzeugart{46, 2, 0, false, false, figurbau::stern},
-    Werkzeugart{36, 2, 0, false, false, figurbau::vieleck},
-    Werkzeugart{2, 2, 0, false, false, kreis},
-    Werkzeugart{26, 2, 0, false, false, kreisZweiPunkte},
-    Werkzeugart{15, 3, 0, false, false, kreisDreiPunkte},
-    Werkzeugart{55, 1, 0, false, false, kreisMitFestemRadius},
-    Werkzeugart{5, 4, 0, true, false, bogen},
-    Werkzeugart{11, 4, 0, true, false, bogenImUhrzeigersinn},
-    Werkzeugart{14, 3, 0, false, false, bogenDreiPunkte},
-    Werkzeugart{4, 2, 0, false, false, ellipse},
-    Werkzeugart{28, 2, 0, false, false, ellipseImRechteck},
-    Werkzeugart{29, 3, 0, false, false, gedrehteEllipse},
-    Werkzeugart{6, 4, 0, true, false, ellipsenbogen},
-    Werkzeugart{12, 4, 0, true, false, ellipsenbogenImUhrzeigersinn},
-    Werkzeugart{10, 4, 3, false, false, bezierkurve},
-    Werkzeugart{25, 0, 2, false, false, spline},
-    Werkzeugart{40, 0, 2, false, true, freihandlinie},
-    Werkzeugart{800, 1, 0, false, false, hilfslinieWaagerecht},
-    Werkzeugart{801, 1, 0, false, false, hilfslinieSenkrecht},
-    Werkzeugart{802, 2, 0, false, false, hilfslinieBeliebig},
-    Werkzeugart{810, 2, 0, false, false, hilfskreis},
-    Werkzeugart{813, 2, 0, false, false, hilfskreisZweiPunkte},
-    Werkzeugart{814, 3, 0, false, false, hilfskreisDreiPunkte},
-    Werkzeugart{815, 1, 0, false, false, hilfslinienkreuz},
-    Werkzeugart{816, 1, 0, false, false, hilfslinienkreuzSchraeg},
-};
-
-}  // namespace
-
-Linienwerkzeuge::Linienwerkzeuge() : Figurwerkzeug(kLinienarten) {}
+Linienwerkzeuge::Linienwerkzeuge() : Figurwerkzeug(Werkzeuggruppe::Linien) {}
 
 }  // namespace quarzel

@@ -4,11 +4,14 @@
 
 #include "edit/bearbeitungswerkzeuge.h"
 #include "edit/treffertest.h"
+#include "edit/werkzeugcode.h"
 #include "store/zeichnung.h"
 
 namespace quarzel {
 
 namespace {
+
+using W = Werkzeugcode;
 
 // The marking frame keeps this many pixels from the marked elements.
 constexpr double kMarkierrand = 4;
@@ -26,46 +29,43 @@ void neuZeichnen(Werkzeugumgebung& u) {
 void Markierwerkzeug::fertig(Werkzeugumgebung& u) {
   rueckmeldungLoeschen(u);
   ziehen_ = false;
-  u.zustand.setzeSchritt(1);
-  u.zustand.bezugLoeschen();
+  u.zustand.schritt = 1;
+  u.zustand.bezug.reset();
 }
 
 void Markierwerkzeug::punkt(Werkzeugumgebung& u, Weltpunkt p) {
   Werkzeugzustand& z = u.zustand;
-  const Pixelpunkt px = pixel(u, p);
   switch (z.werkzeug) {
     case Werkzeugzustand::kMarkieren:
       rahmen_.loesche(u.rueckmeldung);
       erster_ = p;
       ziehen_ = true;
-      z.setzeSchritt(2);
-      z.bezugX = px.x;
-      z.bezugY = px.y;
+      z.schritt = 2;
+      z.bezug = p;
       break;
-    case 107:
+    case nr(W::AusschnittVergroessern):
       zoome(u, p);
       break;
-    case 601:
-    case 602:
-      if (z.ersterPunkt) {
+    case nr(W::SpiegelnOhneKopie):
+    case nr(W::SpiegelnMitKopie):
+      if (z.schritt == 1) {
         erster_ = p;
         vorschau_.sammle(u.zeichnung);
-        z.setzeSchritt(2);
-        z.bezugX = px.x;
-        z.bezugY = px.y;
+        z.schritt = 2;
+        z.bezug = p;
       } else if (!(p.x == erster_.x && p.y == erster_.y)) {
         fertig(u);
         // The frame would stay where the elements no longer are.
         markierrahmenLoeschen(u);
-        spiegleMarkierte(u.zeichnung, erster_, p, z.werkzeug == 602);
+        spiegleMarkierte(u.zeichnung, erster_, p, z.werkzeug == nr(W::SpiegelnMitKopie));
         neuZeichnen(u);
       }
       break;
-    case 604:
-    case 605:
+    case nr(W::RadialeKopie):
+    case nr(W::Rotationskopie):
       fertig(u);
       markierrahmenLoeschen(u);
-      if (z.werkzeug == 604)
+      if (z.werkzeug == nr(W::RadialeKopie))
         radialeKopien(u.zeichnung, p, anzahlKopien, winkelschritt);
       else
         rotationskopien(u.zeichnung, p, anzahlKopien, winkelschritt);
@@ -88,10 +88,10 @@ void Markierwerkzeug::bewegung(Werkzeugumgebung& u, Weltpunkt p) {
     case Werkzeugzustand::kMarkieren:
       if (ziehen_) rahmen_.zeige(u.rueckmeldung, pixel(u, erster_), pixel(u, p));
       break;
-    case 107:
-      if (z.zweiterPunkt) rahmen_.zeige(u.rueckmeldung, pixel(u, erster_), pixel(u, p));
+    case nr(W::AusschnittVergroessern):
+      if (z.schritt == 2) rahmen_.zeige(u.rueckmeldung, pixel(u, erster_), pixel(u, p));
       break;
-    case 600:
+    case nr(W::Verschieben):
       if (!anker_) {
         anker_ = p;
         vorschau_.sammle(u.zeichnung);
@@ -99,16 +99,16 @@ void Markierwerkzeug::bewegung(Werkzeugumgebung& u, Weltpunkt p) {
       verschiebung_ = Abbildung::verschiebung(p.x - anker_->x, p.y - anker_->y);
       vorschau_.zeige(u.rueckmeldung, a, verschiebung_);
       break;
-    case 601:
-    case 602:
-      if (z.zweiterPunkt && !(p.x == erster_.x && p.y == erster_.y))
+    case nr(W::SpiegelnOhneKopie):
+    case nr(W::SpiegelnMitKopie):
+      if (z.schritt == 2 && !(p.x == erster_.x && p.y == erster_.y))
         vorschau_.zeige(u.rueckmeldung, a, Abbildung::spiegelung(erster_, p));
       break;
-    case 604:
-    case 605: {
+    case nr(W::RadialeKopie):
+    case nr(W::Rotationskopie): {
       if (vorschau_.leer()) vorschau_.sammle(u.zeichnung);
       Abbildung erste = Abbildung::drehung(p, winkelschritt);
-      if (z.werkzeug == 604) {
+      if (z.werkzeug == nr(W::RadialeKopie)) {
         const std::optional<Weltrechteck> box = markierteUmgebung(u.zeichnung);
         if (!box) break;
         const Weltpunkt m{(box->x1 + box->x2) / 2, (box->y1 + box->y2) / 2};
@@ -151,7 +151,7 @@ void Markierwerkzeug::loslassen(Werkzeugumgebung& u, Weltpunkt p, bool klick) {
       markiereRahmen(u, p);
     markierrahmenZeichnen(u);
     neuZeichnen(u);
-  } else if (z.werkzeug == 107 && z.zweiterPunkt && !klick && zoomart == Zoomart::Rechteck) {
+  } else if (z.werkzeug == nr(W::AusschnittVergroessern) && z.schritt == 2 && !klick && zoomart == Zoomart::Rechteck) {
     zoome(u, p);
   }
 }
@@ -177,12 +177,10 @@ void Markierwerkzeug::zoome(Werkzeugumgebung& u, Weltpunkt p) {
   Ansicht& a = u.zeichnung.ansicht;
   switch (zoomart) {
     case Zoomart::Rechteck:
-      if (z.ersterPunkt) {
+      if (z.schritt == 1) {
         erster_ = p;
-        const Pixelpunkt px = pixel(u, p);
-        z.setzeSchritt(2);
-        z.bezugX = px.x;
-        z.bezugY = px.y;
+        z.schritt = 2;
+        z.bezug = p;
         return;
       }
       fertig(u);

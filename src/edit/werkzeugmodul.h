@@ -16,6 +16,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <vector>
 
 #include "view/ansicht.h"
@@ -35,40 +36,23 @@ struct Umschaltung {
 struct Werkzeugzustand {
   static constexpr std::uint16_t kKeinWerkzeug = 0;
   static constexpr std::uint16_t kMarkieren = 100;
-  // "No reference point" in both coordinates.
-  static constexpr double kKeinBezug = -1.0;
 
   std::uint16_t werkzeug = kKeinWerkzeug;
   std::uint16_t letztesZeichenwerkzeug = 0;
   std::uint16_t letztesKonstruktionswerkzeug = 0;
 
-  // Point steps: exactly one is normally set while a tool is active.
-  bool ersterPunkt = false;
-  bool zweiterPunkt = false;
-  bool dritterPunkt = false;
-  bool vierterPunkt = false;
+  // The point step the tool expects, 1 to 4 (arcs use the fourth); 0 while
+  // no tool is active.
+  int schritt = 0;
 
-  // The last fixed point of the rubber band, in pixels; kKeinBezug when none.
-  double bezugX = kKeinBezug;
-  double bezugY = kKeinBezug;
+  // The last fixed point of the rubber band, in world millimetres, so that
+  // zooming and scrolling leave it where it is; shown where it is drawn.
+  std::optional<Weltpunkt> bezug;
 
   // Collected points (world millimetres); the count is the point counter.
   std::vector<Weltpunkt> punkte;
 
   Umschaltung umschaltung;
-
-  // The next click is to be ignored (set by some dialogs and panels).
-  bool naechstenKlickIgnorieren = false;
-
-  void setzeSchritt(int schritt) {
-    ersterPunkt = schritt == 1;
-    zweiterPunkt = schritt == 2;
-    dritterPunkt = schritt == 3;
-    vierterPunkt = schritt == 4;
-  }
-  int schritt() const { return ersterPunkt ? 1 : zweiterPunkt ? 2 : dritterPunkt ? 3 : vierterPunkt ? 4 : 0; }
-  void bezugLoeschen() { bezugX = bezugY = kKeinBezug; }
-  bool hatBezug() const { return !(bezugX == kKeinBezug && bezugY == kKeinBezug); }
 };
 
 // What a module may use of the window: the drawing, the shared state, the
@@ -96,7 +80,7 @@ class Werkzeugmodul {
   virtual void zweiteTaste(Werkzeugumgebung& u, Weltpunkt p) = 0;
   // The mouse moved: redraw the rubber band (already snapped).
   virtual void bewegung(Werkzeugumgebung& u, Weltpunkt p) = 0;
-  // Remove the rubber band drawn so far.
+  // Remove the rubber band drawn so far (Werkzeugsteuerung::rueckmeldungLoeschen).
   virtual void rueckmeldungLoeschen(Werkzeugumgebung& u) = 0;
   // Cancel the current collection and drop partial state.
   virtual void abbrechen(Werkzeugumgebung& u) = 0;

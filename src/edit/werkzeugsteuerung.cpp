@@ -2,14 +2,21 @@
 
 #include <cmath>
 
+#include "edit/werkzeugtabelle.h"
 #include "store/zeichnung.h"
 
 namespace quarzel {
 
 namespace {
 
-bool zwischen(std::uint16_t w, std::uint16_t von, std::uint16_t bis) {
-  return w >= von && w <= bis;
+bool hat(std::uint16_t w, Merkmal m) {
+  const Werkzeugzeile* z = werkzeugzeile(w);
+  return z != nullptr && z->hat(m);
+}
+
+bool freihand(std::uint16_t w) {
+  const Werkzeugzeile* z = werkzeugzeile(w);
+  return z != nullptr && z->freihand;
 }
 
 constexpr Farbe kFreihandfarbe = rgb(0, 128, 0);
@@ -19,34 +26,12 @@ constexpr Farbe kRueckmeldungsfarbe = rgb(255, 255, 255);
 }  // namespace
 
 Werkzeuggruppe werkzeuggruppe(std::uint16_t w) {
-  using G = Werkzeuggruppe;
-  if (zwischen(w, 1, 8) || zwischen(w, 10, 12) || w == 14 || w == 15 || w == 25 || w == 26 || w == 28 || w == 29 ||
-      w == 36 || zwischen(w, 42, 47) || w == 53 || w == 135 || zwischen(w, 800, 802) || w == 810 ||
-      zwischen(w, 813, 816))
-    return G::Linien;
-  if (w == 9 || zwischen(w, 16, 24) || zwischen(w, 30, 35) || w == 37 || w == 38 || zwischen(w, 48, 52))
-    return G::Flaechen;
-  // Free-hand lines and areas and the marker point have tool buttons but no
-  // row of their own: they go to the module of their figure.
-  // The circles of a fixed radius (55, 56) likewise.
-  if (w == 40 || w == 54 || w == 55) return G::Linien;
-  if (w == 41 || w == 56) return G::Flaechen;
-  if (zwischen(w, 101, 106) || zwischen(w, 121, 129) || w == 137 || w == 144) return G::Trimmen;
-  if (w == 100 || w == 107 || w == 108 || zwischen(w, 110, 112) || zwischen(w, 114, 120) || w == 130 || w == 131 ||
-      zwischen(w, 139, 142) || zwischen(w, 600, 602) || zwischen(w, 604, 606))
-    return G::Bearbeiten;
-  if (zwischen(w, 200, 204) || zwischen(w, 206, 213) || zwischen(w, 803, 809) || w == 811 || w == 812)
-    return G::Konstruktion;
-  if (zwischen(w, 300, 319)) return G::Messen;
-  if (zwischen(w, 400, 407)) return G::Verlaeufe;
-  if (zwischen(w, 450, 457)) return G::Bitmaps;
-  if (w == 500 || zwischen(w, 502, 508)) return G::Text;
-  if (zwischen(w, 700, 706)) return G::Waende;
-  return G::Keine;
+  const Werkzeugzeile* z = werkzeugzeile(w);
+  return z != nullptr ? z->gruppe : Werkzeuggruppe::Keine;
 }
 
 bool panelgesteuert(std::uint16_t w) {
-  return w == 600 || w == 608 || w == 609 || w == 610;
+  return hat(w, kPanelgesteuert);
 }
 
 Werkzeugsteuerung::Werkzeugsteuerung(Zeichnung& zeichnung, const Uhr& uhr)
@@ -77,12 +62,12 @@ Weltpunkt Werkzeugsteuerung::gefangen(double x, double y) const {
 
 // --- Tools -------------------------------------------------------------------
 
-void Werkzeugsteuerung::clr() {
+void Werkzeugsteuerung::rueckmeldungLoeschen() {
   if (Werkzeugmodul* m = aktivesModul()) m->rueckmeldungLoeschen(umgebung_);
 }
 
 void Werkzeugsteuerung::waehleWerkzeug(std::uint16_t werkzeug) {
-  clr();
+  rueckmeldungLoeschen();
   zustand_.werkzeug = werkzeug;
   const Werkzeuggruppe g = werkzeuggruppe(werkzeug);
   if (g == Werkzeuggruppe::Linien || g == Werkzeuggruppe::Flaechen) zustand_.letztesZeichenwerkzeug = werkzeug;
@@ -95,12 +80,12 @@ void Werkzeugsteuerung::waehleWerkzeug(std::uint16_t werkzeug) {
 void Werkzeugsteuerung::startparameter() {
   const std::uint16_t w = zustand_.werkzeug;
   // Mirroring and the panel of 142 start on top of a selection whose frame must stay.
-  if (w != 601 && w != 602 && w != 142) {
-    clr();
+  if (!hat(w, kStartBehaeltRahmen)) {
+    rueckmeldungLoeschen();
     if (cursorSetzen) cursorSetzen(w);
   }
-  zustand_.setzeSchritt(1);
-  zustand_.bezugLoeschen();
+  zustand_.schritt = 1;
+  zustand_.bezug.reset();
   if (Canvas* c = umgebung_.rueckmeldung) {
     c->setzeStiftmodus(Stiftmodus::Xor);
     c->setzePinsel(0, true);
@@ -112,7 +97,7 @@ void Werkzeugsteuerung::startparameter() {
     letzteStrukturpruefung_ = jetzt;
     if (strukturPruefen) strukturPruefen();
   }
-  if (w != 119 && w != 39 && w != 100 && !autosicherungUnterdrueckt && autosicherungPruefen) autosicherungPruefen();
+  if (!hat(w, kOhneAutosicherung) && autosicherungPruefen) autosicherungPruefen();
   if (panelsZeigen) panelsZeigen(w);
 }
 
@@ -121,17 +106,17 @@ void Werkzeugsteuerung::pfeilaktiv() {
 }
 
 void Werkzeugsteuerung::funktionaus() {
-  clr();
+  rueckmeldungLoeschen();
   zustand_.werkzeug = Werkzeugzustand::kKeinWerkzeug;
-  zustand_.setzeSchritt(0);
-  zustand_.bezugLoeschen();
+  zustand_.schritt = 0;
+  zustand_.bezug.reset();
   zustand_.punkte.clear();
 }
 
 void Werkzeugsteuerung::funktionsabbruch() {
   if (Werkzeugmodul* m = aktivesModul()) m->abbrechen(umgebung_);
-  zustand_.setzeSchritt(1);
-  zustand_.bezugLoeschen();
+  zustand_.schritt = 1;
+  zustand_.bezug.reset();
   if (!zustand_.punkte.empty()) {
     zustand_.punkte.clear();
     if (umgebung_.neuZeichnen) umgebung_.neuZeichnen();
@@ -142,8 +127,8 @@ void Werkzeugsteuerung::funktionsabbruch() {
 
 void Werkzeugsteuerung::mausGedrueckt(const Mausereignis& e) {
   const std::uint16_t w = zustand_.werkzeug;
-  const bool freihand = w == 40 || w == 41;
-  if (freihand && e.taste == Maustaste::Links) {
+  const bool strich = freihand(w);
+  if (strich && e.taste == Maustaste::Links) {
     const Weltpunkt p = zeichnung_.ansicht.pixelToWorld(e.x, e.y);
     if (zustand_.punkte.size() < Punktpuffer::Hoechstzahl) zustand_.punkte.push_back(p);
     if (Canvas* c = umgebung_.rueckmeldung) {
@@ -165,7 +150,7 @@ void Werkzeugsteuerung::mausGedrueckt(const Mausereignis& e) {
     linksUnten_ = true;
     druck_ = {e.x, e.y};
     // Free-hand strokes are not snapped: the module sees the point just collected.
-    const Weltpunkt p = freihand ? zeichnung_.ansicht.pixelToWorld(e.x, e.y) : gefangen(e.x, e.y);
+    const Weltpunkt p = strich ? zeichnung_.ansicht.pixelToWorld(e.x, e.y) : gefangen(e.x, e.y);
     if (w == Werkzeugzustand::kMarkieren) {
       const std::uint32_t jetzt = uhr_.ticks();
       const bool doppelt = schnellLosgelassen_ && std::uint32_t(jetzt - loslassZeit_) <= kDoppelklickWiederDruecken;
@@ -179,18 +164,14 @@ void Werkzeugsteuerung::mausGedrueckt(const Mausereignis& e) {
       }
     }
     if (panelgesteuert(w)) return;
-    if (zustand_.naechstenKlickIgnorieren) {
-      zustand_.naechstenKlickIgnorieren = false;
-      return;
-    }
     if (Werkzeugmodul* m = aktivesModul()) m->punkt(umgebung_, p);
     return;
   }
 
   if (e.taste == Maustaste::Rechts) {
-    if (zustand_.ersterPunkt) {
-      clr();
-      if (w == 132 || w == 134) funktionsabbruch();
+    if (zustand_.schritt == 1) {
+      rueckmeldungLoeschen();
+      if (hat(w, kRechtsBrichtAb)) funktionsabbruch();
       const std::int32_t n = elementUnterCursor ? elementUnterCursor(e.x, e.y) : 0;
       if (n > 0) {
         zeichnung_.speicher.demarkiereAlle();
@@ -206,8 +187,7 @@ void Werkzeugsteuerung::mausGedrueckt(const Mausereignis& e) {
 }
 
 void Werkzeugsteuerung::mausBewegt(const Mausereignis& e) {
-  const std::uint16_t w = zustand_.werkzeug;
-  if ((w == 40 || w == 41) && linksUnten_) {
+  if (freihand(zustand_.werkzeug) && linksUnten_) {
     if (zustand_.punkte.size() < Punktpuffer::Hoechstzahl)
       zustand_.punkte.push_back(zeichnung_.ansicht.pixelToWorld(e.x, e.y));
     if (Canvas* c = umgebung_.rueckmeldung) {
@@ -246,7 +226,7 @@ void Werkzeugsteuerung::getippterPunkt(Weltpunkt p) {
 }
 
 void Werkzeugsteuerung::panelVerlassen() {
-  if (zustand_.hatBezug()) zustand_.bezugLoeschen();
+  zustand_.bezug.reset();
 }
 
 // --- Keys --------------------------------------------------------------------
@@ -254,35 +234,25 @@ void Werkzeugsteuerung::panelVerlassen() {
 void Werkzeugsteuerung::escape() {
   if (feldEscape && feldEscape()) return;
   if (bearbeitungspanelAbbrechen && bearbeitungspanelAbbrechen()) {
-    zustand_.bezugLoeschen();
+    zustand_.bezug.reset();
     return;
   }
-  if (zustand_.naechstenKlickIgnorieren) {
-    zustand_.naechstenKlickIgnorieren = false;
-    return;
-  }
-  const std::uint16_t w = zustand_.werkzeug;
-  auto brichAb = [this](Werkzeuggruppe g) {
-    if (Werkzeugmodul* m = module_[static_cast<std::size_t>(g)]) m->abbrechen(umgebung_);
+  const Werkzeugzeile* zeile = werkzeugzeile(zustand_.werkzeug);
+  const Escape art = zeile != nullptr ? zeile->escape : Escape::Steuerung;
+  auto brichAb = [this, zeile] {
+    if (Werkzeugmodul* m = module_[static_cast<std::size_t>(zeile->escapeModul)]) m->abbrechen(umgebung_);
   };
-  if (zustand_.ersterPunkt && (w == 800 || w == 801)) {
-    brichAb(Werkzeuggruppe::Linien);
-  } else if (zustand_.punkte.empty() && zustand_.ersterPunkt) {
+  const bool amAnfang = zustand_.schritt == 1;
+  if (amAnfang && art == Escape::ModulSchonOhnePunkte) {
+    brichAb();
+  } else if (zustand_.punkte.empty() && amAnfang) {
     pfeilaktiv();
-  } else if (w == 25 || w == 39) {
-    brichAb(Werkzeuggruppe::Linien);
-  } else if (w == 311) {
-    brichAb(Werkzeuggruppe::Messen);
-  } else if (w == 9 || w == 35) {
-    brichAb(Werkzeuggruppe::Flaechen);
-  } else if (w == 702) {
-    brichAb(Werkzeuggruppe::Waende);
-  } else if (w == 107) {
-    brichAb(Werkzeuggruppe::Bearbeiten);
+  } else if (art == Escape::Modul) {
+    brichAb();
   } else {
-    clr();
-    zustand_.setzeSchritt(1);
-    zustand_.bezugLoeschen();
+    rueckmeldungLoeschen();
+    zustand_.schritt = 1;
+    zustand_.bezug.reset();
     if (!zustand_.punkte.empty()) {
       if (umgebung_.neuZeichnen) umgebung_.neuZeichnen();
       zustand_.punkte.clear();
@@ -294,22 +264,17 @@ void Werkzeugsteuerung::rolle(int dx, int dy) {
   if (beschaeftigt_) return;  // a step is running: the key is dropped
   beschaeftigt_ = true;
   Ansicht& a = zeichnung_.ansicht;
-  double mx = 0, my = 0;
   if (dx != 0) {
     const Rollbalken r = a.rollbalkenWaagerecht();
     const std::int64_t ziel = std::int64_t(r.position) + std::int64_t(dx) * rollschritt(a.areaWidth, a.zoom);
     const std::int64_t pos = ziel < r.minimum ? r.minimum : ziel > r.maximum ? r.maximum : ziel;
-    mx = a.setzeUrsprungWaagerecht(std::int32_t(pos));
+    a.setzeUrsprungWaagerecht(std::int32_t(pos));
   }
   if (dy != 0) {
     const Rollbalken r = a.rollbalkenSenkrecht();
     const std::int64_t ziel = std::int64_t(r.position) + std::int64_t(dy) * rollschritt(a.areaHeight, a.zoom);
     const std::int64_t pos = ziel < r.minimum ? r.minimum : ziel > r.maximum ? r.maximum : ziel;
-    my = a.setzeUrsprungSenkrecht(std::int32_t(pos));
-  }
-  if (zustand_.hatBezug()) {
-    zustand_.bezugX += mx;
-    zustand_.bezugY += my;
+    a.setzeUrsprungSenkrecht(std::int32_t(pos));
   }
   if (umgebung_.neuZeichnen) umgebung_.neuZeichnen();
   if (pause) pause(kRollpause);
@@ -354,13 +319,12 @@ bool Werkzeugsteuerung::taste(const Tastenereignis& e) {
       return true;
     case Taste::NumPlus:
     case Taste::NumMinus: {
-      clr();
+      rueckmeldungLoeschen();
       Ansicht& a = zeichnung_.ansicht;
-      const double f = e.taste == Taste::NumPlus ? a.vergroessern() : a.verkleinern();
-      if (zustand_.hatBezug() && std::isfinite(f)) {
-        zustand_.bezugX *= f;
-        zustand_.bezugY *= f;
-      }
+      if (e.taste == Taste::NumPlus)
+        a.vergroessern();
+      else
+        a.verkleinern();
       if (e.taste == Taste::NumPlus && cursorEinfangen) cursorEinfangen();
       if (umgebung_.neuZeichnen) umgebung_.neuZeichnen();
       return true;

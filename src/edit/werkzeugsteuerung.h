@@ -15,7 +15,7 @@
 //   optional callbacks below (structure check, autosave check, panels, cursor,
 //   plan part, pan, zoom/fit, pause, Escape in panels).
 //
-//   tool button:          st.waehleWerkzeug(code)      (clr, code, startparameter)
+//   tool button:          st.waehleWerkzeug(code)      (erase the band, code, startparameter)
 //   "Markieren":          st.pfeilaktiv()
 //   QMouseEvent press:    st.mausGedrueckt({x, y, Maustaste::Links, {shift, ctrl, alt}})
 //   QMouseEvent move:     st.mausBewegt({x, y})
@@ -34,6 +34,7 @@
 #include <cstdint>
 #include <functional>
 
+#include "edit/werkzeugcode.h"
 #include "edit/werkzeugmodul.h"
 #include "platform/uhr.h"
 
@@ -77,24 +78,8 @@ struct Tastenereignis {
   Taste taste = Taste::Sonstige;
 };
 
-// The tool groups, each served by one module.
-enum class Werkzeuggruppe : std::uint8_t {
-  Keine,
-  Linien,
-  Flaechen,
-  Trimmen,
-  Bearbeiten,  // select, zoom, move, copy, rotate, mirror, search
-  Konstruktion,
-  Messen,
-  Verlaeufe,
-  Bitmaps,
-  Text,
-  Waende,
-};
-inline constexpr int kWerkzeuggruppen = 11;
-
-// The group that serves a tool code; Keine for codes no module serves
-// (origins, colour pick, the buttons that do nothing).
+// The group that serves a tool code (its row in the tool table); Keine for
+// codes no module serves (origins, colour pick, numbers that are no tool).
 Werkzeuggruppe werkzeuggruppe(std::uint16_t werkzeug);
 
 // Tools that are driven by their panel and ignore left clicks on the area:
@@ -130,10 +115,8 @@ class Werkzeugsteuerung {
   std::function<Weltpunkt(int x, int y)> fangen;
   // The store's structure check; run from tool start at most every 15 s.
   std::function<void()> strukturPruefen;
-  // The automatic-save check; skipped for tools 119, 39 and 100 and while
-  // `autosicherungUnterdrueckt`.
+  // The automatic-save check; skipped for the tools whose row says so.
   std::function<void()> autosicherungPruefen;
-  bool autosicherungUnterdrueckt = false;
   // Show the property panels that belong to the tool.
   std::function<void(std::uint16_t werkzeug)> panelsZeigen;
   std::function<void(std::uint16_t werkzeug)> cursorSetzen;
@@ -167,7 +150,7 @@ class Werkzeugsteuerung {
   // No tool at all.
   void funktionaus();
   // Erase the rubber band of the active module.
-  void clr();
+  void rueckmeldungLoeschen();
   // Abort the collection of the active tool (cancel button, Escape rule 4).
   void funktionsabbruch();
 
@@ -181,7 +164,7 @@ class Werkzeugsteuerung {
   bool taste(const Tastenereignis& e);
   // A point from the numeric entry panel (world millimetres, not snapped).
   void getippterPunkt(Weltpunkt p);
-  // The numeric panel lost the focus: the reference points are reset.
+  // The numeric panel lost the focus: the reference point is reset.
   void panelVerlassen();
 
   // --- State the window reads ----------------------------------------------

@@ -1,9 +1,8 @@
 // The variants behind the drawing tool buttons. One button of the line or
 // area bar stands for several tool codes (a circle by centre and radius, by
 // two or by three points ...); the property bar offers the variants of the
-// active button as a radio group. This table says which codes belong to which
-// button and how each variant is captioned, so the bars, the property bar and
-// the tests agree on one list.
+// active button as a radio group. The variants are the rows of the tool table
+// (werkzeugtabelle.h) with a variant caption, gathered by their button.
 #pragma once
 
 #include <cstdint>

@@ -177,7 +177,7 @@ TEST_F(Bearbeitungstest, ClickMarksTheElementUnderTheCursorAndNothingElse) {
   st.pfeilaktiv();
   klicke(150, 201);
   EXPECT_EQ(markierte(), (std::vector<std::int32_t>{b}));
-  EXPECT_TRUE(st.zustand().ersterPunkt);
+  EXPECT_EQ(st.zustand().schritt, 1);
   klicke(400, 400);
   EXPECT_TRUE(markierte().empty());
 }
@@ -336,7 +336,7 @@ TEST_F(Bearbeitungstest, MirrorToolTakesTheAxisFromTwoClicksAndShowsTheMirroredO
   EXPECT_EQ(canvas.mehrfachlinien.size() % 2, 0u);
   EXPECT_EQ(lebendige(), 2);
   EXPECT_NEAR(lebendeLinie(1).x1, z.ansicht.pixelToWorld(500, 0).x, 1e-9);
-  EXPECT_TRUE(st.zustand().ersterPunkt);
+  EXPECT_EQ(st.zustand().schritt, 1);
 }
 
 TEST_F(Bearbeitungstest, FreeMoveFollowsTheMouseAndAppliesOnRequest) {
@@ -355,9 +355,9 @@ TEST_F(Bearbeitungstest, FreeMoveFollowsTheMouseAndAppliesOnRequest) {
 TEST_F(Bearbeitungstest, ZoomToolShowsTheSpannedRectangleEscapeDropsItsFirstCorner) {
   st.waehleWerkzeug(107);
   klicke(100, 100);
-  EXPECT_TRUE(st.zustand().zweiterPunkt);
+  EXPECT_EQ(st.zustand().schritt, 2);
   escape();
-  EXPECT_TRUE(st.zustand().ersterPunkt);
+  EXPECT_EQ(st.zustand().schritt, 1);
   EXPECT_EQ(st.zustand().werkzeug, 107);
 
   klicke(100, 100);
@@ -369,7 +369,7 @@ TEST_F(Bearbeitungstest, ZoomToolShowsTheSpannedRectangleEscapeDropsItsFirstCorn
   EXPECT_LE(pb.x, 801);
   EXPECT_GE(pa.y, -1);
   EXPECT_LE(pb.y, 601);
-  EXPECT_TRUE(st.zustand().ersterPunkt);
+  EXPECT_EQ(st.zustand().schritt, 1);
 }
 
 }  // namespace

@@ -159,7 +159,7 @@ TEST_F(Eingabetest, ArcAnglesReachTheToolAsStartAndEnd) {
   st.waehleWerkzeug(5);
   eingabe.werkzeugGestartet(5);
   st.zustand().punkte = {{5000, 5000}, {5010, 5000}};
-  st.zustand().setzeSchritt(3);
+  st.zustand().schritt = 3;
   eingabe.gruppen[2] = {"60", "15*2", true, false};
   ASSERT_TRUE(eingabe.uebernehme(st));
   EXPECT_EQ(eingabe.gruppen[2].y, "30");
@@ -170,7 +170,7 @@ TEST_F(Eingabetest, ArcAnglesReachTheToolAsStartAndEnd) {
 TEST_F(Eingabetest, ArcAnglesAreClampedTo360) {
   st.waehleWerkzeug(21);
   eingabe.werkzeugGestartet(21);
-  st.zustand().setzeSchritt(3);
+  st.zustand().schritt = 3;
   eingabe.gruppen[2] = {"1000", "-1000", true, false};
   ASSERT_TRUE(eingabe.uebernehme(st));
   EXPECT_EQ(eingabe.gruppen[2].x, "360");

@@ -29,16 +29,14 @@ class Protokollmodul : public Werkzeugmodul {
 
   void punkt(Werkzeugumgebung& u, Weltpunkt p) override {
     merke("punkt", p);
-    if (u.zustand.ersterPunkt) {
+    if (u.zustand.schritt == 1) {
       u.zustand.punkte.push_back(p);
-      u.zustand.setzeSchritt(2);
-      const Pixelpunkt px = u.zeichnung.ansicht.worldToPixel(p.x, p.y);
-      u.zustand.bezugX = px.x;
-      u.zustand.bezugY = px.y;
+      u.zustand.schritt = 2;
+      u.zustand.bezug = p;
     } else {
       u.zustand.punkte.clear();
-      u.zustand.setzeSchritt(1);
-      u.zustand.bezugLoeschen();
+      u.zustand.schritt = 1;
+      u.zustand.bezug.reset();
     }
   }
   void zweiteTaste(Werkzeugumgebung&, Weltpunkt p) override { merke("zweiteTaste", p); }
@@ -47,7 +45,7 @@ class Protokollmodul : public Werkzeugmodul {
   void abbrechen(Werkzeugumgebung& u) override {
     aufrufe.push_back("abbrechen");
     u.zustand.punkte.clear();
-    u.zustand.setzeSchritt(1);
+    u.zustand.schritt = 1;
   }
   void getippterPunkt(Werkzeugumgebung& u, Weltpunkt p) override {
     aufrufe.push_back("getippt");

@@ -203,7 +203,7 @@ TEST_F(Flaechenfiguren, FreihandEinzelklickWartetAufMehrPunkte) {
   zs.punkte = {{5000, 5000}};
   linien.loslassen(u, {5000, 5000}, true);
   EXPECT_TRUE(lebende().empty());
-  EXPECT_TRUE(zs.zweiterPunkt);
+  EXPECT_EQ(zs.schritt, 2);
   EXPECT_EQ(zs.punkte.size(), 1u);
 }
 

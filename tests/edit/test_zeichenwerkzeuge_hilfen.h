@@ -27,8 +27,8 @@ class Zeichenwerkzeuge : public ::testing::Test {
   // Starts a tool as the state machine does: first point expected.
   void starte(std::uint16_t werkzeug) {
     zs.werkzeug = werkzeug;
-    zs.setzeSchritt(1);
-    zs.bezugLoeschen();
+    zs.schritt = 1;
+    zs.bezug.reset();
     zs.punkte.clear();
   }
   void klick(Werkzeugmodul& m, double x, double y) { m.punkt(u, {x, y}); }

@@ -40,7 +40,7 @@ TEST_F(Kreisfiguren, KreisDurchDreiPunkteTrifftAlleDreiAufEinerGeradenGibtEsKein
   klicks(linien, {{5000, 5000}, {5010, 5010}, {5020, 5020}});
   EXPECT_TRUE(lebende().empty());
   EXPECT_EQ(z.speicher.undoStufe(), 0);
-  EXPECT_TRUE(zs.ersterPunkt);
+  EXPECT_EQ(zs.schritt, 1);
 
   const Weltpunkt a{5001.25, 4999.5}, b{5012.75, 5003.125}, c{4996.5, 5010.0625};
   klicks(linien, {a, b, c});
@@ -61,7 +61,7 @@ TEST_F(Kreisfiguren, GetippteWinkelErstImDrittenSchrittEndeVorStartGibt60Bis390)
   linien.getippterPunkt(u, {5000, 5000});
   EXPECT_EQ(zs.punkte.size(), 1u) << "before the third step a typed pair is a point";
   linien.getippterPunkt(u, {5010, 5000});
-  EXPECT_TRUE(zs.dritterPunkt);
+  EXPECT_EQ(zs.schritt, 3);
   linien.getippterPunkt(u, {60, 30});  // third group: start and end angle
   ASSERT_EQ(lebende().size(), 1u);
   EXPECT_FLOAT_EQ(ersterBogen().startwinkel, 60);
@@ -73,7 +73,7 @@ TEST_F(Kreisfiguren, BogenMitDerMausNimmtDieRichtungenZumMittelpunkt) {
   starte(5);
   klicks(linien, {{5000, 5000}, {5010, 5000}});
   klick(linien, 5000, 4990);  // straight up: 90
-  EXPECT_TRUE(zs.vierterPunkt);
+  EXPECT_EQ(zs.schritt, 4);
   klick(linien, 4990, 5000);  // left: 180
   EXPECT_FLOAT_EQ(ersterBogen().startwinkel, 90);
   EXPECT_FLOAT_EQ(ersterBogen().endwinkel, 180);

@@ -14,7 +14,7 @@ TEST_F(Linienfiguren, ZweiKlicksGebenEineLinieMitDenAktuellenAttributen) {
   linien.vorgabe.farbe = rgb(10, 20, 30);
   starte(1);
   klick(linien, 5000, 5000);
-  EXPECT_TRUE(zs.zweiterPunkt);
+  EXPECT_EQ(zs.schritt, 2);
   klick(linien, 5030, 4990);
 
   ASSERT_EQ(lebende().size(), 1u);
@@ -32,9 +32,9 @@ TEST_F(Linienfiguren, ZweiKlicksGebenEineLinieMitDenAktuellenAttributen) {
   EXPECT_EQ(l.farbe, rgb(10, 20, 30));
   EXPECT_TRUE(z.speicher.modifiziert());
   // The tool stays, waiting for the next figure.
-  EXPECT_TRUE(zs.ersterPunkt);
+  EXPECT_EQ(zs.schritt, 1);
   EXPECT_TRUE(zs.punkte.empty());
-  EXPECT_FALSE(zs.hatBezug());
+  EXPECT_FALSE(zs.bezug);
   ASSERT_EQ(gezeichnet.size(), 1u);
   EXPECT_EQ(gezeichnet[0], std::make_pair(n, n));
 }
@@ -114,7 +114,7 @@ TEST_F(Linienfiguren, PolygonzugEndetMitDerRechtenTasteOderDoppelklickOhneNeuenP
   starte(8);
   klicks(linien, {{5000, 5000}, {5010, 5000}, {5010, 5010}, {5020, 5020}});
   EXPECT_TRUE(lebende().empty());
-  EXPECT_TRUE(zs.zweiterPunkt);
+  EXPECT_EQ(zs.schritt, 2);
   linien.zweiteTaste(u, {5100, 5100});  // the position of the right click adds no point
   ASSERT_EQ(anzahl(Elementart::Linie), 3u);
   EXPECT_EQ(z.speicher.undoStufe(), 1);
@@ -129,10 +129,10 @@ TEST_F(Linienfiguren, ZuWenigeGleicheOderNichtEndlichePunkteLegenNichtsAn) {
   starte(1);
   klick(linien, 5000, 5000);
   linien.zweiteTaste(u, {5010, 5010});
-  EXPECT_TRUE(zs.ersterPunkt);
+  EXPECT_EQ(zs.schritt, 1);
   EXPECT_TRUE(zs.punkte.empty());
   klicks(linien, {{5000, 5000}, {5000, 5000}});
-  EXPECT_TRUE(zs.ersterPunkt);
+  EXPECT_EQ(zs.schritt, 1);
   klick(linien, std::nan(""), 5000);
   EXPECT_TRUE(zs.punkte.empty());
   EXPECT_TRUE(lebende().empty());
@@ -250,7 +250,7 @@ TEST_F(Linienfiguren, AbbrechenVerwirftDieGesammeltenPunkteFremdeCodesBleibenUnb
   klick(linien, 5000, 5000);
   linien.abbrechen(u);
   EXPECT_TRUE(zs.punkte.empty());
-  EXPECT_TRUE(zs.ersterPunkt);
+  EXPECT_EQ(zs.schritt, 1);
   klicks(linien, {{5000, 5000}, {5010, 5010}});
   EXPECT_EQ(lebende().size(), 4u);
 

@@ -77,7 +77,7 @@ TEST_F(FesterRadius, EinKlickSetztEinenKreisMitDemRadiusDerLeiste) {
   EXPECT_DOUBLE_EQ(b.yr, 12.5);
   EXPECT_FLOAT_EQ(b.startwinkel, 0);
   EXPECT_FLOAT_EQ(b.endwinkel, 360);
-  EXPECT_TRUE(zs.ersterPunkt);
+  EXPECT_EQ(zs.schritt, 1);
 }
 
 TEST_F(FesterRadius, DieFlaechenvarianteIstGefuellt) {

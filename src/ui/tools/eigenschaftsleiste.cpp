@@ -15,6 +15,7 @@
 #include <QToolButton>
 #include <algorithm>
 
+#include "edit/werkzeugtabelle.h"
 #include "styles/stifte.h"
 #include "platform/farbe.h"
 
@@ -22,22 +23,10 @@ namespace quarzel {
 
 namespace {
 
-// Rectangles that can get rounded corners.
-bool mitEckradius(std::uint16_t w) {
-  return w == 3 || w == 16 || w == 47 || w == 51;
-}
-// N-gons and stars.
-bool mitEcken(std::uint16_t w) {
-  return w == 36 || w == 37 || w == 46 || w == 48 || w == 406;
-}
-// Circles of a fixed radius.
-bool mitKreisradius(std::uint16_t w) {
-  return w == 55 || w == 56;
-}
-// The area tools of the area module.
-bool istFlaeche(std::uint16_t w) {
-  return w == 9 || (w >= 16 && w <= 24) || (w >= 30 && w <= 35) || w == 37 || w == 38 || w == 41 ||
-         (w >= 48 && w <= 52) || w == 56;
+// The property field `f` belongs to tool `w` (its row in the tool table).
+bool mitFeld(std::uint16_t w, Eigenschaftsfeld f) {
+  const Werkzeugzeile* z = werkzeugzeile(w);
+  return z != nullptr && z->hatFeld(f);
 }
 
 Farbe alsFarbe(const QColor& c) {
@@ -228,10 +217,10 @@ void Eigenschaftsleiste::setzeLinienstil(int s) {
 }
 
 void Eigenschaftsleiste::zeigeFuer(std::uint16_t w) {
-  for (QAction* a : eckradiusAktionen_) a->setVisible(mitEckradius(w));
-  for (QAction* a : eckenAktionen_) a->setVisible(mitEcken(w));
-  for (QAction* a : kreisradiusAktionen_) a->setVisible(mitKreisradius(w));
-  for (QAction* a : flaechenAktionen_) a->setVisible(istFlaeche(w));
+  for (QAction* a : eckradiusAktionen_) a->setVisible(mitFeld(w, kEckradius));
+  for (QAction* a : eckenAktionen_) a->setVisible(mitFeld(w, kEcken));
+  for (QAction* a : kreisradiusAktionen_) a->setVisible(mitFeld(w, kKreisradius));
+  for (QAction* a : flaechenAktionen_) a->setVisible(mitFeld(w, kFuellung));
   zeigeVarianten(w);
 }
 

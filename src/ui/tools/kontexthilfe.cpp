@@ -8,7 +8,7 @@
 #include <QToolBar>
 #include <QToolButton>
 
-#include "edit/werkzeugvarianten.h"
+#include "edit/werkzeugtabelle.h"
 #include "ui/dialogs/hilfefenster.h"
 #include "ui/tools/werkzeugleisten.h"
 #include "ui/tools/werkzeugsymbole.h"
@@ -55,10 +55,7 @@ void Kontexthilfe::umschalten(bool an) {
 
 QString Kontexthilfe::thema(const QAction* a) {
   if (a == nullptr) return QStringLiteral("inhalt");
-  if (const std::uint16_t code = werkzeugcode(a); code > 0) {
-    const Variantenknopf* knopf = variantenknopf(code);
-    return QStringLiteral("werkzeug_%1").arg(knopf != nullptr ? knopf->code : code);
-  }
+  if (const std::uint16_t code = werkzeugcode(a); code > 0) return QString::fromStdString(hilfethema(code));
   QString text = a->text().remove(u'&').remove(QStringLiteral("...")).trimmed().toLower();
   text.replace(u'ä', QStringLiteral("ae")).replace(u'ö', QStringLiteral("oe")).replace(u'ü', QStringLiteral("ue"));
   text.replace(u'ß', QStringLiteral("ss"));

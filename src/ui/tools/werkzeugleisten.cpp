@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QToolBar>
 
+#include "edit/werkzeugtabelle.h"
 #include "edit/werkzeugvarianten.h"
 #include "ui/tools/werkzeugsymbole.h"
 
@@ -13,60 +14,28 @@ namespace quarzel {
 
 namespace {
 
-struct Knopf {
-  Symbol symbol;
-  const char* hinweis;  // the German hint, exactly as the users know it
-  std::uint16_t code;
-};
+QString text(std::string_view t) {
+  return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size()));
+}
 
-// The hints keep their trailing blanks: they are the program's own texts.
-constexpr Knopf kLinien[] = {
-    {Symbol::Linie, "Linie ", 1},
-    {Symbol::Polygonzug, "Polygonzug ", 8},
-    {Symbol::Linienkreuz, "Linienkreuz", 43},
-    {Symbol::Rechteck, "Rechteck", 3},
-    {Symbol::Parallelogramm, "Parallelogramm", 44},
-    {Symbol::Konus, "Konus", 45},
-    {Symbol::Stern, "Stern", 46},
-    {Symbol::Vieleck, "Vieleck mit n Ecken ", 36},
-    {Symbol::Kreis, "Kreis ", 2},
-    {Symbol::Kreisbogen, "Kreisbogen ", 5},
-    {Symbol::Ellipse, "Ellipse ", 4},
-    {Symbol::Ellipsenbogen, "Ellipsenbogen ", 6},
-    {Symbol::Bezier, "Bézierkurve", 10},
-    {Symbol::Spline, "Spline", 25},
-    {Symbol::Freihand, "Freihandlinie", 40},
-    {Symbol::Markerpunkt, "Markerpunkt", 54},
-};
-
-constexpr Knopf kFlaechen[] = {
-    {Symbol::FlPolygon, "Polygon", 9},
-    {Symbol::FlRechteck, "Rechteck", 16},
-    {Symbol::FlParallelogramm, "Parallelogramm", 49},
-    {Symbol::FlKonus, "Konus", 50},
-    {Symbol::FlStern, "Stern", 48},
-    {Symbol::FlVieleck, "Vieleck", 37},
-    {Symbol::FlVollkreis, "Vollkreis", 17},
-    {Symbol::FlKreisbogen, "Kreisbogen", 19},
-    {Symbol::FlKreissegment, "Kreissegment durch drei Punkte", 38},
-    {Symbol::FlEllipse, "Ellipse", 18},
-    {Symbol::FlEllipsenbogen, "Ellipsenbogen", 21},
-    {Symbol::FlRing, "Ring", 23},
-    {Symbol::FlRingsegment, "Ringsegment", 24},
-    {Symbol::FlBezier, "Bézierkurve", 34},
-    {Symbol::FlSpline, "Spline ", 35},
-    {Symbol::FlFreihand, "Freihandfläche", 41},
-};
-
-QAction* werkzeugaktion(QMainWindow& fenster, QActionGroup& gruppe, const Knopf& k) {
-  const QString hinweis = QString::fromUtf8(k.hinweis);
-  auto* a = new QAction(werkzeugsymbol(k.symbol), hinweis.trimmed(), &fenster);
+QAction* werkzeugaktion(QMainWindow& fenster, QActionGroup& gruppe, const Werkzeugzeile& z) {
+  const QString hinweis = text(z.hinweis);
+  auto* a = new QAction(werkzeugsymbol(z.symbol), hinweis.trimmed(), &fenster);
+  if (!z.menuetext.empty()) a->setText(text(z.menuetext));
   a->setToolTip(hinweis);
   a->setStatusTip(hinweis);
   a->setCheckable(true);
-  a->setData(static_cast<int>(k.code));
+  a->setData(static_cast<int>(nr(z.code)));
   gruppe.addAction(a);
   return a;
+}
+
+// The buttons of a bar: the rows of the tool table that are available and
+// have a button of their own there, in the table's order.
+void knoepfe(QMainWindow& fenster, QActionGroup& gruppe, Leiste l, QToolBar& bar) {
+  for (const Werkzeugzeile& z : werkzeugtabelle()) {
+    if (z.leiste == l && z.istKnopf() && z.verfuegbar) bar.addAction(werkzeugaktion(fenster, gruppe, z));
+  }
 }
 
 QToolBar* leiste(QMainWindow& fenster, const QString& titel, const QString& name) {
@@ -104,6 +73,14 @@ void Werkzeugleisten::merkeVariante(std::uint16_t code) {
   if (QAction* a = aktionFuer(code)) a->setData(static_cast<int>(code));
 }
 
+QAction* Werkzeugleisten::aktion(Werkzeugcode code) const {
+  if (werkzeuge == nullptr) return nullptr;
+  for (QAction* a : werkzeuge->actions()) {
+    if (werkzeugcode(a) == nr(code)) return a;
+  }
+  return nullptr;
+}
+
 QAction* Werkzeugleisten::aktionMitHinweis(const QToolBar* l, const QString& hinweis) const {
   if (l == nullptr) return nullptr;
   for (QAction* a : l->actions()) {
@@ -118,11 +95,9 @@ Werkzeugleisten baueWerkzeugleisten(QMainWindow& fenster, QMenu& bearbeitenMenue
   w.werkzeuge->setExclusive(true);
 
   w.ansicht = leiste(fenster, QStringLiteral("Ansicht"), QStringLiteral("LeisteAnsicht"));
-  w.markieren = werkzeugaktion(fenster, *w.werkzeuge, {Symbol::Markieren, "Markieren", 100});
-  w.ansicht->addAction(w.markieren);
-  w.ausschnittVergroessern =
-      werkzeugaktion(fenster, *w.werkzeuge, {Symbol::AusschnittVergroessern, "Auschnitt vergrößern", 107});
-  w.ansicht->addAction(w.ausschnittVergroessern);
+  knoepfe(fenster, *w.werkzeuge, Leiste::Ansicht, *w.ansicht);
+  w.markieren = w.aktion(Werkzeugcode::Markieren);
+  w.ausschnittVergroessern = w.aktion(Werkzeugcode::AusschnittVergroessern);
   w.vergroessern = w.ansicht->addAction(werkzeugsymbol(Symbol::Vergroessern), QStringLiteral("Vergrößern"));
   w.verkleinern = w.ansicht->addAction(werkzeugsymbol(Symbol::Verkleinern), QStringLiteral("Verkleinern"));
   w.ansicht->addSeparator();
@@ -132,40 +107,28 @@ Werkzeugleisten baueWerkzeugleisten(QMainWindow& fenster, QMenu& bearbeitenMenue
   w.numerischeEingabe->setCheckable(true);
 
   w.linien = leiste(fenster, QStringLiteral("Linien"), QStringLiteral("LeisteLinien"));
-  for (const Knopf& k : kLinien) w.linien->addAction(werkzeugaktion(fenster, *w.werkzeuge, k));
+  knoepfe(fenster, *w.werkzeuge, Leiste::Linien, *w.linien);
 
   fenster.addToolBarBreak();
   w.flaechen = leiste(fenster, QStringLiteral("Flächen"), QStringLiteral("LeisteFlaechen"));
-  for (const Knopf& k : kFlaechen) w.flaechen->addAction(werkzeugaktion(fenster, *w.werkzeuge, k));
+  knoepfe(fenster, *w.werkzeuge, Leiste::Flaechen, *w.flaechen);
 
   w.bearbeiten = leiste(fenster, QStringLiteral("Bearbeiten"), QStringLiteral("LeisteBearbeiten"));
   w.loeschen = new QAction(werkzeugsymbol(Symbol::Loeschen), QStringLiteral("&Löschen"), &fenster);
   w.loeschen->setToolTip(QStringLiteral("Markierte Objekte löschen"));
   w.loeschen->setShortcut(QKeySequence(Qt::Key_Delete));
   w.bearbeiten->addAction(w.loeschen);
-  QAction* verschieben =
-      werkzeugaktion(fenster, *w.werkzeuge, {Symbol::Verschieben, "Markierte Objekte verschieben", 600});
-  verschieben->setText(QStringLiteral("&Verschieben"));
-  w.bearbeiten->addAction(verschieben);
-  QAction* ohneKopie = werkzeugaktion(fenster, *w.werkzeuge, {Symbol::SpiegelnOhneKopie, "Spiegeln ohne Kopie", 601});
-  ohneKopie->setText(QStringLiteral("&Ohne Kopie"));
-  QAction* mitKopie = werkzeugaktion(fenster, *w.werkzeuge, {Symbol::SpiegelnMitKopie, "Spiegeln mit Kopie", 602});
-  mitKopie->setText(QStringLiteral("&Mit Kopie"));
-  QAction* radial = werkzeugaktion(fenster, *w.werkzeuge, {Symbol::Radial, "Radiale Mehrfachkopie", 604});
-  radial->setText(QStringLiteral("&Radial..."));
-  QAction* rotation = werkzeugaktion(fenster, *w.werkzeuge, {Symbol::Rotation, "Mehrfachkopie durch Rotation", 605});
-  rotation->setText(QStringLiteral("R&otation..."));
-  for (QAction* a : {ohneKopie, mitKopie, radial, rotation}) w.bearbeiten->addAction(a);
+  knoepfe(fenster, *w.werkzeuge, Leiste::Bearbeiten, *w.bearbeiten);
 
   bearbeitenMenue.addSeparator();
   bearbeitenMenue.addAction(w.loeschen);
-  bearbeitenMenue.addAction(verschieben);
+  bearbeitenMenue.addAction(w.aktion(Werkzeugcode::Verschieben));
   w.spiegeln = bearbeitenMenue.addMenu(QStringLiteral("S&piegeln"));
-  w.spiegeln->addAction(ohneKopie);
-  w.spiegeln->addAction(mitKopie);
+  w.spiegeln->addAction(w.aktion(Werkzeugcode::SpiegelnOhneKopie));
+  w.spiegeln->addAction(w.aktion(Werkzeugcode::SpiegelnMitKopie));
   w.mehrfachkopie = bearbeitenMenue.addMenu(QStringLiteral("&Mehrfachkopie"));
-  w.mehrfachkopie->addAction(radial);
-  w.mehrfachkopie->addAction(rotation);
+  w.mehrfachkopie->addAction(w.aktion(Werkzeugcode::RadialeKopie));
+  w.mehrfachkopie->addAction(w.aktion(Werkzeugcode::Rotationskopie));
   return w;
 }
 

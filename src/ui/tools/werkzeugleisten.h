@@ -1,7 +1,8 @@
-// The main window's tool bars: lines, areas, view and edit. Every tool
-// button is a checkable action whose data is its tool code (for a button with
-// variants: the variant chosen last) and whose tool
-// tip is the German hint; the buttons of all bars form one exclusive group,
+// The main window's tool bars: lines, areas, view and edit, built from the
+// tool table (edit/werkzeugtabelle.h): every available row with a button of
+// its own on one of these bars. Every tool button is a checkable action whose
+// data is its tool code (for a button with variants: the variant chosen last)
+// and whose tool tip is the German hint; the buttons of all bars form one exclusive group,
 // so the pressed button always shows the active tool. The edit tools also
 // appear in the menu "&Bearbeiten" ("S&piegeln", "&Mehrfachkopie").
 //
@@ -12,6 +13,8 @@
 #include <QString>
 #include <cstdint>
 #include <vector>
+
+#include "edit/werkzeugcode.h"
 
 class QAction;
 class QActionGroup;
@@ -40,6 +43,9 @@ struct Werkzeugleisten {
   QMenu* spiegeln = nullptr;
   QMenu* mehrfachkopie = nullptr;
 
+  // The button of exactly this code (menus find their tools by it); nullptr
+  // when it has none.
+  QAction* aktion(Werkzeugcode code) const;
   // The first action that sets `code`, or the button whose variants include
   // it (werkzeugvarianten.h); nullptr when no button does.
   QAction* aktionFuer(std::uint16_t code) const;

@@ -293,6 +293,8 @@ void zeichne(QPainter& m, Symbol s) {
       m.drawText(QRectF(2.5, 5.5, 19, 13), Qt::AlignCenter, QStringLiteral("123"));
       break;
     }
+    case Symbol::Keines:
+      break;
   }
 }
 

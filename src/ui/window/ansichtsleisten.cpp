@@ -120,11 +120,10 @@ void Ansichtsleisten::rollen(bool waagerecht, int position) {
   if (setztSelbst_) return;
   Ansicht& a = fenster_.sitzung.zeichnung.ansicht;
   if (position == (waagerecht ? a.viewOriginX : a.viewOriginY)) return;
-  const double verschiebung = waagerecht ? a.setzeUrsprungWaagerecht(position) : a.setzeUrsprungSenkrecht(position);
-  Werkzeugzustand& z = werkzeuge_.steuerung().zustand();
-  if (z.hatBezug()) {
-    (waagerecht ? z.bezugX : z.bezugY) += verschiebung;
-  }
+  if (waagerecht)
+    a.setzeUrsprungWaagerecht(position);
+  else
+    a.setzeUrsprungSenkrecht(position);
   fenster_.neuZeichnen();
 }
 

@@ -18,10 +18,10 @@ namespace quarzel {
 
 namespace {
 
-constexpr std::uint16_t kFreiVerschieben = 600;
+constexpr std::uint16_t kFreiVerschieben = nr(Werkzeugcode::Verschieben);
 
 bool istMehrfachkopie(std::uint16_t w) {
-  return w == 604 || w == 605;
+  return w == nr(Werkzeugcode::RadialeKopie) || w == nr(Werkzeugcode::Rotationskopie);
 }
 
 // The mouse gives displacements with every bit of a pixel's world size; the

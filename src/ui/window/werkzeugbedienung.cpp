@@ -225,6 +225,8 @@ Werkzeugbedienung::Werkzeugbedienung(QMainWindow& fenster, Zeichnung& zeichnung,
     waehle(w);
   });
 
+  // Every change of the view ends in a new picture: the marker follows its world point.
+  connect(&flaeche_, &Zeichenflaeche::neuGezeichnet, this, &Werkzeugbedienung::bezugspunktZeigen);
   connect(&flaeche_, &Zeichenflaeche::mausGedrueckt, this, &Werkzeugbedienung::gedrueckt);
   connect(&flaeche_, &Zeichenflaeche::mausBewegt, this, &Werkzeugbedienung::bewegt);
   connect(&flaeche_, &Zeichenflaeche::mausLosgelassen, this, &Werkzeugbedienung::losgelassen);
@@ -268,7 +270,7 @@ void Werkzeugbedienung::zeichnungGewechselt() {
 }
 
 void Werkzeugbedienung::loeschen() {
-  steuerung_->clr();
+  steuerung_->rueckmeldungLoeschen();
   // The frame around the marked elements goes with them.
   markier_->markierrahmenLoeschen(steuerung_->umgebung());
   if (loescheMarkierteElemente(zeichnung_) > 0) {
@@ -294,9 +296,9 @@ Weltpunkt Werkzeugbedienung::fange(int x, int y) {
   const Werkzeugzustand& z = steuerung_->zustand();
   Fangkontext k;
   k.werkzeug = z.werkzeug;
-  k.punktschritt = std::max(1, z.schritt());
+  k.punktschritt = std::max(1, z.schritt);
   if (!z.punkte.empty()) k.vorigerPunkt = a.worldToPixel(z.punkte.back().x, z.punkte.back().y);
-  if (z.schritt() >= 3 && istBogenwerkzeug(z.werkzeug) && !z.punkte.empty())
+  if (z.schritt >= 3 && istBogenwerkzeug(z.werkzeug) && !z.punkte.empty())
     k.bogenmitte = a.worldToPixel(z.punkte.front().x, z.punkte.front().y);
   const Fangergebnis f = fangsuche_.fange(x, y, fang_, k);
   letzterFang_ = f;
@@ -319,9 +321,17 @@ void Werkzeugbedienung::bewegt(double x, double y) {
   // The select tool snaps nothing the user aims at; a marker there would only distract.
   const bool marker = z.werkzeug != Werkzeugzustand::kKeinWerkzeug && z.werkzeug != Werkzeugzustand::kMarkieren;
   flaeche_.zeigeFang(marker && letzterFang_ ? &*letzterFang_ : nullptr);
-  if (z.hatBezug()) {
-    flaeche_.setzeBezugspunkt(QPointF(z.bezugX, z.bezugY), markenfarbe(einstellungen_.darstellung.referenzpunkt));
+  bezugspunktZeigen();
+}
+
+void Werkzeugbedienung::bezugspunktZeigen() {
+  const std::optional<Weltpunkt>& b = steuerung_->zustand().bezug;
+  if (!b) {
+    flaeche_.setzeBezugspunkt(std::nullopt, Qt::red);
+    return;
   }
+  const Pixelpunkt p = zeichnung_.ansicht.worldToPixel(b->x, b->y);
+  flaeche_.setzeBezugspunkt(QPointF(p.x, p.y), markenfarbe(einstellungen_.darstellung.referenzpunkt));
 }
 
 void Werkzeugbedienung::verschiebe(double x, double y) {
@@ -329,18 +339,12 @@ void Werkzeugbedienung::verschiebe(double x, double y) {
   const std::int32_t dx = Ansicht::nearestInt32((panX_ - x) * a.zoom);
   const std::int32_t dy = Ansicht::nearestInt32((panY_ - y) * a.zoom);
   if (dx == 0 && dy == 0) return;
-  const Werkzeugzustand& z = steuerung_->zustand();
-  const bool hatteBezug = z.hatBezug();
-  const Weltpunkt bezug = a.pixelToWorld(z.bezugX, z.bezugY);
   const double mx = dx != 0 ? a.setzeUrsprungWaagerecht(a.viewOriginX + dx) : 0;
   const double my = dy != 0 ? a.setzeUrsprungSenkrecht(a.viewOriginY + dy) : 0;
   // Only what the view really moved counts; at the world's edge it stops.
   panX_ += mx;
   panY_ += my;
-  if (mx != 0 || my != 0) {
-    ansichtGeaendert(bezug, hatteBezug);
-    if (dienste_.neuZeichnen) dienste_.neuZeichnen();
-  }
+  if ((mx != 0 || my != 0) && dienste_.neuZeichnen) dienste_.neuZeichnen();
 }
 
 void Werkzeugbedienung::losgelassen(const Mausdaten& m) {
@@ -359,9 +363,6 @@ void Werkzeugbedienung::doppelklick(const Mausdaten& m) {
 
 void Werkzeugbedienung::rad(double x, double y, double stufen) {
   Ansicht& a = zeichnung_.ansicht;
-  const Werkzeugzustand& z = steuerung_->zustand();
-  const bool hatteBezug = z.hatBezug();
-  const Weltpunkt bezug = a.pixelToWorld(z.bezugX, z.bezugY);
   // The world point under the cursor stays under the cursor.
   const Weltpunkt mitte = a.pixelToWorld(x, y);
   const double faktor = std::pow(radfaktor(einstellungen_.zoom.mausradfaktor), -stufen);
@@ -374,17 +375,8 @@ void Werkzeugbedienung::rad(double x, double y, double stufen) {
   const double x1 = mitte.x - x * neu;
   const double y1 = mitte.y - y * neu;
   a.zoomeAufRechteck(x1, y1, x1 + breite * neu, y1 + hoehe * neu);
-  ansichtGeaendert(bezug, hatteBezug);
   if (dienste_.neuZeichnen) dienste_.neuZeichnen();
   nachEreignis();
-}
-
-void Werkzeugbedienung::ansichtGeaendert(Weltpunkt bezugVorher, bool hatteBezug) {
-  Werkzeugzustand& z = steuerung_->zustand();
-  if (!hatteBezug) return;
-  const Pixelpunkt p = zeichnung_.ansicht.worldToPixel(bezugVorher.x, bezugVorher.y);
-  z.bezugX = p.x;
-  z.bezugY = p.y;
 }
 
 bool Werkzeugbedienung::taste(QKeyEvent& e) {
@@ -406,7 +398,7 @@ QString Werkzeugbedienung::aufforderung() const {
   const Eingabemaske m = eingabemaske(z.werkzeug);
   // Steps beyond the panel's groups (arcs' fourth point, further polyline
   // points) keep the prompt of the last group the tool shows.
-  int g = std::clamp(z.schritt() - 1, 0, 2);
+  int g = std::clamp(z.schritt - 1, 0, 2);
   while (g > 0 && !m.gruppen[static_cast<std::size_t>(g)].sichtbar) --g;
   const QString schritt = QString::fromStdString(m.gruppen[static_cast<std::size_t>(g)].titel);
   const QAction* a = leisten_.aktionFuer(z.werkzeug);
@@ -418,12 +410,7 @@ QString Werkzeugbedienung::aufforderung() const {
 void Werkzeugbedienung::nachEreignis() {
   panel_->schritteAktualisieren();
   status_.setzeAufforderung(aufforderung());
-  const Werkzeugzustand& z = steuerung_->zustand();
-  if (z.hatBezug()) {
-    flaeche_.setzeBezugspunkt(QPointF(z.bezugX, z.bezugY), markenfarbe(einstellungen_.darstellung.referenzpunkt));
-  } else {
-    flaeche_.setzeBezugspunkt(std::nullopt, Qt::red);
-  }
+  bezugspunktZeigen();
   if (dienste_.befehlsstand) dienste_.befehlsstand();
 }
 

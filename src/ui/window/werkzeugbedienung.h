@@ -75,7 +75,8 @@ class Werkzeugbedienung final : public QObject {
   // Delete the marked elements.
   void loeschen();
   // The view changed under a tool in progress: the reference point follows.
-  void ansichtGeaendert(Weltpunkt bezugVorher, bool hatteBezug);
+  // The reference point's marker at its pixel in the view as it is now.
+  void bezugspunktZeigen();
   // The prompt of the active tool's step ("Linie : 2.) Endpunkt").
   QString aufforderung() const;
   // Pen, style, colours and figure settings from the property bar and the

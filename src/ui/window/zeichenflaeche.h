@@ -68,6 +68,7 @@ class Zeichenflaeche final : public QWidget {
   QColor fadenkreuzfarbe() const { return fadenkreuzfarbe_; }
   // The reference point of the tool in progress (device pixels); none: hidden.
   void setzeBezugspunkt(std::optional<QPointF> punkt, const QColor& farbe);
+  std::optional<QPointF> bezugspunkt() const { return bezugspunkt_; }
   // The snap marker for a search result (device pixels); nullptr or a result
   // that found nothing: hidden.
   void zeigeFang(const Fangergebnis* ergebnis);

@@ -21,7 +21,7 @@ class GummibandImBild : public ::testing::Test {
     bild.fill(Qt::white);
     leer = bild.copy();
     zs.werkzeug = 1;
-    zs.setzeSchritt(1);
+    zs.schritt = 1;
   }
   // One painter per event, as the drawing area paints between events.
   template <class F>

@@ -352,7 +352,7 @@ TEST_F(Numerisch, KeineZahlGibtEineMeldungUndBleibtStehen) {
     QTest::keyClick(p->feld(0, false), Qt::Key_Return);
     EXPECT_EQ(benutzer.letzteMeldung(), "Die Eingabe \"" + text.toStdString() + "\" ist keine gültige Zahl.");
     EXPECT_EQ(p->feld(0, false)->text(), text);
-    EXPECT_EQ(f->werkzeuge().steuerung().zustand().schritt(), 1) << "no point was set";
+    EXPECT_EQ(f->werkzeuge().steuerung().zustand().schritt, 1) << "no point was set";
     flaeche().setFocus();
     QApplication::processEvents();
     EXPECT_EQ(p->feld(0, false)->text(), text) << "leaving the field keeps it";
@@ -367,7 +367,7 @@ TEST_F(Numerisch, EnterUndQSetzenDiePunkteEinerLinie) {
   tippe(0, false, QStringLiteral("0"));
   tippe(0, true, QStringLiteral("0"));
   QTest::keyClick(p->feld(0, true), Qt::Key_Return);
-  EXPECT_EQ(f->werkzeuge().steuerung().zustand().schritt(), 2);
+  EXPECT_EQ(f->werkzeuge().steuerung().zustand().schritt, 2);
   EXPECT_TRUE(p->feld(1, false)->hasFocus()) << "the focus moves to the next group";
   tippe(1, false, QStringLiteral("1"));
   tippe(1, true, QStringLiteral("0"));

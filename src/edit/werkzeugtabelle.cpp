@@ -1,0 +1,348 @@
+#include "edit/werkzeugtabelle.h"
+
+#include <array>
+
+#include "edit/figurbauer.h"
+
+namespace quarzel {
+
+namespace {
+
+using W = Werkzeugcode;
+using G = Werkzeuggruppe;
+using M = Maskenart;
+using L = Leiste;
+using S = Symbol;
+using namespace figurbau;
+
+// A row written as a chain: Z(code, group).figur(...).maske(...).knopf(...).
+struct Z : Werkzeugzeile {
+  constexpr Z(W c, G g) {
+    code = c;
+    gruppe = g;
+    escapeModul = g;
+  }
+  // A figure tool of the line or area module.
+  constexpr Z& fig(int n, int min, Figurbauer f) {
+    punktzahl = n;
+    mindestens = min;
+    figur = f;
+    verfuegbar = true;
+    return *this;
+  }
+  constexpr Z& bogen() {
+    winkelgruppe = true;
+    return *this;
+  }
+  constexpr Z& hand() {
+    freihand = true;
+    return *this;
+  }
+  // A tool the module serves without a figure (select, zoom, edit).
+  constexpr Z& da() {
+    verfuegbar = true;
+    return *this;
+  }
+  constexpr Z& m(M art) {
+    maske = art;
+    return *this;
+  }
+  constexpr Z& f(std::uint8_t bits) {
+    felder = bits;
+    return *this;
+  }
+  constexpr Z& mk(std::uint8_t bits) {
+    merkmale = bits;
+    return *this;
+  }
+  constexpr Z& esc(Escape e, G modul) {
+    escape = e;
+    escapeModul = modul;
+    return *this;
+  }
+  // A button of its own.
+  constexpr Z& k(L l, S s, std::string_view h, std::string_view menue = {}) {
+    leiste = l;
+    knopf = code;
+    symbol = s;
+    hinweis = h;
+    menuetext = menue;
+    return *this;
+  }
+  // A variant: of its own button (first variant) or of button `b`.
+  constexpr Z& v(std::string_view beschriftung) {
+    variante = beschriftung;
+    return *this;
+  }
+  constexpr Z& v(L l, W b, std::string_view beschriftung) {
+    leiste = l;
+    knopf = b;
+    variante = beschriftung;
+    return *this;
+  }
+  // A button of a bar that has no tools yet (its hint, for the issue that builds it).
+  constexpr Z& spaeter(L l, std::string_view h = {}) {
+    leiste = l;
+    hinweis = h;
+    return *this;
+  }
+};
+
+constexpr std::uint8_t kFl = kFuellung;
+
+// One row per tool code. Per bar, buttons in their order; a button's variants
+// follow it in the order the property bar offers them.
+// clang-format off
+constexpr std::array kTabelle{
+    // --- Lines ---------------------------------------------------------------
+    Werkzeugzeile(Z(W::Linie, G::Linien).fig(2, 0, linie).m(M::StartEnde).k(L::Linien, S::Linie, "Linie ").v("2 Punkte")),
+    Werkzeugzeile(Z(W::LinieAusMitte, G::Linien).fig(2, 0, linieAusMitte).v(L::Linien, W::Linie, "Aus der Mitte")),
+    Werkzeugzeile(Z(W::Mehrfachlinie, G::Linien).fig(2, 0, mehrfachlinie).v(L::Linien, W::Linie, "Mehrfach")),
+    Werkzeugzeile(Z(W::Polygonzug, G::Linien).fig(0, 2, polygonzug).m(M::StartEnde).k(L::Linien, S::Polygonzug, "Polygonzug ")),
+    Werkzeugzeile(Z(W::Linienkreuz, G::Linien).fig(2, 0, linienkreuz).k(L::Linien, S::Linienkreuz, "Linienkreuz").v("Gerade")),
+    Werkzeugzeile(Z(W::Schraegkreuz, G::Linien).fig(2, 0, schraegkreuz).v(L::Linien, W::Linienkreuz, "45°")),
+    Werkzeugzeile(Z(W::Rechteck, G::Linien).fig(2, 0, rechteck).m(M::Ecken).f(kEckradius).k(L::Linien, S::Rechteck, "Rechteck").v("2 Ecken")),
+    Werkzeugzeile(Z(W::GedrehtesRechteck, G::Linien).fig(3, 0, schraegesRechteck).f(kEckradius).v(L::Linien, W::Rechteck, "Gedreht")),
+    Werkzeugzeile(Z(W::Parallelogramm, G::Linien).fig(3, 0, parallelogramm).k(L::Linien, S::Parallelogramm, "Parallelogramm")),
+    Werkzeugzeile(Z(W::Konus, G::Linien).fig(3, 0, konus).k(L::Linien, S::Konus, "Konus")),
+    Werkzeugzeile(Z(W::Stern, G::Linien).fig(2, 0, stern).f(kEcken).k(L::Linien, S::Stern, "Stern")),
+    Werkzeugzeile(Z(W::Vieleck, G::Linien).fig(2, 0, vieleck).m(M::MitteZweiterPunkt).f(kEcken).k(L::Linien, S::Vieleck, "Vieleck mit n Ecken ")),
+    Werkzeugzeile(Z(W::Kreis, G::Linien).fig(2, 0, kreis).m(M::MitteRadius).k(L::Linien, S::Kreis, "Kreis ").v("Mitte, Radius")),
+    Werkzeugzeile(Z(W::KreisZweiPunkte, G::Linien).fig(2, 0, kreisZweiPunkte).m(M::ZweiPunkte).v(L::Linien, W::Kreis, "2 Punkte")),
+    Werkzeugzeile(Z(W::KreisDreiPunkte, G::Linien).fig(3, 0, kreisDreiPunkte).m(M::DreiPunkte).v(L::Linien, W::Kreis, "3 Punkte")),
+    Werkzeugzeile(Z(W::KreisFesterRadius, G::Linien).fig(1, 0, kreisMitFestemRadius).f(kKreisradius).v(L::Linien, W::Kreis, "Fester Radius")),
+    Werkzeugzeile(Z(W::Kreisbogen, G::Linien).fig(4, 0, figurbau::bogen).bogen().m(M::Bogen).k(L::Linien, S::Kreisbogen, "Kreisbogen ").v("Gegen Uhrzeiger")),
+    Werkzeugzeile(Z(W::KreisbogenImUhrzeigersinn, G::Linien).fig(4, 0, bogenImUhrzeigersinn).bogen().m(M::Bogen).v(L::Linien, W::Kreisbogen, "Im Uhrzeiger")),
+    Werkzeugzeile(Z(W::KreisbogenDreiPunkte, G::Linien).fig(3, 0, bogenDreiPunkte).m(M::DreiPunkte).v(L::Linien, W::Kreisbogen, "3 Punkte")),
+    Werkzeugzeile(Z(W::Ellipse, G::Linien).fig(2, 0, ellipse).m(M::MitteRadien).k(L::Linien, S::Ellipse, "Ellipse ").v("Mitte, Radien")),
+    Werkzeugzeile(Z(W::EllipseImRechteck, G::Linien).fig(2, 0, ellipseImRechteck).m(M::Ecken).v(L::Linien, W::Ellipse, "Im Rechteck")),
+    Werkzeugzeile(Z(W::GedrehteEllipse, G::Linien).fig(3, 0, gedrehteEllipse).v(L::Linien, W::Ellipse, "Gedreht")),
+    Werkzeugzeile(Z(W::Ellipsenbogen, G::Linien).fig(4, 0, ellipsenbogen).bogen().m(M::Ellipsenbogen).k(L::Linien, S::Ellipsenbogen, "Ellipsenbogen ").v("Gegen Uhrzeiger")),
+    Werkzeugzeile(Z(W::EllipsenbogenImUhrzeigersinn, G::Linien).fig(4, 0, ellipsenbogenImUhrzeigersinn).bogen().m(M::Ellipsenbogen).v(L::Linien, W::Ellipsenbogen, "Im Uhrzeiger")),
+    Werkzeugzeile(Z(W::Bezierkurve, G::Linien).fig(4, 3, bezierkurve).m(M::Bezier).k(L::Linien, S::Bezier, "Bézierkurve")),
+    Werkzeugzeile(Z(W::Spline, G::Linien).fig(0, 2, spline).m(M::Spline).esc(Escape::Modul, G::Linien).k(L::Linien, S::Spline, "Spline")),
+    Werkzeugzeile(Z(W::Freihandlinie, G::Linien).fig(0, 2, freihandlinie).hand().k(L::Linien, S::Freihand, "Freihandlinie")),
+    Werkzeugzeile(Z(W::Markerpunkt, G::Linien).fig(1, 0, markerpunkt).k(L::Linien, S::Markerpunkt, "Markerpunkt")),
+
+    // --- Areas ---------------------------------------------------------------
+    Werkzeugzeile(Z(W::Polygon, G::Flaechen).fig(0, 3, polygonflaeche).m(M::StartEnde).f(kFl).esc(Escape::Modul, G::Flaechen).k(L::Flaechen, S::FlPolygon, "Polygon")),
+    Werkzeugzeile(Z(W::FlRechteck, G::Flaechen).fig(2, 0, rechteckflaeche).m(M::Ecken).f(kFl | kEckradius).k(L::Flaechen, S::FlRechteck, "Rechteck").v("2 Ecken")),
+    Werkzeugzeile(Z(W::FlGedrehtesRechteck, G::Flaechen).fig(3, 0, schraegeRechteckflaeche).f(kFl | kEckradius).v(L::Flaechen, W::FlRechteck, "Gedreht")),
+    Werkzeugzeile(Z(W::FlParallelogramm, G::Flaechen).fig(3, 0, parallelogrammflaeche).f(kFl).k(L::Flaechen, S::FlParallelogramm, "Parallelogramm")),
+    Werkzeugzeile(Z(W::FlKonus, G::Flaechen).fig(3, 0, konusflaeche).f(kFl).k(L::Flaechen, S::FlKonus, "Konus")),
+    Werkzeugzeile(Z(W::FlStern, G::Flaechen).fig(2, 0, sternflaeche).f(kFl | kEcken).k(L::Flaechen, S::FlStern, "Stern")),
+    Werkzeugzeile(Z(W::FlVieleck, G::Flaechen).fig(2, 0, vieleckflaeche).m(M::MitteZweiterPunkt).f(kFl | kEcken).k(L::Flaechen, S::FlVieleck, "Vieleck")),
+    Werkzeugzeile(Z(W::Vollkreis, G::Flaechen).fig(2, 0, kreis).m(M::MitteRadius).f(kFl).k(L::Flaechen, S::FlVollkreis, "Vollkreis").v("Mitte, Radius")),
+    Werkzeugzeile(Z(W::VollkreisZweiPunkte, G::Flaechen).fig(2, 0, kreisZweiPunkte).f(kFl).v(L::Flaechen, W::Vollkreis, "2 Punkte")),
+    Werkzeugzeile(Z(W::VollkreisDreiPunkte, G::Flaechen).fig(3, 0, kreisDreiPunkte).m(M::DreiPunkte).f(kFl).v(L::Flaechen, W::Vollkreis, "3 Punkte")),
+    Werkzeugzeile(Z(W::VollkreisFesterRadius, G::Flaechen).fig(1, 0, kreisMitFestemRadius).f(kFl | kKreisradius).v(L::Flaechen, W::Vollkreis, "Fester Radius")),
+    Werkzeugzeile(Z(W::Kreissektor, G::Flaechen).fig(4, 0, kreissektor).bogen().m(M::Bogen).f(kFl).k(L::Flaechen, S::FlKreisbogen, "Kreisbogen").v("Mitte, Winkel")),
+    Werkzeugzeile(Z(W::KreissektorMitteStartEnde, G::Flaechen).fig(3, 0, kreissektorMitteStartEnde).f(kFl).v(L::Flaechen, W::Kreissektor, "Mitte, Start, Ende")),
+    Werkzeugzeile(Z(W::KreissektorDreiPunkte, G::Flaechen).fig(3, 0, kreissektorDreiPunkte).m(M::DreiPunkte).f(kFl).v(L::Flaechen, W::Kreissektor, "3 Punkte")),
+    Werkzeugzeile(Z(W::KreissegmentDreiPunkte, G::Flaechen).fig(3, 0, kreissegmentDreiPunkte).m(M::DreiPunkte).f(kFl).k(L::Flaechen, S::FlKreissegment, "Kreissegment durch drei Punkte").v("3 Punkte")),
+    Werkzeugzeile(Z(W::KreissegmentMitteStartEnde, G::Flaechen).fig(3, 0, kreissegmentMitteStartEnde).f(kFl).v(L::Flaechen, W::KreissegmentDreiPunkte, "Mitte, Start, Ende")),
+    Werkzeugzeile(Z(W::FlEllipse, G::Flaechen).fig(2, 0, ellipse).m(M::MitteRadien).f(kFl).k(L::Flaechen, S::FlEllipse, "Ellipse").v("Mitte, Radien")),
+    Werkzeugzeile(Z(W::FlEllipseImRechteck, G::Flaechen).fig(2, 0, ellipseImRechteck).f(kFl).v(L::Flaechen, W::FlEllipse, "Im Rechteck")),
+    Werkzeugzeile(Z(W::FlGedrehteEllipse, G::Flaechen).fig(3, 0, gedrehteEllipse).f(kFl).v(L::Flaechen, W::FlEllipse, "Gedreht")),
+    Werkzeugzeile(Z(W::Ellipsensektor, G::Flaechen).fig(4, 0, ellipsensektor).bogen().m(M::Ellipsenbogen).f(kFl).k(L::Flaechen, S::FlEllipsenbogen, "Ellipsenbogen")),
+    Werkzeugzeile(Z(W::Ring, G::Flaechen).fig(3, 0, ring).f(kFl).k(L::Flaechen, S::FlRing, "Ring")),
+    Werkzeugzeile(Z(W::Ringsegment, G::Flaechen).fig(3, 0, ringsegment).f(kFl).k(L::Flaechen, S::FlRingsegment, "Ringsegment")),
+    Werkzeugzeile(Z(W::FlBezierkurve, G::Flaechen).fig(4, 3, bezierflaeche).m(M::Bezier).f(kFl).k(L::Flaechen, S::FlBezier, "Bézierkurve")),
+    Werkzeugzeile(Z(W::FlSpline, G::Flaechen).fig(0, 3, splineflaeche).m(M::Spline).f(kFl).esc(Escape::Modul, G::Flaechen).k(L::Flaechen, S::FlSpline, "Spline ")),
+    Werkzeugzeile(Z(W::Freihandflaeche, G::Flaechen).fig(0, 3, freihandflaeche).hand().f(kFl).k(L::Flaechen, S::FlFreihand, "Freihandfläche")),
+
+    // --- View ------------------------------------------------------------------
+    Werkzeugzeile(Z(W::Markieren, G::Bearbeiten).da().m(M::Selektieren).mk(kOhneAutosicherung).k(L::Ansicht, S::Markieren, "Markieren")),
+    Werkzeugzeile(Z(W::AusschnittVergroessern, G::Bearbeiten).da().esc(Escape::Modul, G::Bearbeiten).k(L::Ansicht, S::AusschnittVergroessern, "Auschnitt vergrößern")),
+
+    // --- Edit bar and menu -------------------------------------------------------
+    Werkzeugzeile(Z(W::Verschieben, G::Bearbeiten).da().mk(kPanelgesteuert).k(L::Bearbeiten, S::Verschieben, "Markierte Objekte verschieben", "&Verschieben")),
+    Werkzeugzeile(Z(W::SpiegelnOhneKopie, G::Bearbeiten).da().m(M::Spiegelachse).mk(kStartBehaeltRahmen).k(L::Bearbeiten, S::SpiegelnOhneKopie, "Spiegeln ohne Kopie", "&Ohne Kopie")),
+    Werkzeugzeile(Z(W::SpiegelnMitKopie, G::Bearbeiten).da().m(M::Spiegelachse).mk(kStartBehaeltRahmen).k(L::Bearbeiten, S::SpiegelnMitKopie, "Spiegeln mit Kopie", "&Mit Kopie")),
+    Werkzeugzeile(Z(W::RadialeKopie, G::Bearbeiten).da().m(M::Drehpunkt).k(L::Bearbeiten, S::Radial, "Radiale Mehrfachkopie", "&Radial...")),
+    Werkzeugzeile(Z(W::Rotationskopie, G::Bearbeiten).da().m(M::Drehpunkt).k(L::Bearbeiten, S::Rotation, "Mehrfachkopie durch Rotation", "R&otation...")),
+    Werkzeugzeile(Z(W::FarbeAuswaehlen, G::Bearbeiten).spaeter(L::Bearbeiten, "Farbe aus&wählen")),
+    Werkzeugzeile(Z(W::EigenschaftenAuswaehlen, G::Bearbeiten).spaeter(L::Bearbeiten, "&Eigenschaften auswählen ")),
+    // Move a point: of an element (119), of the selection (606).
+    Werkzeugzeile(Z(W::PunktVerschieben, G::Bearbeiten).m(M::Verschieben).mk(kOhneAutosicherung)),
+    Werkzeugzeile(Z(W::AuswahlpunktVerschieben, G::Bearbeiten).m(M::PunktVerschieben)),
+    // Rotate, scale and mirror by their panels.
+    Werkzeugzeile(Z(W::Drehen, G::Keine).mk(kPanelgesteuert)),
+    Werkzeugzeile(Z(W::Skalieren, G::Keine).mk(kPanelgesteuert)),
+    Werkzeugzeile(Z(W::Spiegeln, G::Keine).mk(kPanelgesteuert)),
+    // Further codes of the select and edit module.
+    Werkzeugzeile(Z(W::Bearbeiten108, G::Bearbeiten)),
+    Werkzeugzeile(Z(W::Bearbeiten110, G::Bearbeiten)),
+    Werkzeugzeile(Z(W::Bearbeiten111, G::Bearbeiten)),
+    Werkzeugzeile(Z(W::Bearbeiten112, G::Bearbeiten)),
+    Werkzeugzeile(Z(W::Bearbeiten114, G::Bearbeiten)),
+    Werkzeugzeile(Z(W::Bearbeiten115, G::Bearbeiten)),
+    Werkzeugzeile(Z(W::Bearbeiten116, G::Bearbeiten)),
+    Werkzeugzeile(Z(W::Bearbeiten117, G::Bearbeiten)),
+    Werkzeugzeile(Z(W::Bearbeiten118, G::Bearbeiten)),
+    Werkzeugzeile(Z(W::Bearbeiten120, G::Bearbeiten)),
+    Werkzeugzeile(Z(W::Bearbeiten139, G::Bearbeiten)),
+    Werkzeugzeile(Z(W::Bearbeiten140, G::Bearbeiten)),
+    Werkzeugzeile(Z(W::Bearbeiten141, G::Bearbeiten)),
+    // Starts on top of a selection whose frame must stay.
+    Werkzeugzeile(Z(W::Bearbeiten142, G::Bearbeiten).mk(kStartBehaeltRahmen)),
+    // No tool yet; Escape and the tool start already know it.
+    Werkzeugzeile(Z(W::Sonderwerkzeug39, G::Keine).mk(kOhneAutosicherung).esc(Escape::Modul, G::Linien)),
+
+    // --- Construction (not available yet) ------------------------------------------
+    Werkzeugzeile(Z(W::Lot, G::Konstruktion).m(M::LinieWaehlenLaenge).spaeter(L::Konstruktion, "Lot fällen")),
+    Werkzeugzeile(Z(W::Parallele, G::Konstruktion).spaeter(L::Konstruktion, "Parallele zu einer Linie")),
+    Werkzeugzeile(Z(W::ParalleleAbstandFest, G::Konstruktion).spaeter(L::Konstruktion, "(Abstand fest)")),
+    Werkzeugzeile(Z(W::TangenteAnKreis, G::Konstruktion).m(M::KreisWaehlenPunkt).spaeter(L::Konstruktion, "Tangente an einen Kreis")),
+    Werkzeugzeile(Z(W::TangenteAnZweiKreise, G::Konstruktion).m(M::ZweiKreise).spaeter(L::Konstruktion, "Tangente an zwei Kreise")),
+    Werkzeugzeile(Z(W::LinieZumParallelogramm, G::Konstruktion).m(M::LinieWaehlenPunkt).spaeter(L::Konstruktion, "Linie zum Parallelogramm erweitern")),
+    // The dispatch leaves 205 out of the construction module.
+    Werkzeugzeile(Z(W::TangentialerBogen, G::Keine).m(M::ZweiKreise).spaeter(L::Konstruktion, "Tangentialer Bogen an zwei Kreise")),
+    Werkzeugzeile(Z(W::KonzentrischerKreis, G::Konstruktion).m(M::KreisWaehlenRadius).spaeter(L::Konstruktion, "Konzentrischer Kreis/Bogen")),
+    Werkzeugzeile(Z(W::KonzentrischerBogenAbstandFest, G::Konstruktion).spaeter(L::Konstruktion, "Konzentrischer Bogen (Abstand fest)")),
+    Werkzeugzeile(Z(W::WinkelKonstruieren, G::Konstruktion).m(M::LinieWaehlenLaenge).spaeter(L::Konstruktion, "Winkel konstruieren")),
+    Werkzeugzeile(Z(W::MittigeLinie, G::Konstruktion).spaeter(L::Konstruktion, "Mittige Linie konstruieren")),
+    Werkzeugzeile(Z(W::Winkelhalbierende, G::Konstruktion).spaeter(L::Konstruktion, "Winkelhalbierende konstruieren")),
+    Werkzeugzeile(Z(W::Konstruktion207, G::Konstruktion)),
+    Werkzeugzeile(Z(W::Konstruktion211, G::Konstruktion)),
+
+    // --- Trimming, fillet, chamfer, dividing (not available yet; 101, 102,
+    // 103 and 105 have several buttons that set a variant flag) ------------------------
+    Werkzeugzeile(Z(W::LinienTrimmen, G::Trimmen).m(M::ZweiLinien).spaeter(L::Werkzeuge, "Linien trimmen (erste)")),
+    Werkzeugzeile(Z(W::Abrunden, G::Trimmen).m(M::ZweiLinien).spaeter(L::Werkzeuge, "Abrunden, keine Linie trimmen")),
+    Werkzeugzeile(Z(W::Befasen, G::Trimmen).m(M::ZweiLinien).spaeter(L::Werkzeuge, "Befasen, keine Linie trimmen")),
+    Werkzeugzeile(Z(W::LinieAnKreisTrimmen, G::Trimmen).m(M::LinieKreis).spaeter(L::Werkzeuge, "Linie an Kreis/Ellipse trimmen")),
+    Werkzeugzeile(Z(W::KreiseTrimmen, G::Trimmen).m(M::ZweiKreise).spaeter(L::Werkzeuge, "Kreise trimmen (ersten)")),
+    Werkzeugzeile(Z(W::KreisAnLinieTrimmen, G::Trimmen).m(M::KreisWaehlen).spaeter(L::Werkzeuge, "Kreis / Ellipse / Bogen an Linie trimmen")),
+    Werkzeugzeile(Z(W::LinieTeilen, G::Trimmen).spaeter(L::Werkzeuge, "Linie in gleiche Segmente teilen")),
+    Werkzeugzeile(Z(W::BogenZumVollkreis, G::Trimmen).spaeter(L::Konstruktion, "Bogen zum Vollkreis erweitern")),
+    Werkzeugzeile(Z(W::TeilstueckBearbeiten, G::Trimmen).spaeter(L::Werkzeuge, "Teilstück aus einer Linie bearbeiten")),
+    Werkzeugzeile(Z(W::KreisausschnittBearbeiten, G::Trimmen).spaeter(L::Werkzeuge, "Kreisausschnitt bearbeiten")),
+    Werkzeugzeile(Z(W::LinieAnKurveTrimmen, G::Trimmen).spaeter(L::Werkzeuge, "Linie an Kurve trimmen")),
+    Werkzeugzeile(Z(W::LochInPolygon, G::Trimmen).spaeter(L::Werkzeuge, "Loch in Polygon schneiden")),
+    Werkzeugzeile(Z(W::Trimmen121, G::Trimmen)),
+    Werkzeugzeile(Z(W::Trimmen122, G::Trimmen)),
+    Werkzeugzeile(Z(W::Trimmen124, G::Trimmen)),
+    Werkzeugzeile(Z(W::Trimmen128, G::Trimmen)),
+    Werkzeugzeile(Z(W::Trimmen129, G::Trimmen)),
+
+    // --- Measuring and dimensioning (not available yet) ------------------------------
+    Werkzeugzeile(Z(W::StreckenMessen, G::Messen).spaeter(L::Messen, "Strecken messen")),
+    Werkzeugzeile(Z(W::Radiusbemassung, G::Messen).spaeter(L::Messen, "Radiusbemaßung")),
+    Werkzeugzeile(Z(W::Durchmesserbemassung, G::Messen).spaeter(L::Messen, "Durchmesserbemaßung")),
+    Werkzeugzeile(Z(W::BogenlaengeMessen, G::Messen).spaeter(L::Messen, "Bogenlänge messen")),
+    Werkzeugzeile(Z(W::MasspfeilLaenge, G::Messen).spaeter(L::Messen, "Maßpfeil für Länge")),
+    Werkzeugzeile(Z(W::MasspfeilRadius, G::Messen).spaeter(L::Messen, "Maßpfeil für Radius")),
+    Werkzeugzeile(Z(W::MasspfeilDurchmesser, G::Messen).spaeter(L::Messen, "Maßpfeil für Durchmesser")),
+    Werkzeugzeile(Z(W::WinkelbemassungSymbol, G::Messen).spaeter(L::Messen, "Winkelbemaßung mit Symbol")),
+    Werkzeugzeile(Z(W::WinkelbemassungBogen, G::Messen).spaeter(L::Messen, "Winkelbemaßung mit Bogen")),
+    Werkzeugzeile(Z(W::Masskette, G::Messen).esc(Escape::Modul, G::Messen).spaeter(L::Messen, "Maßkette horizontal")),
+    Werkzeugzeile(Z(W::Mehrfachbemassung, G::Messen).spaeter(L::Messen, "Mehrfachbemaßung")),
+    Werkzeugzeile(Z(W::Flaechenbemassung, G::Messen).spaeter(L::Messen, "Flächenbemaßung")),
+    Werkzeugzeile(Z(W::MasseAddieren, G::Messen).spaeter(L::Messen, "Maße addieren")),
+    Werkzeugzeile(Z(W::MasskettSenkrecht, G::Messen).spaeter(L::Messen, "Maßkette senkrecht zur Referenzlinie")),
+    Werkzeugzeile(Z(W::Messen300, G::Messen)),
+    Werkzeugzeile(Z(W::Messen302, G::Messen)),
+    Werkzeugzeile(Z(W::Messen303, G::Messen)),
+    Werkzeugzeile(Z(W::Messen314, G::Messen)),
+    Werkzeugzeile(Z(W::Messen315, G::Messen)),
+    Werkzeugzeile(Z(W::Messen317, G::Messen)),
+
+    // --- Origins (not available yet; the window names group 1 by the button) -----------
+    Werkzeugzeile(Z(W::Ursprung, G::Keine).m(M::Nullpunkt).mk(kRechtsBrichtAb).spaeter(L::Ursprung, "Ursprung setzen")),
+    Werkzeugzeile(Z(W::Referenzpunkt, G::Keine).m(M::Referenzpunkt).mk(kRechtsBrichtAb).spaeter(L::Ursprung, "Referenzpunkt setzen")),
+    // Dispatched to the line module, which has no figure for it.
+    Werkzeugzeile(Z(W::KoordinatensystemDrehen, G::Linien).spaeter(L::Ursprung, "Koordinatensystem drehen")),
+
+    // --- Construction lines: single lines in the line module, constructed ones in
+    // the construction module. The bar is not built yet. ------------------------------
+    Werkzeugzeile(Z(W::HilfslinieWaagerecht, G::Linien).fig(1, 0, hilfslinieWaagerecht).esc(Escape::ModulSchonOhnePunkte, G::Linien).spaeter(L::Hilfslinien, "Horizontale Hilfslinie ziehen")),
+    Werkzeugzeile(Z(W::HilfslinieSenkrecht, G::Linien).fig(1, 0, hilfslinieSenkrecht).esc(Escape::ModulSchonOhnePunkte, G::Linien).spaeter(L::Hilfslinien, "Vertikale Hilfslinie ziehen")),
+    Werkzeugzeile(Z(W::HilfslinieBeliebig, G::Linien).fig(2, 0, hilfslinieBeliebig).spaeter(L::Hilfslinien, "Beliebige Hilfslinie ziehen")),
+    Werkzeugzeile(Z(W::Hilfskreis, G::Linien).fig(2, 0, hilfskreis).m(M::MitteRadius).spaeter(L::Hilfslinien, "Runde Hilfslinie")),
+    Werkzeugzeile(Z(W::HilfskreisZweiPunkte, G::Linien).fig(2, 0, hilfskreisZweiPunkte).spaeter(L::Hilfslinien, "Runde Hilfslinie")),
+    Werkzeugzeile(Z(W::HilfskreisDreiPunkte, G::Linien).fig(3, 0, hilfskreisDreiPunkte).spaeter(L::Hilfslinien, "Runde Hilfslinie")),
+    Werkzeugzeile(Z(W::Hilfslinienkreuz, G::Linien).fig(1, 0, hilfslinienkreuz).spaeter(L::Hilfslinien, "Hilfslinienkreuz")),
+    Werkzeugzeile(Z(W::HilfslinienkreuzSchraeg, G::Linien).fig(1, 0, hilfslinienkreuzSchraeg).spaeter(L::Hilfslinien, "Hilfslinienkreuz")),
+    Werkzeugzeile(Z(W::HilfslinieLot, G::Konstruktion).spaeter(L::Hilfslinien, "Senkrechte Hilfslinie ziehen")),
+    Werkzeugzeile(Z(W::HilfslinieWinklig, G::Konstruktion).spaeter(L::Hilfslinien, "Winklige Hilfslinie ziehen")),
+    Werkzeugzeile(Z(W::HilfslinieParallel, G::Konstruktion).spaeter(L::Hilfslinien, "Parallele Hilfslinie ziehen")),
+    Werkzeugzeile(Z(W::HilfslinieMittig, G::Konstruktion).spaeter(L::Hilfslinien, "Mittige Hilfslinie ziehen")),
+    Werkzeugzeile(Z(W::HilfslinieParallelAbstandFest, G::Konstruktion).spaeter(L::Hilfslinien, "Parallele Hilfslinie ziehen (Abstand fest)")),
+    Werkzeugzeile(Z(W::Hilfslinie808, G::Konstruktion)),
+    Werkzeugzeile(Z(W::HilfslinieWinkelhalbierende, G::Konstruktion).spaeter(L::Hilfslinien, "Winkelhalbierende Hilfslinie")),
+    Werkzeugzeile(Z(W::HilfskreisKonzentrisch, G::Konstruktion).spaeter(L::Hilfslinien, "Konzentrische  Hilfslinie")),
+    Werkzeugzeile(Z(W::HilfskreisKonzentrischAbstandFest, G::Konstruktion).spaeter(L::Hilfslinien, "(Abstand fest)")),
+    Werkzeugzeile(Z(W::Hilfsmarker, G::Keine).spaeter(L::Hilfslinien, "Hilfsmarker")),
+
+    // --- Gradients (not available yet) ------------------------------------------------
+    Werkzeugzeile(Z(W::LinearerVerlauf, G::Verlaeufe).m(M::DreiPunkte).spaeter(L::Verlaeufe, "Linearer Farbverlauf")),
+    Werkzeugzeile(Z(W::RechteckigerVerlauf, G::Verlaeufe).spaeter(L::Verlaeufe, "Rechteckiger Farbverlauf")),
+    Werkzeugzeile(Z(W::PolygonVerlauf, G::Verlaeufe).spaeter(L::Verlaeufe, "Polygonförmiger Farbverlauf")),
+    Werkzeugzeile(Z(W::SplineVerlauf, G::Verlaeufe).spaeter(L::Verlaeufe, "Splineförmiger Farbverlauf")),
+    Werkzeugzeile(Z(W::KreisVerlauf, G::Verlaeufe).m(M::MitteRadius).spaeter(L::Verlaeufe, "Kreisförmiger Farbverlauf")),
+    Werkzeugzeile(Z(W::RadialerVerlauf, G::Verlaeufe).spaeter(L::Verlaeufe, "Radialer Farbverlauf")),
+    Werkzeugzeile(Z(W::VieleckVerlauf, G::Verlaeufe).m(M::MitteZweiterPunkt).f(kEcken).spaeter(L::Verlaeufe, "Verlauf mit n Ecken")),
+    Werkzeugzeile(Z(W::ZweiPolygoneVerlauf, G::Verlaeufe).spaeter(L::Verlaeufe, "Farbverlauf über zwei Polygone")),
+
+    // --- Bitmaps (not available yet) ----------------------------------------------------
+    Werkzeugzeile(Z(W::BitmapEinpassen, G::Bitmaps).spaeter(L::Bitmaps, "Bitmap einpassen")),
+    Werkzeugzeile(Z(W::BitmapBeschneiden, G::Bitmaps).spaeter(L::Bitmaps, "Bitmap beschneiden")),
+    Werkzeugzeile(Z(W::BitmapWaagerechtSpiegeln, G::Bitmaps).spaeter(L::Bitmaps, "Bitmapinhalt horizontal spiegeln")),
+    Werkzeugzeile(Z(W::BitmapSenkrechtSpiegeln, G::Bitmaps).spaeter(L::Bitmaps, "Bitmapinhalt vertikal spiegeln")),
+    Werkzeugzeile(Z(W::BitmapDrehen, G::Bitmaps).spaeter(L::Bitmaps, "Bitmapinhalt drehen")),
+    Werkzeugzeile(Z(W::BitmapMaskieren, G::Bitmaps).spaeter(L::Bitmaps, "Bitmapinhalt maskieren")),
+    Werkzeugzeile(Z(W::BitmapPolygonalBeschneiden, G::Bitmaps).spaeter(L::Bitmaps, "Bitmap polygonal beschneiden")),
+    Werkzeugzeile(Z(W::BitmapRundBeschneiden, G::Bitmaps).spaeter(L::Bitmaps, "Bitmap rund beschneiden")),
+
+    // --- Text (not available yet) ---------------------------------------------------------
+    Werkzeugzeile(Z(W::Fliesstext, G::Text).spaeter(L::Text, "Fließtext")),
+    Werkzeugzeile(Z(W::FliesstextOben, G::Text).spaeter(L::Text, "Fliestext oben ausgerichtet")),
+    Werkzeugzeile(Z(W::FliesstextLinks, G::Text).spaeter(L::Text, "Fliestext links ausgerichtet")),
+    Werkzeugzeile(Z(W::Hinweistext, G::Text).spaeter(L::Text, "Hinweistext")),
+    Werkzeugzeile(Z(W::TextHinterlegen, G::Text).spaeter(L::Text, "Text mit Farbe hinterlegen")),
+    Werkzeugzeile(Z(W::TextWiederholen, G::Text).spaeter(L::Text, "Text wiederholen")),
+    Werkzeugzeile(Z(W::HinweistextMitKoordinaten, G::Text).spaeter(L::Text, "Hinweistext mit Koordinaten")),
+    Werkzeugzeile(Z(W::Kommentar, G::Text).spaeter(L::Text, "Kommentar einfügen")),
+
+    // --- Walls (not available yet; 702 is the wall chain) --------------------------------
+    Werkzeugzeile(Z(W::Wand700, G::Waende)),
+    Werkzeugzeile(Z(W::Wand701, G::Waende).m(M::StartEnde)),
+    Werkzeugzeile(Z(W::Wand702, G::Waende).m(M::StartEnde).esc(Escape::Modul, G::Waende)),
+    Werkzeugzeile(Z(W::Wand703, G::Waende)),
+    Werkzeugzeile(Z(W::Wand704, G::Waende)),
+    Werkzeugzeile(Z(W::Wand705, G::Waende)),
+    Werkzeugzeile(Z(W::Wand706, G::Waende)),
+
+    // --- Colour pick (not available yet) ---------------------------------------------------
+    Werkzeugzeile(Z(W::Primaerfarbe, G::Keine).spaeter(L::Farbwahl)),
+    Werkzeugzeile(Z(W::Sekundaerfarbe, G::Keine).spaeter(L::Farbwahl)),
+};
+// clang-format on
+
+// Code -> row, built once.
+struct Index {
+  std::array<const Werkzeugzeile*, 1024> zeile{};
+  Index() {
+    for (const Werkzeugzeile& z : kTabelle) zeile[nr(z.code)] = &z;
+  }
+};
+
+}  // namespace
+
+std::span<const Werkzeugzeile> werkzeugtabelle() {
+  return kTabelle;
+}
+
+const Werkzeugzeile* werkzeugzeile(std::uint16_t code) {
+  static const Index index;
+  return code < index.zeile.size() ? index.zeile[code] : nullptr;
+}
+
+std::string hilfethema(std::uint16_t code) {
+  const Werkzeugzeile* z = werkzeugzeile(code);
+  const std::uint16_t knopf = z != nullptr && z->knopf != Werkzeugcode::Keines ? nr(z->knopf) : code;
+  return "werkzeug_" + std::to_string(knopf);
+}
+
+}  // namespace quarzel

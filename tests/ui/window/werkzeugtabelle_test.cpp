@@ -1,0 +1,105 @@
+// The tool table, the tool bars the window builds from it and the modules the
+// window registers cover each other: every available tool can be reached, no
+// button starts a tool no module serves, figure tools have their builder.
+#include "edit/werkzeugtabelle.h"
+
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QActionGroup>
+#include <set>
+
+#include "edit/werkzeugsteuerung.h"
+#include "edit/werkzeugvarianten.h"
+#include "fensterhilfen.h"
+#include "ui/tools/werkzeugleisten.h"
+#include "ui/window/werkzeugbedienung.h"
+
+namespace quarzel {
+namespace {
+
+TEST(Werkzeugtabelle, JederCodeHatGenauEineZeile) {
+  std::set<Werkzeugcode> gesehen;
+  for (const Werkzeugzeile& z : werkzeugtabelle()) {
+    EXPECT_TRUE(gesehen.insert(z.code).second) << nr(z.code);
+    EXPECT_EQ(werkzeugzeile(z.code), &z) << nr(z.code);
+  }
+  EXPECT_EQ(werkzeugzeile(std::uint16_t{0}), nullptr);
+  EXPECT_EQ(werkzeugzeile(std::uint16_t{13}), nullptr);
+  EXPECT_EQ(werkzeugzeile(std::uint16_t{65535}), nullptr);
+}
+
+TEST(Werkzeugtabelle, FigurwerkzeugeHabenIhrenBauerUndPassendePunktzahlen) {
+  for (const Werkzeugzeile& z : werkzeugtabelle()) {
+    const bool zeichnend = z.gruppe == Werkzeuggruppe::Linien || z.gruppe == Werkzeuggruppe::Flaechen;
+    if (z.figur != nullptr) {
+      EXPECT_TRUE(zeichnend) << nr(z.code) << ": a figure outside the drawing modules";
+      EXPECT_TRUE(z.verfuegbar) << nr(z.code);
+    }
+    if (zeichnend && z.verfuegbar) {
+      EXPECT_NE(z.figur, nullptr) << nr(z.code) << ": the module needs a builder";
+    }
+    // Open tools end only by the right button or a double click.
+    if (z.figur != nullptr && z.punktzahl == 0) {
+      EXPECT_GT(z.mindestens, 0) << nr(z.code);
+    }
+    if (z.winkelgruppe) {
+      EXPECT_EQ(z.punktzahl, 4) << nr(z.code) << ": the angle group is the fourth step";
+    }
+    // Every area gets the fill of the property bar.
+    EXPECT_EQ(z.hatFeld(kFuellung), z.gruppe == Werkzeuggruppe::Flaechen && z.verfuegbar) << nr(z.code);
+  }
+}
+
+TEST(Werkzeugtabelle, VariantenGehoerenZuEinemKnopfDerselbenLeiste) {
+  for (const Werkzeugzeile& z : werkzeugtabelle()) {
+    if (z.variante.empty()) continue;
+    const Werkzeugzeile* k = werkzeugzeile(z.knopf);
+    ASSERT_NE(k, nullptr) << nr(z.code);
+    EXPECT_TRUE(k->istKnopf()) << nr(z.code);
+    EXPECT_FALSE(k->variante.empty()) << nr(z.code) << ": the button is its own first variant";
+    EXPECT_EQ(k->leiste, z.leiste) << nr(z.code);
+    EXPECT_EQ(k->gruppe, z.gruppe) << nr(z.code);
+  }
+}
+
+class Werkzeugabdeckung : public ::testing::Test, public test::Fenstertest {
+ protected:
+  void SetUp() override {
+    f = fenster(mitIni());
+    ASSERT_TRUE(f->sitzung().startGelungen());
+  }
+  test::Testfenster f;
+};
+
+TEST_F(Werkzeugabdeckung, JederKnopfUndJedeVarianteErreichtEinModul) {
+  Werkzeugsteuerung& st = f->werkzeuge().steuerung();
+  std::set<std::uint16_t> codes;
+  for (const QAction* a : f->leisten().werkzeuge->actions()) {
+    const std::uint16_t code = werkzeugcode(a);
+    codes.insert(code);
+    if (const Variantenknopf* k = variantenknopf(code))
+      for (const Werkzeugvariante& v : k->varianten) codes.insert(v.code);
+  }
+  for (std::uint16_t code : codes) {
+    const Werkzeugzeile* z = werkzeugzeile(code);
+    ASSERT_NE(z, nullptr) << code;
+    EXPECT_TRUE(z->verfuegbar) << code << ": a button for a tool that is not there";
+    st.waehleWerkzeug(code);
+    EXPECT_NE(st.aktivesModul(), nullptr) << code << ": no module serves the button";
+  }
+}
+
+TEST_F(Werkzeugabdeckung, JedesVerfuegbareWerkzeugHatEinenKnopf) {
+  // The single construction lines are drawn by the line module; their bar
+  // comes with the construction tools.
+  const std::set<std::uint16_t> ohneLeiste{800, 801, 802, 810, 813, 814, 815, 816};
+  std::set<std::uint16_t> fehlend;
+  for (const Werkzeugzeile& z : werkzeugtabelle()) {
+    if (z.verfuegbar && f->leisten().aktionFuer(nr(z.code)) == nullptr) fehlend.insert(nr(z.code));
+  }
+  EXPECT_EQ(fehlend, ohneLeiste);
+}
+
+}  // namespace
+}  // namespace quarzel

@@ -1,13 +1,18 @@
 // Roundings without elements: the ruler subdivision, grid nodes (also on a
-// turned grid, where they must coincide with the drawn dots), the angle grid,
-// and which tools take part.
+// turned grid, where they must coincide with the drawn dots), the angle and
+// length grids and which tools take part; the snap marker (shown and taken
+// away in XOR); and snap settings outside the dialog's ranges.
 #include <gtest/gtest.h>
 
 #include <cmath>
 
+#include "edit/fangeinstellungen.h"
+#include "edit/fangmarker.h"
+#include "edit/fangraster.h"
+#include "fanghilfen.h"
+#include "support/aufzeichnungscanvas.h"
 #include "view/lineal.h"
 #include "view/raster.h"
-#include "edit/fangraster.h"
 
 namespace quarzel {
 namespace {
@@ -20,13 +25,6 @@ TEST(Linealfang, StrichabstandWirdDurchZehnGeteiltSolangeUeberZehn) {
   EXPECT_EQ(linealfangschritt(0), 0);
   EXPECT_EQ(linealfangschritt(NAN), 0);
   EXPECT_EQ(linealfangschritt(INFINITY), 0);
-}
-
-TEST(Linealfang, HalberSchrittGehtVomUrsprungWeg) {
-  EXPECT_EQ(rundeAufTeilung(12.5, 10, 5), 15);
-  EXPECT_EQ(rundeAufTeilung(7.5, 10, 5), 5);
-  EXPECT_EQ(rundeAufTeilung(12.4, 10, 5), 10);
-  EXPECT_EQ(rundeAufTeilung(-3, 0, 2.5), -2.5);
 }
 
 Ansicht linealansicht(double zoom) {
@@ -55,22 +53,6 @@ TEST(Linealfang, RundetUmDenNullpunktAufDieTeilung) {
   EXPECT_NEAR(q->y, 50 - 7, 1e-9);
 }
 
-TEST(Rasterknoten, UngedrehtUmDenRasterursprung) {
-  Ansicht a;
-  a.zoom = 0.5;
-  a.viewOriginX = 1000;
-  a.viewOriginY = 2000;
-  a.gridSpacingX = 10;                               // 20 pixels
-  a.gridSpacingY = 5;                                // 10 pixels
-  a.gridOrigin = {1000 + 13 * 0.5, 2000 + 7 * 0.5};  // pixel (13, 7)
-  const auto p = rasterknoten(a, 40, 20);
-  ASSERT_TRUE(p);
-  EXPECT_NEAR(p->x, 33, 1e-9);
-  EXPECT_NEAR(p->y, 17, 1e-9);
-  a.gridSpacingX = 0;
-  EXPECT_FALSE(rasterknoten(a, 40, 20));
-}
-
 TEST(Rasterknoten, GedrehtTrifftDieGezeichnetenPunkte) {
   Ansicht a;
   a.zoom = 0.5;
@@ -92,22 +74,6 @@ TEST(Rasterknoten, GedrehtTrifftDieGezeichnetenPunkte) {
     EXPECT_NEAR(p->x, r.x, 0.5);
     EXPECT_NEAR(p->y, r.y, 0.5);
   }
-}
-
-TEST(Winkelraster, RundetRichtungUndBehaeltDenAbstand) {
-  // From (0, 0) to (10, -1): 5.7 degrees, with 15-degree steps -> 0.
-  const Pixelpunkt p = winkelrunden({0, 0}, {10, -1}, 15, 0);
-  EXPECT_NEAR(p.x, std::hypot(10, 1), 1e-9);
-  EXPECT_NEAR(p.y, 0, 1e-9);
-  // 40 degrees upward-right rounds to 45.
-  const double r = 20, w = 40 * M_PI / 180;
-  const Pixelpunkt q = winkelrunden({100, 100}, {100 + r * std::cos(w), 100 - r * std::sin(w)}, 15, 0);
-  EXPECT_NEAR(q.x, 100 + r * std::cos(M_PI / 4), 1e-9);
-  EXPECT_NEAR(q.y, 100 - r * std::sin(M_PI / 4), 1e-9);
-  // Just below the x axis (355 degrees) rounds up to the full turn.
-  const Pixelpunkt s = winkelrunden({0, 0}, {10 * std::cos(5 * M_PI / 180), 10 * std::sin(5 * M_PI / 180)}, 15, 0);
-  EXPECT_NEAR(s.x, 10, 1e-9);
-  EXPECT_NEAR(s.y, 0, 1e-9);
 }
 
 TEST(Winkelraster, ImGedrehtenKoordinatensystem) {
@@ -137,6 +103,74 @@ TEST(Werkzeugregeln, WelcheWerkzeugeWieGefangenWerden) {
   EXPECT_TRUE(winkelUmBogenmitte(21, 4));
   EXPECT_FALSE(winkelUmBogenmitte(5, 2));
   EXPECT_FALSE(winkelUmBogenmitte(11, 3));
+}
+
+Fangergebnis gefunden(Fangart art, double x, double y) {
+  Fangergebnis e;
+  e.art = art;
+  e.x = x;
+  e.y = y;
+  e.gefangen = true;
+  return e;
+}
+
+TEST(Fangmarker, ZeigtInXorUndNimmtDenVorigenWeg) {
+  Aufzeichnungscanvas c;
+  Fangmarker m(rgb(255, 0, 0));
+  m.zeige(c, gefunden(Fangart::Endpunkt, 50, 60));
+  ASSERT_EQ(c.polylinien.size(), 1u);
+  const auto quadrat = c.polylinien[0];
+  EXPECT_EQ(quadrat.zustand.modus, Stiftmodus::Xor);
+  // Cyan XOR white paper gives red.
+  EXPECT_EQ(quadrat.zustand.stift.farbe, rgb(0, 255, 255));
+  EXPECT_EQ(quadrat.punkte.size(), 5u);
+
+  // The same result again draws nothing: the marker is already there.
+  m.zeige(c, gefunden(Fangart::Endpunkt, 50, 60));
+  EXPECT_EQ(c.polylinien.size(), 1u);
+
+  // Another point: the old square is drawn again (erased), then the new one.
+  m.zeige(c, gefunden(Fangart::Schnittpunkt, 70, 60));
+  ASSERT_EQ(c.polylinien.size(), 4u);
+  EXPECT_EQ(c.polylinien[1].punkte[0].x, quadrat.punkte[0].x);
+  EXPECT_EQ(c.polylinien[2].punkte[0].x, 65);
+
+  // Nothing found: the marker goes away and stays away.
+  m.zeige(c, Fangergebnis{});
+  EXPECT_EQ(c.polylinien.size(), 6u);
+  EXPECT_FALSE(m.sichtbar());
+  m.verberge(c);
+  EXPECT_EQ(c.polylinien.size(), 6u);
+  // The canvas is back in copy mode for whatever is drawn next.
+  c.polylinie(std::vector<Pixelpunkt>{{0, 0}, {1, 1}});
+  EXPECT_EQ(c.polylinien.back().zustand.modus, Stiftmodus::Kopieren);
+}
+
+TEST(Laengenraster, RundetDenAbstandUndBehaeltDieRichtung) {
+  // 3-4-5 triangle: 23 pixels along (0.6, 0.8) with 10-pixel steps -> 20.
+  const Pixelpunkt p = laengenrunden({100, 100}, {100 + 0.6 * 23, 100 + 0.8 * 23}, 10);
+  EXPECT_NEAR(p.x, 112, 1e-9);
+  EXPECT_NEAR(p.y, 116, 1e-9);
+  // A half step rounds up; below half a step nothing moves (no collapse onto z).
+  const Pixelpunkt q = laengenrunden({0, 0}, {15, 0}, 10);
+  EXPECT_NEAR(q.x, 20, 1e-9);
+  const Pixelpunkt r = laengenrunden({0, 0}, {4, 0}, 10);
+  EXPECT_EQ(r.x, 4);
+  // Steps that are no positive number change nothing.
+  EXPECT_EQ(laengenrunden({0, 0}, {13, 0}, 0).x, 13);
+  EXPECT_EQ(laengenrunden({0, 0}, {13, 0}, std::nan("")).x, 13);
+}
+
+TEST(Fangeinstellungen, WerteAusserhalbDesDialogsWerdenBegrenzt) {
+  einstellung::Zeichenhilfen z;
+  z.fangradius = 120;
+  z.schrittweite = -5;
+  Fangeinstellungen f;
+  uebernimmZeichenhilfen(z, f);
+  EXPECT_EQ(f.fangradius, 20);
+  EXPECT_EQ(f.winkelschritt, 15);
+  f.fangradius = -3;
+  EXPECT_EQ(f.radius(), 1);
 }
 
 }  // namespace

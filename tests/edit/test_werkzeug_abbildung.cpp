@@ -1,10 +1,12 @@
-// Moving, turning and mirroring the geometry of every element kind.
+// Moving, turning and mirroring the geometry of every element kind; and the
+// crossings and nearest points along arcs, circles and ellipses.
 #include <gtest/gtest.h>
 
 #include <cmath>
 
 #include "edit/ellipsenbogen.h"
 #include "store/elementabbildung.h"
+#include "support/bogenhilfen.h"
 #include "support/speicherhilfen.h"
 
 namespace quarzel::test {
@@ -37,35 +39,6 @@ class Abbildungstest : public ::testing::Test {
   Elementspeicher s;
 };
 
-TEST(Abbildung, TurnsCounterClockwiseOnTheScreen) {
-  // y grows downward: a quarter turn counter-clockwise brings +x to -y.
-  erwartePunkt(Abbildung::drehung({0, 0}, 90)({1, 0}), {0, -1});
-  erwartePunkt(Abbildung::drehung({10, 10}, 180)({11, 10}), {9, 10});
-  EXPECT_NEAR(Abbildung::drehung({0, 0}, 30).winkel(), 30, 1e-12);
-}
-
-TEST(Abbildung, MirrorsAcrossTheLineThroughTwoPoints) {
-  const Abbildung a = Abbildung::spiegelung({0, 0}, {1, 1});
-  erwartePunkt(a({2, 0}), {0, 2});
-  EXPECT_TRUE(a.gespiegelt());
-  erwartePunkt(Abbildung::spiegelung({5, 0}, {5, 10})({7, 3}), {3, 3});
-  EXPECT_TRUE(Abbildung::spiegelung({1, 1}, {1, 1}).nurVerschiebung());
-}
-
-TEST(Abbildung, ComposesInOrder) {
-  const Abbildung d = Abbildung::drehung({3, 4}, 90);
-  erwartePunkt(d.nach(d)({5, 4}), Abbildung::drehung({3, 4}, 180)({5, 4}));
-  const Abbildung v = Abbildung::verschiebung(1, 0);
-  erwartePunkt(d.nach(v)({4, 4}), d({5, 4}));
-}
-
-TEST_F(Abbildungstest, MovingKeepsCoordinatesExactlyAsAdded) {
-  const std::int32_t n = linie(s, 0.1, 0.2, 0.3, 0.7, false);
-  bildeAb(s, n, Abbildung::verschiebung(0.2, 0.1));
-  EXPECT_EQ(s.linie(n).x1, 0.1 + 0.2);
-  EXPECT_EQ(s.linie(n).y2, 0.7 + 0.1);
-}
-
 TEST_F(Abbildungstest, TurnedRotatedEllipseArcKeepsEveryPointOnTheTurnedFigure) {
   const std::int32_t n = bogen(30, 10, 20, 140, 25);
   const Ellipsenbogen vorher = *ellipsenbogen(s.bogen(n));
@@ -90,13 +63,6 @@ TEST_F(Abbildungstest, MirroredArcRunsTheOtherWayRound) {
     const Weltpunkt p = a(vorher.punkt(t));
     erwartePunkt(naechsterBogenpunkt(nachher, p), p, 1e-3);
   }
-}
-
-TEST_F(Abbildungstest, MirroredFullCircleStaysFull) {
-  const std::int32_t n = bogen(10, 10, 0, 360, 0);
-  bildeAb(s, n, Abbildung::spiegelung({0, 0}, {0, 1}));
-  EXPECT_TRUE(ellipsenbogen(s.bogen(n))->voll);
-  EXPECT_DOUBLE_EQ(s.bogen(n).xm, -100);
 }
 
 TEST_F(Abbildungstest, PolygonsBeziersAndDimensionsMoveEveryPoint) {
@@ -132,37 +98,75 @@ TEST_F(Abbildungstest, TextsTurnWithTheMapAndStayReadableWhenMirrored) {
   EXPECT_EQ(s.text(n).zeilen[0], "Wand");
 }
 
-TEST_F(Abbildungstest, BitmapsKeepTheirSizeAndTurnAboutTheirCentre) {
-  Tbitmapdaten b;
-  b.platzierung = {0, 0, 20, 10, 0, 0};
-  const std::int32_t n = s.neueBitmap(Elementart::Bitmap, b);
-  bildeAb(s, n, Abbildung::drehung({0, 0}, 90));
-  const auto& q = s.bitmap(n).platzierung;
-  EXPECT_NEAR(q[2] - q[0], 20, 1e-9);
-  EXPECT_NEAR(q[3] - q[1], 10, 1e-9);
-  erwartePunkt({(q[0] + q[2]) / 2, (q[1] + q[3]) / 2}, {5, -10});
-  EXPECT_NEAR(q[4], 90, 1e-9);
+}  // namespace
+}  // namespace quarzel::test
+
+namespace quarzel {
+namespace {
+
+using test::erwartePunkt;
+using test::figur;
+
+TEST(NaechsterBogenpunkt, KreisBogenUndEllipse) {
+  const Ellipsenbogen k = figur(0, 0, 10, 10);
+  erwartePunkt(naechsterBogenpunkt(k, {20, 0}), 10, 0);
+  erwartePunkt(naechsterBogenpunkt(k, {3, 4}), 6, 8);
+  // A quarter arc 0..90: from below the centre the nearest point is the start.
+  const Ellipsenbogen viertel = figur(0, 0, 10, 10, 0, 90);
+  erwartePunkt(naechsterBogenpunkt(viertel, {-1, 20}), 10, 0);
+  erwartePunkt(naechsterBogenpunkt(viertel, {-20, 1}), 0, -10);
+  // Ellipse 20 x 5: from (0, -30) the nearest point is the top (0, -5).
+  const Ellipsenbogen e = figur(0, 0, 20, 5);
+  erwartePunkt(naechsterBogenpunkt(e, {0, -30}), 0, -5, 1e-6);
+  // The point found is no farther than any sampled point of the ellipse.
+  const Weltpunkt p{13, 9};
+  const Weltpunkt n = naechsterBogenpunkt(e, p);
+  const double d = std::hypot(n.x - p.x, n.y - p.y);
+  for (int t = 0; t < 3600; ++t) {
+    const Weltpunkt q = e.punkt(t / 10.0);
+    EXPECT_LE(d, std::hypot(q.x - p.x, q.y - p.y) + 1e-9);
+  }
 }
 
-TEST_F(Abbildungstest, GroupFramesStayAroundTheMovedCorners) {
-  tgruppendaten g;
-  g.rahmen = {0, 0, 20, 10};
-  const std::int32_t n = s.neueGruppenklammer(Elementart::Gruppenanfang, g);
-  bildeAb(s, n, Abbildung::drehung({0, 0}, 90));
-  const auto& r = s.gruppe(n).rahmen;
-  EXPECT_NEAR(r[0], 0, 1e-9);
-  EXPECT_NEAR(r[1], -20, 1e-9);
-  EXPECT_NEAR(r[2], 10, 1e-9);
-  EXPECT_NEAR(r[3], 0, 1e-9);
+TEST(StreckeBogenSchnitt, SekanteTangenteVorbeiUndAusgelassenerTeil) {
+  const Ellipsenbogen k = figur(0, 0, 10, 10);
+  const Punktliste zwei = streckeBogenSchnitt({-20, 0}, {20, 0}, k);
+  ASSERT_EQ(zwei.size(), 2u);
+  erwartePunkt(zwei.p[0], -10, 0);
+  erwartePunkt(zwei.p[1], 10, 0);
+  const Punktliste tangente = streckeBogenSchnitt({-20, 10}, {20, 10}, k);
+  ASSERT_EQ(tangente.size(), 1u);
+  erwartePunkt(tangente.p[0], 0, 10);
+  EXPECT_EQ(streckeBogenSchnitt({-20, 10.001}, {20, 10.001}, k).size(), 0u);
+  // The segment ends before reaching the circle.
+  EXPECT_EQ(streckeBogenSchnitt({-20, 0}, {-10.5, 0}, k).size(), 0u);
+  // Upper half (0..180): the horizontal through y = -5 crosses it twice,
+  // the one through y = 5 not at all.
+  const Ellipsenbogen oben = figur(0, 0, 10, 10, 0, 180);
+  EXPECT_EQ(streckeBogenSchnitt({-20, -5}, {20, -5}, oben).size(), 2u);
+  EXPECT_EQ(streckeBogenSchnitt({-20, 5}, {20, 5}, oben).size(), 0u);
 }
 
-TEST_F(Abbildungstest, AMapWithNonNumbersChangesNothing) {
-  const std::int32_t n = linie(s, 1, 2, 3, 4, false);
-  bildeAb(s, n, Abbildung::verschiebung(NAN, 0));
-  bildeAb(s, n, Abbildung::drehung({0, 0}, INFINITY));
-  EXPECT_EQ(s.linie(n).x1, 1);
-  EXPECT_EQ(s.linie(n).y2, 4);
+TEST(BogenBogenSchnitt, ZweiKreiseSchneidenSichBeruehrenSichOderVerfehlenSich) {
+  const Punktliste p = bogenBogenSchnitt(figur(0, 0, 5, 5), figur(8, 0, 5, 5));
+  ASSERT_EQ(p.size(), 2u);
+  for (const Weltpunkt& q : p) {
+    EXPECT_NEAR(q.x, 4, 1e-12);
+    EXPECT_NEAR(std::fabs(q.y), 3, 1e-12);
+  }
+  const Punktliste aussen = bogenBogenSchnitt(figur(0, 0, 10, 10), figur(15, 0, 5, 5));
+  ASSERT_EQ(aussen.size(), 1u);
+  erwartePunkt(aussen.p[0], 10, 0);
+  const Punktliste innen = bogenBogenSchnitt(figur(0, 0, 10, 10), figur(5, 0, 5, 5));
+  ASSERT_EQ(innen.size(), 1u);
+  erwartePunkt(innen.p[0], 10, 0);
+  EXPECT_EQ(bogenBogenSchnitt(figur(0, 0, 10, 10), figur(15.001, 0, 5, 5)).size(), 0u);
+  // Concentric and equal figures have no points.
+  EXPECT_EQ(bogenBogenSchnitt(figur(0, 0, 10, 10), figur(0, 0, 5, 5)).size(), 0u);
+  EXPECT_EQ(bogenBogenSchnitt(figur(0, 0, 10, 10), figur(0, 0, 10, 10, 0, 90)).size(), 0u);
+  EXPECT_EQ(bogenBogenSchnitt(figur(0, 0, 20, 5), figur(0, 0, 20, 5, 0, 360, 180)).size(), 0u);
+  EXPECT_EQ(bogenBogenSchnitt(figur(0, 0, 20, 5), figur(0, 0, 5, 20, 0, 360, 90)).size(), 0u);
 }
 
 }  // namespace
-}  // namespace quarzel::test
+}  // namespace quarzel

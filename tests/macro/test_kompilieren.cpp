@@ -1,10 +1,19 @@
 // The compile pass: source lines to the token program the interpreter runs.
+//
+// The line tokenizer shared by the compile and the check pass.
+//
+// The command table: which tokens are commands, and what the table tells
+// the interpreter and the editor about them.
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 #include <vector>
 
+#include "macro/befehlstabelle.h"
 #include "macro/makrocompiler.h"
+#include "macro/quelltokenizer.h"
+#include "macro/schreibweise.h"
 
 namespace quarzel {
 namespace {
@@ -27,15 +36,6 @@ TEST(Kompilieren, NestedLiteralBecomesMarkerAndText) {
   EXPECT_EQ(p.befehl(1), Befehl::SHOW);
 }
 
-TEST(Kompilieren, CommandWordsKeepTheirCaseAndAreRecognisedInAnyCase) {
-  const Tokenprogramm p = kompiliereText("MOVETO moveto MoveTo");
-  EXPECT_EQ(p.texte(), (V{"MOVETO", "moveto", "MoveTo", "#", "#"}));
-  for (std::size_t i = 0; i < 3; ++i) {
-    EXPECT_EQ(p.art(i), Tokenart::Befehl);
-    EXPECT_EQ(p.befehl(i), Befehl::MOVETO);
-  }
-}
-
 TEST(Kompilieren, TokensRememberLineAndColumn) {
   const Tokenprogramm p = kompiliereText("A\n  (x) ADD\r\n\tB");
   ASSERT_EQ(p.laenge(), 6u);
@@ -47,55 +47,34 @@ TEST(Kompilieren, TokensRememberLineAndColumn) {
   EXPECT_EQ(p.spalte(3), 1u);
 }
 
+// The kind follows from the text alone; only labels, end markers and empty
+// tokens end a run.
 TEST(Tokenarten, KindsFollowFromTheTextAlone) {
-  EXPECT_EQ(tokenartVon(""), Tokenart::Leer);
-  EXPECT_EQ(tokenartVon("$@§x"), Tokenart::Literal);
-  EXPECT_EQ(tokenartVon("$@§teil#"), Tokenart::Literal);
-  EXPECT_EQ(tokenartVon("lineto"), Tokenart::Befehl);
-  EXPECT_EQ(tokenartVon("#"), Tokenart::Ende);
-  EXPECT_EQ(tokenartVon("teil#"), Tokenart::Label);
-  EXPECT_EQ(tokenartVon("x#y#"), Tokenart::Daten);
-  EXPECT_EQ(tokenartVon("##"), Tokenart::Daten);
-  EXPECT_EQ(tokenartVon("/x"), Tokenart::Daten);
-  EXPECT_EQ(tokenartVon("12.5"), Tokenart::Daten);
-}
-
-TEST(Tokenarten, OnlyLabelsEndMarkersAndEmptyTokensEndTheRun) {
+  const struct {
+    const char* text;
+    Tokenart art;
+    bool endetLauf;
+  } faelle[] = {
+      {"", Tokenart::Leer, true},          {"$@§x", Tokenart::Literal, false},  {"$@§teil#", Tokenart::Literal, false},
+      {"lineto", Tokenart::Befehl, false}, {"#", Tokenart::Ende, true},         {"teil#", Tokenart::Label, true},
+      {"x#y#", Tokenart::Daten, false},    {"##", Tokenart::Daten, false},      {"/x", Tokenart::Daten, false},
+      {"12.5", Tokenart::Daten, false},    {"RETURN", Tokenart::Befehl, false}, {"$@§Nr. #", Tokenart::Literal, false},
+  };
   Tokenprogramm p;
-  for (std::string_view t : {"teil#", "#", "", "$@§Nr. #", "x#y#", "RETURN"}) p.fuegeAn(t);
-  EXPECT_TRUE(p.endetLauf(0));
-  EXPECT_TRUE(p.endetLauf(1));
-  EXPECT_TRUE(p.endetLauf(2));
-  EXPECT_FALSE(p.endetLauf(3));
-  EXPECT_FALSE(p.endetLauf(4));
-  EXPECT_FALSE(p.endetLauf(5));
+  for (const auto& f : faelle) {
+    EXPECT_EQ(tokenartVon(f.text), f.art) << f.text;
+    p.fuegeAn(f.text);
+  }
+  for (std::size_t i = 0; i < std::size(faelle); ++i) EXPECT_EQ(p.endetLauf(i), faelle[i].endetLauf) << faelle[i].text;
 }
 
-TEST(Tokenarten, IndexFlagAndLowerCaseForm) {
-  const Tokenprogramm p = kompiliereText("A[I] a] ]a[ Maßstab ÄRGER");
-  EXPECT_TRUE(p.hatIndex(0));
-  EXPECT_FALSE(p.hatIndex(1));
-  EXPECT_FALSE(p.hatIndex(2));
-  EXPECT_EQ(p.klein(0), "a[i]");
-  EXPECT_EQ(p.klein(3), "maßstab");
-  EXPECT_EQ(p.klein(4), "ärger");
-  EXPECT_EQ(p.text(4), "ÄRGER");
-}
-
-TEST(Labels, FoundWithoutRegardToCaseAndTheFirstOneWins) {
-  const Tokenprogramm p = kompiliereText("(Teil) CALL\nTeil#\n10 RETURN\nteil#\nRETURN");
-  ASSERT_TRUE(p.findeLabel("TEIL").has_value());
-  EXPECT_EQ(*p.findeLabel("TEIL"), 2u);
-  EXPECT_EQ(*p.findeLabel("teil"), 2u);
-  EXPECT_FALSE(p.findeLabel("teil#").has_value());
-  EXPECT_FALSE(p.findeLabel("anderes").has_value());
-}
-
-TEST(Labels, LiteralsAreNeverJumpTargetsButNamesWithAHashAre) {
-  const Tokenprogramm p = kompiliereText("(teil#) SHOW");
-  EXPECT_FALSE(p.findeLabel("teil").has_value());
-  EXPECT_FALSE(p.findeLabel("$@§teil").has_value());
-  // CALL compares every token with name + "#": "x#y#" is reached by "x#y".
+// Labels are found without regard to case, the first one wins; literals are
+// never jump targets, but CALL compares every token with name + "#".
+TEST(Labels, FirstOneWinsInAnyCaseAndLiteralsAreNoTargets) {
+  const Tokenprogramm p = kompiliereText("(Teil) CALL\nTeil#\n10 RETURN\nteil#\nRETURN (x#) SHOW");
+  EXPECT_EQ(p.findeLabel("TEIL"), std::optional<std::size_t>(2));
+  EXPECT_EQ(p.findeLabel("teil"), std::optional<std::size_t>(2));
+  for (const char* kein : {"teil#", "anderes", "x", "$@§x"}) EXPECT_FALSE(p.findeLabel(kein).has_value()) << kein;
   EXPECT_EQ(kompiliereText("x#y#").findeLabel("X#Y"), std::optional<std::size_t>(0));
 }
 
@@ -112,31 +91,72 @@ TEST(Einbinden, AppendedProgramKeepsEveryPositionAndOwnLabelsWin) {
   EXPECT_EQ(haupt.befehl(start + 2), Befehl::RETURN);
 }
 
-TEST(Einbinden, AProgramCanBeAppendedToItself) {
-  Tokenprogramm p = kompiliereText("x#");
-  p.haengeAn(p);
-  EXPECT_EQ(p.texte(), (V{"x#", "#", "#", "x#", "#", "#"}));
-}
-
-TEST(Fortschritt, StatusLineEveryHundredLinesAtMostAndClearedAtTheEnd) {
-  std::vector<std::string> zeilen(1000, "1 POP");
-  std::vector<std::string> meldungen;
-  kompiliere(zeilen, [&](const std::string& t) { meldungen.push_back(t); });
-  ASSERT_EQ(meldungen.size(), 11u);
-  EXPECT_EQ(meldungen.front(), " Compiliere Quelltext: 10%");
-  EXPECT_EQ(meldungen[9], " Compiliere Quelltext: 100%");
-  EXPECT_EQ(meldungen.back(), "");
-  // Short sources only clear the status line.
-  meldungen.clear();
-  kompiliere(std::vector<std::string>(99, "A"), [&](const std::string& t) { meldungen.push_back(t); });
-  EXPECT_EQ(meldungen, V{""});
-}
-
 TEST(Zeilen, AllLineEndsSplitAndAFinalBreakAddsNoLine) {
   EXPECT_EQ(teileInZeilen("a\r\nb\nc\rd"), (V{"a", "b", "c", "d"}));
   EXPECT_EQ(teileInZeilen("a\n"), V{"a"});
   EXPECT_EQ(teileInZeilen("a\n\n"), (V{"a", ""}));
   EXPECT_EQ(teileInZeilen(""), V{});
+}
+
+// The pieces of a line written back as "W:word", "L:literal text" (with "!"
+// when unclosed) and "K:comment".
+std::vector<std::string> stuecke(std::string_view zeile) {
+  std::vector<std::string> aus;
+  for (const Quellstueck& s : zerlegeZeile(zeile)) {
+    switch (s.art) {
+      case Stueckart::Wort:
+        aus.push_back("W:" + std::string(zeile.substr(s.anfang, s.laenge)));
+        break;
+      case Stueckart::Literal:
+        aus.push_back("L:" + literaltext(zeile, s) + (s.geschlossen ? "" : "!"));
+        break;
+      case Stueckart::Kommentar:
+        aus.push_back("K:" + std::string(zeile.substr(s.anfang, s.laenge)));
+        break;
+    }
+  }
+  return aus;
+}
+
+using V = std::vector<std::string>;
+
+TEST(Tokenizer, PiecesOfALine) {
+  const std::pair<const char*, V> faelle[] = {
+      // Blanks and tabs separate words; no empty pieces.
+      {"10  20\tMOVETO \t 110", {"W:10", "W:20", "W:MOVETO", "W:110"}},
+      {"   ", {}},
+      // Words keep their spelling and every character.
+      {"MoveTo /x a[i] teil# 1,5 Straße", {"W:MoveTo", "W:/x", "W:a[i]", "W:teil#", "W:1,5", "W:Straße"}},
+      // Nested parentheses make one literal; unclosed it runs to the line's end.
+      {"(Hallo (Welt)) SHOW", {"L:Hallo (Welt)", "W:SHOW"}},
+      {"((()))", {"L:(())"}},
+      {"x (a (b) c", {"W:x", "L:a (b) c!"}},
+      {"(", {"L:!"}},
+      // A literal keeps blanks and turns tabs into blanks.
+      {"(  a\tb  )", {"L:  a b  "}},
+      {"()", {"L:"}},
+      // Reading goes on right after the closing parenthesis.
+      {"(a)b (c)(d)", {"L:a", "W:b", "L:c", "L:d"}},
+      // A parenthesis inside a word starts no literal.
+      {"x(a b)", {"W:x(a", "W:b)"}},
+      {") )", {"W:)", "W:)"}},
+      // "%" starts a comment only at the start of a piece, never in a literal.
+      {"50% SETGRAY", {"W:50%", "W:SETGRAY"}},
+      {"10 20 MOVETO % (kein literal) MOVETO", {"W:10", "W:20", "W:MOVETO", "K:% (kein literal) MOVETO"}},
+      {"  %%ganze Zeile", {"K:%%ganze Zeile"}},
+      {"(50 %) SHOW", {"L:50 %", "W:SHOW"}},
+  };
+  for (const auto& [zeile, erwartet] : faelle) EXPECT_EQ(stuecke(zeile), erwartet) << zeile;
+}
+
+TEST(Befehlstabelle, EveryWordIsFoundInUpperLowerAndMixedCase) {
+  for (const Befehlseintrag& e : befehlstabelle()) {
+    EXPECT_EQ(findeBefehl(e.wort), e.befehl) << e.wort;
+    EXPECT_EQ(findeBefehl(kleinschreibung(e.wort)), e.befehl) << e.wort;
+    std::string gemischt(e.wort);
+    for (std::size_t i = 0; i < gemischt.size(); i += 2) gemischt[i] = kleinschreibung(gemischt.substr(i, 1))[0];
+    EXPECT_EQ(findeBefehl(gemischt), e.befehl) << gemischt;
+  }
 }
 
 }  // namespace

@@ -53,18 +53,6 @@ TEST(Schleifen, AnzahlVerschachtelungUndExit) {
   });
 }
 
-TEST(Schleifen, FehlerDerSchleifenwoerter) {
-  Makrolauf m;
-  m.lauf("}");
-  EXPECT_EQ(m.fehlercode(), 11);
-  EXPECT_EQ(m.fehlertext(), "Schleifende ohne Schleifenanfang");
-  m.lauf("1 EXIT");
-  EXPECT_EQ(m.fehlercode(), 10);
-  EXPECT_EQ(m.fehlertext(), "EXIT nur innerhalb von Schleifen erlaubt");
-  m.lauf("2.5 { }");
-  EXPECT_EQ(m.fehlercode(), 97);
-}
-
 TEST(Unterprogramme, AufrufRueckkehrUndLaufende) {
   pruefeAblaeufe({
       {"(a) (teil) CALL (c) teil# (b) RETURN", {"a", "b", "c"}},
@@ -72,38 +60,9 @@ TEST(Unterprogramme, AufrufRueckkehrUndLaufende) {
        {"Aussen", "innen", "Aussen", "no"}},
       {"(TEIL) CALL TeIl# (drin) RETURN", {"drin"}},
       {"1 2 3", {"1", "2", "3"}},
-      {"(a) ende# (b) (c)", {"a"}},                // the first label ends the main program
-      {"(t) CALL (nie) t# (a) u# (b)", {"a"}},     // without RETURN: up to the next label
+      {"(a) ende# (b) (c)", {"a"}},             // the first label ends the main program
+      {"(t) CALL (nie) t# (a) u# (b)", {"a"}},  // without RETURN: up to the next label
   });
-}
-
-TEST(Unterprogramme, ZweiterAufrufKommtAusDemZwischenspeicher) {
-  Makrolauf m;
-  m.lauf("(t) CALL (t) CALL (u) CALL t# 1 RETURN u# 2 RETURN");
-  EXPECT_EQ(m.stapel(), (V{"1", "1", "2"}));
-  EXPECT_EQ(m.interpreter.unterprogramme(), (V{"t", "u"}));
-}
-
-TEST(Unterprogramme, FehlerNennenDasUnterprogramm) {
-  Makrolauf m;
-  m.lauf("(fehlt) CALL");
-  EXPECT_EQ(m.fehlertext(), "Unterprogramm \"fehlt\" nicht gefunden");
-  m.lauf("RETURN");
-  EXPECT_EQ(m.fehlertext(), "RETURN ohne CALL");
-  m.lauf("(rechne) CALL rechne# 1 0 DIV RETURN");
-  EXPECT_EQ(m.fehlertext(), "Divison durch 0 bei DIV in rechne#");
-  m.lauf("(a) CALL a# (b) CALL RETURN b# POP RETURN");
-  EXPECT_EQ(m.fehlertext(), "Zuwenig Parameter für POP in b#");
-  EXPECT_EQ(m.lauf("(a) POP POP (b)"), Laufende::Fehler);
-  EXPECT_TRUE(m.stapel().empty()) << "the run ends at the error";
-}
-
-TEST(Unterprogramme, EndlosRekursionEndetMitFehler) {
-  Makrolauf m;
-  m.lauf("(r) CALL r# (r) CALL RETURN");
-  EXPECT_EQ(m.ende, Laufende::Fehler);
-  EXPECT_EQ(m.fehlercode(), 21);
-  EXPECT_EQ(m.interpreter.aufruftiefe(), Makrointerpreter::HoechsteAufruftiefe);
 }
 
 TEST(Variablen, ErsetzungFelderUndSchreibweise) {
@@ -118,42 +77,42 @@ TEST(Variablen, ErsetzungFelderUndSchreibweise) {
   });
 }
 
-TEST(Variablen, ZahlAlsNameIstFehler37) {
+// Source -> the error that ends the run: its number and the exact text the
+// user reads (nullptr: not checked).
+TEST(Laufende, FehlerNennenNummerUndText) {
+  const struct {
+    const char* quelle;
+    int code;
+    const char* text;
+  } faelle[] = {
+      {"}", 11, "Schleifende ohne Schleifenanfang"},
+      {"1 EXIT", 10, "EXIT nur innerhalb von Schleifen erlaubt"},
+      {"2.5 { }", 97, nullptr},
+      {"(fehlt) CALL", 2, "Unterprogramm \"fehlt\" nicht gefunden"},
+      {"RETURN", 3, "RETURN ohne CALL"},
+      {"(rechne) CALL rechne# 1 0 DIV RETURN", 9, "Divison durch 0 bei DIV in rechne#"},
+      {"(a) CALL a# (b) CALL RETURN b# POP RETURN", 1, "Zuwenig Parameter für POP in b#"},
+      {"(r) CALL r# (r) CALL RETURN", 21, nullptr},
+      {"(a) CALL a# (b) CALL RETURN b# (a) CALL RETURN", 21, "Unerlaubter rekursiver Aufruf von a. in b#"},
+      {"/x 3 DEF x 5 DEF", 37, "Die Zahl 3 ist als Variablenname nicht zulässig."},
+  };
+  for (const auto& f : faelle) {
+    Makrolauf m;
+    EXPECT_EQ(m.lauf(f.quelle), Laufende::Fehler) << f.quelle;
+    EXPECT_EQ(m.fehlercode(), f.code) << f.quelle;
+    if (f.text != nullptr) {
+      EXPECT_EQ(m.fehlertext(), f.text);
+    }
+  }
+  // The run ends at the error; a number as a name pops nothing; recursion
+  // stops at the deepest call.
   Makrolauf m;
+  m.lauf("(a) POP POP (b)");
+  EXPECT_TRUE(m.stapel().empty());
   m.lauf("/x 3 DEF x 5 DEF");
-  EXPECT_EQ(m.fehlercode(), 37);
-  EXPECT_EQ(m.fehlertext(), "Die Zahl 3 ist als Variablenname nicht zulässig.");
-  EXPECT_EQ(m.stapel(), (V{"3", "5"}));  // nothing popped
-}
-
-TEST(Variablen, JederLaufBeginntFrisch) {
-  Makrolauf m;
-  m.lauf("/x 1 DEF 5 6");
-  m.lauf("x");
-  EXPECT_EQ(m.stapel(), V{"x"});
-}
-
-TEST(Debugmodus, UnterschiedlicheAnzahlenWarnenUndStoppenNachDemErstenBefehl) {
-  Makrolauf m;
-  Makrostart start;
-  start.debugmodus = true;
-  m.lauf("(a) (b) 1 IF { /x", start);
-  EXPECT_EQ(m.interpreter.warnungen(), (V{"Fehler: unterschiedliche Anzahl IF und ENDIF",
-                                          "Fehler: unterschiedliche Anzahl /var und DEF",
-                                          "Fehler: unterschiedliche Anzahl { und }"}));
-  EXPECT_EQ(m.stapel(), V{"a"});
-  ASSERT_EQ(m.benutzer.meldungen.size(), 3u);
-  EXPECT_EQ(m.benutzer.meldungen[0].art, Meldungsart::Warnung);
-
-  m.lauf("/x 1 DEF 1 IF 2 { } ENDIF (fertig)", start);
-  EXPECT_TRUE(m.interpreter.warnungen().empty());
-  EXPECT_EQ(m.oben(), "fertig");
-
-  // A macro started from a file is not checked.
-  start.ausDatei = true;
-  m.lauf("(a) (b) 1 IF", start);
-  EXPECT_TRUE(m.interpreter.warnungen().empty());
-  EXPECT_EQ(m.stapel().size(), 2u);
+  EXPECT_EQ(m.stapel(), (V{"3", "5"}));
+  m.lauf("(r) CALL r# (r) CALL RETURN");
+  EXPECT_EQ(m.interpreter.aufruftiefe(), Makrointerpreter::HoechsteAufruftiefe);
 }
 
 }  // namespace

@@ -1,11 +1,22 @@
 // Runs that draw: the interpreter with the drawing words on a real drawing,
 // included macros, the unit variable.
+//
+// The error reporter: texts, the subroutine suffix and the short form of
+// macros started from a file.
+//
+// The example macros shipped in data/Makros run without an error on a new
+// drawing and draw what they are for.
 #include <gtest/gtest.h>
+
+#include <filesystem>
 
 #include "macro/makrocompiler.h"
 #include "macro/makrodatei.h"
 #include "macro/makrointerpreter.h"
+#include "macro/makromelder.h"
 #include "macro/makrozeichner.h"
+#include "macro/quelltextdatei.h"
+#include "makrolauf_hilfe.h"
 #include "makrotest_hilfe.h"
 #include "platform/skriptbenutzer.h"
 #include "store/zeichnung.h"
@@ -51,42 +62,11 @@ TEST_F(Zeichnungslauf, LinienInEinerSchleife) {
   EXPECT_EQ(lebende(), 10);
 }
 
-TEST_F(Zeichnungslauf, FigurenwortMitTextStattZahlAufDemSchnellweg) {
-  lauf("0 0 MOVETO a 0 LINETO");
-  EXPECT_EQ(fehler(), 97);
-  EXPECT_EQ(lebende(), 0);
-}
-
 TEST_F(Zeichnungslauf, FehlerDesZeichnersImUnterprogramm) {
   lauf("(rahmen) CALL rahmen# 0 0 MOVETO 5 5 LINETO (profil) SETMASPROFILE RETURN");
   EXPECT_EQ(fehler(), 31);
   EXPECT_EQ(benutzer.letzteMeldung(), "Das Bemaßungsprofil profil.QZB konnte nicht gefunden werden. in rahmen#");
   EXPECT_EQ(lebende(), 1);  // what was drawn before the error stays
-}
-
-TEST_F(Zeichnungslauf, EinheitswortStelltDieZeichnungUm) {
-  lauf("/einheit (cm) DEF einheit");
-  EXPECT_EQ(oben(), "cm");
-  EXPECT_EQ(zeichnung.ansicht.unitCode, 2);
-  EXPECT_EQ(zeichnung.ansicht.unitFactor, 0.1);
-  EXPECT_EQ(zeichnung.ansicht.unitName, "cm");
-  lauf("/EINHEIT (Zoll) DEF");
-  EXPECT_EQ(zeichnung.ansicht.unitName, "cm");
-}
-
-TEST_F(Zeichnungslauf, VordefinierteAusDerZeichnung) {
-  zeichnung.ansicht.sheetWidth = 420;
-  zeichnung.ansicht.unitFactor = 0.001;
-  zeichnung.ansicht.unitName = "m";
-  zeichnung.ansicht.drawingScale = 100;
-  zeichnung.ansicht.sheetLeft = 1000;
-  zeichnung.ansicht.zeroPoint = {1010, 2000};
-  lauf("workb maßstab einheit paperleft");
-  ASSERT_EQ(interpreter.stapel().groesse(), 4u);
-  EXPECT_EQ(interpreter.stapel().an(0), "42");
-  EXPECT_EQ(interpreter.stapel().an(1), "100");
-  EXPECT_EQ(interpreter.stapel().an(2), "m");
-  EXPECT_EQ(interpreter.stapel().an(3), "-1");
 }
 
 TEST_F(Zeichnungslauf, EingebundenesMakroMachtSeineUnterprogrammeAufrufbar) {
@@ -98,29 +78,75 @@ TEST_F(Zeichnungslauf, EingebundenesMakroMachtSeineUnterprogrammeAufrufbar) {
   EXPECT_EQ(lebende(), 2);
 }
 
-TEST_F(Zeichnungslauf, EinbindenMehrfachLaesstDasProgrammNichtWachsen) {
-  ASSERT_TRUE(schreibeMakrodatei(ordner / "a.MAK", kompiliereText("(a) INCLUDE x# 1 RETURN")));
-  lauf("100 { (a) INCLUDE }");
-  EXPECT_EQ(fehler(), 0);
-  const std::size_t laenge = interpreter.programm().laenge();
-  lauf("1 { (a) INCLUDE }");
-  EXPECT_EQ(interpreter.programm().laenge(), laenge);
+Makrofehlerfall fall(Makrofehler code, std::string x = "X") {
+  return {code, std::move(x), {}, {}, {}};
 }
 
-TEST_F(Zeichnungslauf, EinbindenMeldetFehlendeUndFremdeDateien) {
-  lauf("(gibtsnicht) INCLUDE");
-  EXPECT_EQ(fehler(), 23);
-  EXPECT_EQ(benutzer.letzteMeldung(), "Das eingebundene Makro gibtsnicht konnte nicht gefunden werden.");
-  test::schreibeBytes(ordner / "kaputt.MAK", "QZMK das ist kein Makro");
-  lauf("(kaputt) INCLUDE");
-  EXPECT_EQ(fehler(), 24);
-  EXPECT_EQ(benutzer.letzteMeldung(), "Die Datei kaputt ist kein Makro");
+// One row per rule: the subroutine suffix, the short form of macros started
+// from a file (only the code, except for a missing file), the trace texts.
+TEST(Makromeldungen, TexteJeHerkunft) {
+  Makrofehlerfall spur = fall(Makrofehler::UnbekannterFehlerMitSpur, "DIV");
+  spur.spur1 = "eins";
+  spur.spur2 = "zwei";
+  const struct {
+    Makrofehlerfall f;
+    const char* unterprogramm;
+    bool ausDatei;
+    const char* text;
+  } faelle[] = {
+      {fall(Makrofehler::ZuwenigParameter, "LINETO"), "", false, "Zuwenig Parameter für LINETO"},
+      {fall(Makrofehler::ZuwenigParameter, "LINETO"), "rahmen", false, "Zuwenig Parameter für LINETO in rahmen#"},
+      {spur, "", false, "Unbekannter Fehler führte zum Abbruch bei DIV eins zwei"},
+      {fall(Makrofehler::SchwererFehler, "SHOW"), "", true, "Es ist ein Fehler aufgetreten. Fehlercode: 13 bei SHOW"},
+      {fall(Makrofehler::SchreibdateiOffen, "liste.txt"), "", true,
+       "Es ist ein Fehler aufgetreten. Fehlercode: 27  liste.txt"},
+      {fall(Makrofehler::KeineSchreibdatei, "a.txt"), "", true, "Es ist ein Fehler aufgetreten. Fehlercode: 30  a.txt"},
+      {fall(Makrofehler::DateiFehlt, "bild.png"), "", true, "Es fehlt folgende Datei: bild.png"},
+      {fall(Makrofehler::DivisionDurchNull, "DIV"), "teil", true, "Es ist ein Fehler aufgetreten. Fehlercode: 9"},
+  };
+  for (const auto& f : faelle) EXPECT_EQ(makromeldungstext(f.f, f.unterprogramm, f.ausDatei), f.text) << f.text;
 }
 
-TEST_F(Zeichnungslauf, NeuerUndoSchrittTrenntDieSchritte) {
-  lauf("0 0 MOVETO 5 0 LINETO NEWUNDO 5 5 LINETO");
-  EXPECT_EQ(lebende(), 2);
-  EXPECT_NE(zeichnung.speicher.zustand(1), zeichnung.speicher.zustand(2));
+TEST(Makromeldungen, AusDateiWirdCode99UebergangenUndDerLaufGehtWeiter) {
+  EXPECT_FALSE(makromeldungstext(fall(Makrofehler::UnbekannterFehler), "", true));
+  test::Makrolauf m;
+  Makrostart start;
+  start.ausDatei = true;
+  m.lauf("(a) ABS (weiter)", start);
+  EXPECT_EQ(m.ende, Laufende::Beendet);
+  EXPECT_EQ(m.stapel(), (std::vector<std::string>{"a", "weiter"}));
+  EXPECT_TRUE(m.benutzer.meldungen.empty());
+}
+
+TEST(Beispielmakros, LaufenOhneMeldungUndZeichnenIhreTeile) {
+  const std::filesystem::path ordner = std::filesystem::path(QUARZEL_TEST_DATA) / ".." / ".." / "data" / "Makros";
+  const struct {
+    const char* name;
+    int mindestens;
+  } beispiele[] = {
+      // outline 4, 13 step edges, circle, walking line, 2 arrow lines, text
+      {"Treppe.psq", 4 + 13 + 1 + 1 + 2 + 1},
+      {"Schriftfeld.psq", 4 + 4 + 3 + 1 + 8},
+      {"Stuetzenraster.psq", 9 + 20 + 9 * 2},
+  };
+  for (const auto& b : beispiele) {
+    // A drawing as a new one starts (metres, 1:100).
+    Zeichnung zeichnung;
+    test::initialisiere(zeichnung.speicher);
+    Makrozeichner zeichner(zeichnung);
+    SkriptBenutzer benutzer;
+    Makrointerpreter m;
+    m.setzeBenutzer(&benutzer);
+    m.setzeZeichnung(&zeichnung);
+    m.setzeZeichner(&zeichner);
+    const Quelltextergebnis quelle = leseQuelltext(ordner / b.name);
+    EXPECT_EQ(quelle.status, Quelltextstatus::Gelesen) << b.name;
+    EXPECT_EQ(m.starteQuelltext(quelle.text), Laufende::Beendet) << b.name << ": " << benutzer.letzteMeldung();
+    EXPECT_TRUE(benutzer.meldungen.empty()) << b.name;
+    int lebende = 0;
+    for (std::int32_t i = 1; i <= zeichnung.speicher.anzahl(); ++i) lebende += zeichnung.speicher.lebendig(i);
+    EXPECT_GE(lebende, b.mindestens) << b.name;
+  }
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // Round figures, curves and point lists: their kinds, geometry in world
-// millimetres, fill settings, the order of point lists and their operand
-// checks.
+// millimetres, fill settings and the order of point lists; what a text
+// element carries, and the colour words.
+
 #include <cmath>
 
 #include "makrozeichner_hilfe.h"
@@ -24,23 +25,6 @@ TEST_F(MakrozeichnerTest, ArcLiegtUmDenMittelpunktMitSkaliertemRadius) {
   EXPECT_EQ(b.fuellung.gefuellt, 0);
 }
 
-TEST_F(MakrozeichnerTest, ArcWinkelWachsenUmDenKoordinatenwinkel) {
-  z.ansicht.coordAngle = 45;
-  ASSERT_EQ(lauf("0 0 10 350 20 ARC"), std::nullopt);
-  const tbogendaten& b = z.speicher.bogen(lebende()[0]);
-  // 395 .. 425 degrees, kept as a start in 0 .. 360 and its sweep of 30.
-  EXPECT_NEAR(b.startwinkel, 35, 1e-4);
-  EXPECT_NEAR(b.endwinkel, 65, 1e-4);
-}
-
-TEST_F(MakrozeichnerTest, ArcnLaeuftAndersHerum) {
-  ASSERT_EQ(lauf("0 0 10 30 120 ARCN"), std::nullopt);
-  const tbogendaten& b = z.speicher.bogen(lebende()[0]);
-  // Clockwise from 30 to 120 is counter-clockwise from 120 to 390.
-  EXPECT_FLOAT_EQ(b.startwinkel, 120);
-  EXPECT_FLOAT_EQ(b.endwinkel, 390);
-}
-
 TEST_F(MakrozeichnerTest, CircleUmDenAktuellenPunktEinVollkreis) {
   ASSERT_EQ(lauf("10 10 MOVETO 4 CIRCLE 1 1 RLINETO"), std::nullopt);
   const auto e = lebende();
@@ -61,51 +45,6 @@ TEST_F(MakrozeichnerTest, FcircleFuelltMitDerFuellfarbeUndBehaeltDenMakrostil) {
   EXPECT_EQ(z.speicher.aktuell.linienstil, 9);  // restored after the add
 }
 
-TEST_F(MakrozeichnerTest, EllipseFolgtDemGedrehtenSystem) {
-  z.ansicht.coordAngle = 20;
-  ASSERT_EQ(lauf("8 3 FELLIPSE"), std::nullopt);
-  const tbogendaten& b = z.speicher.bogen(lebende()[0]);
-  EXPECT_EQ(b.xr, 8);
-  EXPECT_EQ(b.yr, 3);
-  EXPECT_FLOAT_EQ(b.drehwinkel, 20);
-  EXPECT_EQ(b.fuellung.gefuellt, 1);
-}
-
-TEST_F(MakrozeichnerTest, PieIstEinGefuellterSektorAbDemMittelpunkt) {
-  ASSERT_EQ(lauf("0 0 10 0 90 PIE"), std::nullopt);
-  const Tpolygondaten& p = z.speicher.polygon(lebende()[0]);
-  EXPECT_EQ(p.fuellung.gefuellt, 1);
-  // From the centre to the arc's start; the last arc point straight above the centre.
-  const std::size_t letzter = p.punktanzahl() - 2;
-  EXPECT_TRUE(nahe<6>({p.x[0], p.y[0], p.x[1], p.y[1], p.x[letzter], p.y[letzter]},
-                      {1000, 2000, 1010, 2000, 1000, 1990}));
-}
-
-TEST_F(MakrozeichnerTest, RingLaesstDasLochFrei) {
-  ASSERT_EQ(lauf("0 0 MOVETO 5 10 RING"), std::nullopt);
-  const Tpolygondaten& p = z.speicher.polygon(lebende()[0]);
-  double rmin = 1e9, rmax = 0;
-  for (std::size_t i = 0; i < p.punktanzahl(); ++i) {
-    const double r = std::hypot(p.x[i] - 1000, p.y[i] - 2000);
-    rmin = std::min(rmin, r);
-    rmax = std::max(rmax, r);
-  }
-  EXPECT_NEAR(rmin, 5, 1e-9);
-  EXPECT_NEAR(rmax, 10, 1e-9);
-  EXPECT_EQ(p.fuellung.gefuellt, 1);
-}
-
-TEST_F(MakrozeichnerTest, RingpartBeginntInRichtungDesAktuellenPunkts) {
-  ASSERT_EQ(lauf("0 10 MOVETO 0 0 5 10 90 RINGPART"), std::nullopt);
-  const Tpolygondaten& p = z.speicher.polygon(lebende()[0]);
-  // Starts on the outer radius straight above the centre, sweeps to the left.
-  EXPECT_NEAR(p.x[0], 1000, 1e-9);
-  EXPECT_NEAR(p.y[0], 1990, 1e-9);
-  bool linksErreicht = false;
-  for (std::size_t i = 0; i < p.punktanzahl(); ++i) linksErreicht |= std::fabs(p.x[i] - 990) < 1e-9;
-  EXPECT_TRUE(linksErreicht);
-}
-
 // --- Curves and segments -----------------------------------------------------
 
 TEST_F(MakrozeichnerTest, CurvetoIstEineBezierkurveBisZumEndpunkt) {
@@ -116,25 +55,6 @@ TEST_F(MakrozeichnerTest, CurvetoIstEineBezierkurveBisZumEndpunkt) {
   const auto& q = z.speicher.bezier(e[0]).punkte;
   EXPECT_TRUE(nahe(q, {1000, 2000, 1010, 1980, 1020, 1980, 1030, 2000}));
   EXPECT_EQ(linie(e[1]).x1, 1030);  // current point at the end
-}
-
-TEST_F(MakrozeichnerTest, RfcurvetoNimmtVersaetzeUndFuellt) {
-  ASSERT_EQ(lauf("10 10 MOVETO 5 10 10 0 RFCURVETO"), std::nullopt);
-  const Tbezierdaten& d = z.speicher.bezier(lebende()[0]);
-  EXPECT_EQ(d.punkte[6], 1020);
-  EXPECT_EQ(d.punkte[7], 1990);
-  EXPECT_EQ(d.fuellung.gefuellt, 1);
-}
-
-TEST_F(MakrozeichnerTest, SectionSchliesstDenBogenMitDerSehne) {
-  ASSERT_EQ(lauf("10 0 MOVETO 0 0 0 10 SECTION"), std::nullopt);
-  const Tpolygondaten& p = z.speicher.polygon(lebende()[0]);
-  EXPECT_EQ(p.fuellung.gefuellt, 0);
-  EXPECT_EQ(p.x.front(), p.x.back());
-  EXPECT_EQ(p.y.front(), p.y.back());
-  // The current point is now the arc's end, straight above the centre.
-  ASSERT_EQ(lauf("0 0 RLINETO"), std::nullopt);
-  EXPECT_TRUE(nahe(strecke(lebende()[1]), {1000, 1990, 1000, 1990}));
 }
 
 // --- Point lists -------------------------------------------------------------
@@ -148,62 +68,57 @@ TEST_F(MakrozeichnerTest, AreaNimmtDasZuletztGeschriebenePaarAlsErstenPunkt) {
   EXPECT_EQ(p.fuellung.gefuellt, 1);
 }
 
-TEST_F(MakrozeichnerTest, AreaMitZuWenigPaarenIstFehler1UndFuegtNichtsHinzu) {
-  const auto stufe = z.speicher.undoStufe();
-  EXPECT_EQ(lauf("0 0 10 0 10 10 4 AREA"), Makrofehler::ZuwenigParameter);
-  EXPECT_TRUE(lebende().empty());
-  EXPECT_EQ(s.groesse(), 7u);
-  EXPECT_EQ(z.speicher.undoStufe(), stufe);
+const Tfliestextdaten& text(const Zeichnung& z, std::int32_t n) {
+  return z.speicher.text(n);
 }
 
-TEST_F(MakrozeichnerTest, PunktlistenPruefenIhreAnzahl) {
-  EXPECT_EQ(lauf("-1 POLYLINE"), Makrofehler::UngueltigerParameter);
-  s.leere();
-  EXPECT_EQ(lauf("2.5 POLYLINE"), Makrofehler::UnbekannterFehler);
-  s.leere();
-  EXPECT_EQ(lauf("0 0 x 1 2 POLYLINE"), Makrofehler::UnbekannterFehler);
-  EXPECT_EQ(s.groesse(), 5u);  // a bad value pops nothing
-  s.leere();
-  ASSERT_EQ(lauf("0 POLYLINE"), std::nullopt);
-  EXPECT_TRUE(lebende().empty());
-  // More points than the buffer holds.
-  const std::size_t n = Punktpuffer::Hoechstzahl + 1;
-  for (std::size_t i = 0; i < 2 * n; ++i) s.lege("1");
-  s.lege(std::to_string(n));
-  EXPECT_EQ(m.fuehreAus(Befehl::POLYLINE, s, v), Makrofehler::UngueltigerParameter);
-  EXPECT_TRUE(lebende().empty());
-}
-
-TEST_F(MakrozeichnerTest, PolylineIstOffenUndSplineHatArt5) {
-  ASSERT_EQ(lauf("0 0 10 0 10 10 3 POLYLINE 0 0 10 0 10 10 3 SPLINE 0 0 5 5 10 0 3 FSPLINE"), std::nullopt);
+TEST_F(MakrozeichnerTest, ShowSetztDenTextMitAllenEinstellungenAmAktuellenPunkt) {
+  ASSERT_EQ(lauf("10 20 MOVETO Courier SETFONT 5 SCALEFONT 30 TEXTROTATE 7 SETTEXTSTYLE 200 0 0 RGBCOLOR "
+                 "Grundriss_EG SHOW"),
+            std::nullopt);
   const auto e = lebende();
-  ASSERT_EQ(e.size(), 3u);
-  EXPECT_EQ(z.speicher.art(e[0]), Elementart::Polygon);
-  EXPECT_EQ(z.speicher.polygon(e[0]).punktanzahl(), 3u);
-  EXPECT_EQ(z.speicher.polygon(e[0]).fuellung.gefuellt, 0);
-  EXPECT_EQ(z.speicher.art(e[1]), Elementart::Spline);
-  EXPECT_EQ(z.speicher.art(e[2]), Elementart::Spline);
-  EXPECT_EQ(z.speicher.polygon(e[2]).fuellung.gefuellt, 1);
-  EXPECT_EQ(z.speicher.polygon(e[2]).punktanzahl(), 4u);
-}
-
-TEST_F(MakrozeichnerTest, RelativePunktlisteKettetVersaetzeUndVersetztDenPunkt) {
-  ASSERT_EQ(lauf("10 10 MOVETO 0 5 5 0 2 RPOLYLINE 0 0 RLINETO"), std::nullopt);
-  const auto e = lebende();
-  ASSERT_EQ(e.size(), 2u);
-  const Tpolygondaten& p = z.speicher.polygon(e[0]);
-  // First offset: the pair written last (5 0), from the current point.
-  EXPECT_EQ(p.x, (std::vector<double>{1015, 1015}));
-  EXPECT_EQ(p.y, (std::vector<double>{1990, 1985}));
-  EXPECT_EQ(strecke(e[1]), (std::array<double, 4>{1015, 1985, 1015, 1985}));
-}
-
-TEST_F(MakrozeichnerTest, ZweitfarbeGehtAufPolygoneUndTexte) {
-  ASSERT_EQ(lauf("1 2 3 1 SETMULTICOLOR 0 0 10 0 10 10 3 AREA"), std::nullopt);
-  EXPECT_EQ(z.speicher.polygon(lebende()[0]).farbe2, rgb(1, 2, 3));
-  ASSERT_EQ(lauf("0 SETMULTICOLOR 0 0 10 0 10 10 3 AREA"), std::nullopt);
-  EXPECT_EQ(z.speicher.polygon(lebende()[1]).farbe2, 0u);
+  ASSERT_EQ(e.size(), 1u);
+  EXPECT_EQ(z.speicher.art(e[0]), Elementart::Text);
+  const Tfliestextdaten& t = text(z, e[0]);
+  EXPECT_EQ(t.x, 1010);
+  EXPECT_EQ(t.y, 1980);
+  ASSERT_EQ(t.zeilen.size(), 1u);
+  EXPECT_EQ(t.zeilen[0], "Grundriss EG");
+  EXPECT_EQ(t.schrift, "Courier");
+  EXPECT_FLOAT_EQ(t.hoehe, 5);
+  EXPECT_FLOAT_EQ(t.winkel, 30);
+  EXPECT_EQ(t.stil[0], 1);  // bold
+  EXPECT_EQ(t.stil[1], 1);  // italic
+  EXPECT_EQ(t.stil[2], 1);  // underlined
+  EXPECT_EQ(t.farbe, rgb(200, 0, 0));
   EXPECT_TRUE(s.leer());
+}
+
+// --- Colours ------------------------------------------------------------------
+
+TEST_F(MakrozeichnerTest, FarbwoerterSetzenLinienUndFuellfarbe) {
+  ASSERT_EQ(lauf("10 20 300 RGBCOLOR 0 0 10 0 10 10 3 AREA"), std::nullopt);
+  const Tpolygondaten& p = z.speicher.polygon(lebende()[0]);
+  // 300 is taken as a byte.
+  EXPECT_EQ(p.farbe, rgb(10, 20, 44));
+  EXPECT_EQ(p.fuellung.fuellwert, rgb(10, 20, 44));
+
+  ASSERT_EQ(lauf("0 255 55 CMYCOLOR 0 0 MOVETO 1 1 LINETO"), std::nullopt);
+  EXPECT_EQ(linie(lebende().back()).farbe, rgb(255, 0, 200));
+
+  ASSERT_EQ(lauf("100 SETGRAY 1 1 LINETO 0 SETGRAY 2 2 LINETO 50 SETGRAY 3 3 LINETO"), std::nullopt);
+  const auto e = lebende();
+  EXPECT_EQ(linie(e[e.size() - 3]).farbe, rgb(0, 0, 0));
+  EXPECT_EQ(linie(e[e.size() - 2]).farbe, rgb(255, 255, 255));
+  // 50 × 2.55 is just below 127.5 in binary: 255 - 127.
+  EXPECT_EQ(linie(e[e.size() - 1]).farbe, rgb(128, 128, 128));
+
+  ASSERT_EQ(lauf("120 50 100 HLSCOLOR 4 4 LINETO 0 50 100 HLSCOLOR 5 5 LINETO"), std::nullopt);
+  EXPECT_EQ(linie(lebende()[lebende().size() - 2]).farbe, rgb(0, 255, 0));
+  EXPECT_EQ(linie(lebende().back()).farbe, rgb(255, 0, 0));
+  // Components must be whole numbers; a bad one pops nothing.
+  EXPECT_EQ(lauf("1.5 0 0 RGBCOLOR"), Makrofehler::UnbekannterFehler);
+  EXPECT_EQ(s.groesse(), 3u);
 }
 
 }  // namespace

@@ -1,16 +1,21 @@
 // Source files: reading in the encodings users have, writing UTF-8, the ".PSB"
 // backup, and the automatic save of open sources before a run.
+//
+// Compiled macro files: what is written reads back as the same program, and
+// anything else is "not a macro" (error 24) or missing (error 23).
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
+#include "macro/makrocompiler.h"
+#include "macro/makrodatei.h"
+#include "macro/makrofehler.h"
 #include "macro/quelltextdatei.h"
 #include "makrotest_hilfe.h"
 
 namespace quarzel {
 namespace {
-
 namespace fs = std::filesystem;
 
 TEST(Quelltextdatei, WrittenAsUtf8LinesAndReadBack) {
@@ -21,36 +26,6 @@ TEST(Quelltextdatei, WrittenAsUtf8LinesAndReadBack) {
   const Quelltextergebnis gelesen = leseQuelltext(datei);
   EXPECT_EQ(gelesen.status, Quelltextstatus::Gelesen);
   EXPECT_EQ(gelesen.text, "(Grüße) SHOW\n10 20 MOVETO");
-}
-
-TEST(Quelltextdatei, WindowsFilesAreAccepted) {
-  test::Makroordner ordner;
-  test::schreibeBytes(ordner / "alt.PSQ",
-                      "(Gr\xFC\xDF"
-                      "e) SHOW\r\n% \xC4nderung\r\n");
-  EXPECT_EQ(leseQuelltext(ordner / "alt.PSQ").text, "(Grüße) SHOW\n% Änderung");
-  test::schreibeBytes(ordner / "utf16.PSQ", std::string("\xFF\xFE"
-                                                        "A\0D\0D\0\r\0\n\0",
-                                                        12));
-  EXPECT_EQ(leseQuelltext(ordner / "utf16.PSQ").text, "ADD");
-  test::schreibeBytes(ordner / "bom.PSQ",
-                      "\xEF\xBB\xBF"
-                      "ADD");
-  EXPECT_EQ(leseQuelltext(ordner / "bom.PSQ").text, "ADD");
-}
-
-TEST(Quelltextdatei, MissingFolderAndHugeFilesAreTold) {
-  test::Makroordner ordner;
-  EXPECT_EQ(leseQuelltext(ordner / "fehlt.PSQ").status, Quelltextstatus::Fehlt);
-  fs::create_directory(ordner / "ordner.PSQ");
-  EXPECT_EQ(leseQuelltext(ordner / "ordner.PSQ").status, Quelltextstatus::Unlesbar);
-  {
-    std::ofstream gross(ordner / "gross.PSQ", std::ios::binary);
-    gross.seekp(std::streamoff(HoechsteQuelltextgroesse) + 10);
-    gross.put('x');
-  }
-  EXPECT_EQ(leseQuelltext(ordner / "gross.PSQ").status, Quelltextstatus::ZuGross);
-  EXPECT_EQ(meldungQuelltext(Quelltextstatus::Fehlt, "a.PSQ"), "Die Datei a.PSQ wurde nicht gefunden.");
 }
 
 TEST(Quelltextdatei, SavingOverAFileKeepsTheOldOneAsPsb) {
@@ -68,20 +43,6 @@ TEST(Quelltextdatei, SavingOverAFileKeepsTheOldOneAsPsb) {
   EXPECT_EQ(namen.size(), 2u);
 }
 
-TEST(Quelltextdatei, SaveIntoAMissingFolderGivesTheReason) {
-  test::Makroordner ordner;
-  std::string fehler;
-  EXPECT_FALSE(speichereQuelltext(ordner / "fehlt" / "b.PSQ", "x", &fehler));
-  EXPECT_FALSE(fehler.empty());
-  EXPECT_FALSE(fs::exists(ordner / "fehlt"));
-}
-
-TEST(Quelltextdatei, ExtensionIsAddedOnlyWhenMissing) {
-  EXPECT_EQ(mitQuelltextendung("treppe"), "treppe.PSQ");
-  EXPECT_EQ(mitQuelltextendung("treppe.psq"), "treppe.psq");
-  EXPECT_EQ(mitQuelltextendung("treppe.txt"), "treppe.txt.PSQ");
-}
-
 TEST(Autosave, SourcesOfMoreThanOneLineAreSavedByTabNumber) {
   test::Makroordner ordner;
   const std::vector<std::string> texte = {"eine Zeile", "zwei\nZeilen", "", "eine\n", "a\r\nb"};
@@ -96,34 +57,115 @@ TEST(Autosave, SourcesOfMoreThanOneLineAreSavedByTabNumber) {
   EXPECT_FALSE(fs::exists(ordner / "Source_4_autosave.psq"));
 }
 
-TEST(Autosave, PreviousAutosaveBecomesTheBackup) {
-  test::Makroordner ordner;
-  const std::vector<std::string> vorher = {"a\nb"};
-  const std::vector<std::string> nachher = {"c\nd"};
-  sichereQuelltexteAutomatisch(vorher, ordner.pfad());
-  sichereQuelltexteAutomatisch(nachher, ordner.pfad());
-  EXPECT_EQ(test::leseBytes(ordner / "Source_1_autosave.PSB"), "a\nb\n");
-  EXPECT_EQ(test::leseBytes(ordner / "Source_1_autosave.psq"), "c\nd\n");
+}  // namespace
+}  // namespace quarzel
+
+namespace quarzel {
+namespace {
+
+const char* const Beispiel =
+    "% Treppe\n"
+    "10 20 MOVETO (Stufe (1)) SHOW\n"
+    "/n 5 DEF n { 3 0 rlineto 0 3 RLINETO }\n"
+    "(stufe) CALL\n"
+    "Stufe#\n"
+    "  Maßstab ÄNDERN 50% RETURN\n";
+
+void erwarteGleich(const Tokenprogramm& a, const Tokenprogramm& b) {
+  ASSERT_EQ(a.laenge(), b.laenge());
+  for (std::size_t i = 0; i < a.laenge(); ++i) {
+    EXPECT_EQ(a.text(i), b.text(i)) << i;
+    EXPECT_EQ(a.art(i), b.art(i)) << i;
+    EXPECT_EQ(a.befehl(i), b.befehl(i)) << i;
+    EXPECT_EQ(a.zeile(i), b.zeile(i)) << i;
+    EXPECT_EQ(a.spalte(i), b.spalte(i)) << i;
+  }
 }
 
-TEST(Autosave, AtMostTenTabsAndFailuresAreReported) {
-  test::Makroordner ordner;
-  const std::vector<std::string> texte(12, "a\nb");
-  EXPECT_EQ(sichereQuelltexteAutomatisch(texte, ordner.pfad()).size(), 10u);
-  const std::vector<Quelltextsicherung> s = sichereQuelltexteAutomatisch(texte, ordner / "fehlt");
-  ASSERT_EQ(s.size(), 10u);
-  EXPECT_FALSE(s[0].gespeichert);
-  EXPECT_FALSE(s[0].fehler.empty());
+TEST(Makrodatei, CompiledProgramReadsBackUnchanged) {
+  const Tokenprogramm p = kompiliereText(Beispiel);
+  const std::optional<Tokenprogramm> wieder = entschluessele(verschluessele(p));
+  ASSERT_TRUE(wieder.has_value());
+  erwarteGleich(p, *wieder);
+  EXPECT_EQ(wieder->findeLabel("STUFE"), p.findeLabel("stufe"));
+  EXPECT_EQ(verschluessele(p), verschluessele(kompiliereText(Beispiel))) << "same program, same bytes";
 }
 
-TEST(Autosave, FolderIsTheMacroFolderOrTheUsersDataFolder) {
-  EXPECT_EQ(autosaveordnerQuelltext("/makros"), fs::path("/makros"));
-  test::Makroordner daten;
-  const Umgebung umgebung = [&](std::string_view name) -> std::optional<std::string> {
-    if (name == "XDG_DATA_HOME") return daten.pfad().string();
-    return std::nullopt;
+// Anything but an intact file is no macro: every flipped bit, every cut,
+// one byte more, garbage, the source text itself, a header that promises
+// more tokens than follow, a program without its end markers.
+TEST(Makrodatei, AnythingButAnIntactFileIsNoMacro) {
+  const std::string gut = verschluessele(kompiliereText(Beispiel));
+  for (std::size_t i = 0; i < gut.size(); ++i) {
+    for (unsigned char maske : {0x01, 0x80}) {
+      std::string boese = gut;
+      boese[i] = static_cast<char>(boese[i] ^ maske);
+      EXPECT_FALSE(entschluessele(boese).has_value()) << "byte " << i;
+    }
+    EXPECT_FALSE(entschluessele(gut.substr(0, i)).has_value()) << i;
+  }
+  std::string kopf = verschluessele(kompiliereText(""));
+  kopf[15] = '\x7F';
+  Tokenprogramm offen;
+  offen.fuegeAn("ADD");
+  for (const std::string& boese :
+       {gut + '\0', std::string(), std::string(Beispiel), std::string(1000, '\xAB'), kopf, verschluessele(offen)})
+    EXPECT_FALSE(entschluessele(boese).has_value()) << boese.size();
+}
+
+// Payloads of our own behind a correct header and checksum: only a payload
+// that holds exactly the announced tokens and ends with the end markers counts.
+TEST(Makrodatei, PayloadMustHoldExactlyTheAnnouncedTokens) {
+  using namespace std::string_literals;
+  const std::string ende = "\0\0\x01#\0\0\x01#"s;
+  const std::string add = "\x05\x07\x03"s + "ADD";  // line 5, column 7
+  const std::string zuLang = "\0\0\x09"s + "ADD";   // says 9 bytes of text
+  const std::string zahl35 = "\xFF\xFF\xFF\xFF\x7F\0\x01#"s;
+  const std::string zahl42 = "\xFF\xFF\xFF\xFF\xFF\x01\0\x01#"s;
+  ASSERT_TRUE(entschluessele(verpacke(ende, 2)).has_value());
+  const std::optional<Tokenprogramm> p = entschluessele(verpacke(add + ende, 3));
+  ASSERT_TRUE(p.has_value());
+  EXPECT_EQ(p->zeile(0), 5u);
+  EXPECT_EQ(p->spalte(0), 7u);
+  EXPECT_EQ(p->befehl(0), Befehl::ADD);
+  EXPECT_FALSE(entschluessele(verpacke(ende, 1)).has_value());          // a token left over
+  EXPECT_FALSE(entschluessele(verpacke(ende + "\0"s, 2)).has_value());  // a byte left over
+  EXPECT_FALSE(entschluessele(verpacke(ende, 3)).has_value());          // a token missing
+  EXPECT_FALSE(entschluessele(verpacke(zuLang + ende, 3)).has_value());
+  EXPECT_FALSE(entschluessele(verpacke(zahl35 + ende, 3)).has_value());
+  EXPECT_FALSE(entschluessele(verpacke(zahl42 + ende, 3)).has_value());
+}
+
+TEST(Makrodateien, WrittenFileIsReadAndMissingOrForeignFilesAreTold) {
+  test::Makroordner ordner;
+  const Tokenprogramm p = kompiliereText(Beispiel);
+  ASSERT_TRUE(schreibeMakrodatei(ordner / "treppe.MAK", p));
+  const Makroleseergebnis gelesen = leseMakrodatei(ordner / "treppe.MAK");
+  ASSERT_EQ(gelesen.status, Makrolesestatus::Gelesen);
+  erwarteGleich(p, gelesen.programm);
+
+  EXPECT_EQ(leseMakrodatei(ordner / "fehlt.MAK").status, Makrolesestatus::Fehlt);
+  test::schreibeBytes(ordner / "quelle.MAK", Beispiel);
+  EXPECT_EQ(leseMakrodatei(ordner / "quelle.MAK").status, Makrolesestatus::KeinMakro);
+  std::filesystem::create_directory(ordner / "ordner.MAK");
+  EXPECT_EQ(leseMakrodatei(ordner / "ordner.MAK").status, Makrolesestatus::KeinMakro);
+}
+
+TEST(Makrofehler, TextsAreKeptAsUsersKnowThem) {
+  const struct {
+    Makrofehler code;
+    const char* bezug;
+    const char* text;
+  } faelle[] = {
+      {Makrofehler::MakroFehlt, "treppe.MAK", "Das eingebundene Makro treppe.MAK konnte nicht gefunden werden."},
+      {Makrofehler::KeinMakro, "quelle.MAK", "Die Datei quelle.MAK ist kein Makro"},
+      {Makrofehler::DivisionDurchNull, "DIV", "Divison durch 0 bei DIV"},
+      {Makrofehler::AusserhalbDialogNichtErlaubt, "LABEL", "LABEL außerhalb von Dialogdefintionen nicht erlaubt"},
+      {static_cast<Makrofehler>(150), "X", "Unbekannter Fehler bei X"},
   };
-  EXPECT_EQ(autosaveordnerQuelltext("", umgebung), daten / "quarzel");
+  for (const auto& f : faelle) EXPECT_EQ(makrofehlertext(f.code, f.bezug), f.text);
+  EXPECT_EQ(makrofehlertext(Makrofehler::UnbekannterFehlerMitSpur, "ADD", "a", "b"),
+            "Unbekannter Fehler führte zum Abbruch bei ADD a b");
 }
 
 }  // namespace

@@ -1,23 +1,36 @@
-// The dialog "Schraffuren", its preview and the hatch list, offscreen, on a
-// hatch folder of the test's own: edits reach the files, built-in hatches
-// cannot be deleted, and the preview draws what the definition says.
+// The dialogs "Schraffuren" and "Linienstile" on data folders of the test's
+// own: edits reach the files and the drawing, and one hatch looks the same in
+// the dialog's preview, the hatch list and the drawing (45 degrees rise to the
+// right, "/": screen rows and world y both grow downward).
 #include "ui/dialogs/schraffurdialog.h"
 
 #include <gtest/gtest.h>
 
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
+#include <QImage>
+#include <QListWidget>
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <map>
 #include <string>
 
-#include "styles/schraffurbibliothek.h"
+#include "einstellungshilfen.h"
 #include "platform/skriptbenutzer.h"
-#include "ui/tools/schraffurliste.h"
+#include "render/elementzeichnen.h"
+#include "store/zeichnung.h"
+#include "styles/linienstilstart.h"
+#include "styles/schraffurbibliothek.h"
+#include "support/speicherhilfen.h"
+#include "ui/dialogs/linienstildialog.h"
 #include "ui/dialogs/schraffurvorschau.h"
+#include "ui/qt/qtcanvas.h"
+#include "ui/tools/schraffurliste.h"
+#include "ui/window/einstellungsbefehle.h"
+#include "ui/window/fensterhilfen.h"
 
 namespace quarzel {
 namespace {
@@ -39,20 +52,6 @@ class Schraffurdialog : public ::testing::Test {
   SkriptBenutzer benutzer;
 };
 
-// Rows of the picture that hold a black pixel in the given column.
-int schwarzeZeilen(const QImage& bild, int spalte) {
-  int n = 0;
-  for (int y = 0; y < bild.height(); ++y) n += bild.pixelColor(spalte, y) == Qt::black ? 1 : 0;
-  return n;
-}
-
-// Columns of the picture that hold a black pixel in the given row.
-int schwarzeSpalten(const QImage& bild, int zeile) {
-  int n = 0;
-  for (int x = 0; x < bild.width(); ++x) n += bild.pixelColor(x, zeile) == Qt::black ? 1 : 0;
-  return n;
-}
-
 TEST_F(Schraffurdialog, OkSpeichertDieGeaenderteSchraffurAlsDateiDesBenutzers) {
   TSchraffuren d(bibliothek, benutzer, "Windows-Standard 2");
   EXPECT_EQ(d.namen()->currentText(), QStringLiteral("Windows-Standard 2"));
@@ -73,99 +72,109 @@ TEST_F(Schraffurdialog, OkSpeichertDieGeaenderteSchraffurAlsDateiDesBenutzers) {
   EXPECT_EQ(neu->scaleDependent, 1);
 }
 
-TEST_F(Schraffurdialog, UnbekannterNameZeigtDieErsatzschraffur) {
-  TSchraffuren d(bibliothek, benutzer, "gibt es nicht");
-  EXPECT_EQ(d.namen()->currentText(), QStringLiteral("Windows-Standard 1"));
-  EXPECT_EQ(d.definition(), *standardSchraffur("Windows-Standard 1"));
+struct Neigung {
+  int steigend = 0;  // dark pixels whose upper-right neighbour is dark too ("/")
+  int fallend = 0;   // … whose lower-right neighbour is dark too ("\")
+};
+
+bool dunkel(const QImage& bild, int x, int y) {
+  return qGray(bild.pixel(x, y)) < 128;
 }
 
-TEST_F(Schraffurdialog, ErstellenNeuAusAktuellerUndLoeschen) {
-  TSchraffuren d(bibliothek, benutzer, "Windows-Standard 3");
-  const Schraffurdefinition drei = d.definition();
-
-  benutzer.eingaben.push_back("Beton");
-  d.erstellen();
-  EXPECT_EQ(d.namen()->currentText(), QStringLiteral("Beton"));
-  EXPECT_EQ(d.definition(), vorgabeSchraffur("Beton"));
-  ASSERT_TRUE(bibliothek.lies("Beton").has_value());
-
-  d.namen()->setCurrentText(QStringLiteral("Windows-Standard 3"));
-  benutzer.eingaben.push_back("Kies");
-  d.neuAusAktueller();
-  Schraffurdefinition erwartet = drei;
-  erwartet.name = "Kies";
-  EXPECT_EQ(bibliothek.lies("Kies"), erwartet);
-
-  // A name that is taken or cannot be a file name is refused.
-  benutzer.eingaben.push_back("Kies");
-  benutzer.eingaben.push_back("a/b");
-  d.erstellen();
-  d.erstellen();
-  EXPECT_EQ(benutzer.meldungen.size(), 2u);
-
-  benutzer.antworten.push_back(Antwort::Ja);
-  d.loeschen();  // "Kies", the current one
-  EXPECT_FALSE(bibliothek.lies("Kies").has_value());
-  EXPECT_EQ(d.namen()->findText(QStringLiteral("Kies")), -1);
-  EXPECT_EQ(d.namen()->currentText(), QStringLiteral("Windows-Standard 1"));
+// Inside a margin of three pixels, which keeps the element's outline out.
+Neigung neigung(const QImage& bild) {
+  Neigung n;
+  for (int y = 3; y + 3 < bild.height(); ++y)
+    for (int x = 3; x + 3 < bild.width(); ++x) {
+      if (!dunkel(bild, x, y)) continue;
+      n.steigend += dunkel(bild, x + 1, y - 1) ? 1 : 0;
+      n.fallend += dunkel(bild, x + 1, y + 1) ? 1 : 0;
+    }
+  return n;
 }
 
-TEST_F(Schraffurdialog, StandardSchraffurenWerdenNichtGeloescht) {
-  TSchraffuren d(bibliothek, benutzer, "Windows-Standard 4");
-  d.loeschen();
-  ASSERT_EQ(benutzer.meldungen.size(), 1u);
-  EXPECT_EQ(benutzer.meldungen[0].text, "Standard-Schraffuren können nicht gelöscht werden");
-  EXPECT_TRUE(benutzer.fragen.empty());
+class Schraffurrichtung : public Schraffurdialog {
+ protected:
+  // A rectangle hatched with `name`, drawn by the renderer at the preview's
+  // 0.25 mm per pixel with the world origin at the top-left pixel.
+  QImage gezeichnet(const std::string& name, int breite, int hoehe) {
+    Zeichnung z;
+    test::initialisiere(z.speicher);
+    z.speicher.beginneSchritt();
+    z.speicher.punkte.leere();
+    const double b = breite * 0.25, h = hoehe * 0.25;
+    for (auto [x, y] : {std::pair{0.0, 0.0}, {b, 0.0}, {b, h}, {0.0, h}}) z.speicher.punkte.fuegeHinzu(x, y);
+    Tpolygondaten v;
+    v.fuellung.gefuellt = 1;
+    v.fuellung.fuellflag = 1;
+    v.fuellung.schraffurName = name;
+    const std::int32_t n = z.speicher.neuesPolygon(Elementart::Polygon, v);
+    z.speicher.vervollstaendige(n);
+    z.speicher.setzeMarkiert(n, 0);
+
+    QImage bild(breite, hoehe, QImage::Format_RGB32);
+    bild.fill(Qt::white);
+    QtCanvas canvas(bild);
+    Anzeigeschalter schalter;
+    Darstellungswahl darstellung;
+    Zeichenumgebung u{z, schalter, darstellung};
+    u.schraffuren = &bibliothek;
+    drawElements(canvas, 1, z.speicher.anzahl(), 1, 0.25, {0, 0, double(breite - 1), double(hoehe - 1)}, 0, 0, u);
+    return bild;
+  }
+
+  QTemporaryDir ordner;
+  Umgebung umgebung;
+  Schraffurbibliothek bibliothek;
+  SkriptBenutzer benutzer;
+};
+
+TEST_F(Schraffurrichtung, FuenfundvierzigGradSteigenInVorschauListeUndZeichnungNachRechts) {
+  Schraffurdefinition d = vorgabeSchraffur("Diagonal");
+  d.muster[0].direction = 45;
+  d.muster[0].linien[0].active = 1;
+  d.muster[0].linien[0].distance = 3;
+  ASSERT_TRUE(bibliothek.speichere(d));
+  const auto gelesen = bibliothek.lies("Diagonal");
+  ASSERT_TRUE(gelesen.has_value());
+
+  const Neigung vorschau = neigung(schraffurbild(*gelesen, 200, 100));
+  const Neigung liste = neigung(schraffurbild(*gelesen, 48, 24, 0.5));
+  const Neigung zeichnung = neigung(gezeichnet("Diagonal", 200, 100));
+  for (const Neigung& n : {vorschau, liste, zeichnung}) {
+    EXPECT_GT(n.steigend, 20);
+    EXPECT_EQ(n.fallend, 0);
+  }
 }
 
-TEST_F(Schraffurdialog, VorschauZeigtNurDasAktuelleMusterWennNichtKombiniert) {
-  TSchraffuren d(bibliothek, benutzer, "Windows-Standard 1");
-  d.resize(800, 600);
-  for (int m = 0; m < 6; ++m)
-    for (int l = 0; l < 5; ++l) d.linie(m, l).aktiv->setChecked(false);
-  d.richtung(0)->setCurrentText(QStringLiteral("0"));
-  d.linie(0, 0).aktiv->setChecked(true);
-  d.linie(0, 0).abstand->setValue(5);  // 20 pixels at 0.25 mm per pixel
-  d.richtung(1)->setCurrentText(QStringLiteral("90"));
-  d.linie(1, 0).aktiv->setChecked(true);
-  d.linie(1, 0).abstand->setValue(5);
+class Linienstildialog : public Schraffurdialog {
+ protected:
+  std::string pfad(const char* name) const { return ordner.filePath(QString::fromUtf8(name)).toStdString(); }
 
-  d.vorschau()->resize(200, 100);
-  d.reiter()->setCurrentIndex(0);
-  d.kombiniert()->setChecked(false);
-  const QImage nurWaagerecht = d.vorschau()->bild();
-  // Horizontal lines every 20 pixels; in a column between the vertical ones
-  // only they are black.
-  const int zeilen = schwarzeZeilen(nurWaagerecht, 10);
-  EXPECT_GE(zeilen, 4);
-  EXPECT_LE(zeilen, 6);  // the lines on the picture's edges may or may not be hit
-  EXPECT_EQ(schwarzeSpalten(nurWaagerecht, 10), 0);
+  Linienstiltabelle tabelle;
+  Linienstilauswahl auswahl;
+};
 
-  d.kombiniert()->setChecked(true);
-  EXPECT_GE(schwarzeSpalten(d.vorschau()->bild(), 10), 8);
-}
-
-TEST(Schraffurbild, OhneAktiveLinieBleibtDasBildWeissUndRiesigeMasseWerdenBegrenzt) {
-  Schraffurdefinition leer = vorgabeSchraffur("leer");
-  const QImage bild = schraffurbild(leer, 50, 40);
-  EXPECT_EQ(schwarzeZeilen(bild, 25), 0);
-  const QImage gross = schraffurbild(leer, 1 << 30, -5);
-  EXPECT_LE(gross.width(), 4096);
-  EXPECT_EQ(gross.height(), 1);
-}
-
-TEST_F(Schraffurdialog, ListeZeigtJedeSchraffurMitVorschaubild) {
-  ASSERT_TRUE(bibliothek.speichere(vorgabeSchraffur("Holz")));
-  Schraffurliste liste;
-  liste.fuellen(bibliothek);
-  ASSERT_EQ(liste.count(), 7);
-  EXPECT_EQ(liste.item(0)->text(), QStringLiteral("Windows-Standard 1"));
-  EXPECT_EQ(liste.item(6)->text(), QStringLiteral("Holz"));
-  EXPECT_FALSE(liste.item(0)->icon().isNull());
-  liste.waehle("Holz");
-  EXPECT_EQ(liste.gewaehlt(), "Holz");
-  liste.fuellen(bibliothek);
-  EXPECT_EQ(liste.gewaehlt(), "Holz");
+TEST(LinienstileImFenster, OkUebernimmtMusterInDieZeichnungUndDieStilauswahl) {
+  test::Fenstertest t;
+  auto fenster = t.fenster(t.mitIni());
+  test::imDialog<TLinienstile>([](TLinienstile& d) {
+    d.gruppenknopf(QStringLiteral("Alle aus"));
+    d.gruppenknopf(QStringLiteral("Einfache an"));
+    d.reiter()->setCurrentIndex(1);
+    d.einfachesMuster()->setCurrentIndex(3);
+    d.strichanzahl()->setValue(2);
+    d.strich(0)->setValue(8);
+    d.strich(1)->setValue(4);
+    test::okDruecken(d);
+  });
+  test::menueeintrag(*fenster->menuBar(), "Linienstile...")->trigger();
+  const Zeichnung& z = fenster->sitzung().zeichnung;
+  EXPECT_DOUBLE_EQ(z.linienstile.einfach[3].muster.dashPeriod, 12);
+  auto* picker = fenster->findChild<QComboBox*>(QStringLiteral("Linienstil"));
+  ASSERT_NE(picker, nullptr);
+  EXPECT_EQ(picker->count(), 20);
+  EXPECT_EQ(picker->itemData(0).toInt(), linienstil::kErsterEinfacher);
 }
 
 }  // namespace

@@ -1,13 +1,11 @@
 // The Qt user answers the core's questions through dialogs with German
-// buttons; these tests press the buttons the way a user would.
+// buttons; this test presses the buttons the way a user would.
 #include "ui/qt/qtbenutzer.h"
 
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
 #include <QApplication>
-#include <QInputDialog>
-#include <QLineEdit>
 #include <QMessageBox>
 #include <QTimer>
 #include <functional>
@@ -69,73 +67,6 @@ TEST(QtBenutzerFragen, DeutscheKnoepfeLiefernIhreAntwortUndEscapeIstNeinBeziehun
   }
   amDialog([](QWidget* d) { static_cast<QMessageBox*>(d)->escapeButton()->click(); });
   EXPECT_EQ(benutzer.jaNeinAbbrechen("Weiter?"), Antwort::Abbrechen);
-}
-
-TEST(QtBenutzerFragen, AuswahlLiefertDenIndexDesGedruecktenKnopfes) {
-  QtBenutzer benutzer;
-  amDialog([](QWidget* d) { klicke(d, QStringLiteral("Überschreiben")); });
-  EXPECT_EQ(benutzer.auswahl("Symbol", "Das Symbol gibt es schon.", {"Umbenennen", "Überschreiben", "Abbrechen"}), 1);
-}
-
-TEST(QtBenutzerMeldung, ZeigtDenTextMitOkKnopf) {
-  QtBenutzer benutzer;
-  QString text;
-  QStringList texte;
-  amDialog([&](QWidget* d) {
-    text = static_cast<QMessageBox*>(d)->text();
-    texte = knopftexte(d);
-    klicke(d, QStringLiteral("OK"));
-  });
-  benutzer.meldung("Größe überschritten", Meldungsart::Fehler);
-  EXPECT_EQ(text, QStringLiteral("Größe überschritten"));
-  EXPECT_EQ(texte, QStringList{QStringLiteral("OK")});
-}
-
-TEST(QtBenutzerEingabe, LiefertDenGetipptenTextOderNichtsBeiAbbrechen) {
-  QtBenutzer benutzer;
-  QString vorgabe;
-  amDialog([&](QWidget* d) {
-    auto* eingabe = d->findChild<QLineEdit*>();
-    vorgabe = eingabe->text();
-    eingabe->setText(QStringLiteral("Grundriß EG"));
-    klicke(d, QStringLiteral("OK"));
-  });
-  EXPECT_EQ(benutzer.eingabe("Ebene", "Name der Ebene:", "Ebene 1"), std::optional<std::string>("Grundriß EG"));
-  EXPECT_EQ(vorgabe, QStringLiteral("Ebene 1"));
-
-  amDialog([](QWidget* d) { klicke(d, QStringLiteral("Abbrechen")); });
-  EXPECT_EQ(benutzer.eingabe("Ebene", "Name der Ebene:", "Ebene 1"), std::nullopt);
-}
-
-TEST(QtBenutzerDateidialog, KnoepfeSindDeutschUndAbbrechenLiefertNichts) {
-  QtBenutzer benutzer;
-  for (const bool speichern : {false, true}) {
-    QStringList texte;
-    amDialog([&](QWidget* d) {
-      texte = knopftexte(d);
-      klicke(d, QStringLiteral("Abbrechen"));
-    });
-    const auto datei = speichern ? benutzer.dateiSpeichern("Speichern", "Zeichnungen (*.QZZ)|*.QZZ", "")
-                                 : benutzer.dateiOeffnen("Öffnen", "Zeichnungen (*.QZZ)|*.QZZ", "");
-    EXPECT_EQ(datei, std::nullopt);
-    EXPECT_TRUE(texte.contains(QStringLiteral("Abbrechen"))) << texte.join(u',').toStdString();
-    EXPECT_FALSE(texte.contains(QStringLiteral("Cancel")));
-    EXPECT_TRUE(texte.contains(speichern ? QStringLiteral("Speichern") : QStringLiteral("Öffnen")));
-  }
-}
-
-TEST(QtBenutzerFortschritt, GehtAnDieAnzeige) {
-  QString text;
-  int prozent = 0;
-  QtBenutzer benutzer(nullptr, [&](const QString& t, int p) {
-    text = t;
-    prozent = p;
-  });
-  benutzer.fortschritt("Lade Zeichnung", 40);
-  EXPECT_EQ(text, QStringLiteral("Lade Zeichnung"));
-  EXPECT_EQ(prozent, 40);
-  QtBenutzer ohneAnzeige;
-  ohneAnzeige.fortschritt("egal", 10);  // no display: nothing happens, nothing breaks
 }
 
 }  // namespace

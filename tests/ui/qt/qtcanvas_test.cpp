@@ -1,17 +1,30 @@
-// QtCanvas on a QImage: what the core relies on when it paints the drawing
-// area, rubber bands and printouts.
+// QtCanvas on images, as the core relies on it when it paints the drawing
+// area, rubber bands, pictures and output files; cutting to the protective
+// rectangle; and the rubber-band canvas, whose XOR drawing goes into a layer
+// of its own and survives a new picture.
 #include "ui/qt/qtcanvas.h"
 
 #include <gtest/gtest.h>
 
 #include <QBuffer>
+#include <QFile>
 #include <QImage>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QRegularExpression>
 #include <QSvgGenerator>
+#include <QTemporaryDir>
+#include <array>
 #include <cmath>
 #include <limits>
 #include <vector>
+
+#include "platform/farbe.h"
+#include "store/zeichnung.h"
+#include "ui/qt/pixelclip.h"
+#include "ui/qt/rueckmeldungscanvas.h"
+#include "ui/qt/zeichnungsausgabe.h"
+#include "ui/tools/werkzeugsymbole.h"
 
 namespace quarzel {
 namespace {
@@ -46,14 +59,6 @@ int nichtWeisseIn(const QImage& bild, QRect r) {
     for (int x = r.left(); x <= r.right(); ++x) n += bild.pixel(x, y) != qRgb(255, 255, 255);
   }
   return n;
-}
-
-QByteArray alsPng(const QImage& bild) {
-  QByteArray daten;
-  QBuffer puffer(&daten);
-  puffer.open(QIODevice::WriteOnly);
-  bild.save(&puffer, "PNG");
-  return daten;
 }
 
 // Everything the renderer may draw, in one go.
@@ -91,57 +96,7 @@ TEST(QtCanvasStiftmodus, XorZweimalStelltDasBildGenauWiederHer) {
   EXPECT_EQ(bild, vorher);
 }
 
-TEST(QtCanvasStiftmodus, XorMitWeissemStiftKehrtSchwarzUndWeissUm) {
-  QImage bild = weissesBild();
-  {
-    QPainter p(&bild);
-    p.fillRect(0, 0, 50, 80, Qt::black);
-  }
-  QtCanvas c(bild);
-  c.setzeStiftmodus(Stiftmodus::Xor);
-  c.setzeStift(kWeiss, 1);
-  const std::vector<Pixelpunkt> quer{{10, 40}, {90, 40}};
-  c.polylinie(quer);
-  EXPECT_TRUE(istFarbe(bild, 20, 40, kWeiss));
-  EXPECT_TRUE(istFarbe(bild, 70, 40, kSchwarz));
-}
-
-TEST(QtCanvasStiftmodus, WeissMaltAllesWeissUndKopierenWiederInFarbe) {
-  QImage bild(60, 40, QImage::Format_RGB32);
-  bild.fill(Qt::black);
-  QtCanvas c(bild);
-  c.setzeStiftmodus(Stiftmodus::Weiss);
-  c.setzeStift(rgb(255, 0, 0), 1);
-  const std::vector<Pixelpunkt> linie{{0, 10}, {59, 10}};
-  c.polylinie(linie);
-  c.rechteckFuellen({0, 20, 10, 10}, rgb(0, 0, 255));
-  c.text(20, 20, "X", Schriftangaben{.hoehePixel = 16}, rgb(0, 255, 0));
-  EXPECT_TRUE(istFarbe(bild, 30, 10, kWeiss));
-  EXPECT_TRUE(istFarbe(bild, 5, 25, kWeiss));
-  bool nurSchwarzWeiss = true;
-  for (int y = 0; y < bild.height(); ++y) {
-    for (int x = 0; x < bild.width(); ++x) {
-      const QRgb p = bild.pixel(x, y);
-      nurSchwarzWeiss &= qRed(p) == qGreen(p) && qGreen(p) == qBlue(p);
-    }
-  }
-  EXPECT_TRUE(nurSchwarzWeiss) << "erasing must not leave coloured pixels";
-
-  c.setzeStiftmodus(Stiftmodus::Kopieren);
-  c.polylinie(linie);
-  EXPECT_TRUE(istFarbe(bild, 30, 10, rgb(255, 0, 0)));
-}
-
 // --- Pens and geometry -------------------------------------------------------
-
-TEST(QtCanvasStift, FarbeHatRotImNiedrigenByte) {
-  QImage bild = weissesBild();
-  QtCanvas c(bild);
-  c.pixel(4, 5, 0x0000FF);
-  c.pixel(6, 5, 0xFF0000);
-  EXPECT_EQ(bild.pixel(4, 5), qRgb(255, 0, 0));
-  EXPECT_EQ(bild.pixel(6, 5), qRgb(0, 0, 255));
-}
 
 TEST(QtCanvasStift, DreiPixelStiftMaltDreiZeilenUmDieLinie) {
   QImage bild = weissesBild();
@@ -168,30 +123,6 @@ TEST(QtCanvasStift, DreiPixelStiftMaltDreiZeilenUmDieLinie) {
   EXPECT_EQ(nichtWeisseIn(bild, QRect(0, 74, 100, 6)), 0);
 }
 
-TEST(QtCanvasStift, EinPixelStiftMaltGenauEineZeileOhneKantenglaettung) {
-  QImage bild = weissesBild();
-  QtCanvas c(bild);
-  c.setzeStift(rgb(10, 20, 30), 1);
-  const std::vector<Pixelpunkt> linie{{10, 40}, {90, 40}};
-  c.polylinie(linie);
-  EXPECT_EQ(nichtWeisseIn(bild, QRect(0, 0, 100, 40)), 0);
-  EXPECT_EQ(nichtWeisseIn(bild, QRect(0, 41, 100, 39)), 0);
-  for (int x = 10; x < 90; ++x) EXPECT_TRUE(istFarbe(bild, x, 40, rgb(10, 20, 30))) << x;
-}
-
-TEST(QtCanvasStift, GestrichelterStiftIstEinPixelBreitUndHatLuecken) {
-  QImage bild = weissesBild();
-  QtCanvas c(bild);
-  c.setzeStift(kSchwarz, 5, Stiftart::Gestrichelt);
-  const std::vector<Pixelpunkt> linie{{0, 40}, {99, 40}};
-  c.polylinie(linie);
-  EXPECT_EQ(nichtWeisseIn(bild, QRect(0, 0, 100, 40)), 0);
-  EXPECT_EQ(nichtWeisseIn(bild, QRect(0, 41, 100, 39)), 0);
-  const int gemalt = nichtWeisseIn(bild, QRect(0, 40, 100, 1));
-  EXPECT_GT(gemalt, 40);
-  EXPECT_LT(gemalt, 95);
-}
-
 TEST(QtCanvasStift, PolygonWirdMitDemPinselGefuelltOderNurUmrandet) {
   QImage bild = weissesBild();
   QtCanvas c(bild);
@@ -209,62 +140,6 @@ TEST(QtCanvasStift, PolygonWirdMitDemPinselGefuelltOderNurUmrandet) {
   EXPECT_TRUE(istFarbe(bild, 50, 25, kSchwarz));
 }
 
-TEST(QtCanvasStift, MehrfachPolylinieZeichntGetrennteZuegeUndUeberspringtUngueltigeLaengen) {
-  QImage bild = weissesBild();
-  QtCanvas c(bild);
-  const std::vector<Pixelpunkt> punkte{{10, 10}, {90, 10}, {10, 50}, {90, 50}, {10, 70}, {90, 70}};
-  const std::vector<int> laengen{2, 2, 7};  // the last one claims more points than there are
-  c.mehrfachPolylinie(punkte, laengen);
-  EXPECT_TRUE(istFarbe(bild, 50, 10, kSchwarz));
-  EXPECT_TRUE(istFarbe(bild, 50, 50, kSchwarz));
-  EXPECT_TRUE(istFarbe(bild, 50, 70, kWeiss));
-  // No connecting segment between the two strokes.
-  EXPECT_EQ(nichtWeisseIn(bild, QRect(0, 15, 100, 30)), 0);
-}
-
-// --- Hostile coordinates -----------------------------------------------------
-
-TEST(QtCanvasGrenzfaelle, RiesigeKoordinatenZeichnenDenSichtbarenTeil) {
-  QImage bild = weissesBild();
-  QtCanvas c(bild);
-  c.setzeStift(kSchwarz, 1, Stiftart::Gepunktet);
-  const std::vector<Pixelpunkt> weit{{-1e12, 40}, {1e12, 40}};
-  c.polylinie(weit);
-  EXPECT_GT(nichtWeisseIn(bild, QRect(0, 40, 100, 1)), 20);
-
-  c.setzeStift(kSchwarz, 1);
-  c.setzePinsel(kSchwarz);
-  const std::vector<Pixelpunkt> riesig{{-1e15, 60}, {1e15, 60}, {1e15, 1e15}, {-1e15, 1e15}};
-  c.polygon(riesig);
-  EXPECT_TRUE(istFarbe(bild, 50, 70, kSchwarz));
-  EXPECT_TRUE(istFarbe(bild, 50, 55, kWeiss));
-}
-
-TEST(QtCanvasGrenzfaelle, NichtEndlicheWerteWerdenUebergangen) {
-  QImage bild = weissesBild();
-  const QImage leer = bild;
-  QtCanvas c(bild);
-  const double nan = std::numeric_limits<double>::quiet_NaN();
-  const double inf = std::numeric_limits<double>::infinity();
-  c.setzeStift(kSchwarz, nan);
-  const std::vector<Pixelpunkt> mitNan{{10, 10}, {nan, 20}, {inf, 30}};
-  c.polylinie(mitNan);
-  c.polygon(mitNan);
-  c.text(nan, 10, "x", Schriftangaben{}, kSchwarz);
-  c.text(10, 10, "x", Schriftangaben{.hoehePixel = inf}, kSchwarz);
-  c.rechteckFuellen({std::numeric_limits<int>::max() - 5, 0, 100, 100}, kSchwarz);
-  c.rechteckFuellen({0, 0, -5, 10}, kSchwarz);
-  c.pixel(-1, 5, kSchwarz);
-  c.pixel(100, 5, kSchwarz);
-  EXPECT_EQ(bild, leer);
-
-  // The segment between two finite points still counts.
-  const std::vector<Pixelpunkt> teilweise{{10, 50}, {90, 50}, {nan, nan}, {10, 70}};
-  c.polylinie(teilweise);
-  EXPECT_TRUE(istFarbe(bild, 50, 50, kSchwarz));
-  EXPECT_EQ(nichtWeisseIn(bild, QRect(0, 55, 100, 25)), 0);
-}
-
 // --- Clip --------------------------------------------------------------------
 
 TEST(QtCanvasClip, ZeichnetNurInnerhalbDesPolygonsBisZumAufheben) {
@@ -278,16 +153,6 @@ TEST(QtCanvasClip, ZeichnetNurInnerhalbDesPolygonsBisZumAufheben) {
   c.clipAufheben();
   c.rechteckFuellen({90, 70, 10, 10}, kSchwarz);
   EXPECT_TRUE(istFarbe(bild, 95, 75, kSchwarz));
-}
-
-TEST(QtCanvasClip, EntartetesClipPolygonLaesstNichtsDurch) {
-  QImage bild = weissesBild();
-  const QImage leer = bild;
-  QtCanvas c(bild);
-  const std::vector<Pixelpunkt> strecke{{0, 0}, {100, 80}};
-  c.setzeClip(strecke);
-  c.rechteckFuellen({0, 0, 100, 80}, kSchwarz);
-  EXPECT_EQ(bild, leer);
 }
 
 // --- Text ----------------------------------------------------------------------
@@ -309,82 +174,158 @@ TEST(QtCanvasText, UmlauteHabenEigeneGlyphenUndDieEckeLiegtObenLinks) {
   EXPECT_GT(nichtWeisseIn(a, QRect(0, 0, 60, 60)), nichtWeisseIn(b, QRect(0, 0, 60, 60)));
 }
 
-TEST(QtCanvasText, UmNeunzigGradGedrehterTextLaeuftNachOben) {
-  QImage bild = weissesBild(80, 200);
-  QtCanvas c(bild);
-  c.text(20, 180, "Grundriss", Schriftangaben{.hoehePixel = 20, .winkelGrad = 90}, kSchwarz);
-  EXPECT_GT(nichtWeisseIn(bild, QRect(0, 60, 80, 120)), 50);
-  EXPECT_EQ(nichtWeisseIn(bild, QRect(0, 181, 80, 19)), 0) << "counter-clockwise: the text rises from its corner";
-  EXPECT_EQ(nichtWeisseIn(bild, QRect(41, 0, 39, 200)), 0) << "the cell lies left of the anchor";
-}
-
 // --- Images --------------------------------------------------------------------
 
-TEST(QtCanvasBild, PngWirdInDasZielrechteckGestreckt) {
-  QImage quelle(2, 2, QImage::Format_RGB32);
-  quelle.fill(qRgb(255, 0, 0));
-  const QByteArray png = alsPng(quelle);
+TEST(CanvasBilder, RasterbildFuelltSeinParallelogramm) {
   QImage bild = weissesBild();
-  QtCanvas c(bild);
-  c.bild(std::span(reinterpret_cast<const std::uint8_t*>(png.constData()), std::size_t(png.size())), {10, 10, 40, 20});
-  EXPECT_TRUE(istFarbe(bild, 10, 10, rgb(255, 0, 0)));
-  EXPECT_TRUE(istFarbe(bild, 49, 29, rgb(255, 0, 0)));
-  EXPECT_TRUE(istFarbe(bild, 50, 30, kWeiss));
-  EXPECT_TRUE(istFarbe(bild, 9, 9, kWeiss));
-}
-
-TEST(QtCanvasBild, KaputteBilddatenZeichnenNichts) {
-  QImage quelle(50, 50, QImage::Format_RGB32);
-  quelle.fill(Qt::blue);
-  QByteArray png = alsPng(quelle);
-  png.truncate(png.size() / 2);
-  const std::vector<std::uint8_t> unsinn{0x89, 'P', 'N', 'G', 0, 1, 2, 3};
-  QImage bild = weissesBild();
-  const QImage leer = bild;
-  QtCanvas c(bild);
-  c.bild(unsinn, {0, 0, 100, 80});
-  c.bild({}, {0, 0, 10, 10});
-  EXPECT_EQ(bild, leer);
-  // A truncated PNG may show the rows decoded so far; it must simply not crash.
-  c.bild(std::span(reinterpret_cast<const std::uint8_t*>(png.constData()), std::size_t(png.size())), {0, 0, 100, 80});
-}
-
-// --- Other paint devices ----------------------------------------------------------
-
-QStringList qtWarnungen;
-void warnungMerken(QtMsgType, const QMessageLogContext&, const QString& text) {
-  qtWarnungen.append(text);
-}
-
-TEST(QtCanvasGeraete, PdfUndSvgNehmenAllesAnAuchXor) {
-  QByteArray pdf;
-  QBuffer pdfPuffer(&pdf);
-  pdfPuffer.open(QIODevice::WriteOnly);
-  QPdfWriter schreiber(&pdfPuffer);
-  QByteArray svg;
-  QBuffer svgPuffer(&svg);
-  QSvgGenerator generator;
-  generator.setOutputDevice(&svgPuffer);
-  generator.setSize(QSize(100, 80));
-
-  qtWarnungen.clear();
-  const QtMessageHandler vorher = qInstallMessageHandler(warnungMerken);
   {
-    QtCanvas c(schreiber, true);
-    EXPECT_GT(c.breite(), 1000) << "a PDF page has many device pixels";
-    c.setzeStiftmodus(Stiftmodus::Xor);
-    allesZeichnen(c);
+    QtCanvas c(bild);
+    // Left half red, right half blue, each 20×40 pixels at (10, 10).
+    Rasterbild zwei{2, 1, {255, 0, 0, 255, 0, 0, 255, 255}};
+    c.rasterbild(zwei, Bildlage{{10, 10}, {50, 10}, {10, 50}});
   }
-  {
-    QtCanvas c(generator, true);
-    c.setzeStiftmodus(Stiftmodus::Xor);
-    allesZeichnen(c);
+  EXPECT_EQ(bild.pixel(15, 30), qRgb(255, 0, 0));
+  EXPECT_EQ(bild.pixel(45, 30), qRgb(0, 0, 255));
+  EXPECT_EQ(bild.pixel(5, 30), qRgb(255, 255, 255));
+  EXPECT_EQ(bild.pixel(30, 55), qRgb(255, 255, 255));
+}
+
+// A drawing with one filled black square polygon at the sheet's top-left
+// corner, 20 × 10 mm.
+Zeichnung zeichnungMitRechteck() {
+  Zeichnung z;
+  z.ansicht.sheetWidth = 210;
+  z.ansicht.sheetHeight = 297;
+  Tpolygondaten d;
+  const double l = z.ansicht.sheetLeft, o = z.ansicht.sheetTop;
+  d.x = {l, l + 20, l + 20, l, l};
+  d.y = {o, o, o + 10, o + 10, o};
+  d.fuellung.gefuellt = 1;
+  d.fuellung.fuellwert = rgb(0, 0, 0);
+  z.speicher.setzeUndoStufe(1);
+  const std::int32_t n = z.speicher.neuesPolygonMitPunkten(Elementart::Polygon, d);
+  z.speicher.setzeZustand(n, 1);
+  return z;
+}
+
+class Ausgabedatei : public ::testing::Test {
+ protected:
+  // Writes the drawing with one square to `name` in the test's folder and
+  // returns the file's bytes (empty after an error, which fails the test).
+  QByteArray ausgabe(const char* name, bool ganzeZeichnung = false) {
+    Zeichnung z = zeichnungMitRechteck();
+    Ausgabewahl w;
+    w.pfad = ordner.filePath(QString::fromUtf8(name)).toStdString();
+    w.format = *ausgabeformatFuer(w.pfad);
+    w.dpi = 254;  // 10 pixels per millimetre
+    w.ganzeZeichnung = ganzeZeichnung;
+    EXPECT_EQ(gibZeichnungAus(z, w), "") << name;
+    QFile f(QString::fromStdString(w.pfad));
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
   }
-  qInstallMessageHandler(vorher);
-  EXPECT_TRUE(qtWarnungen.isEmpty()) << qtWarnungen.join(u'\n').toStdString();
-  EXPECT_TRUE(pdf.startsWith("%PDF"));
-  EXPECT_TRUE(svg.contains("<svg"));
-  EXPECT_TRUE(svg.contains("polyline") || svg.contains("path"));
+
+  QTemporaryDir ordner;
+};
+
+TEST_F(Ausgabedatei, PngHatDieBlattgroesseBeiDerAufloesung) {
+  const QImage bild = QImage::fromData(ausgabe("plan.png"));
+  EXPECT_EQ(bild.width(), 2100);
+  EXPECT_EQ(bild.height(), 2970);
+  EXPECT_EQ(bild.pixel(100, 50) & 0xFFFFFF, 0u) << "inside the 20 × 10 mm square";
+  EXPECT_EQ(bild.pixel(300, 50) & 0xFFFFFF, 0xFFFFFFu);
+  // The whole drawing: 20 × 10 mm and a margin of 2 mm on each side.
+  EXPECT_EQ(QImage::fromData(ausgabe("alles.png", true)).size(), QSize(240, 140));
+}
+
+TEST(Zeichnungsausgabe, ZuGrosseBilderUndUnschreibbarePfadeMeldenSichAufDeutsch) {
+  Zeichnung z = zeichnungMitRechteck();
+  Ausgabewahl w;
+  w.pfad = "/tmp/nie.png";
+  w.dpi = 2400;
+  z.ansicht.sheetWidth = 10000;
+  z.ansicht.sheetHeight = 10000;
+  const std::string fehler = gibZeichnungAus(z, w);
+  EXPECT_NE(fehler.find("zu groß"), std::string::npos) << fehler;
+  Zeichnung klein = zeichnungMitRechteck();
+  w.dpi = 10;
+  w.pfad = "/gibt/es/nicht/plan.png";
+  EXPECT_NE(gibZeichnungAus(klein, w).find("kann nicht geschrieben werden"), std::string::npos);
+}
+
+const Schutzrechteck kRechteck{0, 0, 100, 100};
+
+double flaeche(const std::vector<Pixelpunkt>& p) {
+  double a = 0;
+  for (std::size_t i = 0; i < p.size(); ++i) {
+    const Pixelpunkt& u = p[i];
+    const Pixelpunkt& v = p[(i + 1) % p.size()];
+    a += u.x * v.y - v.x * u.y;
+  }
+  return std::abs(a) / 2;
+}
+
+TEST(Pixelclip, ZugDerHinausUndWiederHereinLaeuftZerfaelltInZweiStuecke) {
+  const std::vector<Pixelpunkt> zug{{10, 50}, {50, 50}, {50, 500}, {60, 500}, {60, 50}, {90, 50}};
+  const auto stuecke = polylinieBeschneiden(zug, kRechteck);
+  ASSERT_EQ(stuecke.size(), 2u);
+  EXPECT_EQ(stuecke[0].size(), 3u);  // (10,50) (50,50) (50,100)
+  EXPECT_DOUBLE_EQ(stuecke[0].back().y, 100);
+  EXPECT_DOUBLE_EQ(stuecke[1].front().x, 60);
+  EXPECT_DOUBLE_EQ(stuecke[1].front().y, 100);
+  EXPECT_DOUBLE_EQ(stuecke[1].back().x, 90);
+}
+
+TEST(Pixelclip, PolygonBehaeltSeinInneresImRechteck) {
+  const std::vector<Pixelpunkt> gross{{-1e9, -1e9}, {1e9, -1e9}, {1e9, 1e9}, {-1e9, 1e9}};
+  EXPECT_DOUBLE_EQ(flaeche(polygonBeschneiden(gross, kRechteck)), 10000);
+  const std::vector<Pixelpunkt> halb{{50, -1e9}, {1e9, -1e9}, {1e9, 1e9}, {50, 1e9}};
+  EXPECT_DOUBLE_EQ(flaeche(polygonBeschneiden(halb, kRechteck)), 5000);
+  const std::vector<Pixelpunkt> draussen{{200, 200}, {300, 200}, {300, 300}};
+  EXPECT_TRUE(polygonBeschneiden(draussen, kRechteck).empty());
+}
+
+class Rueckmeldung : public ::testing::Test {
+ protected:
+  Rueckmeldung() : bild(100, 80, QImage::Format_RGB32), ebene(100, 80, QImage::Format_RGB32) {
+    bild.fill(Qt::white);
+    ebene.fill(Qt::black);
+  }
+
+  // What the screen shows: picture XOR layer.
+  QImage sichtbar() const {
+    QImage e = bild.copy();
+    QPainter m(&e);
+    m.setCompositionMode(QPainter::RasterOp_SourceXorDestination);
+    m.drawImage(0, 0, ebene);
+    return e;
+  }
+
+  void band(Canvas& c) {
+    const std::array<Pixelpunkt, 3> p{{{10, 10}, {90, 40}, {20, 70}}};
+    c.polylinie(p);
+  }
+
+  QImage bild;
+  QImage ebene;
+  int meldungen = 0;
+};
+
+TEST_F(Rueckmeldung, BandUeberlebtEinNeuesBildUndLaesstSichDannLoeschen) {
+  Rueckmeldungscanvas c(bild, ebene, [this] { ++meldungen; });
+  c.setzeStiftmodus(Stiftmodus::Xor);
+  c.setzeStift(rgb(0, 0, 255), 1);
+  const QImage vorher = sichtbar();
+  band(c);
+  c.schliessen();
+  EXPECT_NE(sichtbar(), vorher);
+  EXPECT_EQ(bild.pixel(50, 25), qRgb(255, 255, 255)) << "the picture itself stays untouched";
+  // A redraw paints a new picture (here: a grey one).
+  bild.fill(QColor(200, 200, 200));
+  const QImage neu = bild.copy();
+  band(c);
+  c.schliessen();
+  EXPECT_EQ(sichtbar(), neu) << "erasing after a redraw leaves no ghost";
+  EXPECT_EQ(meldungen, 2) << "every drawing call asks for a copy to the screen";
 }
 
 }  // namespace

@@ -1,13 +1,13 @@
-// Context help and the default layout: while "Kontextsensitive Hilfe" is down
-// a tool button or menu item opens its topic instead of acting and help mode
-// ends; every tool button and menu command has a topic; hostile topic names
-// and files show a note; and at 1280 x 800 the property bar shows all its
-// fields for every tool.
+// Context help: while "Kontextsensitive Hilfe" is down a tool button or menu
+// item opens its topic instead of acting and help mode ends; every tool
+// button and menu command has a topic.
+#include "ui/tools/kontexthilfe.h"
+
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <QApplication>
 #include <QActionGroup>
+#include <QApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QMenu>
@@ -17,15 +17,14 @@
 #include <QToolBar>
 #include <QToolButton>
 
-#include "settings/konfiguration.h"
 #include "edit/werkzeugvarianten.h"
-#include "ui/window/fensterhilfen.h"
-#include "ui/tools/eigenschaftsleiste.h"
+#include "settings/konfiguration.h"
 #include "ui/dialogs/hilfefenster.h"
-#include "ui/tools/kontexthilfe.h"
+#include "ui/tools/eigenschaftsleiste.h"
 #include "ui/tools/koordinatenpanel.h"
-#include "ui/window/werkzeugbedienung.h"
 #include "ui/tools/werkzeugleisten.h"
+#include "ui/window/fensterhilfen.h"
+#include "ui/window/werkzeugbedienung.h"
 
 namespace quarzel {
 namespace {
@@ -63,20 +62,6 @@ TEST_F(Hilfe, ImHilfemodusOeffnetEinWerkzeugknopfSeinThemaStattZuWirken) {
   EXPECT_EQ(werkzeug(), 3);
 }
 
-TEST_F(Hilfe, ThemenFolgenDemWerkzeugcodeOderDemText) {
-  QAction kreis(QStringLiteral("Kreis"));
-  kreis.setData(26);  // the button holds a variant
-  EXPECT_EQ(Kontexthilfe::thema(&kreis), QStringLiteral("werkzeug_2"));
-  QAction unter(QStringLiteral("Speichern &unter..."));
-  EXPECT_EQ(Kontexthilfe::thema(&unter), QStringLiteral("speichern_unter"));
-  QAction oeffnen(QStringLiteral("Ö&ffnen..."));
-  EXPECT_EQ(Kontexthilfe::thema(&oeffnen), QStringLiteral("oeffnen"));
-  QAction gross(QStringLiteral("Vergrößern"));
-  EXPECT_EQ(Kontexthilfe::thema(&gross), QStringLiteral("vergroessern"));
-  QAction leer(QStringLiteral("&...!"));
-  EXPECT_EQ(Kontexthilfe::thema(&leer), QStringLiteral("inhalt"));
-}
-
 TEST_F(Hilfe, JederWerkzeugknopfUndJederBefehlDerHauptmenuesHatEinThema) {
   QStringList fehlend;
   auto pruefe = [&](const QAction* a) {
@@ -92,60 +77,6 @@ TEST_F(Hilfe, JederWerkzeugknopfUndJederBefehlDerHauptmenuesHatEinThema) {
                            m.wiederherstellen, m.vergroessern, m.verkleinern, m.gesamtesBlatt, m.blattDarstellen})
     pruefe(a);
   EXPECT_TRUE(fehlend.isEmpty()) << fehlend.join(u' ').toStdString();
-}
-
-TEST(Hilfefenster_, FremdeNamenFehlendeUndLeereDateienZeigenEinenHinweis) {
-  QTemporaryDir dir;
-  QFile leer(dir.filePath(QStringLiteral("leer.md")));
-  ASSERT_TRUE(leer.open(QIODevice::WriteOnly));
-  leer.close();
-  QFile daneben(dir.filePath(QStringLiteral("geheim.txt")));
-  ASSERT_TRUE(daneben.open(QIODevice::WriteOnly));
-  daneben.write("geheim");
-  daneben.close();
-  for (const QString& t : {QStringLiteral("../geheim"), QStringLiteral("Gross"), QStringLiteral(""),
-                           QStringLiteral("fehlt"), QStringLiteral("leer"), QString(200, u'a')}) {
-    const QString text = Hilfefenster::hilfetext(dir.path(), t);
-    EXPECT_TRUE(text.contains(QStringLiteral("keinen Hilfetext"))) << t.toStdString();
-    EXPECT_FALSE(text.contains(QStringLiteral("geheim\n")));
-  }
-}
-
-TEST(Hilfefenster_, GrosseDateienWerdenNurAnfangsGelesen) {
-  QTemporaryDir dir;
-  QFile gross(dir.filePath(QStringLiteral("gross.md")));
-  ASSERT_TRUE(gross.open(QIODevice::WriteOnly));
-  const QByteArray zeile(1023, 'x');
-  for (int i = 0; i < 2048; ++i) gross.write(zeile + '\n');  // 2 MiB
-  gross.close();
-  const QString text = Hilfefenster::hilfetext(dir.path(), QStringLiteral("gross"));
-  EXPECT_LE(text.size(), 256 * 1024);
-  EXPECT_GT(text.size(), 200 * 1024);
-}
-
-// --- Layout at the default size ----------------------------------------------
-
-TEST_F(Hilfe, BeiStandardgroesseIstDieEigenschaftsleisteFuerJedesWerkzeugGanzSichtbar) {
-  // The desktop's usual font; the offscreen platform's default is larger.
-  const QFont vorher = QApplication::font();
-  QApplication::setFont(QFont(QStringLiteral("DejaVu Sans"), 9));
-  f = fenster(mitIni());
-  zeigen(*f);
-  f->resize(1280, 800);
-  QTest::qWait(20);
-  Eigenschaftsleiste& e = f->eigenschaften();
-  QToolButton* mehr = e.findChild<QToolButton*>(QStringLiteral("qt_toolbar_ext_button"));
-  std::vector<std::uint16_t> codes{1, 9, 36, 46, 48, 55, 56};
-  for (const Variantenknopf& k : variantenknoepfe()) codes.push_back(k.code);
-  for (std::uint16_t code : codes) {
-    f->werkzeuge().waehle(code);
-    QTest::qWait(5);
-    if (mehr != nullptr) {
-      EXPECT_FALSE(mehr->isVisible()) << "the bar overflows with tool " << code;
-    }
-    EXPECT_LE(e.sizeHint().width(), e.width()) << code;
-  }
-  QApplication::setFont(vorher);
 }
 
 }  // namespace

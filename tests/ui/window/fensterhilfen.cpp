@@ -2,13 +2,18 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QTest>
 #include <fstream>
 
 #include "store/zeichnungsdatei.h"
 #include "support/speicherhilfen.h"
+#include "ui/tools/koordinatenpanel.h"
+#include "ui/tools/werkzeugleisten.h"
 #include "ui/window/programmstart.h"
+#include "ui/window/werkzeugbedienung.h"
+#include "ui/window/zeichenflaeche.h"
 
 namespace quarzel::test {
 
@@ -70,6 +75,36 @@ void Fenstertest::zeigen(TFenster& f) {
   f.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
   QApplication::processEvents();
+}
+
+void Fensterfixture::SetUp() {
+  f = fenster(mitIni());
+  ASSERT_TRUE(f->sitzung().startGelungen());
+  zeigen(*f);
+}
+
+std::uint16_t Fensterfixture::werkzeug() {
+  return f->werkzeuge().steuerung().zustand().werkzeug;
+}
+
+void Fensterfixture::waehle(std::uint16_t code) {
+  QAction* a = f->leisten().aktionFuer(code);
+  ASSERT_NE(a, nullptr) << code;
+  a->trigger();
+}
+
+void Fensterfixture::klick(QPoint p, Qt::MouseButton taste) {
+  QTest::mouseClick(&flaeche(), taste, {}, p);
+}
+
+void Fensterfixture::bewege(QPoint p) {
+  QTest::mouseMove(&flaeche(), p);
+}
+
+IniDatei Fensterfixture::konfiguration() const {
+  IniDatei d;
+  d.laden(ini());
+  return d;
 }
 
 }  // namespace quarzel::test

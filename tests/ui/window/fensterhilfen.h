@@ -4,11 +4,15 @@
 // scripted user.
 #pragma once
 
+#include <gtest/gtest.h>
+
+#include <QPoint>
 #include <QTemporaryDir>
 #include <memory>
 #include <string>
 #include <vector>
 
+#include "base/inidatei.h"
 #include "platform/skriptbenutzer.h"
 #include "ui/window/sitzung.h"
 #include "ui/window/tfenster.h"
@@ -59,6 +63,25 @@ class Fenstertest {
 
  private:
   QTemporaryDir ordner_;
+};
+
+// A started and shown window with a configuration file of its own, and the
+// gestures the window tests share.
+class Fensterfixture : public ::testing::Test, public Fenstertest {
+ protected:
+  void SetUp() override;
+
+  Elementspeicher& speicher() { return f->sitzung().zeichnung.speicher; }
+  Zeichenflaeche& flaeche() { return f->zeichenflaeche(); }
+  std::uint16_t werkzeug();
+  // Starts a tool by its button.
+  void waehle(std::uint16_t code);
+  // Device pixels are widget pixels on the offscreen platform.
+  void klick(QPoint p, Qt::MouseButton taste = Qt::LeftButton);
+  void bewege(QPoint p);
+  IniDatei konfiguration() const;
+
+  Testfenster f;
 };
 
 }  // namespace quarzel::test

@@ -1,83 +1,70 @@
-// What the program makes of its settings and command line at start: which
-// extensions open a drawing, when the named file counts as missing, and the
-// values a new drawing begins with.
+// The batch tool's command line: everything but a valid call is a usage
+// error with a German reason (exit code 2).
 #include "ui/window/programmstart.h"
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "fensterhilfen.h"
+#include "ui/window/cliaufruf.h"
 
 namespace quarzel {
 namespace {
 
-TEST(Dateiart, NurDieLetzteEndungDesDateinamensZaehltInJederSchreibweise) {
-  EXPECT_EQ(dateiart("/a/plan.QZZ"), Dateiart::Zeichnung);
-  EXPECT_EQ(dateiart("plan.qzz"), Dateiart::Zeichnung);
-  EXPECT_EQ(dateiart("plan.Bak"), Dateiart::Zeichnung);
-  EXPECT_EQ(dateiart("alt.pla"), Dateiart::Import);
-  EXPECT_EQ(dateiart("alt.RUZ"), Dateiart::Import);
-  EXPECT_EQ(dateiart("alt.zid"), Dateiart::Import);
-  EXPECT_EQ(dateiart("plan.QZZ.txt"), Dateiart::Andere);
-  EXPECT_EQ(dateiart("/ordner.QZZ/plan"), Dateiart::Andere);
-  EXPECT_EQ(dateiart(".QZZ"), Dateiart::Andere) << "a hidden file named QZZ has no extension";
-  EXPECT_EQ(dateiart("QZZ"), Dateiart::Andere);
-  EXPECT_EQ(dateiart(""), Dateiart::Andere);
-  EXPECT_EQ(endungGross("a.b.qZz"), "QZZ");
-}
-
 class Startdateien : public ::testing::Test, public test::Fenstertest {};
 
-TEST_F(Startdateien, NurDasErsteArgumentMitDerRichtigenEndungOeffnet) {
-  EXPECT_EQ(startdatei({}).art, Startdatei::Art::Keine);
-  EXPECT_EQ(startdatei({""}).art, Startdatei::Art::Keine);
-  const std::string plan = schreibeDatei("plan.QZZ", "x");
-  const Startdatei s = startdatei({plan, pfad("fehlt.QZZ")});
-  EXPECT_EQ(s.art, Startdatei::Art::Oeffnen);
-  EXPECT_EQ(s.pfad, plan);
-  EXPECT_EQ(startdatei({schreibeDatei("alt.ruz", "x")}).art, Startdatei::Art::Oeffnen);
-  // An existing file of another kind and a folder open nothing.
-  EXPECT_EQ(startdatei({schreibeDatei("liesmich.txt", "x")}).art, Startdatei::Art::Keine);
-  EXPECT_EQ(startdatei({pfad("")}).art, Startdatei::Art::Keine) << "the test folder itself";
+Cliauswertung auswerten(std::vector<std::string> argumente) {
+  return werteCliAus(argumente);
 }
 
-TEST_F(Startdateien, FehlendeDateiGleichWelcherEndung) {
-  EXPECT_EQ(startdatei({pfad("fehlt.QZZ")}).art, Startdatei::Art::Fehlt);
-  EXPECT_EQ(startdatei({pfad("fehlt.txt")}).art, Startdatei::Art::Fehlt);
-  EXPECT_EQ(meldungStartdateiFehlt("/x/fehlt.QZZ"), "Die Datei /x/fehlt.QZZ wurde nicht gefunden.");
+// Calls that are no valid call: the German reason where the user must be
+// told what is missing (nullptr: only that it is refused).
+TEST(CliaufrufFehler, FalscheAufrufeWerdenAbgelehnt) {
+  using A = std::vector<std::string>;
+  const std::pair<A, const char*> faelle[] = {
+      {{}, "kein Befehl angegeben"},
+      {{"info"}, "info: die Eingabedatei fehlt"},
+      {{"convert", "a.dxf"}, "convert: -o AUSGABE fehlt"},
+      {{"render", "a.qzz", "-o"}, "nach -o fehlt der Name der Ausgabedatei"},
+      {{"macro"}, "nach \"macro\" fehlt \"run\""},
+      {{"macro", "run", "m.psq", "-i"}, "nach -i fehlt der Name der Zeichnung"},
+      {{"info", "a.qzz", "--xyz"}, "unbekannte Option \"--xyz\" für info"},
+      {{"drucke", "a.qzz"}, "unbekannter Befehl \"drucke\""},
+      {{"info", "a.qzz", "b.qzz"}, "überzählige Angabe \"b.qzz\""},
+      // Options belong to their command.
+      {{"info", "a.qzz", "-o", "b.qzz"}, nullptr},
+      {{"convert", "a.dxf", "-o", "b.qzz", "--dpi", "300"}, nullptr},
+      {{"render", "a.qzz", "-o", "b.png", "-i", "c.qzz"}, nullptr},
+      {{"--help", "info"}, nullptr},
+      {{"render", "a.qzz", "-o", "b.png", "-o", "c.png"}, nullptr},
+      {{"render", "a.qzz", "-o", "b.png", "--sheet", "--all"}, nullptr},
+      // Output formats and resolutions.
+      {{"render", "a.qzz", "-o", "b.bmp"}, nullptr},
+      {{"render", "a.qzz", "-o", ".png"}, nullptr},
+      {{"convert", "a.dxf", "-o", "b.dxf"}, nullptr},
+      {{"macro", "run", "m.psq", "-o", "b.png"}, nullptr},
+  };
+  for (const auto& [argumente, fehler] : faelle) {
+    const Cliauswertung a = auswerten(argumente);
+    EXPECT_FALSE(a.aufruf) << (argumente.empty() ? "" : argumente[0]);
+    if (fehler != nullptr) {
+      EXPECT_EQ(a.fehler, fehler);
+    }
+  }
+  for (const char* dpi : {"0", "-5", "abc", "300dpi", "2401", "99999999999999999999", ""}) {
+    EXPECT_FALSE(auswerten({"render", "a.qzz", "-o", "b.png", "--dpi", dpi}).aufruf) << dpi;
+  }
+  EXPECT_TRUE(auswerten({"render", "a.qzz", "-o", "b.png", "--dpi", "2400"}).aufruf);
 }
 
-TEST(Zeichnungsvorgaben, KommenAusProjektoptionenUndUndoschritten) {
-  Einstellungen e;
-  e.projektoptionen.blattBreite = 420.4;
-  e.projektoptionen.blattHoehe = 296.6;
-  e.projektoptionen.einheit = 2;
-  e.projektoptionen.einheitenname = "cm";
-  e.projektoptionen.faktor = 0.01;
-  e.projektoptionen.massstab = 20;
-  e.undoschritte.anzahl = 50;
-  const Zeichnungsvorgaben v = zeichnungsvorgaben(e);
-  EXPECT_EQ(v.ansicht.sheetWidth, 420);
-  EXPECT_EQ(v.ansicht.sheetHeight, 297);
-  EXPECT_EQ(v.ansicht.unitCode, 2);
-  EXPECT_EQ(v.ansicht.unitName, "cm");
-  EXPECT_DOUBLE_EQ(v.ansicht.unitFactor, 0.01);
-  EXPECT_DOUBLE_EQ(v.ansicht.drawingScale, 20);
-  EXPECT_EQ(v.undoTiefe, 50);
-  // The undo depth stays within the levels.
-  e.undoschritte.anzahl = 1000;
-  EXPECT_EQ(zeichnungsvorgaben(e).undoTiefe, 100);
-  e.undoschritte.anzahl = -5;
-  EXPECT_EQ(zeichnungsvorgaben(e).undoTiefe, 1);
-}
-
-TEST(Zeichnungsvorgaben, RiesigesBlattWirdVomStartAbgelehntStattUeberzulaufen) {
-  Einstellungen e;
-  e.projektoptionen.blattBreite = 1e30;
-  Zeichnung z;
-  SkriptBenutzer b;
-  ASSERT_TRUE(starteZeichnung(z, zeichnungsvorgaben(e), b));
-  EXPECT_EQ(b.letzteMeldung(), "Initialisierungsfehler 1");
-  EXPECT_GT(z.ansicht.zoom, 0);
+TEST(CliaufrufVerwendung, NenntJedenBefehlUndDieRueckgabewerte) {
+  const std::string text = cliVerwendung();
+  for (const char* b : {"info DATEI", "render DATEI", "macro run MAKRO.psq", "2 falscher Aufruf"}) {
+    EXPECT_NE(text.find(b), std::string::npos) << b;
+  }
+  EXPECT_EQ(text.find("convert"), std::string::npos) << "no command is advertised before it exists";
 }
 
 }  // namespace

@@ -1,5 +1,9 @@
-// The main window, created offscreen: its menus, the empty sheet in the
-// drawing area, the view commands, the status panels and the saved geometry.
+// The main window, created offscreen: the empty sheet in the drawing area and
+// the status panels.
+//
+// The main window's start: the configuration file named with "-i" sets the
+// sheet, scale and undo depth, and the drawing named on the command line is
+// opened right after the window is shown, or reported when missing.
 #include "ui/window/tfenster.h"
 
 #include <gtest/gtest.h>
@@ -13,11 +17,14 @@
 #include <QRegularExpression>
 #include <QTest>
 #include <QUuid>
+#include <filesystem>
 
-#include "ui/tools/koordinatenpanel.h"
 #include "fensterhilfen.h"
 #include "ui/qt/qtbenutzer.h"
+#include "ui/tools/koordinatenpanel.h"
+#include "ui/window/dateibefehle.h"
 #include "ui/window/hauptmenue.h"
+#include "ui/window/programmstart.h"
 #include "ui/window/statusleiste.h"
 #include "ui/window/werkzeugbedienung.h"
 #include "ui/window/zeichenflaeche.h"
@@ -64,22 +71,6 @@ class TFensterTest : public ::testing::Test {
   }
 };
 
-TEST_F(TFensterTest, MenueHatDieDeutschenEintraegeUndTasten) {
-  test::Testfenster f_(benutzer);
-  TFenster& f = *f_;
-  const Hauptmenue& m = f.menue();
-  EXPECT_EQ(m.beenden->text(), QStringLiteral("&Beenden"));
-  EXPECT_EQ(m.vergroessern->text(), QStringLiteral("Vergrößern"));
-  EXPECT_EQ(m.verkleinern->text(), QStringLiteral("Verkleinern"));
-  EXPECT_EQ(m.gesamtesBlatt->text(), QStringLiteral("Gesamtes Blatt"));
-  EXPECT_EQ(m.blattDarstellen->text(), QStringLiteral("Blatt darstellen"));
-  EXPECT_EQ(m.vergroessern->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Plus));
-  EXPECT_EQ(m.verkleinern->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_Minus));
-  EXPECT_EQ(m.gesamtesBlatt->shortcut(), QKeySequence(Qt::Key_Home));
-  EXPECT_EQ(m.blattDarstellen->shortcut(), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_B));
-  EXPECT_TRUE(m.blattDarstellen->isCheckable());
-}
-
 TEST_F(TFensterTest, ZeichenflaecheZeigtDasLeereBlattGrauUmrandet) {
   test::Testfenster f_(benutzer);
   TFenster& f = *f_;
@@ -109,41 +100,6 @@ TEST_F(TFensterTest, ZeichenflaecheZeigtDasLeereBlattGrauUmrandet) {
   EXPECT_LT(qGray(rand), 100);
 }
 
-TEST_F(TFensterTest, BlattDarstellenAusLaesstDieUmgebungWeiss) {
-  test::Testfenster f_(benutzer);
-  TFenster& f = *f_;
-  zeigen(f);
-  f.menue().blattDarstellen->trigger();
-  EXPECT_FALSE(f.sitzung().zeichnung.ansicht.layoutView);
-  QApplication::processEvents();
-  EXPECT_EQ(bildschirm(f).pixel(2, 2), kWeiss);
-  f.menue().blattDarstellen->trigger();
-  EXPECT_TRUE(f.sitzung().zeichnung.ansicht.layoutView);
-  EXPECT_EQ(bildschirm(f).pixel(2, 2), kUmgebung);
-}
-
-TEST_F(TFensterTest, ZoomMenueVeraendertDieAnsichtUndGesamtesBlattStelltSieWiederHer) {
-  test::Testfenster f_(benutzer);
-  TFenster& f = *f_;
-  zeigen(f);
-  const Ansicht& a = f.sitzung().zeichnung.ansicht;
-  const double start = a.zoom;
-  const Weltpunkt mitte = a.bereichsmitte();
-  f.menue().vergroessern->trigger();
-  EXPECT_NEAR(a.zoom, start / 1.414, 1e-12);
-  EXPECT_NEAR(a.bereichsmitte().x, mitte.x, 1.0) << "zooming keeps the centre";
-  f.menue().verkleinern->trigger();
-  f.menue().verkleinern->trigger();
-  EXPECT_NEAR(a.zoom, start * 1.414, 1e-9);
-  f.menue().gesamtesBlatt->trigger();
-  EXPECT_DOUBLE_EQ(a.zoom, start);
-
-  // The picture follows: zoomed in, the sheet fills the whole area.
-  for (int i = 0; i < 3; ++i) f.menue().vergroessern->trigger();
-  const QImage bild = bildschirm(f);
-  EXPECT_EQ(bild.pixel(2, 2), kWeiss);
-}
-
 TEST_F(TFensterTest, StatusleisteZeigtBlattMassstabUndKoordinaten) {
   test::Testfenster f_(benutzer);
   TFenster& f = *f_;
@@ -165,20 +121,6 @@ TEST_F(TFensterTest, StatusleisteZeigtBlattMassstabUndKoordinaten) {
   auto [x1, y1] = koordinaten(f);
   EXPECT_NEAR(x1, 100 * proPixel, proPixel + 0.01);
   EXPECT_NEAR(y1, -50 * proPixel, proPixel + 0.01);
-}
-
-TEST_F(TFensterTest, GroessenaenderungGehtInDieAnsicht) {
-  test::Testfenster f_(benutzer);
-  TFenster& f = *f_;
-  zeigen(f);
-  const double zoom = f.sitzung().zeichnung.ansicht.zoom;
-  f.resize(640, 480);
-  QApplication::processEvents();
-  EXPECT_EQ(f.sitzung().zeichnung.ansicht.areaWidth, f.zeichenflaeche().pixelBreite());
-  EXPECT_EQ(f.sitzung().zeichnung.ansicht.areaHeight, f.zeichenflaeche().pixelHoehe());
-  EXPECT_DOUBLE_EQ(f.sitzung().zeichnung.ansicht.zoom, zoom) << "only the start-up fits the sheet";
-  EXPECT_EQ(bildschirm(f).size(),
-            QSize(f.sitzung().zeichnung.ansicht.areaWidth, f.sitzung().zeichnung.ansicht.areaHeight));
 }
 
 TEST_F(TFensterTest, DocksMachenDasFensterNichtHoeher) {
@@ -212,26 +154,47 @@ TEST_F(TFensterTest, LinealZaehltWieDieKoordinaten) {
   EXPECT_GT(gefunden, 1);
 }
 
-TEST_F(TFensterTest, FenstergroesseWirdGespeichertUndWiederhergestellt) {
-  {
-    test::Testfenster f_(benutzer);
-    TFenster& f = *f_;
-    zeigen(f);
-    f.resize(1100, 760);
-    QApplication::processEvents();
-    f.close();
-  }
-  test::Testfenster zweites_(benutzer);
-  TFenster& zweites = *zweites_;
-  EXPECT_EQ(zweites.size(), QSize(1100, 760));
+class FensterStart : public ::testing::Test, public test::Fenstertest {};
+
+TEST_F(FensterStart, IniDateiBestimmtBlattMassstabUndUndotiefe) {
+  schreibeDatei("quarzel.ini",
+                "[Projektoptionen]\nvarBlattformatBreite:=420\nvarBlattformatHöhe:=297\nMaßstab=50\n"
+                "[Undoschritte]\nAnzahl=10\n");
+  auto f = fenster(mitIni());
+  ASSERT_TRUE(f->sitzung().startGelungen());
+  zeigen(*f);
+  EXPECT_EQ(f->statusleiste().blatt(), QStringLiteral("Blatt 1  420*297 mm"));
+  EXPECT_EQ(f->statusleiste().massstab(), QStringLiteral("M 1:50"));
+  EXPECT_EQ(f->sitzung().zeichnung.speicher.undoTiefe, 10);
+  EXPECT_EQ(f->sitzung().konfiguration.dateiname(), std::filesystem::path(ini()));
+  EXPECT_TRUE(benutzer.meldungen.empty()) << benutzer.letzteMeldung();
 }
 
-TEST_F(TFensterTest, BeendenSchliesstDasFenster) {
-  test::Testfenster f_(benutzer);
-  TFenster& f = *f_;
-  zeigen(f);
-  f.menue().beenden->trigger();
-  EXPECT_FALSE(f.isVisible());
+TEST_F(FensterStart, ZeichnungAusDerBefehlszeileWirdGeoeffnet) {
+  const std::string plan = schreibeZeichnung("plan.QZZ", 3);
+  auto f = fenster(mitIni({plan}));
+  EXPECT_EQ(f->sitzung().zeichnung.speicher.anzahl(), 0) << "only after the window is shown";
+  zeigen(*f);
+  EXPECT_EQ(f->sitzung().zeichnung.speicher.anzahl(), 3);
+  EXPECT_EQ(f->sitzung().zeichnung.dateiname, plan);
+  EXPECT_TRUE(f->windowTitle().startsWith(QStringLiteral("plan.QZZ[*]"))) << f->windowTitle().toStdString();
+  EXPECT_FALSE(f->isWindowModified());
+  // The file went to the top of the recent files, in the menu and the file.
+  ASSERT_TRUE(f->menue().zuletzt[0]->isVisible());
+  EXPECT_EQ(f->menue().zuletzt[0]->text(), QStringLiteral("&1 ") + QString::fromStdString(plan));
+  EXPECT_FALSE(f->menue().zuletzt[1]->isVisible());
+  EXPECT_EQ(f->sitzung().konfiguration.openSettings().ini().leseText("Dateien", "Datei1", ""), plan);
+}
+
+TEST_F(FensterStart, FehlendeDateiWirdGemeldetUndDasLeereBlattBleibt) {
+  const std::string fehlt = pfad("gibtsnicht.QZZ");
+  auto f = fenster(mitIni({fehlt}));
+  f->show();
+  QApplication::processEvents();
+  EXPECT_EQ(benutzer.letzteMeldung(), "Die Datei " + fehlt + " wurde nicht gefunden.");
+  EXPECT_TRUE(f->isVisible());
+  EXPECT_EQ(f->sitzung().zeichnung.speicher.anzahl(), 0);
+  EXPECT_TRUE(f->sitzung().zeichnung.dateiname.empty());
 }
 
 }  // namespace

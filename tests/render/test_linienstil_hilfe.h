@@ -6,10 +6,10 @@
 #include <memory>
 #include <vector>
 
-#include "styles/linienstile.h"
 #include "render/linienstilzeichnen.h"
-#include "styles/stifte.h"
 #include "render/zeichenlauf.h"
+#include "styles/linienstile.h"
+#include "styles/stifte.h"
 #include "support/aufzeichnungscanvas.h"
 
 namespace quarzel::test {
@@ -54,11 +54,6 @@ struct Linienbild {
   const std::vector<std::vector<Pixelpunkt>>& stuecke() const {
     static const std::vector<std::vector<Pixelpunkt>> leer;
     return canvas.mehrfachlinien.empty() ? leer : canvas.mehrfachlinien.back().zuege;
-  }
-  std::vector<double> stuecklaengen() const {
-    std::vector<double> l;
-    for (const auto& s : stuecke()) l.push_back(laenge(s));
-    return l;
   }
 };
 

@@ -1,10 +1,7 @@
 // Block boxes: a redraw that passes over blocks far from the canvas draws
-// exactly what the full walk draws, notices every change of the drawing and
-// never passes over elements whose extent is unknown. Also the filter that
-// drops repeated pen settings.
+// exactly what the full walk draws and notices every change of the drawing.
 #include <gtest/gtest.h>
 
-#include <limits>
 #include <random>
 
 #include "render/blockrahmen.h"
@@ -72,21 +69,6 @@ TEST_F(ZeichnenBloecke, PassingOverBlocksDrawsWhatTheFullWalkDraws) {
   EXPECT_EQ(bloecke.neubauten(), 1);
 }
 
-TEST_F(ZeichnenBloecke, FarBlocksAreNotRead) {
-  for (int i = 0; i < 3000; ++i) linie(5000 + i % 10, 5000, 5001 + i % 10, 5001);
-  linie(10, 10, 100, 10);
-  Blockrahmen bloecke;
-  Zeichenumgebung u = umgebung();
-  u.bloecke = &bloecke;
-  u.bildspeicher = &z.speicher;
-  // Blocks 0 and 1 (elements 1..2047) are passed over and do not count as
-  // drawn; the last block is walked because the near line shares it.
-  EXPECT_EQ(zeichne(u), 3001 - 2047);
-  EXPECT_EQ(z.speicher.flag(kFlagspalteGezeichnet, 1), 0);
-  EXPECT_EQ(z.speicher.flag(kFlagspalteGezeichnet, 2048), 1);
-  EXPECT_EQ(canvas.polylinien.size(), 1u);
-}
-
 TEST_F(ZeichnenBloecke, ChangesOfTheDrawingAreNoticed) {
   for (int i = 0; i < 2000; ++i) linie(5000, 5000, 5001, 5001);
   Blockrahmen bloecke;
@@ -105,52 +87,6 @@ TEST_F(ZeichnenBloecke, ChangesOfTheDrawingAreNoticed) {
   linie(20, 20, 30, 30);
   zeichne(u);
   EXPECT_EQ(canvas.polylinien.size(), 2u);
-}
-
-TEST_F(ZeichnenBloecke, BlocksWithUnknownExtentOrBracketsAreAlwaysWalked) {
-  for (int i = 0; i < 1500; ++i) linie(5000, 5000, 5001, 5001);
-  // A spline may swing beyond its points; a group bracket steers the depth.
-  polygon({{5000, 5000}, {5010, 5000}, {5010, 5010}}, {}, Elementart::Spline);
-  Blockrahmen bloecke;
-  bloecke.aktualisiere(z.speicher);
-  EXPECT_FALSE(bloecke.rahmen(0).unbeschraenkt);
-  EXPECT_TRUE(bloecke.rahmen(1).unbeschraenkt);
-  gruppe("", {5000, 5000, 5001, 5001});
-  gruppenende();
-  bloecke.aktualisiere(z.speicher);
-  EXPECT_TRUE(bloecke.rahmen(1).unbeschraenkt);
-}
-
-TEST_F(ZeichnenBloecke, NonFiniteCoordinatesMakeABlockUnbounded) {
-  linie(std::numeric_limits<double>::quiet_NaN(), 0, 10, 10);
-  Blockrahmen bloecke;
-  bloecke.aktualisiere(z.speicher);
-  EXPECT_TRUE(bloecke.rahmen(0).unbeschraenkt);
-}
-
-TEST(Zustandsfilter, RepeatedSettingsReachTheCanvasOnce) {
-  Aufzeichnungscanvas c;
-  Zustandsfilter f(c);
-  f.setzeStift(rgb(1, 2, 3), 2);
-  f.setzeStift(rgb(1, 2, 3), 2);
-  f.setzePinsel(rgb(1, 2, 3));
-  f.setzePinsel(rgb(1, 2, 3));
-  f.setzeStiftmodus(Stiftmodus::Xor);
-  f.setzeStiftmodus(Stiftmodus::Xor);
-  EXPECT_EQ(c.stifte.size(), 1u);
-  EXPECT_EQ(c.pinsel.size(), 1u);
-  EXPECT_EQ(c.modi.size(), 1u);
-  f.setzeStift(rgb(1, 2, 3), 3);
-  f.setzeStift(rgb(1, 2, 3), 3, Stiftart::Gepunktet);
-  EXPECT_EQ(c.stifte.size(), 3u);
-  // After a clip everything is passed on again.
-  f.clipAufheben();
-  f.setzeStift(rgb(1, 2, 3), 3, Stiftart::Gepunktet);
-  EXPECT_EQ(c.stifte.size(), 4u);
-  const std::vector<Pixelpunkt> p{{0, 0}, {5, 5}};
-  f.polylinie(p);
-  ASSERT_EQ(c.polylinien.size(), 1u);
-  EXPECT_EQ(c.polylinien[0].zustand.stift.art, Stiftart::Gepunktet);
 }
 
 }  // namespace

@@ -1,10 +1,9 @@
 // Filled closed elements: solid colour, hatch through the hatch fill (a
-// concave U keeps its notch empty), the switches "&Flächen", "&Schraffuren"
-// and the outline rule of "Objektränder anzeigen", hostile hatch angles.
+// concave U keeps its notch empty), the switch "&Flächen" with the outline
+// rule of "Objektränder anzeigen", line ends of open polygons, filled circles.
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <limits>
 
 #include "test_zeichnen_hilfe.h"
 
@@ -69,34 +68,6 @@ TEST_F(ZeichnenFlaechen, HatchedUShapeLeavesTheNotchEmpty) {
   EXPECT_EQ(u.front().y, u.back().y);
 }
 
-TEST_F(ZeichnenFlaechen, HatchLinesTakeTheElementsColourAndMarking) {
-  const std::int32_t n = polygon({{100, 100}, {300, 100}, {300, 300}, {100, 300}}, schraffur("Windows-Standard 3"));
-  z.speicher.polygon(n).farbe = rgb(0, 0, 200);
-  zeichne();
-  ASSERT_FALSE(canvas.mehrfachlinien.empty());
-  EXPECT_EQ(canvas.mehrfachlinien[0].zustand.stift.farbe, rgb(0, 0, 200));
-  canvas.leeren();
-  z.speicher.setzeMarkiert(n, 1);
-  zeichne();
-  ASSERT_FALSE(canvas.mehrfachlinien.empty());
-  EXPECT_EQ(canvas.mehrfachlinien[0].zustand.stift.farbe, darstellung.markierfarbe);
-}
-
-TEST_F(ZeichnenFlaechen, NonFiniteHatchAngleDrawsUnturned) {
-  polygon({{100, 100}, {300, 100}, {300, 300}, {100, 300}},
-          schraffur("Windows-Standard 3", std::numeric_limits<float>::quiet_NaN()));
-  zeichne();
-  const auto s = strecken(canvas);
-  ASSERT_FALSE(s.empty());
-  for (const auto& [a, b] : s) EXPECT_NEAR(a.y, b.y, 1e-6);
-}
-
-TEST_F(ZeichnenFlaechen, UnknownHatchFallsBackWithoutLibrary) {
-  polygon({{100, 100}, {300, 100}, {300, 300}, {100, 300}}, schraffur("Gibt es nicht"));
-  zeichne();
-  EXPECT_FALSE(strecken(canvas).empty());
-}
-
 TEST_F(ZeichnenFlaechen, SolidFillInTheFillColourThenTheOutline) {
   const std::int32_t n = polygon({{10, 10}, {200, 10}, {200, 100}}, vollfarbe(rgb(1, 2, 3)));
   z.speicher.polygon(n).farbe = rgb(0, 0, 255);
@@ -125,22 +96,6 @@ TEST_F(ZeichnenFlaechen, HiddenFillsKeepTheOutlineOnlyWhenChosen) {
   EXPECT_TRUE(canvas.polylinien.empty());
 }
 
-TEST_F(ZeichnenFlaechen, HatchSwitchOffKeepsTheOutline) {
-  polygon({{100, 100}, {300, 100}, {300, 300}, {100, 300}}, schraffur("Windows-Standard 3"));
-  schalter.schraffuren = false;
-  zeichne();
-  EXPECT_TRUE(strecken(canvas).empty());
-  EXPECT_EQ(canvas.polylinien.size(), 1u);
-}
-
-TEST_F(ZeichnenFlaechen, UnfilledOpenPolygonStaysOpen) {
-  polygon({{10, 10}, {200, 10}, {200, 100}});
-  zeichne();
-  ASSERT_EQ(canvas.polylinien.size(), 1u);
-  EXPECT_EQ(canvas.polylinien[0].punkte.size(), 3u);
-  EXPECT_TRUE(canvas.polygone.empty());
-}
-
 TEST_F(ZeichnenFlaechen, OpenPolygonGetsItsLineEnds) {
   const std::int32_t n = polygon({{10, 10}, {200, 10}, {200, 100}});
   z.speicher.polygon(n).ende = 2;
@@ -163,16 +118,6 @@ TEST_F(ZeichnenFlaechen, FilledCircleFillsItsInterior) {
   zeichne();
   ASSERT_EQ(canvas.polygone.size(), 1u);
   for (const Pixelpunkt& p : canvas.polygone[0].punkte) EXPECT_NEAR(std::hypot(p.x - 200, p.y - 200), 50, 1e-6);
-}
-
-TEST_F(ZeichnenFlaechen, FillElementsFollowTheFillSwitch) {
-  Tbitmapdaten b;
-  const std::int32_t n = z.speicher.neueBitmap(Elementart::Fuellung, b);
-  fertig(n);
-  const Zeichenkontext k = kontext();
-  EXPECT_TRUE(isDrawable(k, n));
-  schalter.flaechen = false;
-  EXPECT_FALSE(isDrawable(k, n));
 }
 
 }  // namespace

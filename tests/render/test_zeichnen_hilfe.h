@@ -16,23 +16,6 @@
 
 namespace quarzel::test {
 
-// Counts the window's hooks and records how much was drawn at each copy.
-class Zaehlbeobachter : public Zeichenbeobachter {
- public:
-  explicit Zaehlbeobachter(const Aufzeichnungscanvas& c) : canvas_(c) {}
-  void fortschritt(int p) override { prozente.push_back(p); }
-  bool abbrechen() override { return ++abfragen >= abbrechenNach && abbrechenNach > 0; }
-  void insFenster() override { kopienBei.push_back(canvas_.polylinien.size()); }
-
-  std::vector<int> prozente;
-  std::vector<std::size_t> kopienBei;  // polylines drawn at each copy
-  int abfragen = 0;
-  int abbrechenNach = 0;  // 0: never
-
- private:
-  const Aufzeichnungscanvas& canvas_;
-};
-
 class Zeichnen : public ::testing::Test {
  protected:
   void SetUp() override {
@@ -40,11 +23,7 @@ class Zeichnen : public ::testing::Test {
     z.speicher.beginneSchritt();
   }
 
-  Zeichenumgebung umgebung() {
-    Zeichenumgebung u{z, schalter, darstellung};
-    u.beobachter = &beobachter;
-    return u;
-  }
+  Zeichenumgebung umgebung() { return Zeichenumgebung{z, schalter, darstellung}; }
 
   std::int32_t zeichne(std::int32_t erstes = 1, std::int32_t letztes = -1, double zoom = 1) {
     return zeichne(umgebung(), erstes, letztes, zoom);
@@ -109,7 +88,6 @@ class Zeichnen : public ::testing::Test {
   Aufzeichnungscanvas canvas{800, 600};
   Anzeigeschalter schalter;
   Darstellungswahl darstellung;
-  Zaehlbeobachter beobachter{canvas};
   Zeichenlauf lauf{z.stifte, z.linienstile, Laufparameter{}};
 };
 

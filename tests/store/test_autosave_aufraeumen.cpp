@@ -5,7 +5,7 @@
 
 #include "store/autosicherung.h"
 #include "support/speicherhilfen.h"
-#include "test_speichern_hilfe.h"
+#include "support/tempordner.h"
 
 namespace quarzel {
 namespace {
@@ -25,7 +25,7 @@ class AutosaveAufraeumen : public ::testing::Test {
 
   Zeichnung z;
   einstellung::Speichern e;
-  test::Speicherordner ordner;
+  test::TempOrdner ordner;
 };
 
 TEST_F(AutosaveAufraeumen, BeiProgrammendeNurAmEndeEinerGesichertenZeichnung) {
@@ -38,22 +38,6 @@ TEST_F(AutosaveAufraeumen, BeiProgrammendeNurAmEndeEinerGesichertenZeichnung) {
   EXPECT_TRUE(autosaveAufraeumen(z, e, true));
   EXPECT_FALSE(kopieDa());
   EXPECT_TRUE(std::filesystem::exists(ordner / "plan.QZZ"));
-}
-
-TEST_F(AutosaveAufraeumen, OhneProgrammendeNachJedemSpeichern) {
-  e.beiProgrammende = false;
-  EXPECT_FALSE(autosaveAufraeumen(z, e, true));
-  EXPECT_TRUE(autosaveAufraeumen(z, e, false));
-  EXPECT_FALSE(kopieDa());
-}
-
-TEST_F(AutosaveAufraeumen, AusgeschaltetOderUnbenanntBleibtAllesStehen) {
-  e.autosaveLoeschen = false;
-  EXPECT_FALSE(autosaveAufraeumen(z, e, true));
-  e.autosaveLoeschen = true;
-  z.dateiname.clear();
-  EXPECT_FALSE(autosaveAufraeumen(z, e, true));
-  EXPECT_TRUE(kopieDa());
 }
 
 TEST_F(AutosaveAufraeumen, AusDerKopieGeoeffneteZeichnungLoeschtSichNichtSelbst) {

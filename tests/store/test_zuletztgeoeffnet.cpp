@@ -2,10 +2,10 @@
 // shows, and the way through the configuration file.
 #include <gtest/gtest.h>
 
-#include "settings/konfiguration.h"
 #include "platform/skriptbenutzer.h"
+#include "settings/konfiguration.h"
 #include "store/zuletztgeoeffnet.h"
-#include "test_speichern_hilfe.h"
+#include "support/tempordner.h"
 
 namespace quarzel {
 namespace {
@@ -40,28 +40,8 @@ TEST(ZuletztGeoeffnet, GrossUndKleinschreibungMachtKeinenNeuenEintrag) {
   EXPECT_EQ(l.angezeigt(), (Liste{"/P/BÄDER.qzz", "/p/HAUS.qzz", "/p/Plan.QZZ"}));
 }
 
-TEST(ZuletztGeoeffnet, VergleichOhneGrossschreibung) {
-  EXPECT_TRUE(gleichOhneGross("Plan.QZZ", "plan.qzz"));
-  EXPECT_TRUE(gleichOhneGross("ÄÖÜÉ", "äöüé"));
-  EXPECT_FALSE(gleichOhneGross("plan1", "plan2"));
-  EXPECT_FALSE(gleichOhneGross("plan", "plan.QZZ"));
-  EXPECT_FALSE(gleichOhneGross("×", "÷")) << "signs are no letters";
-  EXPECT_FALSE(gleichOhneGross("a[", "A{")) << "only letters fold";
-}
-
-TEST(ZuletztGeoeffnet, NurNichtLeereEintraegeWerdenAngezeigt) {
-  const IniDatei ini = IniDatei::ausText("[Dateien]\nDatei1=/p/a.QZZ\nDatei2=\nDatei4=/p/d.QZZ\n");
-  ZuletztGeoeffnet l;
-  l.lese(ini);
-  EXPECT_EQ(l.angezeigt(), (Liste{"/p/a.QZZ", "/p/d.QZZ"}));
-  // The gap moves down with the rest, as the places are kept.
-  l.nimmAuf("/p/neu.QZZ");
-  EXPECT_EQ(l.eintraege()[2], "");
-  EXPECT_EQ(l.eintraege()[4], "/p/d.QZZ");
-}
-
 TEST(ZuletztGeoeffnet, MerkenSchreibtDenAbschnittDateienDerKonfiguration) {
-  test::Speicherordner ordner;
+  test::TempOrdner ordner;
   const std::string ini = ordner / "quarzel.ini";
   test::schreibeDatei(ini, "[Speichern]\nAlle=1000\n[Dateien]\nDatei1=/p/alt.QZZ\n");
   SkriptBenutzer benutzer;

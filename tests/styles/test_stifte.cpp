@@ -1,38 +1,18 @@
-// The pen table: defaults, the "Stiftbreiten" section of the configuration
-// file, and the pixel widths of a redraw.
+// The pen table: the "Stiftbreiten" section of the configuration file, the
+// DIN lock, model pens and the pixel widths of a redraw.
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <limits>
 
-#include "settings/einstellungen_anzeige.h"
 #include "base/inidatei.h"
-#include "styles/stifte.h"
 #include "render/zeichenlauf.h"
+#include "settings/einstellungen_anzeige.h"
+#include "styles/stifte.h"
 
 namespace quarzel {
 namespace {
 
 // --- Table and configuration ----------------------------------------------------
-
-TEST(Stifttabelle, VorgabenSindDieDerEinstellungen) {
-  EXPECT_EQ(Stifttabelle().alsEinstellung(), einstellung::Stiftbreiten{});
-  EXPECT_FALSE(Stifttabelle().penNormWidths);
-}
-
-TEST(Stifttabelle, FehlendeStifte9Bis24KommenAlsEinMillimeterUndGrauZurueck) {
-  const IniDatei ini = IniDatei::ausText("[Stiftbreiten]\nStiftBreite3=0,4\nStiftFarbe3=255\n");
-  Stifttabelle t;
-  t.penWidth[12] = 3;
-  t.penColour[12] = rgb(1, 2, 3);
-  leseStifte(ini, t);
-  EXPECT_EQ(t.penWidth[3], 0.4);  // decimal comma
-  EXPECT_EQ(t.penColour[3], rgb(255, 0, 0));
-  for (int n = 9; n <= 24; ++n) {
-    EXPECT_EQ(t.penWidth[static_cast<std::size_t>(n)], 1.0) << n;
-    EXPECT_EQ(t.penColour[static_cast<std::size_t>(n)], Farbe(8421504)) << n;
-  }
-}
 
 TEST(Stifttabelle, SchreibenUndLesenGebenDieTabelleZurueck) {
   Stifttabelle t;
@@ -145,13 +125,6 @@ TEST(Zeichenbreiten, SonderstifteKosmetischeStileUndNieUnterEinemPixel) {
   // Pattern sizes still follow the true width.
   Lauf l;
   EXPECT_EQ(l.mit({.zoom = 0.01, .echteBreiten = false}).musterbreitePixel(8, 12), 200);
-}
-
-TEST(Zeichenbreiten, WeltpunkteWerdenMitZoomUndUrsprungUmgerechnet) {
-  Lauf l;
-  const Pixelpunkt p = l.mit({.zoom = 0.5, .originX = 100, .originY = 200}).nachPixel(110, 190);
-  EXPECT_EQ(p.x, 20);
-  EXPECT_EQ(p.y, -20);
 }
 
 }  // namespace

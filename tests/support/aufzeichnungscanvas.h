@@ -50,33 +50,23 @@ class Aufzeichnungscanvas : public Canvas {
     Stiftmodus modus = Stiftmodus::Kopieren;
   };
   struct Punkt {
-    int x = 0;
-    int y = 0;
+    int x = 0, y = 0;
     Farbe farbe = 0;
     Stiftmodus modus = Stiftmodus::Kopieren;
   };
   struct Text {
-    double x = 0;
-    double y = 0;
+    double x = 0, y = 0;
     std::string text;
     std::string schriftname;
     double hoehePixel = 0;
     double winkelGrad = 0;
-    bool fett = false;
-    bool kursiv = false;
-    bool unterstrichen = false;
+    bool fett = false, kursiv = false, unterstrichen = false;
     Farbe farbe = 0;
     Stiftmodus modus = Stiftmodus::Kopieren;
   };
-  struct Bild {
-    std::vector<std::uint8_t> daten;
-    Pixelrechteck ziel;
-  };
-
   // A decoded picture (rasterbild) or an SVG document (vektorbild) and its place.
   struct Bildaufruf {
-    int breite = 0;  // picture size; 0 for SVG documents
-    int hoehe = 0;
+    int breite = 0, hoehe = 0;  // picture size; 0 for SVG documents
     std::vector<std::uint8_t> svg;
     Bildlage lage;
     bool geclippt = false;
@@ -87,23 +77,48 @@ class Aufzeichnungscanvas : public Canvas {
   int breite() const override { return breite_; }
   int hoehe() const override { return hoehe_; }
 
-  void setzeStift(Farbe farbe, double breitePixel, Stiftart art = Stiftart::Durchgezogen) override;
-  void setzePinsel(Farbe farbe, bool keinPinsel = false) override;
-  void setzeStiftmodus(Stiftmodus modus) override;
-  void polylinie(std::span<const Pixelpunkt> punkte) override;
+  void setzeStift(Farbe farbe, double breitePixel, Stiftart art = Stiftart::Durchgezogen) override {
+    merke(stifte, zustand.stift = {farbe, breitePixel, art}, "setzeStift");
+  }
+  void setzePinsel(Farbe farbe, bool keinPinsel = false) override {
+    merke(pinsel, zustand.pinsel = {farbe, keinPinsel}, "setzePinsel");
+  }
+  void setzeStiftmodus(Stiftmodus modus) override { merke(modi, zustand.modus = modus, "setzeStiftmodus"); }
+  void polylinie(std::span<const Pixelpunkt> p) override {
+    merke(polylinien, {{p.begin(), p.end()}, zustand}, "polylinie");
+  }
   void mehrfachPolylinie(std::span<const Pixelpunkt> punkte, std::span<const int> laengen) override;
-  void polygon(std::span<const Pixelpunkt> punkte) override;
-  void rechteckFuellen(const Pixelrechteck& r, Farbe farbe) override;
-  void pixel(int x, int y, Farbe farbe) override;
-  void text(double x, double y, std::string_view utf8, const Schriftangaben& schrift, Farbe farbe) override;
-  void bild(std::span<const std::uint8_t> bilddatei, const Pixelrechteck& ziel) override;
-  void rasterbild(const Rasterbild& bild, const Bildlage& lage) override;
+  void polygon(std::span<const Pixelpunkt> p) override { merke(polygone, {{p.begin(), p.end()}, zustand}, "polygon"); }
+  void rechteckFuellen(const Pixelrechteck& r, Farbe f) override {
+    merke(fuellungen, {r, f, zustand.modus}, "rechteckFuellen");
+  }
+  void pixel(int x, int y, Farbe farbe) override { merke(pixelListe, {x, y, farbe, zustand.modus}, "pixel"); }
+  void text(double x, double y, std::string_view utf8, const Schriftangaben& s, Farbe farbe) override {
+    merke(texte,
+          {x, y, std::string(utf8), std::string(s.name), s.hoehePixel, s.winkelGrad, s.fett, s.kursiv, s.unterstrichen,
+           farbe, zustand.modus},
+          "text");
+  }
+  void bild(std::span<const std::uint8_t>, const Pixelrechteck&) override { protokoll.emplace_back("bild"); }
+  void rasterbild(const Rasterbild& b, const Bildlage& lage) override {
+    merke(rasterbilder, {b.breite, b.hoehe, {}, lage, zustand.geclippt}, "rasterbild");
+  }
   // Answers as vektorbildSpielt says (true: as if the document was played).
-  bool vektorbild(std::span<const std::uint8_t> svg, const Bildlage& lage) override;
-  void setzeClip(std::span<const Pixelpunkt> polygon) override;
-  void clipAufheben() override;
+  bool vektorbild(std::span<const std::uint8_t> svg, const Bildlage& lage) override {
+    merke(vektorbilder, {0, 0, {svg.begin(), svg.end()}, lage, zustand.geclippt}, "vektorbild");
+    return vektorbildSpielt;
+  }
+  void setzeClip(std::span<const Pixelpunkt> p) override {
+    zustand.geclippt = true;
+    merke(clips, {p.begin(), p.end()}, "setzeClip");
+  }
+  void clipAufheben() override {
+    zustand.geclippt = false;
+    ++clipAufhebungen;
+    protokoll.emplace_back("clipAufheben");
+  }
 
-  // Forgets every recorded call; the current pen, brush, mode and clip stay.
+  // Forgets every recorded call; the current pen, brush, mode and clip state stay.
   void leeren();
 
   // The number of recorded pixels of a colour, and whether one was set at (x, y).
@@ -112,7 +127,6 @@ class Aufzeichnungscanvas : public Canvas {
 
   // The current state, as the next figure would be drawn with it.
   Zustand zustand;
-  std::vector<Pixelpunkt> clipPolygon;  // empty while no clip is set
 
   std::vector<Stift> stifte;  // every setzeStift, in order
   std::vector<Pinsel> pinsel;
@@ -123,7 +137,6 @@ class Aufzeichnungscanvas : public Canvas {
   std::vector<Rechteckfuellung> fuellungen;
   std::vector<Punkt> pixelListe;
   std::vector<Text> texte;
-  std::vector<Bild> bilder;
   std::vector<Bildaufruf> rasterbilder;
   std::vector<Bildaufruf> vektorbilder;
   bool vektorbildSpielt = true;
@@ -133,6 +146,11 @@ class Aufzeichnungscanvas : public Canvas {
   std::vector<std::string> protokoll;
 
  private:
+  template <class T>
+  void merke(std::vector<T>& liste, T eintrag, const char* aufruf) {
+    liste.push_back(std::move(eintrag));
+    protokoll.emplace_back(aufruf);
+  }
   int breite_;
   int hoehe_;
 };

@@ -26,140 +26,40 @@ Dateibauer& Dateibauer::kopf(const Kopfwerte& k) {
   extra(1);
   u8(0);  // not in layout view
   extra(2);
-  u16(k.blattBreite);
-  u16(k.blattHoehe);
+  u16(k.blattBreite).u16(k.blattHoehe);
   extra(3);
   u8(k.stiftzahl);
   for (int i = 0; i < k.stiftzahl; ++i) f64(k.stiftbreite);
   if (k.mitLinienstildatei) {
     extra(4);
-    u32(static_cast<std::uint32_t>(k.linienstildatei.size()));
-    bytes(k.linienstildatei);
+    u32(static_cast<std::uint32_t>(k.linienstildatei.size())).bytes(k.linienstildatei);
   }
   ende();
-
-  u8(0);  // tool panel
-  u32(0);
-  u32(0);
-  f64(0);
-  u8(0);
-  ende();
-
-  u8(1);  // all layers visible
+  u8(0).u32(0).u32(0).f64(0).u8(0).ende();  // tool panel
+  u8(1);                                    // all layers visible
   for (const Kopfwerte::Ebene& e : k.ebenen) {
-    text(e.name);
-    u8(1);   // visible
-    f64(0);  // follows the drawing scale
-    u8(0);
-    u8(1);
-    for (const std::string& f : e.folien) {
-      text(f);
-      u8(0);
-    }
+    text(e.name).u8(1).f64(0).u8(0).u8(1);  // visible, follows the drawing scale
+    for (const std::string& f : e.folien) text(f).u8(0);
     u8(0);
   }
-  u8(0);
-  u8(k.aktiveEbene);
-  u8(k.aktiveFolie);
+  u8(0).u8(k.aktiveEbene).u8(k.aktiveFolie);
   extra(8);
-
-  u8(k.einheit);
-  f64(1);
-  u8(2);
-  u8(0);
-  u8(0);
+  u8(k.einheit).f64(1).u8(2).u8(0).u8(0);
   s_.f80(100);
   for (int i = 0; i < 7; ++i) u8(0);
-  u32(k.ursprungX);
-  u32(k.ursprungY);
-  u32(0);
-  u32(0);
-  f64(k.zoom);
-  u8(0);
-  u32(0);
-  text(k.titel);
-  u8(0);
+  u32(k.ursprungX).u32(k.ursprungY).u32(0).u32(0).f64(k.zoom).u8(0).u32(0).text(k.titel).u8(0);
   return ende();
 }
 
-Dateibauer& Dateibauer::satz(std::uint8_t tag) {
-  return u8(tag);
-}
-Dateibauer& Dateibauer::ende() {
-  if (markiert_) s_.marke();
-  return *this;
-}
-Dateibauer& Dateibauer::u8(std::uint8_t v) {
-  s_.u8(v);
-  return *this;
-}
-Dateibauer& Dateibauer::i8(std::int8_t v) {
-  s_.i8(v);
-  return *this;
-}
-Dateibauer& Dateibauer::u16(std::uint16_t v) {
-  s_.u16(v);
-  return *this;
-}
-Dateibauer& Dateibauer::i16(std::int16_t v) {
-  s_.i16(v);
-  return *this;
-}
-Dateibauer& Dateibauer::u32(std::uint32_t v) {
-  s_.u32(v);
-  return *this;
-}
-Dateibauer& Dateibauer::f32(float v) {
-  s_.f32(v);
-  return *this;
-}
-Dateibauer& Dateibauer::f64(double v) {
-  s_.f64(v);
-  return *this;
-}
-Dateibauer& Dateibauer::text(std::string_view utf8) {
-  s_.kurzString(utf8);
-  return *this;
-}
-Dateibauer& Dateibauer::bytes(std::span<const std::uint8_t> b) {
-  s_.bytes(b);
-  return *this;
-}
 Dateibauer& Dateibauer::roh(std::string_view b) {
   for (char c : b) s_.u8(static_cast<std::uint8_t>(c));
   return *this;
-}
-
-Dateibauer& Dateibauer::bezug(double x, double y) {
-  return satz('@').f64(x).f64(y).ende();
-}
-
-Dateibauer& Dateibauer::linie(double x1, double y1, double x2, double y2, std::uint8_t tag) {
-  return satz(tag).f64(x1).f64(y1).f64(x2).f64(y2).ende();
 }
 
 Dateibauer& Dateibauer::bogen(double xm, double ym, double r) {
   satz('B').f64(xm).f64(ym).f64(r).f64(r).f32(0).f32(360).f32(0);
   if (langerBogen_) u32(0);
   return ende();
-}
-
-Dateibauer& Dateibauer::stil(std::int16_t s) {
-  return satz('s').i16(s).ende();
-}
-Dateibauer& Dateibauer::ebene(std::uint8_t e) {
-  return satz('H').u8(e).ende();
-}
-
-Dateibauer& Dateibauer::gruppenanfang(std::string_view name) {
-  return satz('G').f64(0).f64(0).f64(1).f64(1).text(name).ende();
-}
-Dateibauer& Dateibauer::gruppenende() {
-  return satz('Y').ende();
-}
-
-Dateibauer& Dateibauer::schluss() {
-  return satz('Z').ende();
 }
 
 }  // namespace quarzel::test

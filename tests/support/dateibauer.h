@@ -52,33 +52,31 @@ class Dateibauer {
   Dateibauer& kopf(const Kopfwerte& k = {});
 
   // A record is its tag, its fields and `ende()`.
-  Dateibauer& satz(std::uint8_t tag);
-  Dateibauer& ende();  // the marker, in marked files
-  Dateibauer& u8(std::uint8_t v);
-  Dateibauer& i8(std::int8_t v);
-  Dateibauer& u16(std::uint16_t v);
-  Dateibauer& i16(std::int16_t v);
-  Dateibauer& u32(std::uint32_t v);
-  Dateibauer& f32(float v);
-  Dateibauer& f64(double v);
-  Dateibauer& text(std::string_view utf8);  // a short string
-  Dateibauer& bytes(std::span<const std::uint8_t> b);
+  Dateibauer& satz(std::uint8_t tag) { return u8(tag); }
+  Dateibauer& ende() { return markiert_ ? (s_.marke(), *this) : *this; }  // the marker, in marked files
+  Dateibauer& u8(std::uint8_t v) { return s_.u8(v), *this; }
+  Dateibauer& u16(std::uint16_t v) { return s_.u16(v), *this; }
+  Dateibauer& u32(std::uint32_t v) { return s_.u32(v), *this; }
+  Dateibauer& f32(float v) { return s_.f32(v), *this; }
+  Dateibauer& f64(double v) { return s_.f64(v), *this; }
+  Dateibauer& text(std::string_view utf8) { return s_.kurzString(utf8), *this; }  // a short string
+  Dateibauer& bytes(std::span<const std::uint8_t> b) { return s_.bytes(b), *this; }
   Dateibauer& roh(std::string_view b);  // bytes as written
 
   // Whole records.
-  Dateibauer& bezug(double x, double y);  // "@"
-  Dateibauer& linie(double x1, double y1, double x2, double y2, std::uint8_t tag = 'L');
+  Dateibauer& bezug(double x, double y) { return satz('@').f64(x).f64(y).ende(); }
+  Dateibauer& linie(double x1, double y1, double x2, double y2, std::uint8_t tag = 'L') {
+    return satz(tag).f64(x1).f64(y1).f64(x2).f64(y2).ende();
+  }
   // "B": the geometry block in the length the family and version call for.
   Dateibauer& bogen(double xm, double ym, double r);
-  Dateibauer& stil(std::int16_t s);   // "s"
-  Dateibauer& ebene(std::uint8_t e);  // "H"
-  Dateibauer& gruppenanfang(std::string_view name);
-  Dateibauer& gruppenende();
-  Dateibauer& schluss();  // "Z"
+  Dateibauer& ebene(std::uint8_t e) { return satz('H').u8(e).ende(); }
+  Dateibauer& gruppenanfang(std::string_view name) { return satz('G').f64(0).f64(0).f64(1).f64(1).text(name).ende(); }
+  Dateibauer& gruppenende() { return satz('Y').ende(); }
+  Dateibauer& schluss() { return satz('Z').ende(); }
 
   bool markiert() const { return markiert_; }
   bool langerBogen() const { return langerBogen_; }
-  std::size_t position() const { return s_.groesse(); }
   const std::vector<std::uint8_t>& daten() const { return s_.daten(); }
 
  private:

@@ -1,8 +1,9 @@
 // User coordinates (zero point, scale in force, unit factor, turned system)
-// and the quick rejection tests of the renderer.
+// and the quick rejection test of the renderer.
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cmath>
 
 #include "view/ansicht.h"
 #include "view/einheiten.h"
@@ -13,15 +14,12 @@ namespace {
 TEST(AnsichtBenutzerkoordinaten, TausendRechtsFuenfhundertHochBeiEinsZuFuenfzigInMeter) {
   Ansicht a;  // unit "m"
   const Benutzerpunkt p = a.worldToUser(a.zeroPoint.x + 1000, a.zeroPoint.y - 500, 50);
-  EXPECT_DOUBLE_EQ(p.x, 50);
-  EXPECT_DOUBLE_EQ(p.y, 25);
+  EXPECT_EQ(std::tuple(p.x, p.y), std::tuple(50, 25));
   EXPECT_EQ(formatiereBenutzerwert(p.y, a.unitCode, a.displayDecimals, a.imperialDecimal), "25.00");
   const Weltpunkt w = a.userToWorld(50, 25, 50);
-  EXPECT_DOUBLE_EQ(w.x, a.zeroPoint.x + 1000);
-  EXPECT_DOUBLE_EQ(w.y, a.zeroPoint.y - 500);
+  EXPECT_EQ(std::tuple(w.x, w.y), std::tuple(a.zeroPoint.x + 1000, a.zeroPoint.y - 500));
   const Weltpunkt ohneMassstab = a.userToWorld(50, 25, 0);  // the zero point, not infinity
-  EXPECT_DOUBLE_EQ(ohneMassstab.x, a.zeroPoint.x);
-  EXPECT_DOUBLE_EQ(ohneMassstab.y, a.zeroPoint.y);
+  EXPECT_EQ(std::tuple(ohneMassstab.x, ohneMassstab.y), std::tuple(a.zeroPoint.x, a.zeroPoint.y));
 }
 
 TEST(AnsichtBenutzerkoordinaten, GedrehtesSystemDrehtGegenDenUhrzeigersinnUndKehrtExaktUm) {
@@ -30,16 +28,14 @@ TEST(AnsichtBenutzerkoordinaten, GedrehtesSystemDrehtGegenDenUhrzeigersinnUndKeh
   a.coordAngle = 90;
   // 10 mm above the zero point lies on the positive X axis of the turned system.
   const Benutzerpunkt q = a.worldToUser(a.zeroPoint.x, a.zeroPoint.y - 10, 1);
-  EXPECT_NEAR(q.x, 10, 1e-12);
-  EXPECT_NEAR(q.y, 0, 1e-12);
+  EXPECT_LT(std::hypot(q.x - 10, q.y), 1e-12);
 
   a.coordAngle = 33.5f;
   a.unitFactor = 0.1;
   for (const Weltpunkt& w : std::array<Weltpunkt, 3>{{{4900.25, 5111.5}, {0, 0}, {10000, 123.456}}}) {
     const Benutzerpunkt b = a.worldToUser(w.x, w.y, 75);
     const Weltpunkt z = a.userToWorld(b.x, b.y, 75);
-    EXPECT_NEAR(z.x, w.x, 1e-9);
-    EXPECT_NEAR(z.y, w.y, 1e-9);
+    EXPECT_LT(std::hypot(z.x - w.x, z.y - w.y), 1e-9);
   }
 }
 
@@ -56,16 +52,6 @@ TEST(Clip, NurWasGanzAufEinerSeiteLiegtWirdVerworfen) {
   EXPECT_FALSE(polygonclip(r, {}));
   EXPECT_TRUE(cursorclip(r, 100, 80));
   EXPECT_FALSE(cursorclip(r, 100.5, 40));
-}
-
-TEST(Clip, DasRechteckDerAnsichtReichtUmDenRandUeberDenBereich) {
-  Ansicht a;
-  a.areaWidth = 800;
-  a.areaHeight = 600;
-  a.clipRand = 16;
-  EXPECT_TRUE(a.clip(-10, -10, -12, 300));
-  EXPECT_FALSE(a.clip(-17, -10, -20, 300));
-  EXPECT_FALSE(a.cursorclip(817, 599));
 }
 
 }  // namespace

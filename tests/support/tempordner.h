@@ -1,6 +1,5 @@
-// Helpers shared by the tests of saving, automatic saving and the recent
-// files: a temporary folder removed at the end of the test, whole-file reads
-// and writes, and the names in a folder.
+// A temporary folder removed at the end of the test, and whole-file reads and
+// writes, for the tests of everything that touches files.
 #pragma once
 
 #include <unistd.h>
@@ -16,24 +15,26 @@
 
 namespace quarzel::test {
 
-class Speicherordner {
+class TempOrdner {
  public:
-  Speicherordner() {
+  TempOrdner() {
     static std::atomic<int> zaehler{0};
     pfad_ = std::filesystem::temp_directory_path() /
-            ("quarzel-speichern-" + std::to_string(::getpid()) + "-" + std::to_string(zaehler++));
+            ("quarzel-test-" + std::to_string(::getpid()) + "-" + std::to_string(zaehler++));
     std::filesystem::remove_all(pfad_);
     std::filesystem::create_directories(pfad_);
   }
-  ~Speicherordner() {
+  ~TempOrdner() {
     std::error_code ec;
+    // Tests may leave a folder without permissions behind.
+    std::filesystem::permissions(pfad_, std::filesystem::perms::owner_all, ec);
     std::filesystem::remove_all(pfad_, ec);
   }
-  Speicherordner(const Speicherordner&) = delete;
-  Speicherordner& operator=(const Speicherordner&) = delete;
+  TempOrdner(const TempOrdner&) = delete;
+  TempOrdner& operator=(const TempOrdner&) = delete;
 
-  // The path of a name in the folder, as the program passes names: a string.
-  std::string operator/(std::string_view name) const { return (pfad_ / name).string(); }
+  const std::filesystem::path& pfad() const { return pfad_; }
+  std::filesystem::path operator/(std::string_view name) const { return pfad_ / name; }
 
   // The file names in the folder, sorted.
   std::vector<std::string> inhalt() const {
@@ -47,12 +48,11 @@ class Speicherordner {
   std::filesystem::path pfad_;
 };
 
-inline void schreibeDatei(const std::string& pfad, std::string_view inhalt) {
-  std::ofstream aus(pfad, std::ios::binary | std::ios::trunc);
-  aus.write(inhalt.data(), std::streamsize(inhalt.size()));
+inline void schreibeDatei(const std::filesystem::path& pfad, std::string_view inhalt) {
+  std::ofstream(pfad, std::ios::binary | std::ios::trunc).write(inhalt.data(), std::streamsize(inhalt.size()));
 }
 
-inline std::string leseDatei(const std::string& pfad) {
+inline std::string leseDatei(const std::filesystem::path& pfad) {
   std::ifstream ein(pfad, std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(ein), std::istreambuf_iterator<char>());
 }

@@ -33,6 +33,7 @@ TEST(Zeichensatz, Utf8AnhaengenErsetztWasKeinZeichenIst) {
   haengeUtf8An(s, 0x110000);
   haengeUtf8An(s, 0x1F600);
   EXPECT_EQ(s, "\uFFFD\uFFFD\U0001F600");
+  EXPECT_EQ(utf16NachUtf8(std::string("\xD8\x00\xDC\x00\xDB\xFF\xDF\xFF", 8), true), "\U00010000\U0010FFFF");
 }
 
 }  // namespace

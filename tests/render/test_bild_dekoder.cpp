@@ -64,6 +64,18 @@ TEST(Bilddekoder, UeberGrosseBilderWerdenVorDemSpeichernAbgelehnt) {
   sof[5] = sof[7] = 0xFF;
   sof[6] = sof[8] = 0xF0;
   EXPECT_FALSE(dekodiereJpeg(jpeg));
+  EXPECT_FALSE(dekodierePng(alsPng(verlaufsbild(kGroessteBildseite + 1, 1))));
+}
+
+TEST(Bildcache, BleibtInSeinerGroesseUndVerdraengtDasAeltesteBild) {
+  std::vector<std::vector<std::uint8_t>> dateien{alsJpeg(verlaufsbild(12, 10))};
+  for (int b = 10; b < 14; ++b) dateien.push_back(alsPng(verlaufsbild(b, 10)));
+  Bildcache cache(2500);  // room for about three of them
+  for (const auto& d : dateien) ASSERT_TRUE(cache.bild(d));
+  EXPECT_LE(cache.belegt(), 2500u);
+  cache.bild(dateien[4]);
+  cache.bild(dateien[0]);
+  EXPECT_EQ(cache.dekodierungen(), 6u);  // the newest was kept, the oldest decoded again
 }
 
 }  // namespace

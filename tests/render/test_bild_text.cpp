@@ -2,8 +2,6 @@
 // dimension's layout and drawing.
 #include <gtest/gtest.h>
 
-#include <cmath>
-
 #include "render/bemassungslayout.h"
 #include "render/bemassungstext.h"
 #include "render/textelemente.h"
@@ -100,9 +98,10 @@ TEST(Bemassungslayout, MasslinieLiegtDurchDenDrittenPunktUndHilfslinienReichenBi
 
   tmessdaten fest = linear();
   fest.werte[0] = 400;  // extension lines of a fixed 4 mm
+  fest.werte[1] = 100;  // the dimension line 1 mm beyond both
   const auto g = bemassungsfigur(fest, lauf, 0);
   ASSERT_TRUE(g);
-  EXPECT_DOUBLE_EQ(g->hilfslinien[1].a.y, 44);
+  EXPECT_EQ(std::tuple(g->hilfslinien[1].a.y, g->masslinie.a.x, g->masslinie.b.x), std::tuple(44, 9, 61));
 }
 
 TEST(Bemassungzeichnen, ZeichnetLinienBegrenzungenUndDenWert) {

@@ -103,7 +103,7 @@ TEST(SchraffurSchnitte, KonkaveFormenEckenUndKantenAufDerLinie) {
   // A U open at the top, and the same U on its side: arms x 0..10 and
   // 20..30, the notch reaching down to y 20.
   const std::vector<Pixelpunkt> u = {{0, 0}, {10, 0}, {10, 20}, {20, 20}, {20, 0}, {30, 0}, {30, 30}, {0, 30}, {0, 0}};
-  std::vector<Pixelpunkt> quer, offen(u.begin(), u.end() - 1);
+  std::vector<Pixelpunkt> quer, offen(u.begin() + 1, u.end());
   for (const Pixelpunkt& p : u) quer.push_back({p.y, p.x});
   const struct {
     const char* name;
@@ -114,7 +114,7 @@ TEST(SchraffurSchnitte, KonkaveFormenEckenUndKantenAufDerLinie) {
     Spannen erwartet;
   } faelle[] = {
       {"U cut once gives two pieces", u, 0, 100, {0, 10}, {{10, 0, 10}, {10, 20, 30}}},
-      {"the same U open", offen, 0, 100, {0, 10}, {{10, 0, 10}, {10, 20, 30}}},
+      {"the same U open, first and last point level", offen, 0, 100, {0, 10}, {{10, 0, 10}, {10, 20, 30}}},
       // Sorted by x the four crossings of a vertical line would pair at random.
       {"vertical lines sort by y", quer, 90, 100, {10, 0}, {{10, 0, 10}, {10, 20, 30}}},
       // y = 100 runs along the bottom edge, y = 0 through the apex: only y = 50 draws.

@@ -7,7 +7,6 @@
 
 #include <array>
 #include <string>
-#include <vector>
 
 #include "render/elementzeichnen.h"
 #include "store/zeichnung.h"

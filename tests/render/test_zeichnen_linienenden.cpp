@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "render/formzeichnen.h"
 #include "render/linienenden.h"
 #include "test_zeichnen_hilfe.h"
 
@@ -35,15 +36,8 @@ TEST(LinienendenKlassen, ClassBoundariesAndFactors) {
 }
 
 TEST_F(ZeichnenLinienenden, Code130IsAFilledTriangleTwiceTheBaseSizeAtBothEnds) {
-  Tliniendaten d;
-  d.x1 = 100;
-  d.y1 = 100;
-  d.x2 = 300;
-  d.y2 = 100;
-  d.stift = 5;
-  d.farbe = rgb(10, 20, 30);
-  d.anfang = 2;
-  d.ende = 2 + 128;
+  const Tliniendaten d{
+      .x1 = 100, .y1 = 100, .x2 = 300, .y2 = 100, .farbe = rgb(10, 20, 30), .stift = 5, .anfang = 2, .ende = 2 + 128};
   linie(d);
   zeichne();
   lauf.computePenPixelWidths(1);
@@ -89,26 +83,27 @@ TEST(LinienendenFormen, OpenAndFilledShapesFollowTheTable) {
 }
 
 TEST_F(ZeichnenLinienenden, MarkerPointIsASymbolNotALine) {
-  Tliniendaten d;
-  d.x1 = 100;
-  d.y1 = 100;
-  d.x2 = 300;
-  d.y2 = 100;
-  d.anfang = 24;  // filled circle
+  const Tliniendaten d{.x1 = 100, .y1 = 100, .x2 = 300, .y2 = 100, .anfang = 24};  // filled circle
   linie(d);
   zeichne();
   EXPECT_TRUE(canvas.polylinien.empty());
   ASSERT_EQ(canvas.polygone.size(), 1u);
   for (const Pixelpunkt& p : canvas.polygone[0].punkte) EXPECT_LT(std::hypot(p.x - 100, p.y - 100), 40);
+  for (const auto& [form, gefuellt] : {std::pair(7, false), {8, true}}) {
+    Aufzeichnungscanvas c;
+    zeichneMarker(c, {50, 50}, form, 8, rgb(0, 0, 0));
+    EXPECT_EQ(std::tuple(c.polygone.size(), c.polylinien.size()), std::tuple(gefuellt, !gefuellt)) << form;
+  }
+}
+
+TEST_F(ZeichnenLinienenden, OpenArrowAtTheStartAlone) {
+  Zeichenkontext k = kontext();
+  zeichneLinienenden(k, {100, 100}, {200, 100}, {200, 100}, {300, 100}, 1, 0, 1, rgb(0, 0, 0));
+  EXPECT_EQ(std::tuple(canvas.polylinien.size(), canvas.polygone.size()), std::tuple(1u, 0u));
 }
 
 TEST_F(ZeichnenLinienenden, DecorationReachingIntoTheViewIsDrawn) {
-  Tliniendaten d;
-  d.x1 = -300;
-  d.y1 = -1;
-  d.x2 = -1;  // just off the canvas
-  d.y2 = -1;
-  d.ende = 4 + 128;
+  const Tliniendaten d{.x1 = -300, .y1 = -1, .x2 = -1, .y2 = -1, .ende = 4 + 128};  // just off the canvas
   linie(d);
   zeichne();
   EXPECT_EQ(canvas.polygone.size(), 1u);

@@ -125,17 +125,9 @@ TEST_F(ZeichnenSchleife, OnlyLiveVisibleElementsOutsideCulledGroupsAreDrawn) {
 TEST_F(ZeichnenSchleife, DisplaySwitchesHideTheirCategory) {
   // A plain line, a construction line and a marker point (start code 21); the
   // loop and isDrawable (used outside the loop) must agree on each.
-  Tliniendaten d;
-  d.x2 = 100;
-  d.y1 = d.y2 = 10;
-  const std::int32_t einfach = linie(d);
-  d.y1 = d.y2 = 20;
-  d.stift = kHilfslinienstift;
-  const std::int32_t hilfslinie = linie(d);
-  d.y1 = d.y2 = 30;
-  d.stift = 1;
-  d.anfang = 21;
-  const std::int32_t marker = linie(d);
+  const std::int32_t einfach = linie({.y1 = 10, .x2 = 100, .y2 = 10});
+  const std::int32_t hilfslinie = linie({.y1 = 20, .x2 = 100, .y2 = 20, .stift = kHilfslinienstift});
+  const std::int32_t marker = linie({.y1 = 30, .x2 = 100, .y2 = 30, .stift = 1, .anfang = 21});
   // Each switch hides only its own category.
   for (const std::tuple<bool, bool, bool>& an : {std::tuple(true, true, true),
                                                  {false, true, true},
@@ -151,9 +143,7 @@ TEST_F(ZeichnenSchleife, DisplaySwitchesHideTheirCategory) {
 }
 
 TEST_F(ZeichnenSchleife, MarkedElementsInTheMarkingColour) {
-  Tliniendaten d;
-  d.x2 = 100;
-  d.farbe = rgb(0, 0, 255);
+  const Tliniendaten d{.x2 = 100, .farbe = rgb(0, 0, 255)};
   const std::int32_t n = linie(d);
   z.speicher.setzeMarkiert(n, 1);
   darstellung.markierfarbe = rgb(0, 255, 0);

@@ -2,8 +2,6 @@
 // style numbers and the names of the styles.
 #include <gtest/gtest.h>
 
-#include <string>
-
 #include "styles/linienstile.h"
 
 namespace quarzel {

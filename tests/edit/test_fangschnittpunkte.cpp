@@ -3,7 +3,6 @@
 // on the geometry itself.
 #include <gtest/gtest.h>
 
-#include <cmath>
 
 #include "fanghilfen.h"
 

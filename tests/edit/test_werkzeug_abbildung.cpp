@@ -161,6 +161,10 @@ TEST(BogenBogenSchnitt, ZweiKreiseSchneidenSichBeruehrenSichOderVerfehlenSich) {
   ASSERT_EQ(innen.size(), 1u);
   erwartePunkt(innen.p[0], 10, 0);
   EXPECT_EQ(bogenBogenSchnitt(figur(0, 0, 10, 10), figur(15.001, 0, 5, 5)).size(), 0u);
+  // Touching an ellipse: one point, not a second one a hair's breadth away.
+  const Punktliste ellipse = bogenBogenSchnitt(figur(0, 0, 20, 10), figur(0, 20, 10, 10));
+  ASSERT_EQ(ellipse.size(), 1u);
+  erwartePunkt(ellipse.p[0], 0, 10, 1e-6);
   // Concentric and equal figures have no points.
   EXPECT_EQ(bogenBogenSchnitt(figur(0, 0, 10, 10), figur(0, 0, 5, 5)).size(), 0u);
   EXPECT_EQ(bogenBogenSchnitt(figur(0, 0, 10, 10), figur(0, 0, 10, 10, 0, 90)).size(), 0u);

@@ -2,7 +2,6 @@
 // frame, protection, and the edit commands as single undo steps.
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <random>
 
 #include "edit/bearbeitungswerkzeuge.h"
@@ -48,7 +47,6 @@ class Bearbeitungstest : public Werkzeugtest {
     for (std::int32_t n = 1; n <= z.speicher.anzahl(); ++n) k += z.speicher.lebendig(n);
     return k;
   }
-  Pixelpunkt pixelVon(double x, double y) const { return z.ansicht.worldToPixel(x, y); }
   const Tliniendaten& lebendeLinie(int welche) const {
     int k = 0;
     for (std::int32_t n = 1; n <= z.speicher.anzahl(); ++n)
@@ -135,10 +133,17 @@ TEST_F(Bearbeitungstest, FrameLeftToRightMarksWhollyInsideElementsRightToLeftAls
   const std::int32_t quer = linieBei(150, 150, 400, 150);  // sticks out
   const std::int32_t durch = linieBei(0, 120, 500, 120);   // crosses with both ends outside
   linieBei(300, 300, 400, 300);
+  linieBei(240, 10, 290, 60);  // passes the corner: only its box overlaps
   st.pfeilaktiv();
   ziehe(50, 50, 250, 200);
   EXPECT_EQ(markierte(), (std::vector<std::int32_t>{innen}));
   ziehe(250, 200, 50, 50);
+  EXPECT_EQ(markierte(), (std::vector<std::int32_t>{innen, quer, durch}));
+  // A frame begun before switching to the zoom tool marks nothing.
+  uhr.jetzt += 1000;
+  links(50, 50);
+  st.waehleWerkzeug(107);
+  loslassen(250, 200);
   EXPECT_EQ(markierte(), (std::vector<std::int32_t>{innen, quer, durch}));
 }
 

@@ -1,7 +1,6 @@
 // Numeric entry: captions, expression evaluation, conversion, feeding the tool.
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <tuple>
 
 #include "edit/koordinateneingabe.h"

@@ -85,6 +85,18 @@ TEST_F(Werkzeugtest, RightButtonOnAnElementMarksItAndActivatesTheSelectToolOnEmp
   EXPECT_EQ(rahmen, 1);
 }
 
+TEST_F(Werkzeugtest, PanelDrivenToolsIgnoreLeftClicksAndTheRightButtonClosesTheirPanel) {
+  int geschlossen = 0;
+  st.bearbeitungspanelAbbrechen = [&] { return ++geschlossen > 0; };
+  for (std::uint16_t w : {600, 608, 609, 610}) {
+    st.waehleWerkzeug(w);
+    links(10, 20);
+    rechts(10, 20);
+  }
+  EXPECT_EQ(modul(G::Bearbeiten).anzahl("punkt"), 0);
+  EXPECT_EQ(geschlossen, 4);
+}
+
 // --- Select tool: click or frame, double click -------------------------------
 
 TEST_F(Werkzeugtest, ReleaseWithinTwoPixelsIsAClickFurtherIsAFrame) {

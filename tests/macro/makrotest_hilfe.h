@@ -7,7 +7,6 @@
 #include <atomic>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 #include <string>
 #include <string_view>
 

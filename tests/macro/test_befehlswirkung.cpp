@@ -189,7 +189,7 @@ const std::map<Befehl, Wirkung>& erwartet() {
       {SETMASPOS, {"1", {"Boden"}}},
       {SETMASPROFILE, {"(fehlt)", {}, 31}},
       {CHECKAREA, {"0 0 1", {"Boden", "*"}}},
-      {CHECKLINE, {"10 10", {"Boden", "*"}}},
+      {CHECKLINE, {"0 0 10 0 10 10 3 POLYLINE 9 5 MOVETO 11 5", {"Boden", "-1"}}},
       {PICTURE, {"(fehlt.png) 0 0 10 10 0", {}, 6}},
   };
   return tabelle;

@@ -6,7 +6,6 @@
 // the interpreter and the editor about them.
 #include <gtest/gtest.h>
 
-#include <set>
 #include <string>
 #include <vector>
 

@@ -124,13 +124,10 @@ TEST_F(MakrozeichnerTest, FigurenTragenStiftStilFarbeEbeneUndFolie) {
   z.ebenen.fuegeFolieAn(1, "");
   z.ebenen.fuegeFolieAn(1, "");
   z.speicher.aktuell.folie = 2;
-  ASSERT_EQ(lauf("7 SETPEN 12 SETDASH 255 128 0 RGBCOLOR 0 0 MOVETO 1 1 LINETO"), std::nullopt);
+  ASSERT_EQ(lauf("7 SETPEN 124 SETDASH 255 128 0 RGBCOLOR 0 0 MOVETO 1 1 LINETO"), std::nullopt);
   const Tliniendaten& l = linie(lebende()[0]);
-  EXPECT_EQ(l.stift, 7);
-  EXPECT_EQ(l.linienstil, 12);
+  EXPECT_EQ(std::tuple(int(l.stift), int(l.linienstil), int(l.planteil), int(l.folie)), std::tuple(7, 124, 1, 2));
   EXPECT_EQ(l.farbe, rgb(255, 128, 0));
-  EXPECT_EQ(l.planteil, 1);
-  EXPECT_EQ(l.folie, 2);
   EXPECT_EQ(z.speicher.markiert(lebende()[0]), 0);  // not a group member
 }
 

@@ -1,7 +1,6 @@
 // The check pass: colour spans of a line and how they look.
 #include <gtest/gtest.h>
 
-#include <string>
 #include <vector>
 
 #include "macro/quelltextpruefung.h"

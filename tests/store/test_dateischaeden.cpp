@@ -199,6 +199,14 @@ TEST(Dateischaden, UnmoeglicheWerteLuegendeLaengenUndUnbekannteTagsKostenNurIhre
   }
 }
 
+// A zero grid spacing would switch grid and grid snap off; the old one stays.
+TEST(Dateischaden, RasterabstandNullBehaeltDenBisherigen) {
+  Dateibauer b = Dateibauer::fuer("ZEI.01", 11);
+  b.kopf().bezug(0, 0).satz('0').f64(1).f64(2).u16(0).u16(0).f64(0).f64(0).ende();
+  const auto g = lade(b.schluss().daten());
+  EXPECT_EQ(std::pair(g->z.ansicht.gridSpacingX, g->z.ansicht.gridSpacingY), std::pair(10.0, 10.0));
+}
+
 TEST(Dateischaden, OhneMarkenEndetDasLesenAmErstenSchaden) {
   Dateibauer b = Dateibauer::fuer("oS1.02", 8);
   b.kopf().bezug(0, 0).linie(1, 1, 2, 2).satz(0xFF).u32(7).linie(3, 3, 4, 4).schluss();

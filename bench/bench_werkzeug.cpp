@@ -74,7 +74,7 @@ void bewegungDesLinienwerkzeugs(benchmark::State& state, bool mitFangen) {
       const Fangergebnis r = fang.fange(x, y, einstellungen, {});
       return t.z.ansicht.pixelToWorld(r.x, r.y);
     };
-  st.waehleWerkzeug(1);
+  st.waehleWerkzeug(Werkzeugcode::Linie);
   st.mausGedrueckt({960, 540, Maustaste::Links, {}});
   st.mausLosgelassen({960, 540, Maustaste::Links, {}});
   int i = 0;

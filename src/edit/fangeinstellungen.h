@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "edit/werkzeugcode.h"
 #include "settings/einstellungen_anzeige.h"
 #include "platform/canvas.h"
 
@@ -74,7 +75,7 @@ void schreibeZeichenhilfen(const Fangeinstellungen& f, einstellung::Zeichenhilfe
 
 // What the tool state machine knows when it asks for a point.
 struct Fangkontext {
-  std::uint16_t werkzeug = 0;  // the active tool code
+  Werkzeugcode werkzeug = Werkzeugcode::Keines;
   int punktschritt = 1;        // the point step expected, 1 .. 4
   // The point collected last (pixels); none while the first is expected.
   std::optional<Pixelpunkt> vorigerPunkt;

@@ -1,5 +1,7 @@
 #include "edit/fangraster.h"
 
+#include "edit/werkzeugtabelle.h"
+
 #include <cmath>
 #include <numbers>
 
@@ -82,22 +84,30 @@ Pixelpunkt laengenrunden(Pixelpunkt z, Pixelpunkt p, double schrittPixel) {
   return {z.x + dx * gerundet / r, z.y + dy * gerundet / r};
 }
 
-bool ohneFangen(std::uint16_t w) {
-  return (w >= 101 && w <= 105) || w == 107 || w == 140;
+namespace {
+
+bool hat(Werkzeugcode w, Merkmal m) {
+  const Werkzeugzeile* z = werkzeugzeile(w);
+  return z != nullptr && z->hat(m);
 }
 
-bool ohneLineal(std::uint16_t w) {
-  return (w >= 100 && w <= 105) || w == 107;
+}  // namespace
+
+bool ohneFangen(Werkzeugcode w) {
+  return hat(w, kOhneFang);
 }
 
-bool mitWinkelraster(std::uint16_t w, int punktschritt) {
-  if (w == 100 || w == 107 || w == 119 || w == 200 || w == 209) return false;
-  if (w >= 300 && w <= 399) return w == 317 && punktschritt == 2;
-  return true;
+bool ohneLineal(Werkzeugcode w) {
+  return hat(w, kOhneLineal);
 }
 
-bool winkelUmBogenmitte(std::uint16_t w, int punktschritt) {
-  return (w == 5 || w == 6 || w == 19 || w == 21) && (punktschritt == 3 || punktschritt == 4);
+bool mitWinkelraster(Werkzeugcode w, int punktschritt) {
+  if (hat(w, kWinkelrasterSchritt2)) return punktschritt == 2;
+  return !hat(w, kOhneWinkelraster);
+}
+
+bool winkelUmBogenmitte(Werkzeugcode w, int punktschritt) {
+  return hat(w, kWinkelUmBogenmitte) && (punktschritt == 3 || punktschritt == 4);
 }
 
 }  // namespace quarzel

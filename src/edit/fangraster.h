@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "edit/werkzeugcode.h"
 #include "view/ansicht.h"
 #include "platform/canvas.h"
 
@@ -41,12 +42,12 @@ Pixelpunkt laengenrunden(Pixelpunkt z, Pixelpunkt p, double schrittPixel);
 
 // Tools for which the search returns the cursor untouched (trimming, fillet,
 // chamfer, zoom, 140).
-bool ohneFangen(std::uint16_t werkzeug);
+bool ohneFangen(Werkzeugcode werkzeug);
 // Tools that never round to the ruler.
-bool ohneLineal(std::uint16_t werkzeug);
+bool ohneLineal(Werkzeugcode werkzeug);
 // Whether the angle grid applies to this tool at this point step.
-bool mitWinkelraster(std::uint16_t werkzeug, int punktschritt);
+bool mitWinkelraster(Werkzeugcode werkzeug, int punktschritt);
 // Arc tools at their third and fourth point round the angle about the centre.
-bool winkelUmBogenmitte(std::uint16_t werkzeug, int punktschritt);
+bool winkelUmBogenmitte(Werkzeugcode werkzeug, int punktschritt);
 
 }  // namespace quarzel

@@ -17,7 +17,7 @@ constexpr std::size_t kHoechstPunkte = Punktpuffer::Hoechstzahl - 1;
 
 }  // namespace
 
-const Werkzeugzeile* Figurwerkzeug::suche(std::uint16_t code) const {
+const Werkzeugzeile* Figurwerkzeug::suche(Werkzeugcode code) const {
   const Werkzeugzeile* z = werkzeugzeile(code);
   return z != nullptr && z->gruppe == gruppe_ && z->figur != nullptr ? z : nullptr;
 }

@@ -47,7 +47,7 @@ class Figurwerkzeug : public Werkzeugmodul {
   // Filled by the window from its panels and the configuration.
   Zeichenvorgabe vorgabe;
 
-  bool bedient(std::uint16_t code) const { return suche(code) != nullptr; }
+  bool bedient(Werkzeugcode code) const { return suche(code) != nullptr; }
 
   void punkt(Werkzeugumgebung& u, Weltpunkt p) override;
   void zweiteTaste(Werkzeugumgebung& u, Weltpunkt p) override;
@@ -64,7 +64,7 @@ class Figurwerkzeug : public Werkzeugmodul {
   virtual const Flaechenvorgabe* flaeche() const { return nullptr; }
 
  private:
-  const Werkzeugzeile* suche(std::uint16_t code) const;
+  const Werkzeugzeile* suche(Werkzeugcode code) const;
   Figurpunkte punkte(const Werkzeugumgebung& u, std::span<const Weltpunkt> p) const;
   void schliesseAb(Werkzeugumgebung& u, const Werkzeugzeile& a, std::optional<std::pair<double, double>> winkel = {});
   void zurueck(Werkzeugumgebung& u);

@@ -56,7 +56,7 @@ double begrenze(double v, double grenze) {
 
 }  // namespace
 
-bool istBogenwerkzeug(std::uint16_t w) {
+bool istBogenwerkzeug(Werkzeugcode w) {
   const Werkzeugzeile* z = werkzeugzeile(w);
   return z != nullptr && z->winkelgruppe;
 }
@@ -131,7 +131,7 @@ Eingabemaske eingabemaske(Maskenart art) {
   return maske(mausgruppe("Funktion ausführen"));
 }
 
-Eingabemaske eingabemaske(std::uint16_t w) {
+Eingabemaske eingabemaske(Werkzeugcode w) {
   const Werkzeugzeile* z = werkzeugzeile(w);
   return eingabemaske(z != nullptr ? z->maske : Maskenart::FunktionAusfuehren);
 }

@@ -14,6 +14,7 @@
 #include <string>
 #include <string_view>
 
+#include "edit/werkzeugcode.h"
 #include "view/ansicht.h"
 
 namespace quarzel {
@@ -46,10 +47,10 @@ struct Eingabemaske {
 };
 
 // The panel's groups for a tool code (its row's Maskenart).
-Eingabemaske eingabemaske(std::uint16_t werkzeug);
+Eingabemaske eingabemaske(Werkzeugcode werkzeug);
 
 // Arcs, elliptical arcs and their sectors: the tools with a fourth step.
-bool istBogenwerkzeug(std::uint16_t werkzeug);
+bool istBogenwerkzeug(Werkzeugcode werkzeug);
 
 // The labels of a group's two fields by its check boxes:
 // "x:"/"y:", relativ "dx:"/"dy:", polar "D:"/"Phi:", both "d:"/"phi:".
@@ -95,7 +96,7 @@ class Koordinateneingabe {
   std::array<Gruppe, 3> gruppen;
 
   // The tool started: new captions. The texts stay as they were.
-  void werkzeugGestartet(std::uint16_t werkzeug) { maske_ = eingabemaske(werkzeug); }
+  void werkzeugGestartet(Werkzeugcode werkzeug) { maske_ = eingabemaske(werkzeug); }
   const Eingabemaske& maske() const { return maske_; }
   // The group whose point step the tool expects (0..2), or none.
   std::optional<int> erwarteteGruppe(const Werkzeugsteuerung& st) const;

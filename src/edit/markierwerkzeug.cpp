@@ -36,18 +36,18 @@ void Markierwerkzeug::fertig(Werkzeugumgebung& u) {
 void Markierwerkzeug::punkt(Werkzeugumgebung& u, Weltpunkt p) {
   Werkzeugzustand& z = u.zustand;
   switch (z.werkzeug) {
-    case Werkzeugzustand::kMarkieren:
+    case Werkzeugcode::Markieren:
       rahmen_.loesche(u.rueckmeldung);
       erster_ = p;
       ziehen_ = true;
       z.schritt = 2;
       z.bezug = p;
       break;
-    case nr(W::AusschnittVergroessern):
+    case W::AusschnittVergroessern:
       zoome(u, p);
       break;
-    case nr(W::SpiegelnOhneKopie):
-    case nr(W::SpiegelnMitKopie):
+    case W::SpiegelnOhneKopie:
+    case W::SpiegelnMitKopie:
       if (z.schritt == 1) {
         erster_ = p;
         vorschau_.sammle(u.zeichnung);
@@ -57,15 +57,15 @@ void Markierwerkzeug::punkt(Werkzeugumgebung& u, Weltpunkt p) {
         fertig(u);
         // The frame would stay where the elements no longer are.
         markierrahmenLoeschen(u);
-        spiegleMarkierte(u.zeichnung, erster_, p, z.werkzeug == nr(W::SpiegelnMitKopie));
+        spiegleMarkierte(u.zeichnung, erster_, p, z.werkzeug == W::SpiegelnMitKopie);
         neuZeichnen(u);
       }
       break;
-    case nr(W::RadialeKopie):
-    case nr(W::Rotationskopie):
+    case W::RadialeKopie:
+    case W::Rotationskopie:
       fertig(u);
       markierrahmenLoeschen(u);
-      if (z.werkzeug == nr(W::RadialeKopie))
+      if (z.werkzeug == W::RadialeKopie)
         radialeKopien(u.zeichnung, p, anzahlKopien, winkelschritt);
       else
         rotationskopien(u.zeichnung, p, anzahlKopien, winkelschritt);
@@ -85,13 +85,13 @@ void Markierwerkzeug::bewegung(Werkzeugumgebung& u, Weltpunkt p) {
   const Werkzeugzustand& z = u.zustand;
   const Ansicht& a = u.zeichnung.ansicht;
   switch (z.werkzeug) {
-    case Werkzeugzustand::kMarkieren:
+    case Werkzeugcode::Markieren:
       if (ziehen_) rahmen_.zeige(u.rueckmeldung, pixel(u, erster_), pixel(u, p));
       break;
-    case nr(W::AusschnittVergroessern):
+    case W::AusschnittVergroessern:
       if (z.schritt == 2) rahmen_.zeige(u.rueckmeldung, pixel(u, erster_), pixel(u, p));
       break;
-    case nr(W::Verschieben):
+    case W::Verschieben:
       if (!anker_) {
         anker_ = p;
         vorschau_.sammle(u.zeichnung);
@@ -99,16 +99,16 @@ void Markierwerkzeug::bewegung(Werkzeugumgebung& u, Weltpunkt p) {
       verschiebung_ = Abbildung::verschiebung(p.x - anker_->x, p.y - anker_->y);
       vorschau_.zeige(u.rueckmeldung, a, verschiebung_);
       break;
-    case nr(W::SpiegelnOhneKopie):
-    case nr(W::SpiegelnMitKopie):
+    case W::SpiegelnOhneKopie:
+    case W::SpiegelnMitKopie:
       if (z.schritt == 2 && !(p.x == erster_.x && p.y == erster_.y))
         vorschau_.zeige(u.rueckmeldung, a, Abbildung::spiegelung(erster_, p));
       break;
-    case nr(W::RadialeKopie):
-    case nr(W::Rotationskopie): {
+    case W::RadialeKopie:
+    case W::Rotationskopie: {
       if (vorschau_.leer()) vorschau_.sammle(u.zeichnung);
       Abbildung erste = Abbildung::drehung(p, winkelschritt);
-      if (z.werkzeug == nr(W::RadialeKopie)) {
+      if (z.werkzeug == W::RadialeKopie) {
         const std::optional<Weltrechteck> box = markierteUmgebung(u.zeichnung);
         if (!box) break;
         const Weltpunkt m{(box->x1 + box->x2) / 2, (box->y1 + box->y2) / 2};
@@ -142,7 +142,7 @@ void Markierwerkzeug::doppelklick(Werkzeugumgebung& u, Weltpunkt p) {
 
 void Markierwerkzeug::loslassen(Werkzeugumgebung& u, Weltpunkt p, bool klick) {
   const Werkzeugzustand& z = u.zustand;
-  if (z.werkzeug == Werkzeugzustand::kMarkieren && ziehen_) {
+  if (z.werkzeug == Werkzeugcode::Markieren && ziehen_) {
     fertig(u);
     markierrahmenLoeschen(u);
     if (klick)
@@ -151,7 +151,7 @@ void Markierwerkzeug::loslassen(Werkzeugumgebung& u, Weltpunkt p, bool klick) {
       markiereRahmen(u, p);
     markierrahmenZeichnen(u);
     neuZeichnen(u);
-  } else if (z.werkzeug == nr(W::AusschnittVergroessern) && z.schritt == 2 && !klick && zoomart == Zoomart::Rechteck) {
+  } else if (z.werkzeug == W::AusschnittVergroessern && z.schritt == 2 && !klick && zoomart == Zoomart::Rechteck) {
     zoome(u, p);
   }
 }

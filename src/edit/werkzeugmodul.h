@@ -19,6 +19,7 @@
 #include <optional>
 #include <vector>
 
+#include "edit/werkzeugcode.h"
 #include "view/ansicht.h"
 #include "platform/canvas.h"
 
@@ -34,12 +35,12 @@ struct Umschaltung {
 };
 
 struct Werkzeugzustand {
-  static constexpr std::uint16_t kKeinWerkzeug = 0;
-  static constexpr std::uint16_t kMarkieren = 100;
-
-  std::uint16_t werkzeug = kKeinWerkzeug;
-  std::uint16_t letztesZeichenwerkzeug = 0;
-  std::uint16_t letztesKonstruktionswerkzeug = 0;
+  Werkzeugcode werkzeug = Werkzeugcode::Keines;
+  Werkzeugcode letztesZeichenwerkzeug = Werkzeugcode::Keines;
+  Werkzeugcode letztesKonstruktionswerkzeug = Werkzeugcode::Keines;
+  // Which of the buttons that share the code started the tool (0: the first);
+  // e.g. "Linien trimmen (erste)" / "(beide)" both start 101.
+  std::uint8_t knopf = 0;
 
   // The point step the tool expects, 1 to 4 (arcs use the fourth); 0 while
   // no tool is active.

@@ -9,12 +9,12 @@ namespace quarzel {
 
 namespace {
 
-bool hat(std::uint16_t w, Merkmal m) {
+bool hat(Werkzeugcode w, Merkmal m) {
   const Werkzeugzeile* z = werkzeugzeile(w);
   return z != nullptr && z->hat(m);
 }
 
-bool freihand(std::uint16_t w) {
+bool freihand(Werkzeugcode w) {
   const Werkzeugzeile* z = werkzeugzeile(w);
   return z != nullptr && z->freihand;
 }
@@ -25,12 +25,12 @@ constexpr Farbe kRueckmeldungsfarbe = rgb(255, 255, 255);
 
 }  // namespace
 
-Werkzeuggruppe werkzeuggruppe(std::uint16_t w) {
+Werkzeuggruppe werkzeuggruppe(Werkzeugcode w) {
   const Werkzeugzeile* z = werkzeugzeile(w);
   return z != nullptr ? z->gruppe : Werkzeuggruppe::Keine;
 }
 
-bool panelgesteuert(std::uint16_t w) {
+bool panelgesteuert(Werkzeugcode w) {
   return hat(w, kPanelgesteuert);
 }
 
@@ -66,9 +66,10 @@ void Werkzeugsteuerung::rueckmeldungLoeschen() {
   if (Werkzeugmodul* m = aktivesModul()) m->rueckmeldungLoeschen(umgebung_);
 }
 
-void Werkzeugsteuerung::waehleWerkzeug(std::uint16_t werkzeug) {
+void Werkzeugsteuerung::waehleWerkzeug(Werkzeugcode werkzeug, std::uint8_t knopf) {
   rueckmeldungLoeschen();
   zustand_.werkzeug = werkzeug;
+  zustand_.knopf = knopf;
   const Werkzeuggruppe g = werkzeuggruppe(werkzeug);
   if (g == Werkzeuggruppe::Linien || g == Werkzeuggruppe::Flaechen) zustand_.letztesZeichenwerkzeug = werkzeug;
   if (g == Werkzeuggruppe::Konstruktion || g == Werkzeuggruppe::Trimmen)
@@ -78,7 +79,7 @@ void Werkzeugsteuerung::waehleWerkzeug(std::uint16_t werkzeug) {
 }
 
 void Werkzeugsteuerung::startparameter() {
-  const std::uint16_t w = zustand_.werkzeug;
+  const Werkzeugcode w = zustand_.werkzeug;
   // Mirroring and the panel of 142 start on top of a selection whose frame must stay.
   if (!hat(w, kStartBehaeltRahmen)) {
     rueckmeldungLoeschen();
@@ -102,12 +103,13 @@ void Werkzeugsteuerung::startparameter() {
 }
 
 void Werkzeugsteuerung::pfeilaktiv() {
-  waehleWerkzeug(Werkzeugzustand::kMarkieren);
+  waehleWerkzeug(Werkzeugcode::Markieren);
 }
 
 void Werkzeugsteuerung::funktionaus() {
   rueckmeldungLoeschen();
-  zustand_.werkzeug = Werkzeugzustand::kKeinWerkzeug;
+  zustand_.werkzeug = Werkzeugcode::Keines;
+  zustand_.knopf = 0;
   zustand_.schritt = 0;
   zustand_.bezug.reset();
   zustand_.punkte.clear();
@@ -126,7 +128,7 @@ void Werkzeugsteuerung::funktionsabbruch() {
 // --- Mouse -------------------------------------------------------------------
 
 void Werkzeugsteuerung::mausGedrueckt(const Mausereignis& e) {
-  const std::uint16_t w = zustand_.werkzeug;
+  const Werkzeugcode w = zustand_.werkzeug;
   const bool strich = freihand(w);
   if (strich && e.taste == Maustaste::Links) {
     const Weltpunkt p = zeichnung_.ansicht.pixelToWorld(e.x, e.y);
@@ -151,7 +153,7 @@ void Werkzeugsteuerung::mausGedrueckt(const Mausereignis& e) {
     druck_ = {e.x, e.y};
     // Free-hand strokes are not snapped: the module sees the point just collected.
     const Weltpunkt p = strich ? zeichnung_.ansicht.pixelToWorld(e.x, e.y) : gefangen(e.x, e.y);
-    if (w == Werkzeugzustand::kMarkieren) {
+    if (w == Werkzeugcode::Markieren) {
       const std::uint32_t jetzt = uhr_.ticks();
       const bool doppelt = schnellLosgelassen_ && std::uint32_t(jetzt - loslassZeit_) <= kDoppelklickWiederDruecken;
       schnellLosgelassen_ = false;
@@ -206,7 +208,7 @@ void Werkzeugsteuerung::mausLosgelassen(const Mausereignis& e) {
   }
   if (e.taste != Maustaste::Links || !linksUnten_) return;
   linksUnten_ = false;
-  if (zustand_.werkzeug == Werkzeugzustand::kMarkieren) {
+  if (zustand_.werkzeug == Werkzeugcode::Markieren) {
     const std::uint32_t jetzt = uhr_.ticks();
     schnellLosgelassen_ = std::uint32_t(jetzt - druckZeit_) <= kDoppelklickLoslassen;
     loslassZeit_ = jetzt;
@@ -216,7 +218,7 @@ void Werkzeugsteuerung::mausLosgelassen(const Mausereignis& e) {
 }
 
 void Werkzeugsteuerung::mausDoppelklick(const Mausereignis& e) {
-  if (e.taste != Maustaste::Links || zustand_.werkzeug == Werkzeugzustand::kMarkieren) return;
+  if (e.taste != Maustaste::Links || zustand_.werkzeug == Werkzeugcode::Markieren) return;
   if (Werkzeugmodul* m = aktivesModul()) m->doppelklick(umgebung_, gefangen(e.x, e.y));
 }
 

@@ -80,11 +80,11 @@ struct Tastenereignis {
 
 // The group that serves a tool code (its row in the tool table); Keine for
 // codes no module serves (origins, colour pick, numbers that are no tool).
-Werkzeuggruppe werkzeuggruppe(std::uint16_t werkzeug);
+Werkzeuggruppe werkzeuggruppe(Werkzeugcode werkzeug);
 
 // Tools that are driven by their panel and ignore left clicks on the area:
 // free move, rotate, scale and mirror.
-bool panelgesteuert(std::uint16_t werkzeug);
+bool panelgesteuert(Werkzeugcode werkzeug);
 
 class Werkzeugsteuerung {
  public:
@@ -118,8 +118,8 @@ class Werkzeugsteuerung {
   // The automatic-save check; skipped for the tools whose row says so.
   std::function<void()> autosicherungPruefen;
   // Show the property panels that belong to the tool.
-  std::function<void(std::uint16_t werkzeug)> panelsZeigen;
-  std::function<void(std::uint16_t werkzeug)> cursorSetzen;
+  std::function<void(Werkzeugcode werkzeug)> panelsZeigen;
+  std::function<void(Werkzeugcode werkzeug)> cursorSetzen;
   // Middle button: pan start at pixel (x, y); the window runs the pan timer.
   std::function<void(double x, double y)> verschiebenStarten;
   // Page Up (+1) / Page Down (-1): next / previous plan part.
@@ -143,7 +143,8 @@ class Werkzeugsteuerung {
   // --- Tools ---------------------------------------------------------------
 
   // A tool button: erase the rubber band, set the code, start the tool.
-  void waehleWerkzeug(std::uint16_t werkzeug);
+  // `knopf` tells which of the buttons that share the code was used.
+  void waehleWerkzeug(Werkzeugcode werkzeug, std::uint8_t knopf = 0);
   void startparameter();
   // The select tool ("Markieren").
   void pfeilaktiv();

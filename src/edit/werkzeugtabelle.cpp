@@ -21,6 +21,8 @@ struct Z : Werkzeugzeile {
     code = c;
     gruppe = g;
     escapeModul = g;
+    // Measuring picks points of elements: no angle or length grid.
+    if (g == G::Messen) merkmale = kOhneWinkelraster;
   }
   // A figure tool of the line or area module.
   constexpr Z& fig(int n, int min, Figurbauer f) {
@@ -51,7 +53,7 @@ struct Z : Werkzeugzeile {
     felder = bits;
     return *this;
   }
-  constexpr Z& mk(std::uint8_t bits) {
+  constexpr Z& mk(std::uint16_t bits) {
     merkmale = bits;
     return *this;
   }
@@ -68,6 +70,11 @@ struct Z : Werkzeugzeile {
     hinweis = h;
     menuetext = menue;
     return *this;
+  }
+  // A further button of the same code: `n` (1, 2, ...) tells the tool which.
+  constexpr Z& weitererKnopf(std::uint8_t n, L l, S s, std::string_view h) {
+    knopfNr = n;
+    return k(l, s, h);
   }
   // A variant: of its own button (first variant) or of button `b`.
   constexpr Z& v(std::string_view beschriftung) {
@@ -111,13 +118,13 @@ constexpr std::array kTabelle{
     Werkzeugzeile(Z(W::KreisZweiPunkte, G::Linien).fig(2, 0, kreisZweiPunkte).m(M::ZweiPunkte).v(L::Linien, W::Kreis, "2 Punkte")),
     Werkzeugzeile(Z(W::KreisDreiPunkte, G::Linien).fig(3, 0, kreisDreiPunkte).m(M::DreiPunkte).v(L::Linien, W::Kreis, "3 Punkte")),
     Werkzeugzeile(Z(W::KreisFesterRadius, G::Linien).fig(1, 0, kreisMitFestemRadius).f(kKreisradius).v(L::Linien, W::Kreis, "Fester Radius")),
-    Werkzeugzeile(Z(W::Kreisbogen, G::Linien).fig(4, 0, figurbau::bogen).bogen().m(M::Bogen).k(L::Linien, S::Kreisbogen, "Kreisbogen ").v("Gegen Uhrzeiger")),
+    Werkzeugzeile(Z(W::Kreisbogen, G::Linien).mk(kWinkelUmBogenmitte).fig(4, 0, figurbau::bogen).bogen().m(M::Bogen).k(L::Linien, S::Kreisbogen, "Kreisbogen ").v("Gegen Uhrzeiger")),
     Werkzeugzeile(Z(W::KreisbogenImUhrzeigersinn, G::Linien).fig(4, 0, bogenImUhrzeigersinn).bogen().m(M::Bogen).v(L::Linien, W::Kreisbogen, "Im Uhrzeiger")),
     Werkzeugzeile(Z(W::KreisbogenDreiPunkte, G::Linien).fig(3, 0, bogenDreiPunkte).m(M::DreiPunkte).v(L::Linien, W::Kreisbogen, "3 Punkte")),
     Werkzeugzeile(Z(W::Ellipse, G::Linien).fig(2, 0, ellipse).m(M::MitteRadien).k(L::Linien, S::Ellipse, "Ellipse ").v("Mitte, Radien")),
     Werkzeugzeile(Z(W::EllipseImRechteck, G::Linien).fig(2, 0, ellipseImRechteck).m(M::Ecken).v(L::Linien, W::Ellipse, "Im Rechteck")),
     Werkzeugzeile(Z(W::GedrehteEllipse, G::Linien).fig(3, 0, gedrehteEllipse).v(L::Linien, W::Ellipse, "Gedreht")),
-    Werkzeugzeile(Z(W::Ellipsenbogen, G::Linien).fig(4, 0, ellipsenbogen).bogen().m(M::Ellipsenbogen).k(L::Linien, S::Ellipsenbogen, "Ellipsenbogen ").v("Gegen Uhrzeiger")),
+    Werkzeugzeile(Z(W::Ellipsenbogen, G::Linien).mk(kWinkelUmBogenmitte).fig(4, 0, ellipsenbogen).bogen().m(M::Ellipsenbogen).k(L::Linien, S::Ellipsenbogen, "Ellipsenbogen ").v("Gegen Uhrzeiger")),
     Werkzeugzeile(Z(W::EllipsenbogenImUhrzeigersinn, G::Linien).fig(4, 0, ellipsenbogenImUhrzeigersinn).bogen().m(M::Ellipsenbogen).v(L::Linien, W::Ellipsenbogen, "Im Uhrzeiger")),
     Werkzeugzeile(Z(W::Bezierkurve, G::Linien).fig(4, 3, bezierkurve).m(M::Bezier).k(L::Linien, S::Bezier, "Bézierkurve")),
     Werkzeugzeile(Z(W::Spline, G::Linien).fig(0, 2, spline).m(M::Spline).esc(Escape::Modul, G::Linien).k(L::Linien, S::Spline, "Spline")),
@@ -136,7 +143,7 @@ constexpr std::array kTabelle{
     Werkzeugzeile(Z(W::VollkreisZweiPunkte, G::Flaechen).fig(2, 0, kreisZweiPunkte).f(kFl).v(L::Flaechen, W::Vollkreis, "2 Punkte")),
     Werkzeugzeile(Z(W::VollkreisDreiPunkte, G::Flaechen).fig(3, 0, kreisDreiPunkte).m(M::DreiPunkte).f(kFl).v(L::Flaechen, W::Vollkreis, "3 Punkte")),
     Werkzeugzeile(Z(W::VollkreisFesterRadius, G::Flaechen).fig(1, 0, kreisMitFestemRadius).f(kFl | kKreisradius).v(L::Flaechen, W::Vollkreis, "Fester Radius")),
-    Werkzeugzeile(Z(W::Kreissektor, G::Flaechen).fig(4, 0, kreissektor).bogen().m(M::Bogen).f(kFl).k(L::Flaechen, S::FlKreisbogen, "Kreisbogen").v("Mitte, Winkel")),
+    Werkzeugzeile(Z(W::Kreissektor, G::Flaechen).mk(kWinkelUmBogenmitte).fig(4, 0, kreissektor).bogen().m(M::Bogen).f(kFl).k(L::Flaechen, S::FlKreisbogen, "Kreisbogen").v("Mitte, Winkel")),
     Werkzeugzeile(Z(W::KreissektorMitteStartEnde, G::Flaechen).fig(3, 0, kreissektorMitteStartEnde).f(kFl).v(L::Flaechen, W::Kreissektor, "Mitte, Start, Ende")),
     Werkzeugzeile(Z(W::KreissektorDreiPunkte, G::Flaechen).fig(3, 0, kreissektorDreiPunkte).m(M::DreiPunkte).f(kFl).v(L::Flaechen, W::Kreissektor, "3 Punkte")),
     Werkzeugzeile(Z(W::KreissegmentDreiPunkte, G::Flaechen).fig(3, 0, kreissegmentDreiPunkte).m(M::DreiPunkte).f(kFl).k(L::Flaechen, S::FlKreissegment, "Kreissegment durch drei Punkte").v("3 Punkte")),
@@ -144,7 +151,7 @@ constexpr std::array kTabelle{
     Werkzeugzeile(Z(W::FlEllipse, G::Flaechen).fig(2, 0, ellipse).m(M::MitteRadien).f(kFl).k(L::Flaechen, S::FlEllipse, "Ellipse").v("Mitte, Radien")),
     Werkzeugzeile(Z(W::FlEllipseImRechteck, G::Flaechen).fig(2, 0, ellipseImRechteck).f(kFl).v(L::Flaechen, W::FlEllipse, "Im Rechteck")),
     Werkzeugzeile(Z(W::FlGedrehteEllipse, G::Flaechen).fig(3, 0, gedrehteEllipse).f(kFl).v(L::Flaechen, W::FlEllipse, "Gedreht")),
-    Werkzeugzeile(Z(W::Ellipsensektor, G::Flaechen).fig(4, 0, ellipsensektor).bogen().m(M::Ellipsenbogen).f(kFl).k(L::Flaechen, S::FlEllipsenbogen, "Ellipsenbogen")),
+    Werkzeugzeile(Z(W::Ellipsensektor, G::Flaechen).mk(kWinkelUmBogenmitte).fig(4, 0, ellipsensektor).bogen().m(M::Ellipsenbogen).f(kFl).k(L::Flaechen, S::FlEllipsenbogen, "Ellipsenbogen")),
     Werkzeugzeile(Z(W::Ring, G::Flaechen).fig(3, 0, ring).f(kFl).k(L::Flaechen, S::FlRing, "Ring")),
     Werkzeugzeile(Z(W::Ringsegment, G::Flaechen).fig(3, 0, ringsegment).f(kFl).k(L::Flaechen, S::FlRingsegment, "Ringsegment")),
     Werkzeugzeile(Z(W::FlBezierkurve, G::Flaechen).fig(4, 3, bezierflaeche).m(M::Bezier).f(kFl).k(L::Flaechen, S::FlBezier, "Bézierkurve")),
@@ -152,8 +159,8 @@ constexpr std::array kTabelle{
     Werkzeugzeile(Z(W::Freihandflaeche, G::Flaechen).fig(0, 3, freihandflaeche).hand().f(kFl).k(L::Flaechen, S::FlFreihand, "Freihandfläche")),
 
     // --- View ------------------------------------------------------------------
-    Werkzeugzeile(Z(W::Markieren, G::Bearbeiten).da().m(M::Selektieren).mk(kOhneAutosicherung).k(L::Ansicht, S::Markieren, "Markieren")),
-    Werkzeugzeile(Z(W::AusschnittVergroessern, G::Bearbeiten).da().esc(Escape::Modul, G::Bearbeiten).k(L::Ansicht, S::AusschnittVergroessern, "Auschnitt vergrößern")),
+    Werkzeugzeile(Z(W::Markieren, G::Bearbeiten).da().m(M::Selektieren).mk(kOhneAutosicherung | kOhneLineal | kOhneWinkelraster).k(L::Ansicht, S::Markieren, "Markieren")),
+    Werkzeugzeile(Z(W::AusschnittVergroessern, G::Bearbeiten).mk(kOhneFang | kOhneLineal | kOhneWinkelraster).da().esc(Escape::Modul, G::Bearbeiten).k(L::Ansicht, S::AusschnittVergroessern, "Auschnitt vergrößern")),
 
     // --- Edit bar and menu -------------------------------------------------------
     Werkzeugzeile(Z(W::Verschieben, G::Bearbeiten).da().mk(kPanelgesteuert).k(L::Bearbeiten, S::Verschieben, "Markierte Objekte verschieben", "&Verschieben")),
@@ -164,7 +171,7 @@ constexpr std::array kTabelle{
     Werkzeugzeile(Z(W::FarbeAuswaehlen, G::Bearbeiten).spaeter(L::Bearbeiten, "Farbe aus&wählen")),
     Werkzeugzeile(Z(W::EigenschaftenAuswaehlen, G::Bearbeiten).spaeter(L::Bearbeiten, "&Eigenschaften auswählen ")),
     // Move a point: of an element (119), of the selection (606).
-    Werkzeugzeile(Z(W::PunktVerschieben, G::Bearbeiten).m(M::Verschieben).mk(kOhneAutosicherung)),
+    Werkzeugzeile(Z(W::PunktVerschieben, G::Bearbeiten).m(M::Verschieben).mk(kOhneAutosicherung | kOhneWinkelraster)),
     Werkzeugzeile(Z(W::AuswahlpunktVerschieben, G::Bearbeiten).m(M::PunktVerschieben)),
     // Rotate, scale and mirror by their panels.
     Werkzeugzeile(Z(W::Drehen, G::Keine).mk(kPanelgesteuert)),
@@ -182,7 +189,7 @@ constexpr std::array kTabelle{
     Werkzeugzeile(Z(W::Bearbeiten118, G::Bearbeiten)),
     Werkzeugzeile(Z(W::Bearbeiten120, G::Bearbeiten)),
     Werkzeugzeile(Z(W::Bearbeiten139, G::Bearbeiten)),
-    Werkzeugzeile(Z(W::Bearbeiten140, G::Bearbeiten)),
+    Werkzeugzeile(Z(W::Bearbeiten140, G::Bearbeiten).mk(kOhneFang)),
     Werkzeugzeile(Z(W::Bearbeiten141, G::Bearbeiten)),
     // Starts on top of a selection whose frame must stay.
     Werkzeugzeile(Z(W::Bearbeiten142, G::Bearbeiten).mk(kStartBehaeltRahmen)),
@@ -190,7 +197,7 @@ constexpr std::array kTabelle{
     Werkzeugzeile(Z(W::Sonderwerkzeug39, G::Keine).mk(kOhneAutosicherung).esc(Escape::Modul, G::Linien)),
 
     // --- Construction (not available yet) ------------------------------------------
-    Werkzeugzeile(Z(W::Lot, G::Konstruktion).m(M::LinieWaehlenLaenge).spaeter(L::Konstruktion, "Lot fällen")),
+    Werkzeugzeile(Z(W::Lot, G::Konstruktion).mk(kOhneWinkelraster).m(M::LinieWaehlenLaenge).spaeter(L::Konstruktion, "Lot fällen")),
     Werkzeugzeile(Z(W::Parallele, G::Konstruktion).spaeter(L::Konstruktion, "Parallele zu einer Linie")),
     Werkzeugzeile(Z(W::ParalleleAbstandFest, G::Konstruktion).spaeter(L::Konstruktion, "(Abstand fest)")),
     Werkzeugzeile(Z(W::TangenteAnKreis, G::Konstruktion).m(M::KreisWaehlenPunkt).spaeter(L::Konstruktion, "Tangente an einen Kreis")),
@@ -200,7 +207,7 @@ constexpr std::array kTabelle{
     Werkzeugzeile(Z(W::TangentialerBogen, G::Keine).m(M::ZweiKreise).spaeter(L::Konstruktion, "Tangentialer Bogen an zwei Kreise")),
     Werkzeugzeile(Z(W::KonzentrischerKreis, G::Konstruktion).m(M::KreisWaehlenRadius).spaeter(L::Konstruktion, "Konzentrischer Kreis/Bogen")),
     Werkzeugzeile(Z(W::KonzentrischerBogenAbstandFest, G::Konstruktion).spaeter(L::Konstruktion, "Konzentrischer Bogen (Abstand fest)")),
-    Werkzeugzeile(Z(W::WinkelKonstruieren, G::Konstruktion).m(M::LinieWaehlenLaenge).spaeter(L::Konstruktion, "Winkel konstruieren")),
+    Werkzeugzeile(Z(W::WinkelKonstruieren, G::Konstruktion).mk(kOhneWinkelraster).m(M::LinieWaehlenLaenge).spaeter(L::Konstruktion, "Winkel konstruieren")),
     Werkzeugzeile(Z(W::MittigeLinie, G::Konstruktion).spaeter(L::Konstruktion, "Mittige Linie konstruieren")),
     Werkzeugzeile(Z(W::Winkelhalbierende, G::Konstruktion).spaeter(L::Konstruktion, "Winkelhalbierende konstruieren")),
     Werkzeugzeile(Z(W::Konstruktion207, G::Konstruktion)),
@@ -208,11 +215,11 @@ constexpr std::array kTabelle{
 
     // --- Trimming, fillet, chamfer, dividing (not available yet; 101, 102,
     // 103 and 105 have several buttons that set a variant flag) ------------------------
-    Werkzeugzeile(Z(W::LinienTrimmen, G::Trimmen).m(M::ZweiLinien).spaeter(L::Werkzeuge, "Linien trimmen (erste)")),
-    Werkzeugzeile(Z(W::Abrunden, G::Trimmen).m(M::ZweiLinien).spaeter(L::Werkzeuge, "Abrunden, keine Linie trimmen")),
-    Werkzeugzeile(Z(W::Befasen, G::Trimmen).m(M::ZweiLinien).spaeter(L::Werkzeuge, "Befasen, keine Linie trimmen")),
-    Werkzeugzeile(Z(W::LinieAnKreisTrimmen, G::Trimmen).m(M::LinieKreis).spaeter(L::Werkzeuge, "Linie an Kreis/Ellipse trimmen")),
-    Werkzeugzeile(Z(W::KreiseTrimmen, G::Trimmen).m(M::ZweiKreise).spaeter(L::Werkzeuge, "Kreise trimmen (ersten)")),
+    Werkzeugzeile(Z(W::LinienTrimmen, G::Trimmen).mk(kOhneFang | kOhneLineal).m(M::ZweiLinien).spaeter(L::Werkzeuge, "Linien trimmen (erste)")),
+    Werkzeugzeile(Z(W::Abrunden, G::Trimmen).mk(kOhneFang | kOhneLineal).m(M::ZweiLinien).spaeter(L::Werkzeuge, "Abrunden, keine Linie trimmen")),
+    Werkzeugzeile(Z(W::Befasen, G::Trimmen).mk(kOhneFang | kOhneLineal).m(M::ZweiLinien).spaeter(L::Werkzeuge, "Befasen, keine Linie trimmen")),
+    Werkzeugzeile(Z(W::LinieAnKreisTrimmen, G::Trimmen).mk(kOhneFang | kOhneLineal).m(M::LinieKreis).spaeter(L::Werkzeuge, "Linie an Kreis/Ellipse trimmen")),
+    Werkzeugzeile(Z(W::KreiseTrimmen, G::Trimmen).mk(kOhneFang | kOhneLineal).m(M::ZweiKreise).spaeter(L::Werkzeuge, "Kreise trimmen (ersten)")),
     Werkzeugzeile(Z(W::KreisAnLinieTrimmen, G::Trimmen).m(M::KreisWaehlen).spaeter(L::Werkzeuge, "Kreis / Ellipse / Bogen an Linie trimmen")),
     Werkzeugzeile(Z(W::LinieTeilen, G::Trimmen).spaeter(L::Werkzeuge, "Linie in gleiche Segmente teilen")),
     Werkzeugzeile(Z(W::BogenZumVollkreis, G::Trimmen).spaeter(L::Konstruktion, "Bogen zum Vollkreis erweitern")),
@@ -246,7 +253,7 @@ constexpr std::array kTabelle{
     Werkzeugzeile(Z(W::Messen303, G::Messen)),
     Werkzeugzeile(Z(W::Messen314, G::Messen)),
     Werkzeugzeile(Z(W::Messen315, G::Messen)),
-    Werkzeugzeile(Z(W::Messen317, G::Messen)),
+    Werkzeugzeile(Z(W::Messen317, G::Messen).mk(kWinkelrasterSchritt2)),
 
     // --- Origins (not available yet; the window names group 1 by the button) -----------
     Werkzeugzeile(Z(W::Ursprung, G::Keine).m(M::Nullpunkt).mk(kRechtsBrichtAb).spaeter(L::Ursprung, "Ursprung setzen")),
@@ -324,9 +331,16 @@ constexpr std::array kTabelle{
 struct Index {
   std::array<const Werkzeugzeile*, 1024> zeile{};
   Index() {
-    for (const Werkzeugzeile& z : kTabelle) zeile[nr(z.code)] = &z;
+    for (const Werkzeugzeile& z : kTabelle) {
+      if (z.knopfNr == 0) zeile[nr(z.code)] = &z;
+    }
   }
 };
+
+const Index& index() {
+  static const Index i;
+  return i;
+}
 
 }  // namespace
 
@@ -334,15 +348,19 @@ std::span<const Werkzeugzeile> werkzeugtabelle() {
   return kTabelle;
 }
 
-const Werkzeugzeile* werkzeugzeile(std::uint16_t code) {
-  static const Index index;
-  return code < index.zeile.size() ? index.zeile[code] : nullptr;
+const Werkzeugzeile* werkzeugzeile(Werkzeugcode code) {
+  return nr(code) < index().zeile.size() ? index().zeile[nr(code)] : nullptr;
 }
 
-std::string hilfethema(std::uint16_t code) {
+std::optional<Werkzeugcode> werkzeugcodeAus(std::uint32_t nummer) {
+  if (nummer >= index().zeile.size() || index().zeile[nummer] == nullptr) return std::nullopt;
+  return index().zeile[nummer]->code;
+}
+
+std::string hilfethema(Werkzeugcode code) {
   const Werkzeugzeile* z = werkzeugzeile(code);
-  const std::uint16_t knopf = z != nullptr && z->knopf != Werkzeugcode::Keines ? nr(z->knopf) : code;
-  return "werkzeug_" + std::to_string(knopf);
+  const Werkzeugcode knopf = z != nullptr && z->knopf != Werkzeugcode::Keines ? z->knopf : code;
+  return "werkzeug_" + std::to_string(nr(knopf));
 }
 
 }  // namespace quarzel

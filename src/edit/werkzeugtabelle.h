@@ -10,6 +10,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
@@ -37,6 +38,7 @@ enum class Leiste : std::uint8_t {
   Text,
   Farbwahl,
 };
+inline constexpr int kLeisten = 14;
 
 // What the numeric entry panel shows for the tool (koordinateneingabe.cpp
 // turns each into its captions; they are also the status bar's prompts).
@@ -86,13 +88,19 @@ enum class Escape : std::uint8_t {
   ModulSchonOhnePunkte,  // the module aborts even at the first step
 };
 
-// Behaviour of the state machine that depends on the tool.
-enum Merkmal : std::uint8_t {
+// Behaviour of the state machine and the snap search that depends on the tool.
+enum Merkmal : std::uint16_t {
   kKeineMerkmale = 0,
   kPanelgesteuert = 1,      // driven by its panel: left clicks on the area are ignored
   kStartBehaeltRahmen = 2,  // the tool start keeps the marking frame (and cursor)
   kOhneAutosicherung = 4,   // the tool start skips the automatic-save check
   kRechtsBrichtAb = 8,      // the right button at the first step aborts the tool
+  // Snapping (fangsuche.cpp):
+  kOhneFang = 16,             // points are taken as clicked
+  kOhneLineal = 32,           // the edge rulers do not catch
+  kOhneWinkelraster = 64,     // no angle or length grid from the previous point
+  kWinkelrasterSchritt2 = 128,  // angle and length grid only for the second point
+  kWinkelUmBogenmitte = 256,  // the angle steps of points 3 and 4 turn about the arc's centre
 };
 
 struct Werkzeugzeile {
@@ -112,7 +120,7 @@ struct Werkzeugzeile {
 
   Maskenart maske = Maskenart::FunktionAusfuehren;
   std::uint8_t felder = kKeineFelder;      // Eigenschaftsfeld bits
-  std::uint8_t merkmale = kKeineMerkmale;  // Merkmal bits
+  std::uint16_t merkmale = kKeineMerkmale;  // Merkmal bits
 
   Escape escape = Escape::Steuerung;
   // The module Escape aborts (Escape::Modul...); usually the tool's own.
@@ -122,6 +130,10 @@ struct Werkzeugzeile {
   // whose variant it is); Keines: no button.
   Leiste leiste = Leiste::Keine;
   Werkzeugcode knopf = Werkzeugcode::Keines;
+  // Codes with several buttons ("Linien trimmen (erste)" / "(beide)"): each
+  // further button is a row of its own with the same code and the number the
+  // tool finds in Werkzeugzustand::knopf; 0 is the code's own row.
+  std::uint8_t knopfNr = 0;
   Symbol symbol = Symbol::Keines;
   // The German hint, exactly as the users know it (trailing blanks kept).
   std::string_view hinweis;
@@ -138,13 +150,12 @@ struct Werkzeugzeile {
 // All rows, one per code, the buttons of each bar in their order.
 std::span<const Werkzeugzeile> werkzeugtabelle();
 
-// The row of a code; nullptr for a number that is no tool code.
-const Werkzeugzeile* werkzeugzeile(std::uint16_t code);
-inline const Werkzeugzeile* werkzeugzeile(Werkzeugcode code) {
-  return werkzeugzeile(nr(code));
-}
+// The row of a code (its first button's); nullptr for Keines.
+const Werkzeugzeile* werkzeugzeile(Werkzeugcode code);
+// The code of a number from a file, a macro or a button; nullopt when no tool has it.
+std::optional<Werkzeugcode> werkzeugcodeAus(std::uint32_t nummer);
 
 // The help topic of a tool: that of its button ("werkzeug_<code>").
-std::string hilfethema(std::uint16_t code);
+std::string hilfethema(Werkzeugcode code);
 
 }  // namespace quarzel

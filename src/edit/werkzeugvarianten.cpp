@@ -15,17 +15,17 @@ struct Varianten {
   std::vector<Variantenknopf> knoepfe;
 
   Varianten() {
-    std::vector<std::uint16_t> codes;
+    std::vector<Werkzeugcode> codes;
     for (const Werkzeugzeile& z : werkzeugtabelle()) {
       if (z.variante.empty()) continue;
-      const std::uint16_t knopf = nr(z.knopf);
+      const Werkzeugcode knopf = z.knopf;
       auto it = std::find(codes.begin(), codes.end(), knopf);
       if (it == codes.end()) {
         codes.push_back(knopf);
         listen.emplace_back();
         it = codes.end() - 1;
       }
-      listen[static_cast<std::size_t>(it - codes.begin())].push_back({nr(z.code), z.variante});
+      listen[static_cast<std::size_t>(it - codes.begin())].push_back({z.code, z.variante});
     }
     for (std::size_t i = 0; i < codes.size(); ++i) knoepfe.push_back({codes[i], listen[i]});
   }
@@ -42,7 +42,7 @@ std::span<const Variantenknopf> variantenknoepfe() {
   return varianten().knoepfe;
 }
 
-const Variantenknopf* variantenknopf(std::uint16_t code) {
+const Variantenknopf* variantenknopf(Werkzeugcode code) {
   for (const Variantenknopf& k : variantenknoepfe()) {
     if (std::any_of(k.varianten.begin(), k.varianten.end(), [&](const Werkzeugvariante& v) { return v.code == code; }))
       return &k;

@@ -9,17 +9,19 @@
 #include <span>
 #include <string_view>
 
+#include "edit/werkzeugcode.h"
+
 namespace quarzel {
 
 struct Werkzeugvariante {
-  std::uint16_t code;
+  Werkzeugcode code;
   std::string_view beschriftung;
 };
 
 // One tool button: the code its click sets first and all its variants (the
 // first variant is that code).
 struct Variantenknopf {
-  std::uint16_t code;
+  Werkzeugcode code;
   std::span<const Werkzeugvariante> varianten;
 };
 
@@ -28,6 +30,6 @@ std::span<const Variantenknopf> variantenknoepfe();
 
 // The button whose variants include `code`; nullptr when the code has no
 // variants (a button of its own, or no drawing tool at all).
-const Variantenknopf* variantenknopf(std::uint16_t code);
+const Variantenknopf* variantenknopf(Werkzeugcode code);
 
 }  // namespace quarzel

@@ -10,6 +10,7 @@
 #include <tuple>
 
 #include "fanghilfen.h"
+#include "support/werkzeugnummer.h"
 
 namespace quarzel {
 namespace {
@@ -137,8 +138,8 @@ TEST(Fangsuche, WasJedeArtBietetUndWelcherPunktGewinnt) {
 TEST_F(Fangsuchetest, AusgeschaltetOhneModusOderInWerkzeugenOhneFangenBleibtDerCursor) {
   f.linie(100, 100, 200, 100);
   Fangeinstellungen e = nurModi(FangEndpunkte);
-  erwarteUnveraendert(fange(f.z, 101, 102, e, Fangkontext{101, 1, {}, {}}), 101, 102);
-  erwartePunkt(fange(f.z, 101, 102, e, Fangkontext{106, 1, {}, {}}), 100, 100, Fangart::Endpunkt);
+  erwarteUnveraendert(fange(f.z, 101, 102, e, Fangkontext{wz(101), 1, {}, {}}), 101, 102);
+  erwartePunkt(fange(f.z, 101, 102, e, Fangkontext{wz(106), 1, {}, {}}), 100, 100, Fangart::Endpunkt);
   e.fangaktiv = false;
   e.raster = e.randlineale = true;
   erwarteUnveraendert(fange(f.z, 101, 102, e), 101, 102);
@@ -153,7 +154,7 @@ TEST_F(Fangsuchetest, AusgeschaltetOhneModusOderInWerkzeugenOhneFangenBleibtDerC
   EXPECT_EQ(r.art, Fangart::Lineal);
   EXPECT_NEAR(r.x, 100, 1e-9);
   EXPECT_NEAR(r.y, 102.5, 1e-9);
-  erwarteUnveraendert(fange(f.z, 101, 102, e, Fangkontext{100, 1, {}, {}}), 101, 102);
+  erwarteUnveraendert(fange(f.z, 101, 102, e, Fangkontext{wz(100), 1, {}, {}}), 101, 102);
 }
 
 TEST_F(Fangsuchetest, JederBereichUmfasstSeineUnterebenenUndDieBereicheAddierenSich) {
@@ -206,15 +207,15 @@ TEST_F(Fangsuchetest, WinkelrasterVomVorigenPunktOderUmDieBogenmitte) {
   Fangeinstellungen e = nurModi(FangEndpunkte);
   e.winkelraster = true;
   e.winkelschritt = 15;
-  const Fangkontext k{1, 2, Pixelpunkt{100, 100}, std::nullopt};
+  const Fangkontext k{wz(1), 2, Pixelpunkt{100, 100}, std::nullopt};
   Fangergebnis r = fange(f.z, 200, 90, e, k);
   EXPECT_TRUE(r.winkelGerundet);
   EXPECT_NEAR(r.x, 100 + std::hypot(100, 10), 1e-9);
   EXPECT_NEAR(r.y, 100, 1e-9);
   // Not before the first point, not for the select tool, and a caught point
   // only with "also for caught points".
-  erwarteUnveraendert(fange(f.z, 200, 130, e, Fangkontext{1, 1, std::nullopt, std::nullopt}), 200, 130);
-  EXPECT_FALSE(fange(f.z, 200, 90, e, Fangkontext{100, 2, Pixelpunkt{100, 100}, std::nullopt}).winkelGerundet);
+  erwarteUnveraendert(fange(f.z, 200, 130, e, Fangkontext{wz(1), 1, std::nullopt, std::nullopt}), 200, 130);
+  EXPECT_FALSE(fange(f.z, 200, 90, e, Fangkontext{wz(100), 2, Pixelpunkt{100, 100}, std::nullopt}).winkelGerundet);
   r = fange(f.z, 201, 111, e, k);
   erwartePunkt(r, 200, 110, Fangart::Endpunkt);
   EXPECT_FALSE(r.winkelGerundet);
@@ -224,7 +225,7 @@ TEST_F(Fangsuchetest, WinkelrasterVomVorigenPunktOderUmDieBogenmitte) {
   EXPECT_NEAR(r.y, 100, 1e-9);
   // Arc tool at its third point: around the centre (50, 50), not the previous point.
   e.winkelschritt = 90;
-  r = fange(f.z, 80, 60, e, Fangkontext{5, 3, Pixelpunkt{300, 300}, Pixelpunkt{50, 50}});
+  r = fange(f.z, 80, 60, e, Fangkontext{wz(5), 3, Pixelpunkt{300, 300}, Pixelpunkt{50, 50}});
   EXPECT_NEAR(r.x, 50 + std::hypot(30, 10), 1e-9);
   EXPECT_NEAR(r.y, 50, 1e-9);
 }

@@ -9,6 +9,7 @@
 #include "edit/markierwerkzeug.h"
 #include "edit/treffertest.h"
 #include "test_werkzeug_hilfen.h"
+#include "support/werkzeugnummer.h"
 
 namespace quarzel::test {
 namespace {
@@ -142,7 +143,7 @@ TEST_F(Bearbeitungstest, FrameLeftToRightMarksWhollyInsideElementsRightToLeftAls
   // A frame begun before switching to the zoom tool marks nothing.
   uhr.jetzt += 1000;
   links(50, 50);
-  st.waehleWerkzeug(107);
+  st.waehleWerkzeug(wz(107));
   loslassen(250, 200);
   EXPECT_EQ(markierte(), (std::vector<std::int32_t>{innen, quer, durch}));
 }

@@ -5,6 +5,7 @@
 
 #include "edit/koordinateneingabe.h"
 #include "test_werkzeug_hilfen.h"
+#include "support/werkzeugnummer.h"
 
 namespace quarzel::test {
 namespace {
@@ -22,21 +23,21 @@ TEST(Ausdruck, LeavingAFieldShowsTheEvaluatedValueAndKeepsWhatIsNoNumber) {
 }
 
 TEST(Eingabemaske, CaptionsFollowTheToolsPointSequence) {
-  EXPECT_EQ(eingabemaske(1).gruppen[0].titel, "1.) Startpunkt");
-  EXPECT_EQ(eingabemaske(702).gruppen[1].titel, "2.) Endpunkt");
-  EXPECT_FALSE(eingabemaske(1).gruppen[2].sichtbar);
-  EXPECT_EQ(eingabemaske(16).gruppen[1].titel, "2.) Zweiter Eckpunkt");
-  EXPECT_EQ(eingabemaske(810).gruppen[1].beschriftungX, "r:");
-  EXPECT_TRUE(eingabemaske(810).gruppen[1].nurErstesFeld);
-  EXPECT_EQ(eingabemaske(4).gruppen[1].beschriftungY, "yr:");
-  EXPECT_EQ(eingabemaske(12).gruppen[1].titel, "2.) Radien");
-  EXPECT_EQ(eingabemaske(602).gruppen[1].titel, "2.) Zweiter Punkt der Spiegelachse");
-  EXPECT_EQ(eingabemaske(605).gruppen[0].titel, "Drehpunkt");
-  EXPECT_EQ(eingabemaske(200).gruppen[1].titel, "Länge bestimmen");
-  EXPECT_EQ(eingabemaske(200).gruppen[1].beschriftungX, "L: ");
-  EXPECT_EQ(eingabemaske(38).gruppen[2].titel, "3.) Dritter Punkt");
-  EXPECT_EQ(eingabemaske(606).gruppen[1].titel, "2.) Punkt Verschieben");
-  EXPECT_EQ(eingabemaske(35).gruppen[1].titel, "2.) Stützpunkt");
+  EXPECT_EQ(eingabemaske(wz(1)).gruppen[0].titel, "1.) Startpunkt");
+  EXPECT_EQ(eingabemaske(wz(702)).gruppen[1].titel, "2.) Endpunkt");
+  EXPECT_FALSE(eingabemaske(wz(1)).gruppen[2].sichtbar);
+  EXPECT_EQ(eingabemaske(wz(16)).gruppen[1].titel, "2.) Zweiter Eckpunkt");
+  EXPECT_EQ(eingabemaske(wz(810)).gruppen[1].beschriftungX, "r:");
+  EXPECT_TRUE(eingabemaske(wz(810)).gruppen[1].nurErstesFeld);
+  EXPECT_EQ(eingabemaske(wz(4)).gruppen[1].beschriftungY, "yr:");
+  EXPECT_EQ(eingabemaske(wz(12)).gruppen[1].titel, "2.) Radien");
+  EXPECT_EQ(eingabemaske(wz(602)).gruppen[1].titel, "2.) Zweiter Punkt der Spiegelachse");
+  EXPECT_EQ(eingabemaske(wz(605)).gruppen[0].titel, "Drehpunkt");
+  EXPECT_EQ(eingabemaske(wz(200)).gruppen[1].titel, "Länge bestimmen");
+  EXPECT_EQ(eingabemaske(wz(200)).gruppen[1].beschriftungX, "L: ");
+  EXPECT_EQ(eingabemaske(wz(38)).gruppen[2].titel, "3.) Dritter Punkt");
+  EXPECT_EQ(eingabemaske(wz(606)).gruppen[1].titel, "2.) Punkt Verschieben");
+  EXPECT_EQ(eingabemaske(wz(35)).gruppen[1].titel, "2.) Stützpunkt");
 }
 
 // The default view: unit m, scale 1:100, so one unit is 10 sheet millimetres;
@@ -65,8 +66,8 @@ class Eingabetest : public Werkzeugtest {
 };
 
 TEST_F(Eingabetest, TheExpectedGroupFeedsItsPointToTheTool) {
-  st.waehleWerkzeug(1);
-  eingabe.werkzeugGestartet(1);
+  st.waehleWerkzeug(wz(1));
+  eingabe.werkzeugGestartet(wz(1));
   eingabe.gruppen[0] = {"2*3", "0", false, false};
   ASSERT_TRUE(eingabe.uebernehme(st));
   EXPECT_EQ(eingabe.gruppen[0].x, "6");
@@ -81,8 +82,8 @@ TEST_F(Eingabetest, TheExpectedGroupFeedsItsPointToTheTool) {
 }
 
 TEST_F(Eingabetest, AFieldThatIsNoNumberFeedsNothingAndStays) {
-  st.waehleWerkzeug(1);
-  eingabe.werkzeugGestartet(1);
+  st.waehleWerkzeug(wz(1));
+  eingabe.werkzeugGestartet(wz(1));
   for (const auto& [x, y, kaputt] : {std::tuple{"abc", "0", 0}, {"1", "2**", 1}, {"1/0", "1", 0}}) {
     eingabe.gruppen[0] = {x, y, false, false};
     EXPECT_FALSE(eingabe.uebernehme(st)) << x << " " << y;

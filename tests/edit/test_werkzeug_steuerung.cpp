@@ -6,6 +6,7 @@
 
 #include "edit/treffertest.h"
 #include "test_werkzeug_hilfen.h"
+#include "support/werkzeugnummer.h"
 
 namespace quarzel::test {
 namespace {
@@ -26,7 +27,7 @@ TEST(Werkzeuggruppen, EveryRangeOfTheDispatchTableReachesItsModuleAndGapsReachNo
       {G::Waende, {700, 706}},
       {G::Keine, {0, 13, 27, 39, 57, 109, 113, 132, 134, 143, 205, 320, 501, 603, 607, 608, 817, 901, 65535}}};
   for (const auto& [gruppe, werkzeuge] : bereiche)
-    for (int w : werkzeuge) EXPECT_EQ(werkzeuggruppe(w), gruppe) << w;
+    for (int w : werkzeuge) EXPECT_EQ(werkzeuggruppe(wz(w)), gruppe) << w;
 }
 
 // --- Tool start --------------------------------------------------------------
@@ -34,28 +35,28 @@ TEST(Werkzeuggruppen, EveryRangeOfTheDispatchTableReachesItsModuleAndGapsReachNo
 TEST_F(Werkzeugtest, ToolStartExpectsTheFirstPointWithoutReferenceAndSetsUpXorFeedback) {
   st.zustand().bezug = Weltpunkt{7, 0};
   st.zustand().schritt = 3;
-  st.waehleWerkzeug(1);
-  EXPECT_EQ(st.zustand().werkzeug, 1);
+  st.waehleWerkzeug(wz(1));
+  EXPECT_EQ(st.zustand().werkzeug, wz(1));
   EXPECT_EQ(st.zustand().schritt, 1);
   EXPECT_FALSE(st.zustand().bezug);
   EXPECT_EQ(canvas.zustand.modus, Stiftmodus::Xor);
   EXPECT_TRUE(canvas.zustand.pinsel.keinPinsel);
   EXPECT_EQ(canvas.zustand.stift.breitePixel, 1);
-  EXPECT_EQ(st.zustand().letztesZeichenwerkzeug, 1);
+  EXPECT_EQ(st.zustand().letztesZeichenwerkzeug, wz(1));
   EXPECT_GE(modul(G::Linien).anzahl("rueckmeldungLoeschen"), 1);
 }
 
 // --- Mouse -------------------------------------------------------------------
 
 TEST_F(Werkzeugtest, LeftClickReachesTheModuleSnappedOrConvertedByTheView) {
-  st.waehleWerkzeug(9);
+  st.waehleWerkzeug(wz(9));
   links(10, 20);
   const Weltpunkt erwartet = z.ansicht.pixelToWorld(10, 20);
   EXPECT_EQ(modul(G::Flaechen).orte.back().x, erwartet.x);
   EXPECT_EQ(modul(G::Flaechen).orte.back().y, erwartet.y);
 
   st.fangen = [](int x, int y) { return Weltpunkt{double(x) + 0.5, double(y) + 0.25}; };
-  st.waehleWerkzeug(1);
+  st.waehleWerkzeug(wz(1));
   st.mausGedrueckt({12, 34, Maustaste::Links, {true, false, true}});
   ASSERT_EQ(modul(G::Linien).anzahl("punkt"), 1);
   EXPECT_EQ(modul(G::Linien).orte.back().x, 12.5);
@@ -72,14 +73,14 @@ TEST_F(Werkzeugtest, RightButtonOnAnElementMarksItAndActivatesTheSelectToolOnEmp
   st.elementUnterCursor = [this](double x, double y) { return trefferTest(z, x, y); };
   int rahmen = 0;
   st.markierrahmenZeichnen = [&] { ++rahmen; };
-  st.waehleWerkzeug(1);
+  st.waehleWerkzeug(wz(1));
   rechts(5, 5);
-  EXPECT_EQ(st.zustand().werkzeug, 1);
+  EXPECT_EQ(st.zustand().werkzeug, wz(1));
   EXPECT_EQ(modul(G::Linien).anzahl("zweiteTaste"), 0);
 
   const Pixelpunkt p = z.ansicht.worldToPixel(4850, 4901);
   rechts(p.x, p.y);
-  EXPECT_EQ(st.zustand().werkzeug, 100);
+  EXPECT_EQ(st.zustand().werkzeug, wz(100));
   EXPECT_EQ(z.speicher.markiert(a), 1);
   EXPECT_EQ(z.speicher.markiert(b), 0);
   EXPECT_EQ(rahmen, 1);
@@ -88,8 +89,8 @@ TEST_F(Werkzeugtest, RightButtonOnAnElementMarksItAndActivatesTheSelectToolOnEmp
 TEST_F(Werkzeugtest, PanelDrivenToolsIgnoreLeftClicksAndTheRightButtonClosesTheirPanel) {
   int geschlossen = 0;
   st.bearbeitungspanelAbbrechen = [&] { return ++geschlossen > 0; };
-  for (std::uint16_t w : {600, 608, 609, 610}) {
-    st.waehleWerkzeug(w);
+  for (int n : {600, 608, 609, 610}) {
+    st.waehleWerkzeug(wz(n));
     links(10, 20);
     rechts(10, 20);
   }
@@ -139,7 +140,7 @@ TEST_F(Werkzeugtest, EachEscapeUndoesOneThingInItsOrder) {
   bool feld = true, panel = true;
   st.feldEscape = [&] { return std::exchange(feld, false); };
   st.bearbeitungspanelAbbrechen = [&] { return std::exchange(panel, false); };
-  st.waehleWerkzeug(1);
+  st.waehleWerkzeug(wz(1));
   links(10, 10);
   ASSERT_EQ(st.zustand().punkte.size(), 1u);
   ASSERT_TRUE(st.zustand().bezug);
@@ -151,12 +152,12 @@ TEST_F(Werkzeugtest, EachEscapeUndoesOneThingInItsOrder) {
   EXPECT_EQ(st.zustand().punkte.size(), 1u);
   const int vorher = neuZeichnungen;
   escape();
-  EXPECT_EQ(st.zustand().werkzeug, 1);
+  EXPECT_EQ(st.zustand().werkzeug, wz(1));
   EXPECT_EQ(st.zustand().schritt, 1);
   EXPECT_TRUE(st.zustand().punkte.empty());
   EXPECT_EQ(neuZeichnungen, vorher + 1);
   escape();
-  EXPECT_EQ(st.zustand().werkzeug, 100);
+  EXPECT_EQ(st.zustand().werkzeug, wz(100));
   EXPECT_EQ(st.zustand().schritt, 1);
 }
 

@@ -14,6 +14,7 @@
 #include "edit/werkzeugvarianten.h"
 #include "edit/zeichenvorgabe.h"
 #include "test_zeichenwerkzeuge_hilfen.h"
+#include "support/werkzeugnummer.h"
 
 namespace quarzel::test {
 namespace {
@@ -23,7 +24,7 @@ using Linienfiguren = Zeichenwerkzeuge;
 TEST_F(Linienfiguren, ZweiKlicksGebenEineLinieMitDenAktuellenAttributen) {
   z.speicher.aktuell = {4, 7, 2, 3};  // pen, style, layer, sublayer
   linien.vorgabe.farbe = rgb(10, 20, 30);
-  starte(1);
+  starte(wz(1));
   klick(linien, 5000, 5000);
   EXPECT_EQ(zs.schritt, 2);
   klick(linien, 5030, 4990);
@@ -46,7 +47,7 @@ TEST_F(Linienfiguren, ZweiKlicksGebenEineLinieMitDenAktuellenAttributen) {
 
 TEST_F(Linienfiguren, RechteckMitEckradiusHatViertelboegenAnDenSeitenenden) {
   linien.vorgabe.eckradius = 5;
-  starte(3);
+  starte(wz(3));
   klicks(linien, {{5000, 5000}, {5040, 5020}});
   ASSERT_EQ(anzahl(Elementart::Linie), 4u);
   ASSERT_EQ(anzahl(Elementart::Bogen), 4u);
@@ -71,7 +72,7 @@ TEST_F(Linienfiguren, RechteckMitEckradiusHatViertelboegenAnDenSeitenenden) {
 }
 
 TEST_F(Linienfiguren, PolygonzugEndetMitDerRechtenTasteOderDoppelklickOhneNeuenPunkt) {
-  starte(8);
+  starte(wz(8));
   klicks(linien, {{5000, 5000}, {5010, 5000}, {5010, 5010}, {5020, 5020}});
   EXPECT_TRUE(lebende().empty());
   EXPECT_EQ(zs.schritt, 2);
@@ -89,9 +90,9 @@ TEST_F(Linienfiguren, PolygonzugEndetMitDerRechtenTasteOderDoppelklickOhneNeuenP
 
 TEST_F(Linienfiguren, HilfslinienReichenDurchIhrePunkteBisZumWeltrand) {
   linien.vorgabe.hilfslinienfarbe = rgb(0, 0, 255);
-  starte(800);
+  starte(wz(800));
   klick(linien, 5000, 4321);
-  starte(802);
+  starte(wz(802));
   klicks(linien, {{5000, 5000}, {5010, 5010}});
   ASSERT_EQ(lebende().size(), 2u);
   const auto& w = z.speicher.linie(lebende()[0]);
@@ -118,7 +119,7 @@ Weltpunkt punktAuf(const tbogendaten& b, double w) {
 
 TEST_F(Kreisfiguren, VollkreisIstEinBogenVonNullBis360) {
   z.speicher.aktuell = {2, 3, 1, 1};
-  starte(2);
+  starte(wz(2));
   klicks(linien, {{5000, 5000}, {5003, 5004}});
   ASSERT_EQ(lebende().size(), 1u);
   const auto& b = ersterBogen();
@@ -134,7 +135,7 @@ TEST_F(Kreisfiguren, VollkreisIstEinBogenVonNullBis360) {
 }
 
 TEST_F(Kreisfiguren, KreisDurchDreiPunkteTrifftAlleDreiAufEinerGeradenGibtEsKeinen) {
-  starte(15);
+  starte(wz(15));
   klicks(linien, {{5000, 5000}, {5010, 5010}, {5020, 5020}});
   EXPECT_TRUE(lebende().empty());
   EXPECT_EQ(z.speicher.undoStufe(), 0);
@@ -148,7 +149,7 @@ TEST_F(Kreisfiguren, KreisDurchDreiPunkteTrifftAlleDreiAufEinerGeradenGibtEsKein
 }
 
 TEST_F(Kreisfiguren, GetippteWinkelErstImDrittenSchrittEndeVorStartGibt60Bis390) {
-  starte(5);
+  starte(wz(5));
   linien.getippterPunkt(u, {5000, 5000});
   EXPECT_EQ(zs.punkte.size(), 1u) << "before the third step a typed pair is a point";
   linien.getippterPunkt(u, {5010, 5000});
@@ -158,13 +159,13 @@ TEST_F(Kreisfiguren, GetippteWinkelErstImDrittenSchrittEndeVorStartGibt60Bis390)
   EXPECT_FLOAT_EQ(ersterBogen().startwinkel, 60);
   EXPECT_FLOAT_EQ(ersterBogen().endwinkel, 390);
   EXPECT_EQ(ersterBogen().xr, 10);
-  starte(21);  // the elliptic sector takes both angles in one group, too
+  starte(wz(21));  // the elliptic sector takes both angles in one group, too
   for (Weltpunkt p : {Weltpunkt{6000, 6000}, Weltpunkt{6020, 6010}, Weltpunkt{60, 30}}) flaechen.getippterPunkt(u, p);
   EXPECT_EQ(lebende().size(), 2u);
 }
 
 TEST_F(Kreisfiguren, BogenImUhrzeigersinnLaeuftVomEndeZumStart) {
-  starte(11);
+  starte(wz(11));
   klicks(linien, {{5000, 5000}, {5010, 5000}, {5000, 4990}, {4990, 5000}});
   // Clockwise from 90 to 180 is counter-clockwise from 180 to 450.
   EXPECT_FLOAT_EQ(ersterBogen().startwinkel, 180);
@@ -172,7 +173,7 @@ TEST_F(Kreisfiguren, BogenImUhrzeigersinnLaeuftVomEndeZumStart) {
 }
 
 TEST_F(Kreisfiguren, BogenDurchDreiPunkteBeginntUndEndetAnDenAussenpunkten) {
-  starte(14);
+  starte(wz(14));
   const Weltpunkt a{5010, 5000}, mitte{5000, 5010}, e{4990, 5000};  // the lower half, clockwise on screen
   klicks(linien, {a, mitte, e});
   const auto& b = ersterBogen();
@@ -211,7 +212,7 @@ class Flaechenfiguren : public Zeichenwerkzeuge {
 };
 
 TEST_F(Flaechenfiguren, PolygonEndetMitDerRechtenTasteGeschlossenUndGefuelltAberNichtMitZweiPunkten) {
-  starte(9);
+  starte(wz(9));
   klicks(flaechen, {{5000, 5000}, {5010, 5000}});
   flaechen.zweiteTaste(u, {5050, 5050});
   EXPECT_TRUE(lebende().empty());
@@ -233,7 +234,7 @@ TEST_F(Flaechenfiguren, PolygonEndetMitDerRechtenTasteGeschlossenUndGefuelltAber
 
 TEST_F(Flaechenfiguren, FreihandflaecheEndetBeimLoslassenMitFreihandmuster) {
   flaechen.vorgabe.freihandglaetten = false;
-  starte(41);
+  starte(wz(41));
   // The state machine collects the stroke itself.
   zs.punkte = {{5000, 5000}, {5001, 5000}, {5001, 5001}, {5000, 5002}};
   flaechen.loslassen(u, {5000, 5002}, false);
@@ -259,7 +260,7 @@ bool gleicheZuege(const Aufzeichnungscanvas::Mehrfachlinie& a, const Aufzeichnun
 }
 
 TEST_F(Gummibaender, JedeBewegungLoeschtDasAlteBandUndZeigtDasNeueInXor) {
-  starte(1);
+  starte(wz(1));
   klick(linien, 5000, 5000);
   canvas.leeren();
   linien.bewegung(u, {5010, 5000});
@@ -303,13 +304,13 @@ TEST(Werkzeugvarianten, JedeVarianteWirdVomModulIhrerGruppeBedient) {
 using Markierung = Zeichenwerkzeuge;
 
 TEST_F(Markierung, GezeichneteObjekteSindNichtMarkiertUndDieAlteMarkierungBleibt) {
-  starte(1);
+  starte(wz(1));
   klicks(linien, {{5000, 5000}, {5100, 5000}});
   ASSERT_EQ(lebende().size(), 1u);
   const std::int32_t alt = lebende()[0];
   EXPECT_FALSE(z.speicher.markiert(alt));
   z.speicher.setzeMarkiert(alt, 1);
-  starte(16);
+  starte(wz(16));
   klicks(flaechen, {{5000, 5100}, {5100, 5200}});
   ASSERT_EQ(lebende().size(), 2u);
   EXPECT_TRUE(z.speicher.markiert(alt));

@@ -10,6 +10,7 @@
 
 #include "edit/flaechenwerkzeuge.h"
 #include "edit/linienwerkzeuge.h"
+#include "edit/werkzeugcode.h"
 #include "store/zeichnung.h"
 #include "support/aufzeichnungscanvas.h"
 #include "support/speicherhilfen.h"
@@ -25,7 +26,7 @@ class Zeichenwerkzeuge : public ::testing::Test {
   }
 
   // Starts a tool as the state machine does: first point expected.
-  void starte(std::uint16_t werkzeug) {
+  void starte(Werkzeugcode werkzeug) {
     zs.werkzeug = werkzeug;
     zs.schritt = 1;
     zs.bezug.reset();

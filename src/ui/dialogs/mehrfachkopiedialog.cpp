@@ -23,10 +23,10 @@ double vollkreisschritt(int anzahl) {
   return 360.0 / (std::max(1, anzahl) + 1);
 }
 
-Mehrfachkopiedialog::Mehrfachkopiedialog(std::uint16_t werkzeug, const Mehrfachkopie& vorgabe, QWidget* eltern)
+Mehrfachkopiedialog::Mehrfachkopiedialog(Werkzeugcode werkzeug, const Mehrfachkopie& vorgabe, QWidget* eltern)
     : QDialog(eltern) {
   setObjectName(QStringLiteral("TMehrfachkopie"));
-  setWindowTitle(werkzeug == 604 ? QStringLiteral("Radiale Mehrfachkopie")
+  setWindowTitle(werkzeug == Werkzeugcode::RadialeKopie ? QStringLiteral("Radiale Mehrfachkopie")
                                  : QStringLiteral("Mehrfachkopie durch Rotation"));
   auto* spalte = new QVBoxLayout(this);
   auto* form = new QFormLayout;
@@ -65,7 +65,7 @@ Mehrfachkopie Mehrfachkopiedialog::wert() const {
   return {anzahl_->value(), winkel_->value()};
 }
 
-std::optional<Mehrfachkopie> Mehrfachkopiedialog::frage(std::uint16_t werkzeug, const Mehrfachkopie& vorgabe,
+std::optional<Mehrfachkopie> Mehrfachkopiedialog::frage(Werkzeugcode werkzeug, const Mehrfachkopie& vorgabe,
                                                          QWidget* eltern) {
   Mehrfachkopiedialog d(werkzeug, vorgabe, eltern);
   if (d.exec() != QDialog::Accepted) return std::nullopt;

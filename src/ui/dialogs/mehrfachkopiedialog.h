@@ -8,6 +8,8 @@
 #include <cstdint>
 #include <optional>
 
+#include "edit/werkzeugcode.h"
+
 class QCheckBox;
 class QDoubleSpinBox;
 class QSpinBox;
@@ -27,7 +29,7 @@ class Mehrfachkopiedialog final : public QDialog {
 
  public:
   // `werkzeug` 604 or 605 picks the title; `vorgabe` fills the fields.
-  Mehrfachkopiedialog(std::uint16_t werkzeug, const Mehrfachkopie& vorgabe, QWidget* eltern = nullptr);
+  Mehrfachkopiedialog(Werkzeugcode werkzeug, const Mehrfachkopie& vorgabe, QWidget* eltern = nullptr);
 
   Mehrfachkopie wert() const;
 
@@ -36,7 +38,7 @@ class Mehrfachkopiedialog final : public QDialog {
   QCheckBox* vollkreisFeld() const { return vollkreis_; }
 
   // Shows the dialog modally; nothing when the user cancels.
-  static std::optional<Mehrfachkopie> frage(std::uint16_t werkzeug, const Mehrfachkopie& vorgabe, QWidget* eltern);
+  static std::optional<Mehrfachkopie> frage(Werkzeugcode werkzeug, const Mehrfachkopie& vorgabe, QWidget* eltern);
 
  private:
   void vollkreisAnwenden();

@@ -24,7 +24,7 @@ namespace quarzel {
 namespace {
 
 // The property field `f` belongs to tool `w` (its row in the tool table).
-bool mitFeld(std::uint16_t w, Eigenschaftsfeld f) {
+bool mitFeld(Werkzeugcode w, Eigenschaftsfeld f) {
   const Werkzeugzeile* z = werkzeugzeile(w);
   return z != nullptr && z->hatFeld(f);
 }
@@ -125,7 +125,7 @@ Eigenschaftsleiste::Eigenschaftsleiste(QWidget* eltern) : QToolBar(QStringLitera
 
   for (QAbstractSpinBox* f : std::initializer_list<QAbstractSpinBox*>{eckradius_, ecken_, kreisradius_})
     f->installEventFilter(this);
-  zeigeFuer(0);
+  zeigeFuer(Werkzeugcode::Keines);
 }
 
 Eigenschaftsleiste::~Eigenschaftsleiste() {
@@ -216,7 +216,7 @@ void Eigenschaftsleiste::setzeLinienstil(int s) {
   stil_->setCurrentIndex(i >= 0 ? i : 0);
 }
 
-void Eigenschaftsleiste::zeigeFuer(std::uint16_t w) {
+void Eigenschaftsleiste::zeigeFuer(Werkzeugcode w) {
   for (QAction* a : eckradiusAktionen_) a->setVisible(mitFeld(w, kEckradius));
   for (QAction* a : eckenAktionen_) a->setVisible(mitFeld(w, kEcken));
   for (QAction* a : kreisradiusAktionen_) a->setVisible(mitFeld(w, kKreisradius));
@@ -224,7 +224,7 @@ void Eigenschaftsleiste::zeigeFuer(std::uint16_t w) {
   zeigeVarianten(w);
 }
 
-void Eigenschaftsleiste::zeigeVarianten(std::uint16_t w) {
+void Eigenschaftsleiste::zeigeVarianten(Werkzeugcode w) {
   const Variantenknopf* knopf = variantenknopf(w);
   if (knopf != variantenknopf_) {
     // A button may be mid-click: the old ones go once its signal is through.
@@ -242,12 +242,12 @@ void Eigenschaftsleiste::zeigeVarianten(std::uint16_t w) {
         varianten_->layout()->addWidget(r);
         // A layout shows new children of a shown widget only later.
         r->show();
-        const std::uint16_t code = v.code;
+        const Werkzeugcode code = v.code;
         connect(r, &QRadioButton::clicked, this, [this, code] { emit varianteGewaehlt(code); });
       }
     }
   }
-  for (QRadioButton* r : variantenknoepfe()) r->setChecked(r->property("werkzeug").toInt() == w);
+  for (QRadioButton* r : variantenknoepfe()) r->setChecked(r->property("werkzeug").toInt() == nr(w));
   variantenAktion_->setVisible(knopf != nullptr);
 }
 

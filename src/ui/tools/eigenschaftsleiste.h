@@ -16,6 +16,7 @@
 #include <utility>
 #include <vector>
 
+#include "edit/werkzeugcode.h"
 #include "edit/zeichenvorgabe.h"
 #include "edit/werkzeugvarianten.h"
 
@@ -44,7 +45,7 @@ class Eigenschaftsleiste final : public QToolBar {
   // The hatch names offered for areas; the first entry is always "keine".
   void setzeSchraffuren(const std::vector<QString>& namen);
   // Shows the fields that belong to `werkzeug` and hides the others.
-  void zeigeFuer(std::uint16_t werkzeug);
+  void zeigeFuer(Werkzeugcode werkzeug);
 
   int stift() const;
   int linienstil() const;
@@ -73,7 +74,7 @@ class Eigenschaftsleiste final : public QToolBar {
  signals:
   void geaendert();
   // The user picked another variant of the active tool button.
-  void varianteGewaehlt(std::uint16_t werkzeug);
+  void varianteGewaehlt(Werkzeugcode werkzeug);
 
  protected:
   bool eventFilter(QObject* objekt, QEvent* ereignis) override;
@@ -81,7 +82,7 @@ class Eigenschaftsleiste final : public QToolBar {
  private:
   QAction* feld(QWidget* w, const QString& beschriftung, std::vector<QAction*>& gruppe);
   void farbeWaehlen(QColor& ziel, QToolButton* knopf);
-  void zeigeVarianten(std::uint16_t werkzeug);
+  void zeigeVarianten(Werkzeugcode werkzeug);
   static void knopfFaerben(QToolButton* knopf, const QColor& farbe);
 
   QComboBox* stift_ = nullptr;

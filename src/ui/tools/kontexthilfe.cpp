@@ -55,7 +55,7 @@ void Kontexthilfe::umschalten(bool an) {
 
 QString Kontexthilfe::thema(const QAction* a) {
   if (a == nullptr) return QStringLiteral("inhalt");
-  if (const std::uint16_t code = werkzeugcode(a); code > 0) return QString::fromStdString(hilfethema(code));
+  if (const Werkzeugcode code = werkzeugcode(a); code != Werkzeugcode::Keines) return QString::fromStdString(hilfethema(code));
   QString text = a->text().remove(u'&').remove(QStringLiteral("...")).trimmed().toLower();
   text.replace(u'ä', QStringLiteral("ae")).replace(u'ö', QStringLiteral("oe")).replace(u'ü', QStringLiteral("ue"));
   text.replace(u'ß', QStringLiteral("ss"));

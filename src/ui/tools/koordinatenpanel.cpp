@@ -105,7 +105,7 @@ void Koordinatenpanel::beschriftungenSetzen(int g) {
   f.ly->setText(m.beschriftungY.empty() ? qtext(folgend[1]) : qtext(m.beschriftungY));
 }
 
-void Koordinatenpanel::werkzeugGestartet(std::uint16_t werkzeug) {
+void Koordinatenpanel::werkzeugGestartet(Werkzeugcode werkzeug) {
   kern_.werkzeugGestartet(werkzeug);
   for (int g = 0; g < 3; ++g) {
     Gruppenfelder& f = gruppen_[static_cast<std::size_t>(g)];

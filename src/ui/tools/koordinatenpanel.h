@@ -20,6 +20,7 @@
 #include <string>
 
 #include "edit/koordinateneingabe.h"
+#include "edit/werkzeugcode.h"
 
 class QCheckBox;
 class QGroupBox;
@@ -40,7 +41,7 @@ class Koordinatenpanel final : public QDockWidget {
   ~Koordinatenpanel() override;
 
   // New captions for the tool now active.
-  void werkzeugGestartet(std::uint16_t werkzeug);
+  void werkzeugGestartet(Werkzeugcode werkzeug);
   // Enables the group of the expected point step (after every input event).
   void schritteAktualisieren();
 

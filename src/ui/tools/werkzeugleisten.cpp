@@ -25,7 +25,7 @@ QAction* werkzeugaktion(QMainWindow& fenster, QActionGroup& gruppe, const Werkze
   a->setToolTip(hinweis);
   a->setStatusTip(hinweis);
   a->setCheckable(true);
-  a->setData(static_cast<int>(nr(z.code)));
+  a->setData(static_cast<int>(nr(z.code)) | (static_cast<int>(z.knopfNr) << 16));
   gruppe.addAction(a);
   return a;
 }
@@ -38,45 +38,79 @@ void knoepfe(QMainWindow& fenster, QActionGroup& gruppe, Leiste l, QToolBar& bar
   }
 }
 
-QToolBar* leiste(QMainWindow& fenster, const QString& titel, const QString& name) {
-  QToolBar* t = fenster.addToolBar(titel);
+QToolBar* leiste(QMainWindow& fenster, const QString& titel, const QString& name,
+                 Qt::ToolBarArea bereich = Qt::TopToolBarArea) {
+  auto* t = new QToolBar(titel, &fenster);
   t->setObjectName(name);  // saveState() finds the bar by it
   t->setIconSize(QSize(24, 24));
+  fenster.addToolBar(bereich, t);
   return t;
+}
+
+// The bars of the further tool groups: titles, and their names for the
+// window's saved layout. They stand in columns at the left edge.
+struct Weitereleiste {
+  Leiste leiste;
+  const char* titel;
+  const char* name;
+};
+constexpr Weitereleiste kWeitereLeisten[] = {
+    {Leiste::Konstruktion, "Konstruktion", "LeisteKonstruktion"},
+    {Leiste::Werkzeuge, "Werkzeuge", "LeisteWerkzeuge"},
+    {Leiste::Messen, "Messen", "LeisteMessen"},
+    {Leiste::Hilfslinien, "Hilfslinien", "LeisteHilfslinien"},
+    {Leiste::Text, "Text", "LeisteText"},
+    {Leiste::Ursprung, "Ursprung", "LeisteUrsprung"},
+    {Leiste::Verlaeufe, "Farbverläufe", "LeisteVerlaeufe"},
+    {Leiste::Bitmaps, "Bitmaps", "LeisteBitmaps"},
+    {Leiste::Farbwahl, "Farbwahl", "LeisteFarbwahl"},
+};
+
+bool hatKnoepfe(Leiste l) {
+  for (const Werkzeugzeile& z : werkzeugtabelle()) {
+    if (z.leiste == l && z.istKnopf() && z.verfuegbar) return true;
+  }
+  return false;
 }
 
 }  // namespace
 
-std::uint16_t werkzeugcode(const QAction* aktion) {
-  if (aktion == nullptr) return 0;
+Werkzeugcode werkzeugcode(const QAction* aktion) {
+  if (aktion == nullptr) return Werkzeugcode::Keines;
   bool ok = false;
-  const int code = aktion->data().toInt(&ok);
-  return ok && code > 0 && code <= 0xFFFF ? static_cast<std::uint16_t>(code) : 0;
+  const int daten = aktion->data().toInt(&ok);
+  if (!ok || daten <= 0) return Werkzeugcode::Keines;
+  return werkzeugcodeAus(static_cast<std::uint32_t>(daten) & 0xFFFFu).value_or(Werkzeugcode::Keines);
 }
 
-QAction* Werkzeugleisten::aktionFuer(std::uint16_t code) const {
+std::uint8_t knopfNr(const QAction* aktion) {
+  if (aktion == nullptr) return 0;
+  return static_cast<std::uint8_t>((aktion->data().toUInt() >> 16) & 0xFFu);
+}
+
+QAction* Werkzeugleisten::aktionFuer(Werkzeugcode code, std::uint8_t knopf) const {
   if (werkzeuge == nullptr) return nullptr;
   for (QAction* a : werkzeuge->actions()) {
-    if (werkzeugcode(a) == code) return a;
+    if (werkzeugcode(a) == code && knopfNr(a) == knopf) return a;
   }
   // A variant: the button that stands for it, whichever variant it holds now.
-  const Variantenknopf* knopf = variantenknopf(code);
-  if (knopf == nullptr) return nullptr;
+  const Variantenknopf* varianten = variantenknopf(code);
+  if (varianten == nullptr) return nullptr;
   for (QAction* a : werkzeuge->actions()) {
-    if (variantenknopf(werkzeugcode(a)) == knopf) return a;
+    if (variantenknopf(werkzeugcode(a)) == varianten) return a;
   }
   return nullptr;
 }
 
-void Werkzeugleisten::merkeVariante(std::uint16_t code) {
+void Werkzeugleisten::merkeVariante(Werkzeugcode code) {
   if (variantenknopf(code) == nullptr) return;
-  if (QAction* a = aktionFuer(code)) a->setData(static_cast<int>(code));
+  if (QAction* a = aktionFuer(code)) a->setData(static_cast<int>(nr(code)));
 }
 
 QAction* Werkzeugleisten::aktion(Werkzeugcode code) const {
   if (werkzeuge == nullptr) return nullptr;
   for (QAction* a : werkzeuge->actions()) {
-    if (werkzeugcode(a) == nr(code)) return a;
+    if (werkzeugcode(a) == code && knopfNr(a) == 0) return a;
   }
   return nullptr;
 }
@@ -119,6 +153,17 @@ Werkzeugleisten baueWerkzeugleisten(QMainWindow& fenster, QMenu& bearbeitenMenue
   w.loeschen->setShortcut(QKeySequence(Qt::Key_Delete));
   w.bearbeiten->addAction(w.loeschen);
   knoepfe(fenster, *w.werkzeuge, Leiste::Bearbeiten, *w.bearbeiten);
+  w.alle[static_cast<std::size_t>(Leiste::Ansicht)] = w.ansicht;
+  w.alle[static_cast<std::size_t>(Leiste::Linien)] = w.linien;
+  w.alle[static_cast<std::size_t>(Leiste::Flaechen)] = w.flaechen;
+  w.alle[static_cast<std::size_t>(Leiste::Bearbeiten)] = w.bearbeiten;
+
+  for (const Weitereleiste& l : kWeitereLeisten) {
+    if (!hatKnoepfe(l.leiste)) continue;
+    QToolBar* t = leiste(fenster, QString::fromUtf8(l.titel), QString::fromLatin1(l.name), Qt::LeftToolBarArea);
+    knoepfe(fenster, *w.werkzeuge, l.leiste, *t);
+    w.alle[static_cast<std::size_t>(l.leiste)] = t;
+  }
 
   bearbeitenMenue.addSeparator();
   bearbeitenMenue.addAction(w.loeschen);

@@ -1,20 +1,24 @@
-// The main window's tool bars: lines, areas, view and edit, built from the
-// tool table (edit/werkzeugtabelle.h): every available row with a button of
-// its own on one of these bars. Every tool button is a checkable action whose
-// data is its tool code (for a button with variants: the variant chosen last)
-// and whose tool tip is the German hint; the buttons of all bars form one exclusive group,
-// so the pressed button always shows the active tool. The edit tools also
-// appear in the menu "&Bearbeiten" ("S&piegeln", "&Mehrfachkopie").
+// The main window's tool bars, built from the tool table
+// (edit/werkzeugtabelle.h): every available row with a button of its own on
+// the bar its row names. A bar without available buttons is not built. Every
+// tool button is a checkable action whose data is its tool code (for a button
+// with variants: the variant chosen last) and the button's number among the
+// buttons of one code, and whose tool tip is the German hint; the buttons of
+// all bars form one exclusive group, so the pressed button always shows the
+// active tool. The edit tools also appear in the menu "&Bearbeiten"
+// ("S&piegeln", "&Mehrfachkopie").
 //
 // The bars only carry actions; the window connects them to the tool state
 // machine (one signal for every tool button: the group's triggered()).
 #pragma once
 
 #include <QString>
+#include <array>
 #include <cstdint>
 #include <vector>
 
 #include "edit/werkzeugcode.h"
+#include "edit/werkzeugtabelle.h"
 
 class QAction;
 class QActionGroup;
@@ -29,6 +33,9 @@ struct Werkzeugleisten {
   QToolBar* flaechen = nullptr;
   QToolBar* ansicht = nullptr;
   QToolBar* bearbeiten = nullptr;
+  // Every bar of the window by the table's name for it; nullptr when it has no buttons.
+  std::array<QToolBar*, kLeisten> alle{};
+  QToolBar* leiste(Leiste l) const { return alle[static_cast<std::size_t>(l)]; }
 
   // Every action that starts a tool; data() holds the tool code.
   QActionGroup* werkzeuge = nullptr;
@@ -46,12 +53,12 @@ struct Werkzeugleisten {
   // The button of exactly this code (menus find their tools by it); nullptr
   // when it has none.
   QAction* aktion(Werkzeugcode code) const;
-  // The first action that sets `code`, or the button whose variants include
-  // it (werkzeugvarianten.h); nullptr when no button does.
-  QAction* aktionFuer(std::uint16_t code) const;
+  // The action that sets `code` as its button number `knopf`, or the button
+  // whose variants include it (werkzeugvarianten.h); nullptr when no button does.
+  QAction* aktionFuer(Werkzeugcode code, std::uint8_t knopf = 0) const;
   // A button with variants remembers the one chosen last: its next click
   // starts that variant again.
-  void merkeVariante(std::uint16_t code);
+  void merkeVariante(Werkzeugcode code);
   // The action whose tool tip is `hinweis` on the given bar (tests, macros).
   QAction* aktionMitHinweis(const QToolBar* leiste, const QString& hinweis) const;
 };
@@ -59,7 +66,9 @@ struct Werkzeugleisten {
 // Creates the bars in the window and the edit tools in `bearbeitenMenue`.
 Werkzeugleisten baueWerkzeugleisten(QMainWindow& fenster, QMenu& bearbeitenMenue);
 
-// The tool code an action sets, 0 for commands.
-std::uint16_t werkzeugcode(const QAction* aktion);
+// The tool code an action sets, Keines for commands.
+Werkzeugcode werkzeugcode(const QAction* aktion);
+// Which of the buttons of its code the action is (Werkzeugzeile::knopfNr).
+std::uint8_t knopfNr(const QAction* aktion);
 
 }  // namespace quarzel

@@ -18,10 +18,10 @@ namespace quarzel {
 
 namespace {
 
-constexpr std::uint16_t kFreiVerschieben = nr(Werkzeugcode::Verschieben);
+constexpr Werkzeugcode kFreiVerschieben = Werkzeugcode::Verschieben;
 
-bool istMehrfachkopie(std::uint16_t w) {
-  return w == nr(Werkzeugcode::RadialeKopie) || w == nr(Werkzeugcode::Rotationskopie);
+bool istMehrfachkopie(Werkzeugcode w) {
+  return w == Werkzeugcode::RadialeKopie || w == Werkzeugcode::Rotationskopie;
 }
 
 // The mouse gives displacements with every bit of a pixel's world size; the
@@ -35,7 +35,7 @@ double gerundet(double wert, int stellen) {
 }  // namespace
 
 Bearbeitungsbefehle::Bearbeitungsbefehle(QMainWindow& fenster, Werkzeugsteuerung& steuerung, Markierwerkzeug& markier,
-                                         Zeichenflaeche& flaeche, std::function<void(std::uint16_t)> waehle,
+                                         Zeichenflaeche& flaeche, std::function<void(Werkzeugcode)> waehle,
                                          std::function<void()> befehlsstand, QObject* eltern)
     : QObject(eltern),
       fenster_(fenster),
@@ -43,7 +43,7 @@ Bearbeitungsbefehle::Bearbeitungsbefehle(QMainWindow& fenster, Werkzeugsteuerung
       markier_(markier),
       waehle_(std::move(waehle)),
       befehlsstand_(std::move(befehlsstand)) {
-  frage = [this](std::uint16_t w, const Mehrfachkopie& vorgabe) {
+  frage = [this](Werkzeugcode w, const Mehrfachkopie& vorgabe) {
     return Mehrfachkopiedialog::frage(w, vorgabe, &fenster_);
   };
   panel_ = new Verschiebepanel(&fenster_);
@@ -55,7 +55,7 @@ Bearbeitungsbefehle::Bearbeitungsbefehle(QMainWindow& fenster, Werkzeugsteuerung
   connect(&flaeche, &Zeichenflaeche::mausBewegt, this, &Bearbeitungsbefehle::mausBewegt);
 
   auto vorher = std::move(steuerung_.panelsZeigen);
-  steuerung_.panelsZeigen = [this, vorher](std::uint16_t w) {
+  steuerung_.panelsZeigen = [this, vorher](Werkzeugcode w) {
     if (vorher) vorher(w);
     werkzeugGestartet(w);
   };
@@ -82,7 +82,7 @@ QString Bearbeitungsbefehle::hinweis() const {
   return nurAuswaehlbareMarkiert(z) == 0 ? QStringLiteral("Keine Objekte markiert.") : QString();
 }
 
-void Bearbeitungsbefehle::werkzeugGestartet(std::uint16_t w) {
+void Bearbeitungsbefehle::werkzeugGestartet(Werkzeugcode w) {
   if (panel_ == nullptr) return;
   if (w == kFreiVerschieben) {
     const Ansicht& a = steuerung_.zeichnung().ansicht;
@@ -102,11 +102,11 @@ void Bearbeitungsbefehle::werkzeugGestartet(std::uint16_t w) {
   }
 }
 
-void Bearbeitungsbefehle::mehrfachkopieFragen(std::uint16_t w) {
+void Bearbeitungsbefehle::mehrfachkopieFragen(Werkzeugcode w) {
   const std::optional<Mehrfachkopie> antwort =
       frage ? frage(w, {markier_.anzahlKopien, markier_.winkelschritt}) : std::nullopt;
   if (!antwort || antwort->anzahl < 1 || !std::isfinite(antwort->winkel)) {
-    if (steuerung_.zustand().werkzeug == w && waehle_) waehle_(Werkzeugzustand::kMarkieren);
+    if (steuerung_.zustand().werkzeug == w && waehle_) waehle_(Werkzeugcode::Markieren);
     return;
   }
   markier_.anzahlKopien = antwort->anzahl;
@@ -130,14 +130,14 @@ void Bearbeitungsbefehle::verschiebenOk() {
   Zeichnung& z = steuerung_.zeichnung();
   const Weltpunkt d = eingabeZuWelt(panel_->dx(), panel_->dy(), true, false, {0, 0}, z.ansicht, z.massstabInKraft());
   if (markier_.verschiebeUm(steuerung_.umgebung(), d.x, d.y) > 0 && befehlsstand_) befehlsstand_();
-  if (waehle_) waehle_(Werkzeugzustand::kMarkieren);
+  if (waehle_) waehle_(Werkzeugcode::Markieren);
   // The moved elements stay marked; their frame shows where they went.
   markier_.markierrahmenZeichnen(steuerung_.umgebung());
 }
 
 void Bearbeitungsbefehle::verschiebenAbbrechen() {
   markier_.abbrechen(steuerung_.umgebung());
-  if (steuerung_.zustand().werkzeug == kFreiVerschieben && waehle_) waehle_(Werkzeugzustand::kMarkieren);
+  if (steuerung_.zustand().werkzeug == kFreiVerschieben && waehle_) waehle_(Werkzeugcode::Markieren);
 }
 
 }  // namespace quarzel

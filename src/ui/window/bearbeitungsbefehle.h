@@ -13,6 +13,7 @@
 #include <functional>
 #include <optional>
 
+#include "edit/werkzeugcode.h"
 #include "ui/dialogs/mehrfachkopiedialog.h"
 
 class QMainWindow;
@@ -32,7 +33,7 @@ class Bearbeitungsbefehle final : public QObject {
   // title, undo and redo after a change. `eltern` must not outlive the
   // state machine and the module.
   Bearbeitungsbefehle(QMainWindow& fenster, Werkzeugsteuerung& steuerung, Markierwerkzeug& markier,
-                      Zeichenflaeche& flaeche, std::function<void(std::uint16_t)> waehle,
+                      Zeichenflaeche& flaeche, std::function<void(Werkzeugcode)> waehle,
                       std::function<void()> befehlsstand, QObject* eltern);
   ~Bearbeitungsbefehle() override;
 
@@ -40,23 +41,23 @@ class Bearbeitungsbefehle final : public QObject {
 
   // Asks for count and angle of a multiple copy; the dialog by default,
   // tests answer themselves. Nothing: the user cancelled.
-  std::function<std::optional<Mehrfachkopie>(std::uint16_t werkzeug, const Mehrfachkopie& vorgabe)> frage;
+  std::function<std::optional<Mehrfachkopie>(Werkzeugcode werkzeug, const Mehrfachkopie& vorgabe)> frage;
 
   // A tool started (chained behind the window's panel switch).
-  void werkzeugGestartet(std::uint16_t werkzeug);
+  void werkzeugGestartet(Werkzeugcode werkzeug);
   // The move panel's buttons.
   void verschiebenOk();
   void verschiebenAbbrechen();
 
  private:
   void mausBewegt();
-  void mehrfachkopieFragen(std::uint16_t werkzeug);
+  void mehrfachkopieFragen(Werkzeugcode werkzeug);
   QString hinweis() const;
 
   QMainWindow& fenster_;
   Werkzeugsteuerung& steuerung_;
   Markierwerkzeug& markier_;
-  std::function<void(std::uint16_t)> waehle_;
+  std::function<void(Werkzeugcode)> waehle_;
   std::function<void()> befehlsstand_;
   QPointer<Verschiebepanel> panel_;
 };

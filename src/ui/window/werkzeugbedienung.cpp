@@ -164,18 +164,18 @@ Werkzeugbedienung::Werkzeugbedienung(QMainWindow& fenster, Zeichnung& zeichnung,
   };
   u.markierenAktivieren = [this] { steuerung_->pfeilaktiv(); };
   st.fangen = [this](int x, int y) { return fange(x, y); };
-  st.panelsZeigen = [this](std::uint16_t w) {
+  st.panelsZeigen = [this](Werkzeugcode w) {
     eigenschaften_.zeigeFuer(w);
     panel_->werkzeugGestartet(w);
-    QAction* a = leisten_.aktionFuer(w);
+    QAction* a = leisten_.aktionFuer(w, steuerung_->zustand().knopf);
     if (a != nullptr) {
       a->setChecked(true);
     } else if (QAction* aktiv = leisten_.werkzeuge->checkedAction()) {
       aktiv->setChecked(false);
     }
   };
-  st.cursorSetzen = [this](std::uint16_t w) {
-    flaeche_.setCursor(w == Werkzeugzustand::kMarkieren ? Qt::ArrowCursor : Qt::CrossCursor);
+  st.cursorSetzen = [this](Werkzeugcode w) {
+    flaeche_.setCursor(w == Werkzeugcode::Markieren ? Qt::ArrowCursor : Qt::CrossCursor);
   };
   st.verschiebenStarten = [this](double x, double y) {
     panX_ = x;
@@ -217,10 +217,10 @@ Werkzeugbedienung::Werkzeugbedienung(QMainWindow& fenster, Zeichnung& zeichnung,
   connect(leisten_.numerischeEingabe, &QAction::toggled, panel_, &QWidget::setVisible);
   connect(panel_, &QDockWidget::visibilityChanged, leisten_.numerischeEingabe, &QAction::setChecked);
 
-  connect(leisten_.werkzeuge, &QActionGroup::triggered, this, [this](QAction* a) { waehle(werkzeugcode(a)); });
+  connect(leisten_.werkzeuge, &QActionGroup::triggered, this, [this](QAction* a) { waehle(werkzeugcode(a), knopfNr(a)); });
   connect(leisten_.loeschen, &QAction::triggered, this, &Werkzeugbedienung::loeschen);
   connect(&eigenschaften_, &Eigenschaftsleiste::geaendert, this, &Werkzeugbedienung::vorgabenUebernehmen);
-  connect(&eigenschaften_, &Eigenschaftsleiste::varianteGewaehlt, this, [this](std::uint16_t w) {
+  connect(&eigenschaften_, &Eigenschaftsleiste::varianteGewaehlt, this, [this](Werkzeugcode w) {
     leisten_.merkeVariante(w);
     waehle(w);
   });
@@ -234,7 +234,7 @@ Werkzeugbedienung::Werkzeugbedienung(QMainWindow& fenster, Zeichnung& zeichnung,
   connect(&flaeche_, &Zeichenflaeche::mausrad, this, &Werkzeugbedienung::rad);
   flaeche_.setzeTastenfilter([this](QKeyEvent& e) { return taste(e); });
   bearbeitung_ = new Bearbeitungsbefehle(
-      fenster_, st, *markier_, flaeche_, [this](std::uint16_t w) { waehle(w); },
+      fenster_, st, *markier_, flaeche_, [this](Werkzeugcode w) { waehle(w); },
       [this] {
         if (dienste_.befehlsstand) dienste_.befehlsstand();
       },
@@ -255,16 +255,16 @@ Werkzeugbedienung::~Werkzeugbedienung() {
   delete panel_.data();
 }
 
-void Werkzeugbedienung::waehle(std::uint16_t werkzeug) {
+void Werkzeugbedienung::waehle(Werkzeugcode werkzeug, std::uint8_t knopf) {
   flaeche_.zeigeFang(nullptr);
-  steuerung_->waehleWerkzeug(werkzeug);
+  steuerung_->waehleWerkzeug(werkzeug, knopf);
   nachEreignis();
 }
 
 void Werkzeugbedienung::zeichnungGewechselt() {
   // The rubber band belongs to the old drawing's picture; the tool restarts.
   steuerung_->funktionsabbruch();
-  steuerung_->waehleWerkzeug(steuerung_->zustand().werkzeug);
+  steuerung_->waehleWerkzeug(steuerung_->zustand().werkzeug, steuerung_->zustand().knopf);
   vorgabenUebernehmen();
   nachEreignis();
 }
@@ -319,7 +319,7 @@ void Werkzeugbedienung::bewegt(double x, double y) {
   steuerung_->mausBewegt({x, y, Maustaste::Keine, {}});
   const Werkzeugzustand& z = steuerung_->zustand();
   // The select tool snaps nothing the user aims at; a marker there would only distract.
-  const bool marker = z.werkzeug != Werkzeugzustand::kKeinWerkzeug && z.werkzeug != Werkzeugzustand::kMarkieren;
+  const bool marker = z.werkzeug != Werkzeugcode::Keines && z.werkzeug != Werkzeugcode::Markieren;
   flaeche_.zeigeFang(marker && letzterFang_ ? &*letzterFang_ : nullptr);
   bezugspunktZeigen();
 }
@@ -394,14 +394,14 @@ bool Werkzeugbedienung::taste(QKeyEvent& e) {
 
 QString Werkzeugbedienung::aufforderung() const {
   const Werkzeugzustand& z = steuerung_->zustand();
-  if (z.werkzeug == 0) return {};
+  if (z.werkzeug == Werkzeugcode::Keines) return {};
   const Eingabemaske m = eingabemaske(z.werkzeug);
   // Steps beyond the panel's groups (arcs' fourth point, further polyline
   // points) keep the prompt of the last group the tool shows.
   int g = std::clamp(z.schritt - 1, 0, 2);
   while (g > 0 && !m.gruppen[static_cast<std::size_t>(g)].sichtbar) --g;
   const QString schritt = QString::fromStdString(m.gruppen[static_cast<std::size_t>(g)].titel);
-  const QAction* a = leisten_.aktionFuer(z.werkzeug);
+  const QAction* a = leisten_.aktionFuer(z.werkzeug, z.knopf);
   const QString name = a != nullptr ? a->toolTip().trimmed() : QString();
   if (name.isEmpty()) return schritt;
   return schritt.isEmpty() ? name : name + QStringLiteral(": ") + schritt;

@@ -25,6 +25,7 @@
 
 #include "edit/fangeinstellungen.h"
 #include "edit/fangsuche.h"
+#include "edit/werkzeugcode.h"
 #include "edit/werkzeugsteuerung.h"
 #include "ui/tools/koordinatenpanel.h"
 
@@ -68,8 +69,8 @@ class Werkzeugbedienung final : public QObject {
   Bearbeitungsbefehle& bearbeitung() { return *bearbeitung_; }
   Markierwerkzeug& markierwerkzeug() { return *markier_; }
 
-  // A tool button or a menu: start the tool.
-  void waehle(std::uint16_t werkzeug);
+  // A tool button or a menu: start the tool (`knopf`: which of the code's buttons).
+  void waehle(Werkzeugcode werkzeug, std::uint8_t knopf = 0);
   // A new or loaded drawing: no collection survives it.
   void zeichnungGewechselt();
   // Delete the marked elements.

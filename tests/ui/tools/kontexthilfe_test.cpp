@@ -25,6 +25,7 @@
 #include "ui/tools/werkzeugleisten.h"
 #include "ui/window/fensterhilfen.h"
 #include "ui/window/werkzeugbedienung.h"
+#include "support/werkzeugnummer.h"
 
 namespace quarzel {
 namespace {
@@ -38,7 +39,7 @@ class Hilfe : public ::testing::Test, public test::Fenstertest {
     hilfe = f->findChild<Kontexthilfe*>();
     ASSERT_NE(hilfe, nullptr);
   }
-  std::uint16_t werkzeug() { return f->werkzeuge().steuerung().zustand().werkzeug; }
+  Werkzeugcode werkzeug() { return f->werkzeuge().steuerung().zustand().werkzeug; }
   static QString ordner() { return QString::fromStdString((programmordner() / "Hilfe").string()); }
 
   test::Testfenster f;
@@ -46,20 +47,20 @@ class Hilfe : public ::testing::Test, public test::Fenstertest {
 };
 
 TEST_F(Hilfe, ImHilfemodusOeffnetEinWerkzeugknopfSeinThemaStattZuWirken) {
-  f->werkzeuge().waehle(100);
+  f->werkzeuge().waehle(wz(100));
   hilfe->aktion()->setChecked(true);
-  QAction* rechteck = f->leisten().aktionFuer(3);
+  QAction* rechteck = f->leisten().aktionFuer(wz(3));
   QWidget* knopf = f->leisten().linien->widgetForAction(rechteck);
   ASSERT_NE(knopf, nullptr);
   QTest::mouseClick(knopf, Qt::LeftButton);
-  EXPECT_EQ(werkzeug(), 100) << "the tool did not start";
+  EXPECT_EQ(werkzeug(), wz(100)) << "the tool did not start";
   EXPECT_FALSE(hilfe->aktiv()) << "help mode ends after one topic";
   ASSERT_NE(hilfe->fenster(), nullptr);
   EXPECT_EQ(hilfe->fenster()->thema(), QStringLiteral("werkzeug_3"));
   EXPECT_TRUE(hilfe->fenster()->text().contains(QStringLiteral("Rechteck")));
   // Out of help mode the same click starts the tool.
   QTest::mouseClick(knopf, Qt::LeftButton);
-  EXPECT_EQ(werkzeug(), 3);
+  EXPECT_EQ(werkzeug(), wz(3));
 }
 
 TEST_F(Hilfe, JederWerkzeugknopfUndJederBefehlDerHauptmenuesHatEinThema) {

@@ -27,6 +27,7 @@
 #include "ui/tools/werkzeugleisten.h"
 #include "ui/window/werkzeugbedienung.h"
 #include "ui/window/zeichenflaeche.h"
+#include "support/werkzeugnummer.h"
 
 namespace quarzel {
 namespace {
@@ -44,12 +45,12 @@ class Bearbeitungsbefehle_ : public test::Fensterfixture {
   Verschiebepanel& panel() { return befehle().verschiebepanel(); }
 
   // Presses the button that stands for `code`, then its variant.
-  void waehleUeberDieOberflaeche(std::uint16_t code) {
+  void waehleUeberDieOberflaeche(Werkzeugcode code) {
     waehle(code);
     if (werkzeug() == code) return;
     QApplication::processEvents();  // the bar lays out the new variants
     for (QRadioButton* r : f->eigenschaften().variantenknoepfe()) {
-      if (r->property("werkzeug").toInt() == code) {
+      if (r->property("werkzeug").toInt() == nr(code)) {
         ASSERT_TRUE(r->isVisibleTo(&f->eigenschaften())) << code;
         r->click();
         return;
@@ -58,7 +59,7 @@ class Bearbeitungsbefehle_ : public test::Fensterfixture {
   }
   // One marked line from (200, 200) to (300, 200) in pixels.
   std::int32_t markierteLinie() {
-    f->werkzeuge().waehle(1);
+    f->werkzeuge().waehle(wz(1));
     klick({200, 200});
     klick({300, 200});
     EXPECT_EQ(speicher().anzahl(), 1);
@@ -76,7 +77,7 @@ class Bearbeitungsbefehle_ : public test::Fensterfixture {
 // --- Every drawing tool is reachable -------------------------------------------
 
 TEST_F(Bearbeitungsbefehle_, KreisMitFestemRadiusNimmtDenRadiusDerLeiste) {
-  waehleUeberDieOberflaeche(55);
+  waehleUeberDieOberflaeche(wz(55));
   QApplication::processEvents();
   ASSERT_TRUE(f->eigenschaften().kreisradiusSichtbar());
   f->eigenschaften().kreisradiusFeld()->setValue(7.5);
@@ -91,7 +92,7 @@ TEST_F(Bearbeitungsbefehle_, KreisMitFestemRadiusNimmtDenRadiusDerLeiste) {
 TEST_F(Bearbeitungsbefehle_, VerschiebenMitDemPanelIstEinSchrittUndDieObjekteBleibenMarkiert) {
   markierteLinie();
   const Tliniendaten vorher = speicher().linie(1);
-  f->werkzeuge().waehle(600);
+  f->werkzeuge().waehle(wz(600));
   ASSERT_TRUE(panel().isVisible());
   panel().dxFeld()->setText(QStringLiteral("2*5"));
   panel().dyFeld()->setText(QStringLiteral("-4"));
@@ -105,7 +106,7 @@ TEST_F(Bearbeitungsbefehle_, VerschiebenMitDemPanelIstEinSchrittUndDieObjekteBle
   EXPECT_NEAR(speicher().linie(n).y1, vorher.y1 + d.y, 1e-9);
   EXPECT_GT(speicher().linie(n).y1, vorher.y1) << "a negative dy goes down the screen";
   EXPECT_TRUE(speicher().markiert(n));
-  EXPECT_EQ(werkzeug(), 100);
+  EXPECT_EQ(werkzeug(), wz(100));
   EXPECT_FALSE(panel().isVisible());
 
   f->rueckgaengig();
@@ -118,14 +119,14 @@ TEST_F(Bearbeitungsbefehle_, VerschiebenMitDemPanelIstEinSchrittUndDieObjekteBle
 
 TEST_F(Bearbeitungsbefehle_, RadialeKopieFragtErstUndKopiertDannUmDenGeklicktenPunkt) {
   markierteLinie();
-  std::uint16_t gefragt = 0;
-  befehle().frage = [&](std::uint16_t w, const Mehrfachkopie&) {
+  Werkzeugcode gefragt = Werkzeugcode::Keines;
+  befehle().frage = [&](Werkzeugcode w, const Mehrfachkopie&) {
     gefragt = w;
     return std::optional<Mehrfachkopie>(Mehrfachkopie{3, 90});
   };
-  f->werkzeuge().waehle(604);
+  f->werkzeuge().waehle(wz(604));
   QApplication::processEvents();
-  EXPECT_EQ(gefragt, 604);
+  EXPECT_EQ(gefragt, Werkzeugcode::RadialeKopie);
   EXPECT_EQ(f->werkzeuge().markierwerkzeug().anzahlKopien, 3);
   klick({250, 300});
   EXPECT_EQ(lebende().size(), 4u);

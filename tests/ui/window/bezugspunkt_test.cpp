@@ -16,6 +16,7 @@
 #include "ui/window/werkzeugbedienung.h"
 #include "ui/window/zeichenflaeche.h"
 #include "ui/window/zeichenrahmen.h"
+#include "support/werkzeugnummer.h"
 
 namespace quarzel {
 namespace {
@@ -40,7 +41,7 @@ class Bezugspunkt : public ::testing::Test, public test::Fenstertest {
 TEST_F(Bezugspunkt, BleibtBeiJedemZoomenUndRollenAufSeinemWeltpunkt) {
   for (int i = 0; i < 3; ++i) f->vergroessern();
   f->zentriere(5000, 5000);
-  QAction* linie = f->leisten().aktionFuer(1);
+  QAction* linie = f->leisten().aktionFuer(wz(1));
   ASSERT_NE(linie, nullptr);
   linie->trigger();
   QTest::mouseClick(&flaeche(), Qt::LeftButton, {}, QPoint(260, 180));

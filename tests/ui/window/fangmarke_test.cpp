@@ -11,6 +11,7 @@
 #include "ui/tools/koordinatenpanel.h"
 #include "ui/window/werkzeugbedienung.h"
 #include "ui/window/zeichenflaeche.h"
+#include "support/werkzeugnummer.h"
 
 namespace quarzel {
 namespace {
@@ -23,12 +24,12 @@ class Fangmarketest : public test::Fensterfixture {
     e.modi = FangEndpunkte | FangMittelpunkte | FangSchnittLinieLinie;
     e.fangradius = 8;
     // A line from (100, 100) to (300, 100), then the line tool again.
-    waehle(1);
+    waehle(wz(1));
     klick({100, 100});
     bewege({300, 100});
     klick({300, 100});
     QTest::keyClick(&flaeche(), Qt::Key_Escape);
-    waehle(1);
+    waehle(wz(1));
   }
 
   // Pure red pixels (the marker's colour) inside r.
@@ -63,7 +64,7 @@ TEST_F(Fangmarketest, VerlassenWerkzeugwechselUndNeuesBildNehmenIhnWeg) {
   EXPECT_FALSE(flaeche().fangmarke().has_value());
   bewege({302, 101});
   ASSERT_TRUE(flaeche().fangmarke().has_value());
-  waehle(2);
+  waehle(wz(2));
   EXPECT_FALSE(flaeche().fangmarke().has_value());
   bewege({303, 102});
   ASSERT_TRUE(flaeche().fangmarke().has_value()) << "the circle tool snaps as well";

@@ -9,6 +9,7 @@
 
 #include "store/zeichnungsdatei.h"
 #include "support/speicherhilfen.h"
+#include "support/werkzeugnummer.h"
 #include "ui/tools/koordinatenpanel.h"
 #include "ui/tools/werkzeugleisten.h"
 #include "ui/window/programmstart.h"
@@ -83,11 +84,11 @@ void Fensterfixture::SetUp() {
   zeigen(*f);
 }
 
-std::uint16_t Fensterfixture::werkzeug() {
+Werkzeugcode Fensterfixture::werkzeug() {
   return f->werkzeuge().steuerung().zustand().werkzeug;
 }
 
-void Fensterfixture::waehle(std::uint16_t code) {
+void Fensterfixture::waehle(Werkzeugcode code) {
   QAction* a = f->leisten().aktionFuer(code);
   ASSERT_NE(a, nullptr) << code;
   a->trigger();

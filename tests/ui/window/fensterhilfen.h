@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "base/inidatei.h"
+#include "edit/werkzeugcode.h"
 #include "platform/skriptbenutzer.h"
 #include "ui/window/sitzung.h"
 #include "ui/window/tfenster.h"
@@ -73,9 +74,9 @@ class Fensterfixture : public ::testing::Test, public Fenstertest {
 
   Elementspeicher& speicher() { return f->sitzung().zeichnung.speicher; }
   Zeichenflaeche& flaeche() { return f->zeichenflaeche(); }
-  std::uint16_t werkzeug();
+  Werkzeugcode werkzeug();
   // Starts a tool by its button.
-  void waehle(std::uint16_t code);
+  void waehle(Werkzeugcode code);
   // Device pixels are widget pixels on the offscreen platform.
   void klick(QPoint p, Qt::MouseButton taste = Qt::LeftButton);
   void bewege(QPoint p);

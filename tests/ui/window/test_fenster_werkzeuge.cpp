@@ -22,6 +22,7 @@
 #include "ui/window/statusleiste.h"
 #include "ui/window/werkzeugbedienung.h"
 #include "ui/window/zeichenflaeche.h"
+#include "support/werkzeugnummer.h"
 
 namespace quarzel {
 namespace {
@@ -40,24 +41,24 @@ TEST_F(FensterWerkzeuge, KnoepfeTragenDieDeutschenHinweiseUndSetzenIhrenWerkzeug
   const struct {
     const QToolBar* leiste;
     const char* hinweis;
-    std::uint16_t code;
+    Werkzeugcode code;
   } erwartet[] = {
-      {l.linien, "Linie ", 1},
-      {l.linien, "Polygonzug ", 8},
-      {l.linien, "Rechteck", 3},
-      {l.linien, "Kreis ", 2},
-      {l.linien, "Kreisbogen ", 5},
-      {l.linien, "Ellipse ", 4},
-      {l.linien, "Bézierkurve", 10},
-      {l.linien, "Spline", 25},
-      {l.linien, "Freihandlinie", 40},
-      {l.linien, "Markerpunkt", 54},
-      {l.linien, "Vieleck mit n Ecken ", 36},
-      {l.flaechen, "Polygon", 9},
-      {l.flaechen, "Rechteck", 16},
-      {l.flaechen, "Vollkreis", 17},
-      {l.ansicht, "Markieren", 100},
-      {l.ansicht, "Auschnitt vergrößern", 107},
+      {l.linien, "Linie ", wz(1)},
+      {l.linien, "Polygonzug ", wz(8)},
+      {l.linien, "Rechteck", wz(3)},
+      {l.linien, "Kreis ", wz(2)},
+      {l.linien, "Kreisbogen ", wz(5)},
+      {l.linien, "Ellipse ", wz(4)},
+      {l.linien, "Bézierkurve", wz(10)},
+      {l.linien, "Spline", wz(25)},
+      {l.linien, "Freihandlinie", wz(40)},
+      {l.linien, "Markerpunkt", wz(54)},
+      {l.linien, "Vieleck mit n Ecken ", wz(36)},
+      {l.flaechen, "Polygon", wz(9)},
+      {l.flaechen, "Rechteck", wz(16)},
+      {l.flaechen, "Vollkreis", wz(17)},
+      {l.ansicht, "Markieren", wz(100)},
+      {l.ansicht, "Auschnitt vergrößern", wz(107)},
   };
   for (const auto& e : erwartet) {
     QAction* a = l.aktionMitHinweis(e.leiste, QString::fromUtf8(e.hinweis));
@@ -73,7 +74,7 @@ TEST_F(FensterWerkzeuge, KnoepfeTragenDieDeutschenHinweiseUndSetzenIhrenWerkzeug
 // --- Drawing with the mouse --------------------------------------------------
 
 TEST_F(FensterWerkzeuge, LinieUndKreisUeberlebenUndoRedoSpeichernUndOeffnen) {
-  waehle(1);
+  waehle(wz(1));
   const QPoint a(200, 200), b(360, 260);
   klick(a);
   klick(b);
@@ -81,7 +82,7 @@ TEST_F(FensterWerkzeuge, LinieUndKreisUeberlebenUndoRedoSpeichernUndOeffnen) {
   ASSERT_EQ(speicher().art(1), Elementart::Linie);
   const Weltpunkt wa = welt(a), wb = welt(b);
 
-  waehle(2);
+  waehle(wz(2));
   const QPoint m(450, 300), r(490, 300);
   klick(m);
   klick(r);
@@ -110,11 +111,11 @@ TEST_F(FensterWerkzeuge, LinieUndKreisUeberlebenUndoRedoSpeichernUndOeffnen) {
 }
 
 TEST_F(FensterWerkzeuge, KlickMarkiertUndEntfLoescht) {
-  waehle(1);
+  waehle(wz(1));
   klick({200, 200});
   klick({400, 200});
   ASSERT_EQ(speicher().anzahl(), 1);
-  waehle(100);
+  waehle(wz(100));
   // Press and release well apart in time: a click, not a double click.
   klick({300, 200});
   EXPECT_EQ(speicher().anzahlMarkierte(), 1);
@@ -124,7 +125,7 @@ TEST_F(FensterWerkzeuge, KlickMarkiertUndEntfLoescht) {
 }
 
 TEST_F(FensterWerkzeuge, GummibandErscheintUndVerschwindetOhneDasBildZuAendern) {
-  waehle(1);
+  waehle(wz(1));
   klick({100, 100});
   const QImage vorher = flaeche().bild();
   bewege({180, 150});
@@ -133,7 +134,7 @@ TEST_F(FensterWerkzeuge, GummibandErscheintUndVerschwindetOhneDasBildZuAendern) 
   bewege({190, 160});
   taste(Qt::Key_Escape);
   EXPECT_EQ(flaeche().sichtbaresBild(), flaeche().bild()) << "Escape erases the band completely";
-  EXPECT_EQ(werkzeug(), 1) << "one Escape drops the point, the tool stays";
+  EXPECT_EQ(werkzeug(), wz(1)) << "one Escape drops the point, the tool stays";
 }
 
 // --- Numeric entry -------------------------------------------------------------
@@ -158,7 +159,7 @@ class Numerisch : public FensterWerkzeuge {
 };
 
 TEST_F(Numerisch, KurztastenMitStrgUndPos1WirkenAuchImFeld) {
-  waehle(1);
+  waehle(wz(1));
   const struct {
     QAction* aktion;
     QKeyCombination taste;
@@ -177,7 +178,7 @@ TEST_F(Numerisch, KurztastenMitStrgUndPos1WirkenAuchImFeld) {
 }
 
 TEST_F(Numerisch, KeineZahlGibtEineMeldungUndBleibtStehen) {
-  waehle(1);
+  waehle(wz(1));
   for (const QString& text : {QStringLiteral("abc"), QStringLiteral("2**"), QStringLiteral("1/0")}) {
     tippe(0, false, text);
     QTest::keyClick(p->feld(0, false), Qt::Key_Return);
@@ -192,7 +193,7 @@ TEST_F(Numerisch, KeineZahlGibtEineMeldungUndBleibtStehen) {
 }
 
 TEST_F(Numerisch, EnterUndQSetzenDiePunkteEinerLinie) {
-  waehle(1);
+  waehle(wz(1));
   // Start at the user origin (absolute), end 1 m further right (relative).
   p->relativ(0)->setChecked(false);
   tippe(0, false, QStringLiteral("0"));

@@ -12,21 +12,26 @@
 #include "edit/werkzeugsteuerung.h"
 #include "edit/werkzeugvarianten.h"
 #include "fensterhilfen.h"
+#include "support/werkzeugnummer.h"
 #include "ui/tools/werkzeugleisten.h"
 #include "ui/window/werkzeugbedienung.h"
 
 namespace quarzel {
 namespace {
 
-TEST(Werkzeugtabelle, JederCodeHatGenauEineZeile) {
-  std::set<Werkzeugcode> gesehen;
+TEST(Werkzeugtabelle, JederCodeHatGenauEineZeileUndWeitereKnoepfeFolgenIhr) {
+  std::set<std::pair<Werkzeugcode, int>> gesehen;
   for (const Werkzeugzeile& z : werkzeugtabelle()) {
-    EXPECT_TRUE(gesehen.insert(z.code).second) << nr(z.code);
-    EXPECT_EQ(werkzeugzeile(z.code), &z) << nr(z.code);
+    EXPECT_TRUE(gesehen.insert({z.code, z.knopfNr}).second) << nr(z.code) << "/" << int(z.knopfNr);
+    if (z.knopfNr == 0) {
+      EXPECT_EQ(werkzeugzeile(z.code), &z) << nr(z.code);
+      EXPECT_EQ(werkzeugcodeAus(nr(z.code)), z.code);
+    } else {
+      EXPECT_TRUE(gesehen.count({z.code, z.knopfNr - 1})) << nr(z.code) << ": buttons numbered in order";
+      EXPECT_TRUE(z.istKnopf()) << nr(z.code);
+    }
   }
-  EXPECT_EQ(werkzeugzeile(std::uint16_t{0}), nullptr);
-  EXPECT_EQ(werkzeugzeile(std::uint16_t{13}), nullptr);
-  EXPECT_EQ(werkzeugzeile(std::uint16_t{65535}), nullptr);
+  for (std::uint32_t keiner : {0u, 13u, 1023u, 1024u, 65535u, 70000u}) EXPECT_EQ(werkzeugcodeAus(keiner), std::nullopt);
 }
 
 TEST(Werkzeugtabelle, FigurwerkzeugeHabenIhrenBauerUndPassendePunktzahlen) {
@@ -74,14 +79,14 @@ class Werkzeugabdeckung : public ::testing::Test, public test::Fenstertest {
 
 TEST_F(Werkzeugabdeckung, JederKnopfUndJedeVarianteErreichtEinModul) {
   Werkzeugsteuerung& st = f->werkzeuge().steuerung();
-  std::set<std::uint16_t> codes;
+  std::set<Werkzeugcode> codes;
   for (const QAction* a : f->leisten().werkzeuge->actions()) {
-    const std::uint16_t code = werkzeugcode(a);
+    const Werkzeugcode code = werkzeugcode(a);
     codes.insert(code);
     if (const Variantenknopf* k = variantenknopf(code))
       for (const Werkzeugvariante& v : k->varianten) codes.insert(v.code);
   }
-  for (std::uint16_t code : codes) {
+  for (Werkzeugcode code : codes) {
     const Werkzeugzeile* z = werkzeugzeile(code);
     ASSERT_NE(z, nullptr) << code;
     EXPECT_TRUE(z->verfuegbar) << code << ": a button for a tool that is not there";
@@ -96,7 +101,7 @@ TEST_F(Werkzeugabdeckung, JedesVerfuegbareWerkzeugHatEinenKnopf) {
   const std::set<std::uint16_t> ohneLeiste{800, 801, 802, 810, 813, 814, 815, 816};
   std::set<std::uint16_t> fehlend;
   for (const Werkzeugzeile& z : werkzeugtabelle()) {
-    if (z.verfuegbar && f->leisten().aktionFuer(nr(z.code)) == nullptr) fehlend.insert(nr(z.code));
+    if (z.verfuegbar && f->leisten().aktionFuer(z.code, z.knopfNr) == nullptr) fehlend.insert(nr(z.code));
   }
   EXPECT_EQ(fehlend, ohneLeiste);
 }

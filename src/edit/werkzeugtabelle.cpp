@@ -12,7 +12,6 @@ using W = Werkzeugcode;
 using G = Werkzeuggruppe;
 using M = Maskenart;
 using L = Leiste;
-using S = Symbol;
 using namespace figurbau;
 
 // A row written as a chain: Z(code, group).figur(...).maske(...).knopf(...).
@@ -63,7 +62,7 @@ struct Z : Werkzeugzeile {
     return *this;
   }
   // A button of its own.
-  constexpr Z& k(L l, S s, std::string_view h, std::string_view menue = {}) {
+  constexpr Z& k(L l, std::string_view s, std::string_view h, std::string_view menue = {}) {
     leiste = l;
     knopf = code;
     symbol = s;
@@ -72,7 +71,7 @@ struct Z : Werkzeugzeile {
     return *this;
   }
   // A further button of the same code: `n` (1, 2, ...) tells the tool which.
-  constexpr Z& weitererKnopf(std::uint8_t n, L l, S s, std::string_view h) {
+  constexpr Z& weitererKnopf(std::uint8_t n, L l, std::string_view s, std::string_view h) {
     knopfNr = n;
     return k(l, s, h);
   }
@@ -102,72 +101,72 @@ constexpr std::uint8_t kFl = kFuellung;
 // clang-format off
 constexpr std::array kTabelle{
     // --- Lines ---------------------------------------------------------------
-    Werkzeugzeile(Z(W::Linie, G::Linien).fig(2, 0, linie).m(M::StartEnde).k(L::Linien, S::Linie, "Linie ").v("2 Punkte")),
+    Werkzeugzeile(Z(W::Linie, G::Linien).fig(2, 0, linie).m(M::StartEnde).k(L::Linien, "linie", "Linie ").v("2 Punkte")),
     Werkzeugzeile(Z(W::LinieAusMitte, G::Linien).fig(2, 0, linieAusMitte).v(L::Linien, W::Linie, "Aus der Mitte")),
     Werkzeugzeile(Z(W::Mehrfachlinie, G::Linien).fig(2, 0, mehrfachlinie).v(L::Linien, W::Linie, "Mehrfach")),
-    Werkzeugzeile(Z(W::Polygonzug, G::Linien).fig(0, 2, polygonzug).m(M::StartEnde).k(L::Linien, S::Polygonzug, "Polygonzug ")),
-    Werkzeugzeile(Z(W::Linienkreuz, G::Linien).fig(2, 0, linienkreuz).k(L::Linien, S::Linienkreuz, "Linienkreuz").v("Gerade")),
+    Werkzeugzeile(Z(W::Polygonzug, G::Linien).fig(0, 2, polygonzug).m(M::StartEnde).k(L::Linien, "polygonzug", "Polygonzug ")),
+    Werkzeugzeile(Z(W::Linienkreuz, G::Linien).fig(2, 0, linienkreuz).k(L::Linien, "linienkreuz", "Linienkreuz").v("Gerade")),
     Werkzeugzeile(Z(W::Schraegkreuz, G::Linien).fig(2, 0, schraegkreuz).v(L::Linien, W::Linienkreuz, "45°")),
-    Werkzeugzeile(Z(W::Rechteck, G::Linien).fig(2, 0, rechteck).m(M::Ecken).f(kEckradius).k(L::Linien, S::Rechteck, "Rechteck").v("2 Ecken")),
+    Werkzeugzeile(Z(W::Rechteck, G::Linien).fig(2, 0, rechteck).m(M::Ecken).f(kEckradius).k(L::Linien, "rechteck", "Rechteck").v("2 Ecken")),
     Werkzeugzeile(Z(W::GedrehtesRechteck, G::Linien).fig(3, 0, schraegesRechteck).f(kEckradius).v(L::Linien, W::Rechteck, "Gedreht")),
-    Werkzeugzeile(Z(W::Parallelogramm, G::Linien).fig(3, 0, parallelogramm).k(L::Linien, S::Parallelogramm, "Parallelogramm")),
-    Werkzeugzeile(Z(W::Konus, G::Linien).fig(3, 0, konus).k(L::Linien, S::Konus, "Konus")),
-    Werkzeugzeile(Z(W::Stern, G::Linien).fig(2, 0, stern).f(kEcken).k(L::Linien, S::Stern, "Stern")),
-    Werkzeugzeile(Z(W::Vieleck, G::Linien).fig(2, 0, vieleck).m(M::MitteZweiterPunkt).f(kEcken).k(L::Linien, S::Vieleck, "Vieleck mit n Ecken ")),
-    Werkzeugzeile(Z(W::Kreis, G::Linien).fig(2, 0, kreis).m(M::MitteRadius).k(L::Linien, S::Kreis, "Kreis ").v("Mitte, Radius")),
+    Werkzeugzeile(Z(W::Parallelogramm, G::Linien).fig(3, 0, parallelogramm).k(L::Linien, "parallelogramm", "Parallelogramm")),
+    Werkzeugzeile(Z(W::Konus, G::Linien).fig(3, 0, konus).k(L::Linien, "konus", "Konus")),
+    Werkzeugzeile(Z(W::Stern, G::Linien).fig(2, 0, stern).f(kEcken).k(L::Linien, "stern", "Stern")),
+    Werkzeugzeile(Z(W::Vieleck, G::Linien).fig(2, 0, vieleck).m(M::MitteZweiterPunkt).f(kEcken).k(L::Linien, "vieleck", "Vieleck mit n Ecken ")),
+    Werkzeugzeile(Z(W::Kreis, G::Linien).fig(2, 0, kreis).m(M::MitteRadius).k(L::Linien, "kreis", "Kreis ").v("Mitte, Radius")),
     Werkzeugzeile(Z(W::KreisZweiPunkte, G::Linien).fig(2, 0, kreisZweiPunkte).m(M::ZweiPunkte).v(L::Linien, W::Kreis, "2 Punkte")),
     Werkzeugzeile(Z(W::KreisDreiPunkte, G::Linien).fig(3, 0, kreisDreiPunkte).m(M::DreiPunkte).v(L::Linien, W::Kreis, "3 Punkte")),
     Werkzeugzeile(Z(W::KreisFesterRadius, G::Linien).fig(1, 0, kreisMitFestemRadius).f(kKreisradius).v(L::Linien, W::Kreis, "Fester Radius")),
-    Werkzeugzeile(Z(W::Kreisbogen, G::Linien).mk(kWinkelUmBogenmitte).fig(4, 0, figurbau::bogen).bogen().m(M::Bogen).k(L::Linien, S::Kreisbogen, "Kreisbogen ").v("Gegen Uhrzeiger")),
+    Werkzeugzeile(Z(W::Kreisbogen, G::Linien).mk(kWinkelUmBogenmitte).fig(4, 0, figurbau::bogen).bogen().m(M::Bogen).k(L::Linien, "kreisbogen", "Kreisbogen ").v("Gegen Uhrzeiger")),
     Werkzeugzeile(Z(W::KreisbogenImUhrzeigersinn, G::Linien).fig(4, 0, bogenImUhrzeigersinn).bogen().m(M::Bogen).v(L::Linien, W::Kreisbogen, "Im Uhrzeiger")),
     Werkzeugzeile(Z(W::KreisbogenDreiPunkte, G::Linien).fig(3, 0, bogenDreiPunkte).m(M::DreiPunkte).v(L::Linien, W::Kreisbogen, "3 Punkte")),
-    Werkzeugzeile(Z(W::Ellipse, G::Linien).fig(2, 0, ellipse).m(M::MitteRadien).k(L::Linien, S::Ellipse, "Ellipse ").v("Mitte, Radien")),
+    Werkzeugzeile(Z(W::Ellipse, G::Linien).fig(2, 0, ellipse).m(M::MitteRadien).k(L::Linien, "ellipse", "Ellipse ").v("Mitte, Radien")),
     Werkzeugzeile(Z(W::EllipseImRechteck, G::Linien).fig(2, 0, ellipseImRechteck).m(M::Ecken).v(L::Linien, W::Ellipse, "Im Rechteck")),
     Werkzeugzeile(Z(W::GedrehteEllipse, G::Linien).fig(3, 0, gedrehteEllipse).v(L::Linien, W::Ellipse, "Gedreht")),
-    Werkzeugzeile(Z(W::Ellipsenbogen, G::Linien).mk(kWinkelUmBogenmitte).fig(4, 0, ellipsenbogen).bogen().m(M::Ellipsenbogen).k(L::Linien, S::Ellipsenbogen, "Ellipsenbogen ").v("Gegen Uhrzeiger")),
+    Werkzeugzeile(Z(W::Ellipsenbogen, G::Linien).mk(kWinkelUmBogenmitte).fig(4, 0, ellipsenbogen).bogen().m(M::Ellipsenbogen).k(L::Linien, "ellipsenbogen", "Ellipsenbogen ").v("Gegen Uhrzeiger")),
     Werkzeugzeile(Z(W::EllipsenbogenImUhrzeigersinn, G::Linien).fig(4, 0, ellipsenbogenImUhrzeigersinn).bogen().m(M::Ellipsenbogen).v(L::Linien, W::Ellipsenbogen, "Im Uhrzeiger")),
-    Werkzeugzeile(Z(W::Bezierkurve, G::Linien).fig(4, 3, bezierkurve).m(M::Bezier).k(L::Linien, S::Bezier, "Bézierkurve")),
-    Werkzeugzeile(Z(W::Spline, G::Linien).fig(0, 2, spline).m(M::Spline).esc(Escape::Modul, G::Linien).k(L::Linien, S::Spline, "Spline")),
-    Werkzeugzeile(Z(W::Freihandlinie, G::Linien).fig(0, 2, freihandlinie).hand().k(L::Linien, S::Freihand, "Freihandlinie")),
-    Werkzeugzeile(Z(W::Markerpunkt, G::Linien).fig(1, 0, markerpunkt).k(L::Linien, S::Markerpunkt, "Markerpunkt")),
+    Werkzeugzeile(Z(W::Bezierkurve, G::Linien).fig(4, 3, bezierkurve).m(M::Bezier).k(L::Linien, "bezier", "Bézierkurve")),
+    Werkzeugzeile(Z(W::Spline, G::Linien).fig(0, 2, spline).m(M::Spline).esc(Escape::Modul, G::Linien).k(L::Linien, "spline", "Spline")),
+    Werkzeugzeile(Z(W::Freihandlinie, G::Linien).fig(0, 2, freihandlinie).hand().k(L::Linien, "freihand", "Freihandlinie")),
+    Werkzeugzeile(Z(W::Markerpunkt, G::Linien).fig(1, 0, markerpunkt).k(L::Linien, "markerpunkt", "Markerpunkt")),
 
     // --- Areas ---------------------------------------------------------------
-    Werkzeugzeile(Z(W::Polygon, G::Flaechen).fig(0, 3, polygonflaeche).m(M::StartEnde).f(kFl).esc(Escape::Modul, G::Flaechen).k(L::Flaechen, S::FlPolygon, "Polygon")),
-    Werkzeugzeile(Z(W::FlRechteck, G::Flaechen).fig(2, 0, rechteckflaeche).m(M::Ecken).f(kFl | kEckradius).k(L::Flaechen, S::FlRechteck, "Rechteck").v("2 Ecken")),
+    Werkzeugzeile(Z(W::Polygon, G::Flaechen).fig(0, 3, polygonflaeche).m(M::StartEnde).f(kFl).esc(Escape::Modul, G::Flaechen).k(L::Flaechen, "flpolygon", "Polygon")),
+    Werkzeugzeile(Z(W::FlRechteck, G::Flaechen).fig(2, 0, rechteckflaeche).m(M::Ecken).f(kFl | kEckradius).k(L::Flaechen, "flrechteck", "Rechteck").v("2 Ecken")),
     Werkzeugzeile(Z(W::FlGedrehtesRechteck, G::Flaechen).fig(3, 0, schraegeRechteckflaeche).f(kFl | kEckradius).v(L::Flaechen, W::FlRechteck, "Gedreht")),
-    Werkzeugzeile(Z(W::FlParallelogramm, G::Flaechen).fig(3, 0, parallelogrammflaeche).f(kFl).k(L::Flaechen, S::FlParallelogramm, "Parallelogramm")),
-    Werkzeugzeile(Z(W::FlKonus, G::Flaechen).fig(3, 0, konusflaeche).f(kFl).k(L::Flaechen, S::FlKonus, "Konus")),
-    Werkzeugzeile(Z(W::FlStern, G::Flaechen).fig(2, 0, sternflaeche).f(kFl | kEcken).k(L::Flaechen, S::FlStern, "Stern")),
-    Werkzeugzeile(Z(W::FlVieleck, G::Flaechen).fig(2, 0, vieleckflaeche).m(M::MitteZweiterPunkt).f(kFl | kEcken).k(L::Flaechen, S::FlVieleck, "Vieleck")),
-    Werkzeugzeile(Z(W::Vollkreis, G::Flaechen).fig(2, 0, kreis).m(M::MitteRadius).f(kFl).k(L::Flaechen, S::FlVollkreis, "Vollkreis").v("Mitte, Radius")),
+    Werkzeugzeile(Z(W::FlParallelogramm, G::Flaechen).fig(3, 0, parallelogrammflaeche).f(kFl).k(L::Flaechen, "flparallelogramm", "Parallelogramm")),
+    Werkzeugzeile(Z(W::FlKonus, G::Flaechen).fig(3, 0, konusflaeche).f(kFl).k(L::Flaechen, "flkonus", "Konus")),
+    Werkzeugzeile(Z(W::FlStern, G::Flaechen).fig(2, 0, sternflaeche).f(kFl | kEcken).k(L::Flaechen, "flstern", "Stern")),
+    Werkzeugzeile(Z(W::FlVieleck, G::Flaechen).fig(2, 0, vieleckflaeche).m(M::MitteZweiterPunkt).f(kFl | kEcken).k(L::Flaechen, "flvieleck", "Vieleck")),
+    Werkzeugzeile(Z(W::Vollkreis, G::Flaechen).fig(2, 0, kreis).m(M::MitteRadius).f(kFl).k(L::Flaechen, "flvollkreis", "Vollkreis").v("Mitte, Radius")),
     Werkzeugzeile(Z(W::VollkreisZweiPunkte, G::Flaechen).fig(2, 0, kreisZweiPunkte).f(kFl).v(L::Flaechen, W::Vollkreis, "2 Punkte")),
     Werkzeugzeile(Z(W::VollkreisDreiPunkte, G::Flaechen).fig(3, 0, kreisDreiPunkte).m(M::DreiPunkte).f(kFl).v(L::Flaechen, W::Vollkreis, "3 Punkte")),
     Werkzeugzeile(Z(W::VollkreisFesterRadius, G::Flaechen).fig(1, 0, kreisMitFestemRadius).f(kFl | kKreisradius).v(L::Flaechen, W::Vollkreis, "Fester Radius")),
-    Werkzeugzeile(Z(W::Kreissektor, G::Flaechen).mk(kWinkelUmBogenmitte).fig(4, 0, kreissektor).bogen().m(M::Bogen).f(kFl).k(L::Flaechen, S::FlKreisbogen, "Kreisbogen").v("Mitte, Winkel")),
+    Werkzeugzeile(Z(W::Kreissektor, G::Flaechen).mk(kWinkelUmBogenmitte).fig(4, 0, kreissektor).bogen().m(M::Bogen).f(kFl).k(L::Flaechen, "flkreisbogen", "Kreisbogen").v("Mitte, Winkel")),
     Werkzeugzeile(Z(W::KreissektorMitteStartEnde, G::Flaechen).fig(3, 0, kreissektorMitteStartEnde).f(kFl).v(L::Flaechen, W::Kreissektor, "Mitte, Start, Ende")),
     Werkzeugzeile(Z(W::KreissektorDreiPunkte, G::Flaechen).fig(3, 0, kreissektorDreiPunkte).m(M::DreiPunkte).f(kFl).v(L::Flaechen, W::Kreissektor, "3 Punkte")),
-    Werkzeugzeile(Z(W::KreissegmentDreiPunkte, G::Flaechen).fig(3, 0, kreissegmentDreiPunkte).m(M::DreiPunkte).f(kFl).k(L::Flaechen, S::FlKreissegment, "Kreissegment durch drei Punkte").v("3 Punkte")),
+    Werkzeugzeile(Z(W::KreissegmentDreiPunkte, G::Flaechen).fig(3, 0, kreissegmentDreiPunkte).m(M::DreiPunkte).f(kFl).k(L::Flaechen, "flkreissegment", "Kreissegment durch drei Punkte").v("3 Punkte")),
     Werkzeugzeile(Z(W::KreissegmentMitteStartEnde, G::Flaechen).fig(3, 0, kreissegmentMitteStartEnde).f(kFl).v(L::Flaechen, W::KreissegmentDreiPunkte, "Mitte, Start, Ende")),
-    Werkzeugzeile(Z(W::FlEllipse, G::Flaechen).fig(2, 0, ellipse).m(M::MitteRadien).f(kFl).k(L::Flaechen, S::FlEllipse, "Ellipse").v("Mitte, Radien")),
+    Werkzeugzeile(Z(W::FlEllipse, G::Flaechen).fig(2, 0, ellipse).m(M::MitteRadien).f(kFl).k(L::Flaechen, "flellipse", "Ellipse").v("Mitte, Radien")),
     Werkzeugzeile(Z(W::FlEllipseImRechteck, G::Flaechen).fig(2, 0, ellipseImRechteck).f(kFl).v(L::Flaechen, W::FlEllipse, "Im Rechteck")),
     Werkzeugzeile(Z(W::FlGedrehteEllipse, G::Flaechen).fig(3, 0, gedrehteEllipse).f(kFl).v(L::Flaechen, W::FlEllipse, "Gedreht")),
-    Werkzeugzeile(Z(W::Ellipsensektor, G::Flaechen).mk(kWinkelUmBogenmitte).fig(4, 0, ellipsensektor).bogen().m(M::Ellipsenbogen).f(kFl).k(L::Flaechen, S::FlEllipsenbogen, "Ellipsenbogen")),
-    Werkzeugzeile(Z(W::Ring, G::Flaechen).fig(3, 0, ring).f(kFl).k(L::Flaechen, S::FlRing, "Ring")),
-    Werkzeugzeile(Z(W::Ringsegment, G::Flaechen).fig(3, 0, ringsegment).f(kFl).k(L::Flaechen, S::FlRingsegment, "Ringsegment")),
-    Werkzeugzeile(Z(W::FlBezierkurve, G::Flaechen).fig(4, 3, bezierflaeche).m(M::Bezier).f(kFl).k(L::Flaechen, S::FlBezier, "Bézierkurve")),
-    Werkzeugzeile(Z(W::FlSpline, G::Flaechen).fig(0, 3, splineflaeche).m(M::Spline).f(kFl).esc(Escape::Modul, G::Flaechen).k(L::Flaechen, S::FlSpline, "Spline ")),
-    Werkzeugzeile(Z(W::Freihandflaeche, G::Flaechen).fig(0, 3, freihandflaeche).hand().f(kFl).k(L::Flaechen, S::FlFreihand, "Freihandfläche")),
+    Werkzeugzeile(Z(W::Ellipsensektor, G::Flaechen).mk(kWinkelUmBogenmitte).fig(4, 0, ellipsensektor).bogen().m(M::Ellipsenbogen).f(kFl).k(L::Flaechen, "flellipsenbogen", "Ellipsenbogen")),
+    Werkzeugzeile(Z(W::Ring, G::Flaechen).fig(3, 0, ring).f(kFl).k(L::Flaechen, "flring", "Ring")),
+    Werkzeugzeile(Z(W::Ringsegment, G::Flaechen).fig(3, 0, ringsegment).f(kFl).k(L::Flaechen, "flringsegment", "Ringsegment")),
+    Werkzeugzeile(Z(W::FlBezierkurve, G::Flaechen).fig(4, 3, bezierflaeche).m(M::Bezier).f(kFl).k(L::Flaechen, "flbezier", "Bézierkurve")),
+    Werkzeugzeile(Z(W::FlSpline, G::Flaechen).fig(0, 3, splineflaeche).m(M::Spline).f(kFl).esc(Escape::Modul, G::Flaechen).k(L::Flaechen, "flspline", "Spline ")),
+    Werkzeugzeile(Z(W::Freihandflaeche, G::Flaechen).fig(0, 3, freihandflaeche).hand().f(kFl).k(L::Flaechen, "flfreihand", "Freihandfläche")),
 
     // --- View ------------------------------------------------------------------
-    Werkzeugzeile(Z(W::Markieren, G::Bearbeiten).da().m(M::Selektieren).mk(kOhneAutosicherung | kOhneLineal | kOhneWinkelraster).k(L::Ansicht, S::Markieren, "Markieren")),
-    Werkzeugzeile(Z(W::AusschnittVergroessern, G::Bearbeiten).mk(kOhneFang | kOhneLineal | kOhneWinkelraster).da().esc(Escape::Modul, G::Bearbeiten).k(L::Ansicht, S::AusschnittVergroessern, "Auschnitt vergrößern")),
+    Werkzeugzeile(Z(W::Markieren, G::Bearbeiten).da().m(M::Selektieren).mk(kOhneAutosicherung | kOhneLineal | kOhneWinkelraster).k(L::Ansicht, "markieren", "Markieren")),
+    Werkzeugzeile(Z(W::AusschnittVergroessern, G::Bearbeiten).mk(kOhneFang | kOhneLineal | kOhneWinkelraster).da().esc(Escape::Modul, G::Bearbeiten).k(L::Ansicht, "ausschnittvergroessern", "Auschnitt vergrößern")),
 
     // --- Edit bar and menu -------------------------------------------------------
-    Werkzeugzeile(Z(W::Verschieben, G::Bearbeiten).da().mk(kPanelgesteuert).k(L::Bearbeiten, S::Verschieben, "Markierte Objekte verschieben", "&Verschieben")),
-    Werkzeugzeile(Z(W::SpiegelnOhneKopie, G::Bearbeiten).da().m(M::Spiegelachse).mk(kStartBehaeltRahmen).k(L::Bearbeiten, S::SpiegelnOhneKopie, "Spiegeln ohne Kopie", "&Ohne Kopie")),
-    Werkzeugzeile(Z(W::SpiegelnMitKopie, G::Bearbeiten).da().m(M::Spiegelachse).mk(kStartBehaeltRahmen).k(L::Bearbeiten, S::SpiegelnMitKopie, "Spiegeln mit Kopie", "&Mit Kopie")),
-    Werkzeugzeile(Z(W::RadialeKopie, G::Bearbeiten).da().m(M::Drehpunkt).k(L::Bearbeiten, S::Radial, "Radiale Mehrfachkopie", "&Radial...")),
-    Werkzeugzeile(Z(W::Rotationskopie, G::Bearbeiten).da().m(M::Drehpunkt).k(L::Bearbeiten, S::Rotation, "Mehrfachkopie durch Rotation", "R&otation...")),
+    Werkzeugzeile(Z(W::Verschieben, G::Bearbeiten).da().mk(kPanelgesteuert).k(L::Bearbeiten, "verschieben", "Markierte Objekte verschieben", "&Verschieben")),
+    Werkzeugzeile(Z(W::SpiegelnOhneKopie, G::Bearbeiten).da().m(M::Spiegelachse).mk(kStartBehaeltRahmen).k(L::Bearbeiten, "spiegelnohnekopie", "Spiegeln ohne Kopie", "&Ohne Kopie")),
+    Werkzeugzeile(Z(W::SpiegelnMitKopie, G::Bearbeiten).da().m(M::Spiegelachse).mk(kStartBehaeltRahmen).k(L::Bearbeiten, "spiegelnmitkopie", "Spiegeln mit Kopie", "&Mit Kopie")),
+    Werkzeugzeile(Z(W::RadialeKopie, G::Bearbeiten).da().m(M::Drehpunkt).k(L::Bearbeiten, "radial", "Radiale Mehrfachkopie", "&Radial...")),
+    Werkzeugzeile(Z(W::Rotationskopie, G::Bearbeiten).da().m(M::Drehpunkt).k(L::Bearbeiten, "rotation", "Mehrfachkopie durch Rotation", "R&otation...")),
     Werkzeugzeile(Z(W::FarbeAuswaehlen, G::Bearbeiten).spaeter(L::Bearbeiten, "Farbe aus&wählen")),
     Werkzeugzeile(Z(W::EigenschaftenAuswaehlen, G::Bearbeiten).spaeter(L::Bearbeiten, "&Eigenschaften auswählen ")),
     // Move a point: of an element (119), of the selection (606).

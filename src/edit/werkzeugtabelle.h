@@ -5,8 +5,10 @@
 // bars, the property bar, the variants, the dispatch and the numeric entry
 // read the row instead of keeping lists of codes of their own.
 //
-// Adding a drawing tool: a code in werkzeugcode.h, a row in werkzeugtabelle.cpp,
-// its figure builder (figurbauer.h) and, for a button of its own, its icon.
+// Adding a drawing tool: its row in werkzeugtabelle.cpp (every code already
+// has its enumerator in werkzeugcode.h), its figure builder (figurbauer.h)
+// and, for a button of its own, its icon as a small SVG picture in
+// ui/tools/symbole/ named by the row.
 #pragma once
 
 #include <cstdint>
@@ -17,7 +19,6 @@
 
 #include "edit/figurwerkzeug.h"
 #include "edit/werkzeugcode.h"
-#include "edit/werkzeugsymbol.h"
 
 namespace quarzel {
 
@@ -134,7 +135,8 @@ struct Werkzeugzeile {
   // further button is a row of its own with the same code and the number the
   // tool finds in Werkzeugzustand::knopf; 0 is the code's own row.
   std::uint8_t knopfNr = 0;
-  Symbol symbol = Symbol::Keines;
+  // The icon: the name of its picture among the bars' icons (ui/tools/symbole/<name>.svg).
+  std::string_view symbol;
   // The German hint, exactly as the users know it (trailing blanks kept).
   std::string_view hinweis;
   // The menu text of tools that are also in a menu ("&Verschieben").

@@ -25,7 +25,7 @@ bool mausklick(QEvent::Type t) {
 
 Kontexthilfe::Kontexthilfe(QMainWindow& fenster, QToolBar& leiste, QString ordner)
     : QObject(&fenster), fenster_(fenster), ordner_(std::move(ordner)) {
-  aktion_ = leiste.addAction(werkzeugsymbol(Symbol::Hilfe), QStringLiteral("Kontextsensitive Hilfe"));
+  aktion_ = leiste.addAction(werkzeugsymbol("hilfe"), QStringLiteral("Kontextsensitive Hilfe"));
   aktion_->setObjectName(QStringLiteral("Kontexthilfe"));
   aktion_->setCheckable(true);
   connect(aktion_, &QAction::toggled, this, &Kontexthilfe::umschalten);

@@ -132,11 +132,11 @@ Werkzeugleisten baueWerkzeugleisten(QMainWindow& fenster, QMenu& bearbeitenMenue
   knoepfe(fenster, *w.werkzeuge, Leiste::Ansicht, *w.ansicht);
   w.markieren = w.aktion(Werkzeugcode::Markieren);
   w.ausschnittVergroessern = w.aktion(Werkzeugcode::AusschnittVergroessern);
-  w.vergroessern = w.ansicht->addAction(werkzeugsymbol(Symbol::Vergroessern), QStringLiteral("Vergrößern"));
-  w.verkleinern = w.ansicht->addAction(werkzeugsymbol(Symbol::Verkleinern), QStringLiteral("Verkleinern"));
+  w.vergroessern = w.ansicht->addAction(werkzeugsymbol("vergroessern"), QStringLiteral("Vergrößern"));
+  w.verkleinern = w.ansicht->addAction(werkzeugsymbol("verkleinern"), QStringLiteral("Verkleinern"));
   w.ansicht->addSeparator();
   w.numerischeEingabe =
-      w.ansicht->addAction(werkzeugsymbol(Symbol::NumerischeEingabe), QStringLiteral("Numerische Eingabe"));
+      w.ansicht->addAction(werkzeugsymbol("numerischeeingabe"), QStringLiteral("Numerische Eingabe"));
   w.numerischeEingabe->setToolTip(QStringLiteral("Numerische Eingabe "));
   w.numerischeEingabe->setCheckable(true);
 
@@ -148,7 +148,7 @@ Werkzeugleisten baueWerkzeugleisten(QMainWindow& fenster, QMenu& bearbeitenMenue
   knoepfe(fenster, *w.werkzeuge, Leiste::Flaechen, *w.flaechen);
 
   w.bearbeiten = leiste(fenster, QStringLiteral("Bearbeiten"), QStringLiteral("LeisteBearbeiten"));
-  w.loeschen = new QAction(werkzeugsymbol(Symbol::Loeschen), QStringLiteral("&Löschen"), &fenster);
+  w.loeschen = new QAction(werkzeugsymbol("loeschen"), QStringLiteral("&Löschen"), &fenster);
   w.loeschen->setToolTip(QStringLiteral("Markierte Objekte löschen"));
   w.loeschen->setShortcut(QKeySequence(Qt::Key_Delete));
   w.bearbeiten->addAction(w.loeschen);

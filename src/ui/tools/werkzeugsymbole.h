@@ -1,15 +1,20 @@
-// The tool bars' icons, drawn at start-up with QPainter: simple line
-// pictures in the manner of a drafting program, one per kind of tool
-// (edit/werkzeugsymbol.h names them). No icon files to ship or to go missing.
+// The tool bars' icons: small SVG line pictures in ui/tools/symbole/, built
+// into the program as Qt resources (":/symbole/<name>.svg"), so no icon file
+// can go missing. The tool table names a button's picture; adding a tool's
+// icon is adding its file.
 #pragma once
 
 #include <QIcon>
-
-#include "edit/werkzeugsymbol.h"
+#include <QString>
+#include <string_view>
 
 namespace quarzel {
 
-// The icon for `s`, in the sizes tool bars use.
-QIcon werkzeugsymbol(Symbol s);
+// The resource path of the picture `name`.
+QString symbolpfad(std::string_view name);
+
+// The icon `name` in the sizes tool bars use; an empty icon when there is no
+// such picture.
+QIcon werkzeugsymbol(std::string_view name);
 
 }  // namespace quarzel

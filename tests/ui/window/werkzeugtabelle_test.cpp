@@ -7,6 +7,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QSvgRenderer>
 #include <set>
 
 #include "edit/werkzeugsteuerung.h"
@@ -14,6 +15,7 @@
 #include "fensterhilfen.h"
 #include "support/werkzeugnummer.h"
 #include "ui/tools/werkzeugleisten.h"
+#include "ui/tools/werkzeugsymbole.h"
 #include "ui/window/werkzeugbedienung.h"
 
 namespace quarzel {
@@ -66,6 +68,15 @@ TEST(Werkzeugtabelle, VariantenGehoerenZuEinemKnopfDerselbenLeiste) {
     EXPECT_EQ(k->leiste, z.leiste) << nr(z.code);
     EXPECT_EQ(k->gruppe, z.gruppe) << nr(z.code);
   }
+}
+
+TEST(Werkzeugtabelle, JederKnopfHatSeinBild) {
+  for (const Werkzeugzeile& z : werkzeugtabelle()) {
+    if (!z.istKnopf()) continue;
+    EXPECT_TRUE(QSvgRenderer(symbolpfad(z.symbol)).isValid()) << nr(z.code) << ": no picture " << z.symbol;
+  }
+  EXPECT_TRUE(werkzeugsymbol("linie").pixmap(24).toImage().pixelColor(20, 5).alpha() > 0) << "the line is drawn";
+  EXPECT_TRUE(werkzeugsymbol("gibtsnicht").isNull());
 }
 
 class Werkzeugabdeckung : public ::testing::Test, public test::Fenstertest {

@@ -43,6 +43,26 @@ void Werkzeugsteuerung::setzeModul(Werkzeuggruppe gruppe, Werkzeugmodul* modul) 
   module_[static_cast<std::size_t>(gruppe)] = modul;
 }
 
+void Werkzeugsteuerung::trenneFenster() {
+  fangen = {};
+  strukturPruefen = {};
+  autosicherungPruefen = {};
+  panelsZeigen = {};
+  cursorSetzen = {};
+  verschiebenStarten = {};
+  planteilWechseln = {};
+  allesZeigen = {};
+  cursorEinfangen = {};
+  pause = {};
+  feldEscape = {};
+  bearbeitungspanelAbbrechen = {};
+  elementUnterCursor = {};
+  markierrahmenZeichnen = {};
+  umgebung_.rueckmeldung = nullptr;
+  umgebung_.elementeZeichnen = {};
+  umgebung_.neuZeichnen = {};
+}
+
 Werkzeugmodul* Werkzeugsteuerung::aktivesModul() const {
   const Werkzeuggruppe g = werkzeuggruppe(zustand_.werkzeug);
   return g == Werkzeuggruppe::Keine ? nullptr : module_[static_cast<std::size_t>(g)];

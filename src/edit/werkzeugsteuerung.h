@@ -99,6 +99,9 @@ class Werkzeugsteuerung {
   Werkzeugsteuerung& operator=(const Werkzeugsteuerung&) = delete;
 
   void setzeModul(Werkzeuggruppe gruppe, Werkzeugmodul* modul);
+  // Drops every hook a window set and its rubber-band canvas; the state and
+  // the modules stay.
+  void trenneFenster();
   // The module of the active tool; nullptr when none serves it.
   Werkzeugmodul* aktivesModul() const;
 

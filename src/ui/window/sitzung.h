@@ -1,7 +1,7 @@
 // Sitzung: what the program works on while it runs, apart from its widgets —
 // the open drawing, the configuration file and its sections, the hatch
 // library, the renderer's display choices and caches, the automatic save and
-// its clock. Plain C++.
+// its clock, the tools and their state. Plain C++.
 //
 // main() owns it and it outlives the window, so no widget Qt deletes last can
 // reach a drawing that is already gone. Ownership is two rules: widgets belong
@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "edit/werkzeugkasten.h"
 #include "platform/benutzer.h"
 #include "platform/uhr.h"
 #include "render/blockrahmen.h"
@@ -53,6 +54,9 @@ class Sitzung {
   Blockrahmen bloecke;
   Anzeigeschalter schalter;
   Darstellungswahl darstellung;
+  // The tool state machine, its modules and the snap search; after the
+  // drawing, which they work on.
+  Werkzeugkasten werkzeuge{zeichnung, uhr};
 
  private:
   std::vector<std::string> argumente_;

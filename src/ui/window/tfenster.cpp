@@ -167,8 +167,8 @@ void TFenster::werkzeugeEinrichten() {
   dienste.neuZeichnen = [this] { Figurzeichnen(); };
   dienste.objekteZeichnen = [this](std::int32_t von, std::int32_t bis) { objektzeichnen(von, bis); };
   dienste.befehlsstand = [this] { befehlsstandSetzen(); };
-  werkzeuge_ = new Werkzeugbedienung(*this, sitzung_.zeichnung, *zeichenflaeche_, leisten_, *eigenschaften_,
-                                     *statusleiste_, sitzung_.uhr, sitzung_.einstellungen, std::move(dienste));
+  werkzeuge_ = new Werkzeugbedienung(*this, sitzung_.werkzeuge, *zeichenflaeche_, leisten_, *eigenschaften_,
+                                     *statusleiste_, sitzung_.einstellungen, std::move(dienste));
   connect(&werkzeuge_->panel(), &Koordinatenpanel::kurztasten, this, &TFenster::setzeKurztasten);
   werkzeuge_->panel().melder = [this](const std::string& text) { sitzung_.benutzer.meldung(text, Meldungsart::Fehler); };
   fangbefehle_ = new Fangbefehle(anschluss(), werkzeuge_->fangeinstellungen(), *menue_.ansicht);

@@ -12,9 +12,7 @@
 #include "settings/einstellungen.h"
 #include "edit/bearbeitungswerkzeuge.h"
 #include "edit/fangformen.h"
-#include "edit/flaechenwerkzeuge.h"
-#include "edit/linienwerkzeuge.h"
-#include "edit/markierwerkzeug.h"
+#include "edit/werkzeugkasten.h"
 #include "edit/treffertest.h"
 #include "store/zeichnung.h"
 #include "ui/window/bearbeitungsbefehle.h"
@@ -124,34 +122,26 @@ Taste alsTaste(const QKeyEvent& e) {
 
 }  // namespace
 
-Werkzeugbedienung::Werkzeugbedienung(QMainWindow& fenster, Zeichnung& zeichnung, Zeichenflaeche& flaeche,
+Werkzeugbedienung::Werkzeugbedienung(QMainWindow& fenster, Werkzeugkasten& kasten, Zeichenflaeche& flaeche,
                                      Werkzeugleisten& leisten, Eigenschaftsleiste& eigenschaften, Statusleiste& status,
-                                     const Uhr& uhr, const Einstellungen& einstellungen, Fensterdienste dienste)
+                                     const Einstellungen& einstellungen, Fensterdienste dienste)
     : QObject(&fenster),
       fenster_(fenster),
-      zeichnung_(zeichnung),
+      kasten_(kasten),
+      zeichnung_(kasten.steuerung.zeichnung()),
       flaeche_(flaeche),
       leisten_(leisten),
       eigenschaften_(eigenschaften),
       status_(status),
       einstellungen_(einstellungen),
-      dienste_(std::move(dienste)),
-      fangsuche_(zeichnung),
-      steuerung_(std::make_unique<Werkzeugsteuerung>(zeichnung, uhr)),
-      linien_(std::make_unique<Linienwerkzeuge>()),
-      flaechen_(std::make_unique<Flaechenwerkzeuge>()),
-      markier_(std::make_unique<Markierwerkzeug>()) {
-  uebernimmZeichenhilfen(einstellungen_.zeichenhilfen, fang_);
-  fangsuche_.uhr = &uhr;
-  fangsuche_.cursorposition = [this] {
+      dienste_(std::move(dienste)) {
+  uebernimmZeichenhilfen(einstellungen_.zeichenhilfen, kasten_.fang);
+  kasten_.fangsuche.cursorposition = [this] {
     const auto c = flaeche_.cursor();
     return c ? Pixelpunkt{c->x(), c->y()} : Pixelpunkt{};
   };
 
-  Werkzeugsteuerung& st = *steuerung_;
-  st.setzeModul(Werkzeuggruppe::Linien, linien_.get());
-  st.setzeModul(Werkzeuggruppe::Flaechen, flaechen_.get());
-  st.setzeModul(Werkzeuggruppe::Bearbeiten, markier_.get());
+  Werkzeugsteuerung& st = kasten_.steuerung;
   Werkzeugumgebung& u = st.umgebung();
   u.rueckmeldung = &flaeche_.rueckmeldung();
   u.neuZeichnen = [this] {
@@ -162,12 +152,12 @@ Werkzeugbedienung::Werkzeugbedienung(QMainWindow& fenster, Zeichnung& zeichnung,
     if (dienste_.objekteZeichnen) dienste_.objekteZeichnen(von, bis);
     if (dienste_.befehlsstand) dienste_.befehlsstand();
   };
-  u.markierenAktivieren = [this] { steuerung_->pfeilaktiv(); };
+  u.markierenAktivieren = [this] { kasten_.steuerung.pfeilaktiv(); };
   st.fangen = [this](int x, int y) { return fange(x, y); };
   st.panelsZeigen = [this](Werkzeugcode w) {
     eigenschaften_.zeigeFuer(w);
     panel_->werkzeugGestartet(w);
-    QAction* a = leisten_.aktionFuer(w, steuerung_->zustand().knopf);
+    QAction* a = leisten_.aktionFuer(w, kasten_.steuerung.zustand().knopf);
     if (a != nullptr) {
       a->setChecked(true);
     } else if (QAction* aktiv = leisten_.werkzeuge->checkedAction()) {
@@ -208,7 +198,7 @@ Werkzeugbedienung::Werkzeugbedienung(QMainWindow& fenster, Zeichnung& zeichnung,
   };
   st.feldEscape = [this] { return eigenschaften_.feldEscape(); };
   st.elementUnterCursor = [this](double x, double y) { return trefferTest(zeichnung_, x, y); };
-  st.markierrahmenZeichnen = [this] { markier_->markierrahmenZeichnen(steuerung_->umgebung()); };
+  st.markierrahmenZeichnen = [this] { kasten_.markier.markierrahmenZeichnen(kasten_.steuerung.umgebung()); };
 
   panel_ = new Koordinatenpanel(st, &flaeche_, &fenster_);
   fenster_.addDockWidget(Qt::RightDockWidgetArea, panel_);
@@ -234,7 +224,7 @@ Werkzeugbedienung::Werkzeugbedienung(QMainWindow& fenster, Zeichnung& zeichnung,
   connect(&flaeche_, &Zeichenflaeche::mausrad, this, &Werkzeugbedienung::rad);
   flaeche_.setzeTastenfilter([this](QKeyEvent& e) { return taste(e); });
   bearbeitung_ = new Bearbeitungsbefehle(
-      fenster_, st, *markier_, flaeche_, [this](Werkzeugcode w) { waehle(w); },
+      fenster_, st, kasten_.markier, flaeche_, [this](Werkzeugcode w) { waehle(w); },
       [this] {
         if (dienste_.befehlsstand) dienste_.befehlsstand();
       },
@@ -253,26 +243,28 @@ Werkzeugbedienung::~Werkzeugbedienung() {
   // gone or cut off.
   flaeche_.setzeTastenfilter({});
   delete panel_.data();
+  // The tools outlive the window: nothing of it may be called any more.
+  kasten_.fensterTrennen();
 }
 
 void Werkzeugbedienung::waehle(Werkzeugcode werkzeug, std::uint8_t knopf) {
   flaeche_.zeigeFang(nullptr);
-  steuerung_->waehleWerkzeug(werkzeug, knopf);
+  kasten_.steuerung.waehleWerkzeug(werkzeug, knopf);
   nachEreignis();
 }
 
 void Werkzeugbedienung::zeichnungGewechselt() {
   // The rubber band belongs to the old drawing's picture; the tool restarts.
-  steuerung_->funktionsabbruch();
-  steuerung_->waehleWerkzeug(steuerung_->zustand().werkzeug, steuerung_->zustand().knopf);
+  kasten_.steuerung.funktionsabbruch();
+  kasten_.steuerung.waehleWerkzeug(kasten_.steuerung.zustand().werkzeug, kasten_.steuerung.zustand().knopf);
   vorgabenUebernehmen();
   nachEreignis();
 }
 
 void Werkzeugbedienung::loeschen() {
-  steuerung_->rueckmeldungLoeschen();
+  kasten_.steuerung.rueckmeldungLoeschen();
   // The frame around the marked elements goes with them.
-  markier_->markierrahmenLoeschen(steuerung_->umgebung());
+  kasten_.markier.markierrahmenLoeschen(kasten_.steuerung.umgebung());
   if (loescheMarkierteElemente(zeichnung_) > 0) {
     if (dienste_.neuZeichnen) dienste_.neuZeichnen();
     if (dienste_.befehlsstand) dienste_.befehlsstand();
@@ -286,38 +278,38 @@ void Werkzeugbedienung::vorgabenUebernehmen() {
   Zeichenvorgabe v = eigenschaften_.vorgabe();
   v.hilfslinienfarbe = einstellungen_.hilfslinien.farbe;
   v.gummibandfarbe = einstellung::darstellungsfarbe(einstellungen_.darstellung.objekte);
-  linien_->vorgabe = v;
-  flaechen_->vorgabe = v;
-  flaechen_->flaechenvorgabe = eigenschaften_.flaeche();
+  kasten_.linien.vorgabe = v;
+  kasten_.flaechen.vorgabe = v;
+  kasten_.flaechen.flaechenvorgabe = eigenschaften_.flaeche();
 }
 
 Weltpunkt Werkzeugbedienung::fange(int x, int y) {
   const Ansicht& a = zeichnung_.ansicht;
-  const Werkzeugzustand& z = steuerung_->zustand();
+  const Werkzeugzustand& z = kasten_.steuerung.zustand();
   Fangkontext k;
   k.werkzeug = z.werkzeug;
   k.punktschritt = std::max(1, z.schritt);
   if (!z.punkte.empty()) k.vorigerPunkt = a.worldToPixel(z.punkte.back().x, z.punkte.back().y);
   if (z.schritt >= 3 && istBogenwerkzeug(z.werkzeug) && !z.punkte.empty())
     k.bogenmitte = a.worldToPixel(z.punkte.front().x, z.punkte.front().y);
-  const Fangergebnis f = fangsuche_.fange(x, y, fang_, k);
+  const Fangergebnis f = kasten_.fangsuche.fange(x, y, kasten_.fang, k);
   letzterFang_ = f;
   return a.pixelToWorld(f.x, f.y);
 }
 
 void Werkzeugbedienung::gedrueckt(const Mausdaten& m) {
-  steuerung_->mausGedrueckt(ereignis(m));
+  kasten_.steuerung.mausGedrueckt(ereignis(m));
   nachEreignis();
 }
 
 void Werkzeugbedienung::bewegt(double x, double y) {
-  if (steuerung_->verschiebenAktiv()) {
+  if (kasten_.steuerung.verschiebenAktiv()) {
     verschiebe(x, y);
     return;
   }
   letzterFang_.reset();
-  steuerung_->mausBewegt({x, y, Maustaste::Keine, {}});
-  const Werkzeugzustand& z = steuerung_->zustand();
+  kasten_.steuerung.mausBewegt({x, y, Maustaste::Keine, {}});
+  const Werkzeugzustand& z = kasten_.steuerung.zustand();
   // The select tool snaps nothing the user aims at; a marker there would only distract.
   const bool marker = z.werkzeug != Werkzeugcode::Keines && z.werkzeug != Werkzeugcode::Markieren;
   flaeche_.zeigeFang(marker && letzterFang_ ? &*letzterFang_ : nullptr);
@@ -325,7 +317,7 @@ void Werkzeugbedienung::bewegt(double x, double y) {
 }
 
 void Werkzeugbedienung::bezugspunktZeigen() {
-  const std::optional<Weltpunkt>& b = steuerung_->zustand().bezug;
+  const std::optional<Weltpunkt>& b = kasten_.steuerung.zustand().bezug;
   if (!b) {
     flaeche_.setzeBezugspunkt(std::nullopt, Qt::red);
     return;
@@ -348,16 +340,16 @@ void Werkzeugbedienung::verschiebe(double x, double y) {
 }
 
 void Werkzeugbedienung::losgelassen(const Mausdaten& m) {
-  const bool warVerschieben = steuerung_->verschiebenAktiv();
-  steuerung_->mausLosgelassen(ereignis(m));
-  if (warVerschieben && !steuerung_->verschiebenAktiv()) {
-    steuerung_->cursorSetzen(steuerung_->zustand().werkzeug);
+  const bool warVerschieben = kasten_.steuerung.verschiebenAktiv();
+  kasten_.steuerung.mausLosgelassen(ereignis(m));
+  if (warVerschieben && !kasten_.steuerung.verschiebenAktiv()) {
+    kasten_.steuerung.cursorSetzen(kasten_.steuerung.zustand().werkzeug);
   }
   nachEreignis();
 }
 
 void Werkzeugbedienung::doppelklick(const Mausdaten& m) {
-  steuerung_->mausDoppelklick(ereignis(m));
+  kasten_.steuerung.mausDoppelklick(ereignis(m));
   nachEreignis();
 }
 
@@ -387,13 +379,13 @@ bool Werkzeugbedienung::taste(QKeyEvent& e) {
     panel_->ok();
     return true;
   }
-  const bool benutzt = steuerung_->taste({t});
+  const bool benutzt = kasten_.steuerung.taste({t});
   nachEreignis();
   return benutzt;
 }
 
 QString Werkzeugbedienung::aufforderung() const {
-  const Werkzeugzustand& z = steuerung_->zustand();
+  const Werkzeugzustand& z = kasten_.steuerung.zustand();
   if (z.werkzeug == Werkzeugcode::Keines) return {};
   const Eingabemaske m = eingabemaske(z.werkzeug);
   // Steps beyond the panel's groups (arcs' fourth point, further polyline

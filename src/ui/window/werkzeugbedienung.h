@@ -1,6 +1,6 @@
-// Werkzeugbedienung: the window's side of the tools. It owns the tool state
-// machine, the snap search and the tool-group modules, and connects them to
-// the widgets:
+// Werkzeugbedienung: the window's side of the tools. It connects the tools
+// the session keeps (Werkzeugkasten: state machine, snap search, tool-group
+// modules) to the widgets:
 //
 // - the drawing area's mouse, wheel and key events become the state
 //   machine's event structs (device pixels); every point passes the snap
@@ -23,10 +23,8 @@
 #include <functional>
 #include <memory>
 
-#include "edit/fangeinstellungen.h"
-#include "edit/fangsuche.h"
 #include "edit/werkzeugcode.h"
-#include "edit/werkzeugsteuerung.h"
+#include "edit/werkzeugkasten.h"
 #include "ui/tools/koordinatenpanel.h"
 
 class QKeyEvent;
@@ -36,9 +34,6 @@ namespace quarzel {
 
 class Bearbeitungsbefehle;
 class Eigenschaftsleiste;
-class Flaechenwerkzeuge;
-class Linienwerkzeuge;
-class Markierwerkzeug;
 class Statusleiste;
 class Zeichenflaeche;
 struct Einstellungen;
@@ -57,17 +52,17 @@ class Werkzeugbedienung final : public QObject {
   Q_OBJECT
 
  public:
-  Werkzeugbedienung(QMainWindow& fenster, Zeichnung& zeichnung, Zeichenflaeche& flaeche, Werkzeugleisten& leisten,
-                    Eigenschaftsleiste& eigenschaften, Statusleiste& status, const Uhr& uhr,
-                    const Einstellungen& einstellungen, Fensterdienste dienste);
+  Werkzeugbedienung(QMainWindow& fenster, Werkzeugkasten& kasten, Zeichenflaeche& flaeche, Werkzeugleisten& leisten,
+                    Eigenschaftsleiste& eigenschaften, Statusleiste& status, const Einstellungen& einstellungen,
+                    Fensterdienste dienste);
   ~Werkzeugbedienung() override;
 
-  Werkzeugsteuerung& steuerung() { return *steuerung_; }
+  Werkzeugsteuerung& steuerung() { return kasten_.steuerung; }
   Koordinatenpanel& panel() { return *panel_; }
-  Fangeinstellungen& fangeinstellungen() { return fang_; }
+  Fangeinstellungen& fangeinstellungen() { return kasten_.fang; }
   // Free move's panel and the multiple copies' dialog.
   Bearbeitungsbefehle& bearbeitung() { return *bearbeitung_; }
-  Markierwerkzeug& markierwerkzeug() { return *markier_; }
+  Markierwerkzeug& markierwerkzeug() { return kasten_.markier; }
 
   // A tool button or a menu: start the tool (`knopf`: which of the code's buttons).
   void waehle(Werkzeugcode werkzeug, std::uint8_t knopf = 0);
@@ -97,6 +92,7 @@ class Werkzeugbedienung final : public QObject {
   void verschiebe(double x, double y);
 
   QMainWindow& fenster_;
+  Werkzeugkasten& kasten_;
   Zeichnung& zeichnung_;
   Zeichenflaeche& flaeche_;
   Werkzeugleisten& leisten_;
@@ -104,12 +100,6 @@ class Werkzeugbedienung final : public QObject {
   Statusleiste& status_;
   const Einstellungen& einstellungen_;
   Fensterdienste dienste_;
-  Fangeinstellungen fang_;
-  Fangsuche fangsuche_;
-  std::unique_ptr<Werkzeugsteuerung> steuerung_;
-  std::unique_ptr<Linienwerkzeuge> linien_;
-  std::unique_ptr<Flaechenwerkzeuge> flaechen_;
-  std::unique_ptr<Markierwerkzeug> markier_;
   QPointer<Koordinatenpanel> panel_;
   Bearbeitungsbefehle* bearbeitung_ = nullptr;
   // The last pixel the middle button's pan reached.

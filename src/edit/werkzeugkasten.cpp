@@ -1,0 +1,20 @@
+#include "edit/werkzeugkasten.h"
+
+#include "store/zeichnung.h"
+
+namespace quarzel {
+
+Werkzeugkasten::Werkzeugkasten(Zeichnung& zeichnung, const Uhr& uhr)
+    : fangsuche(zeichnung), steuerung(zeichnung, uhr) {
+  fangsuche.uhr = &uhr;
+  steuerung.setzeModul(Werkzeuggruppe::Linien, &linien);
+  steuerung.setzeModul(Werkzeuggruppe::Flaechen, &flaechen);
+  steuerung.setzeModul(Werkzeuggruppe::Bearbeiten, &markier);
+}
+
+void Werkzeugkasten::fensterTrennen() {
+  steuerung.trenneFenster();
+  fangsuche.cursorposition = {};
+}
+
+}  // namespace quarzel

@@ -246,7 +246,7 @@ class Leser {
     // would cost time quadratic in its size: what damaged records read is
     // counted, and past this much the rest of the file is given up.
     const std::size_t fehlarbeitGrenze = std::max<std::size_t>(2 * l_.groesse(), std::size_t(64) << 20);
-    std::size_t fehlarbeit = 0;
+    std::size_t& fehlarbeit = e.wiedergelesen;
     while (!l_.amEnde()) {
       if (l_.position() >= naechsteMeldung) {
         naechsteMeldung = l_.position() + schritt;

@@ -40,6 +40,10 @@ struct Ladeergebnis {
   bool vsVariante = false;
   std::int32_t elemente = 0;          // elements added
   std::int32_t verworfeneSaetze = 0;  // damaged records skipped
+  // Bytes read a second time after damaged records (the search for the next
+  // marker starts again at each one's tag); bounded, so no file costs time
+  // quadratic in its size.
+  std::size_t wiedergelesen = 0;
   std::int32_t defekteGruppen = 0;    // brackets removed by the repair
   std::vector<std::string> fehlendeSchraffuren;
   bool abgebrochen = false;  // the user chose "Alles Folgende verwerfen"

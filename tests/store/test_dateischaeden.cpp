@@ -199,6 +199,21 @@ TEST(Dateischaden, UnmoeglicheWerteLuegendeLaengenUndUnbekannteTagsKostenNurIhre
   }
 }
 
+TEST(Dateischaden, UeberlappendeSaetzeWerdenNichtQuadratischOftGelesen) {
+  // Every 8 bytes a polygon claims 16383 points and a marker follows 3 bytes
+  // later: were each record to read what it claims before its damage shows,
+  // a quarter of a million of them would read 60 GB again.
+  const std::uint8_t muster[8] = {'F', 0xFF, 0x3F, '{', '|', '}', 0, 0};
+  Dateibauer b = Dateibauer::fuer("ZEI.01", 11);
+  b.kopf().bezug(0, 0);
+  for (int i = 0; i < 250000; ++i) b.bytes(muster);
+  b.linie(1, 2, 3, 4).schluss();
+  const auto g = lade(b.daten());
+  ASSERT_TRUE(g->e.geladen);
+  EXPECT_GT(g->e.verworfeneSaetze, 0);
+  EXPECT_LE(g->e.wiedergelesen, b.daten().size()) << "read again per record: quadratic";
+}
+
 // A zero grid spacing would switch grid and grid snap off; the old one stays.
 TEST(Dateischaden, RasterabstandNullBehaeltDenBisherigen) {
   Dateibauer b = Dateibauer::fuer("ZEI.01", 11);

@@ -50,7 +50,6 @@ void Werkzeugsteuerung::trenneFenster() {
   panelsZeigen = {};
   cursorSetzen = {};
   verschiebenStarten = {};
-  planteilWechseln = {};
   allesZeigen = {};
   cursorEinfangen = {};
   pause = {};
@@ -351,12 +350,6 @@ bool Werkzeugsteuerung::taste(const Tastenereignis& e) {
       if (umgebung_.neuZeichnen) umgebung_.neuZeichnen();
       return true;
     }
-    case Taste::BildHoch:
-      if (planteilWechseln) planteilWechseln(1);
-      return true;
-    case Taste::BildRunter:
-      if (planteilWechseln) planteilWechseln(-1);
-      return true;
     case Taste::Enter:  // the numeric panel's OK button belongs to the window
     case Taste::Sonstige:
       break;

@@ -70,8 +70,6 @@ enum class Taste : std::uint8_t {
   Num9,
   NumPlus,
   NumMinus,
-  BildHoch,
-  BildRunter,
 };
 
 struct Tastenereignis {
@@ -125,8 +123,6 @@ class Werkzeugsteuerung {
   std::function<void(Werkzeugcode werkzeug)> cursorSetzen;
   // Middle button: pan start at pixel (x, y); the window runs the pan timer.
   std::function<void(double x, double y)> verschiebenStarten;
-  // Page Up (+1) / Page Down (-1): next / previous plan part.
-  std::function<void(int richtung)> planteilWechseln;
   // Numpad 0 "Alles Zeigen"; Numpad + also keeps the cursor in the area.
   std::function<void()> allesZeigen;
   std::function<void()> cursorEinfangen;

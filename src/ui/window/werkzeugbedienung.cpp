@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QApplication>
+#include <QCursor>
 #include <QKeyEvent>
 #include <QMainWindow>
 #include <QThread>
@@ -79,9 +80,9 @@ Taste alsTaste(const QKeyEvent& e) {
     case Qt::Key_Down:
       return Taste::Runter;
     case Qt::Key_PageUp:
-      return block ? Taste::Num9 : Taste::BildHoch;
+      return block ? Taste::Num9 : Taste::Sonstige;  // else "Nächste Ebene", a menu key
     case Qt::Key_PageDown:
-      return block ? Taste::Num3 : Taste::BildRunter;
+      return block ? Taste::Num3 : Taste::Sonstige;  // else "Vorherige Ebene"
     case Qt::Key_Home:
       return block ? Taste::Num7 : Taste::Sonstige;
     case Qt::Key_End:
@@ -171,6 +172,13 @@ Werkzeugbedienung::Werkzeugbedienung(QMainWindow& fenster, Werkzeugkasten& kaste
     panX_ = x;
     panY_ = y;
     flaeche_.setCursor(Qt::ClosedHandCursor);
+  };
+  // Zooming in with Numpad + keeps the cursor in the area it zooms.
+  st.cursorEinfangen = [this] {
+    const QPoint hier = flaeche_.mapFromGlobal(QCursor::pos());
+    const QRect r = flaeche_.rect();
+    const QPoint drin(std::clamp(hier.x(), r.left(), r.right()), std::clamp(hier.y(), r.top(), r.bottom()));
+    if (drin != hier) QCursor::setPos(flaeche_.mapToGlobal(drin));
   };
   st.allesZeigen = [this] {
     std::optional<Weltrechteck> box;

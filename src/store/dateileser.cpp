@@ -264,7 +264,7 @@ class Leser {
       // a damaged byte that reads "Z" must not end the drawing.
       if (tag == tag::Ende && (!k_.markiert || l_.rest() < 3 || marke())) break;
       const bool gelesen = tag != tag::Ende && leseSatz(tag);
-      if (gelesen && !l_.fehler() && marke()) {
+      if (gelesen && kommtAusSeinemTag(tag) && !l_.fehler() && marke()) {
         uebernimm();
         continue;
       }
@@ -699,6 +699,13 @@ class Leser {
     offen_.art = Elementart::Frei;
     satz_ = Attributsatz{};
     langtextOffen_ = false;
+  }
+
+  // The element-kind table names the tags that add each kind; the reader takes
+  // an element only from one of them, so table and reader cannot drift apart.
+  bool kommtAusSeinemTag(std::uint8_t tag) const {
+    if (!std::holds_alternative<Elementsatz>(satz_)) return true;
+    return artangaben(offen_.art).dateitags.find(static_cast<char>(tag)) != std::string_view::npos;
   }
 
   void uebernimm() {

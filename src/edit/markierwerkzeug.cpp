@@ -5,6 +5,7 @@
 #include "edit/bearbeitungswerkzeuge.h"
 #include "edit/treffertest.h"
 #include "edit/werkzeugcode.h"
+#include "store/ebenenschutz.h"
 #include "store/zeichnung.h"
 
 namespace quarzel {
@@ -149,6 +150,11 @@ void Markierwerkzeug::loslassen(Werkzeugumgebung& u, Weltpunkt p, bool klick) {
       markiereKlick(u, erster_);
     else
       markiereRahmen(u, p);
+    if (gruppenAlsGanzes) {
+      u.zeichnung.speicher.markiereGanzeGruppen();
+      // A group may reach onto a protected layer: that part stays unmarked.
+      demarkiereNichtBearbeitbare(u.zeichnung);
+    }
     markierrahmenZeichnen(u);
     neuZeichnen(u);
   } else if (z.werkzeug == W::AusschnittVergroessern && z.schritt == 2 && !klick && zoomart == Zoomart::Rechteck) {

@@ -7,7 +7,8 @@
 //        the element under the cursor (all other marks removed); otherwise
 //        the frame marks (left to right: wholly inside; right to left:
 //        touching, see treffertest.h). The marking frame then shows the box
-//        of the marked elements.
+//        of the marked elements. With gruppenAlsGanzes an element of a
+//        group marks its whole outermost group.
 //   107  two clicks (or press and drag) span the rectangle to zoom to; the
 //        variants zoom in or out about the clicked point.
 //   600  the window's move panel owns the clicks; the moved outline follows
@@ -33,6 +34,7 @@ class Markierwerkzeug : public Werkzeugmodul {
   Zoomart zoomart = Zoomart::Rechteck;
   int anzahlKopien = 4;
   double winkelschritt = 90;  // degrees
+  bool gruppenAlsGanzes = false;
   // A double click of the select tool on an element (its properties dialog).
   std::function<void(std::int32_t element)> elementDoppelklick;
 

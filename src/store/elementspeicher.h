@@ -293,6 +293,9 @@ class Elementspeicher {
   void setzeFarbeMarkierte(Farbe f);
   void setzePlanteilMarkierte(std::uint8_t p);
   void setzeFolieMarkierte(std::uint8_t f);
+  // Fill, hatch, hatch angle or filled flag of the marked arcs, polygons,
+  // splines, gradients and Béziers (bitmaps and fills keep their own).
+  void aendereFuellungMarkierte(const std::function<void(Fuellangaben&)>& aendere);
 
   // Retires the marked elements (and groups left empty) in the current or a
   // new undo step.
@@ -305,6 +308,9 @@ class Elementspeicher {
   // Keeps the mark only on closed elements whose filled flag is set.
   void nurGefuellteMarkiert();
 
+  // Extends the marks to whole groups: every alive element of an outermost
+  // group that holds a marked element becomes marked.
+  void markiereGanzeGruppen();
   // Marks every alive element between the group begin n and its matching end.
   void markiereGruppe(std::int32_t anfang);
   // The matching end of the group begin n among the alive elements, or 0.

@@ -118,6 +118,26 @@ std::int32_t Elementspeicher::gruppenende(std::int32_t anfang) const {
   return 0;
 }
 
+void Elementspeicher::markiereGanzeGruppen() {
+  // One pass over the outermost groups: remember where one began and
+  // whether it holds a mark, then mark it whole at its end.
+  std::int32_t anfang = 0;
+  int tiefe = 0;
+  bool getroffen = false;
+  for (std::int32_t n = 1; n <= anzahl_; ++n) {
+    if (!lebendig(n)) continue;
+    const Elementart a = art_[n];
+    if (a == Elementart::Gruppenanfang && tiefe++ == 0) {
+      anfang = n;
+      getroffen = false;
+    }
+    if (tiefe > 0 && markiert_[n]) getroffen = true;
+    if (a == Elementart::Gruppenende && tiefe > 0 && --tiefe == 0 && getroffen)
+      for (std::int32_t k = anfang; k <= n; ++k)
+        if (lebendig(k)) markiert_[k] = 1;
+  }
+}
+
 void Elementspeicher::markiereGruppe(std::int32_t anfang) {
   const std::int32_t ende = gruppenende(anfang);
   if (ende == 0) return;
@@ -158,6 +178,7 @@ bool hatStift(Elementart a) { return artangaben(a).hat(MitStift); }
 bool hatLinienstil(Elementart a) { return artangaben(a).hat(MitLinienstil); }
 bool hatFarbe(Elementart a) { return artangaben(a).hat(MitFarbe); }
 bool jedeArt(Elementart a) { return a != Elementart::Frei; }
+bool hatFuellung(Elementart a) { return artangaben(a).hat(MitFuellung); }
 }  // namespace
 
 void Elementspeicher::setzeStiftMarkierte(std::uint8_t s) {
@@ -168,6 +189,11 @@ void Elementspeicher::setzeLinienstilMarkierte(std::int16_t s) {
 }
 void Elementspeicher::setzeFarbeMarkierte(Farbe f) {
   fuerMarkierte(hatFarbe, [&](std::int32_t n) { setzeFarbe(n, f); });
+}
+void Elementspeicher::aendereFuellungMarkierte(const std::function<void(Fuellangaben&)>& aendere) {
+  fuerMarkierte(hatFuellung, [&](std::int32_t n) {
+    if (Fuellangaben* f = fuellung(n)) aendere(*f);
+  });
 }
 void Elementspeicher::setzePlanteilMarkierte(std::uint8_t p) {
   fuerMarkierte(jedeArt, [&](std::int32_t n) { setzePlanteil(n, p); });

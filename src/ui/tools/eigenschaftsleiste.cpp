@@ -50,6 +50,7 @@ Eigenschaftsleiste::Eigenschaftsleiste(QWidget* eltern) : QToolBar(QStringLitera
   feld(stift_, QStringLiteral("Stift:"), immer);
   setzeStifte(Stifttabelle{});
   connect(stift_, &QComboBox::currentIndexChanged, this, &Eigenschaftsleiste::geaendert);
+  connect(stift_, &QComboBox::activated, this, [this] { emit gewaehlt(Wahl::Stift); });
 
   stil_ = new QComboBox(this);
   stil_->setObjectName(QStringLiteral("Linienstil"));
@@ -61,13 +62,14 @@ Eigenschaftsleiste::Eigenschaftsleiste(QWidget* eltern) : QToolBar(QStringLitera
   feld(stil_, QStringLiteral("Linienstil:"), immer);
   setzeLinienstile({{1, QStringLiteral("durchgezogen")}});
   connect(stil_, &QComboBox::currentIndexChanged, this, &Eigenschaftsleiste::geaendert);
+  connect(stil_, &QComboBox::activated, this, [this] { emit gewaehlt(Wahl::Linienstil); });
 
   farbknopf_ = new QToolButton(this);
   farbknopf_->setObjectName(QStringLiteral("Farbe"));
   farbknopf_->setToolTip(QStringLiteral("Farbe"));
   knopfFaerben(farbknopf_, farbe_);
   feld(farbknopf_, QStringLiteral("Farbe:"), immer);
-  connect(farbknopf_, &QToolButton::clicked, this, [this] { farbeWaehlen(farbe_, farbknopf_); });
+  connect(farbknopf_, &QToolButton::clicked, this, [this] { farbeWaehlen(farbe_, farbknopf_, Wahl::Farbe); });
 
   addSeparator();
   varianten_ = new QWidget(this);
@@ -109,7 +111,7 @@ Eigenschaftsleiste::Eigenschaftsleiste(QWidget* eltern) : QToolBar(QStringLitera
   fuellknopf_->setToolTip(QStringLiteral("Füllfarbe"));
   knopfFaerben(fuellknopf_, fuellfarbe_);
   feld(fuellknopf_, QStringLiteral("Füllung:"), flaechenAktionen_);
-  connect(fuellknopf_, &QToolButton::clicked, this, [this] { farbeWaehlen(fuellfarbe_, fuellknopf_); });
+  connect(fuellknopf_, &QToolButton::clicked, this, [this] { farbeWaehlen(fuellfarbe_, fuellknopf_, Wahl::Fuellfarbe); });
   schraffur_ = new QComboBox(this);
   schraffur_->setObjectName(QStringLiteral("Schraffur"));
   schraffur_->setToolTip(QStringLiteral("Schraffur"));
@@ -118,12 +120,27 @@ Eigenschaftsleiste::Eigenschaftsleiste(QWidget* eltern) : QToolBar(QStringLitera
   feld(schraffur_, QStringLiteral("Schraffur:"), flaechenAktionen_);
   setzeSchraffuren({});
   connect(schraffur_, &QComboBox::currentIndexChanged, this, &Eigenschaftsleiste::geaendert);
+  connect(schraffur_, &QComboBox::activated, this, [this] { emit gewaehlt(Wahl::Schraffur); });
+  schraffurwinkel_ = new QDoubleSpinBox(this);
+  schraffurwinkel_->setObjectName(QStringLiteral("Schraffurwinkel"));
+  schraffurwinkel_->setRange(-360, 360);
+  schraffurwinkel_->setDecimals(1);
+  schraffurwinkel_->setSuffix(QStringLiteral("°"));
+  schraffurwinkel_->setToolTip(QStringLiteral("Winkel der Schraffur"));
+  // A typed angle counts once, at Enter or when the field is left, not per digit.
+  schraffurwinkel_->setKeyboardTracking(false);
+  feld(schraffurwinkel_, QStringLiteral("Winkel:"), flaechenAktionen_);
+  connect(schraffurwinkel_, &QDoubleSpinBox::valueChanged, this, [this] {
+    emit geaendert();
+    emit gewaehlt(Wahl::Schraffurwinkel);
+  });
   gefuellt_ = new QCheckBox(QStringLiteral("gefüllt"), this);
   gefuellt_->setChecked(true);
   flaechenAktionen_.push_back(addWidget(gefuellt_));
   connect(gefuellt_, &QCheckBox::toggled, this, &Eigenschaftsleiste::geaendert);
+  connect(gefuellt_, &QCheckBox::clicked, this, [this] { emit gewaehlt(Wahl::Gefuellt); });
 
-  for (QAbstractSpinBox* f : std::initializer_list<QAbstractSpinBox*>{eckradius_, ecken_, kreisradius_})
+  for (QAbstractSpinBox* f : std::initializer_list<QAbstractSpinBox*>{eckradius_, ecken_, kreisradius_, schraffurwinkel_})
     f->installEventFilter(this);
   zeigeFuer(Werkzeugcode::Keines);
 }
@@ -133,6 +150,7 @@ Eigenschaftsleiste::~Eigenschaftsleiste() {
   eckradius_->removeEventFilter(this);
   ecken_->removeEventFilter(this);
   kreisradius_->removeEventFilter(this);
+  schraffurwinkel_->removeEventFilter(this);
 }
 
 QAction* Eigenschaftsleiste::feld(QWidget* w, const QString& beschriftung, std::vector<QAction*>& gruppe) {
@@ -151,12 +169,13 @@ void Eigenschaftsleiste::knopfFaerben(QToolButton* knopf, const QColor& farbe) {
   knopf->setIcon(QIcon(p));
 }
 
-void Eigenschaftsleiste::farbeWaehlen(QColor& ziel, QToolButton* knopf) {
+void Eigenschaftsleiste::farbeWaehlen(QColor& ziel, QToolButton* knopf, Wahl was) {
   const QColor neu = QColorDialog::getColor(ziel, this, QStringLiteral("Farbe"));
   if (!neu.isValid()) return;
   ziel = neu;
   knopfFaerben(knopf, ziel);
   emit geaendert();
+  emit gewaehlt(was);
 }
 
 void Eigenschaftsleiste::setzeFarbe(const QColor& farbe) {
@@ -220,7 +239,9 @@ void Eigenschaftsleiste::zeigeFuer(Werkzeugcode w) {
   for (QAction* a : eckradiusAktionen_) a->setVisible(mitFeld(w, kEckradius));
   for (QAction* a : eckenAktionen_) a->setVisible(mitFeld(w, kEcken));
   for (QAction* a : kreisradiusAktionen_) a->setVisible(mitFeld(w, kKreisradius));
-  for (QAction* a : flaechenAktionen_) a->setVisible(mitFeld(w, kFuellung));
+  // With the select tool the fill fields change the marked areas.
+  const bool markieren = w == Werkzeugcode::Markieren;
+  for (QAction* a : flaechenAktionen_) a->setVisible(markieren || mitFeld(w, kFuellung));
   zeigeVarianten(w);
 }
 
@@ -284,6 +305,7 @@ Flaechenvorgabe Eigenschaftsleiste::flaeche() const {
   f.fuellwert = alsFarbe(fuellfarbe_);
   f.fuellflag = 0;  // a solid colour
   if (schraffur_->currentIndex() > 0) f.schraffurName = schraffur_->currentText().toStdString();
+  f.schraffurWinkel = static_cast<float>(schraffurwinkel_->value());
   f.gefuellt = gefuellt_->isChecked() ? 1 : 0;
   return f;
 }
@@ -293,6 +315,7 @@ bool Eigenschaftsleiste::eventFilter(QObject* objekt, QEvent* ereignis) {
     if (objekt == eckradius_) feldwertBeimFokus_ = eckradius_->value();
     if (objekt == ecken_) feldwertBeimFokus_ = ecken_->value();
     if (objekt == kreisradius_) feldwertBeimFokus_ = kreisradius_->value();
+    if (objekt == schraffurwinkel_) feldwertBeimFokus_ = schraffurwinkel_->value();
   }
   return QToolBar::eventFilter(objekt, ereignis);
 }
@@ -301,10 +324,13 @@ bool Eigenschaftsleiste::feldEscape() {
   QWidget* fokus = QApplication::focusWidget();
   if (fokus == nullptr || !isAncestorOf(fokus)) return false;
   // A spin box's focus sits on its inner line edit.
-  while (fokus != nullptr && fokus != eckradius_ && fokus != ecken_ && fokus != kreisradius_ && fokus != this)
+  while (fokus != nullptr && fokus != eckradius_ && fokus != ecken_ && fokus != kreisradius_ &&
+         fokus != schraffurwinkel_ && fokus != this)
     fokus = fokus->parentWidget();
   if (fokus == kreisradius_) {
     kreisradius_->setValue(feldwertBeimFokus_);
+  } else if (fokus == schraffurwinkel_) {
+    schraffurwinkel_->setValue(feldwertBeimFokus_);
   } else if (fokus == eckradius_) {
     eckradius_->setValue(feldwertBeimFokus_);
   } else if (fokus == ecken_) {

@@ -7,7 +7,10 @@
 //
 // It writes nothing into the drawing itself: the window reads the values
 // (vorgabe(), flaeche(), stift(), linienstil()) whenever they change and
-// hands them to the store's current attributes and the tool modules.
+// hands them to the store's current attributes and the tool modules. A
+// value the user picks is also announced on its own (gewaehlt), so that the
+// window can give it to the marked elements; the fill fields are shown with
+// the select tool for that reason.
 #pragma once
 
 #include <QColor>
@@ -35,6 +38,9 @@ class Eigenschaftsleiste final : public QToolBar {
   Q_OBJECT
 
  public:
+  // What the user picked (gewaehlt()).
+  enum class Wahl : std::uint8_t { Stift, Linienstil, Farbe, Fuellfarbe, Schraffur, Schraffurwinkel, Gefuellt };
+
   explicit Eigenschaftsleiste(QWidget* eltern = nullptr);
   ~Eigenschaftsleiste() override;
 
@@ -67,6 +73,7 @@ class Eigenschaftsleiste final : public QToolBar {
   bool eckenSichtbar() const;
   bool flaecheSichtbar() const;
   QDoubleSpinBox* kreisradiusFeld() const { return kreisradius_; }
+  QDoubleSpinBox* schraffurwinkelFeld() const { return schraffurwinkel_; }
   bool kreisradiusSichtbar() const;
   // The radio buttons of the variants now offered (empty when none).
   std::vector<QRadioButton*> variantenknoepfe() const;
@@ -75,13 +82,16 @@ class Eigenschaftsleiste final : public QToolBar {
   void geaendert();
   // The user picked another variant of the active tool button.
   void varianteGewaehlt(Werkzeugcode werkzeug);
+  // The user picked a value (not the program setting one); geaendert()
+  // came before.
+  void gewaehlt(Eigenschaftsleiste::Wahl was);
 
  protected:
   bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 
  private:
   QAction* feld(QWidget* w, const QString& beschriftung, std::vector<QAction*>& gruppe);
-  void farbeWaehlen(QColor& ziel, QToolButton* knopf);
+  void farbeWaehlen(QColor& ziel, QToolButton* knopf, Wahl was);
   void zeigeVarianten(Werkzeugcode werkzeug);
   static void knopfFaerben(QToolButton* knopf, const QColor& farbe);
 
@@ -98,6 +108,7 @@ class Eigenschaftsleiste final : public QToolBar {
   QToolButton* fuellknopf_ = nullptr;
   QColor fuellfarbe_ = QColor(192, 192, 192);
   QComboBox* schraffur_ = nullptr;
+  QDoubleSpinBox* schraffurwinkel_ = nullptr;
   QCheckBox* gefuellt_ = nullptr;
   std::vector<QAction*> eckradiusAktionen_;
   std::vector<QAction*> eckenAktionen_;

@@ -30,6 +30,7 @@
 #include "ui/window/einstellungsbefehle.h"
 #include "ui/window/fangbefehle.h"
 #include "ui/window/fensteranordnung.h"
+#include "ui/window/markierbefehle.h"
 #include "ui/window/statusleiste.h"
 #include "ui/window/werkzeugbedienung.h"
 #include "ui/window/zeichenflaeche.h"
@@ -128,6 +129,8 @@ TFenster::TFenster(Sitzung& sitzung, QWidget* eltern) : QMainWindow(eltern), sit
   einstellungsbefehleEinrichten(
       anschluss(), *eigenschaften_, [this] { darstellungAnwenden(sitzung_, *zeichenflaeche_, *werkzeuge_); },
       *menuBar());
+  markierbefehle_ = markierbefehleEinrichten(anschluss(), *werkzeuge_, *eigenschaften_, menue_, leisten_,
+                                             [this] { befehlsstandSetzen(); });
   new Kontexthilfe(*this, *leisten_.ansicht, QString::fromStdString((programmordner() / "Hilfe").string()));
   ordneLeistenAn(*this);
   new Ansichtsleisten(anschluss(), *werkzeuge_, *rahmen, &fangbefehle_->leiste(), *menue_.ansicht);
@@ -333,6 +336,7 @@ void TFenster::befehlsstandSetzen() {
   const QString name = datei.empty() ? QStringLiteral("Unbenannt") : QFileInfo(qtext(datei)).fileName();
   setWindowTitle(name + QStringLiteral("[*] - ") + programmtitel());
   setWindowModified(s.modifiziert());
+  if (markierbefehle_ != nullptr) markierbefehle_->markierteZeigen();
 }
 
 void TFenster::zuletztSetzen() {

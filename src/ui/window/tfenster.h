@@ -44,6 +44,7 @@ class Dateibefehle;
 class Ebenenbefehle;
 class Eigenschaftsleiste;
 class Fangbefehle;
+class Markierbefehle;
 class Werkzeugbedienung;
 class QtTastatur;
 class Statusleiste;
@@ -67,6 +68,7 @@ class TFenster final : public QMainWindow {
   Ebenenbefehle& ebenenbefehle() { return *ebenenbefehle_; }
   Tastatur& tastatur();
   Dateibefehle& dateibefehle() { return *dateibefehle_; }
+  Markierbefehle& markierbefehle() { return *markierbefehle_; }
 
   // Full redraw of the drawing area with the status texts of the sheet.
   void Figurzeichnen();
@@ -135,6 +137,7 @@ class TFenster final : public QMainWindow {
   Werkzeugbedienung* werkzeuge_ = nullptr;
   Fangbefehle* fangbefehle_ = nullptr;
   Ebenenbefehle* ebenenbefehle_ = nullptr;
+  Markierbefehle* markierbefehle_ = nullptr;
   // The shortcuts taken away while a numeric field has the focus.
   std::vector<std::pair<QAction*, QList<QKeySequence>>> ruhendeKurztasten_;
   QTimer* takt_ = nullptr;

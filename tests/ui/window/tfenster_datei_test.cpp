@@ -46,7 +46,7 @@ TEST_F(FensterDatei, MenuesHabenDieDeutschenEintraege) {
   for (QAction* a : f->menue().datei->actions()) {
     if (!a->isSeparator() && a->isVisible()) datei.append(a->text());
   }
-  EXPECT_EQ(datei, (QStringList{"&Neu", "Ö&ffnen...", "&Speichern", "Speichern &unter...", "&Beenden"}));
+  EXPECT_EQ(datei, (QStringList{"&Neu", "Ö&ffnen...", "&Speichern", "Speichern &unter...", "Statistik...", "&Beenden"}));
   const Hauptmenue& m = f->menue();
   const std::tuple<QAction*, const char*, QKeySequence> eintraege[] = {
       {m.rueckgaengig, "&Rückgängig", QKeySequence(Qt::CTRL | Qt::Key_Z)},

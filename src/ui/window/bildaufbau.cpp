@@ -22,6 +22,9 @@ void Bildaufbau::insFenster() {
 void darstellungAnwenden(Sitzung& sitzung, Zeichenflaeche& flaeche, Werkzeugbedienung& werkzeuge) {
   const Einstellungen& e = sitzung.einstellungen;
   sitzung.darstellung = darstellungswahlAus(e.darstellung, sitzung.darstellung);
+  // The background keys belong to the drawing options' section of the file.
+  sitzung.darstellung.flaechenInHintergrund = e.projektoptionen.flaechenInHintergrund;
+  sitzung.darstellung.verlaeufeInHintergrund = e.projektoptionen.verlaeufeInHintergrund;
   flaeche.setzeFadenkreuz(e.zeichenhilfen.fadenkreuz, qfarbe(einstellung::darstellungsfarbe(
                                                           e.darstellung.fadenkreuz, einstellung::Farbgebrauch::Marke)));
   flaeche.setzeSchnellerRefresh(e.darstellung.schnellerRefresh);

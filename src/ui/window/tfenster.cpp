@@ -16,6 +16,7 @@
 #include "styles/linienstile.h"
 #include "styles/linienstilstart.h"
 #include "styles/schraffurbibliothek.h"
+#include "ui/dialogs/fehlendeschraffuren.h"
 #include "ui/dialogs/rasterdialog.h"
 #include "ui/qt/qtbenutzer.h"
 #include "ui/qt/qttastatur.h"
@@ -23,6 +24,7 @@
 #include "ui/tools/eigenschaftsleiste.h"
 #include "ui/tools/kontexthilfe.h"
 #include "ui/tools/koordinatenpanel.h"
+#include "ui/window/ansichtsbefehle.h"
 #include "ui/window/ansichtsleisten.h"
 #include "ui/window/bildaufbau.h"
 #include "ui/window/dateibefehle.h"
@@ -31,6 +33,7 @@
 #include "ui/window/fangbefehle.h"
 #include "ui/window/fensteranordnung.h"
 #include "ui/window/statusleiste.h"
+#include "ui/window/strukturwache.h"
 #include "ui/window/werkzeugbedienung.h"
 #include "ui/window/zeichenflaeche.h"
 #include "ui/window/zeichenrahmen.h"
@@ -108,6 +111,7 @@ TFenster::TFenster(Sitzung& sitzung, QWidget* eltern) : QMainWindow(eltern), sit
   connect(menue_.blattDarstellen, &QAction::toggled, this, &TFenster::setzeBlattDarstellen);
 
   menue_.blattDarstellen->setChecked(sitzung_.zeichnung.ansicht.layoutView);
+  new Ansichtsbefehle(anschluss(), *menue_.ansicht, *menue_.gesamtesBlatt, *menue_.blattDarstellen);
   dateibefehle_ = std::make_unique<Dateibefehle>(sitzung_.zeichnung, sitzung_.benutzer, *tastatur_,
                                                  sitzung_.konfiguration, sitzung_.einstellungen);
   dateibefehle_->bildExport = [this](const std::string& pfad) {
@@ -118,6 +122,9 @@ TFenster::TFenster(Sitzung& sitzung, QWidget* eltern) : QMainWindow(eltern), sit
     wahl.darstellung = sitzung_.darstellung;
     wahl.schraffuren = &sitzung_.schraffuren;
     return gibZeichnungAus(sitzung_.zeichnung, wahl);
+  };
+  dateibefehle_->fehlendeSchraffuren = [this](const std::string& meldung, const std::vector<std::string>& namen) {
+    TFehlendeSchraffuren(meldung, namen, this).exec();
   };
 
   connect(zeichenflaeche_, &Zeichenflaeche::groesseGeaendert, this, &TFenster::flaecheGeaendert);
@@ -172,6 +179,11 @@ void TFenster::werkzeugeEinrichten() {
   connect(&werkzeuge_->panel(), &Koordinatenpanel::kurztasten, this, &TFenster::setzeKurztasten);
   werkzeuge_->panel().melder = [this](const std::string& text) { sitzung_.benutzer.meldung(text, Meldungsart::Fehler); };
   fangbefehle_ = new Fangbefehle(anschluss(), werkzeuge_->fangeinstellungen(), *menue_.ansicht);
+  // Closing waits for the tool event that found the damage to return.
+  strukturwache_ = std::make_unique<Strukturwache>(sitzung_, *statusleiste_,
+                                                   [this] { QTimer::singleShot(0, this, &QWidget::close); });
+  werkzeuge_->steuerung().strukturPruefen = [this] { strukturwache_->pruefen(); };
+  werkzeuge_->steuerung().autosicherungPruefen = [this] { takt(); };
 }
 
 void TFenster::eigenschaftenAuffrischen() {
@@ -445,6 +457,12 @@ void TFenster::showEvent(QShowEvent* ereignis) {
 }
 
 void TFenster::closeEvent(QCloseEvent* ereignis) {
+  // After the emergency save the damaged drawing must not be saved over the user's file.
+  if (strukturwache_ && strukturwache_->beendet()) {
+    takt_->stop();
+    QMainWindow::closeEvent(ereignis);
+    return;
+  }
   // A file command or automatic save is waiting in a dialog or polling for
   // Escape: closing now would pull the drawing from under it.
   if (dateibefehle_->beschaeftigt() || sitzung_.autosicherung.beschaeftigt() || !dateibefehle_->aenderungenSichern()) {

@@ -1,0 +1,185 @@
+// Settings and view commands as a user reaches them in the window: the saving
+// and undo settings survive a restart, the view entries of "&Ansicht", the
+// structure check at tool start, the missing-hatch dialog after loading and
+// the angle and notation of "Zeichnungsoptionen".
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QCheckBox>
+#include <QDoubleSpinBox>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QSpinBox>
+#include <QTimer>
+#include <filesystem>
+#include <functional>
+
+#include "edit/werkzeugsteuerung.h"
+#include "fensterhilfen.h"
+#include "store/zeichnungsdatei.h"
+#include "support/speicherhilfen.h"
+#include "ui/dialogs/fehlendeschraffuren.h"
+#include "ui/dialogs/speicherdialoge.h"
+#include "ui/dialogs/zeichnungsoptionen.h"
+#include "ui/window/dateibefehle.h"
+#include "ui/window/statusleiste.h"
+#include "ui/window/werkzeugbedienung.h"
+
+namespace quarzel {
+namespace {
+
+// Runs `bedienen` on the dialog of type Dialog as soon as it is open (a load
+// may process events before it opens one), then accepts it.
+template <class Dialog>
+void wennOffen(std::function<void(Dialog&)> bedienen, bool& gesehen) {
+  auto* warten = new QTimer;
+  QObject::connect(warten, &QTimer::timeout, [warten, bedienen, &gesehen] {
+    auto* d = qobject_cast<Dialog*>(QApplication::activeModalWidget());
+    if (d == nullptr) return;
+    warten->stop();
+    warten->deleteLater();
+    gesehen = true;
+    bedienen(*d);
+    d->accept();
+  });
+  warten->start(5);
+}
+
+class EinstellungenAnsicht : public test::Fensterfixture {
+ protected:
+  QAction* aktion(TFenster& fenster, const QString& text) {
+    for (QAction* a : fenster.findChildren<QAction*>())
+      if (a->text() == text) return a;
+    ADD_FAILURE() << text.toStdString();
+    return nullptr;
+  }
+  // Triggers the entry; `bedienen` fills the dialog it opens, which is then accepted.
+  template <class Dialog>
+  void mitDialog(TFenster& fenster, const QString& text, std::function<void(Dialog&)> bedienen) {
+    bool gesehen = false;
+    wennOffen<Dialog>(bedienen, gesehen);
+    aktion(fenster, text)->trigger();
+    EXPECT_TRUE(gesehen) << text.toStdString();
+  }
+};
+
+TEST_F(EinstellungenAnsicht, SpeichernUndUndoschritteSindNachEinemNeustartZurueck) {
+  const std::string ordner = pfad("autosave");
+  mitDialog<TSpeichereinstellungen>(*f, QStringLiteral("Speichern..."), [&](TSpeichereinstellungen& d) {
+    d.automatisch()->setChecked(true);
+    d.minuten()->setValue(3);
+    d.sicherheitskopie()->setChecked(false);
+    d.eigenerOrdner()->setChecked(true);
+    d.ordner()->setText(QString::fromStdString(ordner));
+  });
+  mitDialog<TUndospeichereinstellung>(*f, QStringLiteral("Undospeichereinstellung..."),
+                                      [](TUndospeichereinstellung& d) { d.knopf(3)->setChecked(true); });
+  EXPECT_EQ(speicher().undoTiefe, 10) << "the open drawing follows at once";
+  f->close();
+  f.reset();
+
+  test::Testfenster zweites = fenster(mitIni());
+  const einstellung::Speichern& s = zweites->sitzung().einstellungen.speichern;
+  EXPECT_TRUE(s.automatischSpeichern);
+  EXPECT_EQ(s.alle, 180000);
+  EXPECT_FALSE(s.sicherheitskopieAnlegen);
+  EXPECT_TRUE(s.autosaveverzeichnis);
+  EXPECT_EQ(s.autosavepfad, ordner);
+  EXPECT_EQ(zweites->sitzung().zeichnung.speicher.undoTiefe, 10);
+}
+
+TEST(Undoposition, GespeicherteAnzahlWirdZurStellung) {
+  const struct {
+    int schritte, stellung;
+  } faelle[] = {{100, 1}, {50, 2}, {10, 3}, {5, 3}, {30, 2}, {70, 1}, {500, 1}, {0, 3}};
+  for (const auto& fall : faelle) EXPECT_EQ(undoposition(fall.schritte), fall.stellung) << fall.schritte;
+}
+
+TEST_F(EinstellungenAnsicht, GesamteZeichnungZeigtNurGezeigteElemente) {
+  Ansicht& a = f->sitzung().zeichnung.ansicht;
+  speicher().beginneSchritt();
+  test::polygon(speicher(), {{5000, 5000}, {5100, 5000}, {5100, 5100}});
+  test::linie(speicher(), 9000, 9000, 9500, 9500);
+  aktion(*f, QStringLiteral("Gesamte Zeichnung"))->trigger();
+  const double beide = a.zoom;
+  // With the lines switched off the far line is not shown and must not widen the view.
+  f->sitzung().schalter.linien = false;
+  aktion(*f, QStringLiteral("Gesamte Zeichnung"))->trigger();
+  EXPECT_LT(a.zoom, beide / 5);
+  const Weltpunkt mitte = a.bereichsmitte();
+  EXPECT_NEAR(mitte.x, 5050, 5);
+  EXPECT_NEAR(mitte.y, 5050, 5);
+}
+
+TEST_F(EinstellungenAnsicht, NormalansichtSchaltetDieBlattdarstellungAb) {
+  Ansicht& a = f->sitzung().zeichnung.ansicht;
+  aktion(*f, QStringLiteral("Blatt darstellen"))->setChecked(true);
+  ASSERT_TRUE(a.layoutView);
+  aktion(*f, QStringLiteral("Normalansicht"))->trigger();
+  EXPECT_FALSE(a.layoutView);
+  EXPECT_FALSE(aktion(*f, QStringLiteral("Blatt darstellen"))->isChecked());
+  const Ansicht vorher = a;
+  aktion(*f, QStringLiteral("Neu zeichnen"))->trigger();
+  EXPECT_EQ(a.zoom, vorher.zoom);
+  EXPECT_EQ(a.viewOriginX, vorher.viewOriginX);
+}
+
+TEST_F(EinstellungenAnsicht, StrukturfehlerSichertNotfallsUndSchliesst) {
+  const std::string datei = pfad("plan.qzz");
+  f->sitzung().zeichnung.dateiname = datei;
+  speicher().aktuell.planteil = 77;  // a layer the drawing does not have
+  test::linie(speicher(), 5000, 5000, 5100, 5000);
+  speicher().setzeModifiziert(true);
+  // What a tool start calls (it runs the check at most every 15 s, the first
+  // time at the window's start with the select tool).
+  f->werkzeuge().steuerung().strukturPruefen();
+  QApplication::processEvents();
+
+  EXPECT_EQ(benutzer.letzteMeldung(), "Es liegen Objekte auf nicht vorhandener Ebene! Die Zeichnung wird unter " +
+                                          pfad("Notsicherung.qzz") + " gespeichert und das Programm beendet");
+  EXPECT_EQ(f->statusleiste().meldung(), QStringLiteral("Störung: Objekte auf nicht vorhandenem Planteil"));
+  EXPECT_TRUE(std::filesystem::exists(pfad("Notsicherung.qzz")));
+  EXPECT_FALSE(std::filesystem::exists(datei)) << "the user's file is not overwritten";
+  EXPECT_TRUE(benutzer.fragen.empty()) << "no save question";
+  EXPECT_FALSE(f->isVisible());
+}
+
+TEST_F(EinstellungenAnsicht, FehlendeSchraffurenNachDemLaden) {
+  Zeichnung z;
+  test::initialisiere(z.speicher);
+  z.speicher.beginneSchritt();
+  const std::int32_t n = test::polygon(z.speicher, {{5000, 5000}, {5100, 5000}, {5100, 5100}});
+  z.speicher.fuellung(n)->schraffurName = "Gibtsnicht";
+  const Schreibergebnis e = quarzel::schreibeZeichnung(z);
+  const std::string datei = schreibeDatei("schraffiert.qzz", std::string(e.daten.begin(), e.daten.end()));
+
+  QStringList gezeigt;
+  bool gesehen = false;
+  wennOffen<TFehlendeSchraffuren>(
+      [&](TFehlendeSchraffuren& d) {
+        EXPECT_EQ(d.windowTitle(), QStringLiteral("Fehlende Schraffuren"));
+        for (int i = 0; i < d.liste()->count(); ++i) gezeigt << d.liste()->item(i)->text();
+      },
+      gesehen);
+  ASSERT_TRUE(f->dateibefehle().oeffne(datei));
+  EXPECT_TRUE(gesehen);
+  EXPECT_EQ(gezeigt, QStringList{QStringLiteral("Gibtsnicht")});
+  EXPECT_TRUE(benutzer.meldungen.empty()) << "the dialog, not a second message";
+}
+
+TEST_F(EinstellungenAnsicht, ZeichnungsoptionenDrehenUndDezimaldarstellung) {
+  mitDialog<TZeichnungsoptionen>(*f, QStringLiteral("Zeichnungsoptionen..."), [](TZeichnungsoptionen& d) {
+    d.koordinatenwinkel()->setValue(30);
+    d.rasterMitdrehen()->setChecked(true);
+    d.imperialDezimal()->setChecked(true);
+  });
+  const Ansicht& a = f->sitzung().zeichnung.ansicht;
+  EXPECT_FLOAT_EQ(a.coordAngle, 30);
+  EXPECT_FLOAT_EQ(a.gridAngle, 30) << "the grid turns with it and stays after the redraw";
+  EXPECT_TRUE(a.imperialDecimal);
+}
+
+}  // namespace
+}  // namespace quarzel

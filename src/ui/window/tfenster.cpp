@@ -333,7 +333,7 @@ void TFenster::takt() {
 }
 
 bool TFenster::normalerZustand() const {
-  return !dateibefehle_->beschaeftigt() && !sitzung_.autosicherung.beschaeftigt() &&
+  return !dateibefehle_->beschaeftigt() && !sitzung_.autosicherung.beschaeftigt() && !zeichenflaeche_->zeichnet() &&
          QApplication::activeModalWidget() == nullptr && QApplication::activePopupWidget() == nullptr;
 }
 
@@ -386,10 +386,12 @@ void TFenster::zeichneElemente(Canvas& canvas, std::int32_t von, std::int32_t bi
   Zeichenumgebung u{sitzung_.zeichnung, sitzung_.schalter, sitzung_.darstellung, &sitzung_.schraffuren};
   u.bildspeicher = &sitzung_.zeichnung.speicher;
   u.schnellerRefresh = sitzung_.einstellungen.darstellung.schnellerRefresh;
-  Bildaufbau bildaufbau(*zeichenflaeche_);
+  const bool ganz = von == 1 && bis >= sitzung_.zeichnung.speicher.anzahl();
+  // Only a full redraw may let events through; new elements are drawn at once.
+  Bildaufbau bildaufbau(*zeichenflaeche_, statusleiste_.get(), ganz && zeichenflaeche_->zeichnet());
   u.beobachter = &bildaufbau;
   // The block boxes pay off for full redraws; a few new elements are drawn directly.
-  if (von == 1 && bis >= sitzung_.zeichnung.speicher.anzahl()) u.bloecke = &sitzung_.bloecke;
+  if (ganz) u.bloecke = &sitzung_.bloecke;
   drawElements(canvas, von, bis, a.drawingScale, a.zoom, a.clipRechteck(), a.viewOriginX, a.viewOriginY, u);
 }
 

@@ -1,13 +1,15 @@
 // Settings and view commands as a user reaches them in the window: the saving
 // and undo settings survive a restart, the view entries of "&Ansicht", the
 // structure check at tool start, the missing-hatch dialog after loading and
-// the angle and notation of "Zeichnungsoptionen".
+// the angle and notation of "Zeichnungsoptionen"; a long redraw that Escape
+// stops.
 #include <gtest/gtest.h>
 
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QDoubleSpinBox>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QRadioButton>
@@ -18,6 +20,7 @@
 
 #include "edit/werkzeugsteuerung.h"
 #include "fensterhilfen.h"
+#include "render/elementzeichnen.h"
 #include "store/zeichnungsdatei.h"
 #include "support/speicherhilfen.h"
 #include "ui/dialogs/fehlendeschraffuren.h"
@@ -26,6 +29,7 @@
 #include "ui/window/dateibefehle.h"
 #include "ui/window/statusleiste.h"
 #include "ui/window/werkzeugbedienung.h"
+#include "ui/window/zeichenflaeche.h"
 
 namespace quarzel {
 namespace {
@@ -179,6 +183,43 @@ TEST_F(EinstellungenAnsicht, ZeichnungsoptionenDrehenUndDezimaldarstellung) {
   EXPECT_FLOAT_EQ(a.coordAngle, 30);
   EXPECT_FLOAT_EQ(a.gridAngle, 30) << "the grid turns with it and stays after the redraw";
   EXPECT_TRUE(a.imperialDecimal);
+}
+
+}  // namespace
+}  // namespace quarzel
+
+namespace quarzel {
+namespace {
+
+class Bildaufbautest : public test::Fensterfixture {
+ protected:
+  // Enough lines on the sheet for a redraw that lets events through.
+  void vieleLinien() {
+    speicher().beginneSchritt();
+    for (int i = 0; i < 60000; ++i) test::linie(speicher(), 4900, 4950 + i % 200, 5100, 4951 + i % 200, false);
+  }
+  bool gezeichnet(std::int32_t n) { return speicher().flag(kFlagspalteGezeichnet, n) != 0; }
+};
+
+TEST_F(Bildaufbautest, EscapeBrichtDenBildaufbauAbUndDasFensterBleibtBedienbar) {
+  vieleLinien();
+  const std::int32_t letzte = speicher().anzahl();
+  waehle(1);  // the line tool: an Escape reaching it would end it
+  QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+  QCoreApplication::postEvent(&flaeche(), escape.clone());
+  f->Figurzeichnen();
+  EXPECT_TRUE(gezeichnet(1));
+  EXPECT_FALSE(gezeichnet(letzte)) << "stopped before the end";
+  EXPECT_TRUE(f->statusleiste().meldung().isEmpty()) << "no progress left behind";
+  EXPECT_EQ(werkzeug(), 1) << "the Escape went to the redraw, not to the tool";
+
+  // Without a key the redraw runs through; a redraw asked for while it runs
+  // follows it instead of painting into it.
+  QTimer::singleShot(1, [this] { f->Figurzeichnen(); });
+  const int vorher = flaeche().bildzaehler();
+  f->Figurzeichnen();
+  EXPECT_TRUE(gezeichnet(letzte));
+  EXPECT_EQ(flaeche().bildzaehler(), vorher + 1);
 }
 
 }  // namespace

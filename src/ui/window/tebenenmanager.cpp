@@ -49,7 +49,10 @@ class Sichtbarkeitsspalte final : public QStyledItemDelegate {
  protected:
   void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
     QStyledItemDelegate::initStyleOption(option, index);
-    if (index.data(RolleOhneWirkung).toBool()) option->state &= ~QStyle::State_Enabled;
+    if (!index.data(RolleOhneWirkung).toBool()) return;
+    // Styles draw the check mark from the palette in force, not from the state alone.
+    option->state &= ~QStyle::State_Enabled;
+    option->palette.setCurrentColorGroup(QPalette::Disabled);
   }
   bool editorEvent(QEvent* ereignis, QAbstractItemModel* modell, const QStyleOptionViewItem& option,
                    const QModelIndex& index) override {

@@ -53,32 +53,32 @@ void wennOffen(std::function<void(Dialog&)> bedienen, bool& gesehen) {
 
 class EinstellungenAnsicht : public test::Fensterfixture {
  protected:
-  QAction* aktion(TFenster& fenster, const QString& text) {
-    for (QAction* a : fenster.findChildren<QAction*>())
+  QAction* aktion(const QString& text) {
+    for (QAction* a : f->findChildren<QAction*>())
       if (a->text() == text) return a;
     ADD_FAILURE() << text.toStdString();
     return nullptr;
   }
   // Triggers the entry; `bedienen` fills the dialog it opens, which is then accepted.
   template <class Dialog>
-  void mitDialog(TFenster& fenster, const QString& text, std::function<void(Dialog&)> bedienen) {
+  void mitDialog(const QString& text, std::function<void(Dialog&)> bedienen) {
     bool gesehen = false;
     wennOffen<Dialog>(bedienen, gesehen);
-    aktion(fenster, text)->trigger();
+    aktion(text)->trigger();
     EXPECT_TRUE(gesehen) << text.toStdString();
   }
 };
 
 TEST_F(EinstellungenAnsicht, SpeichernUndUndoschritteSindNachEinemNeustartZurueck) {
   const std::string ordner = pfad("autosave");
-  mitDialog<TSpeichereinstellungen>(*f, QStringLiteral("Speichern..."), [&](TSpeichereinstellungen& d) {
+  mitDialog<TSpeichereinstellungen>(QStringLiteral("Speichern..."), [&](TSpeichereinstellungen& d) {
     d.automatisch()->setChecked(true);
     d.minuten()->setValue(3);
     d.sicherheitskopie()->setChecked(false);
     d.eigenerOrdner()->setChecked(true);
     d.ordner()->setText(QString::fromStdString(ordner));
   });
-  mitDialog<TUndospeichereinstellung>(*f, QStringLiteral("Undospeichereinstellung..."),
+  mitDialog<TUndospeichereinstellung>(QStringLiteral("Undospeichereinstellung..."),
                                       [](TUndospeichereinstellung& d) { d.knopf(3)->setChecked(true); });
   EXPECT_EQ(speicher().undoTiefe, 10) << "the open drawing follows at once";
   f->close();
@@ -94,23 +94,16 @@ TEST_F(EinstellungenAnsicht, SpeichernUndUndoschritteSindNachEinemNeustartZuruec
   EXPECT_EQ(zweites->sitzung().zeichnung.speicher.undoTiefe, 10);
 }
 
-TEST(Undoposition, GespeicherteAnzahlWirdZurStellung) {
-  const struct {
-    int schritte, stellung;
-  } faelle[] = {{100, 1}, {50, 2}, {10, 3}, {5, 3}, {30, 2}, {70, 1}, {500, 1}, {0, 3}};
-  for (const auto& fall : faelle) EXPECT_EQ(undoposition(fall.schritte), fall.stellung) << fall.schritte;
-}
-
 TEST_F(EinstellungenAnsicht, GesamteZeichnungZeigtNurGezeigteElemente) {
   Ansicht& a = f->sitzung().zeichnung.ansicht;
   speicher().beginneSchritt();
   test::polygon(speicher(), {{5000, 5000}, {5100, 5000}, {5100, 5100}});
   test::linie(speicher(), 9000, 9000, 9500, 9500);
-  aktion(*f, QStringLiteral("Gesamte Zeichnung"))->trigger();
+  aktion(QStringLiteral("Gesamte Zeichnung"))->trigger();
   const double beide = a.zoom;
   // With the lines switched off the far line is not shown and must not widen the view.
   f->sitzung().schalter.linien = false;
-  aktion(*f, QStringLiteral("Gesamte Zeichnung"))->trigger();
+  aktion(QStringLiteral("Gesamte Zeichnung"))->trigger();
   EXPECT_LT(a.zoom, beide / 5);
   const Weltpunkt mitte = a.bereichsmitte();
   EXPECT_NEAR(mitte.x, 5050, 5);
@@ -119,15 +112,11 @@ TEST_F(EinstellungenAnsicht, GesamteZeichnungZeigtNurGezeigteElemente) {
 
 TEST_F(EinstellungenAnsicht, NormalansichtSchaltetDieBlattdarstellungAb) {
   Ansicht& a = f->sitzung().zeichnung.ansicht;
-  aktion(*f, QStringLiteral("Blatt darstellen"))->setChecked(true);
+  aktion(QStringLiteral("Blatt darstellen"))->setChecked(true);
   ASSERT_TRUE(a.layoutView);
-  aktion(*f, QStringLiteral("Normalansicht"))->trigger();
+  aktion(QStringLiteral("Normalansicht"))->trigger();
   EXPECT_FALSE(a.layoutView);
-  EXPECT_FALSE(aktion(*f, QStringLiteral("Blatt darstellen"))->isChecked());
-  const Ansicht vorher = a;
-  aktion(*f, QStringLiteral("Neu zeichnen"))->trigger();
-  EXPECT_EQ(a.zoom, vorher.zoom);
-  EXPECT_EQ(a.viewOriginX, vorher.viewOriginX);
+  EXPECT_FALSE(aktion(QStringLiteral("Blatt darstellen"))->isChecked());
 }
 
 TEST_F(EinstellungenAnsicht, StrukturfehlerSichertNotfallsUndSchliesst) {
@@ -174,7 +163,7 @@ TEST_F(EinstellungenAnsicht, FehlendeSchraffurenNachDemLaden) {
 }
 
 TEST_F(EinstellungenAnsicht, ZeichnungsoptionenDrehenUndDezimaldarstellung) {
-  mitDialog<TZeichnungsoptionen>(*f, QStringLiteral("Zeichnungsoptionen..."), [](TZeichnungsoptionen& d) {
+  mitDialog<TZeichnungsoptionen>(QStringLiteral("Zeichnungsoptionen..."), [](TZeichnungsoptionen& d) {
     d.koordinatenwinkel()->setValue(30);
     d.rasterMitdrehen()->setChecked(true);
     d.imperialDezimal()->setChecked(true);
@@ -185,24 +174,11 @@ TEST_F(EinstellungenAnsicht, ZeichnungsoptionenDrehenUndDezimaldarstellung) {
   EXPECT_TRUE(a.imperialDecimal);
 }
 
-}  // namespace
-}  // namespace quarzel
-
-namespace quarzel {
-namespace {
-
-class Bildaufbautest : public test::Fensterfixture {
- protected:
+TEST_F(EinstellungenAnsicht, EscapeBrichtDenBildaufbauAbUndDasFensterBleibtBedienbar) {
   // Enough lines on the sheet for a redraw that lets events through.
-  void vieleLinien() {
-    speicher().beginneSchritt();
-    for (int i = 0; i < 60000; ++i) test::linie(speicher(), 4900, 4950 + i % 200, 5100, 4951 + i % 200, false);
-  }
-  bool gezeichnet(std::int32_t n) { return speicher().flag(kFlagspalteGezeichnet, n) != 0; }
-};
-
-TEST_F(Bildaufbautest, EscapeBrichtDenBildaufbauAbUndDasFensterBleibtBedienbar) {
-  vieleLinien();
+  speicher().beginneSchritt();
+  for (int i = 0; i < 60000; ++i) test::linie(speicher(), 4900, 4950 + i % 200, 5100, 4951 + i % 200, false);
+  auto gezeichnet = [this](std::int32_t n) { return speicher().flag(kFlagspalteGezeichnet, n) != 0; };
   const std::int32_t letzte = speicher().anzahl();
   waehle(1);  // the line tool: an Escape reaching it would end it
   QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);

@@ -1,6 +1,7 @@
 #include "ui/dialogs/zeichnungsoptionen.h"
 
 #include <QButtonGroup>
+#include <QCheckBox>
 #include <QDialogButtonBox>
 #include <QDoubleSpinBox>
 #include <QFormLayout>
@@ -47,6 +48,9 @@ Zeichnungsoptionenwahl zeichnungsoptionenAus(const Ansicht& a) {
   w.einheitIndex = index >= 0 ? index : kStandardEinheit;
   w.massstab = std::isfinite(a.drawingScale) && a.drawingScale > 0 ? a.drawingScale : 100;
   w.dezimalen = angezeigteDezimalen(a.displayDecimals);
+  w.imperialDezimal = a.imperialDecimal;
+  w.koordinatenwinkel = std::isfinite(a.coordAngle) ? a.coordAngle : 0;
+  w.rasterMitdrehen = w.koordinatenwinkel != 0 && a.gridAngle == a.coordAngle;
   return w;
 }
 
@@ -76,6 +80,12 @@ void wendeZeichnungsoptionenAn(Ansicht& a, const Zeichnungsoptionenwahl& w) {
     a.drawingScale = w.massstab;
   }
   a.displayDecimals = std::clamp(w.dezimalen, 0, 3);
+  a.imperialDecimal = w.imperialDezimal;
+  if (std::isfinite(w.koordinatenwinkel)) {
+    // One turn is no turn; the field's range keeps the angle within it.
+    a.coordAngle = static_cast<float>(std::fmod(w.koordinatenwinkel, 360.0));
+    if (w.rasterMitdrehen) a.gridAngle = a.coordAngle;
+  }
 }
 
 void schreibeZeichnungsoptionen(einstellung::Projektoptionen& p, const Zeichnungsoptionenwahl& w) {
@@ -138,6 +148,20 @@ TZeichnungsoptionen::TZeichnungsoptionen(const Zeichnungsoptionenwahl& wahl, QWi
   dezimalen_->setValue(std::clamp(wahl.dezimalen, 0, 3));
   dezimalLage->addRow(QStringLiteral("Nachkommastellen:"), dezimalen_);
   einheitenLage->addLayout(dezimalLage);
+  imperialDezimal_ = new QCheckBox(QStringLiteral("Dezimaldarstellung englischer Einheiten"), einheiten);
+  imperialDezimal_->setChecked(wahl.imperialDezimal);
+  einheitenLage->addWidget(imperialDezimal_);
+  auto* winkelLage = new QFormLayout;
+  winkel_ = new QDoubleSpinBox(einheiten);
+  winkel_->setRange(-360, 360);
+  winkel_->setDecimals(3);
+  winkel_->setSuffix(QStringLiteral(" Grad"));
+  winkel_->setValue(std::isfinite(wahl.koordinatenwinkel) ? wahl.koordinatenwinkel : 0);
+  winkelLage->addRow(QStringLiteral("Koordinatensystem drehen:"), winkel_);
+  einheitenLage->addLayout(winkelLage);
+  rasterMitdrehen_ = new QCheckBox(QStringLiteral("Raster und Koordinatensystem drehen"), einheiten);
+  rasterMitdrehen_->setChecked(wahl.rasterMitdrehen);
+  einheitenLage->addWidget(rasterMitdrehen_);
   spalten->addWidget(einheiten);
 
   // Scale.
@@ -248,6 +272,9 @@ Zeichnungsoptionenwahl TZeichnungsoptionen::wahl() const {
   const int m = massstaebe_->checkedId();
   w.massstab = m >= 0 && m < static_cast<int>(kMassstaebe.size()) ? kMassstaebe[m] : massstab_->value();
   w.dezimalen = dezimalen_->value();
+  w.imperialDezimal = imperialDezimal_->isChecked();
+  w.koordinatenwinkel = winkel_->value();
+  w.rasterMitdrehen = rasterMitdrehen_->isChecked();
   return w;
 }
 

@@ -13,6 +13,7 @@
 #include "settings/einstellungen.h"
 
 class QButtonGroup;
+class QCheckBox;
 class QDoubleSpinBox;
 class QSpinBox;
 
@@ -24,12 +25,15 @@ struct Zeichnungsoptionenwahl {
   int einheitIndex = 2;            // radio order of masseinheiten ("m")
   double massstab = 100;           // n of 1 : n
   int dezimalen = 2;               // 0..3
+  bool imperialDezimal = false;    // imperial values as decimal numbers
+  double koordinatenwinkel = 0;    // degrees, the user's coordinate system
+  bool rasterMitdrehen = false;    // the grid takes the same angle
   bool operator==(const Zeichnungsoptionenwahl&) const = default;
 };
 
 // The choices the view stands for (an unknown unit code shows as "m").
 Zeichnungsoptionenwahl zeichnungsoptionenAus(const Ansicht& a);
-// Sets sheet, unit, scale and decimals; the sheet is centred in the world
+// Sets sheet, unit, scale, decimals, notation and angle; the sheet is centred in the world
 // again and the zero point and grid origin move with its corner, so they keep
 // their place on the sheet.
 void wendeZeichnungsoptionenAn(Ansicht& a, const Zeichnungsoptionenwahl& w);
@@ -59,6 +63,9 @@ class TZeichnungsoptionen final : public QDialog {
   QDoubleSpinBox* hoehe() const { return hoehe_; }
   QDoubleSpinBox* massstab() const { return massstab_; }
   QSpinBox* dezimalen() const { return dezimalen_; }
+  QCheckBox* imperialDezimal() const { return imperialDezimal_; }
+  QDoubleSpinBox* koordinatenwinkel() const { return winkel_; }
+  QCheckBox* rasterMitdrehen() const { return rasterMitdrehen_; }
 
  private:
   double faktor() const;
@@ -74,6 +81,9 @@ class TZeichnungsoptionen final : public QDialog {
   QDoubleSpinBox* hoehe_;
   QDoubleSpinBox* massstab_;
   QSpinBox* dezimalen_;
+  QCheckBox* imperialDezimal_;
+  QDoubleSpinBox* winkel_;
+  QCheckBox* rasterMitdrehen_;
   // The sheet in millimetres, kept apart from the fields so that switching
   // units back and forth does not round it away.
   std::int32_t breiteMm_;

@@ -1,5 +1,6 @@
 #include "ui/tools/eigenschaftsleiste.h"
 
+#include <QAbstractItemView>
 #include <QAbstractSpinBox>
 #include <QApplication>
 #include <QCheckBox>
@@ -11,6 +12,7 @@
 #include <QLabel>
 #include <QPixmap>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QSpinBox>
 #include <QToolButton>
 #include <algorithm>
@@ -63,6 +65,8 @@ Eigenschaftsleiste::Eigenschaftsleiste(QWidget* eltern) : QToolBar(QStringLitera
   setzeLinienstile({{1, QStringLiteral("durchgezogen")}});
   connect(stil_, &QComboBox::currentIndexChanged, this, &Eigenschaftsleiste::geaendert);
   connect(stil_, &QComboBox::activated, this, [this] { emit gewaehlt(Wahl::Linienstil); });
+  connect(stil_, &QComboBox::currentIndexChanged, this,
+          [this] { stil_->setToolTip(QStringLiteral("Linienstil: ") + stil_->currentText()); });
 
   farbknopf_ = new QToolButton(this);
   farbknopf_->setObjectName(QStringLiteral("Farbe"));
@@ -203,6 +207,12 @@ void Eigenschaftsleiste::setzeLinienstile(const std::vector<std::pair<int, QStri
     if (nummer >= 1 && nummer <= 32767) stil_->addItem(QStringLiteral("%1  %2").arg(nummer).arg(name), nummer);
   }
   if (stil_->count() == 0) stil_->addItem(QStringLiteral("1"), 1);
+  // The closed box stays narrow for the bar's sake; the open list is as wide
+  // as its longest entry, so no style name is cut there.
+  int breitester = 0;
+  for (int i = 0; i < stil_->count(); ++i)
+    breitester = std::max(breitester, stil_->view()->fontMetrics().horizontalAdvance(stil_->itemText(i)));
+  stil_->view()->setMinimumWidth(breitester + stil_->view()->verticalScrollBar()->sizeHint().width() + 16);
   setzeLinienstil(vorher > 0 ? vorher : 1);
 }
 
@@ -233,6 +243,8 @@ void Eigenschaftsleiste::setzeStift(int s) {
 void Eigenschaftsleiste::setzeLinienstil(int s) {
   const int i = stil_->findData(s);
   stil_->setCurrentIndex(i >= 0 ? i : 0);
+  // The closed box may cut the name: the tooltip gives it whole.
+  stil_->setToolTip(QStringLiteral("Linienstil: ") + stil_->currentText());
 }
 
 void Eigenschaftsleiste::zeigeFuer(Werkzeugcode w) {

@@ -8,6 +8,12 @@
 // drawing area that has changed its size is painted anew within the paint
 // event instead of after the resize pause. The mode is the key "Schneller
 // Refresh" of the section "Darstellung".
+//
+// A full redraw of a big drawing keeps the window alive: between elements it
+// lets the window handle its events (paint, resize, timers), shows its
+// progress in the status bar and stops on Escape or a mouse click. Other
+// input is held back meanwhile, so no command changes the drawing under the
+// renderer. A redraw asked for meanwhile stops the running one and follows it.
 #pragma once
 
 #include <QElapsedTimer>
@@ -17,6 +23,7 @@
 namespace quarzel {
 
 class Sitzung;
+class Statusleiste;
 class Werkzeugbedienung;
 class Zeichenflaeche;
 
@@ -26,13 +33,30 @@ class Bildaufbau final : public Zeichenbeobachter {
   // Intermediate pictures of a redraw that is over sooner would only cost
   // time: nothing is shown before this many milliseconds have passed.
   static constexpr int kErsteZwischenanzeigeMs = 40;
+  // How often a running redraw lets the window handle its events.
+  static constexpr int kEreignisabstandMs = 50;
 
-  explicit Bildaufbau(Zeichenflaeche& flaeche);
+  // `unterbrechbar`: a full redraw outside a paint event, which may let
+  // events through; `status` shows the progress (optional).
+  Bildaufbau(Zeichenflaeche& flaeche, Statusleiste* status = nullptr, bool unterbrechbar = false);
+  ~Bildaufbau() override;
+  Bildaufbau(const Bildaufbau&) = delete;
+  Bildaufbau& operator=(const Bildaufbau&) = delete;
+
   void insFenster() override;
+  void fortschritt(int prozent) override;
+  bool abbrechen() override;
+  // Stopped by the user (Escape or a click).
+  bool abgebrochen() const { return abgebrochen_; }
 
  private:
   Zeichenflaeche& flaeche_;
+  Statusleiste* status_;
+  bool unterbrechbar_;
+  bool abgebrochen_ = false;
+  bool fortschrittGezeigt_ = false;
   QElapsedTimer seitAnzeige_;
+  QElapsedTimer seitEreignissen_;
 };
 
 // Hands the session's section "Darstellung" to the window: the renderer's

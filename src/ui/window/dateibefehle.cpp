@@ -3,6 +3,7 @@
 #include <filesystem>
 #include <memory>
 #include <new>
+#include <string_view>
 #include <system_error>
 
 #include "settings/konfiguration.h"
@@ -94,6 +95,11 @@ bool Dateibefehle::oeffneZuletzt(int index) {
   return oeffne(liste[static_cast<std::size_t>(index)]);
 }
 
+namespace {
+// How the loader's message about missing hatches begins.
+constexpr std::string_view kFehlendeSchraffurenAnfang = "Zur fehlerfreien Darstellung dieser Zeichnung fehlen ";
+}  // namespace
+
 bool Dateibefehle::oeffne(const std::string& eingabe) {
   Beschaeftigt b(beschaeftigt_);
   const std::string pfad = absolut(eingabe);
@@ -108,7 +114,16 @@ bool Dateibefehle::oeffne(const std::string& eingabe) {
   Ladeergebnis ergebnis;
   try {
     ergebnis = ladeZeichnung(pfad, *zeichnung_, *benutzer_, optionen);
-    meldeLadehinweise(ergebnis, *benutzer_);
+    const bool eigenerDialog = fehlendeSchraffuren && !ergebnis.fehlendeSchraffuren.empty();
+    std::string schraffurmeldung;
+    for (const Ladehinweis& h : ergebnis.hinweise) {
+      if (eigenerDialog && h.text.starts_with(kFehlendeSchraffurenAnfang)) {
+        schraffurmeldung = h.text;
+        continue;
+      }
+      benutzer_->meldung(h.text, h.art);
+    }
+    if (eigenerDialog) fehlendeSchraffuren(schraffurmeldung, ergebnis.fehlendeSchraffuren);
   } catch (const std::bad_alloc&) {
     benutzer_->meldung("Für die Zeichnung " + pfad + " reicht der Arbeitsspeicher nicht aus.", Meldungsart::Fehler);
     return false;

@@ -13,6 +13,7 @@
 #include "ui/dialogs/bildschirmdarstellung.h"
 #include "ui/dialogs/linienstildialog.h"
 #include "ui/dialogs/schraffurdialog.h"
+#include "ui/dialogs/speicherdialoge.h"
 #include "ui/dialogs/stiftbreitendialog.h"
 #include "ui/dialogs/zeichnungsoptionen.h"
 #include "ui/tools/eigenschaftsleiste.h"
@@ -51,6 +52,11 @@ void Einstellungsbefehle::zeichnungsoptionenBearbeiten() {
   wendeZeichnungsoptionenAn(ansicht, wahl);
   schreibeZeichnungsoptionen(s.einstellungen.projektoptionen, wahl);
   s.konfiguration.speichereAbschnitt(s.einstellungen.projektoptionen);
+  if (wahl.rasterMitdrehen) {
+    // The grid's angle lives in the drawing aids; the redraw takes it from there.
+    s.einstellungen.zeichenhilfen.rasterwinkel = ansicht.gridAngle;
+    s.konfiguration.speichereAbschnitt(s.einstellungen.zeichenhilfen);
+  }
   // The redraw refreshes the status texts of sheet and scale too; a sheet of
   // another size is shown whole, as it would be after opening a drawing.
   if (neuesBlatt) ansicht.gesamtesBlatt();
@@ -114,6 +120,23 @@ void Einstellungsbefehle::linienstileBearbeiten() {
   fenster_.neuZeichnen();
 }
 
+void Einstellungsbefehle::speichernBearbeiten() {
+  Sitzung& s = fenster_.sitzung;
+  TSpeichereinstellungen dialog(s.einstellungen.speichern, &fenster_.fenster);
+  if (dialog.exec() != QDialog::Accepted) return;
+  s.einstellungen.speichern = dialog.abschnitt();
+  s.konfiguration.speichereAbschnitt(s.einstellungen.speichern);
+}
+
+void Einstellungsbefehle::undospeicherBearbeiten() {
+  Sitzung& s = fenster_.sitzung;
+  TUndospeichereinstellung dialog(s.einstellungen.undoschritte.anzahl, &fenster_.fenster);
+  if (dialog.exec() != QDialog::Accepted) return;
+  s.einstellungen.undoschritte.anzahl = dialog.schritte();
+  s.konfiguration.speichereAbschnitt(s.einstellungen.undoschritte);
+  s.zeichnung.speicher.undoTiefe = dialog.schritte();
+}
+
 void Einstellungsbefehle::refreshmodusSetzen(bool schnell) {
   fenster_.sitzung.einstellungen.darstellung.schnellerRefresh = schnell;
   // Only this key: the rest of the section stays as the file has it.
@@ -153,6 +176,9 @@ Einstellungsbefehle* einstellungsbefehleEinrichten(Fensteranschluss anschluss, E
   eintrag(QStringLiteral("Schraffuren..."), &Einstellungsbefehle::schraffurenBearbeiten);
   eintrag(QStringLiteral("Linienstile..."), &Einstellungsbefehle::linienstileBearbeiten);
   eintrag(QStringLiteral("Bildschirmdarstellung..."), &Einstellungsbefehle::bildschirmdarstellungBearbeiten);
+  einstellungen->addSeparator();
+  eintrag(QStringLiteral("Speichern..."), &Einstellungsbefehle::speichernBearbeiten);
+  eintrag(QStringLiteral("Undospeichereinstellung..."), &Einstellungsbefehle::undospeicherBearbeiten);
 
   b->schraffurleiste_ = new Schraffurleiste(eigenschaften, &fenster);
   fenster.addDockWidget(Qt::RightDockWidgetArea, b->schraffurleiste_);

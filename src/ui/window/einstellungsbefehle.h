@@ -46,6 +46,12 @@ class Einstellungsbefehle final : public QObject {
   // records), writes "Linien2.dat" and offers the chosen styles in the
   // property bar's style picker.
   void linienstileBearbeiten();
+  // "Speichern": OK writes the section "Speichern"; the automatic save and
+  // the next save follow it at once.
+  void speichernBearbeiten();
+  // "Undospeichereinstellung": OK writes the section "Undoschritte" and the
+  // open drawing keeps that many steps from its next step on.
+  void undospeicherBearbeiten();
   // The menu's refresh choice: kept, written to the configuration file and
   // applied (the menu redraws).
   void refreshmodusSetzen(bool schnell);

@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 #include <QLabel>
+#include <QPalette>
 #include <QProgressBar>
 #include <QStatusBar>
 #include <algorithm>
@@ -62,6 +63,16 @@ void Statusleiste::fortschritt(const QString& text, int prozent) {
     balken_->setVisible(true);
   }
   // Long operations block the event loop; show the change now.
+  leiste_->repaint();
+}
+
+void Statusleiste::stoerung(const QString& text) {
+  meldung_->setText(text);
+  meldung_->setAutoFillBackground(true);
+  QPalette farben = meldung_->palette();
+  farben.setColor(QPalette::Window, Qt::red);
+  farben.setColor(QPalette::WindowText, Qt::white);
+  meldung_->setPalette(farben);
   leiste_->repaint();
 }
 

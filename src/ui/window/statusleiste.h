@@ -24,6 +24,8 @@ class Statusleiste {
   void setzeAufforderung(const QString& text);
   // A long operation's text and percentage; -1 clears both.
   void fortschritt(const QString& text, int prozent);
+  // A fault that ends the program ("Störung: ..."), on red in the message area.
+  void stoerung(const QString& text);
 
   QString blatt() const;
   QString massstab() const;

@@ -9,6 +9,7 @@
 #include <QMainWindow>
 #include <QRadioButton>
 #include <QSettings>
+#include <QStyledItemDelegate>
 #include <QTimer>
 #include <QToolButton>
 #include <QVBoxLayout>
@@ -27,6 +28,51 @@ namespace {
 const QString Gruppe = QStringLiteral("Ebenenmanager");
 constexpr int RolleEbene = Qt::UserRole;
 constexpr int RolleFolie = Qt::UserRole + 1;
+// Set on a "sichtbar" cell whose box the visibility mode overrides.
+constexpr int RolleOhneWirkung = Qt::UserRole + 2;
+
+const QString HinweisAlleEbenen = QStringLiteral(
+    "Ohne Wirkung: im Modus \"Alle Ebenen sichtbar\" sind alle Ebenen sichtbar. "
+    "Die Häkchen gelten mit \"Ausgewählte Ebenen sichtbar\".");
+const QString HinweisNurAktive = QStringLiteral(
+    "Ohne Wirkung: im Modus \"Nur aktive Ebene sichtbar\" ist nur die aktive Ebene sichtbar. "
+    "Die Häkchen gelten mit \"Ausgewählte Ebenen sichtbar\".");
+const QString HinweisAlles = QStringLiteral(
+    "Ohne Wirkung: \"Alle Ebenen und Unterebenen sichtbar\" ist eingeschaltet.");
+
+// Draws the "sichtbar" boxes that have no effect greyed and ignores clicks
+// on them: a user cannot guess that the mode overrides them.
+class Sichtbarkeitsspalte final : public QStyledItemDelegate {
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+
+ protected:
+  void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+    QStyledItemDelegate::initStyleOption(option, index);
+    if (!index.data(RolleOhneWirkung).toBool()) return;
+    // Styles draw the check mark from the palette in force, not from the state alone.
+    option->state &= ~QStyle::State_Enabled;
+    option->palette.setCurrentColorGroup(QPalette::Disabled);
+  }
+  bool editorEvent(QEvent* ereignis, QAbstractItemModel* modell, const QStyleOptionViewItem& option,
+                   const QModelIndex& index) override {
+    if (index.data(RolleOhneWirkung).toBool()) return false;
+    return QStyledItemDelegate::editorEvent(ereignis, modell, option, index);
+  }
+};
+
+// Why a layer's box has no effect now; empty when it has one.
+QString ebenenhinweis(const Ebenen& e) {
+  if (e.allesSichtbar) return HinweisAlles;
+  if (e.modus == Sichtbarkeitsmodus::Alle) return HinweisAlleEbenen;
+  if (e.modus == Sichtbarkeitsmodus::NurAktive) return HinweisNurAktive;
+  return {};
+}
+
+void wirkungZeigen(QTreeWidgetItem* zeile, const QString& hinweis) {
+  zeile->setData(TEbenenmanager::SpalteSichtbar, RolleOhneWirkung, !hinweis.isEmpty());
+  zeile->setToolTip(TEbenenmanager::SpalteSichtbar, hinweis);
+}
 
 int ebeneVon(const QTreeWidgetItem* z) {
   return z ? z->data(TEbenenmanager::SpalteEbene, RolleEbene).toInt() : 0;
@@ -93,6 +139,7 @@ TEbenenmanager::TEbenenmanager(Ebenenbefehle& befehle, QWidget* eltern)
   raster_->header()->setStretchLastSection(false);
   raster_->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
   raster_->header()->setSectionResizeMode(SpalteBezeichnung, QHeaderView::Stretch);
+  raster_->setItemDelegateForColumn(SpalteSichtbar, new Sichtbarkeitsspalte(raster_));
   connect(raster_, &QTreeWidget::itemChanged, this, &TEbenenmanager::zelleGeaendert);
   connect(raster_, &QTreeWidget::itemDoubleClicked, this, &TEbenenmanager::zelleDoppelklick);
   connect(raster_, &QTreeWidget::itemCollapsed, this, [this](QTreeWidgetItem* z) {
@@ -207,6 +254,7 @@ void TEbenenmanager::aktualisieren() {
     zeile->setCheckState(SpalteAktiv, haken(n == e.aktiveEbene()));
     zeile->setText(SpalteBezeichnung, QString::fromStdString(e.name(n)));
     zeile->setCheckState(SpalteSichtbar, haken(e.sichtbarFlag(n) == 1));
+    wirkungZeigen(zeile, ebenenhinweis(e));
     zeile->setCheckState(SpalteGeschuetzt, haken((e.anzeigezustand(n) & AnzeigeGeschuetzt) != 0));
     zeile->setText(SpalteMassstab, massstabText(massstabVon(z, n)));
     if (e.massstab(n) == 0) zeile->setToolTip(SpalteMassstab, QStringLiteral("Zeichnungsmaßstab"));
@@ -228,6 +276,7 @@ void TEbenenmanager::aktualisieren() {
       unter->setText(SpalteBezeichnung, QString::fromStdString(e.folienname(n, f)));
       const std::uint8_t zustand = e.folienzustand(n, f);
       unter->setCheckState(SpalteSichtbar, haken((zustand & FolieAusgeblendet) == 0));
+      wirkungZeigen(unter, e.allesSichtbar ? HinweisAlles : QString());
       unter->setCheckState(SpalteGeschuetzt, haken((zustand & FolieGeschuetzt) != 0));
       if (n == gewaehlteEbene && f == gewaehlteFolie) neueAuswahl = unter;
     }

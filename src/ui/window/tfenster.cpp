@@ -16,6 +16,7 @@
 #include "styles/linienstile.h"
 #include "styles/linienstilstart.h"
 #include "styles/schraffurbibliothek.h"
+#include "ui/dialogs/fehlendeschraffuren.h"
 #include "ui/dialogs/rasterdialog.h"
 #include "ui/qt/qtbenutzer.h"
 #include "ui/qt/qttastatur.h"
@@ -23,6 +24,7 @@
 #include "ui/tools/eigenschaftsleiste.h"
 #include "ui/tools/kontexthilfe.h"
 #include "ui/tools/koordinatenpanel.h"
+#include "ui/window/ansichtsbefehle.h"
 #include "ui/window/ansichtsleisten.h"
 #include "ui/window/bildaufbau.h"
 #include "ui/window/dateibefehle.h"
@@ -32,6 +34,7 @@
 #include "ui/window/fensteranordnung.h"
 #include "ui/window/markierbefehle.h"
 #include "ui/window/statusleiste.h"
+#include "ui/window/strukturwache.h"
 #include "ui/window/werkzeugbedienung.h"
 #include "ui/window/zeichenflaeche.h"
 #include "ui/window/zeichenrahmen.h"
@@ -109,6 +112,7 @@ TFenster::TFenster(Sitzung& sitzung, QWidget* eltern) : QMainWindow(eltern), sit
   connect(menue_.blattDarstellen, &QAction::toggled, this, &TFenster::setzeBlattDarstellen);
 
   menue_.blattDarstellen->setChecked(sitzung_.zeichnung.ansicht.layoutView);
+  new Ansichtsbefehle(anschluss(), *menue_.ansicht, *menue_.gesamtesBlatt, *menue_.blattDarstellen);
   dateibefehle_ = std::make_unique<Dateibefehle>(sitzung_.zeichnung, sitzung_.benutzer, *tastatur_,
                                                  sitzung_.konfiguration, sitzung_.einstellungen);
   dateibefehle_->bildExport = [this](const std::string& pfad) {
@@ -119,6 +123,9 @@ TFenster::TFenster(Sitzung& sitzung, QWidget* eltern) : QMainWindow(eltern), sit
     wahl.darstellung = sitzung_.darstellung;
     wahl.schraffuren = &sitzung_.schraffuren;
     return gibZeichnungAus(sitzung_.zeichnung, wahl);
+  };
+  dateibefehle_->fehlendeSchraffuren = [this](const std::string& meldung, const std::vector<std::string>& namen) {
+    TFehlendeSchraffuren(meldung, namen, this).exec();
   };
 
   connect(zeichenflaeche_, &Zeichenflaeche::groesseGeaendert, this, &TFenster::flaecheGeaendert);
@@ -175,6 +182,11 @@ void TFenster::werkzeugeEinrichten() {
   connect(&werkzeuge_->panel(), &Koordinatenpanel::kurztasten, this, &TFenster::setzeKurztasten);
   werkzeuge_->panel().melder = [this](const std::string& text) { sitzung_.benutzer.meldung(text, Meldungsart::Fehler); };
   fangbefehle_ = new Fangbefehle(anschluss(), werkzeuge_->fangeinstellungen(), *menue_.ansicht);
+  // Closing waits for the tool event that found the damage to return.
+  strukturwache_ = std::make_unique<Strukturwache>(sitzung_, *statusleiste_,
+                                                   [this] { QTimer::singleShot(0, this, &QWidget::close); });
+  werkzeuge_->steuerung().strukturPruefen = [this] { strukturwache_->pruefen(); };
+  werkzeuge_->steuerung().autosicherungPruefen = [this] { takt(); };
 }
 
 void TFenster::eigenschaftenAuffrischen() {
@@ -324,7 +336,7 @@ void TFenster::takt() {
 }
 
 bool TFenster::normalerZustand() const {
-  return !dateibefehle_->beschaeftigt() && !sitzung_.autosicherung.beschaeftigt() &&
+  return !dateibefehle_->beschaeftigt() && !sitzung_.autosicherung.beschaeftigt() && !zeichenflaeche_->zeichnet() &&
          QApplication::activeModalWidget() == nullptr && QApplication::activePopupWidget() == nullptr;
 }
 
@@ -378,10 +390,12 @@ void TFenster::zeichneElemente(Canvas& canvas, std::int32_t von, std::int32_t bi
   Zeichenumgebung u{sitzung_.zeichnung, sitzung_.schalter, sitzung_.darstellung, &sitzung_.schraffuren};
   u.bildspeicher = &sitzung_.zeichnung.speicher;
   u.schnellerRefresh = sitzung_.einstellungen.darstellung.schnellerRefresh;
-  Bildaufbau bildaufbau(*zeichenflaeche_);
+  const bool ganz = von == 1 && bis >= sitzung_.zeichnung.speicher.anzahl();
+  // Only a full redraw may let events through; new elements are drawn at once.
+  Bildaufbau bildaufbau(*zeichenflaeche_, statusleiste_.get(), ganz && zeichenflaeche_->zeichnet());
   u.beobachter = &bildaufbau;
   // The block boxes pay off for full redraws; a few new elements are drawn directly.
-  if (von == 1 && bis >= sitzung_.zeichnung.speicher.anzahl()) u.bloecke = &sitzung_.bloecke;
+  if (ganz) u.bloecke = &sitzung_.bloecke;
   drawElements(canvas, von, bis, a.drawingScale, a.zoom, a.clipRechteck(), a.viewOriginX, a.viewOriginY, u);
 }
 
@@ -449,6 +463,12 @@ void TFenster::showEvent(QShowEvent* ereignis) {
 }
 
 void TFenster::closeEvent(QCloseEvent* ereignis) {
+  // After the emergency save the damaged drawing must not be saved over the user's file.
+  if (strukturwache_ && strukturwache_->beendet()) {
+    takt_->stop();
+    QMainWindow::closeEvent(ereignis);
+    return;
+  }
   // A file command or automatic save is waiting in a dialog or polling for
   // Escape: closing now would pull the drawing from under it.
   if (dateibefehle_->beschaeftigt() || sitzung_.autosicherung.beschaeftigt() || !dateibefehle_->aenderungenSichern()) {

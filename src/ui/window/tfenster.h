@@ -48,6 +48,7 @@ class Markierbefehle;
 class Werkzeugbedienung;
 class QtTastatur;
 class Statusleiste;
+class Strukturwache;
 class Zeichenflaeche;
 
 class TFenster final : public QMainWindow {
@@ -141,6 +142,7 @@ class TFenster final : public QMainWindow {
   // The shortcuts taken away while a numeric field has the focus.
   std::vector<std::pair<QAction*, QList<QKeySequence>>> ruhendeKurztasten_;
   QTimer* takt_ = nullptr;
+  std::unique_ptr<Strukturwache> strukturwache_;
 
   bool startdateiGeprueft_ = false;
   // The start-up view shows the whole sheet as soon as the area has a size.

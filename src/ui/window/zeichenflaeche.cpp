@@ -124,6 +124,24 @@ bool Zeichenflaeche::bildPasst() const {
 }
 
 void Zeichenflaeche::bildErneuern() {
+  // The image must not be replaced under the painter of a redraw that lets
+  // events through: the request stops that redraw and is served after it.
+  if (zeichnet_) {
+    nochmal_ = true;
+    return;
+  }
+  zeichnet_ = true;
+  do {
+    nochmal_ = false;
+    bildMalen();
+  } while (nochmal_);
+  zeichnet_ = false;
+  ++bildzaehler_;
+  fangmarke_.reset();
+  emit neuGezeichnet();
+}
+
+void Zeichenflaeche::bildMalen() {
   // The rubber bands' painter must be off the image while it is replaced.
   rueckmeldung_->schliessen();
   const QSize groesse(std::max(1, pixelBreite()), std::max(1, pixelHoehe()));
@@ -134,9 +152,6 @@ void Zeichenflaeche::bildErneuern() {
     QtCanvas canvas(bild_);
     maler_(canvas);
   }
-  ++bildzaehler_;
-  fangmarke_.reset();
-  emit neuGezeichnet();
 }
 
 void Zeichenflaeche::ebeneAnpassen() {

@@ -80,6 +80,11 @@ class Zeichenflaeche final : public QWidget {
   bool schnellerRefresh() const { return schnellerRefresh_; }
   // Shows the picture as far as a redraw in progress has painted it.
   void zwischenstandZeigen();
+  // A full picture is being painted. A redraw asked for meanwhile (by an
+  // event handled while it runs) stops it and is painted right after it.
+  bool zeichnet() const { return zeichnet_; }
+  bool neuAngefordert() const { return nochmal_; }
+  bool imPaintEvent() const { return imPaintEvent_; }
   int zwischenstaende() const { return zwischenstaende_; }
 
   // The area in device pixels (areaWidth x areaHeight of the view).
@@ -128,6 +133,8 @@ class Zeichenflaeche final : public QWidget {
   Mausdaten daten(const QMouseEvent& e) const;
   // Paints the snap marker with a painter whose unit is one device pixel.
   void fangmarkeMalen(QPainter& maler) const;
+  // One full picture; bildErneuern repeats it while redraws are asked for.
+  void bildMalen();
 
   Maler maler_;
   Tastenfilter tastenfilter_;
@@ -145,6 +152,8 @@ class Zeichenflaeche final : public QWidget {
   std::optional<QPointF> cursor_;
   bool schnellerRefresh_ = true;
   bool imPaintEvent_ = false;
+  bool zeichnet_ = false;
+  bool nochmal_ = false;
   int zwischenstaende_ = 0;
   std::optional<Fangart> fangmarke_;
   QPointF fangpunkt_;

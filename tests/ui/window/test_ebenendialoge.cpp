@@ -2,6 +2,8 @@
 // offscreen: the drawing and the configuration file show the result.
 #include <gtest/gtest.h>
 
+#include <QAbstractButton>
+
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -156,6 +158,24 @@ TEST_F(Ebenendialoge, ManagerSpaltenSetzenSchutzUndSichtbarkeit) {
   EXPECT_EQ(z().ebenen.folienzustand(1, 1), FolieAusgeblendet);
   EXPECT_EQ(m->zeile(1, 1)->checkState(TEbenenmanager::SpalteSichtbar), Qt::Unchecked);
   EXPECT_TRUE(z().speicher.modifiziert());
+}
+
+TEST_F(Ebenendialoge, SichtbarSpalteZeigtWannIhreHaekchenNichtsBewirken) {
+  TEbenenmanager* m = befehle->manager();
+  const struct {
+    const char* modus;
+    bool ebeneWirkt;
+  } faelle[] = {{"Alle Ebenen sichtbar", false}, {"Ausgewählte Ebenen sichtbar", true},
+                {"Nur aktive Ebene sichtbar", false}};
+  for (const auto& fall : faelle) {
+    for (QAbstractButton* k : m->findChildren<QAbstractButton*>()) {
+      if (k->text() == QString::fromUtf8(fall.modus)) k->click();
+    }
+    QApplication::processEvents();
+    const QString hinweis = m->zeile(1)->toolTip(TEbenenmanager::SpalteSichtbar);
+    EXPECT_EQ(hinweis.contains(QString::fromUtf8(fall.modus)), !fall.ebeneWirkt) << hinweis.toStdString();
+    EXPECT_TRUE(m->zeile(1, 1)->toolTip(TEbenenmanager::SpalteSichtbar).isEmpty()) << "sublayer boxes work";
+  }
 }
 
 }  // namespace

@@ -100,6 +100,11 @@ std::pair<std::int32_t, std::int32_t> legeFigurAb(Werkzeugumgebung& u, const Zei
     Tpolygondaten d;
     d.farbe = farbe;
     if (f.freihand) d.muster = kFreihandMuster;
+    if (f.zugArt == Elementart::Verlauf) {
+      d.farbe2 = v.farbe2;
+      d.verlaufstyp = packeVerlaufstyp({f.verlaufsbasis, false, false});
+      d.wert2 = f.verlaufsecken;
+    }
     const std::int32_t n = s.neuesPolygon(f.zugArt, d);
     s.punkte.leere();
     if (f.freihand && v.freihandstift != 0) s.setzeStift(n, v.freihandstift);

@@ -82,4 +82,15 @@ Zeichenfigur hilfskreisDreiPunkte(const Figurpunkte& p, const Zeichenvorgabe& v)
 Zeichenfigur hilfslinienkreuz(const Figurpunkte& p, const Zeichenvorgabe& v);
 Zeichenfigur hilfslinienkreuzSchraeg(const Figurpunkte& p, const Zeichenvorgabe& v);
 
+// Gradients (verlaufswerkzeuge.cpp): the outline of one gradient element.
+inline constexpr int kHoechsteVerlaufsecken = 64;  // the renderer's n-gon limit
+Zeichenfigur verlaufLinear(const Figurpunkte& p, const Zeichenvorgabe& v);   // start, end, width
+Zeichenfigur verlaufRechteck(const Figurpunkte& p, const Zeichenvorgabe& v);  // two corners
+Zeichenfigur verlaufPolygon(const Figurpunkte& p, const Zeichenvorgabe& v);
+Zeichenfigur verlaufSpline(const Figurpunkte& p, const Zeichenvorgabe& v);
+Zeichenfigur verlaufKreis(const Figurpunkte& p, const Zeichenvorgabe& v);   // centre, radius
+Zeichenfigur verlaufRadial(const Figurpunkte& p, const Zeichenvorgabe& v);  // centre, start of the sweep
+Zeichenfigur verlaufVieleck(const Figurpunkte& p, const Zeichenvorgabe& v);  // centre, first corner
+Zeichenfigur verlaufZweiPolygone(const Figurpunkte& p, const Zeichenvorgabe& v);
+
 }  // namespace quarzel::figurbau

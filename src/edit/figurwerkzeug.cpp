@@ -22,11 +22,16 @@ const Werkzeugzeile* Figurwerkzeug::suche(Werkzeugcode code) const {
   return z != nullptr && z->gruppe == gruppe_ && z->figur != nullptr ? z : nullptr;
 }
 
+std::size_t Figurwerkzeug::zielpunkte(const Werkzeugzeile& a) const {
+  return a.punktzahl > 0 ? static_cast<std::size_t>(a.punktzahl) : 0;
+}
+
 Figurpunkte Figurwerkzeug::punkte(const Werkzeugumgebung& u, std::span<const Weltpunkt> p) const {
   Figurpunkte f;
   f.p = p;
   f.weltBreite = u.zeichnung.ansicht.WorldWidth;
   f.weltHoehe = u.zeichnung.ansicht.WorldHeight;
+  ergaenze(f);
   return f;
 }
 
@@ -42,7 +47,8 @@ void Figurwerkzeug::punkt(Werkzeugumgebung& u, Weltpunkt p) {
     if (u.zustand.schritt <= 1) pk.clear();
     pk.push_back(p);
   }
-  if ((a->punktzahl > 0 && pk.size() >= static_cast<std::size_t>(a->punktzahl)) || pk.size() >= kHoechstPunkte) {
+  const std::size_t ziel = zielpunkte(*a);
+  if ((ziel > 0 && pk.size() >= ziel) || pk.size() >= kHoechstPunkte) {
     schliesseAb(u, *a);
     return;
   }

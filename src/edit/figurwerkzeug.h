@@ -31,6 +31,9 @@ struct Figurpunkte {
   std::optional<std::pair<double, double>> winkel;
   // World size, for construction lines that run across the whole world.
   double weltBreite = 10000, weltHoehe = 10000;
+  // Tools that take two point lists one after the other: the points of the
+  // first (0 while it is being given).
+  std::size_t haelfte = 0;
 
   std::size_t n() const { return p.size(); }
 };
@@ -62,6 +65,11 @@ class Figurwerkzeug : public Werkzeugmodul {
  protected:
   // The fill of new areas; nullptr for plain outlines.
   virtual const Flaechenvorgabe* flaeche() const { return nullptr; }
+  // The points that finish the tool's figure (0 = the right button does);
+  // the row's count unless the module knows better.
+  virtual std::size_t zielpunkte(const Werkzeugzeile& a) const;
+  // Further facts about the points for the figure builder.
+  virtual void ergaenze(Figurpunkte& f) const { (void)f; }
 
  private:
   const Werkzeugzeile* suche(Werkzeugcode code) const;

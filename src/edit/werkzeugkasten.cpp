@@ -10,6 +10,8 @@ Werkzeugkasten::Werkzeugkasten(Zeichnung& zeichnung, const Uhr& uhr)
   steuerung.setzeModul(Werkzeuggruppe::Linien, &linien);
   steuerung.setzeModul(Werkzeuggruppe::Flaechen, &flaechen);
   steuerung.setzeModul(Werkzeuggruppe::Bearbeiten, &markier);
+  steuerung.setzeModul(Werkzeuggruppe::Verlaeufe, &verlaeufe);
+  steuerung.setzeModul(Werkzeuggruppe::Bitmaps, &bitmaps);
 }
 
 void Werkzeugkasten::fensterTrennen() {

@@ -7,11 +7,13 @@
 // machine in the constructor.
 #pragma once
 
+#include "edit/bitmapwerkzeuge.h"
 #include "edit/fangeinstellungen.h"
 #include "edit/fangsuche.h"
 #include "edit/flaechenwerkzeuge.h"
 #include "edit/linienwerkzeuge.h"
 #include "edit/markierwerkzeug.h"
+#include "edit/verlaufswerkzeuge.h"
 #include "edit/werkzeugsteuerung.h"
 
 namespace quarzel {
@@ -32,6 +34,8 @@ class Werkzeugkasten {
   Linienwerkzeuge linien;
   Flaechenwerkzeuge flaechen;
   Markierwerkzeug markier;
+  Verlaufswerkzeuge verlaeufe;
+  Bitmapwerkzeuge bitmaps;
   Fangeinstellungen fang;
   Fangsuche fangsuche;
   Werkzeugsteuerung steuerung;

@@ -95,6 +95,7 @@ struct Z : Werkzeugzeile {
 };
 
 constexpr std::uint8_t kFl = kFuellung;
+constexpr std::uint8_t kF2 = kFarbe2;
 
 // One row per tool code. Per bar, buttons in their order; a button's variants
 // follow it in the order the property bar offers them.
@@ -281,25 +282,25 @@ constexpr std::array kTabelle{
     Werkzeugzeile(Z(W::HilfskreisKonzentrischAbstandFest, G::Konstruktion).spaeter(L::Hilfslinien, "(Abstand fest)")),
     Werkzeugzeile(Z(W::Hilfsmarker, G::Keine).spaeter(L::Hilfslinien, "Hilfsmarker")),
 
-    // --- Gradients (not available yet) ------------------------------------------------
-    Werkzeugzeile(Z(W::LinearerVerlauf, G::Verlaeufe).m(M::DreiPunkte).spaeter(L::Verlaeufe, "Linearer Farbverlauf")),
-    Werkzeugzeile(Z(W::RechteckigerVerlauf, G::Verlaeufe).spaeter(L::Verlaeufe, "Rechteckiger Farbverlauf")),
-    Werkzeugzeile(Z(W::PolygonVerlauf, G::Verlaeufe).spaeter(L::Verlaeufe, "Polygonförmiger Farbverlauf")),
-    Werkzeugzeile(Z(W::SplineVerlauf, G::Verlaeufe).spaeter(L::Verlaeufe, "Splineförmiger Farbverlauf")),
-    Werkzeugzeile(Z(W::KreisVerlauf, G::Verlaeufe).m(M::MitteRadius).spaeter(L::Verlaeufe, "Kreisförmiger Farbverlauf")),
-    Werkzeugzeile(Z(W::RadialerVerlauf, G::Verlaeufe).spaeter(L::Verlaeufe, "Radialer Farbverlauf")),
-    Werkzeugzeile(Z(W::VieleckVerlauf, G::Verlaeufe).m(M::MitteZweiterPunkt).f(kEcken).spaeter(L::Verlaeufe, "Verlauf mit n Ecken")),
-    Werkzeugzeile(Z(W::ZweiPolygoneVerlauf, G::Verlaeufe).spaeter(L::Verlaeufe, "Farbverlauf über zwei Polygone")),
+    // --- Gradients: one element each, colours from the property bar ------------------
+    Werkzeugzeile(Z(W::LinearerVerlauf, G::Verlaeufe).fig(3, 0, verlaufLinear).m(M::DreiPunkte).f(kF2).k(L::Verlaeufe, "verlauflinear", "Linearer Farbverlauf")),
+    Werkzeugzeile(Z(W::RechteckigerVerlauf, G::Verlaeufe).fig(2, 0, verlaufRechteck).f(kF2).k(L::Verlaeufe, "verlaufrechteck", "Rechteckiger Farbverlauf")),
+    Werkzeugzeile(Z(W::PolygonVerlauf, G::Verlaeufe).fig(0, 3, verlaufPolygon).f(kF2).k(L::Verlaeufe, "verlaufpolygon", "Polygonförmiger Farbverlauf")),
+    Werkzeugzeile(Z(W::SplineVerlauf, G::Verlaeufe).fig(0, 3, verlaufSpline).f(kF2).k(L::Verlaeufe, "verlaufspline", "Splineförmiger Farbverlauf")),
+    Werkzeugzeile(Z(W::KreisVerlauf, G::Verlaeufe).fig(2, 0, verlaufKreis).m(M::MitteRadius).f(kF2).k(L::Verlaeufe, "verlaufkreis", "Kreisförmiger Farbverlauf")),
+    Werkzeugzeile(Z(W::RadialerVerlauf, G::Verlaeufe).fig(2, 0, verlaufRadial).f(kF2).k(L::Verlaeufe, "verlaufradial", "Radialer Farbverlauf")),
+    Werkzeugzeile(Z(W::VieleckVerlauf, G::Verlaeufe).fig(2, 0, verlaufVieleck).m(M::MitteZweiterPunkt).f(kF2 | kEcken).k(L::Verlaeufe, "verlaufvieleck", "Verlauf mit n Ecken")),
+    Werkzeugzeile(Z(W::ZweiPolygoneVerlauf, G::Verlaeufe).fig(0, 3, verlaufZweiPolygone).f(kF2).k(L::Verlaeufe, "verlaufzweipolygone", "Farbverlauf über zwei Polygone")),
 
-    // --- Bitmaps (not available yet) ----------------------------------------------------
-    Werkzeugzeile(Z(W::BitmapEinpassen, G::Bitmaps).spaeter(L::Bitmaps, "Bitmap einpassen")),
-    Werkzeugzeile(Z(W::BitmapBeschneiden, G::Bitmaps).spaeter(L::Bitmaps, "Bitmap beschneiden")),
-    Werkzeugzeile(Z(W::BitmapWaagerechtSpiegeln, G::Bitmaps).spaeter(L::Bitmaps, "Bitmapinhalt horizontal spiegeln")),
-    Werkzeugzeile(Z(W::BitmapSenkrechtSpiegeln, G::Bitmaps).spaeter(L::Bitmaps, "Bitmapinhalt vertikal spiegeln")),
-    Werkzeugzeile(Z(W::BitmapDrehen, G::Bitmaps).spaeter(L::Bitmaps, "Bitmapinhalt drehen")),
-    Werkzeugzeile(Z(W::BitmapMaskieren, G::Bitmaps).spaeter(L::Bitmaps, "Bitmapinhalt maskieren")),
-    Werkzeugzeile(Z(W::BitmapPolygonalBeschneiden, G::Bitmaps).spaeter(L::Bitmaps, "Bitmap polygonal beschneiden")),
-    Werkzeugzeile(Z(W::BitmapRundBeschneiden, G::Bitmaps).spaeter(L::Bitmaps, "Bitmap rund beschneiden")),
+    // --- Bitmaps: the first click picks the bitmap ---------------------------------------
+    Werkzeugzeile(Z(W::BitmapEinpassen, G::Bitmaps).da().k(L::Bitmaps, "bitmapeinpassen", "Bitmap einpassen")),
+    Werkzeugzeile(Z(W::BitmapBeschneiden, G::Bitmaps).da().k(L::Bitmaps, "bitmapbeschneiden", "Bitmap beschneiden")),
+    Werkzeugzeile(Z(W::BitmapWaagerechtSpiegeln, G::Bitmaps).da().k(L::Bitmaps, "bitmapspiegelnh", "Bitmapinhalt horizontal spiegeln")),
+    Werkzeugzeile(Z(W::BitmapSenkrechtSpiegeln, G::Bitmaps).da().k(L::Bitmaps, "bitmapspiegelnv", "Bitmapinhalt vertikal spiegeln")),
+    Werkzeugzeile(Z(W::BitmapDrehen, G::Bitmaps).da().k(L::Bitmaps, "bitmapdrehen", "Bitmapinhalt drehen")),
+    Werkzeugzeile(Z(W::BitmapMaskieren, G::Bitmaps).da().mk(kOhneFang).k(L::Bitmaps, "bitmapmaskieren", "Bitmapinhalt maskieren")),
+    Werkzeugzeile(Z(W::BitmapPolygonalBeschneiden, G::Bitmaps).da().k(L::Bitmaps, "bitmappolygonal", "Bitmap polygonal beschneiden")),
+    Werkzeugzeile(Z(W::BitmapRundBeschneiden, G::Bitmaps).da().k(L::Bitmaps, "bitmaprund", "Bitmap rund beschneiden")),
 
     // --- Text (not available yet) ---------------------------------------------------------
     Werkzeugzeile(Z(W::Fliesstext, G::Text).spaeter(L::Text, "Fließtext")),

@@ -80,6 +80,7 @@ enum Eigenschaftsfeld : std::uint8_t {
   kEcken = 2,        // corners of n-gons and stars
   kKreisradius = 4,  // circles of a fixed radius
   kFuellung = 8,     // the fill of new areas
+  kFarbe2 = 16,      // the second colour of gradients
 };
 
 // How Escape ends the tool's collection (when no panel takes the key first).

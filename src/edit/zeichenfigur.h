@@ -40,6 +40,10 @@ struct Zeichenfigur {
   bool geschlossen = false;
   bool hilfslinie = false;
   bool freihand = false;
+  // Gradients (zugArt Verlauf): the base type (0..7, one per gradient tool)
+  // and, for n-gons, the number of corners.
+  std::uint8_t verlaufsbasis = 0;
+  std::uint16_t verlaufsecken = 0;
 
   bool leer() const { return linien.empty() && boegen.empty() && zug.size() < 2 && !bezier; }
 };

@@ -23,6 +23,8 @@ inline constexpr std::uint32_t kFreihandMuster = 555999;
 
 struct Zeichenvorgabe {
   Farbe farbe = 0;  // the current drawing colour
+  // Gradients run from the drawing colour to this one.
+  Farbe farbe2 = rgb(255, 255, 255);
   // Rectangles: corner radius in sheet millimetres; 0 gives sharp corners.
   double eckradius = 0;
   // N-gons and stars: the number of corners (points of a star), 3..1000.

@@ -291,6 +291,8 @@ class Elementspeicher {
   void setzeStiftMarkierte(std::uint8_t s);
   void setzeLinienstilMarkierte(std::int16_t s);
   void setzeFarbeMarkierte(Farbe f);
+  // The colour a marked gradient runs to; other kinds keep theirs.
+  void setzeFarbe2Markierte(Farbe f);
   void setzePlanteilMarkierte(std::uint8_t p);
   void setzeFolieMarkierte(std::uint8_t f);
   // Fill, hatch, hatch angle or filled flag of the marked arcs, polygons,

@@ -195,6 +195,13 @@ void Elementspeicher::aendereFuellungMarkierte(const std::function<void(Fuellang
     if (Fuellangaben* f = fuellung(n)) aendere(*f);
   });
 }
+void Elementspeicher::setzeFarbe2Markierte(Farbe f) {
+  fuerMarkierte([](Elementart a) { return a == Elementart::Verlauf; },
+                [&](std::int32_t n) {
+                  polygon(n).farbe2 = f;
+                  modifiziert_ = true;
+                });
+}
 void Elementspeicher::setzePlanteilMarkierte(std::uint8_t p) {
   fuerMarkierte(jedeArt, [&](std::int32_t n) { setzePlanteil(n, p); });
 }

@@ -144,6 +144,13 @@ Eigenschaftsleiste::Eigenschaftsleiste(QWidget* eltern) : QToolBar(QStringLitera
   connect(gefuellt_, &QCheckBox::toggled, this, &Eigenschaftsleiste::geaendert);
   connect(gefuellt_, &QCheckBox::clicked, this, [this] { emit gewaehlt(Wahl::Gefuellt); });
 
+  farbknopf2_ = new QToolButton(this);
+  farbknopf2_->setObjectName(QStringLiteral("Farbe2"));
+  farbknopf2_->setToolTip(QStringLiteral("Zweite Farbe des Verlaufs"));
+  knopfFaerben(farbknopf2_, farbe2_);
+  feld(farbknopf2_, QStringLiteral("Farbe 2:"), farbe2Aktionen_);
+  connect(farbknopf2_, &QToolButton::clicked, this, [this] { farbeWaehlen(farbe2_, farbknopf2_, Wahl::Farbe2); });
+
   for (QAbstractSpinBox* f : std::initializer_list<QAbstractSpinBox*>{eckradius_, ecken_, kreisradius_, schraffurwinkel_})
     f->installEventFilter(this);
   zeigeFuer(Werkzeugcode::Keines);
@@ -254,6 +261,7 @@ void Eigenschaftsleiste::zeigeFuer(Werkzeugcode w) {
   // With the select tool the fill fields change the marked areas.
   const bool markieren = w == Werkzeugcode::Markieren;
   for (QAction* a : flaechenAktionen_) a->setVisible(markieren || mitFeld(w, kFuellung));
+  for (QAction* a : farbe2Aktionen_) a->setVisible(mitFeld(w, kFarbe2));
   zeigeVarianten(w);
 }
 
@@ -302,10 +310,14 @@ bool Eigenschaftsleiste::eckenSichtbar() const {
 bool Eigenschaftsleiste::flaecheSichtbar() const {
   return flaechenAktionen_.back()->isVisible();
 }
+bool Eigenschaftsleiste::farbe2Sichtbar() const {
+  return farbe2Aktionen_.back()->isVisible();
+}
 
 Zeichenvorgabe Eigenschaftsleiste::vorgabe() const {
   Zeichenvorgabe v;
   v.farbe = alsFarbe(farbe_);
+  v.farbe2 = alsFarbe(farbe2_);
   v.eckradius = eckradius_->value();
   v.eckenzahl = ecken_->value();
   v.kreisradius = kreisradius_->value();

@@ -3,7 +3,8 @@
 // mm), line style and drawing colour. Shown with their tools: the variants of
 // the active tool button as a radio group (werkzeugvarianten.h), the corner
 // radius of rectangles, the number of corners of n-gons and stars, the radius
-// of fixed circles, and the fill of new areas (colour, hatch, filled).
+// of fixed circles, the fill of new areas (colour, hatch, filled) and the
+// second colour of gradients.
 //
 // It writes nothing into the drawing itself: the window reads the values
 // (vorgabe(), flaeche(), stift(), linienstil()) whenever they change and
@@ -39,7 +40,7 @@ class Eigenschaftsleiste final : public QToolBar {
 
  public:
   // What the user picked (gewaehlt()).
-  enum class Wahl : std::uint8_t { Stift, Linienstil, Farbe, Fuellfarbe, Schraffur, Schraffurwinkel, Gefuellt };
+  enum class Wahl : std::uint8_t { Stift, Linienstil, Farbe, Fuellfarbe, Schraffur, Schraffurwinkel, Gefuellt, Farbe2 };
 
   explicit Eigenschaftsleiste(QWidget* eltern = nullptr);
   ~Eigenschaftsleiste() override;
@@ -72,6 +73,7 @@ class Eigenschaftsleiste final : public QToolBar {
   bool eckradiusSichtbar() const;
   bool eckenSichtbar() const;
   bool flaecheSichtbar() const;
+  bool farbe2Sichtbar() const;
   QDoubleSpinBox* kreisradiusFeld() const { return kreisradius_; }
   QDoubleSpinBox* schraffurwinkelFeld() const { return schraffurwinkel_; }
   bool kreisradiusSichtbar() const;
@@ -107,6 +109,9 @@ class Eigenschaftsleiste final : public QToolBar {
   const Variantenknopf* variantenknopf_ = nullptr;
   QToolButton* fuellknopf_ = nullptr;
   QColor fuellfarbe_ = QColor(192, 192, 192);
+  QToolButton* farbknopf2_ = nullptr;
+  QColor farbe2_ = Qt::white;
+  std::vector<QAction*> farbe2Aktionen_;
   QComboBox* schraffur_ = nullptr;
   QDoubleSpinBox* schraffurwinkel_ = nullptr;
   QCheckBox* gefuellt_ = nullptr;

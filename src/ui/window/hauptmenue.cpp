@@ -38,6 +38,8 @@ Hauptmenue baueHauptmenue(QMainWindow& fenster) {
   m.rueckgaengig->setObjectName(QStringLiteral("Undo1"));
   m.wiederherstellen = eintrag(m.bearbeiten, QStringLiteral("&Wiederherstellen"), QKeySequence(Qt::CTRL | Qt::Key_Y));
   m.wiederherstellen->setObjectName(QStringLiteral("Redo1"));
+  m.bearbeiten->addSeparator();
+  m.bildEinfuegen = eintrag(m.bearbeiten, QStringLiteral("Bild einfügen..."));
 
   m.ansicht = leiste->addMenu(QStringLiteral("&Ansicht"));
   // Ctrl++ arrives as Ctrl+= on layouts where "+" needs Shift; both count.

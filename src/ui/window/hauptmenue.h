@@ -29,6 +29,7 @@ struct Hauptmenue {
 
   QMenu* bearbeiten = nullptr;
   QAction* rueckgaengig = nullptr;      // object name "Undo1"
+  QAction* bildEinfuegen = nullptr;     // a picture file placed as a bitmap
   QAction* wiederherstellen = nullptr;  // object name "Redo1"
 
   QMenu* ansicht = nullptr;

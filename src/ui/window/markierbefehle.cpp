@@ -173,6 +173,9 @@ void Markierbefehle::eigenschaftGewaehlt(Eigenschaftsleiste::Wahl was) {
     case W::Gefuellt:
       s.aendereFuellungMarkierte([&f](Fuellangaben& z) { z.gefuellt = f.gefuellt; });
       break;
+    case W::Farbe2:
+      s.setzeFarbe2Markierte(eigenschaften_.vorgabe().farbe2);
+      break;
   }
   if (s.aenderungszaehler() != vorher) geaendert();
 }

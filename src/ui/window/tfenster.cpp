@@ -187,6 +187,7 @@ void TFenster::werkzeugeEinrichten() {
                                                    [this] { QTimer::singleShot(0, this, &QWidget::close); });
   werkzeuge_->steuerung().strukturPruefen = [this] { strukturwache_->pruefen(); };
   werkzeuge_->steuerung().autosicherungPruefen = [this] { takt(); };
+  connect(menue_.bildEinfuegen, &QAction::triggered, this, [this] { werkzeuge_->bildEinfuegen(sitzung_.benutzer); });
 }
 
 void TFenster::eigenschaftenAuffrischen() {

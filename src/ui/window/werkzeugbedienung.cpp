@@ -9,12 +9,15 @@
 #include <QThread>
 #include <algorithm>
 #include <cmath>
+#include <fstream>
+#include <iterator>
 
 #include "settings/einstellungen.h"
 #include "edit/bearbeitungswerkzeuge.h"
 #include "edit/fangformen.h"
 #include "edit/werkzeugkasten.h"
 #include "edit/treffertest.h"
+#include "platform/benutzer.h"
 #include "store/zeichnung.h"
 #include "ui/window/bearbeitungsbefehle.h"
 #include "ui/dialogs/bildschirmdarstellung.h"
@@ -261,6 +264,33 @@ void Werkzeugbedienung::waehle(Werkzeugcode werkzeug, std::uint8_t knopf) {
   nachEreignis();
 }
 
+namespace {
+
+// Larger files are no picture the renderer would draw (kGroesstePixelzahl).
+constexpr std::streamoff kGroessteBilddatei = 256 * 1024 * 1024;
+
+}  // namespace
+
+bool Werkzeugbedienung::bildEinfuegen(Benutzer& benutzer) {
+  constexpr std::string_view kFilter = "Bilder (*.png;*.jpg;*.jpeg)|*.png;*.jpg;*.jpeg|Alle Dateien|*.*";
+  const auto pfad = benutzer.dateiOeffnen("Bild einfügen", kFilter, einstellungen_.standardpfade.standardBitmaps);
+  if (!pfad) return false;
+  std::ifstream datei(*pfad, std::ios::binary | std::ios::ate);
+  std::vector<std::uint8_t> bytes;
+  if (datei && datei.tellg() <= kGroessteBilddatei) {
+    bytes.resize(static_cast<std::size_t>(datei.tellg()));
+    datei.seekg(0);
+    datei.read(reinterpret_cast<char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
+    if (!datei) bytes.clear();
+  }
+  if (bytes.empty() || !kasten_.bitmaps.bildVormerken(std::move(bytes))) {
+    benutzer.meldung("Die Datei \"" + *pfad + "\" ist kein lesbares Bild (PNG oder JPEG).", Meldungsart::Fehler);
+    return false;
+  }
+  waehle(Werkzeugcode::BitmapEinpassen, kBildEinfuegenKnopf);
+  return true;
+}
+
 void Werkzeugbedienung::zeichnungGewechselt() {
   // The rubber band belongs to the old drawing's picture; the tool restarts.
   kasten_.steuerung.funktionsabbruch();
@@ -288,6 +318,8 @@ void Werkzeugbedienung::vorgabenUebernehmen() {
   v.gummibandfarbe = einstellung::darstellungsfarbe(einstellungen_.darstellung.objekte);
   kasten_.linien.vorgabe = v;
   kasten_.flaechen.vorgabe = v;
+  kasten_.verlaeufe.vorgabe = v;
+  kasten_.bitmaps.gummibandfarbe = v.gummibandfarbe;
   kasten_.flaechen.flaechenvorgabe = eigenschaften_.flaeche();
 }
 
@@ -402,7 +434,9 @@ QString Werkzeugbedienung::aufforderung() const {
   while (g > 0 && !m.gruppen[static_cast<std::size_t>(g)].sichtbar) --g;
   const QString schritt = QString::fromStdString(m.gruppen[static_cast<std::size_t>(g)].titel);
   const QAction* a = leisten_.aktionFuer(z.werkzeug, z.knopf);
-  const QString name = a != nullptr ? a->toolTip().trimmed() : QString();
+  QString name = a != nullptr ? a->toolTip().trimmed() : QString();
+  // Placing a picture borrows 450 through a button of its own that is a menu entry.
+  if (z.werkzeug == Werkzeugcode::BitmapEinpassen && z.knopf == kBildEinfuegenKnopf) name = QStringLiteral("Bild einfügen");
   if (name.isEmpty()) return schritt;
   return schritt.isEmpty() ? name : name + QStringLiteral(": ") + schritt;
 }

@@ -32,6 +32,8 @@ class QMainWindow;
 
 namespace quarzel {
 
+class Benutzer;
+
 class Bearbeitungsbefehle;
 class Eigenschaftsleiste;
 class Statusleiste;
@@ -66,6 +68,10 @@ class Werkzeugbedienung final : public QObject {
 
   // A tool button or a menu: start the tool (`knopf`: which of the code's buttons).
   void waehle(Werkzeugcode werkzeug, std::uint8_t knopf = 0);
+  // "Bild einfügen...": the user picks a PNG or JPEG file, which the bitmap
+  // module then places with two clicks. False when nothing was picked or the
+  // file is no picture (the user was told).
+  bool bildEinfuegen(Benutzer& benutzer);
   // A new or loaded drawing: no collection survives it.
   void zeichnungGewechselt();
   // Delete the marked elements.

@@ -75,7 +75,7 @@ TEST_F(Hilfe, JederWerkzeugknopfUndJederBefehlDerHauptmenuesHatEinThema) {
     for (const QAction* a : l->actions()) pruefe(a);
   const Hauptmenue& m = f->menue();
   for (const QAction* a : {m.neu, m.oeffnen, m.speichern, m.speichernUnter, m.beenden, m.rueckgaengig,
-                           m.wiederherstellen, m.vergroessern, m.verkleinern, m.gesamtesBlatt, m.blattDarstellen})
+                           m.wiederherstellen, m.bildEinfuegen, m.vergroessern, m.verkleinern, m.gesamtesBlatt, m.blattDarstellen})
     pruefe(a);
   EXPECT_TRUE(fehlend.isEmpty()) << fehlend.join(u' ').toStdString();
 }

@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QTest>
+#include <cmath>
 
 #include "fensterhilfen.h"
 #include "ui/tools/koordinatenpanel.h"
@@ -45,9 +46,14 @@ TEST_F(Fangmarketest, EndpunktZeigtDasQuadratAmGefundenenPunktUndWeitWegKeins) {
   bewege({304, 103});
   ASSERT_EQ(flaeche().fangmarke(), Fangart::Endpunkt);
   const QImage sicht = flaeche().sichtbaresBild();
-  // The square's top and bottom edges lie 5 pixels above and below the end point.
-  EXPECT_GE(rotIn(sicht, QRect(296, 95, 9, 1)), 8);
-  EXPECT_GE(rotIn(sicht, QRect(296, 105, 9, 1)), 8);
+  // The square's top and bottom edges lie 5 pixels above and below the end
+  // point; the point's pixel may round either way (the view's zoom depends on
+  // the area's size), so each edge is looked for in three rows.
+  const Tliniendaten& l = speicher().linie(1);
+  const Pixelpunkt e = f->sitzung().zeichnung.ansicht.worldToPixel(l.x2, l.y2);
+  const int ex = static_cast<int>(std::lround(e.x)), ey = static_cast<int>(std::lround(e.y));
+  EXPECT_GE(rotIn(sicht, QRect(ex - 5, ey - 6, 11, 3)), 8);
+  EXPECT_GE(rotIn(sicht, QRect(ex - 5, ey + 4, 11, 3)), 8);
   // A square about the cursor would reach x = 309.
   EXPECT_EQ(rotIn(sicht, QRect(306, 90, 10, 20)), 0) << "at the point found, not at the cursor";
   EXPECT_EQ(rotIn(flaeche().bild(), QRect(293, 93, 15, 15)), 0) << "never painted into the picture";

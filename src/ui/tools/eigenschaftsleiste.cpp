@@ -57,7 +57,7 @@ Eigenschaftsleiste::Eigenschaftsleiste(QWidget* eltern) : QToolBar(QStringLitera
   stil_ = new QComboBox(this);
   stil_->setObjectName(QStringLiteral("Linienstil"));
   stil_->setToolTip(QStringLiteral("Linienstil"));
-  stil_->setMinimumContentsLength(8);
+  stil_->setMinimumContentsLength(16);
   // Long style and hatch names would otherwise widen the bar past the window;
   // the open list still shows them in full.
   stil_->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);

@@ -187,6 +187,10 @@ void TFenster::werkzeugeEinrichten() {
                                                    [this] { QTimer::singleShot(0, this, &QWidget::close); });
   werkzeuge_->steuerung().strukturPruefen = [this] { strukturwache_->pruefen(); };
   werkzeuge_->steuerung().autosicherungPruefen = [this] { takt(); };
+  // Numpad 0 frames what is shown, as "Gesamte Zeichnung" does.
+  werkzeuge_->steuerung().allesZeigen = [this] {
+    sitzung_.zeichnung.ansicht.gesamteZeichnung(gezeigteUmgebung(sitzung_), sitzung_.zeichnung.speicher.anzahl() == 0);
+  };
   connect(menue_.bildEinfuegen, &QAction::triggered, this, [this] { werkzeuge_->bildEinfuegen(sitzung_.benutzer); });
 }
 

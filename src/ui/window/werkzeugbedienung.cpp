@@ -183,24 +183,6 @@ Werkzeugbedienung::Werkzeugbedienung(QMainWindow& fenster, Werkzeugkasten& kaste
     const QPoint drin(std::clamp(hier.x(), r.left(), r.right()), std::clamp(hier.y(), r.top(), r.bottom()));
     if (drin != hier) QCursor::setPos(flaeche_.mapToGlobal(drin));
   };
-  st.allesZeigen = [this] {
-    std::optional<Weltrechteck> box;
-    const Elementspeicher& s = zeichnung_.speicher;
-    for (std::int32_t n = 1; n <= s.anzahl(); ++n) {
-      if (!s.lebendig(n)) continue;
-      const auto b = fangumgebung(s, n);
-      if (!b) continue;
-      if (!box) {
-        box = *b;
-      } else {
-        box->x1 = std::min(box->x1, b->x1);
-        box->y1 = std::min(box->y1, b->y1);
-        box->x2 = std::max(box->x2, b->x2);
-        box->y2 = std::max(box->y2, b->y2);
-      }
-    }
-    zeichnung_.ansicht.gesamteZeichnung(box, s.anzahl() == 0);
-  };
   st.pause = [](std::uint32_t ms) {
     // Events that arrive meanwhile are handled; scroll keys among them are
     // dropped by the state machine's busy flag.

@@ -53,8 +53,13 @@ void textbox(const Tfliestextdaten& t, Weltpunkt aus[4]) {
   const std::size_t zeilen = std::clamp<std::size_t>(t.zeilen.size(), 1, 256);
   const double unten = 1.5 * h * double(zeilen - 1);
   const double c = std::cos(t.winkel * grad), s = std::sin(t.winkel * grad);
+  // Centred and right-aligned texts reach left of the insertion point; a
+  // text aligned at its top hangs below it.
+  const double links = t.stil[3] == 1 ? -breite / 2 : t.stil[3] == 2 ? -breite : 0;
+  const double ab = t.stil[4] == 1 ? h : 0;
   // Local frame: x along the baseline, y downward.
-  const Weltpunkt lokal[4] = {{0, -h}, {breite, -h}, {breite, unten}, {0, unten}};
+  const Weltpunkt lokal[4] = {
+      {links, ab - h}, {links + breite, ab - h}, {links + breite, ab + unten}, {links, ab + unten}};
   for (int i = 0; i < 4; ++i) aus[i] = {t.x + lokal[i].x * c + lokal[i].y * s, t.y - lokal[i].x * s + lokal[i].y * c};
 }
 

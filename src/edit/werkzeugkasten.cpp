@@ -12,10 +12,13 @@ Werkzeugkasten::Werkzeugkasten(Zeichnung& zeichnung, const Uhr& uhr)
   steuerung.setzeModul(Werkzeuggruppe::Bearbeiten, &markier);
   steuerung.setzeModul(Werkzeuggruppe::Verlaeufe, &verlaeufe);
   steuerung.setzeModul(Werkzeuggruppe::Bitmaps, &bitmaps);
+  steuerung.setzeModul(Werkzeuggruppe::Text, &texte);
 }
 
 void Werkzeugkasten::fensterTrennen() {
   steuerung.trenneFenster();
+  texte.abfragen = {};
+  markier.elementDoppelklick = {};
   fangsuche.cursorposition = {};
 }
 

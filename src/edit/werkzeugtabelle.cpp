@@ -302,15 +302,15 @@ constexpr std::array kTabelle{
     Werkzeugzeile(Z(W::BitmapPolygonalBeschneiden, G::Bitmaps).da().k(L::Bitmaps, "bitmappolygonal", "Bitmap polygonal beschneiden")),
     Werkzeugzeile(Z(W::BitmapRundBeschneiden, G::Bitmaps).da().k(L::Bitmaps, "bitmaprund", "Bitmap rund beschneiden")),
 
-    // --- Text (not available yet) ---------------------------------------------------------
-    Werkzeugzeile(Z(W::Fliesstext, G::Text).spaeter(L::Text, "Fließtext")),
-    Werkzeugzeile(Z(W::FliesstextOben, G::Text).spaeter(L::Text, "Fliestext oben ausgerichtet")),
-    Werkzeugzeile(Z(W::FliesstextLinks, G::Text).spaeter(L::Text, "Fliestext links ausgerichtet")),
-    Werkzeugzeile(Z(W::Hinweistext, G::Text).spaeter(L::Text, "Hinweistext")),
-    Werkzeugzeile(Z(W::TextHinterlegen, G::Text).spaeter(L::Text, "Text mit Farbe hinterlegen")),
-    Werkzeugzeile(Z(W::TextWiederholen, G::Text).spaeter(L::Text, "Text wiederholen")),
-    Werkzeugzeile(Z(W::HinweistextMitKoordinaten, G::Text).spaeter(L::Text, "Hinweistext mit Koordinaten")),
-    Werkzeugzeile(Z(W::Kommentar, G::Text).spaeter(L::Text, "Kommentar einfügen")),
+    // --- Text: the text comes from the text dialog -----------------------------------------
+    Werkzeugzeile(Z(W::Fliesstext, G::Text).da().k(L::Text, "fliesstext", "Fließtext")),
+    Werkzeugzeile(Z(W::FliesstextOben, G::Text).da().k(L::Text, "fliesstextoben", "Fliestext oben ausgerichtet")),
+    Werkzeugzeile(Z(W::FliesstextLinks, G::Text).da().k(L::Text, "fliesstextlinks", "Fliestext links ausgerichtet")),
+    Werkzeugzeile(Z(W::Hinweistext, G::Text).da().k(L::Text, "hinweistext", "Hinweistext")),
+    Werkzeugzeile(Z(W::TextHinterlegen, G::Text).da().k(L::Text, "texthinterlegen", "Text mit Farbe hinterlegen")),
+    Werkzeugzeile(Z(W::TextWiederholen, G::Text).da().k(L::Text, "textwiederholen", "Text wiederholen")),
+    Werkzeugzeile(Z(W::HinweistextMitKoordinaten, G::Text).da().k(L::Text, "hinweistextkoordinaten", "Hinweistext mit Koordinaten")),
+    Werkzeugzeile(Z(W::Kommentar, G::Text).da().k(L::Text, "kommentar", "Kommentar einfügen")),
 
     // --- Walls (not available yet; 702 is the wall chain) --------------------------------
     Werkzeugzeile(Z(W::Wand700, G::Waende)),

@@ -199,6 +199,7 @@ void Stiftbreiten::schreibe(IniDatei& ini) const {
 void Texteinstellungen::lese(const IniDatei& ini) {
   leseAbschnitt(*this, ini);
   nurWenn(defTextHeigth, Texteinstellungen{}.defTextHeigth, positiv);
+  nurWenn(defTextWinkel, 0.0, [](double w) { return w >= -360 && w <= 360; });
 }
 
 void Texteinstellungen::schreibe(IniDatei& ini) const {

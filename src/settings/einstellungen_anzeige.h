@@ -223,6 +223,8 @@ struct Texteinstellungen {
   static constexpr std::string_view kSektion = "Texteinstellungen";
   std::string defFontName = "Arial";
   double defTextHeigth = 3.5;  // mm
+  // The text dialog's last angle (degrees), beside its last font and height.
+  double defTextWinkel = 0;
   int zeilenbreite = 150;
   int zeilenabstand = 100;
   int absatzformat = 4;
@@ -233,6 +235,7 @@ struct Texteinstellungen {
   static void felder(S& s, F&& f) {
     f("DefFontName", s.defFontName);
     f("DefTextHeigth", s.defTextHeigth);
+    f("DefTextWinkel", s.defTextWinkel);
     f("Zeilenbreite", s.zeilenbreite);
     f("Zeilenabstand", s.zeilenabstand);
     f("Absatzformat", s.absatzformat);

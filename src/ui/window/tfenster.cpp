@@ -35,6 +35,7 @@
 #include "ui/window/markierbefehle.h"
 #include "ui/window/statusleiste.h"
 #include "ui/window/strukturwache.h"
+#include "ui/window/textbefehle.h"
 #include "ui/window/werkzeugbedienung.h"
 #include "ui/window/zeichenflaeche.h"
 #include "ui/window/zeichenrahmen.h"
@@ -180,6 +181,10 @@ void TFenster::werkzeugeEinrichten() {
   werkzeuge_ = new Werkzeugbedienung(*this, sitzung_.werkzeuge, *zeichenflaeche_, leisten_, *eigenschaften_,
                                      *statusleiste_, sitzung_.einstellungen, std::move(dienste));
   connect(&werkzeuge_->panel(), &Koordinatenpanel::kurztasten, this, &TFenster::setzeKurztasten);
+  textbefehleAnschliessen(sitzung_, *this, [this] {
+    Figurzeichnen();
+    befehlsstandSetzen();
+  });
   werkzeuge_->panel().melder = [this](const std::string& text) { sitzung_.benutzer.meldung(text, Meldungsart::Fehler); };
   fangbefehle_ = new Fangbefehle(anschluss(), werkzeuge_->fangeinstellungen(), *menue_.ansicht);
   // Closing waits for the tool event that found the damage to return.
@@ -376,12 +381,7 @@ void TFenster::flaecheGeaendert(int breite, int hoehe) {
 void TFenster::mausBewegt(double x, double y) {
   const Ansicht& a = sitzung_.zeichnung.ansicht;
   const Weltpunkt welt = a.pixelToWorld(x, y);
-  const Benutzerpunkt p = a.worldToUser(welt.x, welt.y, sitzung_.zeichnung.massstabInKraft());
-  const std::string einheit = a.unitName.empty() ? std::string() : " " + a.unitName;
-  const std::string text =
-      "X: " + formatiereBenutzerwert(p.x, a.unitCode, a.displayDecimals, a.imperialDecimal) + einheit +
-      "  Y: " + formatiereBenutzerwert(p.y, a.unitCode, a.displayDecimals, a.imperialDecimal) + einheit;
-  statusleiste_->setzeKoordinaten(qtext(text));
+  statusleiste_->setzeKoordinaten(qtext(koordinatentext(sitzung_.zeichnung, welt)));
 }
 
 void TFenster::zeichneFlaeche(Canvas& canvas) {

@@ -302,6 +302,8 @@ void Werkzeugbedienung::vorgabenUebernehmen() {
   kasten_.flaechen.vorgabe = v;
   kasten_.verlaeufe.vorgabe = v;
   kasten_.bitmaps.gummibandfarbe = v.gummibandfarbe;
+  kasten_.texte.farbe = v.farbe;
+  kasten_.texte.gummibandfarbe = v.gummibandfarbe;
   kasten_.flaechen.flaechenvorgabe = eigenschaften_.flaeche();
 }
 

@@ -161,14 +161,14 @@ void Textwerkzeuge::lege(Werkzeugumgebung& u, Weltpunkt ort, bool oben, std::opt
       const std::optional<Textangaben> a = abfragen(w, vorschlag);
       if (!a) return;
       vorschlag = *a;
-      if (w == W::FliesstextLinks) vorschlag.ausrichtung = 0;
       // Font, height and angle are what the next text starts with; the
       // words and the background are this text's own.
       letzte.schrift = vorschlag.schrift;
       letzte.hoehe = vorschlag.hoehe;
       letzte.winkel = vorschlag.winkel;
-      letzte.ausrichtung = vorschlag.ausrichtung;
+      if (w != W::FliesstextLinks) letzte.ausrichtung = vorschlag.ausrichtung;
       if (vorschlag.hinterlegt) letzte.hintergrund = vorschlag.hintergrund;
+      if (w == W::FliesstextLinks) vorschlag.ausrichtung = 0;
     }
     bool leer = true;
     for (const std::string& zeile : vorschlag.zeilen) leer = leer && zeile.empty();

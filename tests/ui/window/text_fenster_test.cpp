@@ -1,0 +1,54 @@
+// Texts in the window: the Text bar's button places a text through the text
+// dialog, whose font, height and angle the configuration file keeps; a
+// double click of the select tool on the text changes it through the same
+// dialog.
+#include <gtest/gtest.h>
+
+#include <QDoubleSpinBox>
+#include <QPlainTextEdit>
+
+#include "../dialogs/einstellungshilfen.h"
+#include "fensterhilfen.h"
+#include "support/werkzeugnummer.h"
+#include "ui/dialogs/textdialog.h"
+#include "ui/window/statusleiste.h"
+#include "ui/window/textbefehle.h"
+
+namespace quarzel {
+namespace {
+
+using TextFenster = test::Fensterfixture;
+
+void schreibe(const char* text, double winkel) {
+  test::imDialog<Textdialog>([text, winkel](Textdialog& d) {
+    d.textFeld()->setPlainText(QString::fromUtf8(text));
+    d.winkelFeld()->setValue(winkel);
+    test::okDruecken(d);
+  });
+}
+
+TEST_F(TextFenster, KnopfLegtTextUeberDenDialogAbUndDoppelklickAendertIhn) {
+  waehle(wz(500));
+  EXPECT_EQ(f->statusleiste().aufforderung(), QStringLiteral("Fließtext: Funktion ausführen"));
+  schreibe("Erste\nZweite", 15);
+  klick({200, 200});
+  ASSERT_EQ(speicher().art(1), Elementart::Text);
+  EXPECT_EQ(speicher().text(1).zeilen, (std::vector<std::string>{"Erste", "Zweite"}));
+  EXPECT_TRUE(speicher().markiert(1));
+  EXPECT_EQ(konfiguration().leseText("Texteinstellungen", "DefTextWinkel", ""), "15");
+
+  schreibe("Geändert", 15);
+  f->sitzung().werkzeuge.markier.elementDoppelklick(1);
+  ASSERT_EQ(speicher().art(2), Elementart::Text);
+  EXPECT_EQ(speicher().text(2).zeilen.front(), "Geändert");
+  EXPECT_FALSE(speicher().lebendig(1));
+}
+
+TEST(Kuerzel, AusAnmeldenamen) {
+  const std::vector<std::pair<std::string, std::string>> faelle{
+      {"anna-lena.meier", "ALM"}, {"meier", "ME"}, {"Max Mustermann", "MM"}, {"", ""}};
+  for (const auto& [name, kuerzel] : faelle) EXPECT_EQ(kuerzelAus(name), kuerzel) << name;
+}
+
+}  // namespace
+}  // namespace quarzel

@@ -115,7 +115,9 @@ void Textwerkzeuge::loslassen(Werkzeugumgebung& u, Weltpunkt p, bool klick) {
   }
 }
 
-void Textwerkzeuge::zweiteTaste(Werkzeugumgebung& u, Weltpunkt) { abbrechen(u); }
+void Textwerkzeuge::zweiteTaste(Werkzeugumgebung& u, Weltpunkt) {
+  abbrechen(u);
+}
 
 void Textwerkzeuge::bewegung(Werkzeugumgebung& u, Weltpunkt p) {
   const Werkzeugzustand& z = u.zustand;
@@ -131,7 +133,9 @@ void Textwerkzeuge::bewegung(Werkzeugumgebung& u, Weltpunkt p) {
   band_.zeige(u.rueckmeldung, u.zeichnung.ansicht, f, gummibandfarbe);
 }
 
-void Textwerkzeuge::rueckmeldungLoeschen(Werkzeugumgebung& u) { band_.loesche(u.rueckmeldung); }
+void Textwerkzeuge::rueckmeldungLoeschen(Werkzeugumgebung& u) {
+  band_.loesche(u.rueckmeldung);
+}
 
 void Textwerkzeuge::abbrechen(Werkzeugumgebung& u) {
   band_.loesche(u.rueckmeldung);

@@ -43,8 +43,8 @@ enum Textstil : std::size_t {
 struct Textangaben {
   std::vector<std::string> zeilen;
   std::string schrift = "Arial";
-  double hoehe = 3.5;   // sheet millimetres
-  double winkel = 0;    // degrees, counter-clockwise
+  double hoehe = 3.5;  // sheet millimetres
+  double winkel = 0;   // degrees, counter-clockwise
   std::uint8_t ausrichtung = 0;
   Farbe hintergrund = rgb(255, 255, 200);
   bool hinterlegt = false;  // the dialog offers the background colour
@@ -69,10 +69,10 @@ class Textwerkzeuge : public Werkzeugmodul {
   std::function<std::optional<Textangaben>(Werkzeugcode werkzeug, const Textangaben& vorschlag)> abfragen;
   // The dialog's last values (font, height, angle survive in the settings).
   Textangaben letzte;
-  Farbe farbe = 0;           // the drawing colour
-  Farbe gummibandfarbe = 0;  // the window's rubber-band setting
+  Farbe farbe = 0;                // the drawing colour
+  Farbe gummibandfarbe = 0;       // the window's rubber-band setting
   std::uint8_t hinweispfeil = 1;  // the leader's arrow (line-end code)
-  std::string kuerzel;       // the author's initials for comments
+  std::string kuerzel;            // the author's initials for comments
 
   void punkt(Werkzeugumgebung& u, Weltpunkt p) override;
   void zweiteTaste(Werkzeugumgebung& u, Weltpunkt p) override;

@@ -25,11 +25,6 @@ class Textdialog final : public QDialog {
 
   Textangaben wert() const;
 
-  QPlainTextEdit* textFeld() const { return text_; }
-  QDoubleSpinBox* hoeheFeld() const { return hoehe_; }
-  QDoubleSpinBox* winkelFeld() const { return winkel_; }
-  QComboBox* ausrichtungFeld() const { return ausrichtung_; }
-
   // Shows the dialog modally; nothing when the user cancels.
   static std::optional<Textangaben> frage(const Textangaben& vorschlag, QWidget* eltern);
 

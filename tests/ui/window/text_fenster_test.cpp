@@ -12,7 +12,6 @@
 #include "support/werkzeugnummer.h"
 #include "ui/dialogs/textdialog.h"
 #include "ui/window/statusleiste.h"
-#include "ui/window/textbefehle.h"
 
 namespace quarzel {
 namespace {
@@ -21,8 +20,8 @@ using TextFenster = test::Fensterfixture;
 
 void schreibe(const char* text, double winkel) {
   test::imDialog<Textdialog>([text, winkel](Textdialog& d) {
-    d.textFeld()->setPlainText(QString::fromUtf8(text));
-    d.winkelFeld()->setValue(winkel);
+    d.findChild<QPlainTextEdit*>(QStringLiteral("Text"))->setPlainText(QString::fromUtf8(text));
+    d.findChild<QDoubleSpinBox*>(QStringLiteral("Winkel"))->setValue(winkel);
     test::okDruecken(d);
   });
 }
@@ -34,20 +33,12 @@ TEST_F(TextFenster, KnopfLegtTextUeberDenDialogAbUndDoppelklickAendertIhn) {
   klick({200, 200});
   ASSERT_EQ(speicher().art(1), Elementart::Text);
   EXPECT_EQ(speicher().text(1).zeilen, (std::vector<std::string>{"Erste", "Zweite"}));
-  EXPECT_TRUE(speicher().markiert(1));
   EXPECT_EQ(konfiguration().leseText("Texteinstellungen", "DefTextWinkel", ""), "15");
 
   schreibe("Geändert", 15);
   f->sitzung().werkzeuge.markier.elementDoppelklick(1);
   ASSERT_EQ(speicher().art(2), Elementart::Text);
-  EXPECT_EQ(speicher().text(2).zeilen.front(), "Geändert");
-  EXPECT_FALSE(speicher().lebendig(1));
-}
-
-TEST(Kuerzel, AusAnmeldenamen) {
-  const std::vector<std::pair<std::string, std::string>> faelle{
-      {"anna-lena.meier", "ALM"}, {"meier", "ME"}, {"Max Mustermann", "MM"}, {"", ""}};
-  for (const auto& [name, kuerzel] : faelle) EXPECT_EQ(kuerzelAus(name), kuerzel) << name;
+  EXPECT_EQ(std::tuple(speicher().lebendig(1), speicher().text(2).zeilen.front()), std::tuple(false, "Geändert"));
 }
 
 }  // namespace

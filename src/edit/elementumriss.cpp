@@ -51,15 +51,17 @@ void textbox(const Tfliestextdaten& t, Weltpunkt aus[4]) {
   const double h = std::isfinite(t.hoehe) && t.hoehe > 0 ? t.hoehe : 0;
   const double breite = 0.6 * h * double(std::min<std::size_t>(zeichen, 4096));
   const std::size_t zeilen = std::clamp<std::size_t>(t.zeilen.size(), 1, 256);
-  const double unten = 1.5 * h * double(zeilen - 1);
+  const double unten = 1.25 * h * double(zeilen - 1);  // the renderer's line spacing
   const double c = std::cos(t.winkel * grad), s = std::sin(t.winkel * grad);
-  // Centred and right-aligned texts reach left of the insertion point; a
-  // text aligned at its top hangs below it.
+  // Centred and right-aligned texts reach left of the insertion point. The
+  // text hangs from it, or stands on it with its first baseline (style byte 4).
   const double links = t.stil[3] == 1 ? -breite / 2 : t.stil[3] == 2 ? -breite : 0;
-  const double ab = t.stil[4] == 1 ? h : 0;
+  const double oben = t.stil[4] == 1 ? -0.8 * h : 0;
   // Local frame: x along the baseline, y downward.
-  const Weltpunkt lokal[4] = {
-      {links, ab - h}, {links + breite, ab - h}, {links + breite, ab + unten}, {links, ab + unten}};
+  const Weltpunkt lokal[4] = {{links, oben},
+                              {links + breite, oben},
+                              {links + breite, oben + unten + h},
+                              {links, oben + unten + h}};
   for (int i = 0; i < 4; ++i) aus[i] = {t.x + lokal[i].x * c + lokal[i].y * s, t.y - lokal[i].x * s + lokal[i].y * c};
 }
 

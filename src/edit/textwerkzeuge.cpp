@@ -92,7 +92,7 @@ void Textwerkzeuge::punkt(Werkzeugumgebung& u, Weltpunkt p) {
     const Weltpunkt ziel = z.punkte.front();
     band_.loesche(u.rueckmeldung);
     zuruecksetzen(u);
-    lege(u, p, false, ziel);
+    lege(u, p, true, ziel);
     return;
   }
   // The press is the first point; the release decides (loslassen).
@@ -108,10 +108,10 @@ void Textwerkzeuge::loslassen(Werkzeugumgebung& u, Weltpunkt p, bool klick) {
   band_.loesche(u.rueckmeldung);
   zuruecksetzen(u);
   if (klick || z.werkzeug == W::TextWiederholen) {
-    lege(u, a, z.werkzeug == W::FliesstextOben, std::nullopt);
+    lege(u, a, z.werkzeug != W::FliesstextOben, std::nullopt);
   } else {
     // A frame: the text hangs from its upper left corner (y grows downward).
-    lege(u, {std::min(a.x, p.x), std::min(a.y, p.y)}, true, std::nullopt);
+    lege(u, {std::min(a.x, p.x), std::min(a.y, p.y)}, false, std::nullopt);
   }
 }
 
@@ -148,7 +148,7 @@ void Textwerkzeuge::zuruecksetzen(Werkzeugumgebung& u) {
   u.zustand.schritt = 1;
 }
 
-void Textwerkzeuge::lege(Werkzeugumgebung& u, Weltpunkt ort, bool oben, std::optional<Weltpunkt> ziel) {
+void Textwerkzeuge::lege(Werkzeugumgebung& u, Weltpunkt ort, bool grundlinie, std::optional<Weltpunkt> ziel) {
   if (!figur::endlich(ort) || (ziel && !figur::endlich(*ziel))) return;
   const W w = u.zustand.werkzeug;
   Tfliestextdaten d;
@@ -183,7 +183,7 @@ void Textwerkzeuge::lege(Werkzeugumgebung& u, Weltpunkt ort, bool oben, std::opt
   }
   d.x = ort.x;
   d.y = ort.y;
-  d.stil[kStilOben] = oben ? 1 : 0;
+  d.stil[kStilGrundlinie] = grundlinie ? 1 : 0;
   if (w != W::Kommentar && w != W::HinweistextMitKoordinaten) letzterText_ = d;
 
   Elementspeicher& s = u.zeichnung.speicher;

@@ -4,9 +4,10 @@
 // undo step and leaves it as the only marked element.
 //
 // Tool codes and their points:
-//  500 flow text: a click gives the start of the first baseline; dragging a
-//      frame instead hangs the text from the frame's upper left corner
-//  502 flow text aligned top: the click is the text's upper edge
+//  500 flow text: the text stands on the clicked point (its first
+//      baseline); dragging a frame instead hangs the text from the frame's
+//      upper left corner
+//  502 flow text aligned top: the text hangs from the clicked point
 //  503 flow text aligned left: as 500, always left-aligned
 //  504 note: the point noted, then where the text goes; a leader line with
 //      an arrow runs from the text to the point
@@ -35,7 +36,7 @@ namespace quarzel {
 // Values of the style bytes of a text record beyond bold, italic, underline.
 enum Textstil : std::size_t {
   kStilAusrichtung = 3,  // 0 left, 1 centred, 2 right
-  kStilOben = 4,         // 1: the insertion point is the upper edge, not the baseline
+  kStilGrundlinie = 4,   // 1: the insertion point is on the first baseline, not the upper edge
   kStilHinterlegt = 5,   // 1: filled with the second colour and framed
 };
 
@@ -84,7 +85,7 @@ class Textwerkzeuge : public Werkzeugmodul {
  private:
   // Asks (unless the tool needs no question) and adds the text at `ort`;
   // `ziel`: the leader's noted point.
-  void lege(Werkzeugumgebung& u, Weltpunkt ort, bool oben, std::optional<Weltpunkt> ziel);
+  void lege(Werkzeugumgebung& u, Weltpunkt ort, bool grundlinie, std::optional<Weltpunkt> ziel);
   void zuruecksetzen(Werkzeugumgebung& u);
 
   std::optional<Tfliestextdaten> letzterText_;

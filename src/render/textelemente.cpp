@@ -23,8 +23,8 @@ constexpr double kKleinsteTexthoehePixel = 1;
 // Longest line handed to the canvas; longer ones are cut.
 constexpr std::size_t kLaengsteZeile = 4096;
 constexpr std::size_t kMeisteZeilen = 256;
-// Above the baseline a line reaches this share of the text height, below it
-// the rest; a text aligned at its top starts one such share lower.
+// The canvas hangs a line from its anchor; its baseline lies this share of
+// the text height lower. A text placed on its baseline starts that much higher.
 constexpr double kOberlaenge = 0.8;
 // The background of a text reaches this share of the height beyond the letters.
 constexpr double kHintergrundrand = 0.2;
@@ -112,7 +112,7 @@ void zeichneText(Zeichenkontext& k, std::int32_t n) {
   // Along the text and down to the next line, on screen (y grows downward).
   const double lx = std::cos(a), ly = -std::sin(a);
   const double ux = std::sin(a), uy = std::cos(a);
-  const double oben = d.stil[4] == 1 ? kOberlaenge * h : 0;
+  const double oben = d.stil[4] == 1 ? -kOberlaenge * h : 0;
   std::vector<double> versaetze(zeilen, 0);
   double links = 0, rechts = 0;
   for (std::size_t i = 0; i < zeilen; ++i) {
@@ -124,11 +124,11 @@ void zeichneText(Zeichenkontext& k, std::int32_t n) {
     links = std::min(links, versatz);
     rechts = std::max(rechts, versatz + b);
   }
-  if (d.stil[5] != 0) {
+  if (d.stil[5] == 1) {
     // Filled with the second colour and framed in the text's colour.
     const double r = kHintergrundrand * h;
-    const double o = oben - kOberlaenge * h - r;
-    const double un = oben + kZeilenabstand * h * static_cast<double>(zeilen - 1) + (1 - kOberlaenge) * h + r;
+    const double o = oben - r;
+    const double un = oben + kZeilenabstand * h * static_cast<double>(zeilen - 1) + h + r;
     const double l = links - r, re = rechts + r;
     auto ecke = [&](double x, double y) { return Pixelpunkt{anker.x + x * lx + y * ux, anker.y + x * ly + y * uy}; };
     const Pixelpunkt rahmen[4] = {ecke(l, o), ecke(re, o), ecke(re, un), ecke(l, un)};

@@ -34,7 +34,7 @@ class Texte : public Zeichenwerkzeuge {
 
 TEST_F(Texte, JedesWerkzeugLegtSeinenTextAlsEinenMarkiertenSchritt) {
   // weg: the first press dragged; notes take a second point q and add a
-  // leader from p; stil: alignment, top, background.
+  // leader from p; stil: alignment, on the baseline, background.
   struct Fall {
     int werkzeug;
     double weg;
@@ -47,11 +47,11 @@ TEST_F(Texte, JedesWerkzeugLegtSeinenTextAlsEinenMarkiertenSchritt) {
   // 507: the noted point p in the user's system and unit, as the status bar shows it.
   // clang-format off
   const std::vector<Fall> faelle{
-      {500, 0, false, Elementart::Text, {2, 0, 0}, "Eins"}, {500, 20, false, Elementart::Text, {2, 1, 0}, "Eins"},
-      {502, 0, false, Elementart::Text, {2, 1, 0}, "Eins"}, {503, 0, false, Elementart::Text, {0, 0, 0}, "Eins"},
-      {504, 0, true, Elementart::Text, {2, 0, 0}, "Eins"}, {505, 0, false, Elementart::Text, {2, 0, 1}, "Eins"},
-      {507, 0, true, Elementart::Text, {2, 0, 0}, "X: -472.50 m  Y: 491.50 m"},
-      {508, 0, false, Elementart::Kommentar, {2, 0, 0}, "AM: Eins"}};
+      {500, 0, false, Elementart::Text, {2, 1, 0}, "Eins"}, {500, 20, false, Elementart::Text, {2, 0, 0}, "Eins"},
+      {502, 0, false, Elementart::Text, {2, 0, 0}, "Eins"}, {503, 0, false, Elementart::Text, {0, 1, 0}, "Eins"},
+      {504, 0, true, Elementart::Text, {2, 1, 0}, "Eins"}, {505, 0, false, Elementart::Text, {2, 1, 1}, "Eins"},
+      {507, 0, true, Elementart::Text, {2, 1, 0}, "X: -472.50 m  Y: 491.50 m"},
+      {508, 0, false, Elementart::Kommentar, {2, 1, 0}, "AM: Eins"}};
   // clang-format on
   for (const Fall& f : faelle) {
     SCOPED_TRACE(f.werkzeug);
@@ -63,7 +63,7 @@ TEST_F(Texte, JedesWerkzeugLegtSeinenTextAlsEinenMarkiertenSchritt) {
     const Tfliestextdaten& t = z.speicher.text(n.back());
     EXPECT_EQ(std::tuple(z.speicher.art(n.back()), t.x, t.y, t.farbe, t.zeilen.front()),
               std::tuple(f.art, (f.hinweis ? q : p).x, (f.hinweis ? q : p).y, rgb(200, 0, 0), f.ersteZeile));
-    EXPECT_EQ((std::array<int, 3>{t.stil[kStilAusrichtung], t.stil[kStilOben], t.stil[kStilHinterlegt]}), f.stil);
+    EXPECT_EQ((std::array<int, 3>{t.stil[kStilAusrichtung], t.stil[kStilGrundlinie], t.stil[kStilHinterlegt]}), f.stil);
     EXPECT_TRUE(!f.hinweis || std::tuple(z.speicher.linie(n[0]).x1, z.speicher.linie(n[0]).y1) == std::tuple(p.x, p.y));
     for (std::int32_t e : n) EXPECT_TRUE(z.speicher.markiert(e));
     z.speicher.rueckgaengig();

@@ -12,6 +12,7 @@ Werkzeugkasten::Werkzeugkasten(Zeichnung& zeichnung, const Uhr& uhr)
   steuerung.setzeModul(Werkzeuggruppe::Bearbeiten, &markier);
   steuerung.setzeModul(Werkzeuggruppe::Verlaeufe, &verlaeufe);
   steuerung.setzeModul(Werkzeuggruppe::Bitmaps, &bitmaps);
+  steuerung.setzeModul(Werkzeuggruppe::Ursprung, &ursprung);
 }
 
 void Werkzeugkasten::fensterTrennen() {

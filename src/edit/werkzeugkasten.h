@@ -13,6 +13,7 @@
 #include "edit/flaechenwerkzeuge.h"
 #include "edit/linienwerkzeuge.h"
 #include "edit/markierwerkzeug.h"
+#include "edit/ursprungswerkzeuge.h"
 #include "edit/verlaufswerkzeuge.h"
 #include "edit/werkzeugsteuerung.h"
 
@@ -36,6 +37,7 @@ class Werkzeugkasten {
   Markierwerkzeug markier;
   Verlaufswerkzeuge verlaeufe;
   Bitmapwerkzeuge bitmaps;
+  Ursprungswerkzeuge ursprung;
   Fangeinstellungen fang;
   Fangsuche fangsuche;
   Werkzeugsteuerung steuerung;

@@ -2,6 +2,7 @@
 
 #include <muParser.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <numbers>
@@ -116,7 +117,7 @@ Eingabemaske eingabemaske(Maskenart art) {
       return maske(mausgruppe("1.) Selektieren"), punktgruppe("2.) Verschieben"));
     case M::PunktVerschieben:
       return maske(mausgruppe("1.) Selektieren"), punktgruppe("2.) Punkt Verschieben"));
-    // The window replaces the caption by the button used ("Rasternullpunkt", ...).
+    // eingabemaske(code, knopf) names the point by the button used.
     case M::Nullpunkt:
       return maske(punktgruppe("Nullpunkt"));
     case M::Referenzpunkt:
@@ -131,9 +132,15 @@ Eingabemaske eingabemaske(Maskenart art) {
   return maske(mausgruppe("Funktion ausführen"));
 }
 
-Eingabemaske eingabemaske(Werkzeugcode w) {
+Eingabemaske eingabemaske(Werkzeugcode w, std::uint8_t knopf) {
   const Werkzeugzeile* z = werkzeugzeile(w);
-  return eingabemaske(z != nullptr ? z->maske : Maskenart::FunktionAusfuehren);
+  Eingabemaske m = eingabemaske(z != nullptr ? z->maske : Maskenart::FunktionAusfuehren);
+  if (w == Werkzeugcode::Ursprung) {
+    // Each button of 132 asks for the point it moves.
+    static constexpr std::array<std::string_view, 3> kPunkte{"Koordinatennullpunkt", "Rasternullpunkt", "Nullpunkt"};
+    m.gruppen[0].titel = std::string(kPunkte[std::min<std::size_t>(knopf, kPunkte.size() - 1)]);
+  }
+  return m;
 }
 
 std::array<std::string_view, 2> feldbeschriftung(bool relativ, bool polar) {
@@ -212,7 +219,7 @@ Weltpunkt Koordinateneingabe::vorherigerPunkt(const Werkzeugsteuerung& st) const
   const Werkzeugzustand& z = st.zustand();
   if (!z.punkte.empty()) return z.punkte.back();
   if (z.bezug) return *z.bezug;
-  if (letzterPunkt_) return *letzterPunkt_;
+  if (z.referenzpunkt) return *z.referenzpunkt;
   return st.zeichnung().ansicht.zeroPoint;
 }
 
@@ -255,7 +262,7 @@ bool Koordinateneingabe::uebernehme(Werkzeugsteuerung& st) {
   } else {
     p = eingabeZuWelt(a, b, feld.relativ, feld.polar, vorher, z.ansicht, massstab);
   }
-  letzterPunkt_ = p;
+  st.zustand().referenzpunkt = p;
   st.getippterPunkt(p);
   return true;
 }

@@ -46,8 +46,9 @@ struct Eingabemaske {
   bool bogenwinkel = false;
 };
 
-// The panel's groups for a tool code (its row's Maskenart).
-Eingabemaske eingabemaske(Werkzeugcode werkzeug);
+// The panel's groups for a tool code (its row's Maskenart) started by its
+// button `knopf` (Werkzeugzustand::knopf).
+Eingabemaske eingabemaske(Werkzeugcode werkzeug, std::uint8_t knopf = 0);
 
 // Arcs, elliptical arcs and their sectors: the tools with a fourth step.
 bool istBogenwerkzeug(Werkzeugcode werkzeug);
@@ -96,7 +97,7 @@ class Koordinateneingabe {
   std::array<Gruppe, 3> gruppen;
 
   // The tool started: new captions. The texts stay as they were.
-  void werkzeugGestartet(Werkzeugcode werkzeug) { maske_ = eingabemaske(werkzeug); }
+  void werkzeugGestartet(Werkzeugcode werkzeug, std::uint8_t knopf = 0) { maske_ = eingabemaske(werkzeug, knopf); }
   const Eingabemaske& maske() const { return maske_; }
   // The group whose point step the tool expects (0..2), or none.
   std::optional<int> erwarteteGruppe(const Werkzeugsteuerung& st) const;
@@ -113,7 +114,6 @@ class Koordinateneingabe {
   Weltpunkt vorherigerPunkt(const Werkzeugsteuerung& st) const;
 
   Eingabemaske maske_;
-  std::optional<Weltpunkt> letzterPunkt_;
 };
 
 }  // namespace quarzel

@@ -127,4 +127,43 @@ Zeichenfigur vieleck(const Figurpunkte& p, const Zeichenvorgabe& v) {
 
 Linienwerkzeuge::Linienwerkzeuge() : Figurwerkzeug(Werkzeuggruppe::Linien) {}
 
+namespace {
+
+bool drehtKoordinaten(const Werkzeugumgebung& u) {
+  return u.zustand.werkzeug == Werkzeugcode::KoordinatensystemDrehen;
+}
+
+}  // namespace
+
+Koordinatendrehung& Linienwerkzeuge::drehung() {
+  drehung_.gummibandfarbe = vorgabe.gummibandfarbe;
+  return drehung_;
+}
+
+void Linienwerkzeuge::punkt(Werkzeugumgebung& u, Weltpunkt p) {
+  drehtKoordinaten(u) ? drehung().punkt(u, p) : Figurwerkzeug::punkt(u, p);
+}
+
+void Linienwerkzeuge::zweiteTaste(Werkzeugumgebung& u, Weltpunkt p) {
+  drehtKoordinaten(u) ? drehung().zweiteTaste(u, p) : Figurwerkzeug::zweiteTaste(u, p);
+}
+
+void Linienwerkzeuge::bewegung(Werkzeugumgebung& u, Weltpunkt p) {
+  drehtKoordinaten(u) ? drehung().bewegung(u, p) : Figurwerkzeug::bewegung(u, p);
+}
+
+void Linienwerkzeuge::rueckmeldungLoeschen(Werkzeugumgebung& u) {
+  // Both bands: the tool may have changed since one was drawn.
+  drehung_.rueckmeldungLoeschen(u);
+  Figurwerkzeug::rueckmeldungLoeschen(u);
+}
+
+void Linienwerkzeuge::abbrechen(Werkzeugumgebung& u) {
+  drehtKoordinaten(u) ? drehung().abbrechen(u) : Figurwerkzeug::abbrechen(u);
+}
+
+void Linienwerkzeuge::getippterPunkt(Werkzeugumgebung& u, Weltpunkt p) {
+  drehtKoordinaten(u) ? drehung().punkt(u, p) : Figurwerkzeug::getippterPunkt(u, p);
+}
+
 }  // namespace quarzel

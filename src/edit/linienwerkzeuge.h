@@ -25,15 +25,31 @@
 // Construction lines (across the whole world): 800 horizontal and 801 vertical through
 // one point, 802 through two points; 810 circle by centre and radius, 813 by two points,
 // 814 by three points; 815 cross of a horizontal and a vertical line, 816 the same at 45°.
+// 135 "Koordinatensystem drehen" (two points) is dispatched here too and
+// handed to its Koordinatendrehung (ursprungswerkzeuge.h).
 #pragma once
 
 #include "edit/figurwerkzeug.h"
+#include "edit/ursprungswerkzeuge.h"
 
 namespace quarzel {
 
 class Linienwerkzeuge : public Figurwerkzeug {
  public:
   Linienwerkzeuge();
+
+  void punkt(Werkzeugumgebung& u, Weltpunkt p) override;
+  void zweiteTaste(Werkzeugumgebung& u, Weltpunkt p) override;
+  void bewegung(Werkzeugumgebung& u, Weltpunkt p) override;
+  void rueckmeldungLoeschen(Werkzeugumgebung& u) override;
+  void abbrechen(Werkzeugumgebung& u) override;
+  void getippterPunkt(Werkzeugumgebung& u, Weltpunkt p) override;
+
+ private:
+  // The turn of the coordinate system, in the rubber band colour of the figures.
+  Koordinatendrehung& drehung();
+
+  Koordinatendrehung drehung_;
 };
 
 }  // namespace quarzel

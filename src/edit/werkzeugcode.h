@@ -245,7 +245,8 @@ enum class Werkzeuggruppe : std::uint8_t {
   Bitmaps,
   Text,
   Waende,
+  Ursprung,  // zero point, grid origin, reference point
 };
-inline constexpr int kWerkzeuggruppen = 11;
+inline constexpr int kWerkzeuggruppen = 12;
 
 }  // namespace quarzel

@@ -13,6 +13,7 @@ Werkzeugkasten::Werkzeugkasten(Zeichnung& zeichnung, const Uhr& uhr)
   steuerung.setzeModul(Werkzeuggruppe::Verlaeufe, &verlaeufe);
   steuerung.setzeModul(Werkzeuggruppe::Bitmaps, &bitmaps);
   steuerung.setzeModul(Werkzeuggruppe::Text, &texte);
+  steuerung.setzeModul(Werkzeuggruppe::Ursprung, &ursprung);
 }
 
 void Werkzeugkasten::fensterTrennen() {

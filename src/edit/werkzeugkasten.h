@@ -14,6 +14,7 @@
 #include "edit/linienwerkzeuge.h"
 #include "edit/markierwerkzeug.h"
 #include "edit/textwerkzeuge.h"
+#include "edit/ursprungswerkzeuge.h"
 #include "edit/verlaufswerkzeuge.h"
 #include "edit/werkzeugsteuerung.h"
 
@@ -38,6 +39,7 @@ class Werkzeugkasten {
   Verlaufswerkzeuge verlaeufe;
   Bitmapwerkzeuge bitmaps;
   Textwerkzeuge texte;
+  Ursprungswerkzeuge ursprung;
   Fangeinstellungen fang;
   Fangsuche fangsuche;
   Werkzeugsteuerung steuerung;

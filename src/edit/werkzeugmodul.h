@@ -11,7 +11,8 @@
 //
 // Additions after the first version (all with defaults, nothing to change in
 // existing modules): Werkzeugmodul::loslassen, the release of the left button;
-// the meaning of getippterPunkt for the angles of arcs.
+// the meaning of getippterPunkt for the angles of arcs; Werkzeugzustand::
+// referenzpunkt and Werkzeugumgebung::ursprungGeaendert.
 #pragma once
 
 #include <cstdint>
@@ -50,6 +51,11 @@ struct Werkzeugzustand {
   // zooming and scrolling leave it where it is; shown where it is drawn.
   std::optional<Weltpunkt> bezug;
 
+  // Where relative numeric entry starts while the tool has collected no
+  // point: the last typed point, or the point of "Referenzpunkt setzen".
+  // Unlike `bezug` it outlives tool changes.
+  std::optional<Weltpunkt> referenzpunkt;
+
   // Collected points (world millimetres); the count is the point counter.
   std::vector<Weltpunkt> punkte;
 
@@ -69,6 +75,9 @@ struct Werkzeugumgebung {
   std::function<void()> neuZeichnen;
   // Switch to the select tool (as Escape with nothing collected does).
   std::function<void()> markierenAktivieren;
+  // Zero point, grid origin or an angle of the view changed: redraw and keep
+  // the window's settings in step.
+  std::function<void()> ursprungGeaendert;
 };
 
 class Werkzeugmodul {

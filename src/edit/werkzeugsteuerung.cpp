@@ -35,7 +35,7 @@ bool panelgesteuert(Werkzeugcode w) {
 }
 
 Werkzeugsteuerung::Werkzeugsteuerung(Zeichnung& zeichnung, const Uhr& uhr)
-    : zeichnung_(zeichnung), uhr_(uhr), umgebung_{zeichnung, zustand_, nullptr, {}, {}, {}} {
+    : zeichnung_(zeichnung), uhr_(uhr), umgebung_{zeichnung, zustand_, nullptr, {}, {}, {}, {}} {
   umgebung_.markierenAktivieren = [this] { pfeilaktiv(); };
 }
 
@@ -60,6 +60,7 @@ void Werkzeugsteuerung::trenneFenster() {
   umgebung_.rueckmeldung = nullptr;
   umgebung_.elementeZeichnen = {};
   umgebung_.neuZeichnen = {};
+  umgebung_.ursprungGeaendert = {};
 }
 
 Werkzeugmodul* Werkzeugsteuerung::aktivesModul() const {

@@ -255,11 +255,14 @@ constexpr std::array kTabelle{
     Werkzeugzeile(Z(W::Messen315, G::Messen)),
     Werkzeugzeile(Z(W::Messen317, G::Messen).mk(kWinkelrasterSchritt2)),
 
-    // --- Origins (not available yet; the window names group 1 by the button) -----------
-    Werkzeugzeile(Z(W::Ursprung, G::Keine).m(M::Nullpunkt).mk(kRechtsBrichtAb).spaeter(L::Ursprung, "Ursprung setzen")),
-    Werkzeugzeile(Z(W::Referenzpunkt, G::Keine).m(M::Referenzpunkt).mk(kRechtsBrichtAb).spaeter(L::Ursprung, "Referenzpunkt setzen")),
-    // Dispatched to the line module, which has no figure for it.
-    Werkzeugzeile(Z(W::KoordinatensystemDrehen, G::Linien).spaeter(L::Ursprung, "Koordinatensystem drehen")),
+    // --- Origins: the buttons of 132 and 135 say what moves or turns (ursprungswerkzeuge.h) ---
+    Werkzeugzeile(Z(W::Ursprung, G::Ursprung).da().m(M::Nullpunkt).mk(kRechtsBrichtAb).k(L::Ursprung, "ursprung", "Ursprung setzen")),
+    Werkzeugzeile(Z(W::Ursprung, G::Ursprung).da().m(M::Nullpunkt).mk(kRechtsBrichtAb).weitererKnopf(1, L::Ursprung, "rasterursprung", "Rasterursprung setzen")),
+    Werkzeugzeile(Z(W::Ursprung, G::Ursprung).da().m(M::Nullpunkt).mk(kRechtsBrichtAb).weitererKnopf(2, L::Ursprung, "koordinatenundrasterursprung", "Koordinaten- und Rasterursprung setzen")),
+    Werkzeugzeile(Z(W::Referenzpunkt, G::Ursprung).da().m(M::Referenzpunkt).mk(kRechtsBrichtAb).k(L::Ursprung, "referenzpunkt", "Referenzpunkt setzen")),
+    // Dispatched to the line module, which hands it to its Koordinatendrehung.
+    Werkzeugzeile(Z(W::KoordinatensystemDrehen, G::Linien).da().m(M::ZweiPunkte).k(L::Ursprung, "koordinatensystemdrehen", "Koordinatensystem drehen")),
+    Werkzeugzeile(Z(W::KoordinatensystemDrehen, G::Linien).da().m(M::ZweiPunkte).weitererKnopf(1, L::Ursprung, "rasterdrehen", "Raster und Koordinatensystem drehen")),
 
     // --- Construction lines: single lines in the line module, constructed ones in
     // the construction module. The bar is not built yet. ------------------------------

@@ -60,7 +60,7 @@ class Zeichenwerkzeuge : public ::testing::Test {
   Zeichnung z;
   Werkzeugzustand zs;
   Aufzeichnungscanvas canvas;
-  Werkzeugumgebung u{z, zs, &canvas, {}, {}, {}};
+  Werkzeugumgebung u{z, zs, &canvas, {}, {}, {}, {}};
   Linienwerkzeuge linien;
   Flaechenwerkzeuge flaechen;
   std::vector<std::pair<std::int32_t, std::int32_t>> gezeichnet;

@@ -106,7 +106,7 @@ void Koordinatenpanel::beschriftungenSetzen(int g) {
 }
 
 void Koordinatenpanel::werkzeugGestartet(Werkzeugcode werkzeug) {
-  kern_.werkzeugGestartet(werkzeug);
+  kern_.werkzeugGestartet(werkzeug, steuerung_.zustand().knopf);
   for (int g = 0; g < 3; ++g) {
     Gruppenfelder& f = gruppen_[static_cast<std::size_t>(g)];
     const Eingabegruppe& m = kern_.maske().gruppen[static_cast<std::size_t>(g)];

@@ -36,6 +36,7 @@
 #include "ui/window/statusleiste.h"
 #include "ui/window/strukturwache.h"
 #include "ui/window/textbefehle.h"
+#include "ui/window/ursprungsanzeige.h"
 #include "ui/window/werkzeugbedienung.h"
 #include "ui/window/zeichenflaeche.h"
 #include "ui/window/zeichenrahmen.h"
@@ -142,6 +143,7 @@ TFenster::TFenster(Sitzung& sitzung, QWidget* eltern) : QMainWindow(eltern), sit
   new Kontexthilfe(*this, *leisten_.ansicht, QString::fromStdString((programmordner() / "Hilfe").string()));
   ordneLeistenAn(*this);
   new Ansichtsleisten(anschluss(), *werkzeuge_, *rahmen, &fangbefehle_->leiste(), *menue_.ansicht);
+  new Ursprungsanzeige(anschluss(), *werkzeuge_, *zeichenflaeche_, *menue_.ansicht);
 
   zuletztSetzen();
   befehlsstandSetzen();

@@ -411,7 +411,7 @@ bool Werkzeugbedienung::taste(QKeyEvent& e) {
 QString Werkzeugbedienung::aufforderung() const {
   const Werkzeugzustand& z = kasten_.steuerung.zustand();
   if (z.werkzeug == Werkzeugcode::Keines) return {};
-  const Eingabemaske m = eingabemaske(z.werkzeug);
+  const Eingabemaske m = eingabemaske(z.werkzeug, z.knopf);
   // Steps beyond the panel's groups (arcs' fourth point, further polyline
   // points) keep the prompt of the last group the tool shows.
   int g = std::clamp(z.schritt - 1, 0, 2);

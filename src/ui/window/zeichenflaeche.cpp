@@ -7,6 +7,7 @@
 #include <QTimer>
 #include <QWheelEvent>
 #include <cmath>
+#include <numbers>
 
 #include "edit/fangmarker.h"
 #include "ui/qt/qtcanvas.h"
@@ -21,6 +22,7 @@ namespace {
 constexpr int kNeuzeichenVerzoegerungMs = 60;
 // Radius of the reference point's ring in device pixels.
 constexpr double kBezugsradius = 4;
+constexpr double kNullpunktachse = 14;  // logical pixels
 
 }  // namespace
 
@@ -81,6 +83,13 @@ void Zeichenflaeche::setzeBezugspunkt(std::optional<QPointF> punkt, const QColor
   if (punkt == bezugspunkt_ && farbe == bezugsfarbe_) return;
   bezugspunkt_ = punkt;
   bezugsfarbe_ = farbe;
+  update();
+}
+
+void Zeichenflaeche::setzeNullpunkt(std::optional<QPointF> punkt, double winkel) {
+  if (punkt == nullpunkt_ && winkel == nullpunktwinkel_) return;
+  nullpunkt_ = punkt;
+  nullpunktwinkel_ = std::isfinite(winkel) ? winkel : 0;
   update();
 }
 
@@ -202,6 +211,18 @@ void Zeichenflaeche::paintEvent(QPaintEvent* ereignis) {
     maler.setCompositionMode(QPainter::CompositionMode_SourceOver);
   }
   maler.setRenderHint(QPainter::Antialiasing, false);
+  if (nullpunkt_) {
+    // Two short axes from the origin, as the user's x and y point (y up).
+    const QPointF p = *nullpunkt_ / faktor;
+    const double a = nullpunktwinkel_ * std::numbers::pi / 180.0;
+    const QPointF x(std::cos(a) * kNullpunktachse, -std::sin(a) * kNullpunktachse);
+    const QPointF y(-std::sin(a) * kNullpunktachse, -std::cos(a) * kNullpunktachse);
+    maler.setPen(QPen(Qt::blue, 0));
+    maler.setBrush(Qt::NoBrush);
+    maler.drawLine(p, p + x);
+    maler.drawLine(p, p + y);
+    maler.drawEllipse(p, kBezugsradius / faktor, kBezugsradius / faktor);
+  }
   if (bezugspunkt_) {
     maler.setPen(QPen(bezugsfarbe_, 0));
     maler.setBrush(Qt::NoBrush);

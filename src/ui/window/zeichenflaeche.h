@@ -69,6 +69,11 @@ class Zeichenflaeche final : public QWidget {
   // The reference point of the tool in progress (device pixels); none: hidden.
   void setzeBezugspunkt(std::optional<QPointF> punkt, const QColor& farbe);
   std::optional<QPointF> bezugspunkt() const { return bezugspunkt_; }
+  // The zero point's marker (device pixels) with the user's axes turned by
+  // `winkel` degrees; none: hidden. Drawn over the picture only, so print and
+  // export never show it.
+  void setzeNullpunkt(std::optional<QPointF> punkt, double winkel = 0);
+  std::optional<QPointF> nullpunkt() const { return nullpunkt_; }
   // The snap marker for a search result (device pixels); nullptr or a result
   // that found nothing: hidden.
   void zeigeFang(const Fangergebnis* ergebnis);
@@ -149,6 +154,8 @@ class Zeichenflaeche final : public QWidget {
   QColor fadenkreuzfarbe_ = Qt::black;
   std::optional<QPointF> bezugspunkt_;
   QColor bezugsfarbe_ = Qt::red;
+  std::optional<QPointF> nullpunkt_;
+  double nullpunktwinkel_ = 0;
   std::optional<QPointF> cursor_;
   bool schnellerRefresh_ = true;
   bool imPaintEvent_ = false;

@@ -44,7 +44,8 @@ TEST(Werkzeugtabelle, FigurwerkzeugeHabenIhrenBauerUndPassendePunktzahlen) {
       EXPECT_TRUE(zeichnend) << nr(z.code) << ": a figure outside the drawing modules";
       EXPECT_TRUE(z.verfuegbar) << nr(z.code);
     }
-    if (zeichnend && z.verfuegbar) {
+    // 135 is the line module's too, but turns the coordinate system instead of drawing.
+    if (zeichnend && z.verfuegbar && z.code != Werkzeugcode::KoordinatensystemDrehen) {
       EXPECT_NE(z.figur, nullptr) << nr(z.code) << ": the module needs a builder";
     }
     // Open tools end only by the right button or a double click.

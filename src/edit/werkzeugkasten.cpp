@@ -17,6 +17,7 @@ Werkzeugkasten::Werkzeugkasten(Zeichnung& zeichnung, const Uhr& uhr)
 void Werkzeugkasten::fensterTrennen() {
   steuerung.trenneFenster();
   fangsuche.cursorposition = {};
+  markier.aufgenommen = {};
 }
 
 }  // namespace quarzel

@@ -47,6 +47,13 @@ void Markierwerkzeug::punkt(Werkzeugumgebung& u, Weltpunkt p) {
     case W::AusschnittVergroessern:
       zoome(u, p);
       break;
+    case W::FarbeAuswaehlen:
+    case W::EigenschaftenAuswaehlen: {
+      const Pixelpunkt px = pixel(u, p);
+      const std::int32_t n = trefferTest(u.zeichnung, px.x, px.y);
+      if (n > 0 && aufgenommen) aufgenommen(nimmAuf(u.zeichnung, n, z.werkzeug));
+      break;
+    }
     case W::SpiegelnOhneKopie:
     case W::SpiegelnMitKopie:
       if (z.schritt == 1) {
@@ -90,7 +97,7 @@ void Markierwerkzeug::bewegung(Werkzeugumgebung& u, Weltpunkt p) {
       if (ziehen_) rahmen_.zeige(u.rueckmeldung, pixel(u, erster_), pixel(u, p));
       break;
     case W::AusschnittVergroessern:
-      if (z.schritt == 2) rahmen_.zeige(u.rueckmeldung, pixel(u, erster_), pixel(u, p));
+      if (z.knopf == 0 && z.schritt == 2) rahmen_.zeige(u.rueckmeldung, pixel(u, erster_), pixel(u, p));
       break;
     case W::Verschieben:
       if (!anker_) {
@@ -157,7 +164,7 @@ void Markierwerkzeug::loslassen(Werkzeugumgebung& u, Weltpunkt p, bool klick) {
     }
     markierrahmenZeichnen(u);
     neuZeichnen(u);
-  } else if (z.werkzeug == W::AusschnittVergroessern && z.schritt == 2 && !klick && zoomart == Zoomart::Rechteck) {
+  } else if (z.werkzeug == W::AusschnittVergroessern && z.schritt == 2 && !klick && z.knopf == 0) {
     zoome(u, p);
   }
 }
@@ -181,8 +188,8 @@ void Markierwerkzeug::markiereRahmen(Werkzeugumgebung& u, Weltpunkt p) {
 void Markierwerkzeug::zoome(Werkzeugumgebung& u, Weltpunkt p) {
   Werkzeugzustand& z = u.zustand;
   Ansicht& a = u.zeichnung.ansicht;
-  switch (zoomart) {
-    case Zoomart::Rechteck:
+  switch (z.knopf) {
+    case 0:
       if (z.schritt == 1) {
         erster_ = p;
         z.schritt = 2;
@@ -193,15 +200,15 @@ void Markierwerkzeug::zoome(Werkzeugumgebung& u, Weltpunkt p) {
       if (p.x == erster_.x || p.y == erster_.y) return;  // no area to show
       a.zoomeAufRechteck(erster_.x, erster_.y, p.x, p.y);
       break;
-    case Zoomart::Zentriert:
+    case kZoomZentriert:
       a.vergroessern();
       a.zentriere(p.x, p.y);
       break;
-    case Zoomart::Vergroessern:
-    case Zoomart::Verkleinern: {
+    case kZoomVergroessern:
+    case kZoomVerkleinern: {
       // Keep the clicked point under the cursor.
       const Pixelpunkt vorher = pixel(u, p);
-      if (zoomart == Zoomart::Vergroessern)
+      if (z.knopf == kZoomVergroessern)
         a.vergroessern();
       else
         a.verkleinern();
@@ -210,6 +217,8 @@ void Markierwerkzeug::zoome(Werkzeugumgebung& u, Weltpunkt p) {
       a.zentriere(mitte.x + (p.x - jetzt.x), mitte.y + (p.y - jetzt.y));
       break;
     }
+    default:
+      return;
   }
   neuZeichnen(u);
 }

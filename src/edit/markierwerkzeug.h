@@ -9,8 +9,12 @@
 //        touching, see treffertest.h). The marking frame then shows the box
 //        of the marked elements. With gruppenAlsGanzes an element of a
 //        group marks its whole outermost group.
-//   107  two clicks (or press and drag) span the rectangle to zoom to; the
-//        variants zoom in or out about the clicked point.
+//   107  button 0: two clicks (or press and drag) span the rectangle to zoom
+//        to; the further buttons zoom by one click: in, the clicked point
+//        made the centre (kZoomZentriert); in or out keeping the clicked
+//        point under the cursor (kZoomVergroessern, kZoomVerkleinern).
+//   130, 131  a click on an element takes its values into the window's
+//        current ones (eigenschaftsaufnahme.h, aufgenommen).
 //   600  the window's move panel owns the clicks; the moved outline follows
 //        the mouse from where it entered, and the panel's OK applies it
 //        (freiVerschieben).
@@ -23,20 +27,26 @@
 #include <functional>
 #include <optional>
 
+#include "edit/eigenschaftsaufnahme.h"
 #include "edit/umrissvorschau.h"
 #include "edit/werkzeugmodul.h"
 
 namespace quarzel {
 
+// The buttons of the zoom tool (107) besides its first, the zoom rectangle.
+inline constexpr std::uint8_t kZoomZentriert = 1;
+inline constexpr std::uint8_t kZoomVergroessern = 2;
+inline constexpr std::uint8_t kZoomVerkleinern = 3;
+
 class Markierwerkzeug : public Werkzeugmodul {
  public:
-  enum class Zoomart : std::uint8_t { Rechteck, Zentriert, Vergroessern, Verkleinern };
-  Zoomart zoomart = Zoomart::Rechteck;
   int anzahlKopien = 4;
   double winkelschritt = 90;  // degrees
   bool gruppenAlsGanzes = false;
   // A double click of the select tool on an element (its properties dialog).
   std::function<void(std::int32_t element)> elementDoppelklick;
+  // A pick tool took values from a clicked element.
+  std::function<void(const Aufnahme&)> aufgenommen;
 
   void punkt(Werkzeugumgebung& u, Weltpunkt p) override;
   void zweiteTaste(Werkzeugumgebung& u, Weltpunkt p) override;

@@ -21,6 +21,7 @@ void Werkzeugkasten::fensterTrennen() {
   texte.abfragen = {};
   markier.elementDoppelklick = {};
   fangsuche.cursorposition = {};
+  markier.aufgenommen = {};
 }
 
 }  // namespace quarzel

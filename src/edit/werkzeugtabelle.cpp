@@ -3,6 +3,7 @@
 #include <array>
 
 #include "edit/figurbauer.h"
+#include "edit/markierwerkzeug.h"
 
 namespace quarzel {
 
@@ -161,6 +162,11 @@ constexpr std::array kTabelle{
     // --- View ------------------------------------------------------------------
     Werkzeugzeile(Z(W::Markieren, G::Bearbeiten).da().m(M::Selektieren).mk(kOhneAutosicherung | kOhneLineal | kOhneWinkelraster).k(L::Ansicht, "markieren", "Markieren")),
     Werkzeugzeile(Z(W::AusschnittVergroessern, G::Bearbeiten).mk(kOhneFang | kOhneLineal | kOhneWinkelraster).da().esc(Escape::Modul, G::Bearbeiten).k(L::Ansicht, "ausschnittvergroessern", "Auschnitt vergrößern")),
+    // Its further buttons zoom by one click: about the clicked point made the
+    // centre, or keeping the clicked point under the cursor.
+    Werkzeugzeile(Z(W::AusschnittVergroessern, G::Bearbeiten).mk(kOhneFang | kOhneLineal | kOhneWinkelraster).da().esc(Escape::Modul, G::Bearbeiten).weitererKnopf(kZoomZentriert, L::Ansicht, "ausschnittzentriert", "Ausschnitt zentriert vergrößern")),
+    Werkzeugzeile(Z(W::AusschnittVergroessern, G::Bearbeiten).mk(kOhneFang | kOhneLineal | kOhneWinkelraster).da().esc(Escape::Modul, G::Bearbeiten).weitererKnopf(kZoomVergroessern, L::Ansicht, "vergroessern", "Vergrößern")),
+    Werkzeugzeile(Z(W::AusschnittVergroessern, G::Bearbeiten).mk(kOhneFang | kOhneLineal | kOhneWinkelraster).da().esc(Escape::Modul, G::Bearbeiten).weitererKnopf(kZoomVerkleinern, L::Ansicht, "verkleinern", "Verkleinern")),
 
     // --- Edit bar and menu -------------------------------------------------------
     Werkzeugzeile(Z(W::Verschieben, G::Bearbeiten).da().mk(kPanelgesteuert).k(L::Bearbeiten, "verschieben", "Markierte Objekte verschieben", "&Verschieben")),
@@ -168,8 +174,9 @@ constexpr std::array kTabelle{
     Werkzeugzeile(Z(W::SpiegelnMitKopie, G::Bearbeiten).da().m(M::Spiegelachse).mk(kStartBehaeltRahmen).k(L::Bearbeiten, "spiegelnmitkopie", "Spiegeln mit Kopie", "&Mit Kopie")),
     Werkzeugzeile(Z(W::RadialeKopie, G::Bearbeiten).da().m(M::Drehpunkt).k(L::Bearbeiten, "radial", "Radiale Mehrfachkopie", "&Radial...")),
     Werkzeugzeile(Z(W::Rotationskopie, G::Bearbeiten).da().m(M::Drehpunkt).k(L::Bearbeiten, "rotation", "Mehrfachkopie durch Rotation", "R&otation...")),
-    Werkzeugzeile(Z(W::FarbeAuswaehlen, G::Bearbeiten).spaeter(L::Bearbeiten, "Farbe aus&wählen")),
-    Werkzeugzeile(Z(W::EigenschaftenAuswaehlen, G::Bearbeiten).spaeter(L::Bearbeiten, "&Eigenschaften auswählen ")),
+    // Pick from the element clicked: its colour; its pen, style, colour and fill.
+    Werkzeugzeile(Z(W::FarbeAuswaehlen, G::Bearbeiten).da().mk(kOhneFang | kOhneWinkelraster).k(L::Bearbeiten, "farbeauswaehlen", "Farbe auswählen", "Farbe aus&wählen")),
+    Werkzeugzeile(Z(W::EigenschaftenAuswaehlen, G::Bearbeiten).da().mk(kOhneFang | kOhneWinkelraster).k(L::Bearbeiten, "eigenschaftenauswaehlen", "Eigenschaften auswählen ", "&Eigenschaften auswählen ")),
     // Move a point: of an element (119), of the selection (606).
     Werkzeugzeile(Z(W::PunktVerschieben, G::Bearbeiten).m(M::Verschieben).mk(kOhneAutosicherung | kOhneWinkelraster)),
     Werkzeugzeile(Z(W::AuswahlpunktVerschieben, G::Bearbeiten).m(M::PunktVerschieben)),
@@ -265,15 +272,15 @@ constexpr std::array kTabelle{
     Werkzeugzeile(Z(W::KoordinatensystemDrehen, G::Linien).da().m(M::ZweiPunkte).weitererKnopf(1, L::Ursprung, "rasterdrehen", "Raster und Koordinatensystem drehen")),
 
     // --- Construction lines: single lines in the line module, constructed ones in
-    // the construction module. The bar is not built yet. ------------------------------
-    Werkzeugzeile(Z(W::HilfslinieWaagerecht, G::Linien).fig(1, 0, hilfslinieWaagerecht).esc(Escape::ModulSchonOhnePunkte, G::Linien).spaeter(L::Hilfslinien, "Horizontale Hilfslinie ziehen")),
-    Werkzeugzeile(Z(W::HilfslinieSenkrecht, G::Linien).fig(1, 0, hilfslinieSenkrecht).esc(Escape::ModulSchonOhnePunkte, G::Linien).spaeter(L::Hilfslinien, "Vertikale Hilfslinie ziehen")),
-    Werkzeugzeile(Z(W::HilfslinieBeliebig, G::Linien).fig(2, 0, hilfslinieBeliebig).spaeter(L::Hilfslinien, "Beliebige Hilfslinie ziehen")),
-    Werkzeugzeile(Z(W::Hilfskreis, G::Linien).fig(2, 0, hilfskreis).m(M::MitteRadius).spaeter(L::Hilfslinien, "Runde Hilfslinie")),
-    Werkzeugzeile(Z(W::HilfskreisZweiPunkte, G::Linien).fig(2, 0, hilfskreisZweiPunkte).spaeter(L::Hilfslinien, "Runde Hilfslinie")),
-    Werkzeugzeile(Z(W::HilfskreisDreiPunkte, G::Linien).fig(3, 0, hilfskreisDreiPunkte).spaeter(L::Hilfslinien, "Runde Hilfslinie")),
-    Werkzeugzeile(Z(W::Hilfslinienkreuz, G::Linien).fig(1, 0, hilfslinienkreuz).spaeter(L::Hilfslinien, "Hilfslinienkreuz")),
-    Werkzeugzeile(Z(W::HilfslinienkreuzSchraeg, G::Linien).fig(1, 0, hilfslinienkreuzSchraeg).spaeter(L::Hilfslinien, "Hilfslinienkreuz")),
+    // the construction module (not available yet). ---------------------------------------
+    Werkzeugzeile(Z(W::HilfslinieWaagerecht, G::Linien).fig(1, 0, hilfslinieWaagerecht).esc(Escape::ModulSchonOhnePunkte, G::Linien).k(L::Hilfslinien, "hilfsliniewaagerecht", "Horizontale Hilfslinie ziehen")),
+    Werkzeugzeile(Z(W::HilfslinieSenkrecht, G::Linien).fig(1, 0, hilfslinieSenkrecht).esc(Escape::ModulSchonOhnePunkte, G::Linien).k(L::Hilfslinien, "hilfsliniesenkrecht", "Vertikale Hilfslinie ziehen")),
+    Werkzeugzeile(Z(W::HilfslinieBeliebig, G::Linien).fig(2, 0, hilfslinieBeliebig).m(M::StartEnde).k(L::Hilfslinien, "hilfsliniebeliebig", "Beliebige Hilfslinie ziehen")),
+    Werkzeugzeile(Z(W::Hilfskreis, G::Linien).fig(2, 0, hilfskreis).m(M::MitteRadius).k(L::Hilfslinien, "hilfskreis", "Runde Hilfslinie").v("Mitte, Radius")),
+    Werkzeugzeile(Z(W::HilfskreisZweiPunkte, G::Linien).fig(2, 0, hilfskreisZweiPunkte).m(M::ZweiPunkte).v(L::Hilfslinien, W::Hilfskreis, "2 Punkte")),
+    Werkzeugzeile(Z(W::HilfskreisDreiPunkte, G::Linien).fig(3, 0, hilfskreisDreiPunkte).m(M::DreiPunkte).v(L::Hilfslinien, W::Hilfskreis, "3 Punkte")),
+    Werkzeugzeile(Z(W::Hilfslinienkreuz, G::Linien).fig(1, 0, hilfslinienkreuz).k(L::Hilfslinien, "hilfslinienkreuz", "Hilfslinienkreuz").v("Gerade")),
+    Werkzeugzeile(Z(W::HilfslinienkreuzSchraeg, G::Linien).fig(1, 0, hilfslinienkreuzSchraeg).v(L::Hilfslinien, W::Hilfslinienkreuz, "45°")),
     Werkzeugzeile(Z(W::HilfslinieLot, G::Konstruktion).spaeter(L::Hilfslinien, "Senkrechte Hilfslinie ziehen")),
     Werkzeugzeile(Z(W::HilfslinieWinklig, G::Konstruktion).spaeter(L::Hilfslinien, "Winklige Hilfslinie ziehen")),
     Werkzeugzeile(Z(W::HilfslinieParallel, G::Konstruktion).spaeter(L::Hilfslinien, "Parallele Hilfslinie ziehen")),
@@ -324,9 +331,10 @@ constexpr std::array kTabelle{
     Werkzeugzeile(Z(W::Wand705, G::Waende)),
     Werkzeugzeile(Z(W::Wand706, G::Waende)),
 
-    // --- Colour pick (not available yet) ---------------------------------------------------
-    Werkzeugzeile(Z(W::Primaerfarbe, G::Keine).spaeter(L::Farbwahl)),
-    Werkzeugzeile(Z(W::Sekundaerfarbe, G::Keine).spaeter(L::Farbwahl)),
+    // --- Colour fields: no tool of the drawing area; their buttons choose the
+    // colour (ui/window/farbwahl.h) ----------------------------------------------------------
+    Werkzeugzeile(Z(W::Primaerfarbe, G::Keine).da().k(L::Farbwahl, "primaerfarbe", "Primärfarbe")),
+    Werkzeugzeile(Z(W::Sekundaerfarbe, G::Keine).da().k(L::Farbwahl, "sekundaerfarbe", "Sekundärfarbe")),
 };
 // clang-format on
 

@@ -196,6 +196,30 @@ void Eigenschaftsleiste::setzeFarbe(const QColor& farbe) {
   emit geaendert();
 }
 
+void Eigenschaftsleiste::setzeFarbe2(const QColor& farbe) {
+  if (!farbe.isValid()) return;
+  farbe2_ = farbe;
+  knopfFaerben(farbknopf2_, farbe2_);
+  emit geaendert();
+}
+
+void Eigenschaftsleiste::setzeFuellung(const Fuellangaben& f) {
+  {
+    const QSignalBlocker sperren[] = {QSignalBlocker(schraffur_), QSignalBlocker(schraffurwinkel_),
+                                      QSignalBlocker(gefuellt_)};
+    // A texture number is no colour the field could show: the colour stays.
+    if (f.fuellflag == 0) {
+      fuellfarbe_ = QColor(rotAnteil(f.fuellwert), gruenAnteil(f.fuellwert), blauAnteil(f.fuellwert));
+      knopfFaerben(fuellknopf_, fuellfarbe_);
+    }
+    const int hatch = f.schraffurName.empty() ? 0 : schraffur_->findText(QString::fromStdString(f.schraffurName));
+    schraffur_->setCurrentIndex(std::max(hatch, 0));
+    schraffurwinkel_->setValue(f.schraffurWinkel);
+    gefuellt_->setChecked(f.gefuellt != 0);
+  }
+  emit geaendert();
+}
+
 void Eigenschaftsleiste::setzeStifte(const Stifttabelle& stifte) {
   const int vorher = stift();
   QSignalBlocker sperre(stift_);

@@ -22,6 +22,7 @@
 
 #include "edit/werkzeugcode.h"
 #include "edit/zeichenvorgabe.h"
+#include "store/datensaetze.h"
 #include "edit/werkzeugvarianten.h"
 
 class QCheckBox;
@@ -60,6 +61,10 @@ class Eigenschaftsleiste final : public QToolBar {
   void setzeLinienstil(int stil);
   QColor farbe() const { return farbe_; }
   void setzeFarbe(const QColor& farbe);
+  QColor farbe2() const { return farbe2_; }
+  void setzeFarbe2(const QColor& farbe);
+  // The fill fields from an element's fill (a solid colour, hatch, angle, filled).
+  void setzeFuellung(const Fuellangaben& f);
   Zeichenvorgabe vorgabe() const;
   Flaechenvorgabe flaeche() const;
 

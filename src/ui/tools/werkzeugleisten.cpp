@@ -132,8 +132,6 @@ Werkzeugleisten baueWerkzeugleisten(QMainWindow& fenster, QMenu& bearbeitenMenue
   knoepfe(fenster, *w.werkzeuge, Leiste::Ansicht, *w.ansicht);
   w.markieren = w.aktion(Werkzeugcode::Markieren);
   w.ausschnittVergroessern = w.aktion(Werkzeugcode::AusschnittVergroessern);
-  w.vergroessern = w.ansicht->addAction(werkzeugsymbol("vergroessern"), QStringLiteral("Vergrößern"));
-  w.verkleinern = w.ansicht->addAction(werkzeugsymbol("verkleinern"), QStringLiteral("Verkleinern"));
   w.ansicht->addSeparator();
   w.numerischeEingabe =
       w.ansicht->addAction(werkzeugsymbol("numerischeeingabe"), QStringLiteral("Numerische Eingabe"));
@@ -174,6 +172,8 @@ Werkzeugleisten baueWerkzeugleisten(QMainWindow& fenster, QMenu& bearbeitenMenue
   w.mehrfachkopie = bearbeitenMenue.addMenu(QStringLiteral("&Mehrfachkopie"));
   w.mehrfachkopie->addAction(w.aktion(Werkzeugcode::RadialeKopie));
   w.mehrfachkopie->addAction(w.aktion(Werkzeugcode::Rotationskopie));
+  bearbeitenMenue.addAction(w.aktion(Werkzeugcode::FarbeAuswaehlen));
+  bearbeitenMenue.addAction(w.aktion(Werkzeugcode::EigenschaftenAuswaehlen));
   return w;
 }
 

@@ -6,7 +6,8 @@
 // buttons of one code, and whose tool tip is the German hint; the buttons of
 // all bars form one exclusive group, so the pressed button always shows the
 // active tool. The edit tools also appear in the menu "&Bearbeiten"
-// ("S&piegeln", "&Mehrfachkopie").
+// ("S&piegeln", "&Mehrfachkopie", "Farbe aus&wählen", "&Eigenschaften
+// auswählen ").
 //
 // The bars only carry actions; the window connects them to the tool state
 // machine (one signal for every tool button: the group's triggered()).
@@ -40,10 +41,8 @@ struct Werkzeugleisten {
   // Every action that starts a tool; data() holds the tool code.
   QActionGroup* werkzeuge = nullptr;
   QAction* markieren = nullptr;               // 100
-  QAction* ausschnittVergroessern = nullptr;  // 107
+  QAction* ausschnittVergroessern = nullptr;  // 107, the zoom rectangle
   // Commands, not tools.
-  QAction* vergroessern = nullptr;
-  QAction* verkleinern = nullptr;
   QAction* loeschen = nullptr;
   QAction* numerischeEingabe = nullptr;  // checkable: the panel is shown
 

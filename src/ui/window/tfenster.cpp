@@ -31,6 +31,7 @@
 #include "ui/window/ebenenbefehle.h"
 #include "ui/window/einstellungsbefehle.h"
 #include "ui/window/fangbefehle.h"
+#include "ui/window/farbwahl.h"
 #include "ui/window/fensteranordnung.h"
 #include "ui/window/markierbefehle.h"
 #include "ui/window/statusleiste.h"
@@ -140,6 +141,7 @@ TFenster::TFenster(Sitzung& sitzung, QWidget* eltern) : QMainWindow(eltern), sit
       *menuBar());
   markierbefehle_ = markierbefehleEinrichten(anschluss(), *werkzeuge_, *eigenschaften_, menue_, leisten_,
                                              [this] { befehlsstandSetzen(); });
+  new Farbwahl(anschluss(), *eigenschaften_, leisten_);
   new Kontexthilfe(*this, *leisten_.ansicht, QString::fromStdString((programmordner() / "Hilfe").string()));
   ordneLeistenAn(*this);
   new Ansichtsleisten(anschluss(), *werkzeuge_, *rahmen, &fangbefehle_->leiste(), *menue_.ansicht);
@@ -170,8 +172,6 @@ TFenster::~TFenster() {
 
 void TFenster::werkzeugeEinrichten() {
   leisten_ = baueWerkzeugleisten(*this, *menue_.bearbeiten);
-  connect(leisten_.vergroessern, &QAction::triggered, this, &TFenster::vergroessern);
-  connect(leisten_.verkleinern, &QAction::triggered, this, &TFenster::verkleinern);
   eigenschaften_ = new Eigenschaftsleiste(this);
   addToolBar(Qt::TopToolBarArea, eigenschaften_);
   eigenschaftenAuffrischen();

@@ -1,8 +1,7 @@
 // The line and area modules driven as the state machine would: what each
 // figure adds, with which attributes and fill, the
 // rubber band drawn in XOR (the second drawing erases it, never a black pen),
-// every variant code served by the module of its group, and which elements
-// are marked after a drawing tool or an edit command.
+// and which elements are marked after a drawing tool or an edit command.
 #include <gtest/gtest.h>
 
 #include <cmath>
@@ -11,7 +10,6 @@
 #include "edit/gummiband.h"
 #include "edit/markierwerkzeug.h"
 #include "edit/werkzeugsteuerung.h"
-#include "edit/werkzeugvarianten.h"
 #include "edit/zeichenvorgabe.h"
 #include "test_zeichenwerkzeuge_hilfen.h"
 #include "support/werkzeugnummer.h"
@@ -278,25 +276,6 @@ TEST_F(Gummibaender, JedeBewegungLoeschtDasAlteBandUndZeigtDasNeueInXor) {
   ASSERT_EQ(canvas.mehrfachlinien[2].zuege.size(), 1u);
   EXPECT_EQ(canvas.mehrfachlinien[2].zuege[0].front().x, a.x);
   EXPECT_EQ(canvas.mehrfachlinien[2].zuege[0].back().x, b.x);
-}
-
-// --- The variant table -------------------------------------------------------
-
-TEST(Werkzeugvarianten, JedeVarianteWirdVomModulIhrerGruppeBedient) {
-  const Linienwerkzeuge linien;
-  const Flaechenwerkzeuge flaechen;
-  for (const Variantenknopf& k : variantenknoepfe())
-    for (const Werkzeugvariante& v : k.varianten) {
-      const Werkzeuggruppe g = werkzeuggruppe(v.code);
-      if (g == Werkzeuggruppe::Linien) {
-        EXPECT_TRUE(linien.bedient(v.code)) << v.code;
-      } else {
-        EXPECT_EQ(g, Werkzeuggruppe::Flaechen) << v.code;
-        EXPECT_TRUE(flaechen.bedient(v.code)) << v.code;
-      }
-      // A variant stays within the bar of its button.
-      EXPECT_EQ(werkzeuggruppe(k.code), g) << v.code;
-    }
 }
 
 // --- Marking after new elements -------------------------------------------------

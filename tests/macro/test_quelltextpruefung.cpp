@@ -1,6 +1,7 @@
 // The check pass: colour spans of a line and how they look.
 #include <gtest/gtest.h>
 
+#include <utility>
 #include <vector>
 
 #include "macro/quelltextpruefung.h"
@@ -11,21 +12,20 @@ namespace {
 using A = Auszeichnung;
 using S = std::vector<Farbspanne>;
 
-TEST(Faerben, CommandWordsAreBoldInAnyCaseAndDataStaysPlain) {
-  EXPECT_EQ(faerbeZeile("10 20 moveto x LINETO"), (S{{6, 6, A::Befehlswort}, {15, 6, A::Befehlswort}}));
-}
-
-TEST(Faerben, LiteralHasBoldParenthesesAndBlueTextToTheEndOfTheLineIfUnclosed) {
-  EXPECT_EQ(faerbeZeile("(Hallo (Welt)) SHOW"),
-            (S{{0, 1, A::Klammer}, {1, 12, A::Literal}, {13, 1, A::Klammer}, {15, 4, A::Befehlswort}}));
-  EXPECT_EQ(faerbeZeile("()"), (S{{0, 1, A::Klammer}, {1, 1, A::Klammer}}));
-  EXPECT_EQ(faerbeZeile("(a b"), (S{{0, 1, A::Klammer}, {1, 3, A::Literal}}));
-}
-
-TEST(Faerben, CommentIsSilverFromThePercentSign) {
-  EXPECT_EQ(faerbeZeile("ADD % MOVETO"), (S{{0, 3, A::Befehlswort}, {4, 8, A::Kommentar}}));
-  EXPECT_EQ(faerbeZeile("%ADD"), (S{{0, 4, A::Kommentar}}));
-  EXPECT_EQ(faerbeZeile("50% ADD"), (S{{4, 3, A::Befehlswort}}));
+// Command words bold in any case, data plain; a literal with bold
+// parentheses and blue text to the end of the line if unclosed; a comment
+// silver from the percent sign.
+TEST(Faerben, SpansOfWordsLiteralsAndComments) {
+  const std::pair<const char*, S> faelle[] = {
+      {"10 20 moveto x LINETO", {{6, 6, A::Befehlswort}, {15, 6, A::Befehlswort}}},
+      {"(Hallo (Welt)) SHOW", {{0, 1, A::Klammer}, {1, 12, A::Literal}, {13, 1, A::Klammer}, {15, 4, A::Befehlswort}}},
+      {"()", {{0, 1, A::Klammer}, {1, 1, A::Klammer}}},
+      {"(a b", {{0, 1, A::Klammer}, {1, 3, A::Literal}}},
+      {"ADD % MOVETO", {{0, 3, A::Befehlswort}, {4, 8, A::Kommentar}}},
+      {"%ADD", {{0, 4, A::Kommentar}}},
+      {"50% ADD", {{4, 3, A::Befehlswort}}},
+  };
+  for (const auto& [zeile, spannen] : faelle) EXPECT_EQ(faerbeZeile(zeile), spannen) << zeile;
 }
 
 TEST(Faerben, StylesAndColoursOfTheMarks) {

@@ -38,9 +38,6 @@ inline void knopfDruecken(QDialog& d, QDialogButtonBox::StandardButton knopf) {
 inline void okDruecken(QDialog& d) {
   knopfDruecken(d, QDialogButtonBox::Ok);
 }
-inline void abbrechenDruecken(QDialog& d) {
-  knopfDruecken(d, QDialogButtonBox::Cancel);
-}
 
 // The first item with this caption in any menu of the bar (submenus included).
 inline QAction* menueeintrag(QMenuBar& leiste, const char* text) {

@@ -49,7 +49,6 @@ class Ansichtsleistentest : public test::Fensterfixture {
   Ansicht& ansicht() { return f->sitzung().zeichnung.ansicht; }
   QScrollBar& waagerecht() { return rahmen->waagerecht(); }
   QScrollBar& senkrecht() { return rahmen->senkrecht(); }
-  bool linealeAn() { return f->werkzeuge().fangeinstellungen().randlineale; }
 
   // Both bars show exactly what the view says.
   void erwarteBalkenWieAnsicht() {

@@ -61,17 +61,6 @@ class Ebenenschutz : public ::testing::Test {
     return nullptr;
   }
 
-  // The colour of the line crossing column x near row y (lines may land one
-  // pixel off their nominal row); white when there is none.
-  QColor linienfarbe(int x, int y) {
-    const QImage& bild = fenster->zeichenflaeche().bild();
-    for (int dy = -2; dy <= 2; ++dy) {
-      const QColor c(bild.pixel(x, y + dy));
-      if (c != QColor(Qt::white)) return c;
-    }
-    return Qt::white;
-  }
-
   std::vector<std::int32_t> markierte() {
     std::vector<std::int32_t> m;
     for (std::int32_t n = 1; n <= z().speicher.anzahl(); ++n)

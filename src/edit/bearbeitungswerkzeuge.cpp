@@ -120,10 +120,6 @@ std::int32_t verschiebeMarkierte(Zeichnung& z, double dx, double dy) {
   return bildeMarkierteAb(z, Abbildung::verschiebung(dx, dy));
 }
 
-std::int32_t dreheMarkierte(Zeichnung& z, Weltpunkt mitte, double grad) {
-  return bildeMarkierteAb(z, Abbildung::drehung(mitte, grad));
-}
-
 std::int32_t spiegleMarkierte(Zeichnung& z, Weltpunkt a, Weltpunkt b, bool mitKopie) {
   if (a.x == b.x && a.y == b.y) return 0;  // no axis
   const Abbildung s = Abbildung::spiegelung(a, b);

@@ -41,7 +41,6 @@ std::int32_t bildeMarkierteAb(Zeichnung& z, const Abbildung& a);
 std::int32_t kopiereMarkierte(Zeichnung& z, const Abbildung& a, int anzahl = 1);
 
 std::int32_t verschiebeMarkierte(Zeichnung& z, double dx, double dy);
-std::int32_t dreheMarkierte(Zeichnung& z, Weltpunkt mitte, double grad);
 std::int32_t spiegleMarkierte(Zeichnung& z, Weltpunkt a, Weltpunkt b, bool mitKopie);
 std::int32_t radialeKopien(Zeichnung& z, Weltpunkt mitte, int anzahl, double winkelschritt);
 std::int32_t rotationskopien(Zeichnung& z, Weltpunkt mitte, int anzahl, double winkelschritt);

@@ -17,11 +17,6 @@ bool bearbeitbar(const Zeichnung& z, std::int32_t n) {
   return z.ebenen.waehlbar(z.speicher.planteil(n), z.speicher.folie(n));
 }
 
-bool grauDarstellen(const Zeichnung& z, std::int32_t n) {
-  if (!imSpeicher(z, n)) return false;
-  return z.ebenen.grau(z.speicher.planteil(n), z.speicher.folie(n));
-}
-
 std::int32_t demarkiereNichtBearbeitbare(Zeichnung& z) {
   Elementspeicher& s = z.speicher;
   std::int32_t anzahl = 0;

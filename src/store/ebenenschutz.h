@@ -18,10 +18,6 @@ struct Zeichnung;
 // Element n exists, is alive, and lies on a visible, unprotected layer and
 // sublayer.
 bool bearbeitbar(const Zeichnung& z, std::int32_t n);
-// Element n is drawn in grey: its layer's display state says so, or it lies
-// on an inactive layer (or an inactive sublayer of the active layer) while
-// the matching switch is on. False for numbers outside the store.
-bool grauDarstellen(const Zeichnung& z, std::int32_t n);
 // Removes the mark of every marked element that is not bearbeitbar and
 // returns how many lost it (alive elements only). The select tool calls this after each selection.
 std::int32_t demarkiereNichtBearbeitbare(Zeichnung& z);

@@ -196,21 +196,4 @@ std::optional<Schraffurdefinition> leseSchraffurIni(const IniDatei& ini, std::st
   return d;
 }
 
-bool schreibeSchraffurIni(IniDatei& ini, const Schraffurdefinition& d) {
-  const std::string& name = d.name;
-  // The section first: a name that is a valid key may still be no valid section name.
-  if (!ini.schreibeBool(name, "Masstab", d.scaleDependent != 0)) return false;
-  if (!ini.schreibeText(SchraffurIniNamen, name, "1")) {
-    ini.entferneSektion(name);
-    return false;
-  }
-  ini.schreibeText(name, "Richtung", liste(richtungswerte(d), false));
-  for (std::size_t p = 0; p < d.muster.size(); ++p) {
-    const std::string nummer = std::to_string(p + 1);
-    for (int g = 0; g < 4; ++g)
-      ini.schreibeListe(name, std::string(IniGruppen[g]) + nummer, gruppenwerte(d.muster[p], g));
-  }
-  return true;
-}
-
 }  // namespace quarzel

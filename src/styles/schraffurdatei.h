@@ -49,8 +49,5 @@ inline constexpr std::string_view SchraffurIniNamen = "Schraffur-Namen";
 std::vector<std::string> schraffurIniNamen(const IniDatei& ini);
 // The definition of a listed name; std::nullopt when the name is not listed.
 std::optional<Schraffurdefinition> leseSchraffurIni(const IniDatei& ini, std::string_view name);
-// Lists the name and writes its section; false when the name cannot be a
-// section name of the format.
-bool schreibeSchraffurIni(IniDatei& ini, const Schraffurdefinition& definition);
 
 }  // namespace quarzel

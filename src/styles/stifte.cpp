@@ -44,12 +44,6 @@ void Stifttabelle::setzeNormbreiten(bool an) {
   for (std::size_t i = 0; i < Normbreiten.size(); ++i) penWidth[i + 1] = Normbreiten[i];
 }
 
-void leseStifte(const IniDatei& ini, Stifttabelle& stifte) {
-  einstellung::Stiftbreiten e;
-  e.lese(ini);
-  stifte.uebernimm(e);
-}
-
 void schreibeStifte(const Stifttabelle& stifte, IniDatei& ini) {
   stifte.alsEinstellung().schreibe(ini);
 }

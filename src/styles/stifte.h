@@ -62,9 +62,8 @@ struct Stifttabelle {
   bool operator==(const Stifttabelle&) const = default;
 };
 
-// The section "Stiftbreiten" of a configuration file, read into the table
-// (missing keys give the defaults) and written from it.
-void leseStifte(const IniDatei& ini, Stifttabelle& stifte);
+// The section "Stiftbreiten" of a configuration file, written from the table
+// (it is read through einstellung::Stiftbreiten and Stifttabelle::uebernimm).
 void schreibeStifte(const Stifttabelle& stifte, IniDatei& ini);
 
 }  // namespace quarzel

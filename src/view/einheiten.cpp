@@ -23,51 +23,6 @@ const Masseinheit* einheitNachCode(int code) {
   return einheitNachRadioIndex(radioIndexVonCode(code));
 }
 
-namespace {
-
-constexpr std::uint8_t einheitMaske = 0x0F;
-constexpr std::uint8_t eineStelle = 16;
-constexpr std::uint8_t zweiStellen = 32;
-constexpr std::uint8_t dreiStellen = 64;
-constexpr std::uint8_t anzeigeBit = 128;
-
-}  // namespace
-
-std::uint8_t packeEinheitenbyte(const Einheitenbyte& e) {
-  const int index = std::clamp(e.radioIndex, 0, static_cast<int>(masseinheiten.size()) - 1);
-  std::uint8_t byte = static_cast<std::uint8_t>(index + 1);
-  switch (std::clamp(e.nachkommastellen, 0, 3)) {
-    case 1:
-      byte |= eineStelle;
-      break;
-    case 2:
-      byte |= zweiStellen;
-      break;
-    case 3:
-      byte |= dreiStellen;
-      break;
-    default:
-      break;
-  }
-  if (e.anzeigen) byte |= anzeigeBit;
-  return byte;
-}
-
-std::optional<Einheitenbyte> entpackeEinheitenbyte(std::uint8_t byte) {
-  const int code = byte & einheitMaske;
-  if (code < 1 || code > static_cast<int>(masseinheiten.size())) return std::nullopt;
-  Einheitenbyte e;
-  e.radioIndex = code - 1;
-  if (byte & dreiStellen) {
-    e.nachkommastellen = 3;
-  } else if (byte & zweiStellen) {
-    e.nachkommastellen = 2;
-  } else if (byte & eineStelle) {
-    e.nachkommastellen = 1;
-  }
-  e.anzeigen = (byte & anzeigeBit) != 0;
-  return e;
-}
 
 int angezeigteDezimalen(int displayDecimals) {
   if (displayDecimals >= 0 && displayDecimals <= 3) return displayDecimals;

@@ -43,20 +43,6 @@ constexpr bool istImperial(int unitCode) {
   return unitCode >= 5;
 }
 
-// Layer unit byte: 0 = the layer uses the drawing unit; otherwise the low four
-// bits are the radio index + 1, plus 16/32/64 for one/two/three decimals,
-// plus 128 when the unit name is shown.
-struct Einheitenbyte {
-  int radioIndex = 0;        // 0..7 into masseinheiten
-  int nachkommastellen = 0;  // 0..3
-  bool anzeigen = false;     // "Einheit anzeigen"
-};
-
-// Out-of-range fields are clamped into their ranges.
-std::uint8_t packeEinheitenbyte(const Einheitenbyte& e);
-// nullopt for 0 (drawing unit) and for bytes whose low bits name no unit.
-// When several decimal bits are set the largest wins.
-std::optional<Einheitenbyte> entpackeEinheitenbyte(std::uint8_t byte);
 
 // displayDecimals as shown: 0..3 as stored, a stored 4 (and anything else) as 2.
 int angezeigteDezimalen(int displayDecimals);

@@ -48,5 +48,20 @@ TEST_F(Sichtbarkeit, UnterebenenAusblendenUeberschreibenUndFehlende) {
   EXPECT_EQ(std::tuple(e.sichtbar(3), e.sichtbar(3, 1), e.sichtbar(1, 2)), std::tuple(true, true, true));
 }
 
+// The layer unit byte: cm with two decimals, shown, is 2 + 32 + 128.
+TEST(Einheitenbyte, ZentimeterMitZweiStellenUndAnzeigeIst162UndHinUndZurueck) {
+  EXPECT_EQ(packeEinheit({2, 2, true}), 162);
+  EXPECT_EQ(einheitName(entpackeEinheit(162).code), "cm");
+  for (std::uint8_t code = 1; code <= 8; ++code) {
+    for (std::uint8_t stellen = 0; stellen <= 3; ++stellen) {
+      const Ebeneneinheit e{code, stellen, code % 2 == 0};
+      EXPECT_EQ(entpackeEinheit(packeEinheit(e)), e) << int(code) << " " << int(stellen);
+    }
+  }
+  EXPECT_EQ(packeEinheit({9, 1, true}), 0);
+  EXPECT_EQ(entpackeEinheit(128 + 9), Ebeneneinheit{});  // no unit: the drawing unit
+  EXPECT_EQ(entpackeEinheit(1 + 16 + 64).nachkommastellen, 3);
+}
+
 }  // namespace
 }  // namespace quarzel

@@ -43,23 +43,23 @@ TEST_F(DreiEbenen, SchutzVerweigertAenderungenAnMarkiertenObjekten) {
 }
 
 TEST_F(DreiEbenen, GrauNachAnzeigezustandUndSchaltern) {
-  EXPECT_FALSE(grauDarstellen(z, linien.e2f1));
+  const auto grau = [this](std::int32_t n) { return z.ebenen.grau(z.speicher.planteil(n), z.speicher.folie(n)); };
+  EXPECT_FALSE(grau(linien.e2f1));
   z.ebenen.grauInaktiveEbenen = true;
-  EXPECT_TRUE(grauDarstellen(z, linien.e2f1));
-  EXPECT_FALSE(grauDarstellen(z, linien.e1));
+  EXPECT_TRUE(grau(linien.e2f1));
+  EXPECT_FALSE(grau(linien.e1));
   z.ebenen.grauInaktiveEbenen = false;
 
   wechsleSichtbarkeit(z);  // 1: protected, not grey
-  EXPECT_FALSE(grauDarstellen(z, linien.e1));
+  EXPECT_FALSE(grau(linien.e1));
   wechsleSichtbarkeit(z);  // 2: grey even though active
-  EXPECT_TRUE(grauDarstellen(z, linien.e1));
+  EXPECT_TRUE(grau(linien.e1));
   EXPECT_TRUE(bearbeitbar(z, linien.e1));
 
   aktiviereEbene(z, benutzer, 2);
   z.ebenen.grauInaktiveFolien = true;
-  EXPECT_FALSE(grauDarstellen(z, linien.e2f1));
-  EXPECT_TRUE(grauDarstellen(z, linien.e2f2));
-  EXPECT_FALSE(grauDarstellen(z, -4));
+  EXPECT_FALSE(grau(linien.e2f1));
+  EXPECT_TRUE(grau(linien.e2f2));
 }
 
 }  // namespace

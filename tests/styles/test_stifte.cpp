@@ -24,8 +24,10 @@ TEST(Stifttabelle, SchreibenUndLesenGebenDieTabelleZurueck) {
   EXPECT_EQ(ini.wert("Stiftbreiten", "StiftBreite0"), "0");
   EXPECT_EQ(ini.wert("Stiftbreiten", "StiftBreite17"), "2.25");
   EXPECT_EQ(ini.wert("Stiftbreiten", "StiftFarbe17"), std::to_string(rgb(10, 20, 30)));
+  einstellung::Stiftbreiten e;
+  e.lese(ini);
   Stifttabelle gelesen;
-  leseStifte(ini, gelesen);
+  gelesen.uebernimm(e);
   EXPECT_EQ(gelesen, t);
   t.penColour[4] = 0x02FF00FF;  // a platform flag in the high byte is not written
   EXPECT_EQ(t.alsEinstellung().farbe[4], Farbe(0xFF00FF));
@@ -33,8 +35,10 @@ TEST(Stifttabelle, SchreibenUndLesenGebenDieTabelleZurueck) {
 
 TEST(Stifttabelle, NormbreiteSperrtDieStifte1Bis8AufDieDinWerte) {
   const IniDatei ini = IniDatei::ausText("[Stiftbreiten]\nNormbreite=1\nStiftBreite2=0,9\nStiftBreite9=0,9\n");
+  einstellung::Stiftbreiten e;
+  e.lese(ini);
   Stifttabelle t;
-  leseStifte(ini, t);
+  t.uebernimm(e);
   EXPECT_TRUE(t.penNormWidths);
   EXPECT_EQ(t.penWidth[2], 0.25);
   EXPECT_EQ(t.penWidth[9], 0.9);  // outside the DIN series

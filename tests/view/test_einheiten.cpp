@@ -21,32 +21,6 @@ TEST(Einheitentabelle, FeetIstCodeSechsObwohlSiebterEintragYardIstSieben) {
   EXPECT_EQ(einheitNachRadioIndex(8), nullptr);
 }
 
-TEST(Einheitenbyte, ZentimeterMitZweiStellenUndAnzeigeIst162) {
-  EXPECT_EQ(packeEinheitenbyte({1, 2, true}), 162);
-  const auto e = entpackeEinheitenbyte(162);
-  ASSERT_TRUE(e.has_value());
-  EXPECT_EQ(einheitNachRadioIndex(e->radioIndex)->name, "cm");
-  EXPECT_EQ(e->nachkommastellen, 2);
-  EXPECT_TRUE(e->anzeigen);
-  // Feet is the seventh choice: low bits 7, although its unitCode is 6.
-  EXPECT_EQ(packeEinheitenbyte({6, 0, false}), 7);
-}
-
-TEST(Einheitenbyte, HinUndZurueckUndUnbrauchbareBytes) {
-  for (int index = 0; index < 8; ++index) {
-    for (int stellen = 0; stellen <= 3; ++stellen) {
-      const auto e = entpackeEinheitenbyte(packeEinheitenbyte({index, stellen, index % 2 == 0}));
-      ASSERT_TRUE(e.has_value());
-      EXPECT_EQ(e->radioIndex, index);
-      EXPECT_EQ(e->nachkommastellen, stellen);
-      EXPECT_EQ(e->anzeigen, index % 2 == 0);
-    }
-  }
-  EXPECT_FALSE(entpackeEinheitenbyte(0).has_value());  // the drawing unit
-  EXPECT_FALSE(entpackeEinheitenbyte(128 + 9).has_value());
-  EXPECT_EQ(entpackeEinheitenbyte(1 + 16 + 64)->nachkommastellen, 3);
-}
-
 TEST(Benutzerwerte, GespeicherteVierZeigtZweiStellenUndKeineNegativeNull) {
   EXPECT_EQ(formatiereBenutzerwert(1.23456, 1, 4, false), "1.23");
   EXPECT_EQ(formatiereBenutzerwert(1.23456, 1, 3, false), "1.235");

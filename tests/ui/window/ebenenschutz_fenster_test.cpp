@@ -118,7 +118,7 @@ TEST_F(Ebenenschutz, AllesMarkiertVerschiebenDrehenUndLoeschenGehenAnGeschuetzte
   ASSERT_NE(lebendeLinie(1, 1), nullptr);
   EXPECT_EQ(lebendeLinie(1, 1)->x1, vorher1.x1 + 10);
   z().speicher.markiereAlleLebendigen();
-  EXPECT_EQ(dreheMarkierte(z(), {0, 0}, 90), 1);
+  EXPECT_EQ(bildeMarkierteAb(z(), Abbildung::drehung({0, 0}, 90)), 1);
   ASSERT_NE(lebendeLinie(2, 1), nullptr);
   ASSERT_NE(lebendeLinie(1, 2), nullptr);
   EXPECT_EQ(*lebendeLinie(2, 1), vorher2);

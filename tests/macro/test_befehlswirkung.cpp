@@ -9,11 +9,7 @@
 
 #include "macro/befehlstabelle.h"
 #include "macro/makrocompiler.h"
-#include "macro/makrointerpreter.h"
-#include "macro/makrozeichner.h"
-#include "platform/skriptbenutzer.h"
-#include "store/zeichnung.h"
-#include "support/speicherhilfen.h"
+#include "makrolauf_hilfe.h"
 
 namespace quarzel {
 namespace {
@@ -200,15 +196,8 @@ bool spaetereGruppe(Befehlsgruppe g) {
          g == Befehlsgruppe::Dialog || g == Befehlsgruppe::Steuerelement;
 }
 
-class Befehlswirkung : public ::testing::Test {
+class Befehlswirkung : public ::testing::Test, protected test::Zeichnungsmakrolauf {
  protected:
-  void SetUp() override {
-    test::initialisiere(zeichnung.speicher);
-    interpreter.setzeBenutzer(&benutzer);
-    interpreter.setzeZeichnung(&zeichnung);
-    interpreter.setzeZeichner(&zeichner);
-  }
-
   // Runs "(Boden) operanden WORT"; the word token is added as the table
   // spells it, so "%" (a comment in source) is reached as well.
   void fuehre(std::string_view operanden, std::string_view wort) {
@@ -221,18 +210,6 @@ class Befehlswirkung : public ::testing::Test {
     mitWort.schliesseAb();
     interpreter.starte(mitWort);
   }
-
-  std::vector<std::string> stapel() const {
-    std::vector<std::string> s;
-    for (std::size_t i = 0; i < interpreter.stapel().groesse(); ++i) s.push_back(interpreter.stapel().an(i));
-    return s;
-  }
-  int fehler() const { return interpreter.letzterFehler() ? static_cast<int>(interpreter.letzterFehler()->code) : 0; }
-
-  Zeichnung zeichnung;
-  SkriptBenutzer benutzer;
-  Makrozeichner zeichner{zeichnung};
-  Makrointerpreter interpreter;
 };
 
 TEST_F(Befehlswirkung, JedesWortHinterlaesstSeinErgebnis) {
@@ -242,7 +219,7 @@ TEST_F(Befehlswirkung, JedesWortHinterlaesstSeinErgebnis) {
     ASSERT_NE(it, erwartet().end()) << "kein Eintrag für " << e.wort;
     const Wirkung& w = it->second;
     fuehre(w.operanden, e.wort);
-    EXPECT_EQ(fehler(), w.fehler) << e.wort << ": " << benutzer.letzteMeldung();
+    EXPECT_EQ(fehlercode(), w.fehler) << e.wort << ": " << benutzer.letzteMeldung();
     if (w.fehler != 0) continue;
     const std::vector<std::string> s = stapel();
     ASSERT_EQ(s.size(), w.ergebnis.size()) << e.wort;
@@ -263,7 +240,7 @@ TEST_F(Befehlswirkung, ZuwenigOperandenIstFehler1UndLaesstDenStapel) {
     p.fuegeAn(e.wort);
     p.schliesseAb();
     interpreter.starte(p);
-    EXPECT_EQ(fehler(), 1) << e.wort;
+    EXPECT_EQ(fehlercode(), 1) << e.wort;
     EXPECT_EQ(interpreter.stapel().groesse(), static_cast<std::size_t>(e.mindestens - 1)) << e.wort;
     EXPECT_EQ(benutzer.letzteMeldung(), "Zuwenig Parameter für " + std::string(e.wort));
   }

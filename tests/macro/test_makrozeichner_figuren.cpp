@@ -2,7 +2,6 @@
 // millimetres, fill settings and the order of point lists; what a text
 // element carries, and the colour words.
 
-
 #include "makrozeichner_hilfe.h"
 
 namespace quarzel::test {

@@ -13,7 +13,6 @@
 #include <cmath>
 #include <random>
 
-#include "makrotest_hilfe.h"
 #include "makrozeichner_hilfe.h"
 #include "render/bildlage.h"
 

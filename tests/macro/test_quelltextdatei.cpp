@@ -12,49 +12,44 @@
 #include "macro/makrodatei.h"
 #include "macro/makrofehler.h"
 #include "macro/quelltextdatei.h"
-#include "makrotest_hilfe.h"
+#include "support/tempordner.h"
 
 namespace quarzel {
 namespace {
 namespace fs = std::filesystem;
 
 TEST(Quelltextdatei, WrittenAsUtf8LinesAndReadBack) {
-  test::Makroordner ordner;
+  test::TempOrdner ordner;
   const fs::path datei = ordner / "a.PSQ";
   ASSERT_TRUE(speichereQuelltext(datei, "(Grüße) SHOW\r\n10 20 MOVETO"));
-  EXPECT_EQ(test::leseBytes(datei), "(Grüße) SHOW\n10 20 MOVETO\n");
+  EXPECT_EQ(test::leseDatei(datei), "(Grüße) SHOW\n10 20 MOVETO\n");
   const Quelltextergebnis gelesen = leseQuelltext(datei);
   EXPECT_EQ(gelesen.status, Quelltextstatus::Gelesen);
   EXPECT_EQ(gelesen.text, "(Grüße) SHOW\n10 20 MOVETO");
 }
 
 TEST(Quelltextdatei, SavingOverAFileKeepsTheOldOneAsPsb) {
-  test::Makroordner ordner;
+  test::TempOrdner ordner;
   const fs::path datei = ordner / "a.PSQ";
   ASSERT_TRUE(speichereQuelltext(datei, "eins"));
   EXPECT_FALSE(fs::exists(ordner / "a.PSB"));
   ASSERT_TRUE(speichereQuelltext(datei, "zwei"));
-  EXPECT_EQ(test::leseBytes(ordner / "a.PSB"), "eins\n");
+  EXPECT_EQ(test::leseDatei(ordner / "a.PSB"), "eins\n");
   ASSERT_TRUE(speichereQuelltext(datei, "drei"));
-  EXPECT_EQ(test::leseBytes(ordner / "a.PSB"), "zwei\n");
-  EXPECT_EQ(test::leseBytes(datei), "drei\n");
-  std::vector<std::string> namen;
-  for (const auto& e : fs::directory_iterator(ordner.pfad())) namen.push_back(e.path().filename().string());
-  EXPECT_EQ(namen.size(), 2u);
+  EXPECT_EQ(test::leseDatei(ordner / "a.PSB"), "zwei\n");
+  EXPECT_EQ(test::leseDatei(datei), "drei\n");
+  EXPECT_EQ(ordner.inhalt(), (std::vector<std::string>{"a.PSB", "a.PSQ"}));
 }
 
 TEST(Autosave, SourcesOfMoreThanOneLineAreSavedByTabNumber) {
-  test::Makroordner ordner;
+  test::TempOrdner ordner;
   const std::vector<std::string> texte = {"eine Zeile", "zwei\nZeilen", "", "eine\n", "a\r\nb"};
   const std::vector<Quelltextsicherung> s = sichereQuelltexteAutomatisch(texte, ordner.pfad());
   ASSERT_EQ(s.size(), 2u);
-  EXPECT_EQ(s[0].reiter, 2);
-  EXPECT_TRUE(s[0].gespeichert);
-  EXPECT_EQ(s[1].reiter, 5);
-  EXPECT_EQ(test::leseBytes(ordner / "Source_2_autosave.psq"), "zwei\nZeilen\n");
-  EXPECT_EQ(test::leseBytes(ordner / "Source_5_autosave.psq"), "a\nb\n");
-  EXPECT_FALSE(fs::exists(ordner / "Source_1_autosave.psq"));
-  EXPECT_FALSE(fs::exists(ordner / "Source_4_autosave.psq"));
+  EXPECT_EQ(std::tuple(s[0].reiter, s[0].gespeichert, s[1].reiter), std::tuple(2, true, 5));
+  EXPECT_EQ(test::leseDatei(ordner / "Source_2_autosave.psq"), "zwei\nZeilen\n");
+  EXPECT_EQ(test::leseDatei(ordner / "Source_5_autosave.psq"), "a\nb\n");
+  EXPECT_EQ(ordner.inhalt(), (std::vector<std::string>{"Source_2_autosave.psq", "Source_5_autosave.psq"}));
 }
 
 }  // namespace
@@ -137,7 +132,7 @@ TEST(Makrodatei, PayloadMustHoldExactlyTheAnnouncedTokens) {
 }
 
 TEST(Makrodateien, WrittenFileIsReadAndMissingOrForeignFilesAreTold) {
-  test::Makroordner ordner;
+  test::TempOrdner ordner;
   const Tokenprogramm p = kompiliereText(Beispiel);
   ASSERT_TRUE(schreibeMakrodatei(ordner / "treppe.MAK", p));
   const Makroleseergebnis gelesen = leseMakrodatei(ordner / "treppe.MAK");
@@ -145,7 +140,7 @@ TEST(Makrodateien, WrittenFileIsReadAndMissingOrForeignFilesAreTold) {
   erwarteGleich(p, gelesen.programm);
 
   EXPECT_EQ(leseMakrodatei(ordner / "fehlt.MAK").status, Makrolesestatus::Fehlt);
-  test::schreibeBytes(ordner / "quelle.MAK", Beispiel);
+  test::schreibeDatei(ordner / "quelle.MAK", Beispiel);
   EXPECT_EQ(leseMakrodatei(ordner / "quelle.MAK").status, Makrolesestatus::KeinMakro);
   std::filesystem::create_directory(ordner / "ordner.MAK");
   EXPECT_EQ(leseMakrodatei(ordner / "ordner.MAK").status, Makrolesestatus::KeinMakro);

@@ -6,8 +6,8 @@
 #include <cmath>
 #include <numbers>
 
-#include "render/bildelemente.h"
 #include "platform/skriptbenutzer.h"
+#include "render/bildelemente.h"
 #include "store/zeichnungsdatei.h"
 #include "support/dateibauer.h"
 #include "support/speicherhilfen.h"

@@ -12,16 +12,15 @@ namespace {
 
 // A 297 x 210 sheet at 1 mm per pixel, its top-left corner on pixel (50, 40).
 Ansicht blattansicht() {
-  Ansicht a;
-  a.areaWidth = 400;
-  a.areaHeight = 300;
-  a.sheetWidth = 297;
-  a.sheetHeight = 210;
-  a.sheetLeft = 4852;
-  a.sheetTop = 4895;
-  a.zoom = 1;
-  a.viewOriginX = 4802;
-  a.viewOriginY = 4855;
+  Ansicht a{.sheetWidth = 297,
+            .sheetHeight = 210,
+            .sheetLeft = 4852,
+            .sheetTop = 4895,
+            .zoom = 1,
+            .viewOriginX = 4802,
+            .viewOriginY = 4855,
+            .areaWidth = 400,
+            .areaHeight = 300};
   a.gridOrigin = {4872, 5085};
   return a;
 }

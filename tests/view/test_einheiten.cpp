@@ -11,23 +11,19 @@ namespace quarzel {
 namespace {
 
 TEST(Einheitentabelle, FeetIstCodeSechsObwohlSiebterEintragYardIstSieben) {
-  EXPECT_EQ(einheitNachRadioIndex(6)->radiotext, "Feet");
-  EXPECT_EQ(einheitNachRadioIndex(6)->code, 6);
-  EXPECT_EQ(einheitNachRadioIndex(6)->name, "ft");
-  EXPECT_EQ(einheitNachRadioIndex(5)->code, 7);
-  EXPECT_EQ(einheitNachCode(7)->name, "yd");
-  EXPECT_EQ(einheitNachCode(8)->faktor, 0.0000005399568);
-  EXPECT_EQ(einheitNachCode(9), nullptr);
-  EXPECT_EQ(einheitNachRadioIndex(8), nullptr);
+  const auto* feet = einheitNachRadioIndex(6);
+  EXPECT_EQ(std::tuple(feet->radiotext, feet->code, feet->name), std::tuple("Feet", 6, "ft"));
+  EXPECT_EQ(std::tuple(einheitNachRadioIndex(5)->code, einheitNachCode(7)->name, einheitNachCode(8)->faktor),
+            std::tuple(7, "yd", 0.0000005399568));
+  EXPECT_TRUE(einheitNachCode(9) == nullptr && einheitNachRadioIndex(8) == nullptr);
 }
 
 TEST(Einheitenbyte, ZentimeterMitZweiStellenUndAnzeigeIst162) {
   EXPECT_EQ(packeEinheitenbyte({1, 2, true}), 162);
   const auto e = entpackeEinheitenbyte(162);
   ASSERT_TRUE(e.has_value());
-  EXPECT_EQ(einheitNachRadioIndex(e->radioIndex)->name, "cm");
-  EXPECT_EQ(e->nachkommastellen, 2);
-  EXPECT_TRUE(e->anzeigen);
+  EXPECT_EQ(std::tuple(einheitNachRadioIndex(e->radioIndex)->name, e->nachkommastellen, e->anzeigen),
+            std::tuple("cm", 2, true));
   // Feet is the seventh choice: low bits 7, although its unitCode is 6.
   EXPECT_EQ(packeEinheitenbyte({6, 0, false}), 7);
 }
@@ -37,9 +33,8 @@ TEST(Einheitenbyte, HinUndZurueckUndUnbrauchbareBytes) {
     for (int stellen = 0; stellen <= 3; ++stellen) {
       const auto e = entpackeEinheitenbyte(packeEinheitenbyte({index, stellen, index % 2 == 0}));
       ASSERT_TRUE(e.has_value());
-      EXPECT_EQ(e->radioIndex, index);
-      EXPECT_EQ(e->nachkommastellen, stellen);
-      EXPECT_EQ(e->anzeigen, index % 2 == 0);
+      EXPECT_EQ(std::tuple(e->radioIndex, e->nachkommastellen, e->anzeigen),
+                std::tuple(index, stellen, index % 2 == 0));
     }
   }
   EXPECT_FALSE(entpackeEinheitenbyte(0).has_value());  // the drawing unit
@@ -64,15 +59,14 @@ TEST(Benutzerwerte, ImperialGehtUeberZehntausendstelAlsGanzzahl) {
 }
 
 TEST(Blattformate, TabelleGrenzenUndUmrechnung) {
-  EXPECT_EQ(blattmassNachName("A4 Querformat")->breite, 297);
-  EXPECT_EQ(blattmassNachName("A4 Querformat")->hoehe, 210);
-  EXPECT_EQ(blattmassNachName("A0 Hochformat")->hoehe, 1189);
-  EXPECT_EQ(blattmassNachIndex(0, true)->hoehe, 148);
+  EXPECT_EQ(std::tuple(blattmassNachName("A4 Querformat")->breite, blattmassNachName("A4 Querformat")->hoehe,
+                       blattmassNachName("A0 Hochformat")->hoehe, blattmassNachIndex(0, true)->hoehe),
+            std::tuple(297, 210, 1189, 148));
   EXPECT_FALSE(blattmassNachName("A6 Hochformat").has_value());
-  EXPECT_EQ(beliebigesFormatGrenzen(0.1).minimum, 5);
-  EXPECT_EQ(beliebigesFormatGrenzen(0.1).maximum, 250);
-  EXPECT_EQ(beliebigesFormatGrenzen(0.03937).minimum, 2);   // 1.9685
-  EXPECT_EQ(beliebigesFormatGrenzen(0.03937).maximum, 98);  // 98.425
+  EXPECT_EQ(std::pair(beliebigesFormatGrenzen(0.1).minimum, beliebigesFormatGrenzen(0.1).maximum), std::pair(5, 250));
+  // 1.9685 and 98.425.
+  EXPECT_EQ(std::pair(beliebigesFormatGrenzen(0.03937).minimum, beliebigesFormatGrenzen(0.03937).maximum),
+            std::pair(2, 98));
   EXPECT_EQ(zeichnungseinheitenInMm(29.7, 0.1), 297);
   EXPECT_EQ(zeichnungseinheitenInMm(11.69, 0.03937), 297);
   EXPECT_FALSE(zeichnungseinheitenInMm(10, 0).has_value());

@@ -43,6 +43,15 @@ struct Makrolauf {
   std::string fehlertext() const { return interpreter.letzterFehler() ? interpreter.letzterFehler()->text : ""; }
 };
 
+// Millimetres at 1:1, on the drawing and its first layer.
+inline void aufMillimeter(Zeichnung& z) {
+  z.ansicht.unitCode = 1;
+  z.ansicht.unitFactor = 1.0;
+  z.ansicht.unitName = "mm";
+  z.ansicht.drawingScale = 1;
+  z.ebenen.setzeMassstab(1, 0);
+}
+
 // A run that draws: a drawing as a new one starts (metres, 1:100), or with
 // `mm` one in millimetres at 1:1.
 struct Zeichnungsmakrolauf : Makrolauf {
@@ -51,13 +60,7 @@ struct Zeichnungsmakrolauf : Makrolauf {
 
   explicit Zeichnungsmakrolauf(bool mm = false) {
     initialisiere(zeichnung.speicher);
-    if (mm) {
-      zeichnung.ansicht.unitCode = 1;
-      zeichnung.ansicht.unitFactor = 1.0;
-      zeichnung.ansicht.unitName = "mm";
-      zeichnung.ansicht.drawingScale = 1;
-      zeichnung.ebenen.setzeMassstab(1, 0);
-    }
+    if (mm) aufMillimeter(zeichnung);
     interpreter.setzeZeichnung(&zeichnung);
     interpreter.setzeZeichner(&zeichner);
   }

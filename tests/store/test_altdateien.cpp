@@ -15,14 +15,8 @@ namespace {
 
 using test::Dateibauer;
 
-Zeichnung leereZeichnung() {
-  Zeichnung z;
-  test::initialisiere(z.speicher);
-  return z;
-}
-
 struct Geladen {
-  Zeichnung z = leereZeichnung();
+  Zeichnung z;
   SkriptBenutzer benutzer;
   Ladeergebnis e;
 };
@@ -50,7 +44,7 @@ class Signatur : public testing::TestWithParam<Kennung> {};
 TEST_P(Signatur, LaedtLinieUndBogenInDerLaengeSeinerFamilie) {
   const Kennung k = GetParam();
   Dateibauer b = Dateibauer::fuer(k.signatur, k.gespeicherteVersion);
-  EXPECT_EQ(std::pair(b.markiert(), b.langerBogen()), std::pair(k.markiert, k.langerBogen));
+  EXPECT_EQ(std::tuple(b.markiert(), b.langerBogen()), std::tuple(k.markiert, k.langerBogen));
   // The line after the arc only arrives when the arc was read in its length.
   b.kopf().linie(10, 20, 30, 40).bogen(5, 6, 7).linie(1, 2, 3, 4).schluss();
   const auto g = lade(b);
@@ -62,7 +56,7 @@ TEST_P(Signatur, LaedtLinieUndBogenInDerLaengeSeinerFamilie) {
   ASSERT_EQ(s.art(1), Elementart::Linie);
   // Without a reference record, coordinates are relative to the view origin
   // restored from the header.
-  EXPECT_EQ(std::pair(s.linie(1).x1, s.linie(1).y2), std::pair(4800.0, 4895.0));
+  EXPECT_EQ(std::tuple(s.linie(1).x1, s.linie(1).y2), std::tuple(4800.0, 4895.0));
   ASSERT_EQ(s.art(2), Elementart::Bogen);
   EXPECT_EQ(std::tuple(s.bogen(2).xm, s.bogen(2).xr, s.bogen(2).endwinkel), std::tuple(4795, 7, 360));
   ASSERT_EQ(s.art(3), Elementart::Linie);

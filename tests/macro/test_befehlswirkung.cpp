@@ -210,6 +210,14 @@ class Befehlswirkung : public ::testing::Test, protected test::Zeichnungsmakrola
     mitWort.schliesseAb();
     interpreter.starte(mitWort);
   }
+  // Runs `anzahl` operands "1" and the word.
+  void fuehreMitEinsen(int anzahl, std::string_view wort) {
+    Tokenprogramm p;
+    for (int i = 0; i < anzahl; ++i) p.fuegeAn("1");
+    p.fuegeAn(wort);
+    p.schliesseAb();
+    interpreter.starte(p);
+  }
 };
 
 TEST_F(Befehlswirkung, JedesWortHinterlaesstSeinErgebnis) {
@@ -234,12 +242,7 @@ TEST_F(Befehlswirkung, JedesWortHinterlaesstSeinErgebnis) {
 TEST_F(Befehlswirkung, ZuwenigOperandenIstFehler1UndLaesstDenStapel) {
   for (const Befehlseintrag& e : befehlstabelle()) {
     if (e.mindestens == 0) continue;
-    // One operand fewer than the word reads in any case.
-    Tokenprogramm p;
-    for (int i = 1; i < e.mindestens; ++i) p.fuegeAn("1");
-    p.fuegeAn(e.wort);
-    p.schliesseAb();
-    interpreter.starte(p);
+    fuehreMitEinsen(e.mindestens - 1, e.wort);  // one operand fewer than the word reads in any case
     EXPECT_EQ(fehlercode(), 1) << e.wort;
     EXPECT_EQ(interpreter.stapel().groesse(), static_cast<std::size_t>(e.mindestens - 1)) << e.wort;
     EXPECT_EQ(benutzer.letzteMeldung(), "Zuwenig Parameter für " + std::string(e.wort));
@@ -249,11 +252,7 @@ TEST_F(Befehlswirkung, ZuwenigOperandenIstFehler1UndLaesstDenStapel) {
 TEST_F(Befehlswirkung, WoerterSpaetererGruppenMeldenSichUndLassenDenStapel) {
   for (const Befehlseintrag& e : befehlstabelle()) {
     if (!spaetereGruppe(e.gruppe)) continue;
-    Tokenprogramm p;
-    for (int i = 0; i < std::max(e.mindestens, 0); ++i) p.fuegeAn("1");
-    p.fuegeAn(e.wort);
-    p.schliesseAb();
-    interpreter.starte(p);
+    fuehreMitEinsen(e.mindestens, e.wort);
     EXPECT_EQ(benutzer.letzteMeldung(), "Der Befehl " + std::string(e.wort) + " steht hier nicht zur Verfügung.");
     EXPECT_EQ(interpreter.stapel().groesse(), static_cast<std::size_t>(e.mindestens)) << e.wort;
   }

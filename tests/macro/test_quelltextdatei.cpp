@@ -120,15 +120,11 @@ TEST(Makrodatei, PayloadMustHoldExactlyTheAnnouncedTokens) {
   ASSERT_TRUE(entschluessele(verpacke(ende, 2)).has_value());
   const std::optional<Tokenprogramm> p = entschluessele(verpacke(add + ende, 3));
   ASSERT_TRUE(p.has_value());
-  EXPECT_EQ(p->zeile(0), 5u);
-  EXPECT_EQ(p->spalte(0), 7u);
-  EXPECT_EQ(p->befehl(0), Befehl::ADD);
-  EXPECT_FALSE(entschluessele(verpacke(ende, 1)).has_value());          // a token left over
-  EXPECT_FALSE(entschluessele(verpacke(ende + "\0"s, 2)).has_value());  // a byte left over
-  EXPECT_FALSE(entschluessele(verpacke(ende, 3)).has_value());          // a token missing
-  EXPECT_FALSE(entschluessele(verpacke(zuLang + ende, 3)).has_value());
-  EXPECT_FALSE(entschluessele(verpacke(zahl35 + ende, 3)).has_value());
-  EXPECT_FALSE(entschluessele(verpacke(zahl42 + ende, 3)).has_value());
+  EXPECT_EQ(std::tuple(p->zeile(0), p->spalte(0), p->befehl(0)), std::tuple(5u, 7u, Befehl::ADD));
+  // A token left over, a byte left over, a token missing, text too long, bad numbers.
+  for (const auto& [nutzlast, tokens] :
+       {std::pair(ende, 1), {ende + "\0"s, 2}, {ende, 3}, {zuLang + ende, 3}, {zahl35 + ende, 3}, {zahl42 + ende, 3}})
+    EXPECT_FALSE(entschluessele(verpacke(nutzlast, tokens)).has_value()) << nutzlast.size() << " " << tokens;
 }
 
 TEST(Makrodateien, WrittenFileIsReadAndMissingOrForeignFilesAreTold) {

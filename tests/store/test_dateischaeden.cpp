@@ -268,15 +268,12 @@ TEST(Dateischaden, KopfMarkenNachBeliebigenAbschnittenWerdenAngenommen) {
     b.kopf(k).bezug(0, 0).linie(1, 2, 3, 4).linie(5, 6, 7, 8).schluss();
     const auto g = lade(b.daten());
     ASSERT_TRUE(g->e.geladen) << f.fall;
-    EXPECT_EQ(g->e.elemente, 2) << f.fall;
-    EXPECT_EQ(g->e.verworfeneSaetze, 0) << f.fall;
-    EXPECT_TRUE(g->benutzer.meldungen.empty()) << f.fall << ": " << g->benutzer.letzteMeldung();
-    EXPECT_EQ(g->z.ebenen.folienname(1, 2), "Decken") << f.fall;
-    EXPECT_EQ(g->z.ebenen.aktiveEbene(), 2) << f.fall;
-    EXPECT_EQ(g->z.ansicht.zoom, 2) << f.fall;
-    EXPECT_EQ(g->z.optionen.titel, "Haus Berg") << f.fall;
-    EXPECT_EQ(g->z.stifte.penWidth[24], 0.35) << f.fall;
-    EXPECT_EQ(g->z.optionen.linienstildatei, k.linienstildatei) << f.fall;
+    EXPECT_EQ(std::tuple(g->e.elemente, g->e.verworfeneSaetze, g->benutzer.meldungen.size()), std::tuple(2, 0, 0u))
+        << f.fall << ": " << g->benutzer.letzteMeldung();
+    EXPECT_EQ(std::tuple(g->z.ebenen.folienname(1, 2), g->z.ebenen.aktiveEbene(), g->z.ansicht.zoom,
+                         g->z.optionen.titel, g->z.stifte.penWidth[24], g->z.optionen.linienstildatei),
+              std::tuple("Decken", 2, 2.0, "Haus Berg", 0.35, k.linienstildatei))
+        << f.fall;
   }
 }
 
@@ -332,12 +329,12 @@ TEST(Dateischaden, DefekterKopfLaesstDieOffeneZeichnungStehen) {
     offen.dateiname = "/home/plan.QZZ";
     SkriptBenutzer benutzer;
     const Ladeergebnis e = leseZeichnung(f.daten, offen, benutzer);
-    EXPECT_FALSE(e.geladen) << f.fall;
-    EXPECT_EQ(benutzer.letzteMeldung(), "Datei enthält keine gültige Zeichnung oder ist defekt!") << f.fall;
-    EXPECT_EQ(offen.speicher.anzahl(), BeispielElemente) << f.fall;
-    EXPECT_EQ(offen.ebenen.name(2), "Möbel") << f.fall;
-    EXPECT_EQ(offen.optionen.blattname, "Grundriss EG") << f.fall;
-    EXPECT_EQ(offen.dateiname, "/home/plan.QZZ") << f.fall;
+    EXPECT_EQ(std::tuple(e.geladen, benutzer.letzteMeldung()),
+              std::tuple(false, "Datei enthält keine gültige Zeichnung oder ist defekt!"))
+        << f.fall;
+    EXPECT_EQ(std::tuple(offen.speicher.anzahl(), offen.ebenen.name(2), offen.optionen.blattname, offen.dateiname),
+              std::tuple(BeispielElemente, "Möbel", "Grundriss EG", "/home/plan.QZZ"))
+        << f.fall;
   }
 }
 
@@ -405,28 +402,21 @@ TEST(Dateischaden, EscapeFragtUndVerwerfenBehaeltDasGeladeneWeiterladenLiestWeit
   Escapetaste immer(1000000);
   const auto g = lade(daten, &immer, {0});  // discard the rest
   ASSERT_TRUE(g->e.geladen);
-  EXPECT_TRUE(g->e.abgebrochen);
-  EXPECT_EQ(g->benutzer.fragen, frage);
-  EXPECT_GT(g->e.elemente, 0);
-  EXPECT_LT(g->e.elemente, 1000);
-  EXPECT_EQ(g->z.speicher.anzahl(), g->e.elemente);
+  EXPECT_EQ(std::tuple(g->e.abgebrochen, g->benutzer.fragen, g->z.speicher.anzahl()),
+            std::tuple(true, frage, g->e.elemente));
+  EXPECT_TRUE(g->e.elemente > 0 && g->e.elemente < 1000) << g->e.elemente;
   for (std::int32_t n = 1; n <= g->z.speicher.anzahl(); ++n) EXPECT_EQ(g->z.speicher.linie(n).x1, n - 1);
 
   Escapetaste einmal(1);
   const auto h = lade(daten, &einmal, {1});  // go on
-  EXPECT_FALSE(h->e.abgebrochen);
-  EXPECT_EQ(h->benutzer.fragen, frage);
-  EXPECT_EQ(h->e.elemente, 1000);
+  EXPECT_EQ(std::tuple(h->e.abgebrochen, h->benutzer.fragen, h->e.elemente), std::tuple(false, frage, 1000));
   // Polled about every hundredth of the file, not after every record.
-  EXPECT_GE(einmal.abgefragt, 90);
-  EXPECT_LE(einmal.abgefragt, 110);
+  EXPECT_TRUE(einmal.abgefragt >= 90 && einmal.abgefragt <= 110) << einmal.abgefragt;
 
   Escapetaste nochmal(1000000);
   const auto k = lade(daten, &nochmal, {1, 1, 0});
-  EXPECT_TRUE(k->e.abgebrochen);
-  EXPECT_EQ(k->benutzer.fragen.size(), 3u);
-  EXPECT_GT(k->e.elemente, 10);
-  EXPECT_LT(k->e.elemente, 100);
+  EXPECT_EQ(std::tuple(k->e.abgebrochen, k->benutzer.fragen.size()), std::tuple(true, 3u));
+  EXPECT_TRUE(k->e.elemente > 10 && k->e.elemente < 100) << k->e.elemente;
 }
 
 TEST(Dateischaden, ZufaelligeBitfehlerLadenImmerOhneAbsturz) {

@@ -56,9 +56,7 @@ Makrofehlerfall fall(Makrofehler code, std::string x = "X") {
 // One row per rule: the subroutine suffix, the short form of macros started
 // from a file (only the code, except for a missing file), the trace texts.
 TEST(Makromeldungen, TexteJeHerkunft) {
-  Makrofehlerfall spur = fall(Makrofehler::UnbekannterFehlerMitSpur, "DIV");
-  spur.spur1 = "eins";
-  spur.spur2 = "zwei";
+  const Makrofehlerfall spur{Makrofehler::UnbekannterFehlerMitSpur, "DIV", "eins", "zwei", {}};
   const struct {
     Makrofehlerfall f;
     const char* unterprogramm;

@@ -10,7 +10,7 @@
 
 namespace quarzel {
 // Figures compare point by point, exactly.
-bool operator==(Pixelpunkt a, Pixelpunkt b) {
+static bool operator==(Pixelpunkt a, Pixelpunkt b) {
   return a.x == b.x && a.y == b.y;
 }
 }  // namespace quarzel

@@ -37,14 +37,11 @@ TEST(Textzeichnen, HoeheInBlattmillimeternWirdMitDemZoomZuPixeln) {
 }
 
 TEST(Masszahl, RundetAufDieNachkommastellenMitDezimalkomma) {
-  EXPECT_EQ(masszahl(1.2349, 2, false), "1,23");
-  EXPECT_EQ(masszahl(1.5, 0, false), "2");
-  EXPECT_EQ(masszahl(2.5, 0, false), "2") << "ties to even";
-  EXPECT_EQ(masszahl(1.2, 3, false), "1,200");
-  EXPECT_EQ(masszahl(1.2, 3, true), "1,2");
-  EXPECT_EQ(masszahl(3, 2, true), "3");
-  EXPECT_EQ(masszahl(-0.0001, 2, false), "0,00");
-  EXPECT_EQ(masszahl(std::nan(""), 2, false), "?");
+  // Ties go to the even neighbour.
+  EXPECT_EQ(std::tuple(masszahl(1.2349, 2, false), masszahl(1.5, 0, false), masszahl(2.5, 0, false),
+                       masszahl(1.2, 3, false), masszahl(1.2, 3, true), masszahl(3, 2, true)),
+            std::tuple("1,23", "2", "2", "1,200", "1,2", "3"));
+  EXPECT_EQ(std::tuple(masszahl(-0.0001, 2, false), masszahl(std::nan(""), 2, false)), std::tuple("0,00", "?"));
 }
 
 TEST(Masszahl, VorsaetzeInDerRichtigenReihenfolge) {

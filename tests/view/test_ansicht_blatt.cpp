@@ -60,9 +60,8 @@ TEST(Blattansicht, SchwarzerRahmenUndDanachDasRasterWennVerlangt) {
 
 TEST(Statustexte, BlattUndMassstab) {
   EXPECT_EQ(blattStatustext("Blatt 1", 297, 210), "Blatt 1  297*210 mm");
-  EXPECT_EQ(massstabStatustext(100), "M 1:100");
-  EXPECT_EQ(massstabStatustext(12.5), "M 1:12.5");
-  EXPECT_EQ(massstabStatustext(10000000), "M 1:10000000");
+  EXPECT_EQ(std::tuple(massstabStatustext(100), massstabStatustext(12.5), massstabStatustext(10000000)),
+            std::tuple("M 1:100", "M 1:12.5", "M 1:10000000"));
 }
 
 }  // namespace

@@ -43,19 +43,18 @@ TEST(Einheitenbyte, HinUndZurueckUndUnbrauchbareBytes) {
 }
 
 TEST(Benutzerwerte, GespeicherteVierZeigtZweiStellenUndKeineNegativeNull) {
-  EXPECT_EQ(formatiereBenutzerwert(1.23456, 1, 4, false), "1.23");
-  EXPECT_EQ(formatiereBenutzerwert(1.23456, 1, 3, false), "1.235");
-  EXPECT_EQ(formatiereBenutzerwert(1.23456, 1, 0, false), "1");
-  EXPECT_EQ(formatiereBenutzerwert(-0.001, 2, 2, false), "0.00");
+  EXPECT_EQ(std::tuple(formatiereBenutzerwert(1.23456, 1, 4, false), formatiereBenutzerwert(1.23456, 1, 3, false),
+                       formatiereBenutzerwert(1.23456, 1, 0, false), formatiereBenutzerwert(-0.001, 2, 2, false)),
+            std::tuple("1.23", "1.235", "1", "0.00"));
 }
 
 TEST(Benutzerwerte, ImperialGehtUeberZehntausendstelAlsGanzzahl) {
-  EXPECT_EQ(imperialWert(-1.23456), -12346);
-  EXPECT_EQ(imperialWert(NAN), 0);
-  EXPECT_EQ(imperialWert(1e300), std::numeric_limits<std::int64_t>::max());
-  EXPECT_EQ(formatiereBenutzerwert(2.5, 5, 2, false), "2.5");
-  EXPECT_EQ(formatiereBenutzerwert(1.23456, 6, 2, false), "1.2346");
-  EXPECT_EQ(formatiereBenutzerwert(2.5, 5, 2, true), "2.50");  // decimal switch: like metric
+  EXPECT_EQ(std::tuple(imperialWert(-1.23456), imperialWert(NAN), imperialWert(1e300)),
+            std::tuple(-12346, 0, std::numeric_limits<std::int64_t>::max()));
+  // With the decimal switch like metric.
+  EXPECT_EQ(std::tuple(formatiereBenutzerwert(2.5, 5, 2, false), formatiereBenutzerwert(1.23456, 6, 2, false),
+                       formatiereBenutzerwert(2.5, 5, 2, true)),
+            std::tuple("2.5", "1.2346", "2.50"));
 }
 
 TEST(Blattformate, TabelleGrenzenUndUmrechnung) {

@@ -20,13 +20,11 @@ TEST(IniLesen, SektionenUndSchluessel) {
       "\n"
       "[Stiftbreiten]\n"
       "StiftBreite1=0,18\n");
-  EXPECT_EQ(ini.wert("Projektoptionen", "Maßstab"), "100");
-  EXPECT_EQ(ini.wert("Projektoptionen", "Einheitenname"), "m");
-  EXPECT_EQ(ini.wert("Projektoptionen", "&architektengerechte Darstellung"), "1");
-  EXPECT_EQ(ini.wert("Projektoptionen", "Leer"), "");
-  EXPECT_EQ(ini.wert("Stiftbreiten", "StiftBreite1"), "0,18");
-  EXPECT_FALSE(ini.wert("Stiftbreiten", "Maßstab"));
-  EXPECT_FALSE(ini.wert("Fehlt", "Maßstab"));
+  EXPECT_EQ(std::tuple(ini.wert("Projektoptionen", "Maßstab"), ini.wert("Projektoptionen", "Einheitenname"),
+                       ini.wert("Projektoptionen", "&architektengerechte Darstellung"),
+                       ini.wert("Projektoptionen", "Leer"), ini.wert("Stiftbreiten", "StiftBreite1")),
+            std::tuple("100", "m", "1", "", "0,18"));
+  EXPECT_FALSE(ini.wert("Stiftbreiten", "Maßstab") || ini.wert("Fehlt", "Maßstab"));
   EXPECT_EQ(ini.sektionen(), (Liste{"Projektoptionen", "Stiftbreiten"}));
   EXPECT_EQ(ini.schluessel("Projektoptionen"),
             (Liste{"Maßstab", "Einheitenname", "&architektengerechte Darstellung", "Leer"}));
@@ -34,9 +32,8 @@ TEST(IniLesen, SektionenUndSchluessel) {
 
 TEST(IniLesen, AnfuehrungszeichenUmDenWertFallenWeg) {
   const auto ini = IniDatei::ausText("[A]\nv=\"  mit Blanks  \"\nhalb=\"offen\nq=\"\n");
-  EXPECT_EQ(ini.wert("A", "v"), "  mit Blanks  ");
-  EXPECT_EQ(ini.wert("A", "halb"), "\"offen");
-  EXPECT_EQ(ini.wert("A", "q"), "\"");
+  EXPECT_EQ(std::tuple(ini.wert("A", "v"), ini.wert("A", "halb"), ini.wert("A", "q")),
+            std::tuple("  mit Blanks  ", "\"offen", "\""));
 }
 
 TEST(IniLesen, DasErsteVorkommenGilt) {

@@ -55,9 +55,7 @@ TEST(ZahlLesen, UnabhaengigVomLocale) {
     if (std::setlocale(LC_ALL, name)) break;
   }
   const std::locale altGlobal = std::locale::global(std::locale(std::locale::classic(), new Dezimalkomma));
-  EXPECT_EQ(leseZahl("3.5"), 3.5);
-  EXPECT_EQ(leseZahl("3,5"), 3.5);
-  EXPECT_EQ(schreibeZahl(3.5), "3.5");
+  EXPECT_EQ(std::tuple(leseZahl("3.5"), leseZahl("3,5"), schreibeZahl(3.5)), std::tuple(3.5, 3.5, "3.5"));
   std::locale::global(altGlobal);
   std::setlocale(LC_ALL, altC.c_str());
 }

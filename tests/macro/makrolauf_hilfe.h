@@ -7,7 +7,10 @@
 #include <vector>
 
 #include "macro/makrointerpreter.h"
+#include "macro/makrozeichner.h"
 #include "platform/skriptbenutzer.h"
+#include "store/zeichnung.h"
+#include "support/speicherhilfen.h"
 
 namespace quarzel::test {
 
@@ -38,6 +41,34 @@ struct Makrolauf {
     return interpreter.letzterFehler() ? static_cast<int>(interpreter.letzterFehler()->code) : 0;
   }
   std::string fehlertext() const { return interpreter.letzterFehler() ? interpreter.letzterFehler()->text : ""; }
+};
+
+// Millimetres at 1:1, on the drawing and its first layer.
+inline void aufMillimeter(Zeichnung& z) {
+  z.ansicht.unitCode = 1;
+  z.ansicht.unitFactor = 1.0;
+  z.ansicht.unitName = "mm";
+  z.ansicht.drawingScale = 1;
+  z.ebenen.setzeMassstab(1, 0);
+}
+
+// A run that draws: a drawing as a new one starts (metres, 1:100), or with
+// `mm` one in millimetres at 1:1.
+struct Zeichnungsmakrolauf : Makrolauf {
+  Zeichnung zeichnung;
+  Makrozeichner zeichner{zeichnung};
+
+  explicit Zeichnungsmakrolauf(bool mm = false) {
+    initialisiere(zeichnung.speicher);
+    if (mm) aufMillimeter(zeichnung);
+    interpreter.setzeZeichnung(&zeichnung);
+    interpreter.setzeZeichner(&zeichner);
+  }
+  int lebende() const {
+    int n = 0;
+    for (std::int32_t i = 1; i <= zeichnung.speicher.anzahl(); ++i) n += zeichnung.speicher.lebendig(i);
+    return n;
+  }
 };
 
 // The top of the stack after running `quelltext`, or "Fehler n".

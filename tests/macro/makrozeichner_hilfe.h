@@ -15,6 +15,7 @@
 #include "macro/makrostapel.h"
 #include "macro/makrovariablen.h"
 #include "macro/makrozeichner.h"
+#include "makrolauf_hilfe.h"
 #include "store/zeichnung.h"
 #include "support/speicherhilfen.h"
 
@@ -24,12 +25,8 @@ class MakrozeichnerTest : public ::testing::Test {
  protected:
   void SetUp() override {
     initialisiere(z.speicher);
-    z.ansicht.unitCode = 1;
-    z.ansicht.unitFactor = 1.0;
-    z.ansicht.unitName = "mm";
-    z.ansicht.drawingScale = 1;
+    aufMillimeter(z);
     z.ansicht.zeroPoint = {1000, 2000};
-    z.ebenen.setzeMassstab(1, 0);
     m.laufBeginnt();
   }
 

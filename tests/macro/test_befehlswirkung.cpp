@@ -9,11 +9,7 @@
 
 #include "macro/befehlstabelle.h"
 #include "macro/makrocompiler.h"
-#include "macro/makrointerpreter.h"
-#include "macro/makrozeichner.h"
-#include "platform/skriptbenutzer.h"
-#include "store/zeichnung.h"
-#include "support/speicherhilfen.h"
+#include "makrolauf_hilfe.h"
 
 namespace quarzel {
 namespace {
@@ -200,15 +196,8 @@ bool spaetereGruppe(Befehlsgruppe g) {
          g == Befehlsgruppe::Dialog || g == Befehlsgruppe::Steuerelement;
 }
 
-class Befehlswirkung : public ::testing::Test {
+class Befehlswirkung : public ::testing::Test, protected test::Zeichnungsmakrolauf {
  protected:
-  void SetUp() override {
-    test::initialisiere(zeichnung.speicher);
-    interpreter.setzeBenutzer(&benutzer);
-    interpreter.setzeZeichnung(&zeichnung);
-    interpreter.setzeZeichner(&zeichner);
-  }
-
   // Runs "(Boden) operanden WORT"; the word token is added as the table
   // spells it, so "%" (a comment in source) is reached as well.
   void fuehre(std::string_view operanden, std::string_view wort) {
@@ -221,18 +210,14 @@ class Befehlswirkung : public ::testing::Test {
     mitWort.schliesseAb();
     interpreter.starte(mitWort);
   }
-
-  std::vector<std::string> stapel() const {
-    std::vector<std::string> s;
-    for (std::size_t i = 0; i < interpreter.stapel().groesse(); ++i) s.push_back(interpreter.stapel().an(i));
-    return s;
+  // Runs `anzahl` operands "1" and the word.
+  void fuehreMitEinsen(int anzahl, std::string_view wort) {
+    Tokenprogramm p;
+    for (int i = 0; i < anzahl; ++i) p.fuegeAn("1");
+    p.fuegeAn(wort);
+    p.schliesseAb();
+    interpreter.starte(p);
   }
-  int fehler() const { return interpreter.letzterFehler() ? static_cast<int>(interpreter.letzterFehler()->code) : 0; }
-
-  Zeichnung zeichnung;
-  SkriptBenutzer benutzer;
-  Makrozeichner zeichner{zeichnung};
-  Makrointerpreter interpreter;
 };
 
 TEST_F(Befehlswirkung, JedesWortHinterlaesstSeinErgebnis) {
@@ -242,7 +227,7 @@ TEST_F(Befehlswirkung, JedesWortHinterlaesstSeinErgebnis) {
     ASSERT_NE(it, erwartet().end()) << "kein Eintrag für " << e.wort;
     const Wirkung& w = it->second;
     fuehre(w.operanden, e.wort);
-    EXPECT_EQ(fehler(), w.fehler) << e.wort << ": " << benutzer.letzteMeldung();
+    EXPECT_EQ(fehlercode(), w.fehler) << e.wort << ": " << benutzer.letzteMeldung();
     if (w.fehler != 0) continue;
     const std::vector<std::string> s = stapel();
     ASSERT_EQ(s.size(), w.ergebnis.size()) << e.wort;
@@ -257,13 +242,8 @@ TEST_F(Befehlswirkung, JedesWortHinterlaesstSeinErgebnis) {
 TEST_F(Befehlswirkung, ZuwenigOperandenIstFehler1UndLaesstDenStapel) {
   for (const Befehlseintrag& e : befehlstabelle()) {
     if (e.mindestens == 0) continue;
-    // One operand fewer than the word reads in any case.
-    Tokenprogramm p;
-    for (int i = 1; i < e.mindestens; ++i) p.fuegeAn("1");
-    p.fuegeAn(e.wort);
-    p.schliesseAb();
-    interpreter.starte(p);
-    EXPECT_EQ(fehler(), 1) << e.wort;
+    fuehreMitEinsen(e.mindestens - 1, e.wort);  // one operand fewer than the word reads in any case
+    EXPECT_EQ(fehlercode(), 1) << e.wort;
     EXPECT_EQ(interpreter.stapel().groesse(), static_cast<std::size_t>(e.mindestens - 1)) << e.wort;
     EXPECT_EQ(benutzer.letzteMeldung(), "Zuwenig Parameter für " + std::string(e.wort));
   }
@@ -272,11 +252,7 @@ TEST_F(Befehlswirkung, ZuwenigOperandenIstFehler1UndLaesstDenStapel) {
 TEST_F(Befehlswirkung, WoerterSpaetererGruppenMeldenSichUndLassenDenStapel) {
   for (const Befehlseintrag& e : befehlstabelle()) {
     if (!spaetereGruppe(e.gruppe)) continue;
-    Tokenprogramm p;
-    for (int i = 0; i < std::max(e.mindestens, 0); ++i) p.fuegeAn("1");
-    p.fuegeAn(e.wort);
-    p.schliesseAb();
-    interpreter.starte(p);
+    fuehreMitEinsen(e.mindestens, e.wort);
     EXPECT_EQ(benutzer.letzteMeldung(), "Der Befehl " + std::string(e.wort) + " steht hier nicht zur Verfügung.");
     EXPECT_EQ(interpreter.stapel().groesse(), static_cast<std::size_t>(e.mindestens)) << e.wort;
   }

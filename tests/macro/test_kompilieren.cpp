@@ -29,21 +29,15 @@ TEST(Kompilieren, TokensOfAllLinesInOrderThenTwoEndMarkers) {
 TEST(Kompilieren, NestedLiteralBecomesMarkerAndText) {
   const Tokenprogramm p = kompiliereText("(Hallo (Welt)) SHOW");
   ASSERT_EQ(p.laenge(), 4u);
-  EXPECT_EQ(p.text(0), "$@§Hallo (Welt)");
-  EXPECT_EQ(p.inhalt(0), "Hallo (Welt)");
-  EXPECT_EQ(p.art(0), Tokenart::Literal);
-  EXPECT_EQ(p.befehl(1), Befehl::SHOW);
+  EXPECT_EQ(std::tuple(p.text(0), p.inhalt(0), p.art(0), p.befehl(1)),
+            std::tuple("$@§Hallo (Welt)", "Hallo (Welt)", Tokenart::Literal, Befehl::SHOW));
 }
 
 TEST(Kompilieren, TokensRememberLineAndColumn) {
   const Tokenprogramm p = kompiliereText("A\n  (x) ADD\r\n\tB");
   ASSERT_EQ(p.laenge(), 6u);
-  EXPECT_EQ(p.zeile(0), 0u);
-  EXPECT_EQ(p.zeile(1), 1u);
-  EXPECT_EQ(p.spalte(1), 2u);
-  EXPECT_EQ(p.spalte(2), 6u);
-  EXPECT_EQ(p.zeile(3), 2u);
-  EXPECT_EQ(p.spalte(3), 1u);
+  EXPECT_EQ(std::tuple(p.zeile(0), p.zeile(1), p.spalte(1), p.spalte(2), p.zeile(3), p.spalte(3)),
+            std::tuple(0u, 1u, 2u, 6u, 2u, 1u));
 }
 
 // The kind follows from the text alone; only labels, end markers and empty
@@ -84,10 +78,9 @@ TEST(Einbinden, AppendedProgramKeepsEveryPositionAndOwnLabelsWin) {
   const std::size_t start = haupt.haengeAn(teil);
   EXPECT_EQ(start, vorher.size());
   for (std::size_t i = 0; i < vorher.size(); ++i) EXPECT_EQ(haupt.text(i), vorher[i]);
-  EXPECT_EQ(*haupt.findeLabel("a"), 2u);
-  EXPECT_EQ(*haupt.findeLabel("b"), start + 3);
-  EXPECT_EQ(haupt.text(*haupt.findeLabel("b") + 1), "3");
-  EXPECT_EQ(haupt.befehl(start + 2), Befehl::RETURN);
+  EXPECT_EQ(std::tuple(*haupt.findeLabel("a"), *haupt.findeLabel("b"), haupt.text(*haupt.findeLabel("b") + 1),
+                       haupt.befehl(start + 2)),
+            std::tuple(2u, start + 3, "3", Befehl::RETURN));
 }
 
 TEST(Zeilen, AllLineEndsSplitAndAFinalBreakAddsNoLine) {
@@ -116,8 +109,6 @@ std::vector<std::string> stuecke(std::string_view zeile) {
   }
   return aus;
 }
-
-using V = std::vector<std::string>;
 
 TEST(Tokenizer, PiecesOfALine) {
   const std::pair<const char*, V> faelle[] = {

@@ -12,59 +12,30 @@
 
 #include "macro/makrocompiler.h"
 #include "macro/makrodatei.h"
-#include "macro/makrointerpreter.h"
 #include "macro/makromelder.h"
-#include "macro/makrozeichner.h"
 #include "macro/quelltextdatei.h"
 #include "makrolauf_hilfe.h"
-#include "makrotest_hilfe.h"
-#include "platform/skriptbenutzer.h"
-#include "store/zeichnung.h"
-#include "support/speicherhilfen.h"
+#include "support/tempordner.h"
 
 namespace quarzel {
 namespace {
 
-class Zeichnungslauf : public ::testing::Test {
+class Zeichnungslauf : public ::testing::Test, protected test::Zeichnungsmakrolauf {
  protected:
-  void SetUp() override {
-    test::initialisiere(zeichnung.speicher);
-    zeichnung.ansicht.unitCode = 1;
-    zeichnung.ansicht.unitFactor = 1.0;
-    zeichnung.ansicht.unitName = "mm";
-    zeichnung.ansicht.drawingScale = 1;
-    zeichnung.ebenen.setzeMassstab(1, 0);
-    interpreter.setzeBenutzer(&benutzer);
-    interpreter.setzeZeichnung(&zeichnung);
-    interpreter.setzeZeichner(&zeichner);
-    interpreter.setzeMakroordner(ordner.pfad());
-  }
+  Zeichnungslauf() : Zeichnungsmakrolauf(true) { interpreter.setzeMakroordner(ordner.pfad()); }
 
-  Laufende lauf(std::string_view q) { return interpreter.starteQuelltext(q); }
-  int fehler() const { return interpreter.letzterFehler() ? static_cast<int>(interpreter.letzterFehler()->code) : 0; }
-  int lebende() const {
-    int n = 0;
-    for (std::int32_t i = 1; i <= zeichnung.speicher.anzahl(); ++i) n += zeichnung.speicher.lebendig(i);
-    return n;
-  }
-  std::string oben() const { return interpreter.stapel().leer() ? "<leer>" : interpreter.stapel().oben(); }
-
-  test::Makroordner ordner;
-  Zeichnung zeichnung;
-  SkriptBenutzer benutzer;
-  Makrozeichner zeichner{zeichnung};
-  Makrointerpreter interpreter;
+  test::TempOrdner ordner;
 };
 
 TEST_F(Zeichnungslauf, LinienInEinerSchleife) {
   EXPECT_EQ(lauf("0 0 MOVETO /i 0 DEF 10 { /i i 1 ADD DEF i 10 MUL 0 LINETO }"), Laufende::Beendet);
-  EXPECT_EQ(fehler(), 0) << benutzer.letzteMeldung();
+  EXPECT_EQ(fehlercode(), 0) << benutzer.letzteMeldung();
   EXPECT_EQ(lebende(), 10);
 }
 
 TEST_F(Zeichnungslauf, FehlerDesZeichnersImUnterprogramm) {
   lauf("(rahmen) CALL rahmen# 0 0 MOVETO 5 5 LINETO (profil) SETMASPROFILE RETURN");
-  EXPECT_EQ(fehler(), 31);
+  EXPECT_EQ(fehlercode(), 31);
   EXPECT_EQ(benutzer.letzteMeldung(), "Das Bemaßungsprofil profil.QZB konnte nicht gefunden werden. in rahmen#");
   EXPECT_EQ(lebende(), 1);  // what was drawn before the error stays
 }
@@ -72,7 +43,7 @@ TEST_F(Zeichnungslauf, FehlerDesZeichnersImUnterprogramm) {
 TEST_F(Zeichnungslauf, EingebundenesMakroMachtSeineUnterprogrammeAufrufbar) {
   ASSERT_TRUE(schreibeMakrodatei(ordner / "Teile.MAK", kompiliereText("(nie) teil# 0 0 MOVETO 5 0 LINETO 7 RETURN")));
   lauf("(Teile) INCLUDE (teil) CALL (Teile) INCLUDE (teil) CALL");
-  EXPECT_EQ(fehler(), 0) << benutzer.letzteMeldung();
+  EXPECT_EQ(fehlercode(), 0) << benutzer.letzteMeldung();
   ASSERT_EQ(interpreter.stapel().groesse(), 2u);
   EXPECT_EQ(oben(), "7");
   EXPECT_EQ(lebende(), 2);
@@ -85,9 +56,7 @@ Makrofehlerfall fall(Makrofehler code, std::string x = "X") {
 // One row per rule: the subroutine suffix, the short form of macros started
 // from a file (only the code, except for a missing file), the trace texts.
 TEST(Makromeldungen, TexteJeHerkunft) {
-  Makrofehlerfall spur = fall(Makrofehler::UnbekannterFehlerMitSpur, "DIV");
-  spur.spur1 = "eins";
-  spur.spur2 = "zwei";
+  const Makrofehlerfall spur{Makrofehler::UnbekannterFehlerMitSpur, "DIV", "eins", "zwei", {}};
   const struct {
     Makrofehlerfall f;
     const char* unterprogramm;
@@ -130,22 +99,12 @@ TEST(Beispielmakros, LaufenOhneMeldungUndZeichnenIhreTeile) {
       {"Stuetzenraster.psq", 9 + 20 + 9 * 2},
   };
   for (const auto& b : beispiele) {
-    // A drawing as a new one starts (metres, 1:100).
-    Zeichnung zeichnung;
-    test::initialisiere(zeichnung.speicher);
-    Makrozeichner zeichner(zeichnung);
-    SkriptBenutzer benutzer;
-    Makrointerpreter m;
-    m.setzeBenutzer(&benutzer);
-    m.setzeZeichnung(&zeichnung);
-    m.setzeZeichner(&zeichner);
+    test::Zeichnungsmakrolauf m;
     const Quelltextergebnis quelle = leseQuelltext(ordner / b.name);
     EXPECT_EQ(quelle.status, Quelltextstatus::Gelesen) << b.name;
-    EXPECT_EQ(m.starteQuelltext(quelle.text), Laufende::Beendet) << b.name << ": " << benutzer.letzteMeldung();
-    EXPECT_TRUE(benutzer.meldungen.empty()) << b.name;
-    int lebende = 0;
-    for (std::int32_t i = 1; i <= zeichnung.speicher.anzahl(); ++i) lebende += zeichnung.speicher.lebendig(i);
-    EXPECT_GE(lebende, b.mindestens) << b.name;
+    EXPECT_EQ(m.lauf(quelle.text), Laufende::Beendet) << b.name << ": " << m.benutzer.letzteMeldung();
+    EXPECT_TRUE(m.benutzer.meldungen.empty()) << b.name;
+    EXPECT_GE(m.lebende(), b.mindestens) << b.name;
   }
 }
 

@@ -2,7 +2,6 @@
 // millimetres, fill settings and the order of point lists; what a text
 // element carries, and the colour words.
 
-
 #include "makrozeichner_hilfe.h"
 
 namespace quarzel::test {
@@ -19,9 +18,7 @@ TEST_F(MakrozeichnerTest, ArcLiegtUmDenMittelpunktMitSkaliertemRadius) {
   ASSERT_EQ(z.speicher.art(e[0]), Elementart::Bogen);
   const tbogendaten& b = z.speicher.bogen(e[0]);
   EXPECT_TRUE(nahe<4>({b.xm, b.ym, b.xr, b.yr}, {1002, 1997, 5, 5}));
-  EXPECT_FLOAT_EQ(b.startwinkel, 30);
-  EXPECT_FLOAT_EQ(b.endwinkel, 120);
-  EXPECT_EQ(b.fuellung.gefuellt, 0);
+  EXPECT_EQ(std::tuple(b.startwinkel, b.endwinkel, b.fuellung.gefuellt), std::tuple(30.0f, 120.0f, 0));
 }
 
 TEST_F(MakrozeichnerTest, CircleUmDenAktuellenPunktEinVollkreis) {
@@ -37,10 +34,8 @@ TEST_F(MakrozeichnerTest, CircleUmDenAktuellenPunktEinVollkreis) {
 TEST_F(MakrozeichnerTest, FcircleFuelltMitDerFuellfarbeUndBehaeltDenMakrostil) {
   ASSERT_EQ(lauf("9 SETDASH 0 0 255 RGBCOLOR crosshatch SETPATTERN 4 FCIRCLE"), std::nullopt);
   const tbogendaten& b = z.speicher.bogen(lebende()[0]);
-  EXPECT_EQ(b.fuellung.gefuellt, 1);
-  EXPECT_EQ(b.fuellung.fuellwert, rgb(0, 0, 255));
-  EXPECT_EQ(b.fuellung.schraffurName, "crosshatch");
-  EXPECT_EQ(b.linienstil, 9);
+  EXPECT_EQ(std::tuple(b.fuellung.gefuellt, b.fuellung.fuellwert, b.fuellung.schraffurName, b.linienstil),
+            std::tuple(1, rgb(0, 0, 255), "crosshatch", 9));
   EXPECT_EQ(z.speicher.aktuell.linienstil, 9);  // restored after the add
 }
 
@@ -62,13 +57,9 @@ TEST_F(MakrozeichnerTest, AreaNimmtDasZuletztGeschriebenePaarAlsErstenPunkt) {
   ASSERT_EQ(lauf("0 0 10 0 10 10 3 AREA"), std::nullopt);
   EXPECT_TRUE(s.leer());
   const Tpolygondaten& p = z.speicher.polygon(lebende()[0]);
-  EXPECT_EQ(p.x, (std::vector<double>{1010, 1010, 1000, 1010}));  // closed
-  EXPECT_EQ(p.y, (std::vector<double>{1990, 2000, 2000, 1990}));
-  EXPECT_EQ(p.fuellung.gefuellt, 1);
-}
-
-const Tfliestextdaten& text(const Zeichnung& z, std::int32_t n) {
-  return z.speicher.text(n);
+  // Closed.
+  EXPECT_EQ(std::tuple(p.x, p.y, p.fuellung.gefuellt),
+            std::tuple(std::vector<double>{1010, 1010, 1000, 1010}, std::vector<double>{1990, 2000, 2000, 1990}, 1));
 }
 
 TEST_F(MakrozeichnerTest, ShowSetztDenTextMitAllenEinstellungenAmAktuellenPunkt) {
@@ -78,18 +69,11 @@ TEST_F(MakrozeichnerTest, ShowSetztDenTextMitAllenEinstellungenAmAktuellenPunkt)
   const auto e = lebende();
   ASSERT_EQ(e.size(), 1u);
   EXPECT_EQ(z.speicher.art(e[0]), Elementart::Text);
-  const Tfliestextdaten& t = text(z, e[0]);
-  EXPECT_EQ(t.x, 1010);
-  EXPECT_EQ(t.y, 1980);
-  ASSERT_EQ(t.zeilen.size(), 1u);
-  EXPECT_EQ(t.zeilen[0], "Grundriss EG");
-  EXPECT_EQ(t.schrift, "Courier");
-  EXPECT_FLOAT_EQ(t.hoehe, 5);
-  EXPECT_FLOAT_EQ(t.winkel, 30);
-  EXPECT_EQ(t.stil[0], 1);  // bold
-  EXPECT_EQ(t.stil[1], 1);  // italic
-  EXPECT_EQ(t.stil[2], 1);  // underlined
-  EXPECT_EQ(t.farbe, rgb(200, 0, 0));
+  const Tfliestextdaten& t = z.speicher.text(e[0]);
+  EXPECT_EQ(std::tuple(t.x, t.y, t.zeilen, t.schrift, t.hoehe, t.winkel, t.farbe),
+            std::tuple(1010, 1980, std::vector<std::string>{"Grundriss EG"}, "Courier", 5.0f, 30.0f, rgb(200, 0, 0)));
+  // Bold, italic, underlined.
+  EXPECT_EQ(std::tuple(t.stil[0], t.stil[1], t.stil[2]), std::tuple(1, 1, 1));
   EXPECT_TRUE(s.leer());
 }
 
@@ -99,8 +83,7 @@ TEST_F(MakrozeichnerTest, FarbwoerterSetzenLinienUndFuellfarbe) {
   ASSERT_EQ(lauf("10 20 300 RGBCOLOR 0 0 10 0 10 10 3 AREA"), std::nullopt);
   const Tpolygondaten& p = z.speicher.polygon(lebende()[0]);
   // 300 is taken as a byte.
-  EXPECT_EQ(p.farbe, rgb(10, 20, 44));
-  EXPECT_EQ(p.fuellung.fuellwert, rgb(10, 20, 44));
+  EXPECT_EQ(std::tuple(p.farbe, p.fuellung.fuellwert), std::tuple(rgb(10, 20, 44), rgb(10, 20, 44)));
 
   ASSERT_EQ(lauf("0 255 55 CMYCOLOR 0 0 MOVETO 1 1 LINETO"), std::nullopt);
   EXPECT_EQ(linie(lebende().back()).farbe, rgb(255, 0, 200));

@@ -13,7 +13,6 @@
 #include <cmath>
 #include <random>
 
-#include "makrotest_hilfe.h"
 #include "makrozeichner_hilfe.h"
 #include "render/bildlage.h"
 
@@ -89,9 +88,7 @@ TEST_F(MakrozeichnerTest, BoxImGedrehtenSystemFolgtDenGedrehtenAchsen) {
 TEST_F(MakrozeichnerTest, ZuWenigOperandenIstFehler1UndAendertNichts) {
   const auto stufe = z.speicher.undoStufe();
   EXPECT_EQ(lauf("10 LINETO"), Makrofehler::ZuwenigParameter);
-  EXPECT_EQ(s.groesse(), 1u);
-  EXPECT_TRUE(lebende().empty());
-  EXPECT_EQ(z.speicher.undoStufe(), stufe);
+  EXPECT_EQ(std::tuple(s.groesse(), lebende().size(), z.speicher.undoStufe()), std::tuple(1u, 0u, stufe));
   s.leere();
   EXPECT_EQ(lauf("5 5 5 5 ARC"), Makrofehler::ZuwenigParameter);
   EXPECT_EQ(s.groesse(), 4u);
@@ -126,8 +123,8 @@ TEST_F(MakrozeichnerTest, FigurenTragenStiftStilFarbeEbeneUndFolie) {
   z.speicher.aktuell.folie = 2;
   ASSERT_EQ(lauf("7 SETPEN 124 SETDASH 255 128 0 RGBCOLOR 0 0 MOVETO 1 1 LINETO"), std::nullopt);
   const Tliniendaten& l = linie(lebende()[0]);
-  EXPECT_EQ(std::tuple(int(l.stift), int(l.linienstil), int(l.planteil), int(l.folie)), std::tuple(7, 124, 1, 2));
-  EXPECT_EQ(l.farbe, rgb(255, 128, 0));
+  EXPECT_EQ(std::tuple(int(l.stift), int(l.linienstil), int(l.planteil), int(l.folie), l.farbe),
+            std::tuple(7, 124, 1, 2, rgb(255, 128, 0)));
   EXPECT_EQ(z.speicher.markiert(lebende()[0]), 0);  // not a group member
 }
 
@@ -145,14 +142,11 @@ double wert(const Makrovariablen& v, std::string_view name) {
 TEST_F(MakrozeichnerTest, CreatelayerLegtEineAktiveEbeneMitMassstabAn) {
   v.legeVordefinierteAn({});
   ASSERT_EQ(lauf("Fundament 50 CREATELAYER 0 0 MOVETO 500 0 LINETO"), std::nullopt);
-  EXPECT_EQ(z.ebenen.anzahl(), 2);
-  EXPECT_EQ(z.ebenen.aktiveEbene(), 2);
-  EXPECT_EQ(z.ebenen.name(2), "Fundament");
-  EXPECT_EQ(z.ebenen.massstab(2), 50);
+  EXPECT_EQ(std::tuple(z.ebenen.anzahl(), z.ebenen.aktiveEbene(), z.ebenen.name(2), z.ebenen.massstab(2)),
+            std::tuple(2, 2, "Fundament", 50));
   EXPECT_DOUBLE_EQ(wert(v, "maßstab"), 50);
-  const Tliniendaten& l = linie(lebende()[0]);
-  EXPECT_EQ(l.planteil, 2);
-  EXPECT_EQ(l.x2, 1010);  // drawn at 1:50
+  // Drawn at 1:50.
+  EXPECT_EQ(std::tuple(linie(lebende()[0]).planteil, linie(lebende()[0]).x2), std::tuple(std::uint8_t(2), 1010.0));
 }
 
 // --- Groups ---------------------------------------------------------------------
@@ -161,10 +155,9 @@ TEST_F(MakrozeichnerTest, GruppeUmschliesstDieFigurenZwischenBeginnUndEnde) {
   ASSERT_EQ(lauf("0 0 MOVETO 5 0 LINETO Tuer BEGINGROUP 10 0 LINETO 3 CIRCLE ENDGROUP 20 0 LINETO"), std::nullopt);
   const auto e = lebende();
   ASSERT_EQ(e.size(), 6u);
-  EXPECT_EQ(z.speicher.art(e[1]), Elementart::Gruppenanfang);
-  EXPECT_EQ(z.speicher.art(e[4]), Elementart::Gruppenende);
-  EXPECT_EQ(z.speicher.gruppe(e[1]).name, "Tuer");
-  EXPECT_EQ(z.speicher.gruppenende(e[1]), e[4]);
+  EXPECT_EQ(std::tuple(z.speicher.art(e[1]), z.speicher.art(e[4]), z.speicher.gruppe(e[1]).name,
+                       z.speicher.gruppenende(e[1])),
+            std::tuple(Elementart::Gruppenanfang, Elementart::Gruppenende, "Tuer", e[4]));
   // From the line's start at x 5 to the circle's edge, 3 around its centre.
   const auto& r = z.speicher.gruppe(e[1]).rahmen;
   EXPECT_EQ((std::array<double, 4>{r[0], r[1], r[2], r[3]}), (std::array<double, 4>{1005, 1997, 1013, 2003}));

@@ -12,49 +12,44 @@
 #include "macro/makrodatei.h"
 #include "macro/makrofehler.h"
 #include "macro/quelltextdatei.h"
-#include "makrotest_hilfe.h"
+#include "support/tempordner.h"
 
 namespace quarzel {
 namespace {
 namespace fs = std::filesystem;
 
 TEST(Quelltextdatei, WrittenAsUtf8LinesAndReadBack) {
-  test::Makroordner ordner;
+  test::TempOrdner ordner;
   const fs::path datei = ordner / "a.PSQ";
   ASSERT_TRUE(speichereQuelltext(datei, "(Grüße) SHOW\r\n10 20 MOVETO"));
-  EXPECT_EQ(test::leseBytes(datei), "(Grüße) SHOW\n10 20 MOVETO\n");
+  EXPECT_EQ(test::leseDatei(datei), "(Grüße) SHOW\n10 20 MOVETO\n");
   const Quelltextergebnis gelesen = leseQuelltext(datei);
   EXPECT_EQ(gelesen.status, Quelltextstatus::Gelesen);
   EXPECT_EQ(gelesen.text, "(Grüße) SHOW\n10 20 MOVETO");
 }
 
 TEST(Quelltextdatei, SavingOverAFileKeepsTheOldOneAsPsb) {
-  test::Makroordner ordner;
+  test::TempOrdner ordner;
   const fs::path datei = ordner / "a.PSQ";
   ASSERT_TRUE(speichereQuelltext(datei, "eins"));
   EXPECT_FALSE(fs::exists(ordner / "a.PSB"));
   ASSERT_TRUE(speichereQuelltext(datei, "zwei"));
-  EXPECT_EQ(test::leseBytes(ordner / "a.PSB"), "eins\n");
+  EXPECT_EQ(test::leseDatei(ordner / "a.PSB"), "eins\n");
   ASSERT_TRUE(speichereQuelltext(datei, "drei"));
-  EXPECT_EQ(test::leseBytes(ordner / "a.PSB"), "zwei\n");
-  EXPECT_EQ(test::leseBytes(datei), "drei\n");
-  std::vector<std::string> namen;
-  for (const auto& e : fs::directory_iterator(ordner.pfad())) namen.push_back(e.path().filename().string());
-  EXPECT_EQ(namen.size(), 2u);
+  EXPECT_EQ(test::leseDatei(ordner / "a.PSB"), "zwei\n");
+  EXPECT_EQ(test::leseDatei(datei), "drei\n");
+  EXPECT_EQ(ordner.inhalt(), (std::vector<std::string>{"a.PSB", "a.PSQ"}));
 }
 
 TEST(Autosave, SourcesOfMoreThanOneLineAreSavedByTabNumber) {
-  test::Makroordner ordner;
+  test::TempOrdner ordner;
   const std::vector<std::string> texte = {"eine Zeile", "zwei\nZeilen", "", "eine\n", "a\r\nb"};
   const std::vector<Quelltextsicherung> s = sichereQuelltexteAutomatisch(texte, ordner.pfad());
   ASSERT_EQ(s.size(), 2u);
-  EXPECT_EQ(s[0].reiter, 2);
-  EXPECT_TRUE(s[0].gespeichert);
-  EXPECT_EQ(s[1].reiter, 5);
-  EXPECT_EQ(test::leseBytes(ordner / "Source_2_autosave.psq"), "zwei\nZeilen\n");
-  EXPECT_EQ(test::leseBytes(ordner / "Source_5_autosave.psq"), "a\nb\n");
-  EXPECT_FALSE(fs::exists(ordner / "Source_1_autosave.psq"));
-  EXPECT_FALSE(fs::exists(ordner / "Source_4_autosave.psq"));
+  EXPECT_EQ(std::tuple(s[0].reiter, s[0].gespeichert, s[1].reiter), std::tuple(2, true, 5));
+  EXPECT_EQ(test::leseDatei(ordner / "Source_2_autosave.psq"), "zwei\nZeilen\n");
+  EXPECT_EQ(test::leseDatei(ordner / "Source_5_autosave.psq"), "a\nb\n");
+  EXPECT_EQ(ordner.inhalt(), (std::vector<std::string>{"Source_2_autosave.psq", "Source_5_autosave.psq"}));
 }
 
 }  // namespace
@@ -125,19 +120,15 @@ TEST(Makrodatei, PayloadMustHoldExactlyTheAnnouncedTokens) {
   ASSERT_TRUE(entschluessele(verpacke(ende, 2)).has_value());
   const std::optional<Tokenprogramm> p = entschluessele(verpacke(add + ende, 3));
   ASSERT_TRUE(p.has_value());
-  EXPECT_EQ(p->zeile(0), 5u);
-  EXPECT_EQ(p->spalte(0), 7u);
-  EXPECT_EQ(p->befehl(0), Befehl::ADD);
-  EXPECT_FALSE(entschluessele(verpacke(ende, 1)).has_value());          // a token left over
-  EXPECT_FALSE(entschluessele(verpacke(ende + "\0"s, 2)).has_value());  // a byte left over
-  EXPECT_FALSE(entschluessele(verpacke(ende, 3)).has_value());          // a token missing
-  EXPECT_FALSE(entschluessele(verpacke(zuLang + ende, 3)).has_value());
-  EXPECT_FALSE(entschluessele(verpacke(zahl35 + ende, 3)).has_value());
-  EXPECT_FALSE(entschluessele(verpacke(zahl42 + ende, 3)).has_value());
+  EXPECT_EQ(std::tuple(p->zeile(0), p->spalte(0), p->befehl(0)), std::tuple(5u, 7u, Befehl::ADD));
+  // A token left over, a byte left over, a token missing, text too long, bad numbers.
+  for (const auto& [nutzlast, tokens] :
+       {std::pair(ende, 1), {ende + "\0"s, 2}, {ende, 3}, {zuLang + ende, 3}, {zahl35 + ende, 3}, {zahl42 + ende, 3}})
+    EXPECT_FALSE(entschluessele(verpacke(nutzlast, tokens)).has_value()) << nutzlast.size() << " " << tokens;
 }
 
 TEST(Makrodateien, WrittenFileIsReadAndMissingOrForeignFilesAreTold) {
-  test::Makroordner ordner;
+  test::TempOrdner ordner;
   const Tokenprogramm p = kompiliereText(Beispiel);
   ASSERT_TRUE(schreibeMakrodatei(ordner / "treppe.MAK", p));
   const Makroleseergebnis gelesen = leseMakrodatei(ordner / "treppe.MAK");
@@ -145,7 +136,7 @@ TEST(Makrodateien, WrittenFileIsReadAndMissingOrForeignFilesAreTold) {
   erwarteGleich(p, gelesen.programm);
 
   EXPECT_EQ(leseMakrodatei(ordner / "fehlt.MAK").status, Makrolesestatus::Fehlt);
-  test::schreibeBytes(ordner / "quelle.MAK", Beispiel);
+  test::schreibeDatei(ordner / "quelle.MAK", Beispiel);
   EXPECT_EQ(leseMakrodatei(ordner / "quelle.MAK").status, Makrolesestatus::KeinMakro);
   std::filesystem::create_directory(ordner / "ordner.MAK");
   EXPECT_EQ(leseMakrodatei(ordner / "ordner.MAK").status, Makrolesestatus::KeinMakro);

@@ -30,9 +30,8 @@ TEST(Faerben, SpansOfWordsLiteralsAndComments) {
 
 TEST(Faerben, StylesAndColoursOfTheMarks) {
   EXPECT_TRUE(istFett(A::Befehlswort) && istFett(A::Klammer) && !istFett(A::Literal));
-  EXPECT_EQ(farbeVon(A::Literal), rgb(0, 0, 255));
-  EXPECT_EQ(farbeVon(A::Kommentar), rgb(192, 192, 192));
-  EXPECT_EQ(farbeVon(A::Befehlswort), rgb(0, 0, 0));
+  EXPECT_EQ(std::tuple(farbeVon(A::Literal), farbeVon(A::Kommentar), farbeVon(A::Befehlswort)),
+            std::tuple(rgb(0, 0, 255), rgb(192, 192, 192), rgb(0, 0, 0)));
 }
 
 }  // namespace

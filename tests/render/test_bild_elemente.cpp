@@ -15,10 +15,7 @@ using bildtest::verlaufsbild;
 
 std::int32_t bitmap(Umgebung& u, std::array<double, 6> platz, std::vector<std::uint8_t> daten,
                     Elementart art = Elementart::Bitmap) {
-  Tbitmapdaten d;
-  d.platzierung = platz;
-  d.daten = std::move(daten);
-  return u.zeichnung.speicher.neueBitmap(art, d);
+  return u.zeichnung.speicher.neueBitmap(art, {.platzierung = platz, .daten = std::move(daten)});
 }
 
 void erwartePunkt(Pixelpunkt p, double x, double y) {
@@ -42,10 +39,8 @@ TEST(Bitmapzeichnen, BildWirdInSeinenRahmenGestreckt) {
 }
 
 std::int32_t metafile(Umgebung& u, const std::string& inhalt) {
-  Tmetafiledaten d;
-  d.platzierung = {10, 10, 110, 60, 0, 0};
-  d.daten.assign(inhalt.begin(), inhalt.end());
-  return u.zeichnung.speicher.neuesMetafile(d);
+  return u.zeichnung.speicher.neuesMetafile(
+      {.platzierung = {10, 10, 110, 60, 0, 0}, .daten = {inhalt.begin(), inhalt.end()}});
 }
 
 TEST(Metafilezeichnen, SvgGehtAlsVektorbildAnDenCanvasWmfUndUnspielbaresGebenEinenPlatzhalter) {

@@ -6,8 +6,8 @@
 #include <cmath>
 #include <numbers>
 
-#include "render/bildelemente.h"
 #include "platform/skriptbenutzer.h"
+#include "render/bildelemente.h"
 #include "store/zeichnungsdatei.h"
 #include "support/dateibauer.h"
 #include "support/speicherhilfen.h"
@@ -24,9 +24,8 @@ TEST(Bildplatzierung, SpeichernLadenZeichnenBehaeltRahmenUndDrehung) {
   Zeichnung z;
   test::initialisiere(z.speicher);
   z.speicher.beginneSchritt();
-  Tbitmapdaten d;
-  d.platzierung = {50, 40, 10, 20, 30, 7};  // corners in either order
-  d.daten = alsPng(verlaufsbild(8, 4));
+  // Corners in either order.
+  const Tbitmapdaten d{.platzierung = {50, 40, 10, 20, 30, 7}, .daten = alsPng(verlaufsbild(8, 4))};
   const std::int32_t n = z.speicher.neueBitmap(Elementart::Bitmap, d);
   z.speicher.vervollstaendige(n);
   z.speicher.setzeMarkiert(n, 0);
@@ -35,7 +34,6 @@ TEST(Bildplatzierung, SpeichernLadenZeichnenBehaeltRahmenUndDrehung) {
   z.ansicht.viewOriginY = 200;
 
   Umgebung u;
-  test::initialisiere(u.zeichnung.speicher);
   SkriptBenutzer b;
   ASSERT_TRUE(leseZeichnung(schreibeZeichnung(z).daten, u.zeichnung, b).geladen);
   ASSERT_EQ(u.zeichnung.speicher.anzahl(), 1);

@@ -14,17 +14,14 @@ using bildtest::Umgebung;
 
 std::int32_t text(Umgebung& u, std::vector<std::string> zeilen, float winkel = 0, std::uint8_t ausrichtung = 0,
                   Elementart art = Elementart::Text) {
-  Tfliestextdaten d;
-  d.x = 20;
-  d.y = 30;
-  d.zeilen = std::move(zeilen);
-  d.hoehe = 5;
-  d.winkel = winkel;
-  d.schrift = "DejaVu Sans";
-  d.farbe = rgb(0, 128, 0);
-  d.stil[0] = 1;  // bold
-  d.stil[3] = ausrichtung;
-  return u.zeichnung.speicher.neuerText(art, d);
+  return u.zeichnung.speicher.neuerText(art, {.x = 20,
+                                              .y = 30,
+                                              .zeilen = std::move(zeilen),
+                                              .schrift = "DejaVu Sans",
+                                              .farbe = rgb(0, 128, 0),
+                                              .hoehe = 5,
+                                              .winkel = winkel,
+                                              .stil = {1 /* bold */, 0, 0, ausrichtung, 0, 0}});
 }
 
 TEST(Textzeichnen, HoeheInBlattmillimeternWirdMitDemZoomZuPixeln) {
@@ -40,45 +37,30 @@ TEST(Textzeichnen, HoeheInBlattmillimeternWirdMitDemZoomZuPixeln) {
 }
 
 TEST(Masszahl, RundetAufDieNachkommastellenMitDezimalkomma) {
-  EXPECT_EQ(masszahl(1.2349, 2, false), "1,23");
-  EXPECT_EQ(masszahl(1.5, 0, false), "2");
-  EXPECT_EQ(masszahl(2.5, 0, false), "2") << "ties to even";
-  EXPECT_EQ(masszahl(1.2, 3, false), "1,200");
-  EXPECT_EQ(masszahl(1.2, 3, true), "1,2");
-  EXPECT_EQ(masszahl(3, 2, true), "3");
-  EXPECT_EQ(masszahl(-0.0001, 2, false), "0,00");
-  EXPECT_EQ(masszahl(std::nan(""), 2, false), "?");
+  // Ties go to the even neighbour.
+  EXPECT_EQ(std::tuple(masszahl(1.2349, 2, false), masszahl(1.5, 0, false), masszahl(2.5, 0, false),
+                       masszahl(1.2, 3, false), masszahl(1.2, 3, true), masszahl(3, 2, true)),
+            std::tuple("1,23", "2", "2", "1,200", "1,2", "3"));
+  EXPECT_EQ(std::tuple(masszahl(-0.0001, 2, false), masszahl(std::nan(""), 2, false)), std::tuple("0,00", "?"));
 }
 
 TEST(Masszahl, VorsaetzeInDerRichtigenReihenfolge) {
   Masseinheitwahl m;  // metres, 1:100
-  Masszahloptionen o;
-  o.zeichenM = true;
-  o.zeichenTilde = true;
   // 12.349 sheet mm at 1:100 are 1.2349 m.
-  EXPECT_EQ(bemassungstext(12.349, Bemassungsart::Laenge, o, m), "~M1,23");
-  Masszahloptionen d;
-  d.zeichenD = true;
-  d.zeichenDurchmesser = true;
-  d.vortext = "ca.";
-  d.nachtext = " m";
+  EXPECT_EQ(bemassungstext(12.349, Bemassungsart::Laenge, {.zeichenM = true, .zeichenTilde = true}, m), "~M1,23");
+  const Masszahloptionen d{.zeichenD = true, .zeichenDurchmesser = true, .vortext = "ca.", .nachtext = " m"};
   EXPECT_EQ(bemassungstext(10, Bemassungsart::Durchmesser, d, m), "ca. ØD1,00 m");
-  Masszahloptionen r;
-  r.zeichenR = true;
-  EXPECT_EQ(bemassungstext(10, Bemassungsart::Radius, r, m), "R1,00");
-  EXPECT_EQ(bemassungstext(10, Bemassungsart::Laenge, r, m), "1,00");
+  EXPECT_EQ(bemassungstext(10, Bemassungsart::Radius, {.zeichenR = true}, m), "R1,00");
+  EXPECT_EQ(bemassungstext(10, Bemassungsart::Laenge, {.zeichenR = true}, m), "1,00");
 }
 
 tmessdaten linear(std::uint8_t typ = 0) {
-  tmessdaten d;
-  d.geometrie = {10, 50, 60, 50, 30, 40, 0, 0};  // P1, P2, a point on the line 10 mm above
-  d.typ = typ;
-  d.texthoehe = 2.5;
-  d.werte[0] = static_cast<std::uint32_t>(-100);  // extension lines to the measured points
-  d.werte[1] = 0;
-  d.werte[2] = 200;  // 2 mm beyond the dimension line
-  d.werte[3] = 300;  // 3 mm terminators
-  return d;
+  // P1, P2 and a point on the line 10 mm above; extension lines to the
+  // measured points and 2 mm beyond the dimension line, 3 mm terminators.
+  return {.geometrie = {10, 50, 60, 50, 30, 40, 0, 0},
+          .typ = typ,
+          .texthoehe = 2.5,
+          .werte = {static_cast<std::uint32_t>(-100), 0, 200, 300, 0}};
 }
 
 TEST(Bemassungslayout, MasslinieLiegtDurchDenDrittenPunktUndHilfslinienReichenBisZumMesspunkt) {

@@ -14,14 +14,7 @@ constexpr Farbe kSchwarz = rgb(0, 0, 0);
 constexpr Farbe kWeiss = rgb(255, 255, 255);
 
 Verlaufsbild baender(std::uint8_t basis, std::span<const Pixelpunkt> p = kQuadrat, bool a = false, bool b = false) {
-  Verlaufsangaben v;
-  v.punkte = p;
-  v.farbe1 = kSchwarz;
-  v.farbe2 = kWeiss;
-  v.basis = basis;
-  v.a = a;
-  v.b = b;
-  return verlaufsbaender(v);
+  return verlaufsbaender({.punkte = p, .farbe1 = kSchwarz, .farbe2 = kWeiss, .basis = basis, .a = a, .b = b});
 }
 
 TEST(Verlauf, LinearerVerlaufGehtInStreifenVonFarbeEinsZuFarbeZwei) {
@@ -43,21 +36,18 @@ TEST(Verlauf, LinearerVerlaufGehtInStreifenVonFarbeEinsZuFarbeZwei) {
   for (std::size_t i = 1; i < bild.baender.size(); ++i)
     EXPECT_GE(rotAnteil(bild.baender[i].farbe), rotAnteil(bild.baender[i - 1].farbe));
 
-  Verlaufsangaben wenig;  // little colour difference, few bands
-  wenig.punkte = kQuadrat;
-  wenig.farbe1 = rgb(10, 10, 10);
-  wenig.farbe2 = rgb(13, 10, 10);
-  EXPECT_EQ(verlaufsbaender(wenig).baender.size(), 4u);
+  // Little colour difference, few bands.
+  EXPECT_EQ(verlaufsbaender({.punkte = kQuadrat, .farbe1 = rgb(10, 10, 10), .farbe2 = rgb(13, 10, 10)}).baender.size(),
+            4u);
 }
 
 TEST(Verlauf, ZeichneVerlaufMaltBaenderImUmrissClip) {
   bildtest::Umgebung u;
-  Tpolygondaten d;
-  d.x = {10, 110, 110, 10};
-  d.y = {10, 10, 60, 60};
-  d.farbe = rgb(255, 0, 0);
-  d.farbe2 = rgb(0, 0, 255);
-  d.verlaufstyp = packeVerlaufstyp({0, false, false});
+  Tpolygondaten d{.x = {10, 110, 110, 10},
+                  .y = {10, 10, 60, 60},
+                  .farbe = rgb(255, 0, 0),
+                  .farbe2 = rgb(0, 0, 255),
+                  .verlaufstyp = packeVerlaufstyp({0, false, false})};
   const std::int32_t n = u.zeichnung.speicher.neuesPolygonMitPunkten(Elementart::Verlauf, d);
   zeichneVerlauf(u.k(), n);
   ASSERT_GE(u.canvas.polygone.size(), 2u);

@@ -8,6 +8,13 @@
 #include "render/zustandsfilter.h"
 #include "test_zeichnen_hilfe.h"
 
+namespace quarzel {
+// Figures compare point by point, exactly.
+static bool operator==(Pixelpunkt a, Pixelpunkt b) {
+  return a.x == b.x && a.y == b.y;
+}
+}  // namespace quarzel
+
 namespace quarzel::test {
 namespace {
 
@@ -21,37 +28,20 @@ std::vector<std::vector<Pixelpunkt>> alleZuege(const Aufzeichnungscanvas& c) {
   return z;
 }
 
-bool gleich(const std::vector<std::vector<Pixelpunkt>>& a, const std::vector<std::vector<Pixelpunkt>>& b) {
-  if (a.size() != b.size()) return false;
-  for (std::size_t i = 0; i < a.size(); ++i) {
-    if (a[i].size() != b[i].size()) return false;
-    for (std::size_t j = 0; j < a[i].size(); ++j)
-      if (a[i][j].x != b[i][j].x || a[i][j].y != b[i][j].y) return false;
-  }
-  return true;
-}
-
 TEST_F(ZeichnenBloecke, PassingOverBlocksDrawsWhatTheFullWalkDraws) {
   // Rows of short lines in drawing order, as a plan grows, with arcs, thick
   // pens and line ends among them; the view shows a small part.
   std::mt19937 zufall(7);
   std::uniform_real_distribution<double> klein(-3, 3);
   for (int i = 0; i < 5000; ++i) {
-    Tliniendaten d;
-    d.x1 = (i % 100) * 20.0;
-    d.y1 = (i / 100) * 20.0;
-    d.x2 = d.x1 + klein(zufall);
-    d.y2 = d.y1 + klein(zufall);
-    d.stift = static_cast<std::uint8_t>(i % 9);
-    d.ende = i % 7 == 0 ? 2 + 128 : 0;
-    linie(d);
-    if (i % 50 == 0) {
-      tbogendaten b;
-      b.xm = d.x1;
-      b.ym = d.y1;
-      b.xr = b.yr = 15;
-      bogen(b);
-    }
+    const double x = (i % 100) * 20.0, y = (i / 100) * 20.0;
+    linie({.x1 = x,
+           .y1 = y,
+           .x2 = x + klein(zufall),
+           .y2 = y + klein(zufall),
+           .stift = static_cast<std::uint8_t>(i % 9),
+           .ende = static_cast<std::uint8_t>(i % 7 == 0 ? 2 + 128 : 0)});
+    if (i % 50 == 0) bogen({.xm = x, .ym = y, .xr = 15, .yr = 15});
   }
   Blockrahmen bloecke;
   for (double zoom : {0.5, 0.05}) {
@@ -63,7 +53,7 @@ TEST_F(ZeichnenBloecke, PassingOverBlocksDrawsWhatTheFullWalkDraws) {
       canvas.leeren();
       u.bloecke = &bloecke;
       drawElements(canvas, 1, z.speicher.anzahl(), 100, zoom, {0, 0, 799, 599}, x0, 400, u);
-      EXPECT_TRUE(gleich(ohne, alleZuege(canvas))) << zoom << " " << x0;
+      EXPECT_TRUE(ohne == alleZuege(canvas)) << zoom << " " << x0;
     }
   }
   EXPECT_EQ(bloecke.neubauten(), 1);

@@ -13,19 +13,11 @@ namespace {
 using ZeichnenFlaechen = Zeichnen;
 
 Fuellangaben vollfarbe(Farbe f) {
-  Fuellangaben a;
-  a.gefuellt = 1;
-  a.fuellwert = f;
-  return a;
+  return {.fuellwert = f, .gefuellt = 1};
 }
 
-Fuellangaben schraffur(std::string name, float winkel = 0) {
-  Fuellangaben a;
-  a.gefuellt = 1;
-  a.fuellflag = 1;
-  a.schraffurName = std::move(name);
-  a.schraffurWinkel = winkel;
-  return a;
+Fuellangaben schraffur(std::string name) {
+  return {.schraffurName = std::move(name), .fuellflag = 1, .gefuellt = 1};
 }
 
 // All hatch segments (continuous hatch lines arrive as two-point strokes).
@@ -64,8 +56,7 @@ TEST_F(ZeichnenFlaechen, HatchedUShapeLeavesTheNotchEmpty) {
   // And the outline, closed.
   ASSERT_EQ(canvas.polylinien.size(), 1u);
   const auto& u = canvas.polylinien[0].punkte;
-  EXPECT_EQ(u.front().x, u.back().x);
-  EXPECT_EQ(u.front().y, u.back().y);
+  EXPECT_EQ(std::pair(u.front().x, u.front().y), std::pair(u.back().x, u.back().y));
 }
 
 TEST_F(ZeichnenFlaechen, SolidFillInTheFillColourThenTheOutline) {
@@ -102,18 +93,12 @@ TEST_F(ZeichnenFlaechen, OpenPolygonGetsItsLineEnds) {
   zeichne();
   ASSERT_EQ(canvas.polygone.size(), 1u);
   // The arrow sits on the last point and points along the last edge.
-  EXPECT_EQ(canvas.polygone[0].punkte[1].x, 200);
-  EXPECT_EQ(canvas.polygone[0].punkte[1].y, 100);
+  EXPECT_EQ(std::pair(canvas.polygone[0].punkte[1].x, canvas.polygone[0].punkte[1].y), std::pair(200.0, 100.0));
   EXPECT_LT(canvas.polygone[0].punkte[0].y, 100);
 }
 
 TEST_F(ZeichnenFlaechen, FilledCircleFillsItsInterior) {
-  tbogendaten d;
-  d.xm = 200;
-  d.ym = 200;
-  d.xr = d.yr = 50;
-  d.fuellung = vollfarbe(rgb(9, 9, 9));
-  bogen(d);
+  bogen({.xm = 200, .ym = 200, .xr = 50, .yr = 50, .fuellung = vollfarbe(rgb(9, 9, 9))});
   darstellung.mittelpunkt = Darstellungswahl::Mittelpunkt::Ohne;
   zeichne();
   ASSERT_EQ(canvas.polygone.size(), 1u);

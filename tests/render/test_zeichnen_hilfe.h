@@ -40,18 +40,10 @@ class Zeichnen : public ::testing::Test {
     return n;
   }
   std::int32_t linie(double x1, double y1, double x2, double y2) {
-    Tliniendaten d;
-    d.x1 = x1;
-    d.y1 = y1;
-    d.x2 = x2;
-    d.y2 = y2;
-    return linie(d);
+    return linie({.x1 = x1, .y1 = y1, .x2 = x2, .y2 = y2});
   }
   std::int32_t gruppe(const std::string& name, std::array<double, 4> rahmen) {
-    tgruppendaten g;
-    g.name = name;
-    g.rahmen = rahmen;
-    const std::int32_t n = z.speicher.neueGruppenklammer(Elementart::Gruppenanfang, g);
+    const std::int32_t n = z.speicher.neueGruppenklammer(Elementart::Gruppenanfang, {.name = name, .rahmen = rahmen});
     fertig(n);
     return n;
   }
@@ -60,9 +52,7 @@ class Zeichnen : public ::testing::Test {
                        Elementart art = Elementart::Polygon) {
     z.speicher.punkte.leere();
     for (auto [x, y] : ecken) z.speicher.punkte.fuegeHinzu(x, y);
-    Tpolygondaten v;
-    v.fuellung = f;
-    const std::int32_t n = z.speicher.neuesPolygon(art, v);
+    const std::int32_t n = z.speicher.neuesPolygon(art, {.fuellung = f});
     fertig(n);
     return n;
   }

@@ -62,31 +62,28 @@ TEST_F(ZeichnenKurven, ArcsRunCounterClockwiseOnScreenAndWrapAround) {
 }
 
 TEST_F(ZeichnenKurven, CentreMarkFollowsTheChoice) {
+  using M = Darstellungswahl::Mittelpunkt;
   bogen(kreis(200, 200, 100));
-  darstellung.mittelpunkt = Darstellungswahl::Mittelpunkt::Plus;
-  zeichne();
-  ASSERT_EQ(canvas.mehrfachlinien.size(), 1u);
-  const auto& plus = canvas.mehrfachlinien[0].zuege;
-  ASSERT_EQ(plus.size(), 2u);
-  EXPECT_EQ(plus[0][0].y, 200);  // horizontal stroke through the centre
-  EXPECT_EQ(plus[1][0].x, 200);
-
-  canvas.leeren();
-  darstellung.mittelpunkt = Darstellungswahl::Mittelpunkt::Kreuz;
-  zeichne();
-  ASSERT_EQ(canvas.mehrfachlinien.size(), 1u);
-  EXPECT_NE(canvas.mehrfachlinien[0].zuege[0][0].y, 200);
-
-  canvas.leeren();
-  darstellung.mittelpunkt = Darstellungswahl::Mittelpunkt::Punkt;
-  zeichne();
-  EXPECT_EQ(canvas.polygone.size(), 1u);
-
-  canvas.leeren();
-  darstellung.mittelpunkt = Darstellungswahl::Mittelpunkt::Ohne;
-  zeichne();
-  EXPECT_TRUE(canvas.mehrfachlinien.empty());
-  EXPECT_TRUE(canvas.polygone.empty());
+  // The choice -> stroke calls, dots, strokes, and whether the first stroke is
+  // level with the centre and the second runs through it upright (a plus).
+  const struct {
+    M wahl;
+    std::tuple<std::size_t, std::size_t, std::size_t, bool, bool> bild;
+  } faelle[] = {{M::Plus, {1, 0, 2, true, true}},
+                {M::Kreuz, {1, 0, 2, false, false}},
+                {M::Punkt, {0, 1, 0, false, false}},
+                {M::Ohne, {0, 0, 0, false, false}}};
+  for (const auto& f : faelle) {
+    canvas.leeren();
+    darstellung.mittelpunkt = f.wahl;
+    zeichne();
+    const auto& m = canvas.mehrfachlinien;
+    const std::size_t striche = m.empty() ? 0 : m[0].zuege.size();
+    EXPECT_EQ(std::tuple(m.size(), canvas.polygone.size(), striche, striche > 0 && m[0].zuege[0][0].y == 200,
+                         striche > 1 && m[0].zuege[1][0].x == 200),
+              f.bild)
+        << int(f.wahl);
+  }
 }
 
 TEST(Splinepunkte, RunsThroughEveryPoint) {

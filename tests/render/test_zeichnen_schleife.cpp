@@ -48,11 +48,8 @@ TEST_F(ZeichnenSchleife, OnlyLiveVisibleElementsOutsideCulledGroupsAreDrawn) {
        3, 3, 10, true},
       {"wall lines of the first flavour",
        [&] {
-         Tliniendaten d;
-         d.x2 = 100;
-         linie(d, Elementart::Wandlinie1);
-         d.y1 = d.y2 = 10;
-         linie(d, Elementart::Wandlinie2);
+         linie({.x2 = 100}, Elementart::Wandlinie1);
+         linie({.y1 = 10, .x2 = 100, .y2 = 10}, Elementart::Wandlinie2);
        },
        2, 1, 10, false},
       // The box says "far away"; the members lie in view all the same, so only
@@ -163,10 +160,7 @@ TEST_F(ZeichnenSchleife, MarkedElementsInTheMarkingColour) {
 
 TEST_F(ZeichnenSchleife, FillsInTheBackgroundComeBeforeEverythingElse) {
   linie(0, 50, 300, 50);
-  Fuellangaben f;
-  f.gefuellt = 1;
-  f.fuellwert = rgb(200, 0, 0);
-  polygon({{10, 10}, {200, 10}, {200, 100}, {10, 100}}, f);
+  polygon({{10, 10}, {200, 10}, {200, 100}, {10, 100}}, {.fuellwert = rgb(200, 0, 0), .gefuellt = 1});
   const auto polygonZuerst = [&] {
     canvas.leeren();
     zeichne();

@@ -15,14 +15,8 @@ namespace {
 
 using test::Dateibauer;
 
-Zeichnung leereZeichnung() {
-  Zeichnung z;
-  test::initialisiere(z.speicher);
-  return z;
-}
-
 struct Geladen {
-  Zeichnung z = leereZeichnung();
+  Zeichnung z;
   SkriptBenutzer benutzer;
   Ladeergebnis e;
 };
@@ -50,31 +44,23 @@ class Signatur : public testing::TestWithParam<Kennung> {};
 TEST_P(Signatur, LaedtLinieUndBogenInDerLaengeSeinerFamilie) {
   const Kennung k = GetParam();
   Dateibauer b = Dateibauer::fuer(k.signatur, k.gespeicherteVersion);
-  EXPECT_EQ(b.markiert(), k.markiert);
-  EXPECT_EQ(b.langerBogen(), k.langerBogen);
+  EXPECT_EQ(std::tuple(b.markiert(), b.langerBogen()), std::tuple(k.markiert, k.langerBogen));
   // The line after the arc only arrives when the arc was read in its length.
   b.kopf().linie(10, 20, 30, 40).bogen(5, 6, 7).linie(1, 2, 3, 4).schluss();
   const auto g = lade(b);
   ASSERT_TRUE(g->e.geladen);
-  EXPECT_EQ(g->e.signatur, k.signatur);
-  EXPECT_EQ(g->e.version, k.version);
-  EXPECT_EQ(g->e.vsVariante, k.vsVariante);
-  EXPECT_EQ(g->e.verworfeneSaetze, 0);
+  EXPECT_EQ(std::tuple(g->e.signatur, g->e.version, g->e.vsVariante, g->e.verworfeneSaetze),
+            std::tuple(k.signatur, k.version, k.vsVariante, 0));
   ASSERT_EQ(g->e.elemente, 3);
   const Elementspeicher& s = g->z.speicher;
   ASSERT_EQ(s.art(1), Elementart::Linie);
   // Without a reference record, coordinates are relative to the view origin
   // restored from the header.
-  EXPECT_EQ(s.linie(1).x1, 4800);
-  EXPECT_EQ(s.linie(1).y2, 4895);
+  EXPECT_EQ(std::tuple(s.linie(1).x1, s.linie(1).y2), std::tuple(4800.0, 4895.0));
   ASSERT_EQ(s.art(2), Elementart::Bogen);
-  EXPECT_EQ(s.bogen(2).xm, 4795);
-  EXPECT_EQ(s.bogen(2).xr, 7);
-  EXPECT_EQ(s.bogen(2).endwinkel, 360);
+  EXPECT_EQ(std::tuple(s.bogen(2).xm, s.bogen(2).xr, s.bogen(2).endwinkel), std::tuple(4795, 7, 360));
   ASSERT_EQ(s.art(3), Elementart::Linie);
-  EXPECT_EQ(s.linie(3).x2, 4793);
-  EXPECT_TRUE(s.lebendig(3));
-  EXPECT_EQ(s.markiert(3), 0);
+  EXPECT_EQ(std::tuple(s.linie(3).x2, s.lebendig(3), s.markiert(3)), std::tuple(4793, true, 0));
 }
 
 INSTANTIATE_TEST_SUITE_P(

@@ -113,5 +113,14 @@ class VerschachtelterBenutzer final : public Benutzer {
   const einstellung::Speichern& e_;
 };
 
+TEST_F(Autosichern, WaehrendDesDialogsSindDieFlagsGesetztUndWeitereTicksTunNichts) {
+  z.dateiname.clear();
+  VerschachtelterBenutzer b(a, z, einstellungen);
+  EXPECT_EQ(a.tick(Zehnminuten + 1, z, einstellungen, true, b), Autosicherung::Ergebnis::OhneNamen);
+  EXPECT_EQ(std::tuple(b.titel, b.automatischWaehrendDesDialogs, b.beschaeftigtWaehrendDesDialogs, b.innererTick),
+            std::tuple("Automatisches Speichern...", true, true, Autosicherung::Ergebnis::NichtFaellig));
+  EXPECT_EQ(std::tuple(a.automatischesSpeichern(), a.beschaeftigt()), std::tuple(false, false));
+}
+
 }  // namespace
 }  // namespace quarzel

@@ -39,56 +39,25 @@ Zeichnung beispiel() {
   z.optionen.texturen.push_back({"Holz", {1, 2, 3}});
   z.optionen.winkelschritt = 7.5;
   z.optionen.blattname = "Grundriss EG";
-  auto neu = [&](auto&& fuegeHinzu) {
-    const std::int32_t n = fuegeHinzu();
+  auto neu = [&](std::int32_t n) {
     s.vervollstaendige(n);
     s.setzeMarkiert(n, 0);
   };
 
   s.aktuell = {.stift = 2, .linienstil = 3, .planteil = 1, .folie = 1};
-  neu([&] { return s.neueLinie(10, 20, 30, 40, rgb(255, 0, 0)); });
-  neu([&] { return s.neueLinie(1234.5, 2345.25, 3456.125, 4567.75, rgb(255, 0, 0)); });
-  neu([&] {
-    tbogendaten b;
-    b.xm = b.ym = 5000;
-    b.xr = b.yr = 12.5;
-    return s.neuerBogen(b);
-  });
+  neu(s.neueLinie(10, 20, 30, 40, rgb(255, 0, 0)));
+  neu(s.neueLinie(1234.5, 2345.25, 3456.125, 4567.75, rgb(255, 0, 0)));
+  neu(s.neuerBogen({.xm = 5000, .ym = 5000, .xr = 12.5, .yr = 12.5}));
   s.aktuell.planteil = 2;
-  neu([&] {
-    Tpolygondaten p;
-    p.x = {1, 2, 3};
-    p.y = {4, 5, 6};
-    p.fuellung.gefuellt = 1;
-    p.fuellung.schraffurName = "Mauerwerk";
-    return s.neuesPolygonMitPunkten(Elementart::Polygon, p);
-  });
-  neu([&] {
-    Tfliestextdaten t;
-    t.x = 4900;
-    t.y = 4950;
-    t.zeilen = {"Küche", "12,5 m²"};
-    return s.neuerText(Elementart::Text, t);
-  });
+  neu(s.neuesPolygonMitPunkten(
+      Elementart::Polygon,
+      {.x = {1, 2, 3}, .y = {4, 5, 6}, .fuellung = {.schraffurName = "Mauerwerk", .gefuellt = 1}}));
+  neu(s.neuerText(Elementart::Text, {.x = 4900, .y = 4950, .zeilen = {"Küche", "12,5 m²"}}));
   s.aktuell.folie = 2;
-  neu([&] {
-    Tbitmapdaten b;
-    b.platzierung = {1, 2, 3, 4, 5, 6};
-    b.daten = {'B', 'M', 0, 1, 2};
-    return s.neueBitmap(Elementart::Bitmap, b);
-  });
-  neu([&] {
-    tmessdaten m;
-    m.geometrie = {1, 2, 3, 4, 5, 6, 7, 8};
-    m.texthoehe = 2.5;
-    return s.neueBemassung(m);
-  });
-  neu([&] { return s.neueLinie(50, 60, 70, 80, rgb(0, 0, 255)); });
-  neu([&] {
-    Tbezierdaten k;
-    k.punkte = {0, 0, 1, 2, 3, 4, 5, 6};
-    return s.neueBezierkurve(k);
-  });
+  neu(s.neueBitmap(Elementart::Bitmap, {.platzierung = {1, 2, 3, 4, 5, 6}, .daten = {'B', 'M', 0, 1, 2}}));
+  neu(s.neueBemassung({.geometrie = {1, 2, 3, 4, 5, 6, 7, 8}, .texthoehe = 2.5}));
+  neu(s.neueLinie(50, 60, 70, 80, rgb(0, 0, 255)));
+  neu(s.neueBezierkurve({.punkte = {0, 0, 1, 2, 3, 4, 5, 6}}));
   return z;
 }
 constexpr int BeispielElemente = 9;
@@ -288,27 +257,23 @@ TEST(Dateischaden, KopfMarkenNachBeliebigenAbschnittenWerdenAngenommen) {
       {"after the layer table", 1u << 8, true, ""},
   };
   for (const auto& f : faelle) {
-    test::Kopfwerte k;
-    k.zusatzmarken = f.zusatzmarken;
-    k.mitLinienstildatei = f.mitLinienstildatei;
-    k.linienstildatei.assign(f.linienstildatei.begin(), f.linienstildatei.end());
-    k.ebenen = {{"Rohbau", {"Wände", "Decken"}}, {"Möbel", {"Küche"}}};
-    k.aktiveEbene = 2;
-    k.zoom = 2;
-    k.titel = "Haus Berg";
+    const test::Kopfwerte k{.linienstildatei = {f.linienstildatei.begin(), f.linienstildatei.end()},
+                            .ebenen = {{"Rohbau", {"Wände", "Decken"}}, {"Möbel", {"Küche"}}},
+                            .aktiveEbene = 2,
+                            .zoom = 2,
+                            .titel = "Haus Berg",
+                            .zusatzmarken = f.zusatzmarken,
+                            .mitLinienstildatei = f.mitLinienstildatei};
     Dateibauer b("ZEI.01", 11, true);
     b.kopf(k).bezug(0, 0).linie(1, 2, 3, 4).linie(5, 6, 7, 8).schluss();
     const auto g = lade(b.daten());
     ASSERT_TRUE(g->e.geladen) << f.fall;
-    EXPECT_EQ(g->e.elemente, 2) << f.fall;
-    EXPECT_EQ(g->e.verworfeneSaetze, 0) << f.fall;
-    EXPECT_TRUE(g->benutzer.meldungen.empty()) << f.fall << ": " << g->benutzer.letzteMeldung();
-    EXPECT_EQ(g->z.ebenen.folienname(1, 2), "Decken") << f.fall;
-    EXPECT_EQ(g->z.ebenen.aktiveEbene(), 2) << f.fall;
-    EXPECT_EQ(g->z.ansicht.zoom, 2) << f.fall;
-    EXPECT_EQ(g->z.optionen.titel, "Haus Berg") << f.fall;
-    EXPECT_EQ(g->z.stifte.penWidth[24], 0.35) << f.fall;
-    EXPECT_EQ(g->z.optionen.linienstildatei, k.linienstildatei) << f.fall;
+    EXPECT_EQ(std::tuple(g->e.elemente, g->e.verworfeneSaetze, g->benutzer.meldungen.size()), std::tuple(2, 0, 0u))
+        << f.fall << ": " << g->benutzer.letzteMeldung();
+    EXPECT_EQ(std::tuple(g->z.ebenen.folienname(1, 2), g->z.ebenen.aktiveEbene(), g->z.ansicht.zoom,
+                         g->z.optionen.titel, g->z.stifte.penWidth[24], g->z.optionen.linienstildatei),
+              std::tuple("Decken", 2, 2.0, "Haus Berg", 0.35, k.linienstildatei))
+        << f.fall;
   }
 }
 
@@ -341,8 +306,7 @@ TEST(Dateischaden, DefekterKopfLaesstDieOffeneZeichnungStehen) {
   }
   // A line-style file that claims more bytes than follow.
   {
-    test::Kopfwerte k;
-    k.linienstildatei = {'a', 'b'};
+    const test::Kopfwerte k{.linienstildatei = {'a', 'b'}};
     Dateibauer b("ZEI.01", 11, true);
     b.kopf(k).schluss();
     std::vector<std::uint8_t> d = b.daten();
@@ -365,12 +329,12 @@ TEST(Dateischaden, DefekterKopfLaesstDieOffeneZeichnungStehen) {
     offen.dateiname = "/home/plan.QZZ";
     SkriptBenutzer benutzer;
     const Ladeergebnis e = leseZeichnung(f.daten, offen, benutzer);
-    EXPECT_FALSE(e.geladen) << f.fall;
-    EXPECT_EQ(benutzer.letzteMeldung(), "Datei enthält keine gültige Zeichnung oder ist defekt!") << f.fall;
-    EXPECT_EQ(offen.speicher.anzahl(), BeispielElemente) << f.fall;
-    EXPECT_EQ(offen.ebenen.name(2), "Möbel") << f.fall;
-    EXPECT_EQ(offen.optionen.blattname, "Grundriss EG") << f.fall;
-    EXPECT_EQ(offen.dateiname, "/home/plan.QZZ") << f.fall;
+    EXPECT_EQ(std::tuple(e.geladen, benutzer.letzteMeldung()),
+              std::tuple(false, "Datei enthält keine gültige Zeichnung oder ist defekt!"))
+        << f.fall;
+    EXPECT_EQ(std::tuple(offen.speicher.anzahl(), offen.ebenen.name(2), offen.optionen.blattname, offen.dateiname),
+              std::tuple(BeispielElemente, "Möbel", "Grundriss EG", "/home/plan.QZZ"))
+        << f.fall;
   }
 }
 
@@ -408,10 +372,7 @@ TEST(Dateischaden, MehrAls25OderUnmoeglicheStiftbreitenGebenDieMeldung) {
        {std::tuple(25, 0.7, ""), std::tuple(26, 0.7, Stiftmeldung), std::tuple(24, std::nan(""), Stiftmeldung)}) {
     SCOPED_TRACE(stiftzahl);
     Dateibauer b = Dateibauer::fuer("ZEI.01", 11);
-    test::Kopfwerte k;
-    k.stiftzahl = std::uint8_t(stiftzahl);
-    k.stiftbreite = breite;
-    b.kopf(k).linie(1, 2, 3, 4).schluss();
+    b.kopf({.stiftzahl = std::uint8_t(stiftzahl), .stiftbreite = breite}).linie(1, 2, 3, 4).schluss();
     const auto g = lade(b.daten());
     ASSERT_TRUE(g->e.geladen);
     EXPECT_EQ(g->e.elemente, 1) << "the drawing still loads";
@@ -441,28 +402,21 @@ TEST(Dateischaden, EscapeFragtUndVerwerfenBehaeltDasGeladeneWeiterladenLiestWeit
   Escapetaste immer(1000000);
   const auto g = lade(daten, &immer, {0});  // discard the rest
   ASSERT_TRUE(g->e.geladen);
-  EXPECT_TRUE(g->e.abgebrochen);
-  EXPECT_EQ(g->benutzer.fragen, frage);
-  EXPECT_GT(g->e.elemente, 0);
-  EXPECT_LT(g->e.elemente, 1000);
-  EXPECT_EQ(g->z.speicher.anzahl(), g->e.elemente);
+  EXPECT_EQ(std::tuple(g->e.abgebrochen, g->benutzer.fragen, g->z.speicher.anzahl()),
+            std::tuple(true, frage, g->e.elemente));
+  EXPECT_TRUE(g->e.elemente > 0 && g->e.elemente < 1000) << g->e.elemente;
   for (std::int32_t n = 1; n <= g->z.speicher.anzahl(); ++n) EXPECT_EQ(g->z.speicher.linie(n).x1, n - 1);
 
   Escapetaste einmal(1);
   const auto h = lade(daten, &einmal, {1});  // go on
-  EXPECT_FALSE(h->e.abgebrochen);
-  EXPECT_EQ(h->benutzer.fragen, frage);
-  EXPECT_EQ(h->e.elemente, 1000);
+  EXPECT_EQ(std::tuple(h->e.abgebrochen, h->benutzer.fragen, h->e.elemente), std::tuple(false, frage, 1000));
   // Polled about every hundredth of the file, not after every record.
-  EXPECT_GE(einmal.abgefragt, 90);
-  EXPECT_LE(einmal.abgefragt, 110);
+  EXPECT_TRUE(einmal.abgefragt >= 90 && einmal.abgefragt <= 110) << einmal.abgefragt;
 
   Escapetaste nochmal(1000000);
   const auto k = lade(daten, &nochmal, {1, 1, 0});
-  EXPECT_TRUE(k->e.abgebrochen);
-  EXPECT_EQ(k->benutzer.fragen.size(), 3u);
-  EXPECT_GT(k->e.elemente, 10);
-  EXPECT_LT(k->e.elemente, 100);
+  EXPECT_EQ(std::tuple(k->e.abgebrochen, k->benutzer.fragen.size()), std::tuple(true, 3u));
+  EXPECT_TRUE(k->e.elemente > 10 && k->e.elemente < 100) << k->e.elemente;
 }
 
 TEST(Dateischaden, ZufaelligeBitfehlerLadenImmerOhneAbsturz) {

@@ -119,14 +119,13 @@ TEST_F(DreiEbenen, EbeneZweiLoeschenRuecktEbeneDreiMitNamenMassstabUndObjektenNa
   benutzer.antworten.push_back(Antwort::Ja);
   EXPECT_TRUE(loescheAktiveEbene(z, benutzer));
   EXPECT_EQ(benutzer.fragen, std::vector<std::string>{"Wollen Sie die aktuelle Ebene wirklich löschen?"});
-  EXPECT_EQ(std::tuple(z.ebenen.anzahl(), z.ebenen.name(2), z.ebenen.massstab(2)), std::tuple(2, "Details", 10));
-  EXPECT_EQ(z.speicher.gesamtanzahl(), 2);
+  EXPECT_EQ(std::tuple(z.ebenen.anzahl(), z.ebenen.name(2), z.ebenen.massstab(2), z.speicher.gesamtanzahl()),
+            std::tuple(2, "Details", 10, 2));
   EXPECT_EQ(std::tuple(z.speicher.planteil(lebendeLinieBei(z, 30)), z.speicher.planteil(lebendeLinieBei(z, 10))),
             std::tuple(2, 1));
   const Ansichtsdaten& d = z.ansichten.slot(1)->daten;
   EXPECT_EQ(std::tuple(d.anzeigezustand(2), d.anzeigezustand(3)), std::tuple(2, 0));
-  EXPECT_EQ(aktiv(z), std::tuple(2, 1, 2, 1));
-  EXPECT_TRUE(z.speicher.modifiziert());
+  EXPECT_EQ(std::tuple(aktiv(z), z.speicher.modifiziert()), std::tuple(std::tuple(2, 1, 2, 1), true));
 }
 
 TEST_F(DreiEbenen, UnterebeneLoeschenNummeriertDieObjekteDerselbenEbeneUm) {

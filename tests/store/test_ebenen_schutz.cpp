@@ -13,15 +13,15 @@ namespace {
 using test::DreiEbenen;
 
 TEST_F(DreiEbenen, GeschuetzteEbeneUndUnterebeneSindNichtBearbeitbar) {
-  EXPECT_TRUE(bearbeitbar(z, linien.e2f1));
+  const auto zustand = [&] {
+    return std::tuple(bearbeitbar(z, linien.e2f1), bearbeitbar(z, linien.e2f2), bearbeitbar(z, linien.e3));
+  };
+  EXPECT_EQ(zustand(), std::tuple(true, true, true));
   setzeEbeneGeschuetzt(z, 2, true);
-  EXPECT_FALSE(bearbeitbar(z, linien.e2f1));
-  EXPECT_FALSE(bearbeitbar(z, linien.e2f2));
-  EXPECT_TRUE(bearbeitbar(z, linien.e3));
+  EXPECT_EQ(zustand(), std::tuple(false, false, true));
   setzeEbeneGeschuetzt(z, 2, false);
   setzeFolieGeschuetzt(z, 2, 2, true);
-  EXPECT_TRUE(bearbeitbar(z, linien.e2f1));
-  EXPECT_FALSE(bearbeitbar(z, linien.e2f2));
+  EXPECT_EQ(zustand(), std::tuple(true, false, true));
 }
 
 TEST_F(DreiEbenen, SchutzVerweigertAenderungenAnMarkiertenObjekten) {

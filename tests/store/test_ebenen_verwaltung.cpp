@@ -71,17 +71,14 @@ TEST_F(DreiEbenen, UnterebeneVerschiebenGehtAuchAufEinerInaktivenEbene) {
   ASSERT_EQ(z.ebenen.aktiveEbene(), 1);
 
   ASSERT_TRUE(verschiebeFolie(z, 2, 3, 1));
-  EXPECT_EQ(z.ebenen.folienname(2, 1), "Elektro");
-  EXPECT_EQ(z.ebenen.folienname(2, 2), "Wände");
-  EXPECT_EQ(z.ebenen.folienname(2, 3), "Möbel");
-  EXPECT_EQ(z.ebenen.folienzustand(2, 1), FolieAusgeblendet);
-  EXPECT_EQ(z.ansichten.slot(1)->daten.folienzustand(2, 1), FolieAusgeblendet);
-  EXPECT_EQ(z.speicher.folie(linien.e2f1), 2);
-  EXPECT_EQ(z.speicher.folie(linien.e2f2), 3);
+  EXPECT_EQ(std::tuple(z.ebenen.folienname(2, 1), z.ebenen.folienname(2, 2), z.ebenen.folienname(2, 3)),
+            std::tuple("Elektro", "Wände", "Möbel"));
+  EXPECT_EQ(std::tuple(z.ebenen.folienzustand(2, 1), z.ansichten.slot(1)->daten.folienzustand(2, 1)),
+            std::tuple(FolieAusgeblendet, FolieAusgeblendet));
   // Other layers' sublayer numbers are not touched.
-  EXPECT_EQ(z.speicher.folie(auf3f2), 2);
-  EXPECT_EQ(z.speicher.folie(linien.e1), 1);
-  EXPECT_EQ(z.ebenen.aktiveEbene(), 1);
+  EXPECT_EQ(std::tuple(z.speicher.folie(linien.e2f1), z.speicher.folie(linien.e2f2), z.speicher.folie(auf3f2),
+                       z.speicher.folie(linien.e1), z.ebenen.aktiveEbene()),
+            std::tuple(2, 3, 2, 1, 1));
 }
 
 // --- Columns ------------------------------------------------------------------------------
@@ -107,9 +104,8 @@ TEST_F(DreiEbenen, NamenUndMassstabAusDemRaster) {
   benenneEbene(z, 2, "");
   benenneFolie(z, 2, 1, "Tragwerk");
   benenneFolie(z, 2, 7, "gibt es nicht");
-  EXPECT_EQ(z.ebenen.name(2), "Erdgeschoss");
-  EXPECT_EQ(z.ebenen.folienname(2, 1), "Tragwerk");
-  EXPECT_EQ(z.ebenen.folienanzahl(2), 2);
+  EXPECT_EQ(std::tuple(z.ebenen.name(2), z.ebenen.folienname(2, 1), z.ebenen.folienanzahl(2)),
+            std::tuple("Erdgeschoss", "Tragwerk", 2));
 
   setzeEbenenmassstab(z, 2, 20);
   EXPECT_EQ(massstabVon(z, 2), 20);

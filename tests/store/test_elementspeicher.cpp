@@ -29,31 +29,21 @@ TEST(Initialisierung, JederFehlschlagMeldetSeineKernelfehlernummer) {
 }
 
 TEST_F(Speicher, PolygonWirdNurBeiStilUnterEinsUndOffenemEndeGeschlossen) {
-  auto mitPunkten = [&](std::initializer_list<std::pair<double, double>> p) {
-    s.punkte.leere();
-    for (auto [x, y] : p) s.punkte.fuegeHinzu(x, y);
-    return s.neuesPolygon(Elementart::Polygon, {});
-  };
   s.aktuell.linienstil = 0;
-  EXPECT_EQ(s.polygon(mitPunkten({{0, 0}, {1, 0}, {1, 1}})).punktanzahl(), 4u);
-  EXPECT_EQ(s.polygon(mitPunkten({{0, 0}, {1, 0}, {0, 0}})).punktanzahl(), 3u) << "already closed";
+  EXPECT_EQ(s.polygon(test::polygon(s, {{0, 0}, {1, 0}, {1, 1}})).punktanzahl(), 4u);
+  EXPECT_EQ(s.polygon(test::polygon(s, {{0, 0}, {1, 0}, {0, 0}})).punktanzahl(), 3u) << "already closed";
   s.aktuell.linienstil = 2;
-  EXPECT_EQ(s.polygon(mitPunkten({{0, 0}, {1, 0}, {1, 1}})).punktanzahl(), 3u);
+  EXPECT_EQ(s.polygon(test::polygon(s, {{0, 0}, {1, 0}, {1, 1}})).punktanzahl(), 3u);
   EXPECT_EQ(s.polygon(3).punktflags.size(), 3u);
 }
 
 TEST_F(Speicher, MarkerpunktNurBeiLinienMitAnfang21Bis29) {
-  auto mitAnfang = [&](std::uint8_t a, Elementart art = Elementart::Linie) {
-    Tliniendaten d;
-    d.anfang = a;
-    return s.neueLinie(d, art);
-  };
   for (const auto& [anfang, art, marker] : {std::tuple(20, Elementart::Linie, false),
                                             {21, Elementart::Linie, true},
                                             {29, Elementart::Linie, true},
                                             {30, Elementart::Linie, false},
                                             {25, Elementart::Wandlinie2, false}})
-    EXPECT_EQ(s.istMarkerpunkt(mitAnfang(std::uint8_t(anfang), art)), marker) << anfang;
+    EXPECT_EQ(s.istMarkerpunkt(s.neueLinie({.anfang = std::uint8_t(anfang)}, art)), marker) << anfang;
 }
 
 // --- Marked elements ---------------------------------------------------------
@@ -93,9 +83,8 @@ TEST_F(Speicher, NachHintenBehaeltDieReihenfolgeDerMarkierten) {
 
 TEST_F(Speicher, AttributFuerAlleMarkiertenIstEinRueckgaengigSchritt) {
   const auto linie = test::linie(s, 0, 0, 1, 1);
-  Tfliestextdaten t;
   s.beginneSchritt();
-  const auto text = s.neuerText(Elementart::Text, t);
+  const auto text = s.neuerText(Elementart::Text, {});
   s.vervollstaendige(text);
   s.setzeMarkiert(linie, 1);
   s.setzeStiftMarkierte(9);

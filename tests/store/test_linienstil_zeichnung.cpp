@@ -41,7 +41,6 @@ TEST(ZeichnungsLinienstile, GehenDurchEineZeichnungsdateiUndZurueck) {
 
   const Schreibergebnis datei = schreibeZeichnung(z);
   Zeichnung geladen;
-  test::initialisiere(geladen.speicher);
   SkriptBenutzer benutzer;
   ASSERT_TRUE(leseZeichnung(datei.daten, geladen, benutzer).geladen);
   Linienstiltabelle gelesen;

@@ -32,9 +32,9 @@ TEST(Speichername, EndungQzzWirdAngehaengtWennSieFehltExportendungenInJederSchre
 
 TEST(Speichername, AutosavenameStehtVorDerEndung) {
   einstellung::Speichern e;
-  EXPECT_EQ(autosavename("/plaene/plan.QZZ", e), "/plaene/plan_autosave.QZZ");
-  EXPECT_EQ(autosavename("/plaene/plan.qzz", e), "/plaene/plan_autosave.qzz");
-  EXPECT_EQ(autosavename("/plaene/plan", e), "/plaene/plan_autosave.QZZ");
+  EXPECT_EQ(std::tuple(autosavename("/plaene/plan.QZZ", e), autosavename("/plaene/plan.qzz", e),
+                       autosavename("/plaene/plan", e)),
+            std::tuple("/plaene/plan_autosave.QZZ", "/plaene/plan_autosave.qzz", "/plaene/plan_autosave.QZZ"));
   e.autosavepfad = "/sicher";
   EXPECT_EQ(autosavename("/plaene/plan.QZZ", e), "/plaene/plan_autosave.QZZ") << "folder switch is off";
   e.autosaveverzeichnis = true;
@@ -76,15 +76,13 @@ TEST_F(Speichern, UeberschreibenLegtDenAltenStandAlsBakAbWennGewuenscht) {
   schreibeDatei(ordner / "plan.QZZ", "alter Stand");
   einstellungen.sicherheitskopieAnlegen = true;
   ASSERT_EQ(speichereZeichnung(z, ordner / "plan.QZZ", einstellungen, benutzer).status, Speicherstatus::Gespeichert);
-  EXPECT_EQ(leseDatei(ordner / "plan.BAK"), "alter Stand");
-  EXPECT_EQ(elementeIn(ordner / "plan.QZZ"), 5);
+  EXPECT_EQ(std::tuple(leseDatei(ordner / "plan.BAK"), elementeIn(ordner / "plan.QZZ")), std::tuple("alter Stand", 5));
   EXPECT_EQ(ordner.inhalt(), (std::vector<std::string>{"plan.BAK", "plan.QZZ"})) << "no temporary file left";
 
   // The next save backs up the drawing just written.
   test::linie(z.speicher, 9, 9, 10, 10);
   ASSERT_EQ(speichereZeichnung(z, ordner / "plan.QZZ", einstellungen, benutzer).status, Speicherstatus::Gespeichert);
-  EXPECT_EQ(elementeIn(ordner / "plan.BAK"), 5);
-  EXPECT_EQ(elementeIn(ordner / "plan.QZZ"), 6);
+  EXPECT_EQ(std::tuple(elementeIn(ordner / "plan.BAK"), elementeIn(ordner / "plan.QZZ")), std::tuple(5, 6));
 }
 
 // A full disk, simulated with the file-size limit: writing stops after a few
@@ -116,13 +114,12 @@ TEST_F(Speichern, VollerDatentraegerLaesstAlteDateiUndAlteBakUnberuehrt) {
     Dateigroessengrenze grenze(64);
     e = speichereZeichnung(z, ordner / "plan", einstellungen, benutzer);
   }
-  EXPECT_EQ(e.status, Speicherstatus::Fehlgeschlagen);
-  EXPECT_EQ(benutzer.letzteMeldung(),
-            "Das Erstellen der Datei " + (ordner / "plan.QZZ").string() + " ist fehlgeschlagen!");
+  EXPECT_EQ(std::tuple(e.status, benutzer.letzteMeldung(), z.speicher.modifiziert()),
+            std::tuple(Speicherstatus::Fehlgeschlagen,
+                       "Das Erstellen der Datei " + (ordner / "plan.QZZ").string() + " ist fehlgeschlagen!", true));
   EXPECT_EQ(std::tuple(leseDatei(ordner / "plan.QZZ"), leseDatei(ordner / "plan.BAK")),
             std::tuple("alter Stand", "noch aelter"));
   EXPECT_EQ(ordner.inhalt(), (std::vector<std::string>{"plan.BAK", "plan.QZZ"})) << "no temporary file left";
-  EXPECT_TRUE(z.speicher.modifiziert());
 }
 
 TEST_F(Speichern, ElementeDieDasFormatNichtFasstWerdenGezaehltUndGemeldet) {

@@ -69,8 +69,7 @@ TEST_F(Befunde, DuplikatMeldungenFuerObjekte) {
   s.beginneSchritt();
   test::polygon(s, {{0, 0}, {5, 0}, {5, 5}});
   const auto kopie = test::polygon(s, {{5, 5}, {5, 0}, {0, 0}});
-  tbogendaten kreis;
-  kreis.xr = kreis.yr = 3;
+  const tbogendaten kreis{.xr = 3, .yr = 3};
   s.vervollstaendige(s.neuerBogen(kreis));
   s.vervollstaendige(s.neuerBogen(kreis));
   benutzer.antworten = {Antwort::Nein};

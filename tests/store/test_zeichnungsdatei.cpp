@@ -31,16 +31,15 @@ void fuelleAlleArten(Zeichnung& z) {
   };
 
   s.aktuell = {.stift = 4, .linienstil = 7, .planteil = 2, .folie = 2};
-  Tliniendaten l;
-  l.x1 = 0.1;
-  l.y1 = 1e-300;
-  l.x2 = 4852.123456789012;
-  l.y2 = -77.5;
-  l.farbe = rgb(1, 2, 3);
-  l.anfang = 2 + 128;
-  l.ende = 23;
-  l.attribut = 0xDEADBEEF;
-  l.attributFlag = 1;
+  Tliniendaten l{.x1 = 0.1,
+                 .y1 = 1e-300,
+                 .x2 = 4852.123456789012,
+                 .y2 = -77.5,
+                 .farbe = rgb(1, 2, 3),
+                 .anfang = 2 + 128,
+                 .ende = 23,
+                 .attribut = 0xDEADBEEF,
+                 .attributFlag = 1};
   fertig(s.neueLinie(l));
   l.z1 = 3.25;
   fertig(s.neueLinie(l));
@@ -48,33 +47,20 @@ void fuelleAlleArten(Zeichnung& z) {
   fertig(s.neueLinie(l, Elementart::Wandlinie1));
   fertig(s.neueLinie(l, Elementart::Wandlinie2));
 
-  tbogendaten b;
-  b.xm = 5000.5;
-  b.ym = 5000.25;
-  b.xr = 10;
-  b.yr = 5;
-  b.startwinkel = 30;
-  b.endwinkel = 390;
-  b.drehwinkel = 12.5f;
+  tbogendaten b{
+      .xm = 5000.5, .ym = 5000.25, .xr = 10, .yr = 5, .startwinkel = 30, .endwinkel = 390, .drehwinkel = 12.5f};
   fertig(s.neuerBogen(b));
-  b.fuellung.schraffurName = "Beton";
-  b.fuellung.gefuellt = 1;
-  b.fuellung.schraffurWinkel = 45;
-  b.fuellung.schraffurWert3 = 7;
-  b.fuellung.fuellwert = rgb(200, 200, 200);
+  b.fuellung = {.schraffurName = "Beton",
+                .fuellwert = rgb(200, 200, 200),
+                .schraffurWert3 = 7,
+                .schraffurWinkel = 45,
+                .gefuellt = 1};
   fertig(s.neuerBogen(b));
 
-  Tpolygondaten p;
-  p.x = {1, 2, 3, 1};
-  p.y = {4, 5, 7, 4};
-  p.muster = 555999;
-  p.musterFlag = 1;
-  p.anfang = 1;
-  p.ende = 3;
-  p.abschluss = 1;
+  Tpolygondaten p{
+      .x = {1, 2, 3, 1}, .y = {4, 5, 7, 4}, .abschluss = 1, .muster = 555999, .musterFlag = 1, .anfang = 1, .ende = 3};
   fertig(s.neuesPolygonMitPunkten(Elementart::Polygon, p));
-  p.fuellung.gefuellt = 1;
-  p.fuellung.schraffurName = "Mauerwerk";
+  p.fuellung = {.schraffurName = "Mauerwerk", .gefuellt = 1};
   fertig(s.neuesPolygonMitPunkten(Elementart::Polygon, p));
   p.splineoption = 2;
   fertig(s.neuesPolygonMitPunkten(Elementart::Spline, p));
@@ -88,52 +74,39 @@ void fuelleAlleArten(Zeichnung& z) {
   fertig(s.neuesPolygonMitPunkten(Elementart::Verlauf, v));
 
   s.aktuell.linienstil = 1;
-  Tbezierdaten k;
-  k.punkte = {0, 0, 1, 2, 3, 4, 5, 6};
-  k.option = 1;
+  Tbezierdaten k{.punkte = {0, 0, 1, 2, 3, 4, 5, 6}, .option = 1};
   fertig(s.neueBezierkurve(k));
   k.fuellung.gefuellt = 1;
   fertig(s.neueBezierkurve(k));
 
-  tmessdaten m;
-  m.geometrie = {1, 2, 3, 4, 5, 6, 7, 8};
-  m.typ = 3;
-  m.texthoehe = 3.5;
-  m.masstext = "2,50 m²";
-  m.vortext = "ca.";
-  m.nachtext = "!";
+  tmessdaten m{.geometrie = {1, 2, 3, 4, 5, 6, 7, 8},
+               .typ = 3,
+               .texthoehe = 3.5,
+               .masstext = "2,50 m²",
+               .werte = {1, 2, 3, 4, 5},
+               .vortext = "ca.",
+               .nachtext = "!"};
   m.optionen[13] = 9;
-  m.werte = {1, 2, 3, 4, 5};
   fertig(s.neueBemassung(m));
 
-  tgruppendaten g;
-  g.name = "Tür T1";
-  g.rahmen = {1, 2, 3, 4};
-  fertig(s.neueGruppenklammer(Elementart::Gruppenanfang, g));
-  Tfliestextdaten t;
-  t.zeilen = {"Wohnen 24,5 m²", "Küche"};
-  t.formate = {"b", ""};
-  t.hoehe = 5;
-  t.winkel = 90;
-  t.stil = {1, 0, 1, 2, 3, 4};
-  t.farbe = rgb(0, 128, 0);
+  fertig(s.neueGruppenklammer(Elementart::Gruppenanfang, {.name = "Tür T1", .rahmen = {1, 2, 3, 4}}));
+  Tfliestextdaten t{.zeilen = {"Wohnen 24,5 m²", "Küche"},
+                    .formate = {"b", ""},
+                    .farbe = rgb(0, 128, 0),
+                    .hoehe = 5,
+                    .winkel = 90,
+                    .stil = {1, 0, 1, 2, 3, 4}};
   fertig(s.neuerText(Elementart::Text, t));
   t.zeilen = {std::string(300, 'x'), "zweite Zeile"};
   fertig(s.neuerText(Elementart::Kommentar, t));
   fertig(s.neueGruppenklammer(Elementart::Gruppenende, {}));
 
-  Tbitmapdaten bild;
-  bild.platzierung = {1, 2, 3, 4, 5, 6};
-  bild.daten = {0x89, 'P', 'N', 'G', 0, 1, 2};
-  bild.option = 17;
+  Tbitmapdaten bild{.platzierung = {1, 2, 3, 4, 5, 6}, .daten = {0x89, 'P', 'N', 'G', 0, 1, 2}, .option = 17};
   fertig(s.neueBitmap(Elementart::Bitmap, bild));
   bild.option = 0;
   bild.gefuellt = 1;
   fertig(s.neueBitmap(Elementart::Fuellung, bild));
-  Tmetafiledaten meta;
-  meta.platzierung = {1, 2, 3, 4, 0, 30};
-  meta.daten = {'<', 's', 'v', 'g', '/', '>'};
-  fertig(s.neuesMetafile(meta));
+  fertig(s.neuesMetafile({.platzierung = {1, 2, 3, 4, 0, 30}, .daten = {'<', 's', 'v', 'g', '/', '>'}}));
 
   z.ansichten.definiere(1, z.ebenen);
   z.ansichten.slot(1)->name = "Erdgeschoss";

@@ -11,13 +11,11 @@ using namespace linienstil;
 
 TEST(EinfacheMuster, LiegenAufDenStilen71Bis90) {
   const Linienstiltabelle t;
-  EXPECT_EQ(t.strichmuster(71), &t.einfaches(1).muster);
-  EXPECT_EQ(t.strichmuster(90), &t.einfaches(20).muster);
-  EXPECT_EQ(t.strichmuster(-75), &t.einfaches(5).muster);
-  EXPECT_EQ(t.strichmuster(2), &eingebautesStrichmuster(2));
-  EXPECT_EQ(t.strichmuster(12), nullptr);  // a complex pattern
-  EXPECT_EQ(t.strichmuster(91), nullptr);
-  EXPECT_EQ(t.strichmuster(1), nullptr);
+  EXPECT_EQ(
+      std::tuple(t.strichmuster(71), t.strichmuster(90), t.strichmuster(-75), t.strichmuster(2)),
+      std::tuple(&t.einfaches(1).muster, &t.einfaches(20).muster, &t.einfaches(5).muster, &eingebautesStrichmuster(2)));
+  // 12 is a complex pattern.
+  EXPECT_TRUE(!t.strichmuster(12) && !t.strichmuster(91) && !t.strichmuster(1));
 }
 
 TEST(Stilfamilien, NummernbereicheWieFestgelegt) {
@@ -40,12 +38,8 @@ TEST(Stilnamen, BenutzermusterHeissenWieSieBenanntSind) {
   Linienstiltabelle t;
   t.einfaches(2).name = "Zaun";
   t.komplexes(1).name = "Grenze";
-  EXPECT_EQ(t.name(72), "Zaun");
-  EXPECT_EQ(t.name(12), "Grenze");
-  EXPECT_EQ(t.name(100), "böschung");
-  EXPECT_EQ(t.name(2), "Gestrichelt");
-  EXPECT_EQ(t.name(7), "Mittellinie");
-  EXPECT_EQ(t.name(500), "");
+  EXPECT_EQ(std::tuple(t.name(72), t.name(12), t.name(100), t.name(2), t.name(7), t.name(500)),
+            std::tuple("Zaun", "Grenze", "böschung", "Gestrichelt", "Mittellinie", ""));
 }
 
 }  // namespace

@@ -100,15 +100,13 @@ TEST(SchraffurPruefung, LeserMeldetNurWirklichFehlende) {
   test::initialisiere(z.speicher);
   z.speicher.beginneSchritt();
   for (const char* name : {"Beton", "Windows-Standard 5", "Eigen", "Gibtsnicht", "Gibtsnicht"}) {
-    const std::int32_t n = test::polygon(z.speicher, {{0, 0}, {10, 0}, {10, 10}});
-    z.speicher.polygon(n).fuellung.gefuellt = 1;
-    z.speicher.polygon(n).fuellung.schraffurName = name;
+    z.speicher.polygon(test::polygon(z.speicher, {{0, 0}, {10, 0}, {10, 10}})).fuellung = {.schraffurName = name,
+                                                                                           .gefuellt = 1};
   }
   z.optionen.schraffuren.push_back(eingebettet(mitRichtung("Eigen", 1)));
   const Schreibergebnis datei = schreibeZeichnung(z);
 
   Zeichnung geladen;
-  test::initialisiere(geladen.speicher);
   SkriptBenutzer benutzer;
   Ladeoptionen optionen;
   optionen.schraffurBekannt = schraffurpruefung(o.umgebung);

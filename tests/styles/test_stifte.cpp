@@ -50,8 +50,7 @@ TEST(Stifttabelle, ModellstifteSchrumpfenMitDemMassstab) {
   EXPECT_DOUBLE_EQ(t.blattbreite(124, 100), 2.4);
   EXPECT_DOUBLE_EQ(t.blattbreite(124, 0), 240);  // an unusable scale counts as 1:1
   EXPECT_DOUBLE_EQ(t.blattbreite(3, 100), 0.35);
-  EXPECT_EQ(t.blattbreite(-1, 100), 0);
-  EXPECT_EQ(t.blattbreite(256, 100), 0);
+  EXPECT_EQ(std::tuple(t.blattbreite(-1, 100), t.blattbreite(256, 100)), std::tuple(0.0, 0.0));
 }
 
 // --- Pixel widths of a redraw ---------------------------------------------------------

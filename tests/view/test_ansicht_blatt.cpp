@@ -12,16 +12,15 @@ namespace {
 
 // A 297 x 210 sheet at 1 mm per pixel, its top-left corner on pixel (50, 40).
 Ansicht blattansicht() {
-  Ansicht a;
-  a.areaWidth = 400;
-  a.areaHeight = 300;
-  a.sheetWidth = 297;
-  a.sheetHeight = 210;
-  a.sheetLeft = 4852;
-  a.sheetTop = 4895;
-  a.zoom = 1;
-  a.viewOriginX = 4802;
-  a.viewOriginY = 4855;
+  Ansicht a{.sheetWidth = 297,
+            .sheetHeight = 210,
+            .sheetLeft = 4852,
+            .sheetTop = 4895,
+            .zoom = 1,
+            .viewOriginX = 4802,
+            .viewOriginY = 4855,
+            .areaWidth = 400,
+            .areaHeight = 300};
   a.gridOrigin = {4872, 5085};
   return a;
 }
@@ -61,9 +60,8 @@ TEST(Blattansicht, SchwarzerRahmenUndDanachDasRasterWennVerlangt) {
 
 TEST(Statustexte, BlattUndMassstab) {
   EXPECT_EQ(blattStatustext("Blatt 1", 297, 210), "Blatt 1  297*210 mm");
-  EXPECT_EQ(massstabStatustext(100), "M 1:100");
-  EXPECT_EQ(massstabStatustext(12.5), "M 1:12.5");
-  EXPECT_EQ(massstabStatustext(10000000), "M 1:10000000");
+  EXPECT_EQ(std::tuple(massstabStatustext(100), massstabStatustext(12.5), massstabStatustext(10000000)),
+            std::tuple("M 1:100", "M 1:12.5", "M 1:10000000"));
 }
 
 }  // namespace

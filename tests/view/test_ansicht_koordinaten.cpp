@@ -41,17 +41,16 @@ TEST(AnsichtBenutzerkoordinaten, GedrehtesSystemDrehtGegenDenUhrzeigersinnUndKeh
 
 TEST(Clip, NurWasGanzAufEinerSeiteLiegtWirdVerworfen) {
   const Cliprechteck r{0, 0, 100, 80};
-  EXPECT_FALSE(clip(r, -5, 10, -1, 70));
-  EXPECT_FALSE(clip(r, 10, 81, 90, 500));
-  EXPECT_TRUE(clip(r, -5, 10, 0, 10));      // touches the edge
-  EXPECT_TRUE(clip(r, -10, 50, 50, -110));  // passes the corner: left to the canvas
-  EXPECT_FALSE(bogenclip(r, -20, 40, 10, 5));
-  EXPECT_TRUE(bogenclip(r, -20, 40, 5, 25));  // the larger radius reaches in
+  // The third touches the edge, the fourth passes the corner: left to the canvas.
+  EXPECT_EQ(
+      std::tuple(clip(r, -5, 10, -1, 70), clip(r, 10, 81, 90, 500), clip(r, -5, 10, 0, 10), clip(r, -10, 50, 50, -110)),
+      std::tuple(false, false, true, true));
+  // The larger radius reaches in.
+  EXPECT_EQ(std::tuple(bogenclip(r, -20, 40, 10, 5), bogenclip(r, -20, 40, 5, 25)), std::tuple(false, true));
   EXPECT_FALSE(polygonclip(r, std::array<Pixelpunkt, 3>{{{120, 0}, {130, 50}, {101, 90}}}));
   EXPECT_TRUE(polygonclip(r, std::array<Pixelpunkt, 3>{{{120, 0}, {50, 50}, {101, 90}}}));
   EXPECT_FALSE(polygonclip(r, {}));
-  EXPECT_TRUE(cursorclip(r, 100, 80));
-  EXPECT_FALSE(cursorclip(r, 100.5, 40));
+  EXPECT_EQ(std::tuple(cursorclip(r, 100, 80), cursorclip(r, 100.5, 40)), std::tuple(true, false));
 }
 
 }  // namespace

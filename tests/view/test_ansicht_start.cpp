@@ -10,16 +10,11 @@ namespace quarzel {
 namespace {
 
 Ansichtsvorgaben a4Quer() {
-  Ansichtsvorgaben v;
-  v.sheetWidth = 297;
-  v.sheetHeight = 210;
-  return v;
+  return {.sheetWidth = 297, .sheetHeight = 210};
 }
 
 TEST(AnsichtStart, A4QuerLiegtMittigMitNullpunktUndZeigtDasGanzeBlatt) {
-  Ansicht a;
-  a.areaWidth = 800;
-  a.areaHeight = 600;
+  Ansicht a{.areaWidth = 800, .areaHeight = 600};
   SkriptBenutzer benutzer;
   starteAnsicht(a, a4Quer(), benutzer);
   // 4851.5: the half goes to the even neighbour.

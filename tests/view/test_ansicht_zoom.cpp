@@ -10,10 +10,7 @@ namespace quarzel {
 namespace {
 
 Ansicht ansichtMitBereich(int breite, int hoehe) {
-  Ansicht a;
-  a.areaWidth = breite;
-  a.areaHeight = hoehe;
-  return a;
+  return {.areaWidth = breite, .areaHeight = hoehe};
 }
 
 TEST(AnsichtRunden, HalbeGehenZurGeradenNachbarzahl) {

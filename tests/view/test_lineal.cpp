@@ -12,14 +12,13 @@ namespace {
 
 // The zero point sits on pixel (100, 500).
 Ansicht linealansicht(double zoom, int unitCode, double unitFactor) {
-  Ansicht a;
-  a.areaWidth = 800;
-  a.areaHeight = 600;
-  a.zoom = zoom;
-  a.unitCode = static_cast<std::uint8_t>(unitCode);
-  a.unitFactor = unitFactor;
-  a.viewOriginX = 1000;
-  a.viewOriginY = 1000;
+  Ansicht a{.unitCode = static_cast<std::uint8_t>(unitCode),
+            .unitFactor = unitFactor,
+            .zoom = zoom,
+            .viewOriginX = 1000,
+            .viewOriginY = 1000,
+            .areaWidth = 800,
+            .areaHeight = 600};
   a.zeroPoint = {1000 + 100 * zoom, 1000 + 500 * zoom};
   return a;
 }
@@ -42,12 +41,11 @@ TEST(LinealSchritte, ImperialDezimalUndBrueche) {
   const Linealschritte s = linealschritte(a, false);
   // 25.4 / 2048 / 16 mm = 0.00775 pixels, doubled until 2: 512 times, 3.97 pixels.
   EXPECT_NEAR(s.kleinPixel, 25.4 / 2048 / 16 / 0.1 * 512, 1e-9);
-  EXPECT_EQ(s.grossJe, 16);
-  EXPECT_EQ(s.mittelJe, 8);
-  EXPECT_EQ(linealbeschriftung(s, 1), "1/4");  // a major tick is 512/2048 inch
-  EXPECT_EQ(linealbeschriftung(s, 2), "1/2");
-  EXPECT_EQ(linealbeschriftung(s, -6), "-1 1/2");
-  EXPECT_EQ(linealbeschriftung(s, 8), "2");
+  EXPECT_EQ(std::pair(s.grossJe, s.mittelJe), std::pair(16, 8));
+  // A major tick is 512/2048 inch.
+  EXPECT_EQ(std::tuple(linealbeschriftung(s, 1), linealbeschriftung(s, 2), linealbeschriftung(s, -6),
+                       linealbeschriftung(s, 8)),
+            std::tuple("1/4", "1/2", "-1 1/2", "2"));
   EXPECT_EQ(linealMmProEinheit(8), 1609000);  // the ruler's mile, not the coordinate one
 }
 
@@ -55,15 +53,10 @@ TEST(LinealTeilung, StricheZaehlenVomNullpunktDasSenkrechteNachOben) {
   const Ansicht a = linealansicht(1, 1, 1);
   const std::vector<Linealstrich> w = linealteilung(a, true, 800, false);
   ASSERT_EQ(w.size(), 81u);  // every 10 pixels from 0 to 800
-  EXPECT_EQ(w[0].beschriftung, "-100");
-  EXPECT_EQ(w[3].art, Strichart::Klein);
-  EXPECT_EQ(w[5].art, Strichart::Mittel);
-  EXPECT_EQ(w[10].art, Strichart::Gross);
-  EXPECT_DOUBLE_EQ(w[10].position, 100);
-  EXPECT_EQ(w[10].beschriftung, "0");
+  EXPECT_EQ(std::tuple(w[0].beschriftung, w[3].art, w[5].art, w[10].art, w[10].position, w[10].beschriftung),
+            std::tuple("-100", Strichart::Klein, Strichart::Mittel, Strichart::Gross, 100.0, "0"));
   const std::vector<Linealstrich> s = linealteilung(a, false, 600, false);
-  EXPECT_DOUBLE_EQ(s[40].position, 400);
-  EXPECT_EQ(s[40].beschriftung, "100");
+  EXPECT_EQ(std::tuple(s[40].position, s[40].beschriftung), std::tuple(400.0, "100"));
 }
 
 }  // namespace

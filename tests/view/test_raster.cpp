@@ -14,16 +14,14 @@ namespace {
 
 // A 400 x 300 area whose grid origin sits on pixel (ox, oy).
 Ansicht rasteransicht(double zoom, double abstand, double ox, double oy) {
-  Ansicht a;
-  a.areaWidth = 400;
-  a.areaHeight = 300;
-  a.zoom = zoom;
-  a.viewOriginX = 1000;
-  a.viewOriginY = 2000;
-  a.gridSpacingX = abstand;
-  a.gridSpacingY = abstand;
-  a.gridOrigin = {1000 + ox * zoom, 2000 + oy * zoom};
-  return a;
+  return {.zoom = zoom,
+          .viewOriginX = 1000,
+          .viewOriginY = 2000,
+          .areaWidth = 400,
+          .areaHeight = 300,
+          .gridOrigin = {1000 + ox * zoom, 2000 + oy * zoom},
+          .gridSpacingX = abstand,
+          .gridSpacingY = abstand};
 }
 
 bool enthaelt(const std::vector<Rasterpixel>& punkte, Rasterpixel p) {

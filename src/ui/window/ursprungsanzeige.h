@@ -31,7 +31,6 @@ class Ursprungsanzeige final : public QObject {
   Ursprungsanzeige(Fensteranschluss fenster, Werkzeugbedienung& werkzeuge, Zeichenflaeche& flaeche,
                    QMenu& ansichtMenue);
 
-  QAction* nullpunktAktion() const { return nullpunkt_; }
   void setzeSichtbar(bool an);
   // The marker at the zero point's pixel in the view as it is now.
   void markerSetzen();

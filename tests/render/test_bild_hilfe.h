@@ -3,7 +3,6 @@
 #pragma once
 
 #include <jpeglib.h>
-#include <png.h>
 
 #include <cstdint>
 #include <cstdio>
@@ -12,6 +11,7 @@
 #include <memory>
 #include <vector>
 
+#include "render/bildkodierer.h"
 #include "render/zeichenkontext.h"
 #include "render/zeichenlauf.h"
 #include "store/zeichnung.h"
@@ -33,19 +33,9 @@ inline Rasterbild verlaufsbild(int b, int h) {
   return r;
 }
 
+// The program's own PNG writer: what "Bild einfügen" and the bitmap tools embed.
 inline std::vector<std::uint8_t> alsPng(const Rasterbild& r) {
-  png_image kopf;
-  std::memset(&kopf, 0, sizeof kopf);
-  kopf.version = PNG_IMAGE_VERSION;
-  kopf.width = static_cast<png_uint_32>(r.breite);
-  kopf.height = static_cast<png_uint_32>(r.hoehe);
-  kopf.format = PNG_FORMAT_RGBA;
-  png_alloc_size_t groesse = 0;
-  png_image_write_to_memory(&kopf, nullptr, &groesse, 0, r.rgba.data(), 0, nullptr);
-  std::vector<std::uint8_t> aus(groesse);
-  png_image_write_to_memory(&kopf, aus.data(), &groesse, 0, r.rgba.data(), 0, nullptr);
-  aus.resize(groesse);
-  return aus;
+  return kodierePng(r);
 }
 
 inline std::vector<std::uint8_t> alsJpeg(const Rasterbild& r, bool progressiv = false) {

@@ -12,9 +12,11 @@
 namespace quarzel::test {
 namespace {
 
+using test::figur;
+using test::erwartePunkt;
+
 void erwartePunkt(Weltpunkt p, Weltpunkt q, double tol = 1e-9) {
-  EXPECT_NEAR(p.x, q.x, tol);
-  EXPECT_NEAR(p.y, q.y, tol);
+  erwartePunkt(p, q.x, q.y, tol);
 }
 
 class Abbildungstest : public ::testing::Test {
@@ -23,16 +25,9 @@ class Abbildungstest : public ::testing::Test {
     initialisiere(s);
     s.beginneSchritt();
   }
-  std::int32_t bogen(double xr, double yr, float start, float ende, float dreh) {
-    tbogendaten d;
-    d.xm = 100;
-    d.ym = 200;
-    d.xr = xr;
-    d.yr = yr;
-    d.startwinkel = start;
-    d.endwinkel = ende;
-    d.drehwinkel = dreh;
-    const std::int32_t n = s.neuerBogen(d);
+  // 30 x 10 about (100, 200) from 20 to 140 degrees, turned by 25.
+  std::int32_t bogen() {
+    const std::int32_t n = s.neuerBogen(bogendaten(100, 200, 30, 10, 20, 140, 25));
     s.vervollstaendige(n);
     return n;
   }
@@ -40,7 +35,7 @@ class Abbildungstest : public ::testing::Test {
 };
 
 TEST_F(Abbildungstest, TurnedRotatedEllipseArcKeepsEveryPointOnTheTurnedFigure) {
-  const std::int32_t n = bogen(30, 10, 20, 140, 25);
+  const std::int32_t n = bogen();
   const Ellipsenbogen vorher = *ellipsenbogen(s.bogen(n));
   const Abbildung a = Abbildung::drehung({50, 60}, 30);
   bildeAb(s, n, a);
@@ -50,7 +45,7 @@ TEST_F(Abbildungstest, TurnedRotatedEllipseArcKeepsEveryPointOnTheTurnedFigure) 
 }
 
 TEST_F(Abbildungstest, MirroredArcRunsTheOtherWayRound) {
-  const std::int32_t n = bogen(30, 10, 20, 140, 25);
+  const std::int32_t n = bogen();
   const Ellipsenbogen vorher = *ellipsenbogen(s.bogen(n));
   const Abbildung a = Abbildung::spiegelung({0, 0}, {1, 2});
   bildeAb(s, n, a);
@@ -70,7 +65,6 @@ TEST_F(Abbildungstest, MirroredArcRunsTheOtherWayRound) {
 TEST_F(Abbildungstest, DimensionTextTurnsWithItsPoints) {
   tmessdaten m;
   m.geometrie = {0, 0, 10, 0, 0, 5, 10, 5};
-  m.textwinkel = 0;
   const std::int32_t bm = s.neueBemassung(m);
   bildeAb(s, bm, Abbildung::drehung({0, 0}, 90));
   erwartePunkt({s.bemassung(bm).geometrie[2], s.bemassung(bm).geometrie[3]}, {0, -10});
@@ -78,12 +72,7 @@ TEST_F(Abbildungstest, DimensionTextTurnsWithItsPoints) {
 }
 
 TEST_F(Abbildungstest, TextsTurnWithTheMapAndStayReadableWhenMirrored) {
-  Tfliestextdaten t;
-  t.x = 10;
-  t.y = 0;
-  t.zeilen = {"Wand"};
-  t.winkel = 10;
-  const std::int32_t n = s.neuerText(Elementart::Text, t);
+  const std::int32_t n = s.neuerText(Elementart::Text, {.x = 10, .y = 0, .zeilen = {"Wand"}, .formate = {}, .winkel = 10});
   bildeAb(s, n, Abbildung::drehung({0, 0}, 90));
   erwartePunkt({s.text(n).x, s.text(n).y}, {0, -10});
   EXPECT_NEAR(s.text(n).winkel, 100, 1e-4);
@@ -92,15 +81,6 @@ TEST_F(Abbildungstest, TextsTurnWithTheMapAndStayReadableWhenMirrored) {
   EXPECT_NEAR(s.text(n).winkel, 80, 1e-4);
   EXPECT_EQ(s.text(n).zeilen[0], "Wand");
 }
-
-}  // namespace
-}  // namespace quarzel::test
-
-namespace quarzel {
-namespace {
-
-using test::erwartePunkt;
-using test::figur;
 
 TEST(NaechsterBogenpunkt, KreisBogenUndEllipse) {
   const Ellipsenbogen k = figur(0, 0, 10, 10);
@@ -168,4 +148,4 @@ TEST(BogenBogenSchnitt, ZweiKreiseSchneidenSichBeruehrenSichOderVerfehlenSich) {
 }
 
 }  // namespace
-}  // namespace quarzel
+}  // namespace quarzel::test

@@ -59,7 +59,8 @@ std::int32_t Fangzeichnung::bemassung(double x1, double y1, double x2, double y2
 }
 
 std::int32_t Fangzeichnung::text(double x, double y) {
-  return fertig(z.speicher, z.speicher.neuerText(Elementart::Text, {.x = x, .y = y, .zeilen = {"Text"}, .formate = {}}));
+  return fertig(z.speicher,
+                z.speicher.neuerText(Elementart::Text, {.x = x, .y = y, .zeilen = {"Text"}, .formate = {}}));
 }
 
 void erwarteGleich(const Fangergebnis& a, const Fangergebnis& b) {
@@ -79,8 +80,11 @@ Fangergebnis fange(const Zeichnung& z, int x, int y, const Fangeinstellungen& e,
 }
 
 Fangeinstellungen nurModi(std::uint16_t modi, int radius) {
-  return {.fangradius = radius, .aktiveFolie = true, .sichtbareFolienAktiveEbene = false,
-          .alleSichtbarenEbenen = false, .modi = modi};
+  return {.fangradius = radius,
+          .aktiveFolie = true,
+          .sichtbareFolienAktiveEbene = false,
+          .alleSichtbarenEbenen = false,
+          .modi = modi};
 }
 
 }  // namespace quarzel::test

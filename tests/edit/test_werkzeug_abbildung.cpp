@@ -12,8 +12,8 @@
 namespace quarzel::test {
 namespace {
 
-using test::figur;
 using test::erwartePunkt;
+using test::figur;
 
 void erwartePunkt(Weltpunkt p, Weltpunkt q, double tol = 1e-9) {
   erwartePunkt(p, q.x, q.y, tol);
@@ -72,7 +72,8 @@ TEST_F(Abbildungstest, DimensionTextTurnsWithItsPoints) {
 }
 
 TEST_F(Abbildungstest, TextsTurnWithTheMapAndStayReadableWhenMirrored) {
-  const std::int32_t n = s.neuerText(Elementart::Text, {.x = 10, .y = 0, .zeilen = {"Wand"}, .formate = {}, .winkel = 10});
+  const std::int32_t n =
+      s.neuerText(Elementart::Text, {.x = 10, .y = 0, .zeilen = {"Wand"}, .formate = {}, .winkel = 10});
   bildeAb(s, n, Abbildung::drehung({0, 0}, 90));
   erwartePunkt({s.text(n).x, s.text(n).y}, {0, -10});
   EXPECT_NEAR(s.text(n).winkel, 100, 1e-4);

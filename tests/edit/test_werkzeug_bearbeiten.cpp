@@ -9,8 +9,8 @@
 #include "edit/markierwerkzeug.h"
 #include "edit/treffertest.h"
 #include "support/bogenhilfen.h"
-#include "test_werkzeug_hilfen.h"
 #include "support/werkzeugnummer.h"
+#include "test_werkzeug_hilfen.h"
 
 namespace quarzel::test {
 namespace {

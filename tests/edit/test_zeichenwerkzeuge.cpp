@@ -11,9 +11,9 @@
 #include "edit/markierwerkzeug.h"
 #include "edit/werkzeugsteuerung.h"
 #include "edit/zeichenvorgabe.h"
-#include "test_zeichenwerkzeuge_hilfen.h"
 #include "support/bogenhilfen.h"
 #include "support/werkzeugnummer.h"
+#include "test_zeichenwerkzeuge_hilfen.h"
 
 namespace quarzel::test {
 namespace {

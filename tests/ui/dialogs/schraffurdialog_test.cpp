@@ -122,11 +122,6 @@ class Schraffurrichtung : public Schraffurdialog {
     drawElements(canvas, 1, z.speicher.anzahl(), 1, 0.25, {0, 0, double(breite - 1), double(hoehe - 1)}, 0, 0, u);
     return bild;
   }
-
-  QTemporaryDir ordner;
-  Umgebung umgebung;
-  Schraffurbibliothek bibliothek;
-  SkriptBenutzer benutzer;
 };
 
 TEST_F(Schraffurrichtung, FuenfundvierzigGradSteigenInVorschauListeUndZeichnungNachRechts) {
@@ -146,14 +141,6 @@ TEST_F(Schraffurrichtung, FuenfundvierzigGradSteigenInVorschauListeUndZeichnungN
     EXPECT_EQ(n.fallend, 0);
   }
 }
-
-class Linienstildialog : public Schraffurdialog {
- protected:
-  std::string pfad(const char* name) const { return ordner.filePath(QString::fromUtf8(name)).toStdString(); }
-
-  Linienstiltabelle tabelle;
-  Linienstilauswahl auswahl;
-};
 
 TEST(LinienstileImFenster, OkUebernimmtMusterInDieZeichnungUndDieStilauswahl) {
   test::Fenstertest t;

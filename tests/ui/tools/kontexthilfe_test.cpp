@@ -30,19 +30,15 @@
 namespace quarzel {
 namespace {
 
-class Hilfe : public ::testing::Test, public test::Fenstertest {
+class Hilfe : public test::Fensterfixture {
  protected:
   void SetUp() override {
-    f = fenster(mitIni());
-    ASSERT_TRUE(f->sitzung().startGelungen());
-    zeigen(*f);
+    Fensterfixture::SetUp();
     hilfe = f->findChild<Kontexthilfe*>();
     ASSERT_NE(hilfe, nullptr);
   }
-  Werkzeugcode werkzeug() { return f->werkzeuge().steuerung().zustand().werkzeug; }
   static QString ordner() { return QString::fromStdString((programmordner() / "Hilfe").string()); }
 
-  test::Testfenster f;
   Kontexthilfe* hilfe = nullptr;
 };
 

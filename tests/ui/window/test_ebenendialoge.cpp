@@ -24,6 +24,7 @@
 
 #include "base/inidatei.h"
 #include "fensterhilfen.h"
+#include "ui/dialogs/einstellungshilfen.h"
 #include "store/ebenenschutz.h"
 #include "support/speicherhilfen.h"
 #include "ui/window/ebenenauswahl.h"
@@ -49,39 +50,18 @@ T* kind(QObject& eltern, const char* name) {
   return w;
 }
 
-class Ebenendialoge : public ::testing::Test {
+class Ebenendialoge : public test::Fensterfixture {
  protected:
   void SetUp() override {
     // Per-user settings of their own, so the manager's place starts fresh.
     QApplication::setApplicationName(QStringLiteral("QuarzelTest-") + QUuid::createUuid().toString(QUuid::Id128));
-    fenster = test.fenster(test.mitIni());
-    befehle = &fenster->ebenenbefehle();
+    Fensterfixture::SetUp();
+    befehle = &f->ebenenbefehle();
   }
 
-  Zeichnung& z() { return fenster->sitzung().zeichnung; }
+  Zeichnung& z() { return f->sitzung().zeichnung; }
+  QAction* aktion(const char* text) { return test::menueeintrag(*f->menuBar(), text); }
 
-  QAction* aktion(const QString& text) {
-    for (QAction* a : befehle->menue()->actions())
-      if (a->text() == text) return a;
-    ADD_FAILURE() << "kein Menüeintrag " << text.toStdString();
-    return nullptr;
-  }
-
-  IniDatei konfiguration() {
-    IniDatei ini;
-    ini.laden(test.ini());
-    return ini;
-  }
-
-  // One complete line on the active layer, marked.
-  std::int32_t markierteLinie() {
-    const std::int32_t n = test::linie(z().speicher, 100, 100, 200, 100);
-    z().speicher.setzeMarkiert(n, 1);
-    return n;
-  }
-
-  test::Fenstertest test;
-  test::Testfenster fenster;
   Ebenenbefehle* befehle = nullptr;
 };
 
@@ -100,7 +80,7 @@ TEST_F(Ebenendialoge, NeueEbeneMitVorlageMassstabEinheitUndSchutz) {
     kind<QCheckBox>(d, "Schuetzen")->setChecked(true);
     spaeter(d);
   };
-  aktion(QStringLiteral("Neue Ebene..."))->trigger();
+  aktion("Neue Ebene...")->trigger();
 
   const Ebenen& e = z().ebenen;
   ASSERT_EQ(e.anzahl(), 2);
@@ -140,7 +120,7 @@ TEST_F(Ebenendialoge, BeliebigerMassstabDerKeineZahlIstWirdAbgewiesen) {
     befehle->neueEbene();
     EXPECT_TRUE(nochOffen) << text;
     EXPECT_EQ(z().ebenen.anzahl(), 1) << text;
-    EXPECT_EQ(test.benutzer.letzteMeldung(),
+    EXPECT_EQ(benutzer.letzteMeldung(),
               "Der Maßstab \"" + std::string(text) + "\" ist keine gültige Zahl größer als 0.");
   }
 }

@@ -42,9 +42,11 @@ class TFensterTest : public ::testing::Test {
  protected:
   void SetUp() override {
     QApplication::setApplicationName(QStringLiteral("QuarzelTest-") + QUuid::createUuid().toString(QUuid::Id128));
+    fenster = test::Testfenster(benutzer);
   }
 
   QtBenutzer benutzer;
+  test::Testfenster fenster;
 
   static void zeigen(TFenster& f) {
     f.resize(800, 600);
@@ -72,8 +74,7 @@ class TFensterTest : public ::testing::Test {
 };
 
 TEST_F(TFensterTest, ZeichenflaecheZeigtDasLeereBlattGrauUmrandet) {
-  test::Testfenster f_(benutzer);
-  TFenster& f = *f_;
+  TFenster& f = *fenster;
   ASSERT_TRUE(f.sitzung().startGelungen());
   zeigen(f);
   const Ansicht& a = f.sitzung().zeichnung.ansicht;
@@ -101,8 +102,7 @@ TEST_F(TFensterTest, ZeichenflaecheZeigtDasLeereBlattGrauUmrandet) {
 }
 
 TEST_F(TFensterTest, StatusleisteZeigtBlattMassstabUndKoordinaten) {
-  test::Testfenster f_(benutzer);
-  TFenster& f = *f_;
+  TFenster& f = *fenster;
   zeigen(f);
   const Ansicht& a = f.sitzung().zeichnung.ansicht;
   EXPECT_EQ(f.statusleiste().blatt(), QStringLiteral("Blatt 1  %1*%2 mm").arg(a.sheetWidth).arg(a.sheetHeight));
@@ -124,8 +124,7 @@ TEST_F(TFensterTest, StatusleisteZeigtBlattMassstabUndKoordinaten) {
 }
 
 TEST_F(TFensterTest, DocksMachenDasFensterNichtHoeher) {
-  test::Testfenster f_(benutzer);
-  TFenster& f = *f_;
+  TFenster& f = *fenster;
   f.resize(1000, 700);
   f.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
@@ -136,8 +135,7 @@ TEST_F(TFensterTest, DocksMachenDasFensterNichtHoeher) {
 }
 
 TEST_F(TFensterTest, LinealZaehltWieDieKoordinaten) {
-  test::Testfenster f_(benutzer);
-  TFenster& f = *f_;
+  TFenster& f = *fenster;
   zeigen(f);
   const Ansicht& a = f.sitzung().zeichnung.ansicht;
   const double massstab = f.sitzung().zeichnung.massstabInKraft();

@@ -20,10 +20,11 @@
 
 #include "edit/werkzeugsteuerung.h"
 #include "fensterhilfen.h"
-#include "ui/dialogs/einstellungshilfen.h"
 #include "render/elementzeichnen.h"
 #include "store/zeichnungsdatei.h"
 #include "support/speicherhilfen.h"
+#include "support/werkzeugnummer.h"
+#include "ui/dialogs/einstellungshilfen.h"
 #include "ui/dialogs/fehlendeschraffuren.h"
 #include "ui/dialogs/speicherdialoge.h"
 #include "ui/dialogs/zeichnungsoptionen.h"
@@ -31,7 +32,6 @@
 #include "ui/window/statusleiste.h"
 #include "ui/window/werkzeugbedienung.h"
 #include "ui/window/zeichenflaeche.h"
-#include "support/werkzeugnummer.h"
 
 namespace quarzel {
 namespace {

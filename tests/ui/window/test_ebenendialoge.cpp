@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
-
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
@@ -24,9 +23,9 @@
 
 #include "base/inidatei.h"
 #include "fensterhilfen.h"
-#include "ui/dialogs/einstellungshilfen.h"
 #include "store/ebenenschutz.h"
 #include "support/speicherhilfen.h"
+#include "ui/dialogs/einstellungshilfen.h"
 #include "ui/window/ebenenauswahl.h"
 #include "ui/window/ebenenbefehle.h"
 #include "ui/window/tebenenmanager.h"

@@ -9,7 +9,6 @@
 
 #include "fanghilfen.h"
 #include "store/elementabbildung.h"
-#include "support/speicherhilfen.h"
 
 namespace quarzel {
 namespace {

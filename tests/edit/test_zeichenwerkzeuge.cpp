@@ -6,10 +6,6 @@
 
 #include <cmath>
 
-#include "edit/bearbeitungswerkzeuge.h"
-#include "edit/gummiband.h"
-#include "edit/markierwerkzeug.h"
-#include "edit/werkzeugsteuerung.h"
 #include "edit/zeichenvorgabe.h"
 #include "support/bogenhilfen.h"
 #include "support/werkzeugnummer.h"

@@ -3,45 +3,26 @@
 // configuration file show the result.
 #include <gtest/gtest.h>
 
-#include <QAbstractButton>
-#include <QAction>
-#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QDoubleSpinBox>
 #include <QListWidget>
-#include <QMenu>
-#include <QMenuBar>
-#include <QPushButton>
 #include <QSpinBox>
-#include <QTest>
 #include <algorithm>
-#include <cmath>
 #include <filesystem>
-#include <stdexcept>
 #include <string>
 
 #include "base/inidatei.h"
 #include "einstellungshilfen.h"
-#include "styles/schraffurbibliothek.h"
-#include "support/speicherhilfen.h"
 #include "ui/dialogs/bildschirmdarstellung.h"
 #include "ui/dialogs/fangdialog.h"
 #include "ui/dialogs/linienstildialog.h"
 #include "ui/dialogs/rasterdialog.h"
-#include "ui/dialogs/schraffurdialog.h"
 #include "ui/dialogs/stiftbreitendialog.h"
 #include "ui/dialogs/zeichnungsoptionen.h"
 #include "ui/tools/eigenschaftsleiste.h"
-#include "ui/tools/koordinatenpanel.h"
-#include "ui/tools/schraffurleiste.h"
-#include "ui/tools/schraffurliste.h"
-#include "ui/tools/stiftauswahl.h"
-#include "ui/window/einstellungsbefehle.h"
 #include "ui/window/fensterhilfen.h"
-#include "ui/window/sichtbareelemente.h"
 #include "ui/window/statusleiste.h"
 #include "ui/window/werkzeugbedienung.h"
 #include "ui/window/zeichenflaeche.h"

@@ -6,30 +6,23 @@
 
 #include <gtest/gtest.h>
 
-#include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QImage>
-#include <QListWidget>
 #include <QSpinBox>
-#include <QTabWidget>
 #include <QTemporaryDir>
-#include <map>
 #include <string>
 
 #include "einstellungshilfen.h"
 #include "platform/skriptbenutzer.h"
 #include "render/elementzeichnen.h"
 #include "store/zeichnung.h"
-#include "styles/linienstilstart.h"
 #include "styles/schraffurbibliothek.h"
 #include "support/speicherhilfen.h"
 #include "ui/dialogs/linienstildialog.h"
 #include "ui/dialogs/schraffurvorschau.h"
 #include "ui/qt/qtcanvas.h"
-#include "ui/tools/schraffurliste.h"
-#include "ui/window/einstellungsbefehle.h"
 #include "ui/window/fensterhilfen.h"
 
 namespace quarzel {

@@ -6,17 +6,12 @@
 
 #include <gtest/gtest.h>
 
-#include <QBuffer>
 #include <QFile>
 #include <QImage>
 #include <QPainter>
-#include <QPdfWriter>
-#include <QRegularExpression>
-#include <QSvgGenerator>
 #include <QTemporaryDir>
 #include <array>
 #include <cmath>
-#include <limits>
 #include <vector>
 
 #include "platform/farbe.h"
@@ -24,7 +19,6 @@
 #include "ui/qt/pixelclip.h"
 #include "ui/qt/rueckmeldungscanvas.h"
 #include "ui/qt/zeichnungsausgabe.h"
-#include "ui/tools/werkzeugsymbole.h"
 
 namespace quarzel {
 namespace {

@@ -7,25 +7,17 @@
 
 #include <QAction>
 #include <QActionGroup>
-#include <QApplication>
-#include <QFile>
 #include <QFileInfo>
 #include <QMenu>
-#include <QMenuBar>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
-#include <QToolButton>
 
-#include "edit/werkzeugvarianten.h"
 #include "settings/konfiguration.h"
+#include "support/werkzeugnummer.h"
 #include "ui/dialogs/hilfefenster.h"
-#include "ui/tools/eigenschaftsleiste.h"
-#include "ui/tools/koordinatenpanel.h"
 #include "ui/tools/werkzeugleisten.h"
 #include "ui/window/fensterhilfen.h"
 #include "ui/window/werkzeugbedienung.h"
-#include "support/werkzeugnummer.h"
 
 namespace quarzel {
 namespace {

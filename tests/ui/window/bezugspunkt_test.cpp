@@ -9,14 +9,13 @@
 #include <QTest>
 #include <QWheelEvent>
 
-#include "edit/koordinateneingabe.h"
 #include "fensterhilfen.h"
+#include "support/werkzeugnummer.h"
 #include "ui/tools/koordinatenpanel.h"
 #include "ui/tools/werkzeugleisten.h"
 #include "ui/window/werkzeugbedienung.h"
 #include "ui/window/zeichenflaeche.h"
 #include "ui/window/zeichenrahmen.h"
-#include "support/werkzeugnummer.h"
 
 namespace quarzel {
 namespace {

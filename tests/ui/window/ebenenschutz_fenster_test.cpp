@@ -4,14 +4,12 @@
 // turning and deleting pass them by.
 #include <gtest/gtest.h>
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QMouseEvent>
 #include <QTest>
 #include <vector>
 
 #include "edit/bearbeitungswerkzeuge.h"
-#include "edit/treffertest.h"
 #include "fensterhilfen.h"
 #include "support/speicherhilfen.h"
 #include "ui/tools/werkzeugleisten.h"

@@ -1,13 +1,11 @@
 // The batch tool's command line: everything but a valid call is a usage
 // error with a German reason (exit code 2).
-#include "ui/window/programmstart.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "fensterhilfen.h"
 #include "ui/window/cliaufruf.h"
 
 namespace quarzel {

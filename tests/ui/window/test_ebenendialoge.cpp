@@ -9,19 +9,13 @@
 #include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>
-#include <QGroupBox>
 #include <QLineEdit>
-#include <QListWidget>
-#include <QMenu>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSettings>
 #include <QTest>
 #include <QTimer>
 #include <QUuid>
 
-#include "base/inidatei.h"
 #include "fensterhilfen.h"
 #include "store/ebenenschutz.h"
 #include "support/speicherhilfen.h"

@@ -7,22 +7,17 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
-#include <QDoubleSpinBox>
-#include <QGroupBox>
 #include <QLineEdit>
 #include <QTest>
 #include <QToolBar>
-#include <cmath>
 
 #include "edit/werkzeugsteuerung.h"
 #include "fensterhilfen.h"
-#include "ui/tools/eigenschaftsleiste.h"
+#include "support/werkzeugnummer.h"
 #include "ui/tools/koordinatenpanel.h"
 #include "ui/tools/werkzeugleisten.h"
-#include "ui/window/statusleiste.h"
 #include "ui/window/werkzeugbedienung.h"
 #include "ui/window/zeichenflaeche.h"
-#include "support/werkzeugnummer.h"
 
 namespace quarzel {
 namespace {

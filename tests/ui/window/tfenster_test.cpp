@@ -8,11 +8,8 @@
 
 #include <gtest/gtest.h>
 
-#include <QAction>
 #include <QApplication>
 #include <QDockWidget>
-#include <QMenu>
-#include <QMenuBar>
 #include <QMouseEvent>
 #include <QRegularExpression>
 #include <QTest>
@@ -21,10 +18,7 @@
 
 #include "fensterhilfen.h"
 #include "ui/qt/qtbenutzer.h"
-#include "ui/tools/koordinatenpanel.h"
-#include "ui/window/dateibefehle.h"
 #include "ui/window/hauptmenue.h"
-#include "ui/window/programmstart.h"
 #include "ui/window/statusleiste.h"
 #include "ui/window/werkzeugbedienung.h"
 #include "ui/window/zeichenflaeche.h"

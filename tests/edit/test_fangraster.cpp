@@ -107,12 +107,7 @@ TEST(Werkzeugregeln, WelcheWerkzeugeWieGefangenWerden) {
 }
 
 Fangergebnis gefunden(Fangart art, double x, double y) {
-  Fangergebnis e;
-  e.art = art;
-  e.x = x;
-  e.y = y;
-  e.gefangen = true;
-  return e;
+  return {.x = x, .y = y, .gefangen = true, .art = art};
 }
 
 TEST(Fangmarker, ZeigtInXorUndNimmtDenVorigenWeg) {

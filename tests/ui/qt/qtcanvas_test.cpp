@@ -98,19 +98,13 @@ TEST(QtCanvasStift, DreiPixelStiftMaltDreiZeilenUmDieLinie) {
   c.setzeStift(kSchwarz, 3);
   const std::vector<Pixelpunkt> winkel{{20, 30}, {60, 30}, {60, 70}};
   c.polylinie(winkel);
-  for (int x = 22; x <= 58; ++x) {
-    EXPECT_TRUE(istFarbe(bild, x, 29, kSchwarz)) << x;
-    EXPECT_TRUE(istFarbe(bild, x, 30, kSchwarz)) << x;
-    EXPECT_TRUE(istFarbe(bild, x, 31, kSchwarz)) << x;
-    EXPECT_TRUE(istFarbe(bild, x, 27, kWeiss)) << x;
-    EXPECT_TRUE(istFarbe(bild, x, 33, kWeiss)) << x;
-  }
-  for (int y = 32; y <= 68; ++y) {
-    EXPECT_TRUE(istFarbe(bild, 59, y, kSchwarz)) << y;
-    EXPECT_TRUE(istFarbe(bild, 61, y, kSchwarz)) << y;
-    EXPECT_TRUE(istFarbe(bild, 57, y, kWeiss)) << y;
-    EXPECT_TRUE(istFarbe(bild, 63, y, kWeiss)) << y;
-  }
+  // Across each leg: three black rows or columns, white two pixels off them.
+  const std::pair<int, Farbe> quer[] = {{-1, kSchwarz}, {0, kSchwarz}, {1, kSchwarz}, {-3, kWeiss}, {3, kWeiss}};
+  for (int i = 22; i <= 58; ++i)
+    for (auto [d, farbe] : quer) {
+      EXPECT_TRUE(istFarbe(bild, i, 30 + d, farbe)) << i << " " << d;
+      EXPECT_TRUE(istFarbe(bild, 60 + d, i + 10, farbe)) << i << " " << d;
+    }
   // The corner is closed and nothing is drawn far beyond the end points.
   EXPECT_TRUE(istFarbe(bild, 60, 30, kSchwarz));
   EXPECT_EQ(nichtWeisseIn(bild, QRect(0, 0, 17, 80)), 0);

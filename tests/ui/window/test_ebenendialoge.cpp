@@ -77,16 +77,10 @@ TEST_F(Ebenendialoge, NeueEbeneMitVorlageMassstabEinheitUndSchutz) {
 
   const Ebenen& e = z().ebenen;
   ASSERT_EQ(e.anzahl(), 2);
-  EXPECT_EQ(e.aktiveEbene(), 2);
-  EXPECT_EQ(e.aktiveFolie(), 1);
-  EXPECT_EQ(e.name(2), "Wohnhaus");
-  EXPECT_EQ(e.folienanzahl(2), 10);
-  EXPECT_EQ(e.folienname(2, 3), "Erdgeschoss");
-  EXPECT_EQ(e.folienname(2, 4), "1. Obergeschoss");
-  EXPECT_EQ(e.massstab(2), 50);
-  EXPECT_EQ(e.einheit(2), 162);
-  EXPECT_TRUE(e.geschuetzt(2, 1));
-  EXPECT_EQ(z().speicher.aktuell.planteil, 2);
+  EXPECT_EQ(std::tuple(e.aktiveEbene(), e.aktiveFolie(), int(z().speicher.aktuell.planteil)), std::tuple(2, 1, 2));
+  EXPECT_EQ(std::tuple(e.name(2), e.folienanzahl(2), e.folienname(2, 3), e.folienname(2, 4)),
+            std::tuple("Wohnhaus", 10, "Erdgeschoss", "1. Obergeschoss"));
+  EXPECT_EQ(std::tuple(e.massstab(2), e.einheit(2), e.geschuetzt(2, 1)), std::tuple(50, 162, true));
   // The pickers and the manager show the new layer at once.
   EXPECT_EQ(befehle->auswahl()->ebenen()->currentText(), QStringLiteral("2 Wohnhaus"));
   EXPECT_EQ(befehle->auswahl()->folien()->count(), 10);

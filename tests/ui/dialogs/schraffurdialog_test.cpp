@@ -94,16 +94,9 @@ class Schraffurrichtung : public Schraffurdialog {
     Zeichnung z;
     test::initialisiere(z.speicher);
     z.speicher.beginneSchritt();
-    z.speicher.punkte.leere();
     const double b = breite * 0.25, h = hoehe * 0.25;
-    for (auto [x, y] : {std::pair{0.0, 0.0}, {b, 0.0}, {b, h}, {0.0, h}}) z.speicher.punkte.fuegeHinzu(x, y);
-    Tpolygondaten v;
-    v.fuellung.gefuellt = 1;
-    v.fuellung.fuellflag = 1;
-    v.fuellung.schraffurName = name;
-    const std::int32_t n = z.speicher.neuesPolygon(Elementart::Polygon, v);
-    z.speicher.vervollstaendige(n);
-    z.speicher.setzeMarkiert(n, 0);
+    const std::int32_t n = test::polygon(z.speicher, {{0.0, 0.0}, {b, 0.0}, {b, h}, {0.0, h}});
+    *z.speicher.fuellung(n) = {.schraffurName = name, .fuellflag = 1, .gefuellt = 1};
 
     QImage bild(breite, hoehe, QImage::Format_RGB32);
     bild.fill(Qt::white);

@@ -41,20 +41,12 @@ class ZeichnenPixel : public ::testing::Test {
     return fertig(n);
   }
 
-  std::int32_t polygon(std::initializer_list<std::pair<double, double>> ecken, Fuellangaben f, Farbe farbe) {
-    z.speicher.punkte.leere();
-    for (auto [x, y] : ecken) z.speicher.punkte.fuegeHinzu(x, y);
-    Tpolygondaten v;
-    v.fuellung = f;
-    v.farbe = farbe;
-    const std::int32_t n = z.speicher.neuesPolygon(Elementart::Polygon, v);
-    z.speicher.polygon(n).farbe = farbe;
-    return fertig(n);
-  }
-
-  // A U open to the top: two legs 50 px wide and a notch between them.
+  // A blue U open to the top: two legs 50 px wide and a notch between them.
   void uForm(const Fuellangaben& f) {
-    polygon({{100, 50}, {150, 50}, {150, 200}, {250, 200}, {250, 50}, {300, 50}, {300, 250}, {100, 250}}, f, kBlau);
+    const std::int32_t n = test::polygon(
+        z.speicher, {{100, 50}, {150, 50}, {150, 200}, {250, 200}, {250, 50}, {300, 50}, {300, 250}, {100, 250}});
+    z.speicher.polygon(n).fuellung = f;
+    z.speicher.polygon(n).farbe = kBlau;
   }
 
   Farbe pixel(int x, int y) const {

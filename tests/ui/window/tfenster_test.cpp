@@ -42,13 +42,7 @@ class TFensterTest : public ::testing::Test {
   QtBenutzer benutzer;
   test::Testfenster fenster;
 
-  static void zeigen(TFenster& f) {
-    f.resize(800, 600);
-    f.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
-    QApplication::processEvents();
-  }
-
+  static void zeigen(TFenster& f) { test::Fenstertest::zeigen(f); }
   static QImage bildschirm(TFenster& f) {
     return f.zeichenflaeche().grab().toImage().convertToFormat(QImage::Format_RGB32);
   }

@@ -59,13 +59,10 @@ int nichtWeisseIn(const QImage& bild, QRect r) {
 void allesZeichnen(Canvas& c) {
   c.setzeStift(rgb(200, 30, 60), 3);
   c.setzePinsel(rgb(20, 200, 90));
-  const std::vector<Pixelpunkt> linie{{5, 5}, {60, 12}, {30, 40}, {90, 70}};
-  c.polylinie(linie);
-  const std::vector<Pixelpunkt> dreieck{{10, 70}, {50, 50}, {70, 78}};
-  c.polygon(dreieck);
+  c.polylinie(std::vector<Pixelpunkt>{{5, 5}, {60, 12}, {30, 40}, {90, 70}});
+  c.polygon(std::vector<Pixelpunkt>{{10, 70}, {50, 50}, {70, 78}});
   c.setzeStift(rgb(0, 0, 255), 1, Stiftart::Gestrichelt);
-  const std::vector<Pixelpunkt> diagonale{{0, 79}, {99, 0}};
-  c.polylinie(diagonale);
+  c.polylinie(std::vector<Pixelpunkt>{{0, 79}, {99, 0}});
   c.rechteckFuellen({70, 5, 20, 15}, rgb(255, 255, 0));
   c.pixel(3, 77, rgb(1, 2, 3));
   c.text(20, 20, "Maßstab Über", Schriftangaben{.hoehePixel = 14}, rgb(0, 0, 0));
@@ -92,8 +89,7 @@ TEST(QtCanvasStift, DreiPixelStiftMaltDreiZeilenUmDieLinie) {
   QImage bild = weissesBild();
   QtCanvas c(bild);
   c.setzeStift(kSchwarz, 3);
-  const std::vector<Pixelpunkt> winkel{{20, 30}, {60, 30}, {60, 70}};
-  c.polylinie(winkel);
+  c.polylinie(std::vector<Pixelpunkt>{{20, 30}, {60, 30}, {60, 70}});
   // Across each leg: three black rows or columns, white two pixels off them.
   const std::pair<int, Farbe> quer[] = {{-1, kSchwarz}, {0, kSchwarz}, {1, kSchwarz}, {-3, kWeiss}, {3, kWeiss}};
   for (int i = 22; i <= 58; ++i)
@@ -110,16 +106,14 @@ TEST(QtCanvasStift, DreiPixelStiftMaltDreiZeilenUmDieLinie) {
 TEST(QtCanvasStift, PolygonWirdMitDemPinselGefuelltOderNurUmrandet) {
   QImage bild = weissesBild();
   QtCanvas c(bild);
-  const std::vector<Pixelpunkt> quadrat{{10, 10}, {40, 10}, {40, 40}, {10, 40}};
   c.setzeStift(kSchwarz, 1);
   c.setzePinsel(rgb(0, 128, 0));
-  c.polygon(quadrat);
+  c.polygon(std::vector<Pixelpunkt>{{10, 10}, {40, 10}, {40, 40}, {10, 40}});
   EXPECT_TRUE(istFarbe(bild, 25, 25, rgb(0, 128, 0)));
   EXPECT_TRUE(istFarbe(bild, 10, 25, kSchwarz));
 
-  const std::vector<Pixelpunkt> zweites{{50, 10}, {80, 10}, {80, 40}, {50, 40}};
   c.setzePinsel(rgb(0, 128, 0), true);
-  c.polygon(zweites);
+  c.polygon(std::vector<Pixelpunkt>{{50, 10}, {80, 10}, {80, 40}, {50, 40}});
   EXPECT_TRUE(istFarbe(bild, 65, 25, kWeiss));
   EXPECT_TRUE(istFarbe(bild, 50, 25, kSchwarz));
 }
@@ -129,8 +123,7 @@ TEST(QtCanvasStift, PolygonWirdMitDemPinselGefuelltOderNurUmrandet) {
 TEST(QtCanvasClip, ZeichnetNurInnerhalbDesPolygonsBisZumAufheben) {
   QImage bild = weissesBild();
   QtCanvas c(bild);
-  const std::vector<Pixelpunkt> dreieck{{0, 0}, {100, 0}, {0, 80}};
-  c.setzeClip(dreieck);
+  c.setzeClip(std::vector<Pixelpunkt>{{0, 0}, {100, 0}, {0, 80}});
   c.rechteckFuellen({0, 0, 100, 80}, kSchwarz);
   EXPECT_TRUE(istFarbe(bild, 5, 5, kSchwarz));
   EXPECT_TRUE(istFarbe(bild, 95, 75, kWeiss));

@@ -104,15 +104,19 @@ TEST(NaechsterBogenpunkt, KreisBogenUndEllipse) {
   }
 }
 
+// Exactly one point, at (x, y).
+void einPunkt(const Punktliste& p, double x, double y, double tol = 1e-9) {
+  ASSERT_EQ(p.size(), 1u);
+  erwartePunkt(p.p[0], x, y, tol);
+}
+
 TEST(StreckeBogenSchnitt, SekanteTangenteVorbeiUndAusgelassenerTeil) {
   const Ellipsenbogen k = figur(0, 0, 10, 10);
   const Punktliste zwei = streckeBogenSchnitt({-20, 0}, {20, 0}, k);
   ASSERT_EQ(zwei.size(), 2u);
   erwartePunkt(zwei.p[0], -10, 0);
   erwartePunkt(zwei.p[1], 10, 0);
-  const Punktliste tangente = streckeBogenSchnitt({-20, 10}, {20, 10}, k);
-  ASSERT_EQ(tangente.size(), 1u);
-  erwartePunkt(tangente.p[0], 0, 10);
+  einPunkt(streckeBogenSchnitt({-20, 10}, {20, 10}, k), 0, 10);
   EXPECT_EQ(streckeBogenSchnitt({-20, 10.001}, {20, 10.001}, k).size(), 0u);
   // The segment ends before reaching the circle.
   EXPECT_EQ(streckeBogenSchnitt({-20, 0}, {-10.5, 0}, k).size(), 0u);
@@ -130,17 +134,11 @@ TEST(BogenBogenSchnitt, ZweiKreiseSchneidenSichBeruehrenSichOderVerfehlenSich) {
     EXPECT_NEAR(q.x, 4, 1e-12);
     EXPECT_NEAR(std::fabs(q.y), 3, 1e-12);
   }
-  const Punktliste aussen = bogenBogenSchnitt(figur(0, 0, 10, 10), figur(15, 0, 5, 5));
-  ASSERT_EQ(aussen.size(), 1u);
-  erwartePunkt(aussen.p[0], 10, 0);
-  const Punktliste innen = bogenBogenSchnitt(figur(0, 0, 10, 10), figur(5, 0, 5, 5));
-  ASSERT_EQ(innen.size(), 1u);
-  erwartePunkt(innen.p[0], 10, 0);
+  einPunkt(bogenBogenSchnitt(figur(0, 0, 10, 10), figur(15, 0, 5, 5)), 10, 0);
+  einPunkt(bogenBogenSchnitt(figur(0, 0, 10, 10), figur(5, 0, 5, 5)), 10, 0);
   EXPECT_EQ(bogenBogenSchnitt(figur(0, 0, 10, 10), figur(15.001, 0, 5, 5)).size(), 0u);
   // Touching an ellipse: one point, not a second one a hair's breadth away.
-  const Punktliste ellipse = bogenBogenSchnitt(figur(0, 0, 20, 10), figur(0, 20, 10, 10));
-  ASSERT_EQ(ellipse.size(), 1u);
-  erwartePunkt(ellipse.p[0], 0, 10, 1e-6);
+  einPunkt(bogenBogenSchnitt(figur(0, 0, 20, 10), figur(0, 20, 10, 10)), 0, 10, 1e-6);
   // Concentric and equal figures have no points.
   EXPECT_EQ(bogenBogenSchnitt(figur(0, 0, 10, 10), figur(0, 0, 5, 5)).size(), 0u);
   EXPECT_EQ(bogenBogenSchnitt(figur(0, 0, 10, 10), figur(0, 0, 10, 10, 0, 90)).size(), 0u);

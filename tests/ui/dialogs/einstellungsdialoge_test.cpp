@@ -32,6 +32,16 @@ namespace {
 
 using Einstellungsdialoge = test::Fensterfixture;
 
+// Pen 12 to 0.65 mm in a colour of its own, through "Stiftbreiten...".
+void stift12Aendern(TFenster& f) {
+  test::imDialog<TStiftbreiten>([](TStiftbreiten& d) {
+    d.breite(12)->setValue(0.65);
+    d.setzeFarbe(12, rgb(10, 20, 30));
+    test::okDruecken(d);
+  });
+  test::menueeintrag(*f.menuBar(), "Stiftbreiten...")->trigger();
+}
+
 // --- "Bildschirmdarstellung" ---------------------------------------------------------------
 
 TEST_F(Einstellungsdialoge, BildschirmdarstellungSchreibtAbschnittUndFaerbtMarkierteEin) {
@@ -99,12 +109,7 @@ TEST_F(Einstellungsdialoge, ZeichnungsoptionenSetzenBlattEinheitMassstabUndSchre
 // --- "Stiftbreiten" ------------------------------------------------------------------------
 
 TEST_F(Einstellungsdialoge, StiftbreitenUebernehmenBreiteUndFarbeInZeichnungDateiUndAuswahl) {
-  test::imDialog<TStiftbreiten>([](TStiftbreiten& d) {
-    d.breite(12)->setValue(0.65);
-    d.setzeFarbe(12, rgb(10, 20, 30));
-    test::okDruecken(d);
-  });
-  test::menueeintrag(*f->menuBar(), "Stiftbreiten...")->trigger();
+  stift12Aendern(*f);
 
   const Stifttabelle& s = f->sitzung().zeichnung.stifte;
   EXPECT_DOUBLE_EQ(s.penWidth[12], 0.65);
@@ -136,12 +141,7 @@ TEST_F(Einstellungsdialoge, EinstellungenUeberlebenEinenNeustart) {
   for (int stil : {10, 11, 41, 42, 51, 65})
     EXPECT_NE(std::find(vorher.begin(), vorher.end(), stil), vorher.end()) << "offered without Linien2.dat: " << stil;
 
-  test::imDialog<TStiftbreiten>([](TStiftbreiten& d) {
-    d.breite(12)->setValue(0.65);
-    d.setzeFarbe(12, rgb(10, 20, 30));
-    test::okDruecken(d);
-  });
-  test::menueeintrag(*f->menuBar(), "Stiftbreiten...")->trigger();
+  stift12Aendern(*f);
   test::imDialog<TLinienstile>([](TLinienstile& d) {
     d.reiter()->setCurrentIndex(0);
     d.kaestchen(0, 6)->click();  // "Quadrat" in the first section of complex pattern 1

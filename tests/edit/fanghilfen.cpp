@@ -1,5 +1,8 @@
 #include "fanghilfen.h"
 
+#include <algorithm>
+#include <tuple>
+
 #include "support/bogenhilfen.h"
 #include "support/speicherhilfen.h"
 
@@ -24,12 +27,7 @@ std::int32_t fertig(Elementspeicher& s, std::int32_t n) {
 }  // namespace
 
 std::int32_t Fangzeichnung::linie(double x1, double y1, double x2, double y2, Elementart art) {
-  Tliniendaten d;
-  d.x1 = x1;
-  d.y1 = y1;
-  d.x2 = x2;
-  d.y2 = y2;
-  return fertig(z.speicher, z.speicher.neueLinie(d, art));
+  return fertig(z.speicher, z.speicher.neueLinie({.x1 = x1, .y1 = y1, .x2 = x2, .y2 = y2}, art));
 }
 
 std::int32_t Fangzeichnung::bogen(double xm, double ym, double xr, double yr, float start, float ende, float dreh) {
@@ -38,18 +36,13 @@ std::int32_t Fangzeichnung::bogen(double xm, double ym, double xr, double yr, fl
 
 std::int32_t Fangzeichnung::polygon(std::initializer_list<std::pair<double, double>> punkte, Elementart art) {
   Tpolygondaten d;
-  for (auto [x, y] : punkte) {
-    d.x.push_back(x);
-    d.y.push_back(y);
-  }
+  for (auto [x, y] : punkte) d.x.push_back(x), d.y.push_back(y);
   return fertig(z.speicher, z.speicher.neuesPolygonMitPunkten(art, d));
 }
 
 std::int32_t Fangzeichnung::bezier(std::initializer_list<double> punkte) {
   Tbezierdaten d;
-  std::size_t i = 0;
-  for (double v : punkte)
-    if (i < d.punkte.size()) d.punkte[i++] = v;
+  std::copy_n(punkte.begin(), std::min(punkte.size(), d.punkte.size()), d.punkte.begin());
   return fertig(z.speicher, z.speicher.neueBezierkurve(d));
 }
 
@@ -66,22 +59,15 @@ std::int32_t Fangzeichnung::bemassung(double x1, double y1, double x2, double y2
 }
 
 std::int32_t Fangzeichnung::text(double x, double y) {
-  Tfliestextdaten d;
-  d.x = x;
-  d.y = y;
-  d.zeilen = {"Text"};
-  return fertig(z.speicher, z.speicher.neuerText(Elementart::Text, d));
+  return fertig(z.speicher,
+                z.speicher.neuerText(Elementart::Text, {.x = x, .y = y, .zeilen = {"Text"}, .formate = {}}));
 }
 
 void erwarteGleich(const Fangergebnis& a, const Fangergebnis& b) {
-  EXPECT_EQ(a.x, b.x);
-  EXPECT_EQ(a.y, b.y);
-  EXPECT_EQ(a.gefangen, b.gefangen);
-  EXPECT_EQ(a.art, b.art);
-  EXPECT_EQ(a.element, b.element);
-  EXPECT_EQ(a.element2, b.element2);
-  EXPECT_EQ(a.winkelGerundet, b.winkelGerundet);
-  EXPECT_EQ(a.abgebrochen, b.abgebrochen);
+  const auto felder = [](const Fangergebnis& e) {
+    return std::tuple(e.x, e.y, e.gefangen, e.art, e.element, e.element2, e.winkelGerundet, e.abgebrochen);
+  };
+  EXPECT_EQ(felder(a), felder(b));
 }
 
 Fangergebnis fange(const Zeichnung& z, int x, int y, const Fangeinstellungen& e, const Fangkontext& k) {
@@ -94,13 +80,11 @@ Fangergebnis fange(const Zeichnung& z, int x, int y, const Fangeinstellungen& e,
 }
 
 Fangeinstellungen nurModi(std::uint16_t modi, int radius) {
-  Fangeinstellungen e;
-  e.modi = modi;
-  e.fangradius = radius;
-  e.aktiveFolie = true;
-  e.sichtbareFolienAktiveEbene = false;
-  e.alleSichtbarenEbenen = false;
-  return e;
+  return {.fangradius = radius,
+          .aktiveFolie = true,
+          .sichtbareFolienAktiveEbene = false,
+          .alleSichtbarenEbenen = false,
+          .modi = modi};
 }
 
 }  // namespace quarzel::test

@@ -5,12 +5,10 @@
 
 #include <algorithm>
 #include <cmath>
-#include <functional>
 #include <optional>
 
 #include "edit/elementumriss.h"
 #include "platform/skriptbenutzer.h"
-#include "render/test_bild_hilfe.h"
 #include "render/test_zeichnen_hilfe.h"
 #include "store/duplikate.h"
 #include "store/elementabbildung.h"

@@ -9,7 +9,6 @@
 
 #include "fanghilfen.h"
 #include "store/elementabbildung.h"
-#include "support/speicherhilfen.h"
 
 namespace quarzel {
 namespace {
@@ -88,60 +87,43 @@ class Zufallszeichnung {
     s.aktuell.planteil = static_cast<std::uint8_t>(zahl(1, 2));
     s.aktuell.folie = static_cast<std::uint8_t>(zahl(1, 2));
     // Lattice coordinates make ties and shared points common.
-    switch (zahl(0, 11)) {
-      case 0:
-      case 1:
-      case 2:
-        f.linie(ort(), ort(), ort(), ort(), zahl(0, 4) == 0 ? Elementart::Wandlinie2 : Elementart::Linie);
-        break;
-      case 3:
-        f.kreis(ort(), ort(), zahl(2, 80));
-        break;
-      case 4:
-        f.bogen(ort(), ort(), zahl(2, 80), zahl(2, 80), float(zahl(-360, 360)), float(zahl(-360, 720)),
-                float(zahl(0, 7) * 45));
-        break;
-      case 5:
-      case 6: {
-        const double x = ort(), y = ort();
-        f.polygon({{x, y}, {ort(), ort()}, {ort(), ort()}, {x, y}},
-                  zahl(0, 2) == 0 ? Elementart::Verlauf : Elementart::Polygon);
-        break;
-      }
-      case 7:
-        f.polygon({{ort(), ort()}, {ort(), ort()}, {ort(), ort()}}, Elementart::Spline);
-        break;
-      case 8:
-        f.bezier({ort(), ort(), ort(), ort(), ort(), ort(), ort(), ort()});
-        break;
-      case 9:
-        f.bitmap(ort(), ort(), ort(), ort());
-        break;
-      case 10:
-        f.bemassung(ort(), ort(), ort(), ort());
-        break;
-      default:
-        f.text(ort(), ort());
-        break;
+    const int art = zahl(0, 11);
+    if (art <= 2) {
+      f.linie(ort(), ort(), ort(), ort(), zahl(0, 4) == 0 ? Elementart::Wandlinie2 : Elementart::Linie);
+    } else if (art == 3) {
+      f.kreis(ort(), ort(), zahl(2, 80));
+    } else if (art == 4) {
+      f.bogen(ort(), ort(), zahl(2, 80), zahl(2, 80), float(zahl(-360, 360)), float(zahl(-360, 720)),
+              float(zahl(0, 7) * 45));
+    } else if (art <= 6) {
+      const double x = ort(), y = ort();
+      f.polygon({{x, y}, {ort(), ort()}, {ort(), ort()}, {x, y}},
+                zahl(0, 2) == 0 ? Elementart::Verlauf : Elementart::Polygon);
+    } else if (art == 7) {
+      f.polygon({{ort(), ort()}, {ort(), ort()}, {ort(), ort()}}, Elementart::Spline);
+    } else if (art == 8) {
+      f.bezier({ort(), ort(), ort(), ort(), ort(), ort(), ort(), ort()});
+    } else if (art == 9) {
+      f.bitmap(ort(), ort(), ort(), ort());
+    } else if (art == 10) {
+      f.bemassung(ort(), ort(), ort(), ort());
+    } else {
+      f.text(ort(), ort());
     }
   }
 
   // Deletes one element, undoes or redoes: the store changes under the index.
   void aendere() {
     Elementspeicher& s = f.z.speicher;
-    switch (zahl(0, 3)) {
-      case 0:
-        if (s.anzahl() > 0) s.setzeMarkiert(zahl(1, s.anzahl()), 1), s.loescheMarkierte();
-        break;
-      case 1:
-        s.rueckgaengig();
-        break;
-      case 2:
-        s.wiederherstellen();
-        break;
-      default:
-        s.beginneSchritt(), fuegeHinzu();
-        break;
+    const int was = zahl(0, 3);
+    if (was == 0 && s.anzahl() > 0) {
+      s.setzeMarkiert(zahl(1, s.anzahl()), 1), s.loescheMarkierte();
+    } else if (was == 1) {
+      s.rueckgaengig();
+    } else if (was == 2) {
+      s.wiederherstellen();
+    } else if (was == 3) {
+      s.beginneSchritt(), fuegeHinzu();
     }
   }
 

@@ -84,10 +84,8 @@ TEST(Winkelraster, ImGedrehtenKoordinatensystem) {
   const Pixelpunkt p = winkelrunden({0, 0}, {10 * std::cos(w), -10 * std::sin(w)}, 15, 10);
   EXPECT_NEAR(std::atan2(-p.y, p.x) * 180 / M_PI, 10, 1e-9);
   // A step of 0 or a point on the centre changes nothing.
-  const Pixelpunkt q = winkelrunden({0, 0}, {3, 4}, 0, 0);
-  EXPECT_EQ(q.x, 3);
-  const Pixelpunkt z = winkelrunden({3, 4}, {3, 4}, 15, 0);
-  EXPECT_EQ(z.x, 3);
+  EXPECT_EQ(winkelrunden({0, 0}, {3, 4}, 0, 0).x, 3);
+  EXPECT_EQ(winkelrunden({3, 4}, {3, 4}, 15, 0).x, 3);
 }
 
 TEST(Werkzeugregeln, WelcheWerkzeugeWieGefangenWerden) {
@@ -107,12 +105,7 @@ TEST(Werkzeugregeln, WelcheWerkzeugeWieGefangenWerden) {
 }
 
 Fangergebnis gefunden(Fangart art, double x, double y) {
-  Fangergebnis e;
-  e.art = art;
-  e.x = x;
-  e.y = y;
-  e.gefangen = true;
-  return e;
+  return {.x = x, .y = y, .gefangen = true, .art = art};
 }
 
 TEST(Fangmarker, ZeigtInXorUndNimmtDenVorigenWeg) {
@@ -153,10 +146,8 @@ TEST(Laengenraster, RundetDenAbstandUndBehaeltDieRichtung) {
   EXPECT_NEAR(p.x, 112, 1e-9);
   EXPECT_NEAR(p.y, 116, 1e-9);
   // A half step rounds up; below half a step nothing moves (no collapse onto z).
-  const Pixelpunkt q = laengenrunden({0, 0}, {15, 0}, 10);
-  EXPECT_NEAR(q.x, 20, 1e-9);
-  const Pixelpunkt r = laengenrunden({0, 0}, {4, 0}, 10);
-  EXPECT_EQ(r.x, 4);
+  EXPECT_NEAR(laengenrunden({0, 0}, {15, 0}, 10).x, 20, 1e-9);
+  EXPECT_EQ(laengenrunden({0, 0}, {4, 0}, 10).x, 4);
   // Steps that are no positive number change nothing.
   EXPECT_EQ(laengenrunden({0, 0}, {13, 0}, 0).x, 13);
   EXPECT_EQ(laengenrunden({0, 0}, {13, 0}, std::nan("")).x, 13);

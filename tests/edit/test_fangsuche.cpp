@@ -53,18 +53,9 @@ struct Punktfall {
 TEST(Fangsuche, WasJedeArtBietetUndWelcherPunktGewinnt) {
   const double x0 = 110 - std::sqrt(89.25);
   const auto einLinie = [x0](Fangzeichnung& f) { f.linie(x0, 100, 300, 100); };
-  const auto nahUndKante = [](Fangzeichnung& f) {
-    f.linie(100, 108.5, 100, 300);
-    f.linie(0, 100.5, 300, 100.5);
-  };
-  const auto fernUndKante = [](Fangzeichnung& f) {
-    f.linie(100, 109.5, 100, 300);
-    f.linie(0, 101, 300, 101);
-  };
-  const auto weit = [](Fangzeichnung& f) {
-    f.linie(0, 106, 300, 106);
-    f.linie(200, 200, 300, 300);
-  };
+  const auto nahUndKante = [](Fangzeichnung& f) { f.linie(100, 108.5, 100, 300), f.linie(0, 100.5, 300, 100.5); };
+  const auto fernUndKante = [](Fangzeichnung& f) { f.linie(100, 109.5, 100, 300), f.linie(0, 101, 300, 101); };
+  const auto weit = [](Fangzeichnung& f) { f.linie(0, 106, 300, 106), f.linie(200, 200, 300, 300); };
   const auto kreis = [](Fangzeichnung& f) { f.kreis(200, 200, 50); };
   const auto bogen = [](Fangzeichnung& f) { f.bogen(200, 200, 50, 50, 0, 90); };  // (250, 200) up to (200, 150)
   const auto polygon = [](Fangzeichnung& f) { f.polygon({{0, 0}, {100, 0}, {100, 100}}); };

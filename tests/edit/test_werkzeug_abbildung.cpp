@@ -12,9 +12,11 @@
 namespace quarzel::test {
 namespace {
 
+using test::erwartePunkt;
+using test::figur;
+
 void erwartePunkt(Weltpunkt p, Weltpunkt q, double tol = 1e-9) {
-  EXPECT_NEAR(p.x, q.x, tol);
-  EXPECT_NEAR(p.y, q.y, tol);
+  erwartePunkt(p, q.x, q.y, tol);
 }
 
 class Abbildungstest : public ::testing::Test {
@@ -23,16 +25,9 @@ class Abbildungstest : public ::testing::Test {
     initialisiere(s);
     s.beginneSchritt();
   }
-  std::int32_t bogen(double xr, double yr, float start, float ende, float dreh) {
-    tbogendaten d;
-    d.xm = 100;
-    d.ym = 200;
-    d.xr = xr;
-    d.yr = yr;
-    d.startwinkel = start;
-    d.endwinkel = ende;
-    d.drehwinkel = dreh;
-    const std::int32_t n = s.neuerBogen(d);
+  // 30 x 10 about (100, 200) from 20 to 140 degrees, turned by 25.
+  std::int32_t bogen() {
+    const std::int32_t n = s.neuerBogen(bogendaten(100, 200, 30, 10, 20, 140, 25));
     s.vervollstaendige(n);
     return n;
   }
@@ -40,7 +35,7 @@ class Abbildungstest : public ::testing::Test {
 };
 
 TEST_F(Abbildungstest, TurnedRotatedEllipseArcKeepsEveryPointOnTheTurnedFigure) {
-  const std::int32_t n = bogen(30, 10, 20, 140, 25);
+  const std::int32_t n = bogen();
   const Ellipsenbogen vorher = *ellipsenbogen(s.bogen(n));
   const Abbildung a = Abbildung::drehung({50, 60}, 30);
   bildeAb(s, n, a);
@@ -50,7 +45,7 @@ TEST_F(Abbildungstest, TurnedRotatedEllipseArcKeepsEveryPointOnTheTurnedFigure) 
 }
 
 TEST_F(Abbildungstest, MirroredArcRunsTheOtherWayRound) {
-  const std::int32_t n = bogen(30, 10, 20, 140, 25);
+  const std::int32_t n = bogen();
   const Ellipsenbogen vorher = *ellipsenbogen(s.bogen(n));
   const Abbildung a = Abbildung::spiegelung({0, 0}, {1, 2});
   bildeAb(s, n, a);
@@ -70,7 +65,6 @@ TEST_F(Abbildungstest, MirroredArcRunsTheOtherWayRound) {
 TEST_F(Abbildungstest, DimensionTextTurnsWithItsPoints) {
   tmessdaten m;
   m.geometrie = {0, 0, 10, 0, 0, 5, 10, 5};
-  m.textwinkel = 0;
   const std::int32_t bm = s.neueBemassung(m);
   bildeAb(s, bm, Abbildung::drehung({0, 0}, 90));
   erwartePunkt({s.bemassung(bm).geometrie[2], s.bemassung(bm).geometrie[3]}, {0, -10});
@@ -78,12 +72,8 @@ TEST_F(Abbildungstest, DimensionTextTurnsWithItsPoints) {
 }
 
 TEST_F(Abbildungstest, TextsTurnWithTheMapAndStayReadableWhenMirrored) {
-  Tfliestextdaten t;
-  t.x = 10;
-  t.y = 0;
-  t.zeilen = {"Wand"};
-  t.winkel = 10;
-  const std::int32_t n = s.neuerText(Elementart::Text, t);
+  const std::int32_t n =
+      s.neuerText(Elementart::Text, {.x = 10, .y = 0, .zeilen = {"Wand"}, .formate = {}, .winkel = 10});
   bildeAb(s, n, Abbildung::drehung({0, 0}, 90));
   erwartePunkt({s.text(n).x, s.text(n).y}, {0, -10});
   EXPECT_NEAR(s.text(n).winkel, 100, 1e-4);
@@ -92,15 +82,6 @@ TEST_F(Abbildungstest, TextsTurnWithTheMapAndStayReadableWhenMirrored) {
   EXPECT_NEAR(s.text(n).winkel, 80, 1e-4);
   EXPECT_EQ(s.text(n).zeilen[0], "Wand");
 }
-
-}  // namespace
-}  // namespace quarzel::test
-
-namespace quarzel {
-namespace {
-
-using test::erwartePunkt;
-using test::figur;
 
 TEST(NaechsterBogenpunkt, KreisBogenUndEllipse) {
   const Ellipsenbogen k = figur(0, 0, 10, 10);
@@ -123,15 +104,19 @@ TEST(NaechsterBogenpunkt, KreisBogenUndEllipse) {
   }
 }
 
+// Exactly one point, at (x, y).
+void einPunkt(const Punktliste& p, double x, double y, double tol = 1e-9) {
+  ASSERT_EQ(p.size(), 1u);
+  erwartePunkt(p.p[0], x, y, tol);
+}
+
 TEST(StreckeBogenSchnitt, SekanteTangenteVorbeiUndAusgelassenerTeil) {
   const Ellipsenbogen k = figur(0, 0, 10, 10);
   const Punktliste zwei = streckeBogenSchnitt({-20, 0}, {20, 0}, k);
   ASSERT_EQ(zwei.size(), 2u);
   erwartePunkt(zwei.p[0], -10, 0);
   erwartePunkt(zwei.p[1], 10, 0);
-  const Punktliste tangente = streckeBogenSchnitt({-20, 10}, {20, 10}, k);
-  ASSERT_EQ(tangente.size(), 1u);
-  erwartePunkt(tangente.p[0], 0, 10);
+  einPunkt(streckeBogenSchnitt({-20, 10}, {20, 10}, k), 0, 10);
   EXPECT_EQ(streckeBogenSchnitt({-20, 10.001}, {20, 10.001}, k).size(), 0u);
   // The segment ends before reaching the circle.
   EXPECT_EQ(streckeBogenSchnitt({-20, 0}, {-10.5, 0}, k).size(), 0u);
@@ -149,17 +134,11 @@ TEST(BogenBogenSchnitt, ZweiKreiseSchneidenSichBeruehrenSichOderVerfehlenSich) {
     EXPECT_NEAR(q.x, 4, 1e-12);
     EXPECT_NEAR(std::fabs(q.y), 3, 1e-12);
   }
-  const Punktliste aussen = bogenBogenSchnitt(figur(0, 0, 10, 10), figur(15, 0, 5, 5));
-  ASSERT_EQ(aussen.size(), 1u);
-  erwartePunkt(aussen.p[0], 10, 0);
-  const Punktliste innen = bogenBogenSchnitt(figur(0, 0, 10, 10), figur(5, 0, 5, 5));
-  ASSERT_EQ(innen.size(), 1u);
-  erwartePunkt(innen.p[0], 10, 0);
+  einPunkt(bogenBogenSchnitt(figur(0, 0, 10, 10), figur(15, 0, 5, 5)), 10, 0);
+  einPunkt(bogenBogenSchnitt(figur(0, 0, 10, 10), figur(5, 0, 5, 5)), 10, 0);
   EXPECT_EQ(bogenBogenSchnitt(figur(0, 0, 10, 10), figur(15.001, 0, 5, 5)).size(), 0u);
   // Touching an ellipse: one point, not a second one a hair's breadth away.
-  const Punktliste ellipse = bogenBogenSchnitt(figur(0, 0, 20, 10), figur(0, 20, 10, 10));
-  ASSERT_EQ(ellipse.size(), 1u);
-  erwartePunkt(ellipse.p[0], 0, 10, 1e-6);
+  einPunkt(bogenBogenSchnitt(figur(0, 0, 20, 10), figur(0, 20, 10, 10)), 0, 10, 1e-6);
   // Concentric and equal figures have no points.
   EXPECT_EQ(bogenBogenSchnitt(figur(0, 0, 10, 10), figur(0, 0, 5, 5)).size(), 0u);
   EXPECT_EQ(bogenBogenSchnitt(figur(0, 0, 10, 10), figur(0, 0, 10, 10, 0, 90)).size(), 0u);
@@ -168,4 +147,4 @@ TEST(BogenBogenSchnitt, ZweiKreiseSchneidenSichBeruehrenSichOderVerfehlenSich) {
 }
 
 }  // namespace
-}  // namespace quarzel
+}  // namespace quarzel::test

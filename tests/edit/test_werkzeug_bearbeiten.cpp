@@ -8,8 +8,9 @@
 #include "edit/fangindex.h"
 #include "edit/markierwerkzeug.h"
 #include "edit/treffertest.h"
-#include "test_werkzeug_hilfen.h"
+#include "support/bogenhilfen.h"
 #include "support/werkzeugnummer.h"
+#include "test_werkzeug_hilfen.h"
 
 namespace quarzel::test {
 namespace {
@@ -62,12 +63,8 @@ class Bearbeitungstest : public Werkzeugtest {
 
 // A filled area is picked anywhere inside, an unfilled one only on its outline.
 TEST_F(Bearbeitungstest, HitTestPicksAFilledCircleInside) {
-  tbogendaten k;
   const Weltpunkt m = z.ansicht.pixelToWorld(300, 300);
-  k.xm = m.x;
-  k.ym = m.y;
-  k.xr = k.yr = 50;  // zoom 1: 50 pixels
-  const std::int32_t kreis = z.speicher.neuerBogen(k);
+  const std::int32_t kreis = z.speicher.neuerBogen(bogendaten(m.x, m.y, 50, 50));  // zoom 1: 50 pixels
   z.speicher.vervollstaendige(kreis);
   z.speicher.setzeMarkiert(kreis, 0);
   EXPECT_EQ(trefferTest(z, 300, 251), kreis);
@@ -81,19 +78,14 @@ TEST_F(Bearbeitungstest, HitTestThroughTheSnapIndexAgreesWithTheWalk) {
   std::uniform_real_distribution<double> ort(0, 400), klein(-30, 30);
   for (int i = 0; i < 300; ++i) {
     const double x = ort(zufall), y = ort(zufall);
+    const Weltpunkt p = z.ansicht.pixelToWorld(x, y);
     if (i % 3 == 0) {
       linieBei(x, y, x + klein(zufall), y + klein(zufall));
     } else if (i % 3 == 1) {
-      Tfliestextdaten t;
-      const Weltpunkt p = z.ansicht.pixelToWorld(x, y);
-      t.x = p.x;
-      t.y = p.y;
-      t.hoehe = 6;
-      t.zeilen = {"Text"};
+      const Tfliestextdaten t{.x = p.x, .y = p.y, .zeilen = {"Text"}, .formate = {}, .hoehe = 6};
       z.speicher.vervollstaendige(z.speicher.neuerText(Elementart::Text, t));
     } else {
       tmessdaten m;
-      const Weltpunkt p = z.ansicht.pixelToWorld(x, y);
       m.geometrie = {p.x, p.y, p.x + 20, p.y, p.x, p.y - 10, p.x + 20, p.y - 10};
       z.speicher.vervollstaendige(z.speicher.neueBemassung(m));
     }
@@ -225,8 +217,6 @@ TEST_F(Bearbeitungstest, CopiesTakeGroupBracketsOnlyInPairs) {
   EXPECT_EQ(kopierbareMarkierte(z), (std::vector<std::int32_t>{g1, l, g2}));
   EXPECT_EQ(kopiereMarkierte(z, Abbildung::verschiebung(0, 50)), 3);
 }
-
-// --- Interactive tools -------------------------------------------------------
 
 }  // namespace
 }  // namespace quarzel::test

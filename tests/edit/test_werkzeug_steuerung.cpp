@@ -40,9 +40,8 @@ TEST_F(Werkzeugtest, ToolStartExpectsTheFirstPointWithoutReferenceAndSetsUpXorFe
   EXPECT_EQ(st.zustand().werkzeug, wz(1));
   EXPECT_EQ(st.zustand().schritt, 1);
   EXPECT_FALSE(st.zustand().bezug);
-  EXPECT_EQ(canvas.zustand.modus, Stiftmodus::Xor);
-  EXPECT_TRUE(canvas.zustand.pinsel.keinPinsel);
-  EXPECT_EQ(canvas.zustand.stift.breitePixel, 1);
+  EXPECT_EQ(std::tuple(canvas.zustand.modus, canvas.zustand.pinsel.keinPinsel, int(canvas.zustand.stift.breitePixel)),
+            std::tuple(Stiftmodus::Xor, true, 1));
   EXPECT_EQ(st.zustand().letztesZeichenwerkzeug, wz(1));
   EXPECT_GE(modul(G::Linien).anzahl("rueckmeldungLoeschen"), 1);
 }

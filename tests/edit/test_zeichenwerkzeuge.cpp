@@ -6,13 +6,10 @@
 
 #include <cmath>
 
-#include "edit/bearbeitungswerkzeuge.h"
-#include "edit/gummiband.h"
-#include "edit/markierwerkzeug.h"
-#include "edit/werkzeugsteuerung.h"
 #include "edit/zeichenvorgabe.h"
-#include "test_zeichenwerkzeuge_hilfen.h"
+#include "support/bogenhilfen.h"
 #include "support/werkzeugnummer.h"
+#include "test_zeichenwerkzeuge_hilfen.h"
 
 namespace quarzel::test {
 namespace {
@@ -100,10 +97,8 @@ TEST_F(Linienfiguren, HilfslinienReichenDurchIhrePunkteBisZumWeltrand) {
   EXPECT_EQ(w.stift, kHilfslinienstift);
   EXPECT_EQ(w.farbe, rgb(0, 0, 255));
   const auto& l = z.speicher.linie(lebende()[1]);
-  EXPECT_NEAR(l.x1, 0, 1e-9);
-  EXPECT_NEAR(l.y1, 0, 1e-9);
-  EXPECT_NEAR(l.x2, 10000, 1e-9);
-  EXPECT_NEAR(l.y2, 10000, 1e-9);
+  erwartePunkt({l.x1, l.y1}, 0, 0);
+  erwartePunkt({l.x2, l.y2}, 10000, 10000);
 }
 
 using Kreisfiguren = Zeichenwerkzeuge;
@@ -121,15 +116,8 @@ TEST_F(Kreisfiguren, VollkreisIstEinBogenVonNullBis360) {
   klicks(linien, {{5000, 5000}, {5003, 5004}});
   ASSERT_EQ(lebende().size(), 1u);
   const auto& b = ersterBogen();
-  EXPECT_EQ(b.xm, 5000);
-  EXPECT_EQ(b.ym, 5000);
-  EXPECT_EQ(b.xr, 5);
-  EXPECT_EQ(b.yr, 5);
-  EXPECT_EQ(b.startwinkel, 0);
-  EXPECT_EQ(b.endwinkel, 360);
-  EXPECT_EQ(b.stift, 2);
-  EXPECT_EQ(b.linienstil, 3);
-  EXPECT_EQ(b.fuellung.gefuellt, 0);
+  EXPECT_EQ(std::tuple(b.xm, b.ym, b.xr, b.yr, b.startwinkel, b.endwinkel), std::tuple(5000, 5000, 5, 5, 0, 360));
+  EXPECT_EQ(std::tuple(int(b.stift), int(b.linienstil), int(b.fuellung.gefuellt)), std::tuple(2, 3, 0));
 }
 
 TEST_F(Kreisfiguren, KreisDurchDreiPunkteTrifftAlleDreiAufEinerGeradenGibtEsKeinen) {
@@ -196,15 +184,11 @@ class Flaechenfiguren : public Zeichenwerkzeuge {
   void pruefeFuellung(std::int32_t n) {
     const Fuellangaben* f = z.speicher.fuellung(n);
     ASSERT_NE(f, nullptr);
-    EXPECT_EQ(f->fuellwert, rgb(200, 100, 50));
-    EXPECT_EQ(f->fuellflag, 2);
-    EXPECT_EQ(f->schraffurName, "ANSI31");
-    EXPECT_EQ(f->schraffurWinkel, 30.0f);
-    EXPECT_EQ(f->gefuellt, 1);
+    EXPECT_EQ(std::tuple(f->fuellwert, int(f->fuellflag), f->schraffurName, f->schraffurWinkel, int(f->gefuellt)),
+              std::tuple(rgb(200, 100, 50), 2, "ANSI31", 30.0f, 1));
     const auto a = z.speicher.attribut(n);
     ASSERT_TRUE(a);
-    EXPECT_EQ(a->wert, 0xDEADBEEFu);
-    EXPECT_EQ(a->flag, 1);
+    EXPECT_EQ(std::tuple(a->wert, int(a->flag)), std::tuple(0xDEADBEEFu, 1));
     EXPECT_TRUE(z.speicher.gefuellt(n));
   }
 };

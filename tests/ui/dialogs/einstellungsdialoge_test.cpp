@@ -3,45 +3,26 @@
 // configuration file show the result.
 #include <gtest/gtest.h>
 
-#include <QAbstractButton>
-#include <QAction>
-#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QDialogButtonBox>
 #include <QDoubleSpinBox>
 #include <QListWidget>
-#include <QMenu>
-#include <QMenuBar>
-#include <QPushButton>
 #include <QSpinBox>
-#include <QTest>
 #include <algorithm>
-#include <cmath>
 #include <filesystem>
-#include <stdexcept>
 #include <string>
 
 #include "base/inidatei.h"
 #include "einstellungshilfen.h"
-#include "styles/schraffurbibliothek.h"
-#include "support/speicherhilfen.h"
 #include "ui/dialogs/bildschirmdarstellung.h"
 #include "ui/dialogs/fangdialog.h"
 #include "ui/dialogs/linienstildialog.h"
 #include "ui/dialogs/rasterdialog.h"
-#include "ui/dialogs/schraffurdialog.h"
 #include "ui/dialogs/stiftbreitendialog.h"
 #include "ui/dialogs/zeichnungsoptionen.h"
 #include "ui/tools/eigenschaftsleiste.h"
-#include "ui/tools/koordinatenpanel.h"
-#include "ui/tools/schraffurleiste.h"
-#include "ui/tools/schraffurliste.h"
-#include "ui/tools/stiftauswahl.h"
-#include "ui/window/einstellungsbefehle.h"
 #include "ui/window/fensterhilfen.h"
-#include "ui/window/sichtbareelemente.h"
 #include "ui/window/statusleiste.h"
 #include "ui/window/werkzeugbedienung.h"
 #include "ui/window/zeichenflaeche.h"
@@ -49,22 +30,17 @@
 namespace quarzel {
 namespace {
 
-class Einstellungsdialoge : public ::testing::Test {
- protected:
-  void SetUp() override { starten(); }
-  void starten() { fenster = test.fenster(test.mitIni()); }
+using Einstellungsdialoge = test::Fensterfixture;
 
-  static std::filesystem::path benutzerordner() { return quarzel::benutzerordner().value_or("."); }
-
-  IniDatei konfiguration() {
-    IniDatei ini;
-    ini.laden(test.ini());
-    return ini;
-  }
-
-  test::Fenstertest test;
-  test::Testfenster fenster;
-};
+// Pen 12 to 0.65 mm in a colour of its own, through "Stiftbreiten...".
+void stift12Aendern(TFenster& f) {
+  test::imDialog<TStiftbreiten>([](TStiftbreiten& d) {
+    d.breite(12)->setValue(0.65);
+    d.setzeFarbe(12, rgb(10, 20, 30));
+    test::okDruecken(d);
+  });
+  test::menueeintrag(*f.menuBar(), "Stiftbreiten...")->trigger();
+}
 
 // --- "Bildschirmdarstellung" ---------------------------------------------------------------
 
@@ -79,10 +55,10 @@ TEST_F(Einstellungsdialoge, BildschirmdarstellungSchreibtAbschnittUndFaerbtMarki
     d.optimiert()->setChecked(false);
     test::okDruecken(d);
   });
-  test::menueeintrag(*fenster->menuBar(), "Bildschirmdarstellung...")->trigger();
-  EXPECT_EQ(fenster->zeichenflaeche().fadenkreuzfarbe(), QColor(255, 0, 0)) << "at once, without a restart";
+  test::menueeintrag(*f->menuBar(), "Bildschirmdarstellung...")->trigger();
+  EXPECT_EQ(f->zeichenflaeche().fadenkreuzfarbe(), QColor(255, 0, 0)) << "at once, without a restart";
 
-  const Darstellungswahl& w = fenster->sitzung().darstellung;
+  const Darstellungswahl& w = f->sitzung().darstellung;
   EXPECT_TRUE(w.markierteEinfaerben);
   EXPECT_EQ(w.markierfarbe, rgb(0, 0, 255));
   EXPECT_FALSE(w.objektraenderAnzeigen);
@@ -108,9 +84,9 @@ TEST_F(Einstellungsdialoge, ZeichnungsoptionenSetzenBlattEinheitMassstabUndSchre
     d.dezimalen()->setValue(3);
     test::okDruecken(d);
   });
-  test::menueeintrag(*fenster->menuBar(), "Zeichnungsoptionen...")->trigger();
+  test::menueeintrag(*f->menuBar(), "Zeichnungsoptionen...")->trigger();
 
-  const Ansicht& a = fenster->sitzung().zeichnung.ansicht;
+  const Ansicht& a = f->sitzung().zeichnung.ansicht;
   EXPECT_EQ(a.sheetWidth, 420);
   EXPECT_EQ(a.sheetHeight, 297);
   EXPECT_EQ(a.sheetLeft, 4790);
@@ -120,7 +96,7 @@ TEST_F(Einstellungsdialoge, ZeichnungsoptionenSetzenBlattEinheitMassstabUndSchre
   EXPECT_DOUBLE_EQ(a.unitFactor, 0.0032786);
   EXPECT_EQ(a.drawingScale, 50);
   EXPECT_EQ(a.displayDecimals, 3);
-  EXPECT_EQ(fenster->statusleiste().massstab(), QStringLiteral("M 1:50"));
+  EXPECT_EQ(f->statusleiste().massstab(), QStringLiteral("M 1:50"));
 
   const IniDatei ini = konfiguration();
   EXPECT_EQ(ini.wert("Projektoptionen", einstellung::Projektoptionen::blattBreiteSchluessel()), "420");
@@ -133,21 +109,16 @@ TEST_F(Einstellungsdialoge, ZeichnungsoptionenSetzenBlattEinheitMassstabUndSchre
 // --- "Stiftbreiten" ------------------------------------------------------------------------
 
 TEST_F(Einstellungsdialoge, StiftbreitenUebernehmenBreiteUndFarbeInZeichnungDateiUndAuswahl) {
-  test::imDialog<TStiftbreiten>([](TStiftbreiten& d) {
-    d.breite(12)->setValue(0.65);
-    d.setzeFarbe(12, rgb(10, 20, 30));
-    test::okDruecken(d);
-  });
-  test::menueeintrag(*fenster->menuBar(), "Stiftbreiten...")->trigger();
+  stift12Aendern(*f);
 
-  const Stifttabelle& s = fenster->sitzung().zeichnung.stifte;
+  const Stifttabelle& s = f->sitzung().zeichnung.stifte;
   EXPECT_DOUBLE_EQ(s.penWidth[12], 0.65);
   EXPECT_EQ(s.penColour[12], rgb(10, 20, 30));
   const IniDatei ini = konfiguration();
   EXPECT_EQ(ini.wert("Stiftbreiten", "StiftBreite12"), "0.65");
   EXPECT_EQ(ini.wert("Stiftbreiten", "StiftFarbe12"), std::to_string(rgb(10, 20, 30)));
   // The property bar's pen picker shows the new width.
-  auto* picker = fenster->eigenschaften().findChild<QComboBox*>(QStringLiteral("Stift"));
+  auto* picker = f->eigenschaften().findChild<QComboBox*>(QStringLiteral("Stift"));
   ASSERT_NE(picker, nullptr);
   EXPECT_TRUE(picker->itemText(11).contains(QStringLiteral("0.65"))) << picker->itemText(11).toStdString();
 }
@@ -157,7 +128,8 @@ TEST_F(Einstellungsdialoge, StiftbreitenUebernehmenBreiteUndFarbeInZeichnungDate
 // What the dialogs of one window set is there in the next window started on
 // the same configuration file.
 TEST_F(Einstellungsdialoge, EinstellungenUeberlebenEinenNeustart) {
-  const auto dateien = {benutzerordner() / "standard.tlm", benutzerordner() / "Linien2.dat"};
+  const std::filesystem::path ordner = benutzerordner().value_or(".");
+  const auto dateien = {ordner / "standard.tlm", ordner / "Linien2.dat"};
   for (const auto& d : dateien) std::filesystem::remove(d);
   auto stile = [](TFenster& f) {
     std::vector<int> nummern;
@@ -165,16 +137,11 @@ TEST_F(Einstellungsdialoge, EinstellungenUeberlebenEinenNeustart) {
     for (int i = 0; i < box->count(); ++i) nummern.push_back(box->itemData(i).toInt());
     return nummern;
   };
-  const std::vector<int> vorher = stile(*fenster);
+  const std::vector<int> vorher = stile(*f);
   for (int stil : {10, 11, 41, 42, 51, 65})
     EXPECT_NE(std::find(vorher.begin(), vorher.end(), stil), vorher.end()) << "offered without Linien2.dat: " << stil;
 
-  test::imDialog<TStiftbreiten>([](TStiftbreiten& d) {
-    d.breite(12)->setValue(0.65);
-    d.setzeFarbe(12, rgb(10, 20, 30));
-    test::okDruecken(d);
-  });
-  test::menueeintrag(*fenster->menuBar(), "Stiftbreiten...")->trigger();
+  stift12Aendern(*f);
   test::imDialog<TLinienstile>([](TLinienstile& d) {
     d.reiter()->setCurrentIndex(0);
     d.kaestchen(0, 6)->click();  // "Quadrat" in the first section of complex pattern 1
@@ -182,8 +149,8 @@ TEST_F(Einstellungsdialoge, EinstellungenUeberlebenEinenNeustart) {
     d.verfuegbar()->item(1)->setCheckState(Qt::Unchecked);  // style 2
     test::okDruecken(d);
   });
-  test::menueeintrag(*fenster->menuBar(), "Linienstile...")->trigger();
-  const std::uint8_t muster = fenster->sitzung().zeichnung.linienstile.komplexes(1).section[0];
+  test::menueeintrag(*f->menuBar(), "Linienstile...")->trigger();
+  const std::uint8_t muster = f->sitzung().zeichnung.linienstile.komplexes(1).section[0];
   ASSERT_NE(muster, 0);
   test::imDialog<Rasterdialog>([](Rasterdialog& d) {
     d.masstabsabhaengig()->setChecked(true);
@@ -193,37 +160,37 @@ TEST_F(Einstellungsdialoge, EinstellungenUeberlebenEinenNeustart) {
     d.winkel()->setValue(30);
     test::okDruecken(d);
   });
-  test::menueeintrag(*fenster->menuBar(), "&Rastereinstellungen...")->trigger();
+  test::menueeintrag(*f->menuBar(), "&Rastereinstellungen...")->trigger();
   test::imDialog<Fangdialog>([](Fangdialog& d) {
     d.radius()->setValue(12);
     d.alleEbenen()->setChecked(!d.alleEbenen()->isChecked());
     test::okDruecken(d);
   });
-  test::menueeintrag(*fenster->menuBar(), "&Fangen...")->trigger();
-  const Fangeinstellungen fangen = fenster->werkzeuge().fangeinstellungen();
-  const Ansicht a1 = fenster->sitzung().zeichnung.ansicht;
-  fenster->close();
-  fenster.reset();
+  test::menueeintrag(*f->menuBar(), "&Fangen...")->trigger();
+  const Fangeinstellungen fangen = f->werkzeuge().fangeinstellungen();
+  const Ansicht a1 = f->sitzung().zeichnung.ansicht;
+  f->close();
+  f.reset();
 
-  fenster = test.fenster(test.mitIni());
-  const Zeichnung& z = fenster->sitzung().zeichnung;
+  f = fenster(mitIni());
+  const Zeichnung& z = f->sitzung().zeichnung;
   EXPECT_DOUBLE_EQ(z.stifte.penWidth[12], 0.65);
   EXPECT_EQ(z.stifte.penColour[12], rgb(10, 20, 30));
   EXPECT_EQ(z.linienstile.komplexes(1).section[0], muster);
   std::vector<int> erwartet = vorher;
   erwartet.erase(std::find(erwartet.begin(), erwartet.end(), 2));
-  EXPECT_EQ(stile(*fenster), erwartet);
+  EXPECT_EQ(stile(*f), erwartet);
   EXPECT_DOUBLE_EQ(z.ansicht.gridSpacingX, a1.gridSpacingX);
   EXPECT_DOUBLE_EQ(z.ansicht.gridSpacingY, a1.gridSpacingY);
   EXPECT_EQ(z.ansicht.gridAngle, 30.f);
   // 2.5 drawing units on the sheet at the scale in force.
   EXPECT_DOUBLE_EQ(z.ansicht.gridSpacingX * rasterfaktor(true, z.ansicht.unitFactor, z.massstabInKraft()), 2.5);
-  EXPECT_EQ(fenster->werkzeuge().fangeinstellungen().fangradius, 12);
-  EXPECT_EQ(fenster->werkzeuge().fangeinstellungen().alleSichtbarenEbenen, fangen.alleSichtbarenEbenen);
+  EXPECT_EQ(f->werkzeuge().fangeinstellungen().fangradius, 12);
+  EXPECT_EQ(f->werkzeuge().fangeinstellungen().alleSichtbarenEbenen, fangen.alleSichtbarenEbenen);
   // "Neu" starts from the same pens and line styles.
-  fenster->menue().neu->trigger();
-  EXPECT_EQ(fenster->sitzung().zeichnung.stifte.penColour[12], rgb(10, 20, 30));
-  EXPECT_EQ(fenster->sitzung().zeichnung.linienstile.komplexes(1).section[0], muster);
+  f->menue().neu->trigger();
+  EXPECT_EQ(f->sitzung().zeichnung.stifte.penColour[12], rgb(10, 20, 30));
+  EXPECT_EQ(f->sitzung().zeichnung.linienstile.komplexes(1).section[0], muster);
   for (const auto& d : dateien) std::filesystem::remove(d);
 }
 

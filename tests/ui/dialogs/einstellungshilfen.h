@@ -1,5 +1,5 @@
-// Helpers for the tests of the settings dialogs: act inside a modal dialog
-// once its own event loop runs, press its buttons, find menu items by caption.
+// Helpers for the tests of dialogs: act inside a modal dialog once its own
+// event loop runs or once it is open, press its buttons, find menu items by caption.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -28,6 +28,21 @@ void imDialog(std::function<void(D&)> handeln) {
     }
     handeln(*d);
   });
+}
+
+// Runs `handeln` on the next modal widget of type D, waiting until one is
+// open (a load may process events before it opens its dialog).
+template <class D>
+void wennOffen(std::function<void(D&)> handeln) {
+  auto* warten = new QTimer;
+  QObject::connect(warten, &QTimer::timeout, [warten, handeln] {
+    auto* d = qobject_cast<D*>(QApplication::activeModalWidget());
+    if (d == nullptr) return;
+    warten->stop();
+    warten->deleteLater();
+    handeln(*d);
+  });
+  warten->start(5);
 }
 
 inline void knopfDruecken(QDialog& d, QDialogButtonBox::StandardButton knopf) {

@@ -2,15 +2,7 @@
 // "&OK" pressed.
 #include <gtest/gtest.h>
 
-#include <QAction>
-#include <QCheckBox>
-#include <QDoubleSpinBox>
-#include <QRadioButton>
-#include <QSpinBox>
-
-#include "ui/dialogs/fangdialog.h"
 #include "ui/dialogs/rasterdialog.h"
-#include "ui/tools/fangleiste.h"
 
 namespace quarzel {
 namespace {

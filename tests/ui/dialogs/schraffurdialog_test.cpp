@@ -6,30 +6,23 @@
 
 #include <gtest/gtest.h>
 
-#include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QImage>
-#include <QListWidget>
 #include <QSpinBox>
-#include <QTabWidget>
 #include <QTemporaryDir>
-#include <map>
 #include <string>
 
 #include "einstellungshilfen.h"
 #include "platform/skriptbenutzer.h"
 #include "render/elementzeichnen.h"
 #include "store/zeichnung.h"
-#include "styles/linienstilstart.h"
 #include "styles/schraffurbibliothek.h"
 #include "support/speicherhilfen.h"
 #include "ui/dialogs/linienstildialog.h"
 #include "ui/dialogs/schraffurvorschau.h"
 #include "ui/qt/qtcanvas.h"
-#include "ui/tools/schraffurliste.h"
-#include "ui/window/einstellungsbefehle.h"
 #include "ui/window/fensterhilfen.h"
 
 namespace quarzel {
@@ -101,16 +94,9 @@ class Schraffurrichtung : public Schraffurdialog {
     Zeichnung z;
     test::initialisiere(z.speicher);
     z.speicher.beginneSchritt();
-    z.speicher.punkte.leere();
     const double b = breite * 0.25, h = hoehe * 0.25;
-    for (auto [x, y] : {std::pair{0.0, 0.0}, {b, 0.0}, {b, h}, {0.0, h}}) z.speicher.punkte.fuegeHinzu(x, y);
-    Tpolygondaten v;
-    v.fuellung.gefuellt = 1;
-    v.fuellung.fuellflag = 1;
-    v.fuellung.schraffurName = name;
-    const std::int32_t n = z.speicher.neuesPolygon(Elementart::Polygon, v);
-    z.speicher.vervollstaendige(n);
-    z.speicher.setzeMarkiert(n, 0);
+    const std::int32_t n = test::polygon(z.speicher, {{0.0, 0.0}, {b, 0.0}, {b, h}, {0.0, h}});
+    *z.speicher.fuellung(n) = {.schraffurName = name, .fuellflag = 1, .gefuellt = 1};
 
     QImage bild(breite, hoehe, QImage::Format_RGB32);
     bild.fill(Qt::white);
@@ -122,11 +108,6 @@ class Schraffurrichtung : public Schraffurdialog {
     drawElements(canvas, 1, z.speicher.anzahl(), 1, 0.25, {0, 0, double(breite - 1), double(hoehe - 1)}, 0, 0, u);
     return bild;
   }
-
-  QTemporaryDir ordner;
-  Umgebung umgebung;
-  Schraffurbibliothek bibliothek;
-  SkriptBenutzer benutzer;
 };
 
 TEST_F(Schraffurrichtung, FuenfundvierzigGradSteigenInVorschauListeUndZeichnungNachRechts) {
@@ -146,14 +127,6 @@ TEST_F(Schraffurrichtung, FuenfundvierzigGradSteigenInVorschauListeUndZeichnungN
     EXPECT_EQ(n.fallend, 0);
   }
 }
-
-class Linienstildialog : public Schraffurdialog {
- protected:
-  std::string pfad(const char* name) const { return ordner.filePath(QString::fromUtf8(name)).toStdString(); }
-
-  Linienstiltabelle tabelle;
-  Linienstilauswahl auswahl;
-};
 
 TEST(LinienstileImFenster, OkUebernimmtMusterInDieZeichnungUndDieStilauswahl) {
   test::Fenstertest t;

@@ -5,27 +5,12 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
-#include <QApplication>
 #include <QMessageBox>
-#include <QTimer>
-#include <functional>
+
+#include "ui/dialogs/einstellungshilfen.h"
 
 namespace quarzel {
 namespace {
-
-// Runs `handlung` on the modal dialog as soon as it is open.
-void amDialog(std::function<void(QWidget*)> handlung) {
-  auto* timer = new QTimer;
-  timer->setInterval(10);
-  QObject::connect(timer, &QTimer::timeout, [timer, handlung] {
-    QWidget* dialog = QApplication::activeModalWidget();
-    if (!dialog) return;
-    timer->stop();
-    timer->deleteLater();
-    handlung(dialog);
-  });
-  timer->start();
-}
 
 QStringList knopftexte(QWidget* dialog) {
   QStringList texte;
@@ -50,22 +35,22 @@ void klicke(QWidget* dialog, const QString& text) {
 TEST(QtBenutzerFragen, DeutscheKnoepfeLiefernIhreAntwortUndEscapeIstNeinBeziehungsweiseAbbrechen) {
   QtBenutzer benutzer;
   QStringList texte;
-  amDialog([&](QWidget* d) {
-    texte = knopftexte(d);
-    klicke(d, QStringLiteral("Ja"));
+  test::wennOffen<QMessageBox>([&](QMessageBox& d) {
+    texte = knopftexte(&d);
+    klicke(&d, QStringLiteral("Ja"));
   });
   EXPECT_TRUE(benutzer.jaNein("Zeichnung speichern?"));
   EXPECT_EQ(texte, (QStringList{QStringLiteral("Ja"), QStringLiteral("Nein")}));
-  amDialog([](QWidget* d) { static_cast<QMessageBox*>(d)->escapeButton()->click(); });
+  test::wennOffen<QMessageBox>([](QMessageBox& d) { d.escapeButton()->click(); });
   EXPECT_FALSE(benutzer.jaNein("Weiter?"));
 
   const std::pair<const char*, Antwort> faelle[] = {
       {"Ja", Antwort::Ja}, {"Nein", Antwort::Nein}, {"Abbrechen", Antwort::Abbrechen}};
   for (const auto& [knopf, antwort] : faelle) {
-    amDialog([knopf](QWidget* d) { klicke(d, QString::fromUtf8(knopf)); });
+    test::wennOffen<QMessageBox>([knopf](QMessageBox& d) { klicke(&d, QString::fromUtf8(knopf)); });
     EXPECT_EQ(benutzer.jaNeinAbbrechen("Änderungen übernehmen?"), antwort) << knopf;
   }
-  amDialog([](QWidget* d) { static_cast<QMessageBox*>(d)->escapeButton()->click(); });
+  test::wennOffen<QMessageBox>([](QMessageBox& d) { d.escapeButton()->click(); });
   EXPECT_EQ(benutzer.jaNeinAbbrechen("Weiter?"), Antwort::Abbrechen);
 }
 

@@ -41,20 +41,12 @@ class ZeichnenPixel : public ::testing::Test {
     return fertig(n);
   }
 
-  std::int32_t polygon(std::initializer_list<std::pair<double, double>> ecken, Fuellangaben f, Farbe farbe) {
-    z.speicher.punkte.leere();
-    for (auto [x, y] : ecken) z.speicher.punkte.fuegeHinzu(x, y);
-    Tpolygondaten v;
-    v.fuellung = f;
-    v.farbe = farbe;
-    const std::int32_t n = z.speicher.neuesPolygon(Elementart::Polygon, v);
-    z.speicher.polygon(n).farbe = farbe;
-    return fertig(n);
-  }
-
-  // A U open to the top: two legs 50 px wide and a notch between them.
+  // A blue U open to the top: two legs 50 px wide and a notch between them.
   void uForm(const Fuellangaben& f) {
-    polygon({{100, 50}, {150, 50}, {150, 200}, {250, 200}, {250, 50}, {300, 50}, {300, 250}, {100, 250}}, f, kBlau);
+    const std::int32_t n = test::polygon(
+        z.speicher, {{100, 50}, {150, 50}, {150, 200}, {250, 200}, {250, 50}, {300, 50}, {300, 250}, {100, 250}});
+    z.speicher.polygon(n).fuellung = f;
+    z.speicher.polygon(n).farbe = kBlau;
   }
 
   Farbe pixel(int x, int y) const {
@@ -69,16 +61,8 @@ class ZeichnenPixel : public ::testing::Test {
 };
 
 TEST_F(ZeichnenPixel, DoubleSizeFilledTrianglesAtBothEnds) {
-  Tliniendaten d;
-  d.x1 = 50;
-  d.y1 = 150;
-  d.x2 = 350;
-  d.y2 = 150;
-  d.stift = 0;  // base length 2 px, class 4 doubles it: L = 4
-  d.anfang = 2;
-  d.ende = 2 + 128;
-  d.farbe = kBlau;
-  linie(d);
+  // Pen 0: base length 2 px, class 4 doubles it: L = 4.
+  linie({.x1 = 50, .y1 = 150, .x2 = 350, .y2 = 150, .farbe = kBlau, .stift = 0, .anfang = 2, .ende = 2 + 128});
   zeichne();
   // Inside each triangle, off the line itself.
   EXPECT_EQ(pixel(53, 152), kBlau);
@@ -89,10 +73,7 @@ TEST_F(ZeichnenPixel, DoubleSizeFilledTrianglesAtBothEnds) {
 }
 
 TEST_F(ZeichnenPixel, FilledUShapeLeavesTheNotchWhite) {
-  Fuellangaben f;
-  f.gefuellt = 1;
-  f.fuellwert = kRot;
-  uForm(f);
+  uForm({.schraffurName = "", .fuellwert = kRot, .gefuellt = 1});
   zeichne();
   EXPECT_EQ(pixel(125, 100), kRot);
   EXPECT_EQ(pixel(275, 100), kRot);
@@ -101,11 +82,7 @@ TEST_F(ZeichnenPixel, FilledUShapeLeavesTheNotchWhite) {
 }
 
 TEST_F(ZeichnenPixel, HatchedUShapeHasLinesInTheLegsOnly) {
-  Fuellangaben f;
-  f.gefuellt = 1;
-  f.fuellflag = 1;
-  f.schraffurName = "Windows-Standard 3";  // horizontal, every 2 mm
-  uForm(f);
+  uForm({.schraffurName = "Windows-Standard 3", .fuellflag = 1, .gefuellt = 1});  // horizontal, every 2 mm
   zeichne();
   auto blaueInZeile = [&](int x0, int x1, int y0, int y1) {
     int n = 0;
@@ -121,11 +98,7 @@ TEST_F(ZeichnenPixel, HatchedUShapeHasLinesInTheLegsOnly) {
 
 TEST_F(ZeichnenPixel, HiddenSublayerAndMarkedLine) {
   z.ebenen.fuegeFolieAn(1, "Möbel");
-  Tliniendaten d;
-  d.x1 = 50;
-  d.x2 = 350;
-  d.y1 = d.y2 = 100;
-  d.farbe = kBlau;
+  Tliniendaten d{.x1 = 50, .y1 = 100, .x2 = 350, .y2 = 100, .farbe = kBlau};
   const std::int32_t markiert = linie(d);
   d.y1 = d.y2 = 200;
   d.folie = 2;

@@ -7,42 +7,30 @@
 
 #include <QAction>
 #include <QActionGroup>
-#include <QApplication>
-#include <QFile>
 #include <QFileInfo>
 #include <QMenu>
-#include <QMenuBar>
-#include <QTemporaryDir>
 #include <QTest>
 #include <QToolBar>
-#include <QToolButton>
 
-#include "edit/werkzeugvarianten.h"
 #include "settings/konfiguration.h"
+#include "support/werkzeugnummer.h"
 #include "ui/dialogs/hilfefenster.h"
-#include "ui/tools/eigenschaftsleiste.h"
-#include "ui/tools/koordinatenpanel.h"
 #include "ui/tools/werkzeugleisten.h"
 #include "ui/window/fensterhilfen.h"
 #include "ui/window/werkzeugbedienung.h"
-#include "support/werkzeugnummer.h"
 
 namespace quarzel {
 namespace {
 
-class Hilfe : public ::testing::Test, public test::Fenstertest {
+class Hilfe : public test::Fensterfixture {
  protected:
   void SetUp() override {
-    f = fenster(mitIni());
-    ASSERT_TRUE(f->sitzung().startGelungen());
-    zeigen(*f);
+    Fensterfixture::SetUp();
     hilfe = f->findChild<Kontexthilfe*>();
     ASSERT_NE(hilfe, nullptr);
   }
-  Werkzeugcode werkzeug() { return f->werkzeuge().steuerung().zustand().werkzeug; }
   static QString ordner() { return QString::fromStdString((programmordner() / "Hilfe").string()); }
 
-  test::Testfenster f;
   Kontexthilfe* hilfe = nullptr;
 };
 

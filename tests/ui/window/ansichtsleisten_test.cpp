@@ -3,20 +3,14 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <QApplication>
-#include <QMainWindow>
 #include <QScrollBar>
 #include <QSettings>
 #include <QTest>
-#include <QToolBar>
-#include <cmath>
 
 #include "fensterhilfen.h"
 #include "ui/tools/fangleiste.h"
-#include "ui/tools/koordinatenpanel.h"
 #include "ui/tools/werkzeugleisten.h"
 #include "ui/window/linealleiste.h"
-#include "ui/window/werkzeugbedienung.h"
 #include "ui/window/zeichenflaeche.h"
 #include "ui/window/zeichenrahmen.h"
 #include "view/ansicht.h"

@@ -5,29 +5,21 @@
 
 #include <gtest/gtest.h>
 
-#include <QAction>
 #include <QApplication>
-#include <QCheckBox>
 #include <QDoubleSpinBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSignalSpy>
-#include <QSpinBox>
 #include <QTest>
-#include <cmath>
 
 #include "edit/koordinateneingabe.h"
 #include "edit/markierwerkzeug.h"
 #include "fensterhilfen.h"
+#include "support/werkzeugnummer.h"
 #include "ui/dialogs/mehrfachkopiedialog.h"
 #include "ui/tools/eigenschaftsleiste.h"
-#include "ui/tools/koordinatenpanel.h"
 #include "ui/tools/verschiebepanel.h"
-#include "ui/tools/werkzeugleisten.h"
 #include "ui/window/werkzeugbedienung.h"
-#include "ui/window/zeichenflaeche.h"
-#include "support/werkzeugnummer.h"
 
 namespace quarzel {
 namespace {

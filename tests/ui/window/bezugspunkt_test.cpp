@@ -9,42 +9,35 @@
 #include <QTest>
 #include <QWheelEvent>
 
-#include "edit/koordinateneingabe.h"
 #include "fensterhilfen.h"
+#include "support/werkzeugnummer.h"
 #include "ui/tools/koordinatenpanel.h"
 #include "ui/tools/werkzeugleisten.h"
 #include "ui/window/werkzeugbedienung.h"
 #include "ui/window/zeichenflaeche.h"
 #include "ui/window/zeichenrahmen.h"
-#include "support/werkzeugnummer.h"
 
 namespace quarzel {
 namespace {
 
-class Bezugspunkt : public ::testing::Test, public test::Fenstertest {
+class Bezugspunkt : public test::Fensterfixture {
  protected:
   void SetUp() override {
-    f = fenster(mitIni());
-    ASSERT_TRUE(f->sitzung().startGelungen());
-    zeigen(*f);
+    Fensterfixture::SetUp();
     rahmen = qobject_cast<Zeichenrahmen*>(f->centralWidget());
     ASSERT_NE(rahmen, nullptr);
   }
-  Zeichenflaeche& flaeche() { return f->zeichenflaeche(); }
   const Ansicht& ansicht() { return f->sitzung().zeichnung.ansicht; }
   void taste(Qt::Key k, Qt::KeyboardModifiers m = {}) { QTest::keyClick(&flaeche(), k, m); }
 
-  test::Testfenster f;
   Zeichenrahmen* rahmen = nullptr;
 };
 
 TEST_F(Bezugspunkt, BleibtBeiJedemZoomenUndRollenAufSeinemWeltpunkt) {
   for (int i = 0; i < 3; ++i) f->vergroessern();
   f->zentriere(5000, 5000);
-  QAction* linie = f->leisten().aktionFuer(wz(1));
-  ASSERT_NE(linie, nullptr);
-  linie->trigger();
-  QTest::mouseClick(&flaeche(), Qt::LeftButton, {}, QPoint(260, 180));
+  waehle(wz(1));
+  klick({260, 180});
   const Werkzeugzustand& z = f->werkzeuge().steuerung().zustand();
   ASSERT_EQ(z.punkte.size(), 1u);
   const Weltpunkt start = z.punkte.front();

@@ -4,14 +4,12 @@
 // turning and deleting pass them by.
 #include <gtest/gtest.h>
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QMouseEvent>
 #include <QTest>
 #include <vector>
 
 #include "edit/bearbeitungswerkzeuge.h"
-#include "edit/treffertest.h"
 #include "fensterhilfen.h"
 #include "support/speicherhilfen.h"
 #include "ui/tools/werkzeugleisten.h"
@@ -20,12 +18,11 @@
 namespace quarzel {
 namespace {
 
-class Ebenenschutz : public ::testing::Test {
+class Ebenenschutz : public test::Fensterfixture {
  protected:
   void SetUp() override {
-    fenster = test.fenster(test.mitIni());
-    test::Fenstertest::zeigen(*fenster);
-    Zeichnung& z = fenster->sitzung().zeichnung;
+    Fensterfixture::SetUp();
+    Zeichnung& z = f->sitzung().zeichnung;
     z.ebenen.fuegeEbeneAn("Bestand");
     z.ebenen.fuegeFolieAn(2, "");
     z.ebenen.fuegeFolieAn(1, "Möbel");
@@ -38,10 +35,10 @@ class Ebenenschutz : public ::testing::Test {
     z.ebenen.setzeFolienzustand(1, 2, 2);
     ASSERT_TRUE(z.ebenen.geschuetzt(2, 1));
     ASSERT_TRUE(z.ebenen.geschuetzt(1, 2));
-    fenster->Figurzeichnen();
+    f->Figurzeichnen();
   }
 
-  Zeichnung& z() { return fenster->sitzung().zeichnung; }
+  Zeichnung& z() { return f->sitzung().zeichnung; }
 
   std::int32_t linieBeiZeile(double y, std::uint8_t ebene, std::uint8_t folie) {
     const Ansicht& a = z().ansicht;
@@ -73,23 +70,20 @@ class Ebenenschutz : public ::testing::Test {
 
   void klicke(int x, int y) {
     pause();
-    QTest::mouseClick(&fenster->zeichenflaeche(), Qt::LeftButton, {}, QPoint(x, y));
+    klick({x, y});
   }
 
   void ziehe(QPoint von, QPoint bis) {
     pause();
-    Zeichenflaeche& f = fenster->zeichenflaeche();
-    QTest::mousePress(&f, Qt::LeftButton, {}, von);
+    QTest::mousePress(&flaeche(), Qt::LeftButton, {}, von);
     for (int schritt = 1; schritt <= 4; ++schritt) {
       const QPointF p = von + (bis - von) * schritt / 4.0;
-      QMouseEvent bewegt(QEvent::MouseMove, p, f.mapToGlobal(p), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
-      QApplication::sendEvent(&f, &bewegt);
+      QMouseEvent bewegt(QEvent::MouseMove, p, flaeche().mapToGlobal(p), Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+      QApplication::sendEvent(&flaeche(), &bewegt);
     }
-    QTest::mouseRelease(&f, Qt::LeftButton, {}, bis);
+    QTest::mouseRelease(&flaeche(), Qt::LeftButton, {}, bis);
   }
 
-  test::Fenstertest test;
-  test::Testfenster fenster;
   std::int32_t frei = 0;
   std::int32_t ebeneGeschuetzt = 0;
   std::int32_t folieGeschuetzt = 0;
@@ -125,7 +119,7 @@ TEST_F(Ebenenschutz, AllesMarkiertVerschiebenDrehenUndLoeschenGehenAnGeschuetzte
   EXPECT_EQ(*lebendeLinie(1, 2), vorher3);
 
   z().speicher.markiereAlleLebendigen();
-  fenster->leisten().loeschen->trigger();
+  f->leisten().loeschen->trigger();
   EXPECT_EQ(lebendeLinie(1, 1), nullptr);
   EXPECT_NE(lebendeLinie(2, 1), nullptr);
   EXPECT_NE(lebendeLinie(1, 2), nullptr);

@@ -23,6 +23,8 @@
 #include "render/elementzeichnen.h"
 #include "store/zeichnungsdatei.h"
 #include "support/speicherhilfen.h"
+#include "support/werkzeugnummer.h"
+#include "ui/dialogs/einstellungshilfen.h"
 #include "ui/dialogs/fehlendeschraffuren.h"
 #include "ui/dialogs/speicherdialoge.h"
 #include "ui/dialogs/zeichnungsoptionen.h"
@@ -30,56 +32,37 @@
 #include "ui/window/statusleiste.h"
 #include "ui/window/werkzeugbedienung.h"
 #include "ui/window/zeichenflaeche.h"
-#include "support/werkzeugnummer.h"
 
 namespace quarzel {
 namespace {
 
-// Runs `bedienen` on the dialog of type Dialog as soon as it is open (a load
-// may process events before it opens one), then accepts it.
-template <class Dialog>
-void wennOffen(std::function<void(Dialog&)> bedienen, bool& gesehen) {
-  auto* warten = new QTimer;
-  QObject::connect(warten, &QTimer::timeout, [warten, bedienen, &gesehen] {
-    auto* d = qobject_cast<Dialog*>(QApplication::activeModalWidget());
-    if (d == nullptr) return;
-    warten->stop();
-    warten->deleteLater();
-    gesehen = true;
-    bedienen(*d);
-    d->accept();
-  });
-  warten->start(5);
-}
-
 class EinstellungenAnsicht : public test::Fensterfixture {
  protected:
-  QAction* aktion(const QString& text) {
-    for (QAction* a : f->findChildren<QAction*>())
-      if (a->text() == text) return a;
-    ADD_FAILURE() << text.toStdString();
-    return nullptr;
-  }
+  QAction* aktion(const char* text) { return test::menueeintrag(*f->menuBar(), text); }
   // Triggers the entry; `bedienen` fills the dialog it opens, which is then accepted.
   template <class Dialog>
-  void mitDialog(const QString& text, std::function<void(Dialog&)> bedienen) {
+  void mitDialog(const char* text, std::function<void(Dialog&)> bedienen) {
     bool gesehen = false;
-    wennOffen<Dialog>(bedienen, gesehen);
+    test::wennOffen<Dialog>([&gesehen, bedienen](Dialog& d) {
+      gesehen = true;
+      bedienen(d);
+      d.accept();
+    });
     aktion(text)->trigger();
-    EXPECT_TRUE(gesehen) << text.toStdString();
+    EXPECT_TRUE(gesehen) << text;
   }
 };
 
 TEST_F(EinstellungenAnsicht, SpeichernUndUndoschritteSindNachEinemNeustartZurueck) {
   const std::string ordner = pfad("autosave");
-  mitDialog<TSpeichereinstellungen>(QStringLiteral("Speichern..."), [&](TSpeichereinstellungen& d) {
+  mitDialog<TSpeichereinstellungen>("Speichern...", [&](TSpeichereinstellungen& d) {
     d.automatisch()->setChecked(true);
     d.minuten()->setValue(3);
     d.sicherheitskopie()->setChecked(false);
     d.eigenerOrdner()->setChecked(true);
     d.ordner()->setText(QString::fromStdString(ordner));
   });
-  mitDialog<TUndospeichereinstellung>(QStringLiteral("Undospeichereinstellung..."),
+  mitDialog<TUndospeichereinstellung>("Undospeichereinstellung...",
                                       [](TUndospeichereinstellung& d) { d.knopf(3)->setChecked(true); });
   EXPECT_EQ(speicher().undoTiefe, 10) << "the open drawing follows at once";
   f->close();
@@ -100,11 +83,11 @@ TEST_F(EinstellungenAnsicht, GesamteZeichnungZeigtNurGezeigteElemente) {
   speicher().beginneSchritt();
   test::polygon(speicher(), {{5000, 5000}, {5100, 5000}, {5100, 5100}});
   test::linie(speicher(), 9000, 9000, 9500, 9500);
-  aktion(QStringLiteral("Gesamte Zeichnung"))->trigger();
+  aktion("Gesamte Zeichnung")->trigger();
   const double beide = a.zoom;
   // With the lines switched off the far line is not shown and must not widen the view.
   f->sitzung().schalter.linien = false;
-  aktion(QStringLiteral("Gesamte Zeichnung"))->trigger();
+  aktion("Gesamte Zeichnung")->trigger();
   EXPECT_LT(a.zoom, beide / 5);
   const Weltpunkt mitte = a.bereichsmitte();
   EXPECT_NEAR(mitte.x, 5050, 5);
@@ -113,11 +96,11 @@ TEST_F(EinstellungenAnsicht, GesamteZeichnungZeigtNurGezeigteElemente) {
 
 TEST_F(EinstellungenAnsicht, NormalansichtSchaltetDieBlattdarstellungAb) {
   Ansicht& a = f->sitzung().zeichnung.ansicht;
-  aktion(QStringLiteral("Blatt darstellen"))->setChecked(true);
+  aktion("Blatt darstellen")->setChecked(true);
   ASSERT_TRUE(a.layoutView);
-  aktion(QStringLiteral("Normalansicht"))->trigger();
+  aktion("Normalansicht")->trigger();
   EXPECT_FALSE(a.layoutView);
-  EXPECT_FALSE(aktion(QStringLiteral("Blatt darstellen"))->isChecked());
+  EXPECT_FALSE(aktion("Blatt darstellen")->isChecked());
 }
 
 TEST_F(EinstellungenAnsicht, StrukturfehlerSichertNotfallsUndSchliesst) {
@@ -151,12 +134,12 @@ TEST_F(EinstellungenAnsicht, FehlendeSchraffurenNachDemLaden) {
 
   QStringList gezeigt;
   bool gesehen = false;
-  wennOffen<TFehlendeSchraffuren>(
-      [&](TFehlendeSchraffuren& d) {
-        EXPECT_EQ(d.windowTitle(), QStringLiteral("Fehlende Schraffuren"));
-        for (int i = 0; i < d.liste()->count(); ++i) gezeigt << d.liste()->item(i)->text();
-      },
-      gesehen);
+  test::wennOffen<TFehlendeSchraffuren>([&](TFehlendeSchraffuren& d) {
+    gesehen = true;
+    EXPECT_EQ(d.windowTitle(), QStringLiteral("Fehlende Schraffuren"));
+    for (int i = 0; i < d.liste()->count(); ++i) gezeigt << d.liste()->item(i)->text();
+    d.accept();
+  });
   ASSERT_TRUE(f->dateibefehle().oeffne(datei));
   EXPECT_TRUE(gesehen);
   EXPECT_EQ(gezeigt, QStringList{QStringLiteral("Gibtsnicht")});
@@ -164,7 +147,7 @@ TEST_F(EinstellungenAnsicht, FehlendeSchraffurenNachDemLaden) {
 }
 
 TEST_F(EinstellungenAnsicht, ZeichnungsoptionenDrehenUndDezimaldarstellung) {
-  mitDialog<TZeichnungsoptionen>(QStringLiteral("Zeichnungsoptionen..."), [](TZeichnungsoptionen& d) {
+  mitDialog<TZeichnungsoptionen>("Zeichnungsoptionen...", [](TZeichnungsoptionen& d) {
     d.koordinatenwinkel()->setValue(30);
     d.rasterMitdrehen()->setChecked(true);
     d.imperialDezimal()->setChecked(true);

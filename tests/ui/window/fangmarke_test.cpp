@@ -9,10 +9,9 @@
 #include <cmath>
 
 #include "fensterhilfen.h"
-#include "ui/tools/koordinatenpanel.h"
+#include "support/werkzeugnummer.h"
 #include "ui/window/werkzeugbedienung.h"
 #include "ui/window/zeichenflaeche.h"
-#include "support/werkzeugnummer.h"
 
 namespace quarzel {
 namespace {

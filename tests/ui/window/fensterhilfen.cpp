@@ -10,7 +10,6 @@
 #include "store/zeichnungsdatei.h"
 #include "support/speicherhilfen.h"
 #include "support/werkzeugnummer.h"
-#include "ui/tools/koordinatenpanel.h"
 #include "ui/tools/werkzeugleisten.h"
 #include "ui/window/programmstart.h"
 #include "ui/window/werkzeugbedienung.h"

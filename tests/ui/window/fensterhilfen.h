@@ -32,7 +32,6 @@ class Testfenster {
   TFenster* operator->() const { return fenster_.get(); }
   TFenster& operator*() const { return *fenster_; }
   TFenster* get() const { return fenster_.get(); }
-  explicit operator bool() const { return fenster_ != nullptr; }
   void reset();
 
  private:

@@ -12,14 +12,13 @@
 #include <QDoubleSpinBox>
 #include <QTableWidget>
 #include <QTest>
-#include <QToolBar>
 
 #include "fensterhilfen.h"
 #include "support/speicherhilfen.h"
+#include "support/werkzeugnummer.h"
 #include "ui/dialogs/statistikdialog.h"
 #include "ui/tools/werkzeugleisten.h"
 #include "ui/window/werkzeugbedienung.h"
-#include "support/werkzeugnummer.h"
 
 namespace quarzel {
 namespace {

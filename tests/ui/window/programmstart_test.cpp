@@ -1,28 +1,21 @@
 // The batch tool's command line: everything but a valid call is a usage
 // error with a German reason (exit code 2).
-#include "ui/window/programmstart.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 #include <vector>
 
-#include "fensterhilfen.h"
 #include "ui/window/cliaufruf.h"
 
 namespace quarzel {
 namespace {
 
-class Startdateien : public ::testing::Test, public test::Fenstertest {};
-
-Cliauswertung auswerten(std::vector<std::string> argumente) {
-  return werteCliAus(argumente);
-}
-
 // Calls that are no valid call: the German reason where the user must be
 // told what is missing (nullptr: only that it is refused).
 TEST(CliaufrufFehler, FalscheAufrufeWerdenAbgelehnt) {
   using A = std::vector<std::string>;
+  const auto auswerten = [](const A& argumente) { return werteCliAus(argumente); };
   const std::pair<A, const char*> faelle[] = {
       {{}, "kein Befehl angegeben"},
       {{"info"}, "info: die Eingabedatei fehlt"},

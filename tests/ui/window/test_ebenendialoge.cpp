@@ -3,29 +3,23 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
-
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDialog>
 #include <QDialogButtonBox>
-#include <QGroupBox>
 #include <QLineEdit>
-#include <QListWidget>
-#include <QMenu>
-#include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSettings>
 #include <QTest>
 #include <QTimer>
 #include <QUuid>
 
-#include "base/inidatei.h"
 #include "fensterhilfen.h"
 #include "store/ebenenschutz.h"
 #include "support/speicherhilfen.h"
+#include "ui/dialogs/einstellungshilfen.h"
 #include "ui/window/ebenenauswahl.h"
 #include "ui/window/ebenenbefehle.h"
 #include "ui/window/tebenenmanager.h"
@@ -49,39 +43,18 @@ T* kind(QObject& eltern, const char* name) {
   return w;
 }
 
-class Ebenendialoge : public ::testing::Test {
+class Ebenendialoge : public test::Fensterfixture {
  protected:
   void SetUp() override {
     // Per-user settings of their own, so the manager's place starts fresh.
     QApplication::setApplicationName(QStringLiteral("QuarzelTest-") + QUuid::createUuid().toString(QUuid::Id128));
-    fenster = test.fenster(test.mitIni());
-    befehle = &fenster->ebenenbefehle();
+    Fensterfixture::SetUp();
+    befehle = &f->ebenenbefehle();
   }
 
-  Zeichnung& z() { return fenster->sitzung().zeichnung; }
+  Zeichnung& z() { return f->sitzung().zeichnung; }
+  QAction* aktion(const char* text) { return test::menueeintrag(*f->menuBar(), text); }
 
-  QAction* aktion(const QString& text) {
-    for (QAction* a : befehle->menue()->actions())
-      if (a->text() == text) return a;
-    ADD_FAILURE() << "kein Menüeintrag " << text.toStdString();
-    return nullptr;
-  }
-
-  IniDatei konfiguration() {
-    IniDatei ini;
-    ini.laden(test.ini());
-    return ini;
-  }
-
-  // One complete line on the active layer, marked.
-  std::int32_t markierteLinie() {
-    const std::int32_t n = test::linie(z().speicher, 100, 100, 200, 100);
-    z().speicher.setzeMarkiert(n, 1);
-    return n;
-  }
-
-  test::Fenstertest test;
-  test::Testfenster fenster;
   Ebenenbefehle* befehle = nullptr;
 };
 
@@ -100,20 +73,14 @@ TEST_F(Ebenendialoge, NeueEbeneMitVorlageMassstabEinheitUndSchutz) {
     kind<QCheckBox>(d, "Schuetzen")->setChecked(true);
     spaeter(d);
   };
-  aktion(QStringLiteral("Neue Ebene..."))->trigger();
+  aktion("Neue Ebene...")->trigger();
 
   const Ebenen& e = z().ebenen;
   ASSERT_EQ(e.anzahl(), 2);
-  EXPECT_EQ(e.aktiveEbene(), 2);
-  EXPECT_EQ(e.aktiveFolie(), 1);
-  EXPECT_EQ(e.name(2), "Wohnhaus");
-  EXPECT_EQ(e.folienanzahl(2), 10);
-  EXPECT_EQ(e.folienname(2, 3), "Erdgeschoss");
-  EXPECT_EQ(e.folienname(2, 4), "1. Obergeschoss");
-  EXPECT_EQ(e.massstab(2), 50);
-  EXPECT_EQ(e.einheit(2), 162);
-  EXPECT_TRUE(e.geschuetzt(2, 1));
-  EXPECT_EQ(z().speicher.aktuell.planteil, 2);
+  EXPECT_EQ(std::tuple(e.aktiveEbene(), e.aktiveFolie(), int(z().speicher.aktuell.planteil)), std::tuple(2, 1, 2));
+  EXPECT_EQ(std::tuple(e.name(2), e.folienanzahl(2), e.folienname(2, 3), e.folienname(2, 4)),
+            std::tuple("Wohnhaus", 10, "Erdgeschoss", "1. Obergeschoss"));
+  EXPECT_EQ(std::tuple(e.massstab(2), e.einheit(2), e.geschuetzt(2, 1)), std::tuple(50, 162, true));
   // The pickers and the manager show the new layer at once.
   EXPECT_EQ(befehle->auswahl()->ebenen()->currentText(), QStringLiteral("2 Wohnhaus"));
   EXPECT_EQ(befehle->auswahl()->folien()->count(), 10);
@@ -140,7 +107,7 @@ TEST_F(Ebenendialoge, BeliebigerMassstabDerKeineZahlIstWirdAbgewiesen) {
     befehle->neueEbene();
     EXPECT_TRUE(nochOffen) << text;
     EXPECT_EQ(z().ebenen.anzahl(), 1) << text;
-    EXPECT_EQ(test.benutzer.letzteMeldung(),
+    EXPECT_EQ(benutzer.letzteMeldung(),
               "Der Maßstab \"" + std::string(text) + "\" ist keine gültige Zahl größer als 0.");
   }
 }

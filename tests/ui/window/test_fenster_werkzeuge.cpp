@@ -7,22 +7,17 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
-#include <QDoubleSpinBox>
-#include <QGroupBox>
 #include <QLineEdit>
 #include <QTest>
 #include <QToolBar>
-#include <cmath>
 
 #include "edit/werkzeugsteuerung.h"
 #include "fensterhilfen.h"
-#include "ui/tools/eigenschaftsleiste.h"
+#include "support/werkzeugnummer.h"
 #include "ui/tools/koordinatenpanel.h"
 #include "ui/tools/werkzeugleisten.h"
-#include "ui/window/statusleiste.h"
 #include "ui/window/werkzeugbedienung.h"
 #include "ui/window/zeichenflaeche.h"
-#include "support/werkzeugnummer.h"
 
 namespace quarzel {
 namespace {
@@ -102,10 +97,8 @@ TEST_F(FensterWerkzeuge, LinieUndKreisUeberlebenUndoRedoSpeichernUndOeffnen) {
 
   ASSERT_EQ(speicher().anzahl(), 2) << benutzer.letzteMeldung();
   EXPECT_EQ(speicher().art(1), Elementart::Linie);
-  EXPECT_EQ(speicher().linie(1).x1, wa.x) << "world coordinates survive bit for bit";
-  EXPECT_EQ(speicher().linie(1).y1, wa.y);
-  EXPECT_EQ(speicher().linie(1).x2, wb.x);
-  EXPECT_EQ(speicher().linie(1).y2, wb.y);
+  const Tliniendaten& l = speicher().linie(1);
+  EXPECT_EQ(std::tuple(l.x1, l.y1, l.x2, l.y2), std::tuple(wa.x, wa.y, wb.x, wb.y)) << "world coordinates bit for bit";
   EXPECT_EQ(speicher().art(2), Elementart::Bogen);
   EXPECT_NEAR(speicher().bogen(2).xr, radius, 1e-9);
 }

@@ -4,15 +4,12 @@
 #include <gtest/gtest.h>
 
 #include <QAction>
-#include <QApplication>
 #include <QMenu>
 #include <QMenuBar>
-#include <QTest>
 #include <algorithm>
 #include <cstring>
 #include <filesystem>
 #include <fstream>
-#include <functional>
 #include <tuple>
 
 #include "fensterhilfen.h"

@@ -8,11 +8,8 @@
 
 #include <gtest/gtest.h>
 
-#include <QAction>
 #include <QApplication>
 #include <QDockWidget>
-#include <QMenu>
-#include <QMenuBar>
 #include <QMouseEvent>
 #include <QRegularExpression>
 #include <QTest>
@@ -21,10 +18,7 @@
 
 #include "fensterhilfen.h"
 #include "ui/qt/qtbenutzer.h"
-#include "ui/tools/koordinatenpanel.h"
-#include "ui/window/dateibefehle.h"
 #include "ui/window/hauptmenue.h"
-#include "ui/window/programmstart.h"
 #include "ui/window/statusleiste.h"
 #include "ui/window/werkzeugbedienung.h"
 #include "ui/window/zeichenflaeche.h"
@@ -42,17 +36,13 @@ class TFensterTest : public ::testing::Test {
  protected:
   void SetUp() override {
     QApplication::setApplicationName(QStringLiteral("QuarzelTest-") + QUuid::createUuid().toString(QUuid::Id128));
+    fenster = test::Testfenster(benutzer);
   }
 
   QtBenutzer benutzer;
+  test::Testfenster fenster;
 
-  static void zeigen(TFenster& f) {
-    f.resize(800, 600);
-    f.show();
-    ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
-    QApplication::processEvents();
-  }
-
+  static void zeigen(TFenster& f) { test::Fenstertest::zeigen(f); }
   static QImage bildschirm(TFenster& f) {
     return f.zeichenflaeche().grab().toImage().convertToFormat(QImage::Format_RGB32);
   }
@@ -72,8 +62,7 @@ class TFensterTest : public ::testing::Test {
 };
 
 TEST_F(TFensterTest, ZeichenflaecheZeigtDasLeereBlattGrauUmrandet) {
-  test::Testfenster f_(benutzer);
-  TFenster& f = *f_;
+  TFenster& f = *fenster;
   ASSERT_TRUE(f.sitzung().startGelungen());
   zeigen(f);
   const Ansicht& a = f.sitzung().zeichnung.ansicht;
@@ -101,8 +90,7 @@ TEST_F(TFensterTest, ZeichenflaecheZeigtDasLeereBlattGrauUmrandet) {
 }
 
 TEST_F(TFensterTest, StatusleisteZeigtBlattMassstabUndKoordinaten) {
-  test::Testfenster f_(benutzer);
-  TFenster& f = *f_;
+  TFenster& f = *fenster;
   zeigen(f);
   const Ansicht& a = f.sitzung().zeichnung.ansicht;
   EXPECT_EQ(f.statusleiste().blatt(), QStringLiteral("Blatt 1  %1*%2 mm").arg(a.sheetWidth).arg(a.sheetHeight));
@@ -124,8 +112,7 @@ TEST_F(TFensterTest, StatusleisteZeigtBlattMassstabUndKoordinaten) {
 }
 
 TEST_F(TFensterTest, DocksMachenDasFensterNichtHoeher) {
-  test::Testfenster f_(benutzer);
-  TFenster& f = *f_;
+  TFenster& f = *fenster;
   f.resize(1000, 700);
   f.show();
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&f));
@@ -136,8 +123,7 @@ TEST_F(TFensterTest, DocksMachenDasFensterNichtHoeher) {
 }
 
 TEST_F(TFensterTest, LinealZaehltWieDieKoordinaten) {
-  test::Testfenster f_(benutzer);
-  TFenster& f = *f_;
+  TFenster& f = *fenster;
   zeigen(f);
   const Ansicht& a = f.sitzung().zeichnung.ansicht;
   const double massstab = f.sitzung().zeichnung.massstabInKraft();

@@ -3,7 +3,6 @@
 // picture and places a picture file with two clicks.
 #include <gtest/gtest.h>
 
-#include <QAction>
 #include <fstream>
 
 #include "fensterhilfen.h"

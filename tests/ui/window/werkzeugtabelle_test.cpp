@@ -81,14 +81,7 @@ TEST(Werkzeugtabelle, JederKnopfHatSeinBild) {
   EXPECT_TRUE(werkzeugsymbol("gibtsnicht").isNull());
 }
 
-class Werkzeugabdeckung : public ::testing::Test, public test::Fenstertest {
- protected:
-  void SetUp() override {
-    f = fenster(mitIni());
-    ASSERT_TRUE(f->sitzung().startGelungen());
-  }
-  test::Testfenster f;
-};
+using Werkzeugabdeckung = test::Fensterfixture;
 
 TEST_F(Werkzeugabdeckung, JederKnopfUndJedeVarianteErreichtEinModul) {
   Werkzeugsteuerung& st = f->werkzeuge().steuerung();

@@ -22,6 +22,8 @@ TEST_F(DreiEbenen, GeschuetzteEbeneUndUnterebeneSindNichtBearbeitbar) {
   setzeFolieGeschuetzt(z, 2, 2, true);
   EXPECT_TRUE(bearbeitbar(z, linien.e2f1));
   EXPECT_FALSE(bearbeitbar(z, linien.e2f2));
+  z.speicher.setzeZustand(linien.e3, 0);  // deleted
+  EXPECT_FALSE(bearbeitbar(z, linien.e3));
 }
 
 TEST_F(DreiEbenen, SchutzVerweigertAenderungenAnMarkiertenObjekten) {

@@ -23,6 +23,8 @@ TEST(Zeichensatz, UndefinierteBytesBehaltenOderErsetzen) {
 
 TEST(Zeichensatz, ZeichenOhneByteWerdenZuFragezeichen) {
   EXPECT_EQ(nachCp1252("a\u4E2Db"), "a?b");
+  // U+0080 is a control character; byte 0x80 is the euro sign.
+  EXPECT_EQ(nachCp1252("\u0080"), "?");
   // A lead byte without its continuation is no character either.
   EXPECT_EQ(nachCp1252("x\xC3"), "x?");
 }

@@ -140,6 +140,76 @@ TEST_F(Bearbeitungstest, FrameLeftToRightMarksWhollyInsideElementsRightToLeftAls
   EXPECT_EQ(markierte(), (std::vector<std::int32_t>{innen, quer, durch}));
 }
 
+// --- Zoom and pick tools -----------------------------------------------------
+
+TEST_F(Bearbeitungstest, EachZoomButtonChangesTheViewAsItsHintSays) {
+  // Per button of 107: the pixels clicked, the zoom after them (at 1 before)
+  // and where the world point under the first click lies then.
+  struct Fall {
+    int knopf;
+    std::vector<Pixelpunkt> klicks;
+    double zoom;
+    Pixelpunkt danach;
+  };
+  const Fall faelle[] = {{0, {{100, 100}, {300, 250}}, 0.25, {0, 0}},
+                         {kZoomZentriert, {{100, 100}}, 1 / Ansicht::zoomSchritt, {400, 300}},
+                         {kZoomVergroessern, {{100, 100}}, 1 / Ansicht::zoomSchritt, {100, 100}},
+                         {kZoomVerkleinern, {{100, 100}}, Ansicht::zoomSchritt, {100, 100}}};
+  for (const Fall& f : faelle) {
+    SCOPED_TRACE(f.knopf);
+    z.ansicht = Ansicht{};
+    z.ansicht.areaWidth = 800;
+    z.ansicht.areaHeight = 600;
+    const Weltpunkt p = z.ansicht.pixelToWorld(f.klicks[0].x, f.klicks[0].y);
+    st.waehleWerkzeug(wz(107), std::uint8_t(f.knopf));
+    for (const Pixelpunkt k : f.klicks) klicke(k.x, k.y);
+    EXPECT_DOUBLE_EQ(z.ansicht.zoom, f.zoom);
+    const Pixelpunkt jetzt = z.ansicht.worldToPixel(p.x, p.y);
+    // The origin is kept in whole millimetres.
+    EXPECT_NEAR(jetzt.x, f.danach.x, 1 / z.ansicht.zoom);
+    EXPECT_NEAR(jetzt.y, f.danach.y, 1 / z.ansicht.zoom);
+  }
+}
+
+TEST_F(Bearbeitungstest, PickToolsTakeTheValuesOfTheClickedElement) {
+  Tliniendaten& l = z.speicher.linie(linieBei(100, 100, 300, 100));
+  std::tie(l.stift, l.linienstil, l.farbe) = std::tuple(4, 7, rgb(1, 2, 3));
+  for (const std::uint8_t gefuellt : {1, 0}) {  // circles of radius 50 about (500, 300) and (500, 100)
+    const Weltpunkt m = z.ansicht.pixelToWorld(500, gefuellt ? 300 : 100);
+    tbogendaten k;
+    std::tie(k.xm, k.ym, k.xr, k.yr, k.stift, k.farbe) = std::tuple(m.x, m.y, 50, 50, 2, rgb(4, 5, 6));
+    k.fuellung.fuellwert = rgb(7, 8, 9);
+    k.fuellung.gefuellt = gefuellt;
+    const std::int32_t n = z.speicher.neuerBogen(k);
+    z.speicher.bogen(n) = k;
+    z.speicher.vervollstaendige(n);
+    z.speicher.setzeMarkiert(n, 0);
+  }
+  // Per tool and click: colour, pen, style and fill taken.
+  struct Fall {
+    int code;
+    Pixelpunkt klick;
+    std::optional<Farbe> farbe;
+    std::optional<std::uint8_t> stift;
+    std::optional<std::int16_t> stil;
+    std::optional<std::uint32_t> fuellwert;
+  };
+  const Fall faelle[] = {{130, {200, 100}, rgb(1, 2, 3), {}, {}, {}},
+                         {131, {200, 100}, rgb(1, 2, 3), 4, 7, {}},
+                         {131, {500, 300}, rgb(4, 5, 6), 2, 1, rgb(7, 8, 9)},
+                         {131, {550, 100}, rgb(4, 5, 6), 2, 1, {}},  // an outline leaves its fill behind
+                         {131, {700, 500}, {}, {}, {}, {}}};         // nothing there: nothing taken
+  for (const Fall& f : faelle) {
+    SCOPED_TRACE(f.klick.y);
+    Aufnahme a;
+    werkzeug.aufgenommen = [&](const Aufnahme& neu) { a = neu; };
+    st.waehleWerkzeug(wz(f.code));
+    klicke(f.klick.x, f.klick.y);
+    const auto fuellwert = a.fuellung ? std::optional(a.fuellung->fuellwert) : std::nullopt;
+    EXPECT_EQ(std::tuple(a.farbe, a.stift, a.linienstil, fuellwert), std::tuple(f.farbe, f.stift, f.stil, f.fuellwert));
+  }
+}
+
 // --- Edit commands -----------------------------------------------------------
 
 TEST_F(Bearbeitungstest, MoveAndDeleteAreOneUndoStepEach) {

@@ -101,6 +101,45 @@ TEST_F(Linienfiguren, HilfslinienReichenDurchIhrePunkteBisZumWeltrand) {
   erwartePunkt({l.x2, l.y2}, 10000, 10000);
 }
 
+TEST_F(Linienfiguren, JederKnopfDerHilfslinienleisteLegtSeineFigurAb) {
+  // Every figure runs through (5000, 5000) or about it with radius 10: the
+  // directions of its lines, or the circle's points.
+  struct Fall {
+    int code;
+    std::vector<Weltpunkt> klicks, richtungen;
+    bool kreis;
+  };
+  const Fall faelle[] = {{800, {{5000, 5000}}, {{1, 0}}, false},
+                         {801, {{5000, 5000}}, {{0, 1}}, false},
+                         {802, {{5000, 5000}, {5010, 5020}}, {{1, 2}}, false},
+                         {810, {{5000, 5000}, {5010, 5000}}, {}, true},
+                         {813, {{4990, 5000}, {5010, 5000}}, {}, true},
+                         {814, {{4990, 5000}, {5000, 5010}, {5010, 5000}}, {}, true},
+                         {815, {{5000, 5000}}, {{1, 0}, {0, 1}}, false},
+                         {816, {{5000, 5000}}, {{1, -1}, {1, 1}}, false}};
+  for (const Fall& f : faelle) {
+    SCOPED_TRACE(f.code);
+    const std::int32_t erstes = z.speicher.anzahl() + 1;
+    starte(wz(f.code));
+    for (const Weltpunkt p : f.klicks) klick(linien, p.x, p.y);
+    ASSERT_EQ(z.speicher.anzahl() - erstes + 1, f.kreis ? 1 : std::int32_t(f.richtungen.size()));
+    for (std::int32_t n = erstes; n <= z.speicher.anzahl(); ++n) {
+      EXPECT_EQ(*z.speicher.stift(n), kHilfslinienstift);
+      if (f.kreis) {
+        const tbogendaten& b = z.speicher.bogen(n);
+        EXPECT_EQ(std::tuple(std::lround(b.xm), std::lround(b.ym), std::lround(b.xr), b.endwinkel - b.startwinkel),
+                  std::tuple(5000, 5000, 10, 360.f));
+        continue;
+      }
+      const Tliniendaten& l = z.speicher.linie(n);
+      const Weltpunkt r = f.richtungen[std::size_t(n - erstes)];
+      // Both ends lie on the line through (5000, 5000) in that direction.
+      for (const auto& [x, y] : {std::pair(l.x1, l.y1), std::pair(l.x2, l.y2)})
+        EXPECT_NEAR((x - 5000) * r.y - (y - 5000) * r.x, 0, 1e-6);
+    }
+  }
+}
+
 using Kreisfiguren = Zeichenwerkzeuge;
 
 // The point of an arc record at a parameter angle, as the store reads it.

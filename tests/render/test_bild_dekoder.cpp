@@ -44,6 +44,8 @@ TEST(Bilddekoder, AbgeschnitteneUndZufaelligVerfaelschteDateienStuerzenNichtAb) 
   }
   const auto png = alsPng(b);
   EXPECT_FALSE(dekodierePng(std::span(png).first(png.size() / 2)));
+  // A CMYK picture is refused, not shown as an empty one.
+  EXPECT_FALSE(dekodiereJpeg(alsJpeg(b, false, true)));
 }
 
 // Patches the size fields of a file's header to claim a huge picture.

@@ -36,6 +36,9 @@ TEST(Bitmapzeichnen, BildWirdInSeinenRahmenGestreckt) {
   erwartePunkt(a.lage.untenLinks, 20, 120);
   zeichneBitmap(u.k(), bitmap(u, {0, 0, 10, 10, 0, 0}, alsPng(verlaufsbild(4, 4)), Elementart::Fuellung));
   EXPECT_EQ(u.canvas.rasterbilder.size(), 2u) << "a fill element draws like a bitmap";
+  // A frame whose sides become infinite in pixels (a damaged file) is left out.
+  zeichneBitmap(u.k(), bitmap(u, {-1e308, 10, 1e308, 60, 0, 0}, alsPng(verlaufsbild(4, 4))));
+  EXPECT_EQ(u.canvas.rasterbilder.size(), 2u);
 }
 
 std::int32_t metafile(Umgebung& u, const std::string& inhalt) {

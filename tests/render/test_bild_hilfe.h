@@ -38,7 +38,8 @@ inline std::vector<std::uint8_t> alsPng(const Rasterbild& r) {
   return kodierePng(r);
 }
 
-inline std::vector<std::uint8_t> alsJpeg(const Rasterbild& r, bool progressiv = false) {
+// With `cmyk` the four bytes of each pixel are written as C, M, Y and K.
+inline std::vector<std::uint8_t> alsJpeg(const Rasterbild& r, bool progressiv = false, bool cmyk = false) {
   jpeg_compress_struct info{};
   jpeg_error_mgr fehler{};
   info.err = jpeg_std_error(&fehler);
@@ -48,8 +49,8 @@ inline std::vector<std::uint8_t> alsJpeg(const Rasterbild& r, bool progressiv = 
   jpeg_mem_dest(&info, &puffer, &groesse);
   info.image_width = static_cast<JDIMENSION>(r.breite);
   info.image_height = static_cast<JDIMENSION>(r.hoehe);
-  info.input_components = 3;
-  info.in_color_space = JCS_RGB;
+  info.input_components = cmyk ? 4 : 3;
+  info.in_color_space = cmyk ? JCS_CMYK : JCS_RGB;
   jpeg_set_defaults(&info);
   jpeg_set_quality(&info, 95, TRUE);
   if (progressiv) jpeg_simple_progression(&info);
@@ -58,7 +59,7 @@ inline std::vector<std::uint8_t> alsJpeg(const Rasterbild& r, bool progressiv = 
   while (info.next_scanline < info.image_height) {
     const std::uint8_t* q = r.rgba.data() + static_cast<std::size_t>(info.next_scanline) * r.breite * 4;
     for (int x = 0; x < r.breite; ++x) std::memcpy(&zeile[static_cast<std::size_t>(x) * 3], q + x * 4, 3);
-    JSAMPROW z = zeile.data();
+    JSAMPROW z = cmyk ? const_cast<std::uint8_t*>(q) : zeile.data();
     jpeg_write_scanlines(&info, &z, 1);
   }
   jpeg_finish_compress(&info);

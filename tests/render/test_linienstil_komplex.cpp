@@ -50,6 +50,7 @@ TEST(Abschnittssymbole, SymboleSitzenInIhremAbschnittVonZweiStiftbreiten) {
       {"upright stroke, h to each side", {kSenkrecht}, 200, {{3, 6}, {75, 6}, {147, 6}}},
       {"long lines join into one", {kLinie, kLinie, kLinie}, 144, {{0, 18}, {72, 18}}},
       {"short line in the middle half, dot in the middle", {kLinie | kPunkt, kPunkt}, 60, {{1.5, 3}, {9, 1}}},
+      {"square of side 0.6 L, outline closed", {kQuadrat}, 60, {{1.2, 14.4}}},
   };
   for (const auto& f : faelle) {
     SCOPED_TRACE(f.name);
@@ -110,6 +111,10 @@ TEST(Sonderlinien, WelleBleibtInnerhalbDerAmplitudeUndZickzackMitMittellinieHatZ
   ASSERT_NE(mitte, b.stuecke().end());
   EXPECT_NEAR(test::laenge(*mitte), 180, 1e-9);
   EXPECT_EQ(mitte->front().y, 100);
+  // The chain of links: 15 runs per period of 12 squares of 2 pixels.
+  Komplexbild k;
+  k.segment(kStift, 11, 0, 100, 48, 100);
+  EXPECT_EQ(k.stuecke().size(), 30u);
 }
 
 }  // namespace

@@ -3,6 +3,7 @@
 // background pass.
 #include <gtest/gtest.h>
 
+#include "render/zustandsfilter.h"
 #include "test_zeichnen_hilfe.h"
 
 namespace quarzel::test {
@@ -172,6 +173,26 @@ TEST_F(ZeichnenSchleife, FillsInTheBackgroundComeBeforeEverythingElse) {
   EXPECT_TRUE(polygonZuerst());
   EXPECT_EQ(canvas.polygone.size(), 1u);    // the interior once
   EXPECT_EQ(canvas.polylinien.size(), 2u);  // line and outline once each
+
+  // Stopped during the background pass, the redraw ends there.
+  struct Halt : Zeichenbeobachter {
+    bool abbrechen() override { return true; }
+  } halt;
+  for (int i = 0; i < 300; ++i) linie(0, 60, 300, 60);
+  Zeichenumgebung u = umgebung();
+  u.beobachter = &halt;
+  canvas.leeren();
+  zeichne(u);
+  EXPECT_TRUE(canvas.polylinien.empty());
+}
+
+// Only changes reach the canvas: a hollow shape after a filled one of the
+// same colour still needs its brush.
+TEST(Zustandsfilter, GibtNurAenderungenWeiter) {
+  Aufzeichnungscanvas c;
+  Zustandsfilter f(c);
+  for (const bool hohl : {false, false, true}) f.setzePinsel(rgb(1, 2, 3), hohl);
+  EXPECT_EQ(c.pinsel, (std::vector<Aufzeichnungscanvas::Pinsel>{{rgb(1, 2, 3), false}, {rgb(1, 2, 3), true}}));
 }
 
 }  // namespace

@@ -73,14 +73,14 @@ TEST(Rundreise, UeberEineVorhandeneDateiHinweg) {
 TEST(Lesen, DezimalkommaUndHandgeschriebeneDateien) {
   const Einstellungen e = gelesen(
       "[Texteinstellungen]\nDefTextHeigth=3,5\n"
-      "[Stiftbreiten]\nStiftBreite3 = 0,4\nStiftFarbe2=255\n"
+      "[Stiftbreiten]\nStiftBreite3 = 0,4\nStiftBreite4=0\nStiftFarbe2=255\n"
       "[Vermassung]\nMaßlinienÜberstand:=2,25\nmaßlinienbegrenzungengröße:=1.5\n"
       "[Projektoptionen]\nvarBlattformatBreite:=420\nVARBLATTFORMATHÖHE:=297,0\n"
       "[Mehrfachlinien]\nAbstand=0;12,5;25;\n");
-  EXPECT_EQ(std::tuple(e.texteinstellungen.defTextHeigth, e.stiftbreiten.breite[3], e.stiftbreiten.farbe[2],
-                       e.vermassung.masslinienUeberstand, e.vermassung.begrenzungGroesse, e.projektoptionen.blattBreite,
-                       e.projektoptionen.blattHoehe),
-            std::tuple(3.5, 0.4, rgb(255, 0, 0), 2.25, 1.5, 420, 297));
+  EXPECT_EQ(std::tuple(e.texteinstellungen.defTextHeigth, e.stiftbreiten.breite[3], e.stiftbreiten.breite[4],
+                       e.stiftbreiten.farbe[2], e.vermassung.masslinienUeberstand, e.vermassung.begrenzungGroesse,
+                       e.projektoptionen.blattBreite, e.projektoptionen.blattHoehe),
+            std::tuple(3.5, 0.4, 0.0, rgb(255, 0, 0), 2.25, 1.5, 420, 297));
   EXPECT_EQ(e.mehrfachlinien.abstand, (std::array<double, 6>{0, 12.5, 25, 150.2, 250, 300}));
 }
 

@@ -191,6 +191,14 @@ TEST(Dateischaden, RasterabstandNullBehaeltDenBisherigen) {
   EXPECT_EQ(std::pair(g->z.ansicht.gridSpacingX, g->z.ansicht.gridSpacingY), std::pair(10.0, 10.0));
 }
 
+// Nor does a zoom of 0 replace the view the drawing opens with.
+TEST(Dateischaden, ZoomNullBehaeltDieAnsicht) {
+  test::Kopfwerte k;
+  k.zoom = 0;
+  Dateibauer b = Dateibauer::fuer("ZEI.01", 11);
+  EXPECT_EQ(lade(b.kopf(k).bezug(0, 0).schluss().daten())->z.ansicht.zoom, Ansicht{}.zoom);
+}
+
 TEST(Dateischaden, OhneMarkenEndetDasLesenAmErstenSchaden) {
   Dateibauer b = Dateibauer::fuer("oS1.02", 8);
   b.kopf().bezug(0, 0).linie(1, 1, 2, 2).satz(0xFF).u32(7).linie(3, 3, 4, 4).schluss();

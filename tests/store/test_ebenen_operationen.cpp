@@ -149,6 +149,10 @@ TEST_F(DreiEbenen, UnterebeneLoeschenNummeriertDieObjekteDerselbenEbeneUm) {
   EXPECT_EQ(std::tuple(z.ebenen.folienanzahl(2), z.ebenen.folienname(2, 2)), std::tuple(2, "Dritte"));
   EXPECT_EQ(z.ansichten.slot(2)->daten.folienzustand(2, 2), FolieGeschuetzt);
   EXPECT_EQ(z.speicher.gesamtanzahl(), 5);
+  // "Dritte" is now the last sublayer and active; it goes as well.
+  benutzer.antworten.push_back(Antwort::Ja);
+  EXPECT_TRUE(loescheAktiveFolie(z, benutzer));
+  EXPECT_EQ(std::tuple(z.ebenen.folienanzahl(2), aktiv(z)), std::tuple(1, std::tuple(2, 1, 2, 1)));
 }
 
 TEST_F(DreiEbenen, EbenenTauschenHaltenObjekteTabellenUndAnsichtenZusammen) {

@@ -22,6 +22,8 @@ TEST_F(DreiEbenen, GeschuetzteEbeneUndUnterebeneSindNichtBearbeitbar) {
   setzeEbeneGeschuetzt(z, 2, false);
   setzeFolieGeschuetzt(z, 2, 2, true);
   EXPECT_EQ(zustand(), std::tuple(true, false, true));
+  z.speicher.setzeZustand(linien.e3, 0);  // deleted
+  EXPECT_FALSE(bearbeitbar(z, linien.e3));
 }
 
 TEST_F(DreiEbenen, SchutzVerweigertAenderungenAnMarkiertenObjekten) {

@@ -49,6 +49,8 @@ TEST(RasterGedreht, PunkteBleibenImBereichUndAufDemGitter) {
   // and to the right; its mirror image is no lattice point.
   EXPECT_TRUE(enthaelt(punkte, {150 + 17, 120 - 10}));
   EXPECT_FALSE(enthaelt(punkte, {150 + 17, 120 + 10}));
+  // Angles beyond a quarter turn come back into -90…90.
+  EXPECT_EQ(std::pair(normierterRasterwinkel(120), normierterRasterwinkel(180)), std::pair(30.0, 90.0));
 }
 
 TEST(RasterZeichnen, SetztSchwarzePixel) {

@@ -44,6 +44,8 @@ Farbwahl::Farbwahl(Fensteranschluss fenster, Eigenschaftsleiste& eigenschaften, 
   for (const Werkzeugcode feld : {Werkzeugcode::Primaerfarbe, Werkzeugcode::Sekundaerfarbe}) {
     QAction* knopf = leisten_.aktion(feld);
     if (knopf == nullptr) continue;
+    // Out of the group the bars no longer find it by its code.
+    (feld == Werkzeugcode::Primaerfarbe ? primaerKnopf_ : sekundaerKnopf_) = knopf;
     // A field, not a tool: the pressed tool button stays the active tool.
     leisten_.werkzeuge->removeAction(knopf);
     knopf->setCheckable(false);
@@ -80,8 +82,8 @@ void Farbwahl::uebernimm(const Aufnahme& a) {
 void Farbwahl::farbenMerken() {
   Sitzung& s = fenster_.sitzung;
   einstellung::Zeichenhilfen& z = s.einstellungen.zeichenhilfen;
-  zeigeFarbe(leisten_.aktion(Werkzeugcode::Primaerfarbe), eigenschaften_.farbe());
-  zeigeFarbe(leisten_.aktion(Werkzeugcode::Sekundaerfarbe), eigenschaften_.farbe2());
+  zeigeFarbe(primaerKnopf_, eigenschaften_.farbe());
+  zeigeFarbe(sekundaerKnopf_, eigenschaften_.farbe2());
   const Farbe primaer = farbeVon(eigenschaften_.farbe()), sekundaer = farbeVon(eigenschaften_.farbe2());
   if (z.primaerfarbe == primaer && z.sekundaerfarbe == sekundaer) return;
   z.primaerfarbe = primaer;

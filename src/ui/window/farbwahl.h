@@ -18,6 +18,8 @@
 #include "edit/eigenschaftsaufnahme.h"
 #include "ui/window/fensteranschluss.h"
 
+class QAction;
+
 namespace quarzel {
 
 class Eigenschaftsleiste;
@@ -43,6 +45,8 @@ class Farbwahl final : public QObject {
   Fensteranschluss fenster_;
   Eigenschaftsleiste& eigenschaften_;
   const Werkzeugleisten& leisten_;
+  QAction* primaerKnopf_ = nullptr;    // 901
+  QAction* sekundaerKnopf_ = nullptr;  // 902
 };
 
 }  // namespace quarzel

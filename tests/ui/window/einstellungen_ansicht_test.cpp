@@ -1,5 +1,5 @@
 // Settings and view commands as a user reaches them in the window: the saving
-// and undo settings survive a restart, the view entries of "&Ansicht", the
+// and undo settings and the two colour fields survive a restart, the view entries of "&Ansicht", the
 // structure check at tool start, the missing-hatch dialog after loading and
 // the angle and notation of "Zeichnungsoptionen"; a long redraw that Escape
 // stops.
@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QCheckBox>
+#include <QColorDialog>
 #include <QDoubleSpinBox>
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -28,6 +29,7 @@
 #include "ui/dialogs/fehlendeschraffuren.h"
 #include "ui/dialogs/speicherdialoge.h"
 #include "ui/dialogs/zeichnungsoptionen.h"
+#include "ui/tools/eigenschaftsleiste.h"
 #include "ui/window/dateibefehle.h"
 #include "ui/window/statusleiste.h"
 #include "ui/window/werkzeugbedienung.h"
@@ -65,6 +67,10 @@ TEST_F(EinstellungenAnsicht, SpeichernUndUndoschritteSindNachEinemNeustartZuruec
   mitDialog<TUndospeichereinstellung>("Undospeichereinstellung...",
                                       [](TUndospeichereinstellung& d) { d.knopf(3)->setChecked(true); });
   EXPECT_EQ(speicher().undoTiefe, 10) << "the open drawing follows at once";
+  // The colour fields 901 and 902, each through its button's colour dialog.
+  for (const auto& [feld, farbe] : {std::pair(QStringLiteral("Primärfarbe"), QColor(10, 20, 30)),
+                                    std::pair(QStringLiteral("Sekundärfarbe"), QColor(40, 50, 60))})
+    mitDialog<QColorDialog>(feld, [farbe](QColorDialog& d) { d.setCurrentColor(farbe); });
   f->close();
   f.reset();
 
@@ -76,6 +82,12 @@ TEST_F(EinstellungenAnsicht, SpeichernUndUndoschritteSindNachEinemNeustartZuruec
   EXPECT_TRUE(s.autosaveverzeichnis);
   EXPECT_EQ(s.autosavepfad, ordner);
   EXPECT_EQ(zweites->sitzung().zeichnung.speicher.undoTiefe, 10);
+  EXPECT_EQ(std::pair(zweites->eigenschaften().farbe(), zweites->eigenschaften().farbe2()),
+            std::pair(QColor(10, 20, 30), QColor(40, 50, 60)));
+  // The button shows its colour.
+  for (const QAction* a : zweites->findChildren<QAction*>())
+    EXPECT_TRUE(a->text() != QStringLiteral("Primärfarbe") ||
+                a->icon().pixmap(24).toImage().pixelColor(12, 12) == QColor(10, 20, 30));
 }
 
 TEST_F(EinstellungenAnsicht, GesamteZeichnungZeigtNurGezeigteElemente) {

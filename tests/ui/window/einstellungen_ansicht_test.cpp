@@ -40,7 +40,12 @@ namespace {
 
 class EinstellungenAnsicht : public test::Fensterfixture {
  protected:
-  QAction* aktion(const char* text) { return test::menueeintrag(*f->menuBar(), text); }
+  // A menu entry or a tool-bar button (the colour fields have no menu entry).
+  QAction* aktion(const char* text) {
+    for (QAction* a : f->findChildren<QAction*>())
+      if (a->text() == QString::fromUtf8(text)) return a;
+    return test::menueeintrag(*f->menuBar(), text);
+  }
   // Triggers the entry; `bedienen` fills the dialog it opens, which is then accepted.
   template <class Dialog>
   void mitDialog(const char* text, std::function<void(Dialog&)> bedienen) {
@@ -68,8 +73,8 @@ TEST_F(EinstellungenAnsicht, SpeichernUndUndoschritteSindNachEinemNeustartZuruec
                                       [](TUndospeichereinstellung& d) { d.knopf(3)->setChecked(true); });
   EXPECT_EQ(speicher().undoTiefe, 10) << "the open drawing follows at once";
   // The colour fields 901 and 902, each through its button's colour dialog.
-  for (const auto& [feld, farbe] : {std::pair(QStringLiteral("Primärfarbe"), QColor(10, 20, 30)),
-                                    std::pair(QStringLiteral("Sekundärfarbe"), QColor(40, 50, 60))})
+  for (const auto& [feld, farbe] :
+       {std::pair("Primärfarbe", QColor(10, 20, 30)), std::pair("Sekundärfarbe", QColor(40, 50, 60))})
     mitDialog<QColorDialog>(feld, [farbe](QColorDialog& d) { d.setCurrentColor(farbe); });
   f->close();
   f.reset();

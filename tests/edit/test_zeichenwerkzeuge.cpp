@@ -38,6 +38,14 @@ TEST_F(Linienfiguren, ZweiKlicksGebenEineLinieMitDenAktuellenAttributen) {
   EXPECT_FALSE(zs.bezug);
   ASSERT_EQ(gezeichnet.size(), 1u);
   EXPECT_EQ(gezeichnet[0], std::make_pair(n, n));
+
+  // "Aus der Mitte": the first click is the middle, the second one end.
+  starte(wz(42));
+  klick(linien, 5000, 5000);
+  klick(linien, 5030, 4990);
+  ASSERT_EQ(lebende().size(), 2u);
+  const Tliniendaten& m = z.speicher.linie(lebende()[1]);
+  EXPECT_EQ(std::tuple(m.x1, m.y1, m.x2, m.y2), std::tuple(4970.0, 5010.0, 5030.0, 4990.0));
 }
 
 TEST_F(Linienfiguren, RechteckMitEckradiusHatViertelboegenAnDenSeitenenden) {

@@ -138,6 +138,17 @@ TEST_F(ZeichnenSchleife, DisplaySwitchesHideTheirCategory) {
     const Zeichenkontext k = kontext();
     EXPECT_EQ(std::tuple(isDrawable(k, einfach), isDrawable(k, hilfslinie), isDrawable(k, marker)), an);
   }
+  // Of the circles the switch hides the construction circles only.
+  const auto kreis = [this](std::uint8_t stift) {
+    const std::int32_t n = z.speicher.neuerBogen({.xm = 50, .ym = 50, .xr = 10, .yr = 10});
+    z.speicher.bogen(n).stift = stift;
+    fertig(n);
+    return n;
+  };
+  const std::int32_t gewoehnlich = kreis(1), hilfskreis = kreis(kHilfslinienstift);
+  schalter.hilfslinien = false;
+  const Zeichenkontext k = kontext();
+  EXPECT_EQ(std::pair(isDrawable(k, gewoehnlich), isDrawable(k, hilfskreis)), std::pair(true, false));
 }
 
 TEST_F(ZeichnenSchleife, MarkedElementsInTheMarkingColour) {

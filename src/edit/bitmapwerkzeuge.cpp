@@ -312,9 +312,7 @@ void Bitmapwerkzeuge::fertig(Werkzeugumgebung& u, bool ausfuehren) {
       }
     });
   }
-  u.zustand.punkte.clear();
-  u.zustand.schritt = 1;
-  u.zustand.bezug.reset();
+  u.zustand.vonVorn();
   bitmap_ = 0;
   if (geaendert && u.neuZeichnen) u.neuZeichnen();
   // A placed picture is done: back to selecting, as after Escape.
@@ -395,9 +393,7 @@ void Bitmapwerkzeuge::rueckmeldungLoeschen(Werkzeugumgebung& u) {
 
 void Bitmapwerkzeuge::abbrechen(Werkzeugumgebung& u) {
   band_.loesche(u.rueckmeldung);
-  u.zustand.punkte.clear();
-  u.zustand.schritt = 1;
-  u.zustand.bezug.reset();
+  u.zustand.vonVorn();
   bitmap_ = 0;
   neu_.reset();
 }

@@ -119,9 +119,7 @@ void Figurwerkzeug::abbrechen(Werkzeugumgebung& u) {
 }
 
 void Figurwerkzeug::zurueck(Werkzeugumgebung& u) {
-  u.zustand.punkte.clear();
-  u.zustand.schritt = 1;
-  u.zustand.bezug.reset();
+  u.zustand.vonVorn();
 }
 
 void Figurwerkzeug::schliesseAb(Werkzeugumgebung& u, const Werkzeugzeile& a,

@@ -143,9 +143,7 @@ void Textwerkzeuge::abbrechen(Werkzeugumgebung& u) {
 }
 
 void Textwerkzeuge::zuruecksetzen(Werkzeugumgebung& u) {
-  u.zustand.punkte.clear();
-  u.zustand.bezug.reset();
-  u.zustand.schritt = 1;
+  u.zustand.vonVorn();
 }
 
 void Textwerkzeuge::lege(Werkzeugumgebung& u, Weltpunkt ort, bool grundlinie, std::optional<Weltpunkt> ziel) {

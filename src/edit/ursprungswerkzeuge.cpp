@@ -23,12 +23,6 @@ void geaendert(Werkzeugumgebung& u) {
   }
 }
 
-void zurueck(Werkzeugzustand& z) {
-  z.punkte.clear();
-  z.schritt = 1;
-  z.bezug.reset();
-}
-
 }  // namespace
 
 void setzeUrsprung(Ansicht& ansicht, Weltpunkt p, std::uint8_t knopf) {
@@ -63,11 +57,11 @@ void Ursprungswerkzeuge::punkt(Werkzeugumgebung& u, Weltpunkt p) {
     if (static_cast<Ursprungsknopf>(z.knopf) != Ursprungsknopf::Raster) z.referenzpunkt = p;
     geaendert(u);
   }
-  zurueck(z);
+  z.vonVorn();
 }
 
 void Ursprungswerkzeuge::abbrechen(Werkzeugumgebung& u) {
-  zurueck(u.zustand);
+  u.zustand.vonVorn();
 }
 
 // --- 135 ---------------------------------------------------------------------
@@ -83,7 +77,7 @@ void Koordinatendrehung::punkt(Werkzeugumgebung& u, Weltpunkt p) {
   }
   band_.loesche(u.rueckmeldung);
   const std::optional<double> winkel = richtungswinkel(z.punkte.front(), p);
-  zurueck(z);
+  z.vonVorn();
   // Two equal points give no direction: the system stays as it was.
   if (!winkel) return;
   dreheKoordinatensystem(u.zeichnung.ansicht, *winkel, z.knopf);
@@ -103,7 +97,7 @@ void Koordinatendrehung::bewegung(Werkzeugumgebung& u, Weltpunkt p) {
 
 void Koordinatendrehung::abbrechen(Werkzeugumgebung& u) {
   band_.loesche(u.rueckmeldung);
-  zurueck(u.zustand);
+  u.zustand.vonVorn();
 }
 
 }  // namespace quarzel

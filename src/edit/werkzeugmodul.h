@@ -60,6 +60,13 @@ struct Werkzeugzustand {
   std::vector<Weltpunkt> punkte;
 
   Umschaltung umschaltung;
+
+  // Back to the first point of the same tool: nothing collected, no band.
+  void vonVorn() {
+    punkte.clear();
+    bezug.reset();
+    schritt = 1;
+  }
 };
 
 // What a module may use of the window: the drawing, the shared state, the

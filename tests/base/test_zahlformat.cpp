@@ -70,7 +70,11 @@ TEST(GanzzahlLesen, NurGanzeDezimalzahlen) {
                                                                         {"1e3", std::nullopt},
                                                                         {"0x1F", std::nullopt},
                                                                         {"--1", std::nullopt},
-                                                                        {"12 3", std::nullopt}};
+                                                                        {"12 3", std::nullopt},
+                                                                        {"-9223372036854775808", INT64_MIN},
+                                                                        {"-9223372036854775809", std::nullopt},
+                                                                        {"9223372036854775807", INT64_MAX},
+                                                                        {"9223372036854775808", std::nullopt}};
   for (const auto& [text, wert] : faelle) EXPECT_EQ(leseGanzzahl(text), wert) << text;
 }
 

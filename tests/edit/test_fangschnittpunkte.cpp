@@ -38,6 +38,8 @@ TEST(Schnittpunkttest, JedeArtNurMitIhremModusUndNurImFangfenster) {
     f.polygon({{0, 0}, {100, 0}, {100, 100}});
     f.polygon({{60, -40}, {60, 40}, {200, 40}}, Elementart::Verlauf);
   };
+  // The line ends short of the polygon's corner at (100, 100).
+  const auto ecke = [](Fangzeichnung& f) { f.linie(101, 95, 105, 99), f.polygon({{100, 0}, {100, 100}, {200, 100}}); };
   // Both lines pass through the window; they cross at (120, 100), 10 pixels away.
   const auto fern = [](Fangzeichnung& f) { f.linie(0, 100, 200, 100), f.linie(100, 90, 130, 105); };
   const std::uint16_t LL = FangSchnittLinieLinie, LK = FangSchnittLinieKreis, KK = FangSchnittKreisKreis;
@@ -57,6 +59,7 @@ TEST(Schnittpunkttest, JedeArtNurMitIhremModusUndNurImFangfenster) {
       {"polygon polygon", polygone, 62, 1, FangSchnittPolygonPolygon, 60, 0, 1, 2},
       {"polygon polygon, second", polygone, 99, 42, FangSchnittPolygonPolygon, 100, 40, 1, 2},
       {"polygon polygon: not by line-polygon", polygone, 62, 1, FangSchnittLiniePolygon},
+      {"line polygon: not the polygon's own corner", ecke, 101, 99, FangSchnittLiniePolygon},
       {"crossing outside the window", fern, 110, 100, LL},
       {"crossing inside a wider window", fern, 110, 100, LL, 120, 100, 1, 2, 10},
   };

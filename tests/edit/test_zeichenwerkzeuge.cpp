@@ -46,6 +46,11 @@ TEST_F(Linienfiguren, ZweiKlicksGebenEineLinieMitDenAktuellenAttributen) {
   ASSERT_EQ(lebende().size(), 2u);
   const Tliniendaten& m = z.speicher.linie(lebende()[1]);
   EXPECT_EQ(std::tuple(m.x1, m.y1, m.x2, m.y2), std::tuple(4970.0, 5010.0, 5030.0, 4990.0));
+  // A line without length is no figure.
+  starte(wz(1));
+  klick(linien, 6000, 6000);
+  klick(linien, 6000, 6000);
+  EXPECT_EQ(lebende().size(), 2u);
 }
 
 TEST_F(Linienfiguren, RechteckMitEckradiusHatViertelboegenAnDenSeitenenden) {

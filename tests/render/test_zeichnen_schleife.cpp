@@ -88,6 +88,19 @@ TEST_F(ZeichnenSchleife, OnlyLiveVisibleElementsOutsideCulledGroupsAreDrawn) {
          linie(10, 30, 100, 30);
        },
        1, 1, 30, false},
+      // A box that only touches the canvas edge is in view.
+      {"groups touching the edges",
+       [&] {
+         double y = 10;
+         for (const auto& r :
+              {std::array<double, 4>{-100, 0, 0, 50}, {799, 0, 900, 50}, {0, -100, 50, 0}, {0, 599, 50, 700}}) {
+           gruppe("", r);
+           linie(10, y, 100, y);
+           gruppenende();
+           y += 10;
+         }
+       },
+       4, 4, 10, false},
       {"symbol contents without the symbol switch",
        [&] {
          gruppe("Architektur\\Tisch.qzs", {0, 0, 200, 200});

@@ -46,6 +46,17 @@ TEST_F(DreiEbenen, NeueEbeneWirdAktivMitUnterebeneEinsUndNeueElementeLandenDort)
   EXPECT_EQ(z.ebenen.name(neueEbene(z, a)), "Ebene 5");
 }
 
+TEST(NeueEbene, VorlageHaktNurIhreFolienAn) {
+  for (const auto& [v, zahl] : {std::pair(Folienvorlage::Projektgrafiken, 3), {Folienvorlage::Schnitte, 5}}) {
+    PlanteilNeuAngaben a;
+    a.angehakt.fill(true);
+    a.folien.fill("alt");
+    wendeVorlageAn(a, v);
+    for (int i = 0; i < PlanteilNeuAngaben::Folienfelder; ++i)
+      EXPECT_EQ(std::pair(a.angehakt[i], a.folien[i].empty()), std::pair(i < zahl, i >= zahl)) << i;
+  }
+}
+
 TEST_F(DreiEbenen, NeinLaesstMarkierteObjekteWoSieSindUndHebtDieMarkierungAuf) {
   z.speicher.setzeMarkiert(linien.e1, 1);
   benutzer.antworten.push_back(Antwort::Nein);

@@ -71,6 +71,22 @@ TEST_F(Speicher, LoeschenDesEinzigenGruppenmitgliedsLoeschtDieGruppeEinWeiteresH
   for (auto n : {aussen, anfang, linie, ende, aussenEnde, a}) EXPECT_TRUE(s.lebendig(n)) << n;
 }
 
+TEST_F(Speicher, GanzeGruppenNurWoEinGliedMarkiertIst) {
+  s.beginneSchritt();
+  const auto anfang = test::klammer(s, Elementart::Gruppenanfang);
+  const auto glied = test::linie(s, 0, 0, 1, 1, false);
+  const auto ende = test::klammer(s, Elementart::Gruppenende);
+  const auto frei = test::linie(s, 5, 5, 6, 6, false);
+  const auto anfang2 = test::klammer(s, Elementart::Gruppenanfang);
+  const auto glied2 = test::linie(s, 0, 0, 1, 1, false);
+  const auto ende2 = test::klammer(s, Elementart::Gruppenende);
+  s.setzeMarkiert(glied, 1);
+  s.setzeMarkiert(frei, 1);
+  s.markiereGanzeGruppen();
+  for (auto n : {anfang, glied, ende, frei}) EXPECT_EQ(s.markiert(n), 1) << n;
+  for (auto n : {anfang2, glied2, ende2}) EXPECT_EQ(s.markiert(n), 0) << n;
+}
+
 TEST_F(Speicher, NachHintenBehaeltDieReihenfolgeDerMarkierten) {
   for (int i = 1; i <= 6; ++i) test::linie(s, i, 0, i, 1);
   for (int n : {2, 4, 6}) s.setzeMarkiert(n, 1);

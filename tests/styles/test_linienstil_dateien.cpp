@@ -104,6 +104,11 @@ TEST(LinienIni, SchreibenUndLesenGebenNamenLaengenUndDxfZurueck) {
   EXPECT_EQ(eintraege(gelesen.einfaches(8).muster), (std::vector<double>{1.5, 0.5, 0, 0.5, 0, 0}));
   EXPECT_EQ(gelesen.einfaches(8).dxfLineType, 7);
   for (int n = 9; n <= 20; ++n) EXPECT_EQ(gelesen.einfaches(n), t.einfaches(n)) << n;
+  TempOrdner ordner;
+  test::schreibeDatei(ordner / "Linien.ini", ini.text());
+  Linienstiltabelle ausDatei;
+  EXPECT_TRUE(ladeLinienIni(ordner / "Linien.ini", ausDatei));
+  EXPECT_EQ(ausDatei, gelesen);
 }
 
 TEST(Musterdatei, SchreibenUndLesenGebenAlleBenutzermusterZurueck) {

@@ -81,6 +81,15 @@ TEST(SchraffurQuellen, EigeneDateiVorMitgelieferterVorIniVorZeichnungVorEingebau
   EXPECT_EQ(d->name, "Beton");
 }
 
+TEST(SchraffurSpeichern, OhneOrdnerScheitertEsMitMeldung) {
+  Ordner o;
+  fs::create_directories(o.benutzer);
+  test::schreibeDatei(o.benutzer / "quarzel", "");  // a file where the folder belongs
+  std::string fehler;
+  EXPECT_FALSE(Schraffurbibliothek(o.umgebung).speichere(mitRichtung("Beton", 1), &fehler));
+  EXPECT_EQ(fehler, "Der Ordner für Schraffuren kann nicht angelegt werden.");
+}
+
 TEST(SchraffurLader, AuchAusDerZeichnungUndSonstWindowsStandard1) {
   Ordner o;
   const Schraffurbibliothek b(o.umgebung);

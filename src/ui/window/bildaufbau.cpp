@@ -62,7 +62,7 @@ Bildaufbau::~Bildaufbau() {
 void Bildaufbau::fortschritt(int prozent) {
   if (status_ == nullptr || !unterbrechbar_) return;
   // Short redraws show no bar: it would only flicker.
-  if (!fortschrittGezeigt_ && seitAnzeige_.elapsed() < kErsteZwischenanzeigeMs) return;
+  if (!fortschrittGezeigt_ && seitAnzeige_.elapsed() < flaeche_.bildtakt().ersteAnzeigeMs) return;
   fortschrittGezeigt_ = true;
   status_->fortschritt(QStringLiteral("Bildaufbau ... (Esc bricht ab)"), prozent);
 }
@@ -70,7 +70,7 @@ void Bildaufbau::fortschritt(int prozent) {
 bool Bildaufbau::abbrechen() {
   if (!unterbrechbar_ || flaeche_.imPaintEvent()) return false;
   if (abgebrochen_ || flaeche_.neuAngefordert()) return true;
-  if (seitEreignissen_.elapsed() < kEreignisabstandMs) return false;
+  if (seitEreignissen_.elapsed() < flaeche_.bildtakt().ereignisabstandMs) return false;
   Eingabesperre sperre;
   QCoreApplication::instance()->installEventFilter(&sperre);
   QCoreApplication::processEvents();
@@ -81,7 +81,7 @@ bool Bildaufbau::abbrechen() {
 }
 
 void Bildaufbau::insFenster() {
-  if (seitAnzeige_.elapsed() < kErsteZwischenanzeigeMs) return;
+  if (seitAnzeige_.elapsed() < flaeche_.bildtakt().ersteAnzeigeMs) return;
   flaeche_.zwischenstandZeigen();
   seitAnzeige_.restart();
 }

@@ -30,12 +30,6 @@ class Zeichenflaeche;
 // The renderer's observer for one redraw of the window.
 class Bildaufbau final : public Zeichenbeobachter {
  public:
-  // Intermediate pictures of a redraw that is over sooner would only cost
-  // time: nothing is shown before this many milliseconds have passed.
-  static constexpr int kErsteZwischenanzeigeMs = 40;
-  // How often a running redraw lets the window handle its events.
-  static constexpr int kEreignisabstandMs = 50;
-
   // `unterbrechbar`: a full redraw outside a paint event, which may let
   // events through; `status` shows the progress (optional).
   Bildaufbau(Zeichenflaeche& flaeche, Statusleiste* status = nullptr, bool unterbrechbar = false);

@@ -42,6 +42,14 @@ struct Mausdaten {
   Qt::KeyboardModifiers umschaltung;
 };
 
+// The pace of a running full redraw, in milliseconds: no intermediate picture
+// or progress bar before `ersteAnzeigeMs` (they would only cost time on a
+// redraw that is over sooner), and events let through every `ereignisabstandMs`.
+struct Bildtakt {
+  int ersteAnzeigeMs = 40;
+  int ereignisabstandMs = 50;
+};
+
 class Zeichenflaeche final : public QWidget {
   Q_OBJECT
 
@@ -90,6 +98,10 @@ class Zeichenflaeche final : public QWidget {
   bool zeichnet() const { return zeichnet_; }
   bool neuAngefordert() const { return nochmal_; }
   bool imPaintEvent() const { return imPaintEvent_; }
+  // Tests set both to 0: the progress shows and events are handled at the
+  // first chance, so a redraw stops at a known point.
+  void setzeBildtakt(Bildtakt takt) { bildtakt_ = takt; }
+  const Bildtakt& bildtakt() const { return bildtakt_; }
   int zwischenstaende() const { return zwischenstaende_; }
 
   // The area in device pixels (areaWidth x areaHeight of the view).
@@ -161,6 +173,7 @@ class Zeichenflaeche final : public QWidget {
   bool imPaintEvent_ = false;
   bool zeichnet_ = false;
   bool nochmal_ = false;
+  Bildtakt bildtakt_;
   int zwischenstaende_ = 0;
   std::optional<Fangart> fangmarke_;
   QPointF fangpunkt_;

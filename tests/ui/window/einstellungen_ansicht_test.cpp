@@ -176,15 +176,27 @@ TEST_F(EinstellungenAnsicht, ZeichnungsoptionenDrehenUndDezimaldarstellung) {
 }
 
 TEST_F(EinstellungenAnsicht, EscapeBrichtDenBildaufbauAbUndDasFensterBleibtBedienbar) {
-  // Enough lines on the sheet for a redraw that lets events through.
+  // Enough lines on the sheet for a progress bar; the redraw shows it and
+  // handles events at its first chance.
   speicher().beginneSchritt();
-  for (int i = 0; i < 60000; ++i) test::linie(speicher(), 4900, 4950 + i % 200, 5100, 4951 + i % 200, false);
+  for (int i = 0; i < 20500; ++i) test::linie(speicher(), 4900, 4950 + i % 200, 5100, 4951 + i % 200, false);
+  flaeche().setzeBildtakt({0, 0});
   auto gezeichnet = [this](std::int32_t n) { return speicher().flag(kFlagspalteGezeichnet, n) != 0; };
   const std::int32_t letzte = speicher().anzahl();
   waehle(wz(1));  // the line tool: an Escape reaching it would end it
   QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-  QCoreApplication::postEvent(&flaeche(), escape.clone());
+  // Pressed once the bar shows, seen at the redraw's next chance.
+  QString balken;
+  std::function<void()> beiBalken = [&] {
+    balken = f->statusleiste().meldung();
+    if (!balken.isEmpty())
+      QCoreApplication::postEvent(&flaeche(), escape.clone());
+    else if (flaeche().zeichnet())
+      QTimer::singleShot(0, beiBalken);
+  };
+  QTimer::singleShot(0, beiBalken);
   f->Figurzeichnen();
+  EXPECT_EQ(balken, QStringLiteral("Bildaufbau ... (Esc bricht ab)"));
   EXPECT_TRUE(gezeichnet(1));
   EXPECT_FALSE(gezeichnet(letzte)) << "stopped before the end";
   EXPECT_TRUE(f->statusleiste().meldung().isEmpty()) << "no progress left behind";
@@ -192,7 +204,7 @@ TEST_F(EinstellungenAnsicht, EscapeBrichtDenBildaufbauAbUndDasFensterBleibtBedie
 
   // Without a key the redraw runs through; a redraw asked for while it runs
   // follows it instead of painting into it.
-  QTimer::singleShot(1, [this] { f->Figurzeichnen(); });
+  QTimer::singleShot(0, [this] { f->Figurzeichnen(); });
   const int vorher = flaeche().bildzaehler();
   f->Figurzeichnen();
   EXPECT_TRUE(gezeichnet(letzte));

@@ -176,16 +176,30 @@ TEST_F(EinstellungenAnsicht, ZeichnungsoptionenDrehenUndDezimaldarstellung) {
 }
 
 TEST_F(EinstellungenAnsicht, EscapeBrichtDenBildaufbauAbUndDasFensterBleibtBedienbar) {
-  // Enough lines on the sheet for a progress bar; the redraw shows it and
-  // handles events at its first chance.
-  speicher().beginneSchritt();
-  for (int i = 0; i < 20500; ++i) test::linie(speicher(), 4900, 4950 + i % 200, 5100, 4951 + i % 200, false);
+  // The redraw shows its progress and handles events at its first chance.
   flaeche().setzeBildtakt({0, 0});
+  speicher().beginneSchritt();
+  const auto linien = [this](int anzahl) {
+    for (int i = 0; i < anzahl; ++i) test::linie(speicher(), 4900, 4950 + i % 200, 5100, 4951 + i % 200, false);
+  };
   auto gezeichnet = [this](std::int32_t n) { return speicher().flag(kFlagspalteGezeichnet, n) != 0; };
+
+  // Without a key the redraw runs through; a redraw asked for while it runs
+  // follows it instead of painting into it.
+  linien(600);
+  QTimer::singleShot(0, [this] { f->Figurzeichnen(); });
+  const int vorher = flaeche().bildzaehler();
+  f->Figurzeichnen();
+  EXPECT_TRUE(gezeichnet(600));
+  EXPECT_EQ(flaeche().bildzaehler(), vorher + 1);
+
+  // Enough lines for a progress bar; Escape pressed once it shows is seen at
+  // the redraw's next chance.
+  linien(20000);
+  for (std::int32_t n = 1; n <= 600; ++n) speicher().setzeFlag(kFlagspalteGezeichnet, n, 0);
   const std::int32_t letzte = speicher().anzahl();
   waehle(wz(1));  // the line tool: an Escape reaching it would end it
   QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
-  // Pressed once the bar shows, seen at the redraw's next chance.
   QString balken;
   std::function<void()> beiBalken = [&] {
     balken = f->statusleiste().meldung();
@@ -201,14 +215,6 @@ TEST_F(EinstellungenAnsicht, EscapeBrichtDenBildaufbauAbUndDasFensterBleibtBedie
   EXPECT_FALSE(gezeichnet(letzte)) << "stopped before the end";
   EXPECT_TRUE(f->statusleiste().meldung().isEmpty()) << "no progress left behind";
   EXPECT_EQ(werkzeug(), wz(1)) << "the Escape went to the redraw, not to the tool";
-
-  // Without a key the redraw runs through; a redraw asked for while it runs
-  // follows it instead of painting into it.
-  QTimer::singleShot(0, [this] { f->Figurzeichnen(); });
-  const int vorher = flaeche().bildzaehler();
-  f->Figurzeichnen();
-  EXPECT_TRUE(gezeichnet(letzte));
-  EXPECT_EQ(flaeche().bildzaehler(), vorher + 1);
 }
 
 }  // namespace

@@ -276,7 +276,6 @@ class Elementspeicher {
   std::optional<std::string> gruppenname(std::int32_t n) const;
   void setzeGruppenname(std::int32_t n, const std::string& name);
   std::optional<std::vector<std::string>> textzeilen(std::int32_t n) const;
-  void setzeTextzeilen(std::int32_t n, std::vector<std::string> zeilen);
 
   // Kind 1 with a start decoration 21..29.
   bool istMarkerpunkt(std::int32_t n) const;

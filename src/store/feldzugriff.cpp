@@ -233,13 +233,6 @@ std::optional<std::vector<std::string>> Elementspeicher::textzeilen(std::int32_t
   return text(n).zeilen;
 }
 
-void Elementspeicher::setzeTextzeilen(std::int32_t n, std::vector<std::string> zeilen) {
-  if (!istTextart(art_[n])) return;
-  if (zeilen.size() > 256) zeilen.resize(256);
-  text(n).zeilen = std::move(zeilen);
-  modifiziert_ = true;
-}
-
 bool Elementspeicher::istMarkerpunkt(std::int32_t n) const {
   if (art_[n] != Elementart::Linie) return false;
   const std::uint8_t a = linie(n).anfang;

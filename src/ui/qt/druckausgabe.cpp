@@ -174,6 +174,10 @@ Druckergebnis druckeZeichnung(Zeichnung& z, QPrinter& drucker, const Druckoption
   const Druckerseite seite = seiteVon(drucker);
   e.plan = planeSeiten(e.bereich, seite, o.drucken.raenderIgnorieren);
   const int seiten = static_cast<int>(e.plan.blaetter.size());
+  if (o.nurEineSeite && !e.plan.eineSeite) {
+    e.fehler = "Die Zeichnung passt nicht auf eine Seite.";
+    return e;
+  }
   if (seiten > kSeitenOhneFrage && !o.seitenzahlBestaetigt && !benutzer.jaNein(frageSeitenzahl(seiten))) return e;
 
   const Graudruck grau(z, o.grau);

@@ -36,6 +36,8 @@ struct Druckoptionen {
   std::string druckername;
   // A script that asked for tiles has agreed to many pages already.
   bool seitenzahlBestaetigt = false;
+  // A print that needs several pages is refused instead of tiled.
+  bool nurEineSeite = false;
 };
 
 struct Druckergebnis {

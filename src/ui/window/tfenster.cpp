@@ -5,6 +5,7 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QGuiApplication>
+#include <QInputDialog>
 #include <QScreen>
 #include <QSettings>
 #include <QStatusBar>
@@ -28,6 +29,7 @@
 #include "ui/window/ansichtsleisten.h"
 #include "ui/window/bildaufbau.h"
 #include "ui/window/dateibefehle.h"
+#include "ui/window/druckbefehle.h"
 #include "ui/window/ebenenbefehle.h"
 #include "ui/window/einstellungsbefehle.h"
 #include "ui/window/fangbefehle.h"
@@ -125,6 +127,19 @@ TFenster::TFenster(Sitzung& sitzung, QWidget* eltern) : QMainWindow(eltern), sit
     wahl.schalter = sitzung_.schalter;
     wahl.darstellung = sitzung_.darstellung;
     wahl.schraffuren = &sitzung_.schraffuren;
+    if (wahl.format == Ausgabeformat::Png) {
+      // A picture file has no paper size, so its resolution decides its pixels.
+      einstellung::BitmapSpeichern& bild = sitzung_.einstellungen.bitmapSpeichern;
+      bool ok = false;
+      const int dpi = QInputDialog::getInt(this, QStringLiteral("Als Bild speichern"), QStringLiteral("Auflösung (dpi):"),
+                                           bild.dpi > 0 ? bild.dpi : 300, 10, 2400, 10, &ok);
+      if (!ok) return std::string();
+      wahl.dpi = dpi;
+      if (bild.dpi != dpi) {
+        bild.dpi = dpi;
+        sitzung_.konfiguration.speichereAbschnitt(bild);
+      }
+    }
     return gibZeichnungAus(sitzung_.zeichnung, wahl);
   };
   dateibefehle_->fehlendeSchraffuren = [this](const std::string& meldung, const std::vector<std::string>& namen) {
@@ -135,6 +150,7 @@ TFenster::TFenster(Sitzung& sitzung, QWidget* eltern) : QMainWindow(eltern), sit
   connect(zeichenflaeche_, &Zeichenflaeche::mausBewegt, this, &TFenster::mausBewegt);
   zeichenflaeche_->setzeMaler([this](Canvas& canvas) { zeichneFlaeche(canvas); });
   werkzeugeEinrichten();
+  druckbefehleEinrichten(anschluss(), *menue_.datei, menue_.zuletztTrenner, *leisten_.ansicht);
   ebenenbefehle_ = ebenenbefehleEinrichten(anschluss(), *menuBar());
   einstellungsbefehleEinrichten(
       anschluss(), *eigenschaften_, [this] { darstellungAnwenden(sitzung_, *zeichenflaeche_, *werkzeuge_); },

@@ -1,0 +1,94 @@
+#include "ui/window/druckbefehle.h"
+
+#include <QAction>
+#include <QMainWindow>
+#include <QMenu>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QToolBar>
+
+#include "platform/skriptbenutzer.h"
+#include "ui/dialogs/druckeinstellungen.h"
+#include "ui/tools/werkzeugsymbole.h"
+#include "ui/window/sitzung.h"
+
+namespace quarzel {
+
+Druckbefehle::Druckbefehle(Fensteranschluss fenster, QPrinter* drucker)
+    : QObject(&fenster.fenster),
+      fenster_(std::move(fenster)),
+      drucker_(drucker != nullptr ? drucker : new QPrinter(QPrinter::HighResolution)) {}
+
+Druckbefehle::~Druckbefehle() = default;
+
+Druckoptionen Druckbefehle::optionen() const {
+  const Sitzung& s = fenster_.sitzung;
+  Druckoptionen o;
+  o.drucken = s.einstellungen.drucken;
+  o.grau = s.einstellungen.graueinstellungen;
+  o.schalter = s.schalter;
+  o.darstellung = s.darstellung;
+  o.schraffuren = &fenster_.sitzung.schraffuren;
+  return o;
+}
+
+void Druckbefehle::drucken() {
+  Sitzung& s = fenster_.sitzung;
+  QPrintDialog dialog(drucker_.get(), &fenster_.fenster);
+  dialog.setWindowTitle(QStringLiteral("Drucken"));
+  if (dialog.exec() != QDialog::Accepted) return;
+  const Druckergebnis e = druckeZeichnung(s.zeichnung, *drucker_, optionen(), s.benutzer);
+  if (!e.fehler.empty()) s.benutzer.meldung(e.fehler, Meldungsart::Fehler);
+}
+
+void Druckbefehle::vorschau() {
+  Sitzung& s = fenster_.sitzung;
+  QPrintPreviewDialog dialog(drucker_.get(), &fenster_.fenster);
+  dialog.setWindowTitle(QStringLiteral("Druckvorschau"));
+  auto* seiten = dialog.findChild<QPrintPreviewWidget*>();
+  connect(&dialog, &QPrintPreviewDialog::paintRequested, this, [this, &s, seiten](QPrinter* drucker) {
+    // The preview shows the pages without the questions and messages of a
+    // print; it is drawn anew whenever the paper changes.
+    SkriptBenutzer still;
+    still.standardJaNein = true;
+    const Druckergebnis e = druckeZeichnung(s.zeichnung, *drucker, optionen(), still);
+    // Tiles side by side, as they are to be glued.
+    if (seiten != nullptr && e.plan.blaetter.size() > 1) seiten->setViewMode(QPrintPreviewWidget::AllPagesView);
+  });
+  dialog.exec();
+}
+
+void Druckbefehle::einstellungenBearbeiten() {
+  Sitzung& s = fenster_.sitzung;
+  TDruckeinstellungen dialog(s.einstellungen.drucken, s.einstellungen.graueinstellungen, &fenster_.fenster);
+  if (dialog.exec() != QDialog::Accepted) return;
+  s.einstellungen.drucken = dialog.drucken();
+  s.einstellungen.graueinstellungen = dialog.grau();
+  s.konfiguration.speichereAbschnitt(s.einstellungen.drucken);
+  s.konfiguration.speichereAbschnitt(s.einstellungen.graueinstellungen);
+}
+
+Druckbefehle* druckbefehleEinrichten(Fensteranschluss anschluss, QMenu& datei, QAction* davor, QToolBar& leiste) {
+  auto* b = new Druckbefehle(std::move(anschluss));
+  auto eintrag = [&](const QString& text, void (Druckbefehle::*befehl)()) {
+    auto* a = new QAction(text, &datei);
+    datei.insertAction(davor, a);
+    QObject::connect(a, &QAction::triggered, b, befehl);
+    return a;
+  };
+  b->druckenAktion = eintrag(QStringLiteral("&Drucken..."), &Druckbefehle::drucken);
+  b->druckenAktion->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
+  b->druckenAktion->setIcon(werkzeugsymbol("drucken"));
+  b->druckenAktion->setToolTip(QStringLiteral("Drucken"));
+  b->vorschauAktion = eintrag(QStringLiteral("Druck&vorschau..."), &Druckbefehle::vorschau);
+  b->einstellungenAktion =
+      eintrag(QStringLiteral("Erweiterte Druckeinstellungen..."), &Druckbefehle::einstellungenBearbeiten);
+  datei.insertSeparator(davor);
+  const QList<QAction*> vorhanden = leiste.actions();
+  leiste.insertAction(vorhanden.isEmpty() ? nullptr : vorhanden.first(), b->druckenAktion);
+  return b;
+}
+
+}  // namespace quarzel

@@ -103,9 +103,10 @@ Druckerseite seiteVon(const QPrinter& drucker) {
 // Switches the printer's orientation for one print and back, telling the user each time.
 class Ausrichtung {
  public:
-  Ausrichtung(QPrinter& drucker, Benutzer& benutzer) : drucker_(drucker), benutzer_(benutzer) {}
+  Ausrichtung(QPrinter& drucker, Benutzer& benutzer, bool behalten)
+      : drucker_(drucker), benutzer_(benutzer), behalten_(behalten) {}
   ~Ausrichtung() {
-    if (!geaendert_) return;
+    if (!geaendert_ || behalten_) return;
     drucker_.setPageOrientation(vorher_);
     benutzer_.meldung(MeldungAusrichtungWieder);
   }
@@ -117,12 +118,13 @@ class Ausrichtung {
     if (jetzt == gewuenscht) return;
     vorher_ = jetzt;
     geaendert_ = drucker_.setPageOrientation(gewuenscht);
-    if (geaendert_) benutzer_.meldung(MeldungAusrichtungGeaendert);
+    if (geaendert_ && !behalten_) benutzer_.meldung(MeldungAusrichtungGeaendert);
   }
 
  private:
   QPrinter& drucker_;
   Benutzer& benutzer_;
+  bool behalten_;
   QPageLayout::Orientation vorher_ = QPageLayout::Portrait;
   bool geaendert_ = false;
 };
@@ -165,9 +167,10 @@ Druckergebnis druckeZeichnung(Zeichnung& z, QPrinter& drucker, const Druckoption
   const bool transparent = hatTransparenteElemente(z, schalter, pdf);
   e.verfahren = waehleDruckverfahren(pdf, drucker.resolution(), static_cast<Druckmethode>(o.drucken.funktion),
                                      transparent, benutzer);
+  if (o.immerRastern) e.verfahren.rasterInProgram = true;
 
   e.bereich = druckbereich(z.ansicht, o.drucken.ganzeZeichnung, gezeigterRahmen(z, schalter, o.darstellung));
-  Ausrichtung ausrichtung(drucker, benutzer);
+  Ausrichtung ausrichtung(drucker, benutzer, o.ausrichtungBehalten);
   if (o.drucken.automatischeAusrichtung) {
     ausrichtung.setze(querformatFuer(e.bereich) ? QPageLayout::Landscape : QPageLayout::Portrait);
   }

@@ -38,6 +38,10 @@ struct Druckoptionen {
   bool seitenzahlBestaetigt = false;
   // A print that needs several pages is refused instead of tiled.
   bool nurEineSeite = false;
+  // For the preview: the printer keeps the orientation chosen for the print,
+  // and the pages are rasterised whatever the method.
+  bool ausrichtungBehalten = false;
+  bool immerRastern = false;
 };
 
 struct Druckergebnis {

@@ -7,6 +7,7 @@
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
 #include <QPrinter>
+#include <QTimer>
 #include <QToolBar>
 
 #include "platform/skriptbenutzer.h"
@@ -45,7 +46,12 @@ void Druckbefehle::drucken() {
 
 void Druckbefehle::vorschau() {
   Sitzung& s = fenster_.sitzung;
-  QPrintPreviewDialog dialog(drucker_.get(), &fenster_.fenster);
+  // A printer of its own: the preview keeps the orientation the print
+  // chooses, and its low resolution keeps the page pictures small.
+  QPrinter vorschauDrucker(QPrinter::ScreenResolution);
+  if (!drucker_->printerName().isEmpty()) vorschauDrucker.setPrinterName(drucker_->printerName());
+  vorschauDrucker.setPageLayout(drucker_->pageLayout());
+  QPrintPreviewDialog dialog(&vorschauDrucker, &fenster_.fenster);
   dialog.setWindowTitle(QStringLiteral("Druckvorschau"));
   auto* seiten = dialog.findChild<QPrintPreviewWidget*>();
   connect(&dialog, &QPrintPreviewDialog::paintRequested, this, [this, &s, seiten](QPrinter* drucker) {
@@ -53,10 +59,20 @@ void Druckbefehle::vorschau() {
     // print; it is drawn anew whenever the paper changes.
     SkriptBenutzer still;
     still.standardJaNein = true;
-    const Druckergebnis e = druckeZeichnung(s.zeichnung, *drucker, optionen(), still);
-    // Tiles side by side, as they are to be glued.
-    if (seiten != nullptr && e.plan.blaetter.size() > 1) seiten->setViewMode(QPrintPreviewWidget::AllPagesView);
+    Druckoptionen o = optionen();
+    o.ausrichtungBehalten = true;
+    // Pictures of the pages scale with the preview's zoom; pens drawn
+    // straight onto it would keep their width in screen pixels.
+    o.immerRastern = true;
+    const Druckergebnis e = druckeZeichnung(s.zeichnung, *drucker, o, still);
+    if (seiten == nullptr || e.plan.blaetter.size() < 2) return;
+    // After the preview has laid out the new pages.
+    QTimer::singleShot(0, seiten, [seiten] {
+      seiten->setViewMode(QPrintPreviewWidget::AllPagesView);
+      seiten->fitInView();
+    });
   });
+  dialog.resize(fenster_.fenster.size() * 0.8);
   dialog.exec();
 }
 
@@ -72,6 +88,7 @@ void Druckbefehle::einstellungenBearbeiten() {
 
 Druckbefehle* druckbefehleEinrichten(Fensteranschluss anschluss, QMenu& datei, QAction* davor, QToolBar& leiste) {
   auto* b = new Druckbefehle(std::move(anschluss));
+  datei.insertSeparator(davor);
   auto eintrag = [&](const QString& text, void (Druckbefehle::*befehl)()) {
     auto* a = new QAction(text, &datei);
     datei.insertAction(davor, a);
@@ -85,7 +102,6 @@ Druckbefehle* druckbefehleEinrichten(Fensteranschluss anschluss, QMenu& datei, Q
   b->vorschauAktion = eintrag(QStringLiteral("Druck&vorschau..."), &Druckbefehle::vorschau);
   b->einstellungenAktion =
       eintrag(QStringLiteral("Erweiterte Druckeinstellungen..."), &Druckbefehle::einstellungenBearbeiten);
-  datei.insertSeparator(davor);
   const QList<QAction*> vorhanden = leiste.actions();
   leiste.insertAction(vorhanden.isEmpty() ? nullptr : vorhanden.first(), b->druckenAktion);
   return b;

@@ -10,10 +10,10 @@
 #include <memory>
 
 #include "app/cli_befehle.h"
-#include "styles/linienstilstart.h"
-#include "styles/schraffurbibliothek.h"
 #include "store/zeichnung.h"
 #include "store/zeichnungsdatei.h"
+#include "styles/linienstilstart.h"
+#include "styles/schraffurbibliothek.h"
 #include "ui/qt/druckausgabe.h"
 
 namespace quarzel {

@@ -97,7 +97,9 @@ Anzeigeschalter druckschalter(Anzeigeschalter schalter, const einstellung::Druck
 }
 
 Graudruck::Graudruck(Zeichnung& zeichnung, const einstellung::Graueinstellungen& grau)
-    : zeichnung_(zeichnung), ebenen_(zeichnung.ebenen.grauInaktiveEbenen), folien_(zeichnung.ebenen.grauInaktiveFolien) {
+    : zeichnung_(zeichnung),
+      ebenen_(zeichnung.ebenen.grauInaktiveEbenen),
+      folien_(zeichnung.ebenen.grauInaktiveFolien) {
   zeichnung_.ebenen.grauInaktiveEbenen = grau.grauplanteildruck;
   zeichnung_.ebenen.grauInaktiveFolien = grau.graufoliedruck;
 }

@@ -15,10 +15,10 @@
 #include <string_view>
 #include <vector>
 
-#include "render/zeichenkontext.h"
-#include "settings/einstellungen_dateien.h"
 #include "platform/benutzer.h"
 #include "platform/canvas.h"
+#include "render/zeichenkontext.h"
+#include "settings/einstellungen_dateien.h"
 #include "view/ansicht.h"
 
 namespace quarzel {

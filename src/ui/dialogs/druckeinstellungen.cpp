@@ -45,24 +45,27 @@ TDruckeinstellungen::TDruckeinstellungen(const einstellung::Drucken& drucken,
                       QStringLiteral("Rastern in Quarzel")});
   methode_->setCurrentIndex(std::clamp(drucken.funktion, 0, 2));
   vs->addWidget(methode_);
-  vs->addWidget(hinweis(QStringLiteral("Rastern im Druckertreiber benötigt weniger Speicher und ist meistens schneller, "
-                                       "allerdings unterstützen viele Druckertreiber nicht alle in Quarzel möglichen "
-                                       "Effekte."),
-                        verfahren));
+  vs->addWidget(
+      hinweis(QStringLiteral("Rastern im Druckertreiber benötigt weniger Speicher und ist meistens schneller, "
+                             "allerdings unterstützen viele Druckertreiber nicht alle in Quarzel möglichen "
+                             "Effekte."),
+              verfahren));
   auto* segmentzeile = new QFormLayout;
   segmente_ = new QComboBox(verfahren);
   segmente_->addItems({QStringLiteral("256 MByte"), QStringLiteral("64 MByte"), QStringLiteral("8 MByte")});
   segmente_->setCurrentIndex(std::clamp(drucken.segmente, 0, 2));
   segmentzeile->addRow(QStringLiteral("Maximale Segmentgröße"), segmente_);
   vs->addLayout(segmentzeile);
-  vs->addWidget(hinweis(QStringLiteral("Maximale Größe eines Teilstücks, dass zum Drucker gesendet wird. Größere Stücke "
-                                       "sind schneller, aber erfordern entsprechend viel Speicherplatz."),
-                        verfahren));
+  vs->addWidget(
+      hinweis(QStringLiteral("Maximale Größe eines Teilstücks, dass zum Drucker gesendet wird. Größere Stücke "
+                             "sind schneller, aber erfordern entsprechend viel Speicherplatz."),
+              verfahren));
   texturgrenze_ = schalter(QStringLiteral("Texturen auf 64 KB begrenzen"), drucken.texturgrenze, verfahren);
   vs->addWidget(texturgrenze_);
-  vs->addWidget(hinweis(QStringLiteral("Einige Druckertreiber unterstützen Texturen nur bis zu einer Größe von 64 KB, für "
-                                       "größere Texturen bitte das  Rastern in Quarzel verwenden."),
-                        verfahren));
+  vs->addWidget(
+      hinweis(QStringLiteral("Einige Druckertreiber unterstützen Texturen nur bis zu einer Größe von 64 KB, für "
+                             "größere Texturen bitte das  Rastern in Quarzel verwenden."),
+              verfahren));
   spalte->addWidget(verfahren);
 
   keineHilfslinien_ =
@@ -75,7 +78,8 @@ TDruckeinstellungen::TDruckeinstellungen(const einstellung::Drucken& drucken,
 
   auto* papier = new QGroupBox(QStringLiteral("Auf dem Papier"), this);
   auto* ps = new QVBoxLayout(papier);
-  ganzeZeichnung_ = schalter(QStringLiteral("Gesamte Zeichnung drucken (sonst das Blatt)"), drucken.ganzeZeichnung, papier);
+  ganzeZeichnung_ =
+      schalter(QStringLiteral("Gesamte Zeichnung drucken (sonst das Blatt)"), drucken.ganzeZeichnung, papier);
   automatischeAusrichtung_ =
       schalter(QStringLiteral("Hoch- oder Querformat automatisch wählen"), drucken.automatischeAusrichtung, papier);
   raenderIgnorieren_ = schalter(QStringLiteral("Druckränder ignorieren"), drucken.raenderIgnorieren, papier);

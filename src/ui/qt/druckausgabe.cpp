@@ -55,8 +55,8 @@ void zeichneAusschnitt(const Seitenlauf& l, Canvas& canvas, int breite, int hoeh
 // and handed to the printer as a picture.
 void rastereSeite(const Seitenlauf& l, QPainter& maler, int breite, int hoehe, const Druckblatt& blatt) {
   const std::int64_t zeilenbytes = std::int64_t(std::max(breite, 1)) * 4;
-  const int band = static_cast<int>(std::clamp<std::int64_t>(segmentgroesse(l.optionen.drucken.segmente) / zeilenbytes,
-                                                              1, std::max(hoehe, 1)));
+  const int band = static_cast<int>(
+      std::clamp<std::int64_t>(segmentgroesse(l.optionen.drucken.segmente) / zeilenbytes, 1, std::max(hoehe, 1)));
   for (int oben = 0; oben < hoehe; oben += band) {
     QImage bild(breite, std::min(band, hoehe - oben), QImage::Format_RGB32);
     if (bild.isNull()) return;

@@ -12,10 +12,10 @@
 #include <optional>
 #include <string>
 
+#include "platform/benutzer.h"
 #include "render/druckplanung.h"
 #include "render/zeichenkontext.h"
 #include "settings/einstellungen_dateien.h"
-#include "platform/benutzer.h"
 #include "view/ansicht.h"
 
 class QPrinter;

@@ -1,11 +1,9 @@
 // What a print decides before a page is drawn: the method and its question,
-// PDF printers by name, the transparency test, the area and the tiles.
+// the area and the tiles.
 #include <gtest/gtest.h>
 
-#include "render/bildkodierer.h"
 #include "render/druckplanung.h"
-#include "store/zeichnung.h"
-#include "support/speicherhilfen.h"
+#include "platform/skriptbenutzer.h"
 
 namespace quarzel {
 namespace {
@@ -29,36 +27,6 @@ TEST(Druckplanung, MethodeFragtNurBeiTransparenzImTreiber) {
     EXPECT_EQ(b.fragen.size(), f.gefragt ? 1u : 0u);
     EXPECT_TRUE(!f.gefragt || b.fragen[0] == FrageTransparenz);
   }
-}
-
-TEST(Druckplanung, PdfDruckerNachNamen) {
-  for (const char* name : {"Microsoft Print to PDF", "cups-pdf", "Adobe Distiller"}) EXPECT_TRUE(istPdfDrucker(name));
-  for (const char* name : {"Laserdrucker", "P D F", ""}) EXPECT_FALSE(istPdfDrucker(name));
-  EXPECT_TRUE(istPdfDrucker("Laserdrucker", true));
-}
-
-// One picture: an opaque pixel and one of this alpha.
-std::unique_ptr<Zeichnung> mitBild(int alpha) {
-  auto z = std::make_unique<Zeichnung>();
-  test::initialisiere(z->speicher);
-  z->speicher.beginneSchritt();
-  const Rasterbild bild{2, 1, {0, 0, 0, 255, 0, 0, 0, static_cast<std::uint8_t>(alpha)}};
-  z->speicher.vervollstaendige(z->speicher.neueBitmap(Elementart::Bitmap, {.daten = kodierePng(bild)}));
-  return z;
-}
-
-TEST(Druckplanung, KlarePixelZaehlenNurAusserhalbVonPdf) {
-  struct Fall {
-    int alpha;
-    bool imTreiber, imPdf;
-  } const faelle[] = {{255, false, false}, {0, true, false}, {128, true, true}};
-  Anzeigeschalter schalter;
-  for (const Fall& f : faelle) {
-    EXPECT_EQ(hatTransparenteElemente(*mitBild(f.alpha), schalter, false), f.imTreiber) << f.alpha;
-    EXPECT_EQ(hatTransparenteElemente(*mitBild(f.alpha), schalter, true), f.imPdf) << f.alpha;
-  }
-  schalter.bitmaps = false;
-  EXPECT_FALSE(hatTransparenteElemente(*mitBild(128), schalter, false));
 }
 
 TEST(Druckplanung, GanzeZeichnungMitEinemMillimeterRand) {

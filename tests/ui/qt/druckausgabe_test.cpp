@@ -7,7 +7,6 @@
 
 #include <QPrinter>
 #include <QTemporaryDir>
-#include <algorithm>
 #include <memory>
 
 #include "platform/skriptbenutzer.h"
@@ -29,11 +28,8 @@ class Druck : public ::testing::Test {
     blatt(297, 420);
   }
   void blatt(int breite, int hoehe) {
-    Ansicht& a = z->ansicht;
-    a.sheetWidth = breite;
-    a.sheetHeight = hoehe;
-    a.sheetLeft = 1000;
-    a.sheetTop = 1000;
+    z->ansicht.sheetWidth = breite, z->ansicht.sheetHeight = hoehe;
+    z->ansicht.sheetLeft = z->ansicht.sheetTop = 1000;
   }
   void linie() {
     z->speicher.vervollstaendige(z->speicher.neueLinie({.x1 = 1050, .y1 = 1100, .x2 = 1150, .y2 = 1100}));
@@ -71,7 +67,7 @@ TEST_F(Druck, MassstabUndStiftbreitenImPdf) {
     double minPunkte, maxPunkte;
   } const faelle[] = {{2, "Drucker", 600, 5.5, 6.5},
                       {2, "Drucker", 1200, 11.5, 12.5},
-                      {0, "Quarzel PDF", 600, 3, 3},
+                      {0, "cups-pdf", 600, 3, 3},
                       {0, "Drucker", 600, 0, 1},
                       {0, "PDF", 300, 0, 1}};
   linie();
@@ -106,19 +102,15 @@ TEST_F(Druck, SeitenzahlNachPapiergroesse) {
 
 TEST_F(Druck, AusrichtungWirdGewechseltUndWiederHergestellt) {
   linie();
-  struct Fall {
-    int blattBreite, blattHoehe;
-    bool gewechselt;
-  } const faelle[] = {{297, 420, false}, {420, 297, true}};
-  for (const Fall& f : faelle) {
-    blatt(f.blattBreite, f.blattHoehe);
+  for (const bool quer : {false, true}) {
+    blatt(quer ? 420 : 297, quer ? 297 : 420);
     benutzer.meldungen.clear();
     const test::Pdfinhalt pdf = drucke({297, 420}, 300);
     ASSERT_EQ(pdf.seiten.size(), 1u);
-    EXPECT_EQ(pdf.seiten[0].first > pdf.seiten[0].second, f.gewechselt);
-    ASSERT_EQ(benutzer.meldungen.size(), f.gewechselt ? 2u : 0u);
-    EXPECT_TRUE(!f.gewechselt || (benutzer.meldungen[0].text == MeldungAusrichtungGeaendert &&
-                                  benutzer.meldungen[1].text == MeldungAusrichtungWieder));
+    EXPECT_EQ(pdf.seiten[0].first > pdf.seiten[0].second, quer);
+    ASSERT_EQ(benutzer.meldungen.size(), quer ? 2u : 0u);
+    EXPECT_TRUE(!quer || (benutzer.meldungen[0].text == MeldungAusrichtungGeaendert &&
+                          benutzer.meldungen[1].text == MeldungAusrichtungWieder));
     EXPECT_EQ(orientierung, QPageLayout::Portrait);
   }
 }

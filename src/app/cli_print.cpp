@@ -45,11 +45,14 @@ int cliPrint(const Cliaufruf& aufruf, Benutzer& benutzer) {
   QPrinter drucker(QPrinter::HighResolution);
   if (!aufruf.drucker.empty()) {
     const QString name = QString::fromStdString(aufruf.drucker);
-    if (QPrinterInfo::printerInfo(name).isNull() && aufruf.pdf.empty()) {
+    const QPrinterInfo info = QPrinterInfo::printerInfo(name);
+    if (info.isNull() && aufruf.pdf.empty()) {
       benutzer.meldung("quarzel-cli: Den Drucker " + aufruf.drucker + " gibt es nicht.", Meldungsart::Fehler);
       return 1;
     }
     drucker.setPrinterName(name);
+    // The queue's own paper, as its settings say, not Qt's A4.
+    if (!info.isNull()) drucker.setPageSize(info.defaultPageSize());
   }
   if (!aufruf.pdf.empty()) {
     drucker.setOutputFormat(QPrinter::PdfFormat);

@@ -17,10 +17,13 @@
 
 namespace quarzel {
 
-Druckbefehle::Druckbefehle(Fensteranschluss fenster, QPrinter* drucker)
-    : QObject(&fenster.fenster),
-      fenster_(std::move(fenster)),
-      drucker_(drucker != nullptr ? drucker : new QPrinter(QPrinter::HighResolution)) {}
+Druckbefehle::Druckbefehle(Fensteranschluss fenster) : QObject(&fenster.fenster), fenster_(std::move(fenster)) {}
+
+QPrinter& Druckbefehle::drucker() {
+  // Made at the first print: asking the print system costs time at every start.
+  if (!drucker_) drucker_ = std::make_unique<QPrinter>(QPrinter::HighResolution);
+  return *drucker_;
+}
 
 Druckbefehle::~Druckbefehle() = default;
 
@@ -37,10 +40,10 @@ Druckoptionen Druckbefehle::optionen() const {
 
 void Druckbefehle::drucken() {
   Sitzung& s = fenster_.sitzung;
-  QPrintDialog dialog(drucker_.get(), &fenster_.fenster);
+  QPrintDialog dialog(&drucker(), &fenster_.fenster);
   dialog.setWindowTitle(QStringLiteral("Drucken"));
   if (dialog.exec() != QDialog::Accepted) return;
-  const Druckergebnis e = druckeZeichnung(s.zeichnung, *drucker_, optionen(), s.benutzer);
+  const Druckergebnis e = druckeZeichnung(s.zeichnung, drucker(), optionen(), s.benutzer);
   if (!e.fehler.empty()) s.benutzer.meldung(e.fehler, Meldungsart::Fehler);
 }
 
@@ -49,8 +52,8 @@ void Druckbefehle::vorschau() {
   // A printer of its own: the preview keeps the orientation the print
   // chooses, and its low resolution keeps the page pictures small.
   QPrinter vorschauDrucker(QPrinter::ScreenResolution);
-  if (!drucker_->printerName().isEmpty()) vorschauDrucker.setPrinterName(drucker_->printerName());
-  vorschauDrucker.setPageLayout(drucker_->pageLayout());
+  if (!drucker().printerName().isEmpty()) vorschauDrucker.setPrinterName(drucker().printerName());
+  vorschauDrucker.setPageLayout(drucker().pageLayout());
   QPrintPreviewDialog dialog(&vorschauDrucker, &fenster_.fenster);
   dialog.setWindowTitle(QStringLiteral("Druckvorschau"));
   auto* seiten = dialog.findChild<QPrintPreviewWidget*>();

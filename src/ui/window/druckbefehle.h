@@ -22,7 +22,7 @@ class Druckbefehle final : public QObject {
   Q_OBJECT
 
  public:
-  Druckbefehle(Fensteranschluss fenster, QPrinter* drucker = nullptr);
+  explicit Druckbefehle(Fensteranschluss fenster);
   ~Druckbefehle() override;
 
   void drucken();
@@ -31,7 +31,7 @@ class Druckbefehle final : public QObject {
 
   // The options of a print from the session's settings and display switches.
   Druckoptionen optionen() const;
-  QPrinter& drucker() { return *drucker_; }
+  QPrinter& drucker();
 
   QAction* druckenAktion = nullptr;
   QAction* vorschauAktion = nullptr;

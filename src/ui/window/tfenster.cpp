@@ -5,12 +5,12 @@
 #include <QCloseEvent>
 #include <QFileInfo>
 #include <QGuiApplication>
-#include <QInputDialog>
 #include <QScreen>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTimer>
 #include <algorithm>
+#include <charconv>
 
 #include "render/blockrahmen.h"
 #include "render/elementzeichnen.h"
@@ -130,10 +130,13 @@ TFenster::TFenster(Sitzung& sitzung, QWidget* eltern) : QMainWindow(eltern), sit
     if (wahl.format == Ausgabeformat::Png) {
       // A picture file has no paper size, so its resolution decides its pixels.
       einstellung::BitmapSpeichern& bild = sitzung_.einstellungen.bitmapSpeichern;
-      bool ok = false;
-      const int dpi = QInputDialog::getInt(this, QStringLiteral("Als Bild speichern"), QStringLiteral("Auflösung (dpi):"),
-                                           bild.dpi > 0 ? bild.dpi : 300, 10, 2400, 10, &ok);
-      if (!ok) return std::string();
+      const auto antwort = sitzung_.benutzer.eingabe("Als Bild speichern", "Auflösung (dpi):",
+                                                     std::to_string(bild.dpi > 0 ? bild.dpi : 300));
+      if (!antwort) return std::string();
+      int dpi = 0;
+      const auto [ende, ec] = std::from_chars(antwort->data(), antwort->data() + antwort->size(), dpi);
+      if (ec != std::errc() || ende != antwort->data() + antwort->size() || dpi < 10 || dpi > 2400)
+        return std::string("Die Auflösung muss eine ganze Zahl von 10 bis 2400 dpi sein.");
       wahl.dpi = dpi;
       if (bild.dpi != dpi) {
         bild.dpi = dpi;

@@ -43,7 +43,12 @@ TEST_F(FensterDatei, MenuesHabenDieDeutschenEintraege) {
   for (QAction* a : f->menue().datei->actions()) {
     if (!a->isSeparator() && a->isVisible()) datei.append(a->text());
   }
-  EXPECT_EQ(datei, (QStringList{"&Neu", "Ö&ffnen...", "&Speichern", "Speichern &unter...", "Statistik...", "&Beenden"}));
+  EXPECT_EQ(datei, (QStringList{"&Neu", "Ö&ffnen...", "&Speichern", "Speichern &unter...", "&Drucken...",
+                                "Druck&vorschau...", "Erweiterte Druckeinstellungen...", "Statistik...", "&Beenden"}));
+  const QAction* drucken =
+      f->menue().datei->actions()[f->menue().datei->actions().indexOf(f->menue().speichernUnter) + 2];
+  EXPECT_EQ(drucken->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
+  EXPECT_FALSE(drucken->icon().isNull()) << "also on the tool bar";
   const Hauptmenue& m = f->menue();
   const std::tuple<QAction*, const char*, QKeySequence> eintraege[] = {
       {m.rueckgaengig, "&Rückgängig", QKeySequence(Qt::CTRL | Qt::Key_Z)},
@@ -100,6 +105,7 @@ TEST_F(FensterDatei, SpeichernUnterBildnamenExportiertStattZuSpeichern) {
     const char* name;
     const char* anfang;
   } faelle[] = {{"plan.PNG", "\x89PNG"}, {"plan.pdf", "%PDF"}, {"plan.svg", "<?xml"}};
+  benutzer.eingaben = {"150"};  // the PNG's resolution
   for (const auto& fall : faelle) {
     benutzer.dateinamen.push_back(pfad(fall.name));
     f->menue().speichernUnter->trigger();

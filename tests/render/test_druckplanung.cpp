@@ -2,30 +2,28 @@
 // the area and the tiles.
 #include <gtest/gtest.h>
 
-#include "render/druckplanung.h"
+#include <tuple>
+
 #include "platform/skriptbenutzer.h"
+#include "render/druckplanung.h"
 
 namespace quarzel {
 namespace {
 
 TEST(Druckplanung, MethodeFragtNurBeiTransparenzImTreiber) {
-  struct Fall {
-    Druckmethode methode;
-    bool transparent;
-    Antwort antwort;
-    bool gefragt, rastern;
-  } const faelle[] = {{Druckmethode::Automatisch, false, Antwort::Ja, false, false},
-                      {Druckmethode::Automatisch, true, Antwort::Nein, false, true},
-                      {Druckmethode::RasternImTreiber, false, Antwort::Ja, false, false},
-                      {Druckmethode::RasternImTreiber, true, Antwort::Nein, true, false},
-                      {Druckmethode::RasternImTreiber, true, Antwort::Ja, true, true},
-                      {Druckmethode::RasternInQuarzel, false, Antwort::Nein, false, true}};
-  for (const Fall& f : faelle) {
+  // method, transparent elements, the answer, asked, rasterised by us
+  const std::tuple<Druckmethode, bool, Antwort, bool, bool> faelle[] = {
+      {Druckmethode::Automatisch, false, Antwort::Ja, false, false},
+      {Druckmethode::Automatisch, true, Antwort::Nein, false, true},
+      {Druckmethode::RasternImTreiber, false, Antwort::Ja, false, false},
+      {Druckmethode::RasternImTreiber, true, Antwort::Nein, true, false},
+      {Druckmethode::RasternImTreiber, true, Antwort::Ja, true, true},
+      {Druckmethode::RasternInQuarzel, false, Antwort::Nein, false, true}};
+  for (const auto& [methode, transparent, antwort, gefragt, rastern] : faelle) {
     SkriptBenutzer b;
-    b.antworten.push_back(f.antwort);
-    EXPECT_EQ(waehleDruckverfahren(false, 600, f.methode, f.transparent, b).rasterInProgram, f.rastern);
-    EXPECT_EQ(b.fragen.size(), f.gefragt ? 1u : 0u);
-    EXPECT_TRUE(!f.gefragt || b.fragen[0] == FrageTransparenz);
+    b.antworten.push_back(antwort);
+    EXPECT_EQ(waehleDruckverfahren(false, 600, methode, transparent, b).rasterInProgram, rastern);
+    EXPECT_EQ(b.fragen, std::vector<std::string>(gefragt ? 1 : 0, std::string(FrageTransparenz)));
   }
 }
 
@@ -40,25 +38,23 @@ TEST(Druckplanung, GanzeZeichnungMitEinemMillimeterRand) {
 TEST(Druckplanung, KachelnUeberlappenZeilenweise) {
   // Paper 110 × 60 mm, printable 100 × 50 mm, at ten dots per millimetre.
   const Druckerseite seite{254, 1100, 600, {50, 50, 1000, 500}};
-  struct Fall {
-    double breite, hoehe;
-    int spalten, zeilen;
-  } const faelle[] = {{111, 61, 1, 1}, {150, 60, 2, 2}, {190, 50.5, 2, 2}, {191, 40, 3, 1}, {300, 200, 4, 5}};
-  for (const Fall& f : faelle) {
-    const Seitenplan p = planeSeiten({0, 0, f.breite, f.hoehe}, seite, false);
-    ASSERT_EQ(p.blaetter.size(), std::size_t(f.spalten * f.zeilen)) << f.breite;
-    EXPECT_EQ(p.spalten, f.spalten);
+  // area width and height, page columns and rows
+  const std::tuple<double, double, int, int> faelle[] = {
+      {111, 61, 1, 1}, {150, 60, 2, 2}, {190, 50.5, 2, 2}, {191, 40, 3, 1}, {300, 200, 4, 5}};
+  for (const auto& [breite, hoehe, spalten, zeilen] : faelle) {
+    const Seitenplan p = planeSeiten({0, 0, breite, hoehe}, seite, false);
+    ASSERT_EQ(p.blaetter.size(), std::size_t(spalten * zeilen)) << breite;
+    EXPECT_EQ(p.spalten, spalten);
     const Druckblatt& letztes = p.blaetter.back();
     if (p.eineSeite) {
       // The area's corner on the paper's corner, in front of the printable part.
       EXPECT_DOUBLE_EQ(letztes.originX, 5);
       continue;
     }
-    EXPECT_NEAR(p.blaetter[1].originX, f.spalten > 1 ? 100 - kUeberlappungMm : 0, 1e-9);
-    EXPECT_NEAR(letztes.originY, (f.zeilen - 1) * (50 - kUeberlappungMm), 1e-9);
+    EXPECT_NEAR(p.blaetter[1].originX, spalten > 1 ? 100 - kUeberlappungMm : 0, 1e-9);
+    EXPECT_NEAR(letztes.originY, (zeilen - 1) * (50 - kUeberlappungMm), 1e-9);
     // The last tile still reaches the area's far corner, and shows where to cut.
-    EXPECT_GE(letztes.originX + 100, f.breite);
-    EXPECT_GE(letztes.originY + 50, f.hoehe);
+    EXPECT_TRUE(letztes.originX + 100 >= breite && letztes.originY + 50 >= hoehe);
     EXPECT_FALSE(letztes.marken.empty());
   }
 }

@@ -22,7 +22,7 @@ std::string entpacke(const std::string& daten) {
   return aus.substr(0, laenge);
 }
 
-void leseInhalt(const std::string& text, std::vector<Pdfstrecke>& strecken) {
+void leseInhalt(const std::string& text, std::vector<Pdfinhalt::Strecke>& strecken) {
   std::istringstream ein(text);
   std::vector<double> z;  // the operands of the next operator
   double massstab = 0, breite = 0, x = 0, y = 0;

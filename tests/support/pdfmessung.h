@@ -8,14 +8,12 @@
 
 namespace quarzel::test {
 
-struct Pdfstrecke {
-  double laenge = 0;  // points
-  double breite = 0;  // points; 0 for a hairline
-};
-
 struct Pdfinhalt {
   std::vector<std::pair<double, double>> seiten;  // width × height of each page, points
-  std::vector<Pdfstrecke> strecken;               // every "m … l" segment of every page
+  struct Strecke {
+    double laenge, breite;  // points; width 0 is a hairline
+  };
+  std::vector<Strecke> strecken;  // every "m … l" segment of every page
 };
 
 // Reads the pages' media boxes and the content streams (Flate or plain) of

@@ -8,6 +8,7 @@
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <memory>
+#include <tuple>
 
 #include "platform/skriptbenutzer.h"
 #include "store/zeichnung.h"
@@ -16,8 +17,6 @@
 
 namespace quarzel {
 namespace {
-
-constexpr double kPunkteProMm = 72 / 25.4;
 
 class Druck : public ::testing::Test {
  protected:
@@ -60,27 +59,23 @@ class Druck : public ::testing::Test {
 // pens keep their width, and PDF printers above 300 dpi widen hairlines to
 // three dots (a one-dot pen may come out as the device's hairline, width 0).
 TEST_F(Druck, MassstabUndStiftbreitenImPdf) {
-  struct Fall {
-    std::uint8_t stift;
-    const char* name;
-    int dpi;
-    double minPunkte, maxPunkte;
-  } const faelle[] = {{2, "Drucker", 600, 5.5, 6.5},
-                      {2, "Drucker", 1200, 11.5, 12.5},
-                      {0, "cups-pdf", 600, 3, 3},
-                      {0, "Drucker", 600, 0, 1},
-                      {0, "PDF", 300, 0, 1}};
+  // pen, printer name, dpi, the least and most dots the line is wide
+  const std::tuple<std::uint8_t, const char*, int, double, double> faelle[] = {{2, "Drucker", 600, 5.5, 6.5},
+                                                                               {2, "Drucker", 1200, 11.5, 12.5},
+                                                                               {0, "cups-pdf", 600, 3, 3},
+                                                                               {0, "Drucker", 600, 0, 1},
+                                                                               {0, "PDF", 300, 0, 1}};
   linie();
-  for (const Fall& f : faelle) {
-    z->speicher.linie(1).stift = f.stift;
-    const test::Pdfinhalt pdf = drucke({297, 420}, f.dpi, f.name);
+  for (const auto& [stift, name, dpi, minPunkte, maxPunkte] : faelle) {
+    z->speicher.linie(1).stift = stift;
+    const test::Pdfinhalt pdf = drucke({297, 420}, dpi, name);
     ASSERT_EQ(pdf.seiten.size(), 1u);
-    EXPECT_NEAR(pdf.seiten[0].first, 297 * kPunkteProMm, 1);
-    EXPECT_NEAR(pdf.seiten[0].second, 420 * kPunkteProMm, 1);
+    EXPECT_NEAR(pdf.seiten[0].first, 841.89, 1);  // A3 in points
+    EXPECT_NEAR(pdf.seiten[0].second, 1190.55, 1);
     ASSERT_EQ(pdf.strecken.size(), 1u);
-    EXPECT_NEAR(pdf.strecken[0].laenge, 283.46, 0.3) << f.dpi;
-    EXPECT_GE(pdf.strecken[0].breite, f.minPunkte * 72 / f.dpi - 1e-3) << f.name << " " << f.dpi;
-    EXPECT_LE(pdf.strecken[0].breite, f.maxPunkte * 72 / f.dpi + 1e-3) << f.name << " " << f.dpi;
+    EXPECT_NEAR(pdf.strecken[0].laenge, 283.46, 0.3) << dpi;
+    EXPECT_GE(pdf.strecken[0].breite, minPunkte * 72 / dpi - 1e-3) << name << " " << dpi;
+    EXPECT_LE(pdf.strecken[0].breite, maxPunkte * 72 / dpi + 1e-3) << name << " " << dpi;
   }
 }
 
@@ -96,8 +91,7 @@ TEST_F(Druck, SeitenzahlNachPapiergroesse) {
   benutzer.antworten = {Antwort::Nein};
   drucke({100, 100}, 600);
   EXPECT_FALSE(ergebnis.gedruckt);
-  EXPECT_EQ(benutzer.fragen.back(), frageSeitenzahl(ergebnis.plan.spalten * ergebnis.plan.zeilen));
-  EXPECT_EQ(ergebnis.plan.spalten * ergebnis.plan.zeilen, 4 * 5);
+  EXPECT_EQ(benutzer.fragen.back(), frageSeitenzahl(4 * 5));
 }
 
 TEST_F(Druck, AusrichtungWirdGewechseltUndWiederHergestellt) {
@@ -106,7 +100,6 @@ TEST_F(Druck, AusrichtungWirdGewechseltUndWiederHergestellt) {
     blatt(quer ? 420 : 297, quer ? 297 : 420);
     benutzer.meldungen.clear();
     const test::Pdfinhalt pdf = drucke({297, 420}, 300);
-    ASSERT_EQ(pdf.seiten.size(), 1u);
     EXPECT_EQ(pdf.seiten[0].first > pdf.seiten[0].second, quer);
     ASSERT_EQ(benutzer.meldungen.size(), quer ? 2u : 0u);
     EXPECT_TRUE(!quer || (benutzer.meldungen[0].text == MeldungAusrichtungGeaendert &&

@@ -48,7 +48,6 @@ TEST_F(FensterDatei, MenuesHabenDieDeutschenEintraege) {
   const QAction* drucken =
       f->menue().datei->actions()[f->menue().datei->actions().indexOf(f->menue().speichernUnter) + 2];
   EXPECT_EQ(drucken->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
-  EXPECT_FALSE(drucken->icon().isNull()) << "also on the tool bar";
   const Hauptmenue& m = f->menue();
   const std::tuple<QAction*, const char*, QKeySequence> eintraege[] = {
       {m.rueckgaengig, "&Rückgängig", QKeySequence(Qt::CTRL | Qt::Key_Z)},

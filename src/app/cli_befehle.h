@@ -20,6 +20,9 @@ int cliInfo(const std::string& datei, std::ostream& aus, Benutzer& benutzer);
 // render DATEI -o AUSGABE.png|pdf|svg [--sheet|--all] [--dpi N].
 int cliRender(const Cliaufruf& aufruf, Benutzer& benutzer);
 
+// print DATEI [--printer NAME] [--pdf AUSGABE.pdf] [--whole] [--tiles].
+int cliPrint(const Cliaufruf& aufruf, Benutzer& benutzer);
+
 // macro run MAKRO [-i ZEICHNUNG] -o AUSGABE: runs a macro and saves the drawing.
 int cliMacroRun(const Cliaufruf& aufruf, Benutzer& benutzer);
 

@@ -31,9 +31,10 @@ struct Befehlseintrag {
   Befehlsfunktion ausfuehren;
 };
 
-constexpr std::array<Befehlseintrag, 4> kBefehle{{
+constexpr std::array<Befehlseintrag, 5> kBefehle{{
     {Clibefehl::Info, cliInfo},
     {Clibefehl::Render, cliRender},
+    {Clibefehl::Print, cliPrint},
     {Clibefehl::Convert, nochNichtVerfuegbar},
     {Clibefehl::MacroRun, cliMacroRun},
 }};

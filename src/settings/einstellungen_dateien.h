@@ -68,6 +68,11 @@ struct Drucken {
   bool pdfOptimieren = false;
   bool keineHilfslinien = true;
   bool keineMarker = true;
+  // Where a print goes on the paper: the whole drawing instead of the sheet,
+  // the orientation that suits the area, no shift for the unprintable margins.
+  bool ganzeZeichnung = false;
+  bool automatischeAusrichtung = true;
+  bool raenderIgnorieren = false;
   template <class S, class F>
   static void felder(S& s, F&& f) {
     f("Funktion", s.funktion);
@@ -77,6 +82,9 @@ struct Drucken {
     f("PDFoptimieren", s.pdfOptimieren);
     f("Keine Hilfslinien", s.keineHilfslinien);
     f("Keine Marker", s.keineMarker);
+    f("GanzeZeichnung", s.ganzeZeichnung);
+    f("AutoAusrichtung", s.automatischeAusrichtung);
+    f("RaenderIgnorieren", s.raenderIgnorieren);
   }
   void lese(const IniDatei& ini);
   void schreibe(IniDatei& ini) const;

@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QRegularExpression>
 #include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
@@ -129,6 +130,12 @@ std::optional<std::string> QtBenutzer::dateidialog(bool speichern, std::string_v
     dialog.setFileMode(QFileDialog::AnyFile);
     dialog.setLabelText(QFileDialog::Accept, QStringLiteral("Speichern"));
     dialog.setDefaultSuffix(standardEndung(filter));
+    // A name typed without extension gets the one of the chosen file type.
+    QObject::connect(&dialog, &QFileDialog::filterSelected, &dialog, [&dialog](const QString& gewaehlt) {
+      static const QRegularExpression endung(QStringLiteral("\\(\\*\\.([A-Za-z0-9_]+)"));
+      const auto treffer = endung.match(gewaehlt);
+      if (treffer.hasMatch()) dialog.setDefaultSuffix(treffer.captured(1));
+    });
     // The dialog's own overwrite question would be English.
     dialog.setOption(QFileDialog::DontConfirmOverwrite);
     if (!startpfad.isEmpty()) dialog.selectFile(startpfad);

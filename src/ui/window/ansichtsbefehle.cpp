@@ -1,41 +1,17 @@
 #include "ui/window/ansichtsbefehle.h"
 
 #include <QAction>
-#include <QImage>
 #include <QMainWindow>
 #include <QMenu>
 #include <algorithm>
 
-#include "edit/fangformen.h"
-#include "render/elementzeichnen.h"
-#include "render/zeichenlauf.h"
-#include "ui/qt/qtcanvas.h"
+#include "ui/qt/druckausgabe.h"
 #include "ui/window/sitzung.h"
 
 namespace quarzel {
 
 std::optional<Weltrechteck> gezeigteUmgebung(const Sitzung& sitzung) {
-  const Zeichnung& z = sitzung.zeichnung;
-  // The visibility test wants a drawing context; nothing is drawn on it.
-  QImage bild(1, 1, QImage::Format_RGB32);
-  QtCanvas canvas(bild);
-  Zeichenlauf lauf(z.stifte, z.linienstile, Laufparameter{});
-  const Zeichenkontext k{z, lauf, canvas, sitzung.schalter, sitzung.darstellung};
-  std::optional<Weltrechteck> box;
-  for (std::int32_t n = 1; n <= z.speicher.anzahl(); ++n) {
-    if (!isDrawable(k, n)) continue;
-    const auto b = fangumgebung(z.speicher, n);
-    if (!b) continue;
-    if (!box) {
-      box = *b;
-      continue;
-    }
-    box->x1 = std::min(box->x1, b->x1);
-    box->y1 = std::min(box->y1, b->y1);
-    box->x2 = std::max(box->x2, b->x2);
-    box->y2 = std::max(box->y2, b->y2);
-  }
-  return box;
+  return gezeigterRahmen(sitzung.zeichnung, sitzung.schalter, sitzung.darstellung);
 }
 
 Ansichtsbefehle::Ansichtsbefehle(Fensteranschluss fenster, QMenu& menue, QAction& gesamtesBlatt,

@@ -47,6 +47,8 @@ std::string_view befehlsname(Clibefehl befehl) {
       return "info";
     case Clibefehl::Render:
       return "render";
+    case Clibefehl::Print:
+      return "print";
     case Clibefehl::Convert:
       return "convert";
     case Clibefehl::MacroRun:
@@ -61,6 +63,9 @@ std::string cliVerwendung() {
          "      zeigt Statistik, Ebenen und Blatt einer Zeichnung\n"
          "  render DATEI -o AUSGABE.png|pdf|svg [--sheet|--all] [--dpi N]\n"
          "      gibt das Blatt (--sheet, Vorgabe) oder die ganze Zeichnung (--all) aus\n"
+         "  print DATEI [--printer NAME] [--pdf AUSGABE.pdf] [--whole] [--tiles]\n"
+         "      druckt das Blatt (--whole: die ganze Zeichnung) in Originalgröße, mit --tiles\n"
+         "      auch auf mehreren Seiten\n"
          "  macro run MAKRO.psq [-i ZEICHNUNG] -o AUSGABE.qzz\n"
          "      führt ein Makro aus und speichert die Zeichnung\n"
          "Rückgabewerte: 0 erfolgreich, 1 Fehler, 2 falscher Aufruf\n";
@@ -80,6 +85,8 @@ Cliauswertung werteCliAus(std::span<const std::string> argumente) {
     a.befehl = Clibefehl::Info;
   } else if (erstes == "render") {
     a.befehl = Clibefehl::Render;
+  } else if (erstes == "print") {
+    a.befehl = Clibefehl::Print;
   } else if (erstes == "convert") {
     a.befehl = Clibefehl::Convert;
   } else if (erstes == "macro") {
@@ -99,7 +106,7 @@ Cliauswertung werteCliAus(std::span<const std::string> argumente) {
       ziel = l.naechstes();
       return !ziel.empty();
     };
-    if (arg == "-o" && a.befehl != Clibefehl::Info) {
+    if (arg == "-o" && a.befehl != Clibefehl::Info && a.befehl != Clibefehl::Print) {
       if (!a.ausgabe.empty()) return fehler("-o ist doppelt angegeben");
       if (!wert(a.ausgabe)) return fehler("nach -o fehlt der Name der Ausgabedatei");
     } else if (arg == "-i" && a.befehl == Clibefehl::MacroRun) {
@@ -118,6 +125,16 @@ Cliauswertung werteCliAus(std::span<const std::string> argumente) {
         return fehler("--dpi braucht eine ganze Zahl von 1 bis " + std::to_string(kDpiHoechstens));
       }
       a.dpi = dpi;
+    } else if (arg == "--printer" && a.befehl == Clibefehl::Print) {
+      if (!a.drucker.empty()) return fehler("--printer ist doppelt angegeben");
+      if (!wert(a.drucker)) return fehler("nach --printer fehlt der Name des Druckers");
+    } else if (arg == "--pdf" && a.befehl == Clibefehl::Print) {
+      if (!a.pdf.empty()) return fehler("--pdf ist doppelt angegeben");
+      if (!wert(a.pdf)) return fehler("nach --pdf fehlt der Name der PDF-Datei");
+    } else if (arg == "--whole" && a.befehl == Clibefehl::Print) {
+      a.ganzeZeichnung = true;
+    } else if (arg == "--tiles" && a.befehl == Clibefehl::Print) {
+      a.kacheln = true;
     } else if (istOption(arg)) {
       return fehler("unbekannte Option \"" + arg + "\" für " + std::string(befehlsname(a.befehl)));
     } else if (a.eingabe.empty()) {
@@ -128,12 +145,15 @@ Cliauswertung werteCliAus(std::span<const std::string> argumente) {
   }
 
   if (a.eingabe.empty()) return fehler(std::string(befehlsname(a.befehl)) + ": die Eingabedatei fehlt");
-  if (a.befehl != Clibefehl::Info && a.ausgabe.empty()) {
+  if (a.befehl != Clibefehl::Info && a.befehl != Clibefehl::Print && a.ausgabe.empty()) {
     return fehler(std::string(befehlsname(a.befehl)) + ": -o AUSGABE fehlt");
   }
   if (a.befehl == Clibefehl::Render && !endetAuf(a.ausgabe, ".png") && !endetAuf(a.ausgabe, ".pdf") &&
       !endetAuf(a.ausgabe, ".svg")) {
     return fehler("render: die Ausgabe muss auf .png, .pdf oder .svg enden");
+  }
+  if (a.befehl == Clibefehl::Print && !a.pdf.empty() && !endetAuf(a.pdf, ".pdf")) {
+    return fehler("print: die Ausgabe nach --pdf muss auf .pdf enden");
   }
   if ((a.befehl == Clibefehl::Convert || a.befehl == Clibefehl::MacroRun) && !endetAuf(a.ausgabe, ".qzz")) {
     return fehler(std::string(befehlsname(a.befehl)) + ": die Ausgabe muss auf .qzz enden");

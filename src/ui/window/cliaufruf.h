@@ -4,6 +4,7 @@
 //
 //   quarzel-cli info DATEI
 //   quarzel-cli render DATEI -o AUSGABE.png|pdf|svg [--sheet|--all] [--dpi N]
+//   quarzel-cli print DATEI [--printer NAME] [--pdf AUSGABE.pdf] [--whole] [--tiles]
 //   quarzel-cli convert EINGABE -o AUSGABE.qzz
 //   quarzel-cli macro run MAKRO.psq [-i ZEICHNUNG] -o AUSGABE.qzz
 //   quarzel-cli --help
@@ -18,7 +19,7 @@
 
 namespace quarzel {
 
-enum class Clibefehl { Hilfe, Info, Render, Convert, MacroRun };
+enum class Clibefehl { Hilfe, Info, Render, Print, Convert, MacroRun };
 enum class Renderbereich { Blatt, Alles };
 
 struct Cliaufruf {
@@ -28,6 +29,12 @@ struct Cliaufruf {
   std::string zeichnung;  // macro run: -i, the drawing the macro starts from
   Renderbereich bereich = Renderbereich::Blatt;
   int dpi = 0;  // 0: the renderer's default
+  // print: the queue ("": the default printer), a PDF file instead of the
+  // queue's paper, the whole drawing instead of the sheet, several pages allowed.
+  std::string drucker;
+  std::string pdf;
+  bool ganzeZeichnung = false;
+  bool kacheln = false;
 };
 
 struct Cliauswertung {

@@ -142,7 +142,7 @@ bool Dateibefehle::speichern() {
 bool Dateibefehle::speichernUnter() {
   Beschaeftigt b(beschaeftigt_);
   const std::string vorschlag = zeichnung_->dateiname.empty() ? startordner() : zeichnung_->dateiname;
-  const auto name = benutzer_->dateiSpeichern(TitelSpeichernUnter, Zeichnungsfilter, vorschlag);
+  const auto name = benutzer_->dateiSpeichern(TitelSpeichernUnter, bildExport ? Speicherunterfilter : Zeichnungsfilter, vorschlag);
   if (!name || name->empty()) return false;
   return speichereUnter(absolut(*name));
 }

@@ -27,6 +27,9 @@ inline constexpr std::string_view FrageAenderungenSpeichern =
 inline constexpr std::string_view Oeffnenfilter =
     "Zeichnungen (*.QZZ)|*.QZZ|RUZ-Dateien (*.RUZ)|*.RUZ|ZID-Dateien (*.ZID)|*.ZID|Backup-Dateien "
     "(*.BAK)|*.BAK|Alle geeigneten Dateien|*.qzz;*.zid;*.ruz;*.bak";
+// "Speichern unter" offers the picture formats beside the drawing.
+inline constexpr std::string_view Speicherunterfilter =
+    "Zeichnungen (*.QZZ)|*.QZZ|PNG-Dateien (*.PNG)|*.PNG|PDF-Dateien (*.PDF)|*.PDF|SVG-Dateien (*.SVG)|*.SVG";
 inline constexpr std::string_view TitelOeffnen = "Zeichnung öffnen";
 inline constexpr std::string_view TitelSpeichernUnter = "Zeichnung speichern unter";
 

@@ -10,6 +10,7 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <algorithm>
+#include <charconv>
 
 #include "render/blockrahmen.h"
 #include "render/elementzeichnen.h"
@@ -28,6 +29,7 @@
 #include "ui/window/ansichtsleisten.h"
 #include "ui/window/bildaufbau.h"
 #include "ui/window/dateibefehle.h"
+#include "ui/window/druckbefehle.h"
 #include "ui/window/ebenenbefehle.h"
 #include "ui/window/einstellungsbefehle.h"
 #include "ui/window/fangbefehle.h"
@@ -125,6 +127,22 @@ TFenster::TFenster(Sitzung& sitzung, QWidget* eltern) : QMainWindow(eltern), sit
     wahl.schalter = sitzung_.schalter;
     wahl.darstellung = sitzung_.darstellung;
     wahl.schraffuren = &sitzung_.schraffuren;
+    if (wahl.format == Ausgabeformat::Png) {
+      // A picture file has no paper size, so its resolution decides its pixels.
+      einstellung::BitmapSpeichern& bild = sitzung_.einstellungen.bitmapSpeichern;
+      const auto antwort = sitzung_.benutzer.eingabe("Als Bild speichern", "Auflösung (dpi):",
+                                                     std::to_string(bild.dpi > 0 ? bild.dpi : 300));
+      if (!antwort) return std::string();
+      int dpi = 0;
+      const auto [ende, ec] = std::from_chars(antwort->data(), antwort->data() + antwort->size(), dpi);
+      if (ec != std::errc() || ende != antwort->data() + antwort->size() || dpi < 10 || dpi > 2400)
+        return std::string("Die Auflösung muss eine ganze Zahl von 10 bis 2400 dpi sein.");
+      wahl.dpi = dpi;
+      if (bild.dpi != dpi) {
+        bild.dpi = dpi;
+        sitzung_.konfiguration.speichereAbschnitt(bild);
+      }
+    }
     return gibZeichnungAus(sitzung_.zeichnung, wahl);
   };
   dateibefehle_->fehlendeSchraffuren = [this](const std::string& meldung, const std::vector<std::string>& namen) {
@@ -135,6 +153,7 @@ TFenster::TFenster(Sitzung& sitzung, QWidget* eltern) : QMainWindow(eltern), sit
   connect(zeichenflaeche_, &Zeichenflaeche::mausBewegt, this, &TFenster::mausBewegt);
   zeichenflaeche_->setzeMaler([this](Canvas& canvas) { zeichneFlaeche(canvas); });
   werkzeugeEinrichten();
+  druckbefehleEinrichten(anschluss(), *menue_.datei, menue_.zuletztTrenner, *leisten_.ansicht);
   ebenenbefehle_ = ebenenbefehleEinrichten(anschluss(), *menuBar());
   einstellungsbefehleEinrichten(
       anschluss(), *eigenschaften_, [this] { darstellungAnwenden(sitzung_, *zeichenflaeche_, *werkzeuge_); },

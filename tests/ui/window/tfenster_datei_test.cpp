@@ -43,7 +43,11 @@ TEST_F(FensterDatei, MenuesHabenDieDeutschenEintraege) {
   for (QAction* a : f->menue().datei->actions()) {
     if (!a->isSeparator() && a->isVisible()) datei.append(a->text());
   }
-  EXPECT_EQ(datei, (QStringList{"&Neu", "Ö&ffnen...", "&Speichern", "Speichern &unter...", "Statistik...", "&Beenden"}));
+  EXPECT_EQ(datei, (QStringList{"&Neu", "Ö&ffnen...", "&Speichern", "Speichern &unter...", "&Drucken...",
+                                "Druck&vorschau...", "Erweiterte Druckeinstellungen...", "Statistik...", "&Beenden"}));
+  const QAction* drucken =
+      f->menue().datei->actions()[f->menue().datei->actions().indexOf(f->menue().speichernUnter) + 2];
+  EXPECT_EQ(drucken->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
   const Hauptmenue& m = f->menue();
   const std::tuple<QAction*, const char*, QKeySequence> eintraege[] = {
       {m.rueckgaengig, "&Rückgängig", QKeySequence(Qt::CTRL | Qt::Key_Z)},
@@ -100,6 +104,7 @@ TEST_F(FensterDatei, SpeichernUnterBildnamenExportiertStattZuSpeichern) {
     const char* name;
     const char* anfang;
   } faelle[] = {{"plan.PNG", "\x89PNG"}, {"plan.pdf", "%PDF"}, {"plan.svg", "<?xml"}};
+  benutzer.eingaben = {"150"};  // the PNG's resolution
   for (const auto& fall : faelle) {
     benutzer.dateinamen.push_back(pfad(fall.name));
     f->menue().speichernUnter->trigger();

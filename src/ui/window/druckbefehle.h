@@ -1,0 +1,49 @@
+// The print commands of the main window: "&Drucken..." (Ctrl+P and a tool
+// bar button) through the platform's print dialog, "Druck&vorschau..." with
+// the pages as they will come out, and "Erweiterte Druckeinstellungen...".
+// One printer is kept for the window's life, so the printer, paper and
+// orientation chosen once stay chosen.
+#pragma once
+
+#include <QObject>
+#include <memory>
+
+#include "ui/qt/druckausgabe.h"
+#include "ui/window/fensteranschluss.h"
+
+class QAction;
+class QMenu;
+class QPrinter;
+class QToolBar;
+
+namespace quarzel {
+
+class Druckbefehle final : public QObject {
+  Q_OBJECT
+
+ public:
+  explicit Druckbefehle(Fensteranschluss fenster);
+  ~Druckbefehle() override;
+
+  void drucken();
+  void vorschau();
+  void einstellungenBearbeiten();
+
+  // The options of a print from the session's settings and display switches.
+  Druckoptionen optionen() const;
+  QPrinter& drucker();
+
+  QAction* druckenAktion = nullptr;
+  QAction* vorschauAktion = nullptr;
+  QAction* einstellungenAktion = nullptr;
+
+ private:
+  Fensteranschluss fenster_;
+  std::unique_ptr<QPrinter> drucker_;
+};
+
+// Puts the entries into the file menu in front of `davor` and the print
+// button at the front of `leiste`.
+Druckbefehle* druckbefehleEinrichten(Fensteranschluss anschluss, QMenu& datei, QAction* davor, QToolBar& leiste);
+
+}  // namespace quarzel

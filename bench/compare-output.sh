@@ -14,7 +14,9 @@ wurzel=$(cd "$(dirname "$0")/.." && pwd)
 bau=${1:-$wurzel/build/release}
 arbeit=${2:-/tmp/quarzel-vergleich}
 laeufe=${LAEUFE:-3}
-mkdir -p "$arbeit"
+# The other program writes its PDF beside the DXF file whatever -o says, so
+# the DXF files live in a folder of their own.
+mkdir -p "$arbeit/dxf"
 
 if [ ! -f "$bau/build.ninja" ]; then
   cmake -S "$wurzel" -B "$bau" -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
@@ -30,9 +32,9 @@ zeichnungen=("linien 100000 linien100k" "linien 1000000 linien1m" "gemischt 1000
 
 for z in "${zeichnungen[@]}"; do
   read -r art anzahl name <<<"$z"
-  if [ ! -s "$arbeit/$name.qzz" ] || [ ! -s "$arbeit/$name.dxf" ]; then
+  if [ ! -s "$arbeit/$name.qzz" ] || [ ! -s "$arbeit/dxf/$name.dxf" ]; then
     "$erzeuger" "$art" "$anzahl" "$arbeit/$name.qzz" "$arbeit/$name.txt"
-    /usr/bin/python3 "$wurzel/bench/dxf_aus_geometrie.py" "$arbeit/$name.txt" "$arbeit/$name.dxf"
+    /usr/bin/python3 "$wurzel/bench/dxf_aus_geometrie.py" "$arbeit/$name.txt" "$arbeit/dxf/$name.dxf"
     rm -f "$arbeit/$name.txt"
   fi
 done
@@ -57,7 +59,7 @@ for z in "${zeichnungen[@]}"; do
   : >"$arbeit/pdf.m"; : >"$arbeit/lc.m"; : >"$arbeit/png.m"
   for ((i = 0; i < laeufe; i++)); do
     messe "$cli" render "$arbeit/$name.qzz" -o "$arbeit/$name.pdf" >>"$arbeit/pdf.m"
-    messe librecad dxf2pdf -a -p 420x297 -o "$arbeit/$name-lc.pdf" "$arbeit/$name.dxf" >>"$arbeit/lc.m"
+    messe librecad dxf2pdf -a "$arbeit/dxf/$name.dxf" >>"$arbeit/lc.m"
     messe "$cli" render "$arbeit/$name.qzz" -o "$arbeit/$name.png" --dpi 150 >>"$arbeit/png.m"
   done
   pdf=$(awk '{print $1}' "$arbeit/pdf.m" | median)
@@ -68,5 +70,5 @@ for z in "${zeichnungen[@]}"; do
   printf "%-14s | %9ss | %9ss | %6.1fx | %9ss | %5d / %5d | %9.1f | %9.1f\n" "$name" "$pdf" "$lc" \
     "$(echo "$lc / $pdf" | bc -l)" "$png" $((speicherUns / 1024)) $((speicherLc / 1024)) \
     "$(echo "$(stat -c %s "$arbeit/$name.pdf") / 1000000" | bc -l)" \
-    "$(echo "$(stat -c %s "$arbeit/$name-lc.pdf") / 1000000" | bc -l)"
+    "$(echo "$(stat -c %s "$arbeit/dxf/$name.pdf") / 1000000" | bc -l)"
 done

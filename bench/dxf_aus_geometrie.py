@@ -10,6 +10,8 @@ HOEHE = 297.0
 
 def main(quelle, ziel):
     dok = ezdxf.new("R2000")
+    # ezdxf's default unit is the metre; the sheet is in millimetres.
+    dok.units = ezdxf.units.MM
     raum = dok.modelspace()
     with open(quelle) as f:
         for zeile in f:

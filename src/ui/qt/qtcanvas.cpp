@@ -49,11 +49,17 @@ std::optional<QTransform> abbildung(const Bildlage& l, double breite, double hoe
   return QTransform(ax / breite, ay / breite, bx / hoehe, by / hoehe, l.obenLinks.x, l.obenLinks.y);
 }
 
-QPolygonF alsPolygon(std::span<const Pixelpunkt> punkte) {
-  QPolygonF p;
-  p.reserve(static_cast<qsizetype>(punkte.size()));
-  for (const Pixelpunkt& q : punkte) p.append(QPointF(q.x, q.y));
-  return p;
+bool istVektorgeraet(const QPainter& maler) {
+  const QPaintEngine* engine = maler.paintEngine();
+  if (!engine) return false;
+  switch (engine->type()) {
+    case QPaintEngine::Pdf:
+    case QPaintEngine::SVG:
+    case QPaintEngine::Picture:
+      return true;
+    default:
+      return false;
+  }
 }
 
 void strichmusterSetzen(QPen& pen, Stiftart art) {
@@ -84,14 +90,16 @@ QColor qfarbe(Farbe f) {
   return QColor(rotAnteil(f), gruenAnteil(f), blauAnteil(f));
 }
 
-QtCanvas::QtCanvas(QPainter& maler, bool kantenglaettung) : maler_(&maler) {
+QtCanvas::QtCanvas(QPainter& maler, bool kantenglaettung) : maler_(&maler), vektorgeraet_(istVektorgeraet(maler)) {
   maler_->setRenderHint(QPainter::Antialiasing, kantenglaettung);
   setzeStift(rgb(0, 0, 0), 1);
   setzePinsel(rgb(255, 255, 255));
 }
 
 QtCanvas::QtCanvas(QPaintDevice& geraet, bool kantenglaettung)
-    : eigenerMaler_(std::make_unique<QPainter>(&geraet)), maler_(eigenerMaler_.get()) {
+    : eigenerMaler_(std::make_unique<QPainter>(&geraet)),
+      maler_(eigenerMaler_.get()),
+      vektorgeraet_(istVektorgeraet(*maler_)) {
   maler_->setRenderHint(QPainter::Antialiasing, kantenglaettung);
   setzeStift(rgb(0, 0, 0), 1);
   setzePinsel(rgb(255, 255, 255));
@@ -178,6 +186,49 @@ void QtCanvas::mehrfachPolylinie(std::span<const Pixelpunkt> punkte, std::span<c
     polylinie(punkte.subspan(anfang, static_cast<std::size_t>(laenge)));
     anfang += static_cast<std::size_t>(laenge);
   }
+}
+
+void QtCanvas::strecken(std::span<const Pixelpunkt> paare) {
+  if (modus_ != Stiftmodus::Kopieren) {
+    Canvas::strecken(paare);
+    return;
+  }
+  const Schutzrechteck r = schutzrechteckFuer(breite(), hoehe(), schutzrand());
+  linien_.clear();
+  for (std::size_t i = 0; i + 1 < paare.size(); i += 2) {
+    const std::span<const Pixelpunkt> paar = paare.subspan(i, 2);
+    if (allesInnerhalb(paar, r)) {
+      linien_.emplace_back(paar[0].x, paar[0].y, paar[1].x, paar[1].y);
+      continue;
+    }
+    for (const auto& stueck : polylinieBeschneiden(paar, r))
+      for (std::size_t j = 0; j + 1 < stueck.size(); ++j)
+        linien_.emplace_back(stueck[j].x, stueck[j].y, stueck[j + 1].x, stueck[j + 1].y);
+  }
+  if (!linien_.empty()) maler_->drawLines(linien_.data(), static_cast<int>(linien_.size()));
+}
+
+void QtCanvas::bezierzug(std::span<const Pixelpunkt> punkte) {
+  if (punkte.size() < 4) return;
+  // Curves that leave the guard rectangle are cut as chords.
+  if (!vektorgeraet_ || !allesInnerhalb(punkte, schutzrechteckFuer(breite(), hoehe(), schutzrand()))) {
+    Canvas::bezierzug(punkte);
+    return;
+  }
+  QPainterPath pfad(QPointF(punkte[0].x, punkte[0].y));
+  for (std::size_t i = 0; i + 3 < punkte.size(); i += 3)
+    pfad.cubicTo(punkte[i + 1].x, punkte[i + 1].y, punkte[i + 2].x, punkte[i + 2].y, punkte[i + 3].x, punkte[i + 3].y);
+  // Only the outline: the path must not be filled with the brush in force.
+  const QBrush pinsel = maler_->brush();
+  maler_->setBrush(Qt::NoBrush);
+  maler_->drawPath(pfad);
+  maler_->setBrush(pinsel);
+}
+
+const QPolygonF& QtCanvas::alsPolygon(std::span<const Pixelpunkt> punkte) {
+  polygon_.resize(static_cast<qsizetype>(punkte.size()));
+  for (std::size_t i = 0; i < punkte.size(); ++i) polygon_[static_cast<qsizetype>(i)] = QPointF(punkte[i].x, punkte[i].y);
+  return polygon_;
 }
 
 void QtCanvas::polygon(std::span<const Pixelpunkt> punkte) {

@@ -2,10 +2,7 @@
 
 #include <QFileInfo>
 #include <QImage>
-#include <QPageLayout>
-#include <QPageSize>
 #include <QPainter>
-#include <QPdfWriter>
 #include <QSvgGenerator>
 #include <algorithm>
 #include <cmath>
@@ -13,6 +10,8 @@
 #include "render/elementzeichnen.h"
 #include "edit/fangformen.h"
 #include "store/zeichnung.h"
+#include "ui/qt/pdfcanvas.h"
+#include "ui/qt/pdfdokument.h"
 #include "ui/qt/qtcanvas.h"
 
 namespace quarzel {
@@ -101,20 +100,16 @@ std::string gibZeichnungAus(const Zeichnung& z, const Ausgabewahl& w) {
       return "";
     }
     case Ausgabeformat::Pdf: {
-      QPdfWriter pdf(pfad);
-      pdf.setCreator(QStringLiteral("Quarzel"));
-      pdf.setResolution(dpi);
-      const QPageSize seite(QSizeF(a.breite, a.hoehe), QPageSize::Millimeter, QString(), QPageSize::ExactMatch);
-      pdf.setPageLayout(QPageLayout(seite, QPageLayout::Portrait, QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
-      QPainter maler;
-      if (!maler.begin(&pdf)) return "Die Datei " + w.pfad + " kann nicht geschrieben werden.";
+      // Our own writer: see PdfCanvas for why not Qt's.
+      constexpr double kPunkteProMm = 72.0 / 25.4;
+      Pdfdokument pdf(a.breite * kPunkteProMm, a.hoehe * kPunkteProMm);
+      pdf.setzeTitel(z.optionen.titel);
       {
-        QtCanvas canvas(maler, true);
+        PdfCanvas canvas(pdf, static_cast<int>(std::min(pxBreite, 1e9)), static_cast<int>(std::min(pxHoehe, 1e9)),
+                         dpi);
         zeichne(z, w, canvas, a, zoom);
       }
-      maler.end();
-      if (!QFileInfo(pfad).exists()) return "Die Datei " + w.pfad + " kann nicht geschrieben werden.";
-      return "";
+      return pdf.speichern(w.pfad);
     }
     case Ausgabeformat::Svg: {
       QSvgGenerator svg;

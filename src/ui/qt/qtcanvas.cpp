@@ -15,6 +15,7 @@
 #include <cmath>
 #include <optional>
 
+#include "ui/qt/haarlinien.h"
 #include "ui/qt/pixelclip.h"
 
 namespace quarzel {
@@ -205,7 +206,25 @@ void QtCanvas::strecken(std::span<const Pixelpunkt> paare) {
       for (std::size_t j = 0; j + 1 < stueck.size(); ++j)
         linien_.emplace_back(stueck[j].x, stueck[j].y, stueck[j + 1].x, stueck[j + 1].y);
   }
-  if (!linien_.empty()) maler_->drawLines(linien_.data(), static_cast<int>(linien_.size()));
+  if (linien_.empty()) return;
+  if (QImage* bild = haarlinienbild()) {
+    zeichneHaarlinien(*bild, linien_, qfarbe(stiftfarbe_).rgb());
+    return;
+  }
+  maler_->drawLines(linien_.data(), static_cast<int>(linien_.size()));
+}
+
+QImage* QtCanvas::haarlinienbild() const {
+  // Antialiased exports only: the screen's crisp lines stay Qt's.
+  if (vektorgeraet_ || modus_ != Stiftmodus::Kopieren || stift_.widthF() != 0 || stift_.style() != Qt::SolidLine ||
+      !maler_->testRenderHint(QPainter::Antialiasing) || maler_->hasClipping() ||
+      !maler_->worldTransform().isIdentity() || maler_->compositionMode() != QPainter::CompositionMode_SourceOver)
+    return nullptr;
+  QPaintDevice* geraet = maler_->device();
+  if (!geraet || geraet->devType() != QInternal::Image) return nullptr;
+  auto* bild = static_cast<QImage*>(geraet);
+  // A shared image would be copied by the write, behind the painter's back.
+  return bild->isDetached() && haarlinienTauglich(*bild) ? bild : nullptr;
 }
 
 void QtCanvas::bezierzug(std::span<const Pixelpunkt> punkte) {

@@ -19,7 +19,8 @@
 // - A batch of segments (strecken) in copy mode goes to the engine in one
 //   call: the raster engine strokes hairlines without building a path per
 //   line, the PDF engine writes one path. In the other modes each segment is
-//   drawn on its own, so XOR still cancels exactly.
+//   drawn on its own, so XOR still cancels exactly. Antialiased hairlines on
+//   an image skip the engine (haarlinien.h).
 #pragma once
 
 #include <QBrush>
@@ -82,6 +83,9 @@ class QtCanvas final : public Canvas {
  private:
   void zustandAnwenden();
   const QPolygonF& alsPolygon(std::span<const Pixelpunkt> punkte);
+  // The image to draw a batch of hairlines into directly, when that is
+  // faithful (see haarlinien.h); nullptr otherwise.
+  QImage* haarlinienbild() const;
   QColor wirksam(Farbe farbe) const;
   double schutzrand() const;
 

@@ -86,7 +86,8 @@ std::string gibZeichnungAus(const Zeichnung& z, const Ausgabewahl& w) {
 
   switch (w.format) {
     case Ausgabeformat::Png: {
-      QImage bild(static_cast<int>(pxBreite), static_cast<int>(pxHoehe), QImage::Format_ARGB32_Premultiplied);
+      // Opaque: the file gets three bytes a pixel instead of four.
+      QImage bild(static_cast<int>(pxBreite), static_cast<int>(pxHoehe), QImage::Format_RGB32);
       if (bild.isNull()) return "Für das Bild ist nicht genug Speicher frei.";
       bild.fill(Qt::white);
       const int proMeter = static_cast<int>(std::lround(dpi / 0.0254));
@@ -96,7 +97,9 @@ std::string gibZeichnungAus(const Zeichnung& z, const Ausgabewahl& w) {
         QtCanvas canvas(bild, true);
         zeichne(z, w, canvas, a, zoom);
       }
-      if (!bild.save(pfad, "PNG")) return "Die Datei " + w.pfad + " kann nicht geschrieben werden.";
+      // Quality 85 is zlib level 1: line drawings pack nearly as tight as at
+      // the default level, in a fraction of the time.
+      if (!bild.save(pfad, "PNG", 85)) return "Die Datei " + w.pfad + " kann nicht geschrieben werden.";
       return "";
     }
     case Ausgabeformat::Pdf: {

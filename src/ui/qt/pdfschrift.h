@@ -17,8 +17,8 @@ std::string winAnsi(std::string_view utf8);
 // The advance width of WinAnsi bytes at font size 1.
 double helveticaBreite(std::string_view winAnsi);
 
-// A PDF string literal of WinAnsi bytes: in parentheses, with (, ) and \
-// escaped and control bytes written as octal.
+// A PDF string literal of WinAnsi bytes: in parentheses, with parentheses and
+// backslashes escaped and control bytes written as octal.
 std::string pdfString(std::string_view winAnsi);
 
 }  // namespace quarzel

@@ -158,7 +158,9 @@ void QtCanvas::zustandAnwenden() {
   QPen p = stift_;
   p.setColor(wirksam(stiftfarbe_));
   maler_->setPen(p);
-  maler_->setBrush(keinPinsel_ ? QBrush(Qt::NoBrush) : QBrush(wirksam(pinselfarbe_)));
+  // The brush follows when a polygon needs it: lines and curves do not, and
+  // on SVG every change of state opens a new group.
+  pinselOffen_ = true;
   // PDF, SVG and printer engines know no raster operations; there XOR draws
   // like copy (rubber bands are a screen matter anyway).
   QPaintEngine* engine = maler_->paintEngine();
@@ -238,10 +240,11 @@ void QtCanvas::bezierzug(std::span<const Pixelpunkt> punkte) {
   for (std::size_t i = 0; i + 3 < punkte.size(); i += 3)
     pfad.cubicTo(punkte[i + 1].x, punkte[i + 1].y, punkte[i + 2].x, punkte[i + 2].y, punkte[i + 3].x, punkte[i + 3].y);
   // Only the outline: the path must not be filled with the brush in force.
-  const QBrush pinsel = maler_->brush();
-  maler_->setBrush(Qt::NoBrush);
+  if (maler_->brush().style() != Qt::NoBrush) {
+    maler_->setBrush(Qt::NoBrush);
+    pinselOffen_ = true;
+  }
   maler_->drawPath(pfad);
-  maler_->setBrush(pinsel);
 }
 
 const QPolygonF& QtCanvas::alsPolygon(std::span<const Pixelpunkt> punkte) {
@@ -252,6 +255,10 @@ const QPolygonF& QtCanvas::alsPolygon(std::span<const Pixelpunkt> punkte) {
 
 void QtCanvas::polygon(std::span<const Pixelpunkt> punkte) {
   if (punkte.size() < 2) return;
+  if (pinselOffen_) {
+    maler_->setBrush(keinPinsel_ ? QBrush(Qt::NoBrush) : QBrush(wirksam(pinselfarbe_)));
+    pinselOffen_ = false;
+  }
   const Schutzrechteck r = schutzrechteckFuer(breite(), hoehe(), schutzrand());
   if (allesInnerhalb(punkte, r)) {
     maler_->drawPolygon(alsPolygon(punkte), Qt::OddEvenFill);

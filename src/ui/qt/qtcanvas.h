@@ -99,6 +99,8 @@ class QtCanvas final : public Canvas {
   Stiftmodus modus_ = Stiftmodus::Kopieren;
   // PDF, SVG and printers: curves stay curves there.
   bool vektorgeraet_ = false;
+  // The painter's brush is not (or no longer) the canvas's: polygon() sets it.
+  bool pinselOffen_ = true;
   // Scratch space reused from call to call.
   QPolygonF polygon_;
   std::vector<QLineF> linien_;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <thread>
 #include <utility>
 
 namespace quarzel {
@@ -23,8 +24,15 @@ inline std::uint32_t mische(std::uint32_t src, std::uint32_t dst, std::uint32_t 
 
 class Rasterziel {
  public:
-  Rasterziel(QImage& bild, QRgb farbe)
-      : bits_(bild.bits()), zeile_(bild.bytesPerLine()), breite_(bild.width()), hoehe_(bild.height()), farbe_(farbe) {}
+  // Rows oben … unten − 1 of the image.
+  Rasterziel(QImage& bild, QRgb farbe, int oben, int unten)
+      : bits_(bild.bits()),
+        zeile_(bild.bytesPerLine()),
+        breite_(bild.width()),
+        hoehe_(bild.height()),
+        oben_(oben),
+        unten_(unten),
+        farbe_(farbe) {}
 
   // Pixel (x, y) covered by a / 255; `quer`: x and y swapped. The members
   // are read into locals first: the pixel stores could alias them (an
@@ -32,11 +40,12 @@ class Rasterziel {
   template <bool quer>
   void decke(int x, int y, std::uint32_t a) const {
     if constexpr (quer) std::swap(x, y);
-    const unsigned breite = static_cast<unsigned>(breite_), hoehe = static_cast<unsigned>(hoehe_);
+    const unsigned breite = static_cast<unsigned>(breite_), band = static_cast<unsigned>(unten_ - oben_);
+    const int oben = oben_;
     const std::uint32_t farbe = farbe_;
     uchar* const bits = bits_;
     const qsizetype zeile = zeile_;
-    if (static_cast<unsigned>(x) >= breite || static_cast<unsigned>(y) >= hoehe || a == 0) return;
+    if (static_cast<unsigned>(x) >= breite || static_cast<unsigned>(y - oben) >= band || a == 0) return;
     auto* p = reinterpret_cast<std::uint32_t*>(bits + static_cast<std::ptrdiff_t>(y) * zeile) + x;
     *p = a >= 255 ? farbe : mische(farbe, *p, a);
   }
@@ -59,6 +68,7 @@ class Rasterziel {
   uchar* bits_;
   qsizetype zeile_;
   int breite_, hoehe_;
+  int oben_, unten_;
   std::uint32_t farbe_;
 };
 
@@ -108,13 +118,21 @@ bool haarlinienTauglich(const QImage& bild) {
   }
 }
 
-void zeichneHaarlinien(QImage& bild, std::span<const QLineF> linien, QRgb farbe) {
-  Rasterziel ziel(bild, farbe | 0xff000000u);
-  const double w = bild.width(), h = bild.height();
+namespace {
+
+// Lines per batch from which two threads share the work.
+constexpr std::size_t kParallelAb = 1024;
+
+// The lines' parts in rows oben … unten − 1.
+void zeichneBand(QImage& bild, std::span<const QLineF> linien, QRgb farbe, int oben, int unten) {
+  Rasterziel ziel(bild, farbe | 0xff000000u, oben, unten);
+  // Two pixels to spare: the partly covered step where a line is cut lies
+  // wholly outside the band.
+  const double links = -2, rechts = bild.width() + 2.0, o = oben - 2.0, u = unten + 2.0;
   for (const QLineF& l : linien) {
     double x0 = l.x1(), y0 = l.y1(), x1 = l.x2(), y1 = l.y2();
     if (!std::isfinite(x0) || !std::isfinite(y0) || !std::isfinite(x1) || !std::isfinite(y1)) continue;
-    // Cut to the image (with a pixel to spare) so no loop runs through the far outside.
+    // Cut to the band so no loop runs through the far outside.
     double ta = 0, tb = 1;
     const double dx = x1 - x0, dy = y1 - y0;
     const auto grenze = [&](double p, double q) {
@@ -129,7 +147,7 @@ void zeichneHaarlinien(QImage& bild, std::span<const QLineF> linien, QRgb farbe)
       }
       return true;
     };
-    if (!(grenze(-dx, x0 + 1) && grenze(dx, w + 1 - x0) && grenze(-dy, y0 + 1) && grenze(dy, h + 1 - y0) && ta <= tb))
+    if (!(grenze(-dx, x0 - links) && grenze(dx, rechts - x0) && grenze(-dy, y0 - o) && grenze(dy, u - y0) && ta <= tb))
       continue;
     if (ta > 0 || tb < 1) {
       const double ax = x0 + ta * dx, ay = y0 + ta * dy;
@@ -143,6 +161,21 @@ void zeichneHaarlinien(QImage& bild, std::span<const QLineF> linien, QRgb farbe)
     else
       linie<true>(ziel, y0, x0, y1, x1);
   }
+}
+
+}  // namespace
+
+void zeichneHaarlinien(QImage& bild, std::span<const QLineF> linien, QRgb farbe) {
+  // Both halves of a big batch at once: the machines this runs on have two
+  // cores at least, and the halves share no pixel.
+  const int h = bild.height();
+  if (linien.size() < kParallelAb || h < 64 || std::thread::hardware_concurrency() < 2) {
+    zeichneBand(bild, linien, farbe, 0, h);
+    return;
+  }
+  std::thread unten([&] { zeichneBand(bild, linien, farbe, h / 2, h); });
+  zeichneBand(bild, linien, farbe, 0, h / 2);
+  unten.join();
 }
 
 }  // namespace quarzel

@@ -152,5 +152,27 @@ TEST(Haarlinien, EachStepCarriesOnePixelOfInk) {
   }
 }
 
+// A big batch is drawn in two bands at once: no row at the seam loses or
+// doubles ink.
+TEST(Haarlinien, BandsMeetWithoutASeam) {
+  QImage bild(2400, 80, QImage::Format_RGB32);
+  bild.fill(Qt::white);
+  std::vector<Pixelpunkt> paare;
+  for (int i = 0; i < 1100; ++i) {
+    paare.push_back({2 * i + 0.5, 2});
+    paare.push_back({2 * i + 1.4, 78});
+  }
+  {
+    QtCanvas c(bild, true);
+    c.setzeStift(rgb(0, 0, 0), 1);
+    c.strecken(paare);
+  }
+  for (int y = 37; y <= 42; ++y) {
+    long tinte = 0;
+    for (int x = 0; x < bild.width(); ++x) tinte += 255 - qRed(bild.pixel(x, y));
+    EXPECT_NEAR(tinte, 1100 * 255, 1100 * 2) << "row " << y;
+  }
+}
+
 }  // namespace
 }  // namespace quarzel

@@ -6,7 +6,7 @@ namespace {
 
 // Points held back at most; a batch this size costs the device no more per
 // segment than a bigger one.
-constexpr std::size_t kBuendelgroesse = 8192;
+constexpr std::size_t kBuendelgroesse = 65536;
 
 }  // namespace
 

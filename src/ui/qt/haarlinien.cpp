@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <thread>
 #include <utility>
+#include <vector>
 
 namespace quarzel {
 
@@ -173,8 +174,25 @@ void zeichneHaarlinien(QImage& bild, std::span<const QLineF> linien, QRgb farbe)
     zeichneBand(bild, linien, farbe, 0, h);
     return;
   }
-  std::thread unten([&] { zeichneBand(bild, linien, farbe, h / 2, h); });
-  zeichneBand(bild, linien, farbe, 0, h / 2);
+  // Lines of one colour may be drawn in any order (blending towards one
+  // colour commutes): tile by tile they meet their pixels in the cache.
+  static thread_local std::vector<std::pair<std::uint32_t, QLineF>> folge;
+  static thread_local std::vector<QLineF> sortiert;
+  folge.clear();
+  for (const QLineF& l : linien) {
+    const double mx = 0.5 * (l.x1() + l.x2()), my = 0.5 * (l.y1() + l.y2());
+    std::uint32_t kachel = 0;
+    if (mx >= 0 && my >= 0 && mx < bild.width() && my < h)
+      kachel = (static_cast<std::uint32_t>(my) >> 6 << 16) | (static_cast<std::uint32_t>(mx) >> 6);
+    folge.emplace_back(kachel, l);
+  }
+  std::sort(folge.begin(), folge.end(), [](const auto& a, const auto& b) { return a.first < b.first; });
+  sortiert.clear();
+  for (const auto& [kachel, l] : folge) sortiert.push_back(l);
+  // By value: inside the other thread `sortiert` would name that thread's own.
+  const std::span<const QLineF> geordnet(sortiert);
+  std::thread unten([&bild, geordnet, farbe, h] { zeichneBand(bild, geordnet, farbe, h / 2, h); });
+  zeichneBand(bild, geordnet, farbe, 0, h / 2);
   unten.join();
 }
 

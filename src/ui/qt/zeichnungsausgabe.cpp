@@ -9,6 +9,7 @@
 
 #include "render/elementzeichnen.h"
 #include "edit/fangformen.h"
+#include "store/grossallokator.h"
 #include "store/zeichnung.h"
 #include "ui/qt/pdfcanvas.h"
 #include "ui/qt/pdfdokument.h"
@@ -86,8 +87,18 @@ std::string gibZeichnungAus(const Zeichnung& z, const Ausgabewahl& w) {
 
   switch (w.format) {
     case Ausgabeformat::Png: {
-      // Opaque: the file gets three bytes a pixel instead of four.
-      QImage bild(static_cast<int>(pxBreite), static_cast<int>(pxHoehe), QImage::Format_RGB32);
+      // Opaque: the file gets three bytes a pixel instead of four. The pixels
+      // lie on huge pages: a steep line steps to a new row, with small pages
+      // to a new page, at every pixel, and the page walks cost more than
+      // the drawing.
+      const int b = static_cast<int>(pxBreite), h = static_cast<int>(pxHoehe);
+      uchar* pixel = nullptr;
+      try {
+        pixel = static_cast<uchar*>(grossspeicher::hole(std::size_t(b) * std::size_t(h) * 4));
+      } catch (const std::bad_alloc&) {
+        return "Für das Bild ist nicht genug Speicher frei.";
+      }
+      QImage bild(pixel, b, h, b * 4, QImage::Format_RGB32, [](void* p) { grossspeicher::gib(p); }, pixel);
       if (bild.isNull()) return "Für das Bild ist nicht genug Speicher frei.";
       bild.fill(Qt::white);
       const int proMeter = static_cast<int>(std::lround(dpi / 0.0254));

@@ -25,6 +25,9 @@ namespace {
 // No pen on any device is wider than this; a hostile pen table cannot make
 // the stroker fill the whole page.
 constexpr double kMaxStiftbreite = 10000;
+// Export hairlines held back at most: in big batches they are drawn tile by
+// tile (see haarlinien.h).
+constexpr std::size_t kVorrat = 1 << 16;
 // Texts taller than this cannot be meant for any device.
 constexpr double kMaxTexthoehe = 100000;
 
@@ -107,6 +110,7 @@ QtCanvas::QtCanvas(QPaintDevice& geraet, bool kantenglaettung)
 }
 
 QtCanvas::~QtCanvas() {
+  vorratZeichnen();
   if (eigenerMaler_ && eigenerMaler_->isActive()) eigenerMaler_->end();
 }
 
@@ -175,6 +179,19 @@ void QtCanvas::zustandAnwenden() {
 void QtCanvas::polylinie(std::span<const Pixelpunkt> punkte) {
   if (punkte.size() < 2) return;
   const Schutzrechteck r = schutzrechteckFuer(breite(), hoehe(), schutzrand());
+  if (QImage* bild = haarlinienbild()) {
+    // Segment by segment: their partly covered end steps add up at the corners.
+    vorratFuer(bild);
+    const auto segmente = [this](std::span<const Pixelpunkt> p) {
+      for (std::size_t i = 0; i + 1 < p.size(); ++i) vorrat_.emplace_back(p[i].x, p[i].y, p[i + 1].x, p[i + 1].y);
+    };
+    if (allesInnerhalb(punkte, r))
+      segmente(punkte);
+    else
+      for (const auto& stueck : polylinieBeschneiden(punkte, r)) segmente(stueck);
+    return;
+  }
+  vorratZeichnen();
   if (allesInnerhalb(punkte, r)) {
     maler_->drawPolyline(alsPolygon(punkte));
     return;
@@ -197,23 +214,42 @@ void QtCanvas::strecken(std::span<const Pixelpunkt> paare) {
     return;
   }
   const Schutzrechteck r = schutzrechteckFuer(breite(), hoehe(), schutzrand());
+  QImage* bild = haarlinienbild();
+  if (bild) {
+    vorratFuer(bild);
+  } else {
+    vorratZeichnen();
+  }
+  std::vector<QLineF>& linien = bild ? vorrat_ : linien_;
   linien_.clear();
   for (std::size_t i = 0; i + 1 < paare.size(); i += 2) {
     const std::span<const Pixelpunkt> paar = paare.subspan(i, 2);
     if (allesInnerhalb(paar, r)) {
-      linien_.emplace_back(paar[0].x, paar[0].y, paar[1].x, paar[1].y);
+      linien.emplace_back(paar[0].x, paar[0].y, paar[1].x, paar[1].y);
       continue;
     }
     for (const auto& stueck : polylinieBeschneiden(paar, r))
       for (std::size_t j = 0; j + 1 < stueck.size(); ++j)
-        linien_.emplace_back(stueck[j].x, stueck[j].y, stueck[j + 1].x, stueck[j + 1].y);
+        linien.emplace_back(stueck[j].x, stueck[j].y, stueck[j + 1].x, stueck[j + 1].y);
   }
-  if (linien_.empty()) return;
-  if (QImage* bild = haarlinienbild()) {
-    zeichneHaarlinien(*bild, linien_, qfarbe(stiftfarbe_).rgb());
-    return;
-  }
-  maler_->drawLines(linien_.data(), static_cast<int>(linien_.size()));
+  if (!bild && !linien_.empty()) maler_->drawLines(linien_.data(), static_cast<int>(linien_.size()));
+}
+
+void QtCanvas::vorratFuer(QImage* bild) {
+  const QRgb farbe = qfarbe(stiftfarbe_).rgb();
+  if (!vorrat_.empty() && (bild != vorratBild_ || farbe != vorratFarbe_ || vorrat_.size() >= kVorrat)) vorratZeichnen();
+  vorratBild_ = bild;
+  vorratFarbe_ = farbe;
+}
+
+void QtCanvas::vorratZeichnen() {
+  if (vorrat_.empty()) return;
+  zeichneHaarlinien(*vorratBild_, vorrat_, vorratFarbe_);
+  vorrat_.clear();
+}
+
+void QtCanvas::abschliessen() {
+  vorratZeichnen();
 }
 
 QImage* QtCanvas::haarlinienbild() const {
@@ -231,6 +267,7 @@ QImage* QtCanvas::haarlinienbild() const {
 
 void QtCanvas::bezierzug(std::span<const Pixelpunkt> punkte) {
   if (punkte.size() < 4) return;
+  vorratZeichnen();
   // Curves that leave the guard rectangle are cut as chords.
   if (!vektorgeraet_ || !allesInnerhalb(punkte, schutzrechteckFuer(breite(), hoehe(), schutzrand()))) {
     Canvas::bezierzug(punkte);
@@ -255,6 +292,7 @@ const QPolygonF& QtCanvas::alsPolygon(std::span<const Pixelpunkt> punkte) {
 
 void QtCanvas::polygon(std::span<const Pixelpunkt> punkte) {
   if (punkte.size() < 2) return;
+  vorratZeichnen();
   if (pinselOffen_) {
     maler_->setBrush(keinPinsel_ ? QBrush(Qt::NoBrush) : QBrush(wirksam(pinselfarbe_)));
     pinselOffen_ = false;
@@ -269,6 +307,7 @@ void QtCanvas::polygon(std::span<const Pixelpunkt> punkte) {
 }
 
 void QtCanvas::rechteckFuellen(const Pixelrechteck& r, Farbe farbe) {
+  vorratZeichnen();
   if (r.breite <= 0 || r.hoehe <= 0) return;
   // 64-bit so that a hostile rectangle cannot overflow; then cut to the device.
   const long long l = std::max<long long>(r.links, -1);
@@ -280,11 +319,13 @@ void QtCanvas::rechteckFuellen(const Pixelrechteck& r, Farbe farbe) {
 }
 
 void QtCanvas::pixel(int x, int y, Farbe farbe) {
+  vorratZeichnen();
   if (x < 0 || y < 0 || x >= breite() || y >= hoehe()) return;
   maler_->fillRect(QRect(x, y, 1, 1), wirksam(farbe));
 }
 
 void QtCanvas::text(double x, double y, std::string_view utf8, const Schriftangaben& schrift, Farbe farbe) {
+  vorratZeichnen();
   if (utf8.empty() || utf8.size() > INT_MAX) return;
   const double h = schrift.hoehePixel;
   if (!std::isfinite(h) || h < 1 || h > kMaxTexthoehe) return;
@@ -312,6 +353,7 @@ void QtCanvas::text(double x, double y, std::string_view utf8, const Schriftanga
 }
 
 void QtCanvas::bild(std::span<const std::uint8_t> bilddatei, const Pixelrechteck& ziel) {
+  vorratZeichnen();
   if (bilddatei.empty() || bilddatei.size() > INT_MAX || ziel.breite <= 0 || ziel.hoehe <= 0) return;
   const long long rechts = static_cast<long long>(ziel.links) + ziel.breite;
   const long long unten = static_cast<long long>(ziel.oben) + ziel.hoehe;
@@ -330,6 +372,7 @@ void QtCanvas::bild(std::span<const std::uint8_t> bilddatei, const Pixelrechteck
 }
 
 void QtCanvas::rasterbild(const Rasterbild& bild, const Bildlage& lage) {
+  vorratZeichnen();
   if (bild.breite <= 0 || bild.hoehe <= 0 ||
       bild.rgba.size() != static_cast<std::size_t>(bild.breite) * static_cast<std::size_t>(bild.hoehe) * 4)
     return;
@@ -356,6 +399,7 @@ void QtCanvas::rasterbild(const Rasterbild& bild, const Bildlage& lage) {
 }
 
 bool QtCanvas::vektorbild(std::span<const std::uint8_t> svg, const Bildlage& lage) {
+  vorratZeichnen();
   if (svg.empty() || svg.size() > INT_MAX) return false;
   QSvgRenderer spieler(QByteArray(reinterpret_cast<const char*>(svg.data()), static_cast<qsizetype>(svg.size())));
   if (!spieler.isValid()) return false;
@@ -382,6 +426,7 @@ double QtCanvas::textbreite(std::string_view utf8, const Schriftangaben& schrift
 }
 
 void QtCanvas::setzeClip(std::span<const Pixelpunkt> polygon) {
+  vorratZeichnen();
   const std::vector<Pixelpunkt> rest = polygonBeschneiden(polygon, schutzrechteckFuer(breite(), hoehe(), schutzrand()));
   if (rest.size() < 3) {
     // A degenerate clip region lets nothing through.
@@ -396,6 +441,7 @@ void QtCanvas::setzeClip(std::span<const Pixelpunkt> polygon) {
 }
 
 void QtCanvas::clipAufheben() {
+  vorratZeichnen();
   maler_->setClipping(false);
 }
 

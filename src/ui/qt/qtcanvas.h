@@ -20,7 +20,8 @@
 //   call: the raster engine strokes hairlines without building a path per
 //   line, the PDF engine writes one path. In the other modes each segment is
 //   drawn on its own, so XOR still cancels exactly. Antialiased hairlines on
-//   an image skip the engine (haarlinien.h).
+//   an image skip the engine (haarlinien.h) and are held back until anything
+//   else is drawn, abschliessen() is called or the canvas ends.
 #pragma once
 
 #include <QBrush>
@@ -66,6 +67,7 @@ class QtCanvas final : public Canvas {
   void strecken(std::span<const Pixelpunkt> paare) override;
   void bezierzug(std::span<const Pixelpunkt> punkte) override;
   bool kurvenErhalten() const override { return vektorgeraet_; }
+  void abschliessen() override;
   void polygon(std::span<const Pixelpunkt> punkte) override;
   void rechteckFuellen(const Pixelrechteck& r, Farbe farbe) override;
   void pixel(int x, int y, Farbe farbe) override;
@@ -86,6 +88,9 @@ class QtCanvas final : public Canvas {
   // The image to draw a batch of hairlines into directly, when that is
   // faithful (see haarlinien.h); nullptr otherwise.
   QImage* haarlinienbild() const;
+  // Export hairlines wait in vorrat_ until anything else is drawn.
+  void vorratFuer(QImage* bild);
+  void vorratZeichnen();
   QColor wirksam(Farbe farbe) const;
   double schutzrand() const;
 
@@ -104,6 +109,9 @@ class QtCanvas final : public Canvas {
   // Scratch space reused from call to call.
   QPolygonF polygon_;
   std::vector<QLineF> linien_;
+  std::vector<QLineF> vorrat_;
+  QImage* vorratBild_ = nullptr;
+  QRgb vorratFarbe_ = 0;
 };
 
 }  // namespace quarzel

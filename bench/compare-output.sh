@@ -2,7 +2,8 @@
 # Output speed side by side: our renderer (QZZ -> PDF, QZZ -> PNG at 150 dpi)
 # against the free CAD program of the Debian package "librecad" (DXF -> PDF),
 # on the same random drawings on an A3 sheet. Each program runs three times,
-# alternately; the medians of wall time and of peak memory are printed.
+# alternately; the medians of wall time and of peak memory (resident set)
+# are printed.
 #
 #   bench/compare-output.sh [BUILD_DIR] [WORK_DIR]
 #
@@ -52,8 +53,8 @@ messe() {
 
 median() { sort -g | awk '{ a[NR] = $1 } END { print a[int((NR + 1) / 2)] }'; }
 
-printf "%-14s | %10s | %10s | %7s | %10s | %13s | %9s | %9s\n" \
-  "Zeichnung" "QZZ->PDF" "LC->PDF" "Faktor" "QZZ->PNG" "Speicher MiB" "PDF MB" "LC-PDF MB"
+printf "%-14s | %10s | %10s | %7s | %10s | %17s | %11s | %9s | %9s\n" \
+  "Zeichnung" "QZZ->PDF" "LC->PDF" "Faktor" "QZZ->PNG" "PDF-Speicher MiB" "PNG MiB" "PDF MB" "LC-PDF MB"
 for z in "${zeichnungen[@]}"; do
   read -r art anzahl name <<<"$z"
   : >"$arbeit/pdf.m"; : >"$arbeit/lc.m"; : >"$arbeit/png.m"
@@ -65,10 +66,11 @@ for z in "${zeichnungen[@]}"; do
   pdf=$(awk '{print $1}' "$arbeit/pdf.m" | median)
   lc=$(awk '{print $1}' "$arbeit/lc.m" | median)
   png=$(awk '{print $1}' "$arbeit/png.m" | median)
-  speicherUns=$(cat "$arbeit/pdf.m" "$arbeit/png.m" | awk '{print $2}' | sort -g | tail -1)
+  speicherPdf=$(awk '{print $2}' "$arbeit/pdf.m" | median)
   speicherLc=$(awk '{print $2}' "$arbeit/lc.m" | median)
-  printf "%-14s | %9ss | %9ss | %6.1fx | %9ss | %5d / %5d | %9.1f | %9.1f\n" "$name" "$pdf" "$lc" \
-    "$(echo "$lc / $pdf" | bc -l)" "$png" $((speicherUns / 1024)) $((speicherLc / 1024)) \
+  speicherPng=$(awk '{print $2}' "$arbeit/png.m" | median)
+  printf "%-14s | %9ss | %9ss | %6.1fx | %9ss | %7d / %7d | %11d | %9.1f | %9.1f\n" "$name" "$pdf" "$lc" \
+    "$(echo "$lc / $pdf" | bc -l)" "$png" $((speicherPdf / 1024)) $((speicherLc / 1024)) $((speicherPng / 1024)) \
     "$(echo "$(stat -c %s "$arbeit/$name.pdf") / 1000000" | bc -l)" \
     "$(echo "$(stat -c %s "$arbeit/dxf/$name.pdf") / 1000000" | bc -l)"
 done

@@ -30,8 +30,8 @@ void Canvas::bezierzug(std::span<const Pixelpunkt> punkte) {
     const Pixelpunkt p0 = punkte[i], p1 = punkte[i + 1], p2 = punkte[i + 2], p3 = punkte[i + 3];
     // The control polygon is never shorter than the curve.
     const double laenge = abstand(p0, p1) + abstand(p1, p2) + abstand(p2, p3);
-    const int n = std::isfinite(laenge) ? std::clamp(static_cast<int>(std::ceil(laenge / kSehne)), 1, kHoechstensProStueck)
-                                        : 1;
+    const int n =
+        std::isfinite(laenge) ? std::clamp(static_cast<int>(std::ceil(laenge / kSehne)), 1, kHoechstensProStueck) : 1;
     for (int j = 1; j <= n; ++j) {
       const double t = static_cast<double>(j) / n, s = 1 - t;
       const double a = s * s * s, b = 3 * s * s * t, c = 3 * s * t * t, d = t * t * t;

@@ -4,7 +4,6 @@
 
 #include <QFile>
 #include <charconv>
-
 #include <cstdio>
 
 namespace quarzel {
@@ -135,8 +134,8 @@ std::string Pdfdokument::speichern(const std::string& pfad) {
   };
   const auto strom = [&](const std::string& verzeichnis, std::string_view daten) {
     stellen.push_back(geschrieben);
-    schreibe(std::to_string(stellen.size()) + " 0 obj\n<<" + verzeichnis + " /Length " +
-             std::to_string(daten.size()) + " /Filter /FlateDecode>>\nstream\n");
+    schreibe(std::to_string(stellen.size()) + " 0 obj\n<<" + verzeichnis + " /Length " + std::to_string(daten.size()) +
+             " /Filter /FlateDecode>>\nstream\n");
     schreibe(daten);
     schreibe("\nendstream\nendobj\n");
   };
@@ -159,8 +158,8 @@ std::string Pdfdokument::speichern(const std::string& pfad) {
   if (!schriftteil.empty()) ressourcen += " /Font <<" + schriftteil + " >>";
   if (!bildteil.empty()) ressourcen += " /XObject <<" + bildteil + " >>";
   ressourcen += " >>";
-  objekt("<< /Type /Page /Parent 2 0 R /MediaBox [0 0 " + zahl(breite_) + " " + zahl(hoehe_) +
-         "] /Resources " + ressourcen + " /Contents 4 0 R >>");
+  objekt("<< /Type /Page /Parent 2 0 R /MediaBox [0 0 " + zahl(breite_) + " " + zahl(hoehe_) + "] /Resources " +
+         ressourcen + " /Contents 4 0 R >>");
   strom("", std::string_view(reinterpret_cast<const char*>(gepackt_.data()), gepackt_.size()));
   objekt("<< /Creator " + textstring("Quarzel") + " /Producer " + textstring("Quarzel") + " /Title " +
          textstring(titel_) + " >>");

@@ -45,8 +45,8 @@ class Pdfdokument {
 
   double breite_, hoehe_;
   std::string titel_;
-  std::string puffer_;                  // content not yet deflated
-  std::vector<std::uint8_t> gepackt_;   // deflated content
+  std::string puffer_;                 // content not yet deflated
+  std::vector<std::uint8_t> gepackt_;  // deflated content
   struct Strom;
   std::unique_ptr<Strom> strom_;
   bool schriften_[4] = {false, false, false, false};

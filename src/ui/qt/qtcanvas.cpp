@@ -286,7 +286,8 @@ void QtCanvas::bezierzug(std::span<const Pixelpunkt> punkte) {
 
 const QPolygonF& QtCanvas::alsPolygon(std::span<const Pixelpunkt> punkte) {
   polygon_.resize(static_cast<qsizetype>(punkte.size()));
-  for (std::size_t i = 0; i < punkte.size(); ++i) polygon_[static_cast<qsizetype>(i)] = QPointF(punkte[i].x, punkte[i].y);
+  for (std::size_t i = 0; i < punkte.size(); ++i)
+    polygon_[static_cast<qsizetype>(i)] = QPointF(punkte[i].x, punkte[i].y);
   return polygon_;
 }
 

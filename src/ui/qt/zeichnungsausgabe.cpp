@@ -98,7 +98,8 @@ std::string gibZeichnungAus(const Zeichnung& z, const Ausgabewahl& w) {
       } catch (const std::bad_alloc&) {
         return "Für das Bild ist nicht genug Speicher frei.";
       }
-      QImage bild(pixel, b, h, b * 4, QImage::Format_RGB32, [](void* p) { grossspeicher::gib(p); }, pixel);
+      QImage bild(
+          pixel, b, h, b * 4, QImage::Format_RGB32, [](void* p) { grossspeicher::gib(p); }, pixel);
       if (bild.isNull()) return "Für das Bild ist nicht genug Speicher frei.";
       bild.fill(Qt::white);
       const int proMeter = static_cast<int>(std::lround(dpi / 0.0254));
@@ -119,8 +120,7 @@ std::string gibZeichnungAus(const Zeichnung& z, const Ausgabewahl& w) {
       Pdfdokument pdf(a.breite * kPunkteProMm, a.hoehe * kPunkteProMm);
       pdf.setzeTitel(z.optionen.titel);
       {
-        PdfCanvas canvas(pdf, static_cast<int>(std::min(pxBreite, 1e9)), static_cast<int>(std::min(pxHoehe, 1e9)),
-                         dpi);
+        PdfCanvas canvas(pdf, static_cast<int>(std::min(pxBreite, 1e9)), static_cast<int>(std::min(pxHoehe, 1e9)), dpi);
         zeichne(z, w, canvas, a, zoom);
       }
       return pdf.speichern(w.pfad);

@@ -47,7 +47,9 @@ Seitenpfade lies(const std::string& strom) {
   std::istringstream ein(strom);
   std::vector<double> zahlen;
   double m[6] = {1, 0, 0, 1, 0, 0}, zuletzt[2] = {0, 0};
-  const auto seite = [&](double x, double y) { return std::pair{m[0] * x + m[2] * y + m[4], m[1] * x + m[3] * y + m[5]}; };
+  const auto seite = [&](double x, double y) {
+    return std::pair{m[0] * x + m[2] * y + m[4], m[1] * x + m[3] * y + m[5]};
+  };
   for (std::string wort; ein >> wort;) {
     char* ende = nullptr;
     const double v = std::strtod(wort.c_str(), &ende);

@@ -71,6 +71,21 @@ class Canvas {
   virtual void polylinie(std::span<const Pixelpunkt> punkte) = 0;
   // Several separate polylines in one call; laengen holds each one's point count.
   virtual void mehrfachPolylinie(std::span<const Pixelpunkt> punkte, std::span<const int> laengen) = 0;
+  // Separate straight segments, two points each (a trailing odd point is
+  // ignored): runs of lines with one pen reach the device in one call, which
+  // strokes them as one batch.
+  virtual void strecken(std::span<const Pixelpunkt> paare);
+  // A chain of cubic Bézier pieces: the start point, then per piece its two
+  // control points and its end. Canvases that keep curves (see
+  // kurvenErhalten) draw them as curves; the others get short chords.
+  virtual void bezierzug(std::span<const Pixelpunkt> punkte);
+  // Whether bezierzug stays a curve on this device (PDF, SVG, printers).
+  // Where it does not, the renderer samples curves itself, as the screen
+  // always has.
+  virtual bool kurvenErhalten() const { return false; }
+  // Draws whatever the canvas has held back for batching; called before the
+  // device's result is looked at.
+  virtual void abschliessen() {}
   // Filled with the brush and outlined with the pen.
   virtual void polygon(std::span<const Pixelpunkt> punkte) = 0;
   virtual void rechteckFuellen(const Pixelrechteck& r, Farbe farbe) = 0;

@@ -151,6 +151,7 @@ class Zeichenschleife {
       }
       zeichne(n, art, teil);
       if (!hintergrund && u_.schnellerRefresh && ++seitKopie_ > spanne / 5) {
+        k_.canvas.abschliessen();
         if (u_.beobachter) u_.beobachter->insFenster();
         seitKopie_ = 0;
       }
@@ -297,6 +298,7 @@ std::int32_t drawElements(Canvas& canvas, std::int32_t first, std::int32_t last,
     if (!hintergrund || schleife.lauf(true)) schleife.lauf(false);
     gezeichnet = schleife.gezeichnet();
   }
+  filter.abschliessen();
   if (u.schnellerRefresh && u.beobachter) u.beobachter->insFenster();
   canvas.setzeStift(rgb(0, 0, 0), 1);
   canvas.setzePinsel(rgb(255, 255, 255));

@@ -42,6 +42,33 @@ void bogenpunkte(const Ellipsenbogen& b, const Zeichenlauf& lauf, std::vector<Pi
   if (b.voll) aus.back() = aus.front();  // close exactly, without a rounding gap
 }
 
+void bogenBezier(const Ellipsenbogen& b, const Zeichenlauf& lauf, std::vector<Pixelpunkt>& aus) {
+  aus.clear();
+  const int stuecke = std::max(1, static_cast<int>(std::ceil(b.spanne / 90.0 - 1e-9)));
+  const double schritt = b.spanne / stuecke * kGrad;
+  // Tangent length of a piece spanning `schritt` radians of the parameter.
+  const double k = 4.0 / 3.0 * std::tan(schritt / 4);
+  // The derivative of P(t) = centre + turn(xr cos t, -yr sin t), per radian.
+  const auto tangente = [&](double t) -> Weltpunkt {
+    const double dx = -b.xr * std::sin(t), dy = -b.yr * std::cos(t);
+    return {dx * b.cosDreh + dy * b.sinDreh, -dx * b.sinDreh + dy * b.cosDreh};
+  };
+  const double start = std::fmod(b.start, 360.0);
+  Weltpunkt p = b.punkt(start);
+  aus.reserve(static_cast<std::size_t>(3 * stuecke + 1));
+  aus.push_back(lauf.nachPixel(p.x, p.y));
+  for (int i = 0; i < stuecke; ++i) {
+    const double t0 = start * kGrad + i * schritt, t1 = t0 + schritt;
+    const Weltpunkt q = b.punkt(start + b.spanne * (i + 1) / stuecke);
+    const Weltpunkt d0 = tangente(t0), d1 = tangente(t1);
+    aus.push_back(lauf.nachPixel(p.x + k * d0.x, p.y + k * d0.y));
+    aus.push_back(lauf.nachPixel(q.x - k * d1.x, q.y - k * d1.y));
+    aus.push_back(lauf.nachPixel(q.x, q.y));
+    p = q;
+  }
+  if (b.voll) aus.back() = aus.front();  // close exactly, without a rounding gap
+}
+
 void splinepunkte(std::span<const Pixelpunkt> stuetzpunkte, bool geschlossen, std::vector<Pixelpunkt>& aus) {
   aus.clear();
   std::vector<Pixelpunkt> p;

@@ -19,6 +19,12 @@ inline constexpr std::size_t kHoechstePunktzahl = 400000;
 // The arc (closed figures end on their first point) in output pixels.
 void bogenpunkte(const Ellipsenbogen& b, const Zeichenlauf& lauf, std::vector<Pixelpunkt>& aus);
 
+// The arc as a chain of cubic Bézier pieces in output pixels (start point,
+// then two control points and the end per piece; see Canvas::bezierzug), one
+// piece per quarter turn or less: a full circle is four. Off the true
+// ellipse by at most 0.03 % of the radius.
+void bogenBezier(const Ellipsenbogen& b, const Zeichenlauf& lauf, std::vector<Pixelpunkt>& aus);
+
 // A centripetal Catmull-Rom spline (alpha = 1/2: no cusps or self-loops
 // within a segment, unlike the uniform variant) through the given pixel
 // points. Consecutive equal points count once. Closed: the curve also runs

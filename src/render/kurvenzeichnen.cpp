@@ -1,5 +1,6 @@
 // Arcs, circles and ellipses: the outline as one styled polyline along the
-// curve (so dash patterns run on), fill or hatch when filled (an open arc is
+// curve (so dash patterns run on), or as Bézier pieces where the device keeps
+// curves and the outline is plain; fill or hatch when filled (an open arc is
 // closed by its chord), and the centre mark.
 #include <array>
 #include <vector>
@@ -44,8 +45,20 @@ void zeichneBogenelement(Zeichenkontext& k, std::int32_t n, Zeichenteil teil) {
   const double zoom = k.lauf.zoom();
   if (!bogenclip(k.clip, m.x, m.y, form->xr / zoom, form->yr / zoom)) return;
   static thread_local std::vector<Pixelpunkt> punkte;
-  bogenpunkte(*form, k.lauf, punkte);
   const Farbe farbe = k.elementfarbe(n, d.farbe);
+  // Devices that keep curves get four Bézier pieces per circle instead of
+  // hundreds of chords: a fraction of the file and of the time. Patterns
+  // and fills still walk the sampled outline.
+  const int stil = k.linienstil(d.linienstil);
+  if (k.canvas.kurvenErhalten() && !d.fuellung.gefuellt && teil != Zeichenteil::NurFlaeche &&
+      linienstilfamilie(stil) == Linienstilfamilie::Durchgezogen) {
+    bogenBezier(*form, k.lauf, punkte);
+    k.canvas.setzeStift(farbe, k.lauf.stiftbreitePixel(d.stift, stil));
+    k.canvas.bezierzug(punkte);
+    zeichneMittelpunkt(k, m, farbe);
+    return;
+  }
+  bogenpunkte(*form, k.lauf, punkte);
   zeichneUmrissUndFlaeche(k, n, punkte, form->voll, &d.fuellung, {d.stift, d.linienstil, farbe}, teil);
   if (teil != Zeichenteil::NurFlaeche) zeichneMittelpunkt(k, m, farbe);
 }

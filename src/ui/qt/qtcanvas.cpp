@@ -15,6 +15,7 @@
 #include <cmath>
 #include <optional>
 
+#include "ui/qt/haarlinien.h"
 #include "ui/qt/pixelclip.h"
 
 namespace quarzel {
@@ -24,6 +25,9 @@ namespace {
 // No pen on any device is wider than this; a hostile pen table cannot make
 // the stroker fill the whole page.
 constexpr double kMaxStiftbreite = 10000;
+// Export hairlines held back at most: in big batches they are drawn tile by
+// tile (see haarlinien.h).
+constexpr std::size_t kVorrat = 1 << 16;
 // Texts taller than this cannot be meant for any device.
 constexpr double kMaxTexthoehe = 100000;
 
@@ -49,11 +53,17 @@ std::optional<QTransform> abbildung(const Bildlage& l, double breite, double hoe
   return QTransform(ax / breite, ay / breite, bx / hoehe, by / hoehe, l.obenLinks.x, l.obenLinks.y);
 }
 
-QPolygonF alsPolygon(std::span<const Pixelpunkt> punkte) {
-  QPolygonF p;
-  p.reserve(static_cast<qsizetype>(punkte.size()));
-  for (const Pixelpunkt& q : punkte) p.append(QPointF(q.x, q.y));
-  return p;
+bool istVektorgeraet(const QPainter& maler) {
+  const QPaintEngine* engine = maler.paintEngine();
+  if (!engine) return false;
+  switch (engine->type()) {
+    case QPaintEngine::Pdf:
+    case QPaintEngine::SVG:
+    case QPaintEngine::Picture:
+      return true;
+    default:
+      return false;
+  }
 }
 
 void strichmusterSetzen(QPen& pen, Stiftart art) {
@@ -84,20 +94,23 @@ QColor qfarbe(Farbe f) {
   return QColor(rotAnteil(f), gruenAnteil(f), blauAnteil(f));
 }
 
-QtCanvas::QtCanvas(QPainter& maler, bool kantenglaettung) : maler_(&maler) {
+QtCanvas::QtCanvas(QPainter& maler, bool kantenglaettung) : maler_(&maler), vektorgeraet_(istVektorgeraet(maler)) {
   maler_->setRenderHint(QPainter::Antialiasing, kantenglaettung);
   setzeStift(rgb(0, 0, 0), 1);
   setzePinsel(rgb(255, 255, 255));
 }
 
 QtCanvas::QtCanvas(QPaintDevice& geraet, bool kantenglaettung)
-    : eigenerMaler_(std::make_unique<QPainter>(&geraet)), maler_(eigenerMaler_.get()) {
+    : eigenerMaler_(std::make_unique<QPainter>(&geraet)),
+      maler_(eigenerMaler_.get()),
+      vektorgeraet_(istVektorgeraet(*maler_)) {
   maler_->setRenderHint(QPainter::Antialiasing, kantenglaettung);
   setzeStift(rgb(0, 0, 0), 1);
   setzePinsel(rgb(255, 255, 255));
 }
 
 QtCanvas::~QtCanvas() {
+  vorratZeichnen();
   if (eigenerMaler_ && eigenerMaler_->isActive()) eigenerMaler_->end();
 }
 
@@ -149,7 +162,9 @@ void QtCanvas::zustandAnwenden() {
   QPen p = stift_;
   p.setColor(wirksam(stiftfarbe_));
   maler_->setPen(p);
-  maler_->setBrush(keinPinsel_ ? QBrush(Qt::NoBrush) : QBrush(wirksam(pinselfarbe_)));
+  // The brush follows when a polygon needs it: lines and curves do not, and
+  // on SVG every change of state opens a new group.
+  pinselOffen_ = true;
   // PDF, SVG and printer engines know no raster operations; there XOR draws
   // like copy (rubber bands are a screen matter anyway).
   QPaintEngine* engine = maler_->paintEngine();
@@ -164,6 +179,19 @@ void QtCanvas::zustandAnwenden() {
 void QtCanvas::polylinie(std::span<const Pixelpunkt> punkte) {
   if (punkte.size() < 2) return;
   const Schutzrechteck r = schutzrechteckFuer(breite(), hoehe(), schutzrand());
+  if (QImage* bild = haarlinienbild()) {
+    // Segment by segment: their partly covered end steps add up at the corners.
+    vorratFuer(bild);
+    const auto segmente = [this](std::span<const Pixelpunkt> p) {
+      for (std::size_t i = 0; i + 1 < p.size(); ++i) vorrat_.emplace_back(p[i].x, p[i].y, p[i + 1].x, p[i + 1].y);
+    };
+    if (allesInnerhalb(punkte, r))
+      segmente(punkte);
+    else
+      for (const auto& stueck : polylinieBeschneiden(punkte, r)) segmente(stueck);
+    return;
+  }
+  vorratZeichnen();
   if (allesInnerhalb(punkte, r)) {
     maler_->drawPolyline(alsPolygon(punkte));
     return;
@@ -180,8 +208,96 @@ void QtCanvas::mehrfachPolylinie(std::span<const Pixelpunkt> punkte, std::span<c
   }
 }
 
+void QtCanvas::strecken(std::span<const Pixelpunkt> paare) {
+  if (modus_ != Stiftmodus::Kopieren) {
+    Canvas::strecken(paare);
+    return;
+  }
+  const Schutzrechteck r = schutzrechteckFuer(breite(), hoehe(), schutzrand());
+  QImage* bild = haarlinienbild();
+  if (bild) {
+    vorratFuer(bild);
+  } else {
+    vorratZeichnen();
+  }
+  std::vector<QLineF>& linien = bild ? vorrat_ : linien_;
+  linien_.clear();
+  for (std::size_t i = 0; i + 1 < paare.size(); i += 2) {
+    const std::span<const Pixelpunkt> paar = paare.subspan(i, 2);
+    if (allesInnerhalb(paar, r)) {
+      linien.emplace_back(paar[0].x, paar[0].y, paar[1].x, paar[1].y);
+      continue;
+    }
+    for (const auto& stueck : polylinieBeschneiden(paar, r))
+      for (std::size_t j = 0; j + 1 < stueck.size(); ++j)
+        linien.emplace_back(stueck[j].x, stueck[j].y, stueck[j + 1].x, stueck[j + 1].y);
+  }
+  if (!bild && !linien_.empty()) maler_->drawLines(linien_.data(), static_cast<int>(linien_.size()));
+}
+
+void QtCanvas::vorratFuer(QImage* bild) {
+  const QRgb farbe = qfarbe(stiftfarbe_).rgb();
+  if (!vorrat_.empty() && (bild != vorratBild_ || farbe != vorratFarbe_ || vorrat_.size() >= kVorrat)) vorratZeichnen();
+  vorratBild_ = bild;
+  vorratFarbe_ = farbe;
+}
+
+void QtCanvas::vorratZeichnen() {
+  if (vorrat_.empty()) return;
+  zeichneHaarlinien(*vorratBild_, vorrat_, vorratFarbe_);
+  vorrat_.clear();
+}
+
+void QtCanvas::abschliessen() {
+  vorratZeichnen();
+}
+
+QImage* QtCanvas::haarlinienbild() const {
+  // Antialiased exports only: the screen's crisp lines stay Qt's.
+  if (vektorgeraet_ || modus_ != Stiftmodus::Kopieren || stift_.widthF() != 0 || stift_.style() != Qt::SolidLine ||
+      !maler_->testRenderHint(QPainter::Antialiasing) || maler_->hasClipping() ||
+      !maler_->worldTransform().isIdentity() || maler_->compositionMode() != QPainter::CompositionMode_SourceOver)
+    return nullptr;
+  QPaintDevice* geraet = maler_->device();
+  if (!geraet || geraet->devType() != QInternal::Image) return nullptr;
+  auto* bild = static_cast<QImage*>(geraet);
+  // A shared image would be copied by the write, behind the painter's back.
+  return bild->isDetached() && haarlinienTauglich(*bild) ? bild : nullptr;
+}
+
+void QtCanvas::bezierzug(std::span<const Pixelpunkt> punkte) {
+  if (punkte.size() < 4) return;
+  vorratZeichnen();
+  // Curves that leave the guard rectangle are cut as chords.
+  if (!vektorgeraet_ || !allesInnerhalb(punkte, schutzrechteckFuer(breite(), hoehe(), schutzrand()))) {
+    Canvas::bezierzug(punkte);
+    return;
+  }
+  QPainterPath pfad(QPointF(punkte[0].x, punkte[0].y));
+  for (std::size_t i = 0; i + 3 < punkte.size(); i += 3)
+    pfad.cubicTo(punkte[i + 1].x, punkte[i + 1].y, punkte[i + 2].x, punkte[i + 2].y, punkte[i + 3].x, punkte[i + 3].y);
+  // Only the outline: the path must not be filled with the brush in force.
+  if (maler_->brush().style() != Qt::NoBrush) {
+    maler_->setBrush(Qt::NoBrush);
+    pinselOffen_ = true;
+  }
+  maler_->drawPath(pfad);
+}
+
+const QPolygonF& QtCanvas::alsPolygon(std::span<const Pixelpunkt> punkte) {
+  polygon_.resize(static_cast<qsizetype>(punkte.size()));
+  for (std::size_t i = 0; i < punkte.size(); ++i)
+    polygon_[static_cast<qsizetype>(i)] = QPointF(punkte[i].x, punkte[i].y);
+  return polygon_;
+}
+
 void QtCanvas::polygon(std::span<const Pixelpunkt> punkte) {
   if (punkte.size() < 2) return;
+  vorratZeichnen();
+  if (pinselOffen_) {
+    maler_->setBrush(keinPinsel_ ? QBrush(Qt::NoBrush) : QBrush(wirksam(pinselfarbe_)));
+    pinselOffen_ = false;
+  }
   const Schutzrechteck r = schutzrechteckFuer(breite(), hoehe(), schutzrand());
   if (allesInnerhalb(punkte, r)) {
     maler_->drawPolygon(alsPolygon(punkte), Qt::OddEvenFill);
@@ -192,6 +308,7 @@ void QtCanvas::polygon(std::span<const Pixelpunkt> punkte) {
 }
 
 void QtCanvas::rechteckFuellen(const Pixelrechteck& r, Farbe farbe) {
+  vorratZeichnen();
   if (r.breite <= 0 || r.hoehe <= 0) return;
   // 64-bit so that a hostile rectangle cannot overflow; then cut to the device.
   const long long l = std::max<long long>(r.links, -1);
@@ -203,11 +320,13 @@ void QtCanvas::rechteckFuellen(const Pixelrechteck& r, Farbe farbe) {
 }
 
 void QtCanvas::pixel(int x, int y, Farbe farbe) {
+  vorratZeichnen();
   if (x < 0 || y < 0 || x >= breite() || y >= hoehe()) return;
   maler_->fillRect(QRect(x, y, 1, 1), wirksam(farbe));
 }
 
 void QtCanvas::text(double x, double y, std::string_view utf8, const Schriftangaben& schrift, Farbe farbe) {
+  vorratZeichnen();
   if (utf8.empty() || utf8.size() > INT_MAX) return;
   const double h = schrift.hoehePixel;
   if (!std::isfinite(h) || h < 1 || h > kMaxTexthoehe) return;
@@ -235,6 +354,7 @@ void QtCanvas::text(double x, double y, std::string_view utf8, const Schriftanga
 }
 
 void QtCanvas::bild(std::span<const std::uint8_t> bilddatei, const Pixelrechteck& ziel) {
+  vorratZeichnen();
   if (bilddatei.empty() || bilddatei.size() > INT_MAX || ziel.breite <= 0 || ziel.hoehe <= 0) return;
   const long long rechts = static_cast<long long>(ziel.links) + ziel.breite;
   const long long unten = static_cast<long long>(ziel.oben) + ziel.hoehe;
@@ -253,6 +373,7 @@ void QtCanvas::bild(std::span<const std::uint8_t> bilddatei, const Pixelrechteck
 }
 
 void QtCanvas::rasterbild(const Rasterbild& bild, const Bildlage& lage) {
+  vorratZeichnen();
   if (bild.breite <= 0 || bild.hoehe <= 0 ||
       bild.rgba.size() != static_cast<std::size_t>(bild.breite) * static_cast<std::size_t>(bild.hoehe) * 4)
     return;
@@ -279,6 +400,7 @@ void QtCanvas::rasterbild(const Rasterbild& bild, const Bildlage& lage) {
 }
 
 bool QtCanvas::vektorbild(std::span<const std::uint8_t> svg, const Bildlage& lage) {
+  vorratZeichnen();
   if (svg.empty() || svg.size() > INT_MAX) return false;
   QSvgRenderer spieler(QByteArray(reinterpret_cast<const char*>(svg.data()), static_cast<qsizetype>(svg.size())));
   if (!spieler.isValid()) return false;
@@ -305,6 +427,7 @@ double QtCanvas::textbreite(std::string_view utf8, const Schriftangaben& schrift
 }
 
 void QtCanvas::setzeClip(std::span<const Pixelpunkt> polygon) {
+  vorratZeichnen();
   const std::vector<Pixelpunkt> rest = polygonBeschneiden(polygon, schutzrechteckFuer(breite(), hoehe(), schutzrand()));
   if (rest.size() < 3) {
     // A degenerate clip region lets nothing through.
@@ -319,6 +442,7 @@ void QtCanvas::setzeClip(std::span<const Pixelpunkt> polygon) {
 }
 
 void QtCanvas::clipAufheben() {
+  vorratZeichnen();
   maler_->setClipping(false);
 }
 

@@ -16,12 +16,21 @@
 //   with smooth sampling; on vector devices (PDF, SVG) they stay pictures.
 // - Geometry far outside the device and non-finite coordinates are cut away
 //   before they reach the paint engine.
+// - A batch of segments (strecken) in copy mode goes to the engine in one
+//   call: the raster engine strokes hairlines without building a path per
+//   line, the PDF engine writes one path. In the other modes each segment is
+//   drawn on its own, so XOR still cancels exactly. Antialiased hairlines on
+//   an image skip the engine (haarlinien.h) and are held back until anything
+//   else is drawn, abschliessen() is called or the canvas ends.
 #pragma once
 
 #include <QBrush>
 #include <QColor>
+#include <QLineF>
 #include <QPen>
+#include <QPolygonF>
 #include <memory>
+#include <vector>
 
 #include "platform/canvas.h"
 #include "platform/farbe.h"
@@ -55,6 +64,10 @@ class QtCanvas final : public Canvas {
 
   void polylinie(std::span<const Pixelpunkt> punkte) override;
   void mehrfachPolylinie(std::span<const Pixelpunkt> punkte, std::span<const int> laengen) override;
+  void strecken(std::span<const Pixelpunkt> paare) override;
+  void bezierzug(std::span<const Pixelpunkt> punkte) override;
+  bool kurvenErhalten() const override { return vektorgeraet_; }
+  void abschliessen() override;
   void polygon(std::span<const Pixelpunkt> punkte) override;
   void rechteckFuellen(const Pixelrechteck& r, Farbe farbe) override;
   void pixel(int x, int y, Farbe farbe) override;
@@ -71,6 +84,13 @@ class QtCanvas final : public Canvas {
 
  private:
   void zustandAnwenden();
+  const QPolygonF& alsPolygon(std::span<const Pixelpunkt> punkte);
+  // The image to draw a batch of hairlines into directly, when that is
+  // faithful (see haarlinien.h); nullptr otherwise.
+  QImage* haarlinienbild() const;
+  // Export hairlines wait in vorrat_ until anything else is drawn.
+  void vorratFuer(QImage* bild);
+  void vorratZeichnen();
   QColor wirksam(Farbe farbe) const;
   double schutzrand() const;
 
@@ -82,6 +102,16 @@ class QtCanvas final : public Canvas {
   Farbe pinselfarbe_ = 0xFFFFFF;
   bool keinPinsel_ = false;
   Stiftmodus modus_ = Stiftmodus::Kopieren;
+  // PDF, SVG and printers: curves stay curves there.
+  bool vektorgeraet_ = false;
+  // The painter's brush is not (or no longer) the canvas's: polygon() sets it.
+  bool pinselOffen_ = true;
+  // Scratch space reused from call to call.
+  QPolygonF polygon_;
+  std::vector<QLineF> linien_;
+  std::vector<QLineF> vorrat_;
+  QImage* vorratBild_ = nullptr;
+  QRgb vorratFarbe_ = 0;
 };
 
 }  // namespace quarzel

@@ -57,6 +57,9 @@ void rastereSeite(const Seitenlauf& l, QPainter& maler, int breite, int hoehe, c
   const std::int64_t zeilenbytes = std::int64_t(std::max(breite, 1)) * 4;
   const int band = static_cast<int>(
       std::clamp<std::int64_t>(segmentgroesse(l.optionen.drucken.segmente) / zeilenbytes, 1, std::max(hoehe, 1)));
+  // A preview shows the page pictures scaled down; unsmoothed, thin lines
+  // would break into dots.
+  maler.setRenderHint(QPainter::SmoothPixmapTransform);
   for (int oben = 0; oben < hoehe; oben += band) {
     QImage bild(breite, std::min(band, hoehe - oben), QImage::Format_RGB32);
     if (bild.isNull()) return;

@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QMainWindow>
 #include <QMenu>
+#include <QPaintEngine>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrintPreviewWidget>
@@ -57,7 +58,20 @@ void Druckbefehle::vorschau() {
   QPrintPreviewDialog dialog(&vorschauDrucker, &fenster_.fenster);
   dialog.setWindowTitle(QStringLiteral("Druckvorschau"));
   auto* seiten = dialog.findChild<QPrintPreviewWidget*>();
-  connect(&dialog, &QPrintPreviewDialog::paintRequested, this, [this, &s, seiten](QPrinter* drucker) {
+  connect(&dialog, &QPrintPreviewDialog::paintRequested, this, [this, &s, seiten](QPrinter* ziel) {
+    const bool seitenbilder = ziel->paintEngine() != nullptr && ziel->paintEngine()->type() == QPaintEngine::Picture;
+    if (!seitenbilder) {
+      // The preview's own print button: a real print at the printer's
+      // resolution, on the printer and paper chosen there.
+      drucker().setPrinterName(ziel->printerName());
+      drucker().setOutputFormat(ziel->outputFormat());
+      drucker().setOutputFileName(ziel->outputFileName());
+      drucker().setPageLayout(ziel->pageLayout());
+      drucker().setCopyCount(ziel->copyCount());
+      const Druckergebnis e = druckeZeichnung(s.zeichnung, drucker(), optionen(), s.benutzer);
+      if (!e.fehler.empty()) s.benutzer.meldung(e.fehler, Meldungsart::Fehler);
+      return;
+    }
     // The preview shows the pages without the questions and messages of a
     // print; it is drawn anew whenever the paper changes.
     SkriptBenutzer still;
@@ -67,7 +81,7 @@ void Druckbefehle::vorschau() {
     // Pictures of the pages scale with the preview's zoom; pens drawn
     // straight onto it would keep their width in screen pixels.
     o.immerRastern = true;
-    const Druckergebnis e = druckeZeichnung(s.zeichnung, *drucker, o, still);
+    const Druckergebnis e = druckeZeichnung(s.zeichnung, *ziel, o, still);
     if (seiten == nullptr || e.plan.blaetter.size() < 2) return;
     // After the preview has laid out the new pages.
     QTimer::singleShot(0, seiten, [seiten] {

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "render/bildcache.h"
+#include "render/bildverkleinerung.h"
 #include "render/bilddekoder.h"
 #include "render/bildlage.h"
 #include "render/verlauf.h"
@@ -130,8 +131,10 @@ void fuelleTextur(Zeichenkontext& k, std::int32_t n, std::span<const Pixelpunkt>
   if (!f) return;
   const auto& texturen = k.zeichnung.optionen.texturen;
   if (f->fuellwert < 1 || f->fuellwert > texturen.size()) return;
-  const auto bild = Bildcache::programm().bild(texturen[f->fuellwert - 1].daten);
+  auto bild = Bildcache::programm().bild(texturen[f->fuellwert - 1].daten);
   if (!bild) return;
+  if (k.texturgrenze > 0 && bild->rgba.size() > k.texturgrenze)
+    bild = std::make_shared<const Rasterbild>(verkleinertAuf(*bild, k.texturgrenze));
   const double zoom = k.lauf.zoom() > 0 ? k.lauf.zoom() : 1;
   double kw = bild->breite * kTexturpixelMm / zoom;
   double kh = bild->hoehe * kTexturpixelMm / zoom;

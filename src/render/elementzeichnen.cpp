@@ -288,6 +288,7 @@ std::int32_t drawElements(Canvas& canvas, std::int32_t first, std::int32_t last,
   Zustandsfilter filter(canvas);
   Zeichenkontext k{z, lauf, filter, u.schalter, u.darstellung, u.schraffuren, clip, u.bildspeicher != nullptr};
   k.schraffurlader = lader ? &*lader : nullptr;
+  k.texturgrenze = u.texturgrenze;
 
   std::int32_t gezeichnet = 0;
   const std::int32_t erstes = std::max<std::int32_t>(first, 1);

@@ -18,6 +18,7 @@
 // copies.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 #include "view/clip.h"
@@ -68,6 +69,9 @@ struct Zeichenumgebung {
   bool schnellerRefresh = false;
   // Printing above 300 dpi with the thin-line option.
   bool mindestbreite = false;
+  // Bytes a texture may have on a printer driver that takes no larger ones
+  // ("Texturen auf 64 KB begrenzen"); 0 is no limit.
+  std::size_t texturgrenze = 0;
 };
 
 // Draws elements first … last (clipped to the store's total count) onto the

@@ -6,6 +6,7 @@
 // it together with the element number and never change the drawing.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 
 #include "view/clip.h"
@@ -71,6 +72,8 @@ struct Zeichenkontext {
   // The run's cache of loaded hatch definitions (drawElements makes one when
   // `schraffuren` is given); nullptr falls back as above.
   Schraffurlader* schraffurlader = nullptr;
+  // Bytes a texture may have on the canvas; 0 is no limit.
+  std::size_t texturgrenze = 0;
 
   // The colour element n is drawn with: the marking colour for a marked
   // element unless "Nicht einfärben" is chosen, otherwise its own.

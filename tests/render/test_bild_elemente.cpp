@@ -4,6 +4,7 @@
 
 #include "render/bildelemente.h"
 #include "render/bildlage.h"
+#include "render/bildverkleinerung.h"
 #include "test_bild_hilfe.h"
 
 namespace quarzel {
@@ -62,6 +63,34 @@ TEST(Metafilezeichnen, SvgGehtAlsVektorbildAnDenCanvasWmfUndUnspielbaresGebenEin
   u.canvas.vektorbildSpielt = false;
   zeichneMetafile(u.k(), metafile(u, "<svg broken"));
   EXPECT_EQ(u.canvas.texte.size(), 2u);
+}
+
+// "Texturen auf 64 KB begrenzen": a texture fill hands the driver a picture
+// within the budget, each pixel the mean of those it covers (a narrower last
+// column when the width does not divide).
+TEST(Texturfuellung, TexturenUeberDerGrenzeGehenVerkleinertAnDenCanvas) {
+  Umgebung u(1);
+  u.zeichnung.optionen.texturen.push_back({"Verlauf", alsPng(verlaufsbild(251, 100))});
+  Tpolygondaten d{.x = {0, 100, 100}, .y = {0, 0, 100}};
+  d.fuellung = {.fuellwert = 1, .fuellflag = 2, .gefuellt = 1};
+  const std::int32_t n = u.zeichnung.speicher.neuesPolygonMitPunkten(Elementart::Polygon, d);
+  const std::vector<Pixelpunkt> umriss{{0, 0}, {100, 0}, {100, 100}};
+  fuelleTextur(u.k(), n, umriss);
+  ASSERT_FALSE(u.canvas.rasterbilder.empty());
+  EXPECT_EQ(std::tuple(u.canvas.rasterbilder.back().breite, u.canvas.rasterbilder.back().hoehe), std::tuple(251, 100));
+  u.k().texturgrenze = 64 * 1024;
+  fuelleTextur(u.k(), n, umriss);
+  EXPECT_EQ(std::tuple(u.canvas.rasterbilder.back().breite, u.canvas.rasterbilder.back().hoehe), std::tuple(126, 50));
+
+  const Rasterbild klein = verkleinertAuf(verlaufsbild(251, 100), 64 * 1024);
+  ASSERT_EQ(klein.rgba.size(), 126u * 50 * 4);
+  const auto pixel = [&](int x, int y) {
+    const std::uint8_t* p = &klein.rgba[(std::size_t(y) * 126 + x) * 4];
+    return std::tuple(int(p[0]), int(p[1]), int(p[2]), int(p[3]));
+  };
+  EXPECT_EQ(pixel(0, 0), std::tuple(1, 1, 77, 255));
+  EXPECT_EQ(pixel(124, 49), std::tuple(249, 99, 77, 255));
+  EXPECT_EQ(pixel(125, 0), std::tuple(250, 1, 77, 255));
 }
 
 }  // namespace

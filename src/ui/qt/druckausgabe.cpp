@@ -46,6 +46,8 @@ void zeichneAusschnitt(const Seitenlauf& l, Canvas& canvas, int breite, int hoeh
   Zeichenumgebung u{l.zeichnung, l.schalter, darstellung};
   u.schraffuren = l.optionen.schraffuren;
   u.mindestbreite = l.verfahren.minimumWidthMode;
+  // Some drivers refuse larger textures; our own raster takes any size.
+  if (l.optionen.drucken.texturgrenze && !l.verfahren.rasterInProgram) u.texturgrenze = 64 * 1024;
   const Cliprechteck clip{0, 0, double(breite), double(hoehe)};
   drawElements(canvas, 1, l.zeichnung.speicher.anzahl(), l.zeichnung.ansicht.drawingScale, l.verfahren.printerZoom,
                clip, originX, originY, u);

@@ -9,8 +9,10 @@
 #include <functional>
 #include <tuple>
 
+#include "edit/fangbewertung.h"
 #include "fanghilfen.h"
 #include "support/werkzeugnummer.h"
+#include "test_werkzeug_hilfen.h"
 
 namespace quarzel {
 namespace {
@@ -126,6 +128,19 @@ TEST(Fangsuche, WasJedeArtBietetUndWelcherPunktGewinnt) {
     if (p.element != 0) {
       EXPECT_EQ(e.element, p.element);
     }
+  }
+}
+
+TEST(Fangwache, GibtAufSobaldDerCursorInXOderInYAusDemRadiusWandert) {
+  const std::pair<Pixelpunkt, bool> faelle[] = {{{121, 100}, false}, {{100, 79}, false}, {{120, 80}, true}};
+  for (const auto& [cursor, weiter] : faelle) {
+    test::Stelluhr uhr;
+    const std::function<Pixelpunkt()> wo = [c = cursor] { return c; };
+    Wachposten wache(&uhr, &wo, {100, 100}, 20);
+    uhr.jetzt += 11;  // the cursor is looked at only more than 10 ms later
+    bool ergebnis = true;
+    for (int i = 0; i < 256; ++i) ergebnis = wache.weiter();
+    EXPECT_EQ(ergebnis, weiter) << cursor.x << "," << cursor.y;
   }
 }
 

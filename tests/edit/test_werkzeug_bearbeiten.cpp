@@ -71,6 +71,11 @@ TEST_F(Bearbeitungstest, HitTestPicksAFilledCircleInside) {
   EXPECT_EQ(trefferTest(z, 300, 300), 0);
   z.speicher.bogen(kreis).fuellung.gefuellt = 1;
   EXPECT_EQ(trefferTest(z, 300, 300), kreis);
+  // A polygon of a single point is picked at that point.
+  const Weltpunkt q = z.ansicht.pixelToWorld(100, 100);
+  const std::int32_t punkt = z.speicher.neuesPolygonMitPunkten(Elementart::Polygon, {.x = {q.x}, .y = {q.y}});
+  z.speicher.vervollstaendige(punkt);
+  EXPECT_EQ(trefferTest(z, 102, 100), punkt);
 }
 
 TEST_F(Bearbeitungstest, HitTestThroughTheSnapIndexAgreesWithTheWalk) {

@@ -264,6 +264,10 @@ TEST_F(Flaechenfiguren, PolygonEndetMitDerRechtenTasteGeschlossenUndGefuelltAber
   EXPECT_EQ(p.y.back(), p.y.front());
   pruefeFuellung(n);
   EXPECT_EQ(z.speicher.undoStufe(), 1);
+
+  klicks(flaechen, {{5000, 5000}, {5010, 5000}});
+  flaechen.doppelklick(u, {5010, 5000});  // the press already brought this point
+  EXPECT_EQ(zs.punkte.size(), 2u) << "two corners do not end an area yet";
 }
 
 TEST_F(Flaechenfiguren, FreihandflaecheEndetBeimLoslassenMitFreihandmuster) {

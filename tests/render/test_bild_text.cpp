@@ -34,6 +34,9 @@ TEST(Textzeichnen, HoeheInBlattmillimeternWirdMitDemZoomZuPixeln) {
   zeichneText(u.k(), text(u, {"KH: prüfen"}, 0, 0, Elementart::Kommentar));  // a comment alike
   ASSERT_EQ(u.canvas.texte.size(), 2u);
   EXPECT_EQ(u.canvas.texte[1].text, "KH: prüfen");
+  // An overlong line is cut before a character that would be split.
+  zeichneText(u.k(), text(u, {std::string(4095, 'a') + "öb"}));
+  EXPECT_EQ(u.canvas.texte.at(2).text, std::string(4095, 'a'));
 }
 
 TEST(Masszahl, RundetAufDieNachkommastellenMitDezimalkomma) {

@@ -36,6 +36,11 @@ TEST(Verlauf, LinearerVerlaufGehtInStreifenVonFarbeEinsZuFarbeZwei) {
   for (std::size_t i = 1; i < bild.baender.size(); ++i)
     EXPECT_GE(rotAnteil(bild.baender[i].farbe), rotAnteil(bild.baender[i - 1].farbe));
 
+  // Concentric bands shrink towards the middle of the outline.
+  const Verlaufsband innen = baender(2).baender.back();
+  EXPECT_NEAR(innen.punkte[0].x, 100, 2);
+  EXPECT_NEAR(innen.punkte[0].y, 50, 2);
+
   // Little colour difference, few bands.
   EXPECT_EQ(verlaufsbaender({.punkte = kQuadrat, .farbe1 = rgb(10, 10, 10), .farbe2 = rgb(13, 10, 10)}).baender.size(),
             4u);

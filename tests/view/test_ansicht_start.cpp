@@ -27,16 +27,20 @@ TEST(AnsichtStart, A4QuerLiegtMittigMitNullpunktUndZeigtDasGanzeBlatt) {
 }
 
 TEST(AnsichtStartFehler, UnbrauchbaresBlattMeldetSchrittEinsUndDerStartGehtWeiter) {
-  Ansicht a;
-  Ansichtsvorgaben v = a4Quer();
-  v.sheetWidth = -5;
-  SkriptBenutzer benutzer;
-  starteAnsicht(a, v, benutzer);
-  ASSERT_EQ(benutzer.meldungen.size(), 1u);
-  EXPECT_EQ(std::tuple(benutzer.meldungen[0].text, benutzer.meldungen[0].art),
-            std::tuple("Initialisierungsfehler 1", Meldungsart::Fehler));
-  // The later steps ran on the sheet as it was (390 x 270).
-  EXPECT_EQ(std::tuple(a.sheetLeft, a.zeroPoint.x), std::tuple(4805, 4825));
+  // Either side negative or larger than the world.
+  for (const auto& [breite, hoehe] : {std::pair{-5, 210}, std::pair{297, -5}, std::pair{297, 10001}}) {
+    Ansicht a;
+    Ansichtsvorgaben v = a4Quer();
+    v.sheetWidth = breite;
+    v.sheetHeight = hoehe;
+    SkriptBenutzer benutzer;
+    starteAnsicht(a, v, benutzer);
+    ASSERT_EQ(benutzer.meldungen.size(), 1u) << hoehe;
+    EXPECT_EQ(std::tuple(benutzer.meldungen[0].text, benutzer.meldungen[0].art),
+              std::tuple("Initialisierungsfehler 1", Meldungsart::Fehler));
+    // The later steps ran on the sheet as it was (390 x 270).
+    EXPECT_EQ(std::tuple(a.sheetLeft, a.zeroPoint.x), std::tuple(4805, 4825));
+  }
 }
 
 TEST(AnsichtStartFehler, UnbekannteEinheitOderNegativerMassstabMeldenSchrittZwei) {

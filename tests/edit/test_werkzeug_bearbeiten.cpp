@@ -125,7 +125,7 @@ TEST_F(Bearbeitungstest, FrameLeftToRightMarksWhollyInsideElementsRightToLeftAls
   const std::int32_t innen = linieBei(100, 100, 200, 100);
   const std::int32_t quer = linieBei(150, 150, 400, 150);  // sticks out
   const std::int32_t durch = linieBei(0, 120, 500, 120);   // crosses with both ends outside
-  const std::int32_t kante = linieBei(60, 50, 240, 50);    // on the frame's edge, as snapping makes it
+  const std::int32_t kante = linieBei(60, 200, 240, 200);  // on the frame's edge, as snapping makes it
   linieBei(300, 300, 400, 300);
   linieBei(240, 10, 290, 60);  // passes the corner: only its box overlaps
   st.pfeilaktiv();

@@ -99,6 +99,7 @@ TEST_F(Speicher, NachHintenBehaeltDieReihenfolgeDerMarkierten) {
 
 // A fill changed through the toolbar tells the window the drawing is unsaved.
 TEST_F(Speicher, FuellungDerMarkiertenAendernMachtDieZeichnungModifiziert) {
+  s.beginneSchritt();
   s.setzeMarkiert(test::polygon(s, {{0, 0}, {1, 0}, {1, 1}}), 1);
   s.setzeModifiziert(false);
   s.aendereFuellungMarkierte([](Fuellangaben& f) { f.gefuellt = 1; });

@@ -144,6 +144,9 @@ TEST(BogenBogenSchnitt, ZweiKreiseSchneidenSichBeruehrenSichOderVerfehlenSich) {
   EXPECT_EQ(bogenBogenSchnitt(figur(0, 0, 10, 10), figur(0, 0, 10, 10, 0, 90)).size(), 0u);
   EXPECT_EQ(bogenBogenSchnitt(figur(0, 0, 20, 5), figur(0, 0, 20, 5, 0, 360, 180)).size(), 0u);
   EXPECT_EQ(bogenBogenSchnitt(figur(0, 0, 20, 5), figur(0, 0, 5, 20, 0, 360, 90)).size(), 0u);
+  // A circle of radius 0 on the other one is a point, not a crossing.
+  EXPECT_EQ(bogenBogenSchnitt(figur(0, 0, 10, 10), figur(10, 0, 0, 0)).size(), 0u);
+  EXPECT_EQ(bogenBogenSchnitt(figur(10, 0, 0, 0), figur(0, 0, 10, 10)).size(), 0u);
 }
 
 }  // namespace

@@ -130,19 +130,20 @@ TEST_F(Bearbeitungstest, FrameLeftToRightMarksWhollyInsideElementsRightToLeftAls
   const std::int32_t innen = linieBei(100, 100, 200, 100);
   const std::int32_t quer = linieBei(150, 150, 400, 150);  // sticks out
   const std::int32_t durch = linieBei(0, 120, 500, 120);   // crosses with both ends outside
+  const std::int32_t kante = linieBei(60, 200, 240, 200);  // on the frame's edge, as snapping makes it
   linieBei(300, 300, 400, 300);
   linieBei(240, 10, 290, 60);  // passes the corner: only its box overlaps
   st.pfeilaktiv();
   ziehe(50, 50, 250, 200);
-  EXPECT_EQ(markierte(), (std::vector<std::int32_t>{innen}));
+  EXPECT_EQ(markierte(), (std::vector<std::int32_t>{innen, kante}));
   ziehe(250, 200, 50, 50);
-  EXPECT_EQ(markierte(), (std::vector<std::int32_t>{innen, quer, durch}));
+  EXPECT_EQ(markierte(), (std::vector<std::int32_t>{innen, quer, durch, kante}));
   // A frame begun before switching to the zoom tool marks nothing.
   uhr.jetzt += 1000;
   links(50, 50);
   st.waehleWerkzeug(wz(107));
   loslassen(250, 200);
-  EXPECT_EQ(markierte(), (std::vector<std::int32_t>{innen, quer, durch}));
+  EXPECT_EQ(markierte(), (std::vector<std::int32_t>{innen, quer, durch, kante}));
 }
 
 // --- Zoom and pick tools -----------------------------------------------------
@@ -239,6 +240,22 @@ TEST_F(Bearbeitungstest, MoveAndDeleteAreOneUndoStepEach) {
   EXPECT_EQ(lebendige(), 1);
   z.speicher.rueckgaengig();
   EXPECT_EQ(lebendige(), 2);
+}
+
+// The outline follows in XOR: a second erase would paint it back.
+TEST_F(Bearbeitungstest, PreviewShowsTheMarkedOutlinesOnceAndErasesThemOnce) {
+  z.speicher.setzeMarkiert(linieBei(100, 100, 200, 100), 1);
+  linieBei(100, 200, 200, 200);
+  Umrissvorschau v;
+  v.sammle(z);
+  canvas.leeren();
+  v.zeige(&canvas, z.ansicht, Abbildung{});
+  v.loesche(&canvas);
+  v.loesche(&canvas);
+  ASSERT_EQ(canvas.mehrfachlinien.size(), 2u);
+  const auto& zuege = canvas.mehrfachlinien[1].zuege;  // the marked line only
+  ASSERT_EQ(zuege.size(), 1u);
+  EXPECT_EQ(std::tuple(zuege[0].size(), zuege[0][0].x, zuege[0][1].x), std::tuple(2u, 100.0, 200.0));
 }
 
 TEST_F(Bearbeitungstest, MirrorWithCopyKeepsTheOriginalWithoutReplacesIt) {

@@ -64,6 +64,13 @@ TEST_F(Werkzeugtest, LeftClickReachesTheModuleSnappedOrConvertedByTheView) {
   EXPECT_TRUE(st.zustand().umschaltung.shift);
   EXPECT_TRUE(st.zustand().umschaltung.alt);
   EXPECT_FALSE(st.zustand().umschaltung.strg);
+
+  // A free-hand stroke keeps the pointer's own points, from the press on.
+  st.waehleWerkzeug(wz(40));
+  links(12, 34);
+  EXPECT_EQ(modul(G::Linien).orte.back().x, z.ansicht.pixelToWorld(12, 34).x);
+  bewegen(13, 36);
+  EXPECT_EQ(st.zustand().punkte.back().y, z.ansicht.pixelToWorld(13, 36).y);
 }
 
 TEST_F(Werkzeugtest, RightButtonOnAnElementMarksItAndActivatesTheSelectToolOnEmptyPlaceNothing) {

@@ -139,6 +139,16 @@ TEST(Tokenizer, PiecesOfALine) {
   for (const auto& [zeile, erwartet] : faelle) EXPECT_EQ(stuecke(zeile), erwartet) << zeile;
 }
 
+// The letters of code page 1252 change case wherever they stand; × ÷ ß stay.
+TEST(Schreibweise, Latin1UndCp1252BuchstabenWechselnDieSchreibweise) {
+  const std::pair<std::string_view, std::string_view> paare[] = {
+      {"ÄRGER", "ärger"}, {"XÖÜÀÞ", "xöüàþ"}, {"ŠŒŽŸ", "šœžÿ"}, {"×÷ß", "×÷ß"}};
+  for (const auto& [gross, klein] : paare) {
+    EXPECT_EQ(kleinschreibung(gross), klein);
+    EXPECT_EQ(grossschreibung(klein), gross);
+  }
+}
+
 TEST(Befehlstabelle, EveryWordIsFoundInUpperLowerAndMixedCase) {
   for (const Befehlseintrag& e : befehlstabelle()) {
     EXPECT_EQ(findeBefehl(e.wort), e.befehl) << e.wort;

@@ -53,6 +53,19 @@ TEST_F(MakrozeichnerTest, CurvetoIstEineBezierkurveBisZumEndpunkt) {
 
 // --- Point lists -------------------------------------------------------------
 
+TEST_F(MakrozeichnerTest, DasWortBestimmtArtUndFuellungDerPunktliste) {
+  using enum Elementart;
+  const std::tuple<std::string, Elementart, bool> faelle[] = {
+      {"POLYLINE", Polygon, false}, {"RPOLYLINE", Polygon, false}, {"AREA", Polygon, true},
+      {"RAREA", Polygon, true},     {"SPLINE", Spline, false},     {"RSPLINE", Spline, false},
+      {"FSPLINE", Spline, true},    {"RFSPLINE", Spline, true}};
+  for (const auto& [wort, art, gefuellt] : faelle) {
+    ASSERT_EQ(lauf("0 0 10 0 10 10 3 " + wort), std::nullopt) << wort;
+    const std::int32_t n = lebende().back();
+    EXPECT_EQ(std::pair(z.speicher.art(n), z.speicher.gefuellt(n)), std::pair(art, gefuellt)) << wort;
+  }
+}
+
 TEST_F(MakrozeichnerTest, AreaNimmtDasZuletztGeschriebenePaarAlsErstenPunkt) {
   ASSERT_EQ(lauf("0 0 10 0 10 10 3 AREA"), std::nullopt);
   EXPECT_TRUE(s.leer());

@@ -142,6 +142,7 @@ TEST(Dateischaden, UnmoeglicheWerteLuegendeLaengenUndUnbekannteTagsKostenNurIhre
        [&](Dateibauer& b) { b.satz('i').f64(nan).f64(0).f64(1).f64(1).u16(0).u16(0).u32(1).u8(7).ende(); }},
       // Angles are floats: beyond their range they would turn infinite.
       {"grid angle", [](Dateibauer& b) { b.satz(']').f64(1).f64(2).f64(1e300).ende(); }},
+      {"zero point", [&](Dateibauer& b) { b.satz('0').f64(nan).f64(0).u16(0).u16(0).f64(1).f64(1).ende(); }},
       {"layer 0", [](Dateibauer& b) { b.ebene(0); }},
       {"sublayer 251", [](Dateibauer& b) { b.satz('E').u8(251).ende(); }},
       {"unknown tag 0x01", [](Dateibauer& b) { b.satz(0x01).u32(7).ende(); }},
@@ -322,7 +323,9 @@ TEST(Dateischaden, DefekterKopfLaesstDieOffeneZeichnungStehen) {
     std::memcpy(&d[11 + 1 + 4 + 1 + 8 * k.stiftzahl], &riesig, 4);
     faelle.push_back({"line-style file longer than the file", std::move(d)});
   }
-  for (std::size_t laenge : {std::size_t(12), std::size_t(40), kopf - 1})
+  faelle.push_back({"first byte not 6", richtig});
+  faelle.back().daten[0] = 7;
+  for (std::size_t laenge : {std::size_t(0), std::size_t(5), std::size_t(12), std::size_t(40), kopf - 1})
     faelle.push_back({"cut inside the header", {richtig.begin(), richtig.begin() + std::ptrdiff_t(laenge)}});
   {
     Dateibauer b = Dateibauer::fuer("oS1.02", 8);
@@ -337,6 +340,7 @@ TEST(Dateischaden, DefekterKopfLaesstDieOffeneZeichnungStehen) {
     offen.dateiname = "/home/plan.QZZ";
     SkriptBenutzer benutzer;
     const Ladeergebnis e = leseZeichnung(f.daten, offen, benutzer);
+    meldeLadehinweise(e, benutzer);
     EXPECT_EQ(std::tuple(e.geladen, benutzer.letzteMeldung()),
               std::tuple(false, "Datei enthält keine gültige Zeichnung oder ist defekt!"))
         << f.fall;

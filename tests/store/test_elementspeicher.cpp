@@ -97,6 +97,15 @@ TEST_F(Speicher, NachHintenBehaeltDieReihenfolgeDerMarkierten) {
   EXPECT_EQ(s.markiert(4), 0);
 }
 
+// A fill changed through the toolbar tells the window the drawing is unsaved.
+TEST_F(Speicher, FuellungDerMarkiertenAendernMachtDieZeichnungModifiziert) {
+  s.beginneSchritt();
+  s.setzeMarkiert(test::polygon(s, {{0, 0}, {1, 0}, {1, 1}}), 1);
+  s.setzeModifiziert(false);
+  s.aendereFuellungMarkierte([](Fuellangaben& f) { f.gefuellt = 1; });
+  EXPECT_TRUE(s.modifiziert());
+}
+
 TEST_F(Speicher, AttributFuerAlleMarkiertenIstEinRueckgaengigSchritt) {
   const auto linie = test::linie(s, 0, 0, 1, 1);
   s.beginneSchritt();

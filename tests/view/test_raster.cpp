@@ -51,6 +51,10 @@ TEST(RasterGedreht, PunkteBleibenImBereichUndAufDemGitter) {
   EXPECT_FALSE(enthaelt(punkte, {150 + 17, 120 + 10}));
   // Angles beyond a quarter turn come back into -90…90.
   EXPECT_EQ(std::pair(normierterRasterwinkel(120), normierterRasterwinkel(180)), std::pair(30.0, 90.0));
+  // Turned steeply, the last lattice row can still round into the corner pixel.
+  a = rasteransicht(0.5, 10, -0.4, 299.4);
+  a.gridAngle = -60;
+  EXPECT_TRUE(enthaelt(rasterpunkte(a), {0, 299}));
 }
 
 TEST(RasterZeichnen, SetztSchwarzePixel) {

@@ -348,12 +348,4 @@ bool IniDatei::entferneSchluessel(std::string_view sektion, std::string_view sch
   return true;
 }
 
-bool IniDatei::entferneSektion(std::string_view sektion) {
-  if (!finde(sektion)) return false;
-  const std::string gefaltet = falte(sektion);
-  std::erase_if(sektionen_, [&](const Sektion& s) { return falte(s.name) == gefaltet; });
-  indiziereSektionen();
-  return true;
-}
-
 }  // namespace quarzel

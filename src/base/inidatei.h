@@ -87,8 +87,6 @@ class IniDatei {
 
   // Removes every occurrence of the key in the section; true when one was there.
   bool entferneSchluessel(std::string_view sektion, std::string_view schluessel);
-  // Removes the section with its lines; true when it was there.
-  bool entferneSektion(std::string_view sektion);
 
  private:
   struct Zeile {

@@ -251,14 +251,6 @@ void Undoschritte::schreibe(IniDatei& ini) const {
   schreibeAbschnitt(*this, ini);
 }
 
-void Dateien::nimmAuf(const std::string& pfad) {
-  if (pfad.empty()) return;
-  auto ende = std::find(datei.begin(), datei.end(), pfad);
-  if (ende == datei.end()) --ende;  // the oldest entry drops out
-  std::rotate(datei.begin(), ende, ende + 1);
-  datei.front() = pfad;
-}
-
 Farbe darstellungsfarbe(int wahl, Farbgebrauch gebrauch) {
   switch (wahl) {
     case 0:

@@ -207,8 +207,6 @@ struct Dateien {
   static void felder(S& s, F&& f) {
     for (int i = 0; i < kAnzahl; ++i) f("Datei" + std::to_string(i + 1), s.datei[i]);
   }
-  // Puts a file first; an entry for the same file moves up instead of repeating.
-  void nimmAuf(const std::string& pfad);
   void lese(const IniDatei& ini);
   void schreibe(IniDatei& ini) const;
   bool operator==(const Dateien&) const = default;

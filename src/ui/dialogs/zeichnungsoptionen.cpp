@@ -30,10 +30,12 @@ constexpr double kKleinsterMassstab = 1;
 constexpr double kGroessterMassstab = 10000000;
 constexpr int kStandardEinheit = 2;  // "m"
 
-// The printer's paper in whole millimetres; A4 portrait without a printer.
-Blattmass druckerformat() {
-  const QPrinterInfo drucker = QPrinterInfo::defaultPrinter();
-  QSizeF mm = drucker.isNull() ? QSizeF() : drucker.defaultPageSize().size(QPageSize::Millimeter);
+// The printer's paper in whole millimetres: the chosen printer's, else the
+// default printer's; A4 portrait without a printer.
+Blattmass druckerformat(std::optional<QSizeF> gewaehlt) {
+  const QPrinterInfo drucker = gewaehlt ? QPrinterInfo() : QPrinterInfo::defaultPrinter();
+  QSizeF mm = gewaehlt ? *gewaehlt
+                       : drucker.isNull() ? QSizeF() : drucker.defaultPageSize().size(QPageSize::Millimeter);
   if (!mm.isValid() || mm.isEmpty()) mm = QPageSize(QPageSize::A4).size(QPageSize::Millimeter);
   return {static_cast<std::int32_t>(std::lround(mm.width())), static_cast<std::int32_t>(std::lround(mm.height()))};
 }
@@ -247,7 +249,7 @@ void TZeichnungsoptionen::formatGewechselt() {
   if (frei) return;
   Blattmass m;
   if (id == kVomDrucker) {
-    m = druckerformat();
+    m = druckerformat(druckerpapier_);
   } else if (const auto a = blattmassNachIndex(id / 2, id % 2 == 1)) {
     m = *a;
   } else {

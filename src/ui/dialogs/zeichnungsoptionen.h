@@ -7,7 +7,9 @@
 #pragma once
 
 #include <QDialog>
+#include <QSizeF>
 #include <cstdint>
+#include <optional>
 
 #include "view/ansicht.h"
 #include "settings/einstellungen.h"
@@ -55,6 +57,10 @@ class TZeichnungsoptionen final : public QDialog {
   explicit TZeichnungsoptionen(const Zeichnungsoptionenwahl& wahl, QWidget* eltern = nullptr);
 
   Zeichnungsoptionenwahl wahl() const;
+  // The paper of the printer chosen for printing (millimetres, in its
+  // orientation); without it "vom Drucker vorgegeben" takes the system's
+  // default printer.
+  void setzeDruckerpapier(QSizeF mm) { druckerpapier_ = mm; }
 
   QButtonGroup* formate() const { return formate_; }
   QButtonGroup* einheiten() const { return einheiten_; }
@@ -88,6 +94,7 @@ class TZeichnungsoptionen final : public QDialog {
   // units back and forth does not round it away.
   std::int32_t breiteMm_;
   std::int32_t hoeheMm_;
+  std::optional<QSizeF> druckerpapier_;
   bool setzt_ = false;
 };
 

@@ -28,6 +28,11 @@ QPrinter& Druckbefehle::drucker() {
 
 Druckbefehle::~Druckbefehle() = default;
 
+std::optional<QSizeF> Druckbefehle::gewaehltesPapier() const {
+  if (!drucker_) return std::nullopt;
+  return drucker_->pageLayout().fullRect(QPageLayout::Millimeter).size();
+}
+
 Druckoptionen Druckbefehle::optionen() const {
   const Sitzung& s = fenster_.sitzung;
   Druckoptionen o;

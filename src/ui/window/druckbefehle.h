@@ -6,7 +6,9 @@
 #pragma once
 
 #include <QObject>
+#include <QSizeF>
 #include <memory>
+#include <optional>
 
 #include "ui/qt/druckausgabe.h"
 #include "ui/window/fensteranschluss.h"
@@ -32,6 +34,9 @@ class Druckbefehle final : public QObject {
   // The options of a print from the session's settings and display switches.
   Druckoptionen optionen() const;
   QPrinter& drucker();
+  // The paper of the printer chosen at a print (millimetres, in its
+  // orientation); nothing before the first print.
+  std::optional<QSizeF> gewaehltesPapier() const;
 
   QAction* druckenAktion = nullptr;
   QAction* vorschauAktion = nullptr;

@@ -16,6 +16,7 @@
 #include "ui/dialogs/speicherdialoge.h"
 #include "ui/dialogs/stiftbreitendialog.h"
 #include "ui/dialogs/zeichnungsoptionen.h"
+#include "ui/window/druckbefehle.h"
 #include "ui/tools/eigenschaftsleiste.h"
 #include "ui/tools/schraffurleiste.h"
 #include "ui/tools/schraffurliste.h"
@@ -46,6 +47,8 @@ void Einstellungsbefehle::zeichnungsoptionenBearbeiten() {
   Sitzung& s = fenster_.sitzung;
   Ansicht& ansicht = s.zeichnung.ansicht;
   TZeichnungsoptionen dialog(zeichnungsoptionenAus(ansicht), &fenster_.fenster);
+  if (const auto* druck = fenster_.fenster.findChild<Druckbefehle*>())
+    if (const auto papier = druck->gewaehltesPapier()) dialog.setzeDruckerpapier(*papier);
   if (dialog.exec() != QDialog::Accepted) return;
   const Zeichnungsoptionenwahl wahl = dialog.wahl();
   const bool neuesBlatt = wahl.blattBreite != ansicht.sheetWidth || wahl.blattHoehe != ansicht.sheetHeight;

@@ -8,6 +8,7 @@
 #include <QComboBox>
 #include <QDoubleSpinBox>
 #include <QListWidget>
+#include <QPrinter>
 #include <QSpinBox>
 #include <algorithm>
 #include <filesystem>
@@ -22,6 +23,7 @@
 #include "ui/dialogs/stiftbreitendialog.h"
 #include "ui/dialogs/zeichnungsoptionen.h"
 #include "ui/tools/eigenschaftsleiste.h"
+#include "ui/window/druckbefehle.h"
 #include "ui/window/fensterhilfen.h"
 #include "ui/window/statusleiste.h"
 #include "ui/window/werkzeugbedienung.h"
@@ -104,6 +106,20 @@ TEST_F(Einstellungsdialoge, ZeichnungsoptionenSetzenBlattEinheitMassstabUndSchre
   EXPECT_EQ(ini.wert("Projektoptionen", "Einheit"), "6");
   EXPECT_EQ(ini.wert("Projektoptionen", "Einheitenname"), "ft");
   EXPECT_EQ(ini.wert("Projektoptionen", "Maßstab"), "50");
+}
+
+// "vom Drucker vorgegeben" takes the paper of the printer chosen at a print.
+TEST_F(Einstellungsdialoge, BlattVomDruckerNimmtDasPapierDesGewaehltenDruckers) {
+  QPrinter& drucker = f->findChild<Druckbefehle*>()->drucker();
+  drucker.setOutputFormat(QPrinter::PdfFormat);
+  drucker.setPageLayout(QPageLayout(QPageSize(QPageSize::A3), QPageLayout::Landscape, QMarginsF()));
+  test::imDialog<TZeichnungsoptionen>([](TZeichnungsoptionen& d) {
+    d.formate()->button(TZeichnungsoptionen::kVomDrucker)->click();
+    test::okDruecken(d);
+  });
+  test::menueeintrag(*f->menuBar(), "Zeichnungsoptionen...")->trigger();
+  const Ansicht& a = f->sitzung().zeichnung.ansicht;
+  EXPECT_EQ(std::tuple(a.sheetWidth, a.sheetHeight), std::tuple(420, 297));
 }
 
 // --- "Stiftbreiten" ------------------------------------------------------------------------

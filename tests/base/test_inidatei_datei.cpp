@@ -8,7 +8,7 @@
 #include "base/inidatei.h"
 #include "base/sicheredatei.h"
 #include "base/textkodierung.h"
-#include "settings/test_konfiguration_hilfe.h"
+#include "support/settings/test_konfiguration_hilfe.h"
 
 namespace quarzel {
 namespace {

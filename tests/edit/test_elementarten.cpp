@@ -9,7 +9,7 @@
 
 #include "edit/elementumriss.h"
 #include "platform/skriptbenutzer.h"
-#include "render/test_zeichnen_hilfe.h"
+#include "support/render/test_zeichnen_hilfe.h"
 #include "store/duplikate.h"
 #include "store/elementabbildung.h"
 #include "store/statistik.h"

@@ -7,7 +7,7 @@
 #include <functional>
 #include <random>
 
-#include "fanghilfen.h"
+#include "support/edit/fanghilfen.h"
 #include "store/elementabbildung.h"
 
 namespace quarzel {

@@ -9,7 +9,7 @@
 #include "edit/fangeinstellungen.h"
 #include "edit/fangmarker.h"
 #include "edit/fangraster.h"
-#include "fanghilfen.h"
+#include "support/edit/fanghilfen.h"
 #include "support/aufzeichnungscanvas.h"
 #include "view/lineal.h"
 #include "view/raster.h"

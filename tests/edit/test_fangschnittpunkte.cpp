@@ -5,7 +5,7 @@
 
 #include <functional>
 
-#include "fanghilfen.h"
+#include "support/edit/fanghilfen.h"
 
 namespace quarzel {
 namespace {

@@ -10,9 +10,9 @@
 #include <tuple>
 
 #include "edit/fangbewertung.h"
-#include "fanghilfen.h"
+#include "support/edit/fanghilfen.h"
 #include "support/werkzeugnummer.h"
-#include "test_werkzeug_hilfen.h"
+#include "support/edit/test_werkzeug_hilfen.h"
 
 namespace quarzel {
 namespace {

@@ -5,7 +5,7 @@
 
 #include "edit/textwerkzeuge.h"
 #include "support/werkzeugnummer.h"
-#include "test_zeichenwerkzeuge_hilfen.h"
+#include "support/edit/test_zeichenwerkzeuge_hilfen.h"
 
 namespace quarzel::test {
 namespace {

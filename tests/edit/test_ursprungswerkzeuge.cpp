@@ -7,7 +7,7 @@
 #include "edit/werkzeugkasten.h"
 #include "store/zeichnung.h"
 #include "support/werkzeugnummer.h"
-#include "test_werkzeug_hilfen.h"
+#include "support/edit/test_werkzeug_hilfen.h"
 
 namespace quarzel::test {
 namespace {

@@ -9,7 +9,7 @@
 #include "render/bilddekoder.h"
 #include "render/bildkodierer.h"
 #include "support/werkzeugnummer.h"
-#include "test_zeichenwerkzeuge_hilfen.h"
+#include "support/edit/test_zeichenwerkzeuge_hilfen.h"
 
 namespace quarzel::test {
 namespace {

@@ -10,7 +10,7 @@
 #include "edit/treffertest.h"
 #include "support/bogenhilfen.h"
 #include "support/werkzeugnummer.h"
-#include "test_werkzeug_hilfen.h"
+#include "support/edit/test_werkzeug_hilfen.h"
 
 namespace quarzel::test {
 namespace {

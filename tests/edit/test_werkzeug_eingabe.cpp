@@ -4,7 +4,7 @@
 #include <tuple>
 
 #include "edit/koordinateneingabe.h"
-#include "test_werkzeug_hilfen.h"
+#include "support/edit/test_werkzeug_hilfen.h"
 #include "support/werkzeugnummer.h"
 
 namespace quarzel::test {

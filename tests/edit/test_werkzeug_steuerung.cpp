@@ -5,7 +5,7 @@
 #include <utility>
 
 #include "edit/treffertest.h"
-#include "test_werkzeug_hilfen.h"
+#include "support/edit/test_werkzeug_hilfen.h"
 #include "support/werkzeugnummer.h"
 
 namespace quarzel::test {

@@ -9,7 +9,7 @@
 #include "edit/zeichenvorgabe.h"
 #include "support/bogenhilfen.h"
 #include "support/werkzeugnummer.h"
-#include "test_zeichenwerkzeuge_hilfen.h"
+#include "support/edit/test_zeichenwerkzeuge_hilfen.h"
 
 namespace quarzel::test {
 namespace {

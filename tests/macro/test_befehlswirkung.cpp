@@ -9,7 +9,7 @@
 
 #include "macro/befehlstabelle.h"
 #include "macro/makrocompiler.h"
-#include "makrolauf_hilfe.h"
+#include "support/macro/makrolauf_hilfe.h"
 
 namespace quarzel {
 namespace {

@@ -1,7 +1,7 @@
 // Program flow: conditions, loops, subroutines, variables, the end of a run.
 #include <gtest/gtest.h>
 
-#include "makrolauf_hilfe.h"
+#include "support/macro/makrolauf_hilfe.h"
 
 namespace quarzel {
 namespace {

@@ -14,7 +14,7 @@
 #include "macro/makrodatei.h"
 #include "macro/makromelder.h"
 #include "macro/quelltextdatei.h"
-#include "makrolauf_hilfe.h"
+#include "support/macro/makrolauf_hilfe.h"
 #include "support/tempordner.h"
 
 namespace quarzel {

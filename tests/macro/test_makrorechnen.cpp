@@ -8,7 +8,7 @@
 #include "macro/makrostapel.h"
 #include "macro/makrovariablen.h"
 #include "macro/makrowerte.h"
-#include "makrolauf_hilfe.h"
+#include "support/macro/makrolauf_hilfe.h"
 
 namespace quarzel {
 namespace {

@@ -12,7 +12,7 @@
 #include "macro/makrocompiler.h"
 #include "macro/makrodatei.h"
 #include "macro/quelltextpruefung.h"
-#include "makrolauf_hilfe.h"
+#include "support/macro/makrolauf_hilfe.h"
 
 namespace quarzel {
 namespace {

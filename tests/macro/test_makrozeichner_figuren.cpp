@@ -2,7 +2,7 @@
 // millimetres, fill settings and the order of point lists; what a text
 // element carries, and the colour words.
 
-#include "makrozeichner_hilfe.h"
+#include "support/macro/makrozeichner_hilfe.h"
 
 namespace quarzel::test {
 namespace {

@@ -13,7 +13,7 @@
 #include <cmath>
 #include <random>
 
-#include "makrozeichner_hilfe.h"
+#include "support/macro/makrozeichner_hilfe.h"
 #include "render/bildlage.h"
 
 namespace quarzel::test {

@@ -5,7 +5,7 @@
 
 #include "render/bildcache.h"
 #include "render/bilddekoder.h"
-#include "test_bild_hilfe.h"
+#include "support/render/test_bild_hilfe.h"
 
 namespace quarzel {
 namespace {

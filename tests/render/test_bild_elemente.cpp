@@ -5,7 +5,7 @@
 #include "render/bildelemente.h"
 #include "render/bildlage.h"
 #include "render/bildverkleinerung.h"
-#include "test_bild_hilfe.h"
+#include "support/render/test_bild_hilfe.h"
 
 namespace quarzel {
 namespace {

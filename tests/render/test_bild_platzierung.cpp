@@ -11,7 +11,7 @@
 #include "store/zeichnungsdatei.h"
 #include "support/dateibauer.h"
 #include "support/speicherhilfen.h"
-#include "test_bild_hilfe.h"
+#include "support/render/test_bild_hilfe.h"
 
 namespace quarzel {
 namespace {

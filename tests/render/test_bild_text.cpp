@@ -5,7 +5,7 @@
 #include "render/bemassungslayout.h"
 #include "render/bemassungstext.h"
 #include "render/textelemente.h"
-#include "test_bild_hilfe.h"
+#include "support/render/test_bild_hilfe.h"
 
 namespace quarzel {
 namespace {

@@ -4,7 +4,7 @@
 
 #include "render/bildelemente.h"
 #include "render/verlauf.h"
-#include "test_bild_hilfe.h"
+#include "support/render/test_bild_hilfe.h"
 
 namespace quarzel {
 namespace {

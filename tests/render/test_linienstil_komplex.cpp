@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "test_linienstil_hilfe.h"
+#include "support/render/test_linienstil_hilfe.h"
 
 namespace quarzel {
 namespace {

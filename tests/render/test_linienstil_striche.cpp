@@ -2,7 +2,7 @@
 // segments and polylines, and the visible part of long lines.
 #include <gtest/gtest.h>
 
-#include "test_linienstil_hilfe.h"
+#include "support/render/test_linienstil_hilfe.h"
 
 namespace quarzel {
 namespace {

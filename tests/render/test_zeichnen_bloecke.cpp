@@ -6,7 +6,7 @@
 
 #include "render/blockrahmen.h"
 #include "render/zustandsfilter.h"
-#include "test_zeichnen_hilfe.h"
+#include "support/render/test_zeichnen_hilfe.h"
 
 namespace quarzel {
 // Figures compare point by point, exactly.

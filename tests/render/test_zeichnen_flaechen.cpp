@@ -5,7 +5,7 @@
 
 #include <cmath>
 
-#include "test_zeichnen_hilfe.h"
+#include "support/render/test_zeichnen_hilfe.h"
 
 namespace quarzel::test {
 namespace {

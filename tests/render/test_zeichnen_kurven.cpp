@@ -7,7 +7,7 @@
 
 #include "render/kurvenpunkte.h"
 #include "support/bogenhilfen.h"
-#include "test_zeichnen_hilfe.h"
+#include "support/render/test_zeichnen_hilfe.h"
 
 namespace quarzel::test {
 namespace {

@@ -6,7 +6,7 @@
 
 #include "render/formzeichnen.h"
 #include "render/linienenden.h"
-#include "test_zeichnen_hilfe.h"
+#include "support/render/test_zeichnen_hilfe.h"
 
 namespace quarzel::test {
 namespace {

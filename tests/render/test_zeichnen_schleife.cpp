@@ -4,7 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "render/zustandsfilter.h"
-#include "test_zeichnen_hilfe.h"
+#include "support/render/test_zeichnen_hilfe.h"
 
 namespace quarzel::test {
 namespace {

@@ -7,7 +7,7 @@
 #include "platform/skriptbenutzer.h"
 #include "settings/einstellungen.h"
 #include "settings/konfiguration.h"
-#include "test_konfiguration_hilfe.h"
+#include "support/settings/test_konfiguration_hilfe.h"
 
 namespace quarzel {
 namespace {

@@ -2,7 +2,7 @@
 // written and read back, and read damaged.
 #include <gtest/gtest.h>
 
-#include "settings/test_konfiguration_hilfe.h"
+#include "support/settings/test_konfiguration_hilfe.h"
 #include "styles/linienauswahl.h"
 #include "styles/linienini.h"
 #include "styles/linienstilstart.h"

@@ -7,7 +7,7 @@
 
 #include "platform/skriptbenutzer.h"
 #include "render/schraffurlader.h"
-#include "settings/test_konfiguration_hilfe.h"
+#include "support/settings/test_konfiguration_hilfe.h"
 #include "store/zeichnungsdatei.h"
 #include "styles/schraffurbibliothek.h"
 #include "styles/schraffurdatei.h"

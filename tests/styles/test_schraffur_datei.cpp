@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "settings/test_konfiguration_hilfe.h"
+#include "support/settings/test_konfiguration_hilfe.h"
 #include "styles/schraffurdatei.h"
 
 namespace quarzel {

@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "render/test_bild_hilfe.h"
+#include "support/render/test_bild_hilfe.h"
 
 namespace quarzel::test {
 

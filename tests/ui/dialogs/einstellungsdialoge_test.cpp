@@ -15,7 +15,7 @@
 #include <string>
 
 #include "base/inidatei.h"
-#include "einstellungshilfen.h"
+#include "support/ui/einstellungshilfen.h"
 #include "ui/dialogs/bildschirmdarstellung.h"
 #include "ui/dialogs/fangdialog.h"
 #include "ui/dialogs/linienstildialog.h"
@@ -24,7 +24,7 @@
 #include "ui/dialogs/zeichnungsoptionen.h"
 #include "ui/tools/eigenschaftsleiste.h"
 #include "ui/window/druckbefehle.h"
-#include "ui/window/fensterhilfen.h"
+#include "support/ui/fensterhilfen.h"
 #include "ui/window/statusleiste.h"
 #include "ui/window/werkzeugbedienung.h"
 #include "ui/window/zeichenflaeche.h"

@@ -14,7 +14,7 @@
 #include <QTemporaryDir>
 #include <string>
 
-#include "einstellungshilfen.h"
+#include "support/ui/einstellungshilfen.h"
 #include "platform/skriptbenutzer.h"
 #include "render/elementzeichnen.h"
 #include "store/zeichnung.h"
@@ -23,7 +23,7 @@
 #include "ui/dialogs/linienstildialog.h"
 #include "ui/dialogs/schraffurvorschau.h"
 #include "ui/qt/qtcanvas.h"
-#include "ui/window/fensterhilfen.h"
+#include "support/ui/fensterhilfen.h"
 
 namespace quarzel {
 namespace {

@@ -7,7 +7,7 @@
 #include <QAbstractButton>
 #include <QMessageBox>
 
-#include "ui/dialogs/einstellungshilfen.h"
+#include "support/ui/einstellungshilfen.h"
 
 namespace quarzel {
 namespace {

@@ -16,7 +16,7 @@
 #include "support/werkzeugnummer.h"
 #include "ui/dialogs/hilfefenster.h"
 #include "ui/tools/werkzeugleisten.h"
-#include "ui/window/fensterhilfen.h"
+#include "support/ui/fensterhilfen.h"
 #include "ui/window/werkzeugbedienung.h"
 
 namespace quarzel {

@@ -21,7 +21,7 @@
 #include <set>
 #include <sstream>
 
-#include "fensterhilfen.h"
+#include "support/ui/fensterhilfen.h"
 #include "store/elementabbildung.h"
 #include "support/jedeart.h"
 #include "ui/window/werkzeugbedienung.h"

@@ -7,7 +7,7 @@
 #include <QSettings>
 #include <QTest>
 
-#include "fensterhilfen.h"
+#include "support/ui/fensterhilfen.h"
 #include "ui/tools/fangleiste.h"
 #include "ui/tools/werkzeugleisten.h"
 #include "ui/window/linealleiste.h"

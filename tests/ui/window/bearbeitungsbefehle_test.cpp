@@ -14,7 +14,7 @@
 
 #include "edit/koordinateneingabe.h"
 #include "edit/markierwerkzeug.h"
-#include "fensterhilfen.h"
+#include "support/ui/fensterhilfen.h"
 #include "support/werkzeugnummer.h"
 #include "ui/dialogs/mehrfachkopiedialog.h"
 #include "ui/tools/eigenschaftsleiste.h"

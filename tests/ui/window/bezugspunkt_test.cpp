@@ -9,7 +9,7 @@
 #include <QTest>
 #include <QWheelEvent>
 
-#include "fensterhilfen.h"
+#include "support/ui/fensterhilfen.h"
 #include "support/werkzeugnummer.h"
 #include "ui/tools/koordinatenpanel.h"
 #include "ui/tools/werkzeugleisten.h"

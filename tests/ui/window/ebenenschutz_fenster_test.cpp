@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "edit/bearbeitungswerkzeuge.h"
-#include "fensterhilfen.h"
+#include "support/ui/fensterhilfen.h"
 #include "support/speicherhilfen.h"
 #include "ui/tools/werkzeugleisten.h"
 #include "ui/window/zeichenflaeche.h"

@@ -20,12 +20,12 @@
 #include <functional>
 
 #include "edit/werkzeugsteuerung.h"
-#include "fensterhilfen.h"
+#include "support/ui/fensterhilfen.h"
 #include "render/elementzeichnen.h"
 #include "store/zeichnungsdatei.h"
 #include "support/speicherhilfen.h"
 #include "support/werkzeugnummer.h"
-#include "ui/dialogs/einstellungshilfen.h"
+#include "support/ui/einstellungshilfen.h"
 #include "ui/dialogs/fehlendeschraffuren.h"
 #include "ui/dialogs/speicherdialoge.h"
 #include "ui/dialogs/zeichnungsoptionen.h"

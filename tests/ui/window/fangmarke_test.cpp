@@ -8,7 +8,7 @@
 #include <QTest>
 #include <cmath>
 
-#include "fensterhilfen.h"
+#include "support/ui/fensterhilfen.h"
 #include "support/werkzeugnummer.h"
 #include "ui/window/werkzeugbedienung.h"
 #include "ui/window/zeichenflaeche.h"

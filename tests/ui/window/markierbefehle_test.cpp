@@ -13,7 +13,7 @@
 #include <QTableWidget>
 #include <QTest>
 
-#include "fensterhilfen.h"
+#include "support/ui/fensterhilfen.h"
 #include "support/speicherhilfen.h"
 #include "support/werkzeugnummer.h"
 #include "ui/dialogs/statistikdialog.h"

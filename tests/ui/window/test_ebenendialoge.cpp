@@ -16,10 +16,10 @@
 #include <QTimer>
 #include <QUuid>
 
-#include "fensterhilfen.h"
+#include "support/ui/fensterhilfen.h"
 #include "store/ebenenschutz.h"
 #include "support/speicherhilfen.h"
-#include "ui/dialogs/einstellungshilfen.h"
+#include "support/ui/einstellungshilfen.h"
 #include "ui/window/ebenenauswahl.h"
 #include "ui/window/ebenenbefehle.h"
 #include "ui/window/tebenenmanager.h"

@@ -12,7 +12,7 @@
 #include <QToolBar>
 
 #include "edit/werkzeugsteuerung.h"
-#include "fensterhilfen.h"
+#include "support/ui/fensterhilfen.h"
 #include "support/werkzeugnummer.h"
 #include "ui/tools/koordinatenpanel.h"
 #include "ui/tools/werkzeugleisten.h"

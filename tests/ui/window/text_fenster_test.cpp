@@ -7,8 +7,8 @@
 #include <QDoubleSpinBox>
 #include <QPlainTextEdit>
 
-#include "../dialogs/einstellungshilfen.h"
-#include "fensterhilfen.h"
+#include "support/ui/einstellungshilfen.h"
+#include "support/ui/fensterhilfen.h"
 #include "support/werkzeugnummer.h"
 #include "ui/dialogs/textdialog.h"
 #include "ui/window/statusleiste.h"

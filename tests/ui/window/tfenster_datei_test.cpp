@@ -12,7 +12,7 @@
 #include <fstream>
 #include <tuple>
 
-#include "fensterhilfen.h"
+#include "support/ui/fensterhilfen.h"
 #include "support/speicherhilfen.h"
 #include "ui/window/dateibefehle.h"
 #include "ui/window/hauptmenue.h"

@@ -16,7 +16,7 @@
 #include <QUuid>
 #include <filesystem>
 
-#include "fensterhilfen.h"
+#include "support/ui/fensterhilfen.h"
 #include "ui/qt/qtbenutzer.h"
 #include "ui/window/hauptmenue.h"
 #include "ui/window/statusleiste.h"

@@ -8,7 +8,7 @@
 #include <QCheckBox>
 #include <QLineEdit>
 
-#include "fensterhilfen.h"
+#include "support/ui/fensterhilfen.h"
 #include "support/werkzeugnummer.h"
 #include "ui/tools/koordinatenpanel.h"
 #include "ui/window/werkzeugbedienung.h"

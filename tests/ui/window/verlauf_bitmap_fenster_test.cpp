@@ -5,7 +5,7 @@
 
 #include <fstream>
 
-#include "fensterhilfen.h"
+#include "support/ui/fensterhilfen.h"
 #include "render/bildkodierer.h"
 #include "support/werkzeugnummer.h"
 #include "ui/tools/eigenschaftsleiste.h"

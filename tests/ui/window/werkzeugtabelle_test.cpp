@@ -12,7 +12,7 @@
 
 #include "edit/werkzeugsteuerung.h"
 #include "edit/werkzeugvarianten.h"
-#include "fensterhilfen.h"
+#include "support/ui/fensterhilfen.h"
 #include "support/werkzeugnummer.h"
 #include "ui/tools/werkzeugleisten.h"
 #include "ui/tools/werkzeugsymbole.h"

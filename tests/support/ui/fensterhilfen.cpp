@@ -1,4 +1,4 @@
-#include "fensterhilfen.h"
+#include "support/ui/fensterhilfen.h"
 
 #include <gtest/gtest.h>
 

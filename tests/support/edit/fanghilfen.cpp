@@ -1,4 +1,4 @@
-#include "fanghilfen.h"
+#include "support/edit/fanghilfen.h"
 
 #include <algorithm>
 #include <tuple>

@@ -15,7 +15,7 @@
 #include "macro/makrostapel.h"
 #include "macro/makrovariablen.h"
 #include "macro/makrozeichner.h"
-#include "makrolauf_hilfe.h"
+#include "support/macro/makrolauf_hilfe.h"
 #include "store/zeichnung.h"
 #include "support/speicherhilfen.h"
 

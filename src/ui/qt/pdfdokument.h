@@ -46,7 +46,9 @@ class Pdfdokument {
   double breite_, hoehe_;
   std::string titel_;
   std::string puffer_;                 // content not yet deflated
-  std::vector<std::uint8_t> gepackt_;  // deflated content
+  // Deflated content in the pieces deflate gave: one growing array would
+  // hold up to twice the stream while it doubles (12 MB for 4.5 MB).
+  std::vector<std::vector<std::uint8_t>> gepackt_;
   struct Strom;
   std::unique_ptr<Strom> strom_;
   bool schriften_[4] = {false, false, false, false};

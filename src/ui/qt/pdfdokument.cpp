@@ -64,15 +64,25 @@ Pdfdokument::~Pdfdokument() {
 }
 
 void Pdfdokument::inhalt(std::string_view text) {
-  puffer_.append(text);
-  if (puffer_.size() >= kStueck) packe(false);
+  if (puffer_.size() + text.size() < kStueck) {
+    puffer_.append(text);
+    return;
+  }
+  // A long text goes to the deflater as it is, not through a copy.
+  packe(false);
+  packe(false, text);
 }
 
 void Pdfdokument::packe(bool ende) {
+  packe(ende, puffer_);
+  puffer_.clear();
+}
+
+void Pdfdokument::packe(bool ende, std::string_view text) {
   if (!strom_->offen) return;
   z_stream& z = strom_->z;
-  z.next_in = reinterpret_cast<Bytef*>(puffer_.data());
-  z.avail_in = static_cast<uInt>(puffer_.size());
+  z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(text.data()));
+  z.avail_in = static_cast<uInt>(text.size());
   std::uint8_t aus[kStueck];
   int ergebnis = Z_OK;
   do {
@@ -81,7 +91,6 @@ void Pdfdokument::packe(bool ende) {
     ergebnis = deflate(&z, ende ? Z_FINISH : Z_NO_FLUSH);
     if (z.avail_out < sizeof aus) gepackt_.emplace_back(aus, aus + (sizeof aus - z.avail_out));
   } while (z.avail_out == 0 || (ende && ergebnis == Z_OK));
-  puffer_.clear();
 }
 
 std::string Pdfdokument::schrift(int schnitt) {

@@ -41,7 +41,8 @@ class Pdfdokument {
   std::string speichern(const std::string& pfad);
 
  private:
-  void packe(bool ende);
+  void packe(bool ende);  // the buffered text
+  void packe(bool ende, std::string_view text);
 
   double breite_, hoehe_;
   std::string titel_;

@@ -22,8 +22,9 @@ inline void* hole(std::size_t bytes) {
     // Only the whole huge pages are offered: a tail rounded up to one would
     // be resident in full as soon as its first byte is written (a block of
     // 2.3 MiB cost 4 MiB, a million lines 50 MiB more than their records).
-    void* p = std::aligned_alloc(Seitengroesse, bytes);
-    if (!p) throw std::bad_alloc();
+    // posix_memalign: aligned_alloc wants a size that is a multiple of the alignment.
+    void* p = nullptr;
+    if (posix_memalign(&p, Seitengroesse, bytes) != 0) throw std::bad_alloc();
 #if defined(__linux__) && defined(MADV_HUGEPAGE)
     madvise(p, bytes / Seitengroesse * Seitengroesse, MADV_HUGEPAGE);
 #endif

@@ -6,7 +6,7 @@ namespace {
 
 // Points held back at most; a batch this size costs the device no more per
 // segment than a bigger one.
-constexpr std::size_t kBuendelgroesse = 65536;
+constexpr std::size_t kBuendelgroesse = 16384;
 
 }  // namespace
 

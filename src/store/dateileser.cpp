@@ -9,6 +9,11 @@
 #include <unordered_set>
 #include <variant>
 
+#if defined(__linux__)
+#include <sys/mman.h>
+#include <unistd.h>
+#endif
+
 #include "base/sicheredatei.h"
 #include "base/textkodierung.h"
 #include "store/dateiformat.h"
@@ -40,8 +45,9 @@ constexpr Kennungseintrag Kennungen[] = {
 class Leser {
  public:
   Leser(std::span<const std::uint8_t> daten, Zeichnung& z, Benutzer& b, const Ladeoptionen& o,
-        const Dateikennung& kennung)
-      : l_(daten), z_(z), benutzer_(b), optionen_(o), kennung_(kennung) {
+        const Dateikennung& kennung, bool pufferFreigeben)
+      : l_(daten), daten_(daten), z_(z), benutzer_(b), optionen_(o), kennung_(kennung),
+        pufferFreigeben_(pufferFreigeben) {
     k_.version = kennung.version;
     k_.vsVariante = kennung.vsVariante;
     k_.markiert = kennung.markiert;
@@ -250,6 +256,7 @@ class Leser {
     while (!l_.amEnde()) {
       if (l_.position() >= naechsteMeldung) {
         naechsteMeldung = l_.position() + schritt;
+        gibGeleseneSeitenFrei();
         benutzer_.fortschritt("Zeichnung wird geladen", static_cast<int>(l_.position() * 100 / l_.groesse()));
         if (optionen_.tastatur && optionen_.tastatur->escapeGedrueckt() &&
             benutzer_.auswahl("Zeichnung öffnen abbrechen?", "Das Laden wurde unterbrochen.\nWie wollen Sie fortfahren?",
@@ -277,6 +284,23 @@ class Leser {
       if (!l_.sucheMarke()) break;
     }
     benutzer_.fortschritt("", -1);
+  }
+
+  // Nothing before the current record is read again (a damaged record is
+  // read once more from its own start at most): when the buffer is the
+  // loader's own, its pages go back to the system as the store fills, so a
+  // big file and its drawing are not held in full at once.
+  void gibGeleseneSeitenFrei() {
+#if defined(__linux__) && defined(MADV_DONTNEED)
+    if (!pufferFreigeben_) return;
+    const auto seite = static_cast<std::uintptr_t>(sysconf(_SC_PAGESIZE));
+    const auto anfang = reinterpret_cast<std::uintptr_t>(daten_.data());
+    const std::uintptr_t von = std::max(freigegebenBis_, (anfang + seite - 1) / seite * seite);
+    const std::uintptr_t bis = (anfang + l_.position()) / seite * seite;
+    if (bis <= von) return;
+    madvise(reinterpret_cast<void*>(von), bis - von, MADV_DONTNEED);
+    freigegebenBis_ = bis;
+#endif
   }
 
   // What one record gives. It is kept until its marker proves it whole and
@@ -834,6 +858,7 @@ class Leser {
   }
 
   Lesestrom l_;
+  std::span<const std::uint8_t> daten_;
   Zeichnung& z_;
   Benutzer& benutzer_;
   const Ladeoptionen& optionen_;
@@ -850,6 +875,8 @@ class Leser {
   std::int32_t elemente_ = 0;
   std::uint8_t aktiveEbene_ = 1, aktiveFolie_ = 1;
   bool stiftproblem_ = false;
+  bool pufferFreigeben_;
+  std::uintptr_t freigegebenBis_ = 0;
 };
 
 }  // namespace
@@ -873,8 +900,12 @@ bool leseKennung(std::span<const std::uint8_t> daten, Dateikennung& kennung) {
   return false;
 }
 
-Ladeergebnis leseZeichnung(std::span<const std::uint8_t> daten, Zeichnung& ziel, Benutzer& benutzer,
-                           const Ladeoptionen& optionen) {
+namespace {
+
+// `pufferFreigeben`: the bytes are the loader's own and may be given back
+// while they are read.
+Ladeergebnis leseZeichnungAus(std::span<const std::uint8_t> daten, Zeichnung& ziel, Benutzer& benutzer,
+                              const Ladeoptionen& optionen, bool pufferFreigeben) {
   Ladeergebnis ergebnis;
   Dateikennung kennung;
   if (!leseKennung(daten, kennung)) {
@@ -887,7 +918,7 @@ Ladeergebnis leseZeichnung(std::span<const std::uint8_t> daten, Zeichnung& ziel,
   // widths onto the pens in force, whose colours the file does not carry.
   neu->linienstile = ziel.linienstile;
   neu->stifte = ziel.stifte;
-  Leser leser(daten, *neu, benutzer, optionen, kennung);
+  Leser leser(daten, *neu, benutzer, optionen, kennung, pufferFreigeben);
   // A damaged header has no point to resynchronise on: rather nothing than
   // an empty drawing that a later save would write over the file.
   if (!leser.leseKopfteil()) {
@@ -932,9 +963,16 @@ Ladeergebnis leseZeichnung(std::span<const std::uint8_t> daten, Zeichnung& ziel,
   return ergebnis;
 }
 
+}  // namespace
+
+Ladeergebnis leseZeichnung(std::span<const std::uint8_t> daten, Zeichnung& ziel, Benutzer& benutzer,
+                           const Ladeoptionen& optionen) {
+  return leseZeichnungAus(daten, ziel, benutzer, optionen, false);
+}
+
 Ladeergebnis ladeZeichnung(const std::string& pfad, Zeichnung& zeichnung, Benutzer& benutzer,
                            const Ladeoptionen& optionen) {
-  const Leseergebnis datei = leseDateiBegrenzt(pfad, HoechsteDateigroesse);
+  Leseergebnis datei = leseDateiBegrenzt(pfad, HoechsteDateigroesse);
   if (datei.status != Lesestatus::Gelesen) {
     Ladeergebnis e;
     e.hinweise.push_back({Meldungsart::Fehler, datei.status == Lesestatus::Fehlt
@@ -943,7 +981,7 @@ Ladeergebnis ladeZeichnung(const std::string& pfad, Zeichnung& zeichnung, Benutz
     return e;
   }
   const auto* bytes = reinterpret_cast<const std::uint8_t*>(datei.inhalt.data());
-  Ladeergebnis e = leseZeichnung({bytes, datei.inhalt.size()}, zeichnung, benutzer, optionen);
+  Ladeergebnis e = leseZeichnungAus({bytes, datei.inhalt.size()}, zeichnung, benutzer, optionen, true);
   if (e.geladen) zeichnung.dateiname = pfad;
   return e;
 }

@@ -30,6 +30,8 @@ struct Fuellangaben {
 struct Tliniendaten {
   double x1 = 0, y1 = 0, z1 = 0;
   double x2 = 0, y2 = 0, z2 = 0;
+  // Ordered so that the record packs into 64 bytes: a store block of lines
+  // is then exactly one huge page.
   Farbe farbe = 0;
   std::int16_t linienstil = 1;
   std::uint8_t stift = 0;
@@ -37,11 +39,12 @@ struct Tliniendaten {
   std::uint8_t ende = 0;
   std::uint8_t folie = 1;
   std::uint8_t planteil = 1;
-  std::uint32_t attribut = 0;
   std::uint8_t attributFlag = 0;
+  std::uint32_t attribut = 0;
 
   bool operator==(const Tliniendaten&) const = default;
 };
+static_assert(sizeof(Tliniendaten) == 64);
 
 // Arcs, circles and ellipses (kind 2). Angles in degrees; a full circle runs
 // from 0 to 360.

@@ -19,11 +19,14 @@ constexpr std::size_t Seitengroesse = std::size_t(2) << 20;
 
 inline void* hole(std::size_t bytes) {
   if (bytes >= Seitengroesse) {
-    const std::size_t aufgerundet = (bytes + Seitengroesse - 1) / Seitengroesse * Seitengroesse;
-    void* p = std::aligned_alloc(Seitengroesse, aufgerundet);
-    if (!p) throw std::bad_alloc();
+    // Only the whole huge pages are offered: a tail rounded up to one would
+    // be resident in full as soon as its first byte is written (a block of
+    // 2.3 MiB cost 4 MiB, a million lines 50 MiB more than their records).
+    // posix_memalign: aligned_alloc wants a size that is a multiple of the alignment.
+    void* p = nullptr;
+    if (posix_memalign(&p, Seitengroesse, bytes) != 0) throw std::bad_alloc();
 #if defined(__linux__) && defined(MADV_HUGEPAGE)
-    madvise(p, aufgerundet, MADV_HUGEPAGE);
+    madvise(p, bytes / Seitengroesse * Seitengroesse, MADV_HUGEPAGE);
 #endif
     return p;
   }

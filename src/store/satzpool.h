@@ -32,7 +32,12 @@ class Satzpool {
   // Adds `schritt` slots. Throws std::bad_alloc when memory runs out.
   void wachse() {
     const std::uint32_t neu = kapazitaet_ + schritt_;
-    while ((bloecke_.size() << blockbits_) < std::size_t(neu) + 1) bloecke_.push_back(Block(blockgroesse()));
+    while ((bloecke_.size() << blockbits_) < std::size_t(neu) + 1) {
+      // Records are made only as their slots are first handed out: a block
+      // nobody writes to costs no resident memory.
+      bloecke_.emplace_back().reserve(blockgroesse());
+      if (bloecke_.size() == 1) bloecke_.front().emplace_back();  // slot 0
+    }
     besetzt_.resize(std::size_t(neu) + 1, 0);
     kapazitaet_ = neu;
   }
@@ -46,6 +51,8 @@ class Satzpool {
     } else {
       if (hoechster_ == kapazitaet_) wachse();
       slot = ++hoechster_;
+      Block& block = bloecke_[slot >> blockbits_];
+      while ((slot & (blockgroesse() - 1)) >= block.size()) block.emplace_back();
     }
     (*this)[slot] = std::move(satz);
     besetzt_[slot] = 1;

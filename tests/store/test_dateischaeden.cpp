@@ -20,6 +20,7 @@
 #include "store/zeichnungsdatei.h"
 #include "support/dateibauer.h"
 #include "support/speicherhilfen.h"
+#include "support/tempordner.h"
 
 namespace quarzel {
 namespace {
@@ -182,6 +183,26 @@ TEST(Dateischaden, UeberlappendeSaetzeWerdenNichtQuadratischOftGelesen) {
   ASSERT_TRUE(g->e.geladen);
   EXPECT_GT(g->e.verworfeneSaetze, 0);
   EXPECT_LE(g->e.wiedergelesen, b.daten().size()) << "read again per record: quadratic";
+}
+
+// Loading from a file gives back the pages already read; damaged records,
+// which are read again from their start, must still find their bytes.
+TEST(Dateischaden, AusDerDateiWieAusDemSpeicherAuchBeiSchaedenUeberVieleSeiten) {
+  Dateibauer b = Dateibauer::fuer("ZEI.01", 11);
+  b.kopf().bezug(0, 0);
+  for (int i = 0; i < 20000; ++i) {
+    b.linie(i, 1, 2, i);
+    if (i % 97 == 5) b.satz('F').u16(65535).f64(1).f64(2).u8(0).ende();  // more points claimed than follow
+  }
+  const std::vector<std::uint8_t>& daten = b.schluss().daten();
+  test::TempOrdner ordner;
+  test::schreibeDatei(ordner / "plan.qzz", {reinterpret_cast<const char*>(daten.data()), daten.size()});
+  Geladen ausDatei;
+  ausDatei.e = ladeZeichnung((ordner / "plan.qzz").string(), ausDatei.z, ausDatei.benutzer);
+  ASSERT_EQ(std::tuple(ausDatei.e.elemente, ausDatei.e.verworfeneSaetze), std::tuple(20000, 207));
+  const Elementspeicher& s = ausDatei.z.speicher;
+  for (std::int32_t n = 1; n <= s.anzahl(); ++n)
+    ASSERT_EQ(std::pair(s.linie(n).x1, s.linie(n).y2), std::pair(n - 1.0, n - 1.0)) << n;
 }
 
 // A zero grid spacing would switch grid and grid snap off; the old one stays.

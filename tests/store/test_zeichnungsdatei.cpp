@@ -38,8 +38,8 @@ void fuelleAlleArten(Zeichnung& z) {
                  .farbe = rgb(1, 2, 3),
                  .anfang = 2 + 128,
                  .ende = 23,
-                 .attribut = 0xDEADBEEF,
-                 .attributFlag = 1};
+                 .attributFlag = 1,
+                 .attribut = 0xDEADBEEF};
   fertig(s.neueLinie(l));
   l.z1 = 3.25;
   fertig(s.neueLinie(l));

@@ -21,6 +21,8 @@ constexpr double kMaxStiftbreite = 10000;
 constexpr double kMaxTexthoehe = 100000;
 // Pictures played from SVG are rastered at most this many pixels across.
 constexpr double kGroessteVektorbildseite = 4000;
+// Path text is handed to the document once it is this long.
+constexpr std::size_t kZeilenstueck = 1 << 16;
 
 void ganzzahl(std::string& s, long long v) {
   char text[24];
@@ -207,6 +209,11 @@ void PdfCanvas::strecken(std::span<const Pixelpunkt> paare) {
         punkt(stueck.front(), " m ");
         punkt(stueck.back(), " l\n");
       }
+    }
+    // Handed on in pieces: a batch as one text would be held twice over.
+    if (zeile_.size() >= kZeilenstueck) {
+      dok_.inhalt(zeile_);
+      zeile_.clear();
     }
   }
   dok_.inhalt(zeile_);

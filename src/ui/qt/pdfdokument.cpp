@@ -3,8 +3,10 @@
 #include <zlib.h>
 
 #include <QFile>
+#include <array>
 #include <charconv>
 #include <cstdio>
+#include <span>
 
 namespace quarzel {
 
@@ -62,24 +64,33 @@ Pdfdokument::~Pdfdokument() {
 }
 
 void Pdfdokument::inhalt(std::string_view text) {
-  puffer_.append(text);
-  if (puffer_.size() >= kStueck) packe(false);
+  if (puffer_.size() + text.size() < kStueck) {
+    puffer_.append(text);
+    return;
+  }
+  // A long text goes to the deflater as it is, not through a copy.
+  packe(false);
+  packe(false, text);
 }
 
 void Pdfdokument::packe(bool ende) {
+  packe(ende, puffer_);
+  puffer_.clear();
+}
+
+void Pdfdokument::packe(bool ende, std::string_view text) {
   if (!strom_->offen) return;
   z_stream& z = strom_->z;
-  z.next_in = reinterpret_cast<Bytef*>(puffer_.data());
-  z.avail_in = static_cast<uInt>(puffer_.size());
+  z.next_in = reinterpret_cast<Bytef*>(const_cast<char*>(text.data()));
+  z.avail_in = static_cast<uInt>(text.size());
   std::uint8_t aus[kStueck];
   int ergebnis = Z_OK;
   do {
     z.next_out = aus;
     z.avail_out = sizeof aus;
     ergebnis = deflate(&z, ende ? Z_FINISH : Z_NO_FLUSH);
-    gepackt_.insert(gepackt_.end(), aus, aus + (sizeof aus - z.avail_out));
+    if (z.avail_out < sizeof aus) gepackt_.emplace_back(aus, aus + (sizeof aus - z.avail_out));
   } while (z.avail_out == 0 || (ende && ergebnis == Z_OK));
-  puffer_.clear();
 }
 
 std::string Pdfdokument::schrift(int schnitt) {
@@ -132,13 +143,16 @@ std::string Pdfdokument::speichern(const std::string& pfad) {
     stellen.push_back(geschrieben);
     schreibe(std::to_string(stellen.size()) + " 0 obj\n" + koerper + "\nendobj\n");
   };
-  const auto strom = [&](const std::string& verzeichnis, std::string_view daten) {
+  const auto strom = [&](const std::string& verzeichnis, std::span<const std::string_view> teile) {
+    std::size_t laenge = 0;
+    for (std::string_view t : teile) laenge += t.size();
     stellen.push_back(geschrieben);
-    schreibe(std::to_string(stellen.size()) + " 0 obj\n<<" + verzeichnis + " /Length " + std::to_string(daten.size()) +
+    schreibe(std::to_string(stellen.size()) + " 0 obj\n<<" + verzeichnis + " /Length " + std::to_string(laenge) +
              " /Filter /FlateDecode>>\nstream\n");
-    schreibe(daten);
+    for (std::string_view t : teile) schreibe(t);
     schreibe("\nendstream\nendobj\n");
   };
+  const auto bytes = [](const QByteArray& a) { return std::string_view(a.constData(), std::size_t(a.size())); };
 
   schreibe("%PDF-1.4\n%\xE2\xE3\xCF\xD3\n");
   // 1 catalogue, 2 pages, 3 page, 4 content, 5 info; then fonts and pictures.
@@ -160,7 +174,9 @@ std::string Pdfdokument::speichern(const std::string& pfad) {
   ressourcen += " >>";
   objekt("<< /Type /Page /Parent 2 0 R /MediaBox [0 0 " + zahl(breite_) + " " + zahl(hoehe_) + "] /Resources " +
          ressourcen + " /Contents 4 0 R >>");
-  strom("", std::string_view(reinterpret_cast<const char*>(gepackt_.data()), gepackt_.size()));
+  std::vector<std::string_view> inhaltsteile;
+  for (const auto& t : gepackt_) inhaltsteile.emplace_back(reinterpret_cast<const char*>(t.data()), t.size());
+  strom("", inhaltsteile);
   objekt("<< /Creator " + textstring("Quarzel") + " /Producer " + textstring("Quarzel") + " /Title " +
          textstring(titel_) + " >>");
   for (int i = 0; i < 4; ++i)
@@ -172,11 +188,11 @@ std::string Pdfdokument::speichern(const std::string& pfad) {
     std::string kopf = " /Type /XObject /Subtype /Image /Width " + std::to_string(b.breite) + " /Height " +
                        std::to_string(b.hoehe) + " /ColorSpace /DeviceRGB /BitsPerComponent 8";
     if (!b.alpha.isEmpty()) kopf += " /SMask " + std::to_string(bildobjekte[i] + 1) + " 0 R";
-    strom(kopf, std::string_view(b.rgb.constData(), static_cast<std::size_t>(b.rgb.size())));
+    strom(kopf, std::array{bytes(b.rgb)});
     if (!b.alpha.isEmpty())
       strom(" /Type /XObject /Subtype /Image /Width " + std::to_string(b.breite) + " /Height " +
                 std::to_string(b.hoehe) + " /ColorSpace /DeviceGray /BitsPerComponent 8",
-            std::string_view(b.alpha.constData(), static_cast<std::size_t>(b.alpha.size())));
+            std::array{bytes(b.alpha)});
   }
 
   const qint64 verzeichnis = geschrieben;

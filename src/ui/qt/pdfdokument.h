@@ -41,12 +41,15 @@ class Pdfdokument {
   std::string speichern(const std::string& pfad);
 
  private:
-  void packe(bool ende);
+  void packe(bool ende);  // the buffered text
+  void packe(bool ende, std::string_view text);
 
   double breite_, hoehe_;
   std::string titel_;
   std::string puffer_;                 // content not yet deflated
-  std::vector<std::uint8_t> gepackt_;  // deflated content
+  // Deflated content in the pieces deflate gave: one growing array would
+  // hold up to twice the stream while it doubles (12 MB for 4.5 MB).
+  std::vector<std::vector<std::uint8_t>> gepackt_;
   struct Strom;
   std::unique_ptr<Strom> strom_;
   bool schriften_[4] = {false, false, false, false};

@@ -1,10 +1,10 @@
 #include "edit/konstruktionsgeometrie.h"
 
-#include "edit/geometrie.h"
-
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+
+#include "edit/geometrie.h"
 
 namespace quarzel {
 
@@ -12,9 +12,13 @@ namespace {
 
 constexpr double kGrad = 180 / std::numbers::pi;
 
-bool null(double d) { return std::fabs(d) < kSchnittToleranz; }
+bool null(double d) {
+  return std::fabs(d) < kSchnittToleranz;
+}
 
-Weltpunkt plus(Weltpunkt p, Weltpunkt r, double t) { return {p.x + t * r.x, p.y + t * r.y}; }
+Weltpunkt plus(Weltpunkt p, Weltpunkt r, double t) {
+  return {p.x + t * r.x, p.y + t * r.y};
+}
 
 // The unit direction from S towards the side of line AB that K lies on.
 std::optional<Weltpunkt> seite(Weltpunkt a, Weltpunkt b, Weltpunkt k, Weltpunkt s) {

@@ -24,7 +24,9 @@ inline constexpr double kSchnittYOben = 1e8;
 // parallel lines, a degenerate line, or S outside the bounds above. Callers
 // test with keinSchnitt; a true crossing at the origin is therefore lost too.
 Weltpunkt linienschnitt(Weltpunkt a1, Weltpunkt b1, Weltpunkt a2, Weltpunkt b2);
-inline bool keinSchnitt(Weltpunkt s) { return s.x == 0 && s.y == 0; }
+inline bool keinSchnitt(Weltpunkt s) {
+  return s.x == 0 && s.y == 0;
+}
 
 // The direction of Q seen from P in degrees, 0 <= w < 360, counter-clockwise
 // from the x axis; 0 when the points coincide.
@@ -34,7 +36,7 @@ float richtungsgrad(Weltpunkt p, Weltpunkt q);
 // is kept (the side its click lies on).
 struct Ecke {
   Weltpunkt s;
-  Weltpunkt r1, r2;  // unit directions from S along the kept sides
+  Weltpunkt r1, r2;       // unit directions from S along the kept sides
   double halbwinkel = 0;  // half the opening angle between r1 and r2, radians
 };
 // The corner of line 1 (A1B1, clicked at K1) and line 2 (A2B2, clicked at

@@ -14,6 +14,7 @@ Werkzeugkasten::Werkzeugkasten(Zeichnung& zeichnung, const Uhr& uhr)
   steuerung.setzeModul(Werkzeuggruppe::Bitmaps, &bitmaps);
   steuerung.setzeModul(Werkzeuggruppe::Text, &texte);
   steuerung.setzeModul(Werkzeuggruppe::Ursprung, &ursprung);
+  steuerung.setzeModul(Werkzeuggruppe::Trimmen, &trimmen);
 }
 
 void Werkzeugkasten::fensterTrennen() {

@@ -41,8 +41,8 @@ TEST(Richtungsgrad, Quadranten) {
   const struct {
     Weltpunkt q;
     float grad;
-  } faelle[] = {{{1, 0}, 0}, {{1, 1}, 45}, {{0, 2}, 90}, {{-1, 1}, 135}, {{-3, 0}, 180}, {{-1, -1}, 225}, {{0, -1}, 270},
-                {{1, -1}, 315}};
+  } faelle[] = {{{1, 0}, 0},    {{1, 1}, 45},    {{0, 2}, 90},   {{-1, 1}, 135},
+                {{-3, 0}, 180}, {{-1, -1}, 225}, {{0, -1}, 270}, {{1, -1}, 315}};
   for (const auto& f : faelle) EXPECT_NEAR(richtungsgrad({0, 0}, f.q), f.grad, 1e-4) << f.q.x << "," << f.q.y;
 }
 

@@ -3,6 +3,7 @@
 #include <charconv>
 #include <string>
 
+#include "edit/fangsuche.h"
 #include "edit/treffertest.h"
 #include "edit/trimmoperationen.h"
 #include "platform/benutzer.h"
@@ -14,9 +15,11 @@ namespace {
 
 using W = Werkzeugcode;
 
-std::int32_t getroffen(const Werkzeugumgebung& u, Weltpunkt p) {
+std::int32_t getroffen(const Werkzeugumgebung& u, Weltpunkt p, Fangsuche* fangsuche) {
   const Pixelpunkt px = u.zeichnung.ansicht.worldToPixel(p.x, p.y);
-  return trefferTest(u.zeichnung, px.x, px.y);
+  if (fangsuche == nullptr) return trefferTest(u.zeichnung, px.x, px.y);
+  fangsuche->aktualisiereIndex();
+  return trefferTest(u.zeichnung, px.x, px.y, kTreffertoleranz, &fangsuche->index());
 }
 
 std::optional<int> ganzeZahl(std::string_view text) {
@@ -42,7 +45,7 @@ bool Trimmwerkzeuge::ergebnis(Werkzeugumgebung& u, const std::string& fehler) {
 
 void Trimmwerkzeuge::punkt(Werkzeugumgebung& u, Weltpunkt p) {
   Werkzeugzustand& z = u.zustand;
-  const std::int32_t n = getroffen(u, p);
+  const std::int32_t n = getroffen(u, p, fangsuche);
   if (n == 0) return;  // a click beside every line starts nothing
   if (z.werkzeug == W::LinieTeilen) {
     teile(u, n);

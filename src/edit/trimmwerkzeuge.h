@@ -25,6 +25,7 @@
 namespace quarzel {
 
 class Benutzer;
+class Fangsuche;
 
 // The buttons of 101 by Werkzeugzustand::knopf.
 inline constexpr std::uint8_t kTrimmenBeide = 1;
@@ -38,6 +39,9 @@ class Trimmwerkzeuge : public Werkzeugmodul {
   bool fasenAlsAbstand = false;
   int teilstuecke = 2;
   Benutzer* benutzer = nullptr;
+  // Picks go through the snap search's spatial index when set; without it
+  // the hit test walks the whole store.
+  Fangsuche* fangsuche = nullptr;
   std::string letzterFehler;
 
   void punkt(Werkzeugumgebung& u, Weltpunkt p) override;

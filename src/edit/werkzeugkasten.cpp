@@ -7,6 +7,7 @@ namespace quarzel {
 Werkzeugkasten::Werkzeugkasten(Zeichnung& zeichnung, const Uhr& uhr)
     : fangsuche(zeichnung), steuerung(zeichnung, uhr) {
   fangsuche.uhr = &uhr;
+  trimmen.fangsuche = &fangsuche;
   steuerung.setzeModul(Werkzeuggruppe::Linien, &linien);
   steuerung.setzeModul(Werkzeuggruppe::Flaechen, &flaechen);
   steuerung.setzeModul(Werkzeuggruppe::Bearbeiten, &markier);

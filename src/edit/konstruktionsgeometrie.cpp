@@ -64,7 +64,8 @@ Weltpunkt linienschnitt(Weltpunkt a1, Weltpunkt b1, Weltpunkt a2, Weltpunkt b2) 
 }
 
 float richtungsgrad(Weltpunkt p, Weltpunkt q) {
-  const double dx = q.x - p.x, dy = q.y - p.y;
+  // Counter-clockwise on screen, where world y grows downwards.
+  const double dx = q.x - p.x, dy = p.y - q.y;
   if (dx == 0) {
     if (dy > 0) return 90.0F;
     return dy < 0 ? 270.0F : 0.0F;
@@ -73,7 +74,7 @@ float richtungsgrad(Weltpunkt p, Weltpunkt q) {
   // The arctangent gives -90..90: the quadrant comes from the coordinates.
   if (q.x < p.x) {
     w += 180;
-  } else if (q.y < p.y) {
+  } else if (q.y > p.y) {
     w += 360;
   }
   const float f = static_cast<float>(w);
@@ -110,8 +111,9 @@ std::optional<Abrundung> abrundung(const Ecke& e, double r, bool negativ) {
   }
   // The short arc between the tangent points: start where turning
   // counter-clockwise reaches the other point first.
-  double w1 = std::atan2(a.t1.y - a.mitte.y, a.t1.x - a.mitte.x) * kGrad;
-  double w2 = std::atan2(a.t2.y - a.mitte.y, a.t2.x - a.mitte.x) * kGrad;
+  // World y grows downwards on screen; arc angles turn counter-clockwise there.
+  double w1 = std::atan2(a.mitte.y - a.t1.y, a.t1.x - a.mitte.x) * kGrad;
+  double w2 = std::atan2(a.mitte.y - a.t2.y, a.t2.x - a.mitte.x) * kGrad;
   if (w1 < 0) w1 += 360;
   if (w2 < 0) w2 += 360;
   double spanne = w2 - w1;

@@ -29,7 +29,7 @@ inline bool keinSchnitt(Weltpunkt s) {
 }
 
 // The direction of Q seen from P in degrees, 0 <= w < 360, counter-clockwise
-// from the x axis; 0 when the points coincide.
+// on screen from the x axis; 0 when the points coincide.
 float richtungsgrad(Weltpunkt p, Weltpunkt q);
 
 // A corner: two lines through their crossing S, each with the side of S that
@@ -44,7 +44,7 @@ struct Ecke {
 std::optional<Ecke> ecke(Weltpunkt a1, Weltpunkt b1, Weltpunkt k1, Weltpunkt a2, Weltpunkt b2, Weltpunkt k2);
 
 // A fillet: the arc of radius r from T1 (on line 1) to T2 (on line 2) about
-// M, counter-clockwise from `start` to `ende` (degrees, ende > start).
+// M, counter-clockwise on screen from `start` to `ende` (degrees, ende > start).
 struct Abrundung {
   Weltpunkt mitte, t1, t2;
   double radius = 0;

@@ -41,8 +41,8 @@ TEST(Richtungsgrad, Quadranten) {
   const struct {
     Weltpunkt q;
     float grad;
-  } faelle[] = {{{1, 0}, 0},    {{1, 1}, 45},    {{0, 2}, 90},   {{-1, 1}, 135},
-                {{-3, 0}, 180}, {{-1, -1}, 225}, {{0, -1}, 270}, {{1, -1}, 315}};
+  } faelle[] = {{{1, 0}, 0},    {{1, -1}, 45},  {{0, -2}, 90}, {{-1, -1}, 135},
+                {{-3, 0}, 180}, {{-1, 1}, 225}, {{0, 1}, 270}, {{1, 1}, 315}};  // world y grows downwards on screen
   for (const auto& f : faelle) EXPECT_NEAR(richtungsgrad({0, 0}, f.q), f.grad, 1e-4) << f.q.x << "," << f.q.y;
 }
 
@@ -77,6 +77,10 @@ TEST(Konstruktionsgeometrie, ZufaelligeEcken) {
     EXPECT_LT(abstandZurGeraden(f->t2, a2, b2), tol);
     EXPECT_NEAR(std::hypot(f->t1.x - f->mitte.x, f->t1.y - f->mitte.y), r, tol);
     EXPECT_NEAR(f->ende - f->start, 180 - 2 * e->halbwinkel * 180 / M_PI, 1e-6);
+    // The arc's middle (angles counter-clockwise on screen, world y down) faces the corner.
+    const double mitte = (f->start + f->ende) / 2 * M_PI / 180;
+    const Weltpunkt scheitel{f->mitte.x + r * std::cos(mitte), f->mitte.y - r * std::sin(mitte)};
+    EXPECT_LT(std::hypot(scheitel.x - s.x, scheitel.y - s.y), std::hypot(f->mitte.x - s.x, f->mitte.y - s.y));
 
     const auto laenge = fase(*e, r, false);
     ASSERT_TRUE(laenge);
@@ -98,7 +102,7 @@ TEST(Abrundung, NegativSpiegeltMitteAnDerSehne) {
   EXPECT_NEAR(neg->mitte.x, 10, 1e-9);
   EXPECT_NEAR(neg->mitte.y, 10, 1e-9);
   EXPECT_NEAR(neg->ende - neg->start, 90, 1e-9);
-  EXPECT_NEAR(neg->start, 0, 1e-9);  // from (15, 10) counter-clockwise to (10, 15)
+  EXPECT_NEAR(neg->start, 270, 1e-9);  // from (10, 15), below the centre on screen, to (15, 10)
 }
 
 }  // namespace

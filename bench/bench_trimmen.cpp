@@ -9,9 +9,9 @@
 #include <random>
 
 #include "edit/fangsuche.h"
-#include "edit/treffertest.h"
-#include "edit/trimmoperationen.h"
+#include "edit/trimmwerkzeuge.h"
 #include "platform/skriptbenutzer.h"
+#include "store/zeichnung.h"
 
 namespace quarzel {
 namespace {
@@ -53,23 +53,23 @@ Testzeichnung& zeichnung() {
   return *t;
 }
 
-std::int32_t waehle(Testzeichnung& t, Weltpunkt p) {
-  const Pixelpunkt px = t.z.ansicht.worldToPixel(p.x, p.y);
-  return trefferTest(t.z, px.x, px.y, kTreffertoleranz, &t.suche.index());
-}
-
 void BM_LinieTrimmen(benchmark::State& state) {
   Testzeichnung& t = zeichnung();
+  Trimmwerkzeuge werkzeug;
+  werkzeug.fangsuche = &t.suche;
+  Werkzeugzustand zustand;
+  zustand.werkzeug = Werkzeugcode::LinienTrimmen;
+  Werkzeugumgebung u{t.z, zustand, nullptr, {}, {}, {}, {}};
   for (auto _ : state) {
     state.PauseTiming();
     t.suche.aktualisiereIndex();
+    zustand.vonVorn();
     state.ResumeTiming();
-    const std::int32_t n1 = waehle(t, t.klick1), n2 = waehle(t, t.klick2);
-    if (n1 == 0 || n2 == 0 || !trimmeLinien(t.z, n1, t.klick1, n2, t.klick2, false).empty()) {
-      state.SkipWithError("Die Linien wurden nicht gefunden oder nicht getrimmt.");
-      break;
-    }
+    werkzeug.punkt(u, t.klick1);
+    werkzeug.punkt(u, t.klick2);
   }
+  // The trimmed line is left marked, alone.
+  if (t.z.speicher.anzahlMarkierte() != 1 || !werkzeug.letzterFehler.empty()) state.SkipWithError("nicht getrimmt");
 }
 BENCHMARK(BM_LinieTrimmen)->Unit(benchmark::kMillisecond)->Iterations(200);
 

@@ -19,7 +19,10 @@ std::int32_t getroffen(const Werkzeugumgebung& u, Weltpunkt p, Fangsuche* fangsu
   const Pixelpunkt px = u.zeichnung.ansicht.worldToPixel(p.x, p.y);
   if (fangsuche == nullptr) return trefferTest(u.zeichnung, px.x, px.y);
   fangsuche->aktualisiereIndex();
-  return trefferTest(u.zeichnung, px.x, px.y, kTreffertoleranz, &fangsuche->index());
+  // Texts, pictures and dimensions are not in the index; when nothing indexed
+  // is hit, the full test still finds them, so the user hears why not.
+  const std::int32_t n = trefferTest(u.zeichnung, px.x, px.y, kTreffertoleranz, &fangsuche->index(), true);
+  return n != 0 ? n : trefferTest(u.zeichnung, px.x, px.y, kTreffertoleranz, &fangsuche->index());
 }
 
 std::optional<int> ganzeZahl(std::string_view text) {

@@ -63,7 +63,8 @@ bool auswaehlbar(const Zeichnung& z, std::int32_t n) {
   return z.ebenen.waehlbar(s.planteil(n), s.folie(n));
 }
 
-std::int32_t trefferTest(const Zeichnung& z, double x, double y, double toleranzPixel, const Fangindex* index) {
+std::int32_t trefferTest(const Zeichnung& z, double x, double y, double toleranzPixel, const Fangindex* index,
+                         bool nurIndizierte) {
   const Ansicht& a = z.ansicht;
   if (!std::isfinite(x) || !std::isfinite(y) || !(a.zoom > 0)) return 0;
   const Weltpunkt p = a.pixelToWorld(x, y);
@@ -93,7 +94,7 @@ std::int32_t trefferTest(const Zeichnung& z, double x, double y, double toleranz
   }
   std::vector<std::int32_t> kandidaten;
   index->suche(fenster, kandidaten);
-  for (std::int32_t n = 1; n <= s.anzahl(); ++n) {
+  for (std::int32_t n = 1; n <= s.anzahl() && !nurIndizierte; ++n) {
     const Elementart art = s.art(n);
     // Left out of the index, or indexed by a smaller box than their outline
     // (turned frames, the dimension line beside the measured points).

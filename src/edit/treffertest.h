@@ -33,8 +33,10 @@ bool auswaehlbar(const Zeichnung& z, std::int32_t n);
 // search's index (up to date for this drawing) only the elements near the
 // cursor are measured, plus the kinds the index leaves out (texts, fills,
 // metafiles), found by a scan of the kind column; the answer is the same.
+// `nurIndizierte` skips that scan: for tools that only pick outlines the
+// index holds (lines, arcs, polygons), so a pick costs no walk of the store.
 std::int32_t trefferTest(const Zeichnung& z, double x, double y, double toleranzPixel = kTreffertoleranz,
-                         const Fangindex* index = nullptr);
+                         const Fangindex* index = nullptr, bool nurIndizierte = false);
 
 // The selectable elements caught by the frame between two world points, in
 // store order. `beruehrend`: touching is enough (frame spanned right to left).

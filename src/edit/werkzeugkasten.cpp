@@ -7,6 +7,7 @@ namespace quarzel {
 Werkzeugkasten::Werkzeugkasten(Zeichnung& zeichnung, const Uhr& uhr)
     : fangsuche(zeichnung), steuerung(zeichnung, uhr) {
   fangsuche.uhr = &uhr;
+  trimmen.fangsuche = &fangsuche;
   steuerung.setzeModul(Werkzeuggruppe::Linien, &linien);
   steuerung.setzeModul(Werkzeuggruppe::Flaechen, &flaechen);
   steuerung.setzeModul(Werkzeuggruppe::Bearbeiten, &markier);
@@ -14,6 +15,7 @@ Werkzeugkasten::Werkzeugkasten(Zeichnung& zeichnung, const Uhr& uhr)
   steuerung.setzeModul(Werkzeuggruppe::Bitmaps, &bitmaps);
   steuerung.setzeModul(Werkzeuggruppe::Text, &texte);
   steuerung.setzeModul(Werkzeuggruppe::Ursprung, &ursprung);
+  steuerung.setzeModul(Werkzeuggruppe::Trimmen, &trimmen);
 }
 
 void Werkzeugkasten::fensterTrennen() {

@@ -14,6 +14,7 @@
 #include "edit/linienwerkzeuge.h"
 #include "edit/markierwerkzeug.h"
 #include "edit/textwerkzeuge.h"
+#include "edit/trimmwerkzeuge.h"
 #include "edit/ursprungswerkzeuge.h"
 #include "edit/verlaufswerkzeuge.h"
 #include "edit/werkzeugsteuerung.h"
@@ -40,6 +41,7 @@ class Werkzeugkasten {
   Bitmapwerkzeuge bitmaps;
   Textwerkzeuge texte;
   Ursprungswerkzeuge ursprung;
+  Trimmwerkzeuge trimmen;
   Fangeinstellungen fang;
   Fangsuche fangsuche;
   Werkzeugsteuerung steuerung;

@@ -220,15 +220,21 @@ constexpr std::array kTabelle{
     Werkzeugzeile(Z(W::Konstruktion207, G::Konstruktion)),
     Werkzeugzeile(Z(W::Konstruktion211, G::Konstruktion)),
 
-    // --- Trimming, fillet, chamfer, dividing (not available yet; 101, 102,
-    // 103 and 105 have several buttons that set a variant flag) ------------------------
-    Werkzeugzeile(Z(W::LinienTrimmen, G::Trimmen).mk(kOhneFang | kOhneLineal).m(M::ZweiLinien).spaeter(L::Werkzeuge, "Linien trimmen (erste)")),
-    Werkzeugzeile(Z(W::Abrunden, G::Trimmen).mk(kOhneFang | kOhneLineal).m(M::ZweiLinien).spaeter(L::Werkzeuge, "Abrunden, keine Linie trimmen")),
-    Werkzeugzeile(Z(W::Befasen, G::Trimmen).mk(kOhneFang | kOhneLineal).m(M::ZweiLinien).spaeter(L::Werkzeuge, "Befasen, keine Linie trimmen")),
+    // --- Trimming, fillet, chamfer, dividing (101, 102, 103 and 105 have
+    // several buttons that set a variant flag) -------------------------------------------
+    Werkzeugzeile(Z(W::LinienTrimmen, G::Trimmen).da().mk(kOhneFang | kOhneLineal).m(M::ZweiLinien).k(L::Werkzeuge, "trimmenerste", "Linien trimmen (erste)")),
+    Werkzeugzeile(Z(W::LinienTrimmen, G::Trimmen).da().mk(kOhneFang | kOhneLineal).m(M::ZweiLinien).weitererKnopf(1, L::Werkzeuge, "trimmenbeide", "Linien trimmen (beide)")),
+    Werkzeugzeile(Z(W::LinienTrimmen, G::Trimmen).da().mk(kOhneFang | kOhneLineal).m(M::ZweiLinien).weitererKnopf(2, L::Werkzeuge, "trimmenmehrere", "Mehrere Linien trimmen")),
+    Werkzeugzeile(Z(W::Abrunden, G::Trimmen).da().mk(kOhneFang | kOhneLineal).m(M::ZweiLinien).f(kAbrundung).k(L::Werkzeuge, "abrunden0", "Abrunden, keine Linie trimmen")),
+    Werkzeugzeile(Z(W::Abrunden, G::Trimmen).da().mk(kOhneFang | kOhneLineal).m(M::ZweiLinien).f(kAbrundung).weitererKnopf(1, L::Werkzeuge, "abrunden1", "Abrunden, erste Linie trimmen")),
+    Werkzeugzeile(Z(W::Abrunden, G::Trimmen).da().mk(kOhneFang | kOhneLineal).m(M::ZweiLinien).f(kAbrundung).weitererKnopf(2, L::Werkzeuge, "abrunden2", "Abrunden, beide Linien trimmen")),
+    Werkzeugzeile(Z(W::Befasen, G::Trimmen).da().mk(kOhneFang | kOhneLineal).m(M::ZweiLinien).f(kFase).k(L::Werkzeuge, "befasen0", "Befasen, keine Linie trimmen")),
+    Werkzeugzeile(Z(W::Befasen, G::Trimmen).da().mk(kOhneFang | kOhneLineal).m(M::ZweiLinien).f(kFase).weitererKnopf(1, L::Werkzeuge, "befasen1", "Befasen, erste Linie trimmen")),
+    Werkzeugzeile(Z(W::Befasen, G::Trimmen).da().mk(kOhneFang | kOhneLineal).m(M::ZweiLinien).f(kFase).weitererKnopf(2, L::Werkzeuge, "befasen2", "Befasen, beide Linien trimmen")),
     Werkzeugzeile(Z(W::LinieAnKreisTrimmen, G::Trimmen).mk(kOhneFang | kOhneLineal).m(M::LinieKreis).spaeter(L::Werkzeuge, "Linie an Kreis/Ellipse trimmen")),
     Werkzeugzeile(Z(W::KreiseTrimmen, G::Trimmen).mk(kOhneFang | kOhneLineal).m(M::ZweiKreise).spaeter(L::Werkzeuge, "Kreise trimmen (ersten)")),
     Werkzeugzeile(Z(W::KreisAnLinieTrimmen, G::Trimmen).m(M::KreisWaehlen).spaeter(L::Werkzeuge, "Kreis / Ellipse / Bogen an Linie trimmen")),
-    Werkzeugzeile(Z(W::LinieTeilen, G::Trimmen).spaeter(L::Werkzeuge, "Linie in gleiche Segmente teilen")),
+    Werkzeugzeile(Z(W::LinieTeilen, G::Trimmen).da().mk(kOhneFang | kOhneLineal).f(kTeilstuecke).k(L::Werkzeuge, "linieteilen", "Linie in gleiche Segmente teilen")),
     Werkzeugzeile(Z(W::BogenZumVollkreis, G::Trimmen).spaeter(L::Konstruktion, "Bogen zum Vollkreis erweitern")),
     Werkzeugzeile(Z(W::TeilstueckBearbeiten, G::Trimmen).spaeter(L::Werkzeuge, "Teilstück aus einer Linie bearbeiten")),
     Werkzeugzeile(Z(W::KreisausschnittBearbeiten, G::Trimmen).spaeter(L::Werkzeuge, "Kreisausschnitt bearbeiten")),

@@ -81,6 +81,9 @@ enum Eigenschaftsfeld : std::uint8_t {
   kKreisradius = 4,  // circles of a fixed radius
   kFuellung = 8,     // the fill of new areas
   kFarbe2 = 16,      // the second colour of gradients
+  kAbrundung = 32,   // fillet: "Radius:" and "Negativ abrunden"
+  kFase = 64,        // chamfer: "Fasenlänge: " or "Abstand: "
+  kTeilstuecke = 128,  // dividing a line: "Teilstücke:"
 };
 
 // How Escape ends the tool's collection (when no panel takes the key first).

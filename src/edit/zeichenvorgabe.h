@@ -41,6 +41,13 @@ struct Zeichenvorgabe {
   // Free-hand: smoothing ("Freihandglaetten") and the pen (0 = current pen).
   bool freihandglaetten = true;
   std::uint8_t freihandstift = 0;
+  // Trimming: fillet radius and direction, chamfer measure (a length or, with
+  // fasenAlsAbstand, the distance from the corner), pieces of a divided line.
+  double abrundradius = 1;
+  bool negativAbrunden = false;
+  double fasenmass = 1;
+  bool fasenAlsAbstand = false;
+  int teilstuecke = 2;
   // Construction lines: their colour (section "Hilfslinien", key "Farbe").
   Farbe hilfslinienfarbe = 0;
   // The rubber band of a figure in progress ("Farbe beim Zeichnen von Objekten").

@@ -151,7 +151,46 @@ Eigenschaftsleiste::Eigenschaftsleiste(QWidget* eltern) : QToolBar(QStringLitera
   feld(farbknopf2_, QStringLiteral("Farbe 2:"), farbe2Aktionen_);
   connect(farbknopf2_, &QToolButton::clicked, this, [this] { farbeWaehlen(farbe2_, farbknopf2_, Wahl::Farbe2); });
 
-  for (QAbstractSpinBox* f : std::initializer_list<QAbstractSpinBox*>{eckradius_, ecken_, kreisradius_, schraffurwinkel_})
+  abrundradius_ = new QDoubleSpinBox(this);
+  abrundradius_->setObjectName(QStringLiteral("Abrundradius"));
+  abrundradius_->setRange(0.0001, 1e7);
+  abrundradius_->setDecimals(4);
+  abrundradius_->setValue(1);
+  feld(abrundradius_, QStringLiteral("Radius:"), abrundungAktionen_);
+  connect(abrundradius_, &QDoubleSpinBox::valueChanged, this, &Eigenschaftsleiste::geaendert);
+  negativ_ = new QCheckBox(QStringLiteral("Negativ abrunden"), this);
+  abrundungAktionen_.push_back(addWidget(negativ_));
+  connect(negativ_, &QCheckBox::toggled, this, &Eigenschaftsleiste::geaendert);
+
+  // The label is a button: it switches between chamfer length and distance.
+  fasenschalter_ = new QToolButton(this);
+  fasenschalter_->setObjectName(QStringLiteral("Fasenschalter"));
+  fasenschalter_->setText(QStringLiteral("Fasenlänge: "));
+  fasenschalter_->setToolTip(QStringLiteral("Umschaltung Länge/Abstand"));
+  fasenschalter_->setAutoRaise(true);
+  fasenAktionen_.push_back(addWidget(fasenschalter_));
+  connect(fasenschalter_, &QToolButton::clicked, this, [this] {
+    fasenAlsAbstand_ = !fasenAlsAbstand_;
+    fasenschalter_->setText(fasenAlsAbstand_ ? QStringLiteral("Abstand: ") : QStringLiteral("Fasenlänge: "));
+    emit geaendert();
+  });
+  fasenmass_ = new QDoubleSpinBox(this);
+  fasenmass_->setObjectName(QStringLiteral("Fasenmass"));
+  fasenmass_->setRange(0.0001, 1e7);
+  fasenmass_->setDecimals(4);
+  fasenmass_->setValue(1);
+  fasenAktionen_.push_back(addWidget(fasenmass_));
+  connect(fasenmass_, &QDoubleSpinBox::valueChanged, this, &Eigenschaftsleiste::geaendert);
+
+  teilstuecke_ = new QSpinBox(this);
+  teilstuecke_->setObjectName(QStringLiteral("Teilstuecke"));
+  teilstuecke_->setRange(2, 100);
+  teilstuecke_->setValue(2);
+  feld(teilstuecke_, QStringLiteral("Teilstücke:"), teilstueckAktionen_);
+  connect(teilstuecke_, &QSpinBox::valueChanged, this, &Eigenschaftsleiste::geaendert);
+
+  for (QAbstractSpinBox* f :
+       std::initializer_list<QAbstractSpinBox*>{eckradius_, ecken_, kreisradius_, schraffurwinkel_})
     f->installEventFilter(this);
   zeigeFuer(Werkzeugcode::Keines);
 }
@@ -282,6 +321,9 @@ void Eigenschaftsleiste::zeigeFuer(Werkzeugcode w) {
   for (QAction* a : eckradiusAktionen_) a->setVisible(mitFeld(w, kEckradius));
   for (QAction* a : eckenAktionen_) a->setVisible(mitFeld(w, kEcken));
   for (QAction* a : kreisradiusAktionen_) a->setVisible(mitFeld(w, kKreisradius));
+  for (QAction* a : abrundungAktionen_) a->setVisible(mitFeld(w, kAbrundung));
+  for (QAction* a : fasenAktionen_) a->setVisible(mitFeld(w, kFase));
+  for (QAction* a : teilstueckAktionen_) a->setVisible(mitFeld(w, kTeilstuecke));
   // With the select tool the fill fields change the marked areas.
   const bool markieren = w == Werkzeugcode::Markieren;
   for (QAction* a : flaechenAktionen_) a->setVisible(markieren || mitFeld(w, kFuellung));
@@ -301,8 +343,8 @@ void Eigenschaftsleiste::zeigeVarianten(Werkzeugcode w) {
     variantenknopf_ = knopf;
     if (knopf != nullptr) {
       for (const Werkzeugvariante& v : knopf->varianten) {
-        auto* r = new QRadioButton(QString::fromUtf8(v.beschriftung.data(), static_cast<qsizetype>(v.beschriftung.size())),
-                                   varianten_);
+        auto* r = new QRadioButton(
+            QString::fromUtf8(v.beschriftung.data(), static_cast<qsizetype>(v.beschriftung.size())), varianten_);
         r->setProperty("werkzeug", static_cast<int>(v.code));
         varianten_->layout()->addWidget(r);
         // A layout shows new children of a shown widget only later.
@@ -345,6 +387,11 @@ Zeichenvorgabe Eigenschaftsleiste::vorgabe() const {
   v.eckradius = eckradius_->value();
   v.eckenzahl = ecken_->value();
   v.kreisradius = kreisradius_->value();
+  v.abrundradius = abrundradius_->value();
+  v.negativAbrunden = negativ_->isChecked();
+  v.fasenmass = fasenmass_->value();
+  v.fasenAlsAbstand = fasenAlsAbstand_;
+  v.teilstuecke = teilstuecke_->value();
   return v;
 }
 

@@ -21,9 +21,9 @@
 #include <vector>
 
 #include "edit/werkzeugcode.h"
+#include "edit/werkzeugvarianten.h"
 #include "edit/zeichenvorgabe.h"
 #include "store/datensaetze.h"
-#include "edit/werkzeugvarianten.h"
 
 class QCheckBox;
 class QComboBox;
@@ -124,6 +124,16 @@ class Eigenschaftsleiste final : public QToolBar {
   std::vector<QAction*> eckenAktionen_;
   std::vector<QAction*> kreisradiusAktionen_;
   std::vector<QAction*> flaechenAktionen_;
+  // Trimming: fillet, chamfer, dividing.
+  QDoubleSpinBox* abrundradius_ = nullptr;
+  QCheckBox* negativ_ = nullptr;
+  QToolButton* fasenschalter_ = nullptr;
+  QDoubleSpinBox* fasenmass_ = nullptr;
+  bool fasenAlsAbstand_ = false;
+  QSpinBox* teilstuecke_ = nullptr;
+  std::vector<QAction*> abrundungAktionen_;
+  std::vector<QAction*> fasenAktionen_;
+  std::vector<QAction*> teilstueckAktionen_;
   // The value of the number field that has the focus, as it got it.
   double feldwertBeimFokus_ = 0;
 };

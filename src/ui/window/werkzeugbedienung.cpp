@@ -305,6 +305,11 @@ void Werkzeugbedienung::vorgabenUebernehmen() {
   kasten_.texte.farbe = v.farbe;
   kasten_.texte.gummibandfarbe = v.gummibandfarbe;
   kasten_.flaechen.flaechenvorgabe = eigenschaften_.flaeche();
+  kasten_.trimmen.radius = v.abrundradius;
+  kasten_.trimmen.negativAbrunden = v.negativAbrunden;
+  kasten_.trimmen.fasenmass = v.fasenmass;
+  kasten_.trimmen.fasenAlsAbstand = v.fasenAlsAbstand;
+  kasten_.trimmen.teilstuecke = v.teilstuecke;
 }
 
 Weltpunkt Werkzeugbedienung::fange(int x, int y) {

@@ -1,0 +1,148 @@
+#include "edit/konstruktionsgeometrie.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+#include "edit/geometrie.h"
+
+namespace quarzel {
+
+namespace {
+
+constexpr double kGrad = 180 / std::numbers::pi;
+
+bool null(double d) {
+  return std::fabs(d) < kSchnittToleranz;
+}
+
+Weltpunkt plus(Weltpunkt p, Weltpunkt r, double t) {
+  return {p.x + t * r.x, p.y + t * r.y};
+}
+
+// The unit direction from S towards the side of line AB that K lies on.
+std::optional<Weltpunkt> seite(Weltpunkt a, Weltpunkt b, Weltpunkt k, Weltpunkt s) {
+  const double dx = b.x - a.x, dy = b.y - a.y;
+  const double l = std::hypot(dx, dy);
+  if (!(l > 0)) return std::nullopt;
+  const double t = (k.x - s.x) * dx + (k.y - s.y) * dy;
+  if (t == 0) return std::nullopt;
+  const double v = t > 0 ? 1 / l : -1 / l;
+  return Weltpunkt{dx * v, dy * v};
+}
+
+}  // namespace
+
+Weltpunkt linienschnitt(Weltpunkt a1, Weltpunkt b1, Weltpunkt a2, Weltpunkt b2) {
+  const double dx1 = b1.x - a1.x, dy1 = b1.y - a1.y;
+  const double dx2 = b2.x - a2.x, dy2 = b2.y - a2.y;
+  const bool senkrecht1 = null(dx1), senkrecht2 = null(dx2);
+  const bool waagerecht1 = null(dy1), waagerecht2 = null(dy2);
+  if ((senkrecht1 && waagerecht1) || (senkrecht2 && waagerecht2)) return {};
+  if ((senkrecht1 && senkrecht2) || (waagerecht1 && waagerecht2)) return {};
+  Weltpunkt s;
+  if (senkrecht1) {
+    s.x = a1.x;
+    s.y = waagerecht2 ? a2.y : a2.y + dy2 / dx2 * (s.x - a2.x);
+  } else if (senkrecht2) {
+    s.x = a2.x;
+    s.y = waagerecht1 ? a1.y : a1.y + dy1 / dx1 * (s.x - a1.x);
+  } else if (waagerecht1) {
+    s.y = a1.y;
+    s.x = a2.x + dx2 / dy2 * (s.y - a2.y);
+  } else if (waagerecht2) {
+    s.y = a2.y;
+    s.x = a1.x + dx1 / dy1 * (s.y - a1.y);
+  } else {
+    const double m1 = dy1 / dx1, m2 = dy2 / dx2;
+    if (null(m1 - m2)) return {};
+    s.x = (a2.y - a1.y + m1 * a1.x - m2 * a2.x) / (m1 - m2);
+    s.y = a1.y + m1 * (s.x - a1.x);
+  }
+  if (!(s.x >= -kSchnittXGrenze && s.x <= kSchnittXGrenze && s.y >= kSchnittYUnten && s.y <= kSchnittYOben)) return {};
+  return s;
+}
+
+float richtungsgrad(Weltpunkt p, Weltpunkt q) {
+  // Counter-clockwise on screen, where world y grows downwards.
+  const double dx = q.x - p.x, dy = p.y - q.y;
+  if (dx == 0) {
+    if (dy > 0) return 90.0F;
+    return dy < 0 ? 270.0F : 0.0F;
+  }
+  double w = std::atan(dy / dx) * kGrad;
+  // The arctangent gives -90..90: the quadrant comes from the coordinates.
+  if (q.x < p.x) {
+    w += 180;
+  } else if (q.y > p.y) {
+    w += 360;
+  }
+  const float f = static_cast<float>(w);
+  return f >= 360.0F ? 0.0F : f;
+}
+
+std::optional<Ecke> ecke(Weltpunkt a1, Weltpunkt b1, Weltpunkt k1, Weltpunkt a2, Weltpunkt b2, Weltpunkt k2) {
+  const Weltpunkt s = linienschnitt(a1, b1, a2, b2);
+  if (keinSchnitt(s)) return std::nullopt;
+  const auto r1 = seite(a1, b1, k1, s), r2 = seite(a2, b2, k2, s);
+  if (!r1 || !r2) return std::nullopt;
+  const double kosinus = std::clamp(r1->x * r2->x + r1->y * r2->y, -1.0, 1.0);
+  const double h = std::acos(kosinus) / 2;
+  if (!(h > 0 && h < std::numbers::pi / 2)) return std::nullopt;
+  return Ecke{s, *r1, *r2, h};
+}
+
+std::optional<Abrundung> abrundung(const Ecke& e, double r, bool negativ) {
+  if (!(r > 0) || !std::isfinite(r)) return std::nullopt;
+  const double zuTangente = r / std::tan(e.halbwinkel);
+  const double zuMitte = r / std::sin(e.halbwinkel);
+  Weltpunkt w{e.r1.x + e.r2.x, e.r1.y + e.r2.y};
+  const double lw = std::hypot(w.x, w.y);
+  w = {w.x / lw, w.y / lw};
+  Abrundung a;
+  a.radius = r;
+  a.t1 = plus(e.s, e.r1, zuTangente);
+  a.t2 = plus(e.s, e.r2, zuTangente);
+  a.mitte = plus(e.s, w, zuMitte);
+  if (negativ) {
+    // Mirrored across the chord: the chord's midpoint lies on the bisector too.
+    const Weltpunkt c{(a.t1.x + a.t2.x) / 2, (a.t1.y + a.t2.y) / 2};
+    a.mitte = {2 * c.x - a.mitte.x, 2 * c.y - a.mitte.y};
+  }
+  // The short arc between the tangent points: start where turning
+  // counter-clockwise reaches the other point first.
+  // World y grows downwards on screen; arc angles turn counter-clockwise there.
+  double w1 = std::atan2(a.mitte.y - a.t1.y, a.t1.x - a.mitte.x) * kGrad;
+  double w2 = std::atan2(a.mitte.y - a.t2.y, a.t2.x - a.mitte.x) * kGrad;
+  if (w1 < 0) w1 += 360;
+  if (w2 < 0) w2 += 360;
+  double spanne = w2 - w1;
+  if (spanne < 0) spanne += 360;
+  if (spanne <= 180) {
+    a.start = w1;
+  } else {
+    a.start = w2;
+    spanne = 360 - spanne;
+  }
+  a.ende = a.start + spanne;
+  return a;
+}
+
+std::optional<Fase> fase(const Ecke& e, double mass, bool alsAbstand) {
+  if (!(mass > 0) || !std::isfinite(mass)) return std::nullopt;
+  const double d = alsAbstand ? mass : mass / (2 * std::sin(e.halbwinkel));
+  return Fase{plus(e.s, e.r1, d), plus(e.s, e.r2, d)};
+}
+
+void schneideAb(Weltpunkt& a, Weltpunkt& b, Weltpunkt s, Weltpunkt k) {
+  const Weltpunkt f = lotfusspunkt(k, a, b);
+  const bool zwischenX = f.x >= std::min(s.x, b.x) && f.x <= std::max(s.x, b.x);
+  const bool zwischenY = f.y >= std::min(s.y, b.y) && f.y <= std::max(s.y, b.y);
+  if (zwischenX && zwischenY) {
+    a = s;
+  } else {
+    b = s;
+  }
+}
+
+}  // namespace quarzel

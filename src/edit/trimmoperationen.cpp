@@ -1,0 +1,225 @@
+#include "edit/trimmoperationen.h"
+
+#include <algorithm>
+#include <cmath>
+#include <optional>
+#include <vector>
+
+#include "edit/konstruktionsgeometrie.h"
+#include "store/zeichnung.h"
+
+namespace quarzel {
+
+namespace {
+
+// Rounding of the crossing may leave a tangent point a hair beyond a line's end.
+constexpr double kReichweitenspiel = 1e-9;
+
+Weltpunkt anfang(const Tliniendaten& d) {
+  return {d.x1, d.y1};
+}
+Weltpunkt ende(const Tliniendaten& d) {
+  return {d.x2, d.y2};
+}
+void setze(Tliniendaten& d, Weltpunkt a, Weltpunkt b) {
+  d.x1 = a.x, d.y1 = a.y, d.x2 = b.x, d.y2 = b.y;
+}
+
+double entlang(Weltpunkt p, Weltpunkt s, Weltpunkt r) {
+  return (p.x - s.x) * r.x + (p.y - s.y) * r.y;
+}
+
+// How far the line reaches from S along the kept direction r.
+double reichweite(const Tliniendaten& d, Weltpunkt s, Weltpunkt r) {
+  return std::max(entlang(anfang(d), s, r), entlang(ende(d), s, r));
+}
+
+// The line keeps its end farther out along r; the other end moves to t.
+void kuerzeAuf(Tliniendaten& d, Weltpunkt s, Weltpunkt r, Weltpunkt t) {
+  if (entlang(anfang(d), s, r) >= entlang(ende(d), s, r)) {
+    d.x2 = t.x, d.y2 = t.y;
+  } else {
+    d.x1 = t.x, d.y1 = t.y;
+  }
+}
+
+// Opens the undo step for the listed lines and returns their live copies, in
+// the order given. Only the copies stay marked.
+std::vector<std::int32_t> bereiteVor(Elementspeicher& s, const std::vector<std::int32_t>& nummern) {
+  s.demarkiereAlle();
+  for (std::int32_t n : nummern) s.setzeMarkiert(n, 1);
+  s.bereiteAenderungVor();
+  std::vector<std::int32_t> kopien;
+  for (std::int32_t n = 1; n <= s.anzahl(); ++n)
+    if (s.markiert(n) && s.lebendig(n)) kopien.push_back(n);
+  // The copies come in store order; the originals' order maps them back.
+  std::vector<std::int32_t> sortiert = nummern;
+  std::sort(sortiert.begin(), sortiert.end());
+  std::vector<std::int32_t> ergebnis;
+  for (std::int32_t n : nummern)
+    ergebnis.push_back(kopien[std::size_t(std::find(sortiert.begin(), sortiert.end(), n) - sortiert.begin())]);
+  return ergebnis;
+}
+
+// A new element made from line `vorlage`: its layer, sublayer, pen, style
+// and colour, not the current ones.
+void uebernimm(Elementspeicher& s, std::int32_t neu, const Tliniendaten& vorlage) {
+  s.setzePlanteil(neu, vorlage.planteil);
+  s.setzeFolie(neu, vorlage.folie);
+  s.setzeStift(neu, vorlage.stift);
+  s.setzeLinienstil(neu, vorlage.linienstil);
+  s.setzeFarbe(neu, vorlage.farbe);
+}
+
+std::optional<Ecke> eckeDer(const Zeichnung& z, std::int32_t n1, Weltpunkt k1, std::int32_t n2, Weltpunkt k2) {
+  const Tliniendaten &l1 = z.speicher.linie(n1), &l2 = z.speicher.linie(n2);
+  return ecke(anfang(l1), ende(l1), k1, anfang(l2), ende(l2), k2);
+}
+
+std::string pruefePaar(const Zeichnung& z, std::int32_t n1, std::int32_t n2) {
+  if (std::string f = keineLinie(z, n1); !f.empty()) return f;
+  if (std::string f = keineLinie(z, n2); !f.empty()) return f;
+  if (n1 == n2) return "Bitte zwei verschiedene Linien wählen.";
+  return {};
+}
+
+// Fillet and chamfer: the tangent points t1, t2 replace the corner; the
+// trim mode says which lines end there; `neu` adds the new element.
+template <class Neu>
+void ersetzeEcke(Zeichnung& z, std::int32_t n1, std::int32_t n2, const Ecke& e, Weltpunkt t1, Weltpunkt t2,
+                 Trimmodus modus, Neu&& neu) {
+  Elementspeicher& s = z.speicher;
+  const Tliniendaten vorlage = s.linie(n1);
+  if (modus == Trimmodus::Keine) {
+    s.demarkiereAlle();
+    s.beginneSchritt();
+  } else {
+    std::vector<std::int32_t> liste{n1};
+    if (modus == Trimmodus::Beide) liste.push_back(n2);
+    const std::vector<std::int32_t> kopien = bereiteVor(s, liste);
+    kuerzeAuf(s.linie(kopien[0]), e.s, e.r1, t1);
+    if (modus == Trimmodus::Beide) kuerzeAuf(s.linie(kopien[1]), e.s, e.r2, t2);
+  }
+  const std::int32_t n = neu(vorlage);
+  s.vervollstaendige(n);
+  uebernimm(s, n, vorlage);
+  s.setzeModifiziert(true);
+}
+
+}  // namespace
+
+std::string keineLinie(const Zeichnung& z, std::int32_t n) {
+  const Elementspeicher& s = z.speicher;
+  if (n <= 0 || n > s.anzahl() || !s.lebendig(n)) return "Hier liegt keine Linie.";
+  switch (s.art(n)) {
+    case Elementart::Linie:
+    case Elementart::Wandlinie1:
+    case Elementart::Wandlinie2:
+      return s.istMarkerpunkt(n) ? "Markerpunkte haben keine Länge und lassen sich nicht bearbeiten." : "";
+    case Elementart::Polygon:
+    case Elementart::Spline:
+    case Elementart::Verlauf:
+      return "Polygonkanten lassen sich mit diesem Werkzeug nicht bearbeiten, nur einzelne Linien.";
+    case Elementart::Bogen:
+      return "Kreise, Bögen und Ellipsen lassen sich mit diesem Werkzeug nicht bearbeiten, nur Linien.";
+    default:
+      return "Dieses Werkzeug bearbeitet nur Linien.";
+  }
+}
+
+std::string trimmeLinien(Zeichnung& z, std::int32_t n1, Weltpunkt k1, std::int32_t n2, Weltpunkt k2, bool beide) {
+  if (std::string f = pruefePaar(z, n1, n2); !f.empty()) return f;
+  Elementspeicher& s = z.speicher;
+  const Tliniendaten l1 = s.linie(n1), l2 = s.linie(n2);
+  const Weltpunkt p = linienschnitt(anfang(l1), ende(l1), anfang(l2), ende(l2));
+  if (keinSchnitt(p)) return kKeinSchnitt;
+  const std::vector<std::int32_t> kopien = bereiteVor(s, {n1, n2});
+  Weltpunkt a = anfang(l1), b = ende(l1);
+  schneideAb(a, b, p, k1);
+  setze(s.linie(kopien[0]), a, b);
+  if (beide) {
+    a = anfang(l2), b = ende(l2);
+    schneideAb(a, b, p, k2);
+    setze(s.linie(kopien[1]), a, b);
+  } else {
+    s.setzeMarkiert(kopien[1], 0);
+  }
+  s.setzeModifiziert(true);
+  return {};
+}
+
+std::string trimmeAn(Zeichnung& z, std::int32_t n, Weltpunkt k, Weltpunkt a, Weltpunkt b) {
+  if (std::string f = keineLinie(z, n); !f.empty()) return f;
+  Elementspeicher& s = z.speicher;
+  const Tliniendaten l = s.linie(n);
+  const Weltpunkt p = linienschnitt(anfang(l), ende(l), a, b);
+  if (keinSchnitt(p)) return kKeinSchnitt;
+  const std::int32_t kopie = bereiteVor(s, {n})[0];
+  Weltpunkt la = anfang(l), lb = ende(l);
+  schneideAb(la, lb, p, k);
+  setze(s.linie(kopie), la, lb);
+  s.setzeModifiziert(true);
+  return {};
+}
+
+std::string rundeAb(Zeichnung& z, std::int32_t n1, Weltpunkt k1, std::int32_t n2, Weltpunkt k2, double radius,
+                    bool negativ, Trimmodus modus) {
+  if (std::string f = pruefePaar(z, n1, n2); !f.empty()) return f;
+  const std::optional<Ecke> e = eckeDer(z, n1, k1, n2, k2);
+  if (!e) return kKeinSchnitt;
+  const std::optional<Abrundung> a = abrundung(*e, radius, negativ);
+  if (!a) return "Der Radius muss größer als 0 sein.";
+  const double bis = entlang(a->t1, e->s, e->r1) - kReichweitenspiel;
+  if (reichweite(z.speicher.linie(n1), e->s, e->r1) < bis || reichweite(z.speicher.linie(n2), e->s, e->r2) < bis)
+    return "Der Radius ist zu groß für diese Ecke.";
+  ersetzeEcke(z, n1, n2, *e, a->t1, a->t2, modus, [&](const Tliniendaten&) {
+    tbogendaten d;
+    d.xm = a->mitte.x, d.ym = a->mitte.y;
+    d.xr = d.yr = a->radius;
+    d.startwinkel = static_cast<float>(a->start);
+    d.endwinkel = static_cast<float>(a->ende);
+    return z.speicher.neuerBogen(d);
+  });
+  return {};
+}
+
+std::string befase(Zeichnung& z, std::int32_t n1, Weltpunkt k1, std::int32_t n2, Weltpunkt k2, double mass,
+                   bool alsAbstand, Trimmodus modus) {
+  if (std::string f = pruefePaar(z, n1, n2); !f.empty()) return f;
+  const std::optional<Ecke> e = eckeDer(z, n1, k1, n2, k2);
+  if (!e) return kKeinSchnitt;
+  const std::optional<Fase> f = fase(*e, mass, alsAbstand);
+  if (!f) return "Die Fase muss größer als 0 sein.";
+  const double bis = entlang(f->t1, e->s, e->r1) - kReichweitenspiel;
+  if (reichweite(z.speicher.linie(n1), e->s, e->r1) < bis || reichweite(z.speicher.linie(n2), e->s, e->r2) < bis)
+    return "Die Fase ist zu groß für diese Ecke.";
+  const Elementart art = z.speicher.art(n1);
+  ersetzeEcke(z, n1, n2, *e, f->t1, f->t2, modus, [&](const Tliniendaten& vorlage) {
+    Tliniendaten d = vorlage;
+    setze(d, f->t1, f->t2);
+    d.anfang = d.ende = 0;  // the chamfer carries no arrow heads of the line it cuts
+    return z.speicher.neueLinie(d, art);
+  });
+  return {};
+}
+
+std::string teileLinie(Zeichnung& z, std::int32_t n, int teile) {
+  if (std::string f = keineLinie(z, n); !f.empty()) return f;
+  if (teile < 2 || teile > 100) return "Eine Linie lässt sich in 2 bis 100 Teilstücke teilen.";
+  Elementspeicher& s = z.speicher;
+  const Tliniendaten l = s.linie(n);
+  const double dx = (l.x2 - l.x1) / teile, dy = (l.y2 - l.y1) / teile;
+  const std::int32_t erste = bereiteVor(s, {n})[0];
+  const auto punkt = [&](int i) { return Weltpunkt{l.x1 + i * dx, l.y1 + i * dy}; };
+  setze(s.linie(erste), punkt(0), punkt(1));
+  for (int i = 1; i < teile; ++i) {
+    const std::int32_t m = s.dupliziere(erste);
+    s.vervollstaendige(m);
+    // The end of the last piece is the line's own end, free of rounding.
+    setze(s.linie(m), punkt(i), i + 1 == teile ? ende(l) : punkt(i + 1));
+  }
+  s.setzeModifiziert(true);
+  return {};
+}
+
+}  // namespace quarzel

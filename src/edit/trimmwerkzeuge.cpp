@@ -1,0 +1,125 @@
+#include "edit/trimmwerkzeuge.h"
+
+#include <charconv>
+#include <string>
+
+#include "edit/fangsuche.h"
+#include "edit/treffertest.h"
+#include "edit/trimmoperationen.h"
+#include "platform/benutzer.h"
+#include "store/zeichnung.h"
+
+namespace quarzel {
+
+namespace {
+
+using W = Werkzeugcode;
+
+std::int32_t getroffen(const Werkzeugumgebung& u, Weltpunkt p, Fangsuche* fangsuche) {
+  const Pixelpunkt px = u.zeichnung.ansicht.worldToPixel(p.x, p.y);
+  if (fangsuche == nullptr) return trefferTest(u.zeichnung, px.x, px.y);
+  fangsuche->aktualisiereIndex();
+  // Texts, pictures and dimensions are not in the index; when nothing indexed
+  // is hit, the full test still finds them, so the user hears why not.
+  const std::int32_t n = trefferTest(u.zeichnung, px.x, px.y, kTreffertoleranz, &fangsuche->index(), true);
+  return n != 0 ? n : trefferTest(u.zeichnung, px.x, px.y, kTreffertoleranz, &fangsuche->index());
+}
+
+std::optional<int> ganzeZahl(std::string_view text) {
+  while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
+  while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
+  int n = 0;
+  const auto [rest, fehler] = std::from_chars(text.data(), text.data() + text.size(), n);
+  if (fehler != std::errc() || rest != text.data() + text.size()) return std::nullopt;
+  return n;
+}
+
+}  // namespace
+
+bool Trimmwerkzeuge::ergebnis(Werkzeugumgebung& u, const std::string& fehler) {
+  letzterFehler = fehler;
+  if (!fehler.empty()) {
+    if (benutzer != nullptr) benutzer->meldung(fehler, Meldungsart::Fehler);
+    return false;
+  }
+  if (u.neuZeichnen) u.neuZeichnen();
+  return true;
+}
+
+void Trimmwerkzeuge::punkt(Werkzeugumgebung& u, Weltpunkt p) {
+  Werkzeugzustand& z = u.zustand;
+  const std::int32_t n = getroffen(u, p, fangsuche);
+  if (n == 0) return;  // a click beside every line starts nothing
+  if (z.werkzeug == W::LinieTeilen) {
+    teile(u, n);
+    return;
+  }
+  if (z.schritt <= 1) {
+    if (const std::string f = keineLinie(u.zeichnung, n); !f.empty()) {
+      ergebnis(u, f);
+      return;
+    }
+    erste_ = n;
+    ersterKlick_ = p;
+    z.punkte.assign(1, p);
+    z.schritt = 2;
+    if (z.werkzeug == W::LinienTrimmen && z.knopf == kTrimmenMehrere) {
+      const Tliniendaten& l = u.zeichnung.speicher.linie(n);
+      schnittlinie_ = {Weltpunkt{l.x1, l.y1}, Weltpunkt{l.x2, l.y2}};
+    }
+    return;
+  }
+  const auto modus = static_cast<Trimmodus>(std::min<int>(z.knopf, 2));
+  switch (z.werkzeug) {
+    case W::LinienTrimmen:
+      if (schnittlinie_) {
+        // The cutting line stays picked for the next line.
+        ergebnis(u, trimmeAn(u.zeichnung, n, p, schnittlinie_->first, schnittlinie_->second));
+        return;
+      }
+      ergebnis(u, trimmeLinien(u.zeichnung, erste_, ersterKlick_, n, p, z.knopf == kTrimmenBeide));
+      break;
+    case W::Abrunden:
+      ergebnis(u, rundeAb(u.zeichnung, erste_, ersterKlick_, n, p, radius, negativAbrunden, modus));
+      break;
+    case W::Befasen:
+      ergebnis(u, befase(u.zeichnung, erste_, ersterKlick_, n, p, fasenmass, fasenAlsAbstand, modus));
+      break;
+    default:
+      break;
+  }
+  abbrechen(u);
+}
+
+void Trimmwerkzeuge::teile(Werkzeugumgebung& u, std::int32_t n) {
+  if (const std::string f = keineLinie(u.zeichnung, n); !f.empty()) {
+    ergebnis(u, f);
+    return;
+  }
+  int anzahl = teilstuecke;
+  if (benutzer != nullptr) {
+    const std::optional<std::string> antwort = benutzer->eingabe(
+        "Linie aufteilen", "In wieviele Teilstücke soll die Linie zerlegt werden?", std::to_string(anzahl));
+    if (!antwort) return;  // "A&bbrechen": nothing changes
+    const std::optional<int> gelesen = ganzeZahl(*antwort);
+    if (!gelesen) {
+      ergebnis(u, "Bitte eine ganze Zahl von 2 bis 100 eingeben.");
+      return;
+    }
+    anzahl = *gelesen;
+  }
+  if (ergebnis(u, teileLinie(u.zeichnung, n, anzahl))) teilstuecke = anzahl;
+}
+
+void Trimmwerkzeuge::zweiteTaste(Werkzeugumgebung& u, Weltpunkt p) {
+  (void)p;
+  abbrechen(u);
+}
+
+void Trimmwerkzeuge::abbrechen(Werkzeugumgebung& u) {
+  erste_ = 0;
+  schnittlinie_.reset();
+  u.zustand.vonVorn();
+}
+
+}  // namespace quarzel

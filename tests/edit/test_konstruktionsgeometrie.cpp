@@ -1,0 +1,89 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <random>
+
+#include "edit/konstruktionsgeometrie.h"
+
+namespace quarzel {
+namespace {
+
+double abstandZurGeraden(Weltpunkt p, Weltpunkt a, Weltpunkt b) {
+  return std::fabs((b.x - a.x) * (p.y - a.y) - (b.y - a.y) * (p.x - a.x)) / std::hypot(b.x - a.x, b.y - a.y);
+}
+
+TEST(Linienschnitt, Grenzfaelle) {
+  const struct {
+    const char* name;
+    Weltpunkt a1, b1, a2, b2, erwartet;  // (0, 0): none
+  } faelle[] = {
+      {"treffen sich im Ursprung", {-5, 0}, {5, 0}, {0, -5}, {0, 5}, {0, 0}},
+      {"parallel", {0, 1}, {10, 2}, {0, 3}, {10, 4}, {0, 0}},
+      {"y -2e7 liegt unter der Grenze", {0, -1e7}, {1, -2e7}, {-1, -2e7}, {5, -2e7}, {0, 0}},
+      {"y +2e7 wird geliefert", {0, 1e7}, {1, 2e7}, {-1, 2e7}, {5, 2e7}, {1, 2e7}},
+      {"x jenseits 1e8", {0, 1}, {1, 1}, {2e8, 0}, {2e8, 5}, {0, 0}},
+      {"senkrecht gegen schraeg", {3, -1}, {3 + 1e-8, 9}, {0, 0.5}, {2, 2.5}, {3, 3.5}},
+      {"waagerecht gegen schraeg", {-4, 2}, {9, 2}, {1, 0}, {2, 1}, {3, 2}},
+  };
+  for (const auto& f : faelle) {
+    const Weltpunkt s = linienschnitt(f.a1, f.b1, f.a2, f.b2);
+    EXPECT_TRUE(std::hypot(s.x - f.erwartet.x, s.y - f.erwartet.y) < 1e-6) << f.name;
+  }
+}
+
+TEST(Richtungsgrad, Quadranten) {
+  // World y grows downwards on screen; angles turn counter-clockwise there.
+  const std::pair<Weltpunkt, float> faelle[] = {{{1, 0}, 0},    {{1, -1}, 45},  {{0, -2}, 90}, {{-1, -1}, 135},
+                                                {{-3, 0}, 180}, {{-1, 1}, 225}, {{0, 1}, 270}, {{1, 1}, 315}};
+  for (const auto& [q, grad] : faelle) EXPECT_NEAR(richtungsgrad({0, 0}, q), grad, 1e-4) << q.x << "," << q.y;
+}
+
+// Random corners: the crossing lies on both lines, a trimmed line ends on the
+// other, a fillet touches both sides and chamfers keep their measure.
+TEST(Konstruktionsgeometrie, ZufaelligeEcken) {
+  std::mt19937 zufall(1818);
+  std::uniform_real_distribution<double> koord(-5000, 5000), mass(0.5, 200);
+  int geprueft = 0;
+  for (int i = 0; i < 2000; ++i) {
+    const Weltpunkt a1{koord(zufall), koord(zufall)}, b1{koord(zufall), koord(zufall)};
+    const Weltpunkt a2{koord(zufall), koord(zufall)}, b2{koord(zufall), koord(zufall)};
+    const Weltpunkt s = linienschnitt(a1, b1, a2, b2);
+    if (keinSchnitt(s)) continue;
+    const double skala = std::max({1.0, std::fabs(s.x), std::fabs(s.y)}) * 1e-9;
+    ASSERT_LT(abstandZurGeraden(s, a1, b1), 1e-5 + skala);
+    ASSERT_LT(abstandZurGeraden(s, a2, b2), 1e-5 + skala);
+
+    Weltpunkt a = a1, b = b1;
+    schneideAb(a, b, s, a1);
+    ASSERT_TRUE((a.x == s.x && a.y == s.y) || (b.x == s.x && b.y == s.y));
+
+    const auto e = ecke(a1, b1, a1, a2, b2, b2);
+    if (!e || e->halbwinkel < 0.05) continue;
+    const double r = mass(zufall);
+    const auto f = abrundung(*e, r, false);
+    ASSERT_TRUE(f);
+    const double tol = 1e-6 * std::max(1.0, r / std::tan(e->halbwinkel));
+    EXPECT_NEAR(abstandZurGeraden(f->mitte, a1, b1), r, tol);
+    EXPECT_NEAR(abstandZurGeraden(f->mitte, a2, b2), r, tol);
+    EXPECT_LT(abstandZurGeraden(f->t1, a1, b1), tol);
+    EXPECT_LT(abstandZurGeraden(f->t2, a2, b2), tol);
+    EXPECT_NEAR(std::hypot(f->t1.x - f->mitte.x, f->t1.y - f->mitte.y), r, tol);
+    EXPECT_NEAR(f->ende - f->start, 180 - 2 * e->halbwinkel * 180 / M_PI, 1e-6);
+    // The arc's middle (angles counter-clockwise on screen, world y down) faces the corner.
+    const double mitte = (f->start + f->ende) / 2 * M_PI / 180;
+    const Weltpunkt scheitel{f->mitte.x + r * std::cos(mitte), f->mitte.y - r * std::sin(mitte)};
+    EXPECT_LT(std::hypot(scheitel.x - s.x, scheitel.y - s.y), std::hypot(f->mitte.x - s.x, f->mitte.y - s.y));
+
+    // Negative: the same end points, the centre mirrored across their chord.
+    const auto neg = abrundung(*e, r, true);
+    EXPECT_NEAR(neg->mitte.x + f->mitte.x, f->t1.x + f->t2.x, tol);
+    EXPECT_NEAR(neg->mitte.y + f->mitte.y, f->t1.y + f->t2.y, tol);
+    const auto laenge = fase(*e, r, false);
+    EXPECT_NEAR(std::hypot(laenge->t2.x - laenge->t1.x, laenge->t2.y - laenge->t1.y), r, tol);
+    ++geprueft;
+  }
+  EXPECT_GT(geprueft, 1000);
+}
+
+}  // namespace
+}  // namespace quarzel

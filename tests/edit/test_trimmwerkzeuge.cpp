@@ -7,7 +7,7 @@
 
 #include "edit/trimmwerkzeuge.h"
 #include "platform/skriptbenutzer.h"
-#include "test_werkzeug_hilfen.h"
+#include "support/edit/test_werkzeug_hilfen.h"
 
 namespace quarzel::test {
 namespace {

@@ -4,13 +4,25 @@
 // (0 success, 1 error).
 #pragma once
 
+#include <QGuiApplication>
 #include <iosfwd>
+#include <memory>
 #include <string>
 
 #include "platform/benutzer.h"
 #include "ui/window/cliaufruf.h"
 
 namespace quarzel {
+
+struct Zeichnung;
+class Schraffurbibliothek;
+
+// A GUI application for the fonts, unless one runs already (then nullptr).
+std::unique_ptr<QGuiApplication> starteCliAnwendung();
+// The drawing file with the program's line styles and hatches, its load notes
+// reported; false when it could not be loaded.
+bool ladeCliZeichnung(const std::string& pfad, Zeichnung& zeichnung, Schraffurbibliothek& schraffuren,
+                      Benutzer& benutzer);
 
 // info DATEI: statistics, layers and sheet of a drawing file on stdout.
 int cliInfo(const Cliaufruf& aufruf, Benutzer& benutzer);

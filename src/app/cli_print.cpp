@@ -3,40 +3,23 @@
 // print command, with the print settings' defaults. Without --tiles a print
 // that needs more than one page is refused, so a script never fills a tray
 // by surprise.
-#include <QGuiApplication>
 #include <QPrinter>
 #include <QPrinterInfo>
-#include <cstdlib>
 #include <memory>
 
 #include "app/cli_befehle.h"
 #include "store/zeichnung.h"
 #include "store/zeichnungsdatei.h"
-#include "styles/linienstilstart.h"
 #include "styles/schraffurbibliothek.h"
 #include "ui/qt/druckausgabe.h"
 
 namespace quarzel {
 
 int cliPrint(const Cliaufruf& aufruf, Benutzer& benutzer) {
-  std::unique_ptr<QGuiApplication> anwendung;
-  if (!QGuiApplication::instance()) {
-    const char* plattform = std::getenv("QT_QPA_PLATFORM");
-    if (plattform == nullptr || *plattform == '\0') setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    static int argc = 1;
-    static char name[] = "quarzel-cli";
-    static char* argv[] = {name, nullptr};
-    anwendung = std::make_unique<QGuiApplication>(argc, argv);
-  }
-
+  const auto anwendung = starteCliAnwendung();
   Schraffurbibliothek schraffuren;
   Zeichnung zeichnung;
-  ladeLinienstileBeimStart(zeichnung.linienstile);
-  Ladeoptionen ladeoptionen;
-  ladeoptionen.schraffurBekannt = [&schraffuren](const std::string& name) { return schraffuren.bekannt(name); };
-  const Ladeergebnis geladen = ladeZeichnung(aufruf.eingabe, zeichnung, benutzer, ladeoptionen);
-  meldeLadehinweise(geladen, benutzer);
-  if (!geladen.geladen) return 1;
+  if (!ladeCliZeichnung(aufruf.eingabe, zeichnung, schraffuren, benutzer)) return 1;
   if (zeichnung.speicher.anzahl() == 0) {
     benutzer.meldung("quarzel-cli: Die Zeichnung ist leer; es wird nichts gedruckt.", Meldungsart::Warnung);
     return 1;

@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "render/linienpfade.h"
+#include "view/clip.h"
 
 namespace quarzel {
 
@@ -52,21 +53,7 @@ void zeichneLinienzug(Canvas& canvas, std::span<const Pixelpunkt> punkte) {
 
 bool imBild(double breite, double hoehe, double rand, const Strecke& s, double& ta, double& tb) {
   if (!(breite > 0) || !(hoehe > 0)) return true;  // a canvas of unknown size: walk everything
-  // Liang-Barsky: each edge bounds t from one side.
-  const auto grenze = [&](double p, double q) {
-    if (p == 0) return q >= 0;
-    const double r = q / p;
-    if (p < 0) {
-      if (r > tb) return false;
-      ta = std::max(ta, r);
-    } else {
-      if (r < ta) return false;
-      tb = std::min(tb, r);
-    }
-    return true;
-  };
-  return grenze(-s.ux, s.a.x + rand) && grenze(s.ux, breite + rand - s.a.x) && grenze(-s.uy, s.a.y + rand) &&
-         grenze(s.uy, hoehe + rand - s.a.y) && ta <= tb;
+  return schneideStrecke({-rand, -rand, breite + rand, hoehe + rand}, s.a.x, s.a.y, s.ux, s.uy, ta, tb);
 }
 
 void zeichneDurchgezogen(Canvas& canvas, const Strich& s, std::span<const Pixelpunkt> punkte) {

@@ -50,4 +50,22 @@ bool cursorclip(const Cliprechteck& r, double x, double y) {
   return r.enthaelt({x, y});
 }
 
+bool schneideStrecke(const Cliprechteck& r, double x0, double y0, double dx, double dy, double& ta, double& tb) {
+  // Each edge bounds t from one side.
+  const auto grenze = [&](double p, double q) {
+    if (p == 0) return q >= 0;
+    const double t = q / p;
+    if (p < 0) {
+      if (t > tb) return false;
+      ta = std::max(ta, t);
+    } else {
+      if (t < ta) return false;
+      tb = std::min(tb, t);
+    }
+    return true;
+  };
+  return grenze(-dx, x0 - r.links) && grenze(dx, r.rechts - x0) && grenze(-dy, y0 - r.oben) &&
+         grenze(dy, r.unten - y0) && ta <= tb;
+}
+
 }  // namespace quarzel

@@ -30,5 +30,8 @@ bool bogenclip(const Cliprechteck& r, double xm, double ym, double rx, double ry
 bool polygonclip(const Cliprechteck& r, std::span<const Pixelpunkt> punkte);
 // True when the cross-hair's centre lies inside the rectangle (edges included).
 bool cursorclip(const Cliprechteck& r, double x, double y);
+// Liang-Barsky: the part ta … tb (within the given ta … tb) of the segment
+// from (x0, y0) along (dx, dy) that lies in the rectangle; false when none.
+bool schneideStrecke(const Cliprechteck& r, double x0, double y0, double dx, double dy, double& ta, double& tb);
 
 }  // namespace quarzel

@@ -7,6 +7,8 @@
 #include <utility>
 #include <vector>
 
+#include "view/clip.h"
+
 namespace quarzel {
 
 namespace {
@@ -136,20 +138,7 @@ void zeichneBand(QImage& bild, std::span<const QLineF> linien, QRgb farbe, int o
     // Cut to the band so no loop runs through the far outside.
     double ta = 0, tb = 1;
     const double dx = x1 - x0, dy = y1 - y0;
-    const auto grenze = [&](double p, double q) {
-      if (p == 0) return q >= 0;
-      const double r = q / p;
-      if (p < 0) {
-        if (r > tb) return false;
-        ta = std::max(ta, r);
-      } else {
-        if (r < ta) return false;
-        tb = std::min(tb, r);
-      }
-      return true;
-    };
-    if (!(grenze(-dx, x0 - links) && grenze(dx, rechts - x0) && grenze(-dy, y0 - o) && grenze(dy, u - y0) && ta <= tb))
-      continue;
+    if (!schneideStrecke({links, o, rechts, u}, x0, y0, dx, dy, ta, tb)) continue;
     if (ta > 0 || tb < 1) {
       const double ax = x0 + ta * dx, ay = y0 + ta * dy;
       x1 = x0 + tb * dx;

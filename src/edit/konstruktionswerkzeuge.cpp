@@ -293,11 +293,17 @@ void Konstruktionswerkzeuge::lege(Werkzeugumgebung& u, const std::vector<Figurli
   a.hilfslinie = istHilfslinie(u.zustand.werkzeug);
   a.farbe = a.hilfslinie ? vorgabe.hilfslinienfarbe : vorgabe.farbe;
   a.vorlage = vorgabe.eigenschaftenUebernehmen ? erste_.n : 0;
+  // The marks of earlier results go: then the picture needs more than the new lines.
+  const bool warMarkiert = u.zeichnung.speicher.anzahlMarkierte() > 0;
   const auto [von, bis] = legeKonstruktionAb(u.zeichnung, linien, a);
   if (von == 0) {
     if (letzterFehler.empty()) melde("Hier lässt sich keine Linie konstruieren.");
-  } else if (u.elementeZeichnen) {
-    u.elementeZeichnen(von, bis);
+  } else if (warMarkiert && u.neuZeichnen) {
+    letzterFehler.clear();
+    u.neuZeichnen();
+  } else {
+    letzterFehler.clear();
+    if (u.elementeZeichnen) u.elementeZeichnen(von, bis);
   }
   abbrechen(u);
 }

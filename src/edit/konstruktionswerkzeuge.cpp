@@ -138,8 +138,10 @@ void Konstruktionswerkzeuge::punkt(Werkzeugumgebung& u, Weltpunkt p) {
       melde("Bitte zwei verschiedene Linien wählen.");
       return;
     }
-    const std::vector<Figurlinie> linien = zweiLinien(u, zweite);
-    if (!letzterFehler.empty()) {
+    std::string fehler;
+    const std::vector<Figurlinie> linien = zweiLinien(u, zweite, fehler);
+    if (!fehler.empty()) {
+      melde(fehler);
       abbrechen(u);
       return;
     }
@@ -240,7 +242,8 @@ std::vector<Figurlinie> Konstruktionswerkzeuge::konstruktion(const Werkzeugumgeb
   return r;
 }
 
-std::vector<Figurlinie> Konstruktionswerkzeuge::zweiLinien(const Werkzeugumgebung& u, const Bezugslinie& zweite) {
+std::vector<Figurlinie> Konstruktionswerkzeuge::zweiLinien(const Werkzeugumgebung& u, const Bezugslinie& zweite,
+                                                           std::string& fehler) const {
   const Ansicht& ansicht = u.zeichnung.ansicht;
   const bool hilfs = istHilfslinie(u.zustand.werkzeug);
   std::vector<Figurlinie> r;
@@ -255,7 +258,7 @@ std::vector<Figurlinie> Konstruktionswerkzeuge::zweiLinien(const Werkzeugumgebun
   const auto teilung = [&](double anteil) {
     const auto [von, bis] = teilungslinie(erste_.a, erste_.b, zweite.a, zweite.b, anteil);
     if (von.x == bis.x && von.y == bis.y) {
-      melde("Die Linien liegen so, dass keine Linie zwischen ihnen entsteht.");
+      fehler = "Die Linien liegen so, dass keine Linie zwischen ihnen entsteht.";
       return;
     }
     linie(von, bis);
@@ -274,9 +277,9 @@ std::vector<Figurlinie> Konstruktionswerkzeuge::zweiLinien(const Werkzeugumgebun
   }
   const std::optional<Ecke> e = ecke(erste_.a, erste_.b, erste_.klick, zweite.a, zweite.b, zweite.klick);
   if (!e) {
-    melde(keinSchnitt(linienschnitt(erste_.a, erste_.b, zweite.a, zweite.b))
-              ? kKeinSchnitt
-              : "Bitte die Linien neben ihrem Schnittpunkt anklicken.");
+    fehler = keinSchnitt(linienschnitt(erste_.a, erste_.b, zweite.a, zweite.b))
+                 ? kKeinSchnitt
+                 : "Bitte die Linien neben ihrem Schnittpunkt anklicken.";
     return r;
   }
   const Weltpunkt h = halbierende(*e);
@@ -334,12 +337,22 @@ void Konstruktionswerkzeuge::bewegung(Werkzeugumgebung& u, Weltpunkt p) {
   }
   maus_ = p;
   zeigeAnker(u);
-  if (zweiteLinie(z.werkzeug)) return;
   Zeichenfigur f;
-  double abstand = 0;
-  if (z.werkzeug == W::ParalleleAbstandFest || z.werkzeug == W::HilfslinieParallelAbstandFest)
-    abstand = vorgabe.abstandZurReferenzlinie * weltProEinheit(u.zeichnung);
-  f.linien = konstruktion(u, p, std::nullopt, abstand);
+  if (zweiteLinie(z.werkzeug)) {
+    // Over a second line the result shows; beside one, or where the two
+    // give none, nothing (the click says why).
+    const std::int32_t n = elementUnterKlick(u, p, fangsuche);
+    if (n != 0 && n != erste_.n && keineLinie(u.zeichnung, n).empty()) {
+      const Tliniendaten& d = u.zeichnung.speicher.linie(n);
+      std::string fehler;
+      f.linien = zweiLinien(u, {n, {d.x1, d.y1}, {d.x2, d.y2}, p}, fehler);
+    }
+  } else {
+    double abstand = 0;
+    if (z.werkzeug == W::ParalleleAbstandFest || z.werkzeug == W::HilfslinieParallelAbstandFest)
+      abstand = vorgabe.abstandZurReferenzlinie * weltProEinheit(u.zeichnung);
+    f.linien = konstruktion(u, p, std::nullopt, abstand);
+  }
   const bool hilfs = istHilfslinie(z.werkzeug);
   band_.zeige(u.rueckmeldung, u.zeichnung.ansicht, f, hilfs ? vorgabe.hilfslinienfarbe : vorgabe.gummibandfarbe);
 }

@@ -81,7 +81,8 @@ class Konstruktionswerkzeuge : public Werkzeugmodul {
   // The new lines for the point p (the mouse or a click); `laenge` a typed length.
   std::vector<Figurlinie> konstruktion(const Werkzeugumgebung& u, Weltpunkt p, std::optional<double> laenge,
                                        double abstand) const;
-  std::vector<Figurlinie> zweiLinien(const Werkzeugumgebung& u, const Bezugslinie& zweite);
+  // The new lines from the first and a second line; `fehler` tells why none.
+  std::vector<Figurlinie> zweiLinien(const Werkzeugumgebung& u, const Bezugslinie& zweite, std::string& fehler) const;
   // The fixed distance in world millimetres; nullopt when the user cancelled.
   std::optional<double> festerAbstand(Werkzeugumgebung& u, Weltpunkt p);
   void lege(Werkzeugumgebung& u, const std::vector<Figurlinie>& linien);

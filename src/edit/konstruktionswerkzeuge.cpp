@@ -151,7 +151,10 @@ void Konstruktionswerkzeuge::punkt(Werkzeugumgebung& u, Weltpunkt p) {
   double abstand = 0;
   if (z.werkzeug == W::ParalleleAbstandFest || z.werkzeug == W::HilfslinieParallelAbstandFest) {
     const std::optional<double> a = festerAbstand(u, p);
-    if (!a) return;  // cancelled: the line stays picked for another try
+    if (!a) {
+      abbrechen(u);  // "Abbrechen" ends the construction without a change
+      return;
+    }
     abstand = *a;
   }
   lege(u, konstruktion(u, p, std::nullopt, abstand));
@@ -159,14 +162,12 @@ void Konstruktionswerkzeuge::punkt(Werkzeugumgebung& u, Weltpunkt p) {
 
 std::optional<double> Konstruktionswerkzeuge::festerAbstand(Werkzeugumgebung& u, Weltpunkt p) {
   const double einheit = weltProEinheit(u.zeichnung);
-  double abstand = vorgabe.abstandZurReferenzlinie;
+  const double abstand = vorgabe.abstandZurReferenzlinie;
   if (abstand > 0 && !u.zustand.umschaltung.strg) return abstand * einheit;
   if (benutzer == nullptr) return std::nullopt;
   // Proposed: the panel's distance, or where the click lies when that is 0.
-  const double vorschlag = abstand > 0 ? abstand
-                                       : std::hypot(p.x - lotfusspunkt(p, erste_.a, erste_.b).x,
-                                                    p.y - lotfusspunkt(p, erste_.a, erste_.b).y) /
-                                             einheit;
+  const Weltpunkt fuss = lotfusspunkt(p, erste_.a, erste_.b);
+  const double vorschlag = abstand > 0 ? abstand : std::hypot(p.x - fuss.x, p.y - fuss.y) / einheit;
   const std::optional<std::string> antwort =
       benutzer->eingabe("Abstand paralleler Linien", "Abstand zur Referenzlinie", formatiereDezimal(vorschlag, 4));
   if (!antwort) return std::nullopt;

@@ -11,6 +11,7 @@
 #include "edit/fangeinstellungen.h"
 #include "edit/fangsuche.h"
 #include "edit/flaechenwerkzeuge.h"
+#include "edit/konstruktionswerkzeuge.h"
 #include "edit/linienwerkzeuge.h"
 #include "edit/markierwerkzeug.h"
 #include "edit/textwerkzeuge.h"
@@ -42,6 +43,7 @@ class Werkzeugkasten {
   Textwerkzeuge texte;
   Ursprungswerkzeuge ursprung;
   Trimmwerkzeuge trimmen;
+  Konstruktionswerkzeuge konstruktion;
   Fangeinstellungen fang;
   Fangsuche fangsuche;
   Werkzeugsteuerung steuerung;

@@ -71,6 +71,9 @@ class Eigenschaftsleiste final : public QToolBar {
   Zeichenvorgabe vorgabe() const;
   Flaechenvorgabe flaeche() const;
 
+  // The drawing unit's name, shown after the distance of parallels.
+  void setzeEinheit(const QString& name);
+
   // Escape in a number field: its value from when it got the focus comes
   // back. True when a field of the bar had the focus.
   bool feldEscape();
@@ -137,6 +140,19 @@ class Eigenschaftsleiste final : public QToolBar {
   std::vector<QAction*> abrundungAktionen_;
   std::vector<QAction*> fasenAktionen_;
   std::vector<QAction*> teilstueckAktionen_;
+  // Construction: distance, angle, ratio, count, the two switches.
+  QDoubleSpinBox* abstand_ = nullptr;
+  QDoubleSpinBox* winkel_ = nullptr;
+  QDoubleSpinBox* teilung_ = nullptr;
+  QSpinBox* anzahl_ = nullptr;
+  QCheckBox* uebernehmen_ = nullptr;
+  QCheckBox* anker_ = nullptr;
+  std::vector<QAction*> abstandAktionen_;
+  std::vector<QAction*> winkelAktionen_;
+  std::vector<QAction*> teilungAktionen_;
+  std::vector<QAction*> anzahlAktionen_;
+  QAction* uebernehmenAktion_ = nullptr;
+  QAction* ankerAktion_ = nullptr;
   // The value of the number field that has the focus, as it got it.
   double feldwertBeimFokus_ = 0;
 };

@@ -159,6 +159,7 @@ Werkzeugbedienung::Werkzeugbedienung(QMainWindow& fenster, Werkzeugkasten& kaste
   u.markierenAktivieren = [this] { kasten_.steuerung.pfeilaktiv(); };
   st.fangen = [this](int x, int y) { return fange(x, y); };
   st.panelsZeigen = [this](Werkzeugcode w) {
+    eigenschaften_.setzeEinheit(QString::fromStdString(zeichnung_.ansicht.unitName));
     eigenschaften_.zeigeFuer(w);
     panel_->werkzeugGestartet(w);
     QAction* a = leisten_.aktionFuer(w, kasten_.steuerung.zustand().knopf);
@@ -310,6 +311,7 @@ void Werkzeugbedienung::vorgabenUebernehmen() {
   kasten_.trimmen.fasenmass = v.fasenmass;
   kasten_.trimmen.fasenAlsAbstand = v.fasenAlsAbstand;
   kasten_.trimmen.teilstuecke = v.teilstuecke;
+  kasten_.konstruktion.vorgabe = v;
 }
 
 Weltpunkt Werkzeugbedienung::fange(int x, int y) {

@@ -69,12 +69,6 @@ double reichweite(Weltpunkt a, Weltpunkt b, Weltpunkt s, Weltpunkt r) {
   return std::max(punktprodukt({a.x - s.x, a.y - s.y}, r), punktprodukt({b.x - s.x, b.y - s.y}, r));
 }
 
-// World millimetres per drawing unit in the scale in force.
-double weltProEinheit(const Zeichnung& z) {
-  const double teiler = z.massstabInKraft() * z.ansicht.unitFactor;
-  return teiler > 0 && std::isfinite(teiler) ? 1 / teiler : 1;
-}
-
 }  // namespace
 
 std::int32_t elementUnterKlick(const Werkzeugumgebung& u, Weltpunkt p, Fangsuche* fangsuche) {
@@ -161,7 +155,7 @@ void Konstruktionswerkzeuge::punkt(Werkzeugumgebung& u, Weltpunkt p) {
 }
 
 std::optional<double> Konstruktionswerkzeuge::festerAbstand(Werkzeugumgebung& u, Weltpunkt p) {
-  const double einheit = weltProEinheit(u.zeichnung);
+  const double einheit = u.zeichnung.aufsBlatt(1);
   const double abstand = vorgabe.abstandZurReferenzlinie;
   if (abstand > 0 && !u.zustand.umschaltung.strg) return abstand * einheit;
   if (benutzer == nullptr) return std::nullopt;
@@ -351,7 +345,7 @@ void Konstruktionswerkzeuge::bewegung(Werkzeugumgebung& u, Weltpunkt p) {
   } else {
     double abstand = 0;
     if (z.werkzeug == W::ParalleleAbstandFest || z.werkzeug == W::HilfslinieParallelAbstandFest)
-      abstand = vorgabe.abstandZurReferenzlinie * weltProEinheit(u.zeichnung);
+      abstand = vorgabe.abstandZurReferenzlinie * u.zeichnung.aufsBlatt(1);
     f.linien = konstruktion(u, p, std::nullopt, abstand);
   }
   const bool hilfs = istHilfslinie(z.werkzeug);

@@ -237,10 +237,6 @@ Eigenschaftsleiste::~Eigenschaftsleiste() {
   teilung_->removeEventFilter(this);
 }
 
-void Eigenschaftsleiste::setzeEinheit(const QString& name) {
-  abstand_->setSuffix(QLatin1Char(' ') + name);
-}
-
 QAction* Eigenschaftsleiste::feld(QWidget* w, const QString& beschriftung, std::vector<QAction*>& gruppe) {
   auto* l = new QLabel(beschriftung, this);
   l->setContentsMargins(4, 0, 2, 0);
@@ -345,7 +341,7 @@ int Eigenschaftsleiste::linienstil() const {
 
 void Eigenschaftsleiste::setzeZeichnungseinheit(const QString& einheit) {
   const QString suffix = QLatin1Char(' ') + einheit;
-  for (QDoubleSpinBox* feld : {abrundradius_, fasenmass_}) {
+  for (QDoubleSpinBox* feld : {abrundradius_, fasenmass_, abstand_}) {
     if (feld->suffix() != suffix) feld->setSuffix(suffix);
   }
 }

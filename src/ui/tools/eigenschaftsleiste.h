@@ -58,7 +58,7 @@ class Eigenschaftsleiste final : public QToolBar {
   int stift() const;
   int linienstil() const;
   // The unit shown after the fields that take drawing units (fillet
-  // radius, chamfer measure).
+  // radius, chamfer measure, distance of parallels).
   void setzeZeichnungseinheit(const QString& einheit);
   void setzeStift(int stift);
   void setzeLinienstil(int stil);
@@ -71,8 +71,6 @@ class Eigenschaftsleiste final : public QToolBar {
   Zeichenvorgabe vorgabe() const;
   Flaechenvorgabe flaeche() const;
 
-  // The drawing unit's name, shown after the distance of parallels.
-  void setzeEinheit(const QString& name);
 
   // Escape in a number field: its value from when it got the focus comes
   // back. True when a field of the bar had the focus.

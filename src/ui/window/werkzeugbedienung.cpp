@@ -159,7 +159,7 @@ Werkzeugbedienung::Werkzeugbedienung(QMainWindow& fenster, Werkzeugkasten& kaste
   u.markierenAktivieren = [this] { kasten_.steuerung.pfeilaktiv(); };
   st.fangen = [this](int x, int y) { return fange(x, y); };
   st.panelsZeigen = [this](Werkzeugcode w) {
-    eigenschaften_.setzeEinheit(QString::fromStdString(zeichnung_.ansicht.unitName));
+    eigenschaften_.setzeZeichnungseinheit(QString::fromStdString(zeichnung_.ansicht.unitName));
     eigenschaften_.zeigeFuer(w);
     panel_->werkzeugGestartet(w);
     QAction* a = leisten_.aktionFuer(w, kasten_.steuerung.zustand().knopf);

@@ -82,12 +82,13 @@ void ordneLinkeLeistenAn(QMainWindow& fenster, int fensterhoehe) {
   const int rahmen = fenster.menuBar()->sizeHint().height() + fenster.statusBar()->sizeHint().height();
   const int frei = std::max(kMindesthoeheLeistenspalte, fensterhoehe - rahmen - hoeheObererLeisten(fenster));
   for (QToolBar* t : links) fenster.removeToolBar(t);
-  int belegt = 0;
+  int belegt = 0, spalten = 1;
   for (QToolBar* t : links) {
     const int hoehe = t->sizeHint().height();
-    if (belegt > 0 && belegt + hoehe > frei) {
+    if (belegt > 0 && belegt + hoehe > frei && spalten < kLeistenspalten) {
       fenster.addToolBarBreak(Qt::LeftToolBarArea);
       belegt = 0;
+      ++spalten;
     }
     fenster.addToolBar(Qt::LeftToolBarArea, t);
     t->show();

@@ -467,11 +467,10 @@ void TFenster::fensterlageLaden() {
   einstellungen.beginGroup(kGruppe);
   // restoreGeometry() checks what it reads and refuses damaged values.
   if (!restoreGeometry(einstellungen.value(kGeometrie).toByteArray())) {
-    // The first start fills the screen: a drawing program wants every pixel.
+    // The first start takes most of the screen: a drawing wants room.
     const QScreen* bildschirm = QGuiApplication::primaryScreen();
     const QRect frei = bildschirm ? bildschirm->availableGeometry() : QRect(0, 0, 1024, 768);
-    resize(frei.size());
-    setWindowState(windowState() | Qt::WindowMaximized);
+    resize(std::min(1600, frei.width()), std::min(1000, frei.height()));
   }
   if (!restoreState(einstellungen.value(kZustand).toByteArray(), kAnordnungsversion)) {
     ordneLinkeLeistenAn(*this, height());

@@ -45,7 +45,7 @@ TEST_F(VerlaufBitmapFenster, BildEinfuegenLegtDieDateiMitZweiKlicksAb) {
   const Tbitmapdaten& b = speicher().bitmap(1);
   EXPECT_EQ(b.daten, png);
   // Twice as wide as high, as the picture.
-  EXPECT_DOUBLE_EQ(b.platzierung[2] - b.platzierung[0], 2 * (b.platzierung[3] - b.platzierung[1]));
+  EXPECT_NEAR(b.platzierung[2] - b.platzierung[0], 2 * (b.platzierung[3] - b.platzierung[1]), 1e-9);
   EXPECT_EQ(werkzeug(), wz(100)) << "placed: back to selecting";
 }
 

@@ -10,6 +10,7 @@
 #include "edit/bitmapwerkzeuge.h"
 #include "edit/fangeinstellungen.h"
 #include "edit/fangsuche.h"
+#include "edit/kreiskonstruktionen.h"
 #include "edit/flaechenwerkzeuge.h"
 #include "edit/linienwerkzeuge.h"
 #include "edit/markierwerkzeug.h"
@@ -42,6 +43,7 @@ class Werkzeugkasten {
   Textwerkzeuge texte;
   Ursprungswerkzeuge ursprung;
   Trimmwerkzeuge trimmen;
+  Kreiskonstruktionen kreise;
   Fangeinstellungen fang;
   Fangsuche fangsuche;
   Werkzeugsteuerung steuerung;

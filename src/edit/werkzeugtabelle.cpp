@@ -49,7 +49,7 @@ struct Z : Werkzeugzeile {
     maske = art;
     return *this;
   }
-  constexpr Z& f(std::uint8_t bits) {
+  constexpr Z& f(std::uint16_t bits) {
     felder = bits;
     return *this;
   }
@@ -207,13 +207,13 @@ constexpr std::array kTabelle{
     Werkzeugzeile(Z(W::Lot, G::Konstruktion).mk(kOhneWinkelraster).m(M::LinieWaehlenLaenge).spaeter(L::Konstruktion, "Lot fällen")),
     Werkzeugzeile(Z(W::Parallele, G::Konstruktion).spaeter(L::Konstruktion, "Parallele zu einer Linie")),
     Werkzeugzeile(Z(W::ParalleleAbstandFest, G::Konstruktion).spaeter(L::Konstruktion, "(Abstand fest)")),
-    Werkzeugzeile(Z(W::TangenteAnKreis, G::Konstruktion).m(M::KreisWaehlenPunkt).spaeter(L::Konstruktion, "Tangente an einen Kreis")),
-    Werkzeugzeile(Z(W::TangenteAnZweiKreise, G::Konstruktion).m(M::ZweiKreise).spaeter(L::Konstruktion, "Tangente an zwei Kreise")),
+    Werkzeugzeile(Z(W::TangenteAnKreis, G::Konstruktion).da().m(M::KreisWaehlenPunkt).k(L::Konstruktion, "tangenteankreis", "Tangente an einen Kreis")),
+    Werkzeugzeile(Z(W::TangenteAnZweiKreise, G::Konstruktion).da().mk(kOhneFang | kOhneLineal).m(M::ZweiKreise).k(L::Konstruktion, "tangenteanzweikreise", "Tangente an zwei Kreise")),
     Werkzeugzeile(Z(W::LinieZumParallelogramm, G::Konstruktion).m(M::LinieWaehlenPunkt).spaeter(L::Konstruktion, "Linie zum Parallelogramm erweitern")),
-    // The dispatch leaves 205 out of the construction module.
-    Werkzeugzeile(Z(W::TangentialerBogen, G::Keine).m(M::ZweiKreise).spaeter(L::Konstruktion, "Tangentialer Bogen an zwei Kreise")),
-    Werkzeugzeile(Z(W::KonzentrischerKreis, G::Konstruktion).m(M::KreisWaehlenRadius).spaeter(L::Konstruktion, "Konzentrischer Kreis/Bogen")),
-    Werkzeugzeile(Z(W::KonzentrischerBogenAbstandFest, G::Konstruktion).spaeter(L::Konstruktion, "Konzentrischer Bogen (Abstand fest)")),
+    // 205 is served by the construction module too, beside the other tangents.
+    Werkzeugzeile(Z(W::TangentialerBogen, G::Konstruktion).da().mk(kOhneFang | kOhneLineal).m(M::ZweiKreise).f(kTangentialradius).k(L::Konstruktion, "tangentialerbogen", "Tangentialer Bogen an zwei Kreise")),
+    Werkzeugzeile(Z(W::KonzentrischerKreis, G::Konstruktion).da().m(M::KreisWaehlenRadius).k(L::Konstruktion, "konzentrischerkreis", "Konzentrischer Kreis/Bogen")),
+    Werkzeugzeile(Z(W::KonzentrischerBogenAbstandFest, G::Konstruktion).da().mk(kOhneFang | kOhneLineal).m(M::KreisWaehlen).k(L::Konstruktion, "konzentrischerbogenabstand", "Konzentrischer Bogen (Abstand fest)")),
     Werkzeugzeile(Z(W::WinkelKonstruieren, G::Konstruktion).mk(kOhneWinkelraster).m(M::LinieWaehlenLaenge).spaeter(L::Konstruktion, "Winkel konstruieren")),
     Werkzeugzeile(Z(W::MittigeLinie, G::Konstruktion).spaeter(L::Konstruktion, "Mittige Linie konstruieren")),
     Werkzeugzeile(Z(W::Winkelhalbierende, G::Konstruktion).spaeter(L::Konstruktion, "Winkelhalbierende konstruieren")),
@@ -294,8 +294,8 @@ constexpr std::array kTabelle{
     Werkzeugzeile(Z(W::HilfslinieParallelAbstandFest, G::Konstruktion).spaeter(L::Hilfslinien, "Parallele Hilfslinie ziehen (Abstand fest)")),
     Werkzeugzeile(Z(W::Hilfslinie808, G::Konstruktion)),
     Werkzeugzeile(Z(W::HilfslinieWinkelhalbierende, G::Konstruktion).spaeter(L::Hilfslinien, "Winkelhalbierende Hilfslinie")),
-    Werkzeugzeile(Z(W::HilfskreisKonzentrisch, G::Konstruktion).spaeter(L::Hilfslinien, "Konzentrische  Hilfslinie")),
-    Werkzeugzeile(Z(W::HilfskreisKonzentrischAbstandFest, G::Konstruktion).spaeter(L::Hilfslinien, "(Abstand fest)")),
+    Werkzeugzeile(Z(W::HilfskreisKonzentrisch, G::Konstruktion).da().m(M::KreisWaehlenRadius).k(L::Hilfslinien, "hilfskreiskonzentrisch", "Konzentrische  Hilfslinie")),
+    Werkzeugzeile(Z(W::HilfskreisKonzentrischAbstandFest, G::Konstruktion).da().mk(kOhneFang | kOhneLineal).m(M::KreisWaehlen).k(L::Hilfslinien, "hilfskreiskonzentrischabstand", "(Abstand fest)")),
     Werkzeugzeile(Z(W::Hilfsmarker, G::Keine).spaeter(L::Hilfslinien, "Hilfsmarker")),
 
     // --- Gradients: one element each, colours from the property bar ------------------

@@ -48,6 +48,8 @@ struct Zeichenvorgabe {
   double fasenmass = 1;
   bool fasenAlsAbstand = false;
   int teilstuecke = 2;
+  // The arc touching two circles: its radius in drawing units.
+  double tangentialradius = 1;
   // Construction lines: their colour (section "Hilfslinien", key "Farbe").
   Farbe hilfslinienfarbe = 0;
   // The rubber band of a figure in progress ("Farbe beim Zeichnen von Objekten").

@@ -189,6 +189,15 @@ Eigenschaftsleiste::Eigenschaftsleiste(QWidget* eltern) : QToolBar(QStringLitera
   feld(teilstuecke_, QStringLiteral("Teilstücke:"), teilstueckAktionen_);
   connect(teilstuecke_, &QSpinBox::valueChanged, this, &Eigenschaftsleiste::geaendert);
 
+  tangentialradius_ = new QDoubleSpinBox(this);
+  tangentialradius_->setObjectName(QStringLiteral("Tangentialradius"));
+  tangentialradius_->setRange(0.0001, 1e7);
+  tangentialradius_->setDecimals(4);
+  tangentialradius_->setValue(1);
+  tangentialradius_->setToolTip(QStringLiteral("Radius des Bogens in Zeichnungseinheiten"));
+  feld(tangentialradius_, QStringLiteral("Radius:"), tangentialradiusAktionen_);
+  connect(tangentialradius_, &QDoubleSpinBox::valueChanged, this, &Eigenschaftsleiste::geaendert);
+
   for (QAbstractSpinBox* f :
        std::initializer_list<QAbstractSpinBox*>{eckradius_, ecken_, kreisradius_, schraffurwinkel_})
     f->installEventFilter(this);
@@ -324,6 +333,7 @@ void Eigenschaftsleiste::zeigeFuer(Werkzeugcode w) {
   for (QAction* a : abrundungAktionen_) a->setVisible(mitFeld(w, kAbrundung));
   for (QAction* a : fasenAktionen_) a->setVisible(mitFeld(w, kFase));
   for (QAction* a : teilstueckAktionen_) a->setVisible(mitFeld(w, kTeilstuecke));
+  for (QAction* a : tangentialradiusAktionen_) a->setVisible(mitFeld(w, kTangentialradius));
   // With the select tool the fill fields change the marked areas.
   const bool markieren = w == Werkzeugcode::Markieren;
   for (QAction* a : flaechenAktionen_) a->setVisible(markieren || mitFeld(w, kFuellung));
@@ -392,6 +402,7 @@ Zeichenvorgabe Eigenschaftsleiste::vorgabe() const {
   v.fasenmass = fasenmass_->value();
   v.fasenAlsAbstand = fasenAlsAbstand_;
   v.teilstuecke = teilstuecke_->value();
+  v.tangentialradius = tangentialradius_->value();
   return v;
 }
 

@@ -134,6 +134,9 @@ class Eigenschaftsleiste final : public QToolBar {
   std::vector<QAction*> abrundungAktionen_;
   std::vector<QAction*> fasenAktionen_;
   std::vector<QAction*> teilstueckAktionen_;
+  // The arc touching two circles.
+  QDoubleSpinBox* tangentialradius_ = nullptr;
+  std::vector<QAction*> tangentialradiusAktionen_;
   // The value of the number field that has the focus, as it got it.
   double feldwertBeimFokus_ = 0;
 };

@@ -17,6 +17,7 @@ Sitzung::Sitzung(Benutzer& b, std::vector<std::string> argumente, Umgebung umgeb
   zeichnung.ansicht.layoutView = true;
   // The trimming tools tell why they cannot work and ask for a number of pieces.
   werkzeuge.trimmen.benutzer = &benutzer;
+  werkzeuge.kreise.benutzer = &benutzer;
 }
 
 }  // namespace quarzel

@@ -310,6 +310,8 @@ void Werkzeugbedienung::vorgabenUebernehmen() {
   kasten_.trimmen.fasenmass = v.fasenmass;
   kasten_.trimmen.fasenAlsAbstand = v.fasenAlsAbstand;
   kasten_.trimmen.teilstuecke = v.teilstuecke;
+  kasten_.kreise.vorgabe = v;
+  kasten_.kreise.radius = v.tangentialradius;
 }
 
 Weltpunkt Werkzeugbedienung::fange(int x, int y) {

@@ -97,9 +97,7 @@ TEST(Tangentengeometrie, ZufaelligeKreise) {
     const Kreisform k1{{koord(zufall), koord(zufall)}, radius(zufall)},
         k2{{koord(zufall), koord(zufall)}, radius(zufall)};
     const Weltpunkt p{koord(zufall), koord(zufall)};
-    tbogendaten d;
-    d.xm = k1.mitte.x, d.ym = k1.mitte.y, d.xr = d.yr = k1.r;
-    const Punktliste t = tangentenpunkte(*ellipsenbogen(d), p);
+    const Punktliste t = tangentenpunkte(Ellipsenbogen{k1.mitte, k1.r, k1.r}, p);
     ASSERT_EQ(t.size(), ab(p, k1.mitte) > k1.r ? 2u : 0u);
     const double tol = 1e-7 * 3000;
     for (const Weltpunkt& q : t) {

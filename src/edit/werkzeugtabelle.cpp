@@ -213,7 +213,7 @@ constexpr std::array kTabelle{
     // 205 is served by the construction module too, beside the other tangents.
     Werkzeugzeile(Z(W::TangentialerBogen, G::Konstruktion).da().mk(kOhneFang | kOhneLineal).m(M::ZweiKreise).f(kTangentialradius).k(L::Konstruktion, "tangentialerbogen", "Tangentialer Bogen an zwei Kreise")),
     Werkzeugzeile(Z(W::KonzentrischerKreis, G::Konstruktion).da().m(M::KreisWaehlenRadius).k(L::Konstruktion, "konzentrischerkreis", "Konzentrischer Kreis/Bogen")),
-    Werkzeugzeile(Z(W::KonzentrischerBogenAbstandFest, G::Konstruktion).da().mk(kOhneFang | kOhneLineal).m(M::KreisWaehlen).k(L::Konstruktion, "konzentrischerbogenabstand", "Konzentrischer Bogen (Abstand fest)")),
+    Werkzeugzeile(Z(W::KonzentrischerBogenAbstandFest, G::Konstruktion).da().mk(kOhneFang | kOhneLineal).m(M::KreisWaehlenSeite).k(L::Konstruktion, "konzentrischerbogenabstand", "Konzentrischer Bogen (Abstand fest)")),
     Werkzeugzeile(Z(W::WinkelKonstruieren, G::Konstruktion).mk(kOhneWinkelraster).m(M::LinieWaehlenLaenge).spaeter(L::Konstruktion, "Winkel konstruieren")),
     Werkzeugzeile(Z(W::MittigeLinie, G::Konstruktion).spaeter(L::Konstruktion, "Mittige Linie konstruieren")),
     Werkzeugzeile(Z(W::Winkelhalbierende, G::Konstruktion).spaeter(L::Konstruktion, "Winkelhalbierende konstruieren")),
@@ -295,7 +295,7 @@ constexpr std::array kTabelle{
     Werkzeugzeile(Z(W::Hilfslinie808, G::Konstruktion)),
     Werkzeugzeile(Z(W::HilfslinieWinkelhalbierende, G::Konstruktion).spaeter(L::Hilfslinien, "Winkelhalbierende Hilfslinie")),
     Werkzeugzeile(Z(W::HilfskreisKonzentrisch, G::Konstruktion).da().m(M::KreisWaehlenRadius).k(L::Hilfslinien, "hilfskreiskonzentrisch", "Konzentrische  Hilfslinie")),
-    Werkzeugzeile(Z(W::HilfskreisKonzentrischAbstandFest, G::Konstruktion).da().mk(kOhneFang | kOhneLineal).m(M::KreisWaehlen).k(L::Hilfslinien, "hilfskreiskonzentrischabstand", "(Abstand fest)")),
+    Werkzeugzeile(Z(W::HilfskreisKonzentrischAbstandFest, G::Konstruktion).da().mk(kOhneFang | kOhneLineal).m(M::KreisWaehlenSeite).k(L::Hilfslinien, "hilfskreiskonzentrischabstand", "(Abstand fest)")),
     Werkzeugzeile(Z(W::Hilfsmarker, G::Keine).spaeter(L::Hilfslinien, "Hilfsmarker")),
 
     // --- Gradients: one element each, colours from the property bar ------------------

@@ -62,6 +62,7 @@ enum class Maskenart : std::uint8_t {
   ZweiKreise,
   LinieKreis,
   KreisWaehlen,
+  KreisWaehlenSeite,  // a circle, then the side of a copy at a fixed distance
   Bezier,
   Spline,
   Selektieren,

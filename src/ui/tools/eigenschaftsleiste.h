@@ -3,8 +3,8 @@
 // mm), line style and drawing colour. Shown with their tools: the variants of
 // the active tool button as a radio group (werkzeugvarianten.h), the corner
 // radius of rectangles, the number of corners of n-gons and stars, the radius
-// of fixed circles, the fill of new areas (colour, hatch, filled) and the
-// second colour of gradients.
+// of fixed circles, the fill of new areas (colour, hatch, filled), the
+// second colour of gradients and the radius of the arc touching two circles.
 //
 // It writes nothing into the drawing itself: the window reads the values
 // (vorgabe(), flaeche(), stift(), linienstil()) whenever they change and

@@ -10,7 +10,7 @@ namespace {
 // Segment parameters this far outside 0..1 still count as on the segment, so
 // a crossing exactly at an end is not lost to rounding.
 constexpr double endspiel = 1e-9;
-// Segments whose directions' cross product is this small against their
+// Lines whose directions' cross product is this small against their
 // lengths are parallel: their crossing is not a point worth offering.
 constexpr double parallelGrenze = 1e-14;
 
@@ -41,7 +41,7 @@ Weltpunkt naechsterStreckenpunkt(Weltpunkt p, Weltpunkt a, Weltpunkt b) {
   return f;
 }
 
-std::optional<Weltpunkt> streckenschnitt(Weltpunkt a, Weltpunkt b, Weltpunkt c, Weltpunkt d) {
+std::optional<Geradenschnitt> geradenschnitt(Weltpunkt a, Weltpunkt b, Weltpunkt c, Weltpunkt d) {
   const double ux = b.x - a.x, uy = b.y - a.y;
   const double vx = d.x - c.x, vy = d.y - c.y;
   const double nenner = kreuz(ux, uy, vx, vy);
@@ -50,8 +50,15 @@ std::optional<Weltpunkt> streckenschnitt(Weltpunkt a, Weltpunkt b, Weltpunkt c, 
   const double wx = c.x - a.x, wy = c.y - a.y;
   const double t = kreuz(wx, wy, vx, vy) / nenner;
   const double u = kreuz(wx, wy, ux, uy) / nenner;
-  if (!(t >= -endspiel && t <= 1 + endspiel && u >= -endspiel && u <= 1 + endspiel)) return std::nullopt;
-  return Weltpunkt{a.x + t * ux, a.y + t * uy};
+  return Geradenschnitt{{a.x + t * ux, a.y + t * uy}, t, u};
+}
+
+std::optional<Weltpunkt> streckenschnitt(Weltpunkt a, Weltpunkt b, Weltpunkt c, Weltpunkt d) {
+  const auto g = geradenschnitt(a, b, c, d);
+  if (!g || !(g->t >= -endspiel && g->t <= 1 + endspiel && g->u >= -endspiel && g->u <= 1 + endspiel)) {
+    return std::nullopt;
+  }
+  return g->s;
 }
 
 Weltrechteck streckenumgebung(Weltpunkt a, Weltpunkt b) {

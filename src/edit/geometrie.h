@@ -25,6 +25,15 @@ Weltpunkt lotfusspunkt(Weltpunkt p, Weltpunkt a, Weltpunkt b);
 // and B, otherwise the nearer end.
 Weltpunkt naechsterStreckenpunkt(Weltpunkt p, Weltpunkt a, Weltpunkt b);
 
+// The crossing S of the infinite lines AB and CD, with its place on each:
+// S = A + t (B - A) = C + u (D - C). None for parallel lines or a line of no
+// length. Snapping and the construction tools both compute crossings here.
+struct Geradenschnitt {
+  Weltpunkt s;
+  double t = 0, u = 0;
+};
+std::optional<Geradenschnitt> geradenschnitt(Weltpunkt a, Weltpunkt b, Weltpunkt c, Weltpunkt d);
+
 // The crossing of the segments AB and CD, ends included. Parallel and
 // collinear segments (no single crossing) give none.
 std::optional<Weltpunkt> streckenschnitt(Weltpunkt a, Weltpunkt b, Weltpunkt c, Weltpunkt d);

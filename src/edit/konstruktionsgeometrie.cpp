@@ -34,31 +34,19 @@ std::optional<Weltpunkt> seite(Weltpunkt a, Weltpunkt b, Weltpunkt k, Weltpunkt 
 }  // namespace
 
 Weltpunkt linienschnitt(Weltpunkt a1, Weltpunkt b1, Weltpunkt a2, Weltpunkt b2) {
-  const double dx1 = b1.x - a1.x, dy1 = b1.y - a1.y;
-  const double dx2 = b2.x - a2.x, dy2 = b2.y - a2.y;
-  const bool senkrecht1 = null(dx1), senkrecht2 = null(dx2);
-  const bool waagerecht1 = null(dy1), waagerecht2 = null(dy2);
-  if ((senkrecht1 && waagerecht1) || (senkrecht2 && waagerecht2)) return {};
-  if ((senkrecht1 && senkrecht2) || (waagerecht1 && waagerecht2)) return {};
-  Weltpunkt s;
-  if (senkrecht1) {
-    s.x = a1.x;
-    s.y = waagerecht2 ? a2.y : a2.y + dy2 / dx2 * (s.x - a2.x);
-  } else if (senkrecht2) {
-    s.x = a2.x;
-    s.y = waagerecht1 ? a1.y : a1.y + dy1 / dx1 * (s.x - a1.x);
-  } else if (waagerecht1) {
-    s.y = a1.y;
-    s.x = a2.x + dx2 / dy2 * (s.y - a2.y);
-  } else if (waagerecht2) {
-    s.y = a2.y;
-    s.x = a1.x + dx1 / dy1 * (s.y - a1.y);
-  } else {
-    const double m1 = dy1 / dx1, m2 = dy2 / dx2;
-    if (null(m1 - m2)) return {};
-    s.x = (a2.y - a1.y + m1 * a1.x - m2 * a2.x) / (m1 - m2);
-    s.y = a1.y + m1 * (s.x - a1.x);
+  double dx1 = b1.x - a1.x, dy1 = b1.y - a1.y;
+  double dx2 = b2.x - a2.x, dy2 = b2.y - a2.y;
+  // Tiny differences are none: such a line is axis-parallel and takes no slope.
+  for (double* d : {&dx1, &dy1, &dx2, &dy2}) {
+    if (null(*d)) *d = 0;
   }
+  if ((dx1 == 0 && dy1 == 0) || (dx2 == 0 && dy2 == 0)) return {};
+  if ((dx1 == 0 && dx2 == 0) || (dy1 == 0 && dy2 == 0)) return {};
+  // Two sloped lines whose slopes agree to the tolerance are parallel.
+  if (dx1 != 0 && dx2 != 0 && dy1 != 0 && dy2 != 0 && null(dy1 / dx1 - dy2 / dx2)) return {};
+  const auto g = geradenschnitt(a1, {a1.x + dx1, a1.y + dy1}, a2, {a2.x + dx2, a2.y + dy2});
+  if (!g) return {};
+  const Weltpunkt s = g->s;
   if (!(s.x >= -kSchnittXGrenze && s.x <= kSchnittXGrenze && s.y >= kSchnittYUnten && s.y <= kSchnittYOben)) return {};
   return s;
 }

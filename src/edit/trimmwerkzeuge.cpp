@@ -80,10 +80,10 @@ void Trimmwerkzeuge::punkt(Werkzeugumgebung& u, Weltpunkt p) {
       ergebnis(u, trimmeLinien(u.zeichnung, erste_, ersterKlick_, n, p, z.knopf == kTrimmenBeide));
       break;
     case W::Abrunden:
-      ergebnis(u, rundeAb(u.zeichnung, erste_, ersterKlick_, n, p, radius, negativAbrunden, modus));
+      ergebnis(u, rundeAb(u.zeichnung, erste_, ersterKlick_, n, p, u.zeichnung.aufsBlatt(radius), negativAbrunden, modus));
       break;
     case W::Befasen:
-      ergebnis(u, befase(u.zeichnung, erste_, ersterKlick_, n, p, fasenmass, fasenAlsAbstand, modus));
+      ergebnis(u, befase(u.zeichnung, erste_, ersterKlick_, n, p, u.zeichnung.aufsBlatt(fasenmass), fasenAlsAbstand, modus));
       break;
     default:
       break;

@@ -33,6 +33,7 @@ inline constexpr std::uint8_t kTrimmenMehrere = 2;
 
 class Trimmwerkzeuge : public Werkzeugmodul {
  public:
+  // Radius and chamfer measure in drawing units, as the user types them.
   double radius = 1;
   bool negativAbrunden = false;
   double fasenmass = 1;

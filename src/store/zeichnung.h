@@ -2,6 +2,7 @@
 // reference, so tests can hold several drawings at once.
 #pragma once
 
+#include <cmath>
 #include <string>
 
 #include "view/ansicht.h"
@@ -32,6 +33,13 @@ struct Zeichnung {
   double massstabInKraft() const {
     const double s = ebenen.massstab(ebenen.aktiveEbene());
     return s != 0 ? s : ansicht.drawingScale;
+  }
+
+  // A length typed in drawing units (the unit of the drawing, at the scale
+  // in force) as sheet millimetres: 50 cm at 1:100 are 5 mm.
+  double aufsBlatt(double laenge) const {
+    const double teiler = massstabInKraft() * ansicht.unitFactor;
+    return teiler > 0 && std::isfinite(teiler) ? laenge / teiler : laenge;
   }
 };
 

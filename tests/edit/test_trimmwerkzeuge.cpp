@@ -50,7 +50,9 @@ TEST_P(Trimmtest, Werkzeug) {
   SkriptBenutzer benutzer;
   benutzer.eingaben.push_back("4");
   werkzeug.benutzer = &benutzer;
-  werkzeug.radius = werkzeug.fasenmass = f.mass, werkzeug.fasenAlsAbstand = true;
+  // The panel takes drawing units.
+  werkzeug.radius = werkzeug.fasenmass = f.mass * z.massstabInKraft() * z.ansicht.unitFactor;
+  werkzeug.fasenAlsAbstand = true;
   st.setzeModul(Werkzeuggruppe::Trimmen, &werkzeug);
   // Away from the world origin, where a crossing would count as none.
   const Weltpunkt o = z.ansicht.pixelToWorld(401, 299);

@@ -314,6 +314,13 @@ int Eigenschaftsleiste::linienstil() const {
   return stil_->currentData().toInt();
 }
 
+void Eigenschaftsleiste::setzeZeichnungseinheit(const QString& einheit) {
+  const QString suffix = QLatin1Char(' ') + einheit;
+  for (QDoubleSpinBox* feld : {abrundradius_, fasenmass_}) {
+    if (feld->suffix() != suffix) feld->setSuffix(suffix);
+  }
+}
+
 void Eigenschaftsleiste::setzeStift(int s) {
   const int i = stift_->findData(s);
   if (i >= 0) stift_->setCurrentIndex(i);

@@ -57,6 +57,9 @@ class Eigenschaftsleiste final : public QToolBar {
 
   int stift() const;
   int linienstil() const;
+  // The unit shown after the fields that take drawing units (fillet
+  // radius, chamfer measure).
+  void setzeZeichnungseinheit(const QString& einheit);
   void setzeStift(int stift);
   void setzeLinienstil(int stil);
   QColor farbe() const { return farbe_; }

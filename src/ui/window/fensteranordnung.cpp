@@ -4,7 +4,10 @@
 #include <QScrollArea>
 #include <QScrollBar>
 #include <QMainWindow>
+#include <QMenuBar>
+#include <QStatusBar>
 #include <QToolBar>
+#include <algorithm>
 #include <initializer_list>
 #include <vector>
 
@@ -20,6 +23,21 @@ const std::initializer_list<std::initializer_list<const char*>> kReihen = {
     {"LeisteLinien", "LeisteFlaechen"},
     {"LeisteEigenschaften"},
 };
+
+// Height of the top bar rows: per row its tallest bar.
+int hoeheObererLeisten(QMainWindow& fenster) {
+  int summe = 0;
+  for (const auto& reihe : kReihen) {
+    int hoehe = 0;
+    for (const char* name : reihe) {
+      if (auto* t = fenster.findChild<QToolBar*>(QString::fromLatin1(name))) {
+        hoehe = std::max(hoehe, t->sizeHint().height());
+      }
+    }
+    summe += hoehe;
+  }
+  return summe;
+}
 
 void setzeDockbreite(QMainWindow& fenster) {
   std::vector<QDockWidget*> rechts;
@@ -52,6 +70,28 @@ void docksRollbar(QMainWindow& fenster) {
     rolle->setMinimumWidth(inhalt->minimumSizeHint().width() + rolle->verticalScrollBar()->sizeHint().width());
     rolle->setWidget(inhalt);
     d->setWidget(rolle);
+  }
+}
+
+void ordneLinkeLeistenAn(QMainWindow& fenster, int fensterhoehe) {
+  std::vector<QToolBar*> links;
+  for (QToolBar* t : fenster.findChildren<QToolBar*>(Qt::FindDirectChildrenOnly)) {
+    if (fenster.toolBarArea(t) == Qt::LeftToolBarArea && !t->isFloating()) links.push_back(t);
+  }
+  // findChildren gives the order of creation, which is the order of the bars.
+  const int rahmen = fenster.menuBar()->sizeHint().height() + fenster.statusBar()->sizeHint().height();
+  const int frei = std::max(kMindesthoeheLeistenspalte, fensterhoehe - rahmen - hoeheObererLeisten(fenster));
+  for (QToolBar* t : links) fenster.removeToolBar(t);
+  int belegt = 0;
+  for (QToolBar* t : links) {
+    const int hoehe = t->sizeHint().height();
+    if (belegt > 0 && belegt + hoehe > frei) {
+      fenster.addToolBarBreak(Qt::LeftToolBarArea);
+      belegt = 0;
+    }
+    fenster.addToolBar(Qt::LeftToolBarArea, t);
+    t->show();
+    belegt += hoehe;
   }
 }
 

@@ -15,9 +15,15 @@ namespace quarzel {
 inline constexpr int kDockbreite = 300;
 // The version of the arrangement. A layout saved under another version is
 // not restored: bars added or moved since would land in odd places.
-inline constexpr int kAnordnungsversion = 2;
+inline constexpr int kAnordnungsversion = 3;
+// A column of the left tool bars is never planned lower than this.
+inline constexpr int kMindesthoeheLeistenspalte = 240;
 
 void ordneLeistenAn(QMainWindow& fenster);
+// The tool bars at the left edge, in columns: a bar goes into the next
+// column when it would not fit below the bars already in this one, so no
+// button hides behind the overflow arrow of a window `fensterhoehe` high.
+void ordneLinkeLeistenAn(QMainWindow& fenster, int fensterhoehe);
 // Puts the contents of every dock into a scroll area, so that opening a dock
 // never makes the window taller than the screen; ordneLeistenAn does it for
 // the docks there are. Docks that already scroll are left alone.

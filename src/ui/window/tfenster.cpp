@@ -458,6 +458,7 @@ void TFenster::statustexteSetzen() {
   const Ansicht& a = sitzung_.zeichnung.ansicht;
   statusleiste_->setzeBlatt(qtext(blattStatustext(sitzung_.zeichnung.optionen.blattname, a)));
   statusleiste_->setzeMassstab(qtext(massstabStatustext(a.drawingScale)));
+  eigenschaften_->setzeZeichnungseinheit(qtext(a.unitName));
 }
 
 // --- Start and stop ----------------------------------------------------------
@@ -467,11 +468,16 @@ void TFenster::fensterlageLaden() {
   einstellungen.beginGroup(kGruppe);
   // restoreGeometry() checks what it reads and refuses damaged values.
   if (!restoreGeometry(einstellungen.value(kGeometrie).toByteArray())) {
+    // The first start fills the screen: a drawing program wants every pixel.
     const QScreen* bildschirm = QGuiApplication::primaryScreen();
     const QRect frei = bildschirm ? bildschirm->availableGeometry() : QRect(0, 0, 1024, 768);
-    resize(std::min(1280, frei.width()), std::min(800, frei.height()));
+    resize(frei.size());
+    setWindowState(windowState() | Qt::WindowMaximized);
   }
-  if (!restoreState(einstellungen.value(kZustand).toByteArray(), kAnordnungsversion)) dockbreiteBeimZeigen(*this);
+  if (!restoreState(einstellungen.value(kZustand).toByteArray(), kAnordnungsversion)) {
+    ordneLinkeLeistenAn(*this, height());
+    dockbreiteBeimZeigen(*this);
+  }
 }
 
 void TFenster::fensterlageSpeichern() const {

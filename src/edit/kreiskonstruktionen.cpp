@@ -33,13 +33,6 @@ bool zweiKreise(W w) {
   return w == W::TangenteAnZweiKreise || w == W::TangentialerBogen;
 }
 
-// World millimetres per drawing unit, as typed lengths are converted.
-double weltProEinheit(const Zeichnung& z) {
-  const double m = z.massstabInKraft();
-  const Weltpunkt a = z.ansicht.userToWorld(0, 0, m), b = z.ansicht.userToWorld(1, 0, m);
-  return std::hypot(b.x - a.x, b.y - a.y);
-}
-
 double entfernung(Weltpunkt a, Weltpunkt b) {
   return std::hypot(b.x - a.x, b.y - a.y);
 }
@@ -90,7 +83,7 @@ std::optional<double> Kreiskonstruktionen::frageAbstand(Werkzeugumgebung& u) {
     einheiten = *wert;
   }
   letzterAbstand_ = einheiten;
-  return einheiten * weltProEinheit(u.zeichnung);
+  return u.zeichnung.aufsBlatt(einheiten);
 }
 
 bool Kreiskonstruktionen::waehleErsten(Werkzeugumgebung& u, Weltpunkt p) {
@@ -127,7 +120,7 @@ Konstruktion Kreiskonstruktionen::ergebnis(Werkzeugumgebung& u, Weltpunkt p, boo
       const Kreiswahl k = waehleKreis(u.zeichnung, n, Kreisbedarf::Kreis);
       if (!k.bogen) return {{}, beimBewegen ? std::string() : k.fehler};
       if (w == W::TangenteAnZweiKreise) return tangenteAnZweiKreise(bogen_, ersterKlick_, *k.bogen, p);
-      return bogenAnZweiKreise(bogen_, ersterKlick_, *k.bogen, p, radius * weltProEinheit(u.zeichnung));
+      return bogenAnZweiKreise(bogen_, ersterKlick_, *k.bogen, p, u.zeichnung.aufsBlatt(radius));
     }
     case W::KonzentrischerKreis:
     case W::HilfskreisKonzentrisch: {

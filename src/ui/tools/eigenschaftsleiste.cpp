@@ -194,7 +194,6 @@ Eigenschaftsleiste::Eigenschaftsleiste(QWidget* eltern) : QToolBar(QStringLitera
   tangentialradius_->setRange(0.0001, 1e7);
   tangentialradius_->setDecimals(4);
   tangentialradius_->setValue(1);
-  tangentialradius_->setToolTip(QStringLiteral("Radius des Bogens in Zeichnungseinheiten"));
   feld(tangentialradius_, QStringLiteral("Radius:"), tangentialradiusAktionen_);
   connect(tangentialradius_, &QDoubleSpinBox::valueChanged, this, &Eigenschaftsleiste::geaendert);
 
@@ -316,7 +315,7 @@ int Eigenschaftsleiste::linienstil() const {
 
 void Eigenschaftsleiste::setzeZeichnungseinheit(const QString& einheit) {
   const QString suffix = QLatin1Char(' ') + einheit;
-  for (QDoubleSpinBox* feld : {abrundradius_, fasenmass_}) {
+  for (QDoubleSpinBox* feld : {abrundradius_, fasenmass_, tangentialradius_}) {
     if (feld->suffix() != suffix) feld->setSuffix(suffix);
   }
 }

@@ -58,7 +58,7 @@ class Eigenschaftsleiste final : public QToolBar {
   int stift() const;
   int linienstil() const;
   // The unit shown after the fields that take drawing units (fillet
-  // radius, chamfer measure).
+  // radius, chamfer measure, radius of the tangential arc).
   void setzeZeichnungseinheit(const QString& einheit);
   void setzeStift(int stift);
   void setzeLinienstil(int stil);

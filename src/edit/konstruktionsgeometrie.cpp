@@ -122,6 +122,53 @@ std::optional<Fase> fase(const Ecke& e, double mass, bool alsAbstand) {
   return Fase{plus(e.s, e.r1, d), plus(e.s, e.r2, d)};
 }
 
+std::optional<Weltpunkt> gedrehteRichtung(Weltpunkt a, Weltpunkt b, double grad) {
+  const double dx = b.x - a.x, dy = b.y - a.y;
+  const double l = std::hypot(dx, dy);
+  if (!(l > 0)) return std::nullopt;
+  // Counter-clockwise on screen is clockwise in world coordinates (y down).
+  const double w = -grad / kGrad, c = std::cos(w), s = std::sin(w);
+  return Weltpunkt{(dx * c - dy * s) / l, (dx * s + dy * c) / l};
+}
+
+int seiteVon(Weltpunkt a, Weltpunkt b, Weltpunkt p) {
+  const double k = (b.x - a.x) * (p.y - a.y) - (b.y - a.y) * (p.x - a.x);
+  // y grows downwards: a negative cross product lies left on screen.
+  return k < 0 ? 1 : k > 0 ? -1 : 0;
+}
+
+std::optional<Weltpunkt> versatzZurSeite(Weltpunkt a, Weltpunkt b, Weltpunkt p, double abstand) {
+  const int seite = seiteVon(a, b, p);
+  const double l = std::hypot(b.x - a.x, b.y - a.y);
+  if (seite == 0 || !(l > 0)) return std::nullopt;
+  // The left normal on screen of A→B is (dy, -dx) in world coordinates.
+  const double f = seite * abstand / l;
+  return Weltpunkt{(b.y - a.y) * f, -(b.x - a.x) * f};
+}
+
+std::pair<Weltpunkt, Weltpunkt> teilungslinie(Weltpunkt a1, Weltpunkt b1, Weltpunkt a2, Weltpunkt b2, double anteil) {
+  // Line 2 turned round when its start lies nearer to the end of line 1.
+  if (std::hypot(a2.x - a1.x, a2.y - a1.y) + std::hypot(b2.x - b1.x, b2.y - b1.y) >
+      std::hypot(b2.x - a1.x, b2.y - a1.y) + std::hypot(a2.x - b1.x, a2.y - b1.y))
+    std::swap(a2, b2);
+  const auto zwischen = [anteil](Weltpunkt p, Weltpunkt q) {
+    return Weltpunkt{p.x + anteil * (q.x - p.x), p.y + anteil * (q.y - p.y)};
+  };
+  return {zwischen(a1, a2), zwischen(b1, b2)};
+}
+
+Weltpunkt halbierende(const Ecke& e) {
+  const Weltpunkt w{e.r1.x + e.r2.x, e.r1.y + e.r2.y};
+  const double l = std::hypot(w.x, w.y);
+  return {w.x / l, w.y / l};
+}
+
+std::array<std::pair<Weltpunkt, Weltpunkt>, 3> parallelogrammseiten(Weltpunkt a, Weltpunkt b, Weltpunkt p) {
+  if (std::hypot(p.x - b.x, p.y - b.y) < std::hypot(p.x - a.x, p.y - a.y)) std::swap(a, b);
+  const Weltpunkt gegenueber{p.x + b.x - a.x, p.y + b.y - a.y};
+  return {{{a, p}, {p, gegenueber}, {gegenueber, b}}};
+}
+
 void schneideAb(Weltpunkt& a, Weltpunkt& b, Weltpunkt s, Weltpunkt k) {
   const Weltpunkt f = lotfusspunkt(k, a, b);
   const bool zwischenX = f.x >= std::min(s.x, b.x) && f.x <= std::max(s.x, b.x);

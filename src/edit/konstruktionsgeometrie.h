@@ -4,7 +4,9 @@
 // here knows elements.
 #pragma once
 
+#include <array>
 #include <optional>
+#include <utility>
 
 #include "view/ansicht.h"
 
@@ -62,6 +64,32 @@ struct Fase {
   Weltpunkt t1, t2;
 };
 std::optional<Fase> fase(const Ecke& e, double mass, bool alsAbstand);
+
+// --- Constructions of new lines from a reference line AB ------------------
+
+// The unit direction of AB turned counter-clockwise on screen by `grad`
+// degrees (world y grows downwards); none for A = B.
+std::optional<Weltpunkt> gedrehteRichtung(Weltpunkt a, Weltpunkt b, double grad);
+
+// Which side of the infinite line AB the point P lies on: +1 left of A→B as
+// seen on screen, -1 right, 0 on it.
+int seiteVon(Weltpunkt a, Weltpunkt b, Weltpunkt p);
+
+// The offset that moves AB `abstand` to the side of P (perpendicular to AB);
+// none for A = B or P on the line.
+std::optional<Weltpunkt> versatzZurSeite(Weltpunkt a, Weltpunkt b, Weltpunkt p, double abstand);
+
+// The line dividing A1B1 and A2B2 at `anteil` (0: line 1, 1: line 2): each
+// end moves from line 1 towards the end of line 2 that lies on its side, so
+// two lines drawn in opposite directions still give the line between them.
+std::pair<Weltpunkt, Weltpunkt> teilungslinie(Weltpunkt a1, Weltpunkt b1, Weltpunkt a2, Weltpunkt b2, double anteil);
+
+// The unit direction halving the corner: between its two kept sides.
+Weltpunkt halbierende(const Ecke& e);
+
+// The parallelogram spanned by AB and P: P is the corner next to the end of
+// AB nearer to it. The three sides besides AB, from that end round to the other.
+std::array<std::pair<Weltpunkt, Weltpunkt>, 3> parallelogrammseiten(Weltpunkt a, Weltpunkt b, Weltpunkt p);
 
 // The line A→B cut or extended to S, keeping the side of S its click K lies
 // on: if the foot of K lies between S and B (in x and in y) the line becomes

@@ -8,6 +8,7 @@ Werkzeugkasten::Werkzeugkasten(Zeichnung& zeichnung, const Uhr& uhr)
     : fangsuche(zeichnung), steuerung(zeichnung, uhr) {
   fangsuche.uhr = &uhr;
   trimmen.fangsuche = &fangsuche;
+  konstruktion.fangsuche = &fangsuche;
   kreise.fangsuche = &fangsuche;
   steuerung.setzeModul(Werkzeuggruppe::Linien, &linien);
   steuerung.setzeModul(Werkzeuggruppe::Flaechen, &flaechen);
@@ -17,7 +18,8 @@ Werkzeugkasten::Werkzeugkasten(Zeichnung& zeichnung, const Uhr& uhr)
   steuerung.setzeModul(Werkzeuggruppe::Text, &texte);
   steuerung.setzeModul(Werkzeuggruppe::Ursprung, &ursprung);
   steuerung.setzeModul(Werkzeuggruppe::Trimmen, &trimmen);
-  steuerung.setzeModul(Werkzeuggruppe::Konstruktion, &kreise);
+  steuerung.setzeModul(Werkzeuggruppe::Konstruktion, &konstruktion);
+  konstruktion.kreise = &kreise;
 }
 
 void Werkzeugkasten::fensterTrennen() {

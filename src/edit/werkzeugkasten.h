@@ -10,8 +10,9 @@
 #include "edit/bitmapwerkzeuge.h"
 #include "edit/fangeinstellungen.h"
 #include "edit/fangsuche.h"
-#include "edit/kreiskonstruktionen.h"
 #include "edit/flaechenwerkzeuge.h"
+#include "edit/konstruktionswerkzeuge.h"
+#include "edit/kreiskonstruktionen.h"
 #include "edit/linienwerkzeuge.h"
 #include "edit/markierwerkzeug.h"
 #include "edit/textwerkzeuge.h"
@@ -43,6 +44,7 @@ class Werkzeugkasten {
   Textwerkzeuge texte;
   Ursprungswerkzeuge ursprung;
   Trimmwerkzeuge trimmen;
+  Konstruktionswerkzeuge konstruktion;
   Kreiskonstruktionen kreise;
   Fangeinstellungen fang;
   Fangsuche fangsuche;

@@ -97,6 +97,8 @@ struct Z : Werkzeugzeile {
 
 constexpr std::uint8_t kFl = kFuellung;
 constexpr std::uint8_t kF2 = kFarbe2;
+// The fields every construction shows.
+constexpr std::uint16_t kKo = kUebernehmen | kAnker;
 
 // One row per tool code. Per bar, buttons in their order; a button's variants
 // follow it in the order the property bar offers them.
@@ -203,20 +205,21 @@ constexpr std::array kTabelle{
     // No tool yet; Escape and the tool start already know it.
     Werkzeugzeile(Z(W::Sonderwerkzeug39, G::Keine).mk(kOhneAutosicherung).esc(Escape::Modul, G::Linien)),
 
-    // --- Construction (not available yet) ------------------------------------------
-    Werkzeugzeile(Z(W::Lot, G::Konstruktion).mk(kOhneWinkelraster).m(M::LinieWaehlenLaenge).spaeter(L::Konstruktion, "Lot fällen")),
-    Werkzeugzeile(Z(W::Parallele, G::Konstruktion).spaeter(L::Konstruktion, "Parallele zu einer Linie")),
-    Werkzeugzeile(Z(W::ParalleleAbstandFest, G::Konstruktion).spaeter(L::Konstruktion, "(Abstand fest)")),
+    // --- Construction: a picked reference line and what follows (konstruktionswerkzeuge.h);
+    // the circle constructions are served by the module's `kreise` ------------------------
+    Werkzeugzeile(Z(W::Lot, G::Konstruktion).da().mk(kOhneWinkelraster).m(M::LinieWaehlenLaenge).f(kKo).k(L::Konstruktion, "lot", "Lot fällen")),
+    Werkzeugzeile(Z(W::Parallele, G::Konstruktion).da().f(kKo | kAnzahl).k(L::Konstruktion, "parallele", "Parallele zu einer Linie")),
+    Werkzeugzeile(Z(W::ParalleleAbstandFest, G::Konstruktion).da().mk(kOhneFang | kOhneLineal).f(kKo | kAbstand | kAnzahl).k(L::Konstruktion, "parallelefest", "(Abstand fest)")),
     Werkzeugzeile(Z(W::TangenteAnKreis, G::Konstruktion).da().m(M::KreisWaehlenPunkt).k(L::Konstruktion, "tangenteankreis", "Tangente an einen Kreis")),
     Werkzeugzeile(Z(W::TangenteAnZweiKreise, G::Konstruktion).da().mk(kOhneFang | kOhneLineal).m(M::ZweiKreise).k(L::Konstruktion, "tangenteanzweikreise", "Tangente an zwei Kreise")),
-    Werkzeugzeile(Z(W::LinieZumParallelogramm, G::Konstruktion).m(M::LinieWaehlenPunkt).spaeter(L::Konstruktion, "Linie zum Parallelogramm erweitern")),
-    // 205 is served by the construction module too, beside the other tangents.
+    Werkzeugzeile(Z(W::LinieZumParallelogramm, G::Konstruktion).da().m(M::LinieWaehlenPunkt).f(kKo).k(L::Konstruktion, "linieparallelogramm", "Linie zum Parallelogramm erweitern")),
+    // 205 is served here too, beside the other tangents (the circle module).
     Werkzeugzeile(Z(W::TangentialerBogen, G::Konstruktion).da().mk(kOhneFang | kOhneLineal).m(M::ZweiKreise).f(kTangentialradius).k(L::Konstruktion, "tangentialerbogen", "Tangentialer Bogen an zwei Kreise")),
-    Werkzeugzeile(Z(W::KonzentrischerKreis, G::Konstruktion).da().m(M::KreisWaehlenRadius).k(L::Konstruktion, "konzentrischerkreis", "Konzentrischer Kreis/Bogen")),
-    Werkzeugzeile(Z(W::KonzentrischerBogenAbstandFest, G::Konstruktion).da().mk(kOhneFang | kOhneLineal).m(M::KreisWaehlenSeite).k(L::Konstruktion, "konzentrischerbogenabstand", "Konzentrischer Bogen (Abstand fest)")),
-    Werkzeugzeile(Z(W::WinkelKonstruieren, G::Konstruktion).mk(kOhneWinkelraster).m(M::LinieWaehlenLaenge).spaeter(L::Konstruktion, "Winkel konstruieren")),
-    Werkzeugzeile(Z(W::MittigeLinie, G::Konstruktion).spaeter(L::Konstruktion, "Mittige Linie konstruieren")),
-    Werkzeugzeile(Z(W::Winkelhalbierende, G::Konstruktion).spaeter(L::Konstruktion, "Winkelhalbierende konstruieren")),
+    Werkzeugzeile(Z(W::KonzentrischerKreis, G::Konstruktion).da().m(M::KreisWaehlenRadius).f(kAnzahl).k(L::Konstruktion, "konzentrischerkreis", "Konzentrischer Kreis/Bogen")),
+    Werkzeugzeile(Z(W::KonzentrischerBogenAbstandFest, G::Konstruktion).da().mk(kOhneFang | kOhneLineal).m(M::KreisWaehlenSeite).f(kAbstand | kAnzahl).k(L::Konstruktion, "konzentrischerbogenabstand", "Konzentrischer Bogen (Abstand fest)")),
+    Werkzeugzeile(Z(W::WinkelKonstruieren, G::Konstruktion).da().mk(kOhneWinkelraster).m(M::LinieWaehlenLaenge).f(kKo | kWinkel).k(L::Konstruktion, "winkel", "Winkel konstruieren")),
+    Werkzeugzeile(Z(W::MittigeLinie, G::Konstruktion).da().mk(kOhneFang | kOhneLineal).f(kKo | kTeilung).k(L::Konstruktion, "mittigelinie", "Mittige Linie konstruieren")),
+    Werkzeugzeile(Z(W::Winkelhalbierende, G::Konstruktion).da().mk(kOhneFang | kOhneLineal).f(kKo).k(L::Konstruktion, "winkelhalbierende", "Winkelhalbierende konstruieren")),
     Werkzeugzeile(Z(W::Konstruktion207, G::Konstruktion)),
     Werkzeugzeile(Z(W::Konstruktion211, G::Konstruktion)),
 
@@ -278,7 +281,7 @@ constexpr std::array kTabelle{
     Werkzeugzeile(Z(W::KoordinatensystemDrehen, G::Linien).da().m(M::ZweiPunkte).weitererKnopf(1, L::Ursprung, "rasterdrehen", "Raster und Koordinatensystem drehen")),
 
     // --- Construction lines: single lines in the line module, constructed ones in
-    // the construction module (not available yet). ---------------------------------------
+    // the construction module. -------------------------------------------------------------
     Werkzeugzeile(Z(W::HilfslinieWaagerecht, G::Linien).fig(1, 0, hilfslinieWaagerecht).esc(Escape::ModulSchonOhnePunkte, G::Linien).k(L::Hilfslinien, "hilfsliniewaagerecht", "Horizontale Hilfslinie ziehen")),
     Werkzeugzeile(Z(W::HilfslinieSenkrecht, G::Linien).fig(1, 0, hilfslinieSenkrecht).esc(Escape::ModulSchonOhnePunkte, G::Linien).k(L::Hilfslinien, "hilfsliniesenkrecht", "Vertikale Hilfslinie ziehen")),
     Werkzeugzeile(Z(W::HilfslinieBeliebig, G::Linien).fig(2, 0, hilfslinieBeliebig).m(M::StartEnde).k(L::Hilfslinien, "hilfsliniebeliebig", "Beliebige Hilfslinie ziehen")),
@@ -287,15 +290,15 @@ constexpr std::array kTabelle{
     Werkzeugzeile(Z(W::HilfskreisDreiPunkte, G::Linien).fig(3, 0, hilfskreisDreiPunkte).m(M::DreiPunkte).v(L::Hilfslinien, W::Hilfskreis, "3 Punkte")),
     Werkzeugzeile(Z(W::Hilfslinienkreuz, G::Linien).fig(1, 0, hilfslinienkreuz).k(L::Hilfslinien, "hilfslinienkreuz", "Hilfslinienkreuz").v("Gerade")),
     Werkzeugzeile(Z(W::HilfslinienkreuzSchraeg, G::Linien).fig(1, 0, hilfslinienkreuzSchraeg).v(L::Hilfslinien, W::Hilfslinienkreuz, "45°")),
-    Werkzeugzeile(Z(W::HilfslinieLot, G::Konstruktion).spaeter(L::Hilfslinien, "Senkrechte Hilfslinie ziehen")),
-    Werkzeugzeile(Z(W::HilfslinieWinklig, G::Konstruktion).spaeter(L::Hilfslinien, "Winklige Hilfslinie ziehen")),
-    Werkzeugzeile(Z(W::HilfslinieParallel, G::Konstruktion).spaeter(L::Hilfslinien, "Parallele Hilfslinie ziehen")),
-    Werkzeugzeile(Z(W::HilfslinieMittig, G::Konstruktion).spaeter(L::Hilfslinien, "Mittige Hilfslinie ziehen")),
-    Werkzeugzeile(Z(W::HilfslinieParallelAbstandFest, G::Konstruktion).spaeter(L::Hilfslinien, "Parallele Hilfslinie ziehen (Abstand fest)")),
+    Werkzeugzeile(Z(W::HilfslinieLot, G::Konstruktion).da().f(kKo).k(L::Hilfslinien, "hilfslinielot", "Senkrechte Hilfslinie ziehen")),
+    Werkzeugzeile(Z(W::HilfslinieWinklig, G::Konstruktion).da().mk(kOhneWinkelraster).f(kKo | kWinkel).k(L::Hilfslinien, "hilfsliniewinklig", "Winklige Hilfslinie ziehen")),
+    Werkzeugzeile(Z(W::HilfslinieParallel, G::Konstruktion).da().f(kKo | kAnzahl).k(L::Hilfslinien, "hilfslinieparallel", "Parallele Hilfslinie ziehen")),
+    Werkzeugzeile(Z(W::HilfslinieMittig, G::Konstruktion).da().mk(kOhneFang | kOhneLineal).f(kKo | kTeilung).k(L::Hilfslinien, "hilfsliniemittig", "Mittige Hilfslinie ziehen")),
+    Werkzeugzeile(Z(W::HilfslinieParallelAbstandFest, G::Konstruktion).da().mk(kOhneFang | kOhneLineal).f(kKo | kAbstand | kAnzahl).k(L::Hilfslinien, "hilfslinieparallelfest", "Parallele Hilfslinie ziehen (Abstand fest)")),
     Werkzeugzeile(Z(W::Hilfslinie808, G::Konstruktion)),
-    Werkzeugzeile(Z(W::HilfslinieWinkelhalbierende, G::Konstruktion).spaeter(L::Hilfslinien, "Winkelhalbierende Hilfslinie")),
-    Werkzeugzeile(Z(W::HilfskreisKonzentrisch, G::Konstruktion).da().m(M::KreisWaehlenRadius).k(L::Hilfslinien, "hilfskreiskonzentrisch", "Konzentrische  Hilfslinie")),
-    Werkzeugzeile(Z(W::HilfskreisKonzentrischAbstandFest, G::Konstruktion).da().mk(kOhneFang | kOhneLineal).m(M::KreisWaehlenSeite).k(L::Hilfslinien, "hilfskreiskonzentrischabstand", "(Abstand fest)")),
+    Werkzeugzeile(Z(W::HilfslinieWinkelhalbierende, G::Konstruktion).da().mk(kOhneFang | kOhneLineal).f(kKo).k(L::Hilfslinien, "hilfsliniewinkelhalbierende", "Winkelhalbierende Hilfslinie")),
+    Werkzeugzeile(Z(W::HilfskreisKonzentrisch, G::Konstruktion).da().m(M::KreisWaehlenRadius).f(kAnzahl).k(L::Hilfslinien, "hilfskreiskonzentrisch", "Konzentrische  Hilfslinie")),
+    Werkzeugzeile(Z(W::HilfskreisKonzentrischAbstandFest, G::Konstruktion).da().mk(kOhneFang | kOhneLineal).m(M::KreisWaehlenSeite).f(kAbstand | kAnzahl).k(L::Hilfslinien, "hilfskreiskonzentrischabstand", "(Abstand fest)")),
     Werkzeugzeile(Z(W::Hilfsmarker, G::Keine).spaeter(L::Hilfslinien, "Hilfsmarker")),
 
     // --- Gradients: one element each, colours from the property bar ------------------

@@ -85,7 +85,16 @@ enum Eigenschaftsfeld : std::uint16_t {
   kAbrundung = 32,   // fillet: "Radius:" and "Negativ abrunden"
   kFase = 64,        // chamfer: "Fasenlänge: " or "Abstand: "
   kTeilstuecke = 128,  // dividing a line: "Teilstücke:"
-  kTangentialradius = 256,  // the arc touching two circles: "Radius:"
+  // Construction: "Abstand zur Referenzlinie:", "Winkel zur Referenzlinie:",
+  // "Teilungsverhältnis:", "Anzahl:", "Eigenschaften übernehmen",
+  // "Ankerlinien anzeigen".
+  kAbstand = 256,
+  kWinkel = 512,
+  kTeilung = 1024,
+  kAnzahl = 2048,
+  kUebernehmen = 4096,
+  kAnker = 8192,
+  kTangentialradius = 16384,  // the arc touching two circles: "Radius:"
 };
 
 // How Escape ends the tool's collection (when no panel takes the key first).

@@ -48,6 +48,16 @@ struct Zeichenvorgabe {
   double fasenmass = 1;
   bool fasenAlsAbstand = false;
   int teilstuecke = 2;
+  // Construction: the fixed distance of parallels in drawing units, the
+  // angle to the reference line in degrees, the dividing ratio in per cent,
+  // how many parallels at once, whether new lines take the properties of
+  // the picked line, whether the picked line is shown while constructing.
+  double abstandZurReferenzlinie = 1;
+  double winkelZurReferenzlinie = 45;
+  double teilungsverhaeltnis = 50;
+  int anzahl = 1;
+  bool eigenschaftenUebernehmen = false;
+  bool ankerlinienAnzeigen = false;
   // The arc touching two circles: its radius in drawing units.
   double tangentialradius = 1;
   // Construction lines: their colour (section "Hilfslinien", key "Farbe").

@@ -79,6 +79,17 @@ TEST(Konstruktionsgeometrie, ZufaelligeEcken) {
     const auto neg = abrundung(*e, r, true);
     EXPECT_NEAR(neg->mitte.x + f->mitte.x, f->t1.x + f->t2.x, tol);
     EXPECT_NEAR(neg->mitte.y + f->mitte.y, f->t1.y + f->t2.y, tol);
+    // The bisector makes equal angles with both kept sides; an offset
+    // parallel lies at its distance; an angled direction keeps its angle.
+    const Weltpunkt w = halbierende(*e);
+    EXPECT_NEAR(w.x * e->r1.x + w.y * e->r1.y, w.x * e->r2.x + w.y * e->r2.y, 1e-9);
+    const auto versatz = versatzZurSeite(a1, b1, a2, r);
+    EXPECT_NEAR(abstandZurGeraden({a1.x + versatz->x, a1.y + versatz->y}, a1, b1), r, tol);
+    EXPECT_NEAR(abstandZurGeraden(a2, {a1.x + versatz->x, a1.y + versatz->y}, {b1.x + versatz->x, b1.y + versatz->y}),
+                std::fabs(abstandZurGeraden(a2, a1, b1) - r), tol);
+    const auto gedreht = gedrehteRichtung(a1, b1, r);
+    const double dreh = richtungsgrad({0, 0}, *gedreht) - richtungsgrad(a1, b1);
+    EXPECT_NEAR(std::fmod(dreh + 720 - r + 180, 360.0) - 180, 0, 1e-2);
     const auto laenge = fase(*e, r, false);
     EXPECT_NEAR(std::hypot(laenge->t2.x - laenge->t1.x, laenge->t2.y - laenge->t1.y), r, tol);
     ++geprueft;

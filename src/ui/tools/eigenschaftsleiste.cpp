@@ -189,16 +189,43 @@ Eigenschaftsleiste::Eigenschaftsleiste(QWidget* eltern) : QToolBar(QStringLitera
   feld(teilstuecke_, QStringLiteral("Teilstücke:"), teilstueckAktionen_);
   connect(teilstuecke_, &QSpinBox::valueChanged, this, &Eigenschaftsleiste::geaendert);
 
-  tangentialradius_ = new QDoubleSpinBox(this);
-  tangentialradius_->setObjectName(QStringLiteral("Tangentialradius"));
-  tangentialradius_->setRange(0.0001, 1e7);
-  tangentialradius_->setDecimals(4);
-  tangentialradius_->setValue(1);
-  feld(tangentialradius_, QStringLiteral("Radius:"), tangentialradiusAktionen_);
-  connect(tangentialradius_, &QDoubleSpinBox::valueChanged, this, &Eigenschaftsleiste::geaendert);
+  // Construction. A number field takes its value at Enter or when it is
+  // left, so that a half-typed distance is never used.
+  const auto zahlfeld = [this](QDoubleSpinBox*& f, const char* name, double von, double bis, int stellen, double wert,
+                               const QString& beschriftung, std::vector<QAction*>& gruppe) {
+    f = new QDoubleSpinBox(this);
+    f->setObjectName(QString::fromLatin1(name));
+    f->setRange(von, bis);
+    f->setDecimals(stellen);
+    f->setValue(wert);
+    f->setKeyboardTracking(false);
+    feld(f, beschriftung, gruppe);
+    connect(f, &QDoubleSpinBox::valueChanged, this, &Eigenschaftsleiste::geaendert);
+  };
+  zahlfeld(abstand_, "Abstand", 0, 1e7, 4, 1, QStringLiteral("Abstand zur Referenzlinie:"), abstandAktionen_);
+  zahlfeld(winkel_, "Winkel", -360, 360, 4, 45, QStringLiteral("Winkel zur Referenzlinie:"), winkelAktionen_);
+  winkel_->setSuffix(QStringLiteral("°"));
+  zahlfeld(teilung_, "Teilung", 0, 100, 2, 50, QStringLiteral("Teilungsverhältnis:"), teilungAktionen_);
+  teilung_->setSuffix(QStringLiteral(" %"));
+  anzahl_ = new QSpinBox(this);
+  anzahl_->setObjectName(QStringLiteral("Anzahl"));
+  anzahl_->setRange(1, 99);
+  anzahl_->setValue(1);
+  feld(anzahl_, QStringLiteral("Anzahl:"), anzahlAktionen_);
+  connect(anzahl_, &QSpinBox::valueChanged, this, &Eigenschaftsleiste::geaendert);
+  uebernehmen_ = new QCheckBox(QStringLiteral("Eigenschaften übernehmen"), this);
+  uebernehmenAktion_ = addWidget(uebernehmen_);
+  connect(uebernehmen_, &QCheckBox::toggled, this, &Eigenschaftsleiste::geaendert);
+  anker_ = new QCheckBox(QStringLiteral("Ankerlinien anzeigen"), this);
+  ankerAktion_ = addWidget(anker_);
+  connect(anker_, &QCheckBox::toggled, this, &Eigenschaftsleiste::geaendert);
 
-  for (QAbstractSpinBox* f :
-       std::initializer_list<QAbstractSpinBox*>{eckradius_, ecken_, kreisradius_, schraffurwinkel_})
+  // The arc touching two circles.
+  zahlfeld(tangentialradius_, "Tangentialradius", 0.0001, 1e7, 4, 1, QStringLiteral("Radius:"),
+           tangentialradiusAktionen_);
+
+  for (QAbstractSpinBox* f : std::initializer_list<QAbstractSpinBox*>{eckradius_, ecken_, kreisradius_,
+                                                                      schraffurwinkel_, abstand_, winkel_, teilung_})
     f->installEventFilter(this);
   zeigeFuer(Werkzeugcode::Keines);
 }
@@ -209,6 +236,9 @@ Eigenschaftsleiste::~Eigenschaftsleiste() {
   ecken_->removeEventFilter(this);
   kreisradius_->removeEventFilter(this);
   schraffurwinkel_->removeEventFilter(this);
+  abstand_->removeEventFilter(this);
+  winkel_->removeEventFilter(this);
+  teilung_->removeEventFilter(this);
 }
 
 QAction* Eigenschaftsleiste::feld(QWidget* w, const QString& beschriftung, std::vector<QAction*>& gruppe) {
@@ -315,7 +345,7 @@ int Eigenschaftsleiste::linienstil() const {
 
 void Eigenschaftsleiste::setzeZeichnungseinheit(const QString& einheit) {
   const QString suffix = QLatin1Char(' ') + einheit;
-  for (QDoubleSpinBox* feld : {abrundradius_, fasenmass_, tangentialradius_}) {
+  for (QDoubleSpinBox* feld : {abrundradius_, fasenmass_, abstand_, tangentialradius_}) {
     if (feld->suffix() != suffix) feld->setSuffix(suffix);
   }
 }
@@ -339,6 +369,12 @@ void Eigenschaftsleiste::zeigeFuer(Werkzeugcode w) {
   for (QAction* a : abrundungAktionen_) a->setVisible(mitFeld(w, kAbrundung));
   for (QAction* a : fasenAktionen_) a->setVisible(mitFeld(w, kFase));
   for (QAction* a : teilstueckAktionen_) a->setVisible(mitFeld(w, kTeilstuecke));
+  for (QAction* a : abstandAktionen_) a->setVisible(mitFeld(w, kAbstand));
+  for (QAction* a : winkelAktionen_) a->setVisible(mitFeld(w, kWinkel));
+  for (QAction* a : teilungAktionen_) a->setVisible(mitFeld(w, kTeilung));
+  for (QAction* a : anzahlAktionen_) a->setVisible(mitFeld(w, kAnzahl));
+  uebernehmenAktion_->setVisible(mitFeld(w, kUebernehmen));
+  ankerAktion_->setVisible(mitFeld(w, kAnker));
   for (QAction* a : tangentialradiusAktionen_) a->setVisible(mitFeld(w, kTangentialradius));
   // With the select tool the fill fields change the marked areas.
   const bool markieren = w == Werkzeugcode::Markieren;
@@ -408,6 +444,12 @@ Zeichenvorgabe Eigenschaftsleiste::vorgabe() const {
   v.fasenmass = fasenmass_->value();
   v.fasenAlsAbstand = fasenAlsAbstand_;
   v.teilstuecke = teilstuecke_->value();
+  v.abstandZurReferenzlinie = abstand_->value();
+  v.winkelZurReferenzlinie = winkel_->value();
+  v.teilungsverhaeltnis = teilung_->value();
+  v.anzahl = anzahl_->value();
+  v.eigenschaftenUebernehmen = uebernehmen_->isChecked();
+  v.ankerlinienAnzeigen = anker_->isChecked();
   v.tangentialradius = tangentialradius_->value();
   return v;
 }
@@ -428,6 +470,8 @@ bool Eigenschaftsleiste::eventFilter(QObject* objekt, QEvent* ereignis) {
     if (objekt == ecken_) feldwertBeimFokus_ = ecken_->value();
     if (objekt == kreisradius_) feldwertBeimFokus_ = kreisradius_->value();
     if (objekt == schraffurwinkel_) feldwertBeimFokus_ = schraffurwinkel_->value();
+    for (QDoubleSpinBox* f : {abstand_, winkel_, teilung_})
+      if (objekt == f) feldwertBeimFokus_ = f->value();
   }
   return QToolBar::eventFilter(objekt, ereignis);
 }
@@ -437,9 +481,11 @@ bool Eigenschaftsleiste::feldEscape() {
   if (fokus == nullptr || !isAncestorOf(fokus)) return false;
   // A spin box's focus sits on its inner line edit.
   while (fokus != nullptr && fokus != eckradius_ && fokus != ecken_ && fokus != kreisradius_ &&
-         fokus != schraffurwinkel_ && fokus != this)
+         fokus != schraffurwinkel_ && fokus != abstand_ && fokus != winkel_ && fokus != teilung_ && fokus != this)
     fokus = fokus->parentWidget();
-  if (fokus == kreisradius_) {
+  if (fokus == abstand_ || fokus == winkel_ || fokus == teilung_) {
+    static_cast<QDoubleSpinBox*>(fokus)->setValue(feldwertBeimFokus_);
+  } else if (fokus == kreisradius_) {
     kreisradius_->setValue(feldwertBeimFokus_);
   } else if (fokus == schraffurwinkel_) {
     schraffurwinkel_->setValue(feldwertBeimFokus_);

@@ -58,7 +58,7 @@ class Eigenschaftsleiste final : public QToolBar {
   int stift() const;
   int linienstil() const;
   // The unit shown after the fields that take drawing units (fillet
-  // radius, chamfer measure, radius of the tangential arc).
+  // radius, chamfer measure, distance of parallels, radius of the tangential arc).
   void setzeZeichnungseinheit(const QString& einheit);
   void setzeStift(int stift);
   void setzeLinienstil(int stil);
@@ -70,6 +70,7 @@ class Eigenschaftsleiste final : public QToolBar {
   void setzeFuellung(const Fuellangaben& f);
   Zeichenvorgabe vorgabe() const;
   Flaechenvorgabe flaeche() const;
+
 
   // Escape in a number field: its value from when it got the focus comes
   // back. True when a field of the bar had the focus.
@@ -137,6 +138,19 @@ class Eigenschaftsleiste final : public QToolBar {
   std::vector<QAction*> abrundungAktionen_;
   std::vector<QAction*> fasenAktionen_;
   std::vector<QAction*> teilstueckAktionen_;
+  // Construction: distance, angle, ratio, count, the two switches.
+  QDoubleSpinBox* abstand_ = nullptr;
+  QDoubleSpinBox* winkel_ = nullptr;
+  QDoubleSpinBox* teilung_ = nullptr;
+  QSpinBox* anzahl_ = nullptr;
+  QCheckBox* uebernehmen_ = nullptr;
+  QCheckBox* anker_ = nullptr;
+  std::vector<QAction*> abstandAktionen_;
+  std::vector<QAction*> winkelAktionen_;
+  std::vector<QAction*> teilungAktionen_;
+  std::vector<QAction*> anzahlAktionen_;
+  QAction* uebernehmenAktion_ = nullptr;
+  QAction* ankerAktion_ = nullptr;
   // The arc touching two circles.
   QDoubleSpinBox* tangentialradius_ = nullptr;
   std::vector<QAction*> tangentialradiusAktionen_;

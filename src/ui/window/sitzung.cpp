@@ -15,8 +15,9 @@ Sitzung::Sitzung(Benutzer& b, std::vector<std::string> argumente, Umgebung umgeb
   rasterAusEinstellungen(einstellungen.zeichenhilfen, zeichnung.massstabInKraft(), zeichnung.ansicht);
   // Showing the sheet as a sheet is what one expects of an empty drawing.
   zeichnung.ansicht.layoutView = true;
-  // The trimming tools tell why they cannot work and ask for a number of pieces.
+  // The trimming and construction tools tell why they cannot work and ask for a number of pieces.
   werkzeuge.trimmen.benutzer = &benutzer;
+  werkzeuge.konstruktion.benutzer = &benutzer;
   werkzeuge.kreise.benutzer = &benutzer;
 }
 

@@ -458,7 +458,6 @@ void TFenster::statustexteSetzen() {
   const Ansicht& a = sitzung_.zeichnung.ansicht;
   statusleiste_->setzeBlatt(qtext(blattStatustext(sitzung_.zeichnung.optionen.blattname, a)));
   statusleiste_->setzeMassstab(qtext(massstabStatustext(a.drawingScale)));
-  eigenschaften_->setzeZeichnungseinheit(qtext(a.unitName));
 }
 
 // --- Start and stop ----------------------------------------------------------

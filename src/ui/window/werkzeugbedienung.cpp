@@ -159,6 +159,7 @@ Werkzeugbedienung::Werkzeugbedienung(QMainWindow& fenster, Werkzeugkasten& kaste
   u.markierenAktivieren = [this] { kasten_.steuerung.pfeilaktiv(); };
   st.fangen = [this](int x, int y) { return fange(x, y); };
   st.panelsZeigen = [this](Werkzeugcode w) {
+    eigenschaften_.setzeZeichnungseinheit(QString::fromStdString(zeichnung_.ansicht.unitName));
     eigenschaften_.zeigeFuer(w);
     panel_->werkzeugGestartet(w);
     QAction* a = leisten_.aktionFuer(w, kasten_.steuerung.zustand().knopf);
@@ -310,7 +311,10 @@ void Werkzeugbedienung::vorgabenUebernehmen() {
   kasten_.trimmen.fasenmass = v.fasenmass;
   kasten_.trimmen.fasenAlsAbstand = v.fasenAlsAbstand;
   kasten_.trimmen.teilstuecke = v.teilstuecke;
+  kasten_.konstruktion.vorgabe = v;
   kasten_.kreise.vorgabe = v;
+  kasten_.kreise.abstand = v.abstandZurReferenzlinie;
+  kasten_.kreise.anzahl = v.anzahl;
   kasten_.kreise.radius = v.tangentialradius;
 }
 

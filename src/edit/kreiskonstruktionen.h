@@ -1,7 +1,8 @@
 // The circle constructions of the construction group: tangents, the arc
 // touching two circles and concentric circles and arcs, with their
-// construction-line twins. Picks go through the hit test; the rubber band
-// shows the would-be result while the mouse moves after the first pick.
+// construction-line twins. The group's module (konstruktionswerkzeuge.h)
+// hands these codes on to this one. Picks go through the hit test; the rubber
+// band shows the would-be result while the mouse moves after the first pick.
 //
 //   202  pick a circle, arc or ellipse, then a point: the tangent from the
 //        point, touching on the side where the figure was picked.

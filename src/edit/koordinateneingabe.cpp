@@ -107,6 +107,8 @@ Eingabemaske eingabemaske(Maskenart art) {
       return maske(mausgruppe("1.) Linie wählen"), mausgruppe("2.) Kreis wählen"));
     case M::KreisWaehlen:
       return maske(mausgruppe("1.) Kreis wählen"));
+    case M::KreisWaehlenSeite:
+      return maske(mausgruppe("1.) Kreis wählen"), mausgruppe("2.) Seite wählen"));
     case M::Bezier:
       return maske(punktgruppe("1.) Startpunkt"), punktgruppe("2.) Endpunkt"), mausgruppe("3. Stützpunkte setzen"));
     case M::Spline:

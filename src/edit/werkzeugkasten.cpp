@@ -9,6 +9,7 @@ Werkzeugkasten::Werkzeugkasten(Zeichnung& zeichnung, const Uhr& uhr)
   fangsuche.uhr = &uhr;
   trimmen.fangsuche = &fangsuche;
   konstruktion.fangsuche = &fangsuche;
+  kreise.fangsuche = &fangsuche;
   steuerung.setzeModul(Werkzeuggruppe::Linien, &linien);
   steuerung.setzeModul(Werkzeuggruppe::Flaechen, &flaechen);
   steuerung.setzeModul(Werkzeuggruppe::Bearbeiten, &markier);
@@ -18,6 +19,7 @@ Werkzeugkasten::Werkzeugkasten(Zeichnung& zeichnung, const Uhr& uhr)
   steuerung.setzeModul(Werkzeuggruppe::Ursprung, &ursprung);
   steuerung.setzeModul(Werkzeuggruppe::Trimmen, &trimmen);
   steuerung.setzeModul(Werkzeuggruppe::Konstruktion, &konstruktion);
+  konstruktion.kreise = &kreise;
 }
 
 void Werkzeugkasten::fensterTrennen() {

@@ -12,6 +12,7 @@
 #include "edit/fangsuche.h"
 #include "edit/flaechenwerkzeuge.h"
 #include "edit/konstruktionswerkzeuge.h"
+#include "edit/kreiskonstruktionen.h"
 #include "edit/linienwerkzeuge.h"
 #include "edit/markierwerkzeug.h"
 #include "edit/textwerkzeuge.h"
@@ -44,6 +45,7 @@ class Werkzeugkasten {
   Ursprungswerkzeuge ursprung;
   Trimmwerkzeuge trimmen;
   Konstruktionswerkzeuge konstruktion;
+  Kreiskonstruktionen kreise;
   Fangeinstellungen fang;
   Fangsuche fangsuche;
   Werkzeugsteuerung steuerung;

@@ -210,13 +210,13 @@ constexpr std::array kTabelle{
     Werkzeugzeile(Z(W::Lot, G::Konstruktion).da().mk(kOhneWinkelraster).m(M::LinieWaehlenLaenge).f(kKo).k(L::Konstruktion, "lot", "Lot fällen")),
     Werkzeugzeile(Z(W::Parallele, G::Konstruktion).da().f(kKo | kAnzahl).k(L::Konstruktion, "parallele", "Parallele zu einer Linie")),
     Werkzeugzeile(Z(W::ParalleleAbstandFest, G::Konstruktion).da().mk(kOhneFang | kOhneLineal).f(kKo | kAbstand | kAnzahl).k(L::Konstruktion, "parallelefest", "(Abstand fest)")),
-    Werkzeugzeile(Z(W::TangenteAnKreis, G::Konstruktion).m(M::KreisWaehlenPunkt).spaeter(L::Konstruktion, "Tangente an einen Kreis")),
-    Werkzeugzeile(Z(W::TangenteAnZweiKreise, G::Konstruktion).m(M::ZweiKreise).spaeter(L::Konstruktion, "Tangente an zwei Kreise")),
+    Werkzeugzeile(Z(W::TangenteAnKreis, G::Konstruktion).da().m(M::KreisWaehlenPunkt).k(L::Konstruktion, "tangenteankreis", "Tangente an einen Kreis")),
+    Werkzeugzeile(Z(W::TangenteAnZweiKreise, G::Konstruktion).da().mk(kOhneFang | kOhneLineal).m(M::ZweiKreise).k(L::Konstruktion, "tangenteanzweikreise", "Tangente an zwei Kreise")),
     Werkzeugzeile(Z(W::LinieZumParallelogramm, G::Konstruktion).da().m(M::LinieWaehlenPunkt).f(kKo).k(L::Konstruktion, "linieparallelogramm", "Linie zum Parallelogramm erweitern")),
-    // The dispatch leaves 205 out of the construction module.
-    Werkzeugzeile(Z(W::TangentialerBogen, G::Keine).m(M::ZweiKreise).spaeter(L::Konstruktion, "Tangentialer Bogen an zwei Kreise")),
-    Werkzeugzeile(Z(W::KonzentrischerKreis, G::Konstruktion).m(M::KreisWaehlenRadius).spaeter(L::Konstruktion, "Konzentrischer Kreis/Bogen")),
-    Werkzeugzeile(Z(W::KonzentrischerBogenAbstandFest, G::Konstruktion).spaeter(L::Konstruktion, "Konzentrischer Bogen (Abstand fest)")),
+    // 205 is served here too, beside the other tangents (the circle module).
+    Werkzeugzeile(Z(W::TangentialerBogen, G::Konstruktion).da().mk(kOhneFang | kOhneLineal).m(M::ZweiKreise).f(kTangentialradius).k(L::Konstruktion, "tangentialerbogen", "Tangentialer Bogen an zwei Kreise")),
+    Werkzeugzeile(Z(W::KonzentrischerKreis, G::Konstruktion).da().m(M::KreisWaehlenRadius).f(kAnzahl).k(L::Konstruktion, "konzentrischerkreis", "Konzentrischer Kreis/Bogen")),
+    Werkzeugzeile(Z(W::KonzentrischerBogenAbstandFest, G::Konstruktion).da().mk(kOhneFang | kOhneLineal).m(M::KreisWaehlenSeite).f(kAbstand | kAnzahl).k(L::Konstruktion, "konzentrischerbogenabstand", "Konzentrischer Bogen (Abstand fest)")),
     Werkzeugzeile(Z(W::WinkelKonstruieren, G::Konstruktion).da().mk(kOhneWinkelraster).m(M::LinieWaehlenLaenge).f(kKo | kWinkel).k(L::Konstruktion, "winkel", "Winkel konstruieren")),
     Werkzeugzeile(Z(W::MittigeLinie, G::Konstruktion).da().mk(kOhneFang | kOhneLineal).f(kKo | kTeilung).k(L::Konstruktion, "mittigelinie", "Mittige Linie konstruieren")),
     Werkzeugzeile(Z(W::Winkelhalbierende, G::Konstruktion).da().mk(kOhneFang | kOhneLineal).f(kKo).k(L::Konstruktion, "winkelhalbierende", "Winkelhalbierende konstruieren")),
@@ -297,8 +297,8 @@ constexpr std::array kTabelle{
     Werkzeugzeile(Z(W::HilfslinieParallelAbstandFest, G::Konstruktion).da().mk(kOhneFang | kOhneLineal).f(kKo | kAbstand | kAnzahl).k(L::Hilfslinien, "hilfslinieparallelfest", "Parallele Hilfslinie ziehen (Abstand fest)")),
     Werkzeugzeile(Z(W::Hilfslinie808, G::Konstruktion)),
     Werkzeugzeile(Z(W::HilfslinieWinkelhalbierende, G::Konstruktion).da().mk(kOhneFang | kOhneLineal).f(kKo).k(L::Hilfslinien, "hilfsliniewinkelhalbierende", "Winkelhalbierende Hilfslinie")),
-    Werkzeugzeile(Z(W::HilfskreisKonzentrisch, G::Konstruktion).spaeter(L::Hilfslinien, "Konzentrische  Hilfslinie")),
-    Werkzeugzeile(Z(W::HilfskreisKonzentrischAbstandFest, G::Konstruktion).spaeter(L::Hilfslinien, "(Abstand fest)")),
+    Werkzeugzeile(Z(W::HilfskreisKonzentrisch, G::Konstruktion).da().m(M::KreisWaehlenRadius).f(kAnzahl).k(L::Hilfslinien, "hilfskreiskonzentrisch", "Konzentrische  Hilfslinie")),
+    Werkzeugzeile(Z(W::HilfskreisKonzentrischAbstandFest, G::Konstruktion).da().mk(kOhneFang | kOhneLineal).m(M::KreisWaehlenSeite).f(kAbstand | kAnzahl).k(L::Hilfslinien, "hilfskreiskonzentrischabstand", "(Abstand fest)")),
     Werkzeugzeile(Z(W::Hilfsmarker, G::Keine).spaeter(L::Hilfslinien, "Hilfsmarker")),
 
     // --- Gradients: one element each, colours from the property bar ------------------

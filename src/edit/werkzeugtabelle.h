@@ -62,6 +62,7 @@ enum class Maskenart : std::uint8_t {
   ZweiKreise,
   LinieKreis,
   KreisWaehlen,
+  KreisWaehlenSeite,  // a circle, then the side of a copy at a fixed distance
   Bezier,
   Spline,
   Selektieren,
@@ -93,6 +94,7 @@ enum Eigenschaftsfeld : std::uint16_t {
   kAnzahl = 2048,
   kUebernehmen = 4096,
   kAnker = 8192,
+  kTangentialradius = 16384,  // the arc touching two circles: "Radius:"
 };
 
 // How Escape ends the tool's collection (when no panel takes the key first).

@@ -58,6 +58,8 @@ struct Zeichenvorgabe {
   int anzahl = 1;
   bool eigenschaftenUebernehmen = false;
   bool ankerlinienAnzeigen = false;
+  // The arc touching two circles: its radius in drawing units.
+  double tangentialradius = 1;
   // Construction lines: their colour (section "Hilfslinien", key "Farbe").
   Farbe hilfslinienfarbe = 0;
   // The rubber band of a figure in progress ("Farbe beim Zeichnen von Objekten").

@@ -4,6 +4,7 @@
 #include <random>
 
 #include "edit/konstruktionsgeometrie.h"
+#include "edit/tangentengeometrie.h"
 
 namespace quarzel {
 namespace {
@@ -94,6 +95,49 @@ TEST(Konstruktionsgeometrie, ZufaelligeEcken) {
     ++geprueft;
   }
   EXPECT_GT(geprueft, 1000);
+}
+
+// Random circles: tangent points lie on the circle with the radius at right
+// angles to the tangent; common tangents and tangential arcs touch both circles.
+TEST(Tangentengeometrie, ZufaelligeKreise) {
+  std::mt19937 zufall(2024);
+  std::uniform_real_distribution<double> koord(-3000, 3000), radius(1, 800), winkel(0, 360);
+  const auto ab = [](Weltpunkt a, Weltpunkt b) { return std::hypot(b.x - a.x, b.y - a.y); };
+  int tangenten = 0, boegen = 0;
+  for (int i = 0; i < 2000; ++i) {
+    const Kreisform k1{{koord(zufall), koord(zufall)}, radius(zufall)},
+        k2{{koord(zufall), koord(zufall)}, radius(zufall)};
+    const Weltpunkt p{koord(zufall), koord(zufall)};
+    const Punktliste t = tangentenpunkte(Ellipsenbogen{k1.mitte, k1.r, k1.r}, p);
+    ASSERT_EQ(t.size(), ab(p, k1.mitte) > k1.r ? 2u : 0u);
+    const double tol = 1e-7 * 3000;
+    for (const Weltpunkt& q : t) {
+      EXPECT_NEAR(ab(q, k1.mitte), k1.r, tol);
+      EXPECT_NEAR((q.x - k1.mitte.x) * (p.x - q.x) + (q.y - k1.mitte.y) * (p.y - q.y), 0, tol * ab(p, q));
+    }
+    const auto klick = [&](const Kreisform& k) {
+      const double w = winkel(zufall) * M_PI / 180;
+      return Weltpunkt{k.mitte.x + k.r * std::cos(w), k.mitte.y + k.r * std::sin(w)};
+    };
+    if (const auto g = gemeinsameTangente(k1, klick(k1), k2, klick(k2)); g && ab(g->a, g->b) > 1) {
+      EXPECT_NEAR(abstandZurGeraden(k1.mitte, g->a, g->b), k1.r, tol);
+      EXPECT_NEAR(abstandZurGeraden(k2.mitte, g->a, g->b), k2.r, tol);
+      ++tangenten;
+    }
+    const double r = radius(zufall);
+    if (const auto b = tangentialbogen(k1, klick(k1), k2, klick(k2), r)) {
+      for (const auto& [k, t] : {std::pair(k1, b->t1), std::pair(k2, b->t2)}) {
+        const double e = ab(b->mitte, k.mitte);
+        EXPECT_TRUE(std::fabs(e - (r + k.r)) < tol || std::fabs(e - (r - k.r)) < tol) << i;
+        EXPECT_NEAR(ab(t, k.mitte), k.r, tol);
+        EXPECT_NEAR(ab(t, b->mitte), r, tol);
+      }
+      EXPECT_TRUE(b->ende > b->start && b->ende - b->start <= 180 + 1e-9) << i;
+      ++boegen;
+    }
+  }
+  EXPECT_GT(tangenten, 1000);
+  EXPECT_GT(boegen, 300);
 }
 
 }  // namespace

@@ -220,6 +220,10 @@ Eigenschaftsleiste::Eigenschaftsleiste(QWidget* eltern) : QToolBar(QStringLitera
   ankerAktion_ = addWidget(anker_);
   connect(anker_, &QCheckBox::toggled, this, &Eigenschaftsleiste::geaendert);
 
+  // The arc touching two circles.
+  zahlfeld(tangentialradius_, "Tangentialradius", 0.0001, 1e7, 4, 1, QStringLiteral("Radius:"),
+           tangentialradiusAktionen_);
+
   for (QAbstractSpinBox* f : std::initializer_list<QAbstractSpinBox*>{eckradius_, ecken_, kreisradius_,
                                                                       schraffurwinkel_, abstand_, winkel_, teilung_})
     f->installEventFilter(this);
@@ -341,7 +345,7 @@ int Eigenschaftsleiste::linienstil() const {
 
 void Eigenschaftsleiste::setzeZeichnungseinheit(const QString& einheit) {
   const QString suffix = QLatin1Char(' ') + einheit;
-  for (QDoubleSpinBox* feld : {abrundradius_, fasenmass_, abstand_}) {
+  for (QDoubleSpinBox* feld : {abrundradius_, fasenmass_, abstand_, tangentialradius_}) {
     if (feld->suffix() != suffix) feld->setSuffix(suffix);
   }
 }
@@ -371,6 +375,7 @@ void Eigenschaftsleiste::zeigeFuer(Werkzeugcode w) {
   for (QAction* a : anzahlAktionen_) a->setVisible(mitFeld(w, kAnzahl));
   uebernehmenAktion_->setVisible(mitFeld(w, kUebernehmen));
   ankerAktion_->setVisible(mitFeld(w, kAnker));
+  for (QAction* a : tangentialradiusAktionen_) a->setVisible(mitFeld(w, kTangentialradius));
   // With the select tool the fill fields change the marked areas.
   const bool markieren = w == Werkzeugcode::Markieren;
   for (QAction* a : flaechenAktionen_) a->setVisible(markieren || mitFeld(w, kFuellung));
@@ -445,6 +450,7 @@ Zeichenvorgabe Eigenschaftsleiste::vorgabe() const {
   v.anzahl = anzahl_->value();
   v.eigenschaftenUebernehmen = uebernehmen_->isChecked();
   v.ankerlinienAnzeigen = anker_->isChecked();
+  v.tangentialradius = tangentialradius_->value();
   return v;
 }
 

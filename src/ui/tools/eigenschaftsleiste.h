@@ -3,8 +3,8 @@
 // mm), line style and drawing colour. Shown with their tools: the variants of
 // the active tool button as a radio group (werkzeugvarianten.h), the corner
 // radius of rectangles, the number of corners of n-gons and stars, the radius
-// of fixed circles, the fill of new areas (colour, hatch, filled) and the
-// second colour of gradients.
+// of fixed circles, the fill of new areas (colour, hatch, filled), the
+// second colour of gradients and the radius of the arc touching two circles.
 //
 // It writes nothing into the drawing itself: the window reads the values
 // (vorgabe(), flaeche(), stift(), linienstil()) whenever they change and
@@ -58,7 +58,7 @@ class Eigenschaftsleiste final : public QToolBar {
   int stift() const;
   int linienstil() const;
   // The unit shown after the fields that take drawing units (fillet
-  // radius, chamfer measure, distance of parallels).
+  // radius, chamfer measure, distance of parallels, radius of the tangential arc).
   void setzeZeichnungseinheit(const QString& einheit);
   void setzeStift(int stift);
   void setzeLinienstil(int stil);
@@ -151,6 +151,9 @@ class Eigenschaftsleiste final : public QToolBar {
   std::vector<QAction*> anzahlAktionen_;
   QAction* uebernehmenAktion_ = nullptr;
   QAction* ankerAktion_ = nullptr;
+  // The arc touching two circles.
+  QDoubleSpinBox* tangentialradius_ = nullptr;
+  std::vector<QAction*> tangentialradiusAktionen_;
   // The value of the number field that has the focus, as it got it.
   double feldwertBeimFokus_ = 0;
 };

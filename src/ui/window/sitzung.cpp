@@ -18,6 +18,7 @@ Sitzung::Sitzung(Benutzer& b, std::vector<std::string> argumente, Umgebung umgeb
   // The trimming and construction tools tell why they cannot work and ask for a number of pieces.
   werkzeuge.trimmen.benutzer = &benutzer;
   werkzeuge.konstruktion.benutzer = &benutzer;
+  werkzeuge.kreise.benutzer = &benutzer;
 }
 
 }  // namespace quarzel

@@ -312,6 +312,10 @@ void Werkzeugbedienung::vorgabenUebernehmen() {
   kasten_.trimmen.fasenAlsAbstand = v.fasenAlsAbstand;
   kasten_.trimmen.teilstuecke = v.teilstuecke;
   kasten_.konstruktion.vorgabe = v;
+  kasten_.kreise.vorgabe = v;
+  kasten_.kreise.abstand = v.abstandZurReferenzlinie;
+  kasten_.kreise.anzahl = v.anzahl;
+  kasten_.kreise.radius = v.tangentialradius;
 }
 
 Weltpunkt Werkzeugbedienung::fange(int x, int y) {

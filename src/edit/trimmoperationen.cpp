@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "edit/konstruktionsgeometrie.h"
+#include "edit/kurvenschnitt.h"
 #include "store/zeichnung.h"
 
 namespace quarzel {
@@ -41,24 +42,6 @@ void kuerzeAuf(Tliniendaten& d, Weltpunkt s, Weltpunkt r, Weltpunkt t) {
   } else {
     d.x1 = t.x, d.y1 = t.y;
   }
-}
-
-// Opens the undo step for the listed lines and returns their live copies, in
-// the order given. Only the copies stay marked.
-std::vector<std::int32_t> bereiteVor(Elementspeicher& s, const std::vector<std::int32_t>& nummern) {
-  s.demarkiereAlle();
-  for (std::int32_t n : nummern) s.setzeMarkiert(n, 1);
-  s.bereiteAenderungVor();
-  std::vector<std::int32_t> kopien;
-  for (std::int32_t n = 1; n <= s.anzahl(); ++n)
-    if (s.markiert(n) && s.lebendig(n)) kopien.push_back(n);
-  // The copies come in store order; the originals' order maps them back.
-  std::vector<std::int32_t> sortiert = nummern;
-  std::sort(sortiert.begin(), sortiert.end());
-  std::vector<std::int32_t> ergebnis;
-  for (std::int32_t n : nummern)
-    ergebnis.push_back(kopien[std::size_t(std::find(sortiert.begin(), sortiert.end(), n) - sortiert.begin())]);
-  return ergebnis;
 }
 
 // A new element made from line `vorlage`: its layer, sublayer, pen, style
@@ -107,6 +90,22 @@ void ersetzeEcke(Zeichnung& z, std::int32_t n1, std::int32_t n2, const Ecke& e, 
 }
 
 }  // namespace
+
+std::vector<std::int32_t> bereiteVor(Elementspeicher& s, const std::vector<std::int32_t>& nummern) {
+  s.demarkiereAlle();
+  for (std::int32_t n : nummern) s.setzeMarkiert(n, 1);
+  s.bereiteAenderungVor();
+  std::vector<std::int32_t> kopien;
+  for (std::int32_t n = 1; n <= s.anzahl(); ++n)
+    if (s.markiert(n) && s.lebendig(n)) kopien.push_back(n);
+  // The copies come in store order; the originals' order maps them back.
+  std::vector<std::int32_t> sortiert = nummern;
+  std::sort(sortiert.begin(), sortiert.end());
+  std::vector<std::int32_t> ergebnis;
+  for (std::int32_t n : nummern)
+    ergebnis.push_back(kopien[std::size_t(std::find(sortiert.begin(), sortiert.end(), n) - sortiert.begin())]);
+  return ergebnis;
+}
 
 std::string keineLinie(const Zeichnung& z, std::int32_t n) {
   const Elementspeicher& s = z.speicher;
@@ -157,6 +156,37 @@ std::string trimmeAn(Zeichnung& z, std::int32_t n, Weltpunkt k, Weltpunkt a, Wel
   const std::int32_t kopie = bereiteVor(s, {n})[0];
   Weltpunkt la = anfang(l), lb = ende(l);
   schneideAb(la, lb, p, k);
+  setze(s.linie(kopie), la, lb);
+  s.setzeModifiziert(true);
+  return {};
+}
+
+std::string trimmeAnKante(Zeichnung& z, std::int32_t n, Weltpunkt k, std::int32_t m, Schnittkante kante) {
+  if (std::string f = keineLinie(z, n); !f.empty()) return f;
+  Elementspeicher& s = z.speicher;
+  const bool lebt = m > 0 && m <= s.anzahl() && s.lebendig(m);
+  const Elementart art = lebt ? s.art(m) : Elementart::Frei;
+  if (kante == Schnittkante::Kreis && art != Elementart::Bogen)
+    return "Bitte als Zweites einen Kreis, einen Bogen oder eine Ellipse wählen.";
+  if (kante == Schnittkante::Kurve && art != Elementart::Bezier && art != Elementart::Spline &&
+      art != Elementart::Polygon && art != Elementart::Verlauf)
+    return "Bitte als Zweites eine Kurve, einen Spline oder einen Polygonzug wählen.";
+  const Tliniendaten l = s.linie(n);
+  std::vector<Weltpunkt> schnitte;
+  schnittpunkte(s, m, Schnittfigur{anfang(l), ende(l), true, std::nullopt}, schnitte);
+  // The crossing nearest the click along the line.
+  const double tk = linienparameter(anfang(l), ende(l), k);
+  const auto naeher = [&](Weltpunkt p, Weltpunkt q) {
+    return std::fabs(linienparameter(anfang(l), ende(l), p) - tk) <
+           std::fabs(linienparameter(anfang(l), ende(l), q) - tk);
+  };
+  const auto p = std::min_element(schnitte.begin(), schnitte.end(), naeher);
+  if (p == schnitte.end())
+    return kante == Schnittkante::Kreis ? "Die Linie schneidet den Kreis nicht."
+                                        : "Die Linie schneidet die Kurve nicht.";
+  const std::int32_t kopie = bereiteVor(s, {n})[0];
+  Weltpunkt la = anfang(l), lb = ende(l);
+  schneideAb(la, lb, *p, k);
   setze(s.linie(kopie), la, lb);
   s.setzeModifiziert(true);
   return {};

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "edit/fangsuche.h"
+#include "edit/kreistrimmen.h"
 #include "edit/treffertest.h"
 #include "edit/trimmoperationen.h"
 #include "platform/benutzer.h"
@@ -46,16 +47,43 @@ bool Trimmwerkzeuge::ergebnis(Werkzeugumgebung& u, const std::string& fehler) {
   return true;
 }
 
+std::string Trimmwerkzeuge::pruefeErste(const Werkzeugumgebung& u, std::int32_t n) const {
+  return u.zustand.werkzeug == W::KreiseTrimmen ? keinBogen(u.zeichnung, n) : keineLinie(u.zeichnung, n);
+}
+
+bool Trimmwerkzeuge::einzeln(Werkzeugumgebung& u, std::int32_t n, Weltpunkt p) {
+  Zeichnung& z = u.zeichnung;
+  const Fangindex* index = fangsuche != nullptr ? &fangsuche->index() : nullptr;
+  const Stueckstil stil{z.speicher.aktuell.stift, z.speicher.aktuell.linienstil, farbe};
+  switch (u.zustand.werkzeug) {
+    case W::LinieTeilen:
+    case W::KreisTeilen:
+      teile(u, n);
+      return true;
+    case W::KreisAnLinieTrimmen:
+      ergebnis(u, trimmeKreisAnLinien(z, n, p, index));
+      return true;
+    case W::BogenZumVollkreis:
+      ergebnis(u, vollkreis(z, n));
+      return true;
+    case W::TeilstueckBearbeiten:
+      ergebnis(u, bearbeiteLinienstueck(z, n, p, index, teilstueckmodus, stil));
+      return true;
+    case W::KreisausschnittBearbeiten:
+      ergebnis(u, bearbeiteKreisstueck(z, n, p, index, teilstueckmodus, stil));
+      return true;
+    default:
+      return false;
+  }
+}
+
 void Trimmwerkzeuge::punkt(Werkzeugumgebung& u, Weltpunkt p) {
   Werkzeugzustand& z = u.zustand;
   const std::int32_t n = getroffen(u, p, fangsuche);
-  if (n == 0) return;  // a click beside every line starts nothing
-  if (z.werkzeug == W::LinieTeilen) {
-    teile(u, n);
-    return;
-  }
+  if (n == 0) return;  // a click beside every element starts nothing
+  if (einzeln(u, n, p)) return;
   if (z.schritt <= 1) {
-    if (const std::string f = keineLinie(u.zeichnung, n); !f.empty()) {
+    if (const std::string f = pruefeErste(u, n); !f.empty()) {
       ergebnis(u, f);
       return;
     }
@@ -85,6 +113,15 @@ void Trimmwerkzeuge::punkt(Werkzeugumgebung& u, Weltpunkt p) {
     case W::Befasen:
       ergebnis(u, befase(u.zeichnung, erste_, ersterKlick_, n, p, fasenmass, fasenAlsAbstand, modus));
       break;
+    case W::LinieAnKreisTrimmen:
+      ergebnis(u, trimmeAnKante(u.zeichnung, erste_, ersterKlick_, n, Schnittkante::Kreis));
+      break;
+    case W::LinieAnKurveTrimmen:
+      ergebnis(u, trimmeAnKante(u.zeichnung, erste_, ersterKlick_, n, Schnittkante::Kurve));
+      break;
+    case W::KreiseTrimmen:
+      ergebnis(u, trimmeKreise(u.zeichnung, erste_, ersterKlick_, n, p, z.knopf == kKreiseBeide));
+      break;
     default:
       break;
   }
@@ -92,14 +129,18 @@ void Trimmwerkzeuge::punkt(Werkzeugumgebung& u, Weltpunkt p) {
 }
 
 void Trimmwerkzeuge::teile(Werkzeugumgebung& u, std::int32_t n) {
-  if (const std::string f = keineLinie(u.zeichnung, n); !f.empty()) {
+  const bool kreis = u.zustand.werkzeug == W::KreisTeilen;
+  if (const std::string f = kreis ? keinBogen(u.zeichnung, n) : keineLinie(u.zeichnung, n); !f.empty()) {
     ergebnis(u, f);
     return;
   }
   int anzahl = teilstuecke;
   if (benutzer != nullptr) {
-    const std::optional<std::string> antwort = benutzer->eingabe(
-        "Linie aufteilen", "In wieviele Teilstücke soll die Linie zerlegt werden?", std::to_string(anzahl));
+    const std::optional<std::string> antwort =
+        kreis ? benutzer->eingabe("Kreis aufteilen", "In wieviel Teilstücke soll der Kreis zerlegt werden?",
+                                  std::to_string(anzahl))
+              : benutzer->eingabe("Linie aufteilen", "In wieviele Teilstücke soll die Linie zerlegt werden?",
+                                  std::to_string(anzahl));
     if (!antwort) return;  // "A&bbrechen": nothing changes
     const std::optional<int> gelesen = ganzeZahl(*antwort);
     if (!gelesen) {
@@ -108,7 +149,8 @@ void Trimmwerkzeuge::teile(Werkzeugumgebung& u, std::int32_t n) {
     }
     anzahl = *gelesen;
   }
-  if (ergebnis(u, teileLinie(u.zeichnung, n, anzahl))) teilstuecke = anzahl;
+  const std::string f = kreis ? teileKreis(u.zeichnung, n, anzahl) : teileLinie(u.zeichnung, n, anzahl);
+  if (ergebnis(u, f)) teilstuecke = anzahl;
 }
 
 void Trimmwerkzeuge::zweiteTaste(Werkzeugumgebung& u, Weltpunkt p) {

@@ -74,7 +74,7 @@ enum class Maskenart : std::uint8_t {
 };
 
 // The fields of the property bar a tool shows besides pen, style and colour.
-enum Eigenschaftsfeld : std::uint8_t {
+enum Eigenschaftsfeld : std::uint16_t {
   kKeineFelder = 0,
   kEckradius = 1,    // rounded corners of rectangles
   kEcken = 2,        // corners of n-gons and stars
@@ -84,6 +84,7 @@ enum Eigenschaftsfeld : std::uint8_t {
   kAbrundung = 32,   // fillet: "Radius:" and "Negativ abrunden"
   kFase = 64,        // chamfer: "Fasenlänge: " or "Abstand: "
   kTeilstuecke = 128,  // dividing a line: "Teilstücke:"
+  kTeilstueckmodus = 256,  // editing a piece: "Löschen" / "Ändern"
 };
 
 // How Escape ends the tool's collection (when no panel takes the key first).
@@ -124,7 +125,7 @@ struct Werkzeugzeile {
   Figurbauer figur = nullptr;
 
   Maskenart maske = Maskenart::FunktionAusfuehren;
-  std::uint8_t felder = kKeineFelder;      // Eigenschaftsfeld bits
+  std::uint16_t felder = kKeineFelder;     // Eigenschaftsfeld bits
   std::uint16_t merkmale = kKeineMerkmale;  // Merkmal bits
 
   Escape escape = Escape::Steuerung;

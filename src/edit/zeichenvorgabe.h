@@ -48,6 +48,8 @@ struct Zeichenvorgabe {
   double fasenmass = 1;
   bool fasenAlsAbstand = false;
   int teilstuecke = 2;
+  // Editing a piece of a line or circle: change it ("Ändern") instead of deleting it.
+  bool teilstueckAendern = false;
   // Construction lines: their colour (section "Hilfslinien", key "Farbe").
   Farbe hilfslinienfarbe = 0;
   // The rubber band of a figure in progress ("Farbe beim Zeichnen von Objekten").

@@ -3,6 +3,7 @@
 #include <QAbstractItemView>
 #include <QAbstractSpinBox>
 #include <QApplication>
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QComboBox>
@@ -189,6 +190,19 @@ Eigenschaftsleiste::Eigenschaftsleiste(QWidget* eltern) : QToolBar(QStringLitera
   feld(teilstuecke_, QStringLiteral("Teilstücke:"), teilstueckAktionen_);
   connect(teilstuecke_, &QSpinBox::valueChanged, this, &Eigenschaftsleiste::geaendert);
 
+  // What happens to a picked piece: one of two.
+  stueckLoeschen_ = new QRadioButton(QStringLiteral("Löschen"), this);
+  stueckLoeschen_->setObjectName(QStringLiteral("StueckLoeschen"));
+  stueckLoeschen_->setChecked(true);
+  stueckAendern_ = new QRadioButton(QStringLiteral("Ändern"), this);
+  stueckAendern_->setObjectName(QStringLiteral("StueckAendern"));
+  auto* stueckGruppe = new QButtonGroup(this);
+  stueckGruppe->addButton(stueckLoeschen_);
+  stueckGruppe->addButton(stueckAendern_);
+  teilstueckmodusAktionen_.push_back(addWidget(stueckLoeschen_));
+  teilstueckmodusAktionen_.push_back(addWidget(stueckAendern_));
+  connect(stueckAendern_, &QRadioButton::toggled, this, &Eigenschaftsleiste::geaendert);
+
   for (QAbstractSpinBox* f :
        std::initializer_list<QAbstractSpinBox*>{eckradius_, ecken_, kreisradius_, schraffurwinkel_})
     f->installEventFilter(this);
@@ -324,6 +338,7 @@ void Eigenschaftsleiste::zeigeFuer(Werkzeugcode w) {
   for (QAction* a : abrundungAktionen_) a->setVisible(mitFeld(w, kAbrundung));
   for (QAction* a : fasenAktionen_) a->setVisible(mitFeld(w, kFase));
   for (QAction* a : teilstueckAktionen_) a->setVisible(mitFeld(w, kTeilstuecke));
+  for (QAction* a : teilstueckmodusAktionen_) a->setVisible(mitFeld(w, kTeilstueckmodus));
   // With the select tool the fill fields change the marked areas.
   const bool markieren = w == Werkzeugcode::Markieren;
   for (QAction* a : flaechenAktionen_) a->setVisible(markieren || mitFeld(w, kFuellung));
@@ -392,6 +407,7 @@ Zeichenvorgabe Eigenschaftsleiste::vorgabe() const {
   v.fasenmass = fasenmass_->value();
   v.fasenAlsAbstand = fasenAlsAbstand_;
   v.teilstuecke = teilstuecke_->value();
+  v.teilstueckAendern = stueckAendern_->isChecked();
   return v;
 }
 

@@ -134,6 +134,10 @@ class Eigenschaftsleiste final : public QToolBar {
   std::vector<QAction*> abrundungAktionen_;
   std::vector<QAction*> fasenAktionen_;
   std::vector<QAction*> teilstueckAktionen_;
+  // Editing a piece of a line or circle: "Löschen" or "Ändern".
+  QRadioButton* stueckLoeschen_ = nullptr;
+  QRadioButton* stueckAendern_ = nullptr;
+  std::vector<QAction*> teilstueckmodusAktionen_;
   // The value of the number field that has the focus, as it got it.
   double feldwertBeimFokus_ = 0;
 };

@@ -310,6 +310,8 @@ void Werkzeugbedienung::vorgabenUebernehmen() {
   kasten_.trimmen.fasenmass = v.fasenmass;
   kasten_.trimmen.fasenAlsAbstand = v.fasenAlsAbstand;
   kasten_.trimmen.teilstuecke = v.teilstuecke;
+  kasten_.trimmen.teilstueckmodus = v.teilstueckAendern ? Teilstueckmodus::Aendern : Teilstueckmodus::Loeschen;
+  kasten_.trimmen.farbe = v.farbe;
 }
 
 Weltpunkt Werkzeugbedienung::fange(int x, int y) {

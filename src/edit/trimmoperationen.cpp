@@ -7,6 +7,7 @@
 
 #include "edit/konstruktionsgeometrie.h"
 #include "edit/kurvenschnitt.h"
+#include "edit/polygonkanten.h"
 #include "store/zeichnung.h"
 
 namespace quarzel {
@@ -127,36 +128,33 @@ std::string keineLinie(const Zeichnung& z, std::int32_t n) {
 }
 
 std::string trimmeLinien(Zeichnung& z, std::int32_t n1, Weltpunkt k1, std::int32_t n2, Weltpunkt k2, bool beide) {
-  if (std::string f = pruefePaar(z, n1, n2); !f.empty()) return f;
-  Elementspeicher& s = z.speicher;
-  const Tliniendaten l1 = s.linie(n1), l2 = s.linie(n2);
-  const Weltpunkt p = linienschnitt(anfang(l1), ende(l1), anfang(l2), ende(l2));
+  Trimmkante e1, e2;
+  if (std::string f = trimmkante(z, n1, k1, true, e1); !f.empty()) return f;
+  if (std::string f = trimmkante(z, n2, k2, beide, e2); !f.empty()) return f;
+  if (n1 == n2) return "Bitte zwei verschiedene Linien wählen.";
+  const Weltpunkt p = linienschnitt(e1.a, e1.b, e2.a, e2.b);
   if (keinSchnitt(p)) return kKeinSchnitt;
+  if (std::string f = pruefeSchnitt(e1, p); !f.empty()) return f;
+  if (std::string f = beide ? pruefeSchnitt(e2, p) : std::string(); !f.empty()) return f;
+  Elementspeicher& s = z.speicher;
   const std::vector<std::int32_t> kopien = bereiteVor(s, {n1, n2});
-  Weltpunkt a = anfang(l1), b = ende(l1);
-  schneideAb(a, b, p, k1);
-  setze(s.linie(kopien[0]), a, b);
-  if (beide) {
-    a = anfang(l2), b = ende(l2);
-    schneideAb(a, b, p, k2);
-    setze(s.linie(kopien[1]), a, b);
-  } else {
+  trimme(s, kopien[0], e1, p, k1);
+  if (beide)
+    trimme(s, kopien[1], e2, p, k2);
+  else
     s.setzeMarkiert(kopien[1], 0);
-  }
   s.setzeModifiziert(true);
   return {};
 }
 
 std::string trimmeAn(Zeichnung& z, std::int32_t n, Weltpunkt k, Weltpunkt a, Weltpunkt b) {
-  if (std::string f = keineLinie(z, n); !f.empty()) return f;
-  Elementspeicher& s = z.speicher;
-  const Tliniendaten l = s.linie(n);
-  const Weltpunkt p = linienschnitt(anfang(l), ende(l), a, b);
+  Trimmkante e;
+  if (std::string f = trimmkante(z, n, k, true, e); !f.empty()) return f;
+  const Weltpunkt p = linienschnitt(e.a, e.b, a, b);
   if (keinSchnitt(p)) return kKeinSchnitt;
-  const std::int32_t kopie = bereiteVor(s, {n})[0];
-  Weltpunkt la = anfang(l), lb = ende(l);
-  schneideAb(la, lb, p, k);
-  setze(s.linie(kopie), la, lb);
+  if (std::string f = pruefeSchnitt(e, p); !f.empty()) return f;
+  Elementspeicher& s = z.speicher;
+  trimme(s, bereiteVor(s, {n})[0], e, p, k);
   s.setzeModifiziert(true);
   return {};
 }

@@ -5,6 +5,7 @@
 
 #include "edit/fangsuche.h"
 #include "edit/kreistrimmen.h"
+#include "edit/polygonkanten.h"
 #include "edit/treffertest.h"
 #include "edit/trimmoperationen.h"
 #include "platform/benutzer.h"
@@ -47,8 +48,12 @@ bool Trimmwerkzeuge::ergebnis(Werkzeugumgebung& u, const std::string& fehler) {
   return true;
 }
 
-std::string Trimmwerkzeuge::pruefeErste(const Werkzeugumgebung& u, std::int32_t n) const {
-  return u.zustand.werkzeug == W::KreiseTrimmen ? keinBogen(u.zeichnung, n) : keineLinie(u.zeichnung, n);
+std::string Trimmwerkzeuge::pruefeErste(const Werkzeugumgebung& u, std::int32_t n, Weltpunkt p) const {
+  if (u.zustand.werkzeug == W::KreiseTrimmen) return keinBogen(u.zeichnung, n);
+  if (u.zustand.werkzeug != W::LinienTrimmen) return keineLinie(u.zeichnung, n);
+  // Polygon edges: the cutting line of "Mehrere Linien trimmen" may be any.
+  Trimmkante e;
+  return trimmkante(u.zeichnung, n, p, u.zustand.knopf != kTrimmenMehrere, e);
 }
 
 bool Trimmwerkzeuge::einzeln(Werkzeugumgebung& u, std::int32_t n, Weltpunkt p) {
@@ -72,6 +77,9 @@ bool Trimmwerkzeuge::einzeln(Werkzeugumgebung& u, std::int32_t n, Weltpunkt p) {
     case W::KreisausschnittBearbeiten:
       ergebnis(u, bearbeiteKreisstueck(z, n, p, index, teilstueckmodus, stil));
       return true;
+    case W::LochInPolygon:
+      ergebnis(u, kKeinLoch);
+      return true;
     default:
       return false;
   }
@@ -83,7 +91,7 @@ void Trimmwerkzeuge::punkt(Werkzeugumgebung& u, Weltpunkt p) {
   if (n == 0) return;  // a click beside every element starts nothing
   if (einzeln(u, n, p)) return;
   if (z.schritt <= 1) {
-    if (const std::string f = pruefeErste(u, n); !f.empty()) {
+    if (const std::string f = pruefeErste(u, n, p); !f.empty()) {
       ergebnis(u, f);
       return;
     }
@@ -92,8 +100,9 @@ void Trimmwerkzeuge::punkt(Werkzeugumgebung& u, Weltpunkt p) {
     z.punkte.assign(1, p);
     z.schritt = 2;
     if (z.werkzeug == W::LinienTrimmen && z.knopf == kTrimmenMehrere) {
-      const Tliniendaten& l = u.zeichnung.speicher.linie(n);
-      schnittlinie_ = {Weltpunkt{l.x1, l.y1}, Weltpunkt{l.x2, l.y2}};
+      Trimmkante e;
+      trimmkante(u.zeichnung, n, p, false, e);
+      schnittlinie_ = {e.a, e.b};
     }
     return;
   }

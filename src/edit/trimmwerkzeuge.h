@@ -2,7 +2,7 @@
 // them to the store operations (trimmoperationen.h).
 //
 //   101  two picks: the first line is cut or extended to its crossing with
-//        the second; button 1 ("Linien trimmen (beide)") trims the second
+//        the second (lines, or polygon edges as polygonkanten.h allows); button 1 ("Linien trimmen (beide)") trims the second
 //        too; button 2 ("Mehrere Linien trimmen") keeps the first pick as
 //        the cutting line and trims every further pick to it, until the
 //        right button or Escape.
@@ -26,6 +26,8 @@
 //        "Löschen" / "Ändern"; teilstueckbearbeitung.h). 127: the same for
 //        arcs and circles.
 //   137  two picks: a line, then a Bézier, spline or polygon; as 104.
+//   144  refused at the first pick with `kKeinLoch`: a polygon is a single
+//        outline, the store keeps no holes.
 // What cannot be done is told through `benutzer` (error box); without one
 // (headless) it is only kept in `letzterFehler`.
 #pragma once
@@ -45,6 +47,9 @@ class Fangsuche;
 // The buttons of 101 by Werkzeugzustand::knopf.
 inline constexpr std::uint8_t kTrimmenBeide = 1;
 inline constexpr std::uint8_t kTrimmenMehrere = 2;
+inline constexpr const char* kKeinLoch =
+    "Ein Polygon hat nur einen Umriss und kann kein Loch aufnehmen; das Loch wird nicht geschnitten.";
+
 // The second button of 105.
 inline constexpr std::uint8_t kKreiseBeide = 1;
 
@@ -75,7 +80,7 @@ class Trimmwerkzeuge : public Werkzeugmodul {
   // The tools that finish with one pick; false for the others.
   bool einzeln(Werkzeugumgebung& u, std::int32_t n, Weltpunkt p);
   // The first pick of a two-pick tool is of the right kind ("" when it is).
-  std::string pruefeErste(const Werkzeugumgebung& u, std::int32_t n) const;
+  std::string pruefeErste(const Werkzeugumgebung& u, std::int32_t n, Weltpunkt p) const;
   // Shows an operation's answer; true when it was done.
   bool ergebnis(Werkzeugumgebung& u, const std::string& fehler);
 

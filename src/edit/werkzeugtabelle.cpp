@@ -243,7 +243,8 @@ constexpr std::array kTabelle{
     Werkzeugzeile(Z(W::TeilstueckBearbeiten, G::Trimmen).da().f(kTeilstueckmodus).k(L::Werkzeuge, "teilstueck", "Teilstück aus einer Linie bearbeiten")),
     Werkzeugzeile(Z(W::KreisausschnittBearbeiten, G::Trimmen).da().f(kTeilstueckmodus).k(L::Werkzeuge, "kreisausschnitt", "Kreisausschnitt bearbeiten")),
     Werkzeugzeile(Z(W::LinieAnKurveTrimmen, G::Trimmen).da().k(L::Werkzeuge, "linieankurve", "Linie an Kurve trimmen")),
-    Werkzeugzeile(Z(W::LochInPolygon, G::Trimmen).spaeter(L::Werkzeuge, "Loch in Polygon schneiden")),
+    // Says why it cannot work: the store keeps no holes in polygons.
+    Werkzeugzeile(Z(W::LochInPolygon, G::Trimmen).da().k(L::Werkzeuge, "lochinpolygon", "Loch in Polygon schneiden")),
     Werkzeugzeile(Z(W::Trimmen121, G::Trimmen)),
     Werkzeugzeile(Z(W::Trimmen122, G::Trimmen)),
     Werkzeugzeile(Z(W::Trimmen128, G::Trimmen)),

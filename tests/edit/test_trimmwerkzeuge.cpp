@@ -14,7 +14,8 @@ namespace {
 
 using W = Werkzeugcode;
 // From the drawing's middle: a line x1, y1, x2, y2; an arc xm, ym, start,
-// end, radius; a Bézier (straight, ends given) x1, y1, x2, y2, -1.
+// end, radius; a Bézier (straight, ends given) x1, y1, x2, y2, -1; a polyline
+// x1, y1 -> x2, y1 -> x2, y2, open -2 or closed -3.
 using Strecke = std::array<double, 5>;
 
 struct Fall {
@@ -58,6 +59,11 @@ const Fall kFaelle[] = {
     {"126: nichts schneidet", W::TeilstueckBearbeiten, 0, {h}, {{50, 0}}, "Diese Linie wird von keinem anderen Element geschnitten.", {h}, 0},
     {"127 Loeschen: Stueck zwischen zwei Linien", W::KreisausschnittBearbeiten, 0, {k20, senk10, senkM10}, {{20, 0}}, "",
      {{0, 0, 60, 300, 20}, senk10, senkM10}, 1},
+    {"Polygonzug: das freie Ende zur Schnittkante", W::LinienTrimmen, 0, {{-100, 0, -60, 60, -2}, {-80, -50, -80, 50}}, {{-90, 0}, {-80, 30}}, "",
+     {{-80, 0, -60, 60, -2}, {-80, -50, -80, 50}}, 1},
+    {"geschlossenes Polygon", W::LinienTrimmen, 0, {{-100, 0, -60, 60, -3}, {-80, -50, -80, 50}}, {{-90, 0}, {-80, 30}},
+     "Kanten geschlossener Polygone lassen sich nicht trimmen: jede Ecke gehört zu zwei Kanten.", {{-100, 0, -60, 60, -3}, {-80, -50, -80, 50}}, 0},
+    {"144: Polygone haben keine Loecher", W::LochInPolygon, 0, {{-100, 0, -60, 60, -3}}, {{-90, 0}}, kKeinLoch, {{-100, 0, -60, 60, -3}}, 0},
     {"137: Linie an eine Kurve", W::LinieAnKurveTrimmen, 0, {{-100, 0, -50, 0}, {30, -50, 30, 50, -1}}, {{-70, 0}, {30, 40}}, "",
      {{-100, 0, 30, 0}, {30, -50, 30, 50, -1}}, 1},
 };
@@ -84,6 +90,9 @@ TEST_P(Trimmtest, Werkzeug) {
       d.xm = o.x + l[0], d.ym = o.y + l[1], d.xr = d.yr = l[4];
       d.startwinkel = float(l[2]), d.endwinkel = float(l[3]);
       n = z.speicher.neuerBogen(d);
+    } else if (l[4] < -1) {
+      n = polygon(z.speicher, {{o.x + l[0], o.y + l[1]}, {o.x + l[2], o.y + l[1]}, {o.x + l[2], o.y + l[3]}});
+      if (l[4] == -3) z.speicher.polygon(n).linienstil = 0;
     } else if (l[4] < 0) {
       Tbezierdaten d;
       for (int i = 0; i < 4; ++i)
@@ -118,6 +127,9 @@ TEST_P(Trimmtest, Werkzeug) {
       if (s.art(n) == Elementart::Bogen) {
         const tbogendaten& d = s.bogen(n);
         r.push_back(rund(d.xm - o.x, d.ym - o.y, d.startwinkel, d.endwinkel, d.xr));
+      } else if (s.art(n) == Elementart::Polygon) {
+        const Tpolygondaten& p = s.polygon(n);
+        r.push_back(rund(p.x[0] - o.x, p.y[0] - o.y, p.x[2] - o.x, p.y[2] - o.y, p.linienstil < 1 ? -3 : -2));
       } else if (s.art(n) == Elementart::Bezier) {
         const auto& p = s.bezier(n).punkte;
         r.push_back(rund(p[0] - o.x, p[1] - o.y, p[6] - o.x, p[7] - o.y, -1));

@@ -27,7 +27,7 @@ struct Fall {
   const char* fehler;           // "" when it works
   std::vector<Strecke> danach;  // the elements afterwards in any order, an arc as {}
   int markiert;
-  double mass = 20;  // fillet radius or chamfer distance
+  double mass = 20;      // fillet radius or chamfer distance
   bool aendern = false;  // 126, 127: "Ändern"; the changed piece gets the colour 0xABCDEF
 };
 

@@ -78,9 +78,22 @@ void trimme(Elementspeicher& s, std::int32_t kopie, const Trimmkante& e, Weltpun
     d.x1 = a.x, d.y1 = a.y, d.x2 = b.x, d.y2 = b.y;
     return;
   }
+  setzeFreiesEnde(s, kopie, e, schnitt);
+}
+
+void setzeFreiesEnde(Elementspeicher& s, std::int32_t kopie, const Trimmkante& e, Weltpunkt t) {
   Tpolygondaten& p = s.polygon(kopie);
-  p.x[std::size_t(e.freiesEnde)] = schnitt.x;
-  p.y[std::size_t(e.freiesEnde)] = schnitt.y;
+  p.x[std::size_t(e.freiesEnde)] = t.x;
+  p.y[std::size_t(e.freiesEnde)] = t.y;
+}
+
+Tliniendaten linienvorlage(const Elementspeicher& s, const Trimmkante& e) {
+  if (s.art(e.n) != Elementart::Polygon) return s.linie(e.n);
+  const Tpolygondaten& p = s.polygon(e.n);
+  Tliniendaten d;
+  d.planteil = p.planteil, d.folie = p.folie, d.stift = p.stift, d.farbe = p.farbe;
+  d.linienstil = std::max<std::int16_t>(p.linienstil, 1);
+  return d;
 }
 
 }  // namespace quarzel

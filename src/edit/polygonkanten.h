@@ -10,6 +10,7 @@
 #include <cstdint>
 #include <string>
 
+#include "store/datensaetze.h"
 #include "view/ansicht.h"
 
 namespace quarzel {
@@ -33,5 +34,12 @@ std::string pruefeSchnitt(const Trimmkante& e, Weltpunkt s);
 
 // Element `kopie` (the live copy of e.n) cut or extended to S; k is the click.
 void trimme(Elementspeicher& s, std::int32_t kopie, const Trimmkante& e, Weltpunkt schnitt, Weltpunkt k);
+
+// A polyline's free end moved to t in element `kopie`.
+void setzeFreiesEnde(Elementspeicher& s, std::int32_t kopie, const Trimmkante& e, Weltpunkt t);
+
+// What a new element made at the edge takes over: the line, or the
+// polygon's layer, sublayer, pen, style (at least 1) and colour in a line record.
+Tliniendaten linienvorlage(const Elementspeicher& s, const Trimmkante& e);
 
 }  // namespace quarzel

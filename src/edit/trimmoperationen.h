@@ -7,7 +7,8 @@
 // empty answer means done.
 //
 // Lines are the line kinds (plain and wall lines, not marker points); the
-// click positions K say which side of the crossing each line keeps.
+// click positions K say which side of the crossing each line keeps. Trimming,
+// fillet and chamfer also take polygon edges as polygonkanten.h allows.
 #pragma once
 
 #include <cstdint>

@@ -49,11 +49,15 @@ bool Trimmwerkzeuge::ergebnis(Werkzeugumgebung& u, const std::string& fehler) {
 }
 
 std::string Trimmwerkzeuge::pruefeErste(const Werkzeugumgebung& u, std::int32_t n, Weltpunkt p) const {
-  if (u.zustand.werkzeug == W::KreiseTrimmen) return keinBogen(u.zeichnung, n);
-  if (u.zustand.werkzeug != W::LinienTrimmen) return keineLinie(u.zeichnung, n);
-  // Polygon edges: the cutting line of "Mehrere Linien trimmen" may be any.
+  const Werkzeugzustand& z = u.zustand;
+  if (z.werkzeug == W::KreiseTrimmen) return keinBogen(u.zeichnung, n);
+  if (z.werkzeug != W::LinienTrimmen && z.werkzeug != W::Abrunden && z.werkzeug != W::Befasen)
+    return keineLinie(u.zeichnung, n);
+  // Polygon edges: any where the first pick is not trimmed (the cutting line
+  // of "Mehrere Linien trimmen", fillet and chamfer without trimming).
+  const bool getrimmt = z.werkzeug == W::LinienTrimmen ? z.knopf != kTrimmenMehrere : z.knopf != 0;
   Trimmkante e;
-  return trimmkante(u.zeichnung, n, p, u.zustand.knopf != kTrimmenMehrere, e);
+  return trimmkante(u.zeichnung, n, p, getrimmt, e);
 }
 
 bool Trimmwerkzeuge::einzeln(Werkzeugumgebung& u, std::int32_t n, Weltpunkt p) {

@@ -2,7 +2,7 @@
 // them to the store operations (trimmoperationen.h).
 //
 //   101  two picks: the first line is cut or extended to its crossing with
-//        the second (lines, or polygon edges as polygonkanten.h allows); button 1 ("Linien trimmen (beide)") trims the second
+//        the second; button 1 ("Linien trimmen (beide)") trims the second
 //        too; button 2 ("Mehrere Linien trimmen") keeps the first pick as
 //        the cutting line and trims every further pick to it, until the
 //        right button or Escape.
@@ -10,6 +10,7 @@
 //        button is the trim mode (none, first, both lines).
 //   103  two picks: chamfer of `fasenmass`, a length or, with
 //        `fasenAlsAbstand`, the distance from the corner; button = trim mode.
+//        101, 102 and 103 take polygon edges as polygonkanten.h allows.
 //   104  two picks: a line, then an arc, circle or ellipse; the line is cut or
 //        extended to the crossing nearest its click (kreistrimmen.h).
 //   105  two picks: two arcs or circles; the first becomes the arc between

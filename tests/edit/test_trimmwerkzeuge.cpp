@@ -61,6 +61,8 @@ const Fall kFaelle[] = {
      {{0, 0, 60, 300, 20}, senk10, senkM10}, 1},
     {"Polygonzug: das freie Ende zur Schnittkante", W::LinienTrimmen, 0, {{-100, 0, -60, 60, -2}, {-80, -50, -80, 50}}, {{-90, 0}, {-80, 30}}, "",
      {{-80, 0, -60, 60, -2}, {-80, -50, -80, 50}}, 1},
+    {"abrunden: Polygonzug, erste trimmen", W::Abrunden, 1, {{-100, 0, -60, 60, -2}, {-80, -50, -80, 50}}, {{-70, 0}, {-80, 30}}, "",
+     {{-70, 0, -60, 60, -2}, {-80, -50, -80, 50}, {-70, 10, 90, 180, 10}}, 2, 10},
     {"geschlossenes Polygon", W::LinienTrimmen, 0, {{-100, 0, -60, 60, -3}, {-80, -50, -80, 50}}, {{-90, 0}, {-80, 30}},
      "Kanten geschlossener Polygone lassen sich nicht trimmen: jede Ecke gehört zu zwei Kanten.", {{-100, 0, -60, 60, -3}, {-80, -50, -80, 50}}, 0},
     {"144: Polygone haben keine Loecher", W::LochInPolygon, 0, {{-100, 0, -60, 60, -3}}, {{-90, 0}}, kKeinLoch, {{-100, 0, -60, 60, -3}}, 0},

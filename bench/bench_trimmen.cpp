@@ -1,9 +1,10 @@
 // Trimming one line against another in a drawing of 1,000,000 lines: both
 // picks found through the snap search's spatial index, then the trim as one
 // undo step. Likewise a door opening: the piece of a wall line between two
-// jamb lines, whose crossings are found through the index, deleted. The index is rebuilt after every change of the drawing, once,
-// whatever the tool; bench_fangen measures that build, so here it is done
-// outside the timing.
+// jamb lines, whose crossings are found through the index, deleted. The
+// index is rebuilt after every change of the drawing, once, whatever the
+// tool; bench_fangen measures that build, so here it is done outside the
+// timing.
 #include <benchmark/benchmark.h>
 
 #include <memory>

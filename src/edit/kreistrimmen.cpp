@@ -13,7 +13,10 @@ namespace {
 // The piece of the first figure between its crossings with the second.
 std::optional<Stueck> stueckZwischen(const Ellipsenbogen& e, const Ellipsenbogen& f, Weltpunkt k) {
   const Punktliste l = bogenBogenSchnitt(vollfigur(e), vollfigur(f));
-  return bogenstueck(vollfigur(e), std::vector<Weltpunkt>(l.begin(), l.end()), e.winkelVon(k));
+  const std::optional<Stueck> st =
+      bogenstueck(vollfigur(e), std::vector<Weltpunkt>(l.begin(), l.end()), e.winkelVon(k));
+  // A click on a crossing picks no side.
+  return st && !st->aufSchnitt ? st : std::nullopt;
 }
 
 }  // namespace
@@ -67,6 +70,7 @@ std::string trimmeKreisAnLinien(Zeichnung& z, std::int32_t n, Weltpunkt k, const
   Schnittfigur figur;
   figur.bogen = e;
   const std::optional<Stueck> st = bogenstueck(e, alleSchnittpunkte(s, index, figur, n, true), e.winkelVon(k));
+  if (st && st->aufSchnitt) return kKlickAufSchnitt;
   if (!st || !(st->vonSchnitt || st->bisSchnitt)) return "Hier schneidet keine Linie den Kreis.";
   const std::int32_t kopie = bereiteVor(s, {n})[0];
   setzeBogenwinkel(s.bogen(kopie), st->von, st->bis);

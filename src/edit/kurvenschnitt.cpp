@@ -106,6 +106,7 @@ Stueck linienstueck(Weltpunkt a, Weltpunkt b, const std::vector<Weltpunkt>& schn
   for (const Weltpunkt& p : schnitte) {
     const double t = linienparameter(a, b, p);
     if (t <= kLinienspiel || t >= 1 - kLinienspiel) continue;
+    if (std::fabs(t - k) <= kLinienspiel) st.aufSchnitt = true;
     if (t < k && t > st.von) st.von = t, st.vonSchnitt = true;
     if (t > k && t < st.bis) st.bis = t, st.bisSchnitt = true;
   }
@@ -117,11 +118,16 @@ std::optional<Stueck> bogenstueck(const Ellipsenbogen& e, const std::vector<Welt
     // Around a closed figure: the nearest cut ahead of the click and the
     // nearest behind it.
     double vor = 360, nach = 0;
+    bool aufSchnitt = false;
     for (const Weltpunkt& p : schnitte) {
       const double d = winkelAb(e.winkelVon(p), k);
-      if (d <= kWinkelspiel || d >= 360 - kWinkelspiel) continue;
+      if (d <= kWinkelspiel || d >= 360 - kWinkelspiel) {
+        aufSchnitt = true;
+        continue;
+      }
       vor = std::min(vor, d), nach = std::max(nach, d);
     }
+    if (aufSchnitt) return Stueck{k, k, false, false, true};
     if (!(nach - vor > kWinkelspiel)) return std::nullopt;
     return Stueck{k + nach - 360, k + vor, true, true};
   }
@@ -131,6 +137,7 @@ std::optional<Stueck> bogenstueck(const Ellipsenbogen& e, const std::vector<Welt
   for (const Weltpunkt& p : schnitte) {
     const double u = winkelAb(e.winkelVon(p), e.start);
     if (u <= kWinkelspiel || u >= e.spanne - kWinkelspiel) continue;
+    if (std::fabs(u - uk) <= kWinkelspiel) st.aufSchnitt = true;
     if (u < uk && u > st.von) st.von = u, st.vonSchnitt = true;
     if (u > uk && u < st.bis) st.bis = u, st.bisSchnitt = true;
   }

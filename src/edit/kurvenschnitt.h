@@ -42,7 +42,12 @@ std::optional<Ellipsenbogen> bogenfigur(const Elementspeicher& s, std::int32_t n
 struct Stueck {
   double von = 0, bis = 0;
   bool vonSchnitt = false, bisSchnitt = false;  // the end is a cut, not the figure's own end
+  // The click lies on a cut (a snapped crossing): no side is picked.
+  bool aufSchnitt = false;
 };
+
+inline constexpr const char* kKlickAufSchnitt =
+    "Bitte das Stück zwischen den Schnittpunkten anklicken, nicht einen Schnittpunkt.";
 
 // The piece of the line AB around parameter k between the nearest cuts on
 // either side (the line's ends where there is none).

@@ -64,6 +64,7 @@ std::string bearbeiteLinienstueck(Zeichnung& z, std::int32_t n, Weltpunkt k, con
   const Weltpunkt a{l.x1, l.y1}, b{l.x2, l.y2};
   const Stueck st = linienstueck(a, b, alleSchnittpunkte(s, index, Schnittfigur{a, b, false, std::nullopt}, n),
                                  linienparameter(a, b, k));
+  if (st.aufSchnitt) return kKlickAufSchnitt;
   if (!st.vonSchnitt && !st.bisSchnitt) return "Diese Linie wird von keinem anderen Element geschnitten.";
   const auto punkt = [&](double t) {
     if (t <= 0) return a;
@@ -89,6 +90,7 @@ std::string bearbeiteKreisstueck(Zeichnung& z, std::int32_t n, Weltpunkt k, cons
   Schnittfigur figur;
   figur.bogen = e;
   const std::optional<Stueck> st = bogenstueck(e, alleSchnittpunkte(s, index, figur, n), e.winkelVon(k));
+  if (st && st->aufSchnitt) return kKlickAufSchnitt;
   if (!st || !(st->vonSchnitt || st->bisSchnitt)) return "Dieser Kreis wird hier nicht zweimal geschnitten.";
   schreibe(s, n, abschnitte(*st, e.start, e.start + e.spanne, e.voll, modus), modus, stil,
            [&](std::int32_t m, const Abschnitt& t) { setzeBogenwinkel(s.bogen(m), t.von, t.bis); });

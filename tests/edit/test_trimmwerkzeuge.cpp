@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
+#include "edit/kurvenschnitt.h"
 #include "edit/trimmwerkzeuge.h"
 #include "platform/skriptbenutzer.h"
 #include "support/edit/test_werkzeug_hilfen.h"
@@ -56,6 +57,7 @@ const Fall kFaelle[] = {
     {"126 Loeschen: Tueroeffnung", W::TeilstueckBearbeiten, 0, {h, {-20, -10, -20, 10}, {20, -10, 20, 10}}, {{5, 0}}, "",
      {{-100, 0, -20, 0}, {20, 0, 100, 0}, {-20, -10, -20, 10}, {20, -10, 20, 10}}, 2},
     {"126 Aendern: das Stueck bis zum Ende", W::TeilstueckBearbeiten, 0, {h, v}, {{50, 0}}, "", {{-100, 0, 0, 0}, {0, 0, 100, 0}, v}, 1, 20, true},
+    {"126: Klick genau auf den Schnitt", W::TeilstueckBearbeiten, 0, {h, v}, {{0, 0}}, kKlickAufSchnitt, {h, v}, 0},
     {"126: nichts schneidet", W::TeilstueckBearbeiten, 0, {h}, {{50, 0}}, "Diese Linie wird von keinem anderen Element geschnitten.", {h}, 0},
     {"127 Loeschen: Stueck zwischen zwei Linien", W::KreisausschnittBearbeiten, 0, {k20, senk10, senkM10}, {{20, 0}}, "",
      {{0, 0, 60, 300, 20}, senk10, senkM10}, 1},

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace quarzel {
 
@@ -145,7 +146,10 @@ Weltpunkt naechsterBogenpunkt(const Ellipsenbogen& b, Weltpunkt p) {
   return b.punkt(t);
 }
 
-Punktliste streckeBogenSchnitt(Weltpunkt a, Weltpunkt b, const Ellipsenbogen& e) {
+namespace {
+
+// The crossings of the line a + t (b - a) with the figure for t in [von, bis].
+Punktliste linieBogenSchnitt(Weltpunkt a, Weltpunkt b, const Ellipsenbogen& e, double von, double bis) {
   Punktliste aus;
   if (!(e.xr > 0 && e.yr > 0)) return aus;
   const Weltpunkt p = e.einheitskreis(a), q = e.einheitskreis(b);
@@ -170,11 +174,28 @@ Punktliste streckeBogenSchnitt(Weltpunkt a, Weltpunkt b, const Ellipsenbogen& e)
     anzahl = 2;
   }
   for (int i = 0; i < anzahl; ++i) {
-    if (!(t[i] >= -endspiel && t[i] <= 1 + endspiel)) continue;
+    if (!(t[i] >= von && t[i] <= bis)) continue;
     const Weltpunkt s{a.x + t[i] * (b.x - a.x), a.y + t[i] * (b.y - a.y)};
     if (e.enthaelt(e.winkelVon(s))) aus.hinzu(s);
   }
   return aus;
+}
+
+}  // namespace
+
+Punktliste streckeBogenSchnitt(Weltpunkt a, Weltpunkt b, const Ellipsenbogen& e) {
+  return linieBogenSchnitt(a, b, e, -endspiel, 1 + endspiel);
+}
+
+Punktliste geradeBogenSchnitt(Weltpunkt a, Weltpunkt b, const Ellipsenbogen& e) {
+  const double unendlich = std::numeric_limits<double>::infinity();
+  return linieBogenSchnitt(a, b, e, -unendlich, unendlich);
+}
+
+Ellipsenbogen vollfigur(Ellipsenbogen e) {
+  e.voll = true;
+  e.spanne = 360;
+  return e;
 }
 
 Punktliste bogenBogenSchnitt(const Ellipsenbogen& e, const Ellipsenbogen& f, const Weltrechteck* fenster) {

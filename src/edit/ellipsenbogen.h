@@ -16,6 +16,11 @@ Weltpunkt naechsterBogenpunkt(const Ellipsenbogen& b, Weltpunkt p);
 // Crossings and touching points of the segment AB with the arc, in order
 // along AB. Figures with a zero radius give none.
 Punktliste streckeBogenSchnitt(Weltpunkt a, Weltpunkt b, const Ellipsenbogen& e);
+// The same for the infinite line through A and B (trimming extends lines).
+Punktliste geradeBogenSchnitt(Weltpunkt a, Weltpunkt b, const Ellipsenbogen& e);
+
+// The closed figure an arc lies on: crossings beyond its ends count too.
+Ellipsenbogen vollfigur(Ellipsenbogen e);
 
 // Crossings and touching points of two arcs: exact for two circles, found
 // along the first figure otherwise. Coinciding figures give none. With a

@@ -6,6 +6,8 @@
 #include <vector>
 
 #include "edit/konstruktionsgeometrie.h"
+#include "edit/kurvenschnitt.h"
+#include "edit/polygonkanten.h"
 #include "store/zeichnung.h"
 
 namespace quarzel {
@@ -29,13 +31,25 @@ double entlang(Weltpunkt p, Weltpunkt s, Weltpunkt r) {
   return (p.x - s.x) * r.x + (p.y - s.y) * r.y;
 }
 
-// How far the line reaches from S along the kept direction r.
-double reichweite(const Tliniendaten& d, Weltpunkt s, Weltpunkt r) {
-  return std::max(entlang(anfang(d), s, r), entlang(ende(d), s, r));
+// How far the edge reaches from S along the kept direction r.
+double reichweite(const Trimmkante& k, Weltpunkt s, Weltpunkt r) {
+  return std::max(entlang(k.a, s, r), entlang(k.b, s, r));
 }
 
-// The line keeps its end farther out along r; the other end moves to t.
-void kuerzeAuf(Tliniendaten& d, Weltpunkt s, Weltpunkt r, Weltpunkt t) {
+// The edge keeps its end farther out along r; the other end moves to t. Of
+// a polyline that must be its free end.
+std::string pruefeEnde(const Trimmkante& k, Weltpunkt s, Weltpunkt r) {
+  if (k.freiesEnde < 0) return {};
+  const bool freiVorn = entlang(k.a, s, r) < entlang(k.b, s, r);
+  if (freiVorn != (k.freiesEnde == 0)) return "Hier müsste die Ecke des Polygonzugs wandern, nicht sein freies Ende.";
+  return {};
+}
+void kuerzeAuf(Elementspeicher& sp, std::int32_t kopie, const Trimmkante& k, Weltpunkt s, Weltpunkt r, Weltpunkt t) {
+  if (k.freiesEnde >= 0) {
+    setzeFreiesEnde(sp, kopie, k, t);
+    return;
+  }
+  Tliniendaten& d = sp.linie(kopie);
   if (entlang(anfang(d), s, r) >= entlang(ende(d), s, r)) {
     d.x2 = t.x, d.y2 = t.y;
   } else {
@@ -43,8 +57,56 @@ void kuerzeAuf(Tliniendaten& d, Weltpunkt s, Weltpunkt r, Weltpunkt t) {
   }
 }
 
-// Opens the undo step for the listed lines and returns their live copies, in
-// the order given. Only the copies stay marked.
+// A new element made from line `vorlage`: its layer, sublayer, pen, style
+// and colour, not the current ones.
+void uebernimm(Elementspeicher& s, std::int32_t neu, const Tliniendaten& vorlage) {
+  s.setzePlanteil(neu, vorlage.planteil);
+  s.setzeFolie(neu, vorlage.folie);
+  s.setzeStift(neu, vorlage.stift);
+  s.setzeLinienstil(neu, vorlage.linienstil);
+  s.setzeFarbe(neu, vorlage.farbe);
+}
+
+// The two picked edges of a fillet or chamfer and their corner; polygon
+// edges only where the trim mode leaves them alone or they can be trimmed.
+std::string eckeDer(const Zeichnung& z, std::int32_t n1, Weltpunkt k1, std::int32_t n2, Weltpunkt k2, Trimmodus modus,
+                    Trimmkante& e1, Trimmkante& e2, std::optional<Ecke>& e) {
+  if (std::string f = trimmkante(z, n1, k1, modus != Trimmodus::Keine, e1); !f.empty()) return f;
+  if (std::string f = trimmkante(z, n2, k2, modus == Trimmodus::Beide, e2); !f.empty()) return f;
+  if (n1 == n2) return "Bitte zwei verschiedene Linien wählen.";
+  e = ecke(e1.a, e1.b, k1, e2.a, e2.b, k2);
+  if (!e) return kKeinSchnitt;
+  if (std::string f = modus != Trimmodus::Keine ? pruefeEnde(e1, e->s, e->r1) : ""; !f.empty()) return f;
+  if (std::string f = modus == Trimmodus::Beide ? pruefeEnde(e2, e->s, e->r2) : ""; !f.empty()) return f;
+  return {};
+}
+
+// Fillet and chamfer: the tangent points t1, t2 replace the corner; the
+// trim mode says which lines end there; `neu` adds the new element.
+template <class Neu>
+void ersetzeEcke(Zeichnung& z, const Trimmkante& k1, const Trimmkante& k2, const Ecke& e, Weltpunkt t1, Weltpunkt t2,
+                 Trimmodus modus, Neu&& neu) {
+  Elementspeicher& s = z.speicher;
+  const std::int32_t n1 = k1.n, n2 = k2.n;
+  const Tliniendaten vorlage = linienvorlage(s, k1);
+  if (modus == Trimmodus::Keine) {
+    s.demarkiereAlle();
+    s.beginneSchritt();
+  } else {
+    std::vector<std::int32_t> liste{n1};
+    if (modus == Trimmodus::Beide) liste.push_back(n2);
+    const std::vector<std::int32_t> kopien = bereiteVor(s, liste);
+    kuerzeAuf(s, kopien[0], k1, e.s, e.r1, t1);
+    if (modus == Trimmodus::Beide) kuerzeAuf(s, kopien[1], k2, e.s, e.r2, t2);
+  }
+  const std::int32_t n = neu(vorlage);
+  s.vervollstaendige(n);
+  uebernimm(s, n, vorlage);
+  s.setzeModifiziert(true);
+}
+
+}  // namespace
+
 std::vector<std::int32_t> bereiteVor(Elementspeicher& s, const std::vector<std::int32_t>& nummern) {
   s.demarkiereAlle();
   for (std::int32_t n : nummern) s.setzeMarkiert(n, 1);
@@ -60,53 +122,6 @@ std::vector<std::int32_t> bereiteVor(Elementspeicher& s, const std::vector<std::
     ergebnis.push_back(kopien[std::size_t(std::find(sortiert.begin(), sortiert.end(), n) - sortiert.begin())]);
   return ergebnis;
 }
-
-// A new element made from line `vorlage`: its layer, sublayer, pen, style
-// and colour, not the current ones.
-void uebernimm(Elementspeicher& s, std::int32_t neu, const Tliniendaten& vorlage) {
-  s.setzePlanteil(neu, vorlage.planteil);
-  s.setzeFolie(neu, vorlage.folie);
-  s.setzeStift(neu, vorlage.stift);
-  s.setzeLinienstil(neu, vorlage.linienstil);
-  s.setzeFarbe(neu, vorlage.farbe);
-}
-
-std::optional<Ecke> eckeDer(const Zeichnung& z, std::int32_t n1, Weltpunkt k1, std::int32_t n2, Weltpunkt k2) {
-  const Tliniendaten &l1 = z.speicher.linie(n1), &l2 = z.speicher.linie(n2);
-  return ecke(anfang(l1), ende(l1), k1, anfang(l2), ende(l2), k2);
-}
-
-std::string pruefePaar(const Zeichnung& z, std::int32_t n1, std::int32_t n2) {
-  if (std::string f = keineLinie(z, n1); !f.empty()) return f;
-  if (std::string f = keineLinie(z, n2); !f.empty()) return f;
-  if (n1 == n2) return "Bitte zwei verschiedene Linien wählen.";
-  return {};
-}
-
-// Fillet and chamfer: the tangent points t1, t2 replace the corner; the
-// trim mode says which lines end there; `neu` adds the new element.
-template <class Neu>
-void ersetzeEcke(Zeichnung& z, std::int32_t n1, std::int32_t n2, const Ecke& e, Weltpunkt t1, Weltpunkt t2,
-                 Trimmodus modus, Neu&& neu) {
-  Elementspeicher& s = z.speicher;
-  const Tliniendaten vorlage = s.linie(n1);
-  if (modus == Trimmodus::Keine) {
-    s.demarkiereAlle();
-    s.beginneSchritt();
-  } else {
-    std::vector<std::int32_t> liste{n1};
-    if (modus == Trimmodus::Beide) liste.push_back(n2);
-    const std::vector<std::int32_t> kopien = bereiteVor(s, liste);
-    kuerzeAuf(s.linie(kopien[0]), e.s, e.r1, t1);
-    if (modus == Trimmodus::Beide) kuerzeAuf(s.linie(kopien[1]), e.s, e.r2, t2);
-  }
-  const std::int32_t n = neu(vorlage);
-  s.vervollstaendige(n);
-  uebernimm(s, n, vorlage);
-  s.setzeModifiziert(true);
-}
-
-}  // namespace
 
 std::string keineLinie(const Zeichnung& z, std::int32_t n) {
   const Elementspeicher& s = z.speicher;
@@ -128,35 +143,63 @@ std::string keineLinie(const Zeichnung& z, std::int32_t n) {
 }
 
 std::string trimmeLinien(Zeichnung& z, std::int32_t n1, Weltpunkt k1, std::int32_t n2, Weltpunkt k2, bool beide) {
-  if (std::string f = pruefePaar(z, n1, n2); !f.empty()) return f;
-  Elementspeicher& s = z.speicher;
-  const Tliniendaten l1 = s.linie(n1), l2 = s.linie(n2);
-  const Weltpunkt p = linienschnitt(anfang(l1), ende(l1), anfang(l2), ende(l2));
+  Trimmkante e1, e2;
+  if (std::string f = trimmkante(z, n1, k1, true, e1); !f.empty()) return f;
+  if (std::string f = trimmkante(z, n2, k2, beide, e2); !f.empty()) return f;
+  if (n1 == n2) return "Bitte zwei verschiedene Linien wählen.";
+  const Weltpunkt p = linienschnitt(e1.a, e1.b, e2.a, e2.b);
   if (keinSchnitt(p)) return kKeinSchnitt;
+  if (std::string f = pruefeSchnitt(e1, p); !f.empty()) return f;
+  if (std::string f = beide ? pruefeSchnitt(e2, p) : std::string(); !f.empty()) return f;
+  Elementspeicher& s = z.speicher;
   const std::vector<std::int32_t> kopien = bereiteVor(s, {n1, n2});
-  Weltpunkt a = anfang(l1), b = ende(l1);
-  schneideAb(a, b, p, k1);
-  setze(s.linie(kopien[0]), a, b);
-  if (beide) {
-    a = anfang(l2), b = ende(l2);
-    schneideAb(a, b, p, k2);
-    setze(s.linie(kopien[1]), a, b);
-  } else {
+  trimme(s, kopien[0], e1, p, k1);
+  if (beide)
+    trimme(s, kopien[1], e2, p, k2);
+  else
     s.setzeMarkiert(kopien[1], 0);
-  }
   s.setzeModifiziert(true);
   return {};
 }
 
 std::string trimmeAn(Zeichnung& z, std::int32_t n, Weltpunkt k, Weltpunkt a, Weltpunkt b) {
+  Trimmkante e;
+  if (std::string f = trimmkante(z, n, k, true, e); !f.empty()) return f;
+  const Weltpunkt p = linienschnitt(e.a, e.b, a, b);
+  if (keinSchnitt(p)) return kKeinSchnitt;
+  if (std::string f = pruefeSchnitt(e, p); !f.empty()) return f;
+  Elementspeicher& s = z.speicher;
+  trimme(s, bereiteVor(s, {n})[0], e, p, k);
+  s.setzeModifiziert(true);
+  return {};
+}
+
+std::string trimmeAnKante(Zeichnung& z, std::int32_t n, Weltpunkt k, std::int32_t m, Schnittkante kante) {
   if (std::string f = keineLinie(z, n); !f.empty()) return f;
   Elementspeicher& s = z.speicher;
+  const bool lebt = m > 0 && m <= s.anzahl() && s.lebendig(m);
+  const Elementart art = lebt ? s.art(m) : Elementart::Frei;
+  if (kante == Schnittkante::Kreis && art != Elementart::Bogen)
+    return "Bitte als Zweites einen Kreis, einen Bogen oder eine Ellipse wählen.";
+  if (kante == Schnittkante::Kurve && art != Elementart::Bezier && art != Elementart::Spline &&
+      art != Elementart::Polygon && art != Elementart::Verlauf)
+    return "Bitte als Zweites eine Kurve, einen Spline oder einen Polygonzug wählen.";
   const Tliniendaten l = s.linie(n);
-  const Weltpunkt p = linienschnitt(anfang(l), ende(l), a, b);
-  if (keinSchnitt(p)) return kKeinSchnitt;
+  std::vector<Weltpunkt> schnitte;
+  schnittpunkte(s, m, Schnittfigur{anfang(l), ende(l), true, std::nullopt}, schnitte);
+  // The crossing nearest the click along the line.
+  const double tk = linienparameter(anfang(l), ende(l), k);
+  const auto naeher = [&](Weltpunkt p, Weltpunkt q) {
+    return std::fabs(linienparameter(anfang(l), ende(l), p) - tk) <
+           std::fabs(linienparameter(anfang(l), ende(l), q) - tk);
+  };
+  const auto p = std::min_element(schnitte.begin(), schnitte.end(), naeher);
+  if (p == schnitte.end())
+    return kante == Schnittkante::Kreis ? "Die Linie schneidet den Kreis nicht."
+                                        : "Die Linie schneidet die Kurve nicht.";
   const std::int32_t kopie = bereiteVor(s, {n})[0];
   Weltpunkt la = anfang(l), lb = ende(l);
-  schneideAb(la, lb, p, k);
+  schneideAb(la, lb, *p, k);
   setze(s.linie(kopie), la, lb);
   s.setzeModifiziert(true);
   return {};
@@ -164,15 +207,15 @@ std::string trimmeAn(Zeichnung& z, std::int32_t n, Weltpunkt k, Weltpunkt a, Wel
 
 std::string rundeAb(Zeichnung& z, std::int32_t n1, Weltpunkt k1, std::int32_t n2, Weltpunkt k2, double radius,
                     bool negativ, Trimmodus modus) {
-  if (std::string f = pruefePaar(z, n1, n2); !f.empty()) return f;
-  const std::optional<Ecke> e = eckeDer(z, n1, k1, n2, k2);
-  if (!e) return kKeinSchnitt;
+  Trimmkante e1, e2;
+  std::optional<Ecke> e;
+  if (std::string f = eckeDer(z, n1, k1, n2, k2, modus, e1, e2, e); !f.empty()) return f;
   const std::optional<Abrundung> a = abrundung(*e, radius, negativ);
   if (!a) return "Der Radius muss größer als 0 sein.";
   const double bis = entlang(a->t1, e->s, e->r1) - kReichweitenspiel;
-  if (reichweite(z.speicher.linie(n1), e->s, e->r1) < bis || reichweite(z.speicher.linie(n2), e->s, e->r2) < bis)
+  if (reichweite(e1, e->s, e->r1) < bis || reichweite(e2, e->s, e->r2) < bis)
     return "Der Radius ist zu groß für diese Ecke.";
-  ersetzeEcke(z, n1, n2, *e, a->t1, a->t2, modus, [&](const Tliniendaten&) {
+  ersetzeEcke(z, e1, e2, *e, a->t1, a->t2, modus, [&](const Tliniendaten&) {
     tbogendaten d;
     d.xm = a->mitte.x, d.ym = a->mitte.y;
     d.xr = d.yr = a->radius;
@@ -185,16 +228,17 @@ std::string rundeAb(Zeichnung& z, std::int32_t n1, Weltpunkt k1, std::int32_t n2
 
 std::string befase(Zeichnung& z, std::int32_t n1, Weltpunkt k1, std::int32_t n2, Weltpunkt k2, double mass,
                    bool alsAbstand, Trimmodus modus) {
-  if (std::string f = pruefePaar(z, n1, n2); !f.empty()) return f;
-  const std::optional<Ecke> e = eckeDer(z, n1, k1, n2, k2);
-  if (!e) return kKeinSchnitt;
+  Trimmkante e1, e2;
+  std::optional<Ecke> e;
+  if (std::string f = eckeDer(z, n1, k1, n2, k2, modus, e1, e2, e); !f.empty()) return f;
   const std::optional<Fase> f = fase(*e, mass, alsAbstand);
   if (!f) return "Die Fase muss größer als 0 sein.";
   const double bis = entlang(f->t1, e->s, e->r1) - kReichweitenspiel;
-  if (reichweite(z.speicher.linie(n1), e->s, e->r1) < bis || reichweite(z.speicher.linie(n2), e->s, e->r2) < bis)
+  if (reichweite(e1, e->s, e->r1) < bis || reichweite(e2, e->s, e->r2) < bis)
     return "Die Fase ist zu groß für diese Ecke.";
-  const Elementart art = z.speicher.art(n1);
-  ersetzeEcke(z, n1, n2, *e, f->t1, f->t2, modus, [&](const Tliniendaten& vorlage) {
+  // The chamfer of a polygon edge is a plain line.
+  const Elementart art = z.speicher.art(n1) == Elementart::Polygon ? Elementart::Linie : z.speicher.art(n1);
+  ersetzeEcke(z, e1, e2, *e, f->t1, f->t2, modus, [&](const Tliniendaten& vorlage) {
     Tliniendaten d = vorlage;
     setze(d, f->t1, f->t2);
     d.anfang = d.ende = 0;  // the chamfer carries no arrow heads of the line it cuts

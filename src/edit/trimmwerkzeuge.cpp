@@ -4,6 +4,8 @@
 #include <string>
 
 #include "edit/fangsuche.h"
+#include "edit/kreistrimmen.h"
+#include "edit/polygonkanten.h"
 #include "edit/treffertest.h"
 #include "edit/trimmoperationen.h"
 #include "platform/benutzer.h"
@@ -46,16 +48,54 @@ bool Trimmwerkzeuge::ergebnis(Werkzeugumgebung& u, const std::string& fehler) {
   return true;
 }
 
+std::string Trimmwerkzeuge::pruefeErste(const Werkzeugumgebung& u, std::int32_t n, Weltpunkt p) const {
+  const Werkzeugzustand& z = u.zustand;
+  if (z.werkzeug == W::KreiseTrimmen) return keinBogen(u.zeichnung, n);
+  if (z.werkzeug != W::LinienTrimmen && z.werkzeug != W::Abrunden && z.werkzeug != W::Befasen)
+    return keineLinie(u.zeichnung, n);
+  // Polygon edges: any where the first pick is not trimmed (the cutting line
+  // of "Mehrere Linien trimmen", fillet and chamfer without trimming).
+  const bool getrimmt = z.werkzeug == W::LinienTrimmen ? z.knopf != kTrimmenMehrere : z.knopf != 0;
+  Trimmkante e;
+  return trimmkante(u.zeichnung, n, p, getrimmt, e);
+}
+
+bool Trimmwerkzeuge::einzeln(Werkzeugumgebung& u, std::int32_t n, Weltpunkt p) {
+  Zeichnung& z = u.zeichnung;
+  const Fangindex* index = fangsuche != nullptr ? &fangsuche->index() : nullptr;
+  const Stueckstil stil{z.speicher.aktuell.stift, z.speicher.aktuell.linienstil, farbe};
+  switch (u.zustand.werkzeug) {
+    case W::LinieTeilen:
+    case W::KreisTeilen:
+      teile(u, n);
+      return true;
+    case W::KreisAnLinieTrimmen:
+      ergebnis(u, trimmeKreisAnLinien(z, n, p, index));
+      return true;
+    case W::BogenZumVollkreis:
+      ergebnis(u, vollkreis(z, n));
+      return true;
+    case W::TeilstueckBearbeiten:
+      ergebnis(u, bearbeiteLinienstueck(z, n, p, index, teilstueckmodus, stil));
+      return true;
+    case W::KreisausschnittBearbeiten:
+      ergebnis(u, bearbeiteKreisstueck(z, n, p, index, teilstueckmodus, stil));
+      return true;
+    case W::LochInPolygon:
+      ergebnis(u, kKeinLoch);
+      return true;
+    default:
+      return false;
+  }
+}
+
 void Trimmwerkzeuge::punkt(Werkzeugumgebung& u, Weltpunkt p) {
   Werkzeugzustand& z = u.zustand;
   const std::int32_t n = getroffen(u, p, fangsuche);
-  if (n == 0) return;  // a click beside every line starts nothing
-  if (z.werkzeug == W::LinieTeilen) {
-    teile(u, n);
-    return;
-  }
+  if (n == 0) return;  // a click beside every element starts nothing
+  if (einzeln(u, n, p)) return;
   if (z.schritt <= 1) {
-    if (const std::string f = keineLinie(u.zeichnung, n); !f.empty()) {
+    if (const std::string f = pruefeErste(u, n, p); !f.empty()) {
       ergebnis(u, f);
       return;
     }
@@ -64,8 +104,9 @@ void Trimmwerkzeuge::punkt(Werkzeugumgebung& u, Weltpunkt p) {
     z.punkte.assign(1, p);
     z.schritt = 2;
     if (z.werkzeug == W::LinienTrimmen && z.knopf == kTrimmenMehrere) {
-      const Tliniendaten& l = u.zeichnung.speicher.linie(n);
-      schnittlinie_ = {Weltpunkt{l.x1, l.y1}, Weltpunkt{l.x2, l.y2}};
+      Trimmkante e;
+      trimmkante(u.zeichnung, n, p, false, e);
+      schnittlinie_ = {e.a, e.b};
     }
     return;
   }
@@ -85,6 +126,15 @@ void Trimmwerkzeuge::punkt(Werkzeugumgebung& u, Weltpunkt p) {
     case W::Befasen:
       ergebnis(u, befase(u.zeichnung, erste_, ersterKlick_, n, p, u.zeichnung.aufsBlatt(fasenmass), fasenAlsAbstand, modus));
       break;
+    case W::LinieAnKreisTrimmen:
+      ergebnis(u, trimmeAnKante(u.zeichnung, erste_, ersterKlick_, n, Schnittkante::Kreis));
+      break;
+    case W::LinieAnKurveTrimmen:
+      ergebnis(u, trimmeAnKante(u.zeichnung, erste_, ersterKlick_, n, Schnittkante::Kurve));
+      break;
+    case W::KreiseTrimmen:
+      ergebnis(u, trimmeKreise(u.zeichnung, erste_, ersterKlick_, n, p, z.knopf == kKreiseBeide));
+      break;
     default:
       break;
   }
@@ -92,14 +142,18 @@ void Trimmwerkzeuge::punkt(Werkzeugumgebung& u, Weltpunkt p) {
 }
 
 void Trimmwerkzeuge::teile(Werkzeugumgebung& u, std::int32_t n) {
-  if (const std::string f = keineLinie(u.zeichnung, n); !f.empty()) {
+  const bool kreis = u.zustand.werkzeug == W::KreisTeilen;
+  if (const std::string f = kreis ? keinBogen(u.zeichnung, n) : keineLinie(u.zeichnung, n); !f.empty()) {
     ergebnis(u, f);
     return;
   }
   int anzahl = teilstuecke;
   if (benutzer != nullptr) {
-    const std::optional<std::string> antwort = benutzer->eingabe(
-        "Linie aufteilen", "In wieviele Teilstücke soll die Linie zerlegt werden?", std::to_string(anzahl));
+    const std::optional<std::string> antwort =
+        kreis ? benutzer->eingabe("Kreis aufteilen", "In wieviel Teilstücke soll der Kreis zerlegt werden?",
+                                  std::to_string(anzahl))
+              : benutzer->eingabe("Linie aufteilen", "In wieviele Teilstücke soll die Linie zerlegt werden?",
+                                  std::to_string(anzahl));
     if (!antwort) return;  // "A&bbrechen": nothing changes
     const std::optional<int> gelesen = ganzeZahl(*antwort);
     if (!gelesen) {
@@ -108,7 +162,8 @@ void Trimmwerkzeuge::teile(Werkzeugumgebung& u, std::int32_t n) {
     }
     anzahl = *gelesen;
   }
-  if (ergebnis(u, teileLinie(u.zeichnung, n, anzahl))) teilstuecke = anzahl;
+  const std::string f = kreis ? teileKreis(u.zeichnung, n, anzahl) : teileLinie(u.zeichnung, n, anzahl);
+  if (ergebnis(u, f)) teilstuecke = anzahl;
 }
 
 void Trimmwerkzeuge::zweiteTaste(Werkzeugumgebung& u, Weltpunkt p) {

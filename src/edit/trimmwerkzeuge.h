@@ -10,8 +10,25 @@
 //        button is the trim mode (none, first, both lines).
 //   103  two picks: chamfer of `fasenmass`, a length or, with
 //        `fasenAlsAbstand`, the distance from the corner; button = trim mode.
+//        101, 102 and 103 take polygon edges as polygonkanten.h allows.
+//   104  two picks: a line, then an arc, circle or ellipse; the line is cut or
+//        extended to the crossing nearest its click (kreistrimmen.h).
+//   105  two picks: two arcs or circles; the first becomes the arc between
+//        their crossings on its clicked side; button 1 ("(beide)") the
+//        second too.
+//   106  one pick: the arc or circle keeps the piece around the click
+//        between its nearest crossings with lines.
 //   123  one pick: the input window asks for the number of pieces (proposed:
 //        `teilstuecke`, the panel's value, which takes the answer).
+//   124  one pick: "Kreis aufteilen", the same for an arc or circle.
+//   125  one pick: the arc becomes its full circle.
+//   126  one pick: the piece of a line between its crossings nearest the
+//        click is deleted or changed (`teilstueckmodus`, the panel's
+//        "Löschen" / "Ändern"; teilstueckbearbeitung.h). 127: the same for
+//        arcs and circles.
+//   137  two picks: a line, then a Bézier, spline or polygon; as 104.
+//   144  refused at the first pick with `kKeinLoch`: a polygon is a single
+//        outline, the store keeps no holes.
 // What cannot be done is told through `benutzer` (error box); without one
 // (headless) it is only kept in `letzterFehler`.
 #pragma once
@@ -20,6 +37,7 @@
 #include <optional>
 #include <string>
 
+#include "edit/teilstueckbearbeitung.h"
 #include "edit/werkzeugmodul.h"
 
 namespace quarzel {
@@ -30,6 +48,11 @@ class Fangsuche;
 // The buttons of 101 by Werkzeugzustand::knopf.
 inline constexpr std::uint8_t kTrimmenBeide = 1;
 inline constexpr std::uint8_t kTrimmenMehrere = 2;
+inline constexpr const char* kKeinLoch =
+    "Ein Polygon hat nur einen Umriss und kann kein Loch aufnehmen; das Loch wird nicht geschnitten.";
+
+// The second button of 105.
+inline constexpr std::uint8_t kKreiseBeide = 1;
 
 class Trimmwerkzeuge : public Werkzeugmodul {
  public:
@@ -39,6 +62,9 @@ class Trimmwerkzeuge : public Werkzeugmodul {
   double fasenmass = 1;
   bool fasenAlsAbstand = false;
   int teilstuecke = 2;
+  Teilstueckmodus teilstueckmodus = Teilstueckmodus::Loeschen;
+  // The drawing colour: a changed piece takes it with the current pen and style.
+  Farbe farbe = 0;
   Benutzer* benutzer = nullptr;
   // Picks go through the snap search's spatial index when set; without it
   // the hit test walks the whole store.
@@ -53,6 +79,10 @@ class Trimmwerkzeuge : public Werkzeugmodul {
 
  private:
   void teile(Werkzeugumgebung& u, std::int32_t n);
+  // The tools that finish with one pick; false for the others.
+  bool einzeln(Werkzeugumgebung& u, std::int32_t n, Weltpunkt p);
+  // The first pick of a two-pick tool is of the right kind ("" when it is).
+  std::string pruefeErste(const Werkzeugumgebung& u, std::int32_t n, Weltpunkt p) const;
   // Shows an operation's answer; true when it was done.
   bool ergebnis(Werkzeugumgebung& u, const std::string& fehler);
 

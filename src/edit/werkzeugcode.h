@@ -111,7 +111,7 @@ enum class Werkzeugcode : std::uint16_t {
   Trimmen121 = 121,
   Trimmen122 = 122,
   LinieTeilen = 123,
-  Trimmen124 = 124,
+  KreisTeilen = 124,
   BogenZumVollkreis = 125,
   TeilstueckBearbeiten = 126,
   KreisausschnittBearbeiten = 127,

@@ -95,6 +95,7 @@ enum Eigenschaftsfeld : std::uint16_t {
   kUebernehmen = 4096,
   kAnker = 8192,
   kTangentialradius = 16384,  // the arc touching two circles: "Radius:"
+  kTeilstueckmodus = 32768,  // editing a piece: "Löschen" / "Ändern"
 };
 
 // How Escape ends the tool's collection (when no panel takes the key first).

@@ -60,6 +60,8 @@ struct Zeichenvorgabe {
   bool ankerlinienAnzeigen = false;
   // The arc touching two circles: its radius in drawing units.
   double tangentialradius = 1;
+  // Editing a piece of a line or circle: change it ("Ändern") instead of deleting it.
+  bool teilstueckAendern = false;
   // Construction lines: their colour (section "Hilfslinien", key "Farbe").
   Farbe hilfslinienfarbe = 0;
   // The rubber band of a figure in progress ("Farbe beim Zeichnen von Objekten").

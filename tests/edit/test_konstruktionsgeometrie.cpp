@@ -3,6 +3,7 @@
 #include <cmath>
 #include <random>
 
+#include "edit/ellipsenbogen.h"
 #include "edit/konstruktionsgeometrie.h"
 #include "edit/tangentengeometrie.h"
 
@@ -138,6 +139,43 @@ TEST(Tangentengeometrie, ZufaelligeKreise) {
   }
   EXPECT_GT(tangenten, 1000);
   EXPECT_GT(boegen, 300);
+}
+
+// Random lines against circles and turned ellipses, and circles against
+// circles: every crossing lies on both figures, and a line trimmed to one
+// ends on the figure.
+TEST(Konstruktionsgeometrie, ZufaelligeKreisschnitte) {
+  std::mt19937 zufall(1819);
+  std::uniform_real_distribution<double> koord(-500, 500), radius(1, 300), winkel(0, 360);
+  int geprueft = 0;
+  const auto aufFigur = [](const Ellipsenbogen& e, Weltpunkt p) {
+    const Weltpunkt u = e.einheitskreis(p);
+    return std::fabs(std::hypot(u.x, u.y) - 1) * std::max(e.xr, e.yr);
+  };
+  for (int i = 0; i < 2000; ++i) {
+    tbogendaten d;
+    d.xm = koord(zufall), d.ym = koord(zufall), d.xr = radius(zufall);
+    d.yr = i % 2 ? d.xr : radius(zufall);
+    d.drehwinkel = float(i % 2 ? 0 : winkel(zufall));
+    const Ellipsenbogen e = *ellipsenbogen(d);
+    const Weltpunkt a{koord(zufall), koord(zufall)}, b{koord(zufall), koord(zufall)};
+    for (const Weltpunkt& s : geradeBogenSchnitt(a, b, e)) {
+      ASSERT_LT(abstandZurGeraden(s, a, b), 1e-6);
+      ASSERT_LT(aufFigur(e, s), 1e-6);
+      Weltpunkt ta = a, tb = b;
+      schneideAb(ta, tb, s, b);
+      ASSERT_LT(std::min(aufFigur(e, ta), aufFigur(e, tb)), 1e-6);
+      ++geprueft;
+    }
+    tbogendaten g = d;
+    g.xm += koord(zufall) / 2, g.ym += koord(zufall) / 2, g.yr = g.xr = radius(zufall), g.drehwinkel = 0;
+    const Ellipsenbogen f = *ellipsenbogen(g);
+    for (const Weltpunkt& s : bogenBogenSchnitt(e, f)) {
+      ASSERT_LT(aufFigur(e, s), 1e-5);
+      ASSERT_LT(aufFigur(f, s), 1e-5);
+    }
+  }
+  EXPECT_GT(geprueft, 1000);
 }
 
 }  // namespace

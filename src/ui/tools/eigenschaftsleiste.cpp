@@ -3,6 +3,7 @@
 #include <QAbstractItemView>
 #include <QAbstractSpinBox>
 #include <QApplication>
+#include <QButtonGroup>
 #include <QCheckBox>
 #include <QColorDialog>
 #include <QComboBox>
@@ -224,6 +225,19 @@ Eigenschaftsleiste::Eigenschaftsleiste(QWidget* eltern) : QToolBar(QStringLitera
   zahlfeld(tangentialradius_, "Tangentialradius", 0.0001, 1e7, 4, 1, QStringLiteral("Radius:"),
            tangentialradiusAktionen_);
 
+  // What happens to a picked piece: one of two.
+  stueckLoeschen_ = new QRadioButton(QStringLiteral("Löschen"), this);
+  stueckLoeschen_->setObjectName(QStringLiteral("StueckLoeschen"));
+  stueckLoeschen_->setChecked(true);
+  stueckAendern_ = new QRadioButton(QStringLiteral("Ändern"), this);
+  stueckAendern_->setObjectName(QStringLiteral("StueckAendern"));
+  auto* stueckGruppe = new QButtonGroup(this);
+  stueckGruppe->addButton(stueckLoeschen_);
+  stueckGruppe->addButton(stueckAendern_);
+  teilstueckmodusAktionen_.push_back(addWidget(stueckLoeschen_));
+  teilstueckmodusAktionen_.push_back(addWidget(stueckAendern_));
+  connect(stueckAendern_, &QRadioButton::toggled, this, &Eigenschaftsleiste::geaendert);
+
   for (QAbstractSpinBox* f : std::initializer_list<QAbstractSpinBox*>{eckradius_, ecken_, kreisradius_,
                                                                       schraffurwinkel_, abstand_, winkel_, teilung_})
     f->installEventFilter(this);
@@ -376,6 +390,7 @@ void Eigenschaftsleiste::zeigeFuer(Werkzeugcode w) {
   uebernehmenAktion_->setVisible(mitFeld(w, kUebernehmen));
   ankerAktion_->setVisible(mitFeld(w, kAnker));
   for (QAction* a : tangentialradiusAktionen_) a->setVisible(mitFeld(w, kTangentialradius));
+  for (QAction* a : teilstueckmodusAktionen_) a->setVisible(mitFeld(w, kTeilstueckmodus));
   // With the select tool the fill fields change the marked areas.
   const bool markieren = w == Werkzeugcode::Markieren;
   for (QAction* a : flaechenAktionen_) a->setVisible(markieren || mitFeld(w, kFuellung));
@@ -451,6 +466,7 @@ Zeichenvorgabe Eigenschaftsleiste::vorgabe() const {
   v.eigenschaftenUebernehmen = uebernehmen_->isChecked();
   v.ankerlinienAnzeigen = anker_->isChecked();
   v.tangentialradius = tangentialradius_->value();
+  v.teilstueckAendern = stueckAendern_->isChecked();
   return v;
 }
 

@@ -154,6 +154,10 @@ class Eigenschaftsleiste final : public QToolBar {
   // The arc touching two circles.
   QDoubleSpinBox* tangentialradius_ = nullptr;
   std::vector<QAction*> tangentialradiusAktionen_;
+  // Editing a piece of a line or circle: "Löschen" or "Ändern".
+  QRadioButton* stueckLoeschen_ = nullptr;
+  QRadioButton* stueckAendern_ = nullptr;
+  std::vector<QAction*> teilstueckmodusAktionen_;
   // The value of the number field that has the focus, as it got it.
   double feldwertBeimFokus_ = 0;
 };

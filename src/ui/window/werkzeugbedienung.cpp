@@ -316,6 +316,8 @@ void Werkzeugbedienung::vorgabenUebernehmen() {
   kasten_.kreise.abstand = v.abstandZurReferenzlinie;
   kasten_.kreise.anzahl = v.anzahl;
   kasten_.kreise.radius = v.tangentialradius;
+  kasten_.trimmen.teilstueckmodus = v.teilstueckAendern ? Teilstueckmodus::Aendern : Teilstueckmodus::Loeschen;
+  kasten_.trimmen.farbe = v.farbe;
 }
 
 Weltpunkt Werkzeugbedienung::fange(int x, int y) {

@@ -71,16 +71,6 @@ double reichweite(Weltpunkt a, Weltpunkt b, Weltpunkt s, Weltpunkt r) {
 
 }  // namespace
 
-std::int32_t elementUnterKlick(const Werkzeugumgebung& u, Weltpunkt p, Fangsuche* fangsuche) {
-  const Pixelpunkt px = u.zeichnung.ansicht.worldToPixel(p.x, p.y);
-  if (fangsuche == nullptr) return trefferTest(u.zeichnung, px.x, px.y);
-  fangsuche->aktualisiereIndex();
-  // Texts, pictures and dimensions are not in the index; when nothing indexed
-  // is hit, the full test still finds them, so the user hears why not.
-  const std::int32_t n = trefferTest(u.zeichnung, px.x, px.y, kTreffertoleranz, &fangsuche->index(), true);
-  return n != 0 ? n : trefferTest(u.zeichnung, px.x, px.y, kTreffertoleranz, &fangsuche->index());
-}
-
 Werkzeugmodul* Konstruktionswerkzeuge::kreismodul(const Werkzeugumgebung& u) const {
   return istKreiswerkzeug(u.zustand.werkzeug) ? kreise : nullptr;
 }
@@ -91,7 +81,7 @@ void Konstruktionswerkzeuge::melde(const std::string& text) {
 }
 
 bool Konstruktionswerkzeuge::waehleLinie(Werkzeugumgebung& u, Weltpunkt p, Bezugslinie& l) {
-  const std::int32_t n = elementUnterKlick(u, p, fangsuche);
+  const std::int32_t n = elementUnterKlick(u.zeichnung, p, fangsuche);
   if (n == 0) return false;  // a click beside every line starts nothing
   if (const std::string f = keineLinie(u.zeichnung, n); !f.empty()) {
     melde(f);
@@ -336,7 +326,7 @@ void Konstruktionswerkzeuge::bewegung(Werkzeugumgebung& u, Weltpunkt p) {
   if (zweiteLinie(z.werkzeug)) {
     // Over a second line the result shows; beside one, or where the two
     // give none, nothing (the click says why).
-    const std::int32_t n = elementUnterKlick(u, p, fangsuche);
+    const std::int32_t n = elementUnterKlick(u.zeichnung, p, fangsuche);
     if (n != 0 && n != erste_.n && keineLinie(u.zeichnung, n).empty()) {
       const Tliniendaten& d = u.zeichnung.speicher.linie(n);
       std::string fehler;

@@ -45,10 +45,6 @@ namespace quarzel {
 class Benutzer;
 class Fangsuche;
 
-// The element under a click (0: none): through the snap search's spatial
-// index when it is given, else by the whole store.
-std::int32_t elementUnterKlick(const Werkzeugumgebung& u, Weltpunkt p, Fangsuche* fangsuche);
-
 class Konstruktionswerkzeuge : public Werkzeugmodul {
  public:
   // Colours and the construction fields of the property bar

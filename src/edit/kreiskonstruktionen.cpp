@@ -4,6 +4,7 @@
 
 #include "edit/konstruktionswerkzeuge.h"
 #include "edit/koordinateneingabe.h"
+#include "edit/treffertest.h"
 #include "platform/benutzer.h"
 #include "store/zeichnung.h"
 
@@ -87,7 +88,7 @@ std::optional<double> Kreiskonstruktionen::frageAbstand(Werkzeugumgebung& u) {
 }
 
 bool Kreiskonstruktionen::waehleErsten(Werkzeugumgebung& u, Weltpunkt p) {
-  const std::int32_t n = elementUnterKlick(u, p, fangsuche);
+  const std::int32_t n = elementUnterKlick(u.zeichnung, p, fangsuche);
   if (n == 0) return false;  // a click beside every element starts nothing
   const Kreiswahl k = waehleKreis(u.zeichnung, n, bedarf(u.zustand.werkzeug));
   if (!k.bogen) {
@@ -113,7 +114,7 @@ Konstruktion Kreiskonstruktionen::ergebnis(Werkzeugumgebung& u, Weltpunkt p, boo
       return tangenteVonPunkt(bogen_, ersterKlick_, p);
     case W::TangenteAnZweiKreise:
     case W::TangentialerBogen: {
-      const std::int32_t n = elementUnterKlick(u, p, fangsuche);
+      const std::int32_t n = elementUnterKlick(u.zeichnung, p, fangsuche);
       if (beimBewegen && (n == 0 || n == erste_)) return {};
       if (n == erste_) return {{}, "Bitte zwei verschiedene Kreise wählen."};
       if (n == 0) return {};

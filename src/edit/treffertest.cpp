@@ -6,6 +6,7 @@
 #include "edit/elementumriss.h"
 #include "edit/fangformen.h"
 #include "edit/fangindex.h"
+#include "edit/fangsuche.h"
 #include "edit/geometrie.h"
 
 namespace quarzel {
@@ -144,6 +145,16 @@ std::int32_t nurAuswaehlbareMarkiert(Zeichnung& z) {
     }
   }
   return bleiben;
+}
+
+std::int32_t elementUnterKlick(const Zeichnung& z, Weltpunkt p, Fangsuche* fangsuche) {
+  const Pixelpunkt px = z.ansicht.worldToPixel(p.x, p.y);
+  if (fangsuche == nullptr) return trefferTest(z, px.x, px.y);
+  fangsuche->aktualisiereIndex();
+  // Texts, pictures and dimensions are not in the index; when nothing indexed
+  // is hit, the full test still finds them, so the user hears why not.
+  const std::int32_t n = trefferTest(z, px.x, px.y, kTreffertoleranz, &fangsuche->index(), true);
+  return n != 0 ? n : trefferTest(z, px.x, px.y, kTreffertoleranz, &fangsuche->index());
 }
 
 }  // namespace quarzel

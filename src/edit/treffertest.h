@@ -22,6 +22,8 @@
 
 namespace quarzel {
 
+class Fangsuche;
+
 class Fangindex;
 
 inline constexpr double kTreffertoleranz = 5.0;  // pixels
@@ -45,5 +47,9 @@ std::vector<std::int32_t> imRahmen(const Zeichnung& z, Weltpunkt a, Weltpunkt b,
 // Removes marks from elements no tool may change (protected or hidden
 // layers, dead elements); returns how many marked elements remain.
 std::int32_t nurAuswaehlbareMarkiert(Zeichnung& z);
+
+// The element under a click at p (0: none) for the tools that pick: through
+// the snap search's spatial index when it is given, else by the whole store.
+std::int32_t elementUnterKlick(const Zeichnung& z, Weltpunkt p, Fangsuche* fangsuche);
 
 }  // namespace quarzel

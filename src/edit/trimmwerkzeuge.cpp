@@ -17,16 +17,6 @@ namespace {
 
 using W = Werkzeugcode;
 
-std::int32_t getroffen(const Werkzeugumgebung& u, Weltpunkt p, Fangsuche* fangsuche) {
-  const Pixelpunkt px = u.zeichnung.ansicht.worldToPixel(p.x, p.y);
-  if (fangsuche == nullptr) return trefferTest(u.zeichnung, px.x, px.y);
-  fangsuche->aktualisiereIndex();
-  // Texts, pictures and dimensions are not in the index; when nothing indexed
-  // is hit, the full test still finds them, so the user hears why not.
-  const std::int32_t n = trefferTest(u.zeichnung, px.x, px.y, kTreffertoleranz, &fangsuche->index(), true);
-  return n != 0 ? n : trefferTest(u.zeichnung, px.x, px.y, kTreffertoleranz, &fangsuche->index());
-}
-
 std::optional<int> ganzeZahl(std::string_view text) {
   while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
   while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
@@ -91,7 +81,7 @@ bool Trimmwerkzeuge::einzeln(Werkzeugumgebung& u, std::int32_t n, Weltpunkt p) {
 
 void Trimmwerkzeuge::punkt(Werkzeugumgebung& u, Weltpunkt p) {
   Werkzeugzustand& z = u.zustand;
-  const std::int32_t n = getroffen(u, p, fangsuche);
+  const std::int32_t n = elementUnterKlick(u.zeichnung, p, fangsuche);
   if (n == 0) return;  // a click beside every element starts nothing
   if (einzeln(u, n, p)) return;
   if (z.schritt <= 1) {

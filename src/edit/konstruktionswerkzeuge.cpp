@@ -8,6 +8,7 @@
 #include "edit/geometrie.h"
 #include "edit/konstruktionsgeometrie.h"
 #include "edit/konstruktionsoperationen.h"
+#include "edit/kreiskonstruktionen.h"
 #include "edit/koordinateneingabe.h"
 #include "edit/treffertest.h"
 #include "edit/trimmoperationen.h"
@@ -24,21 +25,6 @@ using W = Werkzeugcode;
 // The picked reference line stands out in this colour ("Ankerlinien anzeigen").
 constexpr Farbe kAnkerfarbe = rgb(255, 0, 0);
 constexpr int kHoechstAnzahl = 99;
-
-bool istKreiswerkzeug(W w) {
-  switch (w) {
-    case W::TangenteAnKreis:
-    case W::TangenteAnZweiKreise:
-    case W::TangentialerBogen:
-    case W::KonzentrischerKreis:
-    case W::KonzentrischerBogenAbstandFest:
-    case W::HilfskreisKonzentrisch:
-    case W::HilfskreisKonzentrischAbstandFest:
-      return true;
-    default:
-      return false;
-  }
-}
 
 bool istHilfslinie(W w) {
   return nr(w) >= 803 && nr(w) <= 809;
@@ -72,7 +58,7 @@ double reichweite(Weltpunkt a, Weltpunkt b, Weltpunkt s, Weltpunkt r) {
 }  // namespace
 
 Werkzeugmodul* Konstruktionswerkzeuge::kreismodul(const Werkzeugumgebung& u) const {
-  return istKreiswerkzeug(u.zustand.werkzeug) ? kreise : nullptr;
+  return Kreiskonstruktionen::bedient(u.zustand.werkzeug) ? kreise : nullptr;
 }
 
 void Konstruktionswerkzeuge::melde(const std::string& text) {

@@ -3,7 +3,9 @@
 #include <charconv>
 #include <string>
 
+#include "edit/elementumriss.h"
 #include "edit/fangsuche.h"
+#include "edit/konstruktionsgeometrie.h"
 #include "edit/kreistrimmen.h"
 #include "edit/polygonkanten.h"
 #include "edit/treffertest.h"
@@ -17,6 +19,22 @@ namespace {
 
 using W = Werkzeugcode;
 
+// The first pick stands out in red while the second is chosen.
+constexpr Farbe kAuswahlfarbe = rgb(255, 0, 0);
+
+// The outline of element n as lines, for the band.
+Zeichenfigur umrissfigur(const Zeichnung& z, std::int32_t n) {
+  Zeichenfigur f;
+  Umriss u;
+  if (!elementumriss(z.speicher, n, u)) return f;
+  std::size_t i = 0;
+  for (int laenge : u.laengen) {
+    for (int k = 1; k < laenge; ++k) f.linien.push_back({u.punkte[i + k - 1], u.punkte[i + k]});
+    i += static_cast<std::size_t>(laenge);
+  }
+  return f;
+}
+
 std::optional<int> ganzeZahl(std::string_view text) {
   while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
   while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
@@ -29,6 +47,8 @@ std::optional<int> ganzeZahl(std::string_view text) {
 }  // namespace
 
 bool Trimmwerkzeuge::ergebnis(Werkzeugumgebung& u, const std::string& fehler) {
+  // Before the picture changes: an XOR band erased afterwards would stay.
+  rueckmeldungLoeschen(u);
   letzterFehler = fehler;
   if (!fehler.empty()) {
     if (benutzer != nullptr) benutzer->meldung(fehler, Meldungsart::Fehler);
@@ -98,6 +118,8 @@ void Trimmwerkzeuge::punkt(Werkzeugumgebung& u, Weltpunkt p) {
       trimmkante(u.zeichnung, n, p, false, e);
       schnittlinie_ = {e.a, e.b};
     }
+    auswahlFigur_ = umrissfigur(u.zeichnung, n);
+    zeigeAuswahl(u);
     return;
   }
   const auto modus = static_cast<Trimmodus>(std::min<int>(z.knopf, 2));
@@ -106,6 +128,9 @@ void Trimmwerkzeuge::punkt(Werkzeugumgebung& u, Weltpunkt p) {
       if (schnittlinie_) {
         // The cutting line stays picked for the next line.
         ergebnis(u, trimmeAn(u.zeichnung, n, p, schnittlinie_->first, schnittlinie_->second));
+        auswahlFigur_ = {};
+        auswahlFigur_.linien.push_back({schnittlinie_->first, schnittlinie_->second});
+        zeigeAuswahl(u);
         return;
       }
       ergebnis(u, trimmeLinien(u.zeichnung, erste_, ersterKlick_, n, p, z.knopf == kTrimmenBeide));
@@ -161,7 +186,64 @@ void Trimmwerkzeuge::zweiteTaste(Werkzeugumgebung& u, Weltpunkt p) {
   abbrechen(u);
 }
 
+void Trimmwerkzeuge::zeigeAuswahl(Werkzeugumgebung& u) {
+  auswahl_.zeige(u.rueckmeldung, u.zeichnung.ansicht, auswahlFigur_, kAuswahlfarbe);
+}
+
+Zeichenfigur Trimmwerkzeuge::vorschau(const Werkzeugumgebung& u, std::int32_t n, Weltpunkt p) const {
+  Zeichenfigur f;
+  const Werkzeugzustand& z = u.zustand;
+  const bool trimmen = z.werkzeug == W::LinienTrimmen, abrunden = z.werkzeug == W::Abrunden;
+  if ((!trimmen && !abrunden && z.werkzeug != W::Befasen) || n == erste_) return f;
+  Trimmkante e1, e2;
+  if (schnittlinie_) {
+    e1.a = schnittlinie_->first, e1.b = schnittlinie_->second;
+  } else if (!trimmkante(u.zeichnung, erste_, ersterKlick_, false, e1).empty()) {
+    return f;
+  }
+  if (!trimmkante(u.zeichnung, n, p, false, e2).empty()) return f;
+  if (trimmen) {
+    const Weltpunkt s = linienschnitt(e1.a, e1.b, e2.a, e2.b);
+    if (keinSchnitt(s)) return f;
+    const auto geschnitten = [&](Trimmkante k, Weltpunkt klick) {
+      schneideAb(k.a, k.b, s, klick);
+      f.linien.push_back({k.a, k.b});
+    };
+    if (schnittlinie_) {
+      geschnitten(e2, p);
+    } else {
+      geschnitten(e1, ersterKlick_);
+      if (z.knopf == kTrimmenBeide) geschnitten(e2, p);
+    }
+    return f;
+  }
+  const std::optional<Ecke> e = ecke(e1.a, e1.b, ersterKlick_, e2.a, e2.b, p);
+  if (!e) return f;
+  if (abrunden) {
+    if (const auto a = abrundung(*e, u.zeichnung.aufsBlatt(radius), negativAbrunden)) {
+      f.boegen.push_back({a->mitte, a->radius, a->radius, a->start, a->ende, 0});
+    }
+  } else if (const auto c = fase(*e, u.zeichnung.aufsBlatt(fasenmass), fasenAlsAbstand)) {
+    f.linien.push_back({c->t1, c->t2});
+  }
+  return f;
+}
+
+void Trimmwerkzeuge::bewegung(Werkzeugumgebung& u, Weltpunkt p) {
+  if (u.zustand.schritt != 2 || erste_ == 0) return;
+  const std::int32_t n = elementUnterKlick(u.zeichnung, p, fangsuche);
+  const Zeichenfigur f = n != 0 ? vorschau(u, n, p) : Zeichenfigur{};
+  band_.zeige(u.rueckmeldung, u.zeichnung.ansicht, f, gummibandfarbe);
+}
+
+void Trimmwerkzeuge::rueckmeldungLoeschen(Werkzeugumgebung& u) {
+  band_.loesche(u.rueckmeldung);
+  auswahl_.loesche(u.rueckmeldung);
+}
+
 void Trimmwerkzeuge::abbrechen(Werkzeugumgebung& u) {
+  rueckmeldungLoeschen(u);
+  auswahlFigur_ = {};
   erste_ = 0;
   schnittlinie_.reset();
   u.zustand.vonVorn();

@@ -38,7 +38,9 @@
 #include <string>
 
 #include "edit/teilstueckbearbeitung.h"
+#include "edit/gummiband.h"
 #include "edit/werkzeugmodul.h"
+#include "edit/zeichenfigur.h"
 
 namespace quarzel {
 
@@ -65,6 +67,7 @@ class Trimmwerkzeuge : public Werkzeugmodul {
   Teilstueckmodus teilstueckmodus = Teilstueckmodus::Loeschen;
   // The drawing colour: a changed piece takes it with the current pen and style.
   Farbe farbe = 0;
+  Farbe gummibandfarbe = 0;
   Benutzer* benutzer = nullptr;
   // Picks go through the snap search's spatial index when set; without it
   // the hit test walks the whole store.
@@ -73,8 +76,10 @@ class Trimmwerkzeuge : public Werkzeugmodul {
 
   void punkt(Werkzeugumgebung& u, Weltpunkt p) override;
   void zweiteTaste(Werkzeugumgebung& u, Weltpunkt p) override;
-  void bewegung(Werkzeugumgebung& u, Weltpunkt p) override { (void)u, (void)p; }
-  void rueckmeldungLoeschen(Werkzeugumgebung& u) override { (void)u; }
+  // After the first pick: the picked element stands out, and over a second
+  // line trim, fillet and chamfer show their result before the click.
+  void bewegung(Werkzeugumgebung& u, Weltpunkt p) override;
+  void rueckmeldungLoeschen(Werkzeugumgebung& u) override;
   void abbrechen(Werkzeugumgebung& u) override;
 
  private:
@@ -85,12 +90,19 @@ class Trimmwerkzeuge : public Werkzeugmodul {
   std::string pruefeErste(const Werkzeugumgebung& u, std::int32_t n, Weltpunkt p) const;
   // Shows an operation's answer; true when it was done.
   bool ergebnis(Werkzeugumgebung& u, const std::string& fehler);
+  void zeigeAuswahl(Werkzeugumgebung& u);
+  // What trim, fillet or chamfer would make of the first pick and line n
+  // picked at p; empty where they make nothing.
+  Zeichenfigur vorschau(const Werkzeugumgebung& u, std::int32_t n, Weltpunkt p) const;
 
   std::int32_t erste_ = 0;
   Weltpunkt ersterKlick_;
   // "Mehrere Linien trimmen": the cutting line, kept by its ends because
   // every trim renumbers the store.
   std::optional<std::pair<Weltpunkt, Weltpunkt>> schnittlinie_;
+  Zeichenfigur auswahlFigur_;
+  Gummiband auswahl_;
+  Gummiband band_;
 };
 
 }  // namespace quarzel

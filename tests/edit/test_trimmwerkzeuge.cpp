@@ -116,9 +116,14 @@ TEST_P(Trimmtest, Werkzeug) {
   st.waehleWerkzeug(f.werkzeug, f.knopf);
   for (Weltpunkt k : f.klicks) {
     const Pixelpunkt p = z.ansicht.worldToPixel(o.x + k.x, o.y + k.y);
-    links(p.x, p.y), loslassen(p.x, p.y);
+    bewegen(p.x, p.y), links(p.x, p.y), loslassen(p.x, p.y);
   }
   EXPECT_EQ(benutzer.letzteMeldung(), f.fehler) << f.name;
+  // XOR: each band is drawn again to erase it, at the latest by Escape; a
+  // finished two-pick tool showed one.
+  escape();
+  EXPECT_EQ(canvas.mehrfachlinien.size() % 2, 0u) << f.name;
+  EXPECT_TRUE(f.klicks.size() < 2 || *f.fehler != 0 || !canvas.mehrfachlinien.empty()) << f.name;
   // The live elements, sorted, as the table writes them; each with the pen and colour it should have.
   const auto lebende = [&] {
     std::vector<Strecke> r;

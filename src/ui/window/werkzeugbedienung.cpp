@@ -305,6 +305,7 @@ void Werkzeugbedienung::vorgabenUebernehmen() {
   kasten_.bitmaps.gummibandfarbe = v.gummibandfarbe;
   kasten_.texte.farbe = v.farbe;
   kasten_.texte.gummibandfarbe = v.gummibandfarbe;
+  kasten_.trimmen.gummibandfarbe = v.gummibandfarbe;
   kasten_.flaechen.flaechenvorgabe = eigenschaften_.flaeche();
   kasten_.trimmen.radius = v.abrundradius;
   kasten_.trimmen.negativAbrunden = v.negativAbrunden;

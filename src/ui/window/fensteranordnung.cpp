@@ -73,19 +73,20 @@ void docksRollbar(QMainWindow& fenster) {
   }
 }
 
-void ordneLinkeLeistenAn(QMainWindow& fenster, int fensterhoehe) {
+void ordneLinkeLeistenAn(QMainWindow& fenster, QSize fenstergroesse) {
   std::vector<QToolBar*> links;
   for (QToolBar* t : fenster.findChildren<QToolBar*>(Qt::FindDirectChildrenOnly)) {
     if (fenster.toolBarArea(t) == Qt::LeftToolBarArea && !t->isFloating()) links.push_back(t);
   }
   // findChildren gives the order of creation, which is the order of the bars.
   const int rahmen = fenster.menuBar()->sizeHint().height() + fenster.statusBar()->sizeHint().height();
-  const int frei = std::max(kMindesthoeheLeistenspalte, fensterhoehe - rahmen - hoeheObererLeisten(fenster));
+  const int frei = std::max(kMindesthoeheLeistenspalte, fenstergroesse.height() - rahmen - hoeheObererLeisten(fenster));
+  const int hoechstSpalten = std::max(2, fenstergroesse.width() / kBreiteJeLeistenspalte);
   for (QToolBar* t : links) fenster.removeToolBar(t);
   int belegt = 0, spalten = 1;
   for (QToolBar* t : links) {
     const int hoehe = t->sizeHint().height();
-    if (belegt > 0 && belegt + hoehe > frei && spalten < kLeistenspalten) {
+    if (belegt > 0 && belegt + hoehe > frei && spalten < hoechstSpalten) {
       fenster.addToolBarBreak(Qt::LeftToolBarArea);
       belegt = 0;
       ++spalten;

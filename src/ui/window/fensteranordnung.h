@@ -8,6 +8,7 @@
 #pragma once
 
 class QMainWindow;
+class QSize;
 
 namespace quarzel {
 
@@ -16,17 +17,18 @@ inline constexpr int kDockbreite = 300;
 // The version of the arrangement. A layout saved under another version is
 // not restored: bars added or moved since would land in odd places.
 inline constexpr int kAnordnungsversion = 3;
-// A column of the left tool bars is never planned lower than this, and
-// there are at most so many columns: on a small screen the drawing area
-// keeps its width and the last bars show the rest behind their arrow.
+// A column of the left tool bars is never planned lower than this, and a
+// window gets one column per so many pixels of width (at least two): on a
+// small screen the drawing area keeps its width and the last bars show the
+// rest behind their arrow.
 inline constexpr int kMindesthoeheLeistenspalte = 240;
-inline constexpr int kLeistenspalten = 4;
+inline constexpr int kBreiteJeLeistenspalte = 280;
 
 void ordneLeistenAn(QMainWindow& fenster);
 // The tool bars at the left edge, in columns: a bar goes into the next
 // column when it would not fit below the bars already in this one, so on a
 // screen of common height no button hides behind the overflow arrow.
-void ordneLinkeLeistenAn(QMainWindow& fenster, int fensterhoehe);
+void ordneLinkeLeistenAn(QMainWindow& fenster, QSize fenstergroesse);
 // Puts the contents of every dock into a scroll area, so that opening a dock
 // never makes the window taller than the screen; ordneLeistenAn does it for
 // the docks there are. Docks that already scroll are left alone.

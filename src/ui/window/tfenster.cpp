@@ -473,7 +473,7 @@ void TFenster::fensterlageLaden() {
     resize(std::min(1600, frei.width()), std::min(1000, frei.height()));
   }
   if (!restoreState(einstellungen.value(kZustand).toByteArray(), kAnordnungsversion)) {
-    ordneLinkeLeistenAn(*this, height());
+    ordneLinkeLeistenAn(*this, size());
     dockbreiteBeimZeigen(*this);
   }
 }

@@ -1,5 +1,6 @@
 #include "edit/trimmwerkzeuge.h"
 
+#include <algorithm>
 #include <charconv>
 #include <string>
 
@@ -166,9 +167,9 @@ void Trimmwerkzeuge::teile(Werkzeugumgebung& u, std::int32_t n) {
   if (benutzer != nullptr) {
     const std::optional<std::string> antwort =
         kreis ? benutzer->eingabe("Kreis aufteilen", "In wieviel Teilstücke soll der Kreis zerlegt werden?",
-                                  std::to_string(anzahl))
+                                  std::to_string(anzahl), "Teilstücke")
               : benutzer->eingabe("Linie aufteilen", "In wieviele Teilstücke soll die Linie zerlegt werden?",
-                                  std::to_string(anzahl));
+                                  std::to_string(anzahl), "Teilstücke");
     if (!antwort) return;  // "A&bbrechen": nothing changes
     const std::optional<int> gelesen = ganzeZahl(*antwort);
     if (!gelesen) {
@@ -205,9 +206,17 @@ Zeichenfigur Trimmwerkzeuge::vorschau(const Werkzeugumgebung& u, std::int32_t n,
   if (trimmen) {
     const Weltpunkt s = linienschnitt(e1.a, e1.b, e2.a, e2.b);
     if (keinSchnitt(s)) return f;
-    const auto geschnitten = [&](Trimmkante k, Weltpunkt klick) {
-      schneideAb(k.a, k.b, s, klick);
-      f.linien.push_back({k.a, k.b});
+    // What changes shows: the pieces cut away and the pieces added.
+    const auto geschnitten = [&](const Trimmkante& k, Weltpunkt klick) {
+      Weltpunkt a = k.a, b = k.b;
+      schneideAb(a, b, s, klick);
+      const double dx = k.b.x - k.a.x, dy = k.b.y - k.a.y, l2 = dx * dx + dy * dy;
+      if (!(l2 > 0)) return;
+      const auto t = [&](Weltpunkt q) { return ((q.x - k.a.x) * dx + (q.y - k.a.y) * dy) / l2; };
+      const auto bei = [&](double u) { return Weltpunkt{k.a.x + u * dx, k.a.y + u * dy}; };
+      const double von = std::min(t(a), t(b)), bis = std::max(t(a), t(b));
+      if (von != 0) f.linien.push_back({bei(0), bei(von)});
+      if (bis != 1) f.linien.push_back({bei(bis), bei(1)});
     };
     if (schnittlinie_) {
       geschnitten(e2, p);
@@ -233,7 +242,15 @@ void Trimmwerkzeuge::bewegung(Werkzeugumgebung& u, Weltpunkt p) {
   if (u.zustand.schritt != 2 || erste_ == 0) return;
   const std::int32_t n = elementUnterKlick(u.zeichnung, p, fangsuche);
   const Zeichenfigur f = n != 0 ? vorschau(u, n, p) : Zeichenfigur{};
-  band_.zeige(u.rueckmeldung, u.zeichnung.ansicht, f, gummibandfarbe);
+  // The result replaces the mark of the first pick: drawn over each other in
+  // XOR the two would cancel out.
+  if (f.leer()) {
+    band_.loesche(u.rueckmeldung);
+    if (!auswahl_.sichtbar()) zeigeAuswahl(u);
+  } else {
+    auswahl_.loesche(u.rueckmeldung);
+    band_.zeige(u.rueckmeldung, u.zeichnung.ansicht, f, gummibandfarbe);
+  }
 }
 
 void Trimmwerkzeuge::rueckmeldungLoeschen(Werkzeugumgebung& u) {

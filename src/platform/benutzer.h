@@ -22,9 +22,10 @@ class Benutzer {
   virtual Antwort jaNeinAbbrechen(std::string_view frage) = 0;
   // A question with buttons of its own; the answer is the index of the button.
   virtual int auswahl(std::string_view titel, std::string_view text, const std::vector<std::string>& knoepfe) = 0;
+  // One value typed by the user, the field labelled `feldname` where given;
   // std::nullopt when the user cancels.
   virtual std::optional<std::string> eingabe(std::string_view titel, std::string_view frage,
-                                             std::string_view vorgabe) = 0;
+                                             std::string_view vorgabe, std::string_view feldname = {}) = 0;
   // filter in the form "Zeichnungen (*.QZZ)|*.QZZ|Alle Dateien|*.*"
   virtual std::optional<std::string> dateiOeffnen(std::string_view titel, std::string_view filter,
                                                   std::string_view ordner) = 0;

@@ -33,7 +33,8 @@ int SkriptBenutzer::auswahl(std::string_view, std::string_view text, const std::
   return a;
 }
 
-std::optional<std::string> SkriptBenutzer::eingabe(std::string_view, std::string_view frage, std::string_view) {
+std::optional<std::string> SkriptBenutzer::eingabe(std::string_view, std::string_view frage, std::string_view,
+                                                   std::string_view) {
   fragen.emplace_back(frage);
   if (eingaben.empty()) return std::nullopt;
   auto e = eingaben.front();

@@ -38,7 +38,8 @@ class SkriptBenutzer final : public Benutzer {
   bool jaNein(std::string_view frage) override;
   Antwort jaNeinAbbrechen(std::string_view frage) override;
   int auswahl(std::string_view titel, std::string_view text, const std::vector<std::string>& knoepfe) override;
-  std::optional<std::string> eingabe(std::string_view titel, std::string_view frage, std::string_view vorgabe) override;
+  std::optional<std::string> eingabe(std::string_view titel, std::string_view frage, std::string_view vorgabe,
+                                     std::string_view feldname = {}) override;
   std::optional<std::string> dateiOeffnen(std::string_view titel, std::string_view filter,
                                           std::string_view ordner) override;
   std::optional<std::string> dateiSpeichern(std::string_view titel, std::string_view filter,

@@ -92,7 +92,7 @@ class VerschachtelterBenutzer final : public Benutzer {
   bool jaNein(std::string_view) override { return false; }
   Antwort jaNeinAbbrechen(std::string_view) override { return Antwort::Abbrechen; }
   int auswahl(std::string_view, std::string_view, const std::vector<std::string>&) override { return 0; }
-  std::optional<std::string> eingabe(std::string_view, std::string_view, std::string_view) override {
+  std::optional<std::string> eingabe(std::string_view, std::string_view, std::string_view, std::string_view) override {
     return std::nullopt;
   }
   std::optional<std::string> dateiOeffnen(std::string_view, std::string_view, std::string_view) override {

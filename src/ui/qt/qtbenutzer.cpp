@@ -4,11 +4,11 @@
 #include <QFileDialog>
 #include <QRegularExpression>
 #include <QFileInfo>
-#include <QInputDialog>
 #include <QMessageBox>
 #include <QPushButton>
 
 #include "ui/qt/dateifilter.h"
+#include "ui/qt/teingabefenster.h"
 
 namespace quarzel {
 
@@ -94,15 +94,11 @@ int QtBenutzer::auswahl(std::string_view titel, std::string_view text, const std
 }
 
 std::optional<std::string> QtBenutzer::eingabe(std::string_view titel, std::string_view frage,
-                                               std::string_view vorgabe) {
-  QInputDialog dialog(eltern_);
-  dialog.setWindowTitle(titel.empty() ? programmtitel() : qtext(titel));
-  dialog.setLabelText(qtext(frage));
-  dialog.setTextValue(qtext(vorgabe));
-  dialog.setOkButtonText(QStringLiteral("OK"));
-  dialog.setCancelButtonText(QStringLiteral("Abbrechen"));
-  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
-  return dialog.textValue().toStdString();
+                                               std::string_view vorgabe, std::string_view feldname) {
+  TEingabefenster fenster(titel.empty() ? programmtitel() : qtext(titel), qtext(frage), qtext(vorgabe),
+                          qtext(feldname), eltern_);
+  if (fenster.exec() != QDialog::Accepted) return std::nullopt;
+  return fenster.text().toStdString();
 }
 
 std::optional<std::string> QtBenutzer::dateiOeffnen(std::string_view titel, std::string_view filter,

@@ -55,9 +55,9 @@ class BeantworteterBenutzer final : public Benutzer {
   int auswahl(std::string_view titel, std::string_view text, const std::vector<std::string>& knoepfe) override {
     return echt_.auswahl(titel, text, knoepfe);
   }
-  std::optional<std::string> eingabe(std::string_view titel, std::string_view frage,
-                                     std::string_view vorgabe) override {
-    return echt_.eingabe(titel, frage, vorgabe);
+  std::optional<std::string> eingabe(std::string_view titel, std::string_view frage, std::string_view vorgabe,
+                                     std::string_view feldname) override {
+    return echt_.eingabe(titel, frage, vorgabe, feldname);
   }
   std::optional<std::string> dateiOeffnen(std::string_view titel, std::string_view filter,
                                           std::string_view ordner) override {

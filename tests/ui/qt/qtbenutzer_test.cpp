@@ -5,9 +5,12 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QLabel>
+#include <QLineEdit>
 #include <QMessageBox>
 
 #include "support/ui/einstellungshilfen.h"
+#include "ui/qt/teingabefenster.h"
 
 namespace quarzel {
 namespace {
@@ -52,6 +55,22 @@ TEST(QtBenutzerFragen, DeutscheKnoepfeLiefernIhreAntwortUndEscapeIstNeinBeziehun
   }
   test::wennOffen<QMessageBox>([](QMessageBox& d) { d.escapeButton()->click(); });
   EXPECT_EQ(benutzer.jaNeinAbbrechen("Weiter?"), Antwort::Abbrechen);
+}
+
+TEST(QtBenutzerFragen, EingabefensterNenntSeinFeldUndAbbrechenAendertNichts) {
+  QtBenutzer benutzer;
+  QStringList texte, beschriftungen;
+  test::wennOffen<TEingabefenster>([&](TEingabefenster& d) {
+    texte = knopftexte(&d);
+    for (QLabel* l : d.findChildren<QLabel*>()) beschriftungen.append(l->text());
+    d.findChild<QLineEdit*>()->setText(QStringLiteral("5"));
+    klicke(&d, QStringLiteral("&OK"));
+  });
+  EXPECT_EQ(benutzer.eingabe("Linie aufteilen", "In wieviele Teilstücke?", "2", "Teilstücke"), "5");
+  EXPECT_EQ(texte, (QStringList{QStringLiteral("&OK"), QStringLiteral("A&bbrechen")}));
+  EXPECT_TRUE(beschriftungen.contains(QStringLiteral("Teilstücke")));
+  test::wennOffen<TEingabefenster>([](TEingabefenster& d) { klicke(&d, QStringLiteral("A&bbrechen")); });
+  EXPECT_EQ(benutzer.eingabe("Abstand paralleler Linien", "Abstand zur Referenzlinie", "1"), std::nullopt);
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include "edit/fangsuche.h"
 #include "edit/konstruktionsgeometrie.h"
 #include "edit/kreistrimmen.h"
+#include "edit/lochschnitt.h"
 #include "edit/polygonkanten.h"
 #include "edit/treffertest.h"
 #include "edit/trimmoperationen.h"
@@ -62,6 +63,7 @@ bool Trimmwerkzeuge::ergebnis(Werkzeugumgebung& u, const std::string& fehler) {
 std::string Trimmwerkzeuge::pruefeErste(const Werkzeugumgebung& u, std::int32_t n, Weltpunkt p) const {
   const Werkzeugzustand& z = u.zustand;
   if (z.werkzeug == W::KreiseTrimmen) return keinBogen(u.zeichnung, n);
+  if (z.werkzeug == W::LochInPolygon) return keinFlaechenpolygon(u.zeichnung, n);
   if (z.werkzeug != W::LinienTrimmen && z.werkzeug != W::Abrunden && z.werkzeug != W::Befasen)
     return keineLinie(u.zeichnung, n);
   // Polygon edges: any where the first pick is not trimmed (the cutting line
@@ -91,9 +93,6 @@ bool Trimmwerkzeuge::einzeln(Werkzeugumgebung& u, std::int32_t n, Weltpunkt p) {
       return true;
     case W::KreisausschnittBearbeiten:
       ergebnis(u, bearbeiteKreisstueck(z, n, p, index, teilstueckmodus, stil));
-      return true;
-    case W::LochInPolygon:
-      ergebnis(u, kKeinLoch);
       return true;
     default:
       return false;
@@ -150,6 +149,9 @@ void Trimmwerkzeuge::punkt(Werkzeugumgebung& u, Weltpunkt p) {
       break;
     case W::KreiseTrimmen:
       ergebnis(u, trimmeKreise(u.zeichnung, erste_, ersterKlick_, n, p, z.knopf == kKreiseBeide));
+      break;
+    case W::LochInPolygon:
+      ergebnis(u, schneideLoch(u.zeichnung, erste_, n));
       break;
     default:
       break;

@@ -27,8 +27,8 @@
 //        "Löschen" / "Ändern"; teilstueckbearbeitung.h). 127: the same for
 //        arcs and circles.
 //   137  two picks: a line, then a Bézier, spline or polygon; as 104.
-//   144  refused at the first pick with `kKeinLoch`: a polygon is a single
-//        outline, the store keeps no holes.
+//   144  two picks: a closed polygon, then a closed polygon, circle or
+//        ellipse inside it, which becomes its hole (lochschnitt.h).
 // What cannot be done is told through `benutzer` (error box); without one
 // (headless) it is only kept in `letzterFehler`.
 #pragma once
@@ -50,8 +50,6 @@ class Fangsuche;
 // The buttons of 101 by Werkzeugzustand::knopf.
 inline constexpr std::uint8_t kTrimmenBeide = 1;
 inline constexpr std::uint8_t kTrimmenMehrere = 2;
-inline constexpr const char* kKeinLoch =
-    "Ein Polygon hat nur einen Umriss und kann kein Loch aufnehmen; das Loch wird nicht geschnitten.";
 
 // The second button of 105.
 inline constexpr std::uint8_t kKreiseBeide = 1;

@@ -67,7 +67,10 @@ const Fall kFaelle[] = {
      {{-70, 0, -60, 60, -2}, {-80, -50, -80, 50}, {-70, 10, 90, 180, 10}}, 2, 10},
     {"geschlossenes Polygon", W::LinienTrimmen, 0, {{-100, 0, -60, 60, -3}, {-80, -50, -80, 50}}, {{-90, 0}, {-80, 30}},
      "Kanten geschlossener Polygone lassen sich nicht trimmen: jede Ecke gehört zu zwei Kanten.", {{-100, 0, -60, 60, -3}, {-80, -50, -80, 50}}, 0},
-    {"144: Polygone haben keine Loecher", W::LochInPolygon, 0, {{-100, 0, -60, 60, -3}}, {{-90, 0}}, kKeinLoch, {{-100, 0, -60, 60, -3}}, 0},
+    {"144: Kreis als Loch, die Naht an der naechsten Ecke", W::LochInPolygon, 0, {{-100, 0, 100, 200, -3}, {50, 20, 0, 360, 10}}, {{0, 0}, {60, 20}}, "",
+     {{100, 0, -100, 0, -3}}, 1},
+    {"144: Loch ragt heraus", W::LochInPolygon, 0, {{-100, 0, 100, 200, -3}, {90, 20, 0, 360, 20}}, {{0, 0}, {70, 20}}, "Das Loch muss ganz im Polygon liegen.",
+     {{-100, 0, 100, 200, -3}, {90, 20, 0, 360, 20}}, 0},
     {"137: Linie an eine Kurve", W::LinieAnKurveTrimmen, 0, {{-100, 0, -50, 0}, {30, -50, 30, 50, -1}}, {{-70, 0}, {30, 40}}, "",
      {{-100, 0, 30, 0}, {30, -50, 30, 50, -1}}, 1},
 };

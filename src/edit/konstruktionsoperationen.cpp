@@ -15,14 +15,20 @@ bool brauchbar(const Figurlinie& l) {
 
 }  // namespace
 
+void uebernimmEigenschaften(Elementspeicher& s, std::int32_t n, std::int32_t vorlage, bool hilfslinie) {
+  if (vorlage <= 0 || vorlage > s.anzahl() || !s.lebendig(vorlage)) return;
+  s.setzePlanteil(n, s.planteil(vorlage));
+  s.setzeFolie(n, s.folie(vorlage));
+  if (hilfslinie) return;
+  if (const auto stift = s.stift(vorlage)) s.setzeStift(n, *stift);
+  if (const auto stil = s.linienstil(vorlage)) s.setzeLinienstil(n, *stil);
+  if (const auto farbe = s.farbe(vorlage)) s.setzeFarbe(n, *farbe);
+}
+
 std::pair<std::int32_t, std::int32_t> legeKonstruktionAb(Zeichnung& z, std::span<const Figurlinie> linien,
                                                          const Konstruktionsablage& a) {
   std::int32_t von = 0, bis = -1;
   Elementspeicher& s = z.speicher;
-  // Read before the store grows: the record may move.
-  const bool mitVorlage =
-      a.vorlage > 0 && a.vorlage <= s.anzahl() && s.lebendig(a.vorlage) && istLinienart(s.art(a.vorlage));
-  const Tliniendaten vorlage = mitVorlage ? s.linie(a.vorlage) : Tliniendaten{};
   for (const Figurlinie& l : linien) {
     if (!brauchbar(l)) continue;
     if (von == 0) {
@@ -31,15 +37,7 @@ std::pair<std::int32_t, std::int32_t> legeKonstruktionAb(Zeichnung& z, std::span
     }
     const std::int32_t n = s.neueLinie(l.a.x, l.a.y, l.b.x, l.b.y, a.farbe);
     if (a.hilfslinie) s.setzeStift(n, kHilfslinienstift);
-    if (mitVorlage) {
-      s.setzePlanteil(n, vorlage.planteil);
-      s.setzeFolie(n, vorlage.folie);
-      if (!a.hilfslinie) {
-        s.setzeStift(n, vorlage.stift);
-        s.setzeLinienstil(n, vorlage.linienstil);
-        s.setzeFarbe(n, vorlage.farbe);
-      }
-    }
+    uebernimmEigenschaften(s, n, a.vorlage, a.hilfslinie);
     s.vervollstaendige(n);  // completed elements stand marked
     if (von == 0) von = n;
     bis = n;

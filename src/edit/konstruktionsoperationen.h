@@ -17,6 +17,7 @@
 namespace quarzel {
 
 struct Zeichnung;
+class Elementspeicher;
 
 struct Konstruktionsablage {
   Farbe farbe = 0;  // the drawing colour, or the construction colour
@@ -24,6 +25,11 @@ struct Konstruktionsablage {
   // The picked line whose properties the new lines take; 0: the current ones.
   std::int32_t vorlage = 0;
 };
+
+// "Eigenschaften übernehmen": new element n takes layer and sublayer of
+// element `vorlage` and, unless it is a construction line, its pen, line
+// style and colour. Nothing for vorlage 0 or an element no longer alive.
+void uebernimmEigenschaften(Elementspeicher& s, std::int32_t n, std::int32_t vorlage, bool hilfslinie);
 
 // Numbers of the first and last new line; {0, -1} when nothing usable was
 // given (no undo step then).

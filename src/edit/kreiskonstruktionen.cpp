@@ -153,7 +153,7 @@ void Kreiskonstruktionen::punkt(Werkzeugumgebung& u, Weltpunkt p) {
     melde(k.fehler);
   } else if (!k.figur.leer()) {
     letzterFehler.clear();
-    legeKonstruktionAb(u, k.figur, vorgabe);
+    legeKonstruktionAb(u, k.figur, vorgabe, erste_);
   } else if (zweiKreise(z.werkzeug)) {
     return;  // the second click missed every element: the first pick stays
   }

@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "edit/figurablage.h"
+#include "edit/konstruktionsoperationen.h"
 #include "edit/tangentengeometrie.h"
 #include "store/zeichnung.h"
 
@@ -104,13 +105,16 @@ Konstruktion konzentrisch(const Ellipsenbogen& e, double abstand, bool aussen, i
   return k;
 }
 
-void legeKonstruktionAb(Werkzeugumgebung& u, const Zeichenfigur& f, const Zeichenvorgabe& v) {
+void legeKonstruktionAb(Werkzeugumgebung& u, const Zeichenfigur& f, const Zeichenvorgabe& v, std::int32_t vorlage) {
   Elementspeicher& s = u.zeichnung.speicher;
   const auto [von, bis] = legeFigurAb(u, f, v);
   if (von > bis) return;
   // Unlike drawing, a construction leaves its result marked, alone.
   s.demarkiereAlle();
-  for (std::int32_t n = von; n <= bis; ++n) s.setzeMarkiert(n, 1);
+  for (std::int32_t n = von; n <= bis; ++n) {
+    if (v.eigenschaftenUebernehmen) uebernimmEigenschaften(s, n, vorlage, f.hilfslinie);
+    s.setzeMarkiert(n, 1);
+  }
   if (u.neuZeichnen) u.neuZeichnen();
 }
 

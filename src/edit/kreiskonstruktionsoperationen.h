@@ -47,8 +47,9 @@ Konstruktion bogenAnZweiKreise(const Ellipsenbogen& e1, Weltpunkt k1, const Elli
 Konstruktion konzentrisch(const Ellipsenbogen& e, double abstand, bool aussen, int anzahl, bool hilfslinie);
 
 // Adds the figure as one undo step with the current pen, line style, layer
-// and sublayer (construction lines: the construction pen and colour); the
-// new elements are left marked, nothing else.
-void legeKonstruktionAb(Werkzeugumgebung& u, const Zeichenfigur& f, const Zeichenvorgabe& v);
+// and sublayer (construction lines: the construction pen and colour), or
+// with "Eigenschaften übernehmen" those of the picked element `vorlage`;
+// the new elements are left marked, nothing else.
+void legeKonstruktionAb(Werkzeugumgebung& u, const Zeichenfigur& f, const Zeichenvorgabe& v, std::int32_t vorlage);
 
 }  // namespace quarzel

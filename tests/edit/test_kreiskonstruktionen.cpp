@@ -22,6 +22,7 @@ struct Fall {
   double wert = 10;         // distance or radius in drawing units (two world mm each)
   bool strg = false;
   int anzahl = 1;
+  bool uebernehmen = false;  // "Eigenschaften übernehmen": the picked circles carry pen 9
 };
 
 // clang-format off
@@ -39,7 +40,7 @@ const Fall kFaelle[] = {
     {"konzentrisch durch den Punkt, zweimal", W::KonzentrischerKreis, {kKreis}, {{50, 0}, {80, 0}}, "", {{0, 0, 80, 0, 360}, {0, 0, 110, 0, 360}}, 10, false, 2},
     {"Bogen behaelt seine Winkel", W::KonzentrischerKreis, {{0, 0, 50, 50, 90}}, {{35.355339, -35.355339}, {0, -30}}, "", {{0, 0, 30, 0, 90}}},
     {"keine konzentrische Ellipse", W::KonzentrischerKreis, {{0, 0, 100, 50, 360}}, {{100, 0}}, "Eine Ellipse hat keinen konzentrischen Bogen in überall gleichem Abstand; bitte einen Kreis oder Kreisbogen wählen.", {}},
-    {"fester Abstand aussen, zweimal", W::KonzentrischerBogenAbstandFest, {kKreis}, {{50, 0}, {90, 0}}, "", {{0, 0, 70, 0, 360}, {0, 0, 90, 0, 360}}, 10, false, 2},
+    {"fester Abstand aussen, zweimal, Eigenschaften uebernommen", W::KonzentrischerBogenAbstandFest, {kKreis}, {{50, 0}, {90, 0}}, "", {{0, 0, 70, 0, 360}, {0, 0, 90, 0, 360}}, 10, false, 2, true},
     {"Strg fragt nach dem Abstand", W::KonzentrischerBogenAbstandFest, {kKreis}, {{50, 0}, {30, 0}}, "", {{0, 0, 40, 0, 360}}, 10, true},
     {"Abstand 0, Abbrechen", W::KonzentrischerBogenAbstandFest, {kKreis}, {{50, 0}, {30, 0}}, "", {}, 0},
     {"nach innen zu weit", W::KonzentrischerBogenAbstandFest, {kKreis}, {{50, 0}, {30, 0}}, "Der Abstand ist größer als der Radius; nach innen ist kein Bogen mehr möglich.", {}, 30},
@@ -57,13 +58,18 @@ TEST_P(Kreistest, Werkzeug) {
   // Ctrl and a distance of 0 ask; an answer is queued only for Ctrl, so 0 sees a cancel.
   if (f.strg) benutzer.eingaben.push_back("5");
   werkzeug.benutzer = &benutzer, werkzeug.abstand = werkzeug.radius = f.wert, werkzeug.anzahl = f.anzahl;
+  werkzeug.vorgabe.eigenschaftenUebernehmen = f.uebernehmen;
   st.setzeModul(Werkzeuggruppe::Konstruktion, &werkzeug);
   z.ansicht.unitFactor = 0.5 / z.massstabInKraft();  // two world millimetres per drawing unit
   const Weltpunkt o = z.ansicht.pixelToWorld(401, 299);
   z.speicher.beginneSchritt();
   for (const Zahlen& b : f.boegen) {
     const tbogendaten d{o.x + b[0], o.y + b[1], b[2], b[3], 0, static_cast<float>(b[4])};
-    if (b[3] > 0) z.speicher.vervollstaendige(z.speicher.neuerBogen(d));
+    if (b[3] > 0) {
+      const std::int32_t n = z.speicher.neuerBogen(d);
+      z.speicher.vervollstaendige(n);
+      z.speicher.setzeStift(n, 9);
+    }
     if (b[3] == 0) linie(z.speicher, d.xm, d.ym, o.x + b[2], o.y, false);
   }
   z.speicher.demarkiereAlle();
@@ -88,7 +94,8 @@ TEST_P(Kreistest, Werkzeug) {
     const Zahlen ist = bogen ? Zahlen{b.xm - o.x, b.ym - o.y, b.yr, b.startwinkel, b.endwinkel}
                              : Zahlen{l.x1 - o.x, l.y1 - o.y, l.x2 - o.x, l.y2 - o.y, 0};
     for (int k = 0; k < 5; ++k) EXPECT_NEAR(ist[k], f.neu[i][k], 1e-3) << f.name << " Element " << i << " Zahl " << k;
-    EXPECT_TRUE(z.speicher.stift(n) == (hilfslinie ? kHilfslinienstift : z.speicher.aktuell.stift) && b.xr == b.yr)
+    const int stift = hilfslinie ? kHilfslinienstift : f.uebernehmen ? 9 : z.speicher.aktuell.stift;
+    EXPECT_TRUE(z.speicher.stift(n) == stift && b.xr == b.yr)
         << f.name;
   }
   EXPECT_EQ(z.speicher.anzahlMarkierte(), std::int32_t(f.neu.size())) << f.name;

@@ -1,6 +1,9 @@
 // Interior and outline of closed elements: solid colour, hatch (through the
 // hatch fill, its lines drawn with the styled-segment routine) or texture.
+#include <bit>
 #include <cmath>
+#include <cstdint>
+#include <unordered_set>
 #include <vector>
 
 #include "render/bildelemente.h"
@@ -79,6 +82,53 @@ bool innenSichtbar(const Anzeigeschalter& s, Fuellart art) {
   }
 }
 
+// A hole joined to its outline along a seam (ring areas, "Loch in Polygon
+// schneiden") walks the seam there and back. The outline leaves out every
+// edge that is also walked the other way, so the seam, which has no width,
+// is not drawn. False when the closed outline `zu` has no such edge.
+bool zeichneOhneNaht(Zeichenkontext& k, const Umrissstil& stil, std::span<const Pixelpunkt> zu) {
+  if (zu.size() < 4) return false;
+  struct Kante {
+    std::uint64_t a, b, c, d;
+    bool operator==(const Kante&) const = default;
+  };
+  struct Streuung {
+    std::size_t operator()(const Kante& e) const {
+      return std::hash<std::uint64_t>{}(e.a ^ (e.b * 0x9E3779B97F4A7C15ULL) ^ (e.c << 1) ^ (e.d * 0xC2B2AE3D27D4EB4FULL));
+    }
+  };
+  const auto kante = [](Pixelpunkt p, Pixelpunkt q) {
+    return Kante{std::bit_cast<std::uint64_t>(p.x), std::bit_cast<std::uint64_t>(p.y), std::bit_cast<std::uint64_t>(q.x),
+                 std::bit_cast<std::uint64_t>(q.y)};
+  };
+  static thread_local std::unordered_set<Kante, Streuung> kanten;
+  kanten.clear();
+  for (std::size_t i = 0; i + 1 < zu.size(); ++i) kanten.insert(kante(zu[i], zu[i + 1]));
+  const auto naht = [&](std::size_t i) {
+    const Pixelpunkt p = zu[i], q = zu[i + 1];
+    return (p.x != q.x || p.y != q.y) && kanten.count(kante(q, p)) != 0;
+  };
+  bool gefunden = false;
+  for (std::size_t i = 0; i + 1 < zu.size() && !gefunden; ++i) gefunden = naht(i);
+  if (!gefunden) return false;
+  static thread_local std::vector<Pixelpunkt> lauf;
+  const auto zeichne = [&] {
+    if (lauf.size() >= 2) drawStyledPolyline(k.canvas, k.lauf, stil.stift, stil.farbe, k.linienstil(stil.linienstil), lauf);
+    lauf.clear();
+  };
+  lauf.clear();
+  for (std::size_t i = 0; i + 1 < zu.size(); ++i) {
+    if (naht(i)) {
+      zeichne();
+      continue;
+    }
+    if (lauf.empty()) lauf.push_back(zu[i]);
+    lauf.push_back(zu[i + 1]);
+  }
+  zeichne();
+  return true;
+}
+
 }  // namespace
 
 Fuellart fuellart(const Fuellangaben& f) {
@@ -118,12 +168,14 @@ void zeichneUmrissUndFlaeche(Zeichenkontext& k, std::int32_t n, std::span<const 
   const bool schliessen =
       geschlossen && umriss.size() >= 3 && (umriss.front().x != umriss.back().x || umriss.front().y != umriss.back().y);
   if (!schliessen) {
+    if (geschlossen && zeichneOhneNaht(k, stil, umriss)) return;
     drawStyledPolyline(k.canvas, k.lauf, stil.stift, stil.farbe, k.linienstil(stil.linienstil), umriss);
     return;
   }
   static thread_local std::vector<Pixelpunkt> zu;
   zu.assign(umriss.begin(), umriss.end());
   zu.push_back(umriss.front());
+  if (zeichneOhneNaht(k, stil, zu)) return;
   drawStyledPolyline(k.canvas, k.lauf, stil.stift, stil.farbe, k.linienstil(stil.linienstil), zu);
 }
 

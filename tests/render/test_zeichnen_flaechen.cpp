@@ -59,6 +59,21 @@ TEST_F(ZeichnenFlaechen, HatchedUShapeLeavesTheNotchEmpty) {
   EXPECT_EQ(std::pair(u.front().x, u.front().y), std::pair(u.back().x, u.back().y));
 }
 
+TEST_F(ZeichnenFlaechen, AHoleJoinedAlongASeamShowsBothOutlinesButNotTheSeam) {
+  // Square 100..300 with the square hole 150..250, joined from (100, 100) to (150, 150).
+  polygon({{100, 100}, {300, 100}, {300, 300}, {100, 300}, {100, 100}, {150, 150}, {150, 250}, {250, 250}, {250, 150},
+           {150, 150}},
+          vollfarbe(rgb(1, 2, 3)));
+  zeichne();
+  ASSERT_EQ(canvas.polylinien.size(), 2u);
+  for (const auto& l : canvas.polylinien) {
+    ASSERT_EQ(l.punkte.size(), 5u);  // each square closed, nothing of the diagonal seam
+    for (std::size_t i = 0; i + 1 < l.punkte.size(); ++i) {
+      EXPECT_TRUE(l.punkte[i].x == l.punkte[i + 1].x || l.punkte[i].y == l.punkte[i + 1].y);
+    }
+  }
+}
+
 TEST_F(ZeichnenFlaechen, SolidFillInTheFillColourThenTheOutline) {
   const std::int32_t n = polygon({{10, 10}, {200, 10}, {200, 100}}, vollfarbe(rgb(1, 2, 3)));
   z.speicher.polygon(n).farbe = rgb(0, 0, 255);

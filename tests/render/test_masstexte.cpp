@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "render/bemassungstext.h"
+#include "render/messdatenstil.h"
 
 namespace quarzel {
 namespace {
@@ -23,7 +24,10 @@ TEST(Masstexte, Tabelle) {
   const Masszahloptionen d0{.dezimalmodus = 0};
   const Masszahloptionen sechzehntel{.dezimalmodus = 1};
   const Masszahloptionen grad{.gradzeichen = true};
+  tmessdaten satz;
+  stilInMessdaten({.dezimalmodus = 4, .zeichenTilde = true, .vortext = "ca."}, satz);
   const std::vector<Fall> faelle{
+      {"style through a record", bemassungstext(24.05, Bemassungsart::Laenge, masszahloptionen(satz), m), "ca. ~2,40⁵"},
       {"ties to even", masszahl(0.125, 2, false), "0,12"},
       {"tie upwards to even", masszahl(0.135, 2, false), "0,14"},
       {"1/10000 carried first", masszahl(1.23449, 2, false), "1,23"},

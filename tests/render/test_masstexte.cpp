@@ -5,7 +5,8 @@
 #include <vector>
 
 #include "render/bemassungstext.h"
-#include "render/messdatenstil.h"
+#include "render/masszahloptionen.h"
+#include "store/messdatenstil.h"
 
 namespace quarzel {
 namespace {

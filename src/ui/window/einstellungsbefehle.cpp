@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "edit/bearbeitungswerkzeuge.h"
-#include "render/messdatenstil.h"
+#include "store/messdatenstil.h"
 #include "store/linienstilzeichnung.h"
 #include "styles/linienstilstart.h"
 #include "styles/schraffurbibliothek.h"

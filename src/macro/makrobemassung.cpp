@@ -9,7 +9,9 @@
 #include "macro/makrostapel.h"
 #include "macro/makrowerte.h"
 #include "macro/makrozeichner.h"
+#include "store/messdatenstil.h"
 #include "store/zeichnung.h"
+#include "styles/bemassungsprofil.h"
 
 namespace quarzel {
 
@@ -58,12 +60,16 @@ std::optional<Makrofehler> Makrozeichner::bemassungUndPruefung(Befehl b, Makrost
   auto bemassung = [&](Weltpunkt a, Weltpunkt c, Weltpunkt lage, std::string text) {
     tmessdaten d;
     d.geometrie = {a.x, a.y, c.x, c.y, lage.x, lage.y, 0, 0};
-    d.texthoehe = z_.texthoehe;
+    if (z_.massstil) {
+      stilInMessdaten(*z_.massstil, d);
+    } else {
+      d.texthoehe = z_.texthoehe;
+      d.schrift = z_.schrift;
+      d.farbe = z_.linienfarbe;
+    }
     d.textwinkel = z_.textwinkel;
     d.masstext = std::move(text);
     d.textposition = static_cast<std::uint8_t>(z_.masstextposition);
-    d.schrift = z_.schrift;
-    d.farbe = z_.linienfarbe;
     vorElement();
     const std::int32_t n = sp.neueBemassung(std::move(d));
     nachElement(n, {std::min({a.x, c.x, lage.x}), std::min({a.y, c.y, lage.y}), std::max({a.x, c.x, lage.x}),
@@ -110,11 +116,16 @@ std::optional<Makrofehler> Makrozeichner::bemassungUndPruefung(Befehl b, Makrost
     case Befehl::SETMASPROFILE: {
       std::string name = s.oben(0);
       if (std::filesystem::path(name).extension().empty()) name += ".QZB";
-      if (!istDatei(dateipfad(host_.dateiordner, name))) {
+      const std::filesystem::path pfad = dateipfad(host_.dateiordner, name);
+      Bemassungsstil stil = z_.massstil.value_or(Bemassungsstil());
+      // A damaged profile is as good as none.
+      if (!istDatei(pfad) || ladeProfildatei(pfad, stil)) {
         fehlerbezug_ = name;
         return Makrofehler::ProfilFehlt;
       }
       z_.massprofil = name;
+      z_.massstil = stil;
+      z_.masstextposition = stil.textposition;
       s.entferne(1);
       return std::nullopt;
     }

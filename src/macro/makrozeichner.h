@@ -109,13 +109,14 @@
 #include <string>
 #include <string_view>
 
-#include "view/ansicht.h"
 #include "macro/befehlstabelle.h"
 #include "macro/makroanschluesse.h"
 #include "macro/makrofehler.h"
 #include "platform/farbe.h"
 #include "store/datensaetze.h"
 #include "store/elementart.h"
+#include "styles/bemassungsstil.h"
+#include "view/ansicht.h"
 
 namespace quarzel {
 
@@ -176,6 +177,8 @@ class Makrozeichner final : public Makrozeichenanschluss {
     Weltrechteck gruppenrahmen;
     int masstextposition = 0;
     std::string massprofil;
+    // The profile's style, which the macro's dimensions take from then on.
+    std::optional<Bemassungsstil> massstil;
     std::int32_t letzteLinie = 0;  // for MEASURE
   };
 

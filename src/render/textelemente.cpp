@@ -8,6 +8,7 @@
 
 #include "render/bemassungslayout.h"
 #include "render/bemassungstext.h"
+#include "render/masszahloptionen.h"
 #include "render/linienenden.h"
 #include "render/linienstilzeichnen.h"
 #include "store/zeichnung.h"
@@ -150,17 +151,8 @@ void zeichneBemassung(Zeichenkontext& k, std::int32_t n) {
   const tmessdaten& d = z.speicher.bemassung(n);
   const Masseinheitwahl einheit = einheitFuerEbene(z.ansicht, z.ebenen, d.planteil);
 
-  Masszahloptionen o;
-  o.dezimalmodus = einheit.eigeneEinheit ? einheit.nachkommastellen : (d.schalter[0] <= 4 ? d.schalter[0] : 2);
-  o.keineNullen = (d.schalter[1] & 1) != 0;
-  o.einheitAnzeigen = (d.schalter[1] & 2) != 0;
-  o.zeichenR = d.optionen[0] != 0;
-  o.zeichenD = d.optionen[1] != 0;
-  o.zeichenDurchmesser = d.optionen[2] != 0;
-  o.zeichenM = d.optionen[3] != 0;
-  o.zeichenTilde = d.optionen[4] != 0;
-  o.vortext = d.vortext;
-  o.nachtext = d.nachtext;
+  Masszahloptionen o = masszahloptionen(d);
+  if (einheit.eigeneEinheit) o.dezimalmodus = einheit.nachkommastellen;
   const Bemassungsart art = d.typ == 3   ? Bemassungsart::Radius
                             : d.typ == 4 ? Bemassungsart::Durchmesser
                                          : Bemassungsart::Laenge;

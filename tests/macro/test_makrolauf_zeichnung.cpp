@@ -14,6 +14,7 @@
 #include "macro/makrodatei.h"
 #include "macro/makromelder.h"
 #include "macro/quelltextdatei.h"
+#include "styles/bemassungsprofil.h"
 #include "support/macro/makrolauf_hilfe.h"
 #include "support/tempordner.h"
 
@@ -38,6 +39,21 @@ TEST_F(Zeichnungslauf, FehlerDesZeichnersImUnterprogramm) {
   EXPECT_EQ(fehlercode(), 31);
   EXPECT_EQ(benutzer.letzteMeldung(), "Das Bemaßungsprofil profil.QZB konnte nicht gefunden werden. in rahmen#");
   EXPECT_EQ(lebende(), 1);  // what was drawn before the error stays
+}
+
+TEST_F(Zeichnungslauf, BemassungenNehmenDenStilDesProfils) {
+  Bemassungsstil stil;
+  stil.dezimalmodus = 4;
+  stil.texthoehe = 5;
+  stil.textposition = 1;
+  test::schreibeDatei(ordner / "plan.qzb", profiltext(stil));
+  test::schreibeDatei(ordner / "kaputt.qzb", "2\n");
+  lauf("(" + (ordner / "plan.qzb").string() + ") SETMASPROFILE 0 0 10 0 5 5 MEASURELINE (" +
+       (ordner / "kaputt.qzb").string() + ") SETMASPROFILE");
+  EXPECT_EQ(fehlercode(), 31);
+  ASSERT_EQ(lebende(), 1);
+  const tmessdaten& d = zeichnung.speicher.bemassung(1);
+  EXPECT_EQ(std::tuple(d.schalter[0], d.texthoehe, d.textposition), std::tuple(4, 5.0, 1));
 }
 
 TEST_F(Zeichnungslauf, EingebundenesMakroMachtSeineUnterprogrammeAufrufbar) {

@@ -7,6 +7,8 @@
 #include <utility>
 #include <vector>
 
+#include "edit/bearbeitungswerkzeuge.h"
+#include "store/messdatenstil.h"
 #include "store/linienstilzeichnung.h"
 #include "styles/linienstilstart.h"
 #include "styles/schraffurbibliothek.h"
@@ -15,13 +17,15 @@
 #include "ui/dialogs/schraffurdialog.h"
 #include "ui/dialogs/speicherdialoge.h"
 #include "ui/dialogs/stiftbreitendialog.h"
+#include "ui/dialogs/vermassungsdialog.h"
 #include "ui/dialogs/zeichnungsoptionen.h"
-#include "ui/window/druckbefehle.h"
 #include "ui/tools/eigenschaftsleiste.h"
 #include "ui/tools/schraffurleiste.h"
 #include "ui/tools/schraffurliste.h"
+#include "ui/window/druckbefehle.h"
 #include "ui/window/sichtbareelemente.h"
 #include "ui/window/sitzung.h"
+#include "ui/window/werkzeugbedienung.h"
 
 namespace quarzel {
 
@@ -63,6 +67,32 @@ void Einstellungsbefehle::zeichnungsoptionenBearbeiten() {
   // The redraw refreshes the status texts of sheet and scale too; a sheet of
   // another size is shown whole, as it would be after opening a drawing.
   if (neuesBlatt) ansicht.gesamtesBlatt();
+  fenster_.neuZeichnen();
+}
+
+void Einstellungsbefehle::bemassungBearbeiten() {
+  Sitzung& s = fenster_.sitzung;
+  Elementspeicher& speicher = s.zeichnung.speicher;
+  const auto istBemassung = [](Elementart a) { return a == Elementart::Bemassung; };
+  bool markiert = false;
+  for (std::int32_t n = 1; n <= speicher.anzahl() && !markiert; ++n)
+    markiert = speicher.markiert(n) && speicher.lebendig(n) && istBemassung(speicher.art(n));
+  TVermassung dialog(s.bemassungsstil, markiert, s.benutzer, prozessUmgebung(), &fenster_.fenster);
+  const int ergebnis = dialog.exec();
+  if (dialog.loeschenGewaehlt()) {
+    // The ordinary delete, so the marking frame goes with the elements.
+    if (auto* werkzeuge = fenster_.fenster.findChild<Werkzeugbedienung*>()) {
+      werkzeuge->loeschen();
+    } else if (loescheMarkierteElemente(s.zeichnung) > 0) {
+      fenster_.neuZeichnen();
+    }
+    return;
+  }
+  if (ergebnis != QDialog::Accepted) return;
+  s.bemassungsstil = dialog.stil();
+  if (!markiert) return;
+  speicher.fuerMarkierte(istBemassung,
+                         [&](std::int32_t n) { stilInMessdaten(s.bemassungsstil, speicher.bemassung(n)); });
   fenster_.neuZeichnen();
 }
 
@@ -179,6 +209,7 @@ Einstellungsbefehle* einstellungsbefehleEinrichten(Fensteranschluss anschluss, E
   eintrag(QStringLiteral("Schraffuren..."), &Einstellungsbefehle::schraffurenBearbeiten);
   eintrag(QStringLiteral("Linienstile..."), &Einstellungsbefehle::linienstileBearbeiten);
   eintrag(QStringLiteral("Bildschirmdarstellung..."), &Einstellungsbefehle::bildschirmdarstellungBearbeiten);
+  eintrag(QStringLiteral("Bemaßung..."), &Einstellungsbefehle::bemassungBearbeiten);
   einstellungen->addSeparator();
   eintrag(QStringLiteral("Speichern..."), &Einstellungsbefehle::speichernBearbeiten);
   eintrag(QStringLiteral("Undospeichereinstellung..."), &Einstellungsbefehle::undospeicherBearbeiten);

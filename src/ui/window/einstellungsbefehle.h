@@ -46,6 +46,9 @@ class Einstellungsbefehle final : public QObject {
   // records), writes "Linien2.dat" and offers the chosen styles in the
   // property bar's style picker.
   void linienstileBearbeiten();
+  // "Bemaßung": the dimension style of this run. With marked dimensions OK
+  // also gives them the style (one undo step) and "Löschen" deletes them.
+  void bemassungBearbeiten();
   // "Speichern": OK writes the section "Speichern"; the automatic save and
   // the next save follow it at once.
   void speichernBearbeiten();

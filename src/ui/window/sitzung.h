@@ -23,6 +23,7 @@
 #include "settings/konfiguration.h"
 #include "store/autosicherung.h"
 #include "store/zeichnung.h"
+#include "styles/bemassungsstil.h"
 #include "styles/schraffurbibliothek.h"
 
 namespace quarzel {
@@ -54,6 +55,8 @@ class Sitzung {
   Blockrahmen bloecke;
   Anzeigeschalter schalter;
   Darstellungswahl darstellung;
+  // "Bemaßung": the defaults of new dimensions for this run (stilInMessdaten).
+  Bemassungsstil bemassungsstil;
   // The tool state machine, its modules and the snap search; after the
   // drawing, which they work on.
   Werkzeugkasten werkzeuge{zeichnung, uhr};

@@ -1,6 +1,7 @@
 #include "render/bemassungstext.h"
 
 #include <array>
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -206,9 +207,13 @@ std::string winkeltext(double grad, const Masszahloptionen& o) {
 std::string kotentext(double hoeheMm, double bezugsgroesse, const Masszahloptionen& o, const Masseinheitwahl& e) {
   const double wert = hoeheMm * e.faktor * e.massstab + bezugsgroesse * e.faktor;
   std::string betrag = masszahlImModus(std::fabs(wert), o.dezimalmodus, o.keineNullen);
-  const bool null = betrag.find_first_not_of("0,") == std::string::npos;
-  std::string text = (null ? "±" : wert > 0 ? "+" : "-") + betrag;
-  return mitVorsaetzen(std::move(text), Bemassungsart::Laenge, o);
+  // The reference height has fixed labels, written with a point whatever
+  // the decimal separator of the other values.
+  if (betrag.find_first_not_of("0,") == std::string::npos) {
+    static constexpr const char* kNull[] = {"±0", "±0.0", "±0.00", "±0.000", "±0.00"};
+    return mitVorsaetzen(kNull[std::clamp(o.dezimalmodus, 0, 4)], Bemassungsart::Laenge, o);
+  }
+  return mitVorsaetzen((wert > 0 ? "+" : "-") + betrag, Bemassungsart::Laenge, o);
 }
 
 Toleranzangabe toleranzangabe(const Masszahloptionen& o) {

@@ -4,9 +4,9 @@
 #include <cmath>
 #include <cstdio>
 
+#include "store/ebenen.h"
 #include "view/ansicht.h"
 #include "view/einheiten.h"
-#include "store/ebenen.h"
 
 namespace quarzel {
 

@@ -358,12 +358,11 @@ void Bemassungswerkzeuge::zeigeBand(Werkzeugumgebung& u, const std::vector<tmess
     for (const auto& zug : b->zuege)
       for (std::size_t i = 1; i < zug.size(); ++i) f.linien.push_back({welt(zug[i - 1]), welt(zug[i])});
   }
-  // Before a dimension can stand, the points so far lead to the mouse.
+  // The last point leads to the mouse: where the next point of a chain
+  // goes, or what a dimension still lacks. The points before are not
+  // joined: they mostly lie on drawn edges, which XOR would wipe out.
   const std::vector<P>& pk = u.zustand.punkte;
-  if (saetze.empty() || istKette(u.zustand.werkzeug)) {
-    for (std::size_t i = 1; i < pk.size(); ++i) f.linien.push_back({pk[i - 1], pk[i]});
-    if (!pk.empty()) f.linien.push_back({pk.back(), p});
-  }
+  if ((saetze.empty() || istKette(u.zustand.werkzeug)) && !pk.empty()) f.linien.push_back({pk.back(), p});
   band_.zeige(u.rueckmeldung, z.ansicht, f, gummibandfarbe);
 }
 

@@ -111,8 +111,17 @@ bool elementumriss(const Elementspeicher& s, std::int32_t n, Umriss& u) {
       break;
     }
     case Elementart::Bemassung: {
-      const auto& g = s.bemassung(n).geometrie;
+      const tmessdaten& d = s.bemassung(n);
+      const auto& g = d.geometrie;
       u.beginne();
+      if (d.typ == 8) {
+        // A level mark is its symbol and value at the marked point; its
+        // second point only keeps the reference height.
+        const double m = std::clamp(static_cast<std::int32_t>(d.werte[3]) / 100.0, 1.0, 25.0);
+        for (const Weltpunkt e : {Weltpunkt{0, 0}, Weltpunkt{4 * m, 0}, Weltpunkt{4 * m, -m}, Weltpunkt{0, -m}})
+          u.hinzu({g[0] + e.x, g[1] + e.y});
+        break;
+      }
       for (int i : {0, 2, 3, 1}) u.hinzu({g[2 * i], g[2 * i + 1]});
       break;
     }

@@ -156,7 +156,7 @@ enum class Werkzeugcode : std::uint16_t {
   Masskette = 311,
   Mehrfachbemassung = 312,
   Flaechenbemassung = 313,
-  Messen314 = 314,
+  Kotenbemassung = 314,  // level marks
   Messen315 = 315,
   MasseAddieren = 316,
   Messen317 = 317,

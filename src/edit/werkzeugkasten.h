@@ -7,6 +7,7 @@
 // machine in the constructor.
 #pragma once
 
+#include "edit/bemassungswerkzeuge.h"
 #include "edit/bitmapwerkzeuge.h"
 #include "edit/fangeinstellungen.h"
 #include "edit/fangsuche.h"
@@ -46,6 +47,7 @@ class Werkzeugkasten {
   Trimmwerkzeuge trimmen;
   Konstruktionswerkzeuge konstruktion;
   Kreiskonstruktionen kreise;
+  Bemassungswerkzeuge bemassung;
   Fangeinstellungen fang;
   Fangsuche fangsuche;
   Werkzeugsteuerung steuerung;

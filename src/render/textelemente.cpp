@@ -8,7 +8,7 @@
 
 #include "render/bemassungslayout.h"
 #include "render/bemassungstext.h"
-#include "render/masszahloptionen.h"
+#include "render/bemassungswert.h"
 #include "render/linienenden.h"
 #include "render/linienstilzeichnen.h"
 #include "store/zeichnung.h"
@@ -150,15 +150,10 @@ void zeichneBemassung(Zeichenkontext& k, std::int32_t n) {
   const Zeichnung& z = k.zeichnung;
   const tmessdaten& d = z.speicher.bemassung(n);
   const Masseinheitwahl einheit = einheitFuerEbene(z.ansicht, z.ebenen, d.planteil);
-
-  Masszahloptionen o = masszahloptionen(d);
-  if (einheit.eigeneEinheit) o.dezimalmodus = einheit.nachkommastellen;
-  const Bemassungsart art = d.typ == 3   ? Bemassungsart::Radius
-                            : d.typ == 4 ? Bemassungsart::Durchmesser
-                                         : Bemassungsart::Laenge;
+  // The value is computed from the measured points at each drawing, so it
+  // follows them through moving, turning and scaling; an edited text stays.
   const bool editiert = !d.masstext.empty();
-  const std::string text =
-      editiert ? std::string(gekuerzt(d.masstext)) : bemassungstext(gemesseneLaenge(d), art, o, einheit);
+  const std::string text = editiert ? std::string(gekuerzt(d.masstext)) : berechneterMasstext(d, einheit);
 
   Schriftangaben s;
   s.name = d.schrift.empty() ? std::string_view("Arial") : std::string_view(d.schrift);
@@ -171,8 +166,13 @@ void zeichneBemassung(Zeichenkontext& k, std::int32_t n) {
   const int stift = d.stift;
   strecke(k, stift, farbe, f->masslinie.a, f->masslinie.b);
   for (const auto& h : f->hilfslinien) strecke(k, stift, farbe, h.a, h.b);
-  if (f->begrenzungAnfang) begrenzung(k, *f, f->anfang, f->ende, farbe);
-  if (f->begrenzungEnde) begrenzung(k, *f, f->ende, f->anfang, farbe);
+  for (const auto& zug : f->zuege)
+    for (std::size_t i = 1; i < zug.size(); ++i) strecke(k, stift, farbe, zug[i - 1], zug[i]);
+  for (std::size_t i = 0; i < f->spitzen.size(); ++i) {
+    // The first terminator belongs to the line's start, the second to its end.
+    if (i == 0 ? f->begrenzungAnfang : i == 1 ? f->begrenzungEnde : true)
+      begrenzung(k, *f, f->spitzen[i].spitze, f->spitzen[i].innen, farbe);
+  }
 
   s.hoehePixel = f->texthoehePixel;
   s.winkelGrad = f->textwinkel;

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+#include <utility>
 
 namespace quarzel {
 
@@ -179,6 +180,12 @@ void bildeAb(Elementspeicher& s, std::int32_t n, const Abbildung& a) {
     case Elementart::Bemassung: {
       tmessdaten& d = s.bemassung(n);
       paare(a, d.geometrie, 4);
+      // Angles and arcs run counter-clockwise from the second point to the
+      // third; a mirror would turn them the other way round.
+      if (a.gespiegelt() && d.typ >= 5 && d.typ <= 7) {
+        std::swap(d.geometrie[2], d.geometrie[4]);
+        std::swap(d.geometrie[3], d.geometrie[5]);
+      }
       d.texthoehe *= a.f;
       if (a.dreht()) d.textwinkel = normiert(neuerWinkel(a, d.textwinkel));
       break;

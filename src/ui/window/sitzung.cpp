@@ -19,6 +19,8 @@ Sitzung::Sitzung(Benutzer& b, std::vector<std::string> argumente, Umgebung umgeb
   werkzeuge.trimmen.benutzer = &benutzer;
   werkzeuge.konstruktion.benutzer = &benutzer;
   werkzeuge.kreise.benutzer = &benutzer;
+  werkzeuge.bemassung.benutzer = &benutzer;
+  werkzeuge.bemassung.stil = &bemassungsstil;
 }
 
 }  // namespace quarzel

@@ -319,6 +319,7 @@ void Werkzeugbedienung::vorgabenUebernehmen() {
   kasten_.kreise.radius = v.tangentialradius;
   kasten_.trimmen.teilstueckmodus = v.teilstueckAendern ? Teilstueckmodus::Aendern : Teilstueckmodus::Loeschen;
   kasten_.trimmen.farbe = v.farbe;
+  kasten_.bemassung.gummibandfarbe = v.gummibandfarbe;
 }
 
 Weltpunkt Werkzeugbedienung::fange(int x, int y) {

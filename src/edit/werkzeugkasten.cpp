@@ -10,6 +10,7 @@ Werkzeugkasten::Werkzeugkasten(Zeichnung& zeichnung, const Uhr& uhr)
   trimmen.fangsuche = &fangsuche;
   konstruktion.fangsuche = &fangsuche;
   kreise.fangsuche = &fangsuche;
+  flaechenmessung.fangsuche = &fangsuche;
   steuerung.setzeModul(Werkzeuggruppe::Linien, &linien);
   steuerung.setzeModul(Werkzeuggruppe::Flaechen, &flaechen);
   steuerung.setzeModul(Werkzeuggruppe::Bearbeiten, &markier);
@@ -20,6 +21,7 @@ Werkzeugkasten::Werkzeugkasten(Zeichnung& zeichnung, const Uhr& uhr)
   steuerung.setzeModul(Werkzeuggruppe::Trimmen, &trimmen);
   steuerung.setzeModul(Werkzeuggruppe::Konstruktion, &konstruktion);
   konstruktion.kreise = &kreise;
+  steuerung.setzeModul(Werkzeuggruppe::Messen, &flaechenmessung);
 }
 
 void Werkzeugkasten::fensterTrennen() {

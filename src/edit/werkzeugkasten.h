@@ -10,6 +10,7 @@
 #include "edit/bitmapwerkzeuge.h"
 #include "edit/fangeinstellungen.h"
 #include "edit/fangsuche.h"
+#include "edit/flaechenmessung.h"
 #include "edit/flaechenwerkzeuge.h"
 #include "edit/konstruktionswerkzeuge.h"
 #include "edit/kreiskonstruktionen.h"
@@ -46,6 +47,7 @@ class Werkzeugkasten {
   Trimmwerkzeuge trimmen;
   Konstruktionswerkzeuge konstruktion;
   Kreiskonstruktionen kreise;
+  Flaechenmessung flaechenmessung;
   Fangeinstellungen fang;
   Fangsuche fangsuche;
   Werkzeugsteuerung steuerung;

@@ -19,6 +19,7 @@ Sitzung::Sitzung(Benutzer& b, std::vector<std::string> argumente, Umgebung umgeb
   werkzeuge.trimmen.benutzer = &benutzer;
   werkzeuge.konstruktion.benutzer = &benutzer;
   werkzeuge.kreise.benutzer = &benutzer;
+  werkzeuge.flaechenmessung.benutzer = &benutzer;
 }
 
 }  // namespace quarzel

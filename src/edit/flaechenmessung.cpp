@@ -130,7 +130,11 @@ bool Flaechenmessung::miss(Werkzeugumgebung& u, const Flaechenmass& m, int ebene
   Elementspeicher& s = zeichnung.speicher;
   s.beginneSchritt();
   const std::int32_t n = s.neuerText(Elementart::Text, std::move(d));
+  // The label is the only marked element: it can be moved at once.
+  s.demarkiereAlle();
+  s.vervollstaendige(n);
   s.setzeModifiziert(true);
+  if (u.neuZeichnen) u.neuZeichnen();
   if (u.elementeZeichnen) u.elementeZeichnen(n, n);
   return true;
 }

@@ -129,6 +129,7 @@ TEST_P(Flaechenmesstest, Werkzeug) {
   if (f.zeilen.empty()) return;
   const Tfliestextdaten& t = z.speicher.text(z.speicher.anzahl());
   EXPECT_EQ(t.zeilen, f.zeilen) << f.name;
+  EXPECT_TRUE(z.speicher.lebendig(z.speicher.anzahl()) && z.speicher.markiert(z.speicher.anzahl())) << f.name;
   EXPECT_DOUBLE_EQ(t.hoehe, 5) << f.name;  // 10 pixels at half a millimetre each
   const Weltpunkt ort{o.x + f.klicks.back().x, o.y + f.klicks.back().y};
   EXPECT_NEAR(t.x, ort.x, 1e-9) << f.name;

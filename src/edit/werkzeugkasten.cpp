@@ -11,6 +11,7 @@ Werkzeugkasten::Werkzeugkasten(Zeichnung& zeichnung, const Uhr& uhr)
   konstruktion.fangsuche = &fangsuche;
   kreise.fangsuche = &fangsuche;
   bemassung.fangsuche = &fangsuche;
+  flaechenmessung.fangsuche = &fangsuche;
   steuerung.setzeModul(Werkzeuggruppe::Linien, &linien);
   steuerung.setzeModul(Werkzeuggruppe::Flaechen, &flaechen);
   steuerung.setzeModul(Werkzeuggruppe::Bearbeiten, &markier);
@@ -22,6 +23,7 @@ Werkzeugkasten::Werkzeugkasten(Zeichnung& zeichnung, const Uhr& uhr)
   steuerung.setzeModul(Werkzeuggruppe::Konstruktion, &konstruktion);
   konstruktion.kreise = &kreise;
   steuerung.setzeModul(Werkzeuggruppe::Messen, &bemassung);
+  bemassung.flaechen = &flaechenmessung;
 }
 
 void Werkzeugkasten::fensterTrennen() {

@@ -11,6 +11,7 @@
 #include "edit/bitmapwerkzeuge.h"
 #include "edit/fangeinstellungen.h"
 #include "edit/fangsuche.h"
+#include "edit/flaechenmessung.h"
 #include "edit/flaechenwerkzeuge.h"
 #include "edit/konstruktionswerkzeuge.h"
 #include "edit/kreiskonstruktionen.h"
@@ -48,6 +49,7 @@ class Werkzeugkasten {
   Konstruktionswerkzeuge konstruktion;
   Kreiskonstruktionen kreise;
   Bemassungswerkzeuge bemassung;
+  Flaechenmessung flaechenmessung;
   Fangeinstellungen fang;
   Fangsuche fangsuche;
   Werkzeugsteuerung steuerung;

@@ -49,7 +49,7 @@ struct Z : Werkzeugzeile {
     maske = art;
     return *this;
   }
-  constexpr Z& f(std::uint16_t bits) {
+  constexpr Z& f(std::uint32_t bits) {
     felder = bits;
     return *this;
   }
@@ -99,6 +99,8 @@ constexpr std::uint8_t kFl = kFuellung;
 constexpr std::uint8_t kF2 = kFarbe2;
 // The fields every construction shows.
 constexpr std::uint16_t kKo = kUebernehmen | kAnker;
+// The area measuring fields and read-outs.
+constexpr std::uint32_t kFlaechenfelder = kUmfangAngeben | kPutzabzug | kFlaechenanzeige;
 
 // One row per tool code. Per bar, buttons in their order; a button's variants
 // follow it in the order the property bar offers them.
@@ -268,8 +270,9 @@ constexpr std::array kTabelle{
     Werkzeugzeile(Z(W::Masskette, G::Messen).da().esc(Escape::Modul, G::Messen).weitererKnopf(1, L::Messen, "masskettev", "Maßkette vertikal")),
     Werkzeugzeile(Z(W::Masskette, G::Messen).da().esc(Escape::Modul, G::Messen).weitererKnopf(2, L::Messen, "massketted", "Maßkette diagonal")),
     Werkzeugzeile(Z(W::Mehrfachbemassung, G::Messen).da().k(L::Messen, "mehrfachbemassung", "Mehrfachbemaßung")),
-    Werkzeugzeile(Z(W::Flaechenbemassung, G::Messen).spaeter(L::Messen, "Flächenbemaßung")),
-    Werkzeugzeile(Z(W::MasseAddieren, G::Messen).spaeter(L::Messen, "Maße addieren")),
+    Werkzeugzeile(Z(W::Flaechenbemassung, G::Messen).da().m(M::StartEnde).f(kFlaechenfelder).k(L::Messen, "flaechenbemassung", "Flächenbemaßung")),
+    Werkzeugzeile(Z(W::Flaechenbemassung, G::Messen).da().m(M::StartEnde).f(kFlaechenfelder).weitererKnopf(1, L::Messen, "flaechenmessen", "Flächen messen")),
+    Werkzeugzeile(Z(W::MasseAddieren, G::Messen).da().f(kGesamtmass).mk(kOhneWinkelraster | kOhneFang).k(L::Messen, "masseaddieren", "Maße addieren")),
     Werkzeugzeile(Z(W::MasskettSenkrecht, G::Messen).da().k(L::Messen, "massketteref", "Maßkette senkrecht zur Referenzlinie")),
     Werkzeugzeile(Z(W::Messen300, G::Messen)),
     Werkzeugzeile(Z(W::Messen302, G::Messen)),

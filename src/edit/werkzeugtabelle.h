@@ -75,7 +75,7 @@ enum class Maskenart : std::uint8_t {
 };
 
 // The fields of the property bar a tool shows besides pen, style and colour.
-enum Eigenschaftsfeld : std::uint16_t {
+enum Eigenschaftsfeld : std::uint32_t {
   kKeineFelder = 0,
   kEckradius = 1,    // rounded corners of rectangles
   kEcken = 2,        // corners of n-gons and stars
@@ -96,6 +96,12 @@ enum Eigenschaftsfeld : std::uint16_t {
   kAnker = 8192,
   kTangentialradius = 16384,  // the arc touching two circles: "Radius:"
   kTeilstueckmodus = 32768,  // editing a piece: "Löschen" / "Ändern"
+  // Measuring: "Umfang angeben"; "Mit Putzabzug " with "Putzstärke in cm";
+  // the read-outs "Fläche:" and "Umfang:"; "Gesamtmaß:" with its unit.
+  kUmfangAngeben = 1u << 16,
+  kPutzabzug = 1u << 17,
+  kFlaechenanzeige = 1u << 18,
+  kGesamtmass = 1u << 19,
 };
 
 // How Escape ends the tool's collection (when no panel takes the key first).
@@ -136,7 +142,7 @@ struct Werkzeugzeile {
   Figurbauer figur = nullptr;
 
   Maskenart maske = Maskenart::FunktionAusfuehren;
-  std::uint16_t felder = kKeineFelder;     // Eigenschaftsfeld bits
+  std::uint32_t felder = kKeineFelder;     // Eigenschaftsfeld bits
   std::uint16_t merkmale = kKeineMerkmale;  // Merkmal bits
 
   Escape escape = Escape::Steuerung;

@@ -62,6 +62,11 @@ struct Zeichenvorgabe {
   double tangentialradius = 1;
   // Editing a piece of a line or circle: change it ("Ändern") instead of deleting it.
   bool teilstueckAendern = false;
+  // Area measuring: the label gives the perimeter, the living area with
+  // the plaster thickness in centimetres taken off.
+  bool umfangAngeben = false;
+  bool mitPutzabzug = false;
+  double putzstaerkeCm = 2;
   // Construction lines: their colour (section "Hilfslinien", key "Farbe").
   Farbe hilfslinienfarbe = 0;
   // The rubber band of a figure in progress ("Farbe beim Zeichnen von Objekten").

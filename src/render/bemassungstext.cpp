@@ -248,7 +248,7 @@ std::string mitToleranz(const std::string& text, const Toleranzangabe& t) {
   return text;
 }
 
-std::string messtext(double wert, Messgroesse g) {
+std::string messtext(double wert, Messgroesse g, std::string_view einheit) {
   std::string text = ohneNullen(masszahl(wert, 3, false));
   const auto komma = text.find(',');
   if (text != "?") {
@@ -258,7 +258,8 @@ std::string messtext(double wert, Messgroesse g) {
       text += '0';
     }
   }
-  return text + (g == Messgroesse::Flaeche ? " m²" : " m");
+  if (einheit.empty()) return text;
+  return text + " " + std::string(einheit) + (g == Messgroesse::Flaeche ? "²" : "");
 }
 
 }  // namespace quarzel

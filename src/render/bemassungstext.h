@@ -105,6 +105,7 @@ std::string mitToleranz(const std::string& text, const Toleranzangabe& t);
 // Read-outs of the measuring tools: the value with at least two decimals
 // ("12,50", "4,125"), then " m²" for areas or " m" for lengths.
 enum class Messgroesse { Laenge, Flaeche };
-std::string messtext(double wert, Messgroesse g);
+// The unit name follows ("m" by default), squared for areas; none when empty.
+std::string messtext(double wert, Messgroesse g, std::string_view einheit = "m");
 
 }  // namespace quarzel

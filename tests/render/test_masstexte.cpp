@@ -64,6 +64,7 @@ TEST(Masstexte, Tabelle) {
       {"area read-out", messtext(12.5, Messgroesse::Flaeche), "12,50 m²"},
       {"length read-out", messtext(4.125, Messgroesse::Laenge), "4,125 m"},
       {"whole area", messtext(12, Messgroesse::Flaeche), "12,00 m²"},
+      {"sum without unit, in cm", messtext(0.1234, Messgroesse::Laenge, "") + messtext(3, Messgroesse::Flaeche, "cm"), "0,1233,00 cm²"},
   };
   for (const Fall& f : faelle) EXPECT_EQ(f.ist, f.soll) << f.was;
   EXPECT_FALSE(toleranzangabe({.toleranzUnten = "0,1", .toleranzNichtHoch = true}).hochgestellt);

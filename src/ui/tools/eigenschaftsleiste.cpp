@@ -11,6 +11,7 @@
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPixmap>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -238,6 +239,30 @@ Eigenschaftsleiste::Eigenschaftsleiste(QWidget* eltern) : QToolBar(QStringLitera
   teilstueckmodusAktionen_.push_back(addWidget(stueckAendern_));
   connect(stueckAendern_, &QRadioButton::toggled, this, &Eigenschaftsleiste::geaendert);
 
+  // Measuring areas and lengths.
+  umfangAngeben_ = new QCheckBox(QStringLiteral("Umfang angeben"), this);
+  umfangAngeben_->setObjectName(QStringLiteral("UmfangAngeben"));
+  umfangAngebenAktion_ = addWidget(umfangAngeben_);
+  connect(umfangAngeben_, &QCheckBox::toggled, this, &Eigenschaftsleiste::geaendert);
+  putzabzug_ = new QCheckBox(QStringLiteral("Mit Putzabzug "), this);
+  putzabzug_->setObjectName(QStringLiteral("Putzabzug"));
+  putzAktionen_.push_back(addWidget(putzabzug_));
+  connect(putzabzug_, &QCheckBox::toggled, this, &Eigenschaftsleiste::geaendert);
+  zahlfeld(putzstaerke_, "Putzstaerke", 0, 20, 1, 2, QStringLiteral("Putzstärke in cm"), putzAktionen_);
+  const auto anzeige = [this](QLineEdit*& f, const char* name, const QString& beschriftung,
+                              std::vector<QAction*>& gruppe) {
+    f = new QLineEdit(this);
+    f->setObjectName(QString::fromLatin1(name));
+    f->setReadOnly(true);
+    f->setMaximumWidth(110);
+    feld(f, beschriftung, gruppe);
+  };
+  anzeige(flaechenwert_, "Flaechenwert", QStringLiteral("Fläche:"), flaechenanzeigeAktionen_);
+  anzeige(umfangwert_, "Umfangwert", QStringLiteral("Umfang:"), flaechenanzeigeAktionen_);
+  anzeige(gesamtwert_, "Gesamtmass", QStringLiteral("Gesamtmaß:"), gesamtAktionen_);
+  gesamteinheit_ = new QLabel(this);
+  gesamtAktionen_.push_back(addWidget(gesamteinheit_));
+
   for (QAbstractSpinBox* f : std::initializer_list<QAbstractSpinBox*>{eckradius_, ecken_, kreisradius_,
                                                                       schraffurwinkel_, abstand_, winkel_, teilung_})
     f->installEventFilter(this);
@@ -391,6 +416,10 @@ void Eigenschaftsleiste::zeigeFuer(Werkzeugcode w) {
   ankerAktion_->setVisible(mitFeld(w, kAnker));
   for (QAction* a : tangentialradiusAktionen_) a->setVisible(mitFeld(w, kTangentialradius));
   for (QAction* a : teilstueckmodusAktionen_) a->setVisible(mitFeld(w, kTeilstueckmodus));
+  umfangAngebenAktion_->setVisible(mitFeld(w, kUmfangAngeben));
+  for (QAction* a : putzAktionen_) a->setVisible(mitFeld(w, kPutzabzug));
+  for (QAction* a : flaechenanzeigeAktionen_) a->setVisible(mitFeld(w, kFlaechenanzeige));
+  for (QAction* a : gesamtAktionen_) a->setVisible(mitFeld(w, kGesamtmass));
   // With the select tool the fill fields change the marked areas.
   const bool markieren = w == Werkzeugcode::Markieren;
   for (QAction* a : flaechenAktionen_) a->setVisible(markieren || mitFeld(w, kFuellung));
@@ -467,7 +496,23 @@ Zeichenvorgabe Eigenschaftsleiste::vorgabe() const {
   v.ankerlinienAnzeigen = anker_->isChecked();
   v.tangentialradius = tangentialradius_->value();
   v.teilstueckAendern = stueckAendern_->isChecked();
+  v.umfangAngeben = umfangAngeben_->isChecked();
+  v.mitPutzabzug = putzabzug_->isChecked();
+  v.putzstaerkeCm = putzstaerke_->value();
   return v;
+}
+
+void Eigenschaftsleiste::setzeMesswerte(const QString& flaeche, const QString& umfang, const QString& gesamt,
+                                        const QString& einheit) {
+  if (flaechenwert_->text() != flaeche) flaechenwert_->setText(flaeche);
+  if (umfangwert_->text() != umfang) umfangwert_->setText(umfang);
+  if (gesamtwert_->text() != gesamt) gesamtwert_->setText(gesamt);
+  if (gesamteinheit_->text() != einheit) gesamteinheit_->setText(einheit);
+}
+
+QString Eigenschaftsleiste::messwert(int i) const {
+  const QLineEdit* f = i == 0 ? flaechenwert_ : i == 1 ? umfangwert_ : gesamtwert_;
+  return f->text();
 }
 
 Flaechenvorgabe Eigenschaftsleiste::flaeche() const {

@@ -26,6 +26,8 @@
 #include "store/datensaetze.h"
 
 class QCheckBox;
+class QLabel;
+class QLineEdit;
 class QComboBox;
 class QDoubleSpinBox;
 class QSpinBox;
@@ -71,6 +73,10 @@ class Eigenschaftsleiste final : public QToolBar {
   Zeichenvorgabe vorgabe() const;
   Flaechenvorgabe flaeche() const;
 
+
+  // The measuring read-outs: "Fläche:", "Umfang:", "Gesamtmaß:" and its unit.
+  void setzeMesswerte(const QString& flaeche, const QString& umfang, const QString& gesamt, const QString& einheit);
+  QString messwert(int i) const;  // for tests: 0 Fläche, 1 Umfang, 2 Gesamtmaß
 
   // Escape in a number field: its value from when it got the focus comes
   // back. True when a field of the bar had the focus.
@@ -158,6 +164,18 @@ class Eigenschaftsleiste final : public QToolBar {
   QRadioButton* stueckLoeschen_ = nullptr;
   QRadioButton* stueckAendern_ = nullptr;
   std::vector<QAction*> teilstueckmodusAktionen_;
+  // Measuring: the label's options and the read-outs.
+  QCheckBox* umfangAngeben_ = nullptr;
+  QCheckBox* putzabzug_ = nullptr;
+  QDoubleSpinBox* putzstaerke_ = nullptr;
+  QLineEdit* flaechenwert_ = nullptr;
+  QLineEdit* umfangwert_ = nullptr;
+  QLineEdit* gesamtwert_ = nullptr;
+  QLabel* gesamteinheit_ = nullptr;
+  QAction* umfangAngebenAktion_ = nullptr;
+  std::vector<QAction*> putzAktionen_;
+  std::vector<QAction*> flaechenanzeigeAktionen_;
+  std::vector<QAction*> gesamtAktionen_;
   // The value of the number field that has the focus, as it got it.
   double feldwertBeimFokus_ = 0;
 };

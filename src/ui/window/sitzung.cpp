@@ -21,6 +21,8 @@ Sitzung::Sitzung(Benutzer& b, std::vector<std::string> argumente, Umgebung umgeb
   werkzeuge.kreise.benutzer = &benutzer;
   werkzeuge.bemassung.benutzer = &benutzer;
   werkzeuge.bemassung.stil = &bemassungsstil;
+  werkzeuge.flaechenmessung.benutzer = &benutzer;
+  werkzeuge.flaechenmessung.stil = &bemassungsstil;
 }
 
 }  // namespace quarzel

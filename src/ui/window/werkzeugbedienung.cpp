@@ -320,6 +320,12 @@ void Werkzeugbedienung::vorgabenUebernehmen() {
   kasten_.trimmen.teilstueckmodus = v.teilstueckAendern ? Teilstueckmodus::Aendern : Teilstueckmodus::Loeschen;
   kasten_.trimmen.farbe = v.farbe;
   kasten_.bemassung.gummibandfarbe = v.gummibandfarbe;
+  Messvorgabe& m = kasten_.flaechenmessung.vorgabe;
+  m.umfangAngeben = v.umfangAngeben;
+  m.mitPutzabzug = v.mitPutzabzug;
+  m.putzstaerkeCm = v.putzstaerkeCm;
+  m.farbe = v.farbe;
+  m.gummibandfarbe = v.gummibandfarbe;
 }
 
 Weltpunkt Werkzeugbedienung::fange(int x, int y) {
@@ -442,6 +448,9 @@ QString Werkzeugbedienung::aufforderung() const {
 
 void Werkzeugbedienung::nachEreignis() {
   panel_->schritteAktualisieren();
+  const Messanzeige& m = kasten_.flaechenmessung.anzeige;
+  eigenschaften_.setzeMesswerte(QString::fromStdString(m.flaeche), QString::fromStdString(m.umfang),
+                                QString::fromStdString(m.gesamt), QString::fromStdString(m.einheit));
   status_.setzeAufforderung(aufforderung());
   bezugspunktZeigen();
   if (dienste_.befehlsstand) dienste_.befehlsstand();

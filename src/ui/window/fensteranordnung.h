@@ -22,7 +22,7 @@ inline constexpr int kAnordnungsversion = 3;
 // small screen the drawing area keeps its width and the last bars show the
 // rest behind their arrow.
 inline constexpr int kMindesthoeheLeistenspalte = 240;
-inline constexpr int kBreiteJeLeistenspalte = 280;
+inline constexpr int kBreiteJeLeistenspalte = 230;
 
 void ordneLeistenAn(QMainWindow& fenster);
 // The tool bars at the left edge, in columns: a bar goes into the next

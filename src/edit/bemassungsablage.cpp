@@ -4,6 +4,7 @@
 #include <cmath>
 
 #include "store/messdatenstil.h"
+#include "store/schrittablage.h"
 #include "store/zeichnung.h"
 
 namespace quarzel {
@@ -42,21 +43,8 @@ tmessdaten neueMessdaten(Messart art, const std::array<Weltpunkt, 4>& punkte, co
 }
 
 std::pair<std::int32_t, std::int32_t> legeBemassungenAb(Zeichnung& z, std::span<const tmessdaten> saetze) {
-  std::int32_t von = 0, bis = -1;
-  Elementspeicher& s = z.speicher;
-  for (const tmessdaten& d : saetze) {
-    if (!brauchbar(d)) continue;
-    if (von == 0) {
-      s.demarkiereAlle();
-      s.beginneSchritt();
-    }
-    const std::int32_t n = s.neueBemassung(d);
-    s.vervollstaendige(n);  // completed elements stand marked
-    if (von == 0) von = n;
-    bis = n;
-  }
-  if (von != 0) s.setzeModifiziert(true);
-  return {von, bis};
+  return legeAlsEinenSchrittAb(z.speicher, saetze, brauchbar,
+                               [&](const tmessdaten& d) { return z.speicher.neueBemassung(d); });
 }
 
 }  // namespace quarzel

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "store/schrittablage.h"
 #include "store/zeichnung.h"
 
 namespace quarzel {
@@ -27,23 +28,13 @@ void uebernimmEigenschaften(Elementspeicher& s, std::int32_t n, std::int32_t vor
 
 std::pair<std::int32_t, std::int32_t> legeKonstruktionAb(Zeichnung& z, std::span<const Figurlinie> linien,
                                                          const Konstruktionsablage& a) {
-  std::int32_t von = 0, bis = -1;
   Elementspeicher& s = z.speicher;
-  for (const Figurlinie& l : linien) {
-    if (!brauchbar(l)) continue;
-    if (von == 0) {
-      s.demarkiereAlle();
-      s.beginneSchritt();
-    }
+  return legeAlsEinenSchrittAb(s, linien, brauchbar, [&](const Figurlinie& l) {
     const std::int32_t n = s.neueLinie(l.a.x, l.a.y, l.b.x, l.b.y, a.farbe);
     if (a.hilfslinie) s.setzeStift(n, kHilfslinienstift);
     uebernimmEigenschaften(s, n, a.vorlage, a.hilfslinie);
-    s.vervollstaendige(n);  // completed elements stand marked
-    if (von == 0) von = n;
-    bis = n;
-  }
-  if (von != 0) s.setzeModifiziert(true);
-  return {von, bis};
+    return n;
+  });
 }
 
 }  // namespace quarzel

@@ -9,6 +9,7 @@
 #include "platform/benutzer.h"
 #include "render/bemassungslayout.h"
 #include "render/bemassungstext.h"
+#include "render/masszahloptionen.h"
 #include "render/zeichenlauf.h"
 #include "store/zeichnung.h"
 
@@ -329,10 +330,15 @@ void Bemassungswerkzeuge::punkt(Werkzeugumgebung& u, Weltpunkt p) {
       const P a = z.punkte[0], b = z.punkte[1];
       const Masseinheitwahl e =
           einheitFuerEbene(u.zeichnung.ansicht, u.zeichnung.ebenen, u.zeichnung.speicher.aktuell.planteil);
-      const std::string wert = masszahl(laenge(minus(b, a)) * e.faktor * e.massstab, 3, true);
+      // The value text rules of the style, in the shortest form, with the
+      // unit and the style's tolerances.
+      Masszahloptionen o = masszahloptionen(bemassungsstil());
+      o.keineNullen = o.einheitAnzeigen = true;
+      const std::string wert =
+          mitToleranz(bemassungstext(laenge(minus(b, a)), Bemassungsart::Laenge, o, e), toleranzangabe(o));
       band_.loesche(u.rueckmeldung);
       u.zustand.vonVorn();
-      melde("Länge: " + wert + " " + std::string(e.name), false);
+      melde("Länge: " + wert, false);
     }
     return;
   }

@@ -93,6 +93,7 @@ bool hatTransparenteElemente(const Zeichnung& z, const Anzeigeschalter& schalter
 Anzeigeschalter druckschalter(Anzeigeschalter schalter, const einstellung::Drucken& drucken) {
   if (drucken.keineHilfslinien) schalter.hilfslinien = false;
   if (drucken.keineMarker) schalter.markerpunkte = false;
+  schalter.druck = true;
   return schalter;
 }
 

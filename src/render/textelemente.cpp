@@ -179,7 +179,9 @@ void zeichneBemassung(Zeichenkontext& k, std::int32_t n) {
   // "&Editierte Bemaßung": edited values stand out in their own colour,
   // unless the element is shown in the marking colour.
   Farbe textfarbe = farbe;
-  if (editiert && k.schalter.editierteBemassung && farbe == d.farbe) textfarbe = d.werte[4] & 0xFFFFFF;
+  // On paper only with "Editierte Maßzahl in der ausgewählten Farbe drucken".
+  const bool farbigGedruckt = !k.schalter.druck || (d.schalter[1] & 16) != 0;
+  if (editiert && k.schalter.editierteBemassung && farbigGedruckt && farbe == d.farbe) textfarbe = d.werte[4] & 0xFFFFFF;
   if (s.hoehePixel >= kKleinsteTexthoehePixel) k.canvas.text(f->textpunkt.x, f->textpunkt.y, text, s, textfarbe);
 }
 

@@ -39,6 +39,7 @@ struct Anzeigeschalter {
   bool editierteBemassung = true;  // "&Editierte Bemaßung"
   bool platzhalter = true;         // "&Platzhalter"
   bool kommentare = true;          // "Kommentare"
+  bool druck = false;              // paper or PDF: edited dimension values keep their colour only on request
   bool operator==(const Anzeigeschalter&) const = default;
 };
 

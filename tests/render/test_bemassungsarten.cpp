@@ -3,6 +3,8 @@
 // dimension is mirrored or scaled.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "render/bemassungslayout.h"
 #include "render/textelemente.h"
 #include "store/elementabbildung.h"
@@ -78,6 +80,22 @@ TEST(Bemassungsarten, WertFolgtDenPunktenBeimSpiegelnUndSkalieren) {
   zeichneBemassung(u.k(), m);
   ASSERT_EQ(u.canvas.texte.size(), 1u);
   EXPECT_EQ(u.canvas.texte[0].text, "6,00");
+}
+
+// An edited value shows in its own colour on screen; on paper only when the
+// style says "drucken".
+TEST(Bemassungsarten, EditierteMasszahlFarbigNurMitDrucken) {
+  for (const auto& [druck, drucken, farbe] :
+       {std::tuple(false, false, 0x00FF00u), std::tuple(true, false, 0x000000u), std::tuple(true, true, 0x00FF00u)}) {
+    Umgebung u(1);
+    u.schalter.druck = druck;
+    tmessdaten d{.geometrie = {10, 50, 90, 50, 50, 40, 0, 0}, .texthoehe = 2.5, .masstext = "8,00"};
+    d.werte[4] = 0x00FF00;
+    d.schalter[1] = drucken ? 16 : 0;
+    zeichneBemassung(u.k(), u.zeichnung.speicher.neueBemassung(d));
+    ASSERT_EQ(u.canvas.texte.size(), 1u);
+    EXPECT_EQ(u.canvas.texte[0].farbe, Farbe(farbe)) << druck << drucken;
+  }
 }
 
 }  // namespace

@@ -1,6 +1,5 @@
 #include "edit/bemassungsablage.h"
 
-#include <algorithm>
 #include <cmath>
 
 #include "store/messdatenstil.h"
@@ -10,11 +9,6 @@
 namespace quarzel {
 
 namespace {
-
-std::uint32_t hundertstel(double mm) {
-  const double h = std::isfinite(mm) ? std::clamp(std::nearbyint(mm * 100), -2.0e9, 2.0e9) : 0.0;
-  return static_cast<std::uint32_t>(static_cast<std::int32_t>(h));
-}
 
 bool brauchbar(const tmessdaten& d) {
   for (double v : d.geometrie)
@@ -26,18 +20,11 @@ bool brauchbar(const tmessdaten& d) {
 
 tmessdaten neueMessdaten(Messart art, const std::array<Weltpunkt, 4>& punkte, const Bemassungsstil& stil) {
   tmessdaten d;
+  d.typ = static_cast<std::uint8_t>(art);
   stilInMessdaten(stil, d);
   for (std::size_t i = 0; i < punkte.size(); ++i) {
     d.geometrie[2 * i] = punkte[i].x;
     d.geometrie[2 * i + 1] = punkte[i].y;
-  }
-  d.typ = static_cast<std::uint8_t>(art);
-  if (art == Messart::Kote) {
-    // Level marks keep the reference value and their symbol in place of the
-    // line overhang and the terminator size.
-    d.werte[1] = stil.bezugsgroesseAddieren ? hundertstel(stil.bezugsgroesse) : 0;
-    d.werte[3] = hundertstel(stil.kotensymbolgroesse);
-    d.optionen[6] = static_cast<std::uint8_t>(stil.kotendarstellung != 0);
   }
   return d;
 }

@@ -15,4 +15,9 @@ namespace quarzel {
 // the layer and an edited text stay as they are.
 void stilInMessdaten(const Bemassungsstil& stil, tmessdaten& d);
 
+// The style fields a record carries, read back into `stil` (what a record
+// does not keep stays as it is): the dialog "Bemaßung" opened on marked
+// dimensions shows their own settings.
+void messdatenInStil(const tmessdaten& d, Bemassungsstil& stil);
+
 }  // namespace quarzel

@@ -5,6 +5,7 @@
 #include <string>
 #include <vector>
 
+#include "store/messdatenstil.h"
 #include "styles/bemassungsprofil.h"
 #include "support/settings/test_konfiguration_hilfe.h"
 #include "support/tempordner.h"
@@ -55,6 +56,23 @@ TEST(Bemassungsprofil, SpeichernLadenSpeichernGleichByteweise) {
   EXPECT_EQ(geladen, stil);
   EXPECT_EQ(profiltext(geladen), test::leseDatei(ordner / "benutzer/quarzel/Bemassung/Grundriss.qzb"));
   EXPECT_NE(ladeProfil("fehlt", geladen, u), std::nullopt);
+}
+
+// What a record keeps of the style reads back unchanged, a level mark's
+// reference value and symbol included: style -> record -> style -> record.
+TEST(Bemassungsprofil, DatensatzGibtSeinenStilZurueck) {
+  Bemassungsstil stil = eigenerStil();
+  stil.keineNullen = stil.editierteDrucken = stil.gefuellt = stil.bezugsgroesseAddieren = true;
+  stil.begrenzung = 2, stil.ueberstandMasslinien = 3.5, stil.begrenzungsgroesse = 1.75, stil.kotendarstellung = 1;
+  for (std::uint8_t typ : {0, 8}) {
+    tmessdaten d{.typ = typ};
+    stilInMessdaten(stil, d);
+    Bemassungsstil gelesen;
+    messdatenInStil(d, gelesen);
+    tmessdaten wieder{.typ = typ};
+    stilInMessdaten(gelesen, wieder);
+    EXPECT_EQ(wieder, d) << int(typ);
+  }
 }
 
 TEST(Bemassungsprofil, BeschaedigteDateienAendernNichts) {

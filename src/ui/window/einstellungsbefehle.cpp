@@ -74,10 +74,14 @@ void Einstellungsbefehle::bemassungBearbeiten() {
   Sitzung& s = fenster_.sitzung;
   Elementspeicher& speicher = s.zeichnung.speicher;
   const auto istBemassung = [](Elementart a) { return a == Elementart::Bemassung; };
+  // Marked dimensions are edited: the dialog shows the first one's settings.
+  Bemassungsstil anfang = s.bemassungsstil;
   bool markiert = false;
-  for (std::int32_t n = 1; n <= speicher.anzahl() && !markiert; ++n)
+  for (std::int32_t n = 1; n <= speicher.anzahl() && !markiert; ++n) {
     markiert = speicher.markiert(n) && speicher.lebendig(n) && istBemassung(speicher.art(n));
-  TVermassung dialog(s.bemassungsstil, markiert, s.benutzer, prozessUmgebung(), &fenster_.fenster);
+    if (markiert) messdatenInStil(speicher.bemassung(n), anfang);
+  }
+  TVermassung dialog(anfang, markiert, s.benutzer, prozessUmgebung(), &fenster_.fenster);
   const int ergebnis = dialog.exec();
   if (dialog.loeschenGewaehlt()) {
     // The ordinary delete, so the marking frame goes with the elements.

@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "render/masszahloptionen.h"
 #include "store/messdatenstil.h"
 #include "store/schrittablage.h"
 #include "store/zeichnung.h"
@@ -22,6 +23,7 @@ tmessdaten neueMessdaten(Messart art, const std::array<Weltpunkt, 4>& punkte, co
   tmessdaten d;
   d.typ = static_cast<std::uint8_t>(art);
   stilInMessdaten(stil, d);
+  d.nachtext = nachtextMitToleranz(stil);
   for (std::size_t i = 0; i < punkte.size(); ++i) {
     d.geometrie[2 * i] = punkte[i].x;
     d.geometrie[2 * i + 1] = punkte[i].y;

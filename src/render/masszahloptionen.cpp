@@ -32,4 +32,8 @@ Masszahloptionen masszahloptionen(const Bemassungsstil& stil) {
   return o;
 }
 
+std::string nachtextMitToleranz(const Bemassungsstil& stil) {
+  return mitToleranz(stil.nachtext, toleranzangabe(masszahloptionen(stil)));
+}
+
 }  // namespace quarzel

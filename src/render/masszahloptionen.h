@@ -3,6 +3,8 @@
 // the style.
 #pragma once
 
+#include <string>
+
 #include "render/bemassungstext.h"
 #include "store/datensaetze.h"
 #include "styles/bemassungsstil.h"
@@ -13,5 +15,10 @@ Masszahloptionen masszahloptionen(const tmessdaten& d);
 
 // For read-outs that leave no record; the tolerances come along.
 Masszahloptionen masszahloptionen(const Bemassungsstil& stil);
+
+// The text after the value a new or restyled dimension carries: the style's
+// "Text hinter der Maßzahl" and its tolerances on the same line, as the
+// record has no place of its own for them.
+std::string nachtextMitToleranz(const Bemassungsstil& stil);
 
 }  // namespace quarzel

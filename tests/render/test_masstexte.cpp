@@ -59,6 +59,11 @@ TEST(Masstexte, Tabelle) {
       {"decimal english", bemassungstext(63.5, Bemassungsart::Laenge, {.dezimalEnglisch = true}, zoll), "2,50"},
       {"feet through the style", bemassungstext(1524, Bemassungsart::Laenge, {}, fuss), "4'-11 61/64\""},
       {"tolerance ±", mitToleranz("1,00", toleranzangabe({.toleranzOben = "0,1", .plusMinus = true})), "1,00 ±0,1"},
+      {"tolerance kept after the text", nachtextMitToleranz([] {
+         Bemassungsstil s;
+         s.nachtext = " (R)", s.toleranzOben = "+0,2", s.toleranzUnten = "-0,1";
+         return s;
+       }()), " (R) +0,2/-0,1"},
       {"tolerance stacked", mitToleranz("1,00", toleranzangabe({.toleranzOben = "+0,2", .toleranzUnten = "-0,1"})),
        "1,00 +0,2/-0,1"},
       {"area read-out", messtext(12.5, Messgroesse::Flaeche), "12,50 m²"},

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "edit/bearbeitungswerkzeuge.h"
+#include "render/masszahloptionen.h"
 #include "store/messdatenstil.h"
 #include "store/linienstilzeichnung.h"
 #include "styles/linienstilstart.h"
@@ -96,7 +97,10 @@ void Einstellungsbefehle::bemassungBearbeiten() {
   s.bemassungsstil = dialog.stil();
   if (!markiert) return;
   speicher.fuerMarkierte(istBemassung,
-                         [&](std::int32_t n) { stilInMessdaten(s.bemassungsstil, speicher.bemassung(n)); });
+                         [&](std::int32_t n) {
+                           stilInMessdaten(s.bemassungsstil, speicher.bemassung(n));
+                           speicher.bemassung(n).nachtext = nachtextMitToleranz(s.bemassungsstil);
+                         });
   fenster_.neuZeichnen();
 }
 

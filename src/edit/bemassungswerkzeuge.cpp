@@ -4,7 +4,9 @@
 #include <cmath>
 #include <numbers>
 
+#include "edit/fangsuche.h"
 #include "edit/konstruktionsgeometrie.h"
+#include "edit/kurvenschnitt.h"
 #include "edit/treffertest.h"
 #include "platform/benutzer.h"
 #include "render/bemassungslayout.h"
@@ -214,10 +216,39 @@ std::vector<tmessdaten> Bemassungswerkzeuge::kette(const Werkzeugumgebung& u, We
   return r;
 }
 
+std::vector<tmessdaten> Bemassungswerkzeuge::automatischeKette(const Werkzeugumgebung& u, Weltpunkt p) const {
+  const std::vector<P>& pk = u.zustand.punkte;
+  if (pk.size() < 2) return {};
+  const P a = pk[0], b = pk[1];
+  const double l2 = skalar(minus(b, a), minus(b, a));
+  if (!(l2 > 0)) return {};
+  const Fangindex* index = fangsuche != nullptr ? &fangsuche->index() : nullptr;
+  std::vector<double> stellen;
+  for (const P& s : alleSchnittpunkte(u.zeichnung.speicher, index, Schnittfigur{a, b, false, std::nullopt}, 0))
+    stellen.push_back(skalar(minus(s, a), minus(b, a)) / l2);
+  std::sort(stellen.begin(), stellen.end());
+  // Crossings closer than a thousandth of a millimetre are one (a corner
+  // where two lines meet).
+  const double spiel = 1e-3 / std::sqrt(l2);
+  stellen.erase(std::unique(stellen.begin(), stellen.end(), [&](double x, double y) { return y - x < spiel; }),
+                stellen.end());
+  if (stellen.size() < 2) return {};
+  const double richtung = winkelVon(minus(b, a));
+  std::vector<tmessdaten> r;
+  for (std::size_t i = 1; i < stellen.size(); ++i) {
+    tmessdaten d = neueMessdaten(Messart::Gerichtet, {plus(a, minus(b, a), stellen[i - 1]), plus(a, minus(b, a), stellen[i]), p, p},
+                                 bemassungsstil());
+    d.textwinkel = richtung;
+    r.push_back(d);
+  }
+  return r;
+}
+
 std::vector<tmessdaten> Bemassungswerkzeuge::ergebnis(const Werkzeugumgebung& u, Weltpunkt p, bool rechts) const {
   const Werkzeugzustand& z = u.zustand;
   const W w = z.werkzeug;
   if (istKette(w)) return rechts ? kette(u, p) : std::vector<tmessdaten>{};
+  if (w == W::AutomatischeMasskette) return automatischeKette(u, p);
   if (istWinkel(w)) return winkel(u, p);
   if (istKreis(w)) {
     std::string fehler;
@@ -322,7 +353,16 @@ void Bemassungswerkzeuge::punkt(Werkzeugumgebung& u, Weltpunkt p) {
     return;
   }
   if (istKette(w)) return weiterMit(p);
-  // 301 and 307: two measured points, then the line's place.
+  if (w == W::AutomatischeMasskette && z.punkte.size() == 2) {
+    const std::vector<tmessdaten> r = automatischeKette(u, p);
+    if (r.empty()) {
+      band_.loesche(u.rueckmeldung);
+      u.zustand.vonVorn();
+      return melde("Keine geeigneten Objekte im Messbereich!", true);
+    }
+    return lege(u, r);
+  }
+  // 301, 307 and 315: two points, then the line's place.
   if (z.punkte.size() < 2) {
     weiterMit(p);
     if (z.punkte.size() == 2 && w == W::StreckenMessen && z.knopf == 1) {

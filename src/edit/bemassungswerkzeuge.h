@@ -73,6 +73,9 @@ class Bemassungswerkzeuge : public Werkzeugmodul {
   // Chains and baselines: the records through the collected points with the
   // dimension line at p.
   std::vector<tmessdaten> kette(const Werkzeugumgebung& u, Weltpunkt p) const;
+  // 315: the chain through every crossing of the measuring line (the two
+  // points) with the drawing, its line through p; empty when fewer than two.
+  std::vector<tmessdaten> automatischeKette(const Werkzeugumgebung& u, Weltpunkt p) const;
   std::vector<tmessdaten> kreisbemassung(const Werkzeugumgebung& u, Weltpunkt p, std::string& fehler) const;
   std::vector<tmessdaten> winkel(const Werkzeugumgebung& u, Weltpunkt p) const;
   bool waehle(Werkzeugumgebung& u, Weltpunkt p);

@@ -157,7 +157,7 @@ enum class Werkzeugcode : std::uint16_t {
   Mehrfachbemassung = 312,
   Flaechenbemassung = 313,
   Kotenbemassung = 314,  // level marks
-  Messen315 = 315,
+  AutomatischeMasskette = 315,  // chain through every crossing of a measuring line
   MasseAddieren = 316,
   Messen317 = 317,
   MasskettSenkrecht = 318,

@@ -278,7 +278,7 @@ constexpr std::array kTabelle{
     Werkzeugzeile(Z(W::Messen302, G::Messen)),
     Werkzeugzeile(Z(W::Messen303, G::Messen)),
     Werkzeugzeile(Z(W::Kotenbemassung, G::Messen).da().k(L::Messen, "kote", "Kotenbemaßung")),
-    Werkzeugzeile(Z(W::Messen315, G::Messen)),
+    Werkzeugzeile(Z(W::AutomatischeMasskette, G::Messen).da().k(L::Messen, "automatischemasskette", "Automatische Maßkette")),
     Werkzeugzeile(Z(W::Messen317, G::Messen).mk(kWinkelrasterSchritt2)),
 
     // --- Origins: the buttons of 132 and 135 say what moves or turns (ursprungswerkzeuge.h) ---

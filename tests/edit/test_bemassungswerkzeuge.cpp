@@ -45,6 +45,8 @@ const Fall kFaelle[] = {
     {"Masskette horizontal", W::Masskette, 0, {{0, 10}, {50, 20}, {120, 10}}, Weltpunkt{60, -40}, {1, 1}, {0, 10, 50, 20}, 50},
     {"Masskette diagonal", W::Masskette, 2, {{10, 10}, {40, 50}, {70, 90}}, Weltpunkt{0, 90}, {9, 9}, {10, 10, 40, 50}, 50},
     {"Escape verwirft die Kette", W::Masskette, 1, {{10, 10}, {10, 50}}, {}, {}, {}, 0, "", true},
+    {"automatisch durch Linie und Kreis", W::AutomatischeMasskette, 0, {{-150, 30}, {300, 30}, {0, 80}}, {}, {9, 9}, {0, 30, 160, 30}, 160},
+    {"automatisch ohne Objekte", W::AutomatischeMasskette, 0, {{-150, 150}, {300, 150}, {0, 180}}, {}, {}, {}, 0, "Keine geeigneten Objekte im Messbereich!"},
     {"Mehrfachbemassung vom ersten Punkt", W::Mehrfachbemassung, 0, {{10, 10}, {50, 10}, {90, 10}}, Weltpunkt{0, -30}, {1, 1}, {10, 10, 50, 10}, 40},
     {"Kette senkrecht zur Referenzlinie", W::MasskettSenkrecht, 0, {{-60, 0}, {10, 10}, {15, 40}}, Weltpunkt{-30, 20}, {9}, {10, 10, 15, 40}, 30},
     {"Kote", W::Kotenbemassung, 0, {{10, -20}}, {}, {8}, {10, -20}, 20},

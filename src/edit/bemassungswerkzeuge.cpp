@@ -41,8 +41,10 @@ double skalar(P a, P b) {
   return a.x * b.x + a.y * b.y;
 }
 // Screen angles: counter-clockwise with y growing downward.
+// The direction of r, counter-clockwise on screen: the one angle routine of
+// the constructions, the angle grid and the angle dimensions.
 double winkelVon(P r) {
-  return std::atan2(-r.y, r.x) / kGrad;
+  return richtungsgrad({0, 0}, r);
 }
 P einheit(double grad) {
   return {std::cos(grad * kGrad), -std::sin(grad * kGrad)};

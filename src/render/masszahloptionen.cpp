@@ -4,32 +4,33 @@
 
 namespace quarzel {
 
-Masszahloptionen masszahloptionen(const tmessdaten& d) {
-  Masszahloptionen o;
-  o.dezimalmodus = d.schalter[0] <= 4 ? d.schalter[0] : 2;
-  o.keineNullen = (d.schalter[1] & 1) != 0;
-  o.einheitAnzeigen = (d.schalter[1] & 2) != 0;
-  o.gradzeichen = (d.schalter[1] & 4) != 0;
-  o.dezimalEnglisch = (d.schalter[1] & 8) != 0;
-  o.zeichenR = d.optionen[0] != 0;
-  o.zeichenD = d.optionen[1] != 0;
-  o.zeichenDurchmesser = d.optionen[2] != 0;
-  o.zeichenM = d.optionen[3] != 0;
-  o.zeichenTilde = d.optionen[4] != 0;
-  o.vortext = d.vortext;
-  o.nachtext = d.nachtext;
-  return o;
-}
-
 Masszahloptionen masszahloptionen(const Bemassungsstil& stil) {
-  tmessdaten d;
-  stilInMessdaten(stil, d);
-  Masszahloptionen o = masszahloptionen(d);
+  Masszahloptionen o;
+  o.dezimalmodus = stil.dezimalmodus >= 0 && stil.dezimalmodus <= 4 ? stil.dezimalmodus : 2;
+  o.keineNullen = stil.keineNullen;
+  o.einheitAnzeigen = stil.einheitAnzeigen;
+  o.gradzeichen = stil.gradzeichen;
+  o.dezimalEnglisch = stil.dezimalEnglisch;
+  o.zeichenR = stil.zeichenR;
+  o.zeichenD = stil.zeichenD;
+  o.zeichenDurchmesser = stil.zeichenDurchmesser;
+  o.zeichenM = stil.zeichenM;
+  o.zeichenTilde = stil.zeichenTilde;
+  o.vortext = stil.vortext;
+  o.nachtext = stil.nachtext;
   o.toleranzOben = stil.toleranzOben;
   o.toleranzUnten = stil.toleranzUnten;
   o.plusMinus = stil.plusMinus;
   o.toleranzNichtHoch = stil.toleranzNichtHoch;
   return o;
+}
+
+Masszahloptionen masszahloptionen(const tmessdaten& d) {
+  // What the record keeps, read the one way records are read; a record
+  // carries its tolerances in its text after the value.
+  Bemassungsstil stil;
+  messdatenInStil(d, stil);
+  return masszahloptionen(stil);
 }
 
 std::string nachtextMitToleranz(const Bemassungsstil& stil) {

@@ -63,13 +63,14 @@ class Leser {
         }
         weiter = !ende_;
       } else if (p_.code == 0 && p_.text == "EOF") {
-        break;
+        return {true, {}};
       } else {
         weiter = vor();
       }
     }
     if (!token_.fehler().empty()) return {false, token_.fehler()};
-    return {true, {}};
+    // A file cut off between two pairs is as damaged as one cut inside a pair.
+    return {false, "Die DXF-Datei endet unerwartet ohne ihr Ende (EOF)."};
   }
 
  private:

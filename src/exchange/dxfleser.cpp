@@ -42,7 +42,7 @@ int hexwert(char c) {
 
 class Leser {
  public:
-  Leser(std::string_view daten, CadModell& modell) : token_(daten), m_(modell) {}
+  Leser(std::string_view daten, CadModell& modell) : token_(daten), m_(modell), layerNull_(m_.name("0")) {}
 
   DxfErgebnis lesen() {
     bool weiter = vor();
@@ -87,6 +87,16 @@ class Leser {
   double zahl() { return token_.zahl(p_); }
   int ganz() { return static_cast<int>(token_.ganzzahl(p_)); }
   std::string text() { return dxfText(p_.text, ansi_); }
+
+  // Runs of entities on one layer are the rule; the last name's raw bytes
+  // spare decoding and looking it up again.
+  std::uint32_t layerName() {
+    if (letzterLayer_ == kKeinIndex || p_.text != letzterLayerRoh_) {
+      letzterLayerRoh_ = p_.text;
+      letzterLayer_ = m_.name(text());
+    }
+    return letzterLayer_;
+  }
 
   void bisAbschnittsende() {
     while (vor())
@@ -226,7 +236,7 @@ class Leser {
   bool gemeinsam(CadEntitaet& e) {
     switch (p_.code) {
       case 8:
-        e.layer = m_.name(text());
+        e.layer = layerName();
         return true;
       case 6: {
         std::string n = text();
@@ -262,7 +272,7 @@ class Leser {
 
   void entitaet(std::vector<CadEntitaet>& ziel, std::string_view art) {
     CadEntitaet e;
-    e.layer = m_.name("0");
+    e.layer = layerNull_;
     if (art == "LINE")
       e.art = CadArt::Linie;
     else if (art == "POINT")
@@ -445,6 +455,9 @@ class Leser {
   DxfPaar p_;
   bool ende_ = false;
   bool ansi_ = true;
+  std::uint32_t layerNull_;
+  std::string_view letzterLayerRoh_;
+  std::uint32_t letzterLayer_ = kKeinIndex;
 };
 
 }  // namespace

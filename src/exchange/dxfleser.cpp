@@ -1,6 +1,7 @@
 // DxfLeser: sections, tables and entities of a DXF file.
 #include "exchange/dxfleser.h"
 
+#include <algorithm>
 #include <cstdint>
 
 #include "exchange/dxftoken.h"
@@ -85,7 +86,8 @@ class Leser {
   }
   bool istNull() const { return p_.code == 0 || ende_; }
   double zahl() { return token_.zahl(p_); }
-  int ganz() { return static_cast<int>(token_.ganzzahl(p_)); }
+  // Clamped, so that a huge value cannot overflow where it is negated or narrowed.
+  int ganz() { return static_cast<int>(std::clamp<std::int64_t>(token_.ganzzahl(p_), -32768, 32767 * 65536)); }
   std::string text() { return dxfText(p_.text, ansi_); }
 
   // Runs of entities on one layer are the rule; the last name's raw bytes

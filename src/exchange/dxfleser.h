@@ -1,0 +1,27 @@
+// DxfLeser: an ASCII or binary DXF file into the CAD model.
+//
+// Reads the header values the import needs, the layer and line-type tables,
+// the block definitions and the model space. Entities it does not convert
+// are counted by name in the model, never fatal. Texts come out as UTF-8:
+// files up to R2004 are in Windows-1252, later ones in UTF-8, and `\U+XXXX`
+// escapes are resolved in both.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "exchange/cadmodell.h"
+
+namespace quarzel {
+
+struct DxfErgebnis {
+  bool ok = false;
+  std::string fehler;  // German, for the user; what was read up to it stays in the model
+};
+
+DxfErgebnis dxfLesen(std::string_view daten, CadModell& modell);
+
+// The text of a DXF value as UTF-8: `ansi` for files up to R2004.
+std::string dxfText(std::string_view roh, bool ansi);
+
+}  // namespace quarzel

@@ -1,0 +1,54 @@
+// DxfToken: the group code / value pairs of a DXF file, ASCII or binary.
+//
+// Works on bytes the caller holds (usually a mapped file) and never copies a
+// value: a pair's text is a view into those bytes. Binary files carry typed
+// values; their numbers are decoded here so that the reader asks every pair
+// the same way. Any damage (a file that ends inside a pair, a group code that
+// is no number, an endless line, a number out of range) stops the stream with
+// a German message and the line or offset where it happened.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace quarzel {
+
+struct DxfPaar {
+  int code = 0;
+  std::string_view text;  // ASCII: the value line; binary: the string value
+  double zahl = 0;        // binary numbers, already decoded
+  std::int64_t ganz = 0;
+  bool binaerZahl = false;  // zahl/ganz hold the value, text is empty
+};
+
+class DxfToken {
+ public:
+  explicit DxfToken(std::string_view daten);
+
+  bool binaer() const { return binaer_; }
+  // The next pair; false at the end of the data or after an error.
+  bool naechstes(DxfPaar& paar);
+  const std::string& fehler() const { return fehler_; }
+  // Where the stream stands: the line (ASCII) or the byte offset (binary).
+  std::size_t stelle() const { return binaer_ ? pos_ : zeile_; }
+
+  // The value as a number; a value that is none sets the error and gives 0.
+  double zahl(const DxfPaar& paar);
+  std::int64_t ganzzahl(const DxfPaar& paar);
+
+ private:
+  bool zeileLesen(std::string_view& zeile);
+  bool naechstesAscii(DxfPaar& paar);
+  bool naechstesBinaer(DxfPaar& paar);
+  bool scheitern(std::string text);
+
+  std::string_view daten_;
+  std::size_t pos_ = 0;
+  std::size_t zeile_ = 0;
+  bool binaer_ = false;
+  std::string fehler_;
+};
+
+}  // namespace quarzel

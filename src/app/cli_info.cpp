@@ -1,12 +1,48 @@
-// quarzel-cli info DATEI: the report of zeichnungsinfo.h on stdout.
+// quarzel-cli info DATEI: the report of zeichnungsinfo.h on stdout; for a
+// DXF file what the reader found in it (cadbericht.h).
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <fstream>
 #include <iostream>
+#include <iterator>
 
 #include "app/cli_befehle.h"
+#include "exchange/cadbericht.h"
+#include "exchange/dxfleser.h"
 #include "store/zeichnungsinfo.h"
 
 namespace quarzel {
 
+namespace {
+
+bool istDxf(const std::string& datei) {
+  std::string endung = std::filesystem::path(datei).extension().string();
+  std::transform(endung.begin(), endung.end(), endung.begin(), [](unsigned char c) { return std::tolower(c); });
+  return endung == ".dxf";
+}
+
+// What was read is reported even when the file breaks off; the exit code
+// tells that it did.
+int dxfInfo(const std::string& datei, std::ostream& aus, Benutzer& benutzer) {
+  std::ifstream ein(datei, std::ios::binary);
+  if (!ein) {
+    benutzer.meldung("Die Datei \"" + datei + "\" lässt sich nicht öffnen.", Meldungsart::Fehler);
+    return 1;
+  }
+  const std::string daten((std::istreambuf_iterator<char>(ein)), std::istreambuf_iterator<char>());
+  CadModell modell;
+  const DxfErgebnis ergebnis = dxfLesen(daten, modell);
+  aus << cadbericht(modell);
+  aus.flush();
+  if (!ergebnis.ok) benutzer.meldung(ergebnis.fehler, Meldungsart::Fehler);
+  return ergebnis.ok && aus ? 0 : 1;
+}
+
+}  // namespace
+
 int cliInfo(const std::string& datei, std::ostream& aus, Benutzer& benutzer) {
+  if (istDxf(datei)) return dxfInfo(datei, aus, benutzer);
   const std::optional<std::string> bericht = zeichnungsinfoAusDatei(datei, benutzer);
   if (!bericht) return 1;
   aus << *bericht;

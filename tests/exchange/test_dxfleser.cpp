@@ -4,6 +4,7 @@
 #include <fstream>
 #include <sstream>
 
+#include "exchange/cadbericht.h"
 #include "exchange/dxfleser.h"
 
 namespace quarzel {
@@ -43,6 +44,11 @@ TEST(DxfLeser, LiestDieDateienMitGeometrieUndUmlauten) {
     EXPECT_EQ(m.version, f.version);
     EXPECT_EQ(m.entitaeten.size(), f.entitaeten);
     EXPECT_EQ(m.unbekannt["MTEXT"], f.mtexte);
+    // "quarzel-cli info" tells the counts by kind and what was not converted.
+    const std::string bericht = cadbericht(m);
+    EXPECT_NE(bericht.find(std::string("Version: ") + f.version + "\nEinheiten: "), std::string::npos) << bericht;
+    EXPECT_NE(bericht.find("  Linien: 1\n"), std::string::npos) << bericht;
+    EXPECT_EQ(bericht.find("MTEXT: 1") != std::string::npos, f.mtexte == 1) << bericht;
 
     const CadEntitaet* linie = erste(m, CadArt::Linie);
     ASSERT_TRUE(linie);

@@ -205,6 +205,17 @@ std::string trimmeAnKante(Zeichnung& z, std::int32_t n, Weltpunkt k, std::int32_
   return {};
 }
 
+namespace {
+
+// Whether both kept sides reach as far from the corner as the new piece
+// starts (t1 on side 1; the piece is symmetric, so side 2 needs the same).
+bool beideReichen(const Trimmkante& e1, const Trimmkante& e2, const Ecke& e, Weltpunkt t1) {
+  const double bis = entlang(t1, e.s, e.r1) - kReichweitenspiel;
+  return reichweite(e1, e.s, e.r1) >= bis && reichweite(e2, e.s, e.r2) >= bis;
+}
+
+}  // namespace
+
 std::string rundeAb(Zeichnung& z, std::int32_t n1, Weltpunkt k1, std::int32_t n2, Weltpunkt k2, double radius,
                     bool negativ, Trimmodus modus) {
   Trimmkante e1, e2;
@@ -212,9 +223,7 @@ std::string rundeAb(Zeichnung& z, std::int32_t n1, Weltpunkt k1, std::int32_t n2
   if (std::string f = eckeDer(z, n1, k1, n2, k2, modus, e1, e2, e); !f.empty()) return f;
   const std::optional<Abrundung> a = abrundung(*e, radius, negativ);
   if (!a) return "Der Radius muss größer als 0 sein.";
-  const double bis = entlang(a->t1, e->s, e->r1) - kReichweitenspiel;
-  if (reichweite(e1, e->s, e->r1) < bis || reichweite(e2, e->s, e->r2) < bis)
-    return "Der Radius ist zu groß für diese Ecke.";
+  if (!beideReichen(e1, e2, *e, a->t1)) return "Der Radius ist zu groß für diese Ecke.";
   ersetzeEcke(z, e1, e2, *e, a->t1, a->t2, modus, [&](const Tliniendaten&) {
     tbogendaten d;
     d.xm = a->mitte.x, d.ym = a->mitte.y;
@@ -233,9 +242,7 @@ std::string befase(Zeichnung& z, std::int32_t n1, Weltpunkt k1, std::int32_t n2,
   if (std::string f = eckeDer(z, n1, k1, n2, k2, modus, e1, e2, e); !f.empty()) return f;
   const std::optional<Fase> f = fase(*e, mass, alsAbstand);
   if (!f) return "Die Fase muss größer als 0 sein.";
-  const double bis = entlang(f->t1, e->s, e->r1) - kReichweitenspiel;
-  if (reichweite(e1, e->s, e->r1) < bis || reichweite(e2, e->s, e->r2) < bis)
-    return "Die Fase ist zu groß für diese Ecke.";
+  if (!beideReichen(e1, e2, *e, f->t1)) return "Die Fase ist zu groß für diese Ecke.";
   // The chamfer of a polygon edge is a plain line.
   const Elementart art = z.speicher.art(n1) == Elementart::Polygon ? Elementart::Linie : z.speicher.art(n1);
   ersetzeEcke(z, e1, e2, *e, f->t1, f->t2, modus, [&](const Tliniendaten& vorlage) {

@@ -31,6 +31,8 @@ enum class CadArt : std::uint8_t {
   Schraffurrand,
   Bemassung,
   Hinweislinie,
+  Attributdefinition,  // ATTDEF: the template of an attribute in a block
+  Ansichtsfenster,     // a paper-space viewport onto the model space
   Unbekannt,
 };
 
@@ -88,6 +90,11 @@ struct CadEntitaet {
   double spaltenabstand = 0, zeilenabstand = 0;
   std::int16_t ausrichtungH = 0, ausrichtungV = 0;
   bool dreiD = false;  // polyline given as 3D
+  bool istAttribut = false;  // a text that is an insert's attribute (ATTRIB)
+  // The normal of the entity's object coordinate system (codes 210/220/230).
+  CadPunkt extrusion{0, 0, 1};
+  // Pen and line style of our own export (application data "QUARZEL"); -1 = none.
+  std::int16_t eigenerStift = -1, eigenerStil = -1;
 };
 
 struct CadLayer {
@@ -112,6 +119,14 @@ struct CadBlock {
   std::vector<CadEntitaet> entitaeten;
 };
 
+// A sheet of the file. The model space is the layout named "Model" with an
+// empty block name; every paper-space layout shows the entities of its block.
+struct CadLayout {
+  std::string name;
+  std::string block;
+  int reihenfolge = 0;  // the tab order the file gives
+};
+
 struct CadModell {
   std::string version;  // "AC1015" …
   std::string codepage;
@@ -124,6 +139,8 @@ struct CadModell {
   std::vector<CadScheitel> scheitel;
   std::vector<std::string> texte;
   std::vector<std::string> namen;
+  std::vector<double> zahlen;  // further numbers of an entity (spline knots and weights, …)
+  std::vector<CadLayout> layouts;  // empty: the model space only
   std::map<std::string, std::size_t> unbekannt;  // entity name → count
 
   std::uint32_t name(std::string_view n);

@@ -1,0 +1,80 @@
+// CadAufloesung: the entities of a CAD model as plain drawing primitives in
+// world coordinates, which is all the import adapter converts.
+//
+// Inserts are expanded (nested, scaled, rotated, mirrored, arrays, with their
+// attributes), object coordinate systems are turned into world coordinates,
+// BYLAYER / BYBLOCK colours, line types and weights are resolved, entities on
+// layer "0" inside a block take the inserting entity's layer, dimensions and
+// hatches become what they show, splines become cubic Bézier pieces and
+// paper-space viewports show the model space clipped to their frame.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "exchange/cadmodell.h"
+
+namespace quarzel {
+
+struct CadWeltelement {
+  enum class Art : std::uint8_t {
+    Linie,      // a → b
+    Punkt,      // a
+    Ellipse,    // circles, arcs, ellipses and elliptical arcs
+    Polylinie,  // punkte with bulges, open or closed
+    Bezier,     // punkte: 3n + 1 control points of n cubic pieces
+    Text,       // one line or paragraph of text
+    Flaeche,    // a filled polygon: punkte with bulges, closed
+  };
+  Art art = Art::Linie;
+  std::uint32_t layer = 0;                   // name index into the model, after the layer-"0" rule
+  std::uint32_t rgb = 0;                     // 0xRRGGBB, fully resolved
+  std::uint32_t linientyp = kKeinIndex;      // name index, resolved; kKeinIndex = continuous
+  std::int16_t linienstaerke = kStaerkeStandard;  // 1/100 mm, resolved; kStaerkeStandard = none
+  std::int16_t eigenerStift = -1, eigenerStil = -1;
+
+  CadPunkt a, b;
+  // Ellipse: centre a, semi-axes rx (along the rotated x axis) and ry,
+  // drehung = angle of that axis in degrees, anfang/ende in degrees counter-
+  // clockwise in the ellipse's own frame (0 and 360 for a full one).
+  double rx = 0, ry = 0, drehung = 0, anfang = 0, ende = 360;
+
+  std::span<const CadScheitel> punkte;
+  bool geschlossen = false;
+
+  // Text: a is the alignment point of the file, drehung in degrees; the
+  // alignment codes are those of TEXT (72/73); a paragraph holds '\n'.
+  std::string_view text;
+  double hoehe = 0, breitenfaktor = 1;
+  std::int16_t ausrichtungH = 0, ausrichtungV = 0;
+};
+
+struct CadAufloeseOptionen {
+  bool cliprahmenIgnorieren = false;  // viewports do not clip
+  bool zNichtFiltern = false;         // entities off the xy plane are kept
+  bool yzTauschen = false;            // the file's y and z axes are swapped
+  bool punkte = false;                // POINT entities are passed on
+};
+
+struct CadAufloeseErgebnis {
+  std::size_t elemente = 0;
+  std::size_t uebersprungen = 0;  // entities that gave nothing
+  std::string warnung;            // German, e.g. a block inserting itself; empty if none
+};
+
+using CadWeltziel = std::function<void(const CadWeltelement&)>;
+
+// The entities `quelle` (the model space, a layout's block or any block's
+// entities) of `modell`, in file order.
+CadAufloeseErgebnis cadAufloesen(const CadModell& modell, const std::vector<CadEntitaet>& quelle,
+                                 const CadAufloeseOptionen& optionen, const CadWeltziel& ziel);
+
+// The entities a layout shows: the model space for "Model" (or an unknown
+// name), otherwise its block's entities, viewports included.
+const std::vector<CadEntitaet>& entitaetenDesLayouts(const CadModell& modell, std::string_view layout);
+
+}  // namespace quarzel

@@ -51,6 +51,10 @@ struct CadWeltelement {
   std::string_view text;
   double hoehe = 0, breitenfaktor = 1;
   std::int16_t ausrichtungH = 0, ausrichtungV = 0;
+
+  // The pen style where the reader knows one ("psSolid", "psDash", "psDot",
+  // "psDashDot"); empty for formats that only name line types.
+  std::string_view stiftart;
 };
 
 struct CadAufloeseOptionen {

@@ -8,8 +8,8 @@ namespace quarzel {
 namespace {
 
 constexpr std::array<const char*, 15> kArtnamen = {
-    "Linien",   "Punkte",   "Kreise",      "Bögen",        "Ellipsen",   "Polylinien", "Splines",  "Texte",
-    "Absätze",  "Blöcke eingefügt", "Flächen", "Schraffuren", "Bemaßungen", "Hinweislinien", "Unbekannt"};
+    "Linien",  "Punkte",           "Kreise",  "Bögen",       "Ellipsen",   "Polylinien",    "Splines",  "Texte",
+    "Absätze", "Blöcke eingefügt", "Flächen", "Schraffuren", "Bemaßungen", "Hinweislinien", "Unbekannt"};
 
 }  // namespace
 

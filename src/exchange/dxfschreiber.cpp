@@ -6,6 +6,7 @@
 #include <unordered_map>
 #include <vector>
 
+#include "base/sicheredatei.h"
 #include "store/zeichnung.h"
 
 namespace quarzel {
@@ -390,6 +391,16 @@ class Dokument {
 
 DxfSchreibbericht dxfSchreiben(const Zeichnung& zeichnung, std::string& aus) {
   return Dokument(zeichnung, aus).schreiben();
+}
+
+DxfDateiergebnis schreibeDxfDatei(const Zeichnung& zeichnung, const std::filesystem::path& pfad) {
+  DxfDateiergebnis e;
+  std::string text;
+  e.bericht = dxfSchreiben(zeichnung, text);
+  std::string grund;
+  e.geschrieben = schreibeDateiAtomar(pfad, text, &grund);
+  if (!e.geschrieben) e.fehler = "Die DXF-Datei " + pfad.string() + " konnte nicht geschrieben werden: " + grund;
+  return e;
 }
 
 std::string dxfBerichtstext(const DxfSchreibbericht& bericht) {

@@ -14,6 +14,7 @@
 // and an INSERT at the origin; unnamed groups give their members directly.
 #pragma once
 
+#include <filesystem>
 #include <string>
 
 #include "exchange/dxfentitaetenschreiber.h"
@@ -24,6 +25,15 @@ struct Zeichnung;
 
 // Appends the file to `aus`; reports what was written and left out.
 DxfSchreibbericht dxfSchreiben(const Zeichnung& zeichnung, std::string& aus);
+
+struct DxfDateiergebnis {
+  bool geschrieben = false;
+  std::string fehler;  // German, when not written
+  DxfSchreibbericht bericht;
+};
+// The file replaced as a whole (never half written). The drawing is not
+// changed: its name and modified flag stay, as for any export.
+DxfDateiergebnis schreibeDxfDatei(const Zeichnung& zeichnung, const std::filesystem::path& pfad);
 
 // The report in one German sentence for a message ("" when nothing was left out).
 std::string dxfBerichtstext(const DxfSchreibbericht& bericht);

@@ -50,6 +50,7 @@ struct DxfEntitaetenschreiber::Innen {
   const std::string* letzterLayername = nullptr;
   std::uint32_t letzteFarbe = 0xFFFFFFFFu;
   int letzteAci = 7;
+  std::unordered_map<std::uint32_t, int> aciZuRgb;
   std::vector<Pixelpunkt> punkte, kurve;
 
   Innen(const Zeichnung& zeichnung, DxfAusgabe& a, const DxfNamen& n, DxfSchreibbericht& b)
@@ -68,15 +69,17 @@ struct DxfEntitaetenschreiber::Innen {
 
   // --- Pieces every entity has -------------------------------------------
 
+  // Takes the point (file axes) into the extents.
+  void umfasse(double x, double y) {
+    if (!std::isfinite(x) || !std::isfinite(y)) return;
+    minX = std::min(minX, x);
+    maxX = std::max(maxX, x);
+    minY = std::min(minY, y);
+    maxY = std::max(maxY, y);
+  }
   void punkt(int code, double x, double y, double zk = 0) {
-    const double fy = -y;
-    if (std::isfinite(x) && std::isfinite(fy)) {
-      minX = std::min(minX, x);
-      maxX = std::max(maxX, x);
-      minY = std::min(minY, fy);
-      maxY = std::max(maxY, fy);
-    }
-    aus.punkt(code, x, fy, zk);
+    umfasse(x, -y);
+    aus.punkt(code, x, -y, zk);
   }
   void punkt(int code, Pixelpunkt p, double zoom = 1) { punkt(code, p.x * zoom, p.y * zoom); }
 
@@ -102,7 +105,9 @@ struct DxfEntitaetenschreiber::Innen {
     const std::uint32_t rgb = dxfRgb(a.farbe);
     if (rgb != letzteFarbe) {
       letzteFarbe = rgb;
-      letzteAci = naechsteAci(rgb);
+      const auto [i, neu] = aciZuRgb.try_emplace(rgb, 0);
+      if (neu) i->second = naechsteAci(rgb);
+      letzteAci = i->second;
     }
     aus.ganz(62, letzteAci);
     if (a.stift != kKeiner) {
@@ -140,10 +145,7 @@ struct DxfEntitaetenschreiber::Innen {
       const double x = q.x * zoom, y = -(q.y * zoom);
       aus.zahl(10, x);
       aus.zahl(20, y);
-      minX = std::min(minX, x);
-      maxX = std::max(maxX, x);
-      minY = std::min(minY, y);
-      maxY = std::max(maxY, y);
+      umfasse(x, y);
     }
     xdaten(a);
   }
@@ -233,6 +235,10 @@ struct DxfEntitaetenschreiber::Innen {
       ++bericht.uebersprungen["Bogen ohne Fläche"];
       return;
     }
+    // The whole figure's box: a safe bound for any part of it.
+    const Weltrechteck r = e->umgebung();
+    umfasse(r.x1, -r.y1);
+    umfasse(r.x2, -r.y2);
     if (d.fuellung.gefuellt) {
       bogenpunkte(*e, feinerLauf, punkte);
       fuellung(a, b, d.fuellung, punkte, kFeinerZoom);

@@ -32,12 +32,21 @@ std::string klein(std::string s) {
   return s;
 }
 
+// The header needs the extents and the next free handle, known only at the
+// end. It goes into room kept at the front, the rest of which a comment
+// fills, so the entities need not move to make room for it.
+constexpr std::size_t kKopfraum = 1024;
+
 class Dokument {
  public:
   Dokument(const Zeichnung& z, std::string& aus) : z_(z), puffer_(aus), a_(aus) {}
 
   DxfSchreibbericht schreiben() {
     const std::size_t beginn = puffer_.size();
+    // Most of a file is entities: a quarter kilobyte each is enough for a
+    // line, so the text of a large drawing grows without copying itself.
+    puffer_.reserve(beginn + kKopfraum + 256 * static_cast<std::size_t>(z_.speicher.anzahl()) + 65536);
+    puffer_.append(kKopfraum, ' ');
     erfasse();
     // Objects that others point to before they are written.
     wurzel_ = a_.neuerHandle();
@@ -64,7 +73,18 @@ class Dokument {
     std::string kopf;
     DxfAusgabe k(kopf);
     kopfabschnitt(k, schreiber);
-    puffer_.insert(beginn, kopf);
+    constexpr std::string_view kEnde = "  0\nENDSEC\n", kKommentar = "999\nQuarzel";
+    if (kopf.size() + kKommentar.size() + 1 + kEnde.size() <= kKopfraum) {
+      kopf += kKommentar;
+      kopf.append(kKopfraum - kopf.size() - 1 - kEnde.size(), ' ');
+      kopf += '\n';
+      kopf += kEnde;
+      std::copy(kopf.begin(), kopf.end(), puffer_.begin() + static_cast<std::ptrdiff_t>(beginn));
+    } else {
+      kopf += kEnde;
+      puffer_.erase(beginn, kKopfraum);
+      puffer_.insert(beginn, kopf);
+    }
     return bericht_;
   }
 
@@ -142,7 +162,6 @@ class Dokument {
     k.ganz(70, 1);
     k.text(9, "$INSUNITS");
     k.ganz(70, 4);
-    k.text(0, "ENDSEC");
   }
 
   std::uint64_t tabelle(std::string_view name, std::size_t anzahl) {

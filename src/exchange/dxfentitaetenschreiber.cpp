@@ -21,8 +21,9 @@ namespace quarzel {
 namespace {
 
 constexpr double kGrad = std::numbers::pi / 180;
-// Line spacing of texts in heights, as the renderer sets the lines.
+// Line spacing and ascent of texts in heights, as the renderer sets them.
 constexpr double kZeilenabstand = 1.25;
+constexpr double kOberlaenge = 0.8;
 // Fills of curves follow the renderer's sampling at this many mm per pixel.
 constexpr double kFeinerZoom = 0.01;
 constexpr int kKeiner = -1;
@@ -225,6 +226,47 @@ struct DxfEntitaetenschreiber::Innen {
     xdaten(a);
   }
 
+  // Several lines as one paragraph text, so that an import gets one text
+  // back. Its lines are 5/3 of the height apart at factor 1, ours 1.25.
+  void absatztext(const Attribute& a, std::uint64_t b, double x, double y, double hoehe, double winkel, int ausrichtung,
+                  const std::vector<std::string>& zeilen) {
+    kopf("MTEXT", a, b, "AcDbMText");
+    punkt(10, x, y);
+    aus.zahl(40, hoehe);
+    aus.zahl(41, 0);
+    aus.ganz(71, 1 + ausrichtung);  // top left, centre or right
+    aus.ganz(72, 1);
+    std::string roh;
+    for (std::size_t i = 0; i < zeilen.size(); ++i) {
+      if (i > 0) roh += "\\P";
+      for (char c : zeilen[i]) {
+        // The paragraph text's own codes start with these.
+        if (c == '\\' || c == '{' || c == '}') roh += '\\';
+        roh += c;
+      }
+    }
+    stueckweise(dxfTextwert(roh));
+    aus.text(7, "Standard");
+    aus.punkt(11, std::cos(winkel * kGrad), std::sin(winkel * kGrad), 0);
+    aus.ganz(73, 2);
+    aus.zahl(44, kZeilenabstand * 3 / 5);
+    xdaten(a);
+  }
+
+  // A text value longer than 250 bytes goes out in pieces (code 3, the last
+  // one code 1), never cutting through an escape sequence.
+  void stueckweise(std::string_view t) {
+    constexpr std::size_t kStueck = 250;
+    while (t.size() > kStueck) {
+      std::size_t n = kStueck;
+      const std::size_t rueckstrich = t.rfind('\\', n - 1);
+      if (rueckstrich != std::string_view::npos && rueckstrich + 7 > n && rueckstrich > 0) n = rueckstrich;
+      aus.text(3, t.substr(0, n));
+      t.remove_prefix(n);
+    }
+    aus.text(1, t);
+  }
+
   // --- Kinds ------------------------------------------------------------------
 
   void bogen(std::int32_t n, std::uint64_t b) {
@@ -328,12 +370,15 @@ struct DxfEntitaetenschreiber::Innen {
     const Attribute a{d.planteil, d.folie, kKeiner, kKeiner, d.farbe};
     const double h = d.hoehe, winkel = std::isfinite(d.winkel) ? d.winkel : 0;
     const int ausrichtung = d.stil[3] <= 2 ? d.stil[3] : 0;
-    // Down to the next line on the sheet (its y grows downward).
+    // Down to the next line on the sheet (its y grows downward); style 4
+    // anchors the text at the first line's baseline instead of its top.
     const double ux = std::sin(winkel * kGrad), uy = std::cos(winkel * kGrad);
-    for (std::size_t i = 0; i < d.zeilen.size(); ++i) {
-      if (d.zeilen[i].empty()) continue;
-      const double ab = kZeilenabstand * h * static_cast<double>(i);
-      text(a, b, d.x + ab * ux, d.y + ab * uy, h, winkel, ausrichtung, d.zeilen[i]);
+    const double oben = d.stil[4] == 1 ? -kOberlaenge * h : 0;
+    const double x = oben == 0 ? d.x : d.x + oben * ux, y = oben == 0 ? d.y : d.y + oben * uy;
+    if (d.zeilen.size() > 1) {
+      absatztext(a, b, x, y, h, winkel, ausrichtung, d.zeilen);
+    } else if (!d.zeilen.empty() && !d.zeilen[0].empty()) {
+      text(a, b, x, y, h, winkel, ausrichtung, d.zeilen[0]);
     }
   }
 

@@ -50,6 +50,9 @@ void exportiere(Export& e) {
       if (f.art == art) s.aktuell.linienstil = f.stil;
     s.vervollstaendige(test::legeElement(s, art));
   }
+  Tfliestextdaten t;
+  t.x = 5, t.y = 6, t.zeilen = {"Höhe → ±0"};
+  s.vervollstaendige(s.neuerText(Elementart::Text, t));
   tgruppendaten g;
   g.name = "Tür";
   s.vervollstaendige(s.neueGruppenklammer(Elementart::Gruppenanfang, g));
@@ -103,11 +106,14 @@ TEST(DxfSchreiber, JedeArtKommtMitLayerFarbeLinientypUndStaerkeZurueck) {
   EXPECT_EQ(b->a.y, -40.0);
   EXPECT_NEAR(std::hypot(b->b.x, b->b.y), 30, 1e-12);
   EXPECT_NEAR(b->verhaeltnis, 0.5, 1e-15);
-  // Texts one per line, the umlaut through the file's code page.
-  std::vector<std::string> texte;
+  // A line of text through the file's code page, with an escape for what it lacks.
+  const CadEntitaet* t = nullptr;
   for (const CadEntitaet& x : m.entitaeten)
-    if (x.art == CadArt::Text) texte.push_back(m.texte[x.text]);
-  EXPECT_NE(std::find(texte.begin(), texte.end(), "Süd"), texte.end());
+    if (x.art == CadArt::Text && m.texte[x.text] == "Höhe → ±0") t = &x;
+  ASSERT_NE(t, nullptr);
+  EXPECT_EQ(t->a.y, -6.0);
+  // Texts of several lines are paragraph texts (the reader only counts them).
+  EXPECT_EQ(m.unbekannt.at("MTEXT"), 2u);
   // The named group is a block with an insert of it.
   const CadEntitaet* ins = erste(m.entitaeten, CadArt::Einfuegung);
   ASSERT_NE(ins, nullptr);
@@ -133,7 +139,9 @@ TEST(DxfSchreiber, JedeEntitaetTraegtStiftUndStil) {
   DxfPaar p;
   std::size_t anzahl = 0;
   std::vector<std::string> linie;
+  bool absatz = false;
   while (t.naechstes(p)) {
+    absatz = absatz || (p.code == 1 && p.text == "Wand\\PS\xFC" "d");
     if (p.code != 1001 || p.text != "QUARZEL") continue;
     ++anzahl;
     std::string werte;
@@ -141,6 +149,7 @@ TEST(DxfSchreiber, JedeEntitaetTraegtStiftUndStil) {
     linie.push_back(werte);
   }
   EXPECT_EQ(anzahl, e.bericht.entitaeten);
+  EXPECT_TRUE(absatz) << "the two lines of a text as one paragraph";
   EXPECT_NE(std::find(linie.begin(), linie.end(), "1070:4 1070:3 "), linie.end());    // the line
   EXPECT_NE(std::find(linie.begin(), linie.end(), "1070:-1 1070:-1 "), linie.end());  // a text
 }

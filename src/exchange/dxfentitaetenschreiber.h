@@ -3,7 +3,8 @@
 // Lines become LINE; arcs ARC or CIRCLE (equal radii, no turn) or ELLIPSE;
 // polygons LWPOLYLINE; Béziers a SPLINE of degree 3 with their four control
 // points; splines the Bézier pieces of the curve the renderer draws through
-// their points; texts and comments one TEXT per line; dimensions what the
+// their points; texts and comments a TEXT, or one MTEXT when they have
+// several lines; dimensions what the
 // renderer's dimension layout draws (lines, polylines, terminators, the value
 // text). A solid fill adds a HATCH before the outline. Every entity carries
 // the application data "QUARZEL" with the element's pen and line style (-1

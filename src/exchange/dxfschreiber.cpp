@@ -228,14 +228,16 @@ class Dokument {
     for (const auto& [k, n] : namen_.layer) layer.push_back(k);
     std::sort(layer.begin(), layer.end());
     t = tabelle("LAYER", layer.size() + 1);
-    auto layereintrag = [&](std::string_view name) {
+    // A hidden sublayer is a layer switched off (negative colour).
+    auto layereintrag = [&](std::string_view name, bool aus) {
       eintrag("LAYER", t, "AcDbLayerTableRecord", name);
-      a_.ganz(62, 7);
+      a_.ganz(62, aus ? -7 : 7);
       a_.text(6, "CONTINUOUS");
       a_.ganz(370, -3);
     };
-    layereintrag("0");
-    for (int k : layer) layereintrag(namen_.layer.at(k));
+    layereintrag("0", false);
+    for (int k : layer)
+      layereintrag(namen_.layer.at(k), (z_.ebenen.folienzustand(k / 256, k % 256) & FolieAusgeblendet) != 0);
     tabellenende();
 
     t = tabelle("STYLE", 1);

@@ -39,6 +39,7 @@ constexpr Stilfall kFaelle[] = {
 
 void exportiere(Export& e) {
   test::legeDreiEbenenAn(e.z);
+  e.z.ebenen.setzeFolienzustand(3, 1, FolieAusgeblendet);
   Elementspeicher& s = e.z.speicher;
   s.aktuell.planteil = 2;
   s.aktuell.folie = 2;
@@ -76,6 +77,8 @@ TEST(DxfSchreiber, JedeArtKommtMitLayerFarbeLinientypUndStaerkeZurueck) {
   EXPECT_EQ(m.einheiten, 4);
   ASSERT_NE(m.layerNamens("Grundriss$Möbel"), nullptr);
   ASSERT_NE(m.layerNamens("Grundriss$Wände"), nullptr);
+  EXPECT_FALSE(m.layerNamens("Grundriss$Wände")->aus);
+  EXPECT_TRUE(m.layerNamens("Details$Unterebene 1")->aus) << "a hidden sublayer";
   for (const Stilfall& f : kFaelle) {
     SCOPED_TRACE(artangaben(f.art).name);
     const CadEntitaet* x = erste(m.entitaeten, f.cad);
@@ -141,7 +144,9 @@ TEST(DxfSchreiber, JedeEntitaetTraegtStiftUndStil) {
   std::vector<std::string> linie;
   bool absatz = false;
   while (t.naechstes(p)) {
-    absatz = absatz || (p.code == 1 && p.text == "Wand\\PS\xFC" "d");
+    absatz = absatz || (p.code == 1 && p.text ==
+                                           "Wand\\PS\xFC"
+                                           "d");
     if (p.code != 1001 || p.text != "QUARZEL") continue;
     ++anzahl;
     std::string werte;

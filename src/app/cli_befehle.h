@@ -35,6 +35,9 @@ int cliRender(const Cliaufruf& aufruf, Benutzer& benutzer);
 // print DATEI [--printer NAME] [--pdf AUSGABE.pdf] [--whole] [--tiles].
 int cliPrint(const Cliaufruf& aufruf, Benutzer& benutzer);
 
+// convert EINGABE.qzz -o AUSGABE.qzz|dxf: saves again or exports as DXF.
+int cliConvert(const Cliaufruf& aufruf, Benutzer& benutzer);
+
 // macro run MAKRO [-i ZEICHNUNG] -o AUSGABE: runs a macro and saves the drawing.
 int cliMacroRun(const Cliaufruf& aufruf, Benutzer& benutzer);
 

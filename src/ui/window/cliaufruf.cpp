@@ -66,6 +66,8 @@ std::string cliVerwendung() {
          "  print DATEI [--printer NAME] [--pdf AUSGABE.pdf] [--whole] [--tiles]\n"
          "      druckt das Blatt (--whole: die ganze Zeichnung) in Originalgröße, mit --tiles\n"
          "      auch auf mehreren Seiten\n"
+         "  convert EINGABE.qzz -o AUSGABE.qzz|dxf\n"
+         "      speichert eine Zeichnung neu oder exportiert sie als DXF (R2000)\n"
          "  macro run MAKRO.psq [-i ZEICHNUNG] -o AUSGABE.qzz\n"
          "      führt ein Makro aus und speichert die Zeichnung\n"
          "Rückgabewerte: 0 erfolgreich, 1 Fehler, 2 falscher Aufruf\n";
@@ -155,8 +157,11 @@ Cliauswertung werteCliAus(std::span<const std::string> argumente) {
   if (a.befehl == Clibefehl::Print && !a.pdf.empty() && !endetAuf(a.pdf, ".pdf")) {
     return fehler("print: die Ausgabe nach --pdf muss auf .pdf enden");
   }
-  if ((a.befehl == Clibefehl::Convert || a.befehl == Clibefehl::MacroRun) && !endetAuf(a.ausgabe, ".qzz")) {
-    return fehler(std::string(befehlsname(a.befehl)) + ": die Ausgabe muss auf .qzz enden");
+  if (a.befehl == Clibefehl::Convert && !endetAuf(a.ausgabe, ".qzz") && !endetAuf(a.ausgabe, ".dxf")) {
+    return fehler("convert: die Ausgabe muss auf .qzz oder .dxf enden");
+  }
+  if (a.befehl == Clibefehl::MacroRun && !endetAuf(a.ausgabe, ".qzz")) {
+    return fehler("macro run: die Ausgabe muss auf .qzz enden");
   }
   return {a, {}};
 }

@@ -1,6 +1,7 @@
-// quarzel-cli convert EINGABE -o AUSGABE.qzz|dxf: a drawing file saved again
-// or exported as DXF. What the export leaves out is reported on stderr.
+// quarzel-cli convert EINGABE -o AUSGABE.qzz|dxf: a drawing file or an
+// imported CAD file saved as a drawing or exported as DXF. What the export leaves out is reported on stderr.
 #include "app/cli_befehle.h"
+#include "exchange/cadformate.h"
 #include "exchange/dxfschreiber.h"
 #include "store/speichern.h"
 #include "store/zeichnung.h"
@@ -16,7 +17,8 @@ constexpr int kFehler = 1;
 }  // namespace
 
 int cliConvert(const Cliaufruf& aufruf, Benutzer& benutzer) {
-  if (dateiart(aufruf.eingabe) != Dateiart::Zeichnung) {
+  const bool cad = cadLeser(aufruf.eingabe) != CadLeser::Keiner;
+  if (!cad && dateiart(aufruf.eingabe) != Dateiart::Zeichnung) {
     benutzer.meldung(meldungImportFehlt(aufruf.eingabe), Meldungsart::Fehler);
     return kFehler;
   }
@@ -24,11 +26,15 @@ int cliConvert(const Cliaufruf& aufruf, Benutzer& benutzer) {
   // The program's line styles first: the drawing's own patterns replace them
   // as it is loaded, and the export writes their dashes.
   ladeLinienstileBeimStart(zeichnung.linienstile);
-  Ladeoptionen optionen;
-  optionen.schraffurBekannt = [](const std::string&) { return true; };
-  const Ladeergebnis geladen = ladeZeichnung(aufruf.eingabe, zeichnung, benutzer, optionen);
-  meldeLadehinweise(geladen, benutzer);
-  if (!geladen.geladen) return kFehler;
+  if (cad) {
+    if (!importiereCliCad(aufruf.eingabe, zeichnung, benutzer)) return kFehler;
+  } else {
+    Ladeoptionen optionen;
+    optionen.schraffurBekannt = [](const std::string&) { return true; };
+    const Ladeergebnis geladen = ladeZeichnung(aufruf.eingabe, zeichnung, benutzer, optionen);
+    meldeLadehinweise(geladen, benutzer);
+    if (!geladen.geladen) return kFehler;
+  }
 
   if (endungGross(aufruf.ausgabe) == "DXF") {
     const DxfDateiergebnis e = schreibeDxfDatei(zeichnung, aufruf.ausgabe);

@@ -60,7 +60,10 @@ struct DxfEntitaetenschreiber::Innen {
         namen(n),
         bericht(b),
         lauf(zeichnung.stifte, zeichnung.linienstile, parameter(1)),
-        feinerLauf(zeichnung.stifte, zeichnung.linienstile, parameter(kFeinerZoom)) {}
+        feinerLauf(zeichnung.stifte, zeichnung.linienstile, parameter(kFeinerZoom)) {
+    nullX = zeichnung.ansicht.sheetLeft;
+    nullY = double(zeichnung.ansicht.sheetTop) + zeichnung.ansicht.sheetHeight;
+  }
 
   static Laufparameter parameter(double zoom) {
     Laufparameter p;
@@ -78,9 +81,22 @@ struct DxfEntitaetenschreiber::Innen {
     minY = std::min(minY, y);
     maxY = std::max(maxY, y);
   }
+  // Sheet millimetres to the file's real-world millimetres: the origin at
+  // the sheet's lower left corner, y upward, lengths times the scale of the
+  // element's layer. The import does the reverse, so a drawing comes back
+  // where it was.
+  double faktor = 1, nullX = 0, nullY = 0;
+  void setzeEbene(int ebene) {
+    const double m = z.ebenen.massstab(ebene);
+    faktor = m > 0 && std::isfinite(m) ? m : (z.ansicht.drawingScale > 0 ? z.ansicht.drawingScale : 1);
+  }
+  double fx(double x) const { return (x - nullX) * faktor; }
+  double fy(double y) const { return (nullY - y) * faktor; }
+  double lang(double l) const { return l * faktor; }
+
   void punkt(int code, double x, double y, double zk = 0) {
-    umfasse(x, -y);
-    aus.punkt(code, x, -y, zk);
+    umfasse(fx(x), fy(y));
+    aus.punkt(code, fx(x), fy(y), zk);
   }
   void punkt(int code, Pixelpunkt p, double zoom = 1) { punkt(code, p.x * zoom, p.y * zoom); }
 
@@ -114,8 +130,12 @@ struct DxfEntitaetenschreiber::Innen {
     if (a.stift != kKeiner) {
       const double breite = z.stifte.blattbreite(a.stift, z.ansicht.drawingScale);
       aus.ganz(370, dxfLinienstaerke(breite));
-      // Built-in dashes are counted in pen widths.
-      if (typ2 && typ2->inStiftbreiten && breite > 0) aus.zahl(48, breite);
+      // Dashes are paper lengths (the built-in ones counted in pen widths);
+      // the file's coordinates are real-world ones.
+      if (typ2 && (!typ2->inStiftbreiten || breite > 0)) {
+        const double skala = (typ2->inStiftbreiten ? breite : 1) * faktor;
+        if (skala != 1) aus.zahl(48, skala);
+      }
     }
     aus.ganz(420, rgb);
     aus.text(100, klasse);
@@ -143,7 +163,7 @@ struct DxfEntitaetenschreiber::Innen {
     aus.ganz(90, static_cast<long long>(p.size()));
     aus.ganz(70, zu ? 1 : 0);
     for (const Pixelpunkt& q : p) {
-      const double x = q.x * zoom, y = -(q.y * zoom);
+      const double x = fx(q.x * zoom), y = fy(q.y * zoom);
       aus.zahl(10, x);
       aus.zahl(20, y);
       umfasse(x, y);
@@ -167,8 +187,8 @@ struct DxfEntitaetenschreiber::Innen {
     aus.ganz(73, 1);
     aus.ganz(93, static_cast<long long>(p.size()));
     for (const Pixelpunkt& q : p) {
-      aus.zahl(10, q.x * zoom);
-      aus.zahl(20, -(q.y * zoom));
+      aus.zahl(10, fx(q.x * zoom));
+      aus.zahl(20, fy(q.y * zoom));
     }
     aus.ganz(97, 0);
     aus.ganz(75, 0);
@@ -214,7 +234,7 @@ struct DxfEntitaetenschreiber::Innen {
             std::string_view zeile) {
     kopf("TEXT", a, b, "AcDbText");
     punkt(10, x, y);
-    aus.zahl(40, hoehe);
+    aus.zahl(40, lang(hoehe));
     aus.text(1, dxfTextwert(zeile));
     if (winkel != 0) aus.zahl(50, winkel);
     aus.text(7, "Standard");
@@ -232,7 +252,7 @@ struct DxfEntitaetenschreiber::Innen {
                   const std::vector<std::string>& zeilen) {
     kopf("MTEXT", a, b, "AcDbMText");
     punkt(10, x, y);
-    aus.zahl(40, hoehe);
+    aus.zahl(40, lang(hoehe));
     aus.zahl(41, 0);
     aus.ganz(71, 1 + ausrichtung);  // top left, centre or right
     aus.ganz(72, 1);
@@ -279,8 +299,8 @@ struct DxfEntitaetenschreiber::Innen {
     }
     // The whole figure's box: a safe bound for any part of it.
     const Weltrechteck r = e->umgebung();
-    umfasse(r.x1, -r.y1);
-    umfasse(r.x2, -r.y2);
+    umfasse(fx(r.x1), fy(r.y1));
+    umfasse(fx(r.x2), fy(r.y2));
     if (d.fuellung.gefuellt) {
       bogenpunkte(*e, feinerLauf, punkte);
       fuellung(a, b, d.fuellung, punkte, kFeinerZoom);
@@ -289,11 +309,11 @@ struct DxfEntitaetenschreiber::Innen {
       if (e->voll) {
         kopf("CIRCLE", a, b, "AcDbCircle");
         punkt(10, d.xm, d.ym);
-        aus.zahl(40, e->xr);
+        aus.zahl(40, lang(e->xr));
       } else {
         kopf("ARC", a, b, "AcDbCircle");
         punkt(10, d.xm, d.ym);
-        aus.zahl(40, e->xr);
+        aus.zahl(40, lang(e->xr));
         aus.text(100, "AcDbArc");
         aus.zahl(50, d.startwinkel);
         aus.zahl(51, d.endwinkel);
@@ -309,7 +329,7 @@ struct DxfEntitaetenschreiber::Innen {
     const double versatz = xGross ? 0 : -90;
     kopf("ELLIPSE", a, b, "AcDbEllipse");
     punkt(10, d.xm, d.ym);
-    aus.punkt(11, gross * ax, gross * ay, 0);
+    aus.punkt(11, lang(gross * ax), lang(gross * ay), 0);
     aus.punkt(210, 0, 0, 1);
     aus.zahl(40, (xGross ? e->yr : e->xr) / gross);
     if (e->voll) {
@@ -433,7 +453,7 @@ struct DxfEntitaetenschreiber::Innen {
       case Begrenzung::Kreis:
         kopf("CIRCLE", a, b, "AcDbCircle");
         punkt(10, t.x, t.y);
-        aus.zahl(40, l / 2);
+        aus.zahl(40, lang(l / 2));
         xdaten(a);
         break;
       case Begrenzung::Ohne:
@@ -451,6 +471,7 @@ DxfEntitaetenschreiber::~DxfEntitaetenschreiber() = default;
 void DxfEntitaetenschreiber::element(std::int32_t n, std::uint64_t besitzer) {
   Innen& i = *innen_;
   const Elementart art = i.z.speicher.art(n);
+  i.setzeEbene(i.z.speicher.planteil(n));
   switch (art) {
     case Elementart::Linie:
     case Elementart::Wandlinie2: {
@@ -494,6 +515,7 @@ void DxfEntitaetenschreiber::element(std::int32_t n, std::uint64_t besitzer) {
 void DxfEntitaetenschreiber::einfuegung(std::string_view name, int ebene, int folie, std::uint64_t besitzer) {
   Innen& i = *innen_;
   const Attribute a{ebene, folie, kKeiner, kKeiner, 0};
+  i.setzeEbene(ebene);
   i.kopf("INSERT", a, besitzer, "AcDbBlockReference");
   i.aus.text(2, name);
   i.aus.punkt(10, 0, 0, 0);

@@ -95,26 +95,31 @@ TEST(DxfSchreiber, JedeArtKommtMitLayerFarbeLinientypUndStaerkeZurueck) {
     EXPECT_EQ(x->linienstaerke, 50);  // pen 4, 0.5 mm
     EXPECT_EQ(x->farbe.rgb, 0xC80A0Au);
   }
-  // Coordinates bit for bit, y turned upward.
+  // Coordinates in real-world millimetres from the sheet's lower left
+  // corner, y turned upward, computed as the writer does: bit for bit.
+  const Ansicht& ans = e.z.ansicht;
+  const double s = e.z.ebenen.massstab(2) > 0 ? e.z.ebenen.massstab(2) : ans.drawingScale;
+  auto X = [&](double x) { return (x - ans.sheetLeft) * s; };
+  auto Y = [&](double y) { return (double(ans.sheetTop) + ans.sheetHeight - y) * s; };
   const CadEntitaet& l = m.entitaeten[4];
-  EXPECT_EQ(l.a.x, 10.0);
-  EXPECT_EQ(l.a.y, -20.0);
-  EXPECT_EQ(l.b.y, -70.0);
+  EXPECT_EQ(l.a.x, X(10.0));
+  EXPECT_EQ(l.a.y, Y(20.0));
+  EXPECT_EQ(l.b.y, Y(70.0));
   const CadEntitaet* p = erste(m.entitaeten, CadArt::Polylinie);
   ASSERT_EQ(p->scheitelAnzahl, 4u);
-  EXPECT_EQ(m.scheitel[p->ersterScheitel + 2].p.x, 60.0);
-  EXPECT_EQ(m.scheitel[p->ersterScheitel + 2].p.y, -70.0);
+  EXPECT_EQ(m.scheitel[p->ersterScheitel + 2].p.x, X(60.0));
+  EXPECT_EQ(m.scheitel[p->ersterScheitel + 2].p.y, Y(70.0));
   // The turned ellipse: centre exact, major axis 30 along 15 degrees.
   const CadEntitaet* b = erste(m.entitaeten, CadArt::Ellipse);
-  EXPECT_EQ(b->a.y, -40.0);
-  EXPECT_NEAR(std::hypot(b->b.x, b->b.y), 30, 1e-12);
+  EXPECT_EQ(b->a.y, Y(40.0));
+  EXPECT_NEAR(std::hypot(b->b.x, b->b.y), 30 * s, 1e-9);
   EXPECT_NEAR(b->verhaeltnis, 0.5, 1e-15);
   // A line of text through the file's code page, with an escape for what it lacks.
   const CadEntitaet* t = nullptr;
   for (const CadEntitaet& x : m.entitaeten)
     if (x.art == CadArt::Text && m.texte[x.text] == "Höhe → ±0") t = &x;
   ASSERT_NE(t, nullptr);
-  EXPECT_EQ(t->a.y, -6.0);
+  EXPECT_EQ(t->a.y, Y(6.0));
   // Texts of several lines are paragraph texts (the reader only counts them).
   EXPECT_EQ(m.unbekannt.at("MTEXT"), 2u);
   // The named group is a block with an insert of it.

@@ -54,7 +54,7 @@ TEST(CliaufrufFehler, FalscheAufrufeWerdenAbgelehnt) {
 
 TEST(CliaufrufVerwendung, NenntJedenBefehlUndDieRueckgabewerte) {
   const std::string text = cliVerwendung();
-  for (const char* b : {"info DATEI", "render DATEI", "convert EINGABE.qzz -o AUSGABE.qzz|dxf", "macro run MAKRO.psq",
+  for (const char* b : {"info DATEI", "render DATEI", "convert EINGABE -o AUSGABE.qzz|dxf", "macro run MAKRO.psq",
                         "2 falscher Aufruf"}) {
     EXPECT_NE(text.find(b), std::string::npos) << b;
   }

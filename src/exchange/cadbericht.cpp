@@ -7,9 +7,11 @@ namespace quarzel {
 
 namespace {
 
-constexpr std::array<const char*, 15> kArtnamen = {
-    "Linien",   "Punkte",   "Kreise",      "Bögen",        "Ellipsen",   "Polylinien", "Splines",  "Texte",
-    "Absätze",  "Blöcke eingefügt", "Flächen", "Schraffuren", "Bemaßungen", "Hinweislinien", "Unbekannt"};
+// In the order of CadArt.
+constexpr std::array<const char*, 17> kArtnamen = {
+    "Linien",  "Punkte",           "Kreise",  "Bögen",       "Ellipsen",   "Polylinien",
+    "Splines", "Texte",            "Absätze", "Blöcke eingefügt", "Flächen", "Schraffuren",
+    "Bemaßungen", "Hinweislinien", "Attributdefinitionen", "Ansichtsfenster", "Unbekannt"};
 
 }  // namespace
 

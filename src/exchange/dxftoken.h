@@ -48,6 +48,7 @@ class DxfToken {
   std::size_t pos_ = 0;
   std::size_t zeile_ = 0;
   bool binaer_ = false;
+  bool einByteCodes_ = false;  // binary files of R12 and older: 255 escapes a two-byte code
   std::string fehler_;
 };
 

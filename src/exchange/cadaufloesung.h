@@ -31,9 +31,9 @@ struct CadWeltelement {
     Flaeche,    // a filled polygon: punkte with bulges, closed
   };
   Art art = Art::Linie;
-  std::uint32_t layer = 0;                   // name index into the model, after the layer-"0" rule
-  std::uint32_t rgb = 0;                     // 0xRRGGBB, fully resolved
-  std::uint32_t linientyp = kKeinIndex;      // name index, resolved; kKeinIndex = continuous
+  std::uint32_t layer = 0;                        // name index into the model, after the layer-"0" rule
+  std::uint32_t rgb = 0;                          // 0xRRGGBB, fully resolved
+  std::uint32_t linientyp = kKeinIndex;           // name index, resolved; kKeinIndex = continuous
   std::int16_t linienstaerke = kStaerkeStandard;  // 1/100 mm, resolved; kStaerkeStandard = none
   std::int16_t eigenerStift = -1, eigenerStil = -1;
 
@@ -51,6 +51,8 @@ struct CadWeltelement {
   std::string_view text;
   double hoehe = 0, breitenfaktor = 1;
   std::int16_t ausrichtungH = 0, ausrichtungV = 0;
+
+  double breite = 0;  // paragraph text: the width it wraps at, 0 = no wrapping
 };
 
 struct CadAufloeseOptionen {
@@ -66,6 +68,8 @@ struct CadAufloeseErgebnis {
   std::string warnung;            // German, e.g. a block inserting itself; empty if none
 };
 
+// `punkte` of the element points into a buffer that the next element reuses:
+// it is valid only during the call (copy what you keep).
 using CadWeltziel = std::function<void(const CadWeltelement&)>;
 
 // The entities `quelle` (the model space, a layout's block or any block's

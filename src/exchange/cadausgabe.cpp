@@ -1,0 +1,140 @@
+// CadAusgabe: hands elements to the caller, inside a paper viewport cut to
+// its frame. Lines and the straight segments of polylines are cut exactly;
+// arcs of polylines and every other kind are kept whole when they reach into
+// the frame and dropped when they do not.
+#include <algorithm>
+#include <cmath>
+
+#include "exchange/cadaufloeser.h"
+
+namespace quarzel {
+
+namespace {
+
+CadPunkt2 eben2(const CadPunkt& p) {
+  return {p.x, p.y};
+}
+
+// The box of a bulged segment: the chord's, widened by the arc's bow (the
+// whole circle's box for arcs of more than half a turn).
+CadRahmen segmentBox(const CadScheitel& a, const CadScheitel& b) {
+  CadRahmen r = CadRahmen::um(eben2(a.p));
+  r.dazu(eben2(b.p));
+  double beta = std::abs(a.woelbung);
+  if (beta == 0) return r;
+  double sehne = std::hypot(b.p.x - a.p.x, b.p.y - a.p.y);
+  double rand = beta <= 1 ? beta * sehne / 2 : sehne * (1 + beta * beta) / (4 * beta) * 2;
+  return {r.xmin - rand, r.ymin - rand, r.xmax + rand, r.ymax + rand};
+}
+
+CadRahmen box(const CadWeltelement& w) {
+  using Art = CadWeltelement::Art;
+  switch (w.art) {
+    case Art::Ellipse: {
+      double r = std::max(w.rx, w.ry);
+      return {w.a.x - r, w.a.y - r, w.a.x + r, w.a.y + r};
+    }
+    case Art::Punkt:
+    case Art::Text:
+      return CadRahmen::um(eben2(w.a));
+    default:
+      break;
+  }
+  if (w.punkte.empty()) return CadRahmen::um(eben2(w.a));
+  CadRahmen r = CadRahmen::um(eben2(w.punkte[0].p));
+  for (std::size_t i = 0; i < w.punkte.size(); ++i) {
+    const CadRahmen s = segmentBox(w.punkte[i], w.punkte[(i + 1) % w.punkte.size()]);
+    r.dazu({s.xmin, s.ymin});
+    r.dazu({s.xmax, s.ymax});
+  }
+  return r;
+}
+
+}  // namespace
+
+void CadAufloeser::ausgeben(CadWeltelement& w) {
+  if (kappen_) {
+    using Art = CadWeltelement::Art;
+    if (w.art == Art::Linie) {
+      CadPunkt2 a = eben2(w.a), b = eben2(w.b);
+      double t0, t1;
+      if (!linieKappen(rahmen_, a, b, t0, t1)) return;
+      w.a = {a.x, a.y, 0};
+      w.b = {b.x, b.y, 0};
+    } else if (w.art == Art::Polylinie) {
+      polylinieKappen(w);
+      return;
+    } else if (!rahmen_.trifft(box(w))) {
+      return;
+    }
+  }
+  if (!budget()) return;
+  ++ergebnis_.elemente;
+  ziel_(w);
+}
+
+void CadAufloeser::polylinieKappen(const CadWeltelement& w) {
+  std::span<const CadScheitel> s = w.punkte;
+  std::size_t n = s.size(), strecken = w.geschlossen ? n : n - 1;
+  bool ganzInnen = true;
+  for (std::size_t i = 0; i < strecken && ganzInnen; ++i) {
+    CadRahmen b = segmentBox(s[i], s[(i + 1) % n]);
+    ganzInnen = rahmen_.enthaelt({b.xmin, b.ymin}) && rahmen_.enthaelt({b.xmax, b.ymax});
+  }
+  if (ganzInnen) {
+    kappen_ = false;
+    CadWeltelement kopie = w;
+    ausgeben(kopie);
+    kappen_ = true;
+    return;
+  }
+  // The visible runs, each an open polyline of its own.
+  lauf_.clear();
+  for (std::size_t i = 0; i < strecken; ++i) {
+    const CadScheitel& von = s[i];
+    const CadScheitel& bis = s[(i + 1) % n];
+    CadScheitel a = von, b = bis;
+    b.woelbung = 0;
+    bool schnittAmEnde = false;
+    if (von.woelbung != 0) {
+      if (!rahmen_.trifft(segmentBox(von, bis))) {
+        laufAusgeben(w);
+        continue;
+      }
+    } else {
+      CadPunkt2 pa = eben2(von.p), pb = eben2(bis.p);
+      double t0, t1;
+      if (!linieKappen(rahmen_, pa, pb, t0, t1)) {
+        laufAusgeben(w);
+        continue;
+      }
+      if (t0 > 0) laufAusgeben(w);
+      a.p = {pa.x, pa.y, 0};
+      b.p = {pb.x, pb.y, 0};
+      schnittAmEnde = t1 < 1;
+    }
+    if (lauf_.empty()) {
+      lauf_.push_back(a);
+    } else {
+      lauf_.back().woelbung = a.woelbung;
+    }
+    lauf_.push_back(b);
+    if (schnittAmEnde) laufAusgeben(w);
+  }
+  laufAusgeben(w);
+}
+
+void CadAufloeser::laufAusgeben(const CadWeltelement& w) {
+  if (lauf_.size() >= 2) {
+    CadWeltelement stueck = w;
+    stueck.punkte = lauf_;
+    stueck.geschlossen = false;
+    if (budget()) {
+      ++ergebnis_.elemente;
+      ziel_(stueck);
+    }
+  }
+  lauf_.clear();
+}
+
+}  // namespace quarzel

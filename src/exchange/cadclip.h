@@ -1,0 +1,23 @@
+// CadClip: the frame of a paper-space viewport, and cutting lines to it.
+#pragma once
+
+#include "exchange/cadtransformation.h"
+
+namespace quarzel {
+
+struct CadRahmen {
+  double xmin = 0, ymin = 0, xmax = 0, ymax = 0;
+
+  bool trifft(const CadRahmen& box) const {
+    return box.xmin <= xmax && box.xmax >= xmin && box.ymin <= ymax && box.ymax >= ymin;
+  }
+  bool enthaelt(const CadPunkt2& p) const { return p.x >= xmin && p.x <= xmax && p.y >= ymin && p.y <= ymax; }
+  void dazu(const CadPunkt2& p);
+  static CadRahmen um(const CadPunkt2& p) { return {p.x, p.y, p.x, p.y}; }
+};
+
+// Cuts the segment a → b to the frame (Liang–Barsky); false when nothing of
+// it is inside. The parameters of the kept part on a → b go to t0 and t1.
+bool linieKappen(const CadRahmen& r, CadPunkt2& a, CadPunkt2& b, double& t0, double& t1);
+
+}  // namespace quarzel

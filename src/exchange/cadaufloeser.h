@@ -55,7 +55,7 @@ class CadAufloeser {
   bool block(std::uint32_t name, const CadAffin3& lokal, const CadKontext& k, const CadEigenschaften& eig);
   bool ansichtsfenster(const CadEntitaet& e, const CadKontext& k);
   void warnen(const std::string& text);
-  bool budget();
+  bool budget(bool einfuegung);  // false once there were too many
 
   // cadformen.cpp: the geometry of each kind.
   bool linie(const CadEntitaet& e, const CadKontext& k, CadWeltelement& w);
@@ -93,7 +93,7 @@ class CadAufloeser {
   std::vector<bool> aktiv_;               // blocks being expanded
   std::vector<bool> gewarnt_;             // blocks already reported as inserting themselves
   std::uint32_t layerNull_ = kKeinIndex;
-  std::size_t arbeit_ = 0;
+  std::size_t elemente_ = 0, einfuegungen_ = 0;
   bool abgebrochen_ = false;
   bool tiefeGewarnt_ = false;
 

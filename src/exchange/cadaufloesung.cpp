@@ -16,9 +16,9 @@ namespace quarzel {
 namespace {
 
 constexpr int kMaxTiefe = 16;
-// Elements plus expanded inserts: 1000 arrays of 1000 copies of a block of
-// 1000 lines would otherwise run for hours.
-constexpr std::size_t kMaxArbeit = 50'000'000;
+// Of elements, and of expanded inserts: 1000 arrays of 1000 copies of a
+// block of 1000 lines (or of none) would otherwise run for hours.
+constexpr std::size_t kMaxAnzahl = 50'000'000;
 
 bool gleichOhneFall(std::string_view a, std::string_view b) {
   return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
@@ -72,11 +72,13 @@ void CadAufloeser::warnen(const std::string& text) {
   ergebnis_.warnung += text;
 }
 
-bool CadAufloeser::budget() {
+bool CadAufloeser::budget(bool einfuegung) {
   if (abgebrochen_) return false;
-  if (++arbeit_ <= kMaxArbeit) return true;
+  std::size_t& zaehler = einfuegung ? einfuegungen_ : elemente_;
+  if (++zaehler <= kMaxAnzahl) return true;
   abgebrochen_ = true;
-  warnen("Die Datei ergibt mehr als 50 Millionen Elemente; der Rest wurde nicht importiert.");
+  warnen(einfuegung ? "Die Blöcke der Datei ergeben mehr als 50 Millionen Einfügungen; der Rest wurde nicht importiert."
+                    : "Die Datei ergibt mehr als 50 Millionen Elemente; der Rest wurde nicht importiert.");
   return false;
 }
 
@@ -226,7 +228,7 @@ bool CadAufloeser::block(std::uint32_t name, const CadAffin3& lokal, const CadKo
     tiefeGewarnt_ = true;
     return false;
   }
-  if (!budget()) return false;
+  if (!budget(true)) return false;
   CadKontext kind = k;
   kind.welt = k.welt.nach(lokal);
   kind.abb = CadAbbildung::aus(kind.welt, optionen_.yzTauschen).danach(k.papier, k.papierVersatz);

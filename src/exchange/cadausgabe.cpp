@@ -68,7 +68,7 @@ void CadAufloeser::ausgeben(CadWeltelement& w) {
       return;
     }
   }
-  if (!budget()) return;
+  if (!budget(false)) return;
   ++ergebnis_.elemente;
   ziel_(w);
 }
@@ -129,7 +129,7 @@ void CadAufloeser::laufAusgeben(const CadWeltelement& w) {
     CadWeltelement stueck = w;
     stueck.punkte = lauf_;
     stueck.geschlossen = false;
-    if (budget()) {
+    if (budget(false)) {
       ++ergebnis_.elemente;
       ziel_(stueck);
     }

@@ -4,8 +4,9 @@
 
 #include <cmath>
 #include <functional>
+#include <tuple>
 
-#include "exchange/cadaufloesung.h"
+#include "exchange/cadtransformation.h"
 #include "support/exchange/cadbau.h"
 
 namespace quarzel {
@@ -36,10 +37,7 @@ CadEntitaet linie(CadBau& b, CadPunkt a, CadPunkt e, const char* layer = "0", in
 
 CadEntitaet bogen(CadBau& b, CadPunkt c, double r, double von, double bis) {
   CadEntitaet x = b.e(CadArt::Bogen);
-  x.a = c;
-  x.radius = r;
-  x.anfang = von;
-  x.ende = bis;
+  std::tie(x.a, x.radius, x.anfang, x.ende) = std::tuple(c, r, von, bis);
   return x;
 }
 
@@ -177,17 +175,15 @@ TEST(CadAufloesung, LoestModelleInWeltelementeAuf) {
          // u = 1.7 lies in the second piece, [1, 2.5].
          double s = (1.7 - 1) / 1.5, t = 1 - s;
          const double w[4] = {t * t * t, 3 * s * t * t, 3 * s * s * t, s * s * s};
-         double bx = 0, by = 0, dx = 0, dy = 0;
-         for (std::size_t j = 0; j < 4; ++j) {
-           bx += w[j] * el[0].punkte[3 + j].p.x;
-           by += w[j] * el[0].punkte[3 + j].p.y;
-         }
+         CadPunkt2 bez, boor;
+         for (std::size_t j = 0; j < 4; ++j)
+           bez = {bez.x + w[j] * el[0].punkte[3 + j].p.x, bez.y + w[j] * el[0].punkte[3 + j].p.y};
          for (std::size_t i = 0; i < 6; ++i) {
-           dx += basis(b.m.zahlen, i, 3, 1.7) * b.m.scheitel[i].p.x;
-           dy += basis(b.m.zahlen, i, 3, 1.7) * b.m.scheitel[i].p.y;
+           double n = basis(b.m.zahlen, i, 3, 1.7);
+           boor = {boor.x + n * b.m.scheitel[i].p.x, boor.y + n * b.m.scheitel[i].p.y};
          }
-         EXPECT_NEAR(bx, dx, 1e-12);
-         EXPECT_NEAR(by, dy, 1e-12);
+         EXPECT_NEAR(bez.x, boor.x, 1e-12);
+         EXPECT_NEAR(bez.y, boor.y, 1e-12);
        }},
       {"gefüllte Schraffur mit Wölbung und Loch", [](CadBau& b) { b.m.entitaeten.push_back(schraffur(b)); },
        [](const CadBau&, const Elemente& el, const CadAufloeseErgebnis&) {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <initializer_list>
+#include <tuple>
 #include <vector>
 
 #include "exchange/cadaufloesung.h"
@@ -21,11 +22,7 @@ struct CadBau {
   }
   CadEntitaet einfuegung(const char* block, CadPunkt a, double sx = 1, double sy = 1, double grad = 0) {
     CadEntitaet x = e(CadArt::Einfuegung);
-    x.block = m.name(block);
-    x.a = a;
-    x.skalierungX = sx;
-    x.skalierungY = sy;
-    x.drehung = grad;
+    std::tie(x.block, x.a, x.skalierungX, x.skalierungY, x.drehung) = std::tuple(m.name(block), a, sx, sy, grad);
     return x;
   }
   // The entity list of a new block; valid until the next block is added.
@@ -51,7 +48,6 @@ inline std::vector<CadAufgezeichnet> aufzeichnen(const CadModell& m, const std::
   std::vector<CadAufgezeichnet> aus;
   ergebnis = cadAufloesen(m, quelle, o, [&](const CadWeltelement& w) {
     aus.push_back({w, {w.punkte.begin(), w.punkte.end()}});
-    aus.back().e.punkte = {};
   });
   return aus;
 }

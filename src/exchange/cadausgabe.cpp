@@ -50,9 +50,20 @@ CadRahmen box(const CadWeltelement& w) {
   return r;
 }
 
+// A damaged file may hold NaN or values that overflow once scaled.
+bool endlich(const CadWeltelement& w) {
+  bool gut = std::isfinite(w.a.x) && std::isfinite(w.a.y) && std::isfinite(w.b.x) && std::isfinite(w.b.y);
+  for (const CadScheitel& s : w.punkte) gut = gut && std::isfinite(s.p.x) && std::isfinite(s.p.y);
+  return gut;
+}
+
 }  // namespace
 
 void CadAufloeser::ausgeben(CadWeltelement& w) {
+  if (!endlich(w)) {
+    ++ergebnis_.uebersprungen;
+    return;
+  }
   if (kappen_) {
     using Art = CadWeltelement::Art;
     if (w.art == Art::Linie) {

@@ -277,8 +277,10 @@ CadAufloeseErgebnis cadAufloesen(const CadModell& modell, const std::vector<CadE
 }
 
 const std::vector<CadEntitaet>& entitaetenDesLayouts(const CadModell& modell, std::string_view layout) {
+  // The model space's own block record holds nothing: its entities are the model's.
+  if (gleichOhneFall(layout, "Model")) return modell.entitaeten;
   for (const CadLayout& l : modell.layouts) {
-    if (l.name != layout || l.block.empty()) continue;
+    if (l.name != layout || l.block.empty() || gleichOhneFall(l.block, "*Model_Space")) continue;
     if (const CadBlock* b = modell.blockNamens(l.block)) return b->entitaeten;
   }
   return modell.entitaeten;

@@ -75,6 +75,9 @@ struct CadWeltelement {
 
   // Text: a is the alignment point of the file, drehung in degrees; the
   // alignment codes are those of TEXT (72/73); a paragraph holds '\n'.
+  // (For a TEXT that is left-aligned on its baseline that is its first
+  // point, for other alignments its second; aligned and fitted texts run
+  // from a to b. A paragraph text is placed by its insertion point.)
   std::string_view text;
   double hoehe = 0, breitenfaktor = 1;
   std::int16_t ausrichtungH = 0, ausrichtungV = 0;

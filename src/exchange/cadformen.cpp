@@ -167,7 +167,11 @@ bool CadAufloeser::text(const CadEntitaet& e, const CadKontext& k, CadWeltelemen
   double hoehenmass = std::abs(det) / laenge;
   w.art = CadWeltelement::Art::Text;
   w.text = m_.texte[e.text];
-  w.a = zuPunkt(abb.an(e.a));
+  // A TEXT aligned otherwise than left on the baseline is placed by its
+  // second point; aligned and fitted ones run from the first to the second.
+  bool zweiterPunkt = e.art == CadArt::Text && (e.ausrichtungH != 0 || e.ausrichtungV != 0) && e.ausrichtungH != 3 &&
+                      e.ausrichtungH != 5;
+  w.a = zuPunkt(abb.an(zweiterPunkt ? e.b : e.a));
   w.b = zuPunkt(abb.an(e.b));
   w.hoehe = e.hoehe * hoehenmass;
   w.breitenfaktor = e.breitenfaktor * laenge / hoehenmass;

@@ -30,8 +30,8 @@
 // - A leader's arrow head is a filled triangle 2.5 units long (at most a third
 //   of the first segment), a sixth of that wide on each side.
 // - A viewport's twist turns the model counter-clockwise on the paper. Lines
-//   and straight polyline segments are cut to its frame exactly; arcs of
-//   polylines and all other kinds are kept whole when their box meets it.
+//   and polylines (arcs included) are cut to its frame exactly; all other
+//   kinds are kept whole when their box meets it.
 // - At most 50 million elements and 50 million block copies come out; past
 //   that, `warnung` says so.
 #pragma once

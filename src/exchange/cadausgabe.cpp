@@ -1,7 +1,7 @@
 // CadAusgabe: hands elements to the caller, inside a paper viewport cut to
-// its frame. Lines and the straight segments of polylines are cut exactly;
-// arcs of polylines and every other kind are kept whole when they reach into
-// the frame and dropped when they do not.
+// its frame. Lines and polylines (their arcs too) are cut exactly; every
+// other kind is kept whole when it reaches into the frame and dropped when
+// it does not.
 #include <algorithm>
 #include <cmath>
 
@@ -101,36 +101,39 @@ void CadAufloeser::polylinieKappen(const CadWeltelement& w) {
   }
   // The visible runs, each an open polyline of its own.
   lauf_.clear();
+  double teile[5][2];
   for (std::size_t i = 0; i < strecken; ++i) {
     const CadScheitel& von = s[i];
     const CadScheitel& bis = s[(i + 1) % n];
-    CadScheitel a = von, b = bis;
-    b.woelbung = 0;
-    bool schnittAmEnde = false;
-    if (von.woelbung != 0) {
-      if (!rahmen_.trifft(segmentBox(von, bis))) {
-        laufAusgeben(w);
-        continue;
+    CadPunkt2 pa = eben2(von.p), pb = eben2(bis.p);
+    CadBogen bogen = CadBogen::ausWoelbung(pa, pb, von.woelbung);
+    int anzahl = 0;
+    if (von.woelbung != 0 && bogen.radius > 0) {
+      anzahl = bogenKappen(rahmen_, bogen, teile);
+    } else if (linieKappen(rahmen_, pa, pb, teile[0][0], teile[0][1])) {
+      anzahl = 1;
+    }
+    if (anzahl == 0) laufAusgeben(w);
+    for (int k = 0; k < anzahl; ++k) {
+      double t0 = teile[k][0], t1 = teile[k][1];
+      CadScheitel a = von, b = bis;
+      a.woelbung = von.woelbung == 0 ? 0 : std::tan(bogen.winkel * (t1 - t0) / 4);
+      b.woelbung = 0;
+      if (von.woelbung != 0) {
+        CadPunkt2 q0 = bogen.punkt(t0), q1 = bogen.punkt(t1);
+        pa = t0 > 0 ? q0 : eben2(von.p);
+        pb = t1 < 1 ? q1 : eben2(bis.p);
       }
-    } else {
-      CadPunkt2 pa = eben2(von.p), pb = eben2(bis.p);
-      double t0, t1;
-      if (!linieKappen(rahmen_, pa, pb, t0, t1)) {
-        laufAusgeben(w);
-        continue;
-      }
-      if (t0 > 0) laufAusgeben(w);
       a.p = {pa.x, pa.y, 0};
       b.p = {pb.x, pb.y, 0};
-      schnittAmEnde = t1 < 1;
+      if (t0 > 0) laufAusgeben(w);
+      if (lauf_.empty())
+        lauf_.push_back(a);
+      else
+        lauf_.back().woelbung = a.woelbung;
+      lauf_.push_back(b);
+      if (t1 < 1) laufAusgeben(w);
     }
-    if (lauf_.empty()) {
-      lauf_.push_back(a);
-    } else {
-      lauf_.back().woelbung = a.woelbung;
-    }
-    lauf_.push_back(b);
-    if (schnittAmEnde) laufAusgeben(w);
   }
   laufAusgeben(w);
 }

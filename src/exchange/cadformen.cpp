@@ -119,18 +119,14 @@ void CadAufloeser::scheitelAbbilden(std::span<const CadScheitel> s, bool geschlo
     if (!bogen || aehnlich) continue;
     const CadPunkt& p0 = s[i].p;
     const CadPunkt& p1 = s[(i + 1) % n].p;
-    double dx = p1.x - p0.x, dy = p1.y - p0.y, sehne = std::hypot(dx, dy);
-    if (sehne == 0) continue;
-    double winkel = 4 * std::atan(beta);
-    // The centre lies on the chord's normal, cot(θ/2)·chord/2 from its middle.
-    double h = sehne / 2 * (1 - beta * beta) / (2 * beta);
-    double cx = (p0.x + p1.x) / 2 - dy / sehne * h, cy = (p0.y + p1.y) / 2 + dx / sehne * h;
-    double r = std::hypot(p0.x - cx, p0.y - cy), a0 = std::atan2(p0.y - cy, p0.x - cx);
-    int stuecke = std::clamp(static_cast<int>(std::ceil(std::abs(winkel) / (2 * std::numbers::pi) * kStueckeJeUmlauf)),
-                             2, static_cast<int>(kStueckeJeUmlauf));
+    CadBogen b = CadBogen::ausWoelbung({p0.x, p0.y}, {p1.x, p1.y}, beta);
+    if (!(b.radius > 0)) continue;
+    int stuecke =
+        std::clamp(static_cast<int>(std::ceil(std::abs(b.winkel) / (2 * std::numbers::pi) * kStueckeJeUmlauf)), 2,
+                   static_cast<int>(kStueckeJeUmlauf));
     for (int j = 1; j < stuecke; ++j) {
-      double a = a0 + winkel * j / stuecke;
-      puffer_.push_back(bild({cx + r * std::cos(a), cy + r * std::sin(a), p0.z}, 0));
+      CadPunkt2 q = b.punkt(static_cast<double>(j) / stuecke);
+      puffer_.push_back(bild({q.x, q.y, p0.z}, 0));
     }
   }
   if (geschlossen && schliessen && puffer_.size() > start) {

@@ -223,15 +223,25 @@ TEST(CadAufloesung, LoestModelleInWeltelementeAuf) {
          p.ersterScheitel = b.scheitel({{{-20, -2}}, {{0, -2}}, {{0, 20}}});
          p.scheitelAnzahl = 3;
          b.m.entitaeten.push_back(p);
+         p.ersterScheitel = b.scheitel({{{-6, 0}, 1}, {{6, 0}}});  // a half circle, radius 12 on the paper
+         p.scheitelAnzahl = 2;
+         b.m.entitaeten.push_back(p);
        },
        [](const CadBau&, const Elemente& el, const CadAufloeseErgebnis&) {
-         ASSERT_EQ(el.size(), 2u);
+         ASSERT_GE(el.size(), 2u);
          EXPECT_NEAR(el[0].e.a.x, 90, 1e-12);
          EXPECT_NEAR(el[0].e.b.x, 110, 1e-12);
          EXPECT_NEAR(el[0].e.b.y, 100, 1e-12);
          ASSERT_EQ(el[1].punkte.size(), 3u);
          EXPECT_NEAR(el[1].punkte[0].p.x, 90, 1e-12);
          EXPECT_NEAR(el[1].punkte[2].p.y, 110, 1e-12);
+         // The arc leaves and re-enters through the bottom edge: two pieces.
+         ASSERT_EQ(el.size(), 4u);
+         double d = std::sqrt(44.0);
+         EXPECT_NEAR(el[2].punkte[0].p.y, 100 - d, 1e-9);
+         EXPECT_NEAR(el[2].punkte[1].p.x, 100 - d, 1e-9);
+         EXPECT_NEAR(el[3].punkte[0].p.x, 100 + d, 1e-9);
+         EXPECT_NEAR(el[3].punkte[0].woelbung, el[2].punkte[0].woelbung, 1e-12);
        },
        "Layout1"},
   };

@@ -25,8 +25,9 @@
 //   exact Bézier pieces; a rational one or one of higher degree is sampled
 //   (16 points per knot span) into a Polylinie; fit points alone give a
 //   uniform Catmull-Rom curve through them as Bézier pieces.
-// - A mirrored text stays readable: it runs the other way along the mirrored
-//   baseline, with left and right alignment swapped.
+// - A mirrored text stays readable and upright: it runs the other way along
+//   the mirrored baseline (left and right alignment swapped) or hangs from it
+//   (top and bottom swapped), whichever of the two reads left to right.
 // - A leader's arrow head is a filled triangle 2.5 units long (at most a third
 //   of the first segment), a sixth of that wide on each side.
 // - A viewport's twist turns the model counter-clockwise on the paper. Lines

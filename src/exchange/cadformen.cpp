@@ -175,11 +175,17 @@ bool CadAufloeser::text(const CadEntitaet& e, const CadKontext& k, CadWeltelemen
   w.ausrichtungH = e.ausrichtungH;
   w.ausrichtungV = e.ausrichtungV;
   if (det < 0) {
-    // A mirrored text stays readable: it runs the other way along the
-    // mirrored baseline, and left and right alignment swap.
-    lx = {-lx.x, -lx.y};
-    if (w.ausrichtungH == 0 || w.ausrichtungH == 2) w.ausrichtungH = static_cast<std::int16_t>(2 - w.ausrichtungH);
-    if (e.art == CadArt::Text && (w.ausrichtungH == 3 || w.ausrichtungH == 5)) std::swap(w.a, w.b);
+    // A mirrored text stays readable and upright: either it runs the other
+    // way along the mirrored baseline (left and right alignment swap) or it
+    // hangs from it (top and bottom swap), whichever reads left to right.
+    if (lx.x < 0 || (lx.x == 0 && lx.y < 0)) {
+      lx = {-lx.x, -lx.y};
+      if (w.ausrichtungH == 0 || w.ausrichtungH == 2) w.ausrichtungH = static_cast<std::int16_t>(2 - w.ausrichtungH);
+      if (e.art == CadArt::Text && (w.ausrichtungH == 3 || w.ausrichtungH == 5)) std::swap(w.a, w.b);
+    } else {
+      constexpr std::int16_t kGespiegeltV[4] = {3, 3, 2, 1};
+      if (w.ausrichtungV >= 0 && w.ausrichtungV <= 3) w.ausrichtungV = kGespiegeltV[w.ausrichtungV];
+    }
   }
   w.drehung = std::atan2(lx.y, lx.x) * kGrad;
   return true;

@@ -133,6 +133,20 @@ TEST(CadAufloesung, LoestModelleInWeltelementeAuf) {
          EXPECT_EQ(b.m.namen[el[0].e.layer], "W");
          EXPECT_EQ(el[0].e.rgb, 0x0000FFu);
        }},
+      {"gespiegelter Text bleibt lesbar und aufrecht",
+       [](CadBau& b) {
+         CadEntitaet t = b.e(CadArt::Text);
+         std::tie(t.text, t.a, t.hoehe) = std::tuple(0u, CadPunkt{1, 0}, 2.0);
+         b.m.texte.push_back("A");
+         b.block("T").push_back(t);
+         b.m.entitaeten = {b.einfuegung("T", {10, 0}, -1, 1), b.einfuegung("T", {10, 0}, 1, -1)};
+       },
+       [](const CadBau&, const Elemente& el, const CadAufloeseErgebnis&) {
+         ASSERT_EQ(el.size(), 2u);
+         EXPECT_EQ(std::tuple(el[0].e.a.x, el[0].e.ausrichtungH, el[0].e.ausrichtungV), std::tuple(9.0, 2, 0));
+         EXPECT_EQ(std::tuple(el[1].e.a.x, el[1].e.ausrichtungH, el[1].e.ausrichtungV), std::tuple(11.0, 0, 3));
+         EXPECT_NEAR(grad360(el[0].e.drehung + 1) + grad360(el[1].e.drehung + 1), 2, 1e-9);
+       }},
       {"Block, der sich über einen anderen selbst einfügt",
        [](CadBau& b) {
          auto& s = b.block("S");

@@ -140,7 +140,8 @@ struct CadEntitaet {
 //   (arcs exact, elliptic arcs and spline edges sampled to 0.01 units).
 // Bemassung (DIMENSION): block (the anonymous block that draws it), a (10),
 //   b (13), c (14), text (1; "" or "<>" = the measured value), typ (70).
-// Hinweislinie (LEADER): scheitel[ersterScheitel, +scheitelAnzahl), pfeil.
+// Hinweislinie (LEADER): scheitel[ersterScheitel, +scheitelAnzahl), pfeil (true
+//   when the file does not say).
 // Flaeche (SOLID, TRACE, 3DFACE): 3 or 4 corners in outline order in scheitel.
 // Ansichtsfenster (VIEWPORT, only in paper-space lists): a the centre on the
 //   paper, breite and hoehe on the paper, b the view centre in the model,

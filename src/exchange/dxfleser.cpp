@@ -105,10 +105,10 @@ class Leser {
 
   void kopf() {
     while (vor()) {
-      if (p_.code == 0 && p_.text == "ENDSEC") return;
+      if (p_.code == 0 && p_.text == "ENDSEC") break;
       if (p_.code != 9) continue;
       std::string_view variable = p_.text;
-      if (!vor()) return;
+      if (!vor()) break;
       if (variable == "$ACADVER") {
         m_.version = std::string(p_.text);
       } else if (variable == "$DWGCODEPAGE") {
@@ -279,7 +279,9 @@ class Leser {
   std::size_t papierraum() {
     if (papierblock_ != kKeinIndex) return papierblock_;
     for (std::size_t i = 0; i < m_.bloecke.size(); ++i) {
-      if (gleichOhneGross(m_.bloecke[i].name, "*Paper_Space")) {
+      // "$PAPER_SPACE" in some R12 files.
+      std::string_view name = m_.bloecke[i].name;
+      if (name.size() > 1 && gleichOhneGross(name.substr(1), "Paper_Space")) {
         papierblock_ = static_cast<std::uint32_t>(i);
         return i;
       }
@@ -435,6 +437,7 @@ class Leser {
     gewichte_.clear();
     pole_.clear();
     fitpunkte_.clear();
+    e.pfeil = e.art == CadArt::Hinweislinie;  // a leader without code 71 has its arrowhead
     if (lw || e.art == CadArt::Hinweislinie) e.ersterScheitel = static_cast<std::uint32_t>(m_.scheitel.size());
     while (vor() && p_.code != 0) {
       if (gemeinsam(e)) continue;
@@ -878,12 +881,16 @@ class Leser {
         break;
       }
       case 3: {
+        // The angles are true angles; the ellipse runs by its parameter.
+        auto parameter = [&](double grad) {
+          double t = grad * std::numbers::pi / 180;
+          return std::atan2(std::sin(t) / (radius != 0 ? radius : 1), std::cos(t));
+        };
         double richtung = gegenUhrzeiger ? 1 : -1;
-        double spanne = std::fmod(ende - anfang, 360.0);
-        if (spanne <= 0) spanne += 360;
-        double t0 = richtung * anfang * std::numbers::pi / 180;
-        ellipsenbogenAnhaengen(aus, a, b, radius, t0, t0 + richtung * spanne * std::numbers::pi / 180,
-                               kSehnenfehler);
+        double t0 = parameter(anfang);
+        double spanne = std::fmod(parameter(ende) - t0, 2 * std::numbers::pi);
+        if (spanne <= 1e-12) spanne += 2 * std::numbers::pi;
+        ellipsenbogenAnhaengen(aus, a, b, radius, richtung * t0, richtung * (t0 + spanne), kSehnenfehler);
         break;
       }
       case 4:

@@ -202,10 +202,6 @@ TEST(DxfLeser, BeschaedigteDateienGebenEineMeldung) {
   }
 }
 
-TEST(DxfLeser, TexteAusAnsiUndEscapes) {
-  EXPECT_EQ(dxfText("\x80 \\U+00C4x", true), "€ Äx");
-  EXPECT_EQ(dxfText("Ä\\U+zz", false), "Ä\\U+zz");
-}
 
 }  // namespace
 }  // namespace quarzel

@@ -23,6 +23,11 @@ std::string cadbericht(const CadModell& m) {
   aus << "Einheiten: " << m.einheiten << "\n";
   aus << "Layer: " << m.layer.size() << "\n";
   aus << "Blockdefinitionen: " << m.bloecke.size() << "\n";
+  if (!m.layouts.empty()) {
+    aus << "Blätter:";
+    for (std::size_t i = 0; i < m.layouts.size(); ++i) aus << (i ? ", " : " ") << m.layouts[i].name;
+    aus << "\n";
+  }
   aus << "Objekte: " << m.entitaeten.size() << "\n";
   for (std::size_t i = 0; i < anzahl.size(); ++i) {
     if (anzahl[i] > 0) aus << "  " << kArtnamen[i] << ": " << anzahl[i] << "\n";

@@ -172,6 +172,7 @@ TEST(DxfLeser, BlaetterAusDenLayoutsOderFuerR12) {
     EXPECT_EQ(m.layouts[1].name, "Layout1");
     EXPECT_EQ(m.layouts[1].reihenfolge, 1);
     EXPECT_EQ(m.layouts[1].block.substr(1), "Paper_Space") << d;
+    EXPECT_NE(cadbericht(m).find("\nBlätter: Model, Layout1\nObjekte: "), std::string::npos) << cadbericht(m);
     const CadBlock* tuer = m.blockNamens("Tür");
     const CadEntitaet& vorlage = tuer->entitaeten.back();
     ASSERT_EQ(vorlage.art, CadArt::Attributdefinition);

@@ -17,6 +17,9 @@ namespace {
 // Elliptic arcs and spline edges of hatch boundaries are cut into chords no
 // farther than this from the curve (drawing units, millimetres as a rule).
 constexpr double kSehnenfehler = 0.01;
+// How many sampled vertices a file may cause: this many plus one for every
+// four bytes of the file.
+constexpr std::int64_t kAbtastungSockel = 4'000'000;
 
 bool gleichOhneGross(std::string_view a, std::string_view b) {
   return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
@@ -26,7 +29,11 @@ bool gleichOhneGross(std::string_view a, std::string_view b) {
 
 class Leser {
  public:
-  Leser(std::string_view daten, CadModell& modell) : token_(daten), m_(modell), layerNull_(m_.name("0")) {}
+  Leser(std::string_view daten, CadModell& modell)
+      : token_(daten),
+        m_(modell),
+        layerNull_(m_.name("0")),
+        abtastungRest_(kAbtastungSockel + static_cast<std::int64_t>(daten.size() / 4)) {}
 
   DxfErgebnis lesen() {
     DxfErgebnis ergebnis = abschnitte();
@@ -863,6 +870,10 @@ class Leser {
         break;
     }
     auto& aus = m_.scheitel;
+    const std::size_t vorher = aus.size();
+    // Once a file has used up its share, its curves get the coarsest chords:
+    // a few bytes of elliptic edges must not become gigabytes of vertices.
+    const double toleranz = abtastungRest_ > 0 ? kSehnenfehler : HUGE_VAL;
     switch (art) {
       case 1:
         aus.push_back({a, 0, 0, 0});
@@ -890,19 +901,20 @@ class Leser {
         double t0 = parameter(anfang);
         double spanne = std::fmod(parameter(ende) - t0, 2 * std::numbers::pi);
         if (spanne <= 1e-12) spanne += 2 * std::numbers::pi;
-        ellipsenbogenAnhaengen(aus, a, b, radius, richtung * t0, richtung * (t0 + spanne), kSehnenfehler);
+        ellipsenbogenAnhaengen(aus, a, b, radius, richtung * t0, richtung * (t0 + spanne), toleranz);
         break;
       }
       case 4:
         if (pole_.empty()) {
           for (std::size_t i = 0; i + 1 < fitpunkte_.size(); ++i) aus.push_back({fitpunkte_[i], 0, 0, 0});
         } else {
-          splineAnhaengen(aus, grad, pole_, knoten_, gewichte_, kSehnenfehler);
+          splineAnhaengen(aus, grad, pole_, knoten_, gewichte_, toleranz);
         }
         break;
       default:
         break;
     }
+    abtastungRest_ -= static_cast<std::int64_t>(aus.size() - vorher);
   }
 
   DxfToken token_;
@@ -915,6 +927,7 @@ class Leser {
   std::uint32_t letzterLayer_ = kKeinIndex;
   std::unordered_map<std::string, std::string> blocknamen_;  // block record handle → block name
   std::uint32_t papierblock_ = kKeinIndex;
+  std::int64_t abtastungRest_;
   bool imModellraum_ = false;
   // The state of the entity being read.
   bool papier_ = false;

@@ -9,9 +9,10 @@ namespace {
 
 // In the order of CadArt.
 constexpr std::array<const char*, 17> kArtnamen = {
-    "Linien",  "Punkte",           "Kreise",  "Bögen",       "Ellipsen",   "Polylinien",
-    "Splines", "Texte",            "Absätze", "Blöcke eingefügt", "Flächen", "Schraffuren",
-    "Bemaßungen", "Hinweislinien", "Attributdefinitionen", "Ansichtsfenster", "Unbekannt"};
+    "Linien",          "Punkte",      "Kreise",     "Bögen",         "Ellipsen",
+    "Polylinien",      "Splines",     "Texte",      "Absätze",       "Blöcke eingefügt",
+    "Flächen",         "Schraffuren", "Bemaßungen", "Hinweislinien", "Attributdefinitionen",
+    "Ansichtsfenster", "Unbekannt"};
 
 }  // namespace
 

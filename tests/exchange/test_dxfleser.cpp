@@ -78,30 +78,30 @@ TEST(DxfLeser, LiestJedeArtAusJederVersion) {
   std::vector<Zeile> zeilen;
   for (const char* d : {"r2000.dxf", "r2018.dxf", "r2018_binaer.dxf", "r12.dxf"}) {
     const bool neu = d[1] != '1';
-    zeilen.insert(zeilen.end(), {
-        {d, CadArt::Linie, 0, false, 1, 2, 0, nullptr, 35},
-        {d, CadArt::Kreis, 0, false, 7, 8, 0, nullptr, -1},
-        {d, CadArt::Text, 0, false, 13, 14, 0, "Größe °", 0},
-        {d, CadArt::Text, 1, false, 21, 31, 0, "12", 0},
-        {d, CadArt::Einfuegung, 0, false, 20, 30, 0, nullptr, 12},
-        {d, CadArt::Flaeche, 0, false, 0, 0, 4, nullptr, 11},  // 1, 2, 4, 3: the third corner is (1, 1)
-        {d, CadArt::Flaeche, 1, false, 0, 0, 3, nullptr, 22},
-        {d, CadArt::Linie, 0, true, 0, 0, 0, nullptr, -11},
-    });
+    zeilen.insert(zeilen.end(),
+                  {
+                      {d, CadArt::Linie, 0, false, 1, 2, 0, nullptr, 35},
+                      {d, CadArt::Kreis, 0, false, 7, 8, 0, nullptr, -1},
+                      {d, CadArt::Text, 0, false, 13, 14, 0, "Größe °", 0},
+                      {d, CadArt::Text, 1, false, 21, 31, 0, "12", 0},
+                      {d, CadArt::Einfuegung, 0, false, 20, 30, 0, nullptr, 12},
+                      {d, CadArt::Flaeche, 0, false, 0, 0, 4, nullptr, 11},  // 1, 2, 4, 3: the third corner is (1, 1)
+                      {d, CadArt::Flaeche, 1, false, 0, 0, 3, nullptr, 22},
+                      {d, CadArt::Linie, 0, true, 0, 0, 0, nullptr, -11},
+                  });
     if (!neu) continue;
     zeilen.insert(zeilen.end(), {
-        {d, CadArt::MText, 0, false, 60, 70, 0, "Größe\nzwei 1/2 Ø5", 4012},
-        {d, CadArt::Spline, 0, false, 0, 0, 4, nullptr, 3842.5},
-        {d, CadArt::Bemassung, 0, false, 0, 5, 0, nullptr, 10},
-        {d, CadArt::Hinweislinie, 0, false, 0, 0, 3, nullptr, 1},
-        {d, CadArt::Ansichtsfenster, 0, true, 100, 80, 0, nullptr, 2056.5},
-    });
+                                    {d, CadArt::MText, 0, false, 60, 70, 0, "Größe\nzwei 1/2 Ø5", 4012},
+                                    {d, CadArt::Spline, 0, false, 0, 0, 4, nullptr, 3842.5},
+                                    {d, CadArt::Bemassung, 0, false, 0, 5, 0, nullptr, 10},
+                                    {d, CadArt::Hinweislinie, 0, false, 0, 0, 3, nullptr, 1},
+                                    {d, CadArt::Ansichtsfenster, 0, true, 100, 80, 0, nullptr, 2056.5},
+                                });
   }
   zeilen.push_back({"r2000_1250.dxf", CadArt::Text, 0, false, 0, 0, 0, "Łódź", 0});
   std::map<std::string, CadModell> modelle;
   for (const Zeile& z : zeilen) {
-    SCOPED_TRACE(std::string(z.datei) + " " + std::to_string(static_cast<int>(z.art)) + "/" +
-                 std::to_string(z.nummer));
+    SCOPED_TRACE(std::string(z.datei) + " " + std::to_string(static_cast<int>(z.art)) + "/" + std::to_string(z.nummer));
     if (!modelle.contains(z.datei)) {
       ASSERT_TRUE(dxfLesen(datei(z.datei), modelle[z.datei]).ok);
     }
@@ -202,7 +202,6 @@ TEST(DxfLeser, BeschaedigteDateienGebenEineMeldung) {
     EXPECT_NE(e.fehler.find(s.meldung), std::string::npos) << e.fehler;
   }
 }
-
 
 }  // namespace
 }  // namespace quarzel

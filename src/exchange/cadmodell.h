@@ -206,6 +206,9 @@ struct CadModell {
   const CadBlock* blockNamens(std::string_view n) const;
   // BYLAYER resolved through the entity's layer; BYBLOCK stays as it is.
   CadFarbe farbeAufgeloest(const CadEntitaet& e) const;
+  // Whether every index of every entity and path points into the model, as
+  // the import relies on without checking; a reader guarantees it for any input.
+  bool indizesGueltig() const;
 
  private:
   std::unordered_map<std::string, std::uint32_t> namenIndex_;

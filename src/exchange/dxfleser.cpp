@@ -342,6 +342,7 @@ void DxfLeserKern::entitaet(std::size_t ziel, std::string_view art) {
   // An attribute stays with its insert, wherever that went.
   std::size_t wohin = attribut && attributeFolgen_ ? attributZiel_ : papier_ && imModellraum_ ? papierraum() : ziel;
   if (e.art == CadArt::Ansichtsfenster && fensterId_ == 1) return;  // the sheet itself, not a view onto the model
+  if (!token_.fehler().empty()) return;  // damage inside the entity: its values are not to be trusted
   liste(wohin).push_back(e);
   if (e.art == CadArt::Einfuegung && einfuegungMitAttributen_) {
     attributeFolgen_ = true;

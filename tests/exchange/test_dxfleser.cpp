@@ -2,7 +2,9 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <map>
 #include <numbers>
 #include <sstream>
@@ -200,6 +202,55 @@ TEST(DxfLeser, BeschaedigteDateienGebenEineMeldung) {
     DxfErgebnis e = dxfLesen(s.daten, m);
     EXPECT_FALSE(e.ok);
     EXPECT_NE(e.fehler.find(s.meldung), std::string::npos) << e.fehler;
+  }
+}
+
+// What the fuzzer found, and damage made by hand: a German message or a
+// partial model, never a crash, a hang or an index out of the model.
+TEST(DxfLeser, FundeDesFuzzers) {
+  struct Fall {
+    const char* datei;
+    const char* meldung;  // nullptr: read whole
+    std::size_t entitaeten;
+  };
+  const std::vector<Fall> faelle = {
+      {"schraffur_riesig.dxf", nullptr, 1},       {"riesenzahl.dxf", "Ungültige Zahl", 1},
+      {"falscher_code.dxf", "Gruppencode", 0},    {"abgeschnitten.dxf", "endet unerwartet", 0},
+      {"nur_kennung.dxf", "endet unerwartet", 0},
+  };
+  const std::filesystem::path ordner = std::filesystem::path(QUARZEL_TEST_DATA) / "dxf" / "fuzz";
+  std::size_t gelesen = 0;
+  for (const auto& eintrag : std::filesystem::directory_iterator(ordner)) {
+    const std::string name = eintrag.path().filename().string();
+    SCOPED_TRACE(name);
+    CadModell m;
+    const DxfErgebnis e = dxfLesen(datei("fuzz/" + name), m);
+    EXPECT_TRUE(e.ok || !e.fehler.empty());
+    EXPECT_TRUE(m.indizesGueltig());
+    for (const Fall& f : faelle) {
+      if (name != f.datei) continue;
+      ++gelesen;
+      EXPECT_EQ(e.ok, f.meldung == nullptr);
+      if (f.meldung) {
+        EXPECT_NE(e.fehler.find(f.meldung), std::string::npos) << e.fehler;
+      }
+      EXPECT_EQ(m.entitaeten.size(), f.entitaeten);
+    }
+  }
+  EXPECT_EQ(gelesen, faelle.size());
+}
+
+// The files of other programs, where they are at hand: each reads whole.
+TEST(DxfLeser, BeispieleAndererProgramme) {
+  const std::filesystem::path ordner = std::filesystem::path(QUARZEL_TEST_DATA) / "../../../shared/import-samples/dxf";
+  if (!std::filesystem::exists(ordner)) GTEST_SKIP() << "keine Beispiele";
+  for (const auto& eintrag : std::filesystem::directory_iterator(ordner)) {
+    std::ifstream f(eintrag.path(), std::ios::binary);
+    const std::string daten((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+    CadModell m;
+    const DxfErgebnis e = dxfLesen(daten, m);
+    EXPECT_TRUE(e.ok) << eintrag.path() << ": " << e.fehler;
+    EXPECT_TRUE(m.indizesGueltig()) << eintrag.path();
   }
 }
 

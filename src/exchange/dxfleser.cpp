@@ -20,6 +20,10 @@ DxfErgebnis DxfLeserKern::abschnitte() {
         bloecke();
       } else if (name == "ENTITIES") {
         imModellraum_ = true;
+        // Growing a vector of millions of records step by step would copy
+        // them and fault in twice the memory; room for a generous estimate
+        // costs nothing for the pages never written.
+        m_.entitaeten.reserve(std::min<std::size_t>(token_.rest() / kBytesJeEntitaet, kHoechstVorab));
         entitaeten(kModellraum, "ENDSEC");
         imModellraum_ = false;
       } else if (name == "OBJECTS") {

@@ -27,6 +27,11 @@ inline constexpr double kSehnenfehler = 0.01;
 // four bytes of the file.
 inline constexpr std::int64_t kAbtastungSockel = 4'000'000;
 
+// The model space's vector is reserved for one entity per this many bytes
+// of the ENTITIES section, but for no more than kHoechstVorab entities.
+inline constexpr std::size_t kBytesJeEntitaet = 128;
+inline constexpr std::size_t kHoechstVorab = 4'000'000;
+
 inline bool gleichOhneGross(std::string_view a, std::string_view b) {
   return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
            return (x >= 'a' && x <= 'z' ? x - 32 : x) == (y >= 'a' && y <= 'z' ? y - 32 : y);

@@ -198,7 +198,7 @@ struct CadModell {
   std::vector<std::string> namen;
   std::vector<double> zahlen;                    // further numbers of an entity (spline knots and weights, …)
   std::vector<CadPfad> pfade;                    // the boundary paths of hatches
-  std::vector<CadLayout> layouts;                // empty: the model space only
+  std::vector<CadLayout> layouts;                // in tab order; empty: the model space only
   std::map<std::string, std::size_t> unbekannt;  // entity name → count
 
   std::uint32_t name(std::string_view n);

@@ -2,6 +2,8 @@
 // entity is which.
 #include "exchange/dxfleser.h"
 
+#include <algorithm>
+
 #include "exchange/dxfleserkern.h"
 
 namespace quarzel {
@@ -183,6 +185,9 @@ void DxfLeserKern::layout() {
 // Files without layout objects (R12) have the model and, when something is
 // drawn on paper, one sheet.
 void DxfLeserKern::layoutsErgaenzen() {
+  // The objects come in the order they were created; the user sees tabs.
+  std::stable_sort(m_.layouts.begin(), m_.layouts.end(),
+                   [](const CadLayout& a, const CadLayout& b) { return a.reihenfolge < b.reihenfolge; });
   if (!m_.layouts.empty() || papierblock_ == kKeinIndex) return;
   m_.layouts.push_back({"Model", "", 0});
   m_.layouts.push_back({"Layout1", m_.bloecke[papierblock_].name, 1});

@@ -31,9 +31,9 @@ struct CadWeltelement {
     Flaeche,    // a filled polygon: punkte with bulges, closed
   };
   Art art = Art::Linie;
-  std::uint32_t layer = 0;                   // name index into the model, after the layer-"0" rule
-  std::uint32_t rgb = 0;                     // 0xRRGGBB, fully resolved
-  std::uint32_t linientyp = kKeinIndex;      // name index, resolved; kKeinIndex = continuous
+  std::uint32_t layer = 0;                        // name index into the model, after the layer-"0" rule
+  std::uint32_t rgb = 0;                          // 0xRRGGBB, fully resolved
+  std::uint32_t linientyp = kKeinIndex;           // name index, resolved; kKeinIndex = continuous
   std::int16_t linienstaerke = kStaerkeStandard;  // 1/100 mm, resolved; kStaerkeStandard = none
   std::int16_t eigenerStift = -1, eigenerStil = -1;
 
@@ -51,6 +51,10 @@ struct CadWeltelement {
   std::string_view text;
   double hoehe = 0, breitenfaktor = 1;
   std::int16_t ausrichtungH = 0, ausrichtungV = 0;
+
+  // The pen style where the reader knows one ("psSolid", "psDash", "psDot",
+  // "psDashDot"); empty for formats that only name line types.
+  std::string_view stiftart;
 };
 
 struct CadAufloeseOptionen {

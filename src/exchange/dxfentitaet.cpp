@@ -12,11 +12,11 @@ void DxfLeserKern::eigenschaften(CadEntitaet& e, std::string_view art) {
   const bool attribut = art == "ATTRIB" || art == "ATTDEF";
   e.istAttribut = art == "ATTRIB";
   double breite = 0;
-  std::string mtext;
-  bool mtextRichtung = false;
+  mtext_.clear();
+  mtextRichtung_ = false;
   einfuegungMitAttributen_ = false;
   fensterId_ = 0;
-  double ansichtshoehe = 0;
+  ansichtshoehe_ = 0;
   ecken_ = 0;
   for (CadPunkt& p : ecke_) p = {};
   knoten_.clear();
@@ -65,70 +65,13 @@ void DxfLeserKern::eigenschaften(CadEntitaet& e, std::string_view art) {
         break;
       case CadArt::Text:
       case CadArt::Attributdefinition:
-        if (c == 1) {
-          e.text = neuerText(textKlartext(text()));
-        } else if (attribut && c == 2) {
-          e.kennung = m_.name(text());
-        } else if (attribut && c == 3) {
-          e.aufforderung = neuerText(textKlartext(text()));
-        } else if (attribut && c == 70) {
-          e.unsichtbar = (ganz() & 1) != 0;
-        } else if (!punkt(c, 10, e.a, w) && !punkt(c, 11, e.b, w)) {
-          if (c == 40)
-            e.hoehe = w;
-          else if (c == 41)
-            e.breitenfaktor = w;
-          else if (c == 50)
-            e.drehung = w;
-          else if (c == 72)
-            e.ausrichtungH = kurz();
-          else if (c == (attribut ? 74 : 73))  // 73 is an attribute's field length
-            e.ausrichtungV = kurz();
-        }
+        textpaar(e, c, w, attribut);
         break;
       case CadArt::MText:
-        if (c == 1 || c == 3) {
-          mtext += p_.text;
-        } else if (c >= 11 && c <= 31 && c % 10 == 1) {
-          punkt(c, 11, e.b, w);
-          mtextRichtung = true;
-        } else if (!punkt(c, 10, e.a, w)) {
-          if (c == 40)
-            e.hoehe = w;
-          else if (c == 41)
-            e.breite = w;
-          else if (c == 50)
-            e.drehung = w;
-          else if (c == 71) {
-            int anhang = std::clamp(ganz(), 1, 9) - 1;
-            e.ausrichtungH = static_cast<std::int16_t>(anhang % 3);
-            e.ausrichtungV = static_cast<std::int16_t>(3 - anhang / 3);
-          }
-        }
+        mtextpaar(e, c, w);
         break;
       case CadArt::Einfuegung:
-        if (c == 2) {
-          e.block = m_.name(text());
-        } else if (c == 66) {
-          einfuegungMitAttributen_ = ganz() != 0;
-        } else if (!punkt(c, 10, e.a, w)) {
-          if (c == 41)
-            e.skalierungX = w;
-          else if (c == 42)
-            e.skalierungY = w;
-          else if (c == 43)
-            e.skalierungZ = w;
-          else if (c == 44)
-            e.spaltenabstand = w;
-          else if (c == 45)
-            e.zeilenabstand = w;
-          else if (c == 50)
-            e.drehung = w;
-          else if (c == 70)
-            e.spalten = kurz();
-          else if (c == 71)
-            e.zeilen = kurz();
-        }
+        einfuegungspaar(e, c, w);
         break;
       case CadArt::Flaeche:
         if (c >= 10 && c <= 33 && c % 10 <= 3) {
@@ -138,41 +81,9 @@ void DxfLeserKern::eigenschaften(CadEntitaet& e, std::string_view art) {
         }
         break;
       case CadArt::Bemassung:
-        if (c == 2)
-          e.block = m_.name(text());
-        else if (c == 1)
-          e.text = neuerText(mtextKlartext(text()));
-        else if (c == 70)
-          e.typ = kurz();
-        else
-          punkt(c, 10, e.a, w) || punkt(c, 13, e.b, w) || punkt(c, 14, e.c, w);
-        break;
       case CadArt::Hinweislinie:
-        if (c == 71) {
-          e.pfeil = ganz() != 0;
-        } else if (c == 10) {
-          m_.scheitel.push_back({});
-          m_.scheitel.back().p.x = w;
-          ++e.scheitelAnzahl;
-        } else if ((c == 20 || c == 30) && e.scheitelAnzahl > 0) {
-          (c == 20 ? m_.scheitel.back().p.y : m_.scheitel.back().p.z) = w;
-        }
-        break;
       case CadArt::Ansichtsfenster:
-        if (c == 68)
-          e.typ = kurz();
-        else if (c == 69)
-          fensterId_ = ganz();
-        else if (c == 40)
-          e.breite = w;
-        else if (c == 41)
-          e.hoehe = w;
-        else if (c == 45)
-          ansichtshoehe = w;
-        else if (c == 51)
-          e.drehung = w;
-        else
-          punkt(c, 10, e.a, w) || punkt(c, 12, e.b, w);
+        anmerkungspaar(e, c, w);
         break;
       default:
         break;
@@ -181,18 +92,137 @@ void DxfLeserKern::eigenschaften(CadEntitaet& e, std::string_view art) {
   if (alt) scheitelLesen(e);
   if (e.art == CadArt::Spline) splineAblegen(e);
   if (e.art == CadArt::Flaeche) eckenAblegen(e, art);
-  if (e.art == CadArt::MText) {
-    e.text = neuerText(mtextKlartext(dxfText(mtext, kodierung_)));
-    if (mtextRichtung && (e.b.x != 0 || e.b.y != 0)) {
-      e.drehung = std::atan2(e.b.y, e.b.x) * 180 / std::numbers::pi;
-    } else {
-      double bogen = e.drehung * std::numbers::pi / 180;
-      e.b = {std::cos(bogen), std::sin(bogen), 0};
-    }
-    double laenge = std::hypot(e.b.x, e.b.y, e.b.z);
-    e.b = {e.b.x / laenge, e.b.y / laenge, e.b.z / laenge};
+  if (e.art == CadArt::MText) mtextAblegen(e);
+  if (e.art == CadArt::Ansichtsfenster) e.massstab = ansichtshoehe_ > 0 ? e.hoehe / ansichtshoehe_ : 1;
+}
+
+// TEXT, ATTRIB, ATTDEF: an attribute's code 73 is its field length, 74 its
+// vertical alignment.
+void DxfLeserKern::textpaar(CadEntitaet& e, int c, double w, bool attribut) {
+  if (c == 1) {
+    e.text = neuerText(textKlartext(text()));
+  } else if (attribut && c == 2) {
+    e.kennung = m_.name(text());
+  } else if (attribut && c == 3) {
+    e.aufforderung = neuerText(textKlartext(text()));
+  } else if (attribut && c == 70) {
+    e.unsichtbar = (ganz() & 1) != 0;
+  } else if (!punkt(c, 10, e.a, w) && !punkt(c, 11, e.b, w)) {
+    if (c == 40)
+      e.hoehe = w;
+    else if (c == 41)
+      e.breitenfaktor = w;
+    else if (c == 50)
+      e.drehung = w;
+    else if (c == 72)
+      e.ausrichtungH = kurz();
+    else if (c == (attribut ? 74 : 73))
+      e.ausrichtungV = kurz();
   }
-  if (e.art == CadArt::Ansichtsfenster) e.massstab = ansichtshoehe > 0 ? e.hoehe / ansichtshoehe : 1;
+}
+
+void DxfLeserKern::mtextpaar(CadEntitaet& e, int c, double w) {
+  if (c == 1 || c == 3) {
+    mtext_ += p_.text;
+  } else if (c >= 11 && c <= 31 && c % 10 == 1) {
+    punkt(c, 11, e.b, w);
+    mtextRichtung_ = true;
+  } else if (!punkt(c, 10, e.a, w)) {
+    if (c == 40)
+      e.hoehe = w;
+    else if (c == 41)
+      e.breite = w;
+    else if (c == 50)
+      e.drehung = w;
+    else if (c == 71) {
+      int anhang = std::clamp(ganz(), 1, 9) - 1;
+      e.ausrichtungH = static_cast<std::int16_t>(anhang % 3);
+      e.ausrichtungV = static_cast<std::int16_t>(3 - anhang / 3);
+    }
+  }
+}
+
+// The text's pieces are joined before decoding, as a code may span two.
+void DxfLeserKern::mtextAblegen(CadEntitaet& e) {
+  e.text = neuerText(mtextKlartext(dxfText(mtext_, kodierung_)));
+  if (mtextRichtung_ && (e.b.x != 0 || e.b.y != 0)) {
+    e.drehung = std::atan2(e.b.y, e.b.x) * 180 / std::numbers::pi;
+  } else {
+    double bogen = e.drehung * std::numbers::pi / 180;
+    e.b = {std::cos(bogen), std::sin(bogen), 0};
+  }
+  double laenge = std::hypot(e.b.x, e.b.y, e.b.z);
+  e.b = {e.b.x / laenge, e.b.y / laenge, e.b.z / laenge};
+}
+
+void DxfLeserKern::einfuegungspaar(CadEntitaet& e, int c, double w) {
+  if (c == 2) {
+    e.block = m_.name(text());
+  } else if (c == 66) {
+    einfuegungMitAttributen_ = ganz() != 0;
+  } else if (!punkt(c, 10, e.a, w)) {
+    if (c == 41)
+      e.skalierungX = w;
+    else if (c == 42)
+      e.skalierungY = w;
+    else if (c == 43)
+      e.skalierungZ = w;
+    else if (c == 44)
+      e.spaltenabstand = w;
+    else if (c == 45)
+      e.zeilenabstand = w;
+    else if (c == 50)
+      e.drehung = w;
+    else if (c == 70)
+      e.spalten = kurz();
+    else if (c == 71)
+      e.zeilen = kurz();
+  }
+}
+
+// Dimensions, leaders and viewports.
+void DxfLeserKern::anmerkungspaar(CadEntitaet& e, int c, double w) {
+  switch (e.art) {
+    case CadArt::Bemassung:
+      if (c == 2)
+        e.block = m_.name(text());
+      else if (c == 1)
+        e.text = neuerText(mtextKlartext(text()));
+      else if (c == 70)
+        e.typ = kurz();
+      else
+        punkt(c, 10, e.a, w) || punkt(c, 13, e.b, w) || punkt(c, 14, e.c, w);
+      break;
+    case CadArt::Hinweislinie:
+      if (c == 71) {
+        e.pfeil = ganz() != 0;
+      } else if (c == 10) {
+        m_.scheitel.push_back({});
+        m_.scheitel.back().p.x = w;
+        ++e.scheitelAnzahl;
+      } else if ((c == 20 || c == 30) && e.scheitelAnzahl > 0) {
+        (c == 20 ? m_.scheitel.back().p.y : m_.scheitel.back().p.z) = w;
+      }
+      break;
+    case CadArt::Ansichtsfenster:
+      if (c == 68)
+        e.typ = kurz();
+      else if (c == 69)
+        fensterId_ = ganz();
+      else if (c == 40)
+        e.breite = w;
+      else if (c == 41)
+        e.hoehe = w;
+      else if (c == 45)
+        ansichtshoehe_ = w;
+      else if (c == 51)
+        e.drehung = w;
+      else
+        punkt(c, 10, e.a, w) || punkt(c, 12, e.b, w);
+      break;
+    default:
+      break;
+  }
 }
 
 void DxfLeserKern::polylinie(CadEntitaet& e, int c, double w, bool lw, double& breite) {

@@ -138,6 +138,11 @@ class DxfLeserKern {
 
   void entitaet(std::size_t ziel, std::string_view art);
   void eigenschaften(CadEntitaet& e, std::string_view art);
+  void textpaar(CadEntitaet& e, int c, double w, bool attribut);
+  void mtextpaar(CadEntitaet& e, int c, double w);
+  void mtextAblegen(CadEntitaet& e);
+  void einfuegungspaar(CadEntitaet& e, int c, double w);
+  void anmerkungspaar(CadEntitaet& e, int c, double w);
   void polylinie(CadEntitaet& e, int c, double w, bool lw, double& breite);
   void spline(CadEntitaet& e, int c, double w);
   void splineAblegen(CadEntitaet& e);
@@ -179,6 +184,9 @@ class DxfLeserKern {
   bool attributeFolgen_ = false;
   std::size_t attributZiel_ = kModellraum;
   int fensterId_ = 0;
+  double ansichtshoehe_ = 0;
+  std::string mtext_;  // the raw pieces of a paragraph text
+  bool mtextRichtung_ = false;
   CadPunkt ecke_[4];
   int ecken_ = 0;
   // Reused from entity to entity, so that splines cost no allocations each.

@@ -78,7 +78,7 @@ struct Zeile {
 
 TEST(DxfLeser, LiestJedeArtAusJederVersion) {
   std::vector<Zeile> zeilen;
-  for (const char* d : {"r2000.dxf", "r2018.dxf", "r2018_binaer.dxf", "r12.dxf"}) {
+  for (const char* d : {"r2000.dxf", "r2018.dxf", "r2018_binaer.dxf", "r12.dxf", "r12_binaer.dxf"}) {
     const bool neu = d[1] != '1';
     zeilen.insert(zeilen.end(),
                   {

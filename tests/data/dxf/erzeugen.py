@@ -62,3 +62,24 @@ dok = ezdxf.new("R2000")
 dok.encoding = "cp1250"
 dok.modelspace().add_text("Łódź")
 dok.saveas(os.path.join(HIER, "r2000_1250.dxf"))
+
+
+def r12_binaer(quelle, ziel):
+    """The binary form of R12 and older, which ezdxf does not write: one byte
+    per group code, 255 before a two-byte code."""
+    import struct
+    zeilen = open(quelle, encoding="cp1252").read().split("\n")
+    aus = bytearray(b"AutoCAD Binary DXF\r\n\x1a\x00")
+    for i in range(0, len(zeilen) - 1, 2):
+        code, wert = int(zeilen[i]), zeilen[i + 1]
+        aus += bytes([code]) if code < 255 else b"\xff" + struct.pack("<h", code)
+        if 10 <= code <= 59 or 210 <= code <= 239 or 1010 <= code <= 1059:
+            aus += struct.pack("<d", float(wert))
+        elif 60 <= code <= 79 or 1060 <= code <= 1070:
+            aus += struct.pack("<h", int(wert))
+        else:
+            aus += wert.encode("cp1252") + b"\x00"
+    open(ziel, "wb").write(aus)
+
+
+r12_binaer(os.path.join(HIER, "r12.dxf"), os.path.join(HIER, "r12_binaer.dxf"))

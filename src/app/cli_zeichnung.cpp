@@ -1,12 +1,16 @@
 // What the picture-making commands of quarzel-cli share: a GUI application
-// for the fonts, and the drawing loaded as the window loads it.
+// for the fonts, and the drawing loaded as the window loads it (or a CAD
+// file imported into a new drawing).
 #include <cstdlib>
 
 #include "app/cli_befehle.h"
+#include "exchange/cadformate.h"
+#include "exchange/cadimport.h"
+#include "platform/benutzer.h"
+#include "store/zeichnung.h"
 #include "store/zeichnungsdatei.h"
 #include "styles/linienstilstart.h"
 #include "styles/schraffurbibliothek.h"
-#include "store/zeichnung.h"
 
 namespace quarzel {
 
@@ -22,11 +26,29 @@ std::unique_ptr<QGuiApplication> starteCliAnwendung() {
   return std::make_unique<QGuiApplication>(argc, argv);
 }
 
+namespace {
+
+// A CAD file comes in as the window imports it into a new drawing. A batch
+// run has nobody to ask: it tries every version and takes what a damaged
+// file holds, and says so.
+bool importiereCliCad(const std::string& pfad, Zeichnung& zeichnung, Benutzer& benutzer) {
+  const CadDatei datei = ladeCadDatei(pfad);
+  if (!datei.gelesen) {
+    benutzer.meldung(datei.fehler, Meldungsart::Fehler);
+    return false;
+  }
+  if (!datei.fehler.empty()) benutzer.meldung(datei.fehler, Meldungsart::Warnung);
+  return importiereCad(zeichnung, benutzer, datei, {}).zielebene != 0;
+}
+
+}  // namespace
+
 bool ladeCliZeichnung(const std::string& pfad, Zeichnung& zeichnung, Schraffurbibliothek& schraffuren,
                       Benutzer& benutzer) {
   // The program's line styles first; the drawing's own patterns then replace
   // them as it is loaded.
   ladeLinienstileBeimStart(zeichnung.linienstile);
+  if (cadLeser(pfad) != CadLeser::Keiner) return importiereCliCad(pfad, zeichnung, benutzer);
   Ladeoptionen optionen;
   // Hatches of the program folder count as present, as in the window.
   optionen.schraffurBekannt = [&schraffuren](const std::string& name) { return schraffuren.bekannt(name); };

@@ -76,12 +76,16 @@ struct CadWeltelement {
 
   // Text: a is the alignment point of the file, drehung in degrees; the
   // alignment codes are those of TEXT (72/73); a paragraph holds '\n'.
-  // (For a TEXT that is left-aligned on its baseline that is its first
-  // point, for other alignments its second; aligned and fitted texts run
-  // from a to b. A paragraph text is placed by its insertion point.)
+  // (As in the file, a text left-aligned on its baseline, aligned or fitted
+  // starts at a, every other one hangs on b; aligned and fitted ones run
+  // from a to b. A paragraph text has its insertion point in both.)
   std::string_view text;
   double hoehe = 0, breitenfaktor = 1;
   std::int16_t ausrichtungH = 0, ausrichtungV = 0;
+
+  // The pen style where the reader knows one ("psSolid", "psDash", "psDot",
+  // "psDashDot"); empty for formats that only name line types.
+  std::string_view stiftart;
 
   double breite = 0;  // paragraph text: the width it wraps at, 0 = no wrapping
 };

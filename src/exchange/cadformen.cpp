@@ -21,6 +21,11 @@ CadAbbildung ocsAbbildung(const CadEntitaet& e, const CadKontext& k) {
   return istStandardExtrusion(e.extrusion) ? k.abb : k.abb.nach(ocsMatrix(e.extrusion));
 }
 
+// Whether a text with these alignment codes is placed by its second point.
+bool zweiterPunkt(int h, int v) {
+  return (h != 0 && h != 3 && h != 5) || v != 0;
+}
+
 CadPunkt zuPunkt(const CadPunkt2& p) {
   return {p.x, p.y, 0};
 }
@@ -163,12 +168,11 @@ bool CadAufloeser::text(const CadEntitaet& e, const CadKontext& k, CadWeltelemen
   double hoehenmass = std::abs(det) / laenge;
   w.art = CadWeltelement::Art::Text;
   w.text = m_.texte[e.text];
-  // A TEXT aligned otherwise than left on the baseline is placed by its
-  // second point; aligned and fitted ones run from the first to the second.
-  bool zweiterPunkt = e.art == CadArt::Text && (e.ausrichtungH != 0 || e.ausrichtungV != 0) && e.ausrichtungH != 3 &&
-                      e.ausrichtungH != 5;
-  w.a = zuPunkt(abb.an(zweiterPunkt ? e.b : e.a));
-  w.b = zuPunkt(abb.an(e.b));
+  // A TEXT hangs on its second point unless it is left-aligned on its
+  // baseline, aligned or fitted; a paragraph text on its insertion point.
+  CadPunkt anker = zuPunkt(abb.an(e.art == CadArt::Text && zweiterPunkt(e.ausrichtungH, e.ausrichtungV) ? e.b : e.a));
+  w.a = zuPunkt(abb.an(e.a));
+  w.b = e.art == CadArt::Text ? zuPunkt(abb.an(e.b)) : anker;
   w.hoehe = e.hoehe * hoehenmass;
   w.breitenfaktor = e.breitenfaktor * laenge / hoehenmass;
   w.breite = e.breite * laenge;
@@ -181,12 +185,17 @@ bool CadAufloeser::text(const CadEntitaet& e, const CadKontext& k, CadWeltelemen
     if (lx.x < 0 || (lx.x == 0 && lx.y < 0)) {
       lx = {-lx.x, -lx.y};
       if (w.ausrichtungH == 0 || w.ausrichtungH == 2) w.ausrichtungH = static_cast<std::int16_t>(2 - w.ausrichtungH);
-      if (e.art == CadArt::Text && (w.ausrichtungH == 3 || w.ausrichtungH == 5)) std::swap(w.a, w.b);
+      if (e.art == CadArt::Text && (w.ausrichtungH == 3 || w.ausrichtungH == 5)) {
+        std::swap(w.a, w.b);
+        anker = w.a;
+      }
     } else {
       constexpr std::int16_t kGespiegeltV[4] = {3, 3, 2, 1};
       if (w.ausrichtungV >= 0 && w.ausrichtungV <= 3) w.ausrichtungV = kGespiegeltV[w.ausrichtungV];
     }
   }
+  // A mirror may have moved the alignment from one point to the other.
+  (zweiterPunkt(w.ausrichtungH, w.ausrichtungV) ? w.b : w.a) = anker;
   w.drehung = std::atan2(lx.y, lx.x) * kGrad;
   return true;
 }

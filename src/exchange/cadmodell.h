@@ -89,7 +89,7 @@ struct CadEntitaet {
   std::int16_t spalten = 1, zeilen = 1;
   double spaltenabstand = 0, zeilenabstand = 0;
   std::int16_t ausrichtungH = 0, ausrichtungV = 0;
-  bool dreiD = false;  // polyline given as 3D
+  bool dreiD = false;        // polyline given as 3D
   bool istAttribut = false;  // a text that is an insert's attribute (ATTRIB)
   // The normal of the entity's object coordinate system (codes 210/220/230).
   CadPunkt extrusion{0, 0, 1};
@@ -140,7 +140,8 @@ struct CadEntitaet {
 //   (arcs exact, elliptic arcs and spline edges sampled to 0.01 units).
 // Bemassung (DIMENSION): block (the anonymous block that draws it), a (10),
 //   b (13), c (14), text (1; "" or "<>" = the measured value), typ (70).
-// Hinweislinie (LEADER): scheitel[ersterScheitel, +scheitelAnzahl), pfeil.
+// Hinweislinie (LEADER): scheitel[ersterScheitel, +scheitelAnzahl), pfeil (true
+//   when the file does not say).
 // Flaeche (SOLID, TRACE, 3DFACE): 3 or 4 corners in outline order in scheitel.
 // Ansichtsfenster (VIEWPORT, only in paper-space lists): a the centre on the
 //   paper, breite and hoehe on the paper, b the view centre in the model,
@@ -150,7 +151,7 @@ struct CadEntitaet {
 // A boundary path of a hatch: a closed run of vertices with bulges.
 struct CadPfad {
   std::uint32_t ersterScheitel = 0, anzahl = 0;  // into CadModell::scheitel
-  std::int32_t art = 0;  // the file's flags (code 92): 1 outer, 16 outermost, …
+  std::int32_t art = 0;                          // the file's flags (code 92): 1 outer, 16 outermost, …
 };
 
 struct CadLayer {
@@ -195,9 +196,9 @@ struct CadModell {
   std::vector<CadScheitel> scheitel;
   std::vector<std::string> texte;
   std::vector<std::string> namen;
-  std::vector<double> zahlen;  // further numbers of an entity (spline knots and weights, …)
-  std::vector<CadPfad> pfade;  // the boundary paths of hatches
-  std::vector<CadLayout> layouts;  // empty: the model space only
+  std::vector<double> zahlen;                    // further numbers of an entity (spline knots and weights, …)
+  std::vector<CadPfad> pfade;                    // the boundary paths of hatches
+  std::vector<CadLayout> layouts;                // in tab order; empty: the model space only
   std::map<std::string, std::size_t> unbekannt;  // entity name → count
 
   std::uint32_t name(std::string_view n);
@@ -205,6 +206,9 @@ struct CadModell {
   const CadBlock* blockNamens(std::string_view n) const;
   // BYLAYER resolved through the entity's layer; BYBLOCK stays as it is.
   CadFarbe farbeAufgeloest(const CadEntitaet& e) const;
+  // Whether every index of every entity and path points into the model, as
+  // the import relies on without checking; a reader guarantees it for any input.
+  bool indizesGueltig() const;
 
  private:
   std::unordered_map<std::string, std::uint32_t> namenIndex_;

@@ -104,10 +104,9 @@ void splineAnhaengen(std::vector<CadScheitel>& aus, int grad, std::span<const Ca
                      std::span<const double> knoten, std::span<const double> gewichte, double toleranz) {
   const std::size_t n = pole.size();
   bool passt = grad >= 1 && grad <= kHoechsterGrad && n > static_cast<std::size_t>(grad) &&
-               knoten.size() == n + static_cast<std::size_t>(grad) + 1 && std::is_sorted(knoten.begin(), knoten.end()) &&
-               (gewichte.empty() || gewichte.size() == n);
-  if (passt && !gewichte.empty())
-    passt = std::all_of(gewichte.begin(), gewichte.end(), [](double w) { return w > 0; });
+               knoten.size() == n + static_cast<std::size_t>(grad) + 1 &&
+               std::is_sorted(knoten.begin(), knoten.end()) && (gewichte.empty() || gewichte.size() == n);
+  if (passt && !gewichte.empty()) passt = std::all_of(gewichte.begin(), gewichte.end(), [](double w) { return w > 0; });
   if (!passt) {
     for (std::size_t i = 0; i + 1 < n; ++i) aus.push_back(scheitel(pole[i]));
     return;

@@ -33,6 +33,8 @@ class DxfToken {
   const std::string& fehler() const { return fehler_; }
   // Where the stream stands: the line (ASCII) or the byte offset (binary).
   std::size_t stelle() const { return binaer_ ? pos_ : zeile_; }
+  // How many bytes are still to come.
+  std::size_t rest() const { return daten_.size() - pos_; }
 
   // The value as a number; a value that is none sets the error and gives 0.
   double zahl(const DxfPaar& paar);

@@ -143,8 +143,8 @@ TEST(CadAufloesung, LoestModelleInWeltelementeAuf) {
        },
        [](const CadBau&, const Elemente& el, const CadAufloeseErgebnis&) {
          ASSERT_EQ(el.size(), 2u);
-         EXPECT_EQ(std::tuple(el[0].e.a.x, el[0].e.ausrichtungH, el[0].e.ausrichtungV), std::tuple(9.0, 2, 0));
-         EXPECT_EQ(std::tuple(el[1].e.a.x, el[1].e.ausrichtungH, el[1].e.ausrichtungV), std::tuple(11.0, 0, 3));
+         EXPECT_EQ(std::tuple(el[0].e.b.x, el[0].e.ausrichtungH, el[0].e.ausrichtungV), std::tuple(9.0, 2, 0));
+         EXPECT_EQ(std::tuple(el[1].e.b.x, el[1].e.ausrichtungH, el[1].e.ausrichtungV), std::tuple(11.0, 0, 3));
          EXPECT_NEAR(grad360(el[0].e.drehung + 1) + grad360(el[1].e.drehung + 1), 2, 1e-9);
        }},
       {"Block, der sich über einen anderen selbst einfügt",

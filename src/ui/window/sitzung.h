@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "edit/werkzeugkasten.h"
+#include "exchange/cadimport.h"
 #include "platform/benutzer.h"
 #include "platform/uhr.h"
 #include "render/blockrahmen.h"
@@ -57,6 +58,8 @@ class Sitzung {
   Darstellungswahl darstellung;
   // "Bemaßung": the defaults of new dimensions for this run (stilInMessdaten).
   Bemassungsstil bemassungsstil;
+  // The options of "DXF/DWG-Import", kept while the program runs.
+  CadImportoptionen cadImport;
   // The tool state machine, its modules and the snap search; after the
   // drawing, which they work on.
   Werkzeugkasten werkzeuge{zeichnung, uhr};

@@ -31,6 +31,7 @@
 #include "ui/window/dateibefehle.h"
 #include "ui/window/druckbefehle.h"
 #include "ui/window/ebenenbefehle.h"
+#include "ui/window/importbefehle.h"
 #include "ui/window/einstellungsbefehle.h"
 #include "ui/window/fangbefehle.h"
 #include "ui/window/farbwahl.h"
@@ -158,6 +159,7 @@ TFenster::TFenster(Sitzung& sitzung, QWidget* eltern) : QMainWindow(eltern), sit
   einstellungsbefehleEinrichten(
       anschluss(), *eigenschaften_, [this] { darstellungAnwenden(sitzung_, *zeichenflaeche_, *werkzeuge_); },
       *menuBar());
+  importbefehle_ = new Importbefehle(anschluss(), *menue_.datei, menue_.zuletztTrenner, *menuBar());
   markierbefehle_ = markierbefehleEinrichten(anschluss(), *werkzeuge_, *eigenschaften_, menue_, leisten_,
                                              [this] { befehlsstandSetzen(); });
   new Farbwahl(anschluss(), *eigenschaften_, leisten_);

@@ -42,6 +42,7 @@ namespace quarzel {
 class Canvas;
 class Dateibefehle;
 class Ebenenbefehle;
+class Importbefehle;
 class Eigenschaftsleiste;
 class Fangbefehle;
 class Markierbefehle;
@@ -67,6 +68,7 @@ class TFenster final : public QMainWindow {
   Eigenschaftsleiste& eigenschaften() { return *eigenschaften_; }
   Werkzeugbedienung& werkzeuge() { return *werkzeuge_; }
   Ebenenbefehle& ebenenbefehle() { return *ebenenbefehle_; }
+  Importbefehle& importbefehle() { return *importbefehle_; }
   Tastatur& tastatur();
   Dateibefehle& dateibefehle() { return *dateibefehle_; }
   Markierbefehle& markierbefehle() { return *markierbefehle_; }
@@ -138,6 +140,7 @@ class TFenster final : public QMainWindow {
   Werkzeugbedienung* werkzeuge_ = nullptr;
   Fangbefehle* fangbefehle_ = nullptr;
   Ebenenbefehle* ebenenbefehle_ = nullptr;
+  Importbefehle* importbefehle_ = nullptr;
   Markierbefehle* markierbefehle_ = nullptr;
   // The shortcuts taken away while a numeric field has the focus.
   std::vector<std::pair<QAction*, QList<QKeySequence>>> ruhendeKurztasten_;

@@ -1,13 +1,13 @@
 // quarzel-cli info DATEI: the report of zeichnungsinfo.h on stdout; for a
-// DXF file what the reader found in it (cadbericht.h).
+// DXF file what the reader found in it (cadbericht.h), read from the
+// mapped file.
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
-#include <iterator>
 
 #include "app/cli_befehle.h"
+#include "base/dateiabbild.h"
 #include "exchange/cadbericht.h"
 #include "exchange/dxfleser.h"
 #include "store/zeichnungsinfo.h"
@@ -25,12 +25,12 @@ bool istDxf(const std::string& datei) {
 // What was read is reported even when the file breaks off; the exit code
 // tells that it did.
 int dxfInfo(const std::string& datei, std::ostream& aus, Benutzer& benutzer) {
-  std::ifstream ein(datei, std::ios::binary);
-  if (!ein) {
-    benutzer.meldung("Die Datei \"" + datei + "\" lässt sich nicht öffnen.", Meldungsart::Fehler);
+  Dateiabbild abbild;
+  if (!abbild.oeffnen(datei)) {
+    benutzer.meldung(abbild.fehler(), Meldungsart::Fehler);
     return 1;
   }
-  const std::string daten((std::istreambuf_iterator<char>(ein)), std::istreambuf_iterator<char>());
+  const std::string_view daten = abbild.daten();
   CadModell modell;
   const DxfErgebnis ergebnis = dxfLesen(daten, modell);
   aus << cadbericht(modell);

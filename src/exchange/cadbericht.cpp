@@ -7,9 +7,12 @@ namespace quarzel {
 
 namespace {
 
-constexpr std::array<const char*, 15> kArtnamen = {
-    "Linien",  "Punkte",           "Kreise",  "Bögen",       "Ellipsen",   "Polylinien",    "Splines",  "Texte",
-    "Absätze", "Blöcke eingefügt", "Flächen", "Schraffuren", "Bemaßungen", "Hinweislinien", "Unbekannt"};
+// In the order of CadArt.
+constexpr std::array<const char*, 17> kArtnamen = {
+    "Linien",          "Punkte",      "Kreise",     "Bögen",         "Ellipsen",
+    "Polylinien",      "Splines",     "Texte",      "Absätze",       "Blöcke eingefügt",
+    "Flächen",         "Schraffuren", "Bemaßungen", "Hinweislinien", "Attributdefinitionen",
+    "Ansichtsfenster", "Unbekannt"};
 
 }  // namespace
 
@@ -21,6 +24,11 @@ std::string cadbericht(const CadModell& m) {
   aus << "Einheiten: " << m.einheiten << "\n";
   aus << "Layer: " << m.layer.size() << "\n";
   aus << "Blockdefinitionen: " << m.bloecke.size() << "\n";
+  if (!m.layouts.empty()) {
+    aus << "Blätter:";
+    for (std::size_t i = 0; i < m.layouts.size(); ++i) aus << (i ? ", " : " ") << m.layouts[i].name;
+    aus << "\n";
+  }
   aus << "Objekte: " << m.entitaeten.size() << "\n";
   for (std::size_t i = 0; i < anzahl.size(); ++i) {
     if (anzahl[i] > 0) aus << "  " << kArtnamen[i] << ": " << anzahl[i] << "\n";

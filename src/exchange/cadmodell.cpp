@@ -84,4 +84,25 @@ CadFarbe CadModell::farbeAufgeloest(const CadEntitaet& e) const {
   return l ? l->farbe : farbeAusAci(7);
 }
 
+bool CadModell::indizesGueltig() const {
+  const auto bereich = [](std::uint64_t erster, std::uint64_t anzahl, std::size_t groesse) {
+    return erster + anzahl <= groesse;
+  };
+  const auto index = [](std::uint32_t i, std::size_t groesse) { return i == kKeinIndex || i < groesse; };
+  const auto liste = [&](const std::vector<CadEntitaet>& entitaeten) {
+    return std::all_of(entitaeten.begin(), entitaeten.end(), [&](const CadEntitaet& e) {
+      return e.layer < namen.size() && index(e.linientyp, namen.size()) && index(e.block, namen.size()) &&
+             index(e.kennung, namen.size()) && index(e.muster, namen.size()) && index(e.text, texte.size()) &&
+             index(e.aufforderung, texte.size()) && bereich(e.ersterScheitel, e.scheitelAnzahl, scheitel.size()) &&
+             bereich(e.ersterFitpunkt, e.fitpunktAnzahl, scheitel.size()) &&
+             bereich(e.ersteZahl, e.zahlAnzahl, zahlen.size()) && e.knotenAnzahl <= e.zahlAnzahl &&
+             bereich(e.ersterPfad, e.pfadAnzahl, pfade.size());
+    });
+  };
+  return liste(entitaeten) &&
+         std::all_of(bloecke.begin(), bloecke.end(), [&](const CadBlock& b) { return liste(b.entitaeten); }) &&
+         std::all_of(pfade.begin(), pfade.end(),
+                     [&](const CadPfad& p) { return bereich(p.ersterScheitel, p.anzahl, scheitel.size()); });
+}
+
 }  // namespace quarzel

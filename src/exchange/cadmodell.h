@@ -95,6 +95,63 @@ struct CadEntitaet {
   CadPunkt extrusion{0, 0, 1};
   // Pen and line style of our own export (application data "QUARZEL"); -1 = none.
   std::int16_t eigenerStift = -1, eigenerStil = -1;
+
+  // The fields below serve the kinds listed in the table after this record.
+  CadPunkt c;
+  std::uint32_t ersteZahl = 0, zahlAnzahl = 0;           // into CadModell::zahlen
+  std::uint32_t knotenAnzahl = 0;                        // spline: how many of those numbers are knots
+  std::uint32_t ersterFitpunkt = 0, fitpunktAnzahl = 0;  // spline: into CadModell::scheitel
+  std::uint32_t ersterPfad = 0, pfadAnzahl = 0;          // hatch: into CadModell::pfade
+  std::uint32_t kennung = kKeinIndex;                    // attribute: its tag, into namen
+  std::uint32_t aufforderung = kKeinIndex;               // attribute definition: its prompt, into texte
+  std::uint32_t muster = kKeinIndex;                     // hatch: the pattern's name, into namen
+  double breite = 0;                                     // paragraph text: reference width; viewport: width
+  double massstab = 1;                                   // viewport: paper units per model unit; hatch: pattern scale
+  std::int16_t grad = 0;                                 // spline: the degree
+  std::int16_t typ = 0;                                  // dimension: code 70; viewport: status (code 68)
+  bool periodisch = false, rational = false;             // spline
+  bool gefuellt = false;                                 // hatch: solid fill
+  bool pfeil = false;                                    // leader: with an arrowhead
+  bool unsichtbar = false;                               // attribute or its definition: not shown
+};
+
+// Which fields each kind uses, beyond layer, colour, line type, line weight,
+// extrusion and eigenerStift/eigenerStil, which every kind has:
+//
+// Spline: grad; geschlossen, periodisch, rational; control points
+//   scheitel[ersterScheitel, +scheitelAnzahl) (only p); fit points
+//   scheitel[ersterFitpunkt, +fitpunktAnzahl) (only p); knots
+//   zahlen[ersteZahl, +knotenAnzahl), then the weights zahlen[ersteZahl +
+//   knotenAnzahl, ersteZahl + zahlAnzahl) (one per control point when
+//   rational, else none).
+// Text (TEXT and ATTRIB): text (%%-codes already resolved), a, b, hoehe,
+//   breitenfaktor, drehung (degrees), ausrichtungH (72), ausrichtungV (73). An
+//   ATTRIB has istAttribut, kennung and unsichtbar, and follows its insert
+//   right after it in the same entity list.
+// MText: text as plain UTF-8 with paragraphs as '\n' (formatting resolved), a
+//   the insertion point, b the x direction (unit vector, object coordinates),
+//   drehung the same in degrees, hoehe, breite (0 = no wrapping), ausrichtungH
+//   0 left/1 centre/2 right and ausrichtungV 3 top/2 middle/1 bottom (as TEXT).
+// Attributdefinition (ATTDEF): text (the default), kennung, aufforderung,
+//   unsichtbar, and the fields of a text.
+// Schraffurrand (HATCH): gefuellt, muster (kKeinIndex when solid), drehung
+//   (pattern angle, degrees), massstab (pattern scale), the boundary paths
+//   pfade[ersterPfad, +pfadAnzahl), each a closed vertex run with bulges
+//   (arcs exact, elliptic arcs and spline edges sampled to 0.01 units).
+// Bemassung (DIMENSION): block (the anonymous block that draws it), a (10),
+//   b (13), c (14), text (1; "" or "<>" = the measured value), typ (70).
+// Hinweislinie (LEADER): scheitel[ersterScheitel, +scheitelAnzahl), pfeil (true
+//   when the file does not say).
+// Flaeche (SOLID, TRACE, 3DFACE): 3 or 4 corners in outline order in scheitel.
+// Ansichtsfenster (VIEWPORT, only in paper-space lists): a the centre on the
+//   paper, breite and hoehe on the paper, b the view centre in the model,
+//   massstab (paper per model unit), drehung (twist, degrees), typ (status:
+//   0 off, else on).
+//
+// A boundary path of a hatch: a closed run of vertices with bulges.
+struct CadPfad {
+  std::uint32_t ersterScheitel = 0, anzahl = 0;  // into CadModell::scheitel
+  std::int32_t art = 0;                          // the file's flags (code 92): 1 outer, 16 outermost, …
 };
 
 struct CadLayer {
@@ -140,7 +197,8 @@ struct CadModell {
   std::vector<std::string> texte;
   std::vector<std::string> namen;
   std::vector<double> zahlen;                    // further numbers of an entity (spline knots and weights, …)
-  std::vector<CadLayout> layouts;                // empty: the model space only
+  std::vector<CadPfad> pfade;                    // the boundary paths of hatches
+  std::vector<CadLayout> layouts;                // in tab order; empty: the model space only
   std::map<std::string, std::size_t> unbekannt;  // entity name → count
 
   std::uint32_t name(std::string_view n);
@@ -148,6 +206,9 @@ struct CadModell {
   const CadBlock* blockNamens(std::string_view n) const;
   // BYLAYER resolved through the entity's layer; BYBLOCK stays as it is.
   CadFarbe farbeAufgeloest(const CadEntitaet& e) const;
+  // Whether every index of every entity and path points into the model, as
+  // the import relies on without checking; a reader guarantees it for any input.
+  bool indizesGueltig() const;
 
  private:
   std::unordered_map<std::string, std::uint32_t> namenIndex_;

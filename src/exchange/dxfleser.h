@@ -11,6 +11,7 @@
 #include <string_view>
 
 #include "exchange/cadmodell.h"
+#include "exchange/dxftext.h"
 
 namespace quarzel {
 
@@ -20,8 +21,5 @@ struct DxfErgebnis {
 };
 
 DxfErgebnis dxfLesen(std::string_view daten, CadModell& modell);
-
-// The text of a DXF value as UTF-8: `ansi` for files up to R2004.
-std::string dxfText(std::string_view roh, bool ansi);
 
 }  // namespace quarzel

@@ -59,6 +59,9 @@ DxfToken::DxfToken(std::string_view daten) : daten_(daten) {
   if (daten_.starts_with(kBinaerKennung)) {
     binaer_ = true;
     pos_ = kBinaerKennung.size();
+    // Every file starts with the pair 0/"SECTION": a letter right after the
+    // first code byte tells the one-byte codes of the old files.
+    einByteCodes_ = pos_ + 1 < daten_.size() && daten_[pos_ + 1] != '\0';
   }
 }
 
@@ -126,12 +129,21 @@ bool DxfToken::naechstesBinaer(DxfPaar& paar) {
   auto abgeschnitten = [&] {
     return scheitern("Die DXF-Datei endet unerwartet bei Byte " + std::to_string(pos_) + ".");
   };
-  if (fehlt(2)) return abgeschnitten();
   const char* p = daten_.data() + pos_;
-  int code = klein<std::uint16_t>(p);
+  int code = 0;
+  std::size_t codelaenge = 2;
+  if (einByteCodes_ && static_cast<unsigned char>(*p) != 255) {
+    code = static_cast<unsigned char>(*p);
+    codelaenge = 1;
+  } else {
+    std::size_t versatz = einByteCodes_ ? 1 : 0;
+    codelaenge = 2 + versatz;
+    if (fehlt(codelaenge)) return abgeschnitten();
+    code = klein<std::uint16_t>(p + versatz);
+  }
   if (code > 1071) return scheitern("Ungültiger Gruppencode bei Byte " + std::to_string(pos_) + " der DXF-Datei.");
-  pos_ += 2;
-  p += 2;
+  pos_ += codelaenge;
+  p += codelaenge;
   paar.code = code;
   paar.text = {};
   paar.binaerZahl = true;

@@ -33,6 +33,8 @@ class DxfToken {
   const std::string& fehler() const { return fehler_; }
   // Where the stream stands: the line (ASCII) or the byte offset (binary).
   std::size_t stelle() const { return binaer_ ? pos_ : zeile_; }
+  // How many bytes are still to come.
+  std::size_t rest() const { return daten_.size() - pos_; }
 
   // The value as a number; a value that is none sets the error and gives 0.
   double zahl(const DxfPaar& paar);
@@ -48,6 +50,7 @@ class DxfToken {
   std::size_t pos_ = 0;
   std::size_t zeile_ = 0;
   bool binaer_ = false;
+  bool einByteCodes_ = false;  // binary files of R12 and older: 255 escapes a two-byte code
   std::string fehler_;
 };
 

@@ -185,10 +185,12 @@ void CadElementbau::ellipse(const CadWeltelement& e) {
 // becomes one filled polygon with its arcs as points.
 void CadElementbau::polylinie(const CadWeltelement& e) {
   const auto& p = e.punkte;
-  const std::size_t n = p.size();
-  if (n == 0) return;
   const bool gefuellt = e.art == CadWeltelement::Art::Flaeche;
   const bool geschlossen = e.geschlossen || gefuellt;
+  std::size_t n = p.size();
+  // A closed run that repeats its first vertex closes only once.
+  if (geschlossen && n > 2 && p[n - 1].p.x == p[0].p.x && p[n - 1].p.y == p[0].p.y) --n;
+  if (n == 0) return;
   const std::size_t segmente = geschlossen ? n : n - 1;
   Punktpuffer& puffer = z_.speicher.punkte;
   puffer.leere();

@@ -11,6 +11,7 @@
 #include "exchange/cadlinientypen.h"
 #include "platform/skriptbenutzer.h"
 #include "store/zeichnung.h"
+#include "support/speicherhilfen.h"
 #include "support/tempordner.h"
 
 namespace quarzel {
@@ -34,6 +35,7 @@ std::string linie(const std::string& layer, double x1, double y1, double x2, dou
 }
 
 struct Umgebung {
+  Umgebung() { test::initialisiere(z.speicher); }
   test::TempOrdner ordner;
   Zeichnung z;
   SkriptBenutzer b;
@@ -137,6 +139,7 @@ TEST(CadImport, LegtMassstabsgerechtAufsBlattUndIstEinSchritt) {
   EXPECT_EQ(b.startwinkel, 0);
   EXPECT_EQ(b.endwinkel, 90);
   EXPECT_EQ(z.speicher.anzahlMarkierte(), 0);
+  ASSERT_TRUE(z.speicher.lebendig(1) && z.speicher.lebendig(2));
   z.speicher.rueckgaengig();
   EXPECT_FALSE(z.speicher.lebendig(1) || z.speicher.lebendig(2));
 

@@ -4,8 +4,8 @@
 #include <cmath>
 #include <filesystem>
 #include <fstream>
-#include <iterator>
 
+#include "base/dateiabbild.h"
 #include "exchange/cadaufloesung.h"
 #include "exchange/cadelementbau.h"
 #include "exchange/cadformate.h"
@@ -66,13 +66,6 @@ double millimeterJeEinheit(int code) {
     default:
       return 1;
   }
-}
-
-std::string dateiLesen(const std::string& pfad, bool& ok) {
-  std::ifstream ein(pfad, std::ios::binary);
-  ok = static_cast<bool>(ein);
-  if (!ok) return {};
-  return std::string((std::istreambuf_iterator<char>(ein)), std::istreambuf_iterator<char>());
 }
 
 bool istLayoutblock(const std::string& name) {
@@ -138,7 +131,7 @@ class Importlauf {
 
  private:
   void element(const CadWeltelement& w) {
-    if (w.layer < d_.modell.namen.size() && !zuordnung_.ordneZu(d_.modell.namen[w.layer])) {
+    if (w.layer < d_.modell.namen.size() && !zuordnung_.ordneZu(d_.modell.namen[w.layer], ausgeblendet(w.layer))) {
       if (warnung_.empty())
         warnung_ = "Nicht alle Layer der Datei fanden eine Unterebene; der Rest liegt auf der zuletzt verwendeten.";
     }
@@ -153,6 +146,18 @@ class Importlauf {
     }
   }
 
+  // Whether the file shows the layer: switched off or frozen ones come in
+  // hidden. Looked up once per name.
+  bool ausgeblendet(std::uint32_t layer) {
+    if (layer >= ausgeblendet_.size()) ausgeblendet_.resize(d_.modell.namen.size(), -1);
+    std::int8_t& merk = ausgeblendet_[layer];
+    if (merk < 0) {
+      const CadLayer* l = d_.modell.layerNamens(d_.modell.namen[layer]);
+      merk = l != nullptr && (l->aus || l->gefroren) ? 1 : 0;
+    }
+    return merk == 1;
+  }
+
   Zeichnung& z_;
   Benutzer& b_;
   const CadDatei& d_;
@@ -162,6 +167,7 @@ class Importlauf {
   std::function<void()> vorElement_;
   std::int32_t gemeldet_ = 0;
   std::size_t erwartet_ = 0;
+  std::vector<std::int8_t> ausgeblendet_;  // per name: -1 not asked yet
   std::string warnung_;
 };
 
@@ -199,12 +205,13 @@ CadDatei ladeCadDatei(const std::string& pfad) {
     d.fehler = "Dateien dieser Art können nicht importiert werden.";
     return d;
   }
-  bool ok = false;
-  const std::string daten = dateiLesen(pfad, ok);
-  if (!ok) {
-    d.fehler = "Die Datei \"" + pfad + "\" lässt sich nicht öffnen.";
+  // Mapped, not copied, and released before the import fills the store.
+  Dateiabbild abbild;
+  if (!abbild.oeffnen(pfad)) {
+    d.fehler = abbild.fehler();
     return d;
   }
+  const std::string_view daten = abbild.daten();
   switch (leser) {
     case CadLeser::Dxf: {
       const DxfErgebnis e = dxfLesen(daten, d.modell);

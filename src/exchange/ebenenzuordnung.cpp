@@ -6,14 +6,14 @@
 
 namespace quarzel {
 
-bool Ebenenzuordnung::ordneZu(std::string_view name) {
+bool Ebenenzuordnung::ordneZu(std::string_view name, bool ausgeblendet) {
   if (hatLetzten_ && name == letzter_) return true;
   std::string schluessel(name);
   auto it = bekannt_.find(schluessel);
   Platz p{};
   if (it != bekannt_.end()) {
     p = it->second;
-  } else if (suche(schluessel, p)) {
+  } else if (suche(schluessel, ausgeblendet, p)) {
     bekannt_.emplace(schluessel, p);
   } else {
     return false;
@@ -24,7 +24,7 @@ bool Ebenenzuordnung::ordneZu(std::string_view name) {
   return true;
 }
 
-bool Ebenenzuordnung::suche(const std::string& name, Platz& platz) {
+bool Ebenenzuordnung::suche(const std::string& name, bool ausgeblendet, Platz& platz) {
   Ebenen& e = z_.ebenen;
   for (int ebene = ziel_; ebene <= kLetzteEbene && ebene <= Ebenen::Hoechstzahl; ++ebene) {
     if (!e.existiert(ebene)) {
@@ -44,6 +44,7 @@ bool Ebenenzuordnung::suche(const std::string& name, Platz& platz) {
       // An empty name would leave the slot looking free; "0" layers are common.
       const std::uint8_t neu = e.fuegeFolieAn(ebene, name.empty() ? std::string("0") : name);
       if (neu == 0) continue;
+      if (ausgeblendet) e.setzeFolienzustand(ebene, neu, FolieAusgeblendet);
       platz = {static_cast<std::uint8_t>(ebene), neu};
       merke(ebene);
       return true;

@@ -27,8 +27,9 @@ class Ebenenzuordnung {
 
   // Makes the sublayer of the file layer `name` current: active in the layer
   // tables and in the store's current attributes. False when every sublayer
-  // up to layer 64 is taken; then the current one stays.
-  bool ordneZu(std::string_view name);
+  // up to layer 64 is taken; then the current one stays. A sublayer made for
+  // a layer the file has switched off or frozen starts hidden.
+  bool ordneZu(std::string_view name, bool ausgeblendet = false);
 
   int zielebene() const { return ziel_; }
   // The layers that took imported sublayers, in ascending order.
@@ -38,7 +39,7 @@ class Ebenenzuordnung {
   struct Platz {
     std::uint8_t ebene, folie;
   };
-  bool suche(const std::string& name, Platz& platz);
+  bool suche(const std::string& name, bool ausgeblendet, Platz& platz);
   void mache(Platz p);
   void merke(int ebene);
 

@@ -97,6 +97,18 @@ TEST(CadImport, LinientypenGebenDenLinienstil) {
   EXPECT_EQ(u.z.speicher.linie(2).linienstil, 5);  // the current style
 }
 
+TEST(CadImport, AusgeschalteteLayerKommenAlsAusgeblendeteUnterebenen) {
+  Umgebung u;
+  const std::string tabellen =
+      "0\nSECTION\n2\nTABLES\n0\nTABLE\n2\nLAYER\n0\nLAYER\n2\nAUS\n62\n-7\n70\n0\n0\nLAYER\n2\nEIS\n62\n7\n70\n1\n"
+      "0\nLAYER\n2\nAN\n62\n7\n70\n0\n0\nENDTAB\n0\nENDSEC\n";
+  std::string datei = dxf(linie("AUS", 0, 0, 1, 1) + linie("EIS", 0, 0, 1, 1) + linie("AN", 0, 0, 1, 1));
+  datei.insert(datei.find("0\nSECTION\n2\nENTITIES"), tabellen);
+  const int ziel = u.importiere("l.dxf", datei).zielebene;
+  for (const auto& [folie, zustand] : {std::pair{1, 1}, {2, 1}, {3, 0}})
+    EXPECT_EQ(u.z.ebenen.folienzustand(ziel, folie), zustand) << u.z.ebenen.folienname(ziel, folie);
+}
+
 TEST(CadImport, LayerWerdenUnterebenenDerZielebene) {
   Umgebung u;
   u.z.ebenen.fuegeEbeneAn("Zwei");

@@ -90,6 +90,33 @@ class Auflistung {
       case CadArt::Hinweislinie:
         punkte(" 2D Points: ", e.ersterScheitel, e.scheitelAnzahl);
         break;
+      case CadArt::Spline:
+        punkte(" Fit points of Spline: ", e.ersterFitpunkt, e.fitpunktAnzahl);
+        punkte(" Control points of Spline: ", e.ersterScheitel, e.scheitelAnzahl);
+        break;
+      case CadArt::Ansichtsfenster:
+        text("Rect:\r\n   Left= ");
+        zahl(e.a.x - e.breite / 2);
+        text("\r\n   Top= ");
+        zahl(e.a.y + e.hoehe / 2);
+        text("\r\n   Z1= ");
+        zahl(e.a.z);
+        text("\r\n   Right= ");
+        zahl(e.a.x + e.breite / 2);
+        text("\r\n   Bottom= ");
+        zahl(e.a.y - e.hoehe / 2);
+        text("\r\n   Z2= ");
+        zahl(e.a.z);
+        text("\r\n---ENTITIES below are displayed in this VIEWPORT---");
+        break;
+      case CadArt::Schraffurrand:
+        for (std::uint32_t i = 0; i < e.pfadAnzahl && e.ersterPfad + i < m_.pfade.size(); ++i) {
+          const CadPfad& pfad = m_.pfade[e.ersterPfad + i];
+          text("   SubEntity \u00b9 ");
+          text(pfad.anzahl == 2 ? " - single line" : " - polyline");
+          punkte(" 2D Points: ", pfad.ersterScheitel, pfad.anzahl);
+        }
+        break;
       default:
         break;
     }

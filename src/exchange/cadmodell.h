@@ -119,8 +119,9 @@ struct CadEntitaet {
 // extrusion and eigenerStift/eigenerStil, which every kind has. The points of
 // lines, points, ellipses, splines, 3D faces, leaders and dimensions are in
 // world coordinates as the file gives them; circles, arcs, texts, paragraph
-// texts' insertion points, inserts, polylines, solids, traces and hatches are
-// in the object coordinates of `extrusion` (the identity when it is 0,0,1).
+// texts' insertion points, inserts, polylines (not dreiD ones), solids,
+// traces and hatches are in the object coordinates of `extrusion` (the
+// identity when it is 0,0,1).
 //
 // Spline: grad; geschlossen, periodisch, rational; control points
 //   scheitel[ersterScheitel, +scheitelAnzahl) (only p); fit points

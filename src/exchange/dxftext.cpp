@@ -142,7 +142,7 @@ char32_t prozentzeichen(std::string_view s, std::size_t i) {
 // The length of the well-formed UTF-8 sequence at `i`, or 0.
 std::size_t utf8Laenge(std::string_view s, std::size_t i) {
   auto c = static_cast<unsigned char>(s[i]);
-  std::size_t n = c >= 0xF0 && c <= 0xF4 ? 4 : c >= 0xE0 ? 3 : c >= 0xC2 && c < 0xE0 ? 2 : 0;
+  std::size_t n = c >= 0xF0 && c <= 0xF4 ? 4 : c >= 0xE0 && c < 0xF0 ? 3 : c >= 0xC2 && c < 0xE0 ? 2 : 0;
   if (n == 0 || i + n > s.size()) return 0;
   for (std::size_t k = 1; k < n; ++k)
     if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) return 0;

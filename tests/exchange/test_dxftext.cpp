@@ -40,6 +40,7 @@ TEST(DxfText, EinzeiligeTexteUndCodepages) {
   EXPECT_EQ(dxfText("\xC4", dxfKodierung("ANSI_1253")), "Δ");
   EXPECT_EQ(dxfText("\xC3\xA4\\U+00C4", DxfKodierung::Utf8), "äÄ");
   EXPECT_EQ(dxfText("\xE4\xC3 \xE0\x80\x80\xF0\x9F\x98\x80", DxfKodierung::Utf8), "äÃ à€€😀");
+  EXPECT_EQ(dxfText("\xF5\x80\x80", DxfKodierung::Utf8), "õ€€");  // no lead byte beyond F4
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #!/bin/bash
-# Output speed side by side: our renderer (QZZ -> PDF, QZZ -> PNG at 150 dpi)
+# Output and import speed side by side: our renderer (QZZ -> PDF, QZZ -> PNG at
+# 150 dpi, DXF -> PDF, DXF -> QZZ)
 # against the free CAD program of the Debian package "librecad" (DXF -> PDF),
 # on the same random drawings on an A3 sheet. Each program runs three times,
 # alternately; the medians of wall time and of peak memory (resident set)
@@ -73,4 +74,28 @@ for z in "${zeichnungen[@]}"; do
     "$(echo "$lc / $pdf" | bc -l)" "$png" $((speicherPdf / 1024)) $((speicherLc / 1024)) $((speicherPng / 1024)) \
     "$(echo "$(stat -c %s "$arbeit/$name.pdf") / 1000000" | bc -l)" \
     "$(echo "$(stat -c %s "$arbeit/dxf/$name.pdf") / 1000000" | bc -l)"
+done
+
+# The same DXF files read by us: rendered straight to PDF, and converted into
+# a drawing file, against the other program's DXF -> PDF.
+echo
+printf "%-14s | %10s | %10s | %7s | %17s | %10s | %11s\n" \
+  "DXF-Datei" "DXF->PDF" "LC->PDF" "Faktor" "Speicher MiB" "DXF->QZZ" "QZZ MiB"
+mkdir -p "$arbeit/aus"
+for z in "${zeichnungen[@]}"; do
+  read -r art anzahl name <<<"$z"
+  : >"$arbeit/dxfpdf.m"; : >"$arbeit/lc.m"; : >"$arbeit/qzz.m"
+  for ((i = 0; i < laeufe; i++)); do
+    messe "$cli" render "$arbeit/dxf/$name.dxf" -o "$arbeit/aus/$name.pdf" >>"$arbeit/dxfpdf.m"
+    messe librecad dxf2pdf -a "$arbeit/dxf/$name.dxf" >>"$arbeit/lc.m"
+    messe "$cli" convert "$arbeit/dxf/$name.dxf" -o "$arbeit/aus/$name.qzz" >>"$arbeit/qzz.m"
+  done
+  wir=$(awk '{print $1}' "$arbeit/dxfpdf.m" | median)
+  lc=$(awk '{print $1}' "$arbeit/lc.m" | median)
+  qzz=$(awk '{print $1}' "$arbeit/qzz.m" | median)
+  speicherWir=$(awk '{print $2}' "$arbeit/dxfpdf.m" | median)
+  speicherLc=$(awk '{print $2}' "$arbeit/lc.m" | median)
+  speicherQzz=$(awk '{print $2}' "$arbeit/qzz.m" | median)
+  printf "%-14s | %9ss | %9ss | %6.1fx | %7d / %7d | %9ss | %11d\n" "$name" "$wir" "$lc" \
+    "$(echo "$lc / $wir" | bc -l)" $((speicherWir / 1024)) $((speicherLc / 1024)) "$qzz" $((speicherQzz / 1024))
 done

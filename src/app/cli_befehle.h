@@ -24,6 +24,10 @@ std::unique_ptr<QGuiApplication> starteCliAnwendung();
 bool ladeCliZeichnung(const std::string& pfad, Zeichnung& zeichnung, Schraffurbibliothek& schraffuren,
                       Benutzer& benutzer);
 
+// A CAD file (DXF, DWG, HPGL, SVG, CGM) imported into `zeichnung` as the
+// window imports it, without questions; false when nothing could be read.
+bool importiereCliCad(const std::string& pfad, Zeichnung& zeichnung, Benutzer& benutzer);
+
 // info DATEI: statistics, layers and sheet of a drawing file on stdout.
 int cliInfo(const Cliaufruf& aufruf, Benutzer& benutzer);
 // The same with the report going to `aus`.
@@ -34,6 +38,9 @@ int cliRender(const Cliaufruf& aufruf, Benutzer& benutzer);
 
 // print DATEI [--printer NAME] [--pdf AUSGABE.pdf] [--whole] [--tiles].
 int cliPrint(const Cliaufruf& aufruf, Benutzer& benutzer);
+
+// convert EINGABE -o AUSGABE.qzz|dxf: a drawing or CAD file saved as a drawing or exported as DXF.
+int cliConvert(const Cliaufruf& aufruf, Benutzer& benutzer);
 
 // macro run MAKRO [-i ZEICHNUNG] -o AUSGABE: runs a macro and saves the drawing.
 int cliMacroRun(const Cliaufruf& aufruf, Benutzer& benutzer);

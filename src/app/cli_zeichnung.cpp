@@ -26,8 +26,6 @@ std::unique_ptr<QGuiApplication> starteCliAnwendung() {
   return std::make_unique<QGuiApplication>(argc, argv);
 }
 
-namespace {
-
 // A CAD file comes in as the window imports it into a new drawing. A batch
 // run has nobody to ask: it tries every version and takes what a damaged
 // file holds, and says so.
@@ -40,8 +38,6 @@ bool importiereCliCad(const std::string& pfad, Zeichnung& zeichnung, Benutzer& b
   if (!datei.fehler.empty()) benutzer.meldung(datei.fehler, Meldungsart::Warnung);
   return importiereCad(zeichnung, benutzer, datei, {}).zielebene != 0;
 }
-
-}  // namespace
 
 bool ladeCliZeichnung(const std::string& pfad, Zeichnung& zeichnung, Schraffurbibliothek& schraffuren,
                       Benutzer& benutzer) {

@@ -35,7 +35,7 @@ constexpr std::array<Befehlseintrag, 5> kBefehle{{
     {Clibefehl::Info, cliInfo},
     {Clibefehl::Render, cliRender},
     {Clibefehl::Print, cliPrint},
-    {Clibefehl::Convert, nochNichtVerfuegbar},
+    {Clibefehl::Convert, cliConvert},
     {Clibefehl::MacroRun, cliMacroRun},
 }};
 

@@ -7,6 +7,34 @@
 // layer "0" inside a block take the inserting entity's layer, dimensions and
 // hatches become what they show, splines become cubic Bézier pieces and
 // paper-space viewports show the model space clipped to their frame.
+//
+// How the cases without one obvious answer come out:
+// - Ellipse angles anfang/ende are the parameters of the ellipse (x = rx·cos t,
+//   y = ry·sin t in its own frame); for a circle that is the polar angle.
+// - A polyline keeps its bulges under a rotation, uniform scale or mirror (a
+//   mirror negates them). Under any other map (unequal scales, a tilted
+//   object coordinate system) an arc becomes a run of chords in the same
+//   polyline, 128 per full turn (within 0.03 % of the radius), so that a
+//   polyline stays one element. Widths are kept in the vertices, scaled;
+//   the outline stays the centre line, a wide polyline is not turned into an area.
+// - A solid hatch becomes one Flaeche holding all its boundary paths: every
+//   path after the first is reached from the first path's start vertex and
+//   left back to it, so with the even-odd rule its holes stay open. A
+//   pattern hatch gives each boundary path as a closed Polylinie.
+// - A spline of degree 1 to 3 without weights (or with equal ones) becomes
+//   exact Bézier pieces; a rational one or one of higher degree is sampled
+//   (16 points per knot span) into a Polylinie; fit points alone give a
+//   uniform Catmull-Rom curve through them as Bézier pieces.
+// - A mirrored text stays readable and upright: it runs the other way along
+//   the mirrored baseline (left and right alignment swapped) or hangs from it
+//   (top and bottom swapped), whichever of the two reads left to right.
+// - A leader's arrow head is a filled triangle 2.5 units long (at most a third
+//   of the first segment), a sixth of that wide on each side.
+// - A viewport's twist turns the model counter-clockwise on the paper. Lines
+//   and polylines (arcs included) are cut to its frame exactly; all other
+//   kinds are kept whole when their box meets it.
+// - At most 50 million elements and 50 million block copies come out; past
+//   that, `warnung` says so.
 #pragma once
 
 #include <cstdint>
@@ -48,6 +76,9 @@ struct CadWeltelement {
 
   // Text: a is the alignment point of the file, drehung in degrees; the
   // alignment codes are those of TEXT (72/73); a paragraph holds '\n'.
+  // (As in the file, a text left-aligned on its baseline, aligned or fitted
+  // starts at a, every other one hangs on b; aligned and fitted ones run
+  // from a to b. A paragraph text has its insertion point in both.)
   std::string_view text;
   double hoehe = 0, breitenfaktor = 1;
   std::int16_t ausrichtungH = 0, ausrichtungV = 0;
@@ -55,6 +86,8 @@ struct CadWeltelement {
   // The pen style where the reader knows one ("psSolid", "psDash", "psDot",
   // "psDashDot"); empty for formats that only name line types.
   std::string_view stiftart;
+
+  double breite = 0;  // paragraph text: the width it wraps at, 0 = no wrapping
 };
 
 struct CadAufloeseOptionen {
@@ -70,6 +103,8 @@ struct CadAufloeseErgebnis {
   std::string warnung;            // German, e.g. a block inserting itself; empty if none
 };
 
+// `punkte` of the element points into a buffer that the next element reuses:
+// it is valid only during the call (copy what you keep).
 using CadWeltziel = std::function<void(const CadWeltelement&)>;
 
 // The entities `quelle` (the model space, a layout's block or any block's

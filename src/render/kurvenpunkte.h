@@ -7,9 +7,9 @@
 #include <span>
 #include <vector>
 
+#include "platform/canvas.h"
 #include "render/bogengeometrie.h"
 #include "render/zeichenlauf.h"
-#include "platform/canvas.h"
 
 namespace quarzel {
 
@@ -31,6 +31,11 @@ void bogenBezier(const Ellipsenbogen& b, const Zeichenlauf& lauf, std::vector<Pi
 // from the last point back to the first. Fewer than two distinct points give
 // those points unchanged.
 void splinepunkte(std::span<const Pixelpunkt> stuetzpunkte, bool geschlossen, std::vector<Pixelpunkt>& aus);
+
+// The same curve as cubic Bézier pieces, exactly: the first point, then two
+// control points and the end per piece (as bogenBezier). Fewer than two
+// distinct points give nothing.
+void splineBezier(std::span<const Pixelpunkt> stuetzpunkte, bool geschlossen, std::vector<Pixelpunkt>& aus);
 
 // The cubic Bézier curve of four control points (x0, y0 … x3, y3, world).
 void bezierpunkte(const std::array<double, 8>& kontrollpunkte, const Zeichenlauf& lauf, std::vector<Pixelpunkt>& aus);

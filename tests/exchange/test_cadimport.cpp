@@ -5,6 +5,7 @@
 #include <cmath>
 #include <sstream>
 
+#include "exchange/cadauflistung.h"
 #include "exchange/cadformate.h"
 #include "exchange/cadimport.h"
 #include "exchange/cadlinientypen.h"
@@ -176,6 +177,28 @@ TEST(CadImport, PolylinienMitWoelbungUndPunkteNachOption) {
       EXPECT_NEAR(std::fmod(s.bogen(n).endwinkel - s.bogen(n).startwinkel + 360, 360), 180, 1e-4);
     }
   }
+}
+
+TEST(CadImport, BlockweiseAlsGruppenUndAuflistung) {
+  Umgebung u;
+  const std::string bloecke = "0\nSECTION\n2\nBLOCKS\n0\nBLOCK\n2\nTUER\n10\n0\n20\n0\n" + linie("0", 0, 0, 1, 0) +
+                              linie("0", 0, 0, 0, 1) + "0\nENDBLK\n0\nBLOCK\n2\n*Model_Space\n" +
+                              linie("0", 0, 0, 9, 9) + "0\nENDBLK\n0\nENDSEC\n";
+  std::string datei = dxf(linie("0", 5, 5, 6, 6));
+  datei.insert(datei.find("0\nSECTION\n2\nENTITIES"), bloecke);
+  CadImportoptionen o;
+  o.blockweise = true;
+  u.importiere("b.dxf", datei, o);
+  const Elementspeicher& s = u.z.speicher;
+  ASSERT_EQ(s.anzahl(), 4);  // the block's two lines between the group's brackets, nothing else
+  EXPECT_EQ(s.art(1), Elementart::Gruppenanfang);
+  EXPECT_EQ(s.gruppe(1).name, "TUER");
+  EXPECT_EQ(s.art(4), Elementart::Gruppenende);
+
+  const CadDatei d = ladeCadDatei(u.schreibe("l.dxf", dxf(linie("W", 1, 2, 3, 4.5))));
+  EXPECT_EQ(cadAuflistung(d.modell, "Model"),
+            "\r\nClassName=LINE; Entity name= layer = W style = BYLAYER LineWeight=-1 LineTypeScale=1 ZThick=0 Begin "
+            "point:  X=1 Y=2 Z=0 End point:  X=3 Y=4.5 Z=0");
 }
 
 TEST(CadImport, FortschrittAlleTausendObjekte) {

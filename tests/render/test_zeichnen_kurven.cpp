@@ -97,5 +97,32 @@ TEST(Splinepunkte, RunsThroughEveryPoint) {
   EXPECT_EQ(std::tuple(aus.front().x, aus.back().x), std::tuple(0, 320));
 }
 
+// The Bézier pieces are the sampled curve itself: the samples of a piece
+// (between two through-points) lie on it at even steps of its parameter.
+TEST(SplineBezier, TrifftJedenPunktDerAbtastung) {
+  const std::vector<Pixelpunkt> s{{0, 0}, {100, 50}, {130, 200}, {300, 200}, {320, 20}, {0, 0}};
+  for (bool zu : {false, true}) {
+    std::vector<Pixelpunkt> b, p;
+    splineBezier(s, zu, b);
+    splinepunkte(s, zu, p);
+    ASSERT_EQ(b.size(), 16u);  // five pieces either way
+    std::size_t anfang = 0;
+    for (std::size_t k = 0; k + 1 < b.size(); k += 3) {
+      const Pixelpunkt* c = &b[k];
+      std::size_t ende = anfang + 1;
+      while (ende < p.size() && (p[ende].x != c[3].x || p[ende].y != c[3].y)) ++ende;
+      ASSERT_LT(ende, p.size());
+      for (std::size_t i = anfang; i <= ende; ++i) {
+        const double t = static_cast<double>(i - anfang) / static_cast<double>(ende - anfang), u = 1 - t;
+        const double x = u * u * u * c[0].x + 3 * u * u * t * c[1].x + 3 * u * t * t * c[2].x + t * t * t * c[3].x;
+        const double y = u * u * u * c[0].y + 3 * u * u * t * c[1].y + 3 * u * t * t * c[2].y + t * t * t * c[3].y;
+        EXPECT_NEAR(x, p[i].x, 1e-9) << zu << " " << i;
+        EXPECT_NEAR(y, p[i].y, 1e-9) << zu << " " << i;
+      }
+      anfang = ende;
+    }
+  }
+}
+
 }  // namespace
 }  // namespace quarzel::test

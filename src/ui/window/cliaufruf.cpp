@@ -60,12 +60,16 @@ std::string_view befehlsname(Clibefehl befehl) {
 std::string cliVerwendung() {
   return "Aufruf: quarzel-cli BEFEHL ...\n"
          "  info DATEI\n"
-         "      zeigt Statistik, Ebenen und Blatt einer Zeichnung\n"
+         "      zeigt Statistik, Ebenen und Blatt einer Zeichnung oder den Inhalt einer DXF-Datei\n"
          "  render DATEI -o AUSGABE.png|pdf|svg [--sheet|--all] [--dpi N]\n"
-         "      gibt das Blatt (--sheet, Vorgabe) oder die ganze Zeichnung (--all) aus\n"
+         "      gibt das Blatt (--sheet, Vorgabe) oder die ganze Zeichnung (--all) aus;\n"
+         "      DATEI darf auch eine CAD-Datei (DXF, ...) sein\n"
          "  print DATEI [--printer NAME] [--pdf AUSGABE.pdf] [--whole] [--tiles]\n"
          "      druckt das Blatt (--whole: die ganze Zeichnung) in Originalgröße, mit --tiles\n"
          "      auch auf mehreren Seiten\n"
+         "  convert EINGABE -o AUSGABE.qzz|dxf\n"
+         "      speichert eine Zeichnung neu oder exportiert sie als DXF (R2000);\n"
+         "      eine CAD-Datei (DXF, ...) wird dazu importiert wie im Programm\n"
          "  macro run MAKRO.psq [-i ZEICHNUNG] -o AUSGABE.qzz\n"
          "      führt ein Makro aus und speichert die Zeichnung\n"
          "Rückgabewerte: 0 erfolgreich, 1 Fehler, 2 falscher Aufruf\n";
@@ -155,8 +159,11 @@ Cliauswertung werteCliAus(std::span<const std::string> argumente) {
   if (a.befehl == Clibefehl::Print && !a.pdf.empty() && !endetAuf(a.pdf, ".pdf")) {
     return fehler("print: die Ausgabe nach --pdf muss auf .pdf enden");
   }
-  if ((a.befehl == Clibefehl::Convert || a.befehl == Clibefehl::MacroRun) && !endetAuf(a.ausgabe, ".qzz")) {
-    return fehler(std::string(befehlsname(a.befehl)) + ": die Ausgabe muss auf .qzz enden");
+  if (a.befehl == Clibefehl::Convert && !endetAuf(a.ausgabe, ".qzz") && !endetAuf(a.ausgabe, ".dxf")) {
+    return fehler("convert: die Ausgabe muss auf .qzz oder .dxf enden");
+  }
+  if (a.befehl == Clibefehl::MacroRun && !endetAuf(a.ausgabe, ".qzz")) {
+    return fehler("macro run: die Ausgabe muss auf .qzz enden");
   }
   return {a, {}};
 }

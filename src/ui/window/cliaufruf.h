@@ -5,7 +5,7 @@
 //   quarzel-cli info DATEI
 //   quarzel-cli render DATEI -o AUSGABE.png|pdf|svg [--sheet|--all] [--dpi N]
 //   quarzel-cli print DATEI [--printer NAME] [--pdf AUSGABE.pdf] [--whole] [--tiles]
-//   quarzel-cli convert EINGABE -o AUSGABE.qzz
+//   quarzel-cli convert EINGABE -o AUSGABE.qzz|dxf
 //   quarzel-cli macro run MAKRO.psq [-i ZEICHNUNG] -o AUSGABE.qzz
 //   quarzel-cli --help
 //

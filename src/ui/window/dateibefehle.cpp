@@ -6,6 +6,7 @@
 #include <string_view>
 #include <system_error>
 
+#include "exchange/dxfschreiber.h"
 #include "settings/konfiguration.h"
 #include "styles/schraffurbibliothek.h"
 #include "store/autosicherung.h"
@@ -148,6 +149,10 @@ bool Dateibefehle::speichernUnter() {
 }
 
 bool Dateibefehle::speichereUnter(const std::string& name) {
+  if (endungGross(name) == "DXF") {
+    exportiereDxf(name);
+    return false;
+  }
   if (bildExport && ausgabeformatFuer(name)) {
     const std::string fehler = bildExport(name);
     if (!fehler.empty()) benutzer_->meldung(fehler, Meldungsart::Fehler);
@@ -159,6 +164,16 @@ bool Dateibefehle::speichereUnter(const std::string& name) {
   // An incomplete file counts as not saved: whoever asked (closing, "Neu")
   // must not throw the drawing away.
   return e.status == Speicherstatus::Gespeichert;
+}
+
+void Dateibefehle::exportiereDxf(const std::string& name) {
+  const DxfDateiergebnis e = schreibeDxfDatei(*zeichnung_, name);
+  if (!e.geschrieben) {
+    benutzer_->meldung(e.fehler, Meldungsart::Fehler);
+    return;
+  }
+  if (statusmeldung) statusmeldung("Als DXF exportiert: " + fs::path(name).filename().string());
+  if (const std::string bericht = dxfBerichtstext(e.bericht); !bericht.empty()) benutzer_->meldung(bericht);
 }
 
 std::string Dateibefehle::startordner() const {

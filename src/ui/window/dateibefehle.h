@@ -11,9 +11,9 @@
 #include <functional>
 #include <string>
 
-#include "settings/einstellungen.h"
 #include "platform/benutzer.h"
 #include "platform/uhr.h"
+#include "settings/einstellungen.h"
 #include "store/zeichnung.h"
 #include "store/zuletztgeoeffnet.h"
 #include "ui/window/programmstart.h"
@@ -27,9 +27,10 @@ inline constexpr std::string_view FrageAenderungenSpeichern =
 inline constexpr std::string_view Oeffnenfilter =
     "Zeichnungen (*.QZZ)|*.QZZ|RUZ-Dateien (*.RUZ)|*.RUZ|ZID-Dateien (*.ZID)|*.ZID|Backup-Dateien "
     "(*.BAK)|*.BAK|Alle geeigneten Dateien|*.qzz;*.zid;*.ruz;*.bak";
-// "Speichern unter" offers the picture formats beside the drawing.
+// "Speichern unter" offers the exchange and picture formats beside the drawing.
 inline constexpr std::string_view Speicherunterfilter =
-    "Zeichnungen (*.QZZ)|*.QZZ|PNG-Dateien (*.PNG)|*.PNG|PDF-Dateien (*.PDF)|*.PDF|SVG-Dateien (*.SVG)|*.SVG";
+    "Zeichnungen (*.QZZ)|*.QZZ|DXF-Dateien (*.DXF)|*.DXF|PNG-Dateien (*.PNG)|*.PNG|PDF-Dateien (*.PDF)|*.PDF|"
+    "SVG-Dateien (*.SVG)|*.SVG";
 inline constexpr std::string_view TitelOeffnen = "Zeichnung öffnen";
 inline constexpr std::string_view TitelSpeichernUnter = "Zeichnung speichern unter";
 
@@ -59,6 +60,9 @@ class Dateibefehle {
   // "Speichern" works as "Speichern unter".
   bool speichern();
   bool speichernUnter();
+  // A name ending in ".dxf" (any case) is exported as DXF: the drawing keeps
+  // its name and modified flag, and this hears "Als DXF exportiert: NAME".
+  std::function<void(const std::string& text)> statusmeldung;
   // A name with a picture extension (".png", ".pdf", ".svg") is exported
   // through this instead of saved; it returns "" or the message why not. The
   // drawing keeps its name and counts as not saved.
@@ -75,6 +79,7 @@ class Dateibefehle {
 
  private:
   bool speichereUnter(const std::string& name);
+  void exportiereDxf(const std::string& name);
   std::string startordner() const;
 
   Zeichnung* zeichnung_;

@@ -53,6 +53,10 @@ void Statusleiste::setzeAufforderung(const QString& text) {
   aufforderung_->setText(text);
 }
 
+void Statusleiste::setzeMeldung(const QString& text) {
+  meldung_->setText(text);
+}
+
 void Statusleiste::fortschritt(const QString& text, int prozent) {
   if (prozent < 0) {
     meldung_->clear();

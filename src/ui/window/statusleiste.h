@@ -22,6 +22,8 @@ class Statusleiste {
   void setzeKoordinaten(const QString& text);
   // What the active tool expects next ("Linie: 2.) Endpunkt").
   void setzeAufforderung(const QString& text);
+  // A note about a finished command ("Als DXF exportiert: plan.dxf").
+  void setzeMeldung(const QString& text);
   // A long operation's text and percentage; -1 clears both.
   void fortschritt(const QString& text, int prozent);
   // A fault that ends the program ("Störung: ..."), on red in the message area.

@@ -146,6 +146,9 @@ TFenster::TFenster(Sitzung& sitzung, QWidget* eltern) : QMainWindow(eltern), sit
     }
     return gibZeichnungAus(sitzung_.zeichnung, wahl);
   };
+  dateibefehle_->statusmeldung = [this](const std::string& text) {
+    statusleiste_->setzeMeldung(QString::fromStdString(text));
+  };
   dateibefehle_->fehlendeSchraffuren = [this](const std::string& meldung, const std::vector<std::string>& namen) {
     TFehlendeSchraffuren(meldung, namen, this).exec();
   };

@@ -12,10 +12,11 @@
 #include <fstream>
 #include <tuple>
 
-#include "support/ui/fensterhilfen.h"
 #include "support/speicherhilfen.h"
+#include "support/ui/fensterhilfen.h"
 #include "ui/window/dateibefehle.h"
 #include "ui/window/hauptmenue.h"
+#include "ui/window/statusleiste.h"
 
 namespace quarzel {
 namespace {
@@ -43,8 +44,9 @@ TEST_F(FensterDatei, MenuesHabenDieDeutschenEintraege) {
   for (QAction* a : f->menue().datei->actions()) {
     if (!a->isSeparator() && a->isVisible()) datei.append(a->text());
   }
-  EXPECT_EQ(datei, (QStringList{"&Neu", "Ö&ffnen...", "&Speichern", "Speichern &unter...", "&Drucken...",
-                                "Druck&vorschau...", "Erweiterte Druckeinstellungen...", "Statistik...", "&Beenden"}));
+  EXPECT_EQ(datei,
+            (QStringList{"&Neu", "Ö&ffnen...", "&Speichern", "Speichern &unter...", "&Drucken...", "Druck&vorschau...",
+                         "Erweiterte Druckeinstellungen...", "Importieren", "Statistik...", "&Beenden"}));
   const QAction* drucken =
       f->menue().datei->actions()[f->menue().datei->actions().indexOf(f->menue().speichernUnter) + 2];
   EXPECT_EQ(drucken->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));
@@ -103,7 +105,7 @@ TEST_F(FensterDatei, SpeichernUnterBildnamenExportiertStattZuSpeichern) {
   const struct {
     const char* name;
     const char* anfang;
-  } faelle[] = {{"plan.PNG", "\x89PNG"}, {"plan.pdf", "%PDF"}, {"plan.svg", "<?xml"}};
+  } faelle[] = {{"plan.PNG", "\x89PNG"}, {"plan.pdf", "%PDF"}, {"plan.svg", "<?xml"}, {"plan.DXF", "  0\nSECTION"}};
   benutzer.eingaben = {"150"};  // the PNG's resolution
   for (const auto& fall : faelle) {
     benutzer.dateinamen.push_back(pfad(fall.name));
@@ -113,6 +115,7 @@ TEST_F(FensterDatei, SpeichernUnterBildnamenExportiertStattZuSpeichern) {
     ein.read(kopf.data(), static_cast<std::streamsize>(kopf.size()));
     EXPECT_EQ(kopf, fall.anfang) << fall.name << ": " << benutzer.letzteMeldung();
   }
+  EXPECT_EQ(f->statusleiste().meldung(), QStringLiteral("Als DXF exportiert: plan.DXF"));
   EXPECT_TRUE(f->sitzung().zeichnung.dateiname.empty()) << "the drawing itself is not saved";
   EXPECT_TRUE(speicher().modifiziert());
   EXPECT_FALSE(fs::exists(pfad("plan.PNG.QZZ")));

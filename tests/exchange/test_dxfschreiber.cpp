@@ -3,6 +3,7 @@
 // colours, our pen and style, coordinates bit for bit.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstdlib>
 
 #include "exchange/dxfleser.h"
@@ -120,8 +121,10 @@ TEST(DxfSchreiber, JedeArtKommtMitLayerFarbeLinientypUndStaerkeZurueck) {
     if (x.art == CadArt::Text && m.texte[x.text] == "Höhe → ±0") t = &x;
   ASSERT_NE(t, nullptr);
   EXPECT_EQ(t->a.y, Y(6.0));
-  // Texts of several lines are paragraph texts (the reader only counts them).
-  EXPECT_EQ(m.unbekannt.at("MTEXT"), 2u);
+  // Texts of several lines are paragraph texts.
+  EXPECT_EQ(std::count_if(m.entitaeten.begin(), m.entitaeten.end(),
+                          [](const CadEntitaet& x) { return x.art == CadArt::MText; }),
+            2);
   // The named group is a block with an insert of it.
   const CadEntitaet* ins = erste(m.entitaeten, CadArt::Einfuegung);
   ASSERT_NE(ins, nullptr);

@@ -116,7 +116,12 @@ struct CadEntitaet {
 };
 
 // Which fields each kind uses, beyond layer, colour, line type, line weight,
-// extrusion and eigenerStift/eigenerStil, which every kind has:
+// extrusion and eigenerStift/eigenerStil, which every kind has. The points of
+// lines, points, ellipses, splines, 3D faces, leaders and dimensions are in
+// world coordinates as the file gives them; circles, arcs, texts, paragraph
+// texts' insertion points, inserts, polylines (not dreiD ones), solids,
+// traces and hatches are in the object coordinates of `extrusion` (the
+// identity when it is 0,0,1).
 //
 // Spline: grad; geschlossen, periodisch, rational; control points
 //   scheitel[ersterScheitel, +scheitelAnzahl) (only p); fit points
@@ -125,11 +130,12 @@ struct CadEntitaet {
 //   knotenAnzahl, ersteZahl + zahlAnzahl) (one per control point when
 //   rational, else none).
 // Text (TEXT and ATTRIB): text (%%-codes already resolved), a, b, hoehe,
-//   breitenfaktor, drehung (degrees), ausrichtungH (72), ausrichtungV (73). An
+//   breitenfaktor, drehung (degrees), ausrichtungH (72), ausrichtungV (73, an
+//   attribute's 74). An
 //   ATTRIB has istAttribut, kennung and unsichtbar, and follows its insert
 //   right after it in the same entity list.
 // MText: text as plain UTF-8 with paragraphs as '\n' (formatting resolved), a
-//   the insertion point, b the x direction (unit vector, object coordinates),
+//   the insertion point, b the x direction (unit vector, world coordinates),
 //   drehung the same in degrees, hoehe, breite (0 = no wrapping), ausrichtungH
 //   0 left/1 centre/2 right and ausrichtungV 3 top/2 middle/1 bottom (as TEXT).
 // Attributdefinition (ATTDEF): text (the default), kennung, aufforderung,
@@ -142,7 +148,8 @@ struct CadEntitaet {
 //   b (13), c (14), text (1; "" or "<>" = the measured value), typ (70).
 // Hinweislinie (LEADER): scheitel[ersterScheitel, +scheitelAnzahl), pfeil (true
 //   when the file does not say).
-// Flaeche (SOLID, TRACE, 3DFACE): 3 or 4 corners in outline order in scheitel.
+// Flaeche (SOLID, TRACE, 3DFACE): 3 or 4 corners in outline order in
+//   scheitel[ersterScheitel, +scheitelAnzahl); geschlossen.
 // Ansichtsfenster (VIEWPORT, only in paper-space lists): a the centre on the
 //   paper, breite and hoehe on the paper, b the view centre in the model,
 //   massstab (paper per model unit), drehung (twist, degrees), typ (status:
@@ -177,7 +184,12 @@ struct CadBlock {
 };
 
 // A sheet of the file. The model space is the layout named "Model" with an
-// empty block name; every paper-space layout shows the entities of its block.
+// empty block name; every paper-space layout shows the entities of its block
+// (a name in CadModell::bloecke). The paper-space entities of the ENTITIES
+// section (code 67) belong to the active sheet: they are in its block
+// "*Paper_Space" ("$PAPER_SPACE" in some R12 files; made when the file has no
+// such block), never in CadModell::entitaeten. R12 files, which have no
+// layout objects, get "Model" and "Layout1" when they draw on paper.
 struct CadLayout {
   std::string name;
   std::string block;

@@ -14,6 +14,7 @@ void DxfLeserKern::eigenschaften(CadEntitaet& e, std::string_view art) {
   double breite = 0;
   mtext_.clear();
   mtextRichtung_ = false;
+  eingebettet_ = false;
   einfuegungMitAttributen_ = false;
   fensterId_ = 0;
   ansichtshoehe_ = 0;
@@ -99,6 +100,10 @@ void DxfLeserKern::eigenschaften(CadEntitaet& e, std::string_view art) {
 // TEXT, ATTRIB, ATTDEF: an attribute's code 73 is its field length, 74 its
 // vertical alignment.
 void DxfLeserKern::textpaar(CadEntitaet& e, int c, double w, bool attribut) {
+  // A multi-line attribute repeats itself as an embedded paragraph text after
+  // code 101; the single-line values before it are the ones to keep.
+  if (c == 101) eingebettet_ = true;
+  if (eingebettet_) return;
   if (c == 1) {
     e.text = neuerText(textKlartext(text()));
   } else if (attribut && c == 2) {

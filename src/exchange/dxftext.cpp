@@ -116,7 +116,7 @@ long unicodeEscape(std::string_view s, std::size_t i) {
     if (h < 0) return -1;
     z = z * 16 + h;
   }
-  return z;
+  return z >= 0xD800 && z <= 0xDFFF ? 0xFFFD : z;  // half a surrogate pair is no character
 }
 
 // "%%c", "%%d", "%%p" at `i`: the sign, else 0.
@@ -137,6 +137,20 @@ char32_t prozentzeichen(std::string_view s, std::size_t i) {
     default:
       return 0;
   }
+}
+
+// The length of the well-formed UTF-8 sequence at `i`, or 0.
+std::size_t utf8Laenge(std::string_view s, std::size_t i) {
+  auto c = static_cast<unsigned char>(s[i]);
+  std::size_t n = c >= 0xF0 && c <= 0xF4 ? 4 : c >= 0xE0 && c < 0xF0 ? 3 : c >= 0xC2 && c < 0xE0 ? 2 : 0;
+  if (n == 0 || i + n > s.size()) return 0;
+  for (std::size_t k = 1; k < n; ++k)
+    if ((static_cast<unsigned char>(s[i + k]) & 0xC0) != 0x80) return 0;
+  auto z1 = static_cast<unsigned char>(s[i + 1]);
+  // Overlong forms, surrogates and code points beyond U+10FFFF.
+  if ((c == 0xE0 && z1 < 0xA0) || (c == 0xED && z1 >= 0xA0) || (c == 0xF0 && z1 < 0x90) || (c == 0xF4 && z1 >= 0x90))
+    return 0;
+  return n;
 }
 
 // The end of a code's argument: the position after its ';' (or the end).
@@ -187,10 +201,21 @@ std::string dxfText(std::string_view roh, DxfKodierung kodierung) {
         continue;
       }
     }
-    if (c < 0x80 || !obereHaelfte)
+    if (c < 0x80) {
       aus += static_cast<char>(c);
-    else
+    } else if (!obereHaelfte) {
+      // Writers that claim UTF-8 and still write Windows-1252 exist; such a
+      // byte is taken as that, so the text stays readable and well-formed.
+      std::size_t n = utf8Laenge(roh, i);
+      if (n == 0) {
+        utf8Anhaengen(aus, kCp1252[c - 0x80]);
+      } else {
+        aus.append(roh.substr(i, n));
+        i += n - 1;
+      }
+    } else {
       utf8Anhaengen(aus, obereHaelfte[c - 0x80]);
+    }
   }
   return aus;
 }
@@ -275,6 +300,7 @@ std::string mtextKlartext(std::string_view s) {
       case 'M':
         // A character of an East Asian code page ("\M+NXXXX"), without its table here.
         if (i < s.size() && s[i] == '+') i += i + 5 < s.size() ? 6 : s.size() - i;
+        while (i < s.size() && (static_cast<unsigned char>(s[i]) & 0xC0) == 0x80) ++i;  // not half a character
         utf8Anhaengen(aus, U'\uFFFD');
         break;
       case 'S': {

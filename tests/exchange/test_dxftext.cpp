@@ -23,6 +23,7 @@ TEST(DxfText, AbsatztextAlsKlartext) {
            Fall{"%%c10 %%d %%p0,1 100%%%", "Ø10 ° ±0,1 100%"},
            Fall{"\\U+00C4\\u+00df", "Äß"},
            Fall{"\\M+1815C!", "\uFFFD!"},
+           Fall{"\\M+1234é!\\U+D800", "\uFFFD!\uFFFD"},
            Fall{"a^Jb^Ic^ d", "a\nb\tc^d"},
            Fall{"\\Q", ""},
            Fall{"offen\\", "offen\\"},
@@ -38,6 +39,8 @@ TEST(DxfText, EinzeiligeTexteUndCodepages) {
   EXPECT_EQ(dxfText("\xC4", dxfKodierung("ANSI_1251")), "Д");
   EXPECT_EQ(dxfText("\xC4", dxfKodierung("ANSI_1253")), "Δ");
   EXPECT_EQ(dxfText("\xC3\xA4\\U+00C4", DxfKodierung::Utf8), "äÄ");
+  EXPECT_EQ(dxfText("\xE4\xC3 \xE0\x80\x80\xF0\x9F\x98\x80", DxfKodierung::Utf8), "äÃ à€€😀");
+  EXPECT_EQ(dxfText("\xF5\x80\x80", DxfKodierung::Utf8), "õ€€");  // no lead byte beyond F4
 }
 
 }  // namespace

@@ -42,7 +42,7 @@ class CadAufloeser {
  public:
   CadAufloeser(const CadModell& modell, const CadAufloeseOptionen& optionen, const CadWeltziel& ziel);
 
-  void liste(const std::vector<CadEntitaet>& quelle, const CadKontext& k);
+  void liste(const CadEntitaetenliste& quelle, const CadKontext& k);
   CadAufloeseErgebnis ergebnis() const { return ergebnis_; }
   CadKontext wurzel() const;
 

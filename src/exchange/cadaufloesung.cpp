@@ -122,7 +122,7 @@ CadEigenschaften CadAufloeser::eigenschaften(const CadEntitaet& e, const CadKont
   return r;
 }
 
-void CadAufloeser::liste(const std::vector<CadEntitaet>& quelle, const CadKontext& k) {
+void CadAufloeser::liste(const CadEntitaetenliste& quelle, const CadKontext& k) {
   for (const CadEntitaet& e : quelle) {
     if (abgebrochen_) return;
     if (!entitaet(e, k)) ++ergebnis_.uebersprungen;
@@ -269,14 +269,14 @@ bool CadAufloeser::ansichtsfenster(const CadEntitaet& e, const CadKontext& k) {
   return true;
 }
 
-CadAufloeseErgebnis cadAufloesen(const CadModell& modell, const std::vector<CadEntitaet>& quelle,
+CadAufloeseErgebnis cadAufloesen(const CadModell& modell, const CadEntitaetenliste& quelle,
                                  const CadAufloeseOptionen& optionen, const CadWeltziel& ziel) {
   CadAufloeser a(modell, optionen, ziel);
   a.liste(quelle, a.wurzel());
   return a.ergebnis();
 }
 
-const std::vector<CadEntitaet>& entitaetenDesLayouts(const CadModell& modell, std::string_view layout) {
+const CadEntitaetenliste& entitaetenDesLayouts(const CadModell& modell, std::string_view layout) {
   // The model space's own block record holds nothing: its entities are the model's.
   if (gleichOhneFall(layout, "Model")) return modell.entitaeten;
   for (const CadLayout& l : modell.layouts) {

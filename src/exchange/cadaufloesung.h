@@ -109,11 +109,11 @@ using CadWeltziel = std::function<void(const CadWeltelement&)>;
 
 // The entities `quelle` (the model space, a layout's block or any block's
 // entities) of `modell`, in file order.
-CadAufloeseErgebnis cadAufloesen(const CadModell& modell, const std::vector<CadEntitaet>& quelle,
+CadAufloeseErgebnis cadAufloesen(const CadModell& modell, const CadEntitaetenliste& quelle,
                                  const CadAufloeseOptionen& optionen, const CadWeltziel& ziel);
 
 // The entities a layout shows: the model space for "Model" (or an unknown
 // name), otherwise its block's entities, viewports included.
-const std::vector<CadEntitaet>& entitaetenDesLayouts(const CadModell& modell, std::string_view layout);
+const CadEntitaetenliste& entitaetenDesLayouts(const CadModell& modell, std::string_view layout);
 
 }  // namespace quarzel

@@ -83,7 +83,7 @@ class Importlauf {
     bau_.grundstil = z.speicher.aktuell.linienstil;
   }
 
-  void entitaeten(const std::vector<CadEntitaet>& quelle) {
+  void entitaeten(const CadEntitaetenliste& quelle) {
     erwartet_ += quelle.size();
     const CadAufloeseErgebnis e =
         cadAufloesen(d_.modell, quelle, aufloesen_, [this](const CadWeltelement& w) { element(w); });

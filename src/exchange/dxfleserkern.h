@@ -103,7 +103,7 @@ class DxfLeserKern {
   // The entity list of a block, or of the model space.
   static constexpr std::size_t kModellraum = static_cast<std::size_t>(-1);
   static constexpr std::size_t kHoechsteLayouts = 4096;
-  std::vector<CadEntitaet>& liste(std::size_t ziel) {
+  CadEntitaetenliste& liste(std::size_t ziel) {
     return ziel == kModellraum ? m_.entitaeten : m_.bloecke[ziel].entitaeten;
   }
 

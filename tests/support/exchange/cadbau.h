@@ -26,7 +26,7 @@ struct CadBau {
     return x;
   }
   // The entity list of a new block; valid until the next block is added.
-  std::vector<CadEntitaet>& block(const char* name) {
+  CadEntitaetenliste& block(const char* name) {
     m.name(name);
     m.bloecke.push_back({name, {}, {}});
     return m.bloecke.back().entitaeten;
@@ -43,7 +43,7 @@ struct CadAufgezeichnet {
   std::vector<CadScheitel> punkte;
 };
 
-inline std::vector<CadAufgezeichnet> aufzeichnen(const CadModell& m, const std::vector<CadEntitaet>& quelle,
+inline std::vector<CadAufgezeichnet> aufzeichnen(const CadModell& m, const CadEntitaetenliste& quelle,
                                                  const CadAufloeseOptionen& o, CadAufloeseErgebnis& ergebnis) {
   std::vector<CadAufgezeichnet> aus;
   ergebnis = cadAufloesen(m, quelle, o, [&](const CadWeltelement& w) {

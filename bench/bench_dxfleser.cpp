@@ -41,7 +41,7 @@ void BM_DxfMillionLinien(benchmark::State& state) {
     CadModell m;
     DxfErgebnis e = dxfLesen(daten, m);
     if (!e.ok || m.entitaeten.size() != 1'000'000) state.SkipWithError("the file was not read whole");
-    benchmark::DoNotOptimize(m.entitaeten.data());
+    benchmark::DoNotOptimize(m.entitaeten.size());
   }
   state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * daten.size()));
 }

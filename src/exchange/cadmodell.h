@@ -189,7 +189,6 @@ class CadEntitaetenliste {
   std::vector<CadEntitaet> voll_;
 };
 
-
 // Which fields each kind uses, beyond layer, colour, line type, line weight,
 // extrusion and eigenerStift/eigenerStil, which every kind has. The points of
 // lines, points, ellipses, splines, 3D faces, leaders and dimensions are in

@@ -7,6 +7,7 @@
 #include <iterator>
 #include <map>
 #include <numbers>
+#include <optional>
 #include <sstream>
 
 #include "exchange/cadbericht.h"
@@ -22,21 +23,26 @@ std::string datei(const std::string& name) {
   return s.str();
 }
 
-const std::vector<CadEntitaet>& papier(const CadModell& m) {
-  static const std::vector<CadEntitaet> keine;
+const CadEntitaetenliste& papier(const CadModell& m) {
+  static const CadEntitaetenliste keine;
   const CadBlock* b = m.layouts.size() > 1 ? m.blockNamens(m.layouts[1].block) : nullptr;
   return b ? b->entitaeten : keine;
 }
 
-// The n-th entity of a kind in the model space or on the first sheet.
-const CadEntitaet* suche(const CadModell& m, CadArt art, int n, bool aufPapier) {
-  for (const CadEntitaet& e : aufPapier ? papier(m) : m.entitaeten)
-    if (e.art == art && n-- == 0) return &e;
-  return nullptr;
+// The n-th entity of a kind in the model space or on the first sheet, and
+// the one after it.
+struct Fund {
+  CadEntitaet e, danach;
+};
+std::optional<Fund> suche(const CadModell& m, CadArt art, int n, bool aufPapier) {
+  const CadEntitaetenliste& liste = aufPapier ? papier(m) : m.entitaeten;
+  for (std::size_t i = 0; i < liste.size(); ++i)
+    if (liste[i].art == art && n-- == 0) return Fund{liste[i], i + 1 < liste.size() ? liste[i + 1] : CadEntitaet{}};
+  return std::nullopt;
 }
 
 // What sets a kind apart, as one number the table can hold.
-double kennwert(const CadModell& m, const CadEntitaet& e) {
+double kennwert(const CadModell& m, const CadEntitaet& e, const CadEntitaet& danach) {
   const auto scheitel = [&](std::uint32_t i) { return m.scheitel[e.ersterScheitel + i]; };
   switch (e.art) {
     case CadArt::Linie:
@@ -44,7 +50,7 @@ double kennwert(const CadModell& m, const CadEntitaet& e) {
     case CadArt::Kreis:
       return e.extrusion.z;
     case CadArt::Einfuegung: {
-      const CadEntitaet& attribut = (&e)[1];  // the attribute follows its insert
+      const CadEntitaet& attribut = danach;  // the attribute follows its insert
       return attribut.istAttribut && m.namen[attribut.kennung] == "NR" ? std::stod(m.texte[attribut.text]) : -1;
     }
     case CadArt::Flaeche:
@@ -108,8 +114,9 @@ TEST(DxfLeser, LiestJedeArtAusJederVersion) {
       ASSERT_TRUE(dxfLesen(datei(z.datei), modelle[z.datei]).ok);
     }
     const CadModell& m = modelle[z.datei];
-    const CadEntitaet* e = suche(m, z.art, z.nummer, z.aufPapier);
-    ASSERT_TRUE(e);
+    const std::optional<Fund> fund = suche(m, z.art, z.nummer, z.aufPapier);
+    ASSERT_TRUE(fund);
+    const CadEntitaet* e = &fund->e;
     CadPunkt p = e->scheitelAnzahl > 0 && z.art != CadArt::Einfuegung ? m.scheitel[e->ersterScheitel].p : e->a;
     EXPECT_DOUBLE_EQ(p.x, z.x);
     EXPECT_DOUBLE_EQ(p.y, z.y);
@@ -117,7 +124,7 @@ TEST(DxfLeser, LiestJedeArtAusJederVersion) {
     if (z.text) {
       EXPECT_EQ(m.texte.at(e->text), z.text);
     }
-    EXPECT_NEAR(kennwert(m, *e), z.kennwert, 1e-9);
+    EXPECT_NEAR(kennwert(m, *e, fund->danach), z.kennwert, 1e-9);
   }
 }
 
@@ -128,8 +135,8 @@ TEST(DxfLeser, SchraffurraenderAlsGeschlosseneScheitelfolgen) {
     SCOPED_TRACE(d);
     CadModell m;
     ASSERT_TRUE(dxfLesen(datei(d), m).ok);
-    const CadEntitaet* voll = suche(m, CadArt::Schraffurrand, 0, false);
-    const CadEntitaet* muster = suche(m, CadArt::Schraffurrand, 1, false);
+    const std::optional<CadEntitaet> voll = suche(m, CadArt::Schraffurrand, 0, false)->e;
+    const std::optional<CadEntitaet> muster = suche(m, CadArt::Schraffurrand, 1, false)->e;
     ASSERT_TRUE(voll && muster);
     EXPECT_TRUE(voll->gefuellt);
     ASSERT_EQ(voll->pfadAnzahl, 2u);

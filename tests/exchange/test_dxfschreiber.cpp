@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <optional>
 
 #include "exchange/dxfleser.h"
 #include "exchange/dxfschreiber.h"
@@ -64,10 +65,10 @@ void exportiere(Export& e) {
   ASSERT_TRUE(dxfLesen(e.text, e.m).ok);
 }
 
-const CadEntitaet* erste(const std::vector<CadEntitaet>& liste, CadArt art) {
+std::optional<CadEntitaet> erste(const CadEntitaetenliste& liste, CadArt art) {
   for (const CadEntitaet& x : liste)
-    if (x.art == art) return &x;
-  return nullptr;
+    if (x.art == art) return x;
+  return std::nullopt;
 }
 
 TEST(DxfSchreiber, JedeArtKommtMitLayerFarbeLinientypUndStaerkeZurueck) {
@@ -82,14 +83,14 @@ TEST(DxfSchreiber, JedeArtKommtMitLayerFarbeLinientypUndStaerkeZurueck) {
   EXPECT_TRUE(m.layerNamens("Details$Unterebene 1")->aus) << "a hidden sublayer";
   for (const Stilfall& f : kFaelle) {
     SCOPED_TRACE(artangaben(f.art).name);
-    const CadEntitaet* x = erste(m.entitaeten, f.cad);
+    std::optional<CadEntitaet> x = erste(m.entitaeten, f.cad);
     // The three layers' own lines come first.
-    if (f.art == Elementart::Linie) x = &m.entitaeten[4];
+    if (f.art == Elementart::Linie) x = m.entitaeten[4];
     // Dimensions come before it and have no line type of their own.
     if (f.art == Elementart::Wandlinie2)
       for (const CadEntitaet& y : m.entitaeten)
-        if (y.art == CadArt::Linie && y.linientyp != kKeinIndex) x = &y;
-    ASSERT_NE(x, nullptr);
+        if (y.art == CadArt::Linie && y.linientyp != kKeinIndex) x = y;
+    ASSERT_TRUE(x);
     ASSERT_NE(x->linientyp, kKeinIndex);
     EXPECT_EQ(m.namen[x->layer], "Grundriss$Möbel");
     EXPECT_EQ(m.namen[x->linientyp], f.linientyp);
@@ -106,28 +107,28 @@ TEST(DxfSchreiber, JedeArtKommtMitLayerFarbeLinientypUndStaerkeZurueck) {
   EXPECT_EQ(l.a.x, X(10.0));
   EXPECT_EQ(l.a.y, Y(20.0));
   EXPECT_EQ(l.b.y, Y(70.0));
-  const CadEntitaet* p = erste(m.entitaeten, CadArt::Polylinie);
+  const std::optional<CadEntitaet> p = erste(m.entitaeten, CadArt::Polylinie);
   ASSERT_EQ(p->scheitelAnzahl, 4u);
   EXPECT_EQ(m.scheitel[p->ersterScheitel + 2].p.x, X(60.0));
   EXPECT_EQ(m.scheitel[p->ersterScheitel + 2].p.y, Y(70.0));
   // The turned ellipse: centre exact, major axis 30 along 15 degrees.
-  const CadEntitaet* b = erste(m.entitaeten, CadArt::Ellipse);
+  const std::optional<CadEntitaet> b = erste(m.entitaeten, CadArt::Ellipse);
   EXPECT_EQ(b->a.y, Y(40.0));
   EXPECT_NEAR(std::hypot(b->b.x, b->b.y), 30 * s, 1e-9);
   EXPECT_NEAR(b->verhaeltnis, 0.5, 1e-15);
   // A line of text through the file's code page, with an escape for what it lacks.
-  const CadEntitaet* t = nullptr;
+  std::optional<CadEntitaet> t;
   for (const CadEntitaet& x : m.entitaeten)
-    if (x.art == CadArt::Text && m.texte[x.text] == "Höhe → ±0") t = &x;
-  ASSERT_NE(t, nullptr);
+    if (x.art == CadArt::Text && m.texte[x.text] == "Höhe → ±0") t = x;
+  ASSERT_TRUE(t);
   EXPECT_EQ(t->a.y, Y(6.0));
   // Texts of several lines are paragraph texts.
   EXPECT_EQ(std::count_if(m.entitaeten.begin(), m.entitaeten.end(),
                           [](const CadEntitaet& x) { return x.art == CadArt::MText; }),
             2);
   // The named group is a block with an insert of it.
-  const CadEntitaet* ins = erste(m.entitaeten, CadArt::Einfuegung);
-  ASSERT_NE(ins, nullptr);
+  const std::optional<CadEntitaet> ins = erste(m.entitaeten, CadArt::Einfuegung);
+  ASSERT_TRUE(ins);
   ASSERT_NE(m.blockNamens(m.namen[ins->block]), nullptr);
   EXPECT_EQ(e.bericht.uebersprungen.at("Bitmap"), 1u);
   EXPECT_EQ(e.bericht.uebersprungen.at("Verlauf"), 1u);

@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <utility>
 
@@ -46,6 +47,13 @@ Dateiabbild& Dateiabbild::operator=(Dateiabbild&& anderes) noexcept {
     fehler_ = std::move(anderes.fehler_);
   }
   return *this;
+}
+
+void Dateiabbild::gibFrei(std::size_t bis) {
+  if (!abbild_) return;
+  const std::size_t seite = static_cast<std::size_t>(::sysconf(_SC_PAGESIZE));
+  const std::size_t laenge = std::min(bis, groesse_) / seite * seite;
+  if (laenge > 0) ::madvise(const_cast<char*>(abbild_), laenge, MADV_DONTNEED);
 }
 
 void Dateiabbild::schliessen() {

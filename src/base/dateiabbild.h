@@ -26,6 +26,10 @@ class Dateiabbild {
   bool oeffnen(const std::filesystem::path& pfad);
 
   std::string_view daten() const { return abbild_ ? std::string_view(abbild_, groesse_) : std::string_view(puffer_); }
+  // The pages before byte `bis` are read and may leave memory: a reader that
+  // goes through the file once keeps its footprint small. Reading them again
+  // still works (they come back from the file).
+  void gibFrei(std::size_t bis);
   bool abgebildet() const { return abbild_ != nullptr; }
   const std::string& fehler() const { return fehler_; }
 

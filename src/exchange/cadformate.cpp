@@ -69,17 +69,23 @@ std::optional<std::string> cadVersionsfrage(std::string_view code) {
 }
 
 int cadPunktdarstellung(std::string_view text) {
-  int nachZeilen = -1;
-  while (!text.empty()) {
-    const std::size_t ende = text.find('\n');
-    const std::string_view zeile = ohneRand(text.substr(0, ende));
-    text = ende == std::string_view::npos ? std::string_view{} : text.substr(ende + 1);
-    if (nachZeilen > 0 && --nachZeilen == 0) {
-      int wert = 0;
-      const auto [p, fehler] = std::from_chars(zeile.data(), zeile.data() + zeile.size(), wert);
-      return fehler == std::errc{} && p == zeile.data() + zeile.size() ? wert : 0;
+  // Only lines that start with "$" can be the variable's name; memchr finds
+  // them fast in files of hundreds of megabytes.
+  for (std::size_t p = text.find('$'); p != std::string_view::npos; p = text.find('$', p + 1)) {
+    const std::size_t anfang = text.rfind('\n', p) == std::string_view::npos ? 0 : text.rfind('\n', p) + 1;
+    const std::size_t ende = std::min(text.find('\n', p), text.size());
+    if (klein(ohneRand(text.substr(anfang, ende - anfang))) != "$pdmode") continue;
+    // The line two lines further on.
+    std::size_t vor = ende, zeile = ende;
+    for (int i = 0; i < 2; ++i) {
+      if (zeile >= text.size()) return 0;
+      vor = zeile;
+      zeile = std::min(text.find('\n', zeile + 1), text.size());
     }
-    if (nachZeilen < 0 && zeile.size() == 7 && zeile[0] == '$' && klein(zeile) == "$pdmode") nachZeilen = 2;
+    const std::string_view wert = ohneRand(text.substr(vor + 1, zeile - vor - 1));
+    int zahl = 0;
+    const auto [q, fehler] = std::from_chars(wert.data(), wert.data() + wert.size(), zahl);
+    return fehler == std::errc{} && q == wert.data() + wert.size() ? zahl : 0;
   }
   return 0;
 }

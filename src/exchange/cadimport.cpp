@@ -214,10 +214,11 @@ CadDatei ladeCadDatei(const std::string& pfad) {
   const std::string_view daten = abbild.daten();
   switch (leser) {
     case CadLeser::Dxf: {
-      const DxfErgebnis e = dxfLesen(daten, d.modell);
+      // Before the reader, which lets the pages it has read go.
+      d.punktdarstellung = cadPunktdarstellung(daten);
+      const DxfErgebnis e = dxfLesen(daten, d.modell, [&abbild](std::size_t bis) { abbild.gibFrei(bis); });
       d.fehler = e.fehler;
       d.gelesen = e.ok || !d.modell.entitaeten.empty() || !d.modell.bloecke.empty();
-      d.punktdarstellung = cadPunktdarstellung(daten);
       break;
     }
     default:

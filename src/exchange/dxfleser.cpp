@@ -359,8 +359,10 @@ void DxfLeserKern::entitaet(std::size_t ziel, std::string_view art) {
   }
 }
 
-DxfErgebnis dxfLesen(std::string_view daten, CadModell& modell) {
-  return DxfLeserKern(daten, modell).lesen();
+DxfErgebnis dxfLesen(std::string_view daten, CadModell& modell, std::function<void(std::size_t gelesen)> gelesen) {
+  DxfLeserKern kern(daten, modell);
+  kern.meldeGelesen(std::move(gelesen));
+  return kern.lesen();
 }
 
 }  // namespace quarzel

@@ -7,6 +7,7 @@
 // escapes are resolved in both.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -20,6 +21,7 @@ struct DxfErgebnis {
   std::string fehler;  // German, for the user; what was read up to it stays in the model
 };
 
-DxfErgebnis dxfLesen(std::string_view daten, CadModell& modell);
+// `gelesen`, when given, hears every few megabytes how far the reader got.
+DxfErgebnis dxfLesen(std::string_view daten, CadModell& modell, std::function<void(std::size_t gelesen)> gelesen = {});
 
 }  // namespace quarzel

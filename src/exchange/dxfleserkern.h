@@ -45,6 +45,7 @@ class DxfLeserKern {
         m_(modell),
         layerNull_(m_.name("0")),
         abtastungRest_(kAbtastungSockel + static_cast<std::int64_t>(daten.size() / 4)) {}
+  void meldeGelesen(std::function<void(std::size_t)> gelesen) { token_.gelesen = std::move(gelesen); }
 
   DxfErgebnis lesen() {
     DxfErgebnis ergebnis = abschnitte();

@@ -10,6 +10,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -36,6 +37,10 @@ class DxfToken {
   // How many bytes are still to come.
   std::size_t rest() const { return daten_.size() - pos_; }
 
+  // Called with the bytes read so far every few megabytes, so that the owner
+  // of mapped bytes can let the read pages go.
+  std::function<void(std::size_t gelesen)> gelesen;
+
   // The value as a number; a value that is none sets the error and gives 0.
   double zahl(const DxfPaar& paar);
   std::int64_t ganzzahl(const DxfPaar& paar);
@@ -48,6 +53,7 @@ class DxfToken {
 
   std::string_view daten_;
   std::size_t pos_ = 0;
+  std::size_t naechsteMeldung_ = 0;
   std::size_t zeile_ = 0;
   bool binaer_ = false;
   bool einByteCodes_ = false;  // binary files of R12 and older: 255 escapes a two-byte code

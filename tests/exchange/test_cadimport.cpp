@@ -68,6 +68,8 @@ TEST(CadImport, VersionsfrageUndPunktdarstellung) {
   EXPECT_EQ(cadPunktdarstellung("  9\n$pdmode\n 70\n  35\n"), 35);
   EXPECT_EQ(cadPunktdarstellung("9\n$PDMODE\n70\nx\n"), 0);
   EXPECT_EQ(cadPunktdarstellung("9\n$PDSIZE\n40\n3\n"), 0);
+  EXPECT_EQ(cadPunktdarstellung("9\r\n$PdMode\r\n70\r\n3"), 3);
+  EXPECT_EQ(cadPunktdarstellung("9\n$PDMODE\n70"), 0);
 
   // Answering No leaves the drawing as it was; Yes imports.
   for (const bool ja : {false, true}) {

@@ -1,48 +1,35 @@
 // quarzel-cli info DATEI: the report of zeichnungsinfo.h on stdout; for a
-// DXF file what the reader found in it (cadbericht.h), read from the
-// mapped file.
-#include <algorithm>
-#include <cctype>
-#include <filesystem>
+// CAD file what its reader found in it (cadbericht.h).
 #include <iostream>
 
 #include "app/cli_befehle.h"
-#include "base/dateiabbild.h"
 #include "exchange/cadbericht.h"
-#include "exchange/dxfleser.h"
+#include "exchange/cadformate.h"
+#include "exchange/cadimport.h"
 #include "store/zeichnungsinfo.h"
 
 namespace quarzel {
 
 namespace {
 
-bool istDxf(const std::string& datei) {
-  std::string endung = std::filesystem::path(datei).extension().string();
-  std::transform(endung.begin(), endung.end(), endung.begin(), [](unsigned char c) { return std::tolower(c); });
-  return endung == ".dxf";
-}
-
 // What was read is reported even when the file breaks off; the exit code
 // tells that it did.
-int dxfInfo(const std::string& datei, std::ostream& aus, Benutzer& benutzer) {
-  Dateiabbild abbild;
-  if (!abbild.oeffnen(datei)) {
-    benutzer.meldung(abbild.fehler(), Meldungsart::Fehler);
+int cadInfo(const std::string& datei, std::ostream& aus, Benutzer& benutzer) {
+  const CadDatei d = ladeCadDatei(datei);
+  if (!d.gelesen && d.modell.entitaeten.empty()) {
+    benutzer.meldung(d.fehler, Meldungsart::Fehler);
     return 1;
   }
-  const std::string_view daten = abbild.daten();
-  CadModell modell;
-  const DxfErgebnis ergebnis = dxfLesen(daten, modell);
-  aus << cadbericht(modell);
+  aus << cadbericht(d.modell);
   aus.flush();
-  if (!ergebnis.ok) benutzer.meldung(ergebnis.fehler, Meldungsart::Fehler);
-  return ergebnis.ok && aus ? 0 : 1;
+  if (!d.fehler.empty()) benutzer.meldung(d.fehler, Meldungsart::Fehler);
+  return d.fehler.empty() && aus ? 0 : 1;
 }
 
 }  // namespace
 
 int cliInfo(const std::string& datei, std::ostream& aus, Benutzer& benutzer) {
-  if (istDxf(datei)) return dxfInfo(datei, aus, benutzer);
+  if (cadLeser(datei) != CadLeser::Keiner) return cadInfo(datei, aus, benutzer);
   const std::optional<std::string> bericht = zeichnungsinfoAusDatei(datei, benutzer);
   if (!bericht) return 1;
   aus << *bericht;

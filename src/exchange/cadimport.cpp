@@ -4,6 +4,7 @@
 #include <cmath>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 
 #include "base/dateiabbild.h"
 #include "exchange/cadaufloesung.h"
@@ -22,50 +23,32 @@ namespace {
 
 constexpr std::int32_t kMeldeschritt = 1000;
 
-// Millimetres per unit of the file's unit code; unitless files count as mm.
+// Millimetres per unit, by the file's unit code ($INSUNITS); unitless files
+// (0) count as millimetres.
+constexpr double kMillimeterJeEinheit[] = {1,
+                                           25.4,
+                                           304.8,
+                                           1609344,
+                                           1,
+                                           10,
+                                           1000,
+                                           1e6,
+                                           25.4e-6,
+                                           0.0254,
+                                           914.4,
+                                           1e-7,
+                                           1e-6,
+                                           1e-3,
+                                           100,
+                                           1e4,
+                                           1e5,
+                                           1e12,
+                                           1.495978707e14,
+                                           9.4607304725808e18,
+                                           3.0856775814913673e19};
+
 double millimeterJeEinheit(int code) {
-  switch (code) {
-    case 1:
-      return 25.4;
-    case 2:
-      return 304.8;
-    case 3:
-      return 1609344;
-    case 5:
-      return 10;
-    case 6:
-      return 1000;
-    case 7:
-      return 1e6;
-    case 8:
-      return 25.4e-6;
-    case 9:
-      return 0.0254;
-    case 10:
-      return 914.4;
-    case 11:
-      return 1e-7;
-    case 12:
-      return 1e-6;
-    case 13:
-      return 1e-3;
-    case 14:
-      return 100;
-    case 15:
-      return 1e4;
-    case 16:
-      return 1e5;
-    case 17:
-      return 1e12;
-    case 18:
-      return 1.495978707e14;
-    case 19:
-      return 9.4607304725808e18;
-    case 20:
-      return 3.0856775814913673e19;
-    default:
-      return 1;
-  }
+  return code >= 0 && code < static_cast<int>(std::size(kMillimeterJeEinheit)) ? kMillimeterJeEinheit[code] : 1;
 }
 
 bool istLayoutblock(const std::string& name) {
@@ -127,7 +110,6 @@ class Importlauf {
   }
 
   const CadElementbau& bau() const { return bau_; }
-  const Ebenenzuordnung& zuordnung() const { return zuordnung_; }
 
  private:
   void element(const CadWeltelement& w) {

@@ -257,6 +257,13 @@ struct CadBlock {
   CadEntitaetenliste entitaeten;
 };
 
+// What a reader says of a file: false with a German message when it is
+// damaged; what was read up to the damage stays in the model.
+struct CadLeseergebnis {
+  bool ok = false;
+  std::string fehler;
+};
+
 // A sheet of the file. The model space is the layout named "Model" with an
 // empty block name; every paper-space layout shows the entities of its block
 // (a name in CadModell::bloecke). The paper-space entities of the ENTITIES

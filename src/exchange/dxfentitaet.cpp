@@ -27,6 +27,11 @@ void DxfLeserKern::eigenschaften(CadEntitaet& e, std::string_view art) {
   e.pfeil = e.art == CadArt::Hinweislinie;  // a leader without code 71 has its arrowhead
   if (lw || e.art == CadArt::Hinweislinie) e.ersterScheitel = static_cast<std::uint32_t>(m_.scheitel.size());
   while (vor() && p_.code != 0) {
+    // An embedded object (code 101) repeats the entity in another form (a
+    // paragraph text's columns, a multi-line attribute): the values before it
+    // are the ones to keep, and only the application data after it counts.
+    if (p_.code == 101) eingebettet_ = true;
+    if (eingebettet_ && p_.code < 1000) continue;
     if (gemeinsam(e)) continue;
     int c = p_.code;
     double w = istKoordinate(c) ? zahl() : 0;
@@ -100,10 +105,6 @@ void DxfLeserKern::eigenschaften(CadEntitaet& e, std::string_view art) {
 // TEXT, ATTRIB, ATTDEF: an attribute's code 73 is its field length, 74 its
 // vertical alignment.
 void DxfLeserKern::textpaar(CadEntitaet& e, int c, double w, bool attribut) {
-  // A multi-line attribute repeats itself as an embedded paragraph text after
-  // code 101; the single-line values before it are the ones to keep.
-  if (c == 101) eingebettet_ = true;
-  if (eingebettet_) return;
   if (c == 1) {
     e.text = neuerText(textKlartext(text()));
   } else if (attribut && c == 2) {

@@ -16,10 +16,7 @@
 
 namespace quarzel {
 
-struct DxfErgebnis {
-  bool ok = false;
-  std::string fehler;  // German, for the user; what was read up to it stays in the model
-};
+using DxfErgebnis = CadLeseergebnis;
 
 // `gelesen`, when given, hears every few megabytes how far the reader got.
 DxfErgebnis dxfLesen(std::string_view daten, CadModell& modell, std::function<void(std::size_t gelesen)> gelesen = {});

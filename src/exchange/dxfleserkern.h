@@ -188,7 +188,7 @@ class DxfLeserKern {
   double ansichtshoehe_ = 0;
   std::string mtext_;  // the raw pieces of a paragraph text
   bool mtextRichtung_ = false;
-  bool eingebettet_ = false;  // past code 101 of an attribute
+  bool eingebettet_ = false;  // past code 101: an embedded copy of the entity
   CadPunkt ecke_[4];
   int ecken_ = 0;
   // Reused from entity to entity, so that splines cost no allocations each.

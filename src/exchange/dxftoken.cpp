@@ -74,7 +74,7 @@ bool DxfToken::scheitern(std::string text) {
 bool DxfToken::naechstes(DxfPaar& paar) {
   if (!fehler_.empty()) return false;
   if (pos_ >= naechsteMeldung_) {
-    constexpr std::size_t kSchritt = 16u << 20;
+    constexpr std::size_t kSchritt = 4u << 20;
     if (gelesen && pos_ > 0) gelesen(pos_);
     naechsteMeldung_ = pos_ + kSchritt;
   }

@@ -261,5 +261,22 @@ TEST(DxfLeser, BeispieleAndererProgramme) {
   }
 }
 
+// A paragraph text repeats itself as an embedded object after code 101 with
+// other numbers in the same codes: the values before it count.
+TEST(DxfLeser, EingebetteteKopieZaehltNicht) {
+  CadModell m;
+  ASSERT_TRUE(dxfLesen("0\nSECTION\n2\nENTITIES\n0\nMTEXT\n8\n0\n10\n5\n20\n6\n40\n50\n41\n566\n1\nText\n101\n"
+                       "Embedded Object\n10\n1\n20\n0\n11\n5\n21\n6\n40\n566\n41\n0\n1001\nQUARZEL\n1070\n3\n1070\n2\n"
+                       "0\nENDSEC\n0\nEOF\n",
+                       m)
+                  .ok);
+  const CadEntitaet e = m.entitaeten[0];
+  EXPECT_EQ(e.hoehe, 50);
+  EXPECT_EQ(e.breite, 566);
+  EXPECT_EQ(e.a.x, 5);
+  EXPECT_EQ(e.drehung, 0);
+  EXPECT_EQ(e.eigenerStift, 3);
+}
+
 }  // namespace
 }  // namespace quarzel

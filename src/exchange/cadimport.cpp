@@ -207,6 +207,13 @@ CadDatei ladeCadDatei(const std::string& pfad) {
       d.fehler = "Für Dateien dieser Art ist noch kein Leser eingebaut.";
       break;
   }
+  // The resolver and the adapter rely on every index of the model; a reader
+  // guarantees them, and this keeps a slip of one from becoming a crash.
+  if (d.gelesen && !d.modell.indizesGueltig()) {
+    d = CadDatei{};
+    d.pfad = pfad;
+    d.fehler = "Die Datei \"" + pfad + "\" ist beschädigt und kann nicht importiert werden.";
+  }
   return d;
 }
 

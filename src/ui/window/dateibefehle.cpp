@@ -6,12 +6,13 @@
 #include <string_view>
 #include <system_error>
 
+#include "exchange/cadformate.h"
 #include "exchange/dxfschreiber.h"
 #include "settings/konfiguration.h"
-#include "styles/schraffurbibliothek.h"
 #include "store/autosicherung.h"
 #include "store/speichern.h"
 #include "store/zeichnungsdatei.h"
+#include "styles/schraffurbibliothek.h"
 #include "ui/qt/zeichnungsausgabe.h"
 
 namespace quarzel {
@@ -104,6 +105,11 @@ constexpr std::string_view kFehlendeSchraffurenAnfang = "Zur fehlerfreien Darste
 bool Dateibefehle::oeffne(const std::string& eingabe) {
   Beschaeftigt b(beschaeftigt_);
   const std::string pfad = absolut(eingabe);
+  // A CAD file comes into the open drawing, as "Importieren" brings it.
+  if (cadImport && cadLeser(pfad) != CadLeser::Keiner) {
+    cadImport(pfad);
+    return false;
+  }
   if (dateiart(pfad) == Dateiart::Import) {
     benutzer_->meldung(meldungImportFehlt(pfad), Meldungsart::Warnung);
     return false;
@@ -143,7 +149,8 @@ bool Dateibefehle::speichern() {
 bool Dateibefehle::speichernUnter() {
   Beschaeftigt b(beschaeftigt_);
   const std::string vorschlag = zeichnung_->dateiname.empty() ? startordner() : zeichnung_->dateiname;
-  const auto name = benutzer_->dateiSpeichern(TitelSpeichernUnter, bildExport ? Speicherunterfilter : Zeichnungsfilter, vorschlag);
+  const auto name =
+      benutzer_->dateiSpeichern(TitelSpeichernUnter, bildExport ? Speicherunterfilter : Zeichnungsfilter, vorschlag);
   if (!name || name->empty()) return false;
   return speichereUnter(absolut(*name));
 }

@@ -67,6 +67,9 @@ class Dateibefehle {
   // through this instead of saved; it returns "" or the message why not. The
   // drawing keeps its name and counts as not saved.
   std::function<std::string(const std::string& pfad)> bildExport;
+  // A CAD file given to oeffne() (the command line, a recent file) is
+  // imported into the open drawing through this.
+  std::function<void(const std::string& pfad)> cadImport;
   // Hatches a loaded drawing names that are not available: shown by this
   // (the dialog "Fehlende Schraffuren") in place of the loader's message.
   std::function<void(const std::string& meldung, const std::vector<std::string>& namen)> fehlendeSchraffuren;

@@ -31,11 +31,11 @@
 #include "ui/window/dateibefehle.h"
 #include "ui/window/druckbefehle.h"
 #include "ui/window/ebenenbefehle.h"
-#include "ui/window/importbefehle.h"
 #include "ui/window/einstellungsbefehle.h"
 #include "ui/window/fangbefehle.h"
 #include "ui/window/farbwahl.h"
 #include "ui/window/fensteranordnung.h"
+#include "ui/window/importbefehle.h"
 #include "ui/window/markierbefehle.h"
 #include "ui/window/statusleiste.h"
 #include "ui/window/strukturwache.h"
@@ -131,8 +131,8 @@ TFenster::TFenster(Sitzung& sitzung, QWidget* eltern) : QMainWindow(eltern), sit
     if (wahl.format == Ausgabeformat::Png) {
       // A picture file has no paper size, so its resolution decides its pixels.
       einstellung::BitmapSpeichern& bild = sitzung_.einstellungen.bitmapSpeichern;
-      const auto antwort = sitzung_.benutzer.eingabe("Als Bild speichern", "Auflösung (dpi):",
-                                                     std::to_string(bild.dpi > 0 ? bild.dpi : 300));
+      const auto antwort = sitzung_.benutzer.eingabe("Als Bild speichern",
+                                                     "Auflösung (dpi):", std::to_string(bild.dpi > 0 ? bild.dpi : 300));
       if (!antwort) return std::string();
       int dpi = 0;
       const auto [ende, ec] = std::from_chars(antwort->data(), antwort->data() + antwort->size(), dpi);
@@ -163,6 +163,7 @@ TFenster::TFenster(Sitzung& sitzung, QWidget* eltern) : QMainWindow(eltern), sit
       anschluss(), *eigenschaften_, [this] { darstellungAnwenden(sitzung_, *zeichenflaeche_, *werkzeuge_); },
       *menuBar());
   importbefehle_ = new Importbefehle(anschluss(), *menue_.datei, menue_.zuletztTrenner, *menuBar());
+  dateibefehle_->cadImport = [this](const std::string& pfad) { importbefehle_->importiere(pfad); };
   markierbefehle_ = markierbefehleEinrichten(anschluss(), *werkzeuge_, *eigenschaften_, menue_, leisten_,
                                              [this] { befehlsstandSetzen(); });
   new Farbwahl(anschluss(), *eigenschaften_, leisten_);
@@ -211,7 +212,9 @@ void TFenster::werkzeugeEinrichten() {
     Figurzeichnen();
     befehlsstandSetzen();
   });
-  werkzeuge_->panel().melder = [this](const std::string& text) { sitzung_.benutzer.meldung(text, Meldungsart::Fehler); };
+  werkzeuge_->panel().melder = [this](const std::string& text) {
+    sitzung_.benutzer.meldung(text, Meldungsart::Fehler);
+  };
   fangbefehle_ = new Fangbefehle(anschluss(), werkzeuge_->fangeinstellungen(), *menue_.ansicht);
   // Closing waits for the tool event that found the damage to return.
   strukturwache_ = std::make_unique<Strukturwache>(sitzung_, *statusleiste_,
@@ -247,7 +250,8 @@ Tastatur& TFenster::tastatur() {
 void TFenster::Figurzeichnen() {
   // A grid in drawing units follows a change of the scale in force.
   if (sitzung_.einstellungen.zeichenhilfen.rasterMasstabsabhaengig)
-    rasterAusEinstellungen(sitzung_.einstellungen.zeichenhilfen, sitzung_.zeichnung.massstabInKraft(), sitzung_.zeichnung.ansicht);
+    rasterAusEinstellungen(sitzung_.einstellungen.zeichenhilfen, sitzung_.zeichnung.massstabInKraft(),
+                           sitzung_.zeichnung.ansicht);
   statustexteSetzen();
   zeichenflaeche_->neuZeichnen();
 }
@@ -437,8 +441,8 @@ static bool stoertBeimTippen(const QKeySequence& folge) {
   const QKeyCombination k = folge[0];
   if (k.keyboardModifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)) return false;
   const int taste = k.key();
-  return taste < Qt::Key_Escape || taste == Qt::Key_Backspace || taste == Qt::Key_Delete ||
-         taste == Qt::Key_Left || taste == Qt::Key_Right || taste == Qt::Key_End || taste == Qt::Key_Insert;
+  return taste < Qt::Key_Escape || taste == Qt::Key_Backspace || taste == Qt::Key_Delete || taste == Qt::Key_Left ||
+         taste == Qt::Key_Right || taste == Qt::Key_End || taste == Qt::Key_Insert;
 }
 
 void TFenster::setzeKurztasten(bool an) {

@@ -13,6 +13,7 @@
 #include "support/ui/einstellungshilfen.h"
 #include "support/ui/fensterhilfen.h"
 #include "ui/dialogs/cadimportdialog.h"
+#include "ui/window/dateibefehle.h"
 
 namespace quarzel {
 namespace {
@@ -50,6 +51,13 @@ TEST_F(Importbefehle_, ImportiertDenGewaehltenPlanAlsEinenSchritt) {
   EXPECT_TRUE(f->sitzung().cadImport.punkte);
   speicher().rueckgaengig();
   EXPECT_FALSE(speicher().lebendig(1) || speicher().lebendig(2));
+
+  // Opened as a file (command line, recent files), it comes in the same way
+  // into the open drawing, without the dialog.
+  f->importbefehle().vorDialog = [](QDialog&) { ADD_FAILURE() << "no dialog"; };
+  EXPECT_FALSE(f->dateibefehle().oeffne(pfad));
+  EXPECT_EQ(z().ebenen.name(z().ebenen.anzahl()), "plan.dxf");
+  EXPECT_EQ(z().ebenen.anzahl(), ziel + 1);
 }
 
 TEST_F(Importbefehle_, ImUndExportMerktDieOptionen) {

@@ -266,6 +266,12 @@ bool CadAufloeser::schraffur(const CadEntitaet& e, const CadKontext& k, CadWelte
     // vertex and left back to it, so the even-odd fill keeps holes open.
     std::size_t start = puffer_.size();
     scheitelAbbilden(s, true, true, abb, e.a.z);
+    if (puffer_.size() == start) continue;
+    // Each path ends on its own first vertex, so the way to it and back is
+    // the same edge twice, which the outline leaves out as a seam.
+    CadScheitel zurueck = puffer_[start];
+    zurueck.woelbung = 0;
+    if (puffer_.back().p.x != zurueck.p.x || puffer_.back().p.y != zurueck.p.y) puffer_.push_back(zurueck);
     if (etwas) {
       puffer_.push_back(anfang);
     } else {

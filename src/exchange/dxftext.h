@@ -30,7 +30,4 @@ std::string textKlartext(std::string_view text);
 // "a/b", font, height, colour and the other formatting codes removed.
 std::string mtextKlartext(std::string_view text);
 
-// Appends the UTF-8 bytes of a code point.
-void utf8Anhaengen(std::string& aus, char32_t zeichen);
-
 }  // namespace quarzel

@@ -88,6 +88,10 @@ class Canvas {
   virtual void abschliessen() {}
   // Filled with the brush and outlined with the pen.
   virtual void polygon(std::span<const Pixelpunkt> punkte) = 0;
+  // The same area filled with the brush only, no outline: for outlines that
+  // walk a seam there and back (a hole joined to its outline), whose pen
+  // would show the seam. Canvases without the choice draw polygon().
+  virtual void flaeche(std::span<const Pixelpunkt> punkte) { polygon(punkte); }
   virtual void rechteckFuellen(const Pixelrechteck& r, Farbe farbe) = 0;
   virtual void pixel(int x, int y, Farbe farbe) = 0;
   virtual void text(double x, double y, std::string_view utf8, const Schriftangaben& schrift, Farbe farbe) = 0;

@@ -83,42 +83,69 @@ bool innenSichtbar(const Anzeigeschalter& s, Fuellart art) {
 }
 
 // A hole joined to its outline along a seam (ring areas, "Loch in Polygon
-// schneiden") walks the seam there and back. The outline leaves out every
-// edge that is also walked the other way, so the seam, which has no width,
-// is not drawn. False when the closed outline `zu` has no such edge.
-bool zeichneOhneNaht(Zeichenkontext& k, const Umrissstil& stil, std::span<const Pixelpunkt> zu) {
-  if (zu.size() < 4) return false;
+// schneiden", hatches with islands) walks the seam there and back: an edge
+// that the closed outline `zu` also walks the other way has no width.
+class Nahtsuche {
+ public:
+  explicit Nahtsuche(std::span<const Pixelpunkt> zu) : zu_(zu) {
+    kanten_.clear();
+    for (std::size_t i = 0; i + 1 < zu.size(); ++i) kanten_.insert(kante(zu[i], zu[i + 1]));
+  }
+  bool naht(std::size_t i) const {
+    const Pixelpunkt p = zu_[i], q = zu_[i + 1];
+    return (p.x != q.x || p.y != q.y) && kanten_.count(kante(q, p)) != 0;
+  }
+  bool irgendeine() const {
+    for (std::size_t i = 0; i + 1 < zu_.size(); ++i)
+      if (naht(i)) return true;
+    return false;
+  }
+
+ private:
   struct Kante {
     std::uint64_t a, b, c, d;
     bool operator==(const Kante&) const = default;
   };
   struct Streuung {
     std::size_t operator()(const Kante& e) const {
-      return std::hash<std::uint64_t>{}(e.a ^ (e.b * 0x9E3779B97F4A7C15ULL) ^ (e.c << 1) ^ (e.d * 0xC2B2AE3D27D4EB4FULL));
+      return std::hash<std::uint64_t>{}(e.a ^ (e.b * 0x9E3779B97F4A7C15ULL) ^ (e.c << 1) ^
+                                        (e.d * 0xC2B2AE3D27D4EB4FULL));
     }
   };
-  const auto kante = [](Pixelpunkt p, Pixelpunkt q) {
-    return Kante{std::bit_cast<std::uint64_t>(p.x), std::bit_cast<std::uint64_t>(p.y), std::bit_cast<std::uint64_t>(q.x),
-                 std::bit_cast<std::uint64_t>(q.y)};
-  };
-  static thread_local std::unordered_set<Kante, Streuung> kanten;
-  kanten.clear();
-  for (std::size_t i = 0; i + 1 < zu.size(); ++i) kanten.insert(kante(zu[i], zu[i + 1]));
-  const auto naht = [&](std::size_t i) {
-    const Pixelpunkt p = zu[i], q = zu[i + 1];
-    return (p.x != q.x || p.y != q.y) && kanten.count(kante(q, p)) != 0;
-  };
-  bool gefunden = false;
-  for (std::size_t i = 0; i + 1 < zu.size() && !gefunden; ++i) gefunden = naht(i);
-  if (!gefunden) return false;
+  static Kante kante(Pixelpunkt p, Pixelpunkt q) {
+    return Kante{std::bit_cast<std::uint64_t>(p.x), std::bit_cast<std::uint64_t>(p.y),
+                 std::bit_cast<std::uint64_t>(q.x), std::bit_cast<std::uint64_t>(q.y)};
+  }
+
+  std::span<const Pixelpunkt> zu_;
+  // One set for all searches: outlines are drawn one at a time.
+  static thread_local std::unordered_set<Kante, Streuung> kanten_;
+};
+thread_local std::unordered_set<Nahtsuche::Kante, Nahtsuche::Streuung> Nahtsuche::kanten_;
+
+// Whether the area's outline (closed or not) walks a seam.
+bool hatNaht(std::span<const Pixelpunkt> umriss) {
+  if (umriss.size() < 4) return false;
+  static thread_local std::vector<Pixelpunkt> zu;
+  zu.assign(umriss.begin(), umriss.end());
+  if (zu.front().x != zu.back().x || zu.front().y != zu.back().y) zu.push_back(zu.front());
+  return Nahtsuche(zu).irgendeine();
+}
+
+// The outline without its seams; false when the closed outline `zu` has none.
+bool zeichneOhneNaht(Zeichenkontext& k, const Umrissstil& stil, std::span<const Pixelpunkt> zu) {
+  if (zu.size() < 4) return false;
+  const Nahtsuche suche(zu);
+  if (!suche.irgendeine()) return false;
   static thread_local std::vector<Pixelpunkt> lauf;
   const auto zeichne = [&] {
-    if (lauf.size() >= 2) drawStyledPolyline(k.canvas, k.lauf, stil.stift, stil.farbe, k.linienstil(stil.linienstil), lauf);
+    if (lauf.size() >= 2)
+      drawStyledPolyline(k.canvas, k.lauf, stil.stift, stil.farbe, k.linienstil(stil.linienstil), lauf);
     lauf.clear();
   };
   lauf.clear();
   for (std::size_t i = 0; i + 1 < zu.size(); ++i) {
-    if (naht(i)) {
+    if (suche.naht(i)) {
       zeichne();
       continue;
     }
@@ -150,7 +177,12 @@ void zeichneUmrissUndFlaeche(Zeichenkontext& k, std::int32_t n, std::span<const 
           const Farbe f = fuellung->fuellwert & 0xFFFFFF;
           k.canvas.setzeStift(f, 1);
           k.canvas.setzePinsel(f);
-          k.canvas.polygon(umriss);
+          // The one-pixel pen closes the gaps between neighbouring fills,
+          // but would draw a seam across a hole.
+          if (hatNaht(umriss))
+            k.canvas.flaeche(umriss);
+          else
+            k.canvas.polygon(umriss);
           break;
         }
         case Fuellart::Schraffur:

@@ -50,6 +50,10 @@ class Zustandsfilter final : public Canvas {
     buendelZeichnen();
     ziel_.polygon(p);
   }
+  void flaeche(std::span<const Pixelpunkt> p) override {
+    buendelZeichnen();
+    ziel_.flaeche(p);
+  }
   void rechteckFuellen(const Pixelrechteck& r, Farbe f) override {
     buendelZeichnen();
     ziel_.rechteckFuellen(r, f);

@@ -89,6 +89,9 @@ class Aufzeichnungscanvas : public Canvas {
   }
   void mehrfachPolylinie(std::span<const Pixelpunkt> punkte, std::span<const int> laengen) override;
   void polygon(std::span<const Pixelpunkt> p) override { merke(polygone, {{p.begin(), p.end()}, zustand}, "polygon"); }
+  void flaeche(std::span<const Pixelpunkt> p) override {
+    merke(flaechenOhneRand, {{p.begin(), p.end()}, zustand}, "flaeche");
+  }
   void rechteckFuellen(const Pixelrechteck& r, Farbe f) override {
     merke(fuellungen, {r, f, zustand.modus}, "rechteckFuellen");
   }
@@ -134,6 +137,7 @@ class Aufzeichnungscanvas : public Canvas {
   std::vector<Linienzug> polylinien;
   std::vector<Mehrfachlinie> mehrfachlinien;
   std::vector<Flaeche> polygone;
+  std::vector<Flaeche> flaechenOhneRand;
   std::vector<Rechteckfuellung> fuellungen;
   std::vector<Punkt> pixelListe;
   std::vector<Text> texte;

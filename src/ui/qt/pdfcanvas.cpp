@@ -257,6 +257,19 @@ void PdfCanvas::polygon(std::span<const Pixelpunkt> punkte) {
   dok_.inhalt(zeile_);
 }
 
+void PdfCanvas::flaeche(std::span<const Pixelpunkt> punkte) {
+  if (punkte.size() < 3 || keinPinsel_) return;
+  const std::vector<Pixelpunkt> rest = polygonBeschneiden(punkte, schutzrechteckFuer(breite_, hoehe_, 1024.0));
+  if (rest.size() < 3) return;
+  flaecheSchreiben(wirksam(pinselfarbe_));
+  raus();
+  zeile_.clear();
+  punkt(rest[0], " m\n");
+  for (std::size_t i = 1; i < rest.size(); ++i) punkt(rest[i], " l\n");
+  zeile_ += "h f*\n";
+  dok_.inhalt(zeile_);
+}
+
 void PdfCanvas::rechteckFuellen(const Pixelrechteck& r, Farbe f) {
   if (r.breite <= 0 || r.hoehe <= 0) return;
   const long long l = std::max<long long>(r.links, -1);

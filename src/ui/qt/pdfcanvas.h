@@ -40,6 +40,7 @@ class PdfCanvas final : public Canvas {
   bool kurvenErhalten() const override { return true; }
   void abschliessen() override;
   void polygon(std::span<const Pixelpunkt> punkte) override;
+  void flaeche(std::span<const Pixelpunkt> punkte) override;
   void rechteckFuellen(const Pixelrechteck& r, Farbe farbe) override;
   void pixel(int x, int y, Farbe farbe) override;
   void text(double x, double y, std::string_view utf8, const Schriftangaben& schrift, Farbe farbe) override;

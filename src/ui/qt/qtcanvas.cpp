@@ -307,6 +307,14 @@ void QtCanvas::polygon(std::span<const Pixelpunkt> punkte) {
   if (rest.size() >= 2) maler_->drawPolygon(alsPolygon(rest), Qt::OddEvenFill);
 }
 
+void QtCanvas::flaeche(std::span<const Pixelpunkt> punkte) {
+  vorratZeichnen();
+  const QPen stift = maler_->pen();
+  maler_->setPen(Qt::NoPen);
+  polygon(punkte);
+  maler_->setPen(stift);
+}
+
 void QtCanvas::rechteckFuellen(const Pixelrechteck& r, Farbe farbe) {
   vorratZeichnen();
   if (r.breite <= 0 || r.hoehe <= 0) return;

@@ -95,6 +95,11 @@ void Rueckmeldungscanvas::polygon(std::span<const Pixelpunkt> punkte) {
   if (geaendert_) geaendert_();
 }
 
+void Rueckmeldungscanvas::flaeche(std::span<const Pixelpunkt> punkte) {
+  offen().flaeche(punkte);
+  if (geaendert_) geaendert_();
+}
+
 void Rueckmeldungscanvas::rechteckFuellen(const Pixelrechteck& r, Farbe farbe) {
   offen().rechteckFuellen(r, farbe);
   if (geaendert_) geaendert_();

@@ -48,6 +48,7 @@ class Rueckmeldungscanvas final : public Canvas {
   void polylinie(std::span<const Pixelpunkt> punkte) override;
   void mehrfachPolylinie(std::span<const Pixelpunkt> punkte, std::span<const int> laengen) override;
   void polygon(std::span<const Pixelpunkt> punkte) override;
+  void flaeche(std::span<const Pixelpunkt> punkte) override;
   void rechteckFuellen(const Pixelrechteck& r, Farbe farbe) override;
   void pixel(int x, int y, Farbe farbe) override;
   void text(double x, double y, std::string_view utf8, const Schriftangaben& schrift, Farbe farbe) override;

@@ -77,8 +77,7 @@ void HpglLeser::anweisung(char a, char b) {
     farbe();
   } else if (ist("NP")) {
     abschliessen();
-    for (int i = 0; i < static_cast<int>(stifte_.size()); ++i) stifte_[i].rgb = standardfarbe(i);
-    for (HpglStift& s : stifte_) s.aci = naechsteAci(s.rgb);
+    for (int i = 0; i < static_cast<int>(stifte_.size()); ++i) stifte_[i] = {standardfarbe(i), -1, stifte_[i].breite};
   } else if (ist("CR")) {
     std::array<double, 6> w{0, 255, 0, 255, 0, 255};
     for (double& x : w)
@@ -136,11 +135,7 @@ void HpglLeser::anweisung(char a, char b) {
 
 void HpglLeser::initialisiere(bool ganz) {
   if (ganz) {
-    for (int i = 0; i < static_cast<int>(stifte_.size()); ++i) {
-      stifte_[i].rgb = standardfarbe(i);
-      stifte_[i].aci = naechsteAci(stifte_[i].rgb);
-      stifte_[i].breite = 0.35;
-    }
+    for (int i = 0; i < static_cast<int>(stifte_.size()); ++i) stifte_[i] = {standardfarbe(i), -1, 0.35};
     pos_ = {};
     unten_ = false;
     rahmen_ = {10000, 7500};
@@ -232,8 +227,7 @@ void HpglLeser::farbe() {
   abschliessen();
   double n = 0;
   if (!zahl(n)) {
-    for (int i = 0; i < static_cast<int>(stifte_.size()); ++i) stifte_[i].rgb = standardfarbe(i);
-    for (HpglStift& s : stifte_) s.aci = naechsteAci(s.rgb);
+    for (int i = 0; i < static_cast<int>(stifte_.size()); ++i) stifte_[i] = {standardfarbe(i), -1, stifte_[i].breite};
     return;
   }
   HpglStift& s = stifte_[static_cast<std::size_t>(stiftnummer(n))];
@@ -249,7 +243,7 @@ void HpglLeser::farbe() {
     }
     s.rgb = rgb;
   }
-  s.aci = naechsteAci(s.rgb);
+  s.aci = -1;
 }
 
 // Our line styles know solid, dashed, dotted and dash-dotted lines: the
@@ -363,7 +357,8 @@ CadPunkt HpglLeser::modell(HpglPunkt p) const {
 }
 
 CadEntitaet HpglLeser::entitaet(CadArt art) {
-  const HpglStift& s = stifte_[static_cast<std::size_t>(stift_)];
+  HpglStift& s = stifte_[static_cast<std::size_t>(stift_)];
+  if (s.aci < 0) s.aci = naechsteAci(s.rgb);
   CadEntitaet e;
   e.art = art;
   const std::string layer = "Stift " + std::to_string(stift_);

@@ -19,7 +19,7 @@ struct HpglPunkt {
 
 struct HpglStift {
   std::uint32_t rgb = 0;
-  int aci = 7;           // the nearest index, found once per colour
+  int aci = -1;          // the nearest index, found when the colour is first used
   double breite = 0.35;  // mm
 };
 

@@ -191,7 +191,7 @@ void HpglLeser::kodiertePolylinie() {
       continue;
     }
     if (stiftwahl) {
-      stiftWaehlen(static_cast<int>(w));
+      stiftWaehlen(static_cast<int>(std::clamp(w, 0.0, 255.0)));
       stiftwahl = false;
     } else if (bruch) {
       bruchbits = static_cast<int>(std::clamp(w, 0.0, 26.0));

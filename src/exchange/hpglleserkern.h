@@ -82,7 +82,7 @@ class HpglLeser {
   std::size_t p_ = 0;
   CadModell& m_;
   CadLeseergebnis ergebnis_{true, {}};
-  bool pcl_ = false;  // inside a PCL part of the file: only escapes count
+  bool pcl_ = false;      // inside a PCL part of the file: only escapes count
   bool basis32_ = false;  // PE in 7-bit bytes
 
   // The state that IN resets.

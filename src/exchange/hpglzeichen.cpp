@@ -58,8 +58,8 @@ bool HpglLeser::hpglModus() {
   for (char& c : zeile) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
   p_ = std::min(zeilenende + 1, d_.size());
   const std::size_t sprache = zeile.find("ENTER LANGUAGE");
-  if (sprache != std::string::npos) pcl_ = zeile.find("HPGL", sprache) == std::string::npos &&
-                                           zeile.find("HP-GL", sprache) == std::string::npos;
+  if (sprache != std::string::npos)
+    pcl_ = zeile.find("HPGL", sprache) == std::string::npos && zeile.find("HP-GL", sprache) == std::string::npos;
   return true;
 }
 
@@ -74,7 +74,7 @@ void HpglLeser::ueberspringeEscape() {
     if (p_ < d_.size() && d_[p_] == ':') ++p_;
     return;
   }
-  if (c < 0x21 || c > 0x2F) return;  // a two-character escape such as ESC E
+  if (c < 0x21 || c > 0x2F) return;                              // a two-character escape such as ESC E
   if (p_ < d_.size() && d_[p_] >= 0x60 && d_[p_] <= 0x7E) ++p_;  // the group
   while (p_ < d_.size()) {
     double wert = 0;

@@ -13,6 +13,7 @@
 #include "exchange/cadlinientypen.h"
 #include "exchange/dxfleser.h"
 #include "exchange/ebenenzuordnung.h"
+#include "exchange/hpglleser.h"
 #include "platform/benutzer.h"
 #include "store/elementabbildung.h"
 #include "store/zeichnung.h"
@@ -201,6 +202,12 @@ CadDatei ladeCadDatei(const std::string& pfad) {
       const DxfErgebnis e = dxfLesen(daten, d.modell, [&abbild](std::size_t bis) { abbild.gibFrei(bis); });
       d.fehler = e.fehler;
       d.gelesen = e.ok || !d.modell.entitaeten.empty() || !d.modell.bloecke.empty();
+      break;
+    }
+    case CadLeser::Hpgl: {
+      const CadLeseergebnis e = hpglLesen(daten, d.modell);
+      d.fehler = e.fehler;
+      d.gelesen = e.ok || !d.modell.entitaeten.empty();
       break;
     }
     default:

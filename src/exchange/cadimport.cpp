@@ -11,6 +11,7 @@
 #include "exchange/cadelementbau.h"
 #include "exchange/cadformate.h"
 #include "exchange/cadlinientypen.h"
+#include "exchange/cgmleser.h"
 #include "exchange/dxfleser.h"
 #include "exchange/ebenenzuordnung.h"
 #include "platform/benutzer.h"
@@ -201,6 +202,12 @@ CadDatei ladeCadDatei(const std::string& pfad) {
       const DxfErgebnis e = dxfLesen(daten, d.modell, [&abbild](std::size_t bis) { abbild.gibFrei(bis); });
       d.fehler = e.fehler;
       d.gelesen = e.ok || !d.modell.entitaeten.empty() || !d.modell.bloecke.empty();
+      break;
+    }
+    case CadLeser::Cgm: {
+      const CadLeseergebnis e = cgmLesen(daten, d.modell);
+      d.fehler = e.fehler;
+      d.gelesen = e.ok || !d.modell.entitaeten.empty();
       break;
     }
     default:

@@ -22,6 +22,7 @@ class CgmBinaerParameter : public CgmParameter {
   int aufzaehlung(std::initializer_list<std::string_view>) override { return static_cast<int>(vorzeichenbehaftet(16)); }
   double reell() override { return zahl(g_.reellFest, g_.reellBits); }
   double vdc() override;
+  double skalierungsfaktor() override { return zahl(false, g_.reellBits == 64 && !g_.reellFest ? 64 : 32); }
   CgmFarbwert farbe(bool direkt) override;
   std::string text() override;
 

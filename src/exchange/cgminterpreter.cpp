@@ -119,7 +119,7 @@ void CgmInterpreter::bildbeschreibung(int id, CgmParameter& p) {
   switch (id) {
     case 1:
       z_.skalierung = p.aufzaehlung({"abstract", "metric"});
-      z_.faktor = p.mehr() ? p.reell() : 1;
+      z_.faktor = p.mehr() ? p.skalierungsfaktor() : 1;
       if (!(z_.faktor > 0) || !std::isfinite(z_.faktor)) z_.faktor = 1;
       break;
     case 2:

@@ -36,6 +36,8 @@ class CgmParameter {
   virtual int aufzaehlung(std::initializer_list<std::string_view> namen) = 0;
   virtual double reell() = 0;
   virtual double vdc() = 0;
+  // The metric scale factor: in binary always a floating-point number.
+  virtual double skalierungsfaktor() { return reell(); }
   virtual CgmFarbwert farbe(bool direkt) = 0;
   virtual std::string text() = 0;  // as the file's bytes
 };

@@ -228,11 +228,13 @@ void CgmInterpreter::ellipse(CgmParameter& p, bool bogen, bool geschlossen) {
   }
   double spanne = ende - anfang;
   while (spanne <= 0) spanne += 2 * std::numbers::pi;
-  constexpr int kSchritte = 72;
+  // Coarser once the vertices outgrow the file, so that no input makes
+  // many times its size in memory.
+  const int schritte = m_.scheitel.size() < groesse_ ? 72 : 8;
   std::vector<CadScheitel> ring;
-  for (int i = 0; i <= kSchritte; ++i) {
-    if (!bogen && i == kSchritte) break;
-    const double t = anfang + spanne * i / kSchritte;
+  for (int i = 0; i <= schritte; ++i) {
+    if (!bogen && i == schritte) break;
+    const double t = anfang + spanne * i / schritte;
     ring.push_back(scheitel({c.x + gross * std::cos(t) * ex - klein * std::sin(t) * ey,
                              c.y + gross * std::cos(t) * ey + klein * std::sin(t) * ex, 0}));
   }

@@ -23,7 +23,7 @@ CadFarbe rgbFarbe(std::uint32_t rgb) {
 
 }  // namespace
 
-CgmInterpreter::CgmInterpreter(CadModell& m, bool binaer) : m_(m), binaer_(binaer) {
+CgmInterpreter::CgmInterpreter(CadModell& m, std::size_t groesse) : m_(m), groesse_(groesse) {
   m_.einheiten = 4;
   z_.farbtabelle = grundtabelle();
   vorgabe_ = z_;

@@ -14,7 +14,8 @@ namespace quarzel {
 
 class CgmInterpreter {
  public:
-  CgmInterpreter(CadModell& m, bool binaer);
+  // `groesse`: the file's bytes, which bound how finely curves are sampled.
+  CgmInterpreter(CadModell& m, std::size_t groesse);
 
   // False once the metafile has ended.
   bool element(int klasse, int id, CgmParameter& p);
@@ -77,7 +78,7 @@ class CgmInterpreter {
   void hinzu(const CadEntitaet& e);
 
   CadModell& m_;
-  bool binaer_;
+  std::size_t groesse_;
   CgmGenauigkeit g_;
   Zustand z_, vorgabe_;
   int bilder_ = 0;

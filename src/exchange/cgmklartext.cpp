@@ -78,6 +78,7 @@ double zahlVon(std::string_view s, bool& gut) {
 
 class KlartextParameter : public CgmParameter {
  public:
+  // The tokens after the keyword.
   explicit KlartextParameter(const std::vector<Token>& t) : t_(t) {}
   bool binaer() const override { return false; }
   bool mehr() const override { return i_ < t_.size(); }
@@ -143,7 +144,7 @@ class KlartextParameter : public CgmParameter {
   }
 
   const std::vector<Token>& t_;
-  std::size_t i_ = 0;
+  std::size_t i_ = 1;
   bool fehler_ = false;
 };
 
@@ -193,8 +194,7 @@ bool cgmKlartextLesen(std::string_view d, CgmInterpreter& interpreter, std::stri
     }
     if (tokens.empty() || tokens.front().art != Art::Wort) continue;
     const std::string wort = normiert(tokens.front().roh);
-    const std::vector<Token> parameter(tokens.begin() + 1, tokens.end());
-    KlartextParameter p(parameter);
+    KlartextParameter p(tokens);
     if (wort == "begmfdefaults") {
       interpreter.vorgabenBeginnen();
       continue;

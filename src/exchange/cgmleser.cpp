@@ -35,7 +35,7 @@ bool klartext(std::string_view d) {
 
 CadLeseergebnis cgmLesen(std::string_view daten, CadModell& m) {
   CadLeseergebnis r;
-  CgmInterpreter interpreter(m, !klartext(daten));
+  CgmInterpreter interpreter(m, daten.size());
   r.ok =
       klartext(daten) ? cgmKlartextLesen(daten, interpreter, r.fehler) : cgmBinaerLesen(daten, interpreter, r.fehler);
   interpreter.abschliessen();

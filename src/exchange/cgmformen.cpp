@@ -242,6 +242,24 @@ void CgmInterpreter::ellipse(CgmParameter& p, bool bogen, bool geschlossen) {
   form(ring, bogen ? nullptr : &e);
 }
 
+void CgmInterpreter::bezier(const std::vector<CadPunkt>& q, bool stetig) {
+  const int schritte = m_.scheitel.size() < groesse_ ? 16 : 4;
+  std::vector<CadPunkt> zug;
+  for (std::size_t i = 0; i + 3 < q.size(); i += stetig ? 3 : 4) {
+    if (!stetig || zug.empty()) {
+      if (!zug.empty()) linienzug(zug, false, z_.linie);
+      zug.assign(1, q[i]);
+    }
+    for (int k = 1; k <= schritte; ++k) {
+      const double t = double(k) / schritte, u = 1 - t;
+      const double a = u * u * u, b = 3 * u * u * t, c = 3 * u * t * t, d = t * t * t;
+      zug.push_back({a * q[i].x + b * q[i + 1].x + c * q[i + 2].x + d * q[i + 3].x,
+                     a * q[i].y + b * q[i + 1].y + c * q[i + 2].y + d * q[i + 3].y, 0});
+    }
+  }
+  linienzug(zug, false, z_.linie);
+}
+
 void CgmInterpreter::text(CgmParameter& p, int art) {
   if (art == 6) {
     const bool fertig = p.aufzaehlung({"notfinal", "final"}) != 0;
@@ -299,6 +317,13 @@ void CgmInterpreter::grundelement(int id, CgmParameter& p) {
         for (const CadPunkt& q : punkte) ring.push_back(scheitel(q));
         form(ring, nullptr);
       }
+      return;
+    }
+    case 26: {
+      const bool stetig = p.index() == 2;
+      while (p.mehr() && !p.fehler()) punkte.push_back(punkt(p));
+      if (p.fehler() && !punkte.empty()) punkte.pop_back();
+      bezier(punkte, stetig);
       return;
     }
     case 4:

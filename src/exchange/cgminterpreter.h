@@ -73,6 +73,8 @@ class CgmInterpreter {
   void polygonsatz(CgmParameter& p);
   void bogenform(CadPunkt mitte, double r, double anfang, double ende, int schluss);
   void ellipse(CgmParameter& p, bool bogen, bool geschlossen);
+  // Cubic Bézier segments: joined (each after the first adds three points) or each of four of its own.
+  void bezier(const std::vector<CadPunkt>& q, bool stetig);
   void text(CgmParameter& p, int art);
   void textAusgeben();
   void hinzu(const CadEntitaet& e);

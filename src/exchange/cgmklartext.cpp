@@ -22,7 +22,7 @@ struct Schluessel {
 };
 
 // The keywords of the elements the interpreter knows, by class and id.
-constexpr std::array<Schluessel, 52> kSchluessel{{
+constexpr std::array<Schluessel, 53> kSchluessel{{
     {"begmf", 0, 1},         {"endmf", 0, 2},        {"begpic", 0, 3},        {"begpicbody", 0, 4},
     {"endpic", 0, 5},        {"mfversion", 1, 1},    {"mfdesc", 1, 2},        {"vdctype", 1, 3},
     {"integerprec", 1, 4},   {"realprec", 1, 5},     {"indexprec", 1, 6},     {"colrprec", 1, 7},
@@ -33,9 +33,10 @@ constexpr std::array<Schluessel, 52> kSchluessel{{
     {"polygon", 4, 7},       {"polygonset", 4, 8},   {"cellarray", 4, 9},     {"rect", 4, 11},
     {"circle", 4, 12},       {"arc3pt", 4, 13},      {"arc3ptclose", 4, 14},  {"arcctr", 4, 15},
     {"arcctrclose", 4, 16},  {"ellipse", 4, 17},     {"elliparc", 4, 18},     {"elliparcclose", 4, 19},
-    {"linetype", 5, 2},      {"linewidth", 5, 3},    {"linecolr", 5, 4},      {"textcolr", 5, 14},
-    {"charheight", 5, 15},   {"charori", 5, 16},     {"textalign", 5, 18},    {"intstyle", 5, 22},
-    {"fillcolr", 5, 23},     {"edgetype", 5, 27},    {"edgewidth", 5, 28},    {"edgecolr", 5, 29},
+    {"polybezier", 4, 26},   {"linetype", 5, 2},     {"linewidth", 5, 3},     {"linecolr", 5, 4},
+    {"textcolr", 5, 14},     {"charheight", 5, 15},  {"charori", 5, 16},      {"textalign", 5, 18},
+    {"intstyle", 5, 22},     {"fillcolr", 5, 23},    {"edgetype", 5, 27},     {"edgewidth", 5, 28},
+    {"edgecolr", 5, 29},
 }};
 constexpr Schluessel kKantenSichtbar{"edgevis", 5, 30};
 constexpr Schluessel kFarbtabelle{"colrtable", 5, 34};

@@ -147,6 +147,8 @@ void CgmInterpreter::flaeche(const std::vector<std::vector<CadScheitel>>& ringe,
 }
 
 void CgmInterpreter::form(const std::vector<CadScheitel>& ring, const CadEntitaet* randStatt) {
+  for (const CadScheitel& s : ring)
+    if (!endlich(s.p) || !std::isfinite(s.woelbung)) return;
   flaeche({ring}, randStatt);
   if (z_.kanteSichtbar && ring.size() >= 2) rand(ring, randStatt, z_.kante);
 }
@@ -222,6 +224,7 @@ void CgmInterpreter::ellipse(CgmParameter& p, bool bogen, bool geschlossen) {
   }
   CadEntitaet e = neu(CadArt::Ellipse, z_.linie);
   e.a = c, e.b = {ax, ay, 0}, e.verhaeltnis = klein / gross, e.anfang = anfang, e.ende = ende;
+  if (!std::isfinite(anfang + ende)) return;
   if (bogen && !geschlossen) {
     hinzu(e);
     return;
@@ -279,7 +282,7 @@ void CgmInterpreter::text(CgmParameter& p, int art) {
   strich.farbe = z_.textfarbe;
   CadEntitaet e = neu(CadArt::Text, strich);
   e.a = e.b = a;
-  e.hoehe = laenge(z_.zeichenhoehe);
+  e.hoehe = std::isfinite(laenge(z_.zeichenhoehe)) ? laenge(z_.zeichenhoehe) : 0;
   const double drehung = std::atan2(z_.y2 < z_.y1 ? -z_.basisY : z_.basisY, z_.x2 < z_.x1 ? -z_.basisX : z_.basisX);
   e.drehung = std::isfinite(drehung) ? drehung * kGrad : 0;
   constexpr std::int16_t kWaagrecht[] = {0, 0, 1, 2, 0};

@@ -30,7 +30,8 @@ CgmInterpreter::CgmInterpreter(CadModell& m, std::size_t groesse) : m_(m), groes
 }
 
 bool CgmInterpreter::element(int klasse, int id, CgmParameter& p) {
-  if (offenerText_ && !(klasse == 4 && id == 6) && klasse == 4) textAusgeben();
+  // A text left open ends at the next primitive that does not append to it.
+  if (offenerText_ && klasse == 4 && id != 6) textAusgeben();
   switch (klasse) {
     case 0:
       if (id == 2) return false;  // END METAFILE

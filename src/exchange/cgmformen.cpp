@@ -4,6 +4,7 @@
 #include <numbers>
 
 #include "exchange/cgminterpreter.h"
+#include "exchange/dxfzuordnung.h"
 
 namespace quarzel {
 
@@ -80,7 +81,9 @@ double CgmInterpreter::breite(int modus, double wert) const {
 CadEntitaet CgmInterpreter::neu(CadArt art, const Strich& s) {
   CadEntitaet e;
   e.art = art;
-  e.farbe = s.farbe;
+  const std::uint32_t farbe = rgb(s.farbe);
+  // White stays white: it covers what lies beneath, as on the file's own background.
+  e.farbe = {CadFarbe::Art::Rgb, farbe, static_cast<std::int16_t>(farbe == 0xFFFFFF ? 256 : naechsteAci(farbe))};
   e.linientyp = linientyp(s.typ);
   const double staerke = s.breite * 100;
   e.linienstaerke = std::isfinite(staerke) ? static_cast<std::int16_t>(std::clamp(std::lround(staerke), 0L, 2000L))

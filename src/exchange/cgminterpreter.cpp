@@ -4,8 +4,6 @@
 #include <algorithm>
 #include <cmath>
 
-#include "exchange/dxfzuordnung.h"
-
 namespace quarzel {
 
 namespace {
@@ -15,10 +13,6 @@ constexpr std::uint32_t kMaxFarbindex = 65535;
 
 std::vector<std::uint32_t> grundtabelle() {
   return {0xFFFFFF, 0x000000, 0xFF0000, 0x00FF00, 0x0000FF, 0xFFFF00, 0xFF00FF, 0x00FFFF};
-}
-
-CadFarbe rgbFarbe(std::uint32_t rgb) {
-  return {CadFarbe::Art::Rgb, rgb, static_cast<std::int16_t>(naechsteAci(rgb))};
 }
 
 }  // namespace
@@ -163,10 +157,10 @@ void CgmInterpreter::attribut(int id, CgmParameter& p) {
       z_.linie.breite = breite(z_.breitenmodus, z_.breitenmodus == 0 ? p.vdc() : p.reell());
       break;
     case 4:
-      z_.linie.farbe = farbe(p);
+      z_.linie.farbe = p.farbe(z_.direkt);
       break;
     case 14:
-      z_.textfarbe = farbe(p);
+      z_.textfarbe = p.farbe(z_.direkt);
       break;
     case 15:
       z_.zeichenhoehe = std::abs(p.vdc());
@@ -182,7 +176,7 @@ void CgmInterpreter::attribut(int id, CgmParameter& p) {
       z_.innen = p.aufzaehlung({"hollow", "solid", "pat", "hatch", "empty", "geopat", "interp"});
       break;
     case 23:
-      z_.fuellfarbe = farbe(p);
+      z_.fuellfarbe = p.farbe(z_.direkt);
       break;
     case 27:
       z_.kante.typ = static_cast<int>(p.index());
@@ -191,7 +185,7 @@ void CgmInterpreter::attribut(int id, CgmParameter& p) {
       z_.kante.breite = breite(z_.kantenmodus, z_.kantenmodus == 0 ? p.vdc() : p.reell());
       break;
     case 29:
-      z_.kante.farbe = farbe(p);
+      z_.kante.farbe = p.farbe(z_.direkt);
       break;
     case 30:
       z_.kanteSichtbar = p.aufzaehlung({"off", "on"}) == 1;
@@ -209,10 +203,6 @@ void CgmInterpreter::attribut(int id, CgmParameter& p) {
     default:
       break;
   }
-}
-
-CadFarbe CgmInterpreter::farbe(CgmParameter& p) {
-  return rgbFarbe(rgb(p.farbe(z_.direkt)));
 }
 
 std::uint32_t CgmInterpreter::rgb(const CgmFarbwert& f) const {

@@ -27,7 +27,7 @@ class CgmInterpreter {
 
  private:
   struct Strich {
-    CadFarbe farbe{CadFarbe::Art::Rgb, 0, 250};
+    CgmFarbwert farbe{false, 1};  // resolved when drawn: the table may change
     int typ = 1;
     double breite = 0.25;  // millimetres
   };
@@ -38,7 +38,7 @@ class CgmInterpreter {
     int skalierung = 0;  // 0 abstract, 1 metric
     double faktor = 1;
     Strich linie, kante;
-    CadFarbe fuellfarbe{CadFarbe::Art::Rgb, 0, 250}, textfarbe{CadFarbe::Art::Rgb, 0, 250};
+    CgmFarbwert fuellfarbe{false, 1}, textfarbe{false, 1};
     int innen = 0;  // 0 hollow, 1 solid, 2 pattern, 3 hatch, 4 empty
     bool kanteSichtbar = false;
     double zeichenhoehe = 1;
@@ -59,7 +59,6 @@ class CgmInterpreter {
   CadPunkt richtung(CgmParameter& p);
   double laenge(double vdc) const;
   double breite(int modus, double wert) const;
-  CadFarbe farbe(CgmParameter& p);
   std::uint32_t rgb(const CgmFarbwert& f) const;
   std::uint32_t linientyp(int typ);
   bool gespiegelt() const;

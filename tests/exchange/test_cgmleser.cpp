@@ -83,7 +83,7 @@ TEST(CgmLeser, JedesElementImKlartext) {
        0,
        100,
        0xFF8000},
-      {"COLRTABLE 10 0 0 255; LINECOLR 10; LINE (0,0)(2,2);", {A::Polylinie}, 0, 0, 25, 0x0000FF},
+      {"LINECOLR 10; COLRTABLE 10 0 0 255; LINE (0,0)(2,2);", {A::Polylinie}, 0, 0, 25, 0x0000FF},
   };
   for (const Fall& f : faelle) {
     SCOPED_TRACE(f.rumpf);

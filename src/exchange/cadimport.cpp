@@ -11,6 +11,7 @@
 #include "exchange/cadelementbau.h"
 #include "exchange/cadformate.h"
 #include "exchange/cadlinientypen.h"
+#include "exchange/cgmleser.h"
 #include "exchange/dxfleser.h"
 #include "exchange/ebenenzuordnung.h"
 #include "exchange/hpglleser.h"
@@ -206,6 +207,12 @@ CadDatei ladeCadDatei(const std::string& pfad) {
     }
     case CadLeser::Hpgl: {
       const CadLeseergebnis e = hpglLesen(daten, d.modell);
+      d.fehler = e.fehler;
+      d.gelesen = e.ok || !d.modell.entitaeten.empty();
+      break;
+    }
+    case CadLeser::Cgm: {
+      const CadLeseergebnis e = cgmLesen(daten, d.modell);
       d.fehler = e.fehler;
       d.gelesen = e.ok || !d.modell.entitaeten.empty();
       break;

@@ -12,6 +12,7 @@
 #include "exchange/cadformate.h"
 #include "exchange/cadlinientypen.h"
 #include "exchange/dxfleser.h"
+#include "exchange/svgleser.h"
 #include "exchange/ebenenzuordnung.h"
 #include "platform/benutzer.h"
 #include "store/elementabbildung.h"
@@ -201,6 +202,12 @@ CadDatei ladeCadDatei(const std::string& pfad) {
       const DxfErgebnis e = dxfLesen(daten, d.modell, [&abbild](std::size_t bis) { abbild.gibFrei(bis); });
       d.fehler = e.fehler;
       d.gelesen = e.ok || !d.modell.entitaeten.empty() || !d.modell.bloecke.empty();
+      break;
+    }
+    case CadLeser::Svg: {
+      const CadLeseergebnis e = svgLesen(daten, d.modell);
+      d.fehler = e.fehler;
+      d.gelesen = e.ok || !d.modell.entitaeten.empty();
       break;
     }
     default:

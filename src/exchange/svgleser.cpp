@@ -22,7 +22,8 @@ using Eigenschaften = std::vector<std::pair<std::string, std::string>>;
 
 // The presentation attributes that are style properties.
 constexpr std::string_view kStilattribute[] = {"stroke",    "fill",        "color",   "stroke-width", "stroke-dasharray",
-                                               "font-size", "text-anchor", "display", "visibility"};
+                                               "font-size", "text-anchor", "display", "visibility",
+                                               "fill-opacity", "stroke-opacity", "opacity"};
 
 class SvgLauf {
  public:

@@ -180,9 +180,10 @@ std::optional<std::uint32_t> svgFarbe(std::string_view s, std::uint32_t aktuell,
   const std::string n = klein(s);
   for (const Farbname& f : kFarbnamen)
     if (f.name == n) return f.rgb;
-  // url(#…) paints and unknown names: black, as most viewers fall back to.
+  // Gradients and patterns have no one colour: left out, rather than a
+  // black area over the drawing.
   gueltig = s.starts_with("url(");
-  return gueltig ? std::optional<std::uint32_t>(0) : std::nullopt;
+  return std::nullopt;
 }
 
 void svgDeklarationen(std::string_view s, std::vector<std::pair<std::string, std::string>>& aus) {
@@ -277,6 +278,15 @@ void svgStilAnwenden(const std::vector<std::pair<std::string, std::string>>& eig
     } else if (n == "display" || n == "visibility") {
       stil.sichtbar = w != "none" && w != "hidden" && w != "collapse";
     }
+  }
+  // Last, whatever order they came in: the model has no transparency, so
+  // only the wholly transparent matters.
+  for (const auto& [n, w] : eigenschaften) {
+    std::size_t i = 0;
+    double v = 1;
+    if ((n != "fill-opacity" && n != "stroke-opacity" && n != "opacity") || !svgZahl(w, i, v) || v > 0) continue;
+    if (n != "stroke-opacity") stil.fuellung.reset();
+    if (n != "fill-opacity") stil.strich.reset();
   }
 }
 

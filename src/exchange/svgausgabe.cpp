@@ -27,10 +27,17 @@ double laenge(const CadPunkt& p) {
   return std::hypot(p.x, p.y);
 }
 
+// Transforms of extreme numbers can overflow; such a shape is left out.
+bool endlich(const std::vector<CadScheitel>& s, std::size_t ab) {
+  for (std::size_t i = ab; i < s.size(); ++i)
+    if (!std::isfinite(s[i].p.x) || !std::isfinite(s[i].p.y)) return false;
+  return true;
+}
+
 }  // namespace
 
 CadFarbe SvgAusgabe::farbe(std::uint32_t rgb) {
-  if (rgb == letzteRgb_) return letzteFarbe_;
+  if (auto it = farben_.find(rgb); it != farben_.end()) return it->second;
   int beste = 7;
   long besterAbstand = -1;
   for (int i = 1; i < 256; ++i) {
@@ -43,9 +50,9 @@ CadFarbe SvgAusgabe::farbe(std::uint32_t rgb) {
       beste = i;
     }
   }
-  letzteRgb_ = rgb;
-  letzteFarbe_ = {CadFarbe::Art::Rgb, rgb, static_cast<std::int16_t>(beste)};
-  return letzteFarbe_;
+  const CadFarbe f{CadFarbe::Art::Rgb, rgb, static_cast<std::int16_t>(beste)};
+  farben_.emplace(rgb, f);
+  return f;
 }
 
 std::size_t SvgAusgabe::zeichne(const SvgPfad& p, const SvgMatrix& abb, const std::optional<CadEntitaet>& strich,
@@ -131,8 +138,9 @@ void SvgAusgabe::lauf(const SvgPfad& p, const SvgTeilpfad& t, std::size_t von, s
   }
   e.scheitelAnzahl = static_cast<std::uint32_t>(m_.scheitel.size() - e.ersterScheitel);
   punkte_ += e.scheitelAnzahl;
-  if (e.scheitelAnzahl < 2) {
+  if (e.scheitelAnzahl < 2 || !endlich(m_.scheitel, e.ersterScheitel)) {
     m_.scheitel.resize(e.ersterScheitel);
+    if (e.art == CadArt::Spline) m_.zahlen.resize(e.ersteZahl);
     return;
   }
   m_.entitaeten.push_back(e);
@@ -216,7 +224,7 @@ void SvgAusgabe::flaeche(const SvgPfad& p, const SvgMatrix& abb, const CadEntita
       x = s.x, y = s.y;
     }
     pfad.anzahl = static_cast<std::uint32_t>(m_.scheitel.size() - pfad.ersterScheitel);
-    if (pfad.anzahl < 3) {
+    if (pfad.anzahl < 3 || !endlich(m_.scheitel, pfad.ersterScheitel)) {
       m_.scheitel.resize(pfad.ersterScheitel);
       continue;
     }

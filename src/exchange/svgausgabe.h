@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <unordered_map>
 
 #include "exchange/cadmodell.h"
 #include "exchange/svgpfad.h"
@@ -32,8 +33,7 @@ class SvgAusgabe {
 
   CadModell& m_;
   std::size_t punkte_ = 0;
-  std::uint32_t letzteRgb_ = 0xFFFFFFFF;
-  CadFarbe letzteFarbe_;
+  std::unordered_map<std::uint32_t, CadFarbe> farben_;
 };
 
 }  // namespace quarzel

@@ -6,10 +6,12 @@
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <memory>
 #include <string>
 
 #include "exchange/cadimport.h"
+#include "exchange/svgleser.h"
 #include "platform/skriptbenutzer.h"
 #include "store/zeichnung.h"
 
@@ -72,6 +74,18 @@ void BM_SvgImport100000(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_SvgImport100000)->Unit(benchmark::kMillisecond);
+
+// The reader alone, for the share of the import it takes.
+void BM_SvgLesen100000(benchmark::State& state) {
+  std::ifstream f(datei(), std::ios::binary);
+  const std::string daten((std::istreambuf_iterator<char>(f)), std::istreambuf_iterator<char>());
+  for (auto _ : state) {
+    CadModell m;
+    if (!svgLesen(daten, m).ok) state.SkipWithError("not read whole");
+    benchmark::DoNotOptimize(m.entitaeten.size());
+  }
+}
+BENCHMARK(BM_SvgLesen100000)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 }  // namespace quarzel

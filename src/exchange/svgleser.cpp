@@ -18,8 +18,6 @@ constexpr double kMmJePx = 25.4 / 96;
 // `use` inside what `use` draws, as deep as drawings need it.
 constexpr int kMaxVerweistiefe = 8;
 
-using Eigenschaften = std::vector<std::pair<std::string, std::string>>;
-
 // The presentation attributes that are style properties.
 constexpr std::string_view kStilattribute[] = {"stroke",    "fill",        "color",   "stroke-width", "stroke-dasharray",
                                                "font-size", "text-anchor", "display", "visibility",
@@ -60,7 +58,7 @@ class SvgLauf {
   SvgAusgabe aus_;
   SvgStilblatt blatt_;
   SvgPfad pfad_;
-  Eigenschaften eigenschaften_;
+  SvgEigenschaften eigenschaften_;
   std::vector<double> zahlen_;
   std::size_t budget_;
   std::uint32_t ebenen_ = 0;
@@ -309,6 +307,10 @@ CadLeseergebnis SvgLauf::lesen() {
   // y upward, the bottom edge at 0.
   abb = SvgMatrix{1, 0, 0, -1, 0, blatthoehe} * abb;
   m_.einheiten = 4;
+  // Most elements make one entity of a few vertices: reserved, the vectors
+  // are not copied while they grow (untouched pages cost nothing).
+  m_.entitaeten.reserve(d_.knoten.size());
+  m_.scheitel.reserve(d_.knoten.size() * 8);
   SvgStil stil;
   kinder(wurzel, abb * (w.attribut("transform") ? svgTransformation(*w.attribut("transform")) : SvgMatrix{}),
          stilVon(w, stil), layerNamens("0"), 0);

@@ -186,7 +186,7 @@ std::optional<std::uint32_t> svgFarbe(std::string_view s, std::uint32_t aktuell,
   return std::nullopt;
 }
 
-void svgDeklarationen(std::string_view s, std::vector<std::pair<std::string, std::string>>& aus) {
+void svgDeklarationen(std::string_view s, SvgEigenschaften& aus) {
   while (!s.empty()) {
     std::size_t ende = s.find(';');
     const std::string_view d = s.substr(0, ende);
@@ -194,7 +194,7 @@ void svgDeklarationen(std::string_view s, std::vector<std::pair<std::string, std
     if (dp != std::string_view::npos) {
       std::string_view wert = getrimmt(d.substr(dp + 1));
       if (wert.ends_with("!important")) wert = getrimmt(wert.substr(0, wert.size() - 10));
-      aus.emplace_back(std::string(getrimmt(d.substr(0, dp))), std::string(wert));
+      aus.emplace_back(getrimmt(d.substr(0, dp)), wert);
     }
     if (ende == std::string_view::npos) break;
     s.remove_prefix(ende + 1);
@@ -217,7 +217,7 @@ void SvgStilblatt::lesen(std::string_view css) {
     const std::string_view rumpf = css.substr(auf + 1, zu == std::string_view::npos ? zu : zu - auf - 1);
     i = zu == std::string_view::npos ? css.size() : zu + 1;
     if (getrimmt(selektoren).starts_with("@")) continue;
-    std::vector<std::pair<std::string, std::string>> d;
+    SvgEigenschaften d;
     svgDeklarationen(rumpf, d);
     std::size_t k = 0;
     while (k <= selektoren.size()) {
@@ -226,17 +226,17 @@ void SvgStilblatt::lesen(std::string_view css) {
       const std::string_view sel = getrimmt(selektoren.substr(k, komma - k));
       if (!sel.empty() && sel.find_first_of(" >+~[:#") == std::string_view::npos) {
         auto& r = regeln_[std::string(sel)];
-        r.insert(r.end(), d.begin(), d.end());
+        for (const auto& [n, w] : d) r.emplace_back(n, w);
       }
       k = komma + 1;
     }
   }
 }
 
-void SvgStilblatt::deklarationen(std::string_view element, std::string_view klassen,
-                                 std::vector<std::pair<std::string, std::string>>& aus) const {
+void SvgStilblatt::deklarationen(std::string_view element, std::string_view klassen, SvgEigenschaften& aus) const {
   const auto anhaengen = [&](const std::string& sel) {
-    if (auto it = regeln_.find(sel); it != regeln_.end()) aus.insert(aus.end(), it->second.begin(), it->second.end());
+    if (auto it = regeln_.find(sel); it != regeln_.end())
+      for (const auto& [n, w] : it->second) aus.emplace_back(n, w);
   };
   anhaengen("*");
   anhaengen(std::string(element));
@@ -255,7 +255,7 @@ void SvgStilblatt::deklarationen(std::string_view element, std::string_view klas
   }
 }
 
-void svgStilAnwenden(const std::vector<std::pair<std::string, std::string>>& eigenschaften, SvgStil& stil) {
+void svgStilAnwenden(const SvgEigenschaften& eigenschaften, SvgStil& stil) {
   bool gueltig = true;
   for (const auto& [n, w] : eigenschaften) {
     if (n != "color") continue;

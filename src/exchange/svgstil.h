@@ -60,6 +60,10 @@ struct SvgStil {
   bool sichtbar = true;
 };
 
+// Style properties as name and value, pointing into the element's attributes
+// or the style sheet, which outlive them.
+using SvgEigenschaften = std::vector<std::pair<std::string_view, std::string_view>>;
+
 class SvgStilblatt {
  public:
   // Adds the rules of a <style> element's text.
@@ -67,17 +71,16 @@ class SvgStilblatt {
   bool leer() const { return regeln_.empty(); }
   // The declarations for an element of this name and class attribute, least
   // specific first.
-  void deklarationen(std::string_view element, std::string_view klassen,
-                     std::vector<std::pair<std::string, std::string>>& aus) const;
+  void deklarationen(std::string_view element, std::string_view klassen, SvgEigenschaften& aus) const;
 
  private:
   std::unordered_map<std::string, std::vector<std::pair<std::string, std::string>>> regeln_;
 };
 
 // "a:b; c:d" into pairs, appended to `aus`.
-void svgDeklarationen(std::string_view s, std::vector<std::pair<std::string, std::string>>& aus);
+void svgDeklarationen(std::string_view s, SvgEigenschaften& aus);
 
 // Applies the properties in order ("color" first, so that currentColor sees it).
-void svgStilAnwenden(const std::vector<std::pair<std::string, std::string>>& eigenschaften, SvgStil& stil);
+void svgStilAnwenden(const SvgEigenschaften& eigenschaften, SvgStil& stil);
 
 }  // namespace quarzel

@@ -34,7 +34,8 @@ const std::string& datei() {
           << "\" transform=\"translate(0.5 0.5)\">\n";
       switch (i % 5) {
         case 0:
-          f << "<line class=\"w\" x1=\"" << x << "\" y1=\"" << y << "\" x2=\"" << x + 0.8 << "\" y2=\"" << y + 5 << "\"/>\n";
+          f << "<line class=\"w\" x1=\"" << x << "\" y1=\"" << y << "\" x2=\"" << x + 0.8 << "\" y2=\"" << y + 5
+            << "\"/>\n";
           break;
         case 1:
           f << "<path class=\"w\" d=\"M" << x << ' ' << y << " c0.2 1 0.6 1 0.8 0 a0.4 0.4 0 0 1 0 2 l-0.8 1z\"/>\n";

@@ -71,7 +71,8 @@ std::size_t SvgAusgabe::zeichne(const SvgPfad& p, const SvgMatrix& abb, const st
     for (std::size_t i = t.erstes; i <= ende; ++i) {
       if (i < ende && p.segmente[i].art != SvgSegment::Art::Bogen) continue;
       const bool letzter = i == ende;
-      if (i > von || (letzter && t.zu && !nurEinLauf)) lauf(p, t, von, i, nurEinLauf && t.zu, letzter && t.zu, abb, *strich);
+      if (i > von || (letzter && t.zu && !nurEinLauf))
+        lauf(p, t, von, i, nurEinLauf && t.zu, letzter && t.zu, abb, *strich);
       if (!letzter) bogen(p.segmente[i], abb, *strich);
       von = i + 1;
     }
@@ -100,7 +101,8 @@ void SvgAusgabe::lauf(const SvgPfad& p, const SvgTeilpfad& t, std::size_t von, s
     for (std::size_t i = von; i < bis; ++i) punkt(p.segmente[i].x, p.segmente[i].y);
     if (schluss && !geschlossen) punkt(t.x0, t.y0);
     // A closed polyline does not repeat its first point.
-    if (geschlossen && m_.scheitel.size() - e.ersterScheitel > 2 && m_.scheitel.back().p == m_.scheitel[e.ersterScheitel].p)
+    if (geschlossen && m_.scheitel.size() - e.ersterScheitel > 2 &&
+        m_.scheitel.back().p == m_.scheitel[e.ersterScheitel].p)
       m_.scheitel.pop_back();
     e.art = CadArt::Polylinie;
     e.geschlossen = geschlossen;

@@ -19,9 +19,9 @@ constexpr double kMmJePx = 25.4 / 96;
 constexpr int kMaxVerweistiefe = 8;
 
 // The presentation attributes that are style properties.
-constexpr std::string_view kStilattribute[] = {"stroke",    "fill",        "color",   "stroke-width", "stroke-dasharray",
-                                               "font-size", "text-anchor", "display", "visibility",
-                                               "fill-opacity", "stroke-opacity", "opacity"};
+constexpr std::string_view kStilattribute[] = {"stroke",           "fill",         "color",          "stroke-width",
+                                               "stroke-dasharray", "font-size",    "text-anchor",    "display",
+                                               "visibility",       "fill-opacity", "stroke-opacity", "opacity"};
 
 class SvgLauf {
  public:
@@ -277,7 +277,8 @@ void SvgLauf::textAusgeben(const std::string& roh, const SvgMatrix& abb, const S
 CadLeseergebnis SvgLauf::lesen() {
   std::uint32_t wurzel = 0;
   while (wurzel < d_.knoten.size() && d_.knoten[wurzel].name != "svg") ++wurzel;
-  if (wurzel == d_.knoten.size()) return {false, d_.fehler.empty() ? "Die Datei enthält keine SVG-Zeichnung." : d_.fehler};
+  if (wurzel == d_.knoten.size())
+    return {false, d_.fehler.empty() ? "Die Datei enthält keine SVG-Zeichnung." : d_.fehler};
   const SvgKnoten& w = d_.knoten[wurzel];
   // The style sheets first: they apply to the whole drawing.
   for (std::uint32_t i = wurzel; i < d_.knoten.size(); ++i)

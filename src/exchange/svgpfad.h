@@ -11,7 +11,7 @@ namespace quarzel {
 struct SvgSegment {
   enum class Art : unsigned char { Linie, Kubisch, Bogen };
   Art art = Art::Linie;
-  double x = 0, y = 0;                  // the end point
+  double x = 0, y = 0;                    // the end point
   double x1 = 0, y1 = 0, x2 = 0, y2 = 0;  // cubic: the control points
   // Arc: centre, radii, the axis's angle and the parameter span, in radians.
   double cx = 0, cy = 0, rx = 0, ry = 0, phi = 0, t1 = 0, dt = 0;

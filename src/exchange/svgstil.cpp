@@ -32,8 +32,8 @@ std::string klein(std::string_view s) {
 // The unit after a number, in millimetres per unit; 0 for a percentage, -1
 // for none known.
 double einheitMm(std::string_view e) {
-  static constexpr std::array<std::pair<std::string_view, double>, 7> kEinheiten{{
-      {"", kMmJePx}, {"px", kMmJePx}, {"mm", 1}, {"cm", 10}, {"in", 25.4}, {"pt", 25.4 / 72}, {"pc", 25.4 / 6}}};
+  static constexpr std::array<std::pair<std::string_view, double>, 7> kEinheiten{
+      {{"", kMmJePx}, {"px", kMmJePx}, {"mm", 1}, {"cm", 10}, {"in", 25.4}, {"pt", 25.4 / 72}, {"pc", 25.4 / 6}}};
   e = getrimmt(e);
   if (e == "%") return 0;
   for (const auto& [n, mm] : kEinheiten)
@@ -47,16 +47,16 @@ struct Farbname {
 };
 
 constexpr std::array<Farbname, 40> kFarbnamen{{
-    {"black", 0x000000},     {"silver", 0xC0C0C0},    {"gray", 0x808080},      {"grey", 0x808080},
-    {"white", 0xFFFFFF},     {"maroon", 0x800000},    {"red", 0xFF0000},       {"purple", 0x800080},
-    {"fuchsia", 0xFF00FF},   {"magenta", 0xFF00FF},   {"green", 0x008000},     {"lime", 0x00FF00},
-    {"olive", 0x808000},     {"yellow", 0xFFFF00},    {"navy", 0x000080},      {"blue", 0x0000FF},
-    {"teal", 0x008080},      {"aqua", 0x00FFFF},      {"cyan", 0x00FFFF},      {"orange", 0xFFA500},
-    {"brown", 0xA52A2A},     {"pink", 0xFFC0CB},      {"gold", 0xFFD700},      {"violet", 0xEE82EE},
-    {"darkgray", 0xA9A9A9},  {"darkgrey", 0xA9A9A9},  {"lightgray", 0xD3D3D3}, {"lightgrey", 0xD3D3D3},
-    {"darkred", 0x8B0000},   {"darkgreen", 0x006400}, {"darkblue", 0x00008B},  {"lightblue", 0xADD8E6},
-    {"lightgreen", 0x90EE90}, {"steelblue", 0x4682B4}, {"indigo", 0x4B0082},   {"beige", 0xF5F5DC},
-    {"tan", 0xD2B48C},       {"khaki", 0xF0E68C},     {"coral", 0xFF7F50},     {"dimgray", 0x696969},
+    {"black", 0x000000},      {"silver", 0xC0C0C0},    {"gray", 0x808080},      {"grey", 0x808080},
+    {"white", 0xFFFFFF},      {"maroon", 0x800000},    {"red", 0xFF0000},       {"purple", 0x800080},
+    {"fuchsia", 0xFF00FF},    {"magenta", 0xFF00FF},   {"green", 0x008000},     {"lime", 0x00FF00},
+    {"olive", 0x808000},      {"yellow", 0xFFFF00},    {"navy", 0x000080},      {"blue", 0x0000FF},
+    {"teal", 0x008080},       {"aqua", 0x00FFFF},      {"cyan", 0x00FFFF},      {"orange", 0xFFA500},
+    {"brown", 0xA52A2A},      {"pink", 0xFFC0CB},      {"gold", 0xFFD700},      {"violet", 0xEE82EE},
+    {"darkgray", 0xA9A9A9},   {"darkgrey", 0xA9A9A9},  {"lightgray", 0xD3D3D3}, {"lightgrey", 0xD3D3D3},
+    {"darkred", 0x8B0000},    {"darkgreen", 0x006400}, {"darkblue", 0x00008B},  {"lightblue", 0xADD8E6},
+    {"lightgreen", 0x90EE90}, {"steelblue", 0x4682B4}, {"indigo", 0x4B0082},    {"beige", 0xF5F5DC},
+    {"tan", 0xD2B48C},        {"khaki", 0xF0E68C},     {"coral", 0xFF7F50},     {"dimgray", 0x696969},
 }};
 
 int hexziffer(char c) {

@@ -21,7 +21,7 @@ struct SvgMatrix {
 
   // This after `o`: o is applied first.
   SvgMatrix operator*(const SvgMatrix& o) const {
-    return {a * o.a + c * o.b, b * o.a + d * o.b, a * o.c + c * o.d,
+    return {a * o.a + c * o.b, b * o.a + d * o.b,     a * o.c + c * o.d,
             b * o.c + d * o.d, a * o.e + c * o.f + e, b * o.e + d * o.f + f};
   }
   CadPunkt an(double x, double y) const { return {a * x + c * y + e, b * x + d * y + f, 0}; }

@@ -66,8 +66,8 @@ SvgDokument svgDokument(std::string_view daten) {
     }
   }
   if (x.hasError() && d.fehler.empty())
-    d.fehler = "Die SVG-Datei ist fehlerhaft (Zeile " + std::to_string(x.lineNumber()) +
-               "): " + x.errorString().toStdString();
+    d.fehler =
+        "Die SVG-Datei ist fehlerhaft (Zeile " + std::to_string(x.lineNumber()) + "): " + x.errorString().toStdString();
   // Elements the fault left open end where the file ends.
   for (std::uint32_t k : offen) d.knoten[k].ende = static_cast<std::uint32_t>(d.knoten.size());
   return d;

@@ -15,6 +15,7 @@
 #include "exchange/dxfleser.h"
 #include "exchange/ebenenzuordnung.h"
 #include "exchange/hpglleser.h"
+#include "exchange/svgleser.h"
 #include "platform/benutzer.h"
 #include "store/elementabbildung.h"
 #include "store/zeichnung.h"
@@ -205,14 +206,12 @@ CadDatei ladeCadDatei(const std::string& pfad) {
       d.gelesen = e.ok || !d.modell.entitaeten.empty() || !d.modell.bloecke.empty();
       break;
     }
-    case CadLeser::Hpgl: {
-      const CadLeseergebnis e = hpglLesen(daten, d.modell);
-      d.fehler = e.fehler;
-      d.gelesen = e.ok || !d.modell.entitaeten.empty();
-      break;
-    }
+    case CadLeser::Hpgl:
+    case CadLeser::Svg:
     case CadLeser::Cgm: {
-      const CadLeseergebnis e = cgmLesen(daten, d.modell);
+      const CadLeseergebnis e = leser == CadLeser::Hpgl  ? hpglLesen(daten, d.modell)
+                                : leser == CadLeser::Svg ? svgLesen(daten, d.modell)
+                                                         : cgmLesen(daten, d.modell);
       d.fehler = e.fehler;
       d.gelesen = e.ok || !d.modell.entitaeten.empty();
       break;

@@ -237,7 +237,11 @@ CadImportergebnis importiereCad(Zeichnung& z, Benutzer& benutzer, const CadDatei
     benutzer.meldung("Es ist keine Ebene mehr frei.", Meldungsart::Fehler);
     return {};
   }
-  const double nenner = z.ebenen.massstab(ziel) != 0 ? z.ebenen.massstab(ziel) : z.ansicht.drawingScale;
+  // CAD drawings are real-world sizes, shrunk by the layer's scale; plot
+  // files, SVG and CGM pictures are paper already and keep their size.
+  const CadLeser leser = cadLeser(datei.pfad);
+  const bool papier = leser == CadLeser::Hpgl || leser == CadLeser::Svg || leser == CadLeser::Cgm;
+  const double nenner = papier ? 1 : (z.ebenen.massstab(ziel) != 0 ? z.ebenen.massstab(ziel) : z.ansicht.drawingScale);
   Importlage lage;
   const double f = millimeterJeEinheit(datei.modell.einheiten) / (nenner > 0 ? nenner : 1);
   if (f != 0 && std::isfinite(f)) lage.f = f;

@@ -90,7 +90,7 @@ bool CadModell::indizesGueltig() const {
   };
   const auto index = [](std::uint32_t i, std::size_t groesse) { return i == kKeinIndex || i < groesse; };
   const auto liste = [&](const CadEntitaetenliste& entitaeten) {
-    return std::all_of(entitaeten.begin(), entitaeten.end(), [&](const CadEntitaet& e) {
+    return entitaeten.alle([&](const CadEntitaet& e) {
       return e.layer < namen.size() && index(e.linientyp, namen.size()) && index(e.block, namen.size()) &&
              index(e.kennung, namen.size()) && index(e.muster, namen.size()) && index(e.text, texte.size()) &&
              index(e.aufforderung, texte.size()) && bereich(e.ersterScheitel, e.scheitelAnzahl, scheitel.size()) &&

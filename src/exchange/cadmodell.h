@@ -140,6 +140,16 @@ class CadEntitaetenliste {
   bool empty() const { return kurz_.empty(); }
   CadEntitaet operator[](std::size_t i) const;
   CadEntitaet back() const { return (*this)[kurz_.size() - 1]; }
+  // Whether `bedingung` holds for every entity; short records are unfolded
+  // only when the entity is no whole one, whole ones are not copied.
+  template <class Bedingung>
+  bool alle(Bedingung&& bedingung) const {
+    for (const Kurz& k : kurz_)
+      if (!k.ganz && !bedingung(entfalte(k))) return false;
+    for (const CadEntitaet& e : voll_)
+      if (!bedingung(e)) return false;
+    return true;
+  }
 
   class Iterator {
    public:

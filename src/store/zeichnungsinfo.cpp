@@ -113,4 +113,33 @@ std::optional<std::string> zeichnungsinfoAusDatei(const std::string& pfad, Benut
   return zeichnungsinfo(pfad, zeichnung, geladen);
 }
 
+std::string symbolinfo(const std::string& pfad, const Symbolladeergebnis& geladen, const Symbolinformationen& info) {
+  std::ostringstream aus;
+  const auto zeile = [&aus](std::string_view name, const std::string& wert) { aus << links(name, 20) << wert << '\n'; };
+  const Symbol& symbol = *geladen.symbol;
+  zeile("Datei:", pfad);
+  zeile("Signatur:", lesbar(symbol.kopf.signatur));
+  zeile("Symbolmaßstab:", symbol.kopf.massstab > 0 ? massstabText(symbol.kopf.massstab) : "keiner");
+  zeile("Vorschau:", symbol.kopf.vorschau.empty() ? "keine" : std::to_string(symbol.kopf.vorschau.size()) + " Bytes");
+  if (geladen.verworfeneSaetze > 0) zeile("Defekte Datensätze:", std::to_string(geladen.verworfeneSaetze));
+  if (geladen.defekteGruppen > 0) zeile("Defekte Gruppen:", std::to_string(geladen.defekteGruppen));
+  aus << '\n';
+  statistiktabelle(aus, zeichnungsstatistik(symbol.zeichnung.speicher));
+  aus << "\nSymbolinformationen\n";
+  const std::string* werte[] = {&info.bezeichnung, &info.beschreibung, &info.material, &info.gewicht, &info.preis};
+  for (std::size_t i = 0; i < kSymbolinformationsfelder.size(); ++i)
+    zeile("  " + std::string(kSymbolinformationsfelder[i]), lesbar(*werte[i]));
+  return aus.str();
+}
+
+std::optional<std::string> symbolinfoAusDatei(const std::string& pfad, Benutzer& benutzer) {
+  const Symbolladeergebnis geladen = ladeSymbol(pfad, benutzer);
+  if (!geladen.symbol) {
+    benutzer.meldung(geladen.fehler, Meldungsart::Fehler);
+    return std::nullopt;
+  }
+  for (const Ladehinweis& h : geladen.hinweise) benutzer.meldung(h.text, h.art);
+  return symbolinfo(pfad, geladen, leseSymbolinformationen(pfad));
+}
+
 }  // namespace quarzel

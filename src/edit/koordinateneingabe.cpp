@@ -128,6 +128,8 @@ Eingabemaske eingabemaske(Maskenart art) {
       return maske(punktgruppe("1.) Erster Punkt der Spiegelachse"), punktgruppe("2.) Zweiter Punkt der Spiegelachse"));
     case M::Drehpunkt:
       return maske(punktgruppe("Drehpunkt"));
+    case M::Einfuegepunkt:
+      return maske(punktgruppe("Einfügepunkt"));
     case M::FunktionAusfuehren:
       break;
   }

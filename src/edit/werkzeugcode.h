@@ -225,6 +225,9 @@ enum class Werkzeugcode : std::uint16_t {
   // Colour pick from the primary and secondary colour fields.
   Primaerfarbe = 901,
   Sekundaerfarbe = 902,
+
+  // Placing a symbol file ("Symbol einfügen..."); a code of this program's own.
+  SymbolEinfuegen = 950,
 };
 
 // The number of a code, for the places that store or compare numbers.
@@ -246,7 +249,8 @@ enum class Werkzeuggruppe : std::uint8_t {
   Text,
   Waende,
   Ursprung,  // zero point, grid origin, reference point
+  Symbole,   // placing a symbol
 };
-inline constexpr int kWerkzeuggruppen = 12;
+inline constexpr int kWerkzeuggruppen = 13;
 
 }  // namespace quarzel

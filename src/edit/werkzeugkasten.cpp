@@ -4,8 +4,7 @@
 
 namespace quarzel {
 
-Werkzeugkasten::Werkzeugkasten(Zeichnung& zeichnung, const Uhr& uhr)
-    : fangsuche(zeichnung), steuerung(zeichnung, uhr) {
+Werkzeugkasten::Werkzeugkasten(Zeichnung& zeichnung, const Uhr& uhr) : fangsuche(zeichnung), steuerung(zeichnung, uhr) {
   fangsuche.uhr = &uhr;
   trimmen.fangsuche = &fangsuche;
   konstruktion.fangsuche = &fangsuche;
@@ -19,6 +18,7 @@ Werkzeugkasten::Werkzeugkasten(Zeichnung& zeichnung, const Uhr& uhr)
   steuerung.setzeModul(Werkzeuggruppe::Bitmaps, &bitmaps);
   steuerung.setzeModul(Werkzeuggruppe::Text, &texte);
   steuerung.setzeModul(Werkzeuggruppe::Ursprung, &ursprung);
+  steuerung.setzeModul(Werkzeuggruppe::Symbole, &symbole);
   steuerung.setzeModul(Werkzeuggruppe::Trimmen, &trimmen);
   steuerung.setzeModul(Werkzeuggruppe::Konstruktion, &konstruktion);
   konstruktion.kreise = &kreise;

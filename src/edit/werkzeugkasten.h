@@ -17,6 +17,7 @@
 #include "edit/kreiskonstruktionen.h"
 #include "edit/linienwerkzeuge.h"
 #include "edit/markierwerkzeug.h"
+#include "edit/symbolwerkzeug.h"
 #include "edit/textwerkzeuge.h"
 #include "edit/trimmwerkzeuge.h"
 #include "edit/ursprungswerkzeuge.h"
@@ -50,6 +51,7 @@ class Werkzeugkasten {
   Kreiskonstruktionen kreise;
   Bemassungswerkzeuge bemassung;
   Flaechenmessung flaechenmessung;
+  Symbolwerkzeug symbole;
   Fangeinstellungen fang;
   Fangsuche fangsuche;
   Werkzeugsteuerung steuerung;

@@ -12,7 +12,8 @@
 // Additions after the first version (all with defaults, nothing to change in
 // existing modules): Werkzeugmodul::loslassen, the release of the left button;
 // the meaning of getippterPunkt for the angles of arcs; Werkzeugzustand::
-// referenzpunkt and Werkzeugumgebung::ursprungGeaendert.
+// referenzpunkt and Werkzeugumgebung::ursprungGeaendert; Werkzeugmodul::
+// zeichen, a printable key.
 #pragma once
 
 #include <cstdint>
@@ -111,6 +112,8 @@ class Werkzeugmodul {
   // The left button was released at p (already snapped). `klick`: less than
   // 2 pixels from the press in x and in y; otherwise the user dragged a frame.
   virtual void loslassen(Werkzeugumgebung& u, Weltpunkt p, bool klick) { (void)u, (void)p, (void)klick; }
+  // A printable key typed on the drawing area; true when the module used it.
+  virtual bool zeichen(Werkzeugumgebung& u, char32_t zeichen) { return (void)u, (void)zeichen, false; }
 };
 
 }  // namespace quarzel

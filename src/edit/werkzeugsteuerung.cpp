@@ -351,8 +351,10 @@ bool Werkzeugsteuerung::taste(const Tastenereignis& e) {
       if (umgebung_.neuZeichnen) umgebung_.neuZeichnen();
       return true;
     }
-    case Taste::Enter:  // the numeric panel's OK button belongs to the window
     case Taste::Sonstige:
+      if (Werkzeugmodul* m = aktivesModul(); m != nullptr && e.zeichen != 0) return m->zeichen(umgebung_, e.zeichen);
+      break;
+    case Taste::Enter:  // the numeric panel's OK button belongs to the window
       break;
   }
   return false;

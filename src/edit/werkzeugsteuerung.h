@@ -23,6 +23,7 @@
 //   double click (Qt):    st.mausDoppelklick({x, y, Maustaste::Links})
 //                         (the select tool times its own double clicks and ignores this)
 //   QKeyEvent:            st.taste({Taste::Escape}) ...; returns true when used
+//                         (a letter: st.taste({Taste::Sonstige, U'r'}) for the module)
 //   numeric panel:        Koordinateneingabe (koordinateneingabe.h) -> st.getippterPunkt(p)
 //   its cancel button:    st.funktionsabbruch()
 //   leaving the panel:    st.panelVerlassen()
@@ -74,6 +75,9 @@ enum class Taste : std::uint8_t {
 
 struct Tastenereignis {
   Taste taste = Taste::Sonstige;
+  // A printable key among the others (Sonstige), as typed: the active
+  // module may use it (placing a symbol turns it with "R").
+  char32_t zeichen = 0;
 };
 
 // The group that serves a tool code (its row in the tool table); Keine for

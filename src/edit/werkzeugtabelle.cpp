@@ -354,6 +354,10 @@ constexpr std::array kTabelle{
     // colour (ui/window/farbwahl.h) ----------------------------------------------------------
     Werkzeugzeile(Z(W::Primaerfarbe, G::Keine).da().k(L::Farbwahl, "primaerfarbe", "Primärfarbe")),
     Werkzeugzeile(Z(W::Sekundaerfarbe, G::Keine).da().k(L::Farbwahl, "sekundaerfarbe", "Sekundärfarbe")),
+
+    // --- Symbols: started by "Symbol einfügen..." with the file it places; Escape
+    // and the right button end it --------------------------------------------------------
+    Werkzeugzeile(Z(W::SymbolEinfuegen, G::Symbole).da().m(M::Einfuegepunkt).f(kSymbollage).mk(kRechtsBrichtAb).esc(Escape::ModulSchonOhnePunkte, G::Symbole)),
 };
 // clang-format on
 

@@ -72,6 +72,7 @@ enum class Maskenart : std::uint8_t {
   Referenzpunkt,
   Spiegelachse,  // two points of the mirror axis
   Drehpunkt,     // the centre of radial and rotational copies
+  Einfuegepunkt,  // where a symbol is placed
 };
 
 // The fields of the property bar a tool shows besides pen, style and colour.
@@ -102,6 +103,8 @@ enum Eigenschaftsfeld : std::uint32_t {
   kPutzabzug = 1u << 17,
   kFlaechenanzeige = 1u << 18,
   kGesamtmass = 1u << 19,
+  // Placing a symbol: "Drehwinkel:" and "Gespiegelt".
+  kSymbollage = 1u << 20,
 };
 
 // How Escape ends the tool's collection (when no panel takes the key first).

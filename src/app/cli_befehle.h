@@ -45,4 +45,8 @@ int cliConvert(const Cliaufruf& aufruf, Benutzer& benutzer);
 // macro run MAKRO [-i ZEICHNUNG] -o AUSGABE: runs a macro and saves the drawing.
 int cliMacroRun(const Cliaufruf& aufruf, Benutzer& benutzer);
 
+// symbol ZEICHNUNG -o AUSGABE.qzs|det [--massstab N] [--bezeichnung T] ...:
+// the drawing's elements as a symbol file with its Symbolinformationen.
+int cliSymbol(const Cliaufruf& aufruf, Benutzer& benutzer);
+
 }  // namespace quarzel

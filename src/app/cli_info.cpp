@@ -1,5 +1,6 @@
-// quarzel-cli info DATEI: the report of zeichnungsinfo.h on stdout; for a
-// CAD file what its reader found in it (cadbericht.h).
+// quarzel-cli info DATEI: the report of zeichnungsinfo.h on stdout (a drawing
+// or, by its extension, a symbol file); for a CAD file what its reader found
+// in it (cadbericht.h).
 #include <iostream>
 
 #include "app/cli_befehle.h"
@@ -30,7 +31,8 @@ int cadInfo(const std::string& datei, std::ostream& aus, Benutzer& benutzer) {
 
 int cliInfo(const std::string& datei, std::ostream& aus, Benutzer& benutzer) {
   if (cadLeser(datei) != CadLeser::Keiner) return cadInfo(datei, aus, benutzer);
-  const std::optional<std::string> bericht = zeichnungsinfoAusDatei(datei, benutzer);
+  const std::optional<std::string> bericht =
+      signaturfeldFuer(datei) ? symbolinfoAusDatei(datei, benutzer) : zeichnungsinfoAusDatei(datei, benutzer);
   if (!bericht) return 1;
   aus << *bericht;
   aus.flush();

@@ -15,6 +15,7 @@
 #include <QPixmap>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <QSpinBox>
 #include <QToolButton>
 #include <algorithm>
@@ -263,8 +264,16 @@ Eigenschaftsleiste::Eigenschaftsleiste(QWidget* eltern) : QToolBar(QStringLitera
   gesamteinheit_ = new QLabel(this);
   gesamtAktionen_.push_back(addWidget(gesamteinheit_));
 
-  for (QAbstractSpinBox* f : std::initializer_list<QAbstractSpinBox*>{eckradius_, ecken_, kreisradius_,
-                                                                      schraffurwinkel_, abstand_, winkel_, teilung_})
+  // Placing a symbol.
+  zahlfeld(symbolwinkel_, "Drehwinkel", -360, 360, 2, 0, QStringLiteral("Drehwinkel:"), symbolAktionen_);
+  symbolwinkel_->setSuffix(QStringLiteral("°"));
+  symbolSpiegeln_ = new QCheckBox(QStringLiteral("Gespiegelt"), this);
+  symbolSpiegeln_->setObjectName(QStringLiteral("Gespiegelt"));
+  symbolAktionen_.push_back(addWidget(symbolSpiegeln_));
+  connect(symbolSpiegeln_, &QCheckBox::toggled, this, &Eigenschaftsleiste::geaendert);
+
+  for (QAbstractSpinBox* f : std::initializer_list<QAbstractSpinBox*>{
+           eckradius_, ecken_, kreisradius_, schraffurwinkel_, abstand_, winkel_, teilung_, symbolwinkel_})
     f->installEventFilter(this);
   zeigeFuer(Werkzeugcode::Keines);
 }
@@ -278,6 +287,7 @@ Eigenschaftsleiste::~Eigenschaftsleiste() {
   abstand_->removeEventFilter(this);
   winkel_->removeEventFilter(this);
   teilung_->removeEventFilter(this);
+  symbolwinkel_->removeEventFilter(this);
 }
 
 QAction* Eigenschaftsleiste::feld(QWidget* w, const QString& beschriftung, std::vector<QAction*>& gruppe) {
@@ -401,6 +411,20 @@ void Eigenschaftsleiste::setzeLinienstil(int s) {
   stil_->setToolTip(QStringLiteral("Linienstil: ") + stil_->currentText());
 }
 
+double Eigenschaftsleiste::symbolwinkel() const {
+  return symbolwinkel_->value();
+}
+
+bool Eigenschaftsleiste::symbolGespiegelt() const {
+  return symbolSpiegeln_->isChecked();
+}
+
+void Eigenschaftsleiste::setzeSymbollage(double winkel, bool gespiegelt) {
+  const QSignalBlocker still1(symbolwinkel_), still2(symbolSpiegeln_);
+  symbolwinkel_->setValue(winkel);
+  symbolSpiegeln_->setChecked(gespiegelt);
+}
+
 void Eigenschaftsleiste::zeigeFuer(Werkzeugcode w) {
   for (QAction* a : eckradiusAktionen_) a->setVisible(mitFeld(w, kEckradius));
   for (QAction* a : eckenAktionen_) a->setVisible(mitFeld(w, kEcken));
@@ -420,6 +444,7 @@ void Eigenschaftsleiste::zeigeFuer(Werkzeugcode w) {
   for (QAction* a : putzAktionen_) a->setVisible(mitFeld(w, kPutzabzug));
   for (QAction* a : flaechenanzeigeAktionen_) a->setVisible(mitFeld(w, kFlaechenanzeige));
   for (QAction* a : gesamtAktionen_) a->setVisible(mitFeld(w, kGesamtmass));
+  for (QAction* a : symbolAktionen_) a->setVisible(mitFeld(w, kSymbollage));
   // With the select tool the fill fields change the marked areas.
   const bool markieren = w == Werkzeugcode::Markieren;
   for (QAction* a : flaechenAktionen_) a->setVisible(markieren || mitFeld(w, kFuellung));
@@ -531,7 +556,7 @@ bool Eigenschaftsleiste::eventFilter(QObject* objekt, QEvent* ereignis) {
     if (objekt == ecken_) feldwertBeimFokus_ = ecken_->value();
     if (objekt == kreisradius_) feldwertBeimFokus_ = kreisradius_->value();
     if (objekt == schraffurwinkel_) feldwertBeimFokus_ = schraffurwinkel_->value();
-    for (QDoubleSpinBox* f : {abstand_, winkel_, teilung_})
+    for (QDoubleSpinBox* f : {abstand_, winkel_, teilung_, symbolwinkel_})
       if (objekt == f) feldwertBeimFokus_ = f->value();
   }
   return QToolBar::eventFilter(objekt, ereignis);
@@ -542,9 +567,10 @@ bool Eigenschaftsleiste::feldEscape() {
   if (fokus == nullptr || !isAncestorOf(fokus)) return false;
   // A spin box's focus sits on its inner line edit.
   while (fokus != nullptr && fokus != eckradius_ && fokus != ecken_ && fokus != kreisradius_ &&
-         fokus != schraffurwinkel_ && fokus != abstand_ && fokus != winkel_ && fokus != teilung_ && fokus != this)
+         fokus != schraffurwinkel_ && fokus != abstand_ && fokus != winkel_ && fokus != teilung_ &&
+         fokus != symbolwinkel_ && fokus != this)
     fokus = fokus->parentWidget();
-  if (fokus == abstand_ || fokus == winkel_ || fokus == teilung_) {
+  if (fokus == abstand_ || fokus == winkel_ || fokus == teilung_ || fokus == symbolwinkel_) {
     static_cast<QDoubleSpinBox*>(fokus)->setValue(feldwertBeimFokus_);
   } else if (fokus == kreisradius_) {
     kreisradius_->setValue(feldwertBeimFokus_);

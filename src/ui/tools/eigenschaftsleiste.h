@@ -73,6 +73,11 @@ class Eigenschaftsleiste final : public QToolBar {
   Zeichenvorgabe vorgabe() const;
   Flaechenvorgabe flaeche() const;
 
+  // Placing a symbol: "Drehwinkel:" (degrees) and "Gespiegelt".
+  double symbolwinkel() const;
+  bool symbolGespiegelt() const;
+  // Shows the placing tool's values (after "R" or "S") without announcing a change.
+  void setzeSymbollage(double winkel, bool gespiegelt);
 
   // The measuring read-outs: "Fläche:", "Umfang:", "Gesamtmaß:" and its unit.
   void setzeMesswerte(const QString& flaeche, const QString& umfang, const QString& gesamt, const QString& einheit);
@@ -176,6 +181,10 @@ class Eigenschaftsleiste final : public QToolBar {
   std::vector<QAction*> putzAktionen_;
   std::vector<QAction*> flaechenanzeigeAktionen_;
   std::vector<QAction*> gesamtAktionen_;
+  // Placing a symbol.
+  QDoubleSpinBox* symbolwinkel_ = nullptr;
+  QCheckBox* symbolSpiegeln_ = nullptr;
+  std::vector<QAction*> symbolAktionen_;
   // The value of the number field that has the focus, as it got it.
   double feldwertBeimFokus_ = 0;
 };

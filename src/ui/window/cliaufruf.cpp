@@ -53,6 +53,8 @@ std::string_view befehlsname(Clibefehl befehl) {
       return "convert";
     case Clibefehl::MacroRun:
       return "macro run";
+    case Clibefehl::Symbol:
+      return "symbol";
   }
   return "";
 }
@@ -60,7 +62,8 @@ std::string_view befehlsname(Clibefehl befehl) {
 std::string cliVerwendung() {
   return "Aufruf: quarzel-cli BEFEHL ...\n"
          "  info DATEI\n"
-         "      zeigt Statistik, Ebenen und Blatt einer Zeichnung oder den Inhalt einer DXF-Datei\n"
+         "      zeigt Statistik, Ebenen und Blatt einer Zeichnung, Maßstab, Inhalt und Symbolinformationen\n"
+         "      eines Symbols (.QZS, .DET, ...) oder den Inhalt einer DXF-Datei\n"
          "  render DATEI -o AUSGABE.png|pdf|svg [--sheet|--all] [--dpi N]\n"
          "      gibt das Blatt (--sheet, Vorgabe) oder die ganze Zeichnung (--all) aus;\n"
          "      DATEI darf auch eine CAD-Datei (DXF, ...) sein\n"
@@ -72,6 +75,10 @@ std::string cliVerwendung() {
          "      eine CAD-Datei (DXF, ...) wird dazu importiert wie im Programm\n"
          "  macro run MAKRO.psq [-i ZEICHNUNG] -o AUSGABE.qzz\n"
          "      führt ein Makro aus und speichert die Zeichnung\n"
+         "  symbol ZEICHNUNG -o AUSGABE.qzs|det [--massstab N] [--bezeichnung T] [--beschreibung T]\n"
+         "         [--material T] [--gewicht T] [--preis T]\n"
+         "      speichert alle Elemente der Zeichnung als Symbol oder Detail (im Maßstab 1:N,\n"
+         "      ohne --massstab in dem der aktiven Ebene) mit ihren Symbolinformationen\n"
          "Rückgabewerte: 0 erfolgreich, 1 Fehler, 2 falscher Aufruf\n";
 }
 
@@ -93,6 +100,8 @@ Cliauswertung werteCliAus(std::span<const std::string> argumente) {
     a.befehl = Clibefehl::Print;
   } else if (erstes == "convert") {
     a.befehl = Clibefehl::Convert;
+  } else if (erstes == "symbol") {
+    a.befehl = Clibefehl::Symbol;
   } else if (erstes == "macro") {
     if (argumente.size() < 2 || argumente[1] != "run") return fehler("nach \"macro\" fehlt \"run\"");
     a.befehl = Clibefehl::MacroRun;
@@ -139,6 +148,20 @@ Cliauswertung werteCliAus(std::span<const std::string> argumente) {
       a.ganzeZeichnung = true;
     } else if (arg == "--tiles" && a.befehl == Clibefehl::Print) {
       a.kacheln = true;
+    } else if (arg == "--massstab" && a.befehl == Clibefehl::Symbol) {
+      std::string zahl;
+      if (!wert(zahl)) return fehler("nach --massstab fehlt der Maßstab");
+      double m = 0;
+      const auto [ende, ec] = std::from_chars(zahl.data(), zahl.data() + zahl.size(), m);
+      if (ec != std::errc() || ende != zahl.data() + zahl.size() || !(m > 0) || m > 1e7)
+        return fehler("--massstab braucht eine Zahl größer als 0 (1:N), höchstens 10000000");
+      a.massstab = m;
+    } else if (const auto o = std::find(kSymbolinfoOptionen.begin(), kSymbolinfoOptionen.end(), arg);
+               o != kSymbolinfoOptionen.end() && a.befehl == Clibefehl::Symbol) {
+      auto& ziel = a.symbolinfo[static_cast<std::size_t>(o - kSymbolinfoOptionen.begin())];
+      if (ziel) return fehler(arg + " ist doppelt angegeben");
+      if (l.fertig()) return fehler("nach " + arg + " fehlt der Text");
+      ziel = l.naechstes();
     } else if (istOption(arg)) {
       return fehler("unbekannte Option \"" + arg + "\" für " + std::string(befehlsname(a.befehl)));
     } else if (a.eingabe.empty()) {
@@ -161,6 +184,9 @@ Cliauswertung werteCliAus(std::span<const std::string> argumente) {
   }
   if (a.befehl == Clibefehl::Convert && !endetAuf(a.ausgabe, ".qzz") && !endetAuf(a.ausgabe, ".dxf")) {
     return fehler("convert: die Ausgabe muss auf .qzz oder .dxf enden");
+  }
+  if (a.befehl == Clibefehl::Symbol && !endetAuf(a.ausgabe, ".qzs") && !endetAuf(a.ausgabe, ".det")) {
+    return fehler("symbol: die Ausgabe muss auf .qzs oder .det enden");
   }
   if (a.befehl == Clibefehl::MacroRun && !endetAuf(a.ausgabe, ".qzz")) {
     return fehler("macro run: die Ausgabe muss auf .qzz enden");

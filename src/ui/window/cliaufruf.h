@@ -7,11 +7,14 @@
 //   quarzel-cli print DATEI [--printer NAME] [--pdf AUSGABE.pdf] [--whole] [--tiles]
 //   quarzel-cli convert EINGABE -o AUSGABE.qzz|dxf
 //   quarzel-cli macro run MAKRO.psq [-i ZEICHNUNG] -o AUSGABE.qzz
+//   quarzel-cli symbol ZEICHNUNG -o AUSGABE.qzs|det [--massstab N] [--bezeichnung T]
+//               [--beschreibung T] [--material T] [--gewicht T] [--preis T]
 //   quarzel-cli --help
 //
 // Plain C++ without Qt: the batch tool must also work where no display is.
 #pragma once
 
+#include <array>
 #include <optional>
 #include <span>
 #include <string>
@@ -19,7 +22,7 @@
 
 namespace quarzel {
 
-enum class Clibefehl { Hilfe, Info, Render, Print, Convert, MacroRun };
+enum class Clibefehl { Hilfe, Info, Render, Print, Convert, MacroRun, Symbol };
 enum class Renderbereich { Blatt, Alles };
 
 struct Cliaufruf {
@@ -35,7 +38,16 @@ struct Cliaufruf {
   std::string pdf;
   bool ganzeZeichnung = false;
   bool kacheln = false;
+  // symbol: the scale the symbol is saved at (0: the drawing's scale in
+  // force) and the Symbolinformationen given, in the order "--bezeichnung",
+  // "--beschreibung", "--material", "--gewicht", "--preis".
+  double massstab = 0;
+  std::array<std::optional<std::string>, 5> symbolinfo;
 };
+
+// The options of the Symbolinformationen, in key order.
+inline constexpr std::array<std::string_view, 5> kSymbolinfoOptionen = {"--bezeichnung", "--beschreibung", "--material",
+                                                                        "--gewicht", "--preis"};
 
 struct Cliauswertung {
   std::optional<Cliaufruf> aufruf;  // set when the command line is valid

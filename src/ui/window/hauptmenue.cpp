@@ -51,6 +51,15 @@ Hauptmenue baueHauptmenue(QMainWindow& fenster) {
   m.blattDarstellen =
       eintrag(m.ansicht, QStringLiteral("Blatt darstellen"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_B));
   m.blattDarstellen->setCheckable(true);
+
+  m.symbole = leiste->addMenu(QStringLiteral("S&ymbole"));
+  m.symbole->setObjectName(QStringLiteral("Symbole"));
+  m.symbolEinfuegen = eintrag(m.symbole, QStringLiteral("Symbol &einfügen..."));
+  m.symbole->addSeparator();
+  m.alsSymbolSpeichern = eintrag(m.symbole, QStringLiteral("Als &Symbol speichern..."));
+  m.alsDetailSpeichern = eintrag(m.symbole, QStringLiteral("Als &Detail speichern..."));
+  m.symbole->addSeparator();
+  m.symbolinformationen = eintrag(m.symbole, QStringLiteral("Symbol&informationen..."));
   return m;
 }
 

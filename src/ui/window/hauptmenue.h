@@ -37,6 +37,13 @@ struct Hauptmenue {
   QAction* verkleinern = nullptr;
   QAction* gesamtesBlatt = nullptr;
   QAction* blattDarstellen = nullptr;  // checkable
+
+  // Symbol and detail files (ui/window/symbolbefehle.h).
+  QMenu* symbole = nullptr;
+  QAction* symbolEinfuegen = nullptr;
+  QAction* alsSymbolSpeichern = nullptr;
+  QAction* alsDetailSpeichern = nullptr;
+  QAction* symbolinformationen = nullptr;
 };
 
 // Creates the menus in the window's menu bar; the actions belong to the window.

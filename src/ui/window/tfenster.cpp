@@ -39,6 +39,7 @@
 #include "ui/window/markierbefehle.h"
 #include "ui/window/statusleiste.h"
 #include "ui/window/strukturwache.h"
+#include "ui/window/symbolbefehle.h"
 #include "ui/window/textbefehle.h"
 #include "ui/window/ursprungsanzeige.h"
 #include "ui/window/werkzeugbedienung.h"
@@ -166,6 +167,7 @@ TFenster::TFenster(Sitzung& sitzung, QWidget* eltern) : QMainWindow(eltern), sit
   dateibefehle_->cadImport = [this](const std::string& pfad) { importbefehle_->importiere(pfad); };
   markierbefehle_ = markierbefehleEinrichten(anschluss(), *werkzeuge_, *eigenschaften_, menue_, leisten_,
                                              [this] { befehlsstandSetzen(); });
+  symbolbefehle_ = new Symbolbefehle(anschluss(), *werkzeuge_, menue_);
   new Farbwahl(anschluss(), *eigenschaften_, leisten_);
   new Kontexthilfe(*this, *leisten_.ansicht, QString::fromStdString((programmordner() / "Hilfe").string()));
   ordneLeistenAn(*this);

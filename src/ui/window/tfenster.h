@@ -50,6 +50,7 @@ class Werkzeugbedienung;
 class QtTastatur;
 class Statusleiste;
 class Strukturwache;
+class Symbolbefehle;
 class Zeichenflaeche;
 
 class TFenster final : public QMainWindow {
@@ -72,6 +73,8 @@ class TFenster final : public QMainWindow {
   Tastatur& tastatur();
   Dateibefehle& dateibefehle() { return *dateibefehle_; }
   Markierbefehle& markierbefehle() { return *markierbefehle_; }
+  // The menu "Symbole"; beginneSymbolEinfuegen(pfad) starts placing a symbol file.
+  Symbolbefehle& symbolbefehle() { return *symbolbefehle_; }
 
   // Full redraw of the drawing area with the status texts of the sheet.
   void Figurzeichnen();
@@ -142,6 +145,7 @@ class TFenster final : public QMainWindow {
   Ebenenbefehle* ebenenbefehle_ = nullptr;
   Importbefehle* importbefehle_ = nullptr;
   Markierbefehle* markierbefehle_ = nullptr;
+  Symbolbefehle* symbolbefehle_ = nullptr;
   // The shortcuts taken away while a numeric field has the focus.
   std::vector<std::pair<QAction*, QList<QKeySequence>>> ruhendeKurztasten_;
   QTimer* takt_ = nullptr;

@@ -274,6 +274,11 @@ bool Werkzeugbedienung::bildEinfuegen(Benutzer& benutzer) {
   return true;
 }
 
+void Werkzeugbedienung::symbolPlatzieren(std::unique_ptr<Symbol> symbol, std::string name) {
+  kasten_.symbole.vormerken(kasten_.steuerung.umgebung(), std::move(symbol), std::move(name));
+  waehle(Werkzeugcode::SymbolEinfuegen);
+}
+
 void Werkzeugbedienung::zeichnungGewechselt() {
   // The rubber band belongs to the old drawing's picture; the tool restarts.
   kasten_.steuerung.funktionsabbruch();
@@ -326,6 +331,8 @@ void Werkzeugbedienung::vorgabenUebernehmen() {
   m.putzstaerkeCm = v.putzstaerkeCm;
   m.farbe = v.farbe;
   m.gummibandfarbe = v.gummibandfarbe;
+  kasten_.symbole.setzeLage(kasten_.steuerung.umgebung(), eigenschaften_.symbolwinkel(),
+                            eigenschaften_.symbolGespiegelt());
 }
 
 Weltpunkt Werkzeugbedienung::fange(int x, int y) {
@@ -418,7 +425,16 @@ void Werkzeugbedienung::rad(double x, double y, double stufen) {
 
 bool Werkzeugbedienung::taste(QKeyEvent& e) {
   const Taste t = alsTaste(e);
-  if (t == Taste::Sonstige) return false;
+  if (t == Taste::Sonstige) {
+    // A letter for the active tool (placing a symbol: "R", "S").
+    const QString text = e.text();
+    if (text.size() != 1 || !text[0].isPrint() ||
+        (e.modifiers() & (Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier)))
+      return false;
+    const bool benutzt = kasten_.steuerung.taste({Taste::Sonstige, char32_t(text[0].unicode())});
+    nachEreignis();
+    return benutzt;
+  }
   if (t == Taste::Enter) {
     if (!panel_->isVisible()) return false;
     panel_->ok();
@@ -442,12 +458,15 @@ QString Werkzeugbedienung::aufforderung() const {
   QString name = a != nullptr ? a->toolTip().trimmed() : QString();
   // Placing a picture borrows 450 through a button of its own that is a menu entry.
   if (z.werkzeug == Werkzeugcode::BitmapEinpassen && z.knopf == kBildEinfuegenKnopf) name = QStringLiteral("Bild einfügen");
+  if (z.werkzeug == Werkzeugcode::SymbolEinfuegen)
+    name = QStringLiteral("Symbol einfügen (%1)").arg(QString::fromStdString(kasten_.symbole.name()));
   if (name.isEmpty()) return schritt;
   return schritt.isEmpty() ? name : name + QStringLiteral(": ") + schritt;
 }
 
 void Werkzeugbedienung::nachEreignis() {
   panel_->schritteAktualisieren();
+  eigenschaften_.setzeSymbollage(kasten_.symbole.winkel(), kasten_.symbole.gespiegelt());
   const Messanzeige& m = kasten_.flaechenmessung.anzeige;
   eigenschaften_.setzeMesswerte(QString::fromStdString(m.flaeche), QString::fromStdString(m.umfang),
                                 QString::fromStdString(m.gesamt), QString::fromStdString(m.einheit));

@@ -22,6 +22,7 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <string>
 
 #include "edit/werkzeugcode.h"
 #include "edit/werkzeugkasten.h"
@@ -33,6 +34,7 @@ class QMainWindow;
 namespace quarzel {
 
 class Benutzer;
+struct Symbol;
 
 class Bearbeitungsbefehle;
 class Eigenschaftsleiste;
@@ -72,6 +74,9 @@ class Werkzeugbedienung final : public QObject {
   // module then places with two clicks. False when nothing was picked or the
   // file is no picture (the user was told).
   bool bildEinfuegen(Benutzer& benutzer);
+  // Starts "Symbol einfügen" with a loaded symbol: it hangs at the cursor
+  // until a click places it (edit/symbolwerkzeug.h).
+  void symbolPlatzieren(std::unique_ptr<Symbol> symbol, std::string name);
   // A new or loaded drawing: no collection survives it.
   void zeichnungGewechselt();
   // Delete the marked elements.

@@ -52,10 +52,37 @@ TEST(CliaufrufFehler, FalscheAufrufeWerdenAbgelehnt) {
   EXPECT_TRUE(auswerten({"render", "a.qzz", "-o", "b.png", "--dpi", "2400"}).aufruf);
 }
 
+TEST(CliaufrufSymbol, MassstabUndSymbolinformationen) {
+  const Cliauswertung a = werteCliAus(std::vector<std::string>{"symbol", "tisch.qzz", "-o", "Tisch.QZS", "--massstab",
+                                                               "50", "--preis", "12,50 €", "--bezeichnung", "Tisch"});
+  ASSERT_TRUE(a.aufruf) << a.fehler;
+  EXPECT_EQ(a.aufruf->befehl, Clibefehl::Symbol);
+  EXPECT_EQ(a.aufruf->massstab, 50);
+  EXPECT_EQ(a.aufruf->symbolinfo[0], "Tisch");
+  EXPECT_EQ(a.aufruf->symbolinfo[1], std::nullopt);
+  EXPECT_EQ(a.aufruf->symbolinfo[4], "12,50 €");
+  using A = std::vector<std::string>;
+  const std::pair<A, const char*> falsch[] = {
+      {{"symbol", "a.qzz", "-o", "a.qzz"}, "symbol: die Ausgabe muss auf .qzs oder .det enden"},
+      {{"symbol", "a.qzz", "-o", "a.det", "--massstab", "0"}, nullptr},
+      {{"symbol", "a.qzz", "-o", "a.det", "--massstab", "1:50"}, nullptr},
+      {{"symbol", "a.qzz", "-o", "a.det", "--gewicht"}, "nach --gewicht fehlt der Text"},
+      {{"symbol", "a.qzz", "-o", "a.det", "--preis", "1", "--preis", "2"}, "--preis ist doppelt angegeben"},
+      {{"render", "a.qzz", "-o", "a.png", "--preis", "1"}, nullptr},
+  };
+  for (const auto& [argumente, fehler] : falsch) {
+    const Cliauswertung e = werteCliAus(argumente);
+    EXPECT_FALSE(e.aufruf) << argumente.back();
+    if (fehler != nullptr) {
+      EXPECT_EQ(e.fehler, fehler);
+    }
+  }
+}
+
 TEST(CliaufrufVerwendung, NenntJedenBefehlUndDieRueckgabewerte) {
   const std::string text = cliVerwendung();
   for (const char* b : {"info DATEI", "render DATEI", "convert EINGABE -o AUSGABE.qzz|dxf", "macro run MAKRO.psq",
-                        "2 falscher Aufruf"}) {
+                        "symbol ZEICHNUNG -o AUSGABE.qzs|det", "2 falscher Aufruf"}) {
     EXPECT_NE(text.find(b), std::string::npos) << b;
   }
 }

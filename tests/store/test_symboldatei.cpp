@@ -1,7 +1,7 @@
 // Symbol files: every kind through save -> load -> save with the same bytes,
 // the signature table with one hand-built file per accepted signature,
 // wrong signatures and damaged headers and bodies, the header alone, and
-// the fuzzer's finds.
+// inputs the fuzzer made of every format (tests/data/fuzz_symboldatei).
 #include <gtest/gtest.h>
 
 #include <filesystem>

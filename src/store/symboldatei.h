@@ -93,8 +93,7 @@ Symbolladeergebnis leseSymbol(std::span<const std::uint8_t> daten, Signaturfeld 
 // The same into `ziel`, whose store keeps what it has allocated: reading one
 // symbol after another costs no new store. `ziel` is unchanged when the
 // signature or the header is wrong.
-Symbolladeergebnis leseSymbol(std::span<const std::uint8_t> daten, Signaturfeld feld, Symbol& ziel,
-                              Benutzer& benutzer);
+Symbolladeergebnis leseSymbol(std::span<const std::uint8_t> daten, Signaturfeld feld, Symbol& ziel, Benutzer& benutzer);
 // The field size from the extension; a name of another extension is
 // "Falsches Dateiformat".
 Symbolladeergebnis ladeSymbol(const std::string& pfad, Benutzer& benutzer);

@@ -39,6 +39,7 @@ class QTimer;
 
 namespace quarzel {
 
+class Ansichtenbefehle;
 class Canvas;
 class Dateibefehle;
 class Ebenenbefehle;
@@ -72,6 +73,7 @@ class TFenster final : public QMainWindow {
   Tastatur& tastatur();
   Dateibefehle& dateibefehle() { return *dateibefehle_; }
   Markierbefehle& markierbefehle() { return *markierbefehle_; }
+  Ansichtenbefehle& ansichtenbefehle() { return *ansichtenbefehle_; }
 
   // Full redraw of the drawing area with the status texts of the sheet.
   void Figurzeichnen();
@@ -142,6 +144,7 @@ class TFenster final : public QMainWindow {
   Ebenenbefehle* ebenenbefehle_ = nullptr;
   Importbefehle* importbefehle_ = nullptr;
   Markierbefehle* markierbefehle_ = nullptr;
+  Ansichtenbefehle* ansichtenbefehle_ = nullptr;
   // The shortcuts taken away while a numeric field has the focus.
   std::vector<std::pair<QAction*, QList<QKeySequence>>> ruhendeKurztasten_;
   QTimer* takt_ = nullptr;

@@ -33,6 +33,9 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 # The libraries' packages as the linked libraries demand them (dpkg-shlibdeps,
 # package dpkg-dev).
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The DWG import runs its converter (share/quarzel/DWG, with the library that
+# `make deps` put into data/DWG/node_modules) under Node.js.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "nodejs (>= 18)")
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_STRIP_FILES ON)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)

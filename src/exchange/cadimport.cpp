@@ -12,6 +12,7 @@
 #include "exchange/cadformate.h"
 #include "exchange/cadlinientypen.h"
 #include "exchange/cgmleser.h"
+#include "exchange/dwgleser.h"
 #include "exchange/dxfleser.h"
 #include "exchange/ebenenzuordnung.h"
 #include "exchange/hpglleser.h"
@@ -180,15 +181,34 @@ void legeAufsBlatt(Zeichnung& z, const CadElementbau& bau) {
   for (std::int32_t n = bau.erstes(); n <= s.anzahl(); ++n) bildeAb(s, n, v);
 }
 
+// The resolver and the adapter rely on every index of the model; a reader
+// guarantees them, and this keeps a slip of one from becoming a crash.
+CadDatei pruefeIndizes(CadDatei d) {
+  if (d.gelesen && !d.modell.indizesGueltig()) {
+    const std::string pfad = d.pfad;
+    d = CadDatei{};
+    d.pfad = pfad;
+    d.fehler = "Die Datei \"" + pfad + "\" ist beschädigt und kann nicht importiert werden.";
+  }
+  return d;
+}
+
 }  // namespace
 
-CadDatei ladeCadDatei(const std::string& pfad) {
+CadDatei ladeCadDatei(const std::string& pfad, const std::function<bool()>& abbrechen) {
   CadDatei d;
   d.pfad = pfad;
   const CadLeser leser = cadLeser(pfad);
   if (leser == CadLeser::Keiner) {
     d.fehler = "Dateien dieser Art können nicht importiert werden.";
     return d;
+  }
+  if (leser == CadLeser::Dwg) {
+    const DwgErgebnis e = dwgLesen(pfad, d.modell, standardDwgKonverter(), abbrechen);
+    d.fehler = e.fehler;
+    d.punktdarstellung = e.punktdarstellung;
+    d.gelesen = e.ok || !d.modell.entitaeten.empty() || !d.modell.bloecke.empty();
+    return pruefeIndizes(std::move(d));
   }
   // Mapped, not copied, and released before the import fills the store.
   Dateiabbild abbild;
@@ -216,18 +236,11 @@ CadDatei ladeCadDatei(const std::string& pfad) {
       d.gelesen = e.ok || !d.modell.entitaeten.empty();
       break;
     }
-    default:
-      d.fehler = "Für Dateien dieser Art ist noch kein Leser eingebaut.";
-      break;
+    case CadLeser::Keiner:
+    case CadLeser::Dwg:
+      break;  // handled above
   }
-  // The resolver and the adapter rely on every index of the model; a reader
-  // guarantees them, and this keeps a slip of one from becoming a crash.
-  if (d.gelesen && !d.modell.indizesGueltig()) {
-    d = CadDatei{};
-    d.pfad = pfad;
-    d.fehler = "Die Datei \"" + pfad + "\" ist beschädigt und kann nicht importiert werden.";
-  }
-  return d;
+  return pruefeIndizes(std::move(d));
 }
 
 CadImportergebnis importiereCad(Zeichnung& z, Benutzer& benutzer, const CadDatei& datei,
@@ -282,10 +295,11 @@ bool cadVersionBestaetigt(const std::string& pfad, Benutzer& benutzer) {
 }
 
 CadImportergebnis importiereCadDatei(Zeichnung& z, Benutzer& benutzer, const std::string& pfad,
-                                     const CadImportoptionen& optionen, std::string_view layout) {
+                                     const CadImportoptionen& optionen, std::string_view layout,
+                                     const std::function<bool()>& abbrechen) {
   if (cadLeser(pfad) == CadLeser::Keiner) return {};
   if (!cadVersionBestaetigt(pfad, benutzer)) return {};
-  const CadDatei datei = ladeCadDatei(pfad);
+  const CadDatei datei = ladeCadDatei(pfad, abbrechen);
   if (!datei.gelesen) {
     benutzer.meldung(datei.fehler, Meldungsart::Fehler);
     return {};

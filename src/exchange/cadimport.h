@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -32,8 +33,9 @@ struct CadDatei {
   std::string fehler;        // German; set for a damaged file even when part of it was read
 };
 
-// Chooses the reader by extension and reads the file.
-CadDatei ladeCadDatei(const std::string& pfad);
+// Chooses the reader by extension and reads the file. `abbrechen` is asked
+// while a reader that runs an external converter (DWG) waits for it.
+CadDatei ladeCadDatei(const std::string& pfad, const std::function<bool()>& abbrechen = {});
 
 struct CadImportergebnis {
   std::int32_t elemente = 0;
@@ -50,7 +52,8 @@ CadImportergebnis importiereCad(Zeichnung& z, Benutzer& benutzer, const CadDatei
 // question, reading, and the import. Nothing changes when the extension is
 // none of ours, the question is answered No or the file cannot be read.
 CadImportergebnis importiereCadDatei(Zeichnung& z, Benutzer& benutzer, const std::string& pfad,
-                                     const CadImportoptionen& optionen, std::string_view layout = "Model");
+                                     const CadImportoptionen& optionen, std::string_view layout = "Model",
+                                     const std::function<bool()>& abbrechen = {});
 
 // The version question of a file, asked when its code needs one; false when
 // the user answered No.

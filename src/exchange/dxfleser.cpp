@@ -35,6 +35,7 @@ DxfErgebnis DxfLeserKern::abschnitte() {
       }
       weiter = !ende_;
     } else if (p_.code == 0 && p_.text == "EOF") {
+      if (!token_.warnung().empty()) return {false, token_.warnung()};
       return {true, {}};
     } else {
       weiter = vor();
@@ -328,6 +329,7 @@ CadArt DxfLeserKern::artNamens(std::string_view art) {
 }
 
 void DxfLeserKern::entitaet(std::size_t ziel, std::string_view art) {
+  const std::size_t schaedenVorher = token_.wiederaufsetzungen();
   CadEntitaet e;
   e.layer = layerNull_;
   e.art = artNamens(art);
@@ -351,7 +353,8 @@ void DxfLeserKern::entitaet(std::size_t ziel, std::string_view art) {
   // An attribute stays with its insert, wherever that went.
   std::size_t wohin = attribut && attributeFolgen_ ? attributZiel_ : papier_ && imModellraum_ ? papierraum() : ziel;
   if (e.art == CadArt::Ansichtsfenster && fensterId_ == 1) return;  // the sheet itself, not a view onto the model
-  if (!token_.fehler().empty()) return;  // damage inside the entity: its values are not to be trusted
+  // Damage inside the entity: its values are not to be trusted.
+  if (!token_.fehler().empty() || token_.wiederaufsetzungen() != schaedenVorher) return;
   liste(wohin).push_back(e);
   if (e.art == CadArt::Einfuegung && einfuegungMitAttributen_) {
     attributeFolgen_ = true;

@@ -116,7 +116,7 @@ bool DxfToken::naechstesAscii(DxfPaar& paar) {
   int code = 0;
   auto [ende, fehler] = std::from_chars(codeZeile.data(), codeZeile.data() + codeZeile.size(), code);
   if (fehler != std::errc() || ende != codeZeile.data() + codeZeile.size() || code < 0 || code > 1071)
-    return scheitern("Ungültiger Gruppencode in Zeile " + std::to_string(zeile_) + " der DXF-Datei.");
+    return wiederaufsetzen(paar, zeile_);
   std::string_view wert;
   if (!zeileLesen(wert)) {
     if (!fehler_.empty()) return false;
@@ -126,6 +126,41 @@ bool DxfToken::naechstesAscii(DxfPaar& paar) {
   paar.text = wert;
   paar.binaerZahl = false;
   return true;
+}
+
+namespace {
+
+// The name after a code 0: an object, a section mark or EOF.
+bool istObjektname(std::string_view zeile) {
+  if (zeile.empty() || zeile.size() > 64 || zeile[0] < 'A' || zeile[0] > 'Z') return false;
+  for (char c : zeile)
+    if (!((c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_')) return false;
+  return true;
+}
+
+}  // namespace
+
+// A text value that broke across lines (some writers let a line break through)
+// throws the pairs out of step. The next "0" line followed by an object name
+// puts them back in step; the damaged object is dropped by the reader.
+bool DxfToken::wiederaufsetzen(DxfPaar& paar, std::size_t schadenszeile) {
+  std::string_view zeile;
+  bool nullGelesen = false;
+  while (zeileLesen(zeile)) {
+    if (nullGelesen && istObjektname(zeile)) {
+      if (warnung_.empty())
+        warnung_ = "Ungültiger Gruppencode in Zeile " + std::to_string(schadenszeile) +
+                   " der DXF-Datei; das beschädigte Objekt wurde übersprungen.";
+      ++wiederaufsetzungen_;
+      paar.code = 0;
+      paar.text = zeile;
+      paar.binaerZahl = false;
+      return true;
+    }
+    nullGelesen = getrimmt(zeile) == "0";
+  }
+  if (!fehler_.empty()) return false;
+  return scheitern("Ungültiger Gruppencode in Zeile " + std::to_string(schadenszeile) + " der DXF-Datei.");
 }
 
 bool DxfToken::naechstesBinaer(DxfPaar& paar) {

@@ -5,7 +5,9 @@
 // values; their numbers are decoded here so that the reader asks every pair
 // the same way. Any damage (a file that ends inside a pair, a group code that
 // is no number, an endless line, a number out of range) stops the stream with
-// a German message and the line or offset where it happened.
+// a German message and the line or offset where it happened. Only a line that
+// should be a group code and is none in an ASCII file (a text value that
+// broke across lines) is stepped over: the stream goes on at the next object.
 #pragma once
 
 #include <cstddef>
@@ -32,6 +34,10 @@ class DxfToken {
   // The next pair; false at the end of the data or after an error.
   bool naechstes(DxfPaar& paar);
   const std::string& fehler() const { return fehler_; }
+  // Where the stream stepped over damage, and how often; the pairs of an
+  // object read across such a place are not to be trusted.
+  const std::string& warnung() const { return warnung_; }
+  std::size_t wiederaufsetzungen() const { return wiederaufsetzungen_; }
   // Where the stream stands: the line (ASCII) or the byte offset (binary).
   std::size_t stelle() const { return binaer_ ? pos_ : zeile_; }
   // How many bytes are still to come.
@@ -50,6 +56,7 @@ class DxfToken {
   bool naechstesAscii(DxfPaar& paar);
   bool naechstesBinaer(DxfPaar& paar);
   bool scheitern(std::string text);
+  bool wiederaufsetzen(DxfPaar& paar, std::size_t schadenszeile);
 
   std::string_view daten_;
   std::size_t pos_ = 0;
@@ -58,6 +65,8 @@ class DxfToken {
   bool binaer_ = false;
   bool einByteCodes_ = false;  // binary files of R12 and older: 255 escapes a two-byte code
   std::string fehler_;
+  std::string warnung_;
+  std::size_t wiederaufsetzungen_ = 0;
 };
 
 }  // namespace quarzel

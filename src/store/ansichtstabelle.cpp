@@ -106,19 +106,20 @@ void Ansichtsdaten::verdichteFolien() {
   }
 }
 
-void Ansichtsdaten::uebernimm(const Ebenen& ebenen) {
-  folien_.clear();
-  for (int e = 1; e <= Ebenenzahl; ++e) {
-    const bool da = ebenen.existiert(e);
-    sichtbar_[e - 1] = da ? ebenen.sichtbarFlag(e) : 0;
-    anzeige_[e - 1] = da ? ebenen.anzeigezustand(e) : 0;
-    gemerkt_[e - 1] = da ? ebenen.gemerkteFolie(e) : 0;
+Ansichtsdaten Ansichtsdaten::ausEbenen(const Ebenen& ebenen) {
+  Ansichtsdaten d;
+  for (int e = 1; e <= std::min(ebenen.anzahl(), Ebenenzahl); ++e) {
+    d.sichtbar_[e - 1] = ebenen.sichtbarFlag(e);
+    d.anzeige_[e - 1] = ebenen.anzeigezustand(e);
+    d.gemerkt_[e - 1] = ebenen.gemerkteFolie(e);
     const int m = std::min(ebenen.folienanzahl(e), Folienzahl);
-    for (int f = 1; f <= m; ++f) setzeFolienzustand(e, f, ebenen.folienzustand(e, f));
+    for (int f = 1; f <= m; ++f) d.setzeFolienzustand(e, f, ebenen.folienzustand(e, f));
   }
-  modus = static_cast<std::uint8_t>(ebenen.modus);
-  aktiveEbene = ebenen.aktiveEbene();
-  aktiveFolie = ebenen.aktiveFolie();
+  d.modus = static_cast<std::uint8_t>(ebenen.modus);
+  d.aktiveEbene = ebenen.aktiveEbene();
+  d.aktiveFolie = ebenen.aktiveFolie();
+  d.schalter2 = {std::uint8_t(ebenen.grauInaktiveEbenen ? 1 : 0), std::uint8_t(ebenen.grauInaktiveFolien ? 1 : 0)};
+  return d;
 }
 
 void Ansichtsdaten::wendeAn(Ebenen& ebenen) const {
@@ -131,6 +132,8 @@ void Ansichtsdaten::wendeAn(Ebenen& ebenen) const {
     for (int f = 1; f <= m; ++f) ebenen.setzeFolienzustand(e, f, folienzustand(e, f));
   }
   ebenen.modus = modus <= 2 ? static_cast<Sichtbarkeitsmodus>(modus) : Sichtbarkeitsmodus::Alle;
+  ebenen.grauInaktiveEbenen = schalter2[0] != 0;
+  ebenen.grauInaktiveFolien = schalter2[1] != 0;
   ebenen.setzeAktiv(aktiveEbene, aktiveFolie);
 }
 
@@ -253,28 +256,33 @@ std::string Ansichtstabelle::anzeigename(int n) const {
   return slots_[n].name.empty() ? standardname(n) : slots_[n].name;
 }
 
-void Ansichtstabelle::definiere(int n, const Ebenen& ebenen) {
+void Ansichtstabelle::definiere(int n, Ansichtsdaten daten) {
   Ansichtsslot* s = slot(n);
   if (!s) return;
-  s->daten.uebernimm(ebenen);
+  s->daten = std::move(daten);
   if (s->name.empty()) s->name = standardname(n);
 }
 
 void Ansichtstabelle::loesche(int n) {
-  if (Ansichtsslot* s = slot(n)) *s = Ansichtsslot{};
+  if (n < 1 || n >= Slotzahl) return;
+  slots_[n] = Ansichtsslot{};
+  if (gezeigt_ == n) gezeigt_ = 0;
 }
 
 void Ansichtstabelle::tausche(int a, int b) {
   if (a < 1 || b < 1 || a >= Slotzahl || b >= Slotzahl || a == b) return;
-  // Through the scratch slot, as the view manager always did: slot 0 is left
-  // holding a copy of the view that moved from a to b.
-  slots_[0] = slots_[a];
-  slots_[a] = std::move(slots_[b]);
-  slots_[b] = slots_[0];
+  std::swap(slots_[a], slots_[b]);
+  if (gezeigt_ == a) {
+    gezeigt_ = b;
+  } else if (gezeigt_ == b) {
+    gezeigt_ = a;
+  }
 }
 
 void Ansichtstabelle::leere() {
   for (auto& s : slots_) s = Ansichtsslot{};
+  gezeigt_ = 0;
+  originalGemerkt_ = false;
 }
 
 void Ansichtstabelle::entferneEbene(int ebene) {

@@ -1,8 +1,8 @@
 // Ansichtstabelle: the 61 slots of the named views of a drawing.
 //
-// Slots 1..60 are the user's views, slot 0 is scratch space (the state before
-// a view was applied, or the middle of a swap). A view is defined when its
-// name is not empty. Each slot keeps a copy of the layer and sublayer state;
+// Slots 1..60 are the user's views, slot 0 holds the state from before the
+// first view was shown ("Originalansicht"). A view is defined when its name
+// is not empty. Each slot keeps a copy of the layer and sublayer state;
 // when layers or sublayers are deleted or swapped, every slot is renumbered
 // with them so a view keeps meaning the same layers.
 //
@@ -22,6 +22,10 @@ namespace quarzel {
 
 class Ebenen;
 
+// The eleven element switches of the window as a view keeps them (1 = shown),
+// in the order of the menu "Sichtbare Elemente".
+using Elementschalter = std::array<std::uint8_t, 11>;
+
 // One view record, fields in the order of the drawing file.
 class Ansichtsdaten {
  public:
@@ -34,11 +38,12 @@ class Ansichtsdaten {
   std::int32_t ursprungX = 0;
   std::int32_t ursprungY = 0;
   double faktor = 0;                        // the view's zoom
-  std::array<std::uint8_t, 11> schalter{};  // display switches
+  Elementschalter schalter{};               // display switches
   std::uint8_t modus = 1;                   // visibility mode of the layers
   std::uint8_t aktiveFolie = 1;
   std::uint8_t aktiveEbene = 1;
   std::array<std::uint8_t, 2> weitere{};  // two window options, copied as they are
+  // "Inaktive Ebenen grau darstellen", "Inaktive Unterebenen grau darstellen".
   std::array<std::uint8_t, 2> schalter2{};
 
   // Per layer 1..250; reads outside give 0, writes outside are ignored.
@@ -59,12 +64,13 @@ class Ansichtsdaten {
   // Whether the 62.5 KB of sublayer states are held (for tests and statistics).
   bool haeltFolienzustaende() const { return !folien_.empty(); }
 
-  // Copies the layer part of the drawing's state (flags, sublayer states,
-  // display states, remembered sublayers, mode, active layer and sublayer);
-  // empty slots get 0.
-  void uebernimm(const Ebenen& ebenen);
-  // Writes the stored layer part back into existing layers and sublayers and
-  // activates the stored layer and sublayer (brought into range).
+  // A record of the layer part of the drawing's state (flags, sublayer
+  // states, display states, remembered sublayers, mode, active layer and
+  // sublayer); empty slots get 0. The window part is the caller's to fill.
+  static Ansichtsdaten ausEbenen(const Ebenen& ebenen);
+  // Writes the stored layer part and the two grey switches back into
+  // existing layers and sublayers and activates the stored layer and
+  // sublayer (brought into range).
   void wendeAn(Ebenen& ebenen) const;
 
   // Renumbering, kept in step with the layer table.
@@ -113,15 +119,24 @@ class Ansichtstabelle {
   // The name shown for a slot: its own, or "Ansicht " + n when never named.
   std::string anzeigename(int n) const;
 
-  // Stores the layer part of the drawing's state into slot n; the window
-  // part (origin, zoom, switches) is the caller's to fill. A slot without a
-  // name gets the default name.
-  void definiere(int n, const Ebenen& ebenen);
+  // Stores a record into slot n; a slot without a name gets the default name.
+  void definiere(int n, Ansichtsdaten daten);
   // Clears slot n back to an undefined, empty record.
   void loesche(int n);
-  // Exchanges two slots (record and name) through the scratch slot 0.
+  // Exchanges two slots 1..60 (record and name). Slot 0 is left alone: it
+  // still holds the state to go back to.
   void tausche(int a, int b);
   void leere();
+
+  // The view shown last (0 = "Freie Ansicht"); it follows its slot when
+  // views move and becomes 0 when its slot is cleared.
+  int gezeigt() const { return gezeigt_; }
+  // Whether slot 0 holds the state from before the first view was shown.
+  bool originalGemerkt() const { return originalGemerkt_; }
+  void setzeGezeigt(int n, bool originalGemerkt) {
+    gezeigt_ = n >= 1 && n < Slotzahl ? n : 0;
+    originalGemerkt_ = originalGemerkt;
+  }
 
   // Applied to every slot, scratch slot included.
   void entferneEbene(int ebene);
@@ -131,6 +146,8 @@ class Ansichtstabelle {
 
  private:
   std::array<Ansichtsslot, Slotzahl> slots_;
+  int gezeigt_ = 0;
+  bool originalGemerkt_ = false;
 };
 
 }  // namespace quarzel

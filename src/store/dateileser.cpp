@@ -223,11 +223,7 @@ class Leser {
     o.einheitAnzeigen = anzeigen != 0;
     if (std::isfinite(massstab) && massstab > 0 && massstab <= 1e7) a.drawingScale = massstab;
     // The view the drawing was saved with, when it is a possible one.
-    if (std::isfinite(zoom) && zoom >= a.WorldWidth / Ansicht::feinsteWeltPixel && zoom <= 1000 &&
-        ursprungX <= std::uint32_t(a.WorldWidth) && ursprungY <= std::uint32_t(a.WorldHeight)) {
-      a.zoom = zoom;
-      a.viewOriginX = static_cast<std::int32_t>(ursprungX);
-      a.viewOriginY = static_cast<std::int32_t>(ursprungY);
+    if (a.setzeSicht(zoom, static_cast<std::int32_t>(ursprungX), static_cast<std::int32_t>(ursprungY))) {
       k_.bezugX = a.viewOriginX;
       k_.bezugY = a.viewOriginY;
     }

@@ -151,6 +151,16 @@ void Ansicht::zentriere(double cx, double cy) {
   viewOriginY = nearestInt32(y);
 }
 
+bool Ansicht::setzeSicht(double neuerZoom, std::int32_t x, std::int32_t y) {
+  constexpr double groessterZoom = 1000;
+  if (!std::isfinite(neuerZoom) || neuerZoom < WorldWidth / feinsteWeltPixel || neuerZoom > groessterZoom) return false;
+  if (x < 0 || x > WorldWidth || y < 0 || y > WorldHeight) return false;
+  zoom = neuerZoom;
+  viewOriginX = x;
+  viewOriginY = y;
+  return true;
+}
+
 namespace {
 
 Rollbalken rollbalkenFuer(double bereichPixel, double zoom, std::int32_t welt, std::int32_t ursprung) {

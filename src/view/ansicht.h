@@ -132,6 +132,10 @@ class Ansicht {
 
   // Puts a world point in the middle of the area, kept inside the world square.
   void zentriere(double cx, double cy);
+  // Takes a stored view (zoom and origin) when it is a possible one: a zoom
+  // between the finest and 1000 mm per pixel, an origin inside the world.
+  // False, and nothing changed, otherwise.
+  bool setzeSicht(double neuerZoom, std::int32_t x, std::int32_t y);
   Weltpunkt bereichsmitte() const;
 
   Rollbalken rollbalkenWaagerecht() const;

@@ -212,6 +212,22 @@ TEST(DxfLeser, BeschaedigteDateienGebenEineMeldung) {
   }
 }
 
+// A text value that broke across lines puts a line where a group code
+// belongs: the reader steps over it to the next object, drops the damaged one
+// and says where it was.
+TEST(DxfLeser, TextUeberZeilenWirdUebersprungen) {
+  CadModell m;
+  const DxfErgebnis e = dxfLesen(
+      "0\nSECTION\n2\nENTITIES\n0\nMTEXT\n8\n0\n10\n1\n20\n1\n1\nbla\nbla bla\n3\nbla\n0\nLINE\n8\nA\n10\n0\n"
+      "20\n0\n11\n2\n21\n2\n0\nLINE\n8\nB\n10\n0\n20\n0\n11\n3\n21\n3\n0\nENDSEC\n0\nEOF\n",
+      m);
+  EXPECT_FALSE(e.ok);
+  EXPECT_EQ(e.fehler, "Ungültiger Gruppencode in Zeile 15 der DXF-Datei; das beschädigte Objekt wurde übersprungen.");
+  ASSERT_EQ(m.entitaeten.size(), 2u);
+  EXPECT_EQ(m.entitaeten[0].art, CadArt::Linie);
+  EXPECT_EQ(m.entitaeten[1].b.x, 3);
+}
+
 // What the fuzzer found, and damage made by hand: a German message or a
 // partial model, never a crash, a hang or an index out of the model.
 TEST(DxfLeser, FundeDesFuzzers) {

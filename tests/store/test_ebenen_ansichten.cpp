@@ -33,7 +33,7 @@ TEST(Ansichtstabelle, DefinierenKopiertDenEbenenzustandUndVergibtDenStandardname
   Ansichtstabelle t;
   EXPECT_EQ(std::tuple(t.anzahlDefiniert(), t.slot(4)->daten.haeltFolienzustaende(), t.slot(61), t.slot(-1)),
             std::tuple(0, false, nullptr, nullptr));
-  t.definiere(4, beispielEbenen());
+  t.definiere(4, Ansichtsdaten::ausEbenen(beispielEbenen()));
   EXPECT_EQ(std::tuple(t.definiert(4), t.slot(4)->name, t.anzeigename(7)), std::tuple(true, "Ansicht 4", "Ansicht 7"));
   const Ansichtsdaten& d = t.slot(4)->daten;
   // Layer 4 is an empty slot.
@@ -46,7 +46,7 @@ TEST(Ansichtstabelle, DefinierenKopiertDenEbenenzustandUndVergibtDenStandardname
 
 TEST(Ansichtstabelle, ZeigenStelltDenZustandWiederHerUndBleibtImBereich) {
   Ansichtstabelle t;
-  t.definiere(1, beispielEbenen());
+  t.definiere(1, Ansichtsdaten::ausEbenen(beispielEbenen()));
   Ebenen e = beispielEbenen();
   e.setzeFolienzustand(2, 2, 0);
   e.setzeAnzeigezustand(3, 0);
@@ -70,7 +70,7 @@ TEST(Ansichtstabelle, ZeigenStelltDenZustandWiederHerUndBleibtImBereich) {
 TEST(AnsichtenUmnummern, EbeneLoeschenRuecktDieEintraegeDarueberInJedemSlotNach) {
   Ansichtstabelle t;
   const Ebenen e = beispielEbenen();
-  for (int i : {0, 1, 60}) t.definiere(i, e);
+  for (int i : {0, 1, 60}) t.definiere(i, Ansichtsdaten::ausEbenen(e));
   t.entferneEbene(2);
   for (int i : {0, 1, 60}) {
     const Ansichtsdaten& d = t.slot(i)->daten;
@@ -107,7 +107,7 @@ TEST(AnsichtenUmnummern, UnterebenenLoeschenUndTauschenBetreffenNurIhreEbene) {
 
 TEST(Ansichtssatz, BytesHabenDieSatzlaengeUndUeberstehenDenRueckweg) {
   Ansichtsdaten d;
-  d.uebernimm(beispielEbenen());
+  d = Ansichtsdaten::ausEbenen(beispielEbenen());
   d.ursprungX = -1234567;
   d.ursprungY = 42;
   d.faktor = 0.1;

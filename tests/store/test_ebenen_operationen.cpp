@@ -124,7 +124,7 @@ TEST_F(DreiEbenen, NeueUnterebeneWirdAktivBisZurGrenze) {
 }
 
 TEST_F(DreiEbenen, EbeneZweiLoeschenRuecktEbeneDreiMitNamenMassstabUndObjektenNach) {
-  z.ansichten.definiere(1, z.ebenen);
+  z.ansichten.definiere(1, Ansichtsdaten::ausEbenen(z.ebenen));
   z.ansichten.slot(1)->daten.setzeAnzeigezustand(3, 2);
   aktiviereEbene(z, benutzer, 2);
   benutzer.antworten.push_back(Antwort::Ja);
@@ -146,7 +146,7 @@ TEST_F(DreiEbenen, UnterebeneLoeschenNummeriertDieObjekteDerselbenEbeneUm) {
   z.speicher.beginneSchritt();
   linieAuf(z, 3, 2, 300, 0, 310, 0);
   linieAuf(z, 2, 3, 200, 0, 210, 0);
-  z.ansichten.definiere(2, z.ebenen);
+  z.ansichten.definiere(2, Ansichtsdaten::ausEbenen(z.ebenen));
   z.ansichten.slot(2)->daten.setzeFolienzustand(2, 3, FolieGeschuetzt);
   z.ebenen.setzeAktiv(2, 2);
   benutzer.antworten.push_back(Antwort::Ja);
@@ -168,7 +168,7 @@ TEST_F(DreiEbenen, UnterebeneLoeschenNummeriertDieObjekteDerselbenEbeneUm) {
 
 TEST_F(DreiEbenen, EbenenTauschenHaltenObjekteTabellenUndAnsichtenZusammen) {
   z.ebenen.setzeAnzeigezustand(3, 1);
-  z.ansichten.definiere(1, z.ebenen);
+  z.ansichten.definiere(1, Ansichtsdaten::ausEbenen(z.ebenen));
   aktiviereEbene(z, benutzer, 3);
   tauscheEbenen(z, 2, 3);
   EXPECT_EQ(std::tuple(z.ebenen.name(2), z.ebenen.massstab(2), z.ebenen.folienname(3, 2)),

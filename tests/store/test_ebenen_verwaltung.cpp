@@ -45,7 +45,7 @@ TEST_F(DreiEbenen, VerschiebenGleichtEinerKetteVonTauschen) {
     d.speicher.beginneSchritt();
     linieAuf(d, 4, 1, 400, 0, 410, 0);
     d.ebenen.setzeAnzeigezustand(2, AnzeigeGrau);
-    d.ansichten.definiere(1, d.ebenen);
+    d.ansichten.definiere(1, Ansichtsdaten::ausEbenen(d.ebenen));
   };
   ergaenze(z);
   Zeichnung getauscht;
@@ -67,7 +67,7 @@ TEST_F(DreiEbenen, UnterebeneVerschiebenGehtAuchAufEinerInaktivenEbene) {
   z.ebenen.fuegeFolieAn(3, "");
   z.speicher.beginneSchritt();
   const std::int32_t auf3f2 = linieAuf(z, 3, 2, 300, 0, 310, 0);
-  z.ansichten.definiere(1, z.ebenen);
+  z.ansichten.definiere(1, Ansichtsdaten::ausEbenen(z.ebenen));
   ASSERT_EQ(z.ebenen.aktiveEbene(), 1);
 
   ASSERT_TRUE(verschiebeFolie(z, 2, 3, 1));

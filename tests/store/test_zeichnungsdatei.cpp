@@ -110,7 +110,7 @@ void fuelleAlleArten(Zeichnung& z) {
   l.z2 = 2.5;  // rises at its end only
   fertig(s.neueLinie(l));
 
-  z.ansichten.definiere(1, z.ebenen);
+  z.ansichten.definiere(1, Ansichtsdaten::ausEbenen(z.ebenen));
   z.ansichten.slot(1)->name = "Erdgeschoss";
   z.optionen.titel = "Wohnhaus Müller";
   z.optionen.schraffuren.push_back({"Mauerwerk", {1, 2, 3}});

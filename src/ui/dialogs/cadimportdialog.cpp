@@ -14,6 +14,7 @@
 #include "platform/benutzer.h"
 #include "ui/dialogs/cadvorschau.h"
 #include "ui/dialogs/dialogknoepfe.h"
+#include "ui/dialogs/konverterwarten.h"
 
 namespace quarzel {
 
@@ -112,7 +113,14 @@ bool TCadImport::oeffneCad() {
 
 bool TCadImport::lade(const std::string& pfad) {
   if (cadLeser(pfad) == CadLeser::Keiner) return false;
-  auto neu = std::make_unique<CadDatei>(ladeCadDatei(pfad));
+  std::unique_ptr<CadDatei> neu;
+  if (cadLeser(pfad) == CadLeser::Dwg) {
+    // Before the dialog itself is shown, over the window it belongs to.
+    Konverterwarten warten(isVisible() ? this : parentWidget(), QStringLiteral("Die DWG-Datei wird gelesen..."));
+    neu = std::make_unique<CadDatei>(ladeCadDatei(pfad, warten.abbruch()));
+  } else {
+    neu = std::make_unique<CadDatei>(ladeCadDatei(pfad));
+  }
   if (!neu->gelesen) {
     benutzer_.meldung(neu->fehler, Meldungsart::Fehler);
     return false;

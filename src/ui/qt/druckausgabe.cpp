@@ -105,7 +105,7 @@ Druckerseite seiteVon(const QPrinter& drucker) {
   return s;
 }
 
-// Switches the printer's orientation for one print and back, telling the user each time.
+// Switches the printer's orientation for a print job and back, telling the user each time.
 class Ausrichtung {
  public:
   Ausrichtung(QPrinter& drucker, Benutzer& benutzer, bool behalten)
@@ -121,9 +121,11 @@ class Ausrichtung {
   void setze(QPageLayout::Orientation gewuenscht) {
     const QPageLayout::Orientation jetzt = drucker_.pageLayout().orientation();
     if (jetzt == gewuenscht) return;
-    vorher_ = jetzt;
-    geaendert_ = drucker_.setPageOrientation(gewuenscht);
-    if (geaendert_ && !behalten_) benutzer_.meldung(MeldungAusrichtungGeaendert);
+    // In a job of several prints the orientation from before the first one comes back.
+    if (!drucker_.setPageOrientation(gewuenscht)) return;
+    if (!geaendert_) vorher_ = jetzt;
+    geaendert_ = true;
+    if (!behalten_) benutzer_.meldung(MeldungAusrichtungGeaendert);
   }
 
  private:
@@ -160,9 +162,37 @@ std::optional<Weltrechteck> gezeigterRahmen(const Zeichnung& z, const Anzeigesch
   return box;
 }
 
-Druckergebnis druckeZeichnung(Zeichnung& z, QPrinter& drucker, const Druckoptionen& o, Benutzer& benutzer) {
+struct Druckauftrag::Zustand {
+  Zustand(QPrinter& d, Benutzer& b, bool behalten) : drucker(d), benutzer(b), ausrichtung(d, b, behalten) {}
+  QPrinter& drucker;
+  Benutzer& benutzer;
+  // Declared before the painter: the orientation comes back after the document has ended.
+  Ausrichtung ausrichtung;
+  QPainter maler;
+  int seiten = 0;
+};
+
+Druckauftrag::Druckauftrag(QPrinter& drucker, Benutzer& benutzer, bool ausrichtungBehalten)
+    : z_(std::make_unique<Zustand>(drucker, benutzer, ausrichtungBehalten)) {}
+
+Druckauftrag::~Druckauftrag() {
+  beende();
+}
+
+int Druckauftrag::seiten() const {
+  return z_->seiten;
+}
+
+bool Druckauftrag::beende() {
+  if (!z_->maler.isActive()) return false;
+  return z_->maler.end();
+}
+
+Druckergebnis Druckauftrag::drucke(Zeichnung& z, const Druckoptionen& o) {
   Druckergebnis e;
   if (z.speicher.anzahl() == 0) return e;
+  QPrinter& drucker = z_->drucker;
+  Benutzer& benutzer = z_->benutzer;
 
   std::string name = o.druckername;
   if (name.empty()) name = drucker.printerName().toStdString();
@@ -175,9 +205,9 @@ Druckergebnis druckeZeichnung(Zeichnung& z, QPrinter& drucker, const Druckoption
   if (o.immerRastern) e.verfahren.rasterInProgram = true;
 
   e.bereich = druckbereich(z.ansicht, o.drucken.ganzeZeichnung, gezeigterRahmen(z, schalter, o.darstellung));
-  Ausrichtung ausrichtung(drucker, benutzer, o.ausrichtungBehalten);
   if (o.drucken.automatischeAusrichtung) {
-    ausrichtung.setze(querformatFuer(e.bereich) ? QPageLayout::Landscape : QPageLayout::Portrait);
+    // Within a started document the new orientation applies from the next page on.
+    z_->ausrichtung.setze(querformatFuer(e.bereich) ? QPageLayout::Landscape : QPageLayout::Portrait);
   }
   const Druckerseite seite = seiteVon(drucker);
   e.plan = planeSeiten(e.bereich, seite, o.drucken.raenderIgnorieren);
@@ -189,20 +219,31 @@ Druckergebnis druckeZeichnung(Zeichnung& z, QPrinter& drucker, const Druckoption
   if (seiten > kSeitenOhneFrage && !o.seitenzahlBestaetigt && !benutzer.jaNein(frageSeitenzahl(seiten))) return e;
 
   const Graudruck grau(z, o.grau);
-  QPainter maler;
-  if (!maler.begin(&drucker)) {
-    e.fehler = "Der Drucker " + name + " kann nicht angesprochen werden.";
-    return e;
-  }
+  QPainter& maler = z_->maler;
   const Seitenlauf lauf{z, o, schalter, e.verfahren};
   for (int i = 0; i < seiten; ++i) {
-    if (i > 0 && !drucker.newPage()) {
-      e.fehler = "Der Drucker " + name + " hat die Seite " + std::to_string(i + 1) + " nicht angenommen.";
+    // The first page of the document comes with the painter, every other one is asked for.
+    if (!maler.isActive()) {
+      if (!maler.begin(&drucker)) {
+        e.fehler = "Der Drucker " + name + " kann nicht angesprochen werden.";
+        return e;
+      }
+    } else if (!drucker.newPage()) {
+      e.fehler = "Der Drucker " + name + " hat die Seite " + std::to_string(z_->seiten + 1) + " nicht angenommen.";
       break;
     }
     zeichneSeite(lauf, maler, seite, e.plan.blaetter[static_cast<std::size_t>(i)]);
+    ++z_->seiten;
   }
-  e.gedruckt = maler.end() && e.fehler.empty();
+  e.gedruckt = seiten > 0 && e.fehler.empty();
+  return e;
+}
+
+Druckergebnis druckeZeichnung(Zeichnung& z, QPrinter& drucker, const Druckoptionen& o, Benutzer& benutzer) {
+  Druckauftrag auftrag(drucker, benutzer, o.ausrichtungBehalten);
+  Druckergebnis e = auftrag.drucke(z, o);
+  const bool beendet = auftrag.beende();
+  e.gedruckt = e.gedruckt && beendet;
   return e;
 }
 

@@ -9,6 +9,7 @@
 // druckeZeichnung.
 #pragma once
 
+#include <memory>
 #include <optional>
 #include <string>
 
@@ -57,10 +58,34 @@ struct Druckergebnis {
 std::optional<Weltrechteck> gezeigterRahmen(const Zeichnung& zeichnung, const Anzeigeschalter& schalter,
                                             const Darstellungswahl& darstellung);
 
-// Prints the drawing (an empty one is not printed). The printer's
-// orientation is switched for the print and restored afterwards, each with
-// its message. The drawing is changed only for the time of the print (grey
-// printing) and comes back as it was.
+// One print job on a printer: several prints in a row (the named views of
+// "Ansichten drucken") go to the printer as the pages of one document. The
+// orientation switched by a print is restored, with its message, when the
+// job ends.
+class Druckauftrag {
+ public:
+  // `ausrichtungBehalten`: the printer keeps the orientation chosen for the
+  // print, without messages (the preview).
+  Druckauftrag(QPrinter& drucker, Benutzer& benutzer, bool ausrichtungBehalten = false);
+  ~Druckauftrag();
+  Druckauftrag(const Druckauftrag&) = delete;
+  Druckauftrag& operator=(const Druckauftrag&) = delete;
+
+  // Prints the drawing on the next pages of the job (an empty drawing is not
+  // printed). The drawing is changed only for the time of the print (grey
+  // printing) and comes back as it was.
+  Druckergebnis drucke(Zeichnung& zeichnung, const Druckoptionen& optionen);
+  // Ends the document; false when the printer did not take it or nothing
+  // was printed. The destructor ends it too.
+  bool beende();
+  int seiten() const;
+
+ private:
+  struct Zustand;
+  std::unique_ptr<Zustand> z_;
+};
+
+// Prints the drawing as a job of its own.
 Druckergebnis druckeZeichnung(Zeichnung& zeichnung, QPrinter& drucker, const Druckoptionen& optionen,
                               Benutzer& benutzer);
 

@@ -12,7 +12,9 @@
 #include <QToolBar>
 
 #include "platform/skriptbenutzer.h"
+#include "ui/dialogs/ansichtendruckdialog.h"
 #include "ui/dialogs/druckeinstellungen.h"
+#include "ui/qt/ansichtendruck.h"
 #include "ui/tools/werkzeugsymbole.h"
 #include "ui/window/sitzung.h"
 
@@ -51,6 +53,29 @@ void Druckbefehle::drucken() {
   if (dialog.exec() != QDialog::Accepted) return;
   const Druckergebnis e = druckeZeichnung(s.zeichnung, drucker(), optionen(), s.benutzer);
   if (!e.fehler.empty()) s.benutzer.meldung(e.fehler, Meldungsart::Fehler);
+}
+
+void Druckbefehle::ansichtenDrucken() {
+  Sitzung& s = fenster_.sitzung;
+  if (s.zeichnung.ansichten.anzahlDefiniert() == 0) return;
+  TAnsichtenDrucken dialog(s.zeichnung.ansichten, &fenster_.fenster);
+  if (vorDialog) vorDialog(dialog);
+  if (dialog.result() != QDialog::Accepted && dialog.exec() != QDialog::Accepted) return;
+  const std::vector<int> auswahl = dialog.gewaehlt();
+  if (auswahl.empty()) return;
+  // The printer and paper of the last print; before the first one they are chosen here.
+  if (!drucker_) {
+    QPrintDialog wahl(&drucker(), &fenster_.fenster);
+    wahl.setWindowTitle(QStringLiteral("Drucken"));
+    if (wahl.exec() != QDialog::Accepted) return;
+  }
+  const Ansichtendruckergebnis e = druckeAnsichten(s.zeichnung, drucker(), optionen(), auswahl, s.benutzer);
+  if (!e.fehler.empty()) s.benutzer.meldung(e.fehler, Meldungsart::Fehler);
+}
+
+void Druckbefehle::befehlsstandSetzen() {
+  if (ansichtenAktion != nullptr)
+    ansichtenAktion->setEnabled(fenster_.sitzung.zeichnung.ansichten.anzahlDefiniert() > 0);
 }
 
 void Druckbefehle::vorschau() {
@@ -121,9 +146,12 @@ Druckbefehle* druckbefehleEinrichten(Fensteranschluss anschluss, QMenu& datei, Q
   b->druckenAktion->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
   b->druckenAktion->setIcon(werkzeugsymbol("drucken"));
   b->druckenAktion->setToolTip(QStringLiteral("Drucken"));
+  b->ansichtenAktion = eintrag(QStringLiteral("Ansichten dru&cken..."), &Druckbefehle::ansichtenDrucken);
+  QObject::connect(&datei, &QMenu::aboutToShow, b, &Druckbefehle::befehlsstandSetzen);
   b->vorschauAktion = eintrag(QStringLiteral("Druck&vorschau..."), &Druckbefehle::vorschau);
   b->einstellungenAktion =
       eintrag(QStringLiteral("Erweiterte Druckeinstellungen..."), &Druckbefehle::einstellungenBearbeiten);
+  b->befehlsstandSetzen();
   const QList<QAction*> vorhanden = leiste.actions();
   leiste.insertAction(vorhanden.isEmpty() ? nullptr : vorhanden.first(), b->druckenAktion);
   return b;

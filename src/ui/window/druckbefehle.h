@@ -1,12 +1,15 @@
 // The print commands of the main window: "&Drucken..." (Ctrl+P and a tool
-// bar button) through the platform's print dialog, "Druck&vorschau..." with
-// the pages as they will come out, and "Erweiterte Druckeinstellungen...".
+// bar button) through the platform's print dialog, "Ansichten dru&cken..."
+// (the views ticked in its list, one after the other, on the printer chosen
+// last), "Druck&vorschau..." with the pages as they will come out, and
+// "Erweiterte Druckeinstellungen...".
 // One printer is kept for the window's life, so the printer, paper and
 // orientation chosen once stay chosen.
 #pragma once
 
 #include <QObject>
 #include <QSizeF>
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -14,6 +17,7 @@
 #include "ui/window/fensteranschluss.h"
 
 class QAction;
+class QDialog;
 class QMenu;
 class QPrinter;
 class QToolBar;
@@ -28,8 +32,11 @@ class Druckbefehle final : public QObject {
   ~Druckbefehle() override;
 
   void drucken();
+  void ansichtenDrucken();
   void vorschau();
   void einstellungenBearbeiten();
+  // "Ansichten drucken" is offered while views are defined.
+  void befehlsstandSetzen();
 
   // The options of a print from the session's settings and display switches.
   Druckoptionen optionen() const;
@@ -39,8 +46,13 @@ class Druckbefehle final : public QObject {
   std::optional<QSizeF> gewaehltesPapier() const;
 
   QAction* druckenAktion = nullptr;
+  QAction* ansichtenAktion = nullptr;  // enabled while views are defined
   QAction* vorschauAktion = nullptr;
   QAction* einstellungenAktion = nullptr;
+
+  // Test hook: called with the list of "Ansichten drucken" before it is
+  // shown; a dialog it has closed is not shown.
+  std::function<void(QDialog&)> vorDialog;
 
  private:
   Fensteranschluss fenster_;

@@ -4,9 +4,13 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QMenuBar>
+#include <functional>
+#include <memory>
 
+#include "exchange/cadformate.h"
 #include "exchange/cadimport.h"
 #include "ui/dialogs/cadimportdialog.h"
+#include "ui/dialogs/konverterwarten.h"
 #include "ui/window/ansichtsbefehle.h"
 #include "ui/window/sitzung.h"
 
@@ -52,7 +56,15 @@ void Importbefehle::importieren() {
 
 void Importbefehle::importiere(const std::string& pfad, const std::string& layout) {
   Sitzung& s = fenster_.sitzung;
-  if (importiereCadDatei(s.zeichnung, s.benutzer, pfad, s.cadImport, layout).zielebene == 0) return;
+  std::unique_ptr<Konverterwarten> warten;
+  std::function<bool()> abbruch;
+  if (cadLeser(pfad) == CadLeser::Dwg) {
+    warten = std::make_unique<Konverterwarten>(&fenster_.fenster, QStringLiteral("Die DWG-Datei wird gelesen..."));
+    abbruch = warten->abbruch();
+  }
+  const CadImportergebnis e = importiereCadDatei(s.zeichnung, s.benutzer, pfad, s.cadImport, layout, abbruch);
+  warten.reset();
+  if (e.zielebene == 0) return;
   s.zeichnung.ansicht.gesamteZeichnung(gezeigteUmgebung(s), s.zeichnung.speicher.anzahl() == 0);
   fenster_.neuZeichnen();
 }

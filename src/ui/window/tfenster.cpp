@@ -25,6 +25,7 @@
 #include "ui/tools/eigenschaftsleiste.h"
 #include "ui/tools/kontexthilfe.h"
 #include "ui/tools/koordinatenpanel.h"
+#include "ui/window/ansichtenbefehle.h"
 #include "ui/window/ansichtsbefehle.h"
 #include "ui/window/ansichtsleisten.h"
 #include "ui/window/bildaufbau.h"
@@ -173,6 +174,8 @@ TFenster::TFenster(Sitzung& sitzung, QWidget* eltern) : QMainWindow(eltern), sit
   ordneLeistenAn(*this);
   new Ansichtsleisten(anschluss(), *werkzeuge_, *rahmen, &fangbefehle_->leiste(), *menue_.ansicht);
   new Ursprungsanzeige(anschluss(), *werkzeuge_, *zeichenflaeche_, *menue_.ansicht);
+  ansichtenbefehle_ = new Ansichtenbefehle(anschluss(), *ebenenbefehle_, *menue_.ansicht, *leisten_.ansicht,
+                                           QString::fromStdString((programmordner() / "Hilfe").string()));
 
   zuletztSetzen();
   befehlsstandSetzen();
@@ -331,6 +334,7 @@ void TFenster::zeichnungGewechselt(bool gespeicherteSicht) {
   if (!gespeicherteSicht || !blattErkennbar(a)) a.gesamtesBlatt();
   eigenschaftenAuffrischen();
   werkzeuge_->zeichnungGewechselt();
+  ansichtenbefehle_->aktualisieren();
   Figurzeichnen();
 }
 

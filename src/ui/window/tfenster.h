@@ -39,6 +39,7 @@ class QTimer;
 
 namespace quarzel {
 
+class Ansichtenbefehle;
 class Canvas;
 class Dateibefehle;
 class Ebenenbefehle;
@@ -73,6 +74,7 @@ class TFenster final : public QMainWindow {
   Tastatur& tastatur();
   Dateibefehle& dateibefehle() { return *dateibefehle_; }
   Markierbefehle& markierbefehle() { return *markierbefehle_; }
+  Ansichtenbefehle& ansichtenbefehle() { return *ansichtenbefehle_; }
   // The menu "Symbole"; beginneSymbolEinfuegen(pfad) starts placing a symbol file.
   Symbolbefehle& symbolbefehle() { return *symbolbefehle_; }
 
@@ -145,6 +147,7 @@ class TFenster final : public QMainWindow {
   Ebenenbefehle* ebenenbefehle_ = nullptr;
   Importbefehle* importbefehle_ = nullptr;
   Markierbefehle* markierbefehle_ = nullptr;
+  Ansichtenbefehle* ansichtenbefehle_ = nullptr;
   Symbolbefehle* symbolbefehle_ = nullptr;
   // The shortcuts taken away while a numeric field has the focus.
   std::vector<std::pair<QAction*, QList<QKeySequence>>> ruhendeKurztasten_;

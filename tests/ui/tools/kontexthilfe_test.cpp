@@ -17,6 +17,8 @@
 #include "ui/dialogs/hilfefenster.h"
 #include "ui/tools/werkzeugleisten.h"
 #include "support/ui/fensterhilfen.h"
+#include "ui/window/ansichtenbefehle.h"
+#include "ui/window/druckbefehle.h"
 #include "ui/window/werkzeugbedienung.h"
 
 namespace quarzel {
@@ -63,7 +65,8 @@ TEST_F(Hilfe, JederWerkzeugknopfUndJederBefehlDerHauptmenuesHatEinThema) {
     for (const QAction* a : l->actions()) pruefe(a);
   const Hauptmenue& m = f->menue();
   for (const QAction* a : {m.neu, m.oeffnen, m.speichern, m.speichernUnter, m.beenden, m.rueckgaengig,
-                           m.wiederherstellen, m.bildEinfuegen, m.vergroessern, m.verkleinern, m.gesamtesBlatt, m.blattDarstellen})
+                           m.wiederherstellen, m.bildEinfuegen, m.vergroessern, m.verkleinern, m.gesamtesBlatt, m.blattDarstellen,
+                           f->ansichtenbefehle().managerAktion, f->findChild<Druckbefehle*>()->ansichtenAktion})
     pruefe(a);
   EXPECT_TRUE(fehlend.isEmpty()) << fehlend.join(u' ').toStdString();
 }

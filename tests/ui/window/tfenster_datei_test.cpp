@@ -46,8 +46,9 @@ TEST_F(FensterDatei, MenuesHabenDieDeutschenEintraege) {
     if (!a->isSeparator() && a->isVisible()) datei.append(a->text());
   }
   EXPECT_EQ(datei,
-            (QStringList{"&Neu", "Ö&ffnen...", "&Speichern", "Speichern &unter...", "&Drucken...", "Druck&vorschau...",
-                         "Erweiterte Druckeinstellungen...", "Importieren", "Statistik...", "&Beenden"}));
+            (QStringList{"&Neu", "Ö&ffnen...", "&Speichern", "Speichern &unter...", "&Drucken...",
+                         "Ansichten dru&cken...", "Druck&vorschau...", "Erweiterte Druckeinstellungen...", "Importieren",
+                         "Statistik...", "&Beenden"}));
   const QAction* drucken =
       f->menue().datei->actions()[f->menue().datei->actions().indexOf(f->menue().speichernUnter) + 2];
   EXPECT_EQ(drucken->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));

@@ -38,9 +38,8 @@ class FensterDatei : public test::Fensterfixture {
 TEST_F(FensterDatei, MenuesHabenDieDeutschenEintraege) {
   QStringList menues;
   for (QAction* a : f->menuBar()->actions()) menues.append(a->text());
-  EXPECT_EQ(menues,
-            (QStringList{"&Datei", "&Bearbeiten", "&Ansicht", "S&ymbole", "E&benen", "Sichtbare &Elemente",
-                         "&Einstellungen"}));
+  EXPECT_EQ(menues, (QStringList{"&Datei", "&Bearbeiten", "&Ansicht", "S&ymbole", "E&benen", "Sichtbare &Elemente",
+                                 "&Einstellungen"}));
   QStringList datei;
   for (QAction* a : f->menue().datei->actions()) {
     if (!a->isSeparator() && a->isVisible()) datei.append(a->text());

@@ -44,9 +44,9 @@ TEST_F(FensterDatei, MenuesHabenDieDeutschenEintraege) {
   for (QAction* a : f->menue().datei->actions()) {
     if (!a->isSeparator() && a->isVisible()) datei.append(a->text());
   }
-  EXPECT_EQ(datei,
-            (QStringList{"&Neu", "Ö&ffnen...", "&Speichern", "Speichern &unter...", "&Drucken...", "Druck&vorschau...",
-                         "Erweiterte Druckeinstellungen...", "Importieren", "Statistik...", "&Beenden"}));
+  EXPECT_EQ(datei, (QStringList{"&Neu", "Ö&ffnen...", "&Speichern", "Speichern &unter...", "&Drucken...",
+                                "Druck&vorschau...", "Erweiterte Druckeinstellungen...", "Importieren",
+                                "Zeichnungsinformationen...", "Statistik...", "&Beenden"}));
   const QAction* drucken =
       f->menue().datei->actions()[f->menue().datei->actions().indexOf(f->menue().speichernUnter) + 2];
   EXPECT_EQ(drucken->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));

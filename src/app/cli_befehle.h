@@ -45,4 +45,7 @@ int cliConvert(const Cliaufruf& aufruf, Benutzer& benutzer);
 // macro run MAKRO [-i ZEICHNUNG] -o AUSGABE: runs a macro and saves the drawing.
 int cliMacroRun(const Cliaufruf& aufruf, Benutzer& benutzer);
 
+// projekt DATEI [--setze VARIABLE=WERT ...] [-o AUSGABE.qzz]: lists or sets the project data.
+int cliProjekt(const Cliaufruf& aufruf, Benutzer& benutzer);
+
 }  // namespace quarzel

@@ -31,12 +31,13 @@ struct Befehlseintrag {
   Befehlsfunktion ausfuehren;
 };
 
-constexpr std::array<Befehlseintrag, 5> kBefehle{{
+constexpr std::array<Befehlseintrag, 6> kBefehle{{
     {Clibefehl::Info, cliInfo},
     {Clibefehl::Render, cliRender},
     {Clibefehl::Print, cliPrint},
     {Clibefehl::Convert, cliConvert},
     {Clibefehl::MacroRun, cliMacroRun},
+    {Clibefehl::Projekt, cliProjekt},
 }};
 
 int cliMain(int argc, char** argv) {

@@ -7,6 +7,7 @@
 //   quarzel-cli print DATEI [--printer NAME] [--pdf AUSGABE.pdf] [--whole] [--tiles]
 //   quarzel-cli convert EINGABE -o AUSGABE.qzz|dxf
 //   quarzel-cli macro run MAKRO.psq [-i ZEICHNUNG] -o AUSGABE.qzz
+//   quarzel-cli projekt DATEI [--zeige VARIABLE ... | --setze VARIABLE=WERT ... -o AUSGABE.qzz]
 //   quarzel-cli --help
 //
 // Plain C++ without Qt: the batch tool must also work where no display is.
@@ -16,10 +17,12 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace quarzel {
 
-enum class Clibefehl { Hilfe, Info, Render, Print, Convert, MacroRun };
+enum class Clibefehl { Hilfe, Info, Render, Print, Convert, MacroRun, Projekt };
 enum class Renderbereich { Blatt, Alles };
 
 struct Cliaufruf {
@@ -35,6 +38,10 @@ struct Cliaufruf {
   std::string pdf;
   bool ganzeZeichnung = false;
   bool kacheln = false;
+  // projekt: the project data to set, variable (with or without "$") and
+  // value; the variables whose values are asked for.
+  std::vector<std::pair<std::string, std::string>> projektwerte;
+  std::vector<std::string> projektfragen;
 };
 
 struct Cliauswertung {

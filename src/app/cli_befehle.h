@@ -48,5 +48,7 @@ int cliMacroRun(const Cliaufruf& aufruf, Benutzer& benutzer);
 // symbol ZEICHNUNG -o AUSGABE.qzs|det [--massstab N] [--bezeichnung T] ...:
 // the drawing's elements as a symbol file with its Symbolinformationen.
 int cliSymbol(const Cliaufruf& aufruf, Benutzer& benutzer);
+// projekt DATEI [--setze VARIABLE=WERT ...] [-o AUSGABE.qzz]: lists or sets the project data.
+int cliProjekt(const Cliaufruf& aufruf, Benutzer& benutzer);
 
 }  // namespace quarzel

@@ -3,6 +3,8 @@
 #include "app/cli_befehle.h"
 #include "exchange/cadformate.h"
 #include "exchange/dxfschreiber.h"
+#include "project/projektausgabe.h"
+#include "project/projektbearbeitung.h"
 #include "store/speichern.h"
 #include "store/zeichnung.h"
 #include "store/zeichnungsdatei.h"
@@ -37,7 +39,9 @@ int cliConvert(const Cliaufruf& aufruf, Benutzer& benutzer) {
   }
 
   if (endungGross(aufruf.ausgabe) == "DXF") {
-    const DxfDateiergebnis e = schreibeDxfDatei(zeichnung, aufruf.ausgabe);
+    // Placeholders go out as their values, as in the window's export.
+    const Projektdatenersetzung platzhalter(heutigesDatum());
+    const DxfDateiergebnis e = schreibeDxfDatei(zeichnung, aufruf.ausgabe, &platzhalter);
     if (!e.geschrieben) {
       benutzer.meldung(e.fehler, Meldungsart::Fehler);
       return kFehler;

@@ -31,13 +31,14 @@ struct Befehlseintrag {
   Befehlsfunktion ausfuehren;
 };
 
-constexpr std::array<Befehlseintrag, 6> kBefehle{{
+constexpr std::array<Befehlseintrag, 7> kBefehle{{
     {Clibefehl::Info, cliInfo},
     {Clibefehl::Render, cliRender},
     {Clibefehl::Print, cliPrint},
     {Clibefehl::Convert, cliConvert},
     {Clibefehl::MacroRun, cliMacroRun},
     {Clibefehl::Symbol, cliSymbol},
+    {Clibefehl::Projekt, cliProjekt},
 }};
 
 int cliMain(int argc, char** argv) {

@@ -13,6 +13,7 @@
 #include "render/bogengeometrie.h"
 #include "render/formzeichnen.h"
 #include "render/kurvenpunkte.h"
+#include "render/textersetzung.h"
 #include "render/zeichenlauf.h"
 #include "store/zeichnung.h"
 
@@ -42,6 +43,7 @@ struct DxfEntitaetenschreiber::Innen {
   DxfAusgabe& aus;
   const DxfNamen& namen;
   DxfSchreibbericht& bericht;
+  const Textersetzung* ersetzung;
   Zeichenlauf lauf;  // one millimetre per pixel: pixels are world millimetres
   Zeichenlauf feinerLauf;
   double minX = std::numeric_limits<double>::infinity(), minY = minX;
@@ -54,11 +56,12 @@ struct DxfEntitaetenschreiber::Innen {
   std::unordered_map<std::uint32_t, int> aciZuRgb;
   std::vector<Pixelpunkt> punkte, kurve;
 
-  Innen(const Zeichnung& zeichnung, DxfAusgabe& a, const DxfNamen& n, DxfSchreibbericht& b)
+  Innen(const Zeichnung& zeichnung, DxfAusgabe& a, const DxfNamen& n, DxfSchreibbericht& b, const Textersetzung* e)
       : z(zeichnung),
         aus(a),
         namen(n),
         bericht(b),
+        ersetzung(e),
         lauf(zeichnung.stifte, zeichnung.linienstile, parameter(1)),
         feinerLauf(zeichnung.stifte, zeichnung.linienstile, parameter(kFeinerZoom)) {
     nullX = zeichnung.ansicht.sheetLeft;
@@ -395,10 +398,13 @@ struct DxfEntitaetenschreiber::Innen {
     const double ux = std::sin(winkel * kGrad), uy = std::cos(winkel * kGrad);
     const double oben = d.stil[4] == 1 ? -kOberlaenge * h : 0;
     const double x = oben == 0 ? d.x : d.x + oben * ux, y = oben == 0 ? d.y : d.y + oben * uy;
-    if (d.zeilen.size() > 1) {
-      absatztext(a, b, x, y, h, winkel, ausrichtung, d.zeilen);
-    } else if (!d.zeilen.empty() && !d.zeilen[0].empty()) {
-      text(a, b, x, y, h, winkel, ausrichtung, d.zeilen[0]);
+    // Placeholder lines go out as the values a print shows.
+    const AusgegebeneZeilen ausgegeben(z, n, ersetzung);
+    const std::vector<std::string>& zeilen = ausgegeben.zeilen();
+    if (zeilen.size() > 1) {
+      absatztext(a, b, x, y, h, winkel, ausrichtung, zeilen);
+    } else if (!zeilen.empty() && !zeilen[0].empty()) {
+      text(a, b, x, y, h, winkel, ausrichtung, zeilen[0]);
     }
   }
 
@@ -463,8 +469,8 @@ struct DxfEntitaetenschreiber::Innen {
 };
 
 DxfEntitaetenschreiber::DxfEntitaetenschreiber(const Zeichnung& zeichnung, DxfAusgabe& aus, const DxfNamen& namen,
-                                               DxfSchreibbericht& bericht)
-    : innen_(std::make_unique<Innen>(zeichnung, aus, namen, bericht)) {}
+                                               DxfSchreibbericht& bericht, const Textersetzung* ersetzung)
+    : innen_(std::make_unique<Innen>(zeichnung, aus, namen, bericht, ersetzung)) {}
 
 DxfEntitaetenschreiber::~DxfEntitaetenschreiber() = default;
 

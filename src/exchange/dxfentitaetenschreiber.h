@@ -27,6 +27,7 @@
 namespace quarzel {
 
 struct Zeichnung;
+class Textersetzung;
 
 struct DxfSchreibbericht {
   std::size_t entitaeten = 0;
@@ -45,8 +46,9 @@ struct DxfNamen {
 
 class DxfEntitaetenschreiber {
  public:
-  DxfEntitaetenschreiber(const Zeichnung& zeichnung, DxfAusgabe& aus, const DxfNamen& namen,
-                         DxfSchreibbericht& bericht);
+  // `ersetzung` gives the values of placeholder lines in texts (may be nullptr).
+  DxfEntitaetenschreiber(const Zeichnung& zeichnung, DxfAusgabe& aus, const DxfNamen& namen, DxfSchreibbericht& bericht,
+                         const Textersetzung* ersetzung = nullptr);
   ~DxfEntitaetenschreiber();
 
   // Element n (alive, no group bracket) as entities owned by `besitzer`.

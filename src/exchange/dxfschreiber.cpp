@@ -39,7 +39,8 @@ constexpr std::size_t kKopfraum = 1024;
 
 class Dokument {
  public:
-  Dokument(const Zeichnung& z, std::string& aus) : z_(z), puffer_(aus), a_(aus) {}
+  Dokument(const Zeichnung& z, std::string& aus, const Textersetzung* ersetzung)
+      : z_(z), ersetzung_(ersetzung), puffer_(aus), a_(aus) {}
 
   DxfSchreibbericht schreiben() {
     const std::size_t beginn = puffer_.size();
@@ -61,7 +62,7 @@ class Dokument {
     abschnitt("CLASSES");
     a_.text(0, "ENDSEC");
     tabellen();
-    DxfEntitaetenschreiber schreiber(z_, a_, namen_, bericht_);
+    DxfEntitaetenschreiber schreiber(z_, a_, namen_, bericht_, ersetzung_);
     schreiber_ = &schreiber;
     bloecke();
     abschnitt("ENTITIES");
@@ -397,6 +398,7 @@ class Dokument {
   }
 
   const Zeichnung& z_;
+  const Textersetzung* ersetzung_;
   std::string& puffer_;
   DxfAusgabe a_;
   DxfNamen namen_;
@@ -410,14 +412,15 @@ class Dokument {
 
 }  // namespace
 
-DxfSchreibbericht dxfSchreiben(const Zeichnung& zeichnung, std::string& aus) {
-  return Dokument(zeichnung, aus).schreiben();
+DxfSchreibbericht dxfSchreiben(const Zeichnung& zeichnung, std::string& aus, const Textersetzung* ersetzung) {
+  return Dokument(zeichnung, aus, ersetzung).schreiben();
 }
 
-DxfDateiergebnis schreibeDxfDatei(const Zeichnung& zeichnung, const std::filesystem::path& pfad) {
+DxfDateiergebnis schreibeDxfDatei(const Zeichnung& zeichnung, const std::filesystem::path& pfad,
+                                  const Textersetzung* ersetzung) {
   DxfDateiergebnis e;
   std::string text;
-  e.bericht = dxfSchreiben(zeichnung, text);
+  e.bericht = dxfSchreiben(zeichnung, text, ersetzung);
   std::string grund;
   e.geschrieben = schreibeDateiAtomar(pfad, text, &grund);
   if (!e.geschrieben) e.fehler = "Die DXF-Datei " + pfad.string() + " konnte nicht geschrieben werden: " + grund;

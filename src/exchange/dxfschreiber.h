@@ -22,9 +22,12 @@
 namespace quarzel {
 
 struct Zeichnung;
+class Textersetzung;
 
-// Appends the file to `aus`; reports what was written and left out.
-DxfSchreibbericht dxfSchreiben(const Zeichnung& zeichnung, std::string& aus);
+// Appends the file to `aus`; reports what was written and left out. Text
+// lines that are placeholders go out as `ersetzung` gives them (nullptr: as
+// typed).
+DxfSchreibbericht dxfSchreiben(const Zeichnung& zeichnung, std::string& aus, const Textersetzung* ersetzung = nullptr);
 
 struct DxfDateiergebnis {
   bool geschrieben = false;
@@ -33,7 +36,8 @@ struct DxfDateiergebnis {
 };
 // The file replaced as a whole (never half written). The drawing is not
 // changed: its name and modified flag stay, as for any export.
-DxfDateiergebnis schreibeDxfDatei(const Zeichnung& zeichnung, const std::filesystem::path& pfad);
+DxfDateiergebnis schreibeDxfDatei(const Zeichnung& zeichnung, const std::filesystem::path& pfad,
+                                  const Textersetzung* ersetzung = nullptr);
 
 // The report in one German sentence for a message ("" when nothing was left out).
 std::string dxfBerichtstext(const DxfSchreibbericht& bericht);

@@ -289,6 +289,7 @@ std::int32_t drawElements(Canvas& canvas, std::int32_t first, std::int32_t last,
   Zeichenkontext k{z, lauf, filter, u.schalter, u.darstellung, u.schraffuren, clip, u.bildspeicher != nullptr};
   k.schraffurlader = lader ? &*lader : nullptr;
   k.texturgrenze = u.texturgrenze;
+  k.textersetzung = u.textersetzung;
 
   std::int32_t gezeichnet = 0;
   const std::int32_t erstes = std::max<std::int32_t>(first, 1);

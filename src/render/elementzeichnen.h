@@ -72,6 +72,8 @@ struct Zeichenumgebung {
   // Bytes a texture may have on a printer driver that takes no larger ones
   // ("Texturen auf 64 KB begrenzen"); 0 is no limit.
   std::size_t texturgrenze = 0;
+  // The values of project-data placeholders in texts; nullptr draws them as typed.
+  const Textersetzung* textersetzung = nullptr;
 };
 
 // Draws elements first … last (clipped to the store's total count) onto the

@@ -11,6 +11,7 @@
 #include "render/bemassungswert.h"
 #include "render/linienenden.h"
 #include "render/linienstilzeichnen.h"
+#include "render/textersetzung.h"
 #include "store/zeichnung.h"
 
 namespace quarzel {
@@ -87,14 +88,17 @@ void zeichneText(Zeichenkontext& k, std::int32_t n) {
   const double zoom = k.lauf.zoom() > 0 ? k.lauf.zoom() : 1;
   const double h = static_cast<double>(d.hoehe) / zoom;
   if (!std::isfinite(h) || h < kKleinsteTexthoehePixel || d.zeilen.empty()) return;
+  const AusgegebeneZeilen ausgegeben(k.zeichnung, n, k.textersetzung);
+  const std::vector<std::string>& textzeilen = ausgegeben.zeilen();
   const double winkel = std::isfinite(d.winkel) ? d.winkel : 0;
   const Pixelpunkt anker = k.lauf.nachPixel(d.x, d.y);
   if (!std::isfinite(anker.x) || !std::isfinite(anker.y)) return;
-  const std::size_t zeilen = std::min(d.zeilen.size(), kMeisteZeilen);
+  const std::size_t zeilen = std::min(textzeilen.size(), kMeisteZeilen);
   // Quick rejection: nothing of the text reaches farther than its lines'
   // length and count allow.
   std::size_t laengste = 0;
-  for (std::size_t i = 0; i < zeilen; ++i) laengste = std::max(laengste, std::min(d.zeilen[i].size(), kLaengsteZeile));
+  for (std::size_t i = 0; i < zeilen; ++i)
+    laengste = std::max(laengste, std::min(textzeilen[i].size(), kLaengsteZeile));
   const double reichweite = h * (static_cast<double>(laengste) + kZeilenabstand * static_cast<double>(zeilen) + 2);
   if (anker.x + reichweite < k.clip.links || anker.x - reichweite > k.clip.rechts ||
       anker.y + reichweite < k.clip.oben || anker.y - reichweite > k.clip.unten)
@@ -117,7 +121,7 @@ void zeichneText(Zeichenkontext& k, std::int32_t n) {
   std::vector<double> versaetze(zeilen, 0);
   double links = 0, rechts = 0;
   for (std::size_t i = 0; i < zeilen; ++i) {
-    const std::string_view zeile = gekuerzt(d.zeilen[i]);
+    const std::string_view zeile = gekuerzt(textzeilen[i]);
     if (zeile.empty()) continue;
     const double b = k.canvas.textbreite(zeile, s);
     double& versatz = versaetze[i];
@@ -138,7 +142,7 @@ void zeichneText(Zeichenkontext& k, std::int32_t n) {
     k.canvas.polygon(rahmen);
   }
   for (std::size_t i = 0; i < zeilen; ++i) {
-    const std::string_view zeile = gekuerzt(d.zeilen[i]);
+    const std::string_view zeile = gekuerzt(textzeilen[i]);
     if (zeile.empty()) continue;
     const double versatz = versaetze[i];
     const double abwaerts = oben + kZeilenabstand * h * static_cast<double>(i);

@@ -19,6 +19,7 @@ namespace quarzel {
 struct Zeichnung;
 class Schraffurbibliothek;
 class Schraffurlader;
+class Textersetzung;
 
 // The switches of the menu "Sichtbare Elemente". Off hides the category.
 struct Anzeigeschalter {
@@ -37,7 +38,7 @@ struct Anzeigeschalter {
   bool stiftbreitenUndFarben = true;  // "Stiftbrei&ten && Farben"
   bool transparenz = false;        // "Transparen&z"
   bool editierteBemassung = true;  // "&Editierte Bemaßung"
-  bool platzhalter = true;         // "&Platzhalter"
+  bool platzhalter = false;        // "&Platzhalter": placeholders instead of their values
   bool kommentare = true;          // "Kommentare"
   bool druck = false;              // paper or PDF: edited dimension values keep their colour only on request
   bool operator==(const Anzeigeschalter&) const = default;
@@ -75,6 +76,9 @@ struct Zeichenkontext {
   Schraffurlader* schraffurlader = nullptr;
   // Bytes a texture may have on the canvas; 0 is no limit.
   std::size_t texturgrenze = 0;
+  // What text lines that stand for something are drawn as; nullptr draws
+  // every line as typed.
+  const Textersetzung* textersetzung = nullptr;
 
   // The colour element n is drawn with: the marking colour for a marked
   // element unless "Nicht einfärben" is chosen, otherwise its own.

@@ -1,9 +1,11 @@
 #include "store/einstellungssaetze.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <limits>
 
+#include "base/textkodierung.h"
 #include "store/dateiformat.h"
 
 namespace quarzel::datei {
@@ -184,6 +186,51 @@ bool leseEbeneneinheiten(Lesestrom& l, Zeichnung& z, Lesekontext&) {
   return true;
 }
 
+// --- "p": the project data, one record per row that holds a value ------------
+// u16 row and a short string. A value longer than a short string goes on in
+// further records of the same row with the top bit of the row number set.
+// Lines are separated by CR LF in the file, as in texts.
+constexpr std::uint16_t kFortsetzung = 0x8000;
+constexpr std::size_t kLaengsterProjektwert = 1 << 16;
+
+void schreibeProjektdaten(Schreibstrom& s, const Zeichnung& z) {
+  for (int zeile = 0; zeile < Projektwerte::Zeilenzahl; ++zeile) {
+    const std::string& wert = z.projektdaten.werte[static_cast<std::size_t>(zeile)];
+    if (wert.empty()) continue;
+    std::string datei;
+    for (char c : wert) {
+      if (c == '\n') datei += '\r';
+      datei += c;
+    }
+    const std::string roh = nachCp1252(datei);
+    for (std::size_t anfang = 0; anfang < roh.size(); anfang += 255) {
+      const std::size_t n = std::min<std::size_t>(255, roh.size() - anfang);
+      beginne(s, 'p');
+      s.u16(static_cast<std::uint16_t>(zeile | (anfang > 0 ? kFortsetzung : 0)));
+      s.u8(static_cast<std::uint8_t>(n));
+      s.bytes({reinterpret_cast<const std::uint8_t*>(roh.data() + anfang), n});
+      beende(s);
+    }
+  }
+}
+bool leseProjektdaten(Lesestrom& l, Zeichnung& z, Lesekontext&) {
+  const std::uint16_t feld = l.u16();
+  std::string stueck = l.kurzString();
+  if (l.fehler()) return false;
+  const int zeile = feld & ~kFortsetzung;
+  // Rows beyond the table (a later version's) are read past.
+  if (zeile >= Projektwerte::Zeilenzahl) return true;
+  std::string& wert = z.projektdaten.werte[static_cast<std::size_t>(zeile)];
+  if (!(feld & kFortsetzung)) wert.clear();
+  // No field of a title block is longer; more would only slow the dialog.
+  if (wert.size() + stueck.size() > kLaengsterProjektwert) return true;
+  // A CR LF split between two pieces is joined before the lines are.
+  const std::size_t naht = wert.empty() ? 0 : wert.size() - 1;
+  wert += stueck;
+  for (std::size_t i = wert.find("\r\n", naht); i != std::string::npos; i = wert.find("\r\n", i)) wert.erase(i, 1);
+  return true;
+}
+
 // --- Records of tables this program does not keep yet: read past them ------------
 bool ueberspringeFarbtabelle(Lesestrom& l, Zeichnung&, Lesekontext&) {
   const std::uint8_t n = l.u8();
@@ -196,11 +243,6 @@ bool ueberspringeNamensliste(Lesestrom& l, Zeichnung&, Lesekontext&) {
     l.kurzString();
     l.ueberspringe(16);
   }
-  return !l.fehler();
-}
-bool ueberspringeZahlUndText(Lesestrom& l, Zeichnung&, Lesekontext&) {
-  l.u16();
-  l.kurzString();
   return !l.fehler();
 }
 bool ueberspringeZweiBytes(Lesestrom& l, Zeichnung&, Lesekontext&) {
@@ -231,7 +273,7 @@ constexpr Einstellungssatz Tabelle[] = {
     {'5', schreibeAnsichtsschalter, leseAnsichtsschalter},
     {'4', nullptr, leseAnsicht},
     {'u', nullptr, ueberspringeNamensliste},
-    {'p', nullptr, ueberspringeZahlUndText},
+    {'p', schreibeProjektdaten, leseProjektdaten},
     {'U', nullptr, ueberspringeZweiBytes},
     {'r', nullptr, ueberspringeZweiBytes},
     {'c', nullptr, ueberspringeFarbtabelle},

@@ -114,6 +114,11 @@ Speicherergebnis speichereZeichnung(Zeichnung& zeichnung, const std::string& nam
   bool erstellt = false;
   std::optional<fs::path> alterStand;
   const fs::path bak = sicherungsname(ziel);
+  // The project data name the file they are saved in; a save that fails
+  // leaves the name they had.
+  std::string& projektdatei = zeichnung.projektdaten.werte[Projektwerte::ZeileDateiname];
+  const std::string bisherigeProjektdatei = projektdatei;
+  if (!automatisch) projektdatei = ziel.filename().string();
   try {
     geschrieben = schreibeZeichnung(zeichnung);
     if (einstellungen.sicherheitskopieAnlegen && fs::is_regular_file(ziel, ec))
@@ -125,6 +130,7 @@ Speicherergebnis speichereZeichnung(Zeichnung& zeichnung, const std::string& nam
   benutzer.fortschritt("", -1);
 
   if (!erstellt) {
+    projektdatei = bisherigeProjektdatei;
     if (alterStand) fs::remove(*alterStand, ec);
     benutzer.meldung(meldungErstellenFehlgeschlagen(ergebnis.pfad), Meldungsart::Fehler);
     return ergebnis;

@@ -11,6 +11,7 @@
 #include "store/ansichtstabelle.h"
 #include "store/ebenen.h"
 #include "store/elementspeicher.h"
+#include "store/projektwerte.h"
 #include "store/zeichnungsoptionen.h"
 
 namespace quarzel {
@@ -26,6 +27,7 @@ struct Zeichnung {
   // `optionen` (linienstileInZeichnung), so that saving carries them.
   Linienstiltabelle linienstile;
   Zeichnungsoptionen optionen;
+  Projektwerte projektdaten;  // the title-block values (project/ knows their rows)
   std::string dateiname;  // "" while the drawing has no name
 
   // The denominator of the scale in force: the active layer's scale, or the

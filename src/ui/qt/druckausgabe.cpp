@@ -8,6 +8,8 @@
 #include <cmath>
 
 #include "edit/fangformen.h"
+#include "project/projektausgabe.h"
+#include "project/projektbearbeitung.h"
 #include "render/elementzeichnen.h"
 #include "render/zeichenlauf.h"
 #include "store/zeichnung.h"
@@ -45,6 +47,9 @@ void zeichneAusschnitt(const Seitenlauf& l, Canvas& canvas, int breite, int hoeh
   darstellung.mittelpunkt = Darstellungswahl::Mittelpunkt::Ohne;
   Zeichenumgebung u{l.zeichnung, l.schalter, darstellung};
   u.schraffuren = l.optionen.schraffuren;
+  // Paper shows the values of placeholders, whatever the screen shows.
+  const Projektdatenersetzung platzhalter(heutigesDatum());
+  u.textersetzung = &platzhalter;
   u.mindestbreite = l.verfahren.minimumWidthMode;
   // Some drivers refuse larger textures; our own raster takes any size.
   if (l.optionen.drucken.texturgrenze && !l.verfahren.rasterInProgram) u.texturgrenze = 64 * 1024;

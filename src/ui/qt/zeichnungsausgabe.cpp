@@ -9,6 +9,8 @@
 
 #include "render/elementzeichnen.h"
 #include "edit/fangformen.h"
+#include "project/projektausgabe.h"
+#include "project/projektbearbeitung.h"
 #include "store/grossallokator.h"
 #include "store/zeichnung.h"
 #include "ui/qt/pdfcanvas.h"
@@ -50,6 +52,9 @@ void zeichne(const Zeichnung& z, const Ausgabewahl& w, Canvas& canvas, const Aus
   darstellung.mittelpunkt = Darstellungswahl::Mittelpunkt::Ohne;
   Zeichenumgebung u{z, w.schalter, darstellung};
   u.schraffuren = w.schraffuren;
+  // A picture file shows the values of placeholders, as paper does.
+  const Projektdatenersetzung platzhalter(heutigesDatum());
+  u.textersetzung = &platzhalter;
   const Cliprechteck clip{0, 0, static_cast<double>(canvas.breite()), static_cast<double>(canvas.hoehe())};
   drawElements(canvas, 1, z.speicher.anzahl(), z.ansicht.drawingScale, zoom, clip, a.x, a.y, u);
 }

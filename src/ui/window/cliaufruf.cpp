@@ -55,6 +55,8 @@ std::string_view befehlsname(Clibefehl befehl) {
       return "macro run";
     case Clibefehl::Symbol:
       return "symbol";
+    case Clibefehl::Projekt:
+      return "projekt";
   }
   return "";
 }
@@ -79,6 +81,10 @@ std::string cliVerwendung() {
          "         [--material T] [--gewicht T] [--preis T]\n"
          "      speichert alle Elemente der Zeichnung als Symbol oder Detail (im Maßstab 1:N,\n"
          "      ohne --massstab in dem der aktiven Ebene) mit ihren Symbolinformationen\n"
+         "  projekt DATEI [--zeige VARIABLE ... | --setze VARIABLE=WERT ... -o AUSGABE.qzz]\n"
+         "      zeigt die Zeichnungsinformationen (Variable, aktueller Wert, Bedeutung),\n"
+         "      mit --zeige nur die Werte der genannten Variablen (etwa --zeige ProjName),\n"
+         "      oder setzt Felder des Dialogs (etwa --setze ProjName=Neubau) und speichert\n"
          "Rückgabewerte: 0 erfolgreich, 1 Fehler, 2 falscher Aufruf\n";
 }
 
@@ -102,6 +108,8 @@ Cliauswertung werteCliAus(std::span<const std::string> argumente) {
     a.befehl = Clibefehl::Convert;
   } else if (erstes == "symbol") {
     a.befehl = Clibefehl::Symbol;
+  } else if (erstes == "projekt") {
+    a.befehl = Clibefehl::Projekt;
   } else if (erstes == "macro") {
     if (argumente.size() < 2 || argumente[1] != "run") return fehler("nach \"macro\" fehlt \"run\"");
     a.befehl = Clibefehl::MacroRun;
@@ -144,6 +152,16 @@ Cliauswertung werteCliAus(std::span<const std::string> argumente) {
     } else if (arg == "--pdf" && a.befehl == Clibefehl::Print) {
       if (!a.pdf.empty()) return fehler("--pdf ist doppelt angegeben");
       if (!wert(a.pdf)) return fehler("nach --pdf fehlt der Name der PDF-Datei");
+    } else if (arg == "--setze" && a.befehl == Clibefehl::Projekt) {
+      std::string zuweisung;
+      if (!wert(zuweisung)) return fehler("nach --setze fehlt VARIABLE=WERT");
+      const std::size_t gleich = zuweisung.find('=');
+      if (gleich == std::string::npos || gleich == 0) return fehler("--setze braucht VARIABLE=WERT");
+      a.projektwerte.emplace_back(zuweisung.substr(0, gleich), zuweisung.substr(gleich + 1));
+    } else if (arg == "--zeige" && a.befehl == Clibefehl::Projekt) {
+      std::string variable;
+      if (!wert(variable)) return fehler("nach --zeige fehlt die Variable");
+      a.projektfragen.push_back(std::move(variable));
     } else if (arg == "--whole" && a.befehl == Clibefehl::Print) {
       a.ganzeZeichnung = true;
     } else if (arg == "--tiles" && a.befehl == Clibefehl::Print) {
@@ -172,7 +190,17 @@ Cliauswertung werteCliAus(std::span<const std::string> argumente) {
   }
 
   if (a.eingabe.empty()) return fehler(std::string(befehlsname(a.befehl)) + ": die Eingabedatei fehlt");
-  if (a.befehl != Clibefehl::Info && a.befehl != Clibefehl::Print && a.ausgabe.empty()) {
+  if (a.befehl == Clibefehl::Projekt && a.projektwerte.empty() != a.ausgabe.empty()) {
+    return fehler(a.ausgabe.empty() ? "projekt: zu --setze gehört -o AUSGABE" : "projekt: zu -o gehört --setze");
+  }
+  if (a.befehl == Clibefehl::Projekt && !a.projektfragen.empty() && !a.projektwerte.empty()) {
+    return fehler("projekt: --zeige und --setze schließen einander aus");
+  }
+  if (a.befehl == Clibefehl::Projekt && !a.ausgabe.empty() && !endetAuf(a.ausgabe, ".qzz")) {
+    return fehler("projekt: die Ausgabe muss auf .qzz enden");
+  }
+  if (a.befehl != Clibefehl::Info && a.befehl != Clibefehl::Print && a.befehl != Clibefehl::Projekt &&
+      a.ausgabe.empty()) {
     return fehler(std::string(befehlsname(a.befehl)) + ": -o AUSGABE fehlt");
   }
   if (a.befehl == Clibefehl::Render && !endetAuf(a.ausgabe, ".png") && !endetAuf(a.ausgabe, ".pdf") &&

@@ -9,6 +9,7 @@
 //   quarzel-cli macro run MAKRO.psq [-i ZEICHNUNG] -o AUSGABE.qzz
 //   quarzel-cli symbol ZEICHNUNG -o AUSGABE.qzs|det [--massstab N] [--bezeichnung T]
 //               [--beschreibung T] [--material T] [--gewicht T] [--preis T]
+//   quarzel-cli projekt DATEI [--zeige VARIABLE ... | --setze VARIABLE=WERT ... -o AUSGABE.qzz]
 //   quarzel-cli --help
 //
 // Plain C++ without Qt: the batch tool must also work where no display is.
@@ -19,10 +20,12 @@
 #include <span>
 #include <string>
 #include <string_view>
+#include <utility>
+#include <vector>
 
 namespace quarzel {
 
-enum class Clibefehl { Hilfe, Info, Render, Print, Convert, MacroRun, Symbol };
+enum class Clibefehl { Hilfe, Info, Render, Print, Convert, MacroRun, Symbol, Projekt };
 enum class Renderbereich { Blatt, Alles };
 
 struct Cliaufruf {
@@ -43,6 +46,10 @@ struct Cliaufruf {
   // "--beschreibung", "--material", "--gewicht", "--preis".
   double massstab = 0;
   std::array<std::optional<std::string>, 5> symbolinfo;
+  // projekt: the project data to set, variable (with or without "$") and
+  // value; the variables whose values are asked for.
+  std::vector<std::pair<std::string, std::string>> projektwerte;
+  std::vector<std::string> projektfragen;
 };
 
 // The options of the Symbolinformationen, in key order.

@@ -8,6 +8,8 @@
 
 #include "exchange/cadformate.h"
 #include "exchange/dxfschreiber.h"
+#include "project/projektausgabe.h"
+#include "project/projektbearbeitung.h"
 #include "settings/konfiguration.h"
 #include "store/autosicherung.h"
 #include "store/speichern.h"
@@ -174,7 +176,9 @@ bool Dateibefehle::speichereUnter(const std::string& name) {
 }
 
 void Dateibefehle::exportiereDxf(const std::string& name) {
-  const DxfDateiergebnis e = schreibeDxfDatei(*zeichnung_, name);
+  // The file carries the values of placeholders, as paper does.
+  const Projektdatenersetzung platzhalter(heutigesDatum());
+  const DxfDateiergebnis e = schreibeDxfDatei(*zeichnung_, name, &platzhalter);
   if (!e.geschrieben) {
     benutzer_->meldung(e.fehler, Meldungsart::Fehler);
     return;

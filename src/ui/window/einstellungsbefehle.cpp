@@ -190,6 +190,17 @@ void Einstellungsbefehle::refreshmodusSetzen(bool schnell) {
   darstellungAnwenden_();
 }
 
+void Einstellungsbefehle::platzhalterSetzen(bool an) {
+  // The key says whether values are shown: the switch's opposite.
+  fenster_.sitzung.einstellungen.zeichenhilfen.projektdaten = !an;
+  fenster_.sitzung.konfiguration.schreibe([an](IniDatei& ini) {
+    einstellung::Zeichenhilfen abschnitt;
+    abschnitt.lese(ini);
+    abschnitt.projektdaten = !an;
+    abschnitt.schreibe(ini);
+  });
+}
+
 Einstellungsbefehle* einstellungsbefehleEinrichten(Fensteranschluss anschluss, Eigenschaftsleiste& eigenschaften,
                                                    std::function<void()> darstellungAnwenden, QMenuBar& leiste) {
   QMainWindow& fenster = anschluss.fenster;
@@ -203,6 +214,7 @@ Einstellungsbefehle* einstellungsbefehleEinrichten(Fensteranschluss anschluss, E
   a.setzeAllesSichtbar = [&s](bool an) { s.zeichnung.ebenen.allesSichtbar = an; };
   a.schnellerRefresh = [&s] { return s.einstellungen.darstellung.schnellerRefresh; };
   a.setzeSchnellerRefresh = [b](bool an) { b->refreshmodusSetzen(an); };
+  a.platzhalterGesetzt = [b](bool an) { b->platzhalterSetzen(an); };
   sichtbareElementeFuellen(*sichtbar, s.schalter, std::move(a));
   leiste.addMenu(sichtbar);
 

@@ -58,6 +58,9 @@ class Einstellungsbefehle final : public QObject {
   // The menu's refresh choice: kept, written to the configuration file and
   // applied (the menu redraws).
   void refreshmodusSetzen(bool schnell);
+  // "&Platzhalter" as set in the menu: kept as "Projektdaten" of the section
+  // "Zeichenhilfen" (1: values shown), for the next start.
+  void platzhalterSetzen(bool an);
 
  private:
   friend Einstellungsbefehle* einstellungsbefehleEinrichten(Fensteranschluss fenster, Eigenschaftsleiste& eigenschaften,

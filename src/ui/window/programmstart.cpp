@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <system_error>
 
+#include "project/projektbearbeitung.h"
 #include "settings/konfiguration.h"
 #include "styles/linienstilstart.h"
 #include "view/ansicht.h"
@@ -41,6 +42,8 @@ bool starteZeichnung(Zeichnung& zeichnung, const Zeichnungsvorgaben& vorgaben, B
   zeichnung.speicher.undoTiefe = vorgaben.undoTiefe;
   if (!zeichnung.speicher.initialisiere(benutzer)) return false;
   starteAnsicht(zeichnung.ansicht, vorgaben.ansicht, benutzer);
+  // The project's date is the day its drawing was begun.
+  beginneProjektdaten(zeichnung, heutigesDatum());
   return true;
 }
 

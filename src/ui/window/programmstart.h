@@ -36,8 +36,9 @@ Einstellungen leseEinstellungen(Konfiguration& konfiguration);
 Zeichnungsvorgaben zeichnungsvorgaben(const Einstellungen& einstellungen);
 
 // Sets up `zeichnung` as an empty drawing: initialises the store (false after
-// "Kernelfehler n", the drawing is then unusable) and starts the view. The
-// area size and the sheet display of the view are kept.
+// "Kernelfehler n", the drawing is then unusable), starts the view and the
+// project data (dated today). The area size and the sheet display of the
+// view are kept.
 bool starteZeichnung(Zeichnung& zeichnung, const Zeichnungsvorgaben& vorgaben, Benutzer& benutzer);
 
 // What a file name's extension makes of it, compared without regard to case:

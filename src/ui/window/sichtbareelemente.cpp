@@ -73,7 +73,14 @@ Sichtbarkeitsmenue sichtbareElementeFuellen(QMenu& menue, Anzeigeschalter& schal
     }
   }
   menue.addSeparator();
-  for (const Schalterposten& p : kWeitere) fuegeHinzu(p);
+  for (const Schalterposten& p : kWeitere) {
+    QAction* aktion = fuegeHinzu(p);
+    if (p.feld != &Anzeigeschalter::platzhalter) continue;
+    ergebnis.platzhalter = aktion;
+    QObject::connect(aktion, &QAction::triggered, &menue, [a](bool an) {
+      if (a->platzhalterGesetzt) a->platzhalterGesetzt(an);
+    });
+  }
 
   menue.addSeparator();
   ergebnis.allesSichtbar = menue.addAction(QStringLiteral("Alle Ebenen und Unterebenen sichtbar"));

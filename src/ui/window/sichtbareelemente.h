@@ -26,11 +26,15 @@ struct Sichtbarkeitsanschluesse {
   // The refresh mode: true draws into an off-screen image ("Schneller Refresh").
   std::function<bool()> schnellerRefresh;
   std::function<void(bool)> setzeSchnellerRefresh;
+  // "&Platzhalter" was switched (on: placeholders instead of their values),
+  // for the configuration file.
+  std::function<void(bool)> platzhalterGesetzt;
 };
 
 // The actions a caller (tool buttons, tests) may want to reach directly.
 struct Sichtbarkeitsmenue {
   QAction* hilfslinien = nullptr;  // F7
+  QAction* platzhalter = nullptr;  // "&Platzhalter"
   QAction* allesSichtbar = nullptr;
   QAction* schnellerRefresh = nullptr;  // Ctrl+Shift+F5
   QAction* langsamerRefresh = nullptr;

@@ -13,6 +13,8 @@ Sitzung::Sitzung(Benutzer& b, std::vector<std::string> argumente, Umgebung umgeb
   einstellungen = leseEinstellungen(konfiguration);
   startGelungen_ = starteZeichnung(zeichnung, zeichnungsvorgaben(einstellungen), benutzer);
   rasterAusEinstellungen(einstellungen.zeichenhilfen, zeichnung.massstabInKraft(), zeichnung.ansicht);
+  // "Projektdaten" says whether texts show the values of placeholders.
+  schalter.platzhalter = !einstellungen.zeichenhilfen.projektdaten;
   // Showing the sheet as a sheet is what one expects of an empty drawing.
   zeichnung.ansicht.layoutView = true;
   // The trimming and construction tools tell why they cannot work and ask for a number of pieces.

@@ -12,6 +12,8 @@
 #include <algorithm>
 #include <charconv>
 
+#include "project/projektausgabe.h"
+#include "project/projektbearbeitung.h"
 #include "render/blockrahmen.h"
 #include "render/elementzeichnen.h"
 #include "styles/linienstile.h"
@@ -38,6 +40,7 @@
 #include "ui/window/fensteranordnung.h"
 #include "ui/window/importbefehle.h"
 #include "ui/window/markierbefehle.h"
+#include "ui/window/projektbefehle.h"
 #include "ui/window/statusleiste.h"
 #include "ui/window/strukturwache.h"
 #include "ui/window/symbolbefehle.h"
@@ -169,6 +172,7 @@ TFenster::TFenster(Sitzung& sitzung, QWidget* eltern) : QMainWindow(eltern), sit
   markierbefehle_ = markierbefehleEinrichten(anschluss(), *werkzeuge_, *eigenschaften_, menue_, leisten_,
                                              [this] { befehlsstandSetzen(); });
   symbolbefehle_ = new Symbolbefehle(anschluss(), *werkzeuge_, menue_);
+  new Projektbefehle(anschluss(), *menue_.datei, markierbefehle_->statistikAktion, [this] { befehlsstandSetzen(); });
   new Farbwahl(anschluss(), *eigenschaften_, leisten_);
   new Kontexthilfe(*this, *leisten_.ansicht, QString::fromStdString((programmordner() / "Hilfe").string()));
   ordneLeistenAn(*this);
@@ -437,6 +441,9 @@ void TFenster::zeichneElemente(Canvas& canvas, std::int32_t von, std::int32_t bi
   u.beobachter = &bildaufbau;
   // The block boxes pay off for full redraws; a few new elements are drawn directly.
   if (ganz) u.bloecke = &sitzung_.bloecke;
+  // Placeholders show the values as they are now, or with "&Platzhalter" themselves.
+  const Projektdatenersetzung platzhalter(heutigesDatum(), sitzung_.schalter.platzhalter);
+  u.textersetzung = &platzhalter;
   drawElements(canvas, von, bis, a.drawingScale, a.zoom, a.clipRechteck(), a.viewOriginX, a.viewOriginY, u);
 }
 

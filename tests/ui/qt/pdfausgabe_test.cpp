@@ -1,6 +1,6 @@
 // The output paths beside the screen: what our PDF writer puts on paper,
-// measured from the file's content stream, and the antialiased hairlines
-// written straight into export images.
+// measured from the file's content stream, title blocks in every export file,
+// and the antialiased hairlines written straight into export images.
 #include <gtest/gtest.h>
 #include <zlib.h>
 
@@ -12,6 +12,8 @@
 #include <cmath>
 #include <sstream>
 
+#include "exchange/dxfschreiber.h"
+#include "project/projektausgabe.h"
 #include "store/zeichnung.h"
 #include "support/bogenhilfen.h"
 #include "support/speicherhilfen.h"
@@ -119,6 +121,40 @@ TEST(PdfAusgabe, TextsAreHelveticaInWinAnsi) {
   const QByteArray pdf = f.readAll();
   EXPECT_TRUE(pdf.contains("/BaseFont /Helvetica /Encoding /WinAnsiEncoding"));
   EXPECT_NE(inhaltsstrom(pdf).find("(Ma\xDF \\(1\\)) Tj"), std::string::npos);
+}
+
+// A line that is a placeholder goes out as its value whatever the screen
+// shows; one with other words around it goes out as typed.
+TEST(PdfAusgabe, PlatzhalterZeigenIhrenWert) {
+  Zeichnung z;
+  test::initialisiere(z.speicher);
+  z.projektdaten.werte[9] = "Neubau Halle";
+  z.speicher.beginneSchritt();
+  z.speicher.vervollstaendige(
+      z.speicher.neuerText(Elementart::Text, {.x = z.ansicht.sheetLeft + 20.0,
+                                              .y = z.ansicht.sheetTop + 20.0,
+                                              .zeilen = {"$ProjName", "Projekt: $ProjName", "$Projname"}}));
+  QTemporaryDir ordner;
+  Ausgabewahl w;
+  w.schalter.platzhalter = true;  // the screen's switch does not reach files
+  for (const auto format : {Ausgabeformat::Pdf, Ausgabeformat::Svg}) {
+    w.format = format;
+    w.pfad = ordner.filePath(format == Ausgabeformat::Pdf ? "plan.pdf" : "plan.svg").toStdString();
+    ASSERT_EQ(gibZeichnungAus(z, w), "");
+    QFile f(QString::fromStdString(w.pfad));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    const QByteArray datei = f.readAll();
+    const std::string text = format == Ausgabeformat::Pdf ? inhaltsstrom(datei) : datei.toStdString();
+    const char* ohne = format == Ausgabeformat::Pdf ? "($ProjName) Tj" : ">$ProjName<";
+    for (const char* gezeigt : {"Neubau Halle", "Projekt: $ProjName", "$Projname"})
+      EXPECT_NE(text.find(gezeigt), std::string::npos) << gezeigt;
+    EXPECT_EQ(text.find(ohne), std::string::npos);
+  }
+  const Projektdatenersetzung werte("24.12.2030");
+  std::string dxf, dxfOhne;
+  dxfSchreiben(z, dxf, &werte);
+  dxfSchreiben(z, dxfOhne);
+  EXPECT_TRUE(dxf.find("Neubau Halle") != std::string::npos && dxfOhne.find("Neubau Halle") == std::string::npos);
 }
 
 // Export images: every column (row for steep lines) of a hairline carries

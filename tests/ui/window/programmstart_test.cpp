@@ -38,6 +38,11 @@ TEST(CliaufrufFehler, FalscheAufrufeWerdenAbgelehnt) {
       {{"render", "a.qzz", "-o", ".png"}, nullptr},
       {{"convert", "a.qzz", "-o", "b.svg"}, "convert: die Ausgabe muss auf .qzz oder .dxf enden"},
       {{"macro", "run", "m.psq", "-o", "b.png"}, nullptr},
+      {{"projekt", "a.qzz", "--setze", "ProjName=x"}, "projekt: zu --setze gehört -o AUSGABE"},
+      {{"projekt", "a.qzz", "-o", "b.qzz"}, "projekt: zu -o gehört --setze"},
+      {{"projekt", "a.qzz", "--setze", "=x", "-o", "b.qzz"}, "--setze braucht VARIABLE=WERT"},
+      {{"projekt", "a.qzz", "--zeige", "ProjName", "--setze", "ProjName=x", "-o", "b.qzz"},
+       "projekt: --zeige und --setze schließen einander aus"},
   };
   for (const auto& [argumente, fehler] : faelle) {
     const Cliauswertung a = auswerten(argumente);
@@ -50,6 +55,13 @@ TEST(CliaufrufFehler, FalscheAufrufeWerdenAbgelehnt) {
     EXPECT_FALSE(auswerten({"render", "a.qzz", "-o", "b.png", "--dpi", dpi}).aufruf) << dpi;
   }
   EXPECT_TRUE(auswerten({"render", "a.qzz", "-o", "b.png", "--dpi", "2400"}).aufruf);
+  const Cliauswertung projekt =
+      auswerten({"projekt", "a.qzz", "--setze", "ProjName=a=b", "--setze", "$BauhName=", "-o", "b.qzz"});
+  ASSERT_TRUE(projekt.aufruf);
+  EXPECT_EQ(projekt.aufruf->projektwerte,
+            (std::vector<std::pair<std::string, std::string>>{{"ProjName", "a=b"}, {"$BauhName", ""}}));
+  const Cliauswertung fragen = auswerten({"projekt", "a.qzz", "--zeige", "ProjName", "--zeige", "$MaszStab"});
+  EXPECT_EQ(fragen.aufruf->projektfragen, (std::vector<std::string>{"ProjName", "$MaszStab"}));
 }
 
 TEST(CliaufrufSymbol, MassstabUndSymbolinformationen) {
@@ -82,7 +94,7 @@ TEST(CliaufrufSymbol, MassstabUndSymbolinformationen) {
 TEST(CliaufrufVerwendung, NenntJedenBefehlUndDieRueckgabewerte) {
   const std::string text = cliVerwendung();
   for (const char* b : {"info DATEI", "render DATEI", "convert EINGABE -o AUSGABE.qzz|dxf", "macro run MAKRO.psq",
-                        "symbol ZEICHNUNG -o AUSGABE.qzs|det", "2 falscher Aufruf"}) {
+                        "symbol ZEICHNUNG -o AUSGABE.qzs|det", "projekt DATEI", "2 falscher Aufruf"}) {
     EXPECT_NE(text.find(b), std::string::npos) << b;
   }
 }

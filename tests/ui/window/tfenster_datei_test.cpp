@@ -47,7 +47,7 @@ TEST_F(FensterDatei, MenuesHabenDieDeutschenEintraege) {
   EXPECT_EQ(datei,
             (QStringList{"&Neu", "Ö&ffnen...", "&Speichern", "Speichern &unter...", "&Drucken...",
                          "Ansichten dru&cken...", "Druck&vorschau...", "Erweiterte Druckeinstellungen...", "Importieren",
-                         "Statistik...", "&Beenden"}));
+                         "Zeichnungsinformationen...", "Statistik...", "&Beenden"}));
   const QAction* drucken =
       f->menue().datei->actions()[f->menue().datei->actions().indexOf(f->menue().speichernUnter) + 2];
   EXPECT_EQ(drucken->shortcut(), QKeySequence(Qt::CTRL | Qt::Key_P));

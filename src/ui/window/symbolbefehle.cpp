@@ -78,6 +78,7 @@ bool Symbolbefehle::speichern(bool detail) {
     s.benutzer.meldung(fehler, Meldungsart::Fehler);
     return false;
   }
+  if (gespeichert) gespeichert(*pfad);
   return true;
 }
 

@@ -49,6 +49,10 @@ class Symbolbefehle final : public QObject {
   // missing).
   std::string symbolordner() const;
 
+  // Called with the file after a symbol or detail file was written, so a
+  // catalogue showing its folder shows it at once.
+  std::function<void(const std::string& pfad)> gespeichert;
+
   // Test hook: called with each dialog right before it is shown modally; a
   // test may fill it and accept or reject it there.
   std::function<void(QDialog& dialog)> vorDialog;

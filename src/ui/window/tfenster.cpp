@@ -44,6 +44,7 @@
 #include "ui/window/statusleiste.h"
 #include "ui/window/strukturwache.h"
 #include "ui/window/symbolbefehle.h"
+#include "ui/window/symbolkatalog.h"
 #include "ui/window/textbefehle.h"
 #include "ui/window/ursprungsanzeige.h"
 #include "ui/window/werkzeugbedienung.h"
@@ -176,6 +177,9 @@ TFenster::TFenster(Sitzung& sitzung, QWidget* eltern) : QMainWindow(eltern), sit
   new Farbwahl(anschluss(), *eigenschaften_, leisten_);
   new Kontexthilfe(*this, *leisten_.ansicht, QString::fromStdString((programmordner() / "Hilfe").string()));
   ordneLeistenAn(*this);
+  // After the bars are arranged: its list scrolls by itself.
+  symbolkatalog_ =
+      symbolkatalogEinrichten(anschluss(), *symbolbefehle_, *werkzeuge_, *zeichenflaeche_, *menue_.symbole);
   new Ansichtsleisten(anschluss(), *werkzeuge_, *rahmen, &fangbefehle_->leiste(), *menue_.ansicht);
   new Ursprungsanzeige(anschluss(), *werkzeuge_, *zeichenflaeche_, *menue_.ansicht);
   ansichtenbefehle_ = new Ansichtenbefehle(anschluss(), *ebenenbefehle_, *menue_.ansicht, *leisten_.ansicht,
@@ -185,6 +189,8 @@ TFenster::TFenster(Sitzung& sitzung, QWidget* eltern) : QMainWindow(eltern), sit
   befehlsstandSetzen();
   statustexteSetzen();
   fensterlageLaden();
+  // The key decides, not the layout saved with the window.
+  symbolkatalog_->setVisible(sitzung_.einstellungen.symbolkatalog.zeigen);
 
   takt_ = new QTimer(this);
   takt_->setInterval(kTaktMs);

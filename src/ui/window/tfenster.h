@@ -52,6 +52,7 @@ class QtTastatur;
 class Statusleiste;
 class Strukturwache;
 class Symbolbefehle;
+class Symbolkatalog;
 class Zeichenflaeche;
 
 class TFenster final : public QMainWindow {
@@ -77,6 +78,7 @@ class TFenster final : public QMainWindow {
   Ansichtenbefehle& ansichtenbefehle() { return *ansichtenbefehle_; }
   // The menu "Symbole"; beginneSymbolEinfuegen(pfad) starts placing a symbol file.
   Symbolbefehle& symbolbefehle() { return *symbolbefehle_; }
+  Symbolkatalog& symbolkatalog() { return *symbolkatalog_; }
 
   // Full redraw of the drawing area with the status texts of the sheet.
   void Figurzeichnen();
@@ -149,6 +151,7 @@ class TFenster final : public QMainWindow {
   Markierbefehle* markierbefehle_ = nullptr;
   Ansichtenbefehle* ansichtenbefehle_ = nullptr;
   Symbolbefehle* symbolbefehle_ = nullptr;
+  Symbolkatalog* symbolkatalog_ = nullptr;
   // The shortcuts taken away while a numeric field has the focus.
   std::vector<std::pair<QAction*, QList<QKeySequence>>> ruhendeKurztasten_;
   QTimer* takt_ = nullptr;

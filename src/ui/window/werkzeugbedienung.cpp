@@ -279,6 +279,12 @@ void Werkzeugbedienung::symbolPlatzieren(std::unique_ptr<Symbol> symbol, std::st
   waehle(Werkzeugcode::SymbolEinfuegen);
 }
 
+void Werkzeugbedienung::klickeBei(double x, double y) {
+  bewegt(x, y);
+  gedrueckt({x, y, Qt::LeftButton, Qt::LeftButton, Qt::NoModifier});
+  losgelassen({x, y, Qt::LeftButton, Qt::NoButton, Qt::NoModifier});
+}
+
 void Werkzeugbedienung::zeichnungGewechselt() {
   // The rubber band belongs to the old drawing's picture; the tool restarts.
   kasten_.steuerung.funktionsabbruch();

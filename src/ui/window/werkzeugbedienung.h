@@ -77,6 +77,9 @@ class Werkzeugbedienung final : public QObject {
   // Starts "Symbol einfügen" with a loaded symbol: it hangs at the cursor
   // until a click places it (edit/symbolwerkzeug.h).
   void symbolPlatzieren(std::unique_ptr<Symbol> symbol, std::string name);
+  // A left click at (x, y) in device pixels, as the mouse would give it: a
+  // symbol dropped onto the area lands where it was let go.
+  void klickeBei(double x, double y);
   // A new or loaded drawing: no collection survives it.
   void zeichnungGewechselt();
   // Delete the marked elements.

@@ -240,6 +240,8 @@ TEST_F(Katalogfenster_, DoppelklickUndAbwurfPlatzierenDasSymbol) {
   ASSERT_EQ(gezeigteNamen(liste), std::vector<QString>{"Wanne"});
   const QRect feld = liste.visualRect(liste.model()->index(0, 0));
   ASSERT_FALSE(feld.isEmpty());
+  // The press before the double click, as a mouse gives it.
+  QTest::mouseClick(liste.viewport(), Qt::LeftButton, {}, feld.center());
   QTest::mouseDClick(liste.viewport(), Qt::LeftButton, {}, feld.center());
   EXPECT_EQ(werkzeug(), Werkzeugcode::SymbolEinfuegen);
   klick({300, 250});

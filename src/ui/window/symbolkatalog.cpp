@@ -95,7 +95,10 @@ Symbolkatalog::Symbolkatalog(Symbolwurzeln wurzeln, std::function<bool(const std
   auto* teiler = new QSplitter(Qt::Vertical);
   teiler->addWidget(baum_);
   teiler->addWidget(unten);
+  // The pictures need the room; the tree scrolls.
+  teiler->setStretchFactor(0, 1);
   teiler->setStretchFactor(1, 3);
+  teiler->setSizes({100, 300});
   setWidget(teiler);
 
   waechter_ = new QFileSystemWatcher(this);

@@ -32,6 +32,7 @@ namespace {
 // folder is listed once they have settled.
 constexpr int kNachlaufMs = 300;
 constexpr int kPfadrolle = Qt::UserRole + 1;
+constexpr int kMindesthoehe = 24;
 
 QString qpfad(const fs::path& p) {
   return QString::fromStdString(p.string());
@@ -95,7 +96,10 @@ Symbolkatalog::Symbolkatalog(Symbolwurzeln wurzeln, std::function<bool(const std
   auto* teiler = new QSplitter(Qt::Vertical);
   teiler->addWidget(baum_);
   teiler->addWidget(unten);
-  // The pictures need the room; the tree scrolls.
+  // The pictures need the room; the tree scrolls. Both may shrink to a
+  // line, so the dock does not stretch a window whose right side is full.
+  baum_->setMinimumHeight(kMindesthoehe);
+  liste_->setMinimumHeight(kMindesthoehe);
   teiler->setStretchFactor(0, 1);
   teiler->setStretchFactor(1, 3);
   teiler->setSizes({100, 300});

@@ -34,7 +34,11 @@ std::unique_ptr<Symbol> neuesTestsymbol(int n) {
   Elementspeicher& s = z.speicher;
   s.beginneSchritt();
   for (int i = 0; i <= n % 7; ++i) s.vervollstaendige(s.neueLinie(1000, 1000 + i * 5, 1040, 1000 + i * 3, 0));
-  s.vervollstaendige(s.neuerBogen({.xm = 1020, .ym = 1010, .xr = 8, .yr = 8}));
+  tbogendaten kreis;
+  kreis.xm = 1020;
+  kreis.ym = 1010;
+  kreis.xr = kreis.yr = 8;
+  s.vervollstaendige(s.neuerBogen(kreis));
   s.markiereAlleLebendigen();
   std::vector<std::int32_t> elemente;
   for (std::int32_t e = 1; e <= s.anzahl(); ++e) elemente.push_back(e);

@@ -127,6 +127,10 @@ int cliMacroRun(const Cliaufruf& aufruf, Benutzer& benutzer) {
     benutzer.meldung("Das Makro wurde abgebrochen.", Meldungsart::Fehler);
     return kFehler;
   }
+  // Answers left over usually mean the file was written for another macro.
+  if (const std::size_t uebrig = antworten->unbenutzteZeilen(); uebrig > 0) {
+    std::cerr << "Hinweis: " << uebrig << " Zeile(n) der Antwortdatei blieben unbenutzt.\n";
+  }
 
   einstellung::Speichern speichern;
   speichern.sicherheitskopieAnlegen = false;

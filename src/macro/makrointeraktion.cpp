@@ -42,10 +42,6 @@ Makrointeraktion::Makrointeraktion(Makrogegenueber& gegenueber, Makrointeraktion
 
 Makrointeraktion::~Makrointeraktion() = default;
 
-const Makrodialog* Makrointeraktion::dialog() const {
-  return dialogbau_->hatDialog() ? &dialogbau_->dialog() : nullptr;
-}
-
 void Makrointeraktion::laufEndet() {
   dateien_->schliesseAlle();
   dialogbau_->laufEndet(gegenueber_);
@@ -65,8 +61,12 @@ std::optional<Makrofehlerfall> Makrointeraktion::fuehreAus(Befehl b, Makrointerp
         if (!umfeld_.zeichnung) return nichtVerfuegbar(b);
         const Weltpunkt punkt = umfeld_.zeichner ? umfeld_.zeichner->zustand().punkt : Weltpunkt{};
         auto fehler = symbolwort(b, lauf.stapel(), *umfeld_.zeichnung, umfeld_.symbolordner, punkt);
-        if (!fehler && umfeld_.neuZeichnen) umfeld_.neuZeichnen();
-        return fehler;
+        if (fehler) return fehler;
+        // The placement is an undo step of its own; the figures after it
+        // must not join it.
+        if (umfeld_.zeichner) umfeld_.zeichner->neuerUndoSchritt();
+        if (umfeld_.neuZeichnen) umfeld_.neuZeichnen();
+        return std::nullopt;
       }
       if (!umfeld_.stueckliste) return nichtVerfuegbar(b);
       return stuecklistenwort(b, lauf.stapel(), *umfeld_.stueckliste);

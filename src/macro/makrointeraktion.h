@@ -93,9 +93,6 @@ class Makrointeraktion final : public Makroerweiterung {
   // A live button was pressed: runs the macro file it names inside the run.
   void livebuttonGedrueckt(int nummer);
 
-  // The dialog being built or shown live (for the window side and tests).
-  const Makrodialog* dialog() const;
-
  private:
   std::optional<Makrofehlerfall> benutzerwort(Befehl b, Makrointerpreter& lauf);
   std::optional<Makrofehlerfall> cursorwort(Befehl b, Makrointerpreter& lauf);

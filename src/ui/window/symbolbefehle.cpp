@@ -4,6 +4,7 @@
 #include <QMainWindow>
 #include <filesystem>
 
+#include "settings/konfiguration.h"
 #include "store/symboldatei.h"
 #include "store/symboleinfuegen.h"
 #include "ui/dialogs/symbolinfodialog.h"
@@ -41,8 +42,22 @@ std::string Symbolbefehle::symbolordner() const {
   return fs::is_directory(ordner, ec) ? (ordner / "").string() : std::string();
 }
 
+std::string symbolquelle(const std::string& benutzerordner, const fs::path& bibliothek) {
+  std::error_code ec;
+  if (!benutzerordner.empty() && fs::directory_iterator(benutzerordner, ec) != fs::directory_iterator()) {
+    return benutzerordner;
+  }
+  if (fs::is_directory(bibliothek, ec)) return (bibliothek / "").string();
+  return benutzerordner;
+}
+
+std::string Symbolbefehle::symbolleseordner() const {
+  if (!fenster_.sitzung.einstellungen.standardpfade.standardSymbole.empty()) return symbolordner();
+  return symbolquelle(symbolordner(), programmordner() / "Symbole");
+}
+
 void Symbolbefehle::symbolEinfuegen() {
-  const auto pfad = fenster_.sitzung.benutzer.dateiOeffnen("Symbol einfügen", Symboleinfuegefilter, symbolordner());
+  const auto pfad = fenster_.sitzung.benutzer.dateiOeffnen("Symbol einfügen", Symboleinfuegefilter, symbolleseordner());
   if (pfad && !pfad->empty()) beginneSymbolEinfuegen(*pfad);
 }
 
@@ -84,7 +99,7 @@ bool Symbolbefehle::speichern(bool detail) {
 
 void Symbolbefehle::symbolinformationen() {
   Sitzung& s = fenster_.sitzung;
-  const auto pfad = s.benutzer.dateiOeffnen("Symbolinformationen", Symbolinfofilter, symbolordner());
+  const auto pfad = s.benutzer.dateiOeffnen("Symbolinformationen", Symbolinfofilter, symbolleseordner());
   if (!pfad || pfad->empty()) return;
   const Symbolkopfergebnis kopf = ladeSymbolkopf(*pfad);
   if (!kopf.kopf) {

@@ -9,6 +9,7 @@
 #pragma once
 
 #include <QObject>
+#include <filesystem>
 #include <functional>
 #include <string>
 
@@ -29,6 +30,11 @@ inline constexpr std::string_view Symbolspeicherfilter = "Symbole (*.QZS)|*.QZS"
 inline constexpr std::string_view Detailspeicherfilter = "Details (*.DET)|*.DET";
 inline constexpr std::string_view Symbolinfofilter = "Symbole und Details (*.QZS;*.DET)|*.QZS;*.DET|Alle Dateien|*.*";
 
+// `benutzerordner` (the user's symbol folder) once it holds anything, else
+// the shipped library `bibliothek` when it exists, so a new user finds the
+// library at once; else `benutzerordner`. Folders end in a separator.
+std::string symbolquelle(const std::string& benutzerordner, const std::filesystem::path& bibliothek);
+
 class Symbolbefehle final : public QObject {
  public:
   Symbolbefehle(Fensteranschluss fenster, Werkzeugbedienung& werkzeuge, const Hauptmenue& menue);
@@ -48,6 +54,10 @@ class Symbolbefehle final : public QObject {
   // "Standard_Symbole", or "Symbole" in the user's data folder (created when
   // missing).
   std::string symbolordner() const;
+  // The folder the reading dialogs ("Symbol einfügen...",
+  // "Symbolinformationen...") start in: "Standard_Symbole" when set, else
+  // symbolquelle() of the user's folder and the shipped library.
+  std::string symbolleseordner() const;
 
   // Called with the file after a symbol or detail file was written, so a
   // catalogue showing its folder shows it at once.

@@ -11,9 +11,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenuBar>
+#include <QTemporaryDir>
 #include <QTest>
 #include <algorithm>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 
 #include "store/symboldatei.h"
 #include "store/symbolinformationen.h"
@@ -148,6 +151,31 @@ TEST_F(Symbolbefehle_, SymbolinformationenEinerDateiBearbeiten) {
   };
   test::menueeintrag(*f->menuBar(), "Symbol&informationen...")->trigger();
   EXPECT_EQ(leseSymbolinformationen(datei).preis, "89,00 €");
+}
+
+// The reading dialogs start where symbols are: the user's own once there
+// are any, else the shipped library.
+TEST(Symbolquelle, EigeneSymboleSonstDieMitgelieferteBibliothek) {
+  QTemporaryDir ordner;
+  const std::filesystem::path wurzel = ordner.path().toStdString();
+  const std::string leer = (wurzel / "leer" / "").string();
+  const std::string eigene = (wurzel / "eigene" / "").string();
+  const std::filesystem::path bibliothek = wurzel / "Symbole";
+  std::filesystem::create_directories(leer);
+  std::filesystem::create_directories(eigene);
+  std::filesystem::create_directories(bibliothek);
+  std::ofstream(eigene + "Tisch.QZS") << "x";
+  const std::string bibliotheksordner = (bibliothek / "").string();
+  struct Fall {
+    std::string benutzer;
+    std::filesystem::path bibliothek;
+    std::string erwartet;
+  };
+  for (const Fall& fall : {Fall{leer, bibliothek, bibliotheksordner}, Fall{eigene, bibliothek, eigene},
+                           Fall{leer, wurzel / "fehlt", leer}, Fall{"", bibliothek, bibliotheksordner}}) {
+    SCOPED_TRACE(fall.benutzer + " / " + fall.bibliothek.string());
+    EXPECT_EQ(symbolquelle(fall.benutzer, fall.bibliothek), fall.erwartet);
+  }
 }
 
 }  // namespace

@@ -28,7 +28,7 @@ inline constexpr std::string_view kAlleBenanntenGruppen = "Alle benannten Gruppe
 
 struct Datenmaske {
   static constexpr int Spalten = 10;
-  std::string name;  // without "MASK_" and ".ini"
+  std::string name;                                 // without "MASK_" and ".ini"
   std::array<std::string, Spalten> ueberschriften;  // "l1" … "l10"
 
   bool operator==(const Datenmaske&) const = default;

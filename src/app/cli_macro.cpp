@@ -20,6 +20,7 @@
 #include "macro/makrozeichner.h"
 #include "macro/quelltextdatei.h"
 #include "macro/schreibweise.h"
+#include "project/makrostuecklistenanschluss.h"
 #include "project/projektausgabe.h"
 #include "project/projektbearbeitung.h"
 #include "settings/konfiguration.h"
@@ -104,6 +105,8 @@ int cliMacroRun(const Cliaufruf& aufruf, Benutzer& benutzer) {
   umfeld.setzeProjektwert = [&zeichnung](int zeile, std::string wert) {
     return setzeProjektwert(zeichnung, zeile, std::move(wert));
   };
+  Makrostuecklistenanschluss stueckliste(zeichnung);
+  umfeld.stueckliste = &stueckliste;
   Makrointeraktion interaktion(*antworten, std::move(umfeld));
   antworten->elementAn = [&zeichnung](Weltpunkt p) { return elementUnterKlick(zeichnung, p, nullptr); };
 

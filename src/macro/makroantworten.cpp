@@ -35,6 +35,33 @@ std::string_view ohneRand(std::string_view t) {
   return t;
 }
 
+// Whether the user could give control `e` the value `wert` in a dialog:
+// check boxes and radio buttons take 0 or 1, lists an index of theirs (-1:
+// none), number fields a number in their range.
+bool wertMoeglich(const Steuerelement& e, std::string_view wert) {
+  switch (e.art) {
+    case Steuerelementart::Checkbox:
+    case Steuerelementart::Radiobutton:
+      return wert == "0" || wert == "1";
+    case Steuerelementart::Listbox:
+    case Steuerelementart::Imagelistbox:
+    case Steuerelementart::Radiogroup: {
+      const auto i = liesGanzzahl(wert);
+      return i && *i >= -1 && *i < static_cast<std::int64_t>(e.eintraege.size());
+    }
+    case Steuerelementart::Spinedit:
+    case Steuerelementart::Numiroedit: {
+      const auto z = liesMakrowert(wert);
+      return z && (e.minimum >= e.maximum || (*z >= e.minimum && *z <= e.maximum));
+    }
+    case Steuerelementart::Edit:
+    case Steuerelementart::Combobox:
+      return true;
+    default:
+      return false;  // nothing the user types into
+  }
+}
+
 }  // namespace
 
 Makroantworten::Makroantworten(std::vector<std::string> zeilen, std::filesystem::path ordner, std::ostream* ausgabe,
@@ -157,7 +184,15 @@ Dialogergebnis Makroantworten::zeigeDialog(Makrodialog& dialog) {
       passtNicht(wort, "\"art nummer=wert\" für ein Element des Dialogs oder \"knopf N\"", *a);
       return {};
     }
-    e->wert = std::string(zeile.substr(gleich + 1));
+    const std::string_view wert = zeile.substr(gleich + 1);
+    if (!wertMoeglich(*e, wert)) {
+      passtNicht(
+          wort,
+          "einen Wert, den " + std::string(steuerelementname(e->art)) + " " + std::to_string(*n) + " annehmen kann",
+          *a);
+      return {};
+    }
+    e->wert = std::string(wert);
     e->geaendert = true;
   }
 }
@@ -202,8 +237,28 @@ std::optional<Cursorantwort> Makroantworten::cursorantwort(const Cursoranfrage& 
   }
 }
 
+std::optional<int> Makroantworten::livebuttonDrueck(std::string_view wort) {
+  constexpr std::string_view Vorsatz = "livebutton ";
+  while (naechste_ < zeilen_.size() && zeilen_[naechste_].starts_with('#')) ++naechste_;
+  if (fehler_ || naechste_ >= zeilen_.size()) return std::nullopt;
+  const std::string_view zeile = ohneRand(zeilen_[naechste_]);
+  if (kleinschreibung(zeile.substr(0, Vorsatz.size())) != Vorsatz) return std::nullopt;
+  const auto a = naechste(wort);
+  const auto n = liesGanzzahl(zeile.substr(Vorsatz.size()));
+  if (!n || !livedialog_ || !livedialog_->finde(Steuerelementart::Livebutton, static_cast<int>(*n))) {
+    passtNicht(wort, "\"livebutton N\" mit einem Knopf des offenen Live-Dialogs", *a);
+    return std::nullopt;
+  }
+  return static_cast<int>(*n);
+}
+
 Laufende Makroantworten::beantworteCursorwoerter(Laufende ende, Makrointeraktion& interaktion, const Zeichnung& z) {
   while (ende == Laufende::Wartet && interaktion.offeneAnfrage()) {
+    // A live button pressed while the word waits runs its macro first.
+    if (const auto knopf = livebuttonDrueck(interaktion.offeneAnfrage()->wort)) {
+      interaktion.livebuttonGedrueckt(*knopf);
+      continue;
+    }
     const std::optional<Cursorantwort> antwort = cursorantwort(*interaktion.offeneAnfrage(), z);
     Cursorantwort abbruch;
     abbruch.abgebrochen = true;

@@ -17,6 +17,9 @@
 //                          "combobox 1=Holz", "listbox 1=2"), then
 //                          "knopf N" for the button that closes it (0: the
 //                          window's close box)
+//   live dialog            while a cursor word waits, a line "livebutton N"
+//                          presses live button N first; the cursor word
+//                          takes the line after it
 // Empty lines count as answers (an empty INPUT); lines starting with "#"
 // are comments. Messages (ALERT, INFO, INFOBOX, hints) are printed. GETFKEY
 // finds no key held down.
@@ -81,8 +84,8 @@ class Makroantworten final : public Makrogegenueber {
                                          bool speichern) override;
   void erwartePunkt(const Cursoranfrage&) override {}
   Dialogergebnis zeigeDialog(Makrodialog& dialog) override;
-  void zeigeLivedialog(Makrodialog&) override {}
-  void schliesseLivedialog() override {}
+  void zeigeLivedialog(Makrodialog& dialog) override { livedialog_ = &dialog; }
+  void schliesseLivedialog() override { livedialog_ = nullptr; }
 
  private:
   // The next answer for `wort`; nullopt (and the run stopped) when there is none.
@@ -92,6 +95,9 @@ class Makroantworten final : public Makrogegenueber {
   void brichAb(std::string meldung);
   std::string makrozeile() const;
   std::optional<Cursorantwort> cursorantwort(const Cursoranfrage& anfrage, const Zeichnung& zeichnung);
+  // The number of the live button the next line presses; nullopt when the
+  // next line is no "livebutton N" (or does not fit, then the run is stopped).
+  std::optional<int> livebuttonDrueck(std::string_view wort);
 
   std::vector<std::string> zeilen_;
   std::size_t naechste_ = 0;
@@ -102,6 +108,7 @@ class Makroantworten final : public Makrogegenueber {
   std::ostream* fehlerausgabe_;
   Makrointerpreter* lauf_ = nullptr;
   std::optional<std::string> fehler_;
+  Makrodialog* livedialog_ = nullptr;
 };
 
 // The lines of an answers file; nullopt with a German reason in `fehler`

@@ -56,10 +56,11 @@ struct Malstrich {
 struct Steuerelement {
   Steuerelementart art = Steuerelementart::Label;
   int nummer = 1;    // within its kind, from 1
-  std::string text;  // caption; help topic of a help button; action of a live button
+  std::string text;  // caption; help topic of a help button
   int x = 0, y = 0, breite = 0, hoehe = 0;
   // Items of combo boxes, lists and radio groups; for an image list the
-  // picture files beside them (`bilder`).
+  // picture files beside them (`bilder`); of a live button the one macro
+  // file it runs.
   std::vector<std::string> eintraege;
   std::vector<std::string> bilder;
   // The value as the access words read it: the text of an edit, number field

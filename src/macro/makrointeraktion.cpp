@@ -246,7 +246,13 @@ void Makrointeraktion::livebuttonGedrueckt(int nummer) {
   }
   Makrostart start;
   start.programmordner = umfeld_.programmordner.string();
+  // The button's macro runs while the outer run may wait for a click; that
+  // wait must survive it (a cursor word inside the button's macro is dropped).
+  std::optional<Cursoranfrage> anfrage = anfrage_;
+  Makrointerpreter* wartend = wartenderLauf_;
   letzterLauf_->laufeVerschachtelt(std::move(*programm), start);
+  anfrage_ = std::move(anfrage);
+  wartenderLauf_ = wartend;
 }
 
 }  // namespace quarzel

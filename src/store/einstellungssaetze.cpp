@@ -102,6 +102,34 @@ void schreibeLinienstile2(Schreibstrom& s, const Zeichnung& z) {
 }
 bool leseLinienstil2(Lesestrom& l, Zeichnung& z, Lesekontext&) { return leseEinbettung(l, z.optionen.linienstile2); }
 
+// --- "v"/"t": the bill of materials' data masks and symbol-information files ---
+// Both are small ini files; a mask file of megabytes is damage, and a drawing
+// needs no more than a few hundred of them.
+constexpr std::uint32_t kGroessteListendatei = 1u << 20;
+constexpr std::size_t kMeisteListendateien = 4096;
+
+bool leseListendatei(Lesestrom& l, std::vector<EingebetteteDatei>& liste) {
+  EingebetteteDatei d;
+  d.name = l.kurzString();
+  const std::uint32_t laenge = l.u32();
+  if (l.fehler() || laenge > l.rest() || laenge > kGroessteListendatei) return false;
+  d.daten = l.bytes(laenge);
+  if (liste.size() < kMeisteListendateien) liste.push_back(std::move(d));
+  return !l.fehler();
+}
+void schreibeDatenmasken(Schreibstrom& s, const Zeichnung& z) {
+  schreibeEinbettungen(s, 'v', z.optionen.datenmasken);
+}
+bool leseDatenmaske(Lesestrom& l, Zeichnung& z, Lesekontext&) {
+  return leseListendatei(l, z.optionen.datenmasken);
+}
+void schreibeSymbolattributdateien(Schreibstrom& s, const Zeichnung& z) {
+  schreibeEinbettungen(s, 't', z.optionen.symbolattributdateien);
+}
+bool leseSymbolattributdatei(Lesestrom& l, Zeichnung& z, Lesekontext&) {
+  return leseListendatei(l, z.optionen.symbolattributdateien);
+}
+
 // --- Zero point, grid and angles --------------------------------------------------
 void schreibeNullpunkt(Schreibstrom& s, const Zeichnung& z) {
   beginne(s, '0');
@@ -249,10 +277,6 @@ bool ueberspringeZweiBytes(Lesestrom& l, Zeichnung&, Lesekontext&) {
   l.ueberspringe(2);
   return !l.fehler();
 }
-bool ueberspringeMaske(Lesestrom& l, Zeichnung&, Lesekontext&) {
-  std::vector<EingebetteteDatei> weg;
-  return leseEinbettung(l, weg);
-}
 bool ueberspringeEbenentabelle(Lesestrom& l, Zeichnung&, Lesekontext&) {
   l.ueberspringe(Ebenen::Hoechstzahl);
   return !l.fehler();
@@ -289,8 +313,8 @@ constexpr Einstellungssatz Tabelle[] = {
     {'[', schreibeBlatt, leseBlatt},
     {'1', schreibeEbeneneinheiten, leseEbeneneinheiten},
     {'2', nullptr, ueberspringeText},
-    {'v', nullptr, ueberspringeMaske},
-    {'t', nullptr, ueberspringeMaske},
+    {'v', schreibeDatenmasken, leseDatenmaske},
+    {'t', schreibeSymbolattributdateien, leseSymbolattributdatei},
     {'<', nullptr, ueberspringeEbenentabelle},
     {'+', nullptr, ueberspringeEbenentabelle},
     {0xFC /* ü */, nullptr, ueberspringeZweiTexte},

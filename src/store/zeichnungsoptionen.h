@@ -46,6 +46,10 @@ struct Zeichnungsoptionen {
   std::vector<EingebetteteDatei> linienstile;
   std::vector<EingebetteteDatei> linienstile2;
   std::vector<EingebetteteDatei> texturen;
+  // The bill of materials' files it carries: data masks ("v", named
+  // "MASK_<name>.ini") and symbol-information files ("t", "<symbol>.ini").
+  std::vector<EingebetteteDatei> datenmasken;
+  std::vector<EingebetteteDatei> symbolattributdateien;
 
   bool operator==(const Zeichnungsoptionen&) const = default;
 };

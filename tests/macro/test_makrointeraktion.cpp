@@ -2,58 +2,15 @@
 // as quarzel-cli runs them: answered line by line from an answers file.
 #include <gtest/gtest.h>
 
-#include <fstream>
-
-#include "edit/treffertest.h"
 #include "macro/makroantworten.h"
 #include "macro/makrointeraktion.h"
 #include "macro/quelltextdatei.h"
-#include "store/symboldatei.h"
-#include "support/macro/makrolauf_hilfe.h"
-#include "support/speicherhilfen.h"
-#include "support/tempordner.h"
+#include "support/macro/interaktionslauf.h"
 
 namespace quarzel {
 namespace {
 
-// A run in a millimetre drawing at 1:1, its files in a folder of its own
-// that also holds the symbol "Tisch.QZS" (one line from (0,0) to (10,0)).
-struct Interaktionslauf : test::Zeichnungsmakrolauf {
-  test::TempOrdner ordner;
-  Makroantworten antworten;
-  std::unique_ptr<Makrointeraktion> interaktion;
-
-  explicit Interaktionslauf(std::vector<std::string> zeilen)
-      : Zeichnungsmakrolauf(true), antworten(zeilen, ordner.pfad()) {
-    legeSymbolAn();
-    Makrointeraktionsumfeld u;
-    u.zeichnung = &zeichnung;
-    u.zeichner = &zeichner;
-    u.makroordner = ordner.pfad();
-    u.symbolordner = {ordner.pfad()};
-    interaktion = std::make_unique<Makrointeraktion>(antworten, std::move(u));
-    antworten.setzeLauf(&interpreter);
-    antworten.elementAn = [this](Weltpunkt p) { return elementUnterKlick(zeichnung, p, nullptr); };
-    interpreter.setzeErweiterung(interaktion.get());
-  }
-
-  void legeSymbolAn() {
-    Zeichnung quelle;
-    test::initialisiere(quelle.speicher);
-    test::aufMillimeter(quelle);
-    test::linie(quelle.speicher, 0, 0, 10, 0);
-    const std::int32_t elemente[] = {1};
-    SkriptBenutzer b;
-    const std::vector<std::uint8_t> bytes = schreibeSymbol(*neuesSymbol(quelle, elemente, {0, 0}, b));
-    std::ofstream(ordner / "Tisch.QZS", std::ios::binary)
-        .write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
-  }
-
-  Laufende laufe(std::string_view quelltext) {
-    ende = antworten.beantworteCursorwoerter(interpreter.starteQuelltext(quelltext), *interaktion, zeichnung);
-    return ende;
-  }
-};
+using test::Interaktionslauf;
 
 std::string verbunden(const std::vector<std::string>& teile) {
   std::string t;
@@ -84,6 +41,7 @@ TEST(Makrointeraktion, WoerterMitAntworten) {
       {"Escape beendet", "GETCURSOR 5", {"<Abbruch>"}, ""},
       {"Linie gewählt", "0 0 MOVETO 100 0 LINETO GETLINE linex2", {"50;0"}, "-1|100"},
       {"Keine Linie", "GETLINE", {"50;50"}, "0"},
+      {"Kreis gewählt", "30 40 MOVETO 5 CIRCLE GETARC arcxm arcym arcrx", {"35;40"}, "-1|30|40|5"},
       {"Symbol gewählt", "(Tisch) 40 50 MOVESYMBOL GETSYMBOL", {"45;50"}, "Tisch.QZS"},
       {"Kein Symbol", "0 0 MOVETO 9 0 LINETO GETSYMBOL", {"5;0"}, "nosymbol"},
       {"Symbol fehlt", "(Sofa) LOADSYM", {}, "", 20, "Das Symbol Sofa konnte"},

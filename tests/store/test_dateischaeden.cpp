@@ -38,6 +38,7 @@ Zeichnung beispiel() {
   z.ebenen.fuegeFolieAn(2, "Bad");
   z.optionen.schraffuren.push_back({"Mauerwerk", {'4', '5'}});
   z.optionen.texturen.push_back({"Holz", {1, 2, 3}});
+  z.optionen.datenmasken.push_back({"MASK_Möbel.ini", {'[', 'E', ']'}});
   z.optionen.winkelschritt = 7.5;
   z.optionen.blattname = "Grundriss EG";
   auto neu = [&](std::int32_t n) {
@@ -147,6 +148,12 @@ TEST(Dateischaden, UnmoeglicheWerteLuegendeLaengenUndUnbekannteTagsKostenNurIhre
       {"layer 0", [](Dateibauer& b) { b.ebene(0); }},
       {"sublayer 251", [](Dateibauer& b) { b.satz('E').u8(251).ende(); }},
       {"unknown tag 0x01", [](Dateibauer& b) { b.satz(0x01).u32(7).ende(); }},
+      // A data mask is a small ini file; a megabyte of it is damage.
+      {"mask file of 1 MB",
+       [](Dateibauer& b) {
+         const std::vector<std::uint8_t> gross((1u << 20) + 1, 'x');
+         b.satz('v').text("MASK_Gross.ini").u32(static_cast<std::uint32_t>(gross.size())).bytes(gross).ende();
+       }},
       // Lying counts and lengths neither allocate nor read past the record.
       {"polygon count", [](Dateibauer& b) { b.satz('F').u16(65535).f64(1).f64(2).u8(0).ende(); }},
       {"bitmap",
@@ -268,6 +275,8 @@ TEST(Dateischaden, AbgeschnittenAnJederStelleLaedtNurWasGanzIst) {
     EXPECT_TRUE(o.blattname == standard.blattname || o.blattname == "Grundriss EG") << laenge;
     EXPECT_LE(o.texturen.size(), 1u);
     for (const EingebetteteDatei& t : o.texturen) EXPECT_EQ(t, original.optionen.texturen[0]);
+    EXPECT_LE(o.datenmasken.size(), 1u);
+    for (const EingebetteteDatei& m : o.datenmasken) EXPECT_EQ(m, original.optionen.datenmasken[0]);
   }
   EXPECT_EQ(vorher, BeispielElemente);
 }

@@ -114,6 +114,9 @@ void fuelleAlleArten(Zeichnung& z) {
   z.ansichten.slot(1)->name = "Erdgeschoss";
   z.optionen.titel = "Wohnhaus Müller";
   z.optionen.schraffuren.push_back({"Mauerwerk", {1, 2, 3}});
+  // The bill of materials' files travel as they are, any bytes, even none.
+  z.optionen.datenmasken = {{"MASK_Möbel.ini", {'[', 'E', ']', 0, 0xFF}}, {"MASK_Leer.ini", {}}};
+  z.optionen.symbolattributdateien = {{"Stuhl.ini", {'[', 'S', ']', '\r', '\n'}}};
   z.stifte.penWidth[3] = 0.33;
   z.ansicht.coordAngle = 15;
   z.ansicht.drawingScale = 75;
@@ -166,6 +169,8 @@ TEST(Zeichnungsdatei, SpeichernLadenSpeichernIstBytegleich) {
   EXPECT_EQ(std::tuple(geladen.optionen.titel, geladen.stifte.penWidth[3], geladen.ansicht.drawingScale,
                        geladen.ansicht.sheetWidth, s.modifiziert()),
             std::tuple("Wohnhaus Müller", 0.33, 75, 420, false));
+  EXPECT_EQ(std::tie(geladen.optionen.datenmasken, geladen.optionen.symbolattributdateien),
+            std::tie(z.optionen.datenmasken, z.optionen.symbolattributdateien));
 }
 
 TEST(Zeichnungsdatei, ZufaelligeKoordinatenUeberlebenBitgenau) {

@@ -39,6 +39,7 @@
 #include "ui/window/farbwahl.h"
 #include "ui/window/fensteranordnung.h"
 #include "ui/window/importbefehle.h"
+#include "ui/window/makrobefehle.h"
 #include "ui/window/markierbefehle.h"
 #include "ui/window/projektbefehle.h"
 #include "ui/window/statusleiste.h"
@@ -180,6 +181,14 @@ TFenster::TFenster(Sitzung& sitzung, QWidget* eltern) : QMainWindow(eltern), sit
   new Ursprungsanzeige(anschluss(), *werkzeuge_, *zeichenflaeche_, *menue_.ansicht);
   ansichtenbefehle_ = new Ansichtenbefehle(anschluss(), *ebenenbefehle_, *menue_.ansicht, *leisten_.ansicht,
                                            QString::fromStdString((programmordner() / "Hilfe").string()));
+
+  Makrofenster makrofenster{anschluss(),
+                            [this](std::int32_t von, std::int32_t bis) { objektzeichnen(von, bis); },
+                            [this] { befehlsstandSetzen(); },
+                            [this] { rueckgaengig(); },
+                            zeichenflaeche_,
+                            statusleiste_.get()};
+  makrobefehle_ = new Makrobefehle(std::move(makrofenster), *menuBar());
 
   zuletztSetzen();
   befehlsstandSetzen();

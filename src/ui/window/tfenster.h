@@ -46,6 +46,7 @@ class Ebenenbefehle;
 class Importbefehle;
 class Eigenschaftsleiste;
 class Fangbefehle;
+class Makrobefehle;
 class Markierbefehle;
 class Werkzeugbedienung;
 class QtTastatur;
@@ -77,6 +78,8 @@ class TFenster final : public QMainWindow {
   Ansichtenbefehle& ansichtenbefehle() { return *ansichtenbefehle_; }
   // The menu "Symbole"; beginneSymbolEinfuegen(pfad) starts placing a symbol file.
   Symbolbefehle& symbolbefehle() { return *symbolbefehle_; }
+  // The menu "Makros": the macro editor and macro runs on the drawing.
+  Makrobefehle& makrobefehle() { return *makrobefehle_; }
 
   // Full redraw of the drawing area with the status texts of the sheet.
   void Figurzeichnen();
@@ -149,6 +152,7 @@ class TFenster final : public QMainWindow {
   Markierbefehle* markierbefehle_ = nullptr;
   Ansichtenbefehle* ansichtenbefehle_ = nullptr;
   Symbolbefehle* symbolbefehle_ = nullptr;
+  Makrobefehle* makrobefehle_ = nullptr;
   // The shortcuts taken away while a numeric field has the focus.
   std::vector<std::pair<QAction*, QList<QKeySequence>>> ruhendeKurztasten_;
   QTimer* takt_ = nullptr;

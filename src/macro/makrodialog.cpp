@@ -52,10 +52,6 @@ Steuerelement* Makrodialog::finde(Steuerelementart art, int nummer) {
   return nullptr;
 }
 
-const Steuerelement* Makrodialog::finde(Steuerelementart art, int nummer) const {
-  return const_cast<Makrodialog*>(this)->finde(art, nummer);
-}
-
 int Makrodialog::anzahl(Steuerelementart art) const {
   int n = 0;
   for (const Steuerelement& e : elemente)

@@ -105,7 +105,6 @@ struct Makrodialog {
 
   // nullptr when the dialog has no such control.
   Steuerelement* finde(Steuerelementart art, int nummer);
-  const Steuerelement* finde(Steuerelementart art, int nummer) const;
   int anzahl(Steuerelementart art) const;
 };
 

@@ -75,10 +75,7 @@ class Makrodialogbau {
 
   // Where relative picture names are looked for.
   void setzeDateiordner(std::string ordner) { dateiordner_ = std::move(ordner); }
-  Zustand zustand() const { return zustand_; }
-  // A dialog was begun in this run: the access words have something to reach.
-  bool hatDialog() const { return hatDialog_; }
-  const Makrodialog& dialog() const { return dialog_; }
+  // The dialog built last (a live button's action is read from it).
   Makrodialog& dialog() { return dialog_; }
 
  private:
@@ -91,7 +88,7 @@ class Makrodialogbau {
   bool bildFehlt(const std::string& datei) const;
 
   Zustand zustand_ = Zustand::Keiner;
-  bool hatDialog_ = false;
+  bool hatDialog_ = false;  // the access words have something to reach
   Makrodialog dialog_;
   int offenerRahmen_ = -1;  // index of the open frame or panel
   std::string dateiordner_;

@@ -1,5 +1,7 @@
 #include "macro/makrointeraktion.h"
 
+#include "macro/makrocompiler.h"
+#include "macro/makrodatei.h"
 #include "macro/makrodialogbau.h"
 #include "macro/makrointerpreter.h"
 #include "macro/makroprogramminfo.h"
@@ -7,6 +9,8 @@
 #include "macro/makrotextdateien.h"
 #include "macro/makrowerte.h"
 #include "macro/makrozeichner.h"
+#include "macro/quelltextdatei.h"
+#include "macro/schreibweise.h"
 #include "store/zeichnung.h"
 
 namespace quarzel {
@@ -38,10 +42,6 @@ Makrointeraktion::Makrointeraktion(Makrogegenueber& gegenueber, Makrointeraktion
 
 Makrointeraktion::~Makrointeraktion() = default;
 
-const Makrodialog* Makrointeraktion::dialog() const {
-  return dialogbau_->hatDialog() ? &dialogbau_->dialog() : nullptr;
-}
-
 void Makrointeraktion::laufEndet() {
   dateien_->schliesseAlle();
   dialogbau_->laufEndet(gegenueber_);
@@ -61,11 +61,15 @@ std::optional<Makrofehlerfall> Makrointeraktion::fuehreAus(Befehl b, Makrointerp
         if (!umfeld_.zeichnung) return nichtVerfuegbar(b);
         const Weltpunkt punkt = umfeld_.zeichner ? umfeld_.zeichner->zustand().punkt : Weltpunkt{};
         auto fehler = symbolwort(b, lauf.stapel(), *umfeld_.zeichnung, umfeld_.symbolordner, punkt);
-        if (!fehler && umfeld_.neuZeichnen) umfeld_.neuZeichnen();
-        return fehler;
+        if (fehler) return fehler;
+        // The placement is an undo step of its own; the figures after it
+        // must not join it.
+        if (umfeld_.zeichner) umfeld_.zeichner->neuerUndoSchritt();
+        if (umfeld_.neuZeichnen) umfeld_.neuZeichnen();
+        return std::nullopt;
       }
       if (!umfeld_.stueckliste) return nichtVerfuegbar(b);
-      return stuecklistenwort(b, lauf.stapel(), *umfeld_.stueckliste, liste_);
+      return stuecklistenwort(b, lauf.stapel(), *umfeld_.stueckliste);
     case Befehlsgruppe::Dialog:
     case Befehlsgruppe::Steuerelement:
       return dialogbau_->fuehreAus(b, lauf.stapel(), gegenueber_, umfeld_.zeichnung);
@@ -170,7 +174,7 @@ std::optional<Makrofehlerfall> Makrointeraktion::cursorwort(Befehl b, Makrointer
     default:
       return nichtVerfuegbar(b);
   }
-  if (!s.hatPlatz(2)) return fall(Makrofehler::SchwererFehler);
+  if (!s.hatPlatz(4)) return fall(Makrofehler::SchwererFehler);
   anfrage_ = std::move(anfrage);
   wartenderLauf_ = &lauf;
   lauf.warteAufEingabe();
@@ -201,6 +205,8 @@ Laufende Makrointeraktion::beantworteCursor(const Cursorantwort& antwort) {
       const Benutzerpunkt e = z.ansicht.worldToUser(antwort.erster.x, antwort.erster.y, m);
       s.lege(makrozahl(e.x));
       s.lege(makrozahl(e.y));
+      s.lege(makrozahl(p.x));
+      s.lege(makrozahl(p.y));
       break;
     }
     case Cursorart::Linie:
@@ -213,14 +219,34 @@ Laufende Makrointeraktion::beantworteCursor(const Cursorantwort& antwort) {
       s.lege(symbolAnElement(z, antwort.element).value_or("nosymbol"));
       break;
     default:
-      s.lege(std::to_string(antwort.maustaste));
+      s.lege(makrozahl(p.x));
+      s.lege(makrozahl(p.y));
       break;
   }
   return lauf.setzeFort();
 }
 
 void Makrointeraktion::livebuttonGedrueckt(int nummer) {
-  (void)nummer;
+  const Steuerelement* knopf = dialogbau_->dialog().finde(Steuerelementart::Livebutton, nummer);
+  if (!knopf || knopf->eintraege.empty() || !letzterLauf_) return;
+  const std::string& name = knopf->eintraege.front();
+  std::filesystem::path pfad(name);
+  if (pfad.is_relative()) pfad = umfeld_.makroordner / pfad;
+  std::optional<Tokenprogramm> programm;
+  if (grossschreibung(pfad.extension().string()) == Makroendung) {
+    Makroleseergebnis gelesen = leseMakrodatei(pfad);
+    if (gelesen.status == Makrolesestatus::Gelesen) programm = std::move(gelesen.programm);
+  } else {
+    const Quelltextergebnis quelle = leseQuelltext(pfad);
+    if (quelle.status == Quelltextstatus::Gelesen) programm = kompiliereText(quelle.text);
+  }
+  if (!programm) {
+    gegenueber_.warnung(makrofehlertext(Makrofehler::MakroFehlt, name));
+    return;
+  }
+  Makrostart start;
+  start.programmordner = umfeld_.programmordner.string();
+  letzterLauf_->laufeVerschachtelt(std::move(*programm), start);
 }
 
 }  // namespace quarzel

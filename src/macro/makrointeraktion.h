@@ -14,16 +14,18 @@
 //   text SHOWHINT / HIDEHINT
 //   GETFKEY → n                     2…12, or 0
 //   sel arg GETPINFO → value        see makroprogramminfo.h
-// Cursor words (the run waits; the answer comes with beantworteCursor):
-//   GETCURSOR → taste               one click; cursorx, cursory, mousebutton
-//   x y b h GETCURSORPLUS → taste   the same with a b × h rectangle whose
+// Cursor words (the run waits; the answer comes with beantworteCursor; each
+// sets cursorx, cursory and mousebutton — 1 left, 2 right, 3 middle):
+//   GETCURSOR → x y                 one click, in macro coordinates
+//   x y b h GETCURSORPLUS → x y     the same with a b × h rectangle whose
 //                                   lower-left corner is (x, y) from the cursor
-//   GETCURSORBOX → x1 y1            two clicks; cursorx/cursory the second
-//   x1 y1 x2 y2 GETCURSORMOVE → taste  one click, the line (x1,y1)-(x2,y2)
+//   GETCURSORBOX → x1 y1 x2 y2      two clicks, the corners of a rectangle
+//   x1 y1 x2 y2 GETCURSORMOVE → x y one click, the line (x1,y1)-(x2,y2)
 //                                   follows the cursor by its first end
 //   GETLINE → f / GETARC → f        "-1" and rows 14–22 / 23–34 when a line /
 //                                   arc was picked, "0" otherwise
 //   GETSYMBOL → name                the symbol's file name, or "nosymbol"
+//   Escape stops the run.
 // Text files: makrotextdateien.h. Symbols: makrosymbole.h. Dialogs and
 // their controls: makrodialogbau.h.
 #pragma once
@@ -91,9 +93,6 @@ class Makrointeraktion final : public Makroerweiterung {
   // A live button was pressed: runs the macro file it names inside the run.
   void livebuttonGedrueckt(int nummer);
 
-  // The dialog being built or shown live (for the window side and tests).
-  const Makrodialog* dialog() const;
-
  private:
   std::optional<Makrofehlerfall> benutzerwort(Befehl b, Makrointerpreter& lauf);
   std::optional<Makrofehlerfall> cursorwort(Befehl b, Makrointerpreter& lauf);
@@ -102,7 +101,6 @@ class Makrointeraktion final : public Makroerweiterung {
   Makrointeraktionsumfeld umfeld_;
   std::unique_ptr<Makrotextdateien> dateien_;
   std::unique_ptr<Makrodialogbau> dialogbau_;
-  Makrolistenstand liste_;
   std::optional<Cursoranfrage> anfrage_;
   Makrointerpreter* wartenderLauf_ = nullptr;
   Makrointerpreter* letzterLauf_ = nullptr;  // the run a live button belongs to

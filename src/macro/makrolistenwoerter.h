@@ -1,11 +1,10 @@
 // Makrolistenwoerter: the bill-of-materials words of a macro (CREATEMASK,
 // SETMASK, SETSYMMASK, SETSYMINFO, GETSYMINFO, CREATESYMLIST, GETLISTINFO;
-// operand roles in makrostueckliste.h). They keep the chosen mask and the
-// last list of the run.
+// operand roles in makrostueckliste.h): they take the operands, hand them to
+// the bill of materials and push what it answers.
 #pragma once
 
 #include <optional>
-#include <string>
 
 #include "macro/befehlstabelle.h"
 #include "macro/makromelder.h"
@@ -15,12 +14,6 @@ namespace quarzel {
 
 class Makrostapel;
 
-struct Makrolistenstand {
-  std::string maske = "Alle Symbole";
-  std::optional<Makroliste> liste;
-};
-
-std::optional<Makrofehlerfall> stuecklistenwort(Befehl b, Makrostapel& s, Makrostueckliste& stueckliste,
-                                                Makrolistenstand& stand);
+std::optional<Makrofehlerfall> stuecklistenwort(Befehl b, Makrostapel& s, Makrostueckliste& stueckliste);
 
 }  // namespace quarzel

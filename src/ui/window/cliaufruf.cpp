@@ -75,8 +75,12 @@ std::string cliVerwendung() {
          "  convert EINGABE -o AUSGABE.qzz|dxf\n"
          "      speichert eine Zeichnung neu oder exportiert sie als DXF (R2000);\n"
          "      eine CAD-Datei (DXF, ...) wird dazu importiert wie im Programm\n"
-         "  macro run MAKRO.psq [-i ZEICHNUNG] -o AUSGABE.qzz\n"
-         "      führt ein Makro aus und speichert die Zeichnung\n"
+         "  macro run MAKRO.psq [-i ZEICHNUNG] -o AUSGABE.qzz [--answers ANTWORTEN.txt]\n"
+         "      führt ein Makro aus und speichert die Zeichnung; was das Makro fragt, beantworten\n"
+         "      die Zeilen der Antwortdatei der Reihe nach: Ja/Nein (QUESTION), der Text (INPUT),\n"
+         "      ein Dateiname (FILEOPEN), x;y oder x;y;taste (Cursorbefehle), x1;y1;x2;y2\n"
+         "      (GETCURSORBOX), x;y des Elements (GETLINE, GETARC, GETSYMBOL), für Dialoge\n"
+         "      Zeilen \"art nummer=wert\" und zuletzt \"knopf N\"; <Abbruch> bricht ab, # kommentiert\n"
          "  symbol ZEICHNUNG -o AUSGABE.qzs|det [--massstab N] [--bezeichnung T] [--beschreibung T]\n"
          "         [--material T] [--gewicht T] [--preis T]\n"
          "      speichert alle Elemente der Zeichnung als Symbol oder Detail (im Maßstab 1:N,\n"
@@ -133,6 +137,9 @@ Cliauswertung werteCliAus(std::span<const std::string> argumente) {
     } else if (arg == "-i" && a.befehl == Clibefehl::MacroRun) {
       if (!a.zeichnung.empty()) return fehler("-i ist doppelt angegeben");
       if (!wert(a.zeichnung)) return fehler("nach -i fehlt der Name der Zeichnung");
+    } else if (arg == "--answers" && a.befehl == Clibefehl::MacroRun) {
+      if (!a.antworten.empty()) return fehler("--answers ist doppelt angegeben");
+      if (!wert(a.antworten)) return fehler("nach --answers fehlt der Name der Antwortdatei");
     } else if ((arg == "--sheet" || arg == "--all") && a.befehl == Clibefehl::Render) {
       if (bereichGesetzt) return fehler("--sheet und --all schließen einander aus");
       bereichGesetzt = true;

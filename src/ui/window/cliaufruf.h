@@ -6,7 +6,7 @@
 //   quarzel-cli render DATEI -o AUSGABE.png|pdf|svg [--sheet|--all] [--dpi N]
 //   quarzel-cli print DATEI [--printer NAME] [--pdf AUSGABE.pdf] [--whole] [--tiles]
 //   quarzel-cli convert EINGABE -o AUSGABE.qzz|dxf
-//   quarzel-cli macro run MAKRO.psq [-i ZEICHNUNG] -o AUSGABE.qzz
+//   quarzel-cli macro run MAKRO.psq [-i ZEICHNUNG] -o AUSGABE.qzz [--answers ANTWORTEN.txt]
 //   quarzel-cli symbol ZEICHNUNG -o AUSGABE.qzs|det [--massstab N] [--bezeichnung T]
 //               [--beschreibung T] [--material T] [--gewicht T] [--preis T]
 //   quarzel-cli projekt DATEI [--zeige VARIABLE ... | --setze VARIABLE=WERT ... -o AUSGABE.qzz]
@@ -33,6 +33,7 @@ struct Cliaufruf {
   std::string eingabe;    // the drawing, exchange file or macro
   std::string ausgabe;    // -o
   std::string zeichnung;  // macro run: -i, the drawing the macro starts from
+  std::string antworten;  // macro run: --answers, what the user would answer
   Renderbereich bereich = Renderbereich::Blatt;
   int dpi = 0;  // 0: the renderer's default
   // print: the queue ("": the default printer), a PDF file instead of the

@@ -7,10 +7,12 @@
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QHeaderView>
+#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPainter>
+#include <QPixmap>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableWidget>
@@ -149,8 +151,7 @@ QWidget* Makrodialogfenster::baue(Steuerelement& e, QWidget* eltern) {
       b->setText(qtext(e.text));
       b->setAutoExclusive(art == Steuerelementart::Radiobutton);
       b->setChecked(e.wert == "1");
-      connect(b, &QAbstractButton::toggled, this,
-              [this, art, nummer](bool an) { merke(art, nummer, an ? "1" : "0"); });
+      connect(b, &QAbstractButton::toggled, this, [this, art, nummer](bool an) { merke(art, nummer, an ? "1" : "0"); });
       return b;
     }
     case Steuerelementart::Edit: {
@@ -163,8 +164,10 @@ QWidget* Makrodialogfenster::baue(Steuerelement& e, QWidget* eltern) {
     case Steuerelementart::Numiroedit: {
       auto* f = new QDoubleSpinBox(eltern);
       f->setDecimals(art == Steuerelementart::Numiroedit ? std::clamp(e.nachkommastellen, 0, 10) : 0);
-      if (e.maximum > e.minimum) f->setRange(e.minimum, e.maximum);
-      else f->setRange(-1e9, 1e9);
+      if (e.maximum > e.minimum)
+        f->setRange(e.minimum, e.maximum);
+      else
+        f->setRange(-1e9, 1e9);
       f->setSingleStep(e.schritt > 0 ? e.schritt : 1);
       f->setValue(qtext(e.wert).toDouble());
       connect(f, &QDoubleSpinBox::textChanged, this,
@@ -261,12 +264,6 @@ void Makrodialogfenster::fokusGewechselt(QWidget* neu) {
     Steuerelement* s = dialog_.finde(e.art, e.nummer);
     if (s) s->fokus = neu != nullptr && (neu == e.widget || e.widget->isAncestorOf(neu));
   }
-}
-
-QWidget* Makrodialogfenster::widgetVon(Steuerelementart art, int nummer) const {
-  for (const Eintrag& e : widgets_)
-    if (e.art == art && e.nummer == nummer) return e.widget;
-  return nullptr;
 }
 
 Dialogergebnis Makrodialogfenster::zeigeModal() {

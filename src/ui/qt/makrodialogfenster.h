@@ -25,8 +25,6 @@ class Makrodialogfenster final : public QDialog {
 
   // A live button (its number) was pressed.
   std::function<void(int nummer)> livebutton;
-  // The widget of a control, for tests; nullptr when there is none.
-  QWidget* widgetVon(Steuerelementart art, int nummer) const;
 
  private:
   struct Eintrag {

@@ -78,7 +78,6 @@ void Fenstergegenueber::infobox(std::string_view text, const std::string& bild) 
   zeile->addWidget(t);
   fenster->adjustSize();
   fenster->show();
-  infobox_ = fenster;
 }
 
 bool Fenstergegenueber::frage(std::string_view text) {

@@ -14,6 +14,7 @@
 #include <set>
 
 #include "macro/makrogegenueber.h"
+#include "ui/qt/makrodialogfenster.h"
 
 class QWidget;
 
@@ -21,7 +22,6 @@ namespace quarzel {
 
 class Benutzer;
 class Makrocursor;
-class Makrodialogfenster;
 class Statusleiste;
 
 class Fenstergegenueber final : public QObject, public Makrogegenueber {
@@ -42,18 +42,13 @@ class Fenstergegenueber final : public QObject, public Makrogegenueber {
   void zeigeHinweis(std::string_view text) override;
   void verbergeHinweis() override;
   int funktionstaste() override;
-  std::optional<std::string> waehleDatei(std::string_view titel, std::string_view filter,
-                                         const std::string& vorschlag, bool speichern) override;
+  std::optional<std::string> waehleDatei(std::string_view titel, std::string_view filter, const std::string& vorschlag,
+                                         bool speichern) override;
   void erwartePunkt(const Cursoranfrage& anfrage) override;
   Dialogergebnis zeigeDialog(Makrodialog& dialog) override;
   void zeigeLivedialog(Makrodialog& dialog) override;
   void schliesseLivedialog() override;
   void livedialogGeaendert() override;
-
-  // The open live dialog, or nullptr.
-  Makrodialogfenster* livedialog() const { return livedialog_; }
-  // The open info boxes stay until the user closes them.
-  QWidget* letzteInfobox() const { return infobox_; }
 
  protected:
   bool eventFilter(QObject* ziel, QEvent* ereignis) override;
@@ -65,7 +60,6 @@ class Fenstergegenueber final : public QObject, public Makrogegenueber {
   Makrocursor* cursor_;
   std::set<int> gedrueckt_;  // Qt key codes of F2…F12 held down now
   QPointer<Makrodialogfenster> livedialog_;
-  QPointer<QWidget> infobox_;
 };
 
 }  // namespace quarzel

@@ -36,8 +36,8 @@ bool waehltElement(Cursorart art) {
 
 }  // namespace
 
-Makrocursor::Makrocursor(Zeichenflaeche& flaeche, Zeichnung& zeichnung, Werkzeugkasten& werkzeuge,
-                         Statusleiste* status, QObject* eltern)
+Makrocursor::Makrocursor(Zeichenflaeche& flaeche, Zeichnung& zeichnung, Werkzeugkasten& werkzeuge, Statusleiste* status,
+                         QObject* eltern)
     : QObject(eltern), flaeche_(flaeche), zeichnung_(zeichnung), werkzeuge_(werkzeuge), status_(status) {
   // A new picture has no band on it any more.
   connect(&flaeche_, &Zeichenflaeche::neuGezeichnet, this, [this] { band_.clear(); });

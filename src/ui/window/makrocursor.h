@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "macro/makrogegenueber.h"
+#include "platform/canvas.h"
 
 namespace quarzel {
 

@@ -62,6 +62,11 @@ Makrodialogfenster::Makrodialogfenster(Makrodialog& dialog, QWidget* eltern) : Q
   baueNeu();
 }
 
+Makrodialogfenster::~Makrodialogfenster() {
+  // The widgets going hand the focus on; the model must not hear of it then.
+  disconnect(qApp, nullptr, this, nullptr);
+}
+
 void Makrodialogfenster::baueNeu() {
   for (const Eintrag& e : widgets_) e.widget->deleteLater();
   widgets_.clear();

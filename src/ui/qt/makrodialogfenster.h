@@ -17,6 +17,7 @@ namespace quarzel {
 class Makrodialogfenster final : public QDialog {
  public:
   Makrodialogfenster(Makrodialog& dialog, QWidget* eltern = nullptr);
+  ~Makrodialogfenster() override;
 
   // Shows the dialog modally; the result names the button that ended it.
   Dialogergebnis zeigeModal();

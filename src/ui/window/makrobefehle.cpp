@@ -50,8 +50,8 @@ Makrobefehle::Makrobefehle(Makrofenster fenster, QMenuBar& leiste)
 }
 
 Makrobefehle::~Makrobefehle() {
-  // The editor is a child of the window and goes with it; its run must not
-  // outlive the window's drawing.
+  // The editor works on the run; it saves its sources as it goes.
+  delete editor_.data();
   lauf_->stoppe();
 }
 
@@ -66,7 +66,8 @@ void Makrobefehle::menueFuellen() {
   std::error_code fehler;
   for (fs::directory_iterator it(beispielordner(), fehler), ende; !fehler && it != ende; it.increment(fehler)) {
     const std::string endung = grossschreibung(it->path().extension().string());
-    if ((endung == Quelltextendung || endung == Makroendung) && it->is_regular_file(fehler)) dateien.push_back(it->path());
+    if ((endung == Quelltextendung || endung == Makroendung) && it->is_regular_file(fehler))
+      dateien.push_back(it->path());
   }
   std::sort(dateien.begin(), dateien.end());
   for (const fs::path& d : dateien) {
@@ -103,8 +104,7 @@ TMakroeditor& Makrobefehle::makroeditor() {
 
 void Makrobefehle::makroAusfuehren() {
   const std::vector<std::string> liste = zuletzt();
-  const std::string ordner =
-      liste.empty() ? beispielordner().string() : fs::path(liste.front()).parent_path().string();
+  const std::string ordner = liste.empty() ? beispielordner().string() : fs::path(liste.front()).parent_path().string();
   const auto pfad = fenster_.anschluss.sitzung.benutzer.dateiOeffnen("Makro ausführen", Makrodateifilter, ordner);
   if (pfad) fuehreDateiAus(*pfad);
 }

@@ -38,13 +38,18 @@ bool waehltElement(Cursorart art) {
 
 Makrocursor::Makrocursor(Zeichenflaeche& flaeche, Zeichnung& zeichnung, Werkzeugkasten& werkzeuge, Statusleiste* status,
                          QObject* eltern)
-    : QObject(eltern), flaeche_(flaeche), zeichnung_(zeichnung), werkzeuge_(werkzeuge), status_(status) {
+    : QObject(eltern),
+      flaeche_(flaeche),
+      flaecheLebt_(&flaeche),
+      zeichnung_(zeichnung),
+      werkzeuge_(werkzeuge),
+      status_(status) {
   // A new picture has no band on it any more.
   connect(&flaeche_, &Zeichenflaeche::neuGezeichnet, this, [this] { band_.clear(); });
 }
 
 Makrocursor::~Makrocursor() {
-  if (wartet()) flaeche_.removeEventFilter(this);
+  if (wartet() && flaecheLebt_) flaeche_.removeEventFilter(this);
 }
 
 void Makrocursor::erwarte(const Cursoranfrage& anfrage, Antwortgeber antwort) {
@@ -59,6 +64,10 @@ void Makrocursor::erwarte(const Cursoranfrage& anfrage, Antwortgeber antwort) {
 
 void Makrocursor::beende() {
   if (!wartet()) return;
+  if (!flaecheLebt_) {
+    anfrage_.reset();
+    return;
+  }
   bandZeichnen({});
   flaeche_.zeigeFang(nullptr);
   flaeche_.removeEventFilter(this);

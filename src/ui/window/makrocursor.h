@@ -8,6 +8,7 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 #include <functional>
 #include <optional>
 #include <vector>
@@ -47,6 +48,8 @@ class Makrocursor final : public QObject {
   void bandZeichnen(const std::vector<Pixelpunkt>& punkte);
 
   Zeichenflaeche& flaeche_;
+  // The area may go before this (both belong to the main window).
+  QPointer<Zeichenflaeche> flaecheLebt_;
   Zeichnung& zeichnung_;
   Werkzeugkasten& werkzeuge_;
   Statusleiste* status_;

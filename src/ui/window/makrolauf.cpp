@@ -75,8 +75,8 @@ Makrolauf::Makrolauf(Makrofenster fenster, QObject* eltern) : QObject(eltern), f
   interpreter_.setzeErweiterung(this);
   if (fenster_.flaeche)
     cursor_ = std::make_unique<Makrocursor>(*fenster_.flaeche, s.zeichnung, s.werkzeuge, fenster_.status);
-  gegenueber_ = std::make_unique<Fenstergegenueber>(fenster_.anschluss.fenster, s.benutzer, fenster_.status,
-                                                    cursor_.get());
+  gegenueber_ =
+      std::make_unique<Fenstergegenueber>(fenster_.anschluss.fenster, s.benutzer, fenster_.status, cursor_.get());
   gegenueber_->cursorBeantwortet = [this](const Cursorantwort& antwort) { beantworteCursor(antwort); };
   gegenueber_->livebuttonGedrueckt = [this](int nummer) {
     if (interaktion_) interaktion_->livebuttonGedrueckt(nummer);
@@ -89,8 +89,7 @@ Makrolauf::~Makrolauf() {
   if (cursor_) cursor_->beende();
 }
 
-Laufende Makrolauf::starte(Tokenprogramm programm, const Makrostart& start,
-                           const std::filesystem::path& makroordner) {
+Laufende Makrolauf::starte(Tokenprogramm programm, const Makrostart& start, const std::filesystem::path& makroordner) {
   if (laeuft_) return Laufende::Fehler;
   Makrozeichnerhost host;
   host.elementGezeichnet = [this](std::int32_t n) {
@@ -119,6 +118,7 @@ Laufende Makrolauf::starte(Tokenprogramm programm, const Makrostart& start,
   interpreter_.setzeNachrichtentakt(einzelschritt_ ? 1 : Makrointerpreter::Nachrichtentakt);
   laeuft_ = true;
   sperre_ = std::make_unique<Eingabesperre>(fenster_.anschluss.fenster, [this] { stoppe(); });
+  emit begonnen();
   return nachLauf(interpreter_.starte(std::move(programm), start));
 }
 

@@ -71,8 +71,6 @@ class Makrolauf final : public QObject, private Makroerweiterung {
   // A run holds the thread or waits for the user.
   bool laeuft() const { return laeuft_; }
   const Makrointerpreter& interpreter() const { return interpreter_; }
-  // The window's side of the words that talk to the user.
-  Fenstergegenueber& gegenueber() { return *gegenueber_; }
   // The drawing area waits for a cursor word's click.
   bool wartetAufKlick() const;
 
@@ -83,6 +81,8 @@ class Makrolauf final : public QObject, private Makroerweiterung {
   void schritt();
 
  signals:
+  // A run has begun (the editor's buttons follow).
+  void begonnen();
   // Halted after a command (single step); the debugging view refreshes.
   void angehalten();
   // The run is over (not when it only waits for the user).

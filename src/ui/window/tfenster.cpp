@@ -206,6 +206,10 @@ Fensteranschluss TFenster::anschluss() {
 }
 
 TFenster::~TFenster() {
+  // A macro waiting for a click holds the drawing area and the status bar;
+  // it lets them go while they are still there.
+  delete makrobefehle_;
+  makrobefehle_ = nullptr;
   // A numeric field losing the focus while the widgets go would call back
   // into a window that is no longer one.
   if (werkzeuge_ != nullptr) disconnect(&werkzeuge_->panel(), nullptr, this, nullptr);

@@ -55,8 +55,7 @@ QString sekunden(qint64 ms) {
 
 }  // namespace
 
-TMakroeditor::TMakroeditor(Makrolauf& lauf, Benutzer& benutzer, std::optional<fs::path> autosaveordner,
-                           QWidget* eltern)
+TMakroeditor::TMakroeditor(Makrolauf& lauf, Benutzer& benutzer, std::optional<fs::path> autosaveordner, QWidget* eltern)
     : QWidget(eltern, Qt::Window), lauf_(lauf), benutzer_(benutzer), autosaveordner_(std::move(autosaveordner)) {
   setObjectName(QStringLiteral("TMakroeditor"));
   setWindowTitle(QStringLiteral("Makroeditor"));
@@ -140,6 +139,7 @@ TMakroeditor::TMakroeditor(Makrolauf& lauf, Benutzer& benutzer, std::optional<fs
   connect(debugmodus_, &QCheckBox::toggled, debug_, &QWidget::setVisible);
   connect(&debug_->einzelschritt(), &QCheckBox::toggled, &lauf_, &Makrolauf::setzeEinzelschritt);
   connect(&debug_->naechsterSchritt(), &QPushButton::clicked, &lauf_, &Makrolauf::schritt);
+  connect(&lauf_, &Makrolauf::begonnen, this, &TMakroeditor::knoepfeSetzen);
   connect(&lauf_, &Makrolauf::beendet, this, &TMakroeditor::laufBeendet);
   connect(&lauf_, &Makrolauf::angehalten, this, &TMakroeditor::angehalten);
 
@@ -339,8 +339,7 @@ void TMakroeditor::zuletztMenue() {
   QMenu* menue = zuletzt_->menu();
   menue->clear();
   const std::vector<std::string> dateien = zuletzt ? zuletzt() : std::vector<std::string>{};
-  for (const std::string& pfad : dateien)
-    menue->addAction(qtext(pfad), this, [this, pfad] { oeffne(pfad); });
+  for (const std::string& pfad : dateien) menue->addAction(qtext(pfad), this, [this, pfad] { oeffne(pfad); });
   if (dateien.empty()) menue->addAction(QStringLiteral("(keine)"))->setEnabled(false);
 }
 

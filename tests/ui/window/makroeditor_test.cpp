@@ -3,8 +3,6 @@
 // a endless loop is stopped three ways, colours follow the tokenizer after the
 // typing pause, single stepping halts after every command, and the sources
 // come back in their tabs in the next editor.
-#include "ui/window/tmakroeditor.h"
-
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
@@ -22,6 +20,7 @@
 #include "ui/window/makrobefehle.h"
 #include "ui/window/makrodebugansicht.h"
 #include "ui/window/makrolauf.h"
+#include "ui/window/tmakroeditor.h"
 #include "ui/window/zeichenflaeche.h"
 
 namespace quarzel {
@@ -46,7 +45,12 @@ class Makroeditor_ : public test::Fensterfixture {
     Quelltextfeld& feld = editor->aktuellesFeld();
     feld.selectAll();
     QTest::keyClick(&feld, Qt::Key_Delete);
-    QTest::keyClicks(&feld, text);
+    // QTest has no key for "\n": each line break is a Return.
+    const QStringList zeilen = text.split(QLatin1Char('\n'));
+    for (qsizetype i = 0; i < zeilen.size(); ++i) {
+      if (i > 0) QTest::keyClick(&feld, Qt::Key_Return);
+      QTest::keyClicks(&feld, zeilen[i]);
+    }
   }
 
   std::unique_ptr<TMakroeditor> editor;
@@ -88,12 +92,17 @@ TEST_F(Makroeditor_, EndloseSchleifeWirdAngehalten) {
     SCOPED_TRACE(fall.wie);
     tippe(QStringLiteral("/i 0 DEF\n1000000000 { /i i 1 ADD DEF }\n"));
     bool gestoppt = false;
-    QTimer::singleShot(50, editor.get(), [&] {
-      EXPECT_TRUE(f->makrobefehle().lauf().laeuft());
+    // Compiling lets timers through as well; stop once the loop runs.
+    QTimer wache;
+    wache.setInterval(20);
+    QObject::connect(&wache, &QTimer::timeout, editor.get(), [&] {
+      if (!f->makrobefehle().lauf().laeuft()) return;
+      wache.stop();
       EXPECT_FALSE(editor->ausfuehrenKnopf().isEnabled());
       fall.stoppen();
       gestoppt = true;
     });
+    wache.start();
     QTest::mouseClick(&editor->ausfuehrenKnopf(), Qt::LeftButton);
     EXPECT_TRUE(gestoppt);
     EXPECT_FALSE(f->makrobefehle().lauf().laeuft());
@@ -128,7 +137,8 @@ TEST_F(Makroeditor_, FarbenErstNachDerTipppause) {
   };
   const Fall faelle[] = {
       {"10 20 moveto", {{6, 6, true, schwarz}}},
-      {"(Hallo (Welt)) SHOW", {{0, 1, true, schwarz}, {1, 12, false, blau}, {13, 1, true, schwarz}, {15, 4, true, schwarz}}},
+      {"(Hallo (Welt)) SHOW",
+       {{0, 1, true, schwarz}, {1, 12, false, blau}, {13, 1, true, schwarz}, {15, 4, true, schwarz}}},
       {"50% ADD % Rest", {{4, 3, true, schwarz}, {8, 6, false, grau}}},
       {"% ganz (Kommentar) ADD", {{0, 22, false, grau}}},
       {"Äpfel ADD", {{6, 3, true, schwarz}}},
@@ -149,7 +159,7 @@ TEST_F(Makroeditor_, EinzelschrittHaeltNachJedemBefehl) {
   tippe(QStringLiteral("1 2 ADD\n3 MUL\n"));
   std::vector<QString> oben;
   Makrolauf& lauf = f->makrobefehle().lauf();
-  connect(&lauf, &Makrolauf::angehalten, editor.get(), [&] {
+  QObject::connect(&lauf, &Makrolauf::angehalten, editor.get(), [&] {
     QTimer::singleShot(0, editor.get(), [&] {
       ASSERT_TRUE(lauf.haelt());
       oben.push_back(editor->debugansicht().stapel().item(0, 0)->text());

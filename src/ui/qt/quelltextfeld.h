@@ -49,7 +49,6 @@ class Quelltextfeld final : public QPlainTextEdit {
 
   // Marks line `zeile` (from 0) and puts the caret there; nullopt removes it.
   void markiereZeile(std::optional<int> zeile, const QColor& farbe = QColor(255, 200, 200));
-  std::optional<int> markierteZeile() const { return markiert_; }
 
   // The margin with the line numbers (for the margin widget).
   int randbreite() const;

@@ -40,7 +40,6 @@ class Makrobefehle final : public QObject {
 
   Makrolauf& lauf() { return *lauf_; }
   QMenu& menue() { return *menue_; }
-  QMenu& beispiele() { return *beispiele_; }
   std::vector<std::string> zuletzt() const;
 
  private:

@@ -85,6 +85,7 @@ TMakroeditor::TMakroeditor(Makrolauf& lauf, Benutzer& benutzer, std::optional<fs
   teiler->setStretchFactor(1, 1);
 
   fehler_ = new QLabel(this);
+  fehler_->setObjectName(QStringLiteral("Fehlertext"));
   fehler_->setWordWrap(true);
   fehler_->setStyleSheet(QStringLiteral("color: #b00000"));
   fehler_->setTextInteractionFlags(Qt::TextSelectableByMouse);
@@ -169,10 +170,6 @@ int TMakroeditor::aktuellerReiter() const {
 
 Quelltextfeld& TMakroeditor::aktuellesFeld() {
   return feld(aktuellerReiter());
-}
-
-QString TMakroeditor::reitertitel(int reiter) const {
-  return reiterleiste_->tabText(reiter);
 }
 
 std::string TMakroeditor::dateiname(int reiter) const {
@@ -483,10 +480,6 @@ void TMakroeditor::laufBeendet(Laufende ende) {
   }
   const std::vector<std::string>& warnungen = lauf_.interpreter().warnungen();
   if (!warnungen.empty() && fehler_->text().isEmpty()) fehler_->setText(qtext(warnungen.front()));
-}
-
-QString TMakroeditor::fehlertext() const {
-  return fehler_->text();
 }
 
 QString TMakroeditor::statustext() const {

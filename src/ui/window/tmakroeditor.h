@@ -53,7 +53,6 @@ class TMakroeditor final : public QWidget {
   Quelltextfeld& feld(int reiter);
   Quelltextfeld& aktuellesFeld();
   int aktuellerReiter() const;
-  QString reitertitel(int reiter) const;
   std::string dateiname(int reiter) const;
 
   // The buttons.
@@ -72,13 +71,9 @@ class TMakroeditor final : public QWidget {
   // Saves every source as "Source_n_autosave.psq" (see above).
   void sichereAutomatisch(bool alteEntfernen);
 
-  QString fehlertext() const;
   QString statustext() const;
-  QPushButton& ausfuehrenKnopf() { return *ausfuehren_; }
-  QPushButton& stoppKnopf() { return *stopp_; }
   QCheckBox& debugmodus() { return *debugmodus_; }
   QCheckBox& automatischSpeichern() { return *automatisch_; }
-  Makrodebugansicht& debugansicht() { return *debug_; }
 
   // A file was opened or saved: the recent macros take it.
   std::function<void(const std::string& pfad)> dateiBenutzt;

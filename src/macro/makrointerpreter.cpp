@@ -126,9 +126,11 @@ Laufende Makrointerpreter::laufe() {
       ++lauf_.pc;
       if (gestoppt()) break;
       if (lauf_.pc >= p.laenge() || p.endetLauf(lauf_.pc)) break;
-      if (erweiterung_ && ++takt_ >= Nachrichtentakt) {
+      if (erweiterung_ && ++takt_ >= nachrichtentakt_) {
         takt_ = 0;
         erweiterung_->verarbeiteNachrichten();
+        // The abort button may have been pressed meanwhile.
+        if (gestoppt()) break;
       }
     }
   } catch (const std::exception&) {

@@ -82,6 +82,9 @@ class Makrointerpreter {
   void setzeUhr(const Uhr* uhr) { uhr_ = uhr; }
   // Where INCLUDE looks for names without a folder.
   void setzeMakroordner(std::filesystem::path ordner) { makroordner_ = std::move(ordner); }
+  // Commands between two calls of verarbeiteNachrichten; 1 lets a debugger
+  // halt after every command.
+  void setzeNachrichtentakt(std::uint32_t takt) { nachrichtentakt_ = takt == 0 ? 1 : takt; }
 
   // Prepares a run and runs the program from its first token.
   Laufende starte(Tokenprogramm programm, const Makrostart& start = {});
@@ -165,6 +168,7 @@ class Makrointerpreter {
   std::vector<Lauf> beiseite_;  // runs interrupted by nested ones
   std::atomic<bool> stopp_{false};
   std::uint32_t takt_ = 0;
+  std::uint32_t nachrichtentakt_ = Nachrichtentakt;
   Makromelder melder_;
   std::vector<std::string> warnungen_;
   Benutzer* benutzer_ = nullptr;

@@ -39,6 +39,7 @@
 #include "ui/window/farbwahl.h"
 #include "ui/window/fensteranordnung.h"
 #include "ui/window/importbefehle.h"
+#include "ui/window/makrobefehle.h"
 #include "ui/window/markierbefehle.h"
 #include "ui/window/projektbefehle.h"
 #include "ui/window/statusleiste.h"
@@ -185,6 +186,14 @@ TFenster::TFenster(Sitzung& sitzung, QWidget* eltern) : QMainWindow(eltern), sit
   ansichtenbefehle_ = new Ansichtenbefehle(anschluss(), *ebenenbefehle_, *menue_.ansicht, *leisten_.ansicht,
                                            QString::fromStdString((programmordner() / "Hilfe").string()));
 
+  Makrofenster makrofenster{anschluss(),
+                            [this](std::int32_t von, std::int32_t bis) { objektzeichnen(von, bis); },
+                            [this] { befehlsstandSetzen(); },
+                            [this] { rueckgaengig(); },
+                            zeichenflaeche_,
+                            statusleiste_.get()};
+  makrobefehle_ = new Makrobefehle(std::move(makrofenster), *menuBar());
+
   zuletztSetzen();
   befehlsstandSetzen();
   statustexteSetzen();
@@ -203,6 +212,10 @@ Fensteranschluss TFenster::anschluss() {
 }
 
 TFenster::~TFenster() {
+  // A macro waiting for a click holds the drawing area and the status bar;
+  // it lets them go while they are still there.
+  delete makrobefehle_;
+  makrobefehle_ = nullptr;
   // A numeric field losing the focus while the widgets go would call back
   // into a window that is no longer one.
   if (werkzeuge_ != nullptr) disconnect(&werkzeuge_->panel(), nullptr, this, nullptr);

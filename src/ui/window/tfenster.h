@@ -46,6 +46,7 @@ class Ebenenbefehle;
 class Importbefehle;
 class Eigenschaftsleiste;
 class Fangbefehle;
+class Makrobefehle;
 class Markierbefehle;
 class Werkzeugbedienung;
 class QtTastatur;
@@ -79,6 +80,8 @@ class TFenster final : public QMainWindow {
   // The menu "Symbole"; beginneSymbolEinfuegen(pfad) starts placing a symbol file.
   Symbolbefehle& symbolbefehle() { return *symbolbefehle_; }
   Symbolkatalog& symbolkatalog() { return *symbolkatalog_; }
+  // The menu "Makros": the macro editor and macro runs on the drawing.
+  Makrobefehle& makrobefehle() { return *makrobefehle_; }
 
   // Full redraw of the drawing area with the status texts of the sheet.
   void Figurzeichnen();
@@ -152,6 +155,7 @@ class TFenster final : public QMainWindow {
   Ansichtenbefehle* ansichtenbefehle_ = nullptr;
   Symbolbefehle* symbolbefehle_ = nullptr;
   Symbolkatalog* symbolkatalog_ = nullptr;
+  Makrobefehle* makrobefehle_ = nullptr;
   // The shortcuts taken away while a numeric field has the focus.
   std::vector<std::pair<QAction*, QList<QKeySequence>>> ruhendeKurztasten_;
   QTimer* takt_ = nullptr;

@@ -43,11 +43,6 @@ class TStueckliste final : public QDialog {
   // "&Speichern...": asks for the file and writes it. True when written.
   bool speichere();
 
-  const Stueckliste& liste() const { return liste_; }
-  QComboBox* maskenwahl() const { return masken_; }
-  QCheckBox* nurSichtbare() const { return nurSichtbare_; }
-  QTableWidget* gitter() const { return gitter_; }
-
  private:
   void zeigeListe();
 

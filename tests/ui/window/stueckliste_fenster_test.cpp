@@ -32,14 +32,14 @@ TEST_F(Stueckliste_, ZaehltDieSymboleUndSpeichertDieListe) {
   auto* fenster = f->findChild<TStueckliste*>();
   ASSERT_NE(fenster, nullptr);
   EXPECT_EQ(fenster->windowTitle(), QStringLiteral("Stückliste"));
-  QTableWidget& gitter = *fenster->gitter();
+  QTableWidget& gitter = *fenster->findChild<QTableWidget*>();
   EXPECT_EQ(gitter.columnCount(), 13);
   ASSERT_EQ(gitter.rowCount(), 1);
   EXPECT_EQ(std::tuple(gitter.item(0, 0)->text(), gitter.item(0, 1)->text(), gitter.isColumnHidden(2)),
             std::tuple(QStringLiteral("3"), QStringLiteral("Stuhl.QZS"), true));
 
   // Another mask counts at once; a symbol added meanwhile counts on the button.
-  fenster->maskenwahl()->setCurrentText(QStringLiteral("Alle benannten Gruppen"));
+  fenster->findChild<QComboBox*>(QStringLiteral("Maske"))->setCurrentText(QStringLiteral("Alle benannten Gruppen"));
   EXPECT_EQ(gitter.horizontalHeaderItem(1)->text(), QStringLiteral("Gruppenname"));
   ASSERT_EQ(gitter.rowCount(), 2);
   EXPECT_EQ(gitter.item(1, 1)->text(), QStringLiteral("Küche"));

@@ -50,5 +50,8 @@ int cliMacroRun(const Cliaufruf& aufruf, Benutzer& benutzer);
 int cliSymbol(const Cliaufruf& aufruf, Benutzer& benutzer);
 // projekt DATEI [--setze VARIABLE=WERT ...] [-o AUSGABE.qzz]: lists or sets the project data.
 int cliProjekt(const Cliaufruf& aufruf, Benutzer& benutzer);
+// stueckliste DATEI [--maske NAME | --gruppen] [--sichtbar] -o AUSGABE.htm|csv:
+// the bill of materials saved as HTML or CSV.
+int cliStueckliste(const Cliaufruf& aufruf, Benutzer& benutzer);
 
 }  // namespace quarzel

@@ -31,7 +31,7 @@ struct Befehlseintrag {
   Befehlsfunktion ausfuehren;
 };
 
-constexpr std::array<Befehlseintrag, 7> kBefehle{{
+constexpr std::array<Befehlseintrag, 8> kBefehle{{
     {Clibefehl::Info, cliInfo},
     {Clibefehl::Render, cliRender},
     {Clibefehl::Print, cliPrint},
@@ -39,6 +39,7 @@ constexpr std::array<Befehlseintrag, 7> kBefehle{{
     {Clibefehl::MacroRun, cliMacroRun},
     {Clibefehl::Symbol, cliSymbol},
     {Clibefehl::Projekt, cliProjekt},
+    {Clibefehl::Stueckliste, cliStueckliste},
 }};
 
 int cliMain(int argc, char** argv) {

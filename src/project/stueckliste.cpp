@@ -17,18 +17,6 @@ std::string grossbuchstaben(std::string_view text) {
   return gross;
 }
 
-// The copy of a symbol's information file that the drawing carries.
-std::optional<Symbolattribute> mitgebrachteAttribute(const std::vector<EingebetteteDatei>& dateien,
-                                                     const std::string& symbol) {
-  const std::string gesucht = grossbuchstaben(symbolinformationsdatei(symbol));
-  for (const EingebetteteDatei& datei : dateien) {
-    if (grossbuchstaben(datei.name) != gesucht) continue;
-    const std::string_view bytes(reinterpret_cast<const char*>(datei.daten.data()), datei.daten.size());
-    return symbolattributeAus(IniDatei::ausText(bytes), symbolstamm(symbol));
-  }
-  return std::nullopt;
-}
-
 // The rows found so far and what the walk has already decided.
 class Zaehlung {
  public:
@@ -134,10 +122,20 @@ std::array<std::string, Stueckliste::Spalten> listenkopf(Listenart art, const Da
   return kopf;
 }
 
+const EingebetteteDatei* mitgebrachteSymboldatei(const Zeichnung& zeichnung, const std::string& symbol) {
+  const std::string gesucht = grossbuchstaben(symbolinformationsdatei(symbol));
+  for (const EingebetteteDatei& datei : zeichnung.optionen.symbolattributdateien)
+    if (grossbuchstaben(datei.name) == gesucht) return &datei;
+  return nullptr;
+}
+
 Attributleser attributleserFuer(const Zeichnung& zeichnung, const Umgebung& umgebung) {
-  return [&dateien = zeichnung.optionen.symbolattributdateien, umgebung](const std::string& symbol) {
+  return [&zeichnung, umgebung](const std::string& symbol) -> std::optional<Symbolattribute> {
     if (std::optional<Symbolattribute> aus = leseSymbolattribute(symbol, umgebung)) return aus;
-    return mitgebrachteAttribute(dateien, symbol);
+    const EingebetteteDatei* datei = mitgebrachteSymboldatei(zeichnung, symbol);
+    if (!datei) return std::nullopt;
+    const std::string_view bytes(reinterpret_cast<const char*>(datei->daten.data()), datei->daten.size());
+    return symbolattributeAus(IniDatei::ausText(bytes), symbolstamm(symbol));
   };
 }
 

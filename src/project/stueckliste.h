@@ -65,6 +65,10 @@ std::array<std::string, Stueckliste::Spalten> listenkopf(Listenart art, const Da
 // attribute file.
 using Attributleser = std::function<std::optional<Symbolattribute>(const std::string& symbol)>;
 
+// The copy of a symbol's information file the drawing carries (records
+// "t"), or nullptr.
+const EingebetteteDatei* mitgebrachteSymboldatei(const Zeichnung& zeichnung, const std::string& symbol);
+
 // The symbol-information files: the user's, the shipped ones, then the
 // copies the drawing carries (records "t").
 Attributleser attributleserFuer(const Zeichnung& zeichnung, const Umgebung& umgebung = prozessUmgebung());

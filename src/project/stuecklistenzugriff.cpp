@@ -1,7 +1,9 @@
 #include "project/stuecklistenzugriff.h"
 
 #include <charconv>
+#include <filesystem>
 
+#include "base/sicheredatei.h"
 #include "store/zeichnung.h"
 
 namespace quarzel {
@@ -25,6 +27,26 @@ std::optional<long long> nummer(std::string_view text) {
   const auto [ende, ec] = std::from_chars(text.data(), text.data() + text.size(), n);
   if (text.empty() || ec != std::errc() || ende != text.data() + text.size()) return std::nullopt;
   return n;
+}
+
+// A symbol known only from the drawing's copy of its information file: the
+// user's file starts as that copy, so a changed key does not hide the others.
+void uebernimmMitgebrachteDatei(const Zeichnung& zeichnung, const std::string& symbol, const Umgebung& umgebung) {
+  const std::string name = std::string(kSymbolinformationsordner) + "/" + symbolinformationsdatei(symbol);
+  std::error_code ec;
+  if (const auto da = findeProgrammdatei(name, umgebung); da && std::filesystem::is_regular_file(*da, ec)) return;
+  const EingebetteteDatei* kopie = mitgebrachteSymboldatei(zeichnung, symbol);
+  const std::optional<std::filesystem::path> ziel = schreibbareProgrammdatei(name, umgebung);
+  if (!kopie || !ziel) return;
+  schreibeDateiAtomar(*ziel, std::string_view(reinterpret_cast<const char*>(kopie->daten.data()), kopie->daten.size()));
+}
+
+// Sets one key of a symbol's information file in the user's folder.
+bool setzeSymbolschluessel(const Zeichnung& zeichnung, std::string_view symbol, std::string_view schluessel,
+                           std::string_view wert, const Umgebung& umgebung) {
+  if (symbol.empty()) return false;
+  uebernimmMitgebrachteDatei(zeichnung, std::string(symbol), umgebung);
+  return speichereSymbolattribut(std::string(symbol), schluessel, wert, nullptr, umgebung);
 }
 
 bool maskeVorhanden(const Zeichnung& zeichnung, std::string_view name, const Umgebung& umgebung) {
@@ -55,9 +77,25 @@ std::optional<Makrofehlerfall> Stuecklistenzugriff::setzeSymbolmaske(const Zeich
                                                                      std::string_view symbol, std::string_view maske) {
   if (!leseDatenmaske(maske, zeichnung.optionen.datenmasken, umgebung_))
     return fehler(Makrofehler::DatenmaskeFehlt, maske);
-  if (symbol.empty() || !speichereSymbolattribut(std::string(symbol), "Mask", maske, nullptr, umgebung_))
+  if (!setzeSymbolschluessel(zeichnung, symbol, "Mask", maske, umgebung_))
     return fehler(Makrofehler::UngueltigerParameter, symbol);
   return std::nullopt;
+}
+
+std::optional<Makrofehlerfall> Stuecklistenzugriff::setzeSymbolwert(const Zeichnung& zeichnung, std::string_view symbol,
+                                                                    int feld, std::string_view wert) {
+  if (feld < 1 || feld > Symbolattribute::Anzahl)
+    return fehler(Makrofehler::UngueltigerParameter, std::to_string(feld));
+  if (!setzeSymbolschluessel(zeichnung, symbol, "e" + std::to_string(feld), wert, umgebung_))
+    return fehler(Makrofehler::UngueltigerParameter, symbol);
+  return std::nullopt;
+}
+
+Listenantwort Stuecklistenzugriff::symbolwert(const Zeichnung& zeichnung, std::string_view symbol, int feld) const {
+  if (feld < 1 || feld > Symbolattribute::Anzahl)
+    return fehlerantwort(Makrofehler::UngueltigerParameter, std::to_string(feld));
+  const std::optional<Symbolattribute> attribute = attributleserFuer(zeichnung, umgebung_)(std::string(symbol));
+  return {attribute ? attribute->werte[static_cast<std::size_t>(feld - 1)] : std::string(), std::nullopt};
 }
 
 Listenantwort Stuecklistenzugriff::erzeugeListe(const Zeichnung& zeichnung, std::string_view name, bool nurSichtbare) {

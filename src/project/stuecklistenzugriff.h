@@ -47,6 +47,14 @@ class Stuecklistenzugriff {
   std::optional<Makrofehlerfall> setzeSymbolmaske(const Zeichnung& zeichnung, std::string_view symbol,
                                                   std::string_view maske);
 
+  // SETSYMINFO / GETSYMINFO: the value "e<feld>" (feld 1 … 10) of a symbol's
+  // information file; reading also finds the copy the drawing carries and
+  // answers "" without a file. Error 5 (X = feld) for another field number,
+  // 5 (X = symbol) when the file cannot be written.
+  std::optional<Makrofehlerfall> setzeSymbolwert(const Zeichnung& zeichnung, std::string_view symbol, int feld,
+                                                 std::string_view wert);
+  Listenantwort symbolwert(const Zeichnung& zeichnung, std::string_view symbol, int feld) const;
+
   // CREATESYMLIST: counts the drawing's symbols for the list `name` (empty:
   // the chosen mask) and keeps the list. The value is the number of entries.
   // Error 15 (X = name) when there is no such list.

@@ -213,6 +213,14 @@ TEST(Stuecklistenzugriff, MaskenWahlListeUndEintraegeMitIhrenFehlern) {
   EXPECT_EQ(code(zugriff.setzeSymbolmaske(b.z, "Lampe.DET", "Keine")), 14);
   EXPECT_EQ(code(zugriff.setzeSymbolmaske(b.z, "Lampe.DET", "Leuchten")), 0);
 
+  EXPECT_EQ(zugriff.symbolwert(b.z, "Lampe.DET", 1).wert, "Leuchte");  // the drawing's copy
+  EXPECT_EQ(zugriff.symbolwert(b.z, "Tisch.QZS", 3).wert, "Eiche; geölt");
+  EXPECT_EQ(code(zugriff.symbolwert(b.z, "Tisch.QZS", 11).fehler), 5);
+  EXPECT_EQ(code(zugriff.setzeSymbolwert(b.z, "Tisch.QZS", 0, "x")), 5);
+  EXPECT_EQ(code(zugriff.setzeSymbolwert(b.z, "Tisch.QZS", 10, "Nr. 7")), 0);
+  EXPECT_EQ(std::tuple(zugriff.symbolwert(b.z, "Tisch.QZS", 10).wert, zugriff.symbolwert(b.z, "Tisch.QZS", 1).wert),
+            std::tuple("Nr. 7", "Esstisch"));
+
   // Without a name, the chosen mask; the user's file now names it for Lampe.
   EXPECT_EQ(zugriff.erzeugeListe(b.z, "").wert, "1");
   const struct {
@@ -223,7 +231,7 @@ TEST(Stuecklistenzugriff, MaskenWahlListeUndEintraegeMitIhrenFehlern) {
   } faelle[] = {
       {"1", "SYMBOLNAME", "Lampe.DET", 0},
       {"Lampe.DET", "Anzahl", "1", 0},
-      {"1", "Typ", "", 0},
+      {"1", "Typ", "Leuchte", 0},  // kept from the drawing's copy when Mask was set
       {"1", "0", "1", 0},
       {"2", "Typ", "", 18},
       {"Stuhl.QZS", "Typ", "", 17},

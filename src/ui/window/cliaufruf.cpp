@@ -57,6 +57,8 @@ std::string_view befehlsname(Clibefehl befehl) {
       return "symbol";
     case Clibefehl::Projekt:
       return "projekt";
+    case Clibefehl::Stueckliste:
+      return "stueckliste";
   }
   return "";
 }
@@ -90,6 +92,10 @@ std::string cliVerwendung() {
          "      zeigt die Zeichnungsinformationen (Variable, aktueller Wert, Bedeutung),\n"
          "      mit --zeige nur die Werte der genannten Variablen (etwa --zeige ProjName),\n"
          "      oder setzt Felder des Dialogs (etwa --setze ProjName=Neubau) und speichert\n"
+         "  stueckliste DATEI [--maske NAME | --gruppen] [--sichtbar] -o AUSGABE.htm|csv\n"
+         "      speichert die Stückliste der Zeichnung: alle Symbole, mit --maske die Symbole\n"
+         "      einer Datenmaske mit ihren Werten, mit --gruppen alle benannten Gruppen;\n"
+         "      --sichtbar zählt nur Elemente sichtbarer Ebenen\n"
          "Rückgabewerte: 0 erfolgreich, 1 Fehler, 2 falscher Aufruf\n";
 }
 
@@ -115,6 +121,8 @@ Cliauswertung werteCliAus(std::span<const std::string> argumente) {
     a.befehl = Clibefehl::Symbol;
   } else if (erstes == "projekt") {
     a.befehl = Clibefehl::Projekt;
+  } else if (erstes == "stueckliste") {
+    a.befehl = Clibefehl::Stueckliste;
   } else if (erstes == "macro") {
     if (argumente.size() < 2 || argumente[1] != "run") return fehler("nach \"macro\" fehlt \"run\"");
     a.befehl = Clibefehl::MacroRun;
@@ -170,6 +178,13 @@ Cliauswertung werteCliAus(std::span<const std::string> argumente) {
       std::string variable;
       if (!wert(variable)) return fehler("nach --zeige fehlt die Variable");
       a.projektfragen.push_back(std::move(variable));
+    } else if (arg == "--maske" && a.befehl == Clibefehl::Stueckliste) {
+      if (!a.stuecklistenmaske.empty()) return fehler("--maske ist doppelt angegeben");
+      if (!wert(a.stuecklistenmaske)) return fehler("nach --maske fehlt der Name der Datenmaske");
+    } else if (arg == "--gruppen" && a.befehl == Clibefehl::Stueckliste) {
+      a.benannteGruppen = true;
+    } else if (arg == "--sichtbar" && a.befehl == Clibefehl::Stueckliste) {
+      a.nurSichtbare = true;
     } else if (arg == "--whole" && a.befehl == Clibefehl::Print) {
       a.ganzeZeichnung = true;
     } else if (arg == "--tiles" && a.befehl == Clibefehl::Print) {
@@ -223,6 +238,12 @@ Cliauswertung werteCliAus(std::span<const std::string> argumente) {
   }
   if (a.befehl == Clibefehl::Symbol && !endetAuf(a.ausgabe, ".qzs") && !endetAuf(a.ausgabe, ".det")) {
     return fehler("symbol: die Ausgabe muss auf .qzs oder .det enden");
+  }
+  if (a.befehl == Clibefehl::Stueckliste && a.benannteGruppen && !a.stuecklistenmaske.empty()) {
+    return fehler("stueckliste: --maske und --gruppen schließen einander aus");
+  }
+  if (a.befehl == Clibefehl::Stueckliste && !endetAuf(a.ausgabe, ".htm") && !endetAuf(a.ausgabe, ".csv")) {
+    return fehler("stueckliste: die Ausgabe muss auf .htm oder .csv enden");
   }
   if (a.befehl == Clibefehl::MacroRun && !endetAuf(a.ausgabe, ".qzz")) {
     return fehler("macro run: die Ausgabe muss auf .qzz enden");

@@ -10,6 +10,7 @@
 //   quarzel-cli symbol ZEICHNUNG -o AUSGABE.qzs|det [--massstab N] [--bezeichnung T]
 //               [--beschreibung T] [--material T] [--gewicht T] [--preis T]
 //   quarzel-cli projekt DATEI [--zeige VARIABLE ... | --setze VARIABLE=WERT ... -o AUSGABE.qzz]
+//   quarzel-cli stueckliste DATEI [--maske NAME | --gruppen] [--sichtbar] -o AUSGABE.htm|csv
 //   quarzel-cli --help
 //
 // Plain C++ without Qt: the batch tool must also work where no display is.
@@ -25,7 +26,17 @@
 
 namespace quarzel {
 
-enum class Clibefehl { Hilfe, Info, Render, Print, Convert, MacroRun, Symbol, Projekt };
+enum class Clibefehl {
+  Hilfe,
+  Info,
+  Render,
+  Print,
+  Convert,
+  MacroRun,
+  Symbol,
+  Projekt,
+  Stueckliste,
+};
 enum class Renderbereich { Blatt, Alles };
 
 struct Cliaufruf {
@@ -51,6 +62,11 @@ struct Cliaufruf {
   // value; the variables whose values are asked for.
   std::vector<std::pair<std::string, std::string>> projektwerte;
   std::vector<std::string> projektfragen;
+  // stueckliste: the data mask ("" for all symbols), or all named groups;
+  // only elements on visible layers.
+  std::string stuecklistenmaske;
+  bool benannteGruppen = false;
+  bool nurSichtbare = false;
 };
 
 // The options of the Symbolinformationen, in key order.

@@ -44,6 +44,7 @@
 #include "ui/window/projektbefehle.h"
 #include "ui/window/statusleiste.h"
 #include "ui/window/strukturwache.h"
+#include "ui/window/stuecklistenbefehle.h"
 #include "ui/window/symbolbefehle.h"
 #include "ui/window/symbolkatalog.h"
 #include "ui/window/textbefehle.h"
@@ -175,6 +176,8 @@ TFenster::TFenster(Sitzung& sitzung, QWidget* eltern) : QMainWindow(eltern), sit
                                              [this] { befehlsstandSetzen(); });
   symbolbefehle_ = new Symbolbefehle(anschluss(), *werkzeuge_, menue_);
   new Projektbefehle(anschluss(), *menue_.datei, markierbefehle_->statistikAktion, [this] { befehlsstandSetzen(); });
+  new Stuecklistenbefehle(anschluss(), *menue_.symbole,
+                          [this](const QString& text) { statusleiste_->setzeMeldung(text); });
   new Farbwahl(anschluss(), *eigenschaften_, leisten_);
   new Kontexthilfe(*this, *leisten_.ansicht, QString::fromStdString((programmordner() / "Hilfe").string()));
   ordneLeistenAn(*this);

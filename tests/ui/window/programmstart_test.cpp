@@ -99,5 +99,31 @@ TEST(CliaufrufVerwendung, NenntJedenBefehlUndDieRueckgabewerte) {
   }
 }
 
+TEST(CliaufrufStueckliste, MaskeGruppenUndAusgabe) {
+  const Cliauswertung a = werteCliAus(
+      std::vector<std::string>{"stueckliste", "haus.qzz", "--maske", "Moebel", "--sichtbar", "-o", "liste.CSV"});
+  ASSERT_TRUE(a.aufruf) << a.fehler;
+  EXPECT_NE(cliVerwendung().find("stueckliste DATEI"), std::string::npos);
+  EXPECT_EQ(
+      std::tuple(a.aufruf->befehl, a.aufruf->stuecklistenmaske, a.aufruf->benannteGruppen, a.aufruf->nurSichtbare),
+      std::tuple(Clibefehl::Stueckliste, "Moebel", false, true));
+  using A = std::vector<std::string>;
+  const std::pair<A, const char*> falsch[] = {
+      {{"stueckliste", "a.qzz"}, "stueckliste: -o AUSGABE fehlt"},
+      {{"stueckliste", "a.qzz", "-o", "a.txt"}, "stueckliste: die Ausgabe muss auf .htm oder .csv enden"},
+      {{"stueckliste", "a.qzz", "--gruppen", "--maske", "M", "-o", "a.htm"},
+       "stueckliste: --maske und --gruppen schließen einander aus"},
+      {{"stueckliste", "a.qzz", "-o", "a.htm", "--maske"}, "nach --maske fehlt der Name der Datenmaske"},
+      {{"info", "a.qzz", "--gruppen"}, nullptr},
+  };
+  for (const auto& [argumente, fehler] : falsch) {
+    const Cliauswertung e = werteCliAus(argumente);
+    EXPECT_FALSE(e.aufruf) << argumente.back();
+    if (fehler != nullptr) {
+      EXPECT_EQ(e.fehler, fehler);
+    }
+  }
+}
+
 }  // namespace
 }  // namespace quarzel

@@ -113,6 +113,8 @@ Laufende Makrolauf::starte(Tokenprogramm programm, const Makrostart& start, cons
     return setzeProjektwert(zeichnung, zeile, std::move(wert));
   };
   umfeld.neuZeichnen = fenster_.anschluss.neuZeichnen;
+  stueckliste_ = std::make_unique<Makrostuecklistenanschluss>(zeichnung);
+  umfeld.stueckliste = stueckliste_.get();
   interaktion_ = std::make_unique<Makrointeraktion>(*gegenueber_, std::move(umfeld));
   interpreter_.setzeMakroordner(makroordner);
   interpreter_.setzeNachrichtentakt(einzelschritt_ ? 1 : Makrointerpreter::Nachrichtentakt);

@@ -25,6 +25,7 @@
 #include "macro/makrogegenueber.h"
 #include "macro/makrointerpreter.h"
 #include "macro/makrozeichner.h"
+#include "project/makrostuecklistenanschluss.h"
 #include "ui/window/fensteranschluss.h"
 
 class QEventLoop;
@@ -104,6 +105,7 @@ class Makrolauf final : public QObject, private Makroerweiterung {
   std::unique_ptr<Makrozeichner> zeichner_;
   std::unique_ptr<Makrocursor> cursor_;
   std::unique_ptr<Fenstergegenueber> gegenueber_;
+  std::unique_ptr<Makrostuecklistenanschluss> stueckliste_;
   std::unique_ptr<Makrointeraktion> interaktion_;
   std::unique_ptr<Eingabesperre> sperre_;
   QEventLoop* halt_ = nullptr;

@@ -119,6 +119,10 @@ TEST_F(Makrogegenueber_, EinfacheWoerterErreichenStatusleisteUndBenutzer) {
   QTest::keyRelease(&flaeche(), Qt::Key_F5);
   EXPECT_EQ(benutzer.letzteMeldung(), "5");
   EXPECT_EQ(f->statusleiste().meldung(), QString());
+
+  // The bill-of-materials words count the open drawing.
+  fuehreAus("0 0 MOVETO (Tisch.QZS) BEGINGROUP 1 1 LINETO ENDGROUP\n(Alle Symbole) CREATESYMLIST ALERT\n");
+  EXPECT_EQ(benutzer.letzteMeldung(), "1");
 }
 
 }  // namespace

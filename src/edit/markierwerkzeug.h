@@ -67,6 +67,11 @@ class Markierwerkzeug : public Werkzeugmodul {
   // The marking frame around the marked elements (XOR, drawn or erased).
   void markierrahmenZeichnen(Werkzeugumgebung& u);
   void markierrahmenLoeschen(Werkzeugumgebung& u);
+  // After a new picture (zoom, scroll, another drawing) a shown frame moves
+  // to where its elements are now, or goes when nothing is marked any more.
+  void markierrahmenNachfuehren(Werkzeugumgebung& u) {
+    if (markierrahmen_.gezeichnet()) markierrahmenZeichnen(u);
+  }
 
  private:
   void markiereKlick(Werkzeugumgebung& u, Weltpunkt p);

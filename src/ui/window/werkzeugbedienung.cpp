@@ -12,20 +12,20 @@
 #include <fstream>
 #include <iterator>
 
-#include "settings/einstellungen.h"
 #include "edit/bearbeitungswerkzeuge.h"
 #include "edit/fangformen.h"
-#include "edit/werkzeugkasten.h"
 #include "edit/treffertest.h"
+#include "edit/werkzeugkasten.h"
 #include "platform/benutzer.h"
+#include "settings/einstellungen.h"
 #include "store/zeichnung.h"
-#include "ui/window/bearbeitungsbefehle.h"
 #include "ui/dialogs/bildschirmdarstellung.h"
+#include "ui/qt/qtcanvas.h"
 #include "ui/tools/eigenschaftsleiste.h"
 #include "ui/tools/koordinatenpanel.h"
-#include "ui/qt/qtcanvas.h"
-#include "ui/window/statusleiste.h"
 #include "ui/tools/werkzeugleisten.h"
+#include "ui/window/bearbeitungsbefehle.h"
+#include "ui/window/statusleiste.h"
 #include "ui/window/zeichenflaeche.h"
 
 namespace quarzel {
@@ -201,7 +201,8 @@ Werkzeugbedienung::Werkzeugbedienung(QMainWindow& fenster, Werkzeugkasten& kaste
   connect(leisten_.numerischeEingabe, &QAction::toggled, panel_, &QWidget::setVisible);
   connect(panel_, &QDockWidget::visibilityChanged, leisten_.numerischeEingabe, &QAction::setChecked);
 
-  connect(leisten_.werkzeuge, &QActionGroup::triggered, this, [this](QAction* a) { waehle(werkzeugcode(a), knopfNr(a)); });
+  connect(leisten_.werkzeuge, &QActionGroup::triggered, this,
+          [this](QAction* a) { waehle(werkzeugcode(a), knopfNr(a)); });
   connect(leisten_.loeschen, &QAction::triggered, this, &Werkzeugbedienung::loeschen);
   connect(&eigenschaften_, &Eigenschaftsleiste::geaendert, this, &Werkzeugbedienung::vorgabenUebernehmen);
   connect(&eigenschaften_, &Eigenschaftsleiste::varianteGewaehlt, this, [this](Werkzeugcode w) {
@@ -211,6 +212,8 @@ Werkzeugbedienung::Werkzeugbedienung(QMainWindow& fenster, Werkzeugkasten& kaste
 
   // Every change of the view ends in a new picture: the marker follows its world point.
   connect(&flaeche_, &Zeichenflaeche::neuGezeichnet, this, &Werkzeugbedienung::bezugspunktZeigen);
+  connect(&flaeche_, &Zeichenflaeche::neuGezeichnet, this,
+          [this] { kasten_.markier.markierrahmenNachfuehren(kasten_.steuerung.umgebung()); });
   connect(&flaeche_, &Zeichenflaeche::mausGedrueckt, this, &Werkzeugbedienung::gedrueckt);
   connect(&flaeche_, &Zeichenflaeche::mausBewegt, this, &Werkzeugbedienung::bewegt);
   connect(&flaeche_, &Zeichenflaeche::mausLosgelassen, this, &Werkzeugbedienung::losgelassen);
@@ -463,7 +466,8 @@ QString Werkzeugbedienung::aufforderung() const {
   const QAction* a = leisten_.aktionFuer(z.werkzeug, z.knopf);
   QString name = a != nullptr ? a->toolTip().trimmed() : QString();
   // Placing a picture borrows 450 through a button of its own that is a menu entry.
-  if (z.werkzeug == Werkzeugcode::BitmapEinpassen && z.knopf == kBildEinfuegenKnopf) name = QStringLiteral("Bild einfügen");
+  if (z.werkzeug == Werkzeugcode::BitmapEinpassen && z.knopf == kBildEinfuegenKnopf)
+    name = QStringLiteral("Bild einfügen");
   if (z.werkzeug == Werkzeugcode::SymbolEinfuegen)
     name = QStringLiteral("Symbol einfügen (%1)").arg(QString::fromStdString(kasten_.symbole.name()));
   if (name.isEmpty()) return schritt;

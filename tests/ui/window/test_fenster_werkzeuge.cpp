@@ -130,6 +130,36 @@ TEST_F(FensterWerkzeuge, GummibandErscheintUndVerschwindetOhneDasBildZuAendern) 
   EXPECT_EQ(werkzeug(), wz(1)) << "one Escape drops the point, the tool stays";
 }
 
+TEST_F(FensterWerkzeuge, MarkierrahmenFolgtDerAnsichtUndGehtMitDerZeichnung) {
+  waehle(wz(1));
+  klick({200, 200});
+  klick({400, 200});
+  waehle(wz(100));
+  klick({300, 200});
+  ASSERT_EQ(speicher().anzahlMarkierte(), 1);
+  // The frame's pixels are exactly where the screen differs from the picture.
+  auto rahmen = [this] {
+    const QImage bild = flaeche().bild(), schirm = flaeche().sichtbaresBild();
+    QRect r;
+    for (int y = 0; y < bild.height(); ++y)
+      for (int x = 0; x < bild.width(); ++x)
+        if (bild.pixel(x, y) != schirm.pixel(x, y)) r |= QRect(x, y, 1, 1);
+    return r;
+  };
+  const QRect vorher = rahmen();
+  ASSERT_FALSE(vorher.isEmpty());
+  EXPECT_LT(vorher.left(), 200);
+  EXPECT_GT(vorher.right(), 400);
+
+  f->verkleinern();
+  const QRect nachher = rahmen();
+  ASSERT_FALSE(nachher.isEmpty());
+  EXPECT_LT(nachher.width(), vorher.width()) << "the frame shrinks with its line";
+
+  f->neu();
+  EXPECT_EQ(flaeche().sichtbaresBild(), flaeche().bild()) << "no frame is left over the new drawing";
+}
+
 // --- Numeric entry -------------------------------------------------------------
 
 class Numerisch : public FensterWerkzeuge {

@@ -1,17 +1,11 @@
 #include "project/makrostuecklistenanschluss.h"
 
-#include "store/symbolinformationen.h"
-
 namespace quarzel {
 
 namespace {
 
 Makrolistenantwort alsAntwort(Listenantwort a) {
   return {std::move(a.wert), std::move(a.fehler)};
-}
-
-bool feldGueltig(int feld) {
-  return feld >= 1 && feld <= Symbolattribute::Anzahl;
 }
 
 Makrofehlerfall ungueltig(const std::string& x) {
@@ -21,7 +15,7 @@ Makrofehlerfall ungueltig(const std::string& x) {
 }  // namespace
 
 Makrostuecklistenanschluss::Makrostuecklistenanschluss(const Zeichnung& zeichnung, Umgebung umgebung)
-    : zeichnung_(zeichnung), umgebung_(umgebung), zugriff_(std::move(umgebung)) {}
+    : zeichnung_(zeichnung), zugriff_(std::move(umgebung)) {}
 
 std::optional<Makrofehlerfall> Makrostuecklistenanschluss::erzeugeMaske(
     const std::string& name, const std::vector<std::string>& ueberschriften) {
@@ -39,16 +33,15 @@ std::optional<Makrofehlerfall> Makrostuecklistenanschluss::setzeSymbolmaske(cons
 
 std::optional<Makrofehlerfall> Makrostuecklistenanschluss::setzeSymbolinfo(const std::string& symbol, int feld,
                                                                            const std::string& wert) {
-  if (symbol.empty() || !feldGueltig(feld)) return ungueltig(symbol);
-  if (!speichereSymbolattribut(symbol, "e" + std::to_string(feld), wert, nullptr, umgebung_)) return ungueltig(symbol);
-  return std::nullopt;
+  if (symbol.empty()) return ungueltig(symbol);
+  return zugriff_.setzeSymbolwert(zeichnung_, symbol, feld, wert);
 }
 
 Makrolistenantwort Makrostuecklistenanschluss::symbolinfo(const std::string& symbol, int feld) {
-  if (symbol.empty() || !feldGueltig(feld)) return {{}, ungueltig(symbol)};
-  // A symbol without an information file has empty attributes.
-  const std::optional<Symbolattribute> attribute = leseSymbolattribute(symbol, umgebung_);
-  return {attribute ? attribute->werte[static_cast<std::size_t>(feld - 1)] : std::string(), std::nullopt};
+  if (symbol.empty()) return {{}, ungueltig(symbol)};
+  // A symbol without an information file (and none carried by the drawing)
+  // has empty attributes.
+  return alsAntwort(zugriff_.symbolwert(zeichnung_, symbol, feld));
 }
 
 Makrolistenantwort Makrostuecklistenanschluss::erzeugeListe(const std::string& name) {

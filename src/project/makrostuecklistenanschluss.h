@@ -26,7 +26,6 @@ class Makrostuecklistenanschluss final : public Makrostueckliste {
 
  private:
   const Zeichnung& zeichnung_;
-  Umgebung umgebung_;
   Stuecklistenzugriff zugriff_;
 };
 

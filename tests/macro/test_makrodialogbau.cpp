@@ -9,7 +9,9 @@
 namespace quarzel {
 namespace {
 
+using test::Interaktionsfall;
 using test::Interaktionslauf;
+using test::pruefeFall;
 
 // Records what reaches the window side and answers dialogs with `knopf`.
 struct Dialogzeuge : Makrogegenueber {
@@ -72,32 +74,17 @@ TEST(Makrodialogbau, ModellWieGebaut) {
   EXPECT_EQ(d.elemente[6].maximum, 30);
 }
 
-std::string verbunden(const std::vector<std::string>& teile) {
-  std::string t;
-  for (std::size_t i = 0; i < teile.size(); ++i) t += (i ? "|" : "") + teile[i];
-  return t;
-}
-
 std::string wiederholt(int n, std::string_view wort) {
   std::string t;
   for (int i = 0; i < n; ++i) t += std::string(wort) + " ";
   return t;
 }
 
-struct Fall {
-  const char* name;
-  std::string quelltext;
-  std::vector<std::string> antworten;
-  const char* stapel;     // deepest first, "|" between, when nothing went wrong
-  int fehler = 0;         // macro error code
-  const char* text = "";  // part of the complaint about the answers
-};
-
 TEST(Makrodialogbau, WoerterUndAntworten) {
   const std::string d = "(D) 300 200 BEGINDIALOG ";
   const std::string liste = d + "80 60 10 10 (a;b;c) LISTBOX ";
   const std::string spin = d + "60 10 10 1 30 14 SPINEDIT (OK) 1 1 BUTTON ";
-  const Fall faelle[] = {
+  const Interaktionsfall faelle[] = {
       {"Liste wählen", liste + "(listbox) 1 2 SETVALUE (listbox) 1 GETVALUE", {}, "2"},
       {"Liste außerhalb", liste + "(listbox) 1 3 SETVALUE", {}, "", 5},
       {"Element fehlt", liste + "(listbox) 2 GETVALUE", {}, "", 5},
@@ -132,21 +119,7 @@ TEST(Makrodialogbau, WoerterUndAntworten) {
       {"Label beantwortet", d + "(l) 1 1 LABEL ENDDIALOG", {"label 1=x"}, "", 0, "annehmen kann"},
       {"Ohne Antwort", spin + "ENDDIALOG", {"spinedit 1=2"}, "", 0, "fehlt eine Antwort"},
   };
-  for (const Fall& f : faelle) {
-    Interaktionslauf m(f.antworten);
-    m.laufe(f.quelltext);
-    const std::string beschwerde = m.antworten.fehler().value_or("");
-    if (f.fehler != 0) {
-      EXPECT_EQ(m.fehlercode(), f.fehler) << f.name << ": " << m.fehlertext();
-    } else if (*f.text) {
-      EXPECT_NE(beschwerde.find(f.text), std::string::npos) << f.name << ": " << beschwerde;
-      EXPECT_EQ(m.ende, Laufende::Gestoppt) << f.name;
-    } else {
-      EXPECT_EQ(m.fehlercode(), 0) << f.name << ": " << m.fehlertext();
-      EXPECT_EQ(beschwerde, "") << f.name;
-      EXPECT_EQ(verbunden(m.stapel()), f.stapel) << f.name;
-    }
-  }
+  for (const Interaktionsfall& f : faelle) pruefeFall(f);
 }
 
 TEST(Makrodialogbau, LivedialogMeldetAenderungenUndSchliesst) {

@@ -10,25 +10,12 @@
 namespace quarzel {
 namespace {
 
+using test::Interaktionsfall;
 using test::Interaktionslauf;
-
-std::string verbunden(const std::vector<std::string>& teile) {
-  std::string t;
-  for (std::size_t i = 0; i < teile.size(); ++i) t += (i ? "|" : "") + teile[i];
-  return t;
-}
-
-struct Fall {
-  const char* name;
-  const char* quelltext;
-  std::vector<std::string> antworten;
-  const char* stapel;     // deepest first, "|" between; ignored after an error
-  int fehler = 0;         // code of the macro error, 0 for none
-  const char* text = "";  // part of the error or of the answers' complaint
-};
+using test::pruefeFall;
 
 TEST(Makrointeraktion, WoerterMitAntworten) {
-  const Fall faelle[] = {
+  const Interaktionsfall faelle[] = {
       {"Ja", "(Weiter?) QUESTION", {"Ja"}, "Ja"},
       {"Nein", "(Weiter?) QUESTION", {"nein"}, "Nein"},
       {"Eingabe", "(Breite:) INPUT", {"1,25 m"}, "1,25 m"},
@@ -82,22 +69,7 @@ TEST(Makrointeraktion, WoerterMitAntworten) {
       {"Tabelle", "(D) 9 9 BEGINDIALOG 9 9 1 1 2 2 0 0 20 STRINGGRID 1 1 1 (x) SETCELL 1 1 1 GETCELL", {}, "x"},
       {"Zelle außerhalb", "(D) 9 9 BEGINDIALOG 9 9 1 1 2 2 0 0 20 STRINGGRID 1 2 0 GETCELL", {}, "", 5},
   };
-  for (const Fall& f : faelle) {
-    Interaktionslauf m(f.antworten);
-    m.laufe(f.quelltext);
-    const std::string beschwerde = m.antworten.fehler().value_or("");
-    if (f.fehler != 0) {
-      EXPECT_EQ(m.fehlercode(), f.fehler) << f.name << ": " << m.fehlertext();
-      EXPECT_NE(m.fehlertext().find(f.text), std::string::npos) << f.name << ": " << m.fehlertext();
-    } else if (*f.text) {
-      EXPECT_NE(beschwerde.find(f.text), std::string::npos) << f.name << ": " << beschwerde;
-      EXPECT_EQ(m.ende, Laufende::Gestoppt) << f.name;
-    } else {
-      EXPECT_EQ(m.fehlercode(), 0) << f.name << ": " << m.fehlertext();
-      EXPECT_EQ(beschwerde, "") << f.name;
-      EXPECT_EQ(verbunden(m.stapel()), f.stapel) << f.name;
-    }
-  }
+  for (const Interaktionsfall& f : faelle) pruefeFall(f);
 }
 
 TEST(Makrointeraktion, FehlendeLesedateiMeldetUndLaeuftWeiter) {

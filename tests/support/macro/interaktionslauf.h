@@ -4,6 +4,8 @@
 // "Tisch.QZS" (one line from (0,0) to (10,0)).
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -61,5 +63,41 @@ struct Interaktionslauf : Zeichnungsmakrolauf {
     return ende;
   }
 };
+
+// One run of a table of word tests: the source, its answer lines, and what
+// must come of it — the stack (deepest first, "|" between), or a macro error
+// code whose text contains `text`, or (code 0) a complaint about the answers
+// that contains `text` and stops the run.
+struct Interaktionsfall {
+  const char* name;
+  std::string quelltext;
+  std::vector<std::string> antworten;
+  const char* stapel;
+  int fehler = 0;
+  const char* text = "";
+};
+
+inline std::string verbunden(const std::vector<std::string>& teile) {
+  std::string t;
+  for (std::size_t i = 0; i < teile.size(); ++i) t += (i ? "|" : "") + teile[i];
+  return t;
+}
+
+inline void pruefeFall(const Interaktionsfall& f) {
+  Interaktionslauf m(f.antworten);
+  m.laufe(f.quelltext);
+  const std::string beschwerde = m.antworten.fehler().value_or("");
+  if (f.fehler != 0) {
+    EXPECT_EQ(m.fehlercode(), f.fehler) << f.name << ": " << m.fehlertext();
+    EXPECT_NE(m.fehlertext().find(f.text), std::string::npos) << f.name << ": " << m.fehlertext();
+  } else if (*f.text) {
+    EXPECT_NE(beschwerde.find(f.text), std::string::npos) << f.name << ": " << beschwerde;
+    EXPECT_EQ(m.ende, Laufende::Gestoppt) << f.name;
+  } else {
+    EXPECT_EQ(m.fehlercode(), 0) << f.name << ": " << m.fehlertext();
+    EXPECT_EQ(beschwerde, "") << f.name;
+    EXPECT_EQ(verbunden(m.stapel()), f.stapel) << f.name;
+  }
+}
 
 }  // namespace quarzel::test

@@ -137,8 +137,6 @@ QWidget* Makrodialogfenster::baue(Steuerelement& e, QWidget* eltern) {
       });
       return b;
     }
-    case Steuerelementart::Hilfebutton:
-      return new QPushButton(QStringLiteral("&Hilfe"), eltern);
     case Steuerelementart::Imagebutton:
     case Steuerelementart::Livebutton: {
       auto* b = new QPushButton(qtext(e.text), eltern);
@@ -147,6 +145,13 @@ QWidget* Makrodialogfenster::baue(Steuerelement& e, QWidget* eltern) {
         connect(b, &QPushButton::clicked, this, [this, nummer] {
           if (livebutton) livebutton(nummer);
         });
+      return b;
+    }
+    case Steuerelementart::Hilfebutton: {
+      auto* b = new QPushButton(QStringLiteral("&Hilfe"), eltern);
+      connect(b, &QPushButton::clicked, this, [this, thema = qtext(e.text)] {
+        if (hilfe) hilfe(thema);
+      });
       return b;
     }
     case Steuerelementart::Radiobutton:

@@ -3,7 +3,8 @@
 // fits the control to its text. Every change the user makes is written into
 // the model at once (value and changed flag, focus), so the access words of
 // a live dialog read what the window shows. A button (kind "button") ends a
-// modal dialog and says which one it was; a live button calls `livebutton`.
+// modal dialog and says which one it was; a live button calls `livebutton`,
+// a help button `hilfe` with its topic.
 #pragma once
 
 #include <QDialog>
@@ -26,6 +27,8 @@ class Makrodialogfenster final : public QDialog {
 
   // A live button (its number) was pressed.
   std::function<void(int nummer)> livebutton;
+  // A help button was pressed: show the help topic it names.
+  std::function<void(const QString& thema)> hilfe;
 
  private:
   struct Eintrag {

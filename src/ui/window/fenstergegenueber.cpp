@@ -7,6 +7,8 @@
 #include <QLabel>
 
 #include "platform/benutzer.h"
+#include "settings/konfiguration.h"
+#include "ui/dialogs/hilfefenster.h"
 #include "ui/qt/makrodialogfenster.h"
 #include "ui/window/makrocursor.h"
 #include "ui/window/statusleiste.h"
@@ -17,6 +19,17 @@ namespace {
 
 QString qtext(std::string_view s) {
   return QString::fromUtf8(s.data(), qsizetype(s.size()));
+}
+
+// A macro dialog's help button opens its topic in the program's help viewer,
+// one viewer per dialog window.
+void hilfeAnschliessen(Makrodialogfenster& fenster) {
+  fenster.hilfe = [&fenster](const QString& thema) {
+    auto* viewer = fenster.findChild<Hilfefenster*>();
+    if (viewer == nullptr)
+      viewer = new Hilfefenster(QString::fromStdString((programmordner() / "Hilfe").string()), &fenster);
+    viewer->zeige(thema);
+  };
 }
 
 }  // namespace
@@ -128,6 +141,7 @@ void Fenstergegenueber::erwartePunkt(const Cursoranfrage& anfrage) {
 
 Dialogergebnis Fenstergegenueber::zeigeDialog(Makrodialog& dialog) {
   Makrodialogfenster fenster(dialog, &hauptfenster_);
+  hilfeAnschliessen(fenster);
   return fenster.zeigeModal();
 }
 
@@ -137,6 +151,7 @@ void Fenstergegenueber::zeigeLivedialog(Makrodialog& dialog) {
   livedialog_->livebutton = [this](int nummer) {
     if (livebuttonGedrueckt) livebuttonGedrueckt(nummer);
   };
+  hilfeAnschliessen(*livedialog_);
   livedialog_->setModal(false);
   livedialog_->show();
 }

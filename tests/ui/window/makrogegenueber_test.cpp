@@ -11,6 +11,7 @@
 #include <QTimer>
 
 #include "support/ui/fensterhilfen.h"
+#include "ui/dialogs/hilfefenster.h"
 #include "ui/qt/makrodialogfenster.h"
 #include "ui/window/makrobefehle.h"
 #include "ui/window/makrolauf.h"
@@ -90,16 +91,25 @@ TEST_F(Makrogegenueber_, DialogZeigtSichUndDasMakroLiestDieWerte) {
     const auto felder = dialog->findChildren<QLineEdit*>();
     ASSERT_EQ(felder.size(), 1);
     QLineEdit* feld = felder.front();
-    QPushButton* knopf = nullptr;
-    for (QPushButton* b : dialog->findChildren<QPushButton*>())
+    QPushButton *knopf = nullptr, *hilfe = nullptr;
+    for (QPushButton* b : dialog->findChildren<QPushButton*>()) {
       if (b->text() == QStringLiteral("OK")) knopf = b;
+      if (b->text() == QStringLiteral("&Hilfe")) hilfe = b;
+    }
     ASSERT_NE(knopf, nullptr);
+    ASSERT_NE(hilfe, nullptr);
+    // The help button shows its topic and leaves the dialog open.
+    QTest::mouseClick(hilfe, Qt::LeftButton);
+    auto* viewer = dialog->findChild<Hilfefenster*>();
+    ASSERT_NE(viewer, nullptr);
+    EXPECT_EQ(viewer->thema(), QStringLiteral("treppen"));
+    viewer->close();
     QTest::keyClicks(feld, QStringLiteral("17"));
     QTest::mouseClick(knopf, Qt::LeftButton);
   });
   fuehreAus(
       "(Treppe) 300 120 BEGINDIALOG\n(Steigung:) 10 10 LABEL\n80 90 10 (15) DEFAULTEDIT\n"
-      "(Abbrechen) 10 60 BUTTON\n(OK) 100 60 BUTTON\nENDDIALOG /k EXCH DEF\n"
+      "(Abbrechen) 10 60 BUTTON\n(OK) 100 60 BUTTON\n(treppen) 200 60 HELPBUTTON\nENDDIALOG /k EXCH DEF\n"
       "(edit) 1 GETVALUE ( ) STRADD k STRADD ( ) STRADD (edit) 1 ISCHANGED STRADD ALERT\n");
   EXPECT_FALSE(lauf().laeuft());
   EXPECT_EQ(benutzer.letzteMeldung(), "1517 2 1");

@@ -4,6 +4,7 @@
 #include <QMouseEvent>
 
 #include "edit/gummiband.h"
+#include "edit/textwerkzeuge.h"
 #include "edit/treffertest.h"
 #include "edit/werkzeugkasten.h"
 #include "store/zeichnung.h"
@@ -137,7 +138,12 @@ bool Makrocursor::eventFilter(QObject* ziel, QEvent* ereignis) {
       const auto* m = static_cast<QMouseEvent*>(ereignis);
       // The middle button pans the view; the area handles that itself.
       if (m->buttons() & Qt::MiddleButton) return false;
-      bewegt(fange(m->position().x() * faktor, m->position().y() * faktor));
+      const double x = m->position().x() * faktor, y = m->position().y() * faktor;
+      flaeche_.folgeCursor({x, y});
+      if (status_)
+        status_->setzeKoordinaten(
+            QString::fromStdString(koordinatentext(zeichnung_, zeichnung_.ansicht.pixelToWorld(x, y))));
+      bewegt(fange(x, y));
       return true;  // the active tool would move its own band and marker
     }
     case QEvent::MouseButtonPress: {

@@ -116,6 +116,12 @@ class Zeichenflaeche final : public QWidget {
   int bildzaehler() const { return bildzaehler_; }
   // The cursor in device pixels, none while it is outside.
   std::optional<QPointF> cursor() const { return cursor_; }
+  // For a filter that keeps the mouse moves from the tools (a macro waiting
+  // for a click): the cross-hair still follows the mouse.
+  void folgeCursor(QPointF geraetepixel) {
+    cursor_ = geraetepixel;
+    if (fadenkreuz_) update();
+  }
 
  signals:
   void groesseGeaendert(int breite, int hoehe);

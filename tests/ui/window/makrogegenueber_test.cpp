@@ -40,6 +40,11 @@ TEST_F(Makrogegenueber_, ZweiKlicksZeichnenEineLinieAlsEinenSchritt) {
   ASSERT_TRUE(lauf().wartetAufKlick());
   EXPECT_TRUE(f->statusleiste().aufforderung().startsWith(QStringLiteral("GETCURSOR")))
       << f->statusleiste().aufforderung().toStdString();
+  // While the macro waits, the cursor's coordinates still follow the mouse.
+  bewege({100, 120});
+  const QString hier = f->statusleiste().koordinaten();
+  bewege({300, 200});
+  EXPECT_NE(f->statusleiste().koordinaten(), hier);
   klick({100, 120});
   ASSERT_TRUE(lauf().wartetAufKlick());
   klick({300, 200}, Qt::RightButton);

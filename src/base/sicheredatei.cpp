@@ -34,8 +34,27 @@ class Dateideskriptor {
   int fd_;
 };
 
+// The reasons a user meets in German; the rest in the system's words.
 std::string systemfehler() {
-  return std::strerror(errno);
+  switch (errno) {
+    case ENOENT:
+      return "Ordner nicht vorhanden";
+    case EACCES:
+    case EPERM:
+      return "keine Schreibberechtigung";
+    case ENOSPC:
+      return "kein Platz mehr auf dem Datenträger";
+    case EDQUOT:
+      return "Speicherkontingent erschöpft";
+    case EROFS:
+      return "Datenträger ist schreibgeschützt";
+    case ENAMETOOLONG:
+      return "Dateiname zu lang";
+    case ENOTDIR:
+      return "ein Teil des Pfads ist kein Ordner";
+    default:
+      return std::strerror(errno);
+  }
 }
 
 bool schreibeAlles(int fd, std::string_view inhalt) {

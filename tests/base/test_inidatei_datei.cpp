@@ -46,6 +46,7 @@ TEST(AtomaresSchreiben, FehlschlagLaesstDieAlteDateiUnberuehrt) {
   EXPECT_FALSE(schreibeDateiAtomar(ordner / "b.ini", "neu", &fehler));
   EXPECT_FALSE(fehler.empty());
   EXPECT_FALSE(schreibeDateiAtomar(ordner / "fehlt" / "c.ini", "neu", &fehler));
+  EXPECT_EQ(fehler, "Ordner nicht vorhanden") << "the user reads the reason in German";
   EXPECT_EQ(leseDatei(ordner / "a.ini"), "alt");
   EXPECT_EQ(std::distance(fs::directory_iterator(ordner.pfad()), fs::directory_iterator()), 2);
 }

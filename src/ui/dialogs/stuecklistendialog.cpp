@@ -6,6 +6,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <filesystem>
@@ -47,8 +48,7 @@ TStueckliste::TStueckliste(const Zeichnung& zeichnung, Benutzer& benutzer,
 
   masken_ = new QComboBox(this);
   masken_->setObjectName(QStringLiteral("Maske"));
-  for (const std::string& name : datenmaskenauswahl(zeichnung_.optionen.datenmasken, umgebung_))
-    masken_->addItem(qtext(name));
+  maskenFuellen();
   nurSichtbare_ = new QCheckBox(QStringLiteral("nur sichtbare zählen"), this);
   auto* erzeugen = new QPushButton(QStringLiteral("Stückliste &erzeugen"), this);
 
@@ -83,6 +83,20 @@ TStueckliste::TStueckliste(const Zeichnung& zeichnung, Benutzer& benutzer,
   connect(erzeugen, &QPushButton::clicked, this, &TStueckliste::erzeuge);
   connect(speichern, &QPushButton::clicked, this, &TStueckliste::speichere);
   connect(schliessen, &QPushButton::clicked, this, &QDialog::close);
+  erzeuge();
+}
+
+void TStueckliste::maskenFuellen() {
+  const QString gewaehlt = masken_->currentText();
+  const QSignalBlocker still(masken_);
+  masken_->clear();
+  for (const std::string& name : datenmaskenauswahl(zeichnung_.optionen.datenmasken, umgebung_))
+    masken_->addItem(qtext(name));
+  if (const int i = masken_->findText(gewaehlt); i >= 0) masken_->setCurrentIndex(i);
+}
+
+void TStueckliste::zeichnungGewechselt() {
+  maskenFuellen();
   erzeuge();
 }
 

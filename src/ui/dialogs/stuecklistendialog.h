@@ -40,10 +40,14 @@ class TStueckliste final : public QDialog {
 
   // Counts the drawing's symbols for the chosen mask and shows the list.
   void erzeuge();
+  // Another drawing was opened (or "Neu"): its carried masks join the box,
+  // the chosen mask stays chosen if it is still there, the list is counted anew.
+  void zeichnungGewechselt();
   // "&Speichern...": asks for the file and writes it. True when written.
   bool speichere();
 
  private:
+  void maskenFuellen();
   void zeigeListe();
 
   const Zeichnung& zeichnung_;

@@ -31,4 +31,8 @@ TStueckliste* Stuecklistenbefehle::stueckliste() {
   return offen_;
 }
 
+void Stuecklistenbefehle::zeichnungGewechselt() {
+  if (offen_) offen_->zeichnungGewechselt();
+}
+
 }  // namespace quarzel

@@ -25,6 +25,8 @@ class Stuecklistenbefehle final : public QObject {
 
   // Opens the window, or raises the one already open, and returns it.
   TStueckliste* stueckliste();
+  // The open window follows the drawing now in the window.
+  void zeichnungGewechselt();
 
  private:
   Fensteranschluss fenster_;

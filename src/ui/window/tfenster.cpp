@@ -176,8 +176,8 @@ TFenster::TFenster(Sitzung& sitzung, QWidget* eltern) : QMainWindow(eltern), sit
                                              [this] { befehlsstandSetzen(); });
   symbolbefehle_ = new Symbolbefehle(anschluss(), *werkzeuge_, menue_);
   new Projektbefehle(anschluss(), *menue_.datei, markierbefehle_->statistikAktion, [this] { befehlsstandSetzen(); });
-  new Stuecklistenbefehle(anschluss(), *menue_.symbole,
-                          [this](const QString& text) { statusleiste_->setzeMeldung(text); });
+  stuecklistenbefehle_ = new Stuecklistenbefehle(anschluss(), *menue_.symbole,
+                                                 [this](const QString& text) { statusleiste_->setzeMeldung(text); });
   new Farbwahl(anschluss(), *eigenschaften_, leisten_);
   new Kontexthilfe(*this, *leisten_.ansicht, QString::fromStdString((programmordner() / "Hilfe").string()));
   ordneLeistenAn(*this);
@@ -361,6 +361,7 @@ void TFenster::zeichnungGewechselt(bool gespeicherteSicht) {
   eigenschaftenAuffrischen();
   werkzeuge_->zeichnungGewechselt();
   ansichtenbefehle_->aktualisieren();
+  stuecklistenbefehle_->zeichnungGewechselt();
   Figurzeichnen();
 }
 

@@ -29,11 +29,11 @@
 #include <string>
 #include <vector>
 
+#include "ui/tools/werkzeugleisten.h"
 #include "ui/window/fensteranschluss.h"
 #include "ui/window/hauptmenue.h"
 #include "ui/window/programmstart.h"
 #include "ui/window/sitzung.h"
-#include "ui/tools/werkzeugleisten.h"
 
 class QTimer;
 
@@ -52,6 +52,7 @@ class Werkzeugbedienung;
 class QtTastatur;
 class Statusleiste;
 class Strukturwache;
+class Stuecklistenbefehle;
 class Symbolbefehle;
 class Symbolkatalog;
 class Zeichenflaeche;
@@ -154,6 +155,7 @@ class TFenster final : public QMainWindow {
   Markierbefehle* markierbefehle_ = nullptr;
   Ansichtenbefehle* ansichtenbefehle_ = nullptr;
   Symbolbefehle* symbolbefehle_ = nullptr;
+  Stuecklistenbefehle* stuecklistenbefehle_ = nullptr;
   Symbolkatalog* symbolkatalog_ = nullptr;
   Makrobefehle* makrobefehle_ = nullptr;
   // The shortcuts taken away while a numeric field has the focus.

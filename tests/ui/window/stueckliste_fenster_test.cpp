@@ -58,6 +58,15 @@ TEST_F(Stueckliste_, ZaehltDieSymboleUndSpeichertDieListe) {
                 .find("<title>St\xFC"
                       "ckliste Alle benannten Gruppen</title>"),
             std::string::npos);
+
+  // A new drawing: the open window counts it, the chosen mask stays chosen.
+  benutzer.antworten.push_back(Antwort::Nein);  // do not save the old one
+  f->neu();
+  ASSERT_EQ(speicher().anzahl(), 0);
+  EXPECT_EQ(fenster->findChild<QComboBox*>(QStringLiteral("Maske"))->currentText(),
+            QStringLiteral("Alle benannten Gruppen"));
+  ASSERT_EQ(gitter.rowCount(), 1) << "an empty list keeps one empty row";
+  EXPECT_TRUE(gitter.item(0, 1) == nullptr || gitter.item(0, 1)->text().isEmpty());
 }
 
 }  // namespace
